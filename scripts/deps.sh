@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quintel needs to build, run and test — only what is missing.
+# Idempotent; uses sudo when not run as root.
+set -euo pipefail
+
+PACKAGES=(
+    # build
+    cmake make g++ pkg-config ccache
+    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
+    libxcb1-dev libcurl4-openssl-dev qtkeychain-qt6-dev
+    # fuzzing
+    clang libclang-rt-14-dev
+    # run and test: a real window system, tray host, fonts
+    xvfb xauth x11-utils openbox xdotool trayer imagemagick fonts-dejavu-core xdg-utils
+    # real components the tests start on 127.0.0.1
+    python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui
+    # install checks
+    desktop-file-utils appstream
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,129 @@
+#pragma once
+// The contact client's automation surface: application -> namespace "MAPI" -> Logon ->
+// GetDefaultFolder(10) -> Items -> Restrict -> enumeration, item type names, contact properties,
+// GetItemFromID, Dial, Display, CreateItem(0) -> mail item. The program sees only this surface;
+// a back-end (a vCard folder, a CardDAV account, a recording fake in tests) sits behind it.
+//
+// Every call either does what it says or throws AutomationError (see errors.h); nothing returns
+// a half-valid object.
+
+#include "contactclient/errors.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace contactclient {
+
+// Folder kinds of GetDefaultFolder and item kinds of CreateItem.
+inline constexpr int olFolderContacts = 10;
+inline constexpr int olMailItem = 0;
+
+inline const QString kContactItemType = QStringLiteral("ContactItem");
+inline const QString kDistListItemType = QStringLiteral("DistListItem");
+
+// What enumeration hands out: the type name and the three names the lists are built from.
+// The reference is valid only during the callback; a back-end may reuse one object.
+class Item {
+public:
+    virtual ~Item() = default;
+    virtual QString TypeName() const = 0;
+    virtual QString FileAs() const = 0;
+    virtual QString FullName() const = 0;
+    virtual QString EntryID() const = 0;
+};
+
+// Everything a contact card shows, beyond the properties the bar reads.
+struct CardDetails {
+    struct Entry {
+        QString kind; // "home", "work", "mobile", "fax", … as the card says; empty when untyped
+        QString value;
+    };
+    QString organization;
+    QString title;
+    QList<Entry> emails;
+    QList<Entry> phones;
+    QList<Entry> addresses; // multi-line text
+    QStringList categories;
+    QString note;
+    QByteArray photo; // encoded image data, empty when there is none
+};
+
+// A contact read from the store (GetItemFromID). Absent properties read as the empty string.
+class ContactItem : public Item {
+public:
+    virtual QString Email1Address() const = 0;
+    virtual QString Email2Address() const = 0;
+    virtual QString Email3Address() const = 0;
+    virtual QString Email1DisplayName() const = 0;
+    virtual QString MobileTelephoneNumber() const = 0;
+    virtual QString BusinessTelephoneNumber() const = 0;
+    virtual QString Business2TelephoneNumber() const = 0;
+    virtual QString HomeTelephoneNumber() const = 0;
+    virtual QString Home2TelephoneNumber() const = 0;
+    virtual QString HomeAddress() const = 0;
+    virtual QString BusinessAddress() const = 0;
+    virtual QString OtherAddress() const = 0;
+    virtual QString MailingAddress() const = 0;
+    virtual QStringList Categories() const = 0;
+    virtual CardDetails details() const = 0;
+    // Shows the contact's card, modeless.
+    virtual void Display() = 0;
+};
+
+// An item set of a folder. Enumeration delivers every item once, in the store's order.
+class ItemSet {
+public:
+    virtual ~ItemSet() = default;
+    virtual void forEach(const std::function<void(const Item&)>& visit) const = 0;
+    virtual int Count() const = 0;
+    // A new set of the items matching the filter; this set is unchanged. Understands
+    // [Categories] = "Name"; any other filter throws.
+    virtual std::shared_ptr<ItemSet> Restrict(const QString& filter) const = 0;
+};
+
+class MAPIFolder {
+public:
+    virtual ~MAPIFolder() = default;
+    // A fresh, unrestricted item set of the folder.
+    virtual std::shared_ptr<ItemSet> Items() = 0;
+};
+
+class NameSpace {
+public:
+    virtual ~NameSpace() = default;
+    virtual void Logon() = 0;
+    virtual std::shared_ptr<MAPIFolder> GetDefaultFolder(int folderKind) = 0;
+    // Reads the item afresh; throws ItemNotFound when it is gone.
+    virtual std::shared_ptr<ContactItem> GetItemFromID(const QString& entryId) = 0;
+    // Shows the call window for the contact, modeless.
+    virtual void Dial(ContactItem& contact) = 0;
+};
+
+class MailItem {
+public:
+    virtual ~MailItem() = default;
+    virtual QString To() const = 0;
+    virtual void setTo(const QString& to) = 0;
+    virtual QString Subject() const = 0;
+    virtual void setSubject(const QString& subject) = 0;
+    virtual QString Body() const = 0;
+    virtual void setBody(const QString& body) = 0;
+    // Opens the desktop's mail composer on the item, modeless.
+    virtual void Display() = 0;
+    // Sends the item without showing it; throws on any failure, having lost nothing.
+    virtual void Send() = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual std::shared_ptr<NameSpace> GetNamespace(const QString& type) = 0;
+    virtual std::unique_ptr<MailItem> CreateItem(int itemKind) = 0;
+};
+
+} // namespace contactclient

@@ -1,0 +1,45 @@
+#pragma once
+// Failures of the platform stand-ins. Each carries a number and a description, which is what the
+// program shows when it reports a failure. The numbers are listed in app/errornumbers.h.
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace contactclient {
+
+class AutomationError : public std::runtime_error {
+public:
+    AutomationError(int number, const QString& description)
+        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+    {
+    }
+    int number() const { return m_number; }
+    QString description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+// Error numbers of the stand-ins.
+enum ErrorNumber : int {
+    errStoreUnavailable = 1001, // the address book cannot be opened or read
+    errItemNotFound = 1002,     // GetItemFromID: the item is gone
+    errBadFilter = 1003,        // Restrict: a filter it does not understand
+    errUnsupported = 1004,      // an argument the stand-in does not support (folder kind, item kind)
+    errMailNotSent = 1010,      // Send failed; nothing was lost
+    errMailAddress = 1011,      // no usable recipient, or an unsafe header value
+    errComposer = 1012,         // the desktop's composer or dialer could not be started
+    errWordProcessor = 1020,    // the word processor is missing or could not open the letter
+};
+
+class ItemNotFound : public AutomationError {
+public:
+    explicit ItemNotFound(const QString& entryId)
+        : AutomationError(errItemNotFound, QStringLiteral("The item \"%1\" is not in the address book.").arg(entryId))
+    {
+    }
+};
+
+} // namespace contactclient

@@ -1,0 +1,26 @@
+#pragma once
+// Window-system services the bar needs beyond plain Qt: the stacking order and keep-on-top,
+// the skip-taskbar hint, and the window manager's move loop.
+
+class QWidget;
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    // Is the window the first (top-most) in the stacking order of ordinary windows?
+    virtual bool isFirstInStackingOrder(QWidget* window) const = 0;
+    virtual void setTopmost(QWidget* window, bool topmost) = 0;
+    // Keeps the window off the taskbar and pager; call on every show.
+    virtual void applySkipTaskbar(QWidget* window) = 0;
+    // Hands the move to the window manager; false when it cannot (no WM, offscreen).
+    virtual bool startSystemMove(QWidget* window) = 0;
+};
+
+// X11 through xcb where available, plain Qt elsewhere.
+class DesktopWindowSystem : public WindowSystem {
+public:
+    bool isFirstInStackingOrder(QWidget* window) const override;
+    void setTopmost(QWidget* window, bool topmost) override;
+    void applySkipTaskbar(QWidget* window) override;
+    bool startSystemMove(QWidget* window) override;
+};

@@ -1,0 +1,50 @@
+#include "settingsstore.h"
+
+#include "contactclient/errors.h"
+
+#include <QSettings>
+
+QSettingsStore::QSettingsStore() = default;
+
+QSettingsStore::QSettingsStore(const QString& fileName) : m_fileName(fileName) {}
+
+QSettingsStore::~QSettingsStore() = default;
+
+QSettings& QSettingsStore::settingsFor(const QString& application) const
+{
+    if (!m_settings || m_application != application) {
+        m_application = application;
+        m_settings = m_fileName.isEmpty()
+                         ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application,
+                                                       application)
+                         : std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
+    }
+    return *m_settings;
+}
+
+QString QSettingsStore::GetSetting(const QString& application, const QString& section, const QString& key,
+                                   const QString& defaultValue) const
+{
+    const QVariant value = settingsFor(application).value(section + QLatin1Char('/') + key);
+    // A value that is not text (a list written by hand, say) reads as its text form or the default.
+    if (!value.isValid() || !value.canConvert<QString>())
+        return defaultValue;
+    return value.toString();
+}
+
+void QSettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
+                                 const QString& value)
+{
+    QSettings& settings = settingsFor(application);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw contactclient::AutomationError(
+            contactclient::errStoreUnavailable,
+            QStringLiteral("The settings file %1 cannot be written.").arg(settings.fileName()));
+}
+
+QString QSettingsStore::fileName() const
+{
+    return settingsFor(QStringLiteral("Quintel")).fileName();
+}

@@ -1,0 +1,194 @@
+#include "controlfactory.h"
+
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace controlfactory {
+namespace {
+
+void registerSubstitutes()
+{
+    static const bool done = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                                    QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
+                                   {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
+                                    QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+QString colour(int r, int g, int b)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(r).arg(g).arg(b);
+}
+
+QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
+{
+    auto* b = new QToolButton(parent);
+    b->setIcon(QIcon(spec.picture));
+    b->setAutoRaise(false);
+    b->setToolTip(spec.accessible);
+    b->setAccessibleName(spec.accessible);
+    const bool small = spec.rect.width() < 300;
+    // The small window buttons show their 10x10 glyph edge to edge on navy; the action buttons
+    // show their picture at its own size.
+    if (small) {
+        b->setIconSize(QSize(10, 10) * 13 / 10);
+        b->setStyleSheet(QStringLiteral("QToolButton { border: none; background: %1; }"
+                                        "QToolButton:focus { border: 1px dotted yellow; }")
+                             .arg(colour(0, 0, 192)));
+        b->setFocusPolicy(Qt::TabFocus);
+    } else {
+        b->setIconSize(QSize(17, 16));
+    }
+    return b;
+}
+
+QWidget* textButton(const layout::Control& spec, QWidget* parent)
+{
+    auto* b = new QPushButton(spec.text, parent);
+    b->setFont(smallFont());
+    if (spec.kind == layout::Kind::TextButton) {
+        const bool send = spec.name == QStringLiteral("cmdSendMail");
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid gray; padding: 0; }"
+                                        "QPushButton:pressed { border-style: inset; }"
+                                        "QPushButton:focus { border: 1px dotted black; }")
+                             .arg(send ? colour(192, 255, 192) : colour(255, 192, 192)));
+    }
+    return b;
+}
+
+QWidget* textBox(const layout::Control& spec, QWidget* parent)
+{
+    auto* e = new QLineEdit(spec.text, parent);
+    if (spec.name == QStringLiteral("txtStatus")) {
+        e->setStyleSheet(QStringLiteral("QLineEdit { border: none; background: %1; color: %2; }")
+                             .arg(colour(64, 64, 64), colour(255, 255, 192)));
+        e->setReadOnly(true);
+    } else if (spec.name == QStringLiteral("txtContact")) {
+        e->setStyleSheet(QStringLiteral("QLineEdit { border: none; background: %1; color: %2; "
+                                        "selection-background-color: %3; selection-color: %4; }")
+                             .arg(colour(0, 0, 128), colour(192, 255, 192), colour(192, 255, 192), colour(0, 0, 128)));
+    } else {
+        e->setFont(smallFont(true));
+        e->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(colour(255, 255, 192)));
+    }
+    return e;
+}
+
+QWidget* dropDown(QWidget* parent)
+{
+    auto* c = new QComboBox(parent);
+    c->setEditable(false);
+    // Sizing to the contents would measure every one of a large list.
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* view = qobject_cast<QListView*>(c->view()))
+        view->setUniformItemSizes(true);
+    c->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid gray; padding-left: 2px; }"
+                                    "QComboBox QAbstractItemView { background: %1; color: %2; "
+                                    "selection-background-color: %2; selection-color: %1; }")
+                         .arg(colour(0, 0, 128), colour(255, 255, 192)));
+    return c;
+}
+
+} // namespace
+
+QFont windowFont()
+{
+    registerSubstitutes();
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    return f;
+}
+
+QFont smallFont(bool bold)
+{
+    registerSubstitutes();
+    QFont f(QStringLiteral("Small Fonts"));
+    f.setPointSizeF(6.75);
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return f;
+}
+
+QWidget* create(const layout::Control& spec, QWidget* parent)
+{
+    using layout::Kind;
+    QWidget* w = nullptr;
+    switch (spec.kind) {
+    case Kind::TextBox: w = textBox(spec, parent); break;
+    case Kind::MultiLineTextBox: {
+        auto* e = new QPlainTextEdit(parent);
+        e->setPlainText(spec.text);
+        e->setFont(smallFont());
+        e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        e->setTabChangesFocus(true);
+        e->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; }").arg(colour(255, 255, 192)));
+        w = e;
+        break;
+    }
+    case Kind::PictureBox: w = new QLabel(parent); break;
+    case Kind::PictureButton: w = pictureButton(spec, parent); break;
+    case Kind::TextButton:
+    case Kind::Button: w = textButton(spec, parent); break;
+    case Kind::ListBox: {
+        auto* v = new QListView(parent);
+        v->setUniformItemSizes(true);
+        w = v;
+        break;
+    }
+    case Kind::DropDown: w = dropDown(parent); break;
+    case Kind::Image: {
+        auto* l = new QLabel(parent);
+        // Drawn at the label's size in device pixels, so the lamp stays crisp on HiDPI screens.
+        const QSize size(spec.rect.width() / 15, spec.rect.height() / 15);
+        l->setPixmap(QIcon(spec.picture).pixmap(size, parent->devicePixelRatioF()));
+        l->setScaledContents(true);
+        w = l;
+        break;
+    }
+    case Kind::Label: {
+        auto* l = new QLabel(spec.text, parent);
+        w = l;
+        break;
+    }
+    }
+    w->setObjectName(spec.name);
+    w->setEnabled(spec.enabled);
+    if (!spec.visible)
+        w->setVisible(false);
+    if (spec.tabIndex < 0 || spec.kind == Kind::Label || spec.kind == Kind::PictureBox)
+        w->setFocusPolicy(Qt::NoFocus);
+    return w;
+}
+
+void applyTabOrder(QWidget* parent)
+{
+    QList<const layout::Control*> ordered;
+    for (const layout::Control& c : layout::controls()) {
+        if (c.tabIndex >= 0)
+            ordered.append(&c);
+    }
+    std::sort(ordered.begin(), ordered.end(),
+              [](const layout::Control* a, const layout::Control* b) { return a->tabIndex < b->tabIndex; });
+    QWidget* previous = nullptr;
+    for (const layout::Control* c : ordered) {
+        QWidget* w = parent->findChild<QWidget*>(c->name, Qt::FindDirectChildrenOnly);
+        if (previous && w)
+            QWidget::setTabOrder(previous, w);
+        if (w)
+            previous = w;
+    }
+}
+
+} // namespace controlfactory

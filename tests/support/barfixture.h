@@ -1,0 +1,54 @@
+#pragma once
+// A bar on fakes: the recording contact client, a recording word processor, a fake window system
+// and a settings store in memory. Message boxes are recorded instead of shown.
+
+#include "desktop/messagebox.h"
+#include "fakes/fakewindowsystem.h"
+#include "fakes/memorysettingsstore.h"
+#include "fakes/recordingclient.h"
+#include "fakes/recordingwordprocessor.h"
+#include "settings/modsettings.h"
+#include "window/frmmain.h"
+
+#include <memory>
+
+struct BarFixture {
+    fake::RecordingClient client;
+    fake::FakeWindowSystem windowSystem;
+    fake::MemorySettingsStore store;
+    std::shared_ptr<fake::RecordingWordProcessor> word = std::make_shared<fake::RecordingWordProcessor>();
+    std::unique_ptr<frmMain> form;
+
+    BarFixture()
+    {
+        MessageBox::setTestMode(true);
+        modSettings::setStore(&store);
+    }
+    ~BarFixture()
+    {
+        form.reset();
+        modSettings::setStore(nullptr);
+    }
+
+    // Creates the bar without running its start-up.
+    frmMain& create()
+    {
+        Platform p;
+        p.createContactClient = [this] { return client.application(); };
+        p.createWordProcessor = [this] {
+            client.record(QStringLiteral("create word processor"));
+            return std::static_pointer_cast<wordprocessor::Application>(word);
+        };
+        p.windowSystem = &windowSystem;
+        form = std::make_unique<frmMain>(p);
+        return *form;
+    }
+
+    // Creates the bar and runs its start-up.
+    frmMain& load()
+    {
+        create();
+        form->Form_Load();
+        return *form;
+    }
+};
