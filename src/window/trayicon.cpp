@@ -1,8 +1,86 @@
 #include "trayicon.h"
 
 #include "window/frmmain.h"
+#include "window/windowposition.h"
 
-TrayIcon::TrayIcon(frmMain& form) : m_form(form) {}
+#include <QIcon>
+#include <QTimer>
+#include <QToolButton>
 
-void TrayIcon::cmdMin_Click() {}
-void TrayIcon::restoreFromTray() {}
+const QString TrayIcon::kToolTip = QStringLiteral("Quintel");
+
+namespace {
+// How often a hidden bar checks that its notification area is still there.
+constexpr int kWatchInterval = 2000;
+constexpr int kMessageTime = 5000;
+} // namespace
+
+TrayIcon::TrayIcon(frmMain& form) : m_form(form), m_available(&QSystemTrayIcon::isSystemTrayAvailable)
+{
+    m_watch = new QTimer(this);
+    m_watch->setInterval(kWatchInterval);
+    connect(m_watch, &QTimer::timeout, this, &TrayIcon::watchTray);
+    connect(m_form.cmdMin, &QAbstractButton::clicked, this, [this] { m_form.runGuarded([this] { cmdMin_Click(); }); });
+}
+
+TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::setAvailabilityCheck(std::function<bool()> check)
+{
+    m_available = std::move(check);
+}
+
+void TrayIcon::cmdMin_Click()
+{
+    // Hidden without a notification area, the bar could never be brought back: it stays. The
+    // check runs on every click, so the button works as soon as a notification area appears.
+    if (!m_available()) {
+        m_form.flashStatus(QStringLiteral("Cannot hide: this desktop has no notification area"), kMessageTime);
+        return;
+    }
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon(this);
+        connect(m_icon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) { trayIcon_Activated(reason); });
+    }
+    // Always the lit lamp, whichever lamp the bar is showing.
+    m_icon->setIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
+    m_icon->setToolTip(kToolTip);
+    m_icon->show();
+
+    windowposition::syncTwipsFromWindow(&m_form);
+    m_inTray = true;
+    m_form.hide();
+    m_watch->start();
+}
+
+void TrayIcon::trayIcon_Activated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (m_inTrayCallback)
+        return;
+    m_inTrayCallback = true;
+    // A double-click arrives as a click first, which already brings the bar back.
+    if (m_inTray && (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick))
+        m_form.runGuarded([this] { restoreFromTray(); });
+    m_inTrayCallback = false;
+}
+
+void TrayIcon::restoreFromTray()
+{
+    m_watch->stop();
+    m_inTray = false;
+    m_form.show();
+    m_form.activateWindow();
+    m_form.waitFor(1);
+    if (m_icon)
+        m_icon->hide();
+}
+
+void TrayIcon::watchTray()
+{
+    if (!m_inTray || m_available())
+        return;
+    // The notification area went away while the bar was hidden in it.
+    restoreFromTray();
+    m_form.flashStatus(QStringLiteral("The notification area has gone: the bar is back"), kMessageTime);
+}

@@ -1,9 +1,84 @@
 #include "windowdrag.h"
 
+#include "desktop/windowsystem.h"
 #include "window/frmmain.h"
+#include "window/twips.h"
+#include "window/windowposition.h"
+
+#include <QApplication>
+#include <QMouseEvent>
 
 WindowDrag::WindowDrag(frmMain& form) : m_form(form) {}
 
-void WindowDrag::startDrag(QMouseEvent*) {}
-void WindowDrag::mouseMove(QMouseEvent*) {}
-void WindowDrag::mouseRelease(QMouseEvent*) {}
+WindowDrag::~WindowDrag()
+{
+    stop();
+}
+
+void WindowDrag::startDrag(QMouseEvent* press)
+{
+    if (!press)
+        return;
+    WindowSystem* windowSystem = m_form.platform().windowSystem;
+    if (windowSystem && windowSystem->startSystemMove(&m_form)) {
+        // The window manager's move loop runs until release; the new place is read back when it
+        // is needed.
+        stop();
+        return;
+    }
+    // No window manager to ask: follow the pointer ourselves. The press may have landed on a child
+    // (the entry box), which then receives the moves, so watch them application-wide.
+    windowposition::syncTwipsFromWindow(&m_form);
+    m_grabOffset = press->globalPosition().toPoint() - m_form.geometry().topLeft();
+    if (!m_dragging)
+        qApp->installEventFilter(this);
+    m_dragging = true;
+}
+
+void WindowDrag::mouseMove(QMouseEvent* event)
+{
+    if (!m_dragging || !event)
+        return;
+    if (event->buttons() == Qt::NoButton) {
+        // The release went elsewhere (another window, a grab): the drag is over.
+        stop();
+        return;
+    }
+    moveTo(event->globalPosition().toPoint());
+}
+
+void WindowDrag::mouseRelease(QMouseEvent* event)
+{
+    if (!m_dragging)
+        return;
+    if (event)
+        moveTo(event->globalPosition().toPoint());
+    stop();
+}
+
+bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only events for widgets: a mouse event reaches the window handle first and the widget after.
+    if (m_dragging && watched->isWidgetType()) {
+        if (event->type() == QEvent::MouseMove)
+            mouseMove(static_cast<QMouseEvent*>(event));
+        else if (event->type() == QEvent::MouseButtonRelease)
+            mouseRelease(static_cast<QMouseEvent*>(event));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowDrag::moveTo(const QPoint& globalPointer)
+{
+    const QPoint topLeft = globalPointer - m_grabOffset;
+    QRect kept = twips::geometry(&m_form);
+    kept.moveTopLeft({twips::fromPixels(topLeft.x()), twips::fromPixels(topLeft.y())});
+    twips::setGeometry(&m_form, kept);
+}
+
+void WindowDrag::stop()
+{
+    if (m_dragging)
+        qApp->removeEventFilter(this);
+    m_dragging = false;
+}

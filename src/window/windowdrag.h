@@ -2,20 +2,35 @@
 // Moving the borderless bar by dragging its body.
 
 #include <QObject>
+#include <QPoint>
 
 class frmMain;
+class QMouseEvent;
 
 class WindowDrag : public QObject {
     Q_OBJECT
 
 public:
     explicit WindowDrag(frmMain& form);
-    // A press on the window's body (or the entry box): starts the move.
-    void startDrag(class QMouseEvent* press);
+    ~WindowDrag() override;
+
+    // A press of any button on the window's body (or the entry box): the window manager moves the
+    // window until the button is released.
+    void startDrag(QMouseEvent* press);
     // Fallback moves when the window manager could not take the move.
     void mouseMove(QMouseEvent* event);
     void mouseRelease(QMouseEvent* event);
 
+    bool isDragging() const { return m_dragging; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void moveTo(const QPoint& globalPointer);
+    void stop();
+
     frmMain& m_form;
+    bool m_dragging = false;
+    QPoint m_grabOffset; // pointer minus window position, in pixels
 };
