@@ -1,5 +1,6 @@
 #include "factory.h"
 
+#include "contactclient/carddav/carddavstore.h"
 #include "contactclient/clientapplication.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/vcard/vcardfolderstore.h"
@@ -10,7 +11,16 @@ namespace contactclient {
 
 std::shared_ptr<Application> createApplication(SettingsStore& settings)
 {
-    std::shared_ptr<Store> store = createVCardFolderStore(settings);
+    const QString backend = clientSetting(settings, key::Backend, QStringLiteral("vcard")).trimmed().toLower();
+    std::shared_ptr<Store> store;
+    if (backend == QStringLiteral("carddav"))
+        store = createCardDavStore(settings);
+    else if (backend == QStringLiteral("vcard") || backend.isEmpty())
+        store = createVCardFolderStore(settings);
+    else
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("Unknown address book back-end \"%1\" (key Backend: \"vcard\" or \"carddav\").")
+                                  .arg(backend));
     return std::make_shared<ClientApplication>(std::move(store), mail::createMailItemFactory(settings));
 }
 

@@ -1,0 +1,221 @@
+#include "credentials.h"
+
+#include <qt6keychain/keychain.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QHash>
+#include <QInputDialog>
+#include <QTimer>
+
+#include <cstdio>
+#include <termios.h>
+#include <unistd.h>
+
+namespace contactclient::carddav {
+namespace {
+
+constexpr int kKeyringWaitMs = 15000;
+
+class SystemKeyring : public Keyring {
+public:
+    Result read(const QString& key) override
+    {
+        QKeychain::ReadPasswordJob job(kKeyringService);
+        job.setAutoDelete(false);
+        job.setKey(key);
+        if (!run(job))
+            return {Status::Unavailable, {}, QStringLiteral("the keyring did not answer")};
+        switch (job.error()) {
+        case QKeychain::NoError:
+            return {Status::Found, job.textData(), {}};
+        case QKeychain::EntryNotFound:
+            return {Status::NotFound, {}, {}};
+        default:
+            return {Status::Unavailable, {}, job.errorString()};
+        }
+    }
+    bool write(const QString& key, const QString& password) override
+    {
+        QKeychain::WritePasswordJob job(kKeyringService);
+        job.setAutoDelete(false);
+        job.setKey(key);
+        job.setTextData(password);
+        return run(job) && job.error() == QKeychain::NoError;
+    }
+
+private:
+    static bool run(QKeychain::Job& job)
+    {
+        QEventLoop loop;
+        bool done = false;
+        QObject::connect(&job, &QKeychain::Job::finished, &loop, [&] {
+            done = true;
+            loop.quit();
+        });
+        QTimer::singleShot(kKeyringWaitMs, &loop, &QEventLoop::quit);
+        job.start();
+        if (!done)
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        return done;
+    }
+};
+
+class DefaultPrompt : public PasswordPrompt {
+public:
+    std::optional<QString> askPassword(const QString& account, const QString& reason) override
+    {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return askInDialog(account, reason);
+        if (isatty(STDIN_FILENO) && isatty(STDERR_FILENO))
+            return askOnTerminal(account);
+        return std::nullopt;
+    }
+
+private:
+    static std::optional<QString> askInDialog(const QString& account, const QString& reason)
+    {
+        bool ok = false;
+        const QString text = reason.isEmpty()
+                                 ? QStringLiteral("Password for the address book %1:").arg(account)
+                                 : reason + QStringLiteral("\n\nPassword for the address book %1:").arg(account);
+        const QString password = QInputDialog::getText(nullptr, QStringLiteral("Quintel"), text, QLineEdit::Password,
+                                                       QString(), &ok);
+        if (!ok)
+            return std::nullopt;
+        return password;
+    }
+    static std::optional<QString> askOnTerminal(const QString& account)
+    {
+        std::fprintf(stderr, "Password for the address book %s: ", qPrintable(account));
+        std::fflush(stderr);
+        termios saved{};
+        const bool canHide = tcgetattr(STDIN_FILENO, &saved) == 0;
+        if (canHide) {
+            termios quiet = saved;
+            quiet.c_lflag &= ~tcflag_t(ECHO);
+            tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+        }
+        char buffer[1024];
+        const bool got = std::fgets(buffer, sizeof buffer, stdin) != nullptr;
+        if (canHide)
+            tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::fputc('\n', stderr);
+        if (!got)
+            return std::nullopt;
+        QString password = QString::fromLocal8Bit(buffer);
+        while (password.endsWith(QLatin1Char('\n')) || password.endsWith(QLatin1Char('\r')))
+            password.chop(1);
+        return password;
+    }
+};
+
+struct Session {
+    std::shared_ptr<Keyring> keyring;
+    std::shared_ptr<PasswordPrompt> prompt;
+    QHash<QString, QString> passwords; // passwords given in this session, by keyring key
+    QHash<QString, bool> fromUser;     // the password was typed, not read from the keyring
+    bool keyringThere = false;
+};
+
+Session& session()
+{
+    static Session s;
+    return s;
+}
+
+std::shared_ptr<Keyring> keyring()
+{
+    Session& s = session();
+    if (!s.keyring)
+        s.keyring = createSystemKeyring();
+    return s.keyring;
+}
+
+std::shared_ptr<PasswordPrompt> prompt()
+{
+    Session& s = session();
+    if (!s.prompt)
+        s.prompt = createDefaultPrompt();
+    return s.prompt;
+}
+
+} // namespace
+
+std::unique_ptr<Keyring> createSystemKeyring()
+{
+    return std::make_unique<SystemKeyring>();
+}
+
+std::unique_ptr<PasswordPrompt> createDefaultPrompt()
+{
+    return std::make_unique<DefaultPrompt>();
+}
+
+void setKeyring(std::shared_ptr<Keyring> replacement)
+{
+    Session& s = session();
+    s.keyring = std::move(replacement);
+    s.passwords.clear();
+    s.fromUser.clear();
+}
+
+void setPasswordPrompt(std::shared_ptr<PasswordPrompt> replacement)
+{
+    Session& s = session();
+    s.prompt = std::move(replacement);
+    s.passwords.clear();
+    s.fromUser.clear();
+}
+
+QString keyringKey(const QString& user, const QString& host)
+{
+    return QStringLiteral("carddav:%1@%2").arg(user, host);
+}
+
+std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why)
+{
+    Session& s = session();
+    const QString key = keyringKey(user, host);
+    if (const auto it = s.passwords.constFind(key); it != s.passwords.cend())
+        return *it;
+
+    const Keyring::Result stored = keyring()->read(key);
+    s.keyringThere = stored.status != Keyring::Status::Unavailable;
+    if (stored.status == Keyring::Status::Found) {
+        s.passwords.insert(key, stored.password);
+        s.fromUser.insert(key, false);
+        return stored.password;
+    }
+    const QString reason = stored.status == Keyring::Status::NotFound
+                               ? QStringLiteral("The keyring holds no password for %1.").arg(key)
+                               : QStringLiteral("No keyring is available (%1).").arg(stored.error);
+    const std::optional<QString> answer = prompt()->askPassword(user + QLatin1Char('@') + host, QString());
+    if (!answer) {
+        if (why)
+            *why = reason + QStringLiteral(" No password was given for %1 at %2.").arg(user, host);
+        return std::nullopt;
+    }
+    s.passwords.insert(key, *answer);
+    s.fromUser.insert(key, true);
+    return answer;
+}
+
+void passwordAccepted(const QString& user, const QString& host, const QString& password)
+{
+    Session& s = session();
+    const QString key = keyringKey(user, host);
+    s.passwords.insert(key, password);
+    if (s.fromUser.value(key) && s.keyringThere && keyring()->write(key, password))
+        s.fromUser.insert(key, false);
+}
+
+void passwordRefused(const QString& user, const QString& host)
+{
+    Session& s = session();
+    const QString key = keyringKey(user, host);
+    s.passwords.remove(key);
+    s.fromUser.remove(key);
+}
+
+} // namespace contactclient::carddav

@@ -1,0 +1,58 @@
+#pragma once
+// Where the CardDAV password comes from: the desktop's keyring (Secret Service or KWallet through
+// QtKeychain; service "Quintel", key "carddav:<user>@<host>"), else the user, asked once per session.
+// The password is never written to the settings file.
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace contactclient::carddav {
+
+// Asks the user for a password; std::nullopt when the user declines.
+class PasswordPrompt {
+public:
+    virtual ~PasswordPrompt() = default;
+    virtual std::optional<QString> askPassword(const QString& account, const QString& reason) = 0;
+};
+
+// The desktop's keyring.
+class Keyring {
+public:
+    enum class Status { Found, NotFound, Unavailable };
+    struct Result {
+        Status status = Status::Unavailable;
+        QString password;
+        QString error; // why the keyring could not be used
+    };
+    virtual ~Keyring() = default;
+    virtual Result read(const QString& key) = 0;
+    virtual bool write(const QString& key, const QString& password) = 0;
+};
+
+// The keyring through QtKeychain, waiting at most a bounded time for an answer.
+std::unique_ptr<Keyring> createSystemKeyring();
+// A small password dialog when the program has widgets, a no-echo prompt on a terminal otherwise,
+// nothing when neither is there.
+std::unique_ptr<PasswordPrompt> createDefaultPrompt();
+
+// Replace the keyring and the prompt (tests); nullptr restores the defaults.
+void setKeyring(std::shared_ptr<Keyring> keyring);
+void setPasswordPrompt(std::shared_ptr<PasswordPrompt> prompt);
+
+inline const QString kKeyringService = QStringLiteral("Quintel");
+QString keyringKey(const QString& user, const QString& host);
+
+// The password of the account: the one given earlier in this session, the keyring's, or the
+// user's answer. std::nullopt when there is none (no keyring entry and nobody to ask, or the
+// user declined); *why says why.
+std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why);
+// The server accepted the password: keep it for the session, and in the keyring when it came
+// from the user and a keyring is there.
+void passwordAccepted(const QString& user, const QString& host, const QString& password);
+// The server refused it: forget it for the session, so that the next logon asks again.
+void passwordRefused(const QString& user, const QString& host);
+
+} // namespace contactclient::carddav

@@ -1,0 +1,136 @@
+#include "davhttp.h"
+
+#include "davurl.h"
+
+#include <QBuffer>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace contactclient::carddav {
+namespace {
+
+constexpr int kMaxRedirects = 5;
+
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+QString networkMessage(const QNetworkReply& reply, const QUrl& url)
+{
+    const QString server = url.host() + (url.port(-1) > 0 ? QStringLiteral(":%1").arg(url.port()) : QString());
+    switch (reply.error()) {
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("The certificate of the CardDAV server %1 could not be verified (%2).")
+            .arg(server, reply.errorString());
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("The CardDAV server %1 did not answer in time.").arg(server);
+    default:
+        return QStringLiteral("The CardDAV server %1 cannot be reached (%2).").arg(server, reply.errorString());
+    }
+}
+
+} // namespace
+
+DavHttp::DavHttp(DavCredentials credentials, const std::atomic<bool>* cancelFlag)
+    : m_credentials(std::move(credentials)), m_network(std::make_unique<QNetworkAccessManager>()),
+      m_cancelFlag(cancelFlag)
+{
+    m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+DavHttp::~DavHttp() = default;
+
+DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth)
+{
+    QUrl current = url;
+    for (int hop = 0;; ++hop) {
+        QUrl next;
+        DavReply reply = sendOnce(method, current, body, depth, &next);
+        if (next.isEmpty())
+            return reply;
+        if (hop >= kMaxRedirects)
+            throw DavError(DavError::Protocol,
+                           QStringLiteral("The CardDAV server sends %1 round in redirects.").arg(url.toDisplayString()));
+        QString why;
+        if (!isSameServer(current, next) || !isAllowedUrl(next, &why))
+            throw DavError(DavError::Config,
+                           QStringLiteral("The CardDAV server redirects %1 to another server (%2); that is not followed.")
+                               .arg(current.toDisplayString(), next.toDisplayString()));
+        current = next;
+    }
+}
+
+DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
+                           QUrl* redirect)
+{
+    if (isCancelled())
+        throw DavError(DavError::Cancelled, QStringLiteral("Cancelled."));
+    QNetworkRequest request(url);
+    request.setTransferTimeout(m_timeoutMs);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setRawHeader("User-Agent", "Quintel");
+    if (!body.isEmpty())
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
+    if (!depth.isEmpty())
+        request.setRawHeader("Depth", depth);
+    if (!m_credentials.user.isEmpty())
+        request.setRawHeader("Authorization",
+                             "Basic " + (m_credentials.user + QLatin1Char(':') + m_credentials.password).toUtf8().toBase64());
+
+    QBuffer* upload = nullptr;
+    if (!body.isEmpty()) {
+        upload = new QBuffer;
+        upload->setData(body);
+        upload->open(QIODevice::ReadOnly);
+    }
+    std::unique_ptr<QNetworkReply> reply(m_network->sendCustomRequest(request, method, upload));
+    if (upload)
+        upload->setParent(reply.get());
+
+    QEventLoop loop;
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer cancelPoll;
+    QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [this, &reply] {
+        if (isCancelled())
+            reply->abort();
+    });
+    cancelPoll.start(50);
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    cancelPoll.stop();
+
+    if (isCancelled())
+        throw DavError(DavError::Cancelled, QStringLiteral("Cancelled."));
+    const QVariant statusAttr = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!statusAttr.isValid())
+        throw DavError(DavError::Network, networkMessage(*reply, url));
+
+    DavReply result;
+    result.status = statusAttr.toInt();
+    result.body = reply->readAll();
+    result.url = url;
+    if (result.status == 401)
+        throw DavError(DavError::Auth,
+                       m_credentials.user.isEmpty()
+                           ? QStringLiteral("The CardDAV server %1 asks for a user name and password; none is configured "
+                                            "(key CardDavUser).")
+                                 .arg(url.host())
+                           : QStringLiteral("The CardDAV server %1 refused the user name \"%2\" or its password.")
+                                 .arg(url.host(), m_credentials.user),
+                       401);
+    if (isRedirect(result.status)) {
+        const QUrl location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+        if (location.isEmpty())
+            throw DavError(DavError::Protocol, QStringLiteral("The CardDAV server redirects without saying where."));
+        *redirect = url.resolved(location);
+    }
+    return result;
+}
+
+} // namespace contactclient::carddav

@@ -1,0 +1,81 @@
+#pragma once
+// Synchronous WebDAV requests for the CardDAV back-end: one request at a time, Basic
+// authentication, bounded waits, redirects followed only within the server. Made and used on one
+// thread (the background sync thread); cancel() may be called from any thread.
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+#include <atomic>
+#include <memory>
+#include <stdexcept>
+
+class QNetworkAccessManager;
+
+namespace contactclient::carddav {
+
+class DavError : public std::runtime_error {
+public:
+    enum Kind {
+        Network,   // the server cannot be reached, or the connection broke or timed out
+        Auth,      // the server refused the user name or password
+        Http,      // an HTTP status the caller cannot use
+        Protocol,  // an answer that makes no sense (not a multistatus, no address book)
+        Cancelled, // cancel() was called
+        Config,    // a refused address (plain http to another machine, a redirect off the server)
+    };
+    DavError(Kind kind, const QString& message, int status = 0)
+        : std::runtime_error(message.toStdString()), m_kind(kind), m_message(message), m_status(status)
+    {
+    }
+    Kind kind() const { return m_kind; }
+    QString message() const { return m_message; }
+    int status() const { return m_status; }
+
+private:
+    Kind m_kind;
+    QString m_message;
+    int m_status;
+};
+
+struct DavReply {
+    int status = 0;
+    QByteArray body;
+    QUrl url; // where the answer came from, after redirects
+};
+
+struct DavCredentials {
+    QString user; // empty: no authentication
+    QString password;
+};
+
+class DavHttp {
+public:
+    // cancelFlag, when given, cancels as cancel() does once it turns true.
+    explicit DavHttp(DavCredentials credentials, const std::atomic<bool>* cancelFlag = nullptr);
+    ~DavHttp();
+    DavHttp(const DavHttp&) = delete;
+    DavHttp& operator=(const DavHttp&) = delete;
+
+    // Sends one request and returns any HTTP answer except 401, which throws Auth. Throws Network,
+    // Config or Cancelled. depth is the Depth header ("0", "1"), none when empty.
+    DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body = {},
+                  const QByteArray& depth = {});
+
+    // Inactivity limit of one request, in milliseconds.
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    void cancel() { m_cancelled = true; }
+    bool isCancelled() const { return m_cancelled || (m_cancelFlag && *m_cancelFlag); }
+
+private:
+    DavReply sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
+                      QUrl* redirect);
+    DavCredentials m_credentials;
+    std::unique_ptr<QNetworkAccessManager> m_network;
+    int m_timeoutMs = 20000;
+    std::atomic<bool> m_cancelled{false};
+    const std::atomic<bool>* m_cancelFlag;
+};
+
+} // namespace contactclient::carddav

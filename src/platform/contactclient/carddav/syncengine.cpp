@@ -1,0 +1,232 @@
+#include "syncengine.h"
+
+#include "davhttp.h"
+#include "davxml.h"
+
+#include <QRegularExpression>
+
+namespace contactclient::carddav {
+namespace {
+
+const QString kEtag = kDavNs + QStringLiteral("|getetag");
+const QString kCtag = kCalServerNs + QStringLiteral("|getctag");
+const QString kAddressData = kCardDavNs + QStringLiteral("|address-data");
+const QString kResourceType = kDavNs + QStringLiteral("|resourcetype");
+
+QString encodedPath(const QString& decodedPath)
+{
+    QUrl url;
+    url.setPath(decodedPath, QUrl::DecodedMode);
+    return url.path(QUrl::FullyEncoded);
+}
+
+QString collectionPath(const QUrl& book)
+{
+    QString path = book.path(QUrl::FullyDecoded);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+DavError unexpected(const QUrl& url, const char* what, int status)
+{
+    return DavError(DavError::Http,
+                    QStringLiteral("The CardDAV server answered %1 with HTTP %2 to %3.")
+                        .arg(url.toDisplayString())
+                        .arg(status)
+                        .arg(QLatin1String(what)),
+                    status);
+}
+
+QByteArray withCrLf(const QString& card)
+{
+    QString text = card.trimmed();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toUtf8() + "\r\n";
+}
+
+} // namespace
+
+bool looksLikeVCard(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
+    const QStringList lines = text.trimmed().split(lineBreak);
+    if (lines.size() < 2 || lines.first().trimmed().compare(QStringLiteral("BEGIN:VCARD"), Qt::CaseInsensitive) != 0
+        || lines.last().trimmed().compare(QStringLiteral("END:VCARD"), Qt::CaseInsensitive) != 0)
+        return false;
+    int depth = 0;
+    for (const QString& line : lines) {
+        if (line.isEmpty() || line.startsWith(QLatin1Char(' ')) || line.startsWith(QLatin1Char('\t')))
+            continue; // folded continuation
+        if (!line.contains(QLatin1Char(':')))
+            return false;
+        if (line.trimmed().compare(QStringLiteral("BEGIN:VCARD"), Qt::CaseInsensitive) == 0)
+            ++depth;
+        else if (line.trimmed().compare(QStringLiteral("END:VCARD"), Qt::CaseInsensitive) == 0 && --depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
+
+SyncEngine::SyncEngine(DavHttp& http, VdirCache& cache, SyncOptions options)
+    : m_http(http), m_cache(cache), m_options(std::move(options))
+{
+}
+
+QString SyncEngine::pathOf(const QUrl& book, const QString& href) const
+{
+    return book.resolved(QUrl(href)).path(QUrl::FullyDecoded);
+}
+
+std::optional<SyncEngine::Listing> SyncEngine::syncCollection(const QUrl& book, const QString& startToken)
+{
+    Listing listing;
+    listing.full = startToken.isEmpty();
+    QString token = startToken;
+    const QString self = collectionPath(book);
+    for (int round = 0; round < 1000; ++round) {
+        const DavReply reply = m_http.send("REPORT", book, syncCollectionBody(token), "0");
+        if (reply.status != 207) {
+            if (!token.isEmpty() && (reply.status == 403 || reply.status == 409 || reply.status == 400)) {
+                return syncCollection(book, QString()); // the token is no longer valid: list everything
+            }
+            if (reply.status == 400 || reply.status == 403 || reply.status == 405 || reply.status == 415
+                || reply.status == 501)
+                return std::nullopt; // no sync-collection here
+            throw unexpected(book, "sync-collection", reply.status);
+        }
+        const Multistatus status = parseMultistatus(reply.body);
+        bool truncated = false;
+        for (const DavResponse& r : status.responses) {
+            const QString path = pathOf(book, r.href);
+            if (path == self || path + QLatin1Char('/') == self) {
+                truncated = truncated || r.status == 507;
+                continue;
+            }
+            if (r.status == 404) {
+                listing.changed.remove(path);
+                listing.removed.append(path);
+            } else if (!path.endsWith(QLatin1Char('/'))) {
+                listing.changed.insert(path, r.properties.value(kEtag).text);
+            }
+        }
+        listing.syncToken = status.syncToken;
+        if (!truncated || status.syncToken.isEmpty() || status.syncToken == token)
+            return listing;
+        token = status.syncToken;
+    }
+    return listing;
+}
+
+SyncEngine::Listing SyncEngine::etagListing(const QUrl& book)
+{
+    Listing listing;
+    listing.full = true;
+    const DavReply reply = m_http.send("PROPFIND", book, propfindBody({kResourceType, kEtag}), "1");
+    if (reply.status != 207)
+        throw unexpected(book, "PROPFIND", reply.status);
+    const QString self = collectionPath(book);
+    for (const DavResponse& r : parseMultistatus(reply.body).responses) {
+        const QString path = pathOf(book, r.href);
+        if (path == self || path + QLatin1Char('/') == self || r.isCollection())
+            continue;
+        listing.changed.insert(path, r.properties.value(kEtag).text);
+    }
+    return listing;
+}
+
+void SyncEngine::fetch(const QUrl& book, const QStringList& paths, SyncResult& result)
+{
+    for (qsizetype start = 0; start < paths.size(); start += m_options.batchSize) {
+        const QStringList batch = paths.mid(start, m_options.batchSize);
+        QStringList hrefs;
+        for (const QString& path : batch)
+            hrefs.append(encodedPath(path));
+        const DavReply reply = m_http.send("REPORT", book, multigetBody(hrefs), "1");
+        if (reply.status != 207)
+            throw unexpected(book, "addressbook-multiget", reply.status);
+        QSet<QString> answered;
+        for (const DavResponse& r : parseMultistatus(reply.body).responses) {
+            const QString path = pathOf(book, r.href);
+            answered.insert(path);
+            const QString etag = r.properties.value(kEtag).text;
+            if (r.status == 404 || (r.properties.isEmpty() && r.status >= 400)) {
+                m_cache.removeCard(path); // gone since it was listed
+                ++result.removed;
+            } else if (const QString card = r.properties.value(kAddressData).text; looksLikeVCard(card)) {
+                m_cache.writeCard(path, etag, withCrLf(card));
+                ++result.written;
+                if (m_options.cardWritten)
+                    m_options.cardWritten(result.written);
+            } else {
+                m_cache.markBroken(path, etag);
+            }
+        }
+        for (const QString& path : batch) {
+            if (!answered.contains(path)) // the server would not give it: keep it out, count it
+                m_cache.markBroken(path, QString());
+        }
+    }
+}
+
+SyncResult SyncEngine::run(const QUrl& book)
+{
+    m_cache.load();
+    SyncState state = m_cache.state();
+    const bool sameBook = m_cache.isComplete() && state.addressBook == book.toString();
+    if (!sameBook)
+        state = {};
+    state.addressBook = book.toString();
+
+    std::optional<Listing> listing;
+    if (m_options.useSyncCollection)
+        listing = syncCollection(book, state.syncToken);
+    if (!listing) {
+        QString ctag;
+        const DavReply reply = m_http.send("PROPFIND", book, propfindBody({kCtag}), "0");
+        if (reply.status == 207) {
+            const Multistatus status = parseMultistatus(reply.body);
+            if (!status.responses.isEmpty())
+                ctag = status.responses.first().properties.value(kCtag).text;
+        }
+        if (sameBook && !ctag.isEmpty() && ctag == state.ctag) {
+            SyncResult unchanged;
+            unchanged.broken = m_cache.brokenCount();
+            return unchanged;
+        }
+        listing = etagListing(book);
+        state.ctag = ctag;
+        state.syncToken.clear();
+    } else {
+        state.syncToken = listing->syncToken;
+    }
+
+    SyncResult result;
+    result.fullListing = listing->full;
+    const auto& index = m_cache.index();
+    QStringList wanted;
+    for (auto it = listing->changed.cbegin(); it != listing->changed.cend(); ++it) {
+        const auto known = index.constFind(it.key());
+        if (known == index.cend() || it.value().isEmpty() || known->etag != it.value())
+            wanted.append(it.key());
+    }
+    wanted.sort();
+    QStringList removed = listing->removed;
+    if (listing->full) {
+        for (auto it = index.cbegin(); it != index.cend(); ++it)
+            if (!listing->changed.contains(it.key()))
+                removed.append(it.key());
+    }
+    fetch(book, wanted, result);
+    for (const QString& path : std::as_const(removed)) {
+        m_cache.removeCard(path);
+        ++result.removed;
+    }
+    m_cache.removeStrayFiles();
+    m_cache.commit(state);
+    result.broken = m_cache.brokenCount();
+    return result;
+}
+
+} // namespace contactclient::carddav

@@ -1,0 +1,59 @@
+#pragma once
+// Brings the local copy (VdirCache) up to date with one address book on the server:
+// sync-collection from the stored token (everything the first time), or, on servers without it,
+// getctag and the members' etags; then the changed cards with addressbook-multiget in batches.
+// Cards are written as they arrive; the index and the sync token only at the end.
+
+#include "vdircache.h"
+
+#include <QUrl>
+
+#include <functional>
+
+namespace contactclient::carddav {
+
+class DavHttp;
+
+struct SyncOptions {
+    bool useSyncCollection = true; // false: ctag and etags only (servers without sync-collection)
+    int batchSize = 200;           // cards per addressbook-multiget
+    // Called after each card written, with the number written so far (tests stop a sync half-way
+    // by throwing from here).
+    std::function<void(int)> cardWritten;
+};
+
+struct SyncResult {
+    int written = 0;  // cards added or changed
+    int removed = 0;  // cards gone from the server
+    int broken = 0;   // cards the server serves that cannot be read (all of them, not just new ones)
+    bool fullListing = false;
+};
+
+// True when the text is one whole vCard (BEGIN:VCARD … END:VCARD, every line a property).
+bool looksLikeVCard(const QString& text);
+
+class SyncEngine {
+public:
+    SyncEngine(DavHttp& http, VdirCache& cache, SyncOptions options = {});
+    // Throws DavError (network, authentication, protocol) or std::runtime_error (disk); the copy
+    // stays whole either way.
+    SyncResult run(const QUrl& addressBook);
+
+private:
+    struct Listing {
+        QHash<QString, QString> changed; // decoded path -> etag (empty when the server did not say)
+        QStringList removed;
+        QString syncToken;
+        bool full = false;
+    };
+    std::optional<Listing> syncCollection(const QUrl& book, const QString& token);
+    Listing etagListing(const QUrl& book);
+    void fetch(const QUrl& book, const QStringList& paths, SyncResult& result);
+    QString pathOf(const QUrl& book, const QString& href) const;
+
+    DavHttp& m_http;
+    VdirCache& m_cache;
+    SyncOptions m_options;
+};
+
+} // namespace contactclient::carddav
