@@ -19,8 +19,10 @@ void WindowDrag::startDrag(QMouseEvent* press)
 {
     if (!press)
         return;
+    // The window manager's move loop follows the left button only (openbox ignores a move begun
+    // with another button); the other buttons drag through the fallback.
     WindowSystem* windowSystem = m_form.platform().windowSystem;
-    if (windowSystem && windowSystem->startSystemMove(&m_form)) {
+    if (press->button() == Qt::LeftButton && windowSystem && windowSystem->startSystemMove(&m_form)) {
         // The window manager's move loop runs until release; the new place is read back when it
         // is needed.
         stop();

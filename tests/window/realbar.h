@@ -1,0 +1,80 @@
+#pragma once
+// A bar on a real X display (Xvfb and openbox, started by with-display.sh) with the desktop's own
+// window system, on a recording contact client and a settings store in memory.
+
+#include "desktop/messagebox.h"
+#include "desktop/windowsystem.h"
+#include "fakes/memorysettingsstore.h"
+#include "fakes/recordingclient.h"
+#include "fakes/recordingwordprocessor.h"
+#include "settings/modsettings.h"
+#include "window/frmmain.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+// The desktop's window system, counting the moves handed to the window manager.
+class CountingWindowSystem : public DesktopWindowSystem {
+public:
+    int systemMoves = 0;
+    bool startSystemMove(QWidget* window) override
+    {
+        const bool started = DesktopWindowSystem::startSystemMove(window);
+        systemMoves += started ? 1 : 0;
+        return started;
+    }
+};
+
+struct RealBar {
+    fake::RecordingClient client;
+    CountingWindowSystem windowSystem;
+    fake::MemorySettingsStore store;
+    std::unique_ptr<frmMain> form;
+
+    RealBar()
+    {
+        MessageBox::setTestMode(true);
+        modSettings::setStore(&store);
+    }
+    ~RealBar()
+    {
+        form.reset();
+        modSettings::setStore(nullptr);
+    }
+
+    frmMain& load()
+    {
+        Platform p;
+        p.createContactClient = [this] { return client.application(); };
+        p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
+        p.windowSystem = &windowSystem;
+        form = std::make_unique<frmMain>(p);
+        form->Form_Load();
+        return *form;
+    }
+};
+
+// Runs an X tool and returns what it printed.
+inline QString runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000))
+        return QString();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+inline QString netWmState(const QWidget* window)
+{
+    return runTool(QStringLiteral("xprop"),
+                   {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("_NET_WM_STATE")});
+}
+
+inline void xdotool(const QStringList& arguments)
+{
+    runTool(QStringLiteral("xdotool"), arguments);
+    // Let the X events reach the program.
+    QTest::qWait(50);
+}
