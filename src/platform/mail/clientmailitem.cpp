@@ -1,0 +1,104 @@
+#include "clientmailitem.h"
+
+#include "contactclient/desktophooks.h"
+#include "mail/mailaccount.h"
+#include "mail/message.h"
+
+namespace mail {
+namespace {
+
+using contactclient::AutomationError;
+
+// What the composer is given: the same texts with To as bare addresses, comma-separated.
+class ComposerCopy : public contactclient::MailItem {
+public:
+    ComposerCopy(QString to, QString subject, QString body)
+        : m_to(std::move(to)), m_subject(std::move(subject)), m_body(std::move(body))
+    {
+    }
+    QString To() const override { return m_to; }
+    void setTo(const QString& to) override { m_to = to; }
+    QString Subject() const override { return m_subject; }
+    void setSubject(const QString& s) override { m_subject = s; }
+    QString Body() const override { return m_body; }
+    void setBody(const QString& b) override { m_body = b; }
+    void Display() override {}
+    void Send() override {}
+
+private:
+    QString m_to, m_subject, m_body;
+};
+
+} // namespace
+
+ClientMailItem::ClientMailItem(contactclient::NameSpace& ns, AccountReader account)
+    : m_ns(ns), m_account(std::move(account))
+{
+}
+
+Mailbox lookUpFullName(contactclient::NameSpace& ns, const QString& fullName)
+{
+    QStringList candidates;
+    ns.GetDefaultFolder(contactclient::olFolderContacts)->Items()->forEach([&](const contactclient::Item& item) {
+        if (item.TypeName() == contactclient::kContactItemType
+            && item.FullName().trimmed().compare(fullName, Qt::CaseInsensitive) == 0)
+            candidates.append(item.EntryID());
+    });
+    for (const QString& id : candidates) {
+        const auto contact = ns.GetItemFromID(id);
+        const QString address = contact->Email1Address().trimmed();
+        if (!address.isEmpty()) {
+            if (hasControlCharacter(address) || !isUsableAddress(address))
+                throw AutomationError(contactclient::errMailAddress,
+                                      QStringLiteral("The address of %1 in the address book is not usable.")
+                                          .arg(fullName));
+            return {contact->FullName(), address};
+        }
+    }
+    throw AutomationError(contactclient::errMailAddress,
+                          QStringLiteral("No e-mail address is known for \"%1\".").arg(fullName));
+}
+
+QList<Mailbox> ClientMailItem::resolveRecipients() const
+{
+    QList<Mailbox> result;
+    for (const QString& part : splitRecipients(m_to)) {
+        const Recipient r = parseRecipient(part);
+        result.append(r.needsLookup() ? lookUpFullName(m_ns, r.name) : Mailbox{r.name, r.address});
+    }
+    return result;
+}
+
+void ClientMailItem::Display()
+{
+    QStringList addresses;
+    for (const Mailbox& m : resolveRecipients())
+        addresses.append(m.address);
+    ComposerCopy copy(addresses.join(QLatin1Char(',')), m_subject, m_body);
+    contactclient::desktopHooks().openComposer(copy);
+}
+
+void ClientMailItem::Send()
+{
+    const QList<Mailbox> to = resolveRecipients();
+    if (to.isEmpty())
+        throw AutomationError(contactclient::errMailAddress, QStringLiteral("The mail has no recipient."));
+    const MailAccount account = m_account();
+    OutgoingMessage message;
+    message.from = senderOf(account);
+    message.to = to;
+    message.subject = m_subject;
+    message.body = m_body;
+    message.date = QDateTime::currentDateTime();
+    const QString domain = (message.from.address.isEmpty() ? to.first().address : message.from.address)
+                               .section(QLatin1Char('@'), 1);
+    message.messageId = newMessageId(domain);
+    const QByteArray bytes = composeMessage(message);
+    auto transport = createTransport(account);
+    QStringList recipients;
+    for (const Mailbox& m : to)
+        recipients.append(m.address);
+    transport->send(message.from.address, recipients, bytes);
+}
+
+} // namespace mail

@@ -1,0 +1,41 @@
+#pragma once
+// The contact client's mail item: To, Subject and Body; Display opens the desktop's composer,
+// Send resolves the recipients, builds the message and hands it to the account's transport.
+
+#include "contactclient/automation.h"
+#include "mail/mailbox.h"
+
+#include <functional>
+
+namespace mail {
+
+struct MailAccount;
+
+class ClientMailItem : public contactclient::MailItem {
+public:
+    using AccountReader = std::function<MailAccount()>;
+    ClientMailItem(contactclient::NameSpace& ns, AccountReader account);
+
+    QString To() const override { return m_to; }
+    void setTo(const QString& to) override { m_to = to; }
+    QString Subject() const override { return m_subject; }
+    void setSubject(const QString& subject) override { m_subject = subject; }
+    QString Body() const override { return m_body; }
+    void setBody(const QString& body) override { m_body = body; }
+    void Display() override;
+    void Send() override;
+
+    // The recipients of To as mailboxes, full names looked up in the address book.
+    QList<Mailbox> resolveRecipients() const;
+
+private:
+    contactclient::NameSpace& m_ns;
+    AccountReader m_account;
+    QString m_to, m_subject, m_body;
+};
+
+// Looks a full name up in the address book (letter case ignored): the first contact of that name
+// with an e-mail address. Throws errMailAddress when there is none.
+Mailbox lookUpFullName(contactclient::NameSpace& ns, const QString& fullName);
+
+} // namespace mail

@@ -1,0 +1,121 @@
+#include "mailbox.h"
+
+#include "contactclient/errors.h"
+
+using contactclient::AutomationError;
+using contactclient::errMailAddress;
+
+namespace mail {
+
+bool hasControlCharacter(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0) || u == 0x2028 || u == 0x2029 || u == 0x85)
+            return true;
+    }
+    return false;
+}
+
+void requireHeaderSafe(const QString& what, const QString& value)
+{
+    if (hasControlCharacter(value))
+        throw AutomationError(errMailAddress,
+                              QStringLiteral("The %1 holds a line break or another control character; "
+                                             "the mail was not sent.")
+                                  .arg(what));
+}
+
+bool isUsableAddress(const QString& address)
+{
+    const qsizetype at = address.indexOf(QLatin1Char('@'));
+    if (at <= 0 || at != address.lastIndexOf(QLatin1Char('@')) || at == address.size() - 1)
+        return false;
+    static const QString forbidden = QStringLiteral("<>()[]\\,;:\"");
+    for (const QChar c : address) {
+        if (c.unicode() <= 0x20 || c.unicode() >= 0x7f || forbidden.contains(c))
+            return false;
+    }
+    const QString local = address.left(at);
+    const QString domain = address.mid(at + 1);
+    auto dotsOk = [](const QString& part) {
+        return !part.startsWith(QLatin1Char('.')) && !part.endsWith(QLatin1Char('.'))
+               && !part.contains(QStringLiteral(".."));
+    };
+    return dotsOk(local) && dotsOk(domain);
+}
+
+QList<QString> splitRecipients(const QString& to)
+{
+    QList<QString> parts;
+    QString current;
+    bool quoted = false;
+    for (qsizetype i = 0; i < to.size(); ++i) {
+        const QChar c = to.at(i);
+        if (quoted && c == QLatin1Char('\\') && i + 1 < to.size()) {
+            current += c;
+            current += to.at(++i);
+            continue;
+        }
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        if (c == QLatin1Char(';') && !quoted) {
+            parts.append(current);
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    parts.append(current);
+    QList<QString> result;
+    for (const QString& p : parts) {
+        if (!p.trimmed().isEmpty())
+            result.append(p.trimmed());
+    }
+    return result;
+}
+
+namespace {
+
+QString unquote(QString name)
+{
+    name = name.trimmed();
+    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"'))) {
+        QString plain;
+        for (qsizetype i = 1; i < name.size() - 1; ++i) {
+            if (name.at(i) == QLatin1Char('\\') && i + 1 < name.size() - 1)
+                ++i;
+            plain += name.at(i);
+        }
+        return plain;
+    }
+    return name;
+}
+
+[[noreturn]] void unusable(const QString& text)
+{
+    throw AutomationError(errMailAddress, QStringLiteral("\"%1\" is not a usable e-mail address.").arg(text));
+}
+
+} // namespace
+
+Recipient parseRecipient(const QString& text)
+{
+    requireHeaderSafe(QStringLiteral("recipient"), text);
+    const QString t = text.trimmed();
+    const qsizetype lt = t.lastIndexOf(QLatin1Char('<'));
+    if (t.endsWith(QLatin1Char('>')) && lt >= 0) {
+        Recipient r{unquote(t.left(lt)), t.mid(lt + 1, t.size() - lt - 2).trimmed()};
+        if (!isUsableAddress(r.address))
+            unusable(t);
+        return r;
+    }
+    if (t.contains(QLatin1Char('@'))) {
+        if (!isUsableAddress(t))
+            unusable(t);
+        return {{}, t};
+    }
+    return {t, {}};
+}
+
+} // namespace mail

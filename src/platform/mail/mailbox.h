@@ -1,0 +1,38 @@
+#pragma once
+// Addresses and recipients: what may stand in a header, and how a recipient text is read.
+
+#include <QList>
+#include <QString>
+
+namespace mail {
+
+struct Mailbox {
+    QString name;    // display name, may be empty
+    QString address; // addr-spec: local@domain
+};
+
+// A recipient text as the user or the bar gave it: a mailbox ("Name <address>"), a bare address,
+// or a full name that the address book has to resolve (address empty).
+struct Recipient {
+    QString name;
+    QString address;
+    bool needsLookup() const { return address.isEmpty(); }
+};
+
+// True when the text holds a control character (C0, DEL, C1) or a Unicode line separator.
+bool hasControlCharacter(const QString& text);
+
+// Throws errMailAddress when the value holds CR, LF or another control character. `what` names
+// the field in the message ("subject", "sender name", …).
+void requireHeaderSafe(const QString& what, const QString& value);
+
+// A plain ASCII addr-spec without quoting, comments or spaces: local@domain.
+bool isUsableAddress(const QString& address);
+
+// Splits a To text at semicolons outside quotes; empty parts are dropped.
+QList<QString> splitRecipients(const QString& to);
+
+// Reads one recipient. Throws errMailAddress for an unusable address or unsafe text.
+Recipient parseRecipient(const QString& text);
+
+} // namespace mail

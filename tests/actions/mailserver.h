@@ -1,0 +1,57 @@
+#pragma once
+// The test mail server (smtpserver.py on Debian's aiosmtpd), started on 127.0.0.1 and stopped
+// with the object. Messages arrive as files in a temporary folder.
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class MailServer {
+public:
+    // Extra arguments: --tls CERT KEY, --auth USER PASSWORD.
+    bool start(const QStringList& extra = {})
+    {
+        m_process.setProgram(QStringLiteral("/usr/bin/python3"));
+        m_process.setArguments(QStringList{QStringLiteral(QUINTEL_ACTIONS_DIR "/smtpserver.py"), m_dir.path()} + extra);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start();
+        if (!m_process.waitForStarted(10000))
+            return false;
+        for (int i = 0; i < 100 && !m_process.canReadLine(); ++i)
+            m_process.waitForReadyRead(100);
+        const QByteArray line = m_process.readLine().trimmed();
+        if (!line.startsWith("READY "))
+            return false;
+        port = line.mid(6).toInt();
+        return port > 0;
+    }
+    ~MailServer() { stop(); }
+    void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(2000);
+        }
+    }
+    QStringList received() const
+    {
+        return QDir(m_dir.path()).entryList({QStringLiteral("*.eml")}, QDir::Files, QDir::Name);
+    }
+    QByteArray message(int i) const { return read(received().value(i)); }
+    QByteArray envelope(int i) const { return read(received().value(i).replace(QStringLiteral(".eml"), QStringLiteral(".env"))); }
+
+    int port = 0;
+
+private:
+    QByteArray read(const QString& name) const
+    {
+        QFile f(QDir(m_dir.path()).filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir m_dir;
+    QProcess m_process;
+};
