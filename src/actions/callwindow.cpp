@@ -1,0 +1,73 @@
+#include "callwindow.h"
+
+#include "actions/dialnumbers.h"
+#include "desktop/messagebox.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmCall"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    lblName = new QLabel(this);
+    lblName->setObjectName(QStringLiteral("lblName"));
+    QFont bold = lblName->font();
+    bold.setBold(true);
+    lblName->setFont(bold);
+    lstNumbers = new QListWidget(this);
+    lstNumbers->setObjectName(QStringLiteral("lstNumbers"));
+    lstNumbers->setAccessibleName(QStringLiteral("Numbers"));
+    cmdCall = new QPushButton(QStringLiteral("&Call"), this);
+    cmdCall->setObjectName(QStringLiteral("cmdCall"));
+    cmdCall->setDefault(true);
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCall);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblName);
+    layout->addWidget(lstNumbers);
+    layout->addLayout(buttons);
+
+    connect(cmdCall, &QAbstractButton::clicked, this, &CallWindow::cmdCall_Click);
+    connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(lstNumbers, &QListWidget::itemActivated, this, &CallWindow::cmdCall_Click);
+    resize(320, 220);
+}
+
+void CallWindow::setContact(const contactclient::ContactItem& contact)
+{
+    const QString name = contact.FullName().isEmpty() ? contact.FileAs() : contact.FullName();
+    setWindowTitle(QStringLiteral("Call %1").arg(name));
+    lblName->setText(name);
+    lstNumbers->clear();
+    for (const dialing::Number& n : dialing::numbersOf(contact)) {
+        auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(n.kind, n.number), lstNumbers);
+        item->setData(Qt::UserRole, n.number);
+    }
+    if (lstNumbers->count() == 0)
+        new QListWidgetItem(QStringLiteral("No telephone numbers"), lstNumbers);
+    cmdCall->setEnabled(lstNumbers->item(0)->data(Qt::UserRole).isValid());
+    lstNumbers->setCurrentRow(0);
+    lstNumbers->setFocus();
+}
+
+void CallWindow::cmdCall_Click()
+{
+    const QListWidgetItem* item = lstNumbers->currentItem();
+    if (!item || !item->data(Qt::UserRole).isValid())
+        return;
+    const QUrl url = dialing::telUrl(item->data(Qt::UserRole).toString());
+    if (url.isEmpty() || !QDesktopServices::openUrl(url))
+        MessageBox::show(this, QStringLiteral("Quintel"),
+                         QStringLiteral("No program for telephone calls (tel: links) could be started."),
+                         MessageBox::Icon::Warning);
+}

@@ -1,0 +1,56 @@
+#include "desktopintegration.h"
+
+#include "actions/callwindow.h"
+#include "actions/contactcard.h"
+#include "contactclient/errors.h"
+#include "mail/mailtourl.h"
+
+#include <QDesktopServices>
+
+namespace {
+
+// Shows the window for the entry, making one when there is none; the same contact raises its own.
+template <typename Window>
+Window* showFor(QHash<QString, QPointer<Window>>& windows, const contactclient::ContactItem& contact)
+{
+    const QString id = contact.EntryID();
+    Window* window = id.isEmpty() ? nullptr : windows.value(id).data();
+    if (!window) {
+        window = new Window;
+        if (!id.isEmpty())
+            windows.insert(id, window);
+    }
+    window->setContact(contact);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace
+
+DesktopIntegration::~DesktopIntegration()
+{
+    for (const auto& w : std::as_const(m_cards))
+        delete w.data();
+    for (const auto& w : std::as_const(m_dialers))
+        delete w.data();
+}
+
+void DesktopIntegration::showContactCard(const contactclient::ContactItem& contact)
+{
+    showFor(m_cards, contact);
+}
+
+void DesktopIntegration::showDialer(const contactclient::ContactItem& contact)
+{
+    showFor(m_dialers, contact);
+}
+
+void DesktopIntegration::openComposer(const contactclient::MailItem& mail)
+{
+    const QUrl url = mail::mailtoUrl(mail.To().split(QLatin1Char(','), Qt::SkipEmptyParts), mail.Subject(), mail.Body());
+    if (!QDesktopServices::openUrl(url))
+        throw contactclient::AutomationError(contactclient::errComposer,
+                                             QStringLiteral("No mail program could be opened for mailto: links."));
+}

@@ -1,0 +1,67 @@
+#include "dialnumbers.h"
+
+namespace dialing {
+namespace {
+
+QString digitsOf(const QString& number)
+{
+    QString digits;
+    for (const QChar c : number) {
+        if (c.isDigit() || c == QLatin1Char('+'))
+            digits += c;
+    }
+    return digits;
+}
+
+QString shownKind(const QString& kind)
+{
+    if (kind.isEmpty())
+        return QStringLiteral("Phone");
+    if (kind.compare(QStringLiteral("work"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Business");
+    if (kind.compare(QStringLiteral("cell"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Mobile");
+    return kind.left(1).toUpper() + kind.mid(1).toLower();
+}
+
+} // namespace
+
+QList<Number> numbersOf(const contactclient::ContactItem& contact)
+{
+    QList<Number> numbers;
+    QStringList seen;
+    auto add = [&](const QString& kind, const QString& number) {
+        const QString n = number.trimmed();
+        const QString key = digitsOf(n);
+        if (n.isEmpty() || key.isEmpty() || seen.contains(key))
+            return;
+        seen.append(key);
+        numbers.append({kind, n});
+    };
+    add(QStringLiteral("Mobile"), contact.MobileTelephoneNumber());
+    add(QStringLiteral("Business"), contact.BusinessTelephoneNumber());
+    add(QStringLiteral("Business 2"), contact.Business2TelephoneNumber());
+    add(QStringLiteral("Home"), contact.HomeTelephoneNumber());
+    add(QStringLiteral("Home 2"), contact.Home2TelephoneNumber());
+    for (const auto& phone : contact.details().phones) {
+        const QString kind = phone.kind.toLower();
+        if (kind.contains(QStringLiteral("fax")) || kind.contains(QStringLiteral("pager")))
+            continue;
+        add(shownKind(phone.kind), phone.value);
+    }
+    return numbers;
+}
+
+QUrl telUrl(const QString& number)
+{
+    QString compact;
+    for (const QChar c : number) {
+        if (!c.isSpace() && c.category() != QChar::Other_Control && c.category() != QChar::Other_Format)
+            compact += c;
+    }
+    if (digitsOf(compact).isEmpty())
+        return {};
+    return QUrl::fromEncoded("tel:" + QUrl::toPercentEncoding(compact, "+()"), QUrl::StrictMode);
+}
+
+} // namespace dialing

@@ -1,0 +1,207 @@
+// The quick-mail area on a bar over the recording contact client: placeholder words, Clear,
+// Send and Cancel with the return to the remembered mode, and what a refused send keeps.
+
+#include "actions/contactactions.h"
+#include "actions/quickmail.h"
+#include "support/barfixture.h"
+#include "window/windowmodes.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using Props = QMap<QString, QString>;
+
+class TestQuickMail : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<BarFixture> f;
+    frmMain* form = nullptr;
+
+    void choose(const QString& id) { form->currentContact = form->outlookNamespace->GetItemFromID(id); }
+    QString subject() const { return form->txtSubject->text(); }
+    QString body() const { return form->txtBody->toPlainText(); }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<BarFixture>();
+        f->client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"),
+                      Props{{QStringLiteral("Email1DisplayName"), QStringLiteral("\"Smith, John\" <js@example.com>")},
+                            {QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
+        f->client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
+                      Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
+        f->client.add(QStringLiteral("Nomail, Nora"), QStringLiteral("Nora Nomail"));
+        form = &f->load();
+        MessageBox::shownInTest().clear();
+    }
+    void cleanup() { f.reset(); }
+
+    void placeholders_data()
+    {
+        QTest::addColumn<bool>("isSubject");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("gotFocus");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("subject placeholder emptied") << true << "Subject" << true << "";
+        QTest::newRow("subject placeholder with spaces") << true << "  Subject  " << true << "";
+        QTest::newRow("subject lower case stays") << true << "subject" << true << "subject";
+        QTest::newRow("subject with more text stays") << true << "Subject line" << true << "Subject line";
+        QTest::newRow("empty subject gets placeholder") << true << "" << false << "Subject";
+        QTest::newRow("spaces in subject stay") << true << "   " << false << "   ";
+        QTest::newRow("typed subject stays") << true << "Hello" << false << "Hello";
+        QTest::newRow("designed body emptied") << false << "Body\n" << true << "";
+        QTest::newRow("body starting with Body emptied") << false << "Body text" << true << "";
+        QTest::newRow("body lower case stays") << false << "body text" << true << "body text";
+        QTest::newRow("empty body gets placeholder") << false << "" << false << "Body";
+        QTest::newRow("spaces in body stay") << false << "  " << false << "  ";
+    }
+    void placeholders()
+    {
+        QFETCH(bool, isSubject);
+        QFETCH(QString, text);
+        QFETCH(bool, gotFocus);
+        QFETCH(QString, expected);
+        QuickMail& q = *form->quickMail;
+        if (isSubject) {
+            form->txtSubject->setText(text);
+            gotFocus ? q.txtSubject_GotFocus() : q.txtSubject_LostFocus();
+            QCOMPARE(subject(), expected);
+        } else {
+            form->txtBody->setPlainText(text);
+            gotFocus ? q.txtBody_GotFocus() : q.txtBody_LostFocus();
+            QCOMPARE(body(), expected);
+        }
+    }
+
+    // The rules run on real focus changes.
+    void focusMovesRunTheRules()
+    {
+        form->modes->setWindowMode(3);
+        form->activateWindow();
+        form->txtSubject->setFocus();
+        QTRY_COMPARE(subject(), QString());
+        form->txtBody->setFocus();
+        QTRY_COMPARE(subject(), QStringLiteral("Subject"));
+        QCOMPARE(body(), QString());
+        form->txtSubject->setFocus();
+        QTRY_COMPARE(body(), QStringLiteral("Body"));
+    }
+
+    void clearResetsBothAndStaysOpen()
+    {
+        form->modes->setWindowMode(3);
+        form->txtSubject->setText(QStringLiteral("typed"));
+        form->txtBody->setPlainText(QStringLiteral("typed\ntext"));
+        QTest::mouseClick(form->cmdClearMail, Qt::LeftButton);
+        QCOMPARE(subject(), QStringLiteral("Subject"));
+        QCOMPARE(body(), QStringLiteral("Body"));
+        QCOMPARE(form->windowMode, 3);
+    }
+
+    void send_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("startMode");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("display name") << "id1" << 1 << "\"Smith, John\" <js@example.com>";
+        QTest::newRow("first address") << "id2" << 2 << "js@example.com";
+        QTest::newRow("from mode 3") << "id1" << 3 << "\"Smith, John\" <js@example.com>";
+    }
+    void send()
+    {
+        QFETCH(QString, id);
+        QFETCH(int, startMode);
+        QFETCH(QString, to);
+        if (id == QLatin1String("id2"))
+            to = QStringLiteral("jd@example.com");
+        form->modes->setWindowMode(startMode);
+        choose(id);
+        form->actions->cmdQEmailContact_Click();
+        QCOMPARE(form->windowMode, 3);
+        form->txtSubject->setText(QStringLiteral(" Hi  "));
+        form->txtBody->setPlainText(QStringLiteral("Line 1\nLine 2\n"));
+        f->client.clearLog();
+        QTest::mouseClick(form->cmdSendMail, Qt::LeftButton);
+        QCOMPARE(f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Subject="), QStringLiteral("Body="),
+                                   QStringLiteral("To="), QStringLiteral("Send")}),
+                 (QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("Subject= Hi  "),
+                              QStringLiteral("Body=Line 1\nLine 2\n"), QStringLiteral("To=") + to,
+                              QStringLiteral("Send")}));
+        QCOMPARE(form->windowMode, startMode);
+        QCOMPARE(subject(), QStringLiteral("Subject"));
+        QCOMPARE(body(), QStringLiteral("Body"));
+        QVERIFY(MessageBox::shownInTest().isEmpty());
+    }
+
+    // Untouched boxes send their placeholders; after a Clear the body is "Body" alone.
+    void untouchedBoxesSendPlaceholders()
+    {
+        choose(QStringLiteral("id1"));
+        const QString designed = body();
+        QVERIFY(designed.startsWith(QStringLiteral("Body")) && designed.size() > 4);
+        form->quickMail->cmdSendMail_Click();
+        form->quickMail->cmdSendMail_Click();
+        QCOMPARE(f->client.mails.size(), 2);
+        QCOMPARE(f->client.mails.at(0).subject, QStringLiteral("Subject"));
+        QCOMPARE(f->client.mails.at(0).body, designed);
+        QCOMPARE(f->client.mails.at(1).body, QStringLiteral("Body"));
+    }
+
+    void cancel()
+    {
+        form->modes->setWindowMode(2);
+        choose(QStringLiteral("id1"));
+        form->actions->cmdQEmailContact_Click();
+        form->txtSubject->setText(QStringLiteral("typed"));
+        f->client.clearLog();
+        QTest::mouseClick(form->cmdCancelMail, Qt::LeftButton);
+        QVERIFY(f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Send")}).isEmpty());
+        QCOMPARE(form->windowMode, 2);
+        QCOMPARE(subject(), QStringLiteral("Subject"));
+        QCOMPARE(body(), QStringLiteral("Body"));
+    }
+
+    // A refused send: a message with the reason; texts, area and mode as they were.
+    void refusedSendKeepsEverything_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("server refuses") << "id1" << "The mail server refused the mail." << "refused the mail";
+        QTest::newRow("no contact chosen") << "" << "" << "Choose a contact";
+    }
+    void refusedSendKeepsEverything()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, failure);
+        QFETCH(QString, reason);
+        form->modes->setWindowMode(1);
+        if (!id.isEmpty())
+            choose(id);
+        form->actions->cmdQEmailContact_Click();
+        form->currentContact = id.isEmpty() ? nullptr : form->currentContact;
+        if (!failure.isEmpty())
+            f->client.failures.insert(QStringLiteral("Send"), failure);
+        form->txtSubject->setText(QStringLiteral("Über"));
+        form->txtBody->setPlainText(QStringLiteral("Dear John,\n\nsee you.\n"));
+        f->client.clearLog();
+        QTest::mouseClick(form->cmdSendMail, Qt::LeftButton);
+        QCOMPARE(MessageBox::shownInTest().size(), 1);
+        QVERIFY2(MessageBox::shownInTest().first().text.contains(reason),
+                 qPrintable(MessageBox::shownInTest().first().text));
+        QCOMPARE(subject(), QStringLiteral("Über"));
+        QCOMPARE(body(), QStringLiteral("Dear John,\n\nsee you.\n"));
+        QCOMPARE(form->windowMode, 3);
+        QCOMPARE(form->rememberedMode, std::optional<int>(1));
+        if (id.isEmpty())
+            QVERIFY(f->client.logOf({QStringLiteral("CreateItem")}).isEmpty());
+        QVERIFY(form->isVisible());
+    }
+};
+
+QTEST_MAIN(TestQuickMail)
+#include "test_quickmail.moc"
