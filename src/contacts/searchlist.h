@@ -2,15 +2,28 @@
 // The search list: entries in insertion order, searched by prefix. findString answers "the first
 // entry, in list order, whose text begins with this text, letters compared without regard to
 // case"; an empty text matches nothing.
+//
+// Letter case is compared through Unicode simple case folding (QString::toCaseFolded), which maps
+// every code point to one code point and so keeps lengths: a prefix of the folded entry is the
+// folded form of a prefix of the entry.
+//
+// finish() builds an index so that a search costs O(log n) instead of a scan: the folded entries
+// in one buffer, their positions sorted by folded text (the entries with one prefix then form a
+// run), and a minimum tree over those positions that answers "the earliest position in this run".
 
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
 
 class SearchList {
 public:
     void clear();
     void append(const QString& entry);
-    // Call once after the last append; makes the entries searchable.
+    // Call once after the last append; makes the entries searchable through the index. Until
+    // then (and after any later append) searches scan the list.
     void finish();
     qsizetype count() const { return m_entries.size(); }
     const QString& at(qsizetype i) const { return m_entries.at(i); }
@@ -19,6 +32,21 @@ public:
     // The index of the first matching entry, or -1.
     qsizetype findString(const QString& text) const;
 
+    // The rule itself, entry by entry: does entry begin with text, case folded?
+    static bool beginsWith(const QString& entry, const QString& text);
+    bool isIndexed() const { return m_indexed; }
+
 private:
+    using Folded = std::u16string_view;
+    Folded folded(std::uint32_t position) const;
+    qsizetype findLinear(const QString& text) const;
+    qsizetype findIndexed(const QString& text) const;
+    std::uint32_t earliestIn(std::size_t from, std::size_t to) const;
+
     QStringList m_entries;
+    bool m_indexed = false;
+    QString m_folded;                     // every folded entry, one after the other
+    std::vector<std::uint32_t> m_offsets; // entry i is m_folded[m_offsets[i], m_offsets[i + 1])
+    std::vector<std::uint32_t> m_sorted;  // positions ordered by folded text
+    std::vector<std::uint32_t> m_tree;    // minimum tree over m_sorted: leaves at [n, 2n)
 };
