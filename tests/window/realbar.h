@@ -9,6 +9,7 @@
 #include "fakes/recordingwordprocessor.h"
 #include "settings/modsettings.h"
 #include "window/frmmain.h"
+#include "window/twips.h"
 
 #include <QProcess>
 #include <QTest>
@@ -77,4 +78,11 @@ inline void xdotool(const QStringList& arguments)
     runTool(QStringLiteral("xdotool"), arguments);
     // Let the X events reach the program.
     QTest::qWait(50);
+}
+
+// Waits until the window manager has caught up with the last geometry the bar asked for: until
+// then, answers to earlier requests can briefly report an older place.
+inline bool settled(const QWidget& window)
+{
+    return QTest::qWaitFor([&window] { return window.geometry() == twips::toPixels(twips::geometry(&window)); });
 }

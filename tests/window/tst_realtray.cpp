@@ -51,6 +51,7 @@ void TestRealTray::testHideAndRestore()
     frmMain& form = bar.load();
     form.modes->setWindowMode(mode);
     QTRY_VERIFY(exposed(form));
+    QVERIFY(settled(form));
     const QRect place = form.geometry();
 
     clickAt(form.cmdMin->mapToGlobal(form.cmdMin->rect().center()), 1);

@@ -78,7 +78,7 @@ void TestRealWindow::testDrag()
     frmMain& form = bar.load();
     form.modes->setWindowMode(mode);
     QTRY_VERIFY(exposed(form));
-    QTest::qWait(200);
+    QVERIFY(settled(form));
     const QPoint start = form.geometry().topLeft();
     const QPoint local = backgroundPoint(form);
     QVERIFY(local.x() >= 0);
