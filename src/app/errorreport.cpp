@@ -15,6 +15,9 @@ void reportError(QWidget* parent, int number, const QString& description)
 {
     const QString text = errorText(number, description);
     std::fprintf(stderr, "quintel: %s\n", qPrintable(text));
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+    // On a platform without a screen (offscreen, minimal) nobody could dismiss a box.
+    const QString platform = QGuiApplication::platformName();
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) && platform != QStringLiteral("offscreen") &&
+        platform != QStringLiteral("minimal"))
         MessageBox::show(parent, QStringLiteral("Quintel"), text, MessageBox::Icon::Critical);
 }

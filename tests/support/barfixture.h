@@ -10,6 +10,15 @@
 #include "settings/modsettings.h"
 #include "window/frmmain.h"
 
+// The controls, so tests can use frmMain's members directly.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
 #include <memory>
 
 struct BarFixture {

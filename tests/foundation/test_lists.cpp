@@ -1,0 +1,168 @@
+// The contact index and the two lists built from an item set.
+
+#include "barfixture.h"
+#include "contacts/contactlists.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QtTest>
+
+namespace {
+
+QStringList comboEntries(QComboBox* combo)
+{
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
+}
+
+} // namespace
+
+class TestLists : public QObject {
+    Q_OBJECT
+
+private slots:
+    void index_data();
+    void index();
+    void emptySetKeepsTheCountLabel();
+    void otherItemKindsAreSkipped();
+    void threeContacts();
+    void reloadStartsAfresh();
+    void dropDownIsAlphabetical();
+    void largeSet();
+};
+
+// Contacts are given as "FileAs|FullName" in delivery order; expected keys as "key=id".
+void TestLists::index_data()
+{
+    QTest::addColumn<QStringList>("contacts");
+    QTest::addColumn<QStringList>("keys");
+
+    QTest::newRow("shared filing name")
+        << QStringList{QStringLiteral("Smith, John|John Smith"), QStringLiteral("Smith, John|Johnny Smith")}
+        << QStringList{QStringLiteral("Smith, John=id1"), QStringLiteral("John Smith=id1"),
+                       QStringLiteral("Johnny Smith=id2")};
+    QTest::newRow("both names shared")
+        << QStringList{QStringLiteral("Smith, John|John Smith"), QStringLiteral("Smith, John|John Smith")}
+        << QStringList{QStringLiteral("Smith, John=id1"), QStringLiteral("John Smith=id1")};
+    QTest::newRow("full name equals own filing name")
+        << QStringList{QStringLiteral("Acme|Acme")} << QStringList{QStringLiteral("Acme=id1")};
+    QTest::newRow("full name equals a later filing name")
+        << QStringList{QStringLiteral("Adams, Bo|Cole, Al"), QStringLiteral("Cole, Al|Al Cole")}
+        << QStringList{QStringLiteral("Adams, Bo=id1"), QStringLiteral("Cole, Al=id1"), QStringLiteral("Al Cole=id2")};
+    QTest::newRow("keys keep letter case")
+        << QStringList{QStringLiteral("smith|x"), QStringLiteral("Smith|y")}
+        << QStringList{QStringLiteral("smith=id1"), QStringLiteral("x=id1"), QStringLiteral("Smith=id2"),
+                       QStringLiteral("y=id2")};
+    QTest::newRow("empty names: the earliest owns the empty key")
+        << QStringList{QStringLiteral("|Nobody"), QStringLiteral("Blank|"), QStringLiteral("|")}
+        << QStringList{QStringLiteral("=id1"), QStringLiteral("Nobody=id1"), QStringLiteral("Blank=id2")};
+}
+
+void TestLists::index()
+{
+    QFETCH(QStringList, contacts);
+    QFETCH(QStringList, keys);
+    BarFixture f;
+    for (const QString& c : contacts)
+        f.client.add(c.section(QLatin1Char('|'), 0, 0), c.section(QLatin1Char('|'), 1));
+    frmMain& form = f.load();
+
+    QCOMPARE(form.contactIndex.Count(), keys.size());
+    for (const QString& k : keys) {
+        const QString key = k.section(QLatin1Char('='), 0, 0);
+        QVERIFY2(form.contactIndex.Exists(key), qPrintable(key));
+        QCOMPARE(form.contactIndex.Item(key), k.section(QLatin1Char('='), 1));
+    }
+    QCOMPARE(form.cmbContacts->count(), contacts.size());
+    QCOMPARE(form.searchList.count(), 2 * contacts.size());
+}
+
+void TestLists::emptySetKeepsTheCountLabel()
+{
+    BarFixture f;
+    frmMain& form = f.load();
+    QCOMPARE(form.cmbContacts->count(), 0);
+    QVERIFY(form.cmbContacts->isEnabled());
+    QCOMPARE(form.cmbContacts->currentIndex(), -1);
+    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(....)"));
+    QCOMPARE(form.searchList.count(), 0);
+    QCOMPARE(form.contactIndex.Count(), 0);
+}
+
+void TestLists::otherItemKindsAreSkipped()
+{
+    BarFixture f;
+    f.client.add(QStringLiteral("Book Club"), QStringLiteral("Book Club")).typeName = QStringLiteral("DistListItem");
+    f.client.add(QStringLiteral("Ada"), QStringLiteral("Ada Lovelace"));
+    f.client.add(QStringLiteral("Note"), QStringLiteral("Note")).typeName = QStringLiteral("contactitem");
+    frmMain& form = f.load();
+    QCOMPARE(comboEntries(form.cmbContacts), QStringList{QStringLiteral("Ada")});
+    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(1)"));
+    QVERIFY(!form.contactIndex.Exists(QStringLiteral("Book Club")));
+}
+
+void TestLists::threeContacts()
+{
+    BarFixture f;
+    f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
+    f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
+    f.client.add(QStringLiteral("Brown, Bob"), QStringLiteral("Bob Brown"));
+    frmMain& form = f.load();
+    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(3)"));
+    // The search list keeps delivery order: filing name, then full name.
+    QCOMPARE(form.searchList.entries(),
+             (QStringList{QStringLiteral("Smith, John"), QStringLiteral("John Smith"), QStringLiteral("Adams, Ann"),
+                          QStringLiteral("Ann Adams"), QStringLiteral("Brown, Bob"), QStringLiteral("Bob Brown")}));
+    QCOMPARE(form.cmbContacts->currentIndex(), 0);
+    QCOMPARE(form.cmbContacts->currentText(), QStringLiteral("Adams, Ann"));
+    // During start-up the selection does not reach the entry box.
+    QCOMPARE(form.txtContact->text(), QString());
+    QCOMPARE(form.lstContacts->model()->rowCount(), 6);
+}
+
+void TestLists::reloadStartsAfresh()
+{
+    BarFixture f;
+    f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"), {}, {QStringLiteral("Business")});
+    f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
+    frmMain& form = f.load();
+    form.lists->loadContacts(*form.contactItems->Restrict(QStringLiteral("[Categories] = \"Business\"")));
+    QCOMPARE(comboEntries(form.cmbContacts), QStringList{QStringLiteral("Smith, John")});
+    QCOMPARE(form.searchList.count(), 2);
+    QVERIFY(!form.contactIndex.Exists(QStringLiteral("Adams, Ann")));
+    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(1)"));
+}
+
+void TestLists::dropDownIsAlphabetical()
+{
+    BarFixture f;
+    for (const char* name : {"zeta", "Alpha", "beta", "alpha", "Émile", "Beta", "Älva"})
+        f.client.add(QString::fromUtf8(name), QString::fromUtf8(name));
+    frmMain& form = f.load();
+    const QStringList entries = comboEntries(form.cmbContacts);
+    QCOMPARE(entries.size(), 7);
+    for (int i = 1; i < entries.size(); ++i)
+        QVERIFY2(QString::compare(entries[i - 1], entries[i], Qt::CaseInsensitive) <= 0,
+                 qPrintable(entries.join(QLatin1Char(','))));
+    // Equal names stay separate entries.
+    QCOMPARE(entries.count(QStringLiteral("Beta")) + entries.count(QStringLiteral("beta")), 2);
+}
+
+void TestLists::largeSet()
+{
+    // More contacts than a 16-bit count could hold.
+    BarFixture f;
+    for (int i = 0; i < 40000; ++i)
+        f.client.add(QStringLiteral("Name %1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("Full %1").arg(i));
+    frmMain& form = f.load();
+    QCOMPARE(form.cmbContacts->count(), 40000);
+    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(40000)"));
+    QCOMPARE(form.searchList.count(), 80000);
+    QCOMPARE(form.contactIndex.Item(QStringLiteral("Full 39999")), QStringLiteral("id40000"));
+}
+
+QTEST_MAIN(TestLists)
+#include "test_lists.moc"

@@ -1,0 +1,189 @@
+// Start-up and shut-down of the bar: the order of calls, the status line, the failure report.
+
+#include "barfixture.h"
+#include "wordprocessor/factory.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void callsInOrder();
+    void readyState_data();
+    void readyState();
+    void statusLine();
+    void failure_data();
+    void failure();
+    void wordProcessorIsNotStarted();
+    void closingUnloads();
+    void programWithoutDisplay();
+    void programWithUnreadableAddressBook();
+};
+
+void TestStartup::callsInOrder()
+{
+    BarFixture f;
+    f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
+    f.load();
+    QCOMPARE(f.client.log, (QStringList{QStringLiteral("create word processor"), QStringLiteral("create"),
+                                        QStringLiteral("GetNamespace(MAPI)"), QStringLiteral("Logon"),
+                                        QStringLiteral("GetDefaultFolder(10)"), QStringLiteral("Items"),
+                                        QStringLiteral("enumerate")}));
+    QCOMPARE(f.windowSystem.log.first(), QStringLiteral("topmost"));
+}
+
+void TestStartup::readyState_data()
+{
+    QTest::addColumn<bool>("firstInStackingOrder");
+    QTest::addColumn<QString>("onTop");
+    QTest::newRow("another window on top") << false << QStringLiteral("topmost");
+    QTest::newRow("already first") << true << QStringLiteral("not topmost");
+}
+
+void TestStartup::readyState()
+{
+    QFETCH(bool, firstInStackingOrder);
+    QFETCH(QString, onTop);
+    BarFixture f;
+    f.windowSystem.firstInStackingOrder = firstInStackingOrder;
+    f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
+    frmMain& form = f.load();
+    QCOMPARE(f.windowSystem.log.value(0), onTop);
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.isLoading);
+    QVERIFY(form.txtStatus->isHidden());
+    QCOMPARE(form.txtStatus->text(), QStringLiteral("Please Wait - Finding Contacts..."));
+    QCOMPARE(form.txtContact->text(), QString());
+    QCOMPARE(form.cmbContacts->currentText(), QStringLiteral("Smith, John"));
+    QVERIFY(!form.currentContact);
+}
+
+void TestStartup::statusLine()
+{
+    BarFixture f;
+    frmMain& form = f.load();
+    form.showStatus(QString());
+    QVERIFY(!form.txtStatus->isHidden());
+    QCOMPARE(form.txtStatus->text(), QStringLiteral("Please Wait - Finding Contacts..."));
+    form.showStatus(QStringLiteral("one"));
+    form.showStatus(QStringLiteral("two"));
+    QCOMPARE(form.txtStatus->text(), QStringLiteral("two"));
+    form.hideStatus();
+    form.hideStatus();
+    QVERIFY(form.txtStatus->isHidden());
+}
+
+void TestStartup::failure_data()
+{
+    QTest::addColumn<QString>("failingCall");
+    for (const char* call : {"create", "GetNamespace", "Logon", "GetDefaultFolder", "Items"})
+        QTest::newRow(call) << QString::fromLatin1(call);
+}
+
+void TestStartup::failure()
+{
+    QFETCH(QString, failingCall);
+    BarFixture f;
+    f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
+    f.client.failures.insert(failingCall, QStringLiteral("The address book is on fire."));
+    f.create();
+    try {
+        f.form->Form_Load();
+        QFAIL("start-up should have failed");
+    } catch (const contactclient::AutomationError& e) {
+        QCOMPARE(e.number(), int(contactclient::errStoreUnavailable));
+        QCOMPARE(e.description(), QStringLiteral("The address book is on fire."));
+    }
+    // Nothing loaded, nothing saved.
+    QCOMPARE(f.form->cmbContacts->count(), 0);
+    f.form.reset();
+    QVERIFY(f.store.writes.isEmpty());
+}
+
+void TestStartup::wordProcessorIsNotStarted()
+{
+    // Creating the word processor's stand-in must work on a machine without one.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    std::shared_ptr<wordprocessor::Application> app;
+    QVERIFY_THROWS_NO_EXCEPTION(app = wordprocessor::createApplication());
+    qputenv("PATH", path);
+    QVERIFY(app);
+    QVERIFY(!app->Visible());
+}
+
+void TestStartup::closingUnloads()
+{
+    BarFixture f;
+    frmMain& form = f.load();
+    QSignalSpy unloaded(&form, &frmMain::unloaded);
+    form.cmdClose->click();
+    QCOMPARE(unloaded.count(), 1);
+    QVERIFY(!form.isVisible());
+}
+
+namespace {
+
+QProcessEnvironment sandbox(const QTemporaryDir& dir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        env.insert(QString::fromLatin1(v), dir.filePath(QString::fromLatin1(v)));
+    return env;
+}
+
+} // namespace
+
+void TestStartup::programWithoutDisplay()
+{
+    QTemporaryDir dir;
+    QProcessEnvironment env = sandbox(dir);
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("QUINTEL_BIN"), {});
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 2);
+    const QList<QByteArray> lines = p.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(lines.size(), 1);
+    QVERIFY(lines.first().contains("display"));
+}
+
+void TestStartup::programWithUnreadableAddressBook()
+{
+    // The configured address book is a plain file: start-up reports it and ends non-zero, saving nothing.
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("contacts.txt"));
+    QFile file(notAFolder);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not an address book\n");
+    file.close();
+    QDir().mkpath(dir.filePath(QStringLiteral("XDG_CONFIG_HOME/Quintel")));
+    const QString conf = dir.filePath(QStringLiteral("XDG_CONFIG_HOME/Quintel/Quintel.conf"));
+    QFile confFile(conf);
+    QVERIFY(confFile.open(QIODevice::WriteOnly));
+    confFile.write("[ContactClient]\nFolder=" + notAFolder.toUtf8() + "\n");
+    confFile.close();
+
+    QProcess p;
+    p.setProcessEnvironment(sandbox(dir));
+    p.start(qEnvironmentVariable("QUINTEL_BIN"), {});
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(p.readAllStandardError().contains("Error 1001"), "the report names the error number");
+    confFile.open(QIODevice::ReadOnly);
+    QVERIFY(!confFile.readAll().contains("WindowBottom"));
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
