@@ -66,6 +66,7 @@ public:
     // Inactivity limit of one request, in milliseconds.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
     void cancel() { m_cancelled = true; }
+    bool hasCredentials() const { return !m_credentials.user.isEmpty(); }
     bool isCancelled() const { return m_cancelled || (m_cancelFlag && *m_cancelFlag); }
 
 private:

@@ -66,17 +66,26 @@ void collectMembers(DavHttp& http, const QUrl& collection, QList<AddressBookInfo
 
 QList<AddressBookInfo> findAddressBooks(DavHttp& http, const QUrl& start)
 {
-    const QStringList props{kResourceType, kDisplayName, kPrincipal, kHomeSet};
     QUrl base = start;
     std::optional<Multistatus> self;
+    const auto ask = [&](const QUrl& url) {
+        try {
+            return propfind(http, url, {kResourceType, kDisplayName, kPrincipal, kHomeSet}, "0", &base);
+        } catch (const DavError& e) {
+            // Some servers refuse to name the principal of an anonymous user: ask without it.
+            if (e.kind() != DavError::Auth || http.hasCredentials())
+                throw;
+            return propfind(http, url, {kResourceType, kDisplayName, kHomeSet}, "0", &base);
+        }
+    };
     if (start.path() == QStringLiteral("/") || start.path().isEmpty()) {
         QUrl wellKnown = start;
         wellKnown.setPath(QStringLiteral("/.well-known/carddav"));
-        self = propfind(http, wellKnown, props, "0", &base);
+        self = ask(wellKnown);
     }
     if (!self) {
         base = start;
-        self = propfind(http, start, props, "0", &base);
+        self = ask(start);
     }
     if (!self)
         throw DavError(DavError::Protocol,

@@ -1,0 +1,163 @@
+#include "radicaleserver.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace test {
+
+RadicaleServer::RadicaleServer(QString user, QString password) : m_user(std::move(user)), m_password(std::move(password))
+{
+}
+
+RadicaleServer::~RadicaleServer()
+{
+    stop();
+}
+
+bool RadicaleServer::start()
+{
+    const QString dir = m_dir.path();
+    QString auth;
+    QString rights;
+    if (m_user.isEmpty()) {
+        QFile rules(dir + QStringLiteral("/rights"));
+        if (!rules.open(QIODevice::WriteOnly))
+            return false;
+        rules.write("[all]\nuser: .*\ncollection: .*\npermissions: RrWw\n");
+        auth = QStringLiteral("type = none\n");
+        rights = QStringLiteral("type = from_file\nfile = %1/rights\n").arg(dir);
+    } else {
+        const int rc = QProcess::execute(QStringLiteral("htpasswd"),
+                                         {QStringLiteral("-c"), QStringLiteral("-b"), QStringLiteral("-m"),
+                                          dir + QStringLiteral("/users"), m_user, m_password});
+        if (rc != 0) {
+            qWarning("htpasswd failed (%d)", rc);
+            return false;
+        }
+        auth = QStringLiteral("type = htpasswd\nhtpasswd_filename = %1/users\nhtpasswd_encryption = md5\ndelay = 0\n")
+                   .arg(dir);
+        rights = QStringLiteral("type = owner_only\n");
+    }
+    QFile config(dir + QStringLiteral("/config"));
+    if (!config.open(QIODevice::WriteOnly))
+        return false;
+    config.write(QStringLiteral("[server]\nhosts = 127.0.0.1:0\n[auth]\n%1[rights]\n%2[storage]\nfilesystem_folder = %3\n"
+                                "[logging]\nlevel = info\n")
+                     .arg(auth, rights, storage())
+                     .toUtf8());
+    config.close();
+
+    m_process = std::make_unique<QProcess>();
+    m_process->setProcessChannelMode(QProcess::MergedChannels);
+    m_process->start(QStringLiteral("radicale"), {QStringLiteral("--config"), config.fileName()});
+    if (!m_process->waitForStarted(10000)) {
+        qWarning("radicale does not start: %s", qPrintable(m_process->errorString()));
+        return false;
+    }
+    static const QRegularExpression listening(QStringLiteral("Listening on '\\[?127\\.0\\.0\\.1\\]?:(\\d+)'"));
+    const QDeadlineTimer deadline(15000);
+    while (!deadline.hasExpired() && m_process->state() == QProcess::Running) {
+        m_process->waitForReadyRead(200);
+        m_log += QString::fromUtf8(m_process->readAll());
+        const auto match = listening.match(m_log);
+        if (match.hasMatch() && m_log.contains(QStringLiteral("ready"))) {
+            m_port = match.captured(1).toInt();
+            return true;
+        }
+    }
+    qWarning("radicale did not come up:\n%s", qPrintable(m_log));
+    return false;
+}
+
+void RadicaleServer::stop()
+{
+    if (!m_process)
+        return;
+    m_process->terminate();
+    if (!m_process->waitForFinished(5000)) {
+        m_process->kill();
+        m_process->waitForFinished(2000);
+    }
+    m_log += QString::fromUtf8(m_process->readAll());
+    m_process.reset();
+}
+
+QUrl RadicaleServer::url(const QString& path) const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+}
+
+int RadicaleServer::request(const QByteArray& method, const QString& path, const QByteArray& body,
+                            const QByteArray& contentType)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request(url(path));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    if (!m_user.isEmpty())
+        request.setRawHeader("Authorization", "Basic " + (m_user + QLatin1Char(':') + m_password).toUtf8().toBase64());
+    QNetworkReply* reply = network.sendCustomRequest(request, method, body);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    delete reply;
+    return status;
+}
+
+int RadicaleServer::createAddressBook(const QString& path, const QByteArray& cards)
+{
+    if (m_user.isEmpty()) {
+        const QString parent = path.section(QLatin1Char('/'), 0, -3, QString::SectionIncludeTrailingSep);
+        if (parent.size() > 1)
+            request("MKCOL", parent);
+    }
+    return request("PUT", path, cards);
+}
+
+QByteArray card(const QString& uid, const QString& fullName, const QStringList& extra)
+{
+    QString text = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%2\r\nN:%2;;;;\r\n").arg(uid, fullName);
+    for (const QString& line : extra)
+        text += line + QStringLiteral("\r\n");
+    text += QStringLiteral("END:VCARD\r\n");
+    return text.toUtf8();
+}
+
+BreakingProxy::BreakingProxy(int targetPort) : m_target(targetPort) {}
+
+BreakingProxy::~BreakingProxy()
+{
+    m_process.kill();
+    m_process.waitForFinished(3000);
+}
+
+bool BreakingProxy::start()
+{
+    m_process.start(QStringLiteral("/usr/bin/python3"),
+                    {QStringLiteral(QUINTEL_TEST_DATA "/breakingproxy.py"), QString::number(m_target)});
+    const QDeadlineTimer deadline(10000);
+    QByteArray out;
+    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
+        m_process.waitForReadyRead(200);
+        out += m_process.readAllStandardOutput();
+        if (out.startsWith("READY ") && out.contains('\n')) {
+            m_port = out.mid(6, out.indexOf('\n') - 6).toInt();
+            return true;
+        }
+    }
+    qWarning("the proxy did not come up: %s", m_process.readAllStandardError().constData());
+    return false;
+}
+
+QUrl BreakingProxy::url(const QString& path) const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+}
+
+} // namespace test

@@ -1,0 +1,339 @@
+// The sync engine against a real Radicale: discovery, the first sync, changes on the server,
+// servers without sync-collection, broken cards, and a sync stopped half-way.
+
+#include "contactclient/carddav/davhttp.h"
+#include "contactclient/carddav/davurl.h"
+#include "contactclient/carddav/discovery.h"
+#include "contactclient/carddav/syncengine.h"
+#include "contactclient/errors.h"
+#include "radicaleserver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace contactclient;
+using namespace contactclient::carddav;
+
+namespace {
+
+const QString kUser = QStringLiteral("alice");
+const QString kPassword = QStringLiteral("s3cret");
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QStringList cardsIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray manyCards(const QString& prefix, int count)
+{
+    QByteArray all;
+    for (int i = 0; i < count; ++i)
+        all += test::card(QStringLiteral("%1-%2").arg(prefix).arg(i, 4, 10, QLatin1Char('0')),
+                          QStringLiteral("Person %1").arg(i));
+    return all;
+}
+
+struct StopHere {};
+
+} // namespace
+
+class TestCardDavSync : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void urlPolicy_data();
+    void urlPolicy();
+    void sameServer_data();
+    void sameServer();
+    void looksLikeVCard_data();
+    void looksLikeVCard();
+    void discovery_data();
+    void discovery();
+    void firstSyncThenChanges_data();
+    void firstSyncThenChanges();
+    void brokenCardSkippedAndCounted();
+    void stoppedHalfWayLeavesWholeCopy();
+
+private:
+    SyncResult sync(const QUrl& book, VdirCache& cache, SyncOptions options = {})
+    {
+        DavHttp http({kUser, kPassword});
+        return SyncEngine(http, cache, std::move(options)).run(book);
+    }
+
+    test::RadicaleServer m_open;
+    test::RadicaleServer m_auth{kUser, kPassword};
+};
+
+void TestCardDavSync::initTestCase()
+{
+    QVERIFY(m_open.start());
+    QVERIFY(m_auth.start());
+    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/contacts/"), manyCards(QStringLiteral("s"), 3)), 201);
+    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/contacts/"), manyCards(QStringLiteral("c"), 2)), 201);
+    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/work/"), manyCards(QStringLiteral("w"), 2)), 201);
+}
+
+void TestCardDavSync::urlPolicy_data()
+{
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<QString>("expected"); // empty: refused
+
+    QTest::newRow("bare host means https") << "dav.example.com" << "https://dav.example.com/";
+    QTest::newRow("https with a path") << "https://dav.example.com/dav/" << "https://dav.example.com/dav/";
+    QTest::newRow("user info is dropped") << "https://bob:pw@dav.example.com/" << "https://dav.example.com/";
+    QTest::newRow("http to loopback") << "http://127.0.0.1:5232" << "http://127.0.0.1:5232/";
+    QTest::newRow("http to localhost") << "http://localhost:5232/" << "http://localhost:5232/";
+    QTest::newRow("http to ::1") << "http://[::1]:5232/" << "http://[::1]:5232/";
+    QTest::newRow("http to another machine") << "http://dav.example.com/" << "";
+    QTest::newRow("http to a private address") << "http://192.168.1.2/" << "";
+    QTest::newRow("another scheme") << "ftp://dav.example.com/" << "";
+    QTest::newRow("nothing") << "  " << "";
+}
+
+void TestCardDavSync::urlPolicy()
+{
+    QFETCH(QString, configured);
+    QFETCH(QString, expected);
+    if (expected.isEmpty()) {
+        try {
+            serverUrl(configured);
+            QFAIL("accepted");
+        } catch (const AutomationError& e) {
+            QCOMPARE(e.number(), int(errStoreUnavailable));
+            QVERIFY(!e.description().isEmpty());
+        }
+    } else {
+        QCOMPARE(serverUrl(configured).toString(), expected);
+    }
+}
+
+void TestCardDavSync::sameServer_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("same");
+
+    QTest::newRow("path on the server") << "https://a.example/" << "https://a.example/dav/" << true;
+    QTest::newRow("other host") << "https://a.example/" << "https://b.example/" << false;
+    QTest::newRow("other port") << "https://a.example/" << "https://a.example:8443/" << false;
+    QTest::newRow("down to http") << "https://a.example/" << "http://a.example/" << false;
+    QTest::newRow("up to https") << "http://localhost/" << "https://localhost/" << true;
+}
+
+void TestCardDavSync::sameServer()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, same);
+    QCOMPARE(isSameServer(QUrl(from), QUrl(to)), same);
+}
+
+void TestCardDavSync::looksLikeVCard_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whole");
+
+    QTest::newRow("whole") << "BEGIN:VCARD\nVERSION:3.0\nFN:A\nEND:VCARD\n" << true;
+    QTest::newRow("folded line") << "BEGIN:VCARD\r\nNOTE:a\r\n  b\r\nEND:VCARD" << true;
+    QTest::newRow("no end") << "BEGIN:VCARD\nFN:A\n" << false;
+    QTest::newRow("line without colon") << "BEGIN:VCARD\nFN A\nEND:VCARD" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("html error page") << "<html>Error</html>" << false;
+}
+
+void TestCardDavSync::looksLikeVCard()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, whole);
+    QCOMPARE(carddav::looksLikeVCard(text), whole);
+}
+
+void TestCardDavSync::discovery_data()
+{
+    QTest::addColumn<bool>("withUser");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("expected"); // path, or "!" + part of the error
+
+    QTest::newRow("anonymous, from the root") << false << "/" << "" << "/shared/contacts/";
+    QTest::newRow("user, from the root, chosen book") << true << "/" << "/alice/work/" << "/alice/work/";
+    QTest::newRow("user, from the root, full URL") << true << "/" << "@/alice/contacts/" << "/alice/contacts/";
+    QTest::newRow("user, from the principal") << true << "/alice/" << "/alice/contacts" << "/alice/contacts/";
+    QTest::newRow("address book given") << true << "/alice/work/" << "" << "/alice/work/";
+    QTest::newRow("chosen book missing") << true << "/" << "/alice/none/" << "!is not on the server";
+}
+
+void TestCardDavSync::discovery()
+{
+    QFETCH(bool, withUser);
+    QFETCH(QString, start);
+    QFETCH(QString, wanted);
+    QFETCH(QString, expected);
+    test::RadicaleServer& server = withUser ? m_auth : m_open;
+    if (wanted.startsWith(QLatin1Char('@')))
+        wanted = server.url(wanted.mid(1)).toString();
+    DavHttp http(withUser ? DavCredentials{kUser, kPassword} : DavCredentials{});
+    try {
+        const QUrl book = discoverAddressBook(http, server.url(start), wanted);
+        QCOMPARE(book.path(), expected);
+        QCOMPARE(book.port(), server.url().port());
+    } catch (const DavError& e) {
+        QVERIFY2(expected.startsWith(QLatin1Char('!')), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(expected.mid(1)), qPrintable(e.message()));
+    }
+
+    if (withUser) { // the wrong password is a clear authentication failure
+        DavHttp wrong({kUser, QStringLiteral("wrong")});
+        try {
+            discoverAddressBook(wrong, server.url(start), wanted);
+            QFAIL("the wrong password was accepted");
+        } catch (const DavError& e) {
+            QCOMPARE(e.kind(), DavError::Auth);
+            QVERIFY2(e.message().contains(QStringLiteral("refused")), qPrintable(e.message()));
+        }
+    }
+}
+
+void TestCardDavSync::firstSyncThenChanges_data()
+{
+    QTest::addColumn<bool>("useSyncCollection");
+    QTest::newRow("sync-collection") << true;
+    QTest::newRow("ctag and etags") << false;
+}
+
+void TestCardDavSync::firstSyncThenChanges()
+{
+    QFETCH(bool, useSyncCollection);
+    const QString bookPath = QStringLiteral("/alice/many-%1/").arg(useSyncCollection ? 1 : 2);
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("m"), 400)), 201);
+    const QUrl book = m_auth.url(bookPath);
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    SyncOptions options;
+    options.useSyncCollection = useSyncCollection;
+
+    SyncResult first = sync(book, cache, options);
+    QCOMPARE(first.written, 400);
+    QVERIFY(first.fullListing);
+    QCOMPARE(cardsIn(dir.path()).size(), 400);
+    QVERIFY(readFile(dir.filePath(QStringLiteral("m-0017.vcf"))).contains("FN:Person 17\r\n"));
+    cache.load();
+    QVERIFY(cache.isComplete());
+    QCOMPARE(cache.state().syncToken.isEmpty(), !useSyncCollection);
+    QCOMPARE(cache.state().ctag.isEmpty(), useSyncCollection);
+
+    // Changes on the server: one card changed, one added, one deleted.
+    QCOMPARE(m_auth.put(bookPath + QStringLiteral("m-0005.vcf"), test::card(QStringLiteral("m-0005"), QStringLiteral("Renamed Five"))),
+             201);
+    QCOMPARE(m_auth.put(bookPath + QStringLiteral("new.vcf"), test::card(QStringLiteral("new"), QStringLiteral("Newcomer"))), 201);
+    QCOMPARE(m_auth.remove(bookPath + QStringLiteral("m-0007.vcf")), 200);
+
+    const SyncResult second = sync(book, cache, options);
+    QCOMPARE(second.written, 2);
+    QCOMPARE(second.removed, 1);
+    QCOMPARE(second.fullListing, !useSyncCollection);
+    const QStringList cards = cardsIn(dir.path());
+    QCOMPARE(cards.size(), 400);
+    QVERIFY(cards.contains(QStringLiteral("new.vcf")));
+    QVERIFY(!cards.contains(QStringLiteral("m-0007.vcf")));
+    QVERIFY(readFile(dir.filePath(QStringLiteral("m-0005.vcf"))).contains("FN:Renamed Five\r\n"));
+
+    const SyncResult third = sync(book, cache, options);
+    QCOMPARE(third.written, 0);
+    QCOMPARE(third.removed, 0);
+}
+
+void TestCardDavSync::brokenCardSkippedAndCounted()
+{
+    QByteArray cards = manyCards(QStringLiteral("b"), 3);
+    cards += test::card(QStringLiteral("broken"), QStringLiteral("Broken Card"), {QStringLiteral("NOTE:BREAK-ME")});
+    QVERIFY(!carddav::looksLikeVCard(QString::fromUtf8(test::card(QStringLiteral("x"), QStringLiteral("X"),
+                                                                  {QStringLiteral("NOTE BREAK-ME")}))));
+    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/broken/"), cards), 201);
+    test::BreakingProxy proxy(m_open.url().port());
+    QVERIFY(proxy.start());
+
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({});
+    const QUrl book = proxy.url(QStringLiteral("/shared/broken/"));
+    const SyncResult first = SyncEngine(http, cache).run(book);
+    QCOMPARE(first.written, 3);
+    QCOMPARE(first.broken, 1);
+    QCOMPARE(cardsIn(dir.path()), (QStringList{QStringLiteral("b-0000.vcf"), QStringLiteral("b-0001.vcf"),
+                                               QStringLiteral("b-0002.vcf")}));
+
+    const SyncResult again = SyncEngine(http, cache).run(book);
+    QCOMPARE(again.written, 0);
+    QCOMPARE(again.broken, 1); // still counted, not fetched again
+}
+
+void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
+{
+    const QString bookPath = QStringLiteral("/alice/halfway/");
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("h"), 120)), 201);
+    const QUrl book = m_auth.url(bookPath);
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    SyncOptions stopping;
+    stopping.batchSize = 20;
+    stopping.cardWritten = [](int written) {
+        if (written == 50)
+            throw StopHere{};
+    };
+
+    // The first sync stops: whole cards, no index, no token: not a usable copy yet.
+    QVERIFY_THROWS_EXCEPTION(StopHere, sync(book, cache, stopping));
+    QCOMPARE(filesIn(dir.path()), cardsIn(dir.path()));
+    QCOMPARE(cardsIn(dir.path()).size(), 50);
+    for (const QString& name : cardsIn(dir.path()))
+        QVERIFY2(readFile(dir.filePath(name)).endsWith("END:VCARD\r\n"), qPrintable(name));
+    cache.load();
+    QVERIFY(!cache.isComplete());
+
+    QCOMPARE(sync(book, cache).written, 120);
+    QCOMPARE(cardsIn(dir.path()).size(), 120);
+    const QByteArray state = readFile(dir.filePath(VdirCache::kStateFile));
+
+    // A later sync stops half-way: the token stays the old one, and the next sync finishes the job.
+    for (int i = 0; i < 30; ++i)
+        QCOMPARE(m_auth.put(bookPath + QStringLiteral("h-%1.vcf").arg(i, 4, 10, QLatin1Char('0')),
+                            test::card(QStringLiteral("h-%1").arg(i, 4, 10, QLatin1Char('0')),
+                                       QStringLiteral("Changed %1").arg(i))),
+                 201);
+    QCOMPARE(m_auth.remove(bookPath + QStringLiteral("h-0100.vcf")), 200);
+    stopping.cardWritten = [](int written) {
+        if (written == 10)
+            throw StopHere{};
+    };
+    QVERIFY_THROWS_EXCEPTION(StopHere, sync(book, cache, stopping));
+    QCOMPARE(readFile(dir.filePath(VdirCache::kStateFile)), state);
+    QCOMPARE(filesIn(dir.path()).size(), 122); // 120 cards, index, state
+
+    const SyncResult finish = sync(book, cache);
+    QVERIFY(finish.written >= 20);
+    QCOMPARE(finish.removed, 1);
+    QCOMPARE(cardsIn(dir.path()).size(), 119);
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(readFile(dir.filePath(QStringLiteral("h-%1.vcf").arg(i, 4, 10, QLatin1Char('0'))))
+                    .contains(QStringLiteral("FN:Changed %1\r\n").arg(i).toUtf8()));
+    QVERIFY(readFile(dir.filePath(VdirCache::kStateFile)) != state);
+}
+
+QTEST_GUILESS_MAIN(TestCardDavSync)
+#include "tst_carddavsync.moc"
