@@ -1,33 +1,147 @@
 #include "vcardfolderstore.h"
 
-// Placeholder until the vCard reader lands: an address book with no items.
+#include "contactclient/clientconfig.h"
+#include "contactclient/vcard/vcarditemset.h"
+#include "contactclient/vcard/vcardcontactitem.h"
+#include "settingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
 namespace contactclient {
 namespace {
 
-class EmptySet : public ItemSet {
-public:
-    void forEach(const std::function<void(const Item&)>&) const override {}
-    int Count() const override { return 0; }
-    std::shared_ptr<ItemSet> Restrict(const QString&) const override { return std::make_shared<EmptySet>(); }
-};
+[[noreturn]] void unreadable(const QString& file, const QString& why)
+{
+    throw AutomationError(errStoreUnavailable, QStringLiteral("The contact file \"%1\" cannot be read: %2").arg(file, why));
+}
 
-class EmptyStore : public Store {
-public:
-    void open() override {}
-    std::shared_ptr<ItemSet> items() override { return std::make_shared<EmptySet>(); }
-    std::shared_ptr<ContactItem> itemFromId(const QString& id) override { throw ItemNotFound(id); }
-};
+// The card's own bytes when the file is unchanged since the folder was read; empty otherwise.
+QByteArray cachedCardBytes(QFile& f, const FolderSnapshot* snap, const QString& name, int card)
+{
+    if (!snap)
+        return {};
+    const auto it = snap->fileIndex.constFind(name);
+    if (it == snap->fileIndex.constEnd())
+        return {};
+    const VCardFile& vf = snap->files[*it];
+    struct stat st {};
+    if (vf.converted || ::fstat(f.handle(), &st) != 0 || st.st_size != vf.size
+        || qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec != vf.mtimeNs)
+        return {};
+    for (quint32 i = vf.firstItem; i < vf.firstItem + vf.itemCount; ++i) {
+        const ItemRecord& r = snap->items[i];
+        if (r.card != card)
+            continue;
+        if (!f.seek(r.offset))
+            return {};
+        QByteArray bytes = f.read(r.length);
+        if (bytes.size() != r.length || !QByteArrayView(bytes).first(std::min<qsizetype>(6, bytes.size())).toByteArray().toUpper().startsWith("BEGIN:"))
+            return {};
+        return bytes;
+    }
+    return {};
+}
 
 } // namespace
 
-std::shared_ptr<Store> createVCardFolderStore(const SettingsStore&)
+VCardFolderStore::VCardFolderStore(QString folder) : m_folder(std::move(folder)) {}
+
+void VCardFolderStore::open()
 {
-    return std::make_shared<EmptyStore>();
+    if (!QFileInfo::exists(m_folder) && !QDir().mkpath(m_folder))
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("The address book folder \"%1\" cannot be created.").arg(m_folder));
+    m_snapshot = readFolder(m_folder);
 }
 
-std::shared_ptr<Store> createVCardFolderStore(const QString&)
+std::shared_ptr<const FolderSnapshot> VCardFolderStore::snapshot()
 {
-    return std::make_shared<EmptyStore>();
+    if (!m_snapshot || folderMtime(m_folder) != m_snapshot->folderMtimeNs)
+        m_snapshot = readFolder(m_folder);
+    return m_snapshot;
+}
+
+std::shared_ptr<ItemSet> VCardFolderStore::items()
+{
+    return std::make_shared<VCardItemSet>(snapshot());
+}
+
+std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId)
+{
+    QString name;
+    int card = 1;
+    if (!parseEntryId(entryId, name, card))
+        throw ItemNotFound(entryId);
+    QFile f(m_folder + QLatin1Char('/') + name);
+    if (!f.exists())
+        throw ItemNotFound(entryId);
+    if (!f.open(QIODevice::ReadOnly))
+        unreadable(name, f.errorString());
+
+    std::shared_ptr<ContactItem> found;
+    auto take = [&](vcard::Card& c) {
+        if (c.index != card)
+            return true;
+        if (c.ok())
+            found = std::make_shared<VCardContactItem>(entryId, vcard::mapContact(c));
+        return false;
+    };
+    const QByteArray cached = cachedCardBytes(f, m_snapshot.get(), name, card);
+    if (!cached.isEmpty()) {
+        card = 1; // the slice holds just this card
+        vcard::readCards(cached, vcard::Detail::Full, take);
+        if (found)
+            return found;
+        parseEntryId(entryId, name, card);
+        f.seek(0);
+    }
+    if (f.size() > kMaxFileSize)
+        unreadable(name, QStringLiteral("larger than %1 MB").arg(kMaxFileSize / (1024 * 1024)));
+    const QByteArray data = vcard::toUtf8Data(f.readAll());
+    if (f.error() != QFileDevice::NoError)
+        unreadable(name, f.errorString());
+    vcard::readCards(data, vcard::Detail::Full, take);
+    if (!found)
+        throw ItemNotFound(entryId);
+    return found;
+}
+
+QString VCardFolderStore::statusNote() const
+{
+    if (!m_snapshot || m_snapshot->skipped.isEmpty())
+        return {};
+    return QStringLiteral("%1 contact file(s) or card(s) could not be read; quintel-contacts lists them.")
+        .arg(m_snapshot->skipped.size());
+}
+
+QList<SkippedItem> VCardFolderStore::skipped() const
+{
+    return m_snapshot ? m_snapshot->skipped : QList<SkippedItem>();
+}
+
+QString vcardFolderFromSettings(const SettingsStore& settings)
+{
+    QString folder = clientSetting(settings, key::Folder).trimmed();
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/contacts");
+    return folder;
+}
+
+std::shared_ptr<Store> createVCardFolderStore(const SettingsStore& settings)
+{
+    return std::make_shared<VCardFolderStore>(vcardFolderFromSettings(settings));
+}
+
+std::shared_ptr<Store> createVCardFolderStore(const QString& folder)
+{
+    return std::make_shared<VCardFolderStore>(folder);
 }
 
 } // namespace contactclient

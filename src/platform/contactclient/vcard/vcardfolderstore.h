@@ -2,12 +2,37 @@
 // The vCard folder back-end: a folder of .vcf files (vdir layout).
 
 #include "contactclient/store.h"
+#include "contactclient/vcard/vcardfolder.h"
 
 class SettingsStore;
 
 namespace contactclient {
 
-// The folder named in the contact client's section (key "Folder"), else ~/.local/share/contacts.
+class VCardFolderStore : public Store {
+public:
+    explicit VCardFolderStore(QString folder);
+
+    // Creates the folder when it is missing and reads it.
+    void open() override;
+    // The items as last read; the folder is read again when its listing changed since.
+    std::shared_ptr<ItemSet> items() override;
+    std::shared_ptr<ContactItem> itemFromId(const QString& entryId) override;
+    QString statusNote() const override;
+
+    QString folder() const { return m_folder; }
+    // Cards and files the last read skipped, with the reasons.
+    QList<SkippedItem> skipped() const;
+
+private:
+    std::shared_ptr<const FolderSnapshot> snapshot();
+    QString m_folder;
+    std::shared_ptr<const FolderSnapshot> m_snapshot;
+};
+
+// The folder a settings store names in the contact client's section (key "Folder"), else
+// ~/.local/share/contacts.
+QString vcardFolderFromSettings(const SettingsStore& settings);
+
 std::shared_ptr<Store> createVCardFolderStore(const SettingsStore& settings);
 std::shared_ptr<Store> createVCardFolderStore(const QString& folder);
 

@@ -1,0 +1,186 @@
+#include "vcardfolder.h"
+
+#include "contactclient/errors.h"
+#include "contactclient/vcard/contactmapping.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include <sys/stat.h>
+
+namespace contactclient {
+namespace {
+
+qint64 mtimeOf(const struct stat& st)
+{
+    return qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+}
+
+struct FileResult {
+    VCardFile file;
+    std::vector<ItemRecord> items;
+    QList<SkippedItem> skipped;
+};
+
+void readOneFile(const QString& folder, FileResult& r)
+{
+    QFile f(folder + QLatin1Char('/') + r.file.name);
+    if (!f.open(QIODevice::ReadOnly)) {
+        r.skipped.append({r.file.name, 0, QStringLiteral("cannot be opened: %1").arg(f.errorString())});
+        return;
+    }
+    struct stat st {};
+    if (::fstat(f.handle(), &st) == 0) {
+        r.file.size = st.st_size;
+        r.file.mtimeNs = mtimeOf(st);
+    }
+    if (r.file.size > kMaxFileSize) {
+        r.skipped.append({r.file.name, 0,
+                          QStringLiteral("larger than %1 MB; not read").arg(kMaxFileSize / (1024 * 1024))});
+        return;
+    }
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        r.skipped.append({r.file.name, 0, QStringLiteral("cannot be read: %1").arg(f.errorString())});
+        return;
+    }
+    const bool empty = data.trimmed().isEmpty();
+    const QByteArray utf8 = vcard::toUtf8Data(data);
+    r.file.converted = utf8.size() != data.size() || utf8.constData() != data.constData();
+    if (r.file.converted)
+        data = QByteArray(); // only the converted copy is needed
+    r.file.cards = vcard::readCards(utf8, vcard::Detail::Summary, [&](vcard::Card& card) {
+        if (!card.ok()) {
+            r.skipped.append({r.file.name, card.index, card.error});
+            return true;
+        }
+        vcard::ContactSummary s = vcard::summarize(card);
+        ItemRecord item;
+        item.fileAs = std::move(s.fileAs);
+        item.fullName = std::move(s.fullName);
+        for (const QString& c : s.categories)
+            item.foldedCategories.append(c.toCaseFolded());
+        item.offset = card.offset;
+        item.length = card.length;
+        item.card = card.index;
+        item.group = s.group;
+        r.items.push_back(std::move(item));
+        return true;
+    });
+    if (r.file.cards == 0)
+        r.skipped.append({r.file.name, 0, empty ? QStringLiteral("empty file")
+                                                                            : QStringLiteral("no vCard in the file")});
+}
+
+} // namespace
+
+QString SkippedItem::text() const
+{
+    if (card > 0)
+        return QStringLiteral("%1 (card %2): %3").arg(file).arg(card).arg(reason);
+    return QStringLiteral("%1: %2").arg(file, reason);
+}
+
+QString FolderSnapshot::entryId(const ItemRecord& item) const
+{
+    const VCardFile& f = files[item.file];
+    if (f.cards > 1)
+        return f.name + QLatin1Char('#') + QString::number(item.card);
+    return f.name;
+}
+
+bool isVCardFileName(const QString& name)
+{
+    return !name.startsWith(QLatin1Char('.')) && name.size() > 4
+        && name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
+}
+
+qint64 folderMtime(const QString& folder)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
+        return -1;
+    return mtimeOf(st);
+}
+
+bool parseEntryId(const QString& entryId, QString& fileName, int& card)
+{
+    fileName = entryId;
+    card = 1;
+    const qsizetype hash = entryId.lastIndexOf(QLatin1Char('#'));
+    if (hash > 0) {
+        bool ok = false;
+        const int n = QStringView(entryId).sliced(hash + 1).toInt(&ok);
+        if (ok && n > 0 && isVCardFileName(entryId.left(hash))) {
+            fileName = entryId.left(hash);
+            card = n;
+        }
+    }
+    return isVCardFileName(fileName) && !fileName.contains(QLatin1Char('/')) && !fileName.contains(QChar(0));
+}
+
+std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
+{
+    auto snap = std::make_shared<FolderSnapshot>();
+    snap->folder = folder;
+    snap->folderMtimeNs = folderMtime(folder);
+    const QFileInfo info(folder);
+    if (!info.exists())
+        throw AutomationError(errStoreUnavailable, QStringLiteral("The address book folder \"%1\" does not exist.").arg(folder));
+    if (!info.isDir())
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("The address book \"%1\" is not a folder.").arg(folder));
+    if (!info.isReadable() || !info.isExecutable())
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("The address book folder \"%1\" cannot be read: permission denied.").arg(folder));
+
+    QStringList names = QDir(folder).entryList(QDir::Files, QDir::Unsorted);
+    names.erase(std::remove_if(names.begin(), names.end(), [](const QString& n) { return !isVCardFileName(n); }),
+                names.end());
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return a.compare(b) < 0; });
+
+    std::vector<FileResult> results(static_cast<size_t>(names.size()));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        results[static_cast<size_t>(i)].file.name = names[i];
+
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i = next++; i < results.size(); i = next++)
+            readOneFile(folder, results[i]);
+    };
+    const int threads = std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), names.size() / 64), 1, 4);
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool)
+        t.join();
+
+    size_t total = 0;
+    for (const FileResult& r : results)
+        total += r.items.size();
+    snap->items.reserve(total);
+    snap->files.reserve(results.size());
+    for (FileResult& r : results) {
+        r.file.firstItem = static_cast<quint32>(snap->items.size());
+        r.file.itemCount = static_cast<quint32>(r.items.size());
+        const auto fileNo = static_cast<quint32>(snap->files.size());
+        for (ItemRecord& item : r.items) {
+            item.file = fileNo;
+            snap->items.push_back(std::move(item));
+        }
+        snap->fileIndex.insert(r.file.name, fileNo);
+        snap->files.push_back(std::move(r.file));
+        snap->skipped.append(r.skipped);
+        r = FileResult();
+    }
+    return snap;
+}
+
+} // namespace contactclient

@@ -1,0 +1,72 @@
+#pragma once
+// Reading a folder of .vcf files into light per-item records: what the lists need (type, names,
+// categories) and where each card lies, never the parsed cards themselves.
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace contactclient {
+
+struct VCardFile {
+    QString name;
+    qint64 size = 0;
+    qint64 mtimeNs = 0;
+    int cards = 0;          // cards seen, readable or not
+    quint32 firstItem = 0;  // its items in FolderSnapshot::items
+    quint32 itemCount = 0;
+    bool converted = false; // read as UTF-16: byte offsets do not match the file
+};
+
+struct ItemRecord {
+    QString fileAs;
+    QString fullName;
+    QStringList foldedCategories;
+    qint64 offset = 0;
+    qint64 length = 0;
+    quint32 file = 0;
+    qint32 card = 0; // 1-based position in the file
+    bool group = false;
+};
+
+// A card or file that could not be read. card is 0 when the whole file is concerned.
+struct SkippedItem {
+    QString file;
+    int card = 0;
+    QString reason;
+    QString text() const;
+};
+
+struct FolderSnapshot {
+    QString folder;
+    qint64 folderMtimeNs = 0;
+    std::vector<VCardFile> files;
+    std::vector<ItemRecord> items;
+    QList<SkippedItem> skipped;
+    QHash<QString, quint32> fileIndex;
+
+    QString entryId(const ItemRecord& item) const;
+};
+
+// Files larger than this are not read.
+inline constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
+
+// Whether a directory entry is one of the address book's files: *.vcf, not hidden.
+bool isVCardFileName(const QString& name);
+
+// The folder's modification time in nanoseconds; -1 when it cannot be read.
+qint64 folderMtime(const QString& folder);
+
+// Reads every .vcf file of the folder, in parallel. Throws AutomationError (errStoreUnavailable)
+// when the folder cannot be listed.
+std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder);
+
+// "name.vcf" or "name.vcf#3" → file name and card position (1 when there is none). False when the
+// text cannot name a file of the folder.
+bool parseEntryId(const QString& entryId, QString& fileName, int& card);
+
+} // namespace contactclient

@@ -1,0 +1,71 @@
+#include "vcarditemset.h"
+
+#include "contactclient/vcard/categoryfilter.h"
+
+namespace contactclient {
+namespace {
+
+// The item handed to enumeration: a view of one record.
+class RecordItem : public Item {
+public:
+    explicit RecordItem(const FolderSnapshot& snapshot) : m_snapshot(snapshot) {}
+    void point(const ItemRecord& record) { m_record = &record; }
+
+    QString TypeName() const override { return m_record->group ? kDistListItemType : kContactItemType; }
+    QString FileAs() const override { return m_record->fileAs; }
+    QString FullName() const override { return m_record->fullName; }
+    QString EntryID() const override { return m_snapshot.entryId(*m_record); }
+
+private:
+    const FolderSnapshot& m_snapshot;
+    const ItemRecord* m_record = nullptr;
+};
+
+} // namespace
+
+VCardItemSet::VCardItemSet(std::shared_ptr<const FolderSnapshot> snapshot,
+                           std::shared_ptr<const std::vector<quint32>> subset)
+    : m_snapshot(std::move(snapshot)), m_subset(std::move(subset))
+{
+}
+
+void VCardItemSet::forEach(const std::function<void(const Item&)>& visit) const
+{
+    RecordItem item(*m_snapshot);
+    if (m_subset) {
+        for (quint32 i : *m_subset) {
+            item.point(m_snapshot->items[i]);
+            visit(item);
+        }
+        return;
+    }
+    for (const ItemRecord& r : m_snapshot->items) {
+        item.point(r);
+        visit(item);
+    }
+}
+
+int VCardItemSet::Count() const
+{
+    return static_cast<int>(m_subset ? m_subset->size() : m_snapshot->items.size());
+}
+
+std::shared_ptr<ItemSet> VCardItemSet::Restrict(const QString& filter) const
+{
+    const QString name = parseCategoryFilter(filter);
+    auto kept = std::make_shared<std::vector<quint32>>();
+    auto consider = [&](quint32 i) {
+        if (hasCategory(m_snapshot->items[i].foldedCategories, name))
+            kept->push_back(i);
+    };
+    if (m_subset) {
+        for (quint32 i : *m_subset)
+            consider(i);
+    } else {
+        for (quint32 i = 0; i < m_snapshot->items.size(); ++i)
+            consider(i);
+    }
+    return std::make_shared<VCardItemSet>(m_snapshot, std::move(kept));
+}
+
+} // namespace contactclient

@@ -1,0 +1,207 @@
+// How a card becomes a contact item: names and file-as, e-mail order and display name, the five
+// phones, addresses and the mailing address, categories, type names and the card's details.
+
+#include "contactclient/vcard/vcardcontactitem.h"
+
+#include <QTest>
+
+#include <map>
+
+using contactclient::ContactItem;
+using contactclient::VCardContactItem;
+
+namespace {
+
+std::shared_ptr<ContactItem> contact(const QString& lines)
+{
+    QByteArray data = "BEGIN:VCARD\nVERSION:3.0\n" + lines.toUtf8() + "\nEND:VCARD\n";
+    std::shared_ptr<ContactItem> item;
+    vcard::readCards(data, vcard::Detail::Full, [&](vcard::Card& c) {
+        item = std::make_shared<VCardContactItem>(QStringLiteral("x.vcf"), vcard::mapContact(c));
+        return false;
+    });
+    return item;
+}
+
+QString property(const ContactItem& c, const QString& name)
+{
+    static const std::map<QString, QString (ContactItem::*)() const> getters = {
+        {QStringLiteral("TypeName"), &ContactItem::TypeName},
+        {QStringLiteral("FullName"), &ContactItem::FullName},
+        {QStringLiteral("FileAs"), &ContactItem::FileAs},
+        {QStringLiteral("Email1Address"), &ContactItem::Email1Address},
+        {QStringLiteral("Email2Address"), &ContactItem::Email2Address},
+        {QStringLiteral("Email3Address"), &ContactItem::Email3Address},
+        {QStringLiteral("Email1DisplayName"), &ContactItem::Email1DisplayName},
+        {QStringLiteral("MobileTelephoneNumber"), &ContactItem::MobileTelephoneNumber},
+        {QStringLiteral("BusinessTelephoneNumber"), &ContactItem::BusinessTelephoneNumber},
+        {QStringLiteral("Business2TelephoneNumber"), &ContactItem::Business2TelephoneNumber},
+        {QStringLiteral("HomeTelephoneNumber"), &ContactItem::HomeTelephoneNumber},
+        {QStringLiteral("Home2TelephoneNumber"), &ContactItem::Home2TelephoneNumber},
+        {QStringLiteral("HomeAddress"), &ContactItem::HomeAddress},
+        {QStringLiteral("BusinessAddress"), &ContactItem::BusinessAddress},
+        {QStringLiteral("OtherAddress"), &ContactItem::OtherAddress},
+        {QStringLiteral("MailingAddress"), &ContactItem::MailingAddress},
+    };
+    if (name == QLatin1String("Categories"))
+        return c.Categories().join(QLatin1Char('|'));
+    return (c.*getters.at(name))();
+}
+
+} // namespace
+
+class TestContactMapping : public QObject {
+    Q_OBJECT
+
+private slots:
+    void testProperty_data()
+    {
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char* tag, const char* card, const char* property, const QString& expected) {
+            QTest::newRow(tag) << QString::fromUtf8(card) << QString::fromLatin1(property) << expected;
+        };
+
+        // Names
+        row("FullName from FN", "FN:Ann Lee\nN:Lee;Annie;;;", "FullName", QStringLiteral("Ann Lee"));
+        row("FullName built from N", "N:Chen;Mei;Li;Dr.;PhD", "FullName", QStringLiteral("Dr. Mei Li Chen PhD"));
+        row("FileAs explicit", "X-EVOLUTION-FILE-AS:Plumber\nFN:Sam\nN:Ok;Sam;;;", "FileAs", QStringLiteral("Plumber"));
+        row("FileAs Family, Given", "FN:Ann Lee\nN:Lee;Ann;;;", "FileAs", QStringLiteral("Lee, Ann"));
+        row("FileAs family only", "FN:Lee\nN:Lee;;;;", "FileAs", QStringLiteral("Lee"));
+        row("FileAs given only", "FN:Ann\nN:;Ann;;;", "FileAs", QStringLiteral("Ann"));
+        row("FileAs from FN", "FN:The Band\nN:;;;;", "FileAs", QStringLiteral("The Band"));
+        row("FileAs from ORG", "ORG:Acme Ltd;Sales", "FileAs", QStringLiteral("Acme Ltd"));
+        row("FileAs escaped comma", "N:Smith\\, Jr.;John;;;", "FileAs", QStringLiteral("Smith, Jr., John"));
+        row("nothing at all", "NOTE:x", "FileAs", QString());
+
+        // E-mail order and the display name
+        row("Email1 preferred", "EMAIL:a@x\nEMAIL;TYPE=pref:b@x", "Email1Address", QStringLiteral("b@x"));
+        row("Email2 file order", "EMAIL:a@x\nEMAIL;TYPE=pref:b@x\nEMAIL:c@x", "Email2Address", QStringLiteral("a@x"));
+        row("PREF=1 before PREF=2", "EMAIL;PREF=2:a@x\nEMAIL;PREF=1:b@x", "Email1Address", QStringLiteral("b@x"));
+        row("Email3 of four", "EMAIL:a@x\nEMAIL:b@x\nEMAIL:c@x\nEMAIL:d@x", "Email3Address", QStringLiteral("c@x"));
+        row("empty EMAIL skipped", "EMAIL:\nEMAIL:a@x", "Email1Address", QStringLiteral("a@x"));
+        row("mailto stripped", "EMAIL:mailto:a@x", "Email1Address", QStringLiteral("a@x"));
+        row("display name plain", "FN:John Smith\nEMAIL:js@x", "Email1DisplayName", QStringLiteral("John Smith <js@x>"));
+        row("display name with comma", "FN:Smith\\, John\nEMAIL:js@x", "Email1DisplayName",
+            QStringLiteral("\"Smith, John\" <js@x>"));
+        row("display name with quote", "FN:Bob \"The Builder\" B\\\\ob\nEMAIL:b@x", "Email1DisplayName",
+            QStringLiteral("\"Bob \\\"The Builder\\\" B\\\\ob\" <b@x>"));
+        row("display name with dot", "FN:J. Smith\nEMAIL:js@x", "Email1DisplayName", QStringLiteral("\"J. Smith\" <js@x>"));
+        row("display name non-ASCII", "FN:Zoë\nEMAIL:z@x", "Email1DisplayName", QStringLiteral("Zo\u00EB <z@x>"));
+        row("display name line break", "FN:A\\nB\nEMAIL:z@x", "Email1DisplayName", QStringLiteral("A B <z@x>"));
+        row("display name without name", "EMAIL:z@x", "Email1DisplayName", QStringLiteral("z@x"));
+        row("display name without address", "FN:Ann", "Email1DisplayName", QString());
+
+        // Phones
+        row("cell is mobile", "TEL;TYPE=CELL:1", "MobileTelephoneNumber", QStringLiteral("1"));
+        row("cell+work is mobile only", "TEL;TYPE=CELL,WORK:1", "BusinessTelephoneNumber", QString());
+        row("first work voice", "TEL;TYPE=WORK:1\nTEL;TYPE=WORK,VOICE:2", "BusinessTelephoneNumber", QStringLiteral("1"));
+        row("second work voice", "TEL;TYPE=WORK:1\nTEL;TYPE=WORK,VOICE:2", "Business2TelephoneNumber", QStringLiteral("2"));
+        row("work fax is not business", "TEL;TYPE=WORK,FAX:1\nTEL;TYPE=WORK:2", "BusinessTelephoneNumber", QStringLiteral("2"));
+        row("first home voice", "TEL;HOME;VOICE:1\nTEL;HOME:2", "HomeTelephoneNumber", QStringLiteral("1"));
+        row("second home voice", "TEL;HOME;VOICE:1\nTEL;HOME:2", "Home2TelephoneNumber", QStringLiteral("2"));
+        row("home fax is not home", "TEL;TYPE=HOME,FAX:1", "HomeTelephoneNumber", QString());
+        row("untyped counts as home", "TEL:1", "HomeTelephoneNumber", QStringLiteral("1"));
+        row("voice only counts as home", "TEL;TYPE=VOICE:1", "HomeTelephoneNumber", QStringLiteral("1"));
+        row("untyped after home is home 2", "TEL;TYPE=HOME:1\nTEL:2", "Home2TelephoneNumber", QStringLiteral("2"));
+        row("pager is none", "TEL;TYPE=PAGER:1", "HomeTelephoneNumber", QString());
+        row("cell pager is not mobile", "TEL;TYPE=CELL,PAGER:1", "MobileTelephoneNumber", QString());
+        row("untyped fax is none", "TEL;FAX:1", "HomeTelephoneNumber", QString());
+        row("main is none", "TEL;TYPE=MAIN:1", "HomeTelephoneNumber", QString());
+        row("tel URI", "TEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555", "MobileTelephoneNumber", QStringLiteral("+1-555"));
+
+        // Addresses
+        row("home address lines", "ADR;TYPE=HOME:;;1 Main St;Springfield;IL;62701;USA", "HomeAddress",
+            QStringLiteral("1 Main St\nSpringfield IL 62701\nUSA"));
+        row("extended address and PO box kept", "ADR;TYPE=WORK:PO Box 7;Suite 3;1 Main St;Town;;1000;", "BusinessAddress",
+            QStringLiteral("PO Box 7\nSuite 3\n1 Main St\nTown 1000"));
+        row("untyped is other", "ADR:;;1 Main St;Town;;;", "OtherAddress", QStringLiteral("1 Main St\nTown"));
+        row("postal only is other", "ADR;TYPE=POSTAL:;;1 Main St;;;;", "OtherAddress", QStringLiteral("1 Main St"));
+        row("typed other", "ADR;TYPE=OTHER:;;2 Side St;;;;", "OtherAddress", QStringLiteral("2 Side St"));
+        row("first of a kind", "ADR;TYPE=HOME:;;1 A St;;;;\nADR;TYPE=HOME:;;2 B St;;;;", "HomeAddress",
+            QStringLiteral("1 A St"));
+        row("empty ADR skipped", "ADR;TYPE=HOME:;;;;;;\nADR;TYPE=HOME:;;2 B St;;;;", "HomeAddress", QStringLiteral("2 B St"));
+        row("home and work at once", "ADR;TYPE=HOME,WORK:;;1 A St;;;;", "BusinessAddress", QStringLiteral("1 A St"));
+        row("LABEL of the same kind", "ADR;TYPE=WORK:;;1 A St;;;;\nLABEL;TYPE=WORK:Acme\\n1 A St", "BusinessAddress",
+            QStringLiteral("Acme\n1 A St"));
+        row("LABEL of the same group", "item2.ADR;TYPE=HOME:;;1 A St;;;;\nitem2.LABEL:Flat 2\\n1 A St", "HomeAddress",
+            QStringLiteral("Flat 2\n1 A St"));
+        row("LABEL of another kind not used", "ADR;TYPE=HOME:;;1 A St;;;;\nLABEL;TYPE=WORK:Elsewhere", "HomeAddress",
+            QStringLiteral("1 A St"));
+        row("4.0 LABEL parameter", "ADR;TYPE=home;LABEL=\"Flat 2\\n1 A St\":;;1 A St;;;;", "HomeAddress",
+            QStringLiteral("Flat 2\n1 A St"));
+        row("QP label", "LABEL;HOME;ENCODING=QUOTED-PRINTABLE:1 A St=0D=0ATown\nADR;HOME:;;1 A St;Town;;;", "HomeAddress",
+            QStringLiteral("1 A St\nTown"));
+        row("mailing is preferred", "ADR;TYPE=HOME:;;1 A St;;;;\nADR;TYPE=WORK,PREF:;;2 B St;;;;", "MailingAddress",
+            QStringLiteral("2 B St"));
+        row("mailing PREF=1", "ADR;PREF=2;TYPE=HOME:;;1 A St;;;;\nADR;PREF=1;TYPE=WORK:;;2 B St;;;;", "MailingAddress",
+            QStringLiteral("2 B St"));
+        row("mailing is first", "ADR;TYPE=HOME:;;1 A St;;;;\nADR;TYPE=WORK:;;2 B St;;;;", "MailingAddress",
+            QStringLiteral("1 A St"));
+
+        // Categories and type names
+        row("categories", "CATEGORIES:Work, Friends\nCATEGORIES:Golf,Work", "Categories", QStringLiteral("Work|Friends|Golf"));
+        row("category with escaped comma", "CATEGORIES:Smith\\, Jones,B", "Categories", QStringLiteral("Smith, Jones|B"));
+        row("contact", "FN:A", "TypeName", QStringLiteral("ContactItem"));
+        row("individual", "KIND:individual\nFN:A", "TypeName", QStringLiteral("ContactItem"));
+        row("KIND:group", "KIND:group\nFN:A", "TypeName", QStringLiteral("DistListItem"));
+        row("server group", "X-ADDRESSBOOKSERVER-KIND:GROUP\nFN:A", "TypeName", QStringLiteral("DistListItem"));
+    }
+
+    void testProperty()
+    {
+        QFETCH(QString, card);
+        QFETCH(QString, property);
+        QFETCH(QString, expected);
+        const auto c = contact(card);
+        QVERIFY(c);
+        QCOMPARE(::property(*c, property), expected);
+    }
+
+    void testDetails()
+    {
+        const QByteArray jpeg("\xFF\xD8\xFF\xE0 not really a picture");
+        const auto c = contact(QStringLiteral("FN:A\nORG:Acme;Sales\nTITLE:Boss\nNOTE:line 1\\nline 2\n"
+                                              "EMAIL;TYPE=INTERNET,WORK:a@x\nTEL;TYPE=CELL:1\nTEL;TYPE=HOME,FAX:2\n"
+                                              "ADR;TYPE=HOME:;;1 A St;;;;\nCATEGORIES:X\nPHOTO;ENCODING=b;TYPE=JPEG:")
+                               + QString::fromLatin1(jpeg.toBase64()));
+        const contactclient::CardDetails d = c->details();
+        QCOMPARE(d.organization, QStringLiteral("Acme, Sales"));
+        QCOMPARE(d.title, QStringLiteral("Boss"));
+        QCOMPARE(d.note, QStringLiteral("line 1\nline 2"));
+        QCOMPARE(d.emails.size(), 1);
+        QCOMPARE(d.emails[0].kind, QStringLiteral("work"));
+        QCOMPARE(d.phones.size(), 2);
+        QCOMPARE(d.phones[0].kind, QStringLiteral("mobile"));
+        QCOMPARE(d.phones[1].kind, QStringLiteral("home fax"));
+        QCOMPARE(d.addresses.size(), 1);
+        QCOMPARE(d.addresses[0].value, QStringLiteral("1 A St"));
+        QCOMPARE(d.categories, QStringList{QStringLiteral("X")});
+        QCOMPARE(d.photo, jpeg);
+    }
+
+    void testPhoto_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("photo");
+        const QByteArray png("\x89PNG\r\n\x1A\n");
+        const QString b64 = QString::fromLatin1(png.toBase64());
+        QTest::newRow("3.0 base64") << QStringLiteral("PHOTO;ENCODING=b;TYPE=PNG:") + b64 << png;
+        QTest::newRow("2.1 base64 folded") << QStringLiteral("PHOTO;ENCODING=BASE64;PNG:") + b64.left(4) + QStringLiteral("\n ")
+                + b64.mid(4) << png;
+        QTest::newRow("4.0 data URI") << QStringLiteral("PHOTO:data:image/png;base64,") + b64 << png;
+        QTest::newRow("URL is not fetched") << QStringLiteral("PHOTO;VALUE=uri:https://example.com/a.png") << QByteArray();
+        QTest::newRow("not base64") << QStringLiteral("PHOTO;ENCODING=b:***") << QByteArray();
+    }
+
+    void testPhoto()
+    {
+        QFETCH(QString, line);
+        QFETCH(QByteArray, photo);
+        QCOMPARE(contact(QStringLiteral("FN:A\n") + line)->details().photo, photo);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestContactMapping)
+#include "test_contactmapping.moc"

@@ -1,0 +1,319 @@
+// The vCard folder back-end: which files it reads and in what order, entry identifiers,
+// GetItemFromID after changes, broken files, Restrict, the folder from the settings, and errors.
+
+#include "contactclient/clientapplication.h"
+#include "contactclient/clientconfig.h"
+#include "contactclient/desktophooks.h"
+#include "contactclient/vcard/vcardfolderstore.h"
+#include "fakes/memorysettingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace contactclient;
+
+namespace {
+
+QStringList sl(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* t : texts)
+        out.append(QString::fromUtf8(t));
+    return out;
+}
+
+QByteArray card(const QByteArray& fn, const QByteArray& more = {})
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + fn + "\r\n" + more + "END:VCARD\r\n";
+}
+
+void write(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+QStringList listing(const ItemSet& set)
+{
+    QStringList out;
+    set.forEach([&](const Item& i) { out.append(i.EntryID() + QLatin1Char('=') + i.FullName()); });
+    return out;
+}
+
+QStringList ids(const ItemSet& set)
+{
+    QStringList out;
+    set.forEach([&](const Item& i) { out.append(i.EntryID()); });
+    return out;
+}
+
+class CardHooks : public DesktopHooks {
+public:
+    QStringList shown;
+    void showContactCard(const ContactItem& c) override { shown.append(c.FullName()); }
+    void showDialer(const ContactItem&) override {}
+    void openComposer(const MailItem&) override {}
+};
+
+} // namespace
+
+class TestVCardFolderStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void testFilesAndOrder()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("b.vcf")), card("Bea"));
+        write(dir.filePath(QStringLiteral("a.vcf")), card("Al") + card("Ann"));
+        write(dir.filePath(QStringLiteral("C.VCF")), card("Cy"));
+        write(dir.filePath(QStringLiteral("notes.txt")), card("Text"));
+        write(dir.filePath(QStringLiteral(".hidden.vcf")), card("Hidden"));
+        write(dir.filePath(QStringLiteral("d.vcf.tmp")), card("Temp"));
+        QDir(dir.path()).mkdir(QStringLiteral("sub.vcf"));
+        VCardFolderStore store(dir.path());
+        store.open();
+        auto items = store.items();
+        QCOMPARE(listing(*items),
+                 (sl({"C.VCF=Cy", "a.vcf#1=Al", "a.vcf#2=Ann", "b.vcf=Bea"})));
+        QCOMPARE(items->Count(), 4);
+        QVERIFY(store.skipped().isEmpty());
+        for (const QString& id : ids(*items))
+            QCOMPARE(store.itemFromId(id)->EntryID(), id);
+        QCOMPARE(store.itemFromId(QStringLiteral("a.vcf#2"))->FullName(), QStringLiteral("Ann"));
+    }
+
+    void testGetItemFromIdReadsAfresh()
+    {
+        QTemporaryDir dir;
+        const QString multi = dir.filePath(QStringLiteral("all.vcf"));
+        const QString single = dir.filePath(QStringLiteral("one.vcf"));
+        write(multi, card("First") + card("Second", "EMAIL:old@x\r\n"));
+        write(single, card("Solo"));
+        VCardFolderStore store(dir.path());
+        store.open();
+        QCOMPARE(store.itemFromId(QStringLiteral("all.vcf#2"))->Email1Address(), QStringLiteral("old@x"));
+
+        // Changed on disk: a longer first card moves the second one.
+        write(multi, card("First, now with a much longer name") + card("Second", "EMAIL:new@x\r\n"));
+        QCOMPARE(store.itemFromId(QStringLiteral("all.vcf#2"))->Email1Address(), QStringLiteral("new@x"));
+        write(single, card("Solo Again"));
+        QCOMPARE(store.itemFromId(QStringLiteral("one.vcf"))->FullName(), QStringLiteral("Solo Again"));
+
+        // Gone: the file, or the card within the file.
+        write(multi, card("First"));
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(QStringLiteral("all.vcf#2")));
+        QFile::remove(single);
+        try {
+            store.itemFromId(QStringLiteral("one.vcf"));
+            QFAIL("no error");
+        } catch (const AutomationError& e) {
+            QCOMPARE(e.number(), int(errItemNotFound));
+            QVERIFY(e.description().contains(QLatin1String("one.vcf")));
+        }
+    }
+
+    void testBadEntryIds_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("outside the folder") << QStringLiteral("../x.vcf");
+        QTest::newRow("absolute") << QStringLiteral("/etc/passwd");
+        QTest::newRow("other file") << QStringLiteral("notes.txt");
+        QTest::newRow("hidden") << QStringLiteral(".x.vcf");
+        QTest::newRow("card past the end") << QStringLiteral("a.vcf#3");
+        QTest::newRow("card zero") << QStringLiteral("a.vcf#0");
+    }
+
+    void testBadEntryIds()
+    {
+        QFETCH(QString, id);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.vcf")), card("A"));
+        write(dir.filePath(QStringLiteral("notes.txt")), card("T"));
+        VCardFolderStore store(dir.path());
+        store.open();
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(id));
+    }
+
+    void testBrokenFiles()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a-good.vcf")), card("Good"));
+        write(dir.filePath(QStringLiteral("b-empty.vcf")), QByteArray());
+        write(dir.filePath(QStringLiteral("c-garbage.vcf")), QByteArray("\x00\x01 not a card \xFF\xFE\xFD", 20));
+        write(dir.filePath(QStringLiteral("d-truncated.vcf")), card("Kept") + "BEGIN:VCARD\r\nFN:Cut");
+        write(dir.filePath(QStringLiteral("e-good.vcf")), card("Also Good"));
+        VCardFolderStore store(dir.path());
+        store.open();
+        QCOMPARE(listing(*store.items()),
+                 (sl({"a-good.vcf=Good", "d-truncated.vcf#1=Kept", "e-good.vcf=Also Good"})));
+        QStringList skipped;
+        for (const SkippedItem& s : store.skipped())
+            skipped.append(s.text());
+        QCOMPARE(skipped, (sl({"b-empty.vcf: empty file", "c-garbage.vcf: no vCard in the file",
+                                       "d-truncated.vcf (card 2): card not terminated (no END:VCARD)"})));
+        QVERIFY(store.statusNote().contains(QLatin1String("3")));
+    }
+
+    void testItemsSeeNewFiles()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.vcf")), card("A"));
+        VCardFolderStore store(dir.path());
+        store.open();
+        auto before = store.items();
+        // vdir writers add files by renaming a temporary file into place.
+        write(dir.filePath(QStringLiteral("b.vcf.tmp")), card("B"));
+        QVERIFY(QFile::rename(dir.filePath(QStringLiteral("b.vcf.tmp")), dir.filePath(QStringLiteral("b.vcf"))));
+        QCOMPARE(store.items()->Count(), 2);
+        QCOMPARE(before->Count(), 1); // a set already handed out stays as it was
+    }
+
+    void testRestrict_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("double quotes") << QStringLiteral("[Categories] = \"Work\"") << sl({"a.vcf", "c.vcf"});
+        QTest::newRow("single quotes") << QStringLiteral("[Categories] = 'Work'") << sl({"a.vcf", "c.vcf"});
+        QTest::newRow("letter case") << QStringLiteral("[Categories] = \"wORK\"") << sl({"a.vcf", "c.vcf"});
+        QTest::newRow("Unicode letter case") << QStringLiteral("[Categories] = \"\u00C4RZTE\"") << sl({"b.vcf"});
+        QTest::newRow("Greek final sigma") << QStringLiteral("[Categories] = \"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3\"")
+                                           << sl({"b.vcf"});
+        QTest::newRow("doubled quote") << QStringLiteral("[Categories] = \"Bob\"\"s\"") << sl({"c.vcf"});
+        QTest::newRow("doubled single quote") << QStringLiteral("[Categories] = 'Bob''s'") << sl({"d.vcf"});
+        QTest::newRow("no match") << QStringLiteral("[Categories] = \"Golf\"") << QStringList{};
+        QTest::newRow("part of a name") << QStringLiteral("[Categories] = \"Wor\"") << QStringList{};
+        QTest::newRow("spacing") << QStringLiteral("  [Categories]=\"Work\"  ") << sl({"a.vcf", "c.vcf"});
+    }
+
+    void testRestrict()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.vcf")), card("A", "CATEGORIES:Work,Friends\r\n"));
+        write(dir.filePath(QStringLiteral("b.vcf")), card("B", "CATEGORIES:\xC3\xA4rzte,\xCF\x83\xCE\xAF\xCF\x83\xCF\x85\xCF\x86\xCE\xBF\xCF\x82\r\n"));
+        write(dir.filePath(QStringLiteral("c.vcf")), card("C", "CATEGORIES:work\r\nCATEGORIES:Bob\"s\r\n"));
+        write(dir.filePath(QStringLiteral("d.vcf")), card("D", "CATEGORIES:Bob's\r\n"));
+        VCardFolderStore store(dir.path());
+        store.open();
+        auto all = store.items();
+        auto kept = all->Restrict(filter);
+        QCOMPARE(ids(*kept), expected);
+        QCOMPARE(kept->Count(), expected.size());
+        QCOMPARE(all->Count(), 4); // the set it was called on is unchanged
+        // Restricting a restricted set narrows it further.
+        QCOMPARE(kept->Restrict(QStringLiteral("[Categories] = \"Friends\""))->Count(), expected.contains(QStringLiteral("a.vcf")) ? 1 : 0);
+    }
+
+    void testBadFilter_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("other property") << QStringLiteral("[FullName] = \"A\"");
+        QTest::newRow("unquoted") << QStringLiteral("[Categories] = Work");
+        QTest::newRow("unclosed quote") << QStringLiteral("[Categories] = \"Work");
+        QTest::newRow("mixed quotes") << QStringLiteral("[Categories] = \"Work'");
+        QTest::newRow("more after") << QStringLiteral("[Categories] = \"Work\" OR [Categories] = \"Home\"");
+        QTest::newRow("other operator") << QStringLiteral("[Categories] <> \"Work\"");
+    }
+
+    void testBadFilter()
+    {
+        QFETCH(QString, filter);
+        QTemporaryDir dir;
+        VCardFolderStore store(dir.path());
+        store.open();
+        try {
+            store.items()->Restrict(filter);
+            QFAIL("no error");
+        } catch (const AutomationError& e) {
+            QCOMPARE(e.number(), int(errBadFilter));
+            QVERIFY(e.description().contains(QLatin1Char('"') + filter + QLatin1Char('"')));
+        }
+    }
+
+    void testFolderErrors()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("plain-file"));
+        write(file, "x");
+        try {
+            VCardFolderStore(file).open();
+            QFAIL("no error");
+        } catch (const AutomationError& e) {
+            QCOMPARE(e.number(), int(errStoreUnavailable));
+            QVERIFY(e.description().contains(file));
+        }
+        if (::geteuid() == 0)
+            QSKIP("root reads any folder; the permission case needs an ordinary user");
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(locked));
+        QFile::setPermissions(locked, QFileDevice::Permissions());
+        QVERIFY_THROWS_EXCEPTION(AutomationError, VCardFolderStore(locked).open());
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    void testMissingFolderIsCreated()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("new/contacts"));
+        VCardFolderStore store(folder);
+        store.open();
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(store.items()->Count(), 0);
+    }
+
+    void testFolderFromSettings()
+    {
+        fake::MemorySettingsStore settings;
+        QCOMPARE(vcardFolderFromSettings(settings),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/contacts"));
+        settings.SaveSetting(kClientApplication, kClientSection, key::Folder, QStringLiteral("/srv/book"));
+        QCOMPARE(vcardFolderFromSettings(settings), QStringLiteral("/srv/book"));
+        settings.SaveSetting(kClientApplication, kClientSection, key::Folder, QStringLiteral("~/book"));
+        QCOMPARE(vcardFolderFromSettings(settings), QDir::homePath() + QStringLiteral("/book"));
+    }
+
+    void testCorpusThroughTheAutomationSurface()
+    {
+        auto app = std::make_shared<ClientApplication>(createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")),
+                                                       nullptr);
+        auto ns = app->GetNamespace(QStringLiteral("MAPI"));
+        ns->Logon();
+        auto items = ns->GetDefaultFolder(olFolderContacts)->Items();
+        QStringList rows;
+        items->forEach([&](const Item& i) { rows.append(i.TypeName() + QLatin1Char(' ') + i.FileAs()); });
+        QCOMPARE(rows.size(), 11);
+        QCOMPARE(rows.count(QStringLiteral("DistListItem Lab Team")) + rows.count(QStringLiteral("DistListItem Neighbours")), 2);
+        QVERIFY(rows.contains(QStringLiteral("ContactItem Beaumont, C\u00E9line")));
+        QVERIFY(rows.contains(QStringLiteral("ContactItem M\u00FCller, J\u00FCrgen")));
+
+        auto appleseed = ns->GetItemFromID(QStringLiteral("phone-book-30.vcf"));
+        QCOMPARE(appleseed->details().photo.size(), 1024);
+        QCOMPARE(appleseed->MobileTelephoneNumber(), QStringLiteral("(555) 555-0101"));
+        auto celine = ns->GetItemFromID(QStringLiteral("desktop-client-21.vcf"));
+        QCOMPARE(celine->BusinessAddress(), QStringLiteral("12 rue de la Paix\n75002 Paris\nFrance"));
+        auto mei = ns->GetItemFromID(QStringLiteral("server-40.vcf#1"));
+        QCOMPARE(mei->Email1Address(), QStringLiteral("mei@home.example"));
+        QCOMPARE(mei->details().photo.left(4), QByteArray("\x89PNG"));
+
+        CardHooks hooks;
+        setDesktopHooks(&hooks);
+        mei->Display();
+        setDesktopHooks(nullptr);
+        QCOMPARE(hooks.shown, QStringList{QStringLiteral("Dr. Mei Chen")});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVCardFolderStore)
+#include "test_vcardfolderstore.moc"

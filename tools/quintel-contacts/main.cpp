@@ -1,0 +1,94 @@
+// quintel-contacts [--json] [--filter TEXT] [FOLDER]
+// Lists the address book's items as the contact client sees them. Exit status: 0 all items read;
+// 1 some cards or files were skipped (listed on stderr); 2 nothing could be listed.
+
+#include "contactlisting.h"
+
+#include "contactclient/clientapplication.h"
+#include "contactclient/factory.h"
+#include "contactclient/vcard/vcardfolderstore.h"
+#include "settingsstore.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace cc = contactclient;
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quintel-contacts"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lists the contact items of Quintel's address book, as the contact bar sees them.\n"
+                       "Exit status: 0 all read; 1 some cards or files skipped (see stderr); 2 nothing listed."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("One JSON object per item and line."));
+    const QCommandLineOption filter(QStringLiteral("filter"),
+                                    QStringLiteral("Only the items the filter keeps, e.g. [Categories] = \"Work\"."),
+                                    QStringLiteral("TEXT"));
+    parser.addOption(json);
+    parser.addOption(filter);
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("A folder of .vcf files (default: the configured address book)."),
+                                 QStringLiteral("[FOLDER]"));
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList args = parser.positionalArguments();
+    if (args.size() > 1) {
+        err << "quintel-contacts: one folder at most\n";
+        return 2;
+    }
+
+    QSettingsStore settings;
+    std::shared_ptr<cc::Store> store;
+    std::shared_ptr<cc::Application> application;
+    if (args.isEmpty()) {
+        application = cc::createApplication(settings);
+        if (auto client = std::dynamic_pointer_cast<cc::ClientApplication>(application))
+            store = std::shared_ptr<cc::Store>(application, &client->store());
+    } else {
+        store = cc::createVCardFolderStore(args.front());
+        application = std::make_shared<cc::ClientApplication>(store, nullptr);
+    }
+
+    int failures = 0;
+    try {
+        auto ns = application->GetNamespace(QStringLiteral("MAPI"));
+        ns->Logon();
+        std::shared_ptr<cc::ItemSet> items = ns->GetDefaultFolder(cc::olFolderContacts)->Items();
+        if (parser.isSet(filter))
+            items = items->Restrict(parser.value(filter));
+        QStringList ids;
+        items->forEach([&](const cc::Item& item) { ids.append(item.EntryID()); });
+        for (const QString& id : ids) {
+            try {
+                const auto contact = ns->GetItemFromID(id);
+                if (parser.isSet(json))
+                    contactlisting::writeJson(out, *contact);
+                else
+                    contactlisting::writeText(out, *contact);
+            } catch (const cc::AutomationError& e) {
+                err << "quintel-contacts: skipped " << id << ": " << e.description() << '\n';
+                ++failures;
+            }
+        }
+    } catch (const cc::AutomationError& e) {
+        out.flush();
+        err << "quintel-contacts: " << e.description() << " (error " << e.number() << ")\n";
+        return 2;
+    }
+    out.flush();
+    if (auto* folder = dynamic_cast<cc::VCardFolderStore*>(store.get())) {
+        for (const cc::SkippedItem& s : folder->skipped()) {
+            err << "quintel-contacts: skipped " << s.text() << '\n';
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
+}
