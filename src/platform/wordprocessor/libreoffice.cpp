@@ -1,0 +1,159 @@
+#include "libreoffice.h"
+
+#include "contactclient/errors.h"
+#include "wordprocessor/flatodt.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUuid>
+
+#include <vector>
+
+#include <unistd.h>
+
+namespace wordprocessor {
+namespace {
+
+using contactclient::AutomationError;
+using contactclient::errWordProcessor;
+
+class LetterRange : public Range {
+public:
+    QString Text() const override { return m_text; }
+    void setText(const QString& text) override { m_text = text; }
+
+private:
+    QString m_text;
+};
+
+class LetterDocument : public Document {
+public:
+    Range& Content() override { return m_content; }
+    const LetterRange& content() const { return m_content; }
+    bool opened = false;
+
+private:
+    LetterRange m_content;
+};
+
+class LetterDocuments : public wordprocessor::Documents {
+public:
+    Document& Add() override { return *documents.emplace_back(std::make_unique<LetterDocument>()); }
+    std::vector<std::unique_ptr<LetterDocument>> documents;
+};
+
+class LibreOffice : public Application {
+public:
+    explicit LibreOffice(OpenerEnvironment env) : m_env(std::move(env)) {}
+
+    wordprocessor::Documents& Documents() override { return m_documents; }
+    bool Visible() const override { return m_visible; }
+
+    void setVisible(bool visible) override
+    {
+        if (!visible) {
+            m_visible = false;
+            return;
+        }
+        for (auto& doc : m_documents.documents) {
+            if (!doc->opened) {
+                open(write(*doc));
+                doc->opened = true;
+            }
+        }
+        m_visible = true;
+    }
+
+private:
+    QString write(const LetterDocument& doc)
+    {
+        const QString folder = privateLetterFolder(m_env.folder);
+        const QString name = QStringLiteral("Letter-%1-%2.fodt")
+                                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")),
+                                      QUuid::createUuid().toString(QUuid::Id128).left(8));
+        const QString path = QDir(folder).filePath(name);
+        const QByteArray bytes = flatOdt(doc.content().Text());
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            throw AutomationError(errWordProcessor,
+                                  QStringLiteral("The letter cannot be written to %1: %2").arg(path, file.errorString()));
+        return path;
+    }
+
+    void open(const QString& path)
+    {
+        const QString soffice = m_env.findProgram(QStringLiteral("soffice"));
+        if (!soffice.isEmpty()) {
+            if (!m_env.startDetached(soffice, {QStringLiteral("-n"), path}))
+                throw AutomationError(errWordProcessor, QStringLiteral("LibreOffice (%1) cannot be started.").arg(soffice));
+            return;
+        }
+        const QString opener = m_env.findProgram(QStringLiteral("xdg-open"));
+        if (!opener.isEmpty()) {
+            if (!m_env.startDetached(opener, {path}))
+                throw AutomationError(errWordProcessor, QStringLiteral("%1 cannot be started.").arg(opener));
+            return;
+        }
+        throw AutomationError(errWordProcessor,
+                              QStringLiteral("No word processor is installed: neither LibreOffice (soffice) nor "
+                                             "xdg-open was found. The letter was saved as %1.")
+                                  .arg(path));
+    }
+
+    OpenerEnvironment m_env;
+    LetterDocuments m_documents;
+    bool m_visible = false;
+};
+
+} // namespace
+
+std::shared_ptr<Application> createLibreOffice(OpenerEnvironment environment)
+{
+    return std::make_shared<LibreOffice>(std::move(environment));
+}
+
+OpenerEnvironment systemEnvironment()
+{
+    OpenerEnvironment env;
+    env.findProgram = [](const QString& name) { return QStandardPaths::findExecutable(name); };
+    env.startDetached = [](const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.setProgram(program);
+        process.setArguments(arguments);
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        return process.startDetached();
+    };
+    return env;
+}
+
+QString privateLetterFolder(const QString& preferred)
+{
+    QString folder = preferred;
+    if (folder.isEmpty()) {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        folder = (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+                     ? runtime + QStringLiteral("/quintel/letters")
+                     : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                           + QStringLiteral("/quintel/letters");
+    }
+    if (!QDir().mkpath(folder))
+        throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 cannot be created.").arg(folder));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QFileInfo info(folder);
+    if (info.ownerId() != static_cast<uint>(::geteuid()))
+        throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 belongs to someone else.").arg(folder));
+    if ((info.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                               | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther))
+        != 0)
+        throw AutomationError(errWordProcessor,
+                              QStringLiteral("The folder %1 cannot be made private.").arg(folder));
+    return folder;
+}
+
+} // namespace wordprocessor
