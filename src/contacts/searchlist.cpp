@@ -18,6 +18,27 @@ void SearchList::append(const QString& entry)
     m_indexed = false;
 }
 
+void SearchList::foldInPlace(char16_t* p, qsizetype n)
+{
+    // Code point by code point, as QString::toCaseFolded does; simple folding maps a character
+    // to one of the same width (a pair stays a pair), so the text keeps its length. A lone half
+    // of a pair stays as it is and never joins a neighbour.
+    for (qsizetype i = 0; i < n; ++i) {
+        if (QChar::isHighSurrogate(p[i]) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+            const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(p[i], p[i + 1]));
+            if (QChar::requiresSurrogates(folded)) {
+                p[i] = QChar::highSurrogate(folded);
+                p[i + 1] = QChar::lowSurrogate(folded);
+            }
+            ++i;
+        } else if (!QChar::isSurrogate(p[i])) {
+            const char32_t folded = QChar::toCaseFolded(char32_t(p[i]));
+            if (!QChar::requiresSurrogates(folded))
+                p[i] = static_cast<char16_t>(folded);
+        }
+    }
+}
+
 bool SearchList::beginsWith(const QString& entry, const QString& text)
 {
     return !text.isEmpty() && entry.size() >= text.size()
@@ -35,22 +56,36 @@ void SearchList::finish()
         total += e.size();
     m_folded.reserve(total);
     for (const QString& e : std::as_const(m_entries)) {
-        QString f = e.toCaseFolded();
-        // Simple folding keeps the length; keep the entry's own length whatever happens so that
-        // positions inside an entry stay meaningful.
-        if (f.size() != e.size())
-            f = e;
-        m_folded.append(f);
+        m_folded.append(e);
         m_offsets.push_back(static_cast<std::uint32_t>(m_folded.size()));
     }
+    char16_t* buffer = reinterpret_cast<char16_t*>(m_folded.data());
+    for (std::size_t i = 0; i < n; ++i)
+        foldInPlace(buffer + m_offsets[i], m_offsets[i + 1] - m_offsets[i]);
 
+    // Sorting compares the first four code units at once; only entries alike that far compare
+    // their whole text.
+    struct Key {
+        std::uint64_t head;
+        std::uint32_t position;
+    };
+    std::vector<Key> keys(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Folded f = folded(static_cast<std::uint32_t>(i));
+        std::uint64_t head = 0;
+        for (std::size_t k = 0; k < 4; ++k)
+            head = (head << 16) | (k < f.size() ? f[k] : 0);
+        keys[i] = {head, static_cast<std::uint32_t>(i)};
+    }
+    std::sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        const int c = folded(a.position).compare(folded(b.position));
+        return c != 0 ? c < 0 : a.position < b.position;
+    });
     m_sorted.resize(n);
     for (std::size_t i = 0; i < n; ++i)
-        m_sorted[i] = static_cast<std::uint32_t>(i);
-    std::sort(m_sorted.begin(), m_sorted.end(), [this](std::uint32_t a, std::uint32_t b) {
-        const Folded fa = folded(a), fb = folded(b);
-        return fa != fb ? fa < fb : a < b;
-    });
+        m_sorted[i] = keys[i].position;
 
     m_tree.assign(2 * n, 0);
     std::copy(m_sorted.begin(), m_sorted.end(), m_tree.begin() + static_cast<std::ptrdiff_t>(n));
@@ -83,7 +118,8 @@ qsizetype SearchList::findLinear(const QString& text) const
 
 qsizetype SearchList::findIndexed(const QString& text) const
 {
-    const QString foldedText = text.toCaseFolded();
+    QString foldedText = text;
+    foldInPlace(reinterpret_cast<char16_t*>(foldedText.data()), foldedText.size());
     const Folded prefix(reinterpret_cast<const char16_t*>(foldedText.constData()),
                         static_cast<std::size_t>(foldedText.size()));
     // The entries that begin with the prefix are the run of sorted entries starting at the first

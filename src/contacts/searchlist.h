@@ -34,6 +34,8 @@ public:
 
     // The rule itself, entry by entry: does entry begin with text, case folded?
     static bool beginsWith(const QString& entry, const QString& text);
+    // Unicode simple case folding of every character, keeping the length.
+    static void foldInPlace(char16_t* text, qsizetype length);
     bool isIndexed() const { return m_indexed; }
 
 private:

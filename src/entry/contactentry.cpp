@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
@@ -50,14 +51,31 @@ void ContactEntry::txtContact_Change()
         return;
     const QScopedValueRollback inPass(m_inPass, true);
 
+    // The note about a vanished contact lies over the box; the next change takes it away.
+    if (m_form.txtStatus->isVisible() && m_form.txtStatus->text() == noLongerThereMessage())
+        m_form.hideStatus();
+
     QLineEdit* box = m_form.txtContact;
     const int caret = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
     const int p = m_programSet ? 0 : caret;
-    if (const auto completion = typeahead::complete(m_form.searchList, box->text(), p)) {
+    const auto completion = typeahead::complete(m_form.searchList, box->text(), p);
+    selectSearchEntry(completion ? completion->entry : -1);
+    if (completion) {
         setBoxText(completion->text);
         box->setSelection(completion->selectionStart, completion->selectionLength);
     }
     resolveAndUpdate(box->text());
+}
+
+void ContactEntry::selectSearchEntry(qsizetype position)
+{
+    // The search list is never shown, so moving its selection costs no layout.
+    QListView* list = m_form.lstContacts;
+    const QModelIndex index = list->model() ? list->model()->index(static_cast<int>(position), 0) : QModelIndex();
+    if (index.isValid())
+        list->setCurrentIndex(index);
+    else if (list->selectionModel())
+        list->selectionModel()->clear();
 }
 
 void ContactEntry::resolveAndUpdate(const QString& text)
@@ -151,14 +169,10 @@ bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
         m_form.runGuarded([this, event] { txtContact_MouseDown(static_cast<QMouseEvent*>(event)); });
         return true;
     case QEvent::MouseButtonDblClick:
-        return true;
     case QEvent::MouseMove:
-        if (m_form.drag)
-            m_form.drag->mouseMove(static_cast<QMouseEvent*>(event));
-        return true;
     case QEvent::MouseButtonRelease:
-        if (m_form.drag)
-            m_form.drag->mouseRelease(static_cast<QMouseEvent*>(event));
+        // The press belongs to the window drag, which follows the pointer itself; the box does
+        // not select text under it.
         return true;
     default:
         break;

@@ -28,6 +28,8 @@ private:
     // Gives the box a text as the program's own: the completion then selects from the start.
     void setBoxText(const QString& text);
     void resolveAndUpdate(const QString& text);
+    // The search list's selection follows the entry found (none: nothing selected).
+    void selectSearchEntry(qsizetype position);
 
     frmMain& m_form;
     bool m_inPass = false;    // a completion pass is running; its own text change is not another pass
