@@ -50,14 +50,20 @@ void CategoryFilter::populateCatCombo()
 
 void CategoryFilter::cmbCategories_Click()
 {
-    if (m_form.isLoading)
+    if (m_form.isLoading || !m_form.contactsFolder)
         return;
     if (m_form.cmbCategories->currentIndex() == 0) {
         selectAllContacts();
     } else {
         m_form.showStatus(QStringLiteral("Please Wait - Filtering Contacts..."));
         QCoreApplication::processEvents();
-        filterByCategory(m_form.cmbCategories->currentText());
+        try {
+            filterByCategory(m_form.cmbCategories->currentText());
+        } catch (...) {
+            // The failure is reported by the caller; the wait message must not stay behind.
+            m_form.hideStatus();
+            throw;
+        }
         m_form.hideStatus();
     }
     m_form.lists->loadContacts(*m_form.contactItems);

@@ -11,12 +11,15 @@ class CategoryFilter : public QObject {
 public:
     explicit CategoryFilter(frmMain& form);
 
+    // Refills the selector from the settings (sorted) and selects the top entry, which stands for
+    // all contacts. With no categories at all nothing is selected and all contacts are listed.
     void populateCatCombo();
     void cmbCategories_Click();
     void filterByCategory(const QString& name);
     void selectAllContacts();
 
-    // The filter text the contact client understands for one category.
+    // The filter text the contact client understands for one category: [Categories] = "name",
+    // with a double quote inside the name doubled, so such a category filters too.
     static QString filterText(const QString& name);
 
 private:

@@ -1,5 +1,7 @@
 #include "modsettings.h"
 
+#include "app/lifetime.h"
+#include "settings/settingsvalues.h"
 #include "settingsstore.h"
 #include "window/frmmain.h"
 
@@ -10,8 +12,32 @@ int NumberOfCategories = 0;
 QStringList Categories;
 
 namespace {
+
 SettingsStore* s_store = nullptr;
+
+const QString kSettings = QStringLiteral("Settings");
+const QString kCategories = QStringLiteral("Categories");
+const QString kCheckEmailAddresses = QStringLiteral("checkEmailAddresses");
+const QString kNumberOfCategories = QStringLiteral("NumberOfCategories");
+const QString kUnnamed = QStringLiteral("<Unnamed>");
+
+QString get(const QString& section, const QString& key, const QString& defaultValue)
+{
+    return store().GetSetting(kApplication, section, key, defaultValue);
 }
+
+void save(const QString& section, const QString& key, const QString& value)
+{
+    store().SaveSetting(kApplication, section, key, value);
+}
+
+// Entry 0 is a placeholder, so that entry i is the i-th name.
+void resize(int count)
+{
+    Categories.resize(count + 1);
+}
+
+} // namespace
 
 void setStore(SettingsStore* store)
 {
@@ -26,26 +52,62 @@ SettingsStore& store()
 
 void loadSettings()
 {
-    checkEmailAddresses = false;
-    NumberOfCategories = 4;
-    Categories = {QString(), QStringLiteral("All Contacts"), QStringLiteral("Family"), QStringLiteral("Friends"),
-                  QStringLiteral("Business")};
+    checkEmailAddresses = settingsvalues::flag(get(kSettings, kCheckEmailAddresses, settingsvalues::flagText(false)));
+    NumberOfCategories = settingsvalues::categoryCount(get(kSettings, kNumberOfCategories, QStringLiteral("0")));
+    Categories.clear();
+    if (NumberOfCategories == 0) {
+        NumberOfCategories = 4;
+        Categories = {QString(), kAllContacts, QStringLiteral("Family"), QStringLiteral("Friends"),
+                      QStringLiteral("Business")};
+        return;
+    }
+    Categories.reserve(NumberOfCategories + 1);
+    Categories.append(QString());
+    for (int i = 1; i <= NumberOfCategories; ++i)
+        Categories.append(get(kCategories, QString::number(i), kUnnamed));
 }
 
 void saveSettings()
 {
-    if (frmMain* form = frmMain::instance())
+    save(kSettings, kCheckEmailAddresses, settingsvalues::flagText(checkEmailAddresses));
+    save(kSettings, kNumberOfCategories, QString::number(NumberOfCategories));
+    for (int i = 1; i <= NumberOfCategories; ++i)
+        save(kCategories, QString::number(i), Categories.value(i));
+    // The bar may have been closed while the options dialog stayed open: nothing to refill then.
+    frmMain* form = frmMain::instance();
+    if (form && lifetime::isLoaded(form))
         form->populateCatCombo();
 }
 
-bool addCategory(const QString&)
+bool addCategory(const QString& name)
 {
-    return false;
+    if (NumberOfCategories >= kMaxAddedCategories)
+        return false;
+    ++NumberOfCategories;
+    resize(NumberOfCategories);
+    Categories[NumberOfCategories] = name;
+    return true;
 }
 
-bool deleteCategory(const QString&)
+bool deleteCategory(const QString& name)
 {
-    return false;
+    // The exact name first, so that a user's "ALL CONTACTS" can go while "All Contacts" stays.
+    int idx = 0;
+    for (int i = 1; i <= NumberOfCategories && idx == 0; ++i) {
+        if (Categories.value(i) == name)
+            idx = i;
+    }
+    const QString upper = name.toUpper();
+    for (int i = 1; i <= NumberOfCategories && idx == 0; ++i) {
+        if (Categories.value(i).toUpper() == upper)
+            idx = i;
+    }
+    if (idx == 0 || Categories.value(idx) == kAllContacts)
+        return false;
+    Categories.removeAt(idx);
+    --NumberOfCategories;
+    resize(NumberOfCategories);
+    return true;
 }
 
 int boolToCheck(bool flag)

@@ -2,6 +2,12 @@
 // The bar's persisted settings apart from the window placement: the category list and the
 // e-mail preference. One instance for the run, read and written in place by the bar and the
 // options dialog.
+//
+// Store layout (application "Quintel"):
+//   Settings/checkEmailAddresses  "True" or "False"
+//   Settings/NumberOfCategories   N, decimal
+//   Categories/1 … Categories/N   the names in list order, exactly as typed
+// Keys above N that a longer list wrote earlier stay in the store and are never read.
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +17,10 @@ class SettingsStore;
 namespace modSettings {
 
 inline const QString kApplication = QStringLiteral("Quintel");
+inline const QString kAllContacts = QStringLiteral("All Contacts");
+// Adding stops once the list holds this many names; loading takes whatever the store holds
+// (up to settingsvalues::kMaxLoadedCategories).
+inline constexpr int kMaxAddedCategories = 14;
 
 extern bool checkEmailAddresses;
 extern int NumberOfCategories;
@@ -21,9 +31,16 @@ extern QStringList Categories;
 void setStore(SettingsStore* store);
 SettingsStore& store();
 
+// Replaces the in-memory state with the store's; a first run gets the default list
+// ("All Contacts", "Family", "Friends", "Business"), in memory only.
 void loadSettings();
+// Writes the flag, the count and the names 1 … N, then refills the bar's category selector
+// (when the bar is still open).
 void saveSettings();
+// Appends the name unless the list already holds kMaxAddedCategories names.
 bool addCategory(const QString& name);
+// Removes the entry of that exact name, else the first whose name differs only in letter case.
+// Refuses (false) when there is none or the entry found is the protected "All Contacts".
 bool deleteCategory(const QString& name);
 int boolToCheck(bool flag);
 

@@ -1,0 +1,283 @@
+#include "frmoptions.h"
+
+#include "app/errorreport.h"
+#include "app/lifetime.h"
+#include "contactclient/errors.h"
+#include "desktop/messagebox.h"
+#include "settings/modsettings.h"
+#include "settings/tabstrip.h"
+#include "window/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+
+QPointer<frmOptions> s_loaded;
+
+// Where a name goes in the list: alphabetical, letter case ignored, after equal names.
+bool sortsBefore(const QString& a, const QString& b)
+{
+    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
+constexpr int kPageInView = 210;
+constexpr int kPageOutOfView = -20000;
+
+} // namespace
+
+frmOptions::frmOptions() : QDialog(nullptr)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    buildControls();
+    wireControls();
+}
+
+frmOptions::~frmOptions()
+{
+    if (lifetime::isLoaded(this))
+        lifetime::unloaded(this);
+}
+
+frmOptions* frmOptions::instance()
+{
+    return s_loaded.data();
+}
+
+frmOptions* frmOptions::showDialog()
+{
+    if (!s_loaded) {
+        auto* dialog = new frmOptions;
+        s_loaded = dialog;
+        dialog->Form_Load();
+    }
+    s_loaded->show();
+    s_loaded->raise();
+    s_loaded->activateWindow();
+    return s_loaded.data();
+}
+
+QString frmOptions::versionText()
+{
+    return QStringLiteral("v%1.%2").arg(QUINTEL_VERSION_MAJOR).arg(QUINTEL_VERSION_MINOR);
+}
+
+QString frmOptions::noteText()
+{
+    return QStringLiteral("Note:  With this option on, each contact's e-mail addresses are read "
+                          "whenever a name is typed in.");
+}
+
+void frmOptions::wireControls()
+{
+    auto on = [this](auto* sender, auto signal, void (frmOptions::*handler)()) {
+        connect(sender, signal, this, [this, handler] { guarded(handler); });
+    };
+    on(tbsOptions, &TabStrip::selectedChanged, &frmOptions::tbsOptions_Click);
+    on(chkCheckEmailAddresses, &QCheckBox::toggled, &frmOptions::chkCheckEmailAddresses_Click);
+    on(txtNewCat, &QLineEdit::textChanged, &frmOptions::txtNewCat_Change);
+    on(cmdAddCat, &QAbstractButton::clicked, &frmOptions::cmdAddCat_Click);
+    on(lstCats, &QListWidget::itemSelectionChanged, &frmOptions::lstCats_Click);
+    on(cmdDeleteCat, &QAbstractButton::clicked, &frmOptions::cmdDeleteCat_Click);
+    on(cmdApply, &QAbstractButton::clicked, &frmOptions::cmdApply_Click);
+    on(cmdOK, &QAbstractButton::clicked, &frmOptions::cmdOK_Click);
+    on(cmdCancel, &QAbstractButton::clicked, &frmOptions::cmdCancel_Click);
+}
+
+void frmOptions::guarded(void (frmOptions::*handler)())
+{
+    try {
+        (this->*handler)();
+    } catch (const contactclient::AutomationError& e) {
+        reportError(this, e.number(), e.description());
+    } catch (const std::exception& e) {
+        reportError(this, errUnexpected, QString::fromUtf8(e.what()));
+    }
+}
+
+void frmOptions::Form_Load()
+{
+    lifetime::loaded(this);
+    winId(); // the window exists from here on, so that it can show its keys to the dialog first
+    windowHandle()->installEventFilter(this);
+    lblVersion->setText(versionText());
+    centreOnScreen();
+    modSettings::loadSettings();
+    chkCheckEmailAddresses->setChecked(modSettings::boolToCheck(modSettings::checkEmailAddresses) == 1);
+    fillCategoryList(modSettings::Categories);
+}
+
+void frmOptions::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void frmOptions::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key != Qt::Key_Tab || modifiers != Qt::ControlModifier)
+        return;
+    const int selected = tbsOptions->selectedIndex();
+    tbsOptions->setSelectedIndex(selected == tbsOptions->count() ? 1 : selected + 1);
+}
+
+void frmOptions::tbsOptions_Click()
+{
+    const int selected = tbsOptions->selectedIndex();
+    for (int i = 0; i < static_cast<int>(picOptions.size()); ++i) {
+        QWidget* page = picOptions[static_cast<size_t>(i)];
+        QRect r = twips::geometry(page);
+        // A page out of view is disabled too, so that none of its controls can take the focus.
+        r.moveLeft(i == selected - 1 ? kPageInView : kPageOutOfView);
+        twips::setGeometry(page, r);
+        page->setEnabled(i == selected - 1);
+    }
+}
+
+void frmOptions::chkCheckEmailAddresses_Click()
+{
+    modSettings::checkEmailAddresses = chkCheckEmailAddresses->isChecked();
+}
+
+void frmOptions::txtNewCat_Change()
+{
+    cmdAddCat->setEnabled(!txtNewCat->text().isEmpty());
+}
+
+void frmOptions::cmdAddCat_Click()
+{
+    const QString name = txtNewCat->text();
+    if (modSettings::addCategory(name))
+        addToList(name);
+    else
+        MessageBox::show(this, QStringLiteral("Too Many Categories"), QStringLiteral("Can't Add New Category"),
+                         MessageBox::Icon::None);
+    txtNewCat->clear();
+    cmdAddCat->setEnabled(false);
+}
+
+void frmOptions::lstCats_Click()
+{
+    const QString name = selectedCategory();
+    if (!name.isEmpty() && name != modSettings::kAllContacts)
+        cmdDeleteCat->setEnabled(true);
+}
+
+void frmOptions::cmdDeleteCat_Click()
+{
+    if (modSettings::deleteCategory(selectedCategory()))
+        fillCategoryList(modSettings::Categories);
+    else
+        MessageBox::show(this, QStringLiteral("Error"), QStringLiteral("You Can't Delete This Category"),
+                         MessageBox::Icon::None);
+}
+
+void frmOptions::cmdApply_Click()
+{
+    modSettings::saveSettings();
+}
+
+void frmOptions::cmdOK_Click()
+{
+    modSettings::saveSettings();
+    close();
+}
+
+void frmOptions::cmdCancel_Click()
+{
+    modSettings::loadSettings();
+    close();
+}
+
+void frmOptions::fillCategoryList(const QStringList& categories)
+{
+    lstCats->clear();
+    for (qsizetype i = 1; i < categories.size(); ++i)
+        addToList(categories.at(i));
+}
+
+void frmOptions::addToList(const QString& name)
+{
+    int row = 0;
+    while (row < lstCats->count() && !sortsBefore(name, lstCats->item(row)->text()))
+        ++row;
+    lstCats->insertItem(row, name);
+}
+
+QString frmOptions::selectedCategory() const
+{
+    const QList<QListWidgetItem*> selected = lstCats->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void frmOptions::reject()
+{
+    // Esc, and anything else that dismisses the dialog the way a dialog is dismissed, is Cancel.
+    cmdCancel->click();
+}
+
+bool frmOptions::eventFilter(QObject* watched, QEvent* event)
+{
+    // The dialog sees every key press before the control that has the focus does, and passes it
+    // on: its window gets each key once, before handing it to the focus widget.
+    if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        Form_KeyDown(key->key(), key->modifiers());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmOptions::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (event->modifiers() == Qt::NoModifier) {
+            cmdCancel->click();
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the button that has the focus; there is no default button.
+        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()); button && button->window() == this) {
+            button->click();
+            return;
+        }
+        event->ignore();
+        return;
+    default: break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmOptions::closeEvent(QCloseEvent* event)
+{
+    // The close box neither saves nor reads back: the edits stay in memory.
+    event->accept();
+    Form_Unload();
+}
+
+void frmOptions::Form_Unload()
+{
+    if (s_loaded == this)
+        s_loaded = nullptr;
+    deleteLater();
+    lifetime::unloaded(this);
+}
