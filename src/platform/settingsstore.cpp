@@ -15,7 +15,9 @@ QSettings& QSettingsStore::settingsFor(const QString& application) const
     if (!m_settings || m_application != application) {
         m_application = application;
         m_settings = m_fileName.isEmpty()
-                         ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application,
+                         // NativeFormat is the same INI text on Linux, kept in <application>.conf
+                         // (IniFormat would name the file .ini).
+                         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application,
                                                        application)
                          : std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
     }
