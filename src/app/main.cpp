@@ -1,10 +1,13 @@
 // Quintel: a small always-on-top contact bar.
 
 #include "app/errorreport.h"
+#include "app/firstrun.h"
+#include "app/singleinstance.h"
 #include "contactclient/factory.h"
 #include "desktop/windowsystem.h"
 #include "settings/modsettings.h"
 #include "settingsstore.h"
+#include "setup/setupwindow.h"
 #include "window/frmmain.h"
 #include "wordprocessor/factory.h"
 
@@ -49,7 +52,22 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // One bar per user: a later start brings the running bar forward and ends.
+    SingleInstance instance;
+    switch (instance.start()) {
+    case SingleInstance::Role::Secondary:
+        return 0;
+    case SingleInstance::Role::Unreachable:
+        reportError(nullptr, errUnexpected, instance.errorText());
+        return 1;
+    case SingleInstance::Role::Primary:
+        break;
+    }
+
     QSettingsStore store;
+    // Nothing set up and no address book in the default place: the set-up window comes first.
+    if (firstrun::needsSetup(store) && !setup::runFirstRunSetup(store))
+        return 0;
     modSettings::setStore(&store);
     DesktopWindowSystem windowSystem;
     Platform platform;
@@ -58,6 +76,7 @@ int main(int argc, char* argv[])
     platform.windowSystem = &windowSystem;
 
     frmMain form(platform);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] { raiseBar(form); });
     try {
         form.Form_Load();
     } catch (const contactclient::AutomationError& e) {

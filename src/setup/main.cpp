@@ -1,0 +1,31 @@
+// Quintel Setup: chooses the address book and the mail account of Quintel's contact client, and
+// whether the bar starts at login.
+
+#include "settingsstore.h"
+#include "setup/keyring.h"
+#include "setup/setupwindow.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY")
+        && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "quintel-setup: no display: DISPLAY and WAYLAND_DISPLAY are not set.\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quintel"));
+    QApplication::setOrganizationName(QStringLiteral("Quintel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quintel Setup"));
+    QApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
+    QApplication::setDesktopFileName(QStringLiteral("org.quintel.Quintel.Setup"));
+
+    QSettingsStore store;
+    setup::DesktopKeyring keyring;
+    setup::SetupWindow window(store, keyring);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,54 @@
+#include "setupapply.h"
+
+#include "contactclient/errors.h"
+#include "setup/autostart.h"
+#include "setup/keyring.h"
+
+namespace setup {
+
+SetupInput currentSetup(const SettingsStore& store)
+{
+    SetupInput input;
+    input.settings = SetupSettings::load(store);
+    input.autostart = autostart::isEnabled();
+    return input;
+}
+
+ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& keyring, const QString& barProgram)
+{
+    ApplyOutcome outcome;
+    const SetupSettings& s = input.settings;
+    outcome.error = s.problem();
+    if (!outcome.error.isEmpty())
+        return outcome;
+    try {
+        s.save(store);
+    } catch (const contactclient::AutomationError& e) {
+        outcome.error = e.description();
+        return outcome;
+    }
+
+    const auto keep = [&](const QString& key, const QString& password, const QString& what) {
+        if (password.isEmpty())
+            return;
+        const QString error = keyring.writePassword(key, password);
+        if (!error.isEmpty())
+            outcome.warnings.append(QStringLiteral("The %1 password was not saved: %2 Quintel will ask for it "
+                                                   "when it needs it.")
+                                        .arg(what, error));
+    };
+    if (s.addressBook == SetupSettings::AddressBook::CardDav)
+        keep(cardDavPasswordKey(s.cardDavUser.trimmed(), s.cardDavUrl.trimmed()), input.cardDavPassword,
+             QStringLiteral("CardDAV"));
+    if (s.mail == SetupSettings::Mail::Smtp)
+        keep(smtpPasswordKey(s.smtpUser.trimmed(), s.smtpHost.trimmed()), input.smtpPassword, QStringLiteral("mail"));
+
+    if (input.autostart != autostart::isEnabled()) {
+        const QString error = autostart::setEnabled(input.autostart, barProgram);
+        if (!error.isEmpty())
+            outcome.warnings.append(error);
+    }
+    return outcome;
+}
+
+} // namespace setup

@@ -1,0 +1,33 @@
+#pragma once
+// Saving the set-up: the contact client's section, the passwords in the keyring, the autostart entry.
+
+#include "setup/setupsettings.h"
+
+#include <QString>
+#include <QStringList>
+
+class SettingsStore;
+
+namespace setup {
+
+class Keyring;
+
+struct SetupInput {
+    SetupSettings settings;
+    QString cardDavPassword; // empty: the keyring keeps what it has
+    QString smtpPassword;
+    bool autostart = false;
+};
+
+struct ApplyOutcome {
+    QString error;        // nothing was saved
+    QStringList warnings; // saved, but something beside the settings did not work
+    bool saved() const { return error.isEmpty(); }
+};
+
+// What the window shows when it opens: the section as stored and whether autostart is on.
+SetupInput currentSetup(const SettingsStore& store);
+
+ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& keyring, const QString& barProgram);
+
+} // namespace setup

@@ -1,0 +1,184 @@
+#include "setupsettings.h"
+
+#include "app/firstrun.h"
+#include "contactclient/clientconfig.h"
+#include "settingsstore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace setup {
+namespace {
+
+using namespace contactclient;
+
+const QString kDefaultSendmail = QStringLiteral("/usr/sbin/sendmail");
+
+QString get(const SettingsStore& store, const QString& k)
+{
+    return clientSetting(store, k).trimmed();
+}
+
+void put(SettingsStore& store, const QString& k, const QString& value)
+{
+    store.SaveSetting(kClientApplication, kClientSection, k, value);
+}
+
+// Keys without a default are written when they hold a value, or to clear a value the store has.
+void putOptional(SettingsStore& store, const QString& k, const QString& value)
+{
+    if (!value.isEmpty() || !clientSetting(store, k).isEmpty())
+        put(store, k, value);
+}
+
+bool hasControlCharacters(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return true;
+    }
+    return false;
+}
+
+bool isLoopback(const QString& host)
+{
+    if (host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    QString bare = host;
+    if (bare.startsWith(QLatin1Char('[')) && bare.endsWith(QLatin1Char(']')))
+        bare = bare.mid(1, bare.size() - 2);
+    const QHostAddress address(bare);
+    return !address.isNull() && address.isLoopback();
+}
+
+} // namespace
+
+bool isMailAddress(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(^[^\s@<>",;:()\[\]\\]+@[^\s@<>",;:()\[\]\\]+$)"));
+    return !hasControlCharacters(text) && pattern.match(text).hasMatch();
+}
+
+int SetupSettings::defaultPort(const QString& security)
+{
+    if (security == QLatin1String("tls"))
+        return 465;
+    if (security == QLatin1String("none"))
+        return 25;
+    return 587;
+}
+
+SetupSettings SetupSettings::load(const SettingsStore& store)
+{
+    SetupSettings s;
+    s.addressBook = get(store, key::Backend) == QLatin1String("carddav") ? AddressBook::CardDav : AddressBook::VCardFolder;
+    s.folder = get(store, key::Folder);
+    s.cardDavUrl = get(store, key::CardDavUrl);
+    s.cardDavUser = get(store, key::CardDavUser);
+    s.cardDavAddressBook = get(store, key::CardDavAddressBook);
+
+    const QString transport = get(store, key::MailTransport);
+    s.mail = transport == QLatin1String("smtp")     ? Mail::Smtp
+             : transport == QLatin1String("folder") ? Mail::Folder
+                                                    : Mail::Sendmail;
+    s.mailFolder = get(store, key::MailFolder);
+    s.sendmailPath = get(store, key::SendmailPath);
+    s.smtpHost = get(store, key::SmtpHost);
+    bool ok = false;
+    const int port = get(store, key::SmtpPort).toInt(&ok);
+    s.smtpPort = ok && port > 0 && port < 65536 ? port : 0;
+    const QString security = get(store, key::SmtpSecurity).toLower();
+    if (security == QLatin1String("tls") || security == QLatin1String("starttls") || security == QLatin1String("none"))
+        s.smtpSecurity = security;
+    s.smtpUser = get(store, key::SmtpUser);
+    s.mailFrom = get(store, key::MailFrom);
+    s.mailFromName = clientSetting(store, key::MailFromName);
+    return s;
+}
+
+void SetupSettings::save(SettingsStore& store) const
+{
+    const bool carddav = addressBook == AddressBook::CardDav;
+    put(store, key::Backend, carddav ? QStringLiteral("carddav") : QStringLiteral("vcard"));
+    // The folder is written out in full: an empty value would not mean "the default" to a reader.
+    put(store, key::Folder, folder.trimmed().isEmpty() ? firstrun::defaultContactsFolder() : QDir::cleanPath(folder.trimmed()));
+    putOptional(store, key::CardDavUrl, cardDavUrl.trimmed());
+    putOptional(store, key::CardDavUser, cardDavUser.trimmed());
+
+    switch (mail) {
+    case Mail::Smtp:
+        put(store, key::MailTransport, QStringLiteral("smtp"));
+        break;
+    case Mail::Folder:
+        put(store, key::MailTransport, QStringLiteral("folder"));
+        break;
+    case Mail::Sendmail:
+        put(store, key::MailTransport, QStringLiteral("sendmail"));
+        break;
+    }
+    putOptional(store, key::MailFolder, mailFolder.trimmed());
+    if (mail == Mail::Sendmail || !sendmailPath.trimmed().isEmpty() || !clientSetting(store, key::SendmailPath).isEmpty())
+        put(store, key::SendmailPath, sendmailPath.trimmed().isEmpty() ? kDefaultSendmail : sendmailPath.trimmed());
+    putOptional(store, key::SmtpHost, smtpHost.trimmed());
+    if (mail == Mail::Smtp) {
+        put(store, key::SmtpPort, QString::number(effectivePort()));
+        put(store, key::SmtpSecurity, smtpSecurity);
+    }
+    putOptional(store, key::SmtpUser, smtpUser.trimmed());
+    putOptional(store, key::MailFrom, mailFrom.trimmed());
+    putOptional(store, key::MailFromName, mailFromName.trimmed());
+}
+
+QString SetupSettings::problem() const
+{
+    if (addressBook == AddressBook::VCardFolder) {
+        const QString f = folder.trimmed();
+        if (!f.isEmpty() && QDir::isRelativePath(f))
+            return QStringLiteral("The address-book folder must be a full path (starting with /).");
+        if (!f.isEmpty() && QFileInfo::exists(f) && !QFileInfo(f).isDir())
+            return QStringLiteral("%1 is a file, not a folder.").arg(f);
+    } else {
+        const QUrl url(cardDavUrl.trimmed(), QUrl::StrictMode);
+        if (cardDavUrl.trimmed().isEmpty())
+            return QStringLiteral("Enter the address of the CardDAV server.");
+        if (!url.isValid() || url.host().isEmpty()
+            || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
+            return QStringLiteral("The CardDAV address must look like https://server.example/dav/.");
+        if (url.scheme() == QLatin1String("http") && !isLoopback(url.host()))
+            return QStringLiteral("Use an https:// address: over http:// the password would cross the network "
+                                  "unencrypted.");
+        if (hasControlCharacters(cardDavUser))
+            return QStringLiteral("The CardDAV user name contains control characters.");
+    }
+
+    if (mail == Mail::Smtp) {
+        const QString host = smtpHost.trimmed();
+        if (host.isEmpty())
+            return QStringLiteral("Enter the SMTP server's host name.");
+        if (hasControlCharacters(host) || host.contains(QLatin1Char(' ')) || host.contains(QLatin1Char('/')))
+            return QStringLiteral("The SMTP host name is not valid.");
+        if (smtpPort < 0 || smtpPort > 65535)
+            return QStringLiteral("The SMTP port must be between 1 and 65535.");
+        if (smtpSecurity == QLatin1String("none") && !isLoopback(host))
+            return QStringLiteral("A connection without encryption is allowed only to this computer (localhost): "
+                                  "choose TLS or STARTTLS.");
+        if (hasControlCharacters(smtpUser))
+            return QStringLiteral("The SMTP user name contains control characters.");
+        if (mailFrom.trimmed().isEmpty())
+            return QStringLiteral("Enter your own mail address as the sender address.");
+    } else if (mail == Mail::Sendmail) {
+        const QString path = sendmailPath.trimmed();
+        if (!path.isEmpty() && QDir::isRelativePath(path))
+            return QStringLiteral("The sendmail program must be given with its full path.");
+    }
+    if (!mailFrom.trimmed().isEmpty() && !isMailAddress(mailFrom.trimmed()))
+        return QStringLiteral("\"%1\" is not a mail address (name@example.org).").arg(mailFrom.trimmed());
+    if (hasControlCharacters(mailFromName))
+        return QStringLiteral("The sender's name contains control characters.");
+    return {};
+}
+
+} // namespace setup

@@ -1,0 +1,47 @@
+#pragma once
+// What the set-up window edits: the contact client's own section of the settings store. Nothing
+// else is read or written here; passwords go to the keyring, never to this section.
+
+#include <QString>
+
+class SettingsStore;
+
+namespace setup {
+
+struct SetupSettings {
+    enum class AddressBook { VCardFolder, CardDav };
+    enum class Mail { Sendmail, Smtp, Folder };
+
+    AddressBook addressBook = AddressBook::VCardFolder;
+    QString folder;      // empty: the default folder
+    QString cardDavUrl;
+    QString cardDavUser;
+    QString cardDavAddressBook; // kept as it was: the CardDAV back-end chooses it
+
+    Mail mail = Mail::Sendmail;
+    QString mailFolder;   // the folder transport (tests, the demo): where .eml files go
+    QString sendmailPath; // empty: the default sendmail
+    QString smtpHost;
+    int smtpPort = 0;     // 0: the default port of the security
+    QString smtpSecurity = QStringLiteral("starttls"); // "tls", "starttls" or "none"
+    QString smtpUser;
+    QString mailFrom;
+    QString mailFromName;
+
+    static SetupSettings load(const SettingsStore& store);
+    // Writes the keys of the section that the window owns. Throws contactclient::AutomationError
+    // when the store cannot be written.
+    void save(SettingsStore& store) const;
+
+    // The first problem that stops saving, in words for the user; empty when all is well.
+    QString problem() const;
+
+    // The port used when smtpPort is 0.
+    static int defaultPort(const QString& security);
+    int effectivePort() const { return smtpPort > 0 ? smtpPort : defaultPort(smtpSecurity); }
+};
+
+// True when the text is a plain mail address (local@domain, no spaces, no control characters).
+bool isMailAddress(const QString& text);
+
+} // namespace setup

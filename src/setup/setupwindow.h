@@ -1,0 +1,106 @@
+#pragma once
+// Quintel Setup: which address book the contact client reads, which mail account it sends through,
+// and whether the bar starts at login. The window only shows and collects; saving is applySetup().
+
+#include "setup/connectionchecks.h"
+#include "setup/setupapply.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class SettingsStore;
+
+namespace setup {
+
+class Keyring;
+
+class SetupWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    enum class Mode {
+        Normal,  // from the menu: Save and Cancel
+        FirstRun // before the bar's first start: "Use a local address book" is the default button
+    };
+
+    SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode = Mode::Normal, QWidget* parent = nullptr);
+    ~SetupWindow() override;
+
+    // The fields as settings, and back.
+    SetupInput input() const;
+    void setInput(const SetupInput& input);
+
+    // Copies the cards of a .vcf file into the chosen folder and says how it went.
+    void importFile(const QString& vcfFile);
+
+    // The program the autostart entry starts; by default the bar beside this program.
+    void setBarProgram(const QString& program) { m_barProgram = program; }
+
+    QGroupBox* fraAddressBook = nullptr;
+    QRadioButton* optVCardFolder = nullptr;
+    QLineEdit* txtFolder = nullptr;
+    QPushButton* cmdChooseFolder = nullptr;
+    QPushButton* cmdImportVcf = nullptr;
+    QRadioButton* optCardDav = nullptr;
+    QLineEdit* txtCardDavUrl = nullptr;
+    QLineEdit* txtCardDavUser = nullptr;
+    QLineEdit* txtCardDavPassword = nullptr;
+    QPushButton* cmdTestConnection = nullptr;
+    QLabel* lblAddressBookResult = nullptr;
+
+    QGroupBox* fraMail = nullptr;
+    QRadioButton* optSendmail = nullptr;
+    QRadioButton* optSmtp = nullptr;
+    QRadioButton* optMailFolder = nullptr;
+    QLineEdit* txtSmtpHost = nullptr;
+    QSpinBox* txtSmtpPort = nullptr;
+    QComboBox* cmbSmtpSecurity = nullptr;
+    QLineEdit* txtSmtpUser = nullptr;
+    QLineEdit* txtSmtpPassword = nullptr;
+    QLineEdit* txtMailFrom = nullptr;
+    QLineEdit* txtMailFromName = nullptr;
+    QPushButton* cmdSendTest = nullptr;
+    QLabel* lblMailResult = nullptr;
+
+    QCheckBox* chkAutostart = nullptr;
+    QPushButton* cmdUseLocal = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+signals:
+    // A check on the worker thread has finished (tests wait for it).
+    void checkFinished(const setup::CheckResult& result);
+
+private:
+    void build();
+    void updateEnabled();
+    void chooseFolder();
+    void chooseImportFile();
+    void runCheck(QPushButton* button, QLabel* label, bool carddav);
+    void save();
+    void useLocal();
+    QString storedPassword(const QString& key) const;
+    QString folderForImport() const;
+
+    SettingsStore& m_store;
+    Keyring& m_keyring;
+    Mode m_mode;
+    QString m_barProgram;
+    QString m_mailFolder;
+    QString m_sendmailPath;
+    QString m_cardDavAddressBook;
+    int m_running = 0;
+};
+
+// Runs the window before the bar's first start. True when an address book was set up; false when
+// the user closed the window (the program then ends).
+bool runFirstRunSetup(SettingsStore& store);
+
+} // namespace setup

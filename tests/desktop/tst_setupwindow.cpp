@@ -1,0 +1,198 @@
+// The set-up window: it shows what is stored, saves what the user entered, refuses what cannot
+// work without losing it, and on the first start offers the local address book in one click.
+
+#include "desktop/messagebox.h"
+#include "fakes/memorysettingsstore.h"
+#include "setup/autostart.h"
+#include "setup/keyring.h"
+#include "setup/setupwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using setup::SetupWindow;
+
+namespace {
+
+class FakeKeyring : public setup::Keyring {
+public:
+    QMap<QString, QString> entries;
+    QString writePassword(const QString& key, const QString& password) override
+    {
+        entries.insert(key, password);
+        return {};
+    }
+    QString readPassword(const QString& key, QString& password) override
+    {
+        password = entries.value(key);
+        return {};
+    }
+    QString deletePassword(const QString& key) override
+    {
+        entries.remove(key);
+        return {};
+    }
+};
+
+} // namespace
+
+class TestSetupWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void showsWhatIsStored();
+    void savesTheEnteredAccount();
+    void refusedInputStaysInTheWindow();
+    void firstRunUsesALocalAddressBookInOneClick();
+    void importGoesIntoTheChosenFolder();
+    void controlsHaveNamesForAssistiveTechnology();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    fake::MemorySettingsStore m_store;
+    FakeKeyring m_keyring;
+};
+
+void TestSetupWindow::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_home->filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_home->filePath(QStringLiteral("config")).toUtf8());
+    m_store = fake::MemorySettingsStore();
+    m_keyring = FakeKeyring();
+    MessageBox::setTestMode(true);
+    MessageBox::shownInTest().clear();
+}
+
+void TestSetupWindow::cleanup()
+{
+    MessageBox::setTestMode(false);
+}
+
+void TestSetupWindow::showsWhatIsStored()
+{
+    m_store.values = {{QStringLiteral("ContactClient/Backend"), QStringLiteral("carddav")},
+                      {QStringLiteral("ContactClient/CardDavUrl"), QStringLiteral("https://dav.example.org/")},
+                      {QStringLiteral("ContactClient/MailTransport"), QStringLiteral("smtp")},
+                      {QStringLiteral("ContactClient/SmtpHost"), QStringLiteral("mail.example.org")},
+                      {QStringLiteral("ContactClient/SmtpPort"), QStringLiteral("2525")},
+                      {QStringLiteral("ContactClient/SmtpSecurity"), QStringLiteral("tls")}};
+    SetupWindow w(m_store, m_keyring);
+    QVERIFY(w.optCardDav->isChecked());
+    QCOMPARE(w.txtCardDavUrl->text(), QStringLiteral("https://dav.example.org/"));
+    QVERIFY(w.txtCardDavUrl->isEnabled());
+    QVERIFY(!w.txtFolder->isEnabled());
+    QVERIFY(w.optSmtp->isChecked());
+    QCOMPARE(w.txtSmtpPort->value(), 2525);
+    QCOMPARE(w.cmbSmtpSecurity->currentData().toString(), QStringLiteral("tls"));
+    QVERIFY(!w.optMailFolder->isVisibleTo(&w));
+    QVERIFY(!w.chkAutostart->isChecked());
+    QVERIFY(w.cmdSave->isDefault());
+    QVERIFY(!w.cmdUseLocal);
+}
+
+void TestSetupWindow::savesTheEnteredAccount()
+{
+    SetupWindow w(m_store, m_keyring);
+    w.show();
+    QSignalSpy accepted(&w, &QDialog::accepted);
+    w.optSmtp->click();
+    QVERIFY(w.txtSmtpHost->isEnabled());
+    QTest::keyClicks(w.txtSmtpHost, QStringLiteral("smtp.example.org"));
+    w.cmbSmtpSecurity->setCurrentIndex(w.cmbSmtpSecurity->findData(QStringLiteral("starttls")));
+    QTest::keyClicks(w.txtSmtpUser, QStringLiteral("ann"));
+    QTest::keyClicks(w.txtSmtpPassword, QStringLiteral("pa55"));
+    QTest::keyClicks(w.txtMailFrom, QStringLiteral("ann@example.org"));
+    w.chkAutostart->setChecked(true);
+    w.cmdSave->click();
+
+    QCOMPARE(accepted.count(), 1);
+    QVERIFY(MessageBox::shownInTest().isEmpty());
+    QCOMPARE(m_store.values.value(QStringLiteral("ContactClient/MailTransport")), QStringLiteral("smtp"));
+    QCOMPARE(m_store.values.value(QStringLiteral("ContactClient/SmtpHost")), QStringLiteral("smtp.example.org"));
+    QCOMPARE(m_store.values.value(QStringLiteral("ContactClient/SmtpPort")), QStringLiteral("587"));
+    QCOMPARE(m_store.values.value(QStringLiteral("ContactClient/SmtpSecurity")), QStringLiteral("starttls"));
+    QCOMPARE(m_keyring.entries.value(setup::smtpPasswordKey(QStringLiteral("ann"), QStringLiteral("smtp.example.org"))),
+             QStringLiteral("pa55"));
+    QVERIFY(!m_store.values.contains(QStringLiteral("ContactClient/SmtpPassword")));
+    QVERIFY(autostart::isEnabled());
+}
+
+void TestSetupWindow::refusedInputStaysInTheWindow()
+{
+    SetupWindow w(m_store, m_keyring);
+    w.show();
+    QSignalSpy accepted(&w, &QDialog::accepted);
+    w.optCardDav->click();
+    w.txtCardDavUrl->setText(QStringLiteral("http://dav.example.org/"));
+    w.txtCardDavPassword->setText(QStringLiteral("secret"));
+    w.cmdSave->click();
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(MessageBox::shownInTest().size(), 1);
+    QCOMPARE(MessageBox::shownInTest().first().title, QStringLiteral("Quintel Setup"));
+    QVERIFY(MessageBox::shownInTest().first().text.contains(QStringLiteral("https://")));
+    QVERIFY(m_store.writes.isEmpty());
+    QVERIFY(m_keyring.entries.isEmpty());
+    QCOMPARE(w.txtCardDavPassword->text(), QStringLiteral("secret"));
+}
+
+void TestSetupWindow::firstRunUsesALocalAddressBookInOneClick()
+{
+    SetupWindow w(m_store, m_keyring, SetupWindow::Mode::FirstRun);
+    w.show();
+    QVERIFY(w.cmdUseLocal);
+    QVERIFY(w.cmdUseLocal->isDefault());
+    QSignalSpy accepted(&w, &QDialog::accepted);
+    w.cmdUseLocal->click();
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(m_store.writes, QStringList{QStringLiteral("ContactClient/Backend=vcard")});
+    QVERIFY(QFileInfo(m_home->filePath(QStringLiteral("data/contacts"))).isDir());
+    QVERIFY(!autostart::isEnabled());
+}
+
+void TestSetupWindow::importGoesIntoTheChosenFolder()
+{
+    SetupWindow w(m_store, m_keyring);
+    const QString folder = m_home->filePath(QStringLiteral("book"));
+    w.txtFolder->setText(folder);
+    const QString file = m_home->filePath(QStringLiteral("export.vcf"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("BEGIN:VCARD\r\nFN:A\r\nUID:a\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nUID:b\r\nEND:VCARD\r\n");
+    out.close();
+    w.importFile(file);
+    QCOMPARE(w.lblAddressBookResult->text(), QStringLiteral("2 contacts imported."));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/a.vcf")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/b.vcf")));
+    QVERIFY(MessageBox::shownInTest().isEmpty());
+    QVERIFY(m_store.writes.isEmpty()); // importing saves no settings
+}
+
+void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()
+{
+    SetupWindow w(m_store, m_keyring, SetupWindow::Mode::FirstRun);
+    for (QWidget* control : w.findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QAbstractButton*>(control)
+            && !qobject_cast<QComboBox*>(control) && !qobject_cast<QSpinBox*>(control))
+            continue;
+        if (control->parent() && qobject_cast<QSpinBox*>(control->parentWidget()))
+            continue; // the spin box's own line edit
+        QVERIFY2(!control->objectName().isEmpty(), control->metaObject()->className());
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        QVERIFY2((button && !button->text().isEmpty()) || !control->accessibleName().isEmpty(),
+                 qPrintable(control->objectName()));
+    }
+}
+
+QTEST_MAIN(TestSetupWindow)
+#include "tst_setupwindow.moc"
