@@ -8,32 +8,20 @@
 
 namespace {
 
-const QString kDoe = QStringLiteral("Doe, Jane|Jane Doe");
+const QString kDoe = u"Doe, Jane|Jane Doe"_s;
+const QStringList kEmails{u"Email1Address"_s, u"Email2Address"_s, u"Email3Address"_s};
+const QStringList kPhones{u"MobileTelephoneNumber"_s, u"BusinessTelephoneNumber"_s, u"HomeTelephoneNumber"_s,
+                          u"Home2TelephoneNumber"_s, u"Business2TelephoneNumber"_s};
+const QStringList kAddresses{u"HomeAddress"_s, u"BusinessAddress"_s, u"OtherAddress"_s};
 
-const QStringList kEmails{QStringLiteral("Email1Address"), QStringLiteral("Email2Address"),
-                          QStringLiteral("Email3Address")};
-const QStringList kPhones{QStringLiteral("MobileTelephoneNumber"), QStringLiteral("BusinessTelephoneNumber"),
-                          QStringLiteral("HomeTelephoneNumber"), QStringLiteral("Home2TelephoneNumber"),
-                          QStringLiteral("Business2TelephoneNumber")};
-const QStringList kAddresses{QStringLiteral("HomeAddress"), QStringLiteral("BusinessAddress"),
-                             QStringLiteral("OtherAddress")};
-
-// "view email qemail dial write" as 0/1.
-QString buttonStates(const frmMain& form)
+// View, e-mail, quick e-mail, dial, write as 0/1; then "+" for the lit lamp, "-" for the unlit one.
+QString states(const frmMain& form)
 {
     QString s;
     for (const QToolButton* b : {form.cmdViewContact, form.cmdEMailContact, form.cmdQEmailContact,
                                  form.cmdDialContact, form.cmdWriteContact})
-        s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    return s;
-}
-
-QStringList propertyReads(const fake::RecordingClient& client)
-{
-    QStringList reads;
-    for (const QString& call : client.logOf(kEmails + kPhones + kAddresses + QStringList{QStringLiteral("GetItemFromID")}))
-        reads << call.section(QLatin1Char('('), 0, 0);
-    return reads;
+        s += b->isEnabled() ? u'1' : u'0';
+    return s + (form.imgOne->isVisible() ? u"+"_s : QString()) + (form.imgTwo->isVisible() ? u"-"_s : QString());
 }
 
 } // namespace
@@ -45,7 +33,6 @@ private slots:
     void cleanup() { modSettings::checkEmailAddresses = false; }
     void buttons_data();
     void buttons();
-    void noContact();
     void readOrder_data();
     void readOrder();
     void preferenceTakesEffectAtTheNextChange();
@@ -53,31 +40,26 @@ private slots:
 
 void TestAvailability::buttons_data()
 {
-    QTest::addColumn<QString>("property"); // the contact's one property, empty for none
+    QTest::addColumn<QString>("property"); // the contact's only property
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("checkEmail");
-    QTest::addColumn<QString>("states"); // view email qemail dial write
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("states");
 
-    QTest::newRow("no data, preference off") << QString() << QString() << false << QStringLiteral("11100");
-    QTest::newRow("no data, preference on") << QString() << QString() << true << QStringLiteral("10000");
-    for (const QString& p : kEmails) {
-        QTest::addRow("%s, preference on", qPrintable(p)) << p << QStringLiteral("a@b.example") << true
-                                                          << QStringLiteral("11100");
-    }
+    QTest::newRow("no contact") << u"HomeAddress"_s << u"x"_s << false << u"dx"_s << u"00000-"_s;
+    QTest::newRow("no data, preference off") << QString() << QString() << false << u"d"_s << u"11100+"_s;
+    QTest::newRow("no data, preference on") << QString() << QString() << true << u"d"_s << u"10000+"_s;
+    for (const QString& p : kEmails)
+        QTest::addRow("%s", qPrintable(p)) << p << u"a@b.example"_s << true << u"d"_s << u"11100+"_s;
     for (const QString& p : kPhones)
-        QTest::addRow("%s", qPrintable(p)) << p << QStringLiteral("+1 555") << true << QStringLiteral("10010");
+        QTest::addRow("%s", qPrintable(p)) << p << u"+1 555"_s << true << u"d"_s << u"10010+"_s;
     for (const QString& p : kAddresses)
-        QTest::addRow("%s", qPrintable(p)) << p << QStringLiteral("1 Main St") << true << QStringLiteral("10001");
-    QTest::newRow("blank e-mail counts") << QStringLiteral("Email2Address") << QStringLiteral("  ") << true
-                                         << QStringLiteral("11100");
-    QTest::newRow("blank number counts") << QStringLiteral("Home2TelephoneNumber") << QStringLiteral(" ") << true
-                                         << QStringLiteral("10010");
-    QTest::newRow("blank address counts") << QStringLiteral("OtherAddress") << QStringLiteral(" ") << true
-                                          << QStringLiteral("10001");
-    QTest::newRow("fax is no number to dial") << QStringLiteral("BusinessFaxNumber") << QStringLiteral("+1 556")
-                                              << false << QStringLiteral("11100");
-    QTest::newRow("mailing address alone is no address") << QStringLiteral("MailingAddress")
-                                                         << QStringLiteral("1 Main St") << true << QStringLiteral("10000");
+        QTest::addRow("%s", qPrintable(p)) << p << u"1 Main St"_s << true << u"d"_s << u"10001+"_s;
+    QTest::newRow("blank e-mail") << u"Email2Address"_s << u"  "_s << true << u"d"_s << u"11100+"_s;
+    QTest::newRow("blank number") << u"Home2TelephoneNumber"_s << u" "_s << true << u"d"_s << u"10010+"_s;
+    QTest::newRow("blank address") << u"OtherAddress"_s << u" "_s << true << u"d"_s << u"10001+"_s;
+    QTest::newRow("fax only") << u"BusinessFaxNumber"_s << u"+1 556"_s << true << u"d"_s << u"10000+"_s;
+    QTest::newRow("mailing address only") << u"MailingAddress"_s << u"1 Main St"_s << true << u"d"_s << u"10000+"_s;
 }
 
 void TestAvailability::buttons()
@@ -85,44 +67,24 @@ void TestAvailability::buttons()
     QFETCH(QString, property);
     QFETCH(QString, value);
     QFETCH(bool, checkEmail);
+    QFETCH(QString, typed);
     QFETCH(QString, states);
 
     BarFixture f;
-    QMap<QString, QString> properties;
-    if (!property.isEmpty())
-        properties.insert(property, value);
-    frmMain& form = loadBar(f, {kDoe}, {properties});
+    frmMain& form = loadBar(f, kDoe, property.isEmpty() ? QMap<QString, QString>{} : QMap{std::pair{property, value}});
+    QCOMPARE(::states(form), u"00000-"_s);
     modSettings::checkEmailAddresses = checkEmail;
-    typeInto(form.txtContact, QStringLiteral("doe"));
-    QVERIFY(form.currentContact);
-    QCOMPARE(buttonStates(form), states);
-    QVERIFY(form.imgOne->isVisible());
-    QVERIFY(!form.imgTwo->isVisible());
-}
-
-void TestAvailability::noContact()
-{
-    BarFixture f;
-    frmMain& form = loadBar(f, {kDoe}, {{{QStringLiteral("HomeAddress"), QStringLiteral("x")}}});
-    QCOMPARE(buttonStates(form), QStringLiteral("00000"));
-    QVERIFY(form.imgTwo->isVisible());
-    QVERIFY(!form.imgOne->isVisible());
-
-    typeInto(form.txtContact, QStringLiteral("d"));
-    QCOMPARE(buttonStates(form), QStringLiteral("11101"));
-    typeInto(form.txtContact, QStringLiteral("z"));
-    QCOMPARE(buttonStates(form), QStringLiteral("00000"));
-    QVERIFY(form.imgTwo->isVisible());
-    QVERIFY(!form.imgOne->isVisible());
+    typeInto(form.txtContact, typed);
+    QCOMPARE(::states(form), states);
 }
 
 void TestAvailability::readOrder_data()
 {
     QTest::addColumn<bool>("checkEmail");
-    QTest::addColumn<QString>("present"); // one property that has a value: no early exit either way
-    QTest::newRow("preference on") << true << QStringLiteral("Email1Address");
-    QTest::newRow("preference off") << false << QStringLiteral("MobileTelephoneNumber");
-    QTest::newRow("first address present") << true << QStringLiteral("HomeAddress");
+    QTest::addColumn<QString>("present"); // a property with a value: no group stops reading early
+    QTest::newRow("preference on") << true << u"Email1Address"_s;
+    QTest::newRow("preference off") << false << u"MobileTelephoneNumber"_s;
+    QTest::newRow("first address present") << true << u"HomeAddress"_s;
 }
 
 void TestAvailability::readOrder()
@@ -130,31 +92,30 @@ void TestAvailability::readOrder()
     QFETCH(bool, checkEmail);
     QFETCH(QString, present);
     BarFixture f;
-    frmMain& form = loadBar(f, {kDoe}, {{{present, QStringLiteral("x")}}});
+    frmMain& form = loadBar(f, kDoe, {{present, u"x"_s}});
     modSettings::checkEmailAddresses = checkEmail;
 
-    // One keystroke: one fetch and one round of reads, each group read in full.
-    typeInto(form.txtContact, QStringLiteral("d"));
-    const QStringList expected = QStringList{QStringLiteral("GetItemFromID")} + (checkEmail ? kEmails : QStringList{})
-                                 + kPhones + kAddresses;
-    QCOMPARE(propertyReads(f.client), expected);
+    // One keystroke: one fetch, then each group read in full, in order.
+    typeInto(form.txtContact, u"d"_s);
+    QStringList reads;
+    for (const QString& call : f.client.logOf(kEmails + kPhones + kAddresses + QStringList{u"GetItemFromID"_s}))
+        reads << call.section(u'(', 0, 0);
+    QCOMPARE(reads, QStringList{u"GetItemFromID"_s} + (checkEmail ? kEmails : QStringList{}) + kPhones + kAddresses);
 }
 
 void TestAvailability::preferenceTakesEffectAtTheNextChange()
 {
     BarFixture f;
-    frmMain& form = loadBar(f, {kDoe});
-    typeInto(form.txtContact, QStringLiteral("d"));
-    QCOMPARE(buttonStates(form), QStringLiteral("11100"));
-
+    frmMain& form = loadBar(f, kDoe);
+    typeInto(form.txtContact, u"d"_s);
+    QCOMPARE(states(form), u"11100+"_s);
     modSettings::checkEmailAddresses = true;
-    QCOMPARE(buttonStates(form), QStringLiteral("11100"));
-    typeInto(form.txtContact, QStringLiteral("o"));
-    QCOMPARE(buttonStates(form), QStringLiteral("10000"));
-
+    QCOMPARE(states(form), u"11100+"_s);
+    typeInto(form.txtContact, u"o"_s);
+    QCOMPARE(states(form), u"10000+"_s);
     modSettings::checkEmailAddresses = false;
-    typeInto(form.txtContact, QStringLiteral("e"));
-    QCOMPARE(buttonStates(form), QStringLiteral("11100"));
+    typeInto(form.txtContact, u"e"_s);
+    QCOMPARE(states(form), u"11100+"_s);
 }
 
 QTEST_MAIN(TestAvailability)
