@@ -35,33 +35,8 @@ class TestSearchIndex : public QObject {
     Q_OBJECT
 
 private slots:
-    void examples_data();
-    void examples();
     void randomListsAgreeWithAScan();
-    void appendAfterFinish();
 };
-
-void TestSearchIndex::examples_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("earliest beats a later exact entry") << u"smith, john"_s << 0;
-    QTest::newRow("ß is one letter") << u"STRAẞ"_s << 2;
-    QTest::newRow("ß is not ss") << u"strass"_s << -1;
-    QTest::newRow("final sigma") << u"ΟΔΥΣ"_s << 4;
-    QTest::newRow("empty text") << QString() << -1;
-    QTest::newRow("longer than the entry") << u"Smith, Johnny B"_s << -1;
-}
-
-void TestSearchIndex::examples()
-{
-    QFETCH(QString, text);
-    QFETCH(int, expected);
-    const QStringList entries{u"Smith, Johnny"_s, u"Johnny Smith"_s, u"Straße, Eva"_s, u"Smith, John"_s,
-                              u"Οδυσσέας"_s, QString()};
-    QCOMPARE(indexed(entries).findString(text), expected);
-    QCOMPARE(scan(entries, text), expected);
-}
 
 void TestSearchIndex::randomListsAgreeWithAScan()
 {
@@ -94,15 +69,6 @@ void TestSearchIndex::randomListsAgreeWithAScan()
                                      .arg(list.findString(text)).arg(scan(entries, text))));
         }
     }
-}
-
-void TestSearchIndex::appendAfterFinish()
-{
-    SearchList list = indexed({u"Bea"_s});
-    list.append(u"Abe"_s);
-    QCOMPARE(list.findString(u"ab"_s), 1);
-    list.finish();
-    QCOMPARE(list.findString(u"ab"_s), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSearchIndex)
