@@ -220,7 +220,7 @@ void TestCardDavSync::firstSyncThenChanges()
 {
     QFETCH(bool, useSyncCollection);
     const QString bookPath = QStringLiteral("/alice/many-%1/").arg(useSyncCollection ? 1 : 2);
-    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("m"), 400)), 201);
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("m"), 300)), 201);
     const QUrl book = m_auth.url(bookPath);
     QTemporaryDir dir;
     VdirCache cache(dir.path());
@@ -228,9 +228,9 @@ void TestCardDavSync::firstSyncThenChanges()
     options.useSyncCollection = useSyncCollection;
 
     SyncResult first = sync(book, cache, options);
-    QCOMPARE(first.written, 400);
+    QCOMPARE(first.written, 300);
     QVERIFY(first.fullListing);
-    QCOMPARE(cardsIn(dir.path()).size(), 400);
+    QCOMPARE(cardsIn(dir.path()).size(), 300);
     QVERIFY(readFile(dir.filePath(QStringLiteral("m-0017.vcf"))).contains("FN:Person 17\r\n"));
     cache.load();
     QVERIFY(cache.isComplete());
@@ -248,7 +248,7 @@ void TestCardDavSync::firstSyncThenChanges()
     QCOMPARE(second.removed, 1);
     QCOMPARE(second.fullListing, !useSyncCollection);
     const QStringList cards = cardsIn(dir.path());
-    QCOMPARE(cards.size(), 400);
+    QCOMPARE(cards.size(), 300);
     QVERIFY(cards.contains(QStringLiteral("new.vcf")));
     QVERIFY(!cards.contains(QStringLiteral("m-0007.vcf")));
     QVERIFY(readFile(dir.filePath(QStringLiteral("m-0005.vcf"))).contains("FN:Renamed Five\r\n"));

@@ -87,7 +87,7 @@ void CardDavStore::open()
     if (!isSyncing()) {
         if (!m_account.user.isEmpty()) {
             QString why;
-            const std::optional<QString> password = passwordFor(m_account.user, m_host, &why);
+            const std::optional<QString> password = passwordFor(m_account.user, m_host, &why, keyringKey(m_account.user, m_account.url.trimmed()));
             if (!password) {
                 if (!haveCopy)
                     throw AutomationError(errStoreUnavailable,

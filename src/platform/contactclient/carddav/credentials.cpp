@@ -173,14 +173,19 @@ QString keyringKey(const QString& user, const QString& host)
     return QStringLiteral("carddav:%1@%2").arg(user, host);
 }
 
-std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why)
+std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why, const QString& olderKey)
 {
     Session& s = session();
     const QString key = keyringKey(user, host);
     if (const auto it = s.passwords.constFind(key); it != s.passwords.cend())
         return *it;
 
-    const Keyring::Result stored = keyring()->read(key);
+    Keyring::Result stored = keyring()->read(key);
+    if (stored.status == Keyring::Status::NotFound && !olderKey.isEmpty() && olderKey != key) {
+        const Keyring::Result older = keyring()->read(olderKey);
+        if (older.status == Keyring::Status::Found)
+            stored = older;
+    }
     s.keyringThere = stored.status != Keyring::Status::Unavailable;
     if (stored.status == Keyring::Status::Found) {
         s.passwords.insert(key, stored.password);

@@ -48,7 +48,9 @@ QString keyringKey(const QString& user, const QString& host);
 // The password of the account: the one given earlier in this session, the keyring's, or the
 // user's answer. std::nullopt when there is none (no keyring entry and nobody to ask, or the
 // user declined); *why says why.
-std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why);
+// olderKey: another keyring key the password may have been stored under (tried second).
+std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why,
+                                   const QString& olderKey = {});
 // The server accepted the password: keep it for the session, and in the keyring when it came
 // from the user and a keyring is there.
 void passwordAccepted(const QString& user, const QString& host, const QString& password);
