@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
@@ -40,6 +41,7 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
     connect(cmdCall, &QAbstractButton::clicked, this, &CallWindow::cmdCall_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
     connect(lstNumbers, &QListWidget::itemActivated, this, &CallWindow::cmdCall_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     resize(320, 220);
 }
 

@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QFormLayout>
+#include <QLabel>
 #include <QListWidget>
 
 #include "actions/contactactions.h"
@@ -60,8 +62,10 @@ private slots:
         QVERIFY(QDir().mkpath(path(QStringLiteral("contacts"))));
         QVERIFY(writeFile(path(QStringLiteral("contacts/ann.vcf")),
                           "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nFN:Ann Émile\r\nN:Émile;Ann;;;\r\n"
-                          "EMAIL;TYPE=INTERNET:ann@example.com\r\nTEL;TYPE=CELL:+1 555 0101\r\n"
-                          "ADR;TYPE=HOME:;;1 Main St;Springfield;;12345;\r\nEND:VCARD\r\n"));
+                          "EMAIL;TYPE=INTERNET:ann@example.com\r\nEMAIL;TYPE=WORK:ann@work.example\r\n"
+                          "TEL;TYPE=HOME:+1 555 0303\r\nTEL;TYPE=FAX:+1 555 0404\r\nTEL;TYPE=WORK:+1 555 0202\r\n"
+                          "TEL;TYPE=CELL:+1 555 0101\r\nORG:Acme & Co\r\nCATEGORIES:Friends,Work\r\n"
+                          "NOTE:Met at <the> fair\r\nADR;TYPE=HOME:;;1 Main St;Springfield;;12345;\r\nEND:VCARD\r\n"));
         const QString section = contactclient::kClientSection + QLatin1Char('/');
         m_store.values.insert(section + contactclient::key::Folder, path(QStringLiteral("contacts")));
         m_store.values.insert(section + contactclient::key::MailTransport, QStringLiteral("folder"));
@@ -141,8 +145,36 @@ private slots:
         CallWindow* dialer = m_form->actions->desktop().dialerFor(m_form->currentContact->EntryID());
         QVERIFY(dialer);
         QVERIFY(QTest::qWaitForWindowExposed(dialer));
+        QStringList rows;
+        for (int i = 0; i < dialer->lstNumbers->count(); ++i)
+            rows.append(dialer->lstNumbers->item(i)->text());
+        QCOMPARE(rows, (QStringList{QStringLiteral("Mobile: +1 555 0101"), QStringLiteral("Business: +1 555 0202"),
+                                    QStringLiteral("Home: +1 555 0303")}));
         QTest::mouseClick(dialer->cmdCall, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(handled(), QByteArray("mailto:ann@example.com\ntel:+15550101\n"), 15000);
+        QCOMPARE(MessageBox::shownInTest().size(), 0);
+    }
+
+    void contactCard()
+    {
+        QTest::mouseClick(m_form->cmdViewContact, Qt::LeftButton);
+        ContactCard* card = m_form->actions->desktop().cardFor(m_form->currentContact->EntryID());
+        QVERIFY(card);
+        QVERIFY(QTest::qWaitForWindowExposed(card));
+        QCOMPARE(card->lblName->text(), QStringLiteral("Ann Émile"));
+        QCOMPARE(card->lblFileAs->text(), QStringLiteral("Émile, Ann"));
+        QCOMPARE(card->lblOrganization->text(), QStringLiteral("Acme & Co"));
+        QStringList values;
+        auto* fields = card->findChild<QFormLayout*>();
+        for (int row = 0; row < fields->rowCount(); ++row)
+            values.append(qobject_cast<QLabel*>(fields->itemAt(row, QFormLayout::FieldRole)->widget())->text());
+        for (const char* expected : {"ann@example.com", "ann@work.example", "+1 555 0101", "+1 555 0202", "+1 555 0303",
+                                     "+1 555 0404", "Friends, Work", "Met at <the> fair"})
+            QVERIFY2(values.contains(QString::fromUtf8(expected)), expected);
+        QVERIFY(values.join(QLatin1Char('|')).contains(QStringLiteral("1 Main St")));
+        // The same contact again raises the same window.
+        QTest::mouseClick(m_form->cmdViewContact, Qt::LeftButton);
+        QCOMPARE(m_form->actions->desktop().cardFor(m_form->currentContact->EntryID()), card);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
     }
 };

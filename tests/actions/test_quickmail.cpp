@@ -77,20 +77,6 @@ private slots:
         }
     }
 
-    // The rules run on real focus changes.
-    void focusMovesRunTheRules()
-    {
-        form->modes->setWindowMode(3);
-        form->activateWindow();
-        form->txtSubject->setFocus();
-        QTRY_COMPARE(subject(), QString());
-        form->txtBody->setFocus();
-        QTRY_COMPARE(subject(), QStringLiteral("Subject"));
-        QCOMPARE(body(), QString());
-        form->txtSubject->setFocus();
-        QTRY_COMPARE(body(), QStringLiteral("Body"));
-    }
-
     void clearResetsBothAndStaysOpen()
     {
         form->modes->setWindowMode(3);

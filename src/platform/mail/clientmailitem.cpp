@@ -36,7 +36,7 @@ ClientMailItem::ClientMailItem(contactclient::NameSpace& ns, AccountReader accou
 {
 }
 
-Mailbox lookUpFullName(contactclient::NameSpace& ns, const QString& fullName)
+std::optional<Mailbox> lookUpFullName(contactclient::NameSpace& ns, const QString& fullName)
 {
     QStringList candidates;
     ns.GetDefaultFolder(contactclient::olFolderContacts)->Items()->forEach([&](const contactclient::Item& item) {
@@ -46,17 +46,18 @@ Mailbox lookUpFullName(contactclient::NameSpace& ns, const QString& fullName)
     });
     for (const QString& id : candidates) {
         const auto contact = ns.GetItemFromID(id);
-        const QString address = contact->Email1Address().trimmed();
-        if (!address.isEmpty()) {
+        for (const QString& candidate : {contact->Email1Address(), contact->Email2Address(), contact->Email3Address()}) {
+            const QString address = candidate.trimmed();
+            if (address.isEmpty())
+                continue;
             if (hasControlCharacter(address) || !isUsableAddress(address))
                 throw AutomationError(contactclient::errMailAddress,
                                       QStringLiteral("The address of %1 in the address book is not usable.")
                                           .arg(fullName));
-            return {contact->FullName(), address};
+            return Mailbox{contact->FullName(), address};
         }
     }
-    throw AutomationError(contactclient::errMailAddress,
-                          QStringLiteral("No e-mail address is known for \"%1\".").arg(fullName));
+    return std::nullopt;
 }
 
 QList<Mailbox> ClientMailItem::resolveRecipients() const
@@ -64,16 +65,31 @@ QList<Mailbox> ClientMailItem::resolveRecipients() const
     QList<Mailbox> result;
     for (const QString& part : splitRecipients(m_to)) {
         const Recipient r = parseRecipient(part);
-        result.append(r.needsLookup() ? lookUpFullName(m_ns, r.name) : Mailbox{r.name, r.address});
+        if (!r.needsLookup()) {
+            result.append({r.name, r.address});
+            continue;
+        }
+        const std::optional<Mailbox> found = lookUpFullName(m_ns, r.name);
+        if (!found)
+            throw AutomationError(contactclient::errMailAddress,
+                                  QStringLiteral("No e-mail address is known for \"%1\".").arg(r.name));
+        result.append(*found);
     }
     return result;
 }
 
 void ClientMailItem::Display()
 {
+    // A name nobody has an address for leaves the composer's To for the user to fill in; an
+    // unusable address is refused as for sending.
     QStringList addresses;
-    for (const Mailbox& m : resolveRecipients())
-        addresses.append(m.address);
+    for (const QString& part : splitRecipients(m_to)) {
+        const Recipient r = parseRecipient(part);
+        if (!r.needsLookup())
+            addresses.append(r.address);
+        else if (const std::optional<Mailbox> found = lookUpFullName(m_ns, r.name))
+            addresses.append(found->address);
+    }
     ComposerCopy copy(addresses.join(QLatin1Char(',')), m_subject, m_body);
     contactclient::desktopHooks().openComposer(copy);
 }

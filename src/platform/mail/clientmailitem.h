@@ -6,6 +6,7 @@
 #include "mail/mailbox.h"
 
 #include <functional>
+#include <optional>
 
 namespace mail {
 
@@ -34,8 +35,9 @@ private:
     QString m_to, m_subject, m_body;
 };
 
-// Looks a full name up in the address book (letter case ignored): the first contact of that name
-// with an e-mail address. Throws errMailAddress when there is none.
-Mailbox lookUpFullName(contactclient::NameSpace& ns, const QString& fullName);
+// Looks a full name up in the address book (letter case ignored): the first address of the first
+// contact of that name that has one; none when nobody has. Throws errMailAddress when the address
+// found is unusable.
+std::optional<Mailbox> lookUpFullName(contactclient::NameSpace& ns, const QString& fullName);
 
 } // namespace mail
