@@ -14,6 +14,7 @@ PACKAGES=(
     xvfb xauth x11-utils openbox xdotool trayer imagemagick fonts-dejavu-core xdg-utils
     # real components the tests start on 127.0.0.1
     python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui
+    openssl
     # install checks
     desktop-file-utils appstream
 )
