@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -77,7 +78,9 @@ void CardDavStore::open()
 {
     if (!m_configError.isEmpty())
         throw AutomationError(errStoreUnavailable, m_configError);
-    if (!QDir().mkpath(m_folder))
+    // The copy holds personal data: only its owner may read it.
+    if (!QDir().mkpath(m_folder)
+        || !QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("The address book's copy cannot be kept in %1.").arg(QDir::toNativeSeparators(m_folder)));
     VdirCache copy(m_folder);
@@ -154,10 +157,10 @@ QString CardDavStore::statusNote() const
     QStringList parts;
     if (!m_offlineNote.isEmpty())
         parts.append(m_offlineNote);
-    if (m_lastSync.broken > 0)
-        parts.append(m_lastSync.broken == 1
+    if (m_brokenCards > 0)
+        parts.append(m_brokenCards == 1
                          ? QStringLiteral("1 card on the server cannot be read and was skipped.")
-                         : QStringLiteral("%1 cards on the server cannot be read and were skipped.").arg(m_lastSync.broken));
+                         : QStringLiteral("%1 cards on the server cannot be read and were skipped.").arg(m_brokenCards));
     if (m_copy) {
         const QString folderNote = m_copy->statusNote();
         if (!folderNote.isEmpty())
@@ -294,6 +297,9 @@ void CardDavStore::applyResult(bool emitChanged)
 
 void CardDavStore::reopenCopy()
 {
+    VdirCache index(m_folder);
+    index.load();
+    m_brokenCards = index.brokenCount();
     std::shared_ptr<Store> copy = createVCardFolderStore(m_folder);
     copy->open();
     m_copy = std::move(copy);

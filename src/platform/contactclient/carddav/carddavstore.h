@@ -86,6 +86,7 @@ private:
     QString m_password;
     QString m_offlineNote;
     carddav::SyncResult m_lastSync;
+    int m_brokenCards = 0;
     std::unique_ptr<CardDavNotifier> m_notifier;
 };
 

@@ -71,7 +71,7 @@ DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByt
     if (isCancelled())
         throw DavError(DavError::Cancelled, QStringLiteral("Cancelled."));
     QNetworkRequest request(url);
-    request.setTransferTimeout(m_timeoutMs);
+    request.setTransferTimeout(method == "REPORT" ? m_reportTimeoutMs : m_timeoutMs);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setRawHeader("User-Agent", "Quintel");

@@ -63,8 +63,14 @@ public:
     DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body = {},
                   const QByteArray& depth = {});
 
-    // Inactivity limit of one request, in milliseconds.
-    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // How long one request may go without a byte from the server, in milliseconds. Reports
+    // (sync-collection, multiget) get longer: a server may think for a minute over a big address
+    // book before it sends the first byte.
+    void setTimeout(int milliseconds, int reportMilliseconds)
+    {
+        m_timeoutMs = milliseconds;
+        m_reportTimeoutMs = reportMilliseconds;
+    }
     void cancel() { m_cancelled = true; }
     bool hasCredentials() const { return !m_credentials.user.isEmpty(); }
     bool isCancelled() const { return m_cancelled || (m_cancelFlag && *m_cancelFlag); }
@@ -74,7 +80,8 @@ private:
                       QUrl* redirect);
     DavCredentials m_credentials;
     std::unique_ptr<QNetworkAccessManager> m_network;
-    int m_timeoutMs = 20000;
+    int m_timeoutMs = 30000;
+    int m_reportTimeoutMs = 180000;
     std::atomic<bool> m_cancelled{false};
     const std::atomic<bool>* m_cancelFlag;
 };
