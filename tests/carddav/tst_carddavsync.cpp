@@ -57,8 +57,6 @@ private slots:
     void initTestCase();
     void urlPolicy_data();
     void urlPolicy();
-    void sameServer_data();
-    void sameServer();
     void looksLikeVCard_data();
     void looksLikeVCard();
     void discovery_data();
@@ -122,27 +120,6 @@ void TestCardDavSync::urlPolicy()
     }
 }
 
-void TestCardDavSync::sameServer_data()
-{
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<bool>("same");
-
-    QTest::newRow("path on the server") << "https://a.example/" << "https://a.example/dav/" << true;
-    QTest::newRow("other host") << "https://a.example/" << "https://b.example/" << false;
-    QTest::newRow("other port") << "https://a.example/" << "https://a.example:8443/" << false;
-    QTest::newRow("down to http") << "https://a.example/" << "http://a.example/" << false;
-    QTest::newRow("up to https") << "http://localhost/" << "https://localhost/" << true;
-}
-
-void TestCardDavSync::sameServer()
-{
-    QFETCH(QString, from);
-    QFETCH(QString, to);
-    QFETCH(bool, same);
-    QCOMPARE(isSameServer(QUrl(from), QUrl(to)), same);
-}
-
 void TestCardDavSync::looksLikeVCard_data()
 {
     QTest::addColumn<QString>("text");
@@ -197,16 +174,6 @@ void TestCardDavSync::discovery()
         QVERIFY2(e.message().contains(expected.mid(1)), qPrintable(e.message()));
     }
 
-    if (withUser) { // the wrong password is a clear authentication failure
-        DavHttp wrong({kUser, QStringLiteral("wrong")});
-        try {
-            discoverAddressBook(wrong, server.url(start), wanted);
-            QFAIL("the wrong password was accepted");
-        } catch (const DavError& e) {
-            QCOMPARE(e.kind(), DavError::Auth);
-            QVERIFY2(e.message().contains(QStringLiteral("refused")), qPrintable(e.message()));
-        }
-    }
 }
 
 void TestCardDavSync::firstSyncThenChanges_data()

@@ -8,6 +8,11 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <stdexcept>
 
@@ -68,8 +73,19 @@ QString VdirCache::fileNameFor(const QString& hrefPath)
 
 void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QByteArray& data)
 {
+    // Temporary file, then rename: a reader sees the old card or the new one, never half of one.
+    // Not flushed to disk one by one (thousands of cards): commit() flushes them all at once.
     const QString file = fileNameFor(hrefPath);
-    writeFileAtomically(m_folder + QLatin1Char('/') + file, data);
+    QTemporaryFile temp(m_folder + QStringLiteral("/.tmp-XXXXXX"));
+    temp.setAutoRemove(true);
+    if (!temp.open() || temp.write(data) != data.size() || !temp.flush()
+        || ::rename(QFile::encodeName(temp.fileName()).constData(),
+                    QFile::encodeName(m_folder + QLatin1Char('/') + file).constData())
+               != 0)
+        throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
+                                     .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file), temp.errorString())
+                                     .toStdString());
+    temp.setAutoRemove(false); // it has become the card
     m_index.insert(hrefPath, {file, etag, false});
 }
 
@@ -100,7 +116,7 @@ void VdirCache::removeStrayFiles()
         if (name == kIndexFile || name == kStateFile)
             continue;
         const bool card = name.endsWith(QStringLiteral(".vcf"));
-        const bool leftover = name.contains(QStringLiteral(".vcf.")) || name.startsWith(kIndexFile + QLatin1Char('.'))
+        const bool leftover = name.startsWith(QStringLiteral(".tmp-")) || name.startsWith(kIndexFile + QLatin1Char('.'))
                               || name.startsWith(kStateFile + QLatin1Char('.'));
         if ((card && !known.contains(name)) || leftover)
             QFile::remove(dir.filePath(name));
@@ -109,6 +125,11 @@ void VdirCache::removeStrayFiles()
 
 void VdirCache::commit(const SyncState& state)
 {
+    // The cards reach the disk before the index and the token that name them.
+    if (const int dir = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY); dir >= 0) {
+        ::syncfs(dir);
+        ::close(dir);
+    }
     QJsonObject cards;
     for (auto it = m_index.cbegin(); it != m_index.cend(); ++it) {
         QJsonObject card{{QStringLiteral("etag"), it->etag}};
