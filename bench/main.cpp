@@ -1,0 +1,206 @@
+// quintel-bench: start-up, keystroke, category-filter and memory figures of the bar on generated
+// address books. Each size runs in processes of its own, so the memory peak is that size's alone.
+//
+//   quintel-bench [--sizes 1000,10000,100000] [--runs 5] [--keys 1000] [--data DIR] [--out FILE]
+//   quintel-bench --measure speed|memory --folder DIR --json FILE [--runs N] [--keys N]
+
+#include "measure.h"
+#include "report.h"
+
+#include "desktop/messagebox.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QThread>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+void say(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+bool writeJson(const QString& path, const QJsonObject& o)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    f.write(QJsonDocument(o).toJson());
+    return f.flush();
+}
+
+QJsonObject readJson(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(f.readAll()).object();
+}
+
+QString python()
+{
+    if (QFileInfo::exists(QStringLiteral("/usr/bin/python3")))
+        return QStringLiteral("/usr/bin/python3");
+    return QStandardPaths::findExecutable(QStringLiteral("python3"));
+}
+
+// The generated folder of that size, written afresh when it is missing or older than the generator.
+QString ensureFolder(const QString& data, int contacts, const QString& generator)
+{
+    const QString folder = QStringLiteral("%1/contacts-%2").arg(data).arg(contacts);
+    const QFileInfo stamp(folder + QStringLiteral("/.generated.json"));
+    if (stamp.exists() && readJson(stamp.filePath()).value(QStringLiteral("contacts")).toInt() == contacts
+        && stamp.lastModified() >= QFileInfo(generator).lastModified())
+        return folder;
+    say(QStringLiteral("generating %1 contacts in %2 ...").arg(contacts).arg(folder));
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.start(python(), {generator, QStringLiteral("--count"), QString::number(contacts), QStringLiteral("--out"), folder});
+    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        throw std::runtime_error("the address-book generator failed");
+    return folder;
+}
+
+QJsonObject runChild(const QString& mode, const QString& folder, int runs, int keys, const QString& json)
+{
+    QFile::remove(json);
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--measure"), mode, QStringLiteral("--folder"), folder, QStringLiteral("--json"), json,
+             QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--keys"), QString::number(keys)});
+    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        throw std::runtime_error(QStringLiteral("the %1 run on %2 failed").arg(mode, folder).toStdString());
+    const QJsonObject o = readJson(json);
+    if (o.isEmpty())
+        throw std::runtime_error(QStringLiteral("the %1 run wrote no figures").arg(mode).toStdString());
+    return o;
+}
+
+int runChildMode(const QCommandLineParser& args)
+{
+    bench::MeasureOptions o;
+    o.folder = QDir(args.value(QStringLiteral("folder"))).absolutePath();
+    o.runs = std::max(1, args.value(QStringLiteral("runs")).toInt());
+    o.minKeys = std::max(1, args.value(QStringLiteral("keys")).toInt());
+    MessageBox::setTestMode(true);
+    const QString mode = args.value(QStringLiteral("measure"));
+    const QJsonObject figures = mode == QLatin1String("memory") ? bench::measureMemory(o) : bench::measureSpeed(o);
+    return writeJson(args.value(QStringLiteral("json")), figures) ? 0 : 1;
+}
+
+int runDriver(const QCommandLineParser& args)
+{
+    const QString data = QDir(args.value(QStringLiteral("data"))).absolutePath();
+    const QString out = QFileInfo(args.value(QStringLiteral("out"))).absoluteFilePath();
+    const QString generator = args.value(QStringLiteral("generator"));
+    const int runs = std::max(1, args.value(QStringLiteral("runs")).toInt());
+    const int keys = std::max(1, args.value(QStringLiteral("keys")).toInt());
+
+    QJsonArray sizes;
+    QStringList problems;
+    for (const QString& text : args.value(QStringLiteral("sizes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const int contacts = text.trimmed().toInt();
+        if (contacts <= 0)
+            throw std::runtime_error("--sizes takes positive numbers, such as 1000,10000,100000");
+        const QString folder = ensureFolder(data, contacts, generator);
+        say(QStringLiteral("measuring %1 contacts ...").arg(contacts));
+        const QString tmp = QFileInfo(out).absolutePath() + QStringLiteral("/.figures-%1.json").arg(contacts);
+        QJsonObject size = runChild(QStringLiteral("speed"), folder, runs, keys, tmp);
+        const QJsonObject memory = runChild(QStringLiteral("memory"), folder, runs, keys, tmp);
+        QFile::remove(tmp);
+        size.insert(QStringLiteral("memory"), memory);
+        for (const QJsonObject& part : {size, memory}) {
+            for (const QJsonValue& v : part.value(QStringLiteral("problems")).toArray())
+                problems.append(QStringLiteral("%1 contacts: %2").arg(contacts).arg(v.toString()));
+        }
+        sizes.append(size);
+    }
+
+    const QJsonArray targets = bench::evaluateTargets(sizes);
+    const QJsonObject result{
+        {QStringLiteral("date"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+        {QStringLiteral("machine"), QJsonObject{{QStringLiteral("cpus"), QThread::idealThreadCount()},
+                                                {QStringLiteral("kernel"), QSysInfo::kernelVersion()},
+                                                {QStringLiteral("os"), QSysInfo::prettyProductName()},
+                                                {QStringLiteral("qt"), QString::fromLatin1(qVersion())}}},
+        {QStringLiteral("sizes"), sizes},
+        {QStringLiteral("targets"), targets},
+        {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}};
+    if (!writeJson(out, result))
+        throw std::runtime_error(QStringLiteral("cannot write %1").arg(out).toStdString());
+
+    std::printf("\n%s\nfigures written to %s\n", qPrintable(bench::formatTable(sizes, targets)), qPrintable(out));
+    for (const QString& p : std::as_const(problems))
+        std::printf("PROBLEM: %s\n", qPrintable(p));
+    std::fflush(stdout);
+    return problems.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    bool child = false;
+    for (int i = 1; i < argc; ++i)
+        child = child || QByteArray(argv[i]) == "--measure";
+    if (child) {
+        // The bar runs on the offscreen platform, out of the user's own settings and files.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (child)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quintel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quintel"));
+
+    QCommandLineParser args;
+    args.setApplicationDescription(QStringLiteral("Start-up, keystroke, category-filter and memory figures of the bar."));
+    args.addHelpOption();
+    args.addOptions({
+        {QStringLiteral("sizes"), QStringLiteral("Address-book sizes, comma-separated."), QStringLiteral("list"),
+         QStringLiteral("1000,10000,100000")},
+        {QStringLiteral("runs"), QStringLiteral("Start-ups and filter rounds per size (the median counts)."),
+         QStringLiteral("n"), QStringLiteral("5")},
+        {QStringLiteral("keys"), QStringLiteral("Key events in the typing session, at least."), QStringLiteral("n"),
+         QStringLiteral("1000")},
+        {QStringLiteral("data"), QStringLiteral("Where the generated address books are kept."), QStringLiteral("dir"),
+         QStringLiteral("bench-data")},
+        {QStringLiteral("out"), QStringLiteral("The JSON file of figures."), QStringLiteral("file"),
+         QStringLiteral("results.json")},
+        {QStringLiteral("generator"), QStringLiteral("The address-book generator."), QStringLiteral("file"),
+         QStringLiteral(QUINTEL_BENCH_GENERATOR)},
+        {QStringLiteral("measure"), QStringLiteral("Internal: measure one folder in this process (speed, memory)."),
+         QStringLiteral("what")},
+        {QStringLiteral("folder"), QStringLiteral("Internal: the folder to measure."), QStringLiteral("dir")},
+        {QStringLiteral("json"), QStringLiteral("Internal: where to write the figures."), QStringLiteral("file")},
+    });
+    args.process(*app);
+
+    try {
+        return child ? runChildMode(args) : runDriver(args);
+    } catch (const std::exception& e) {
+        say(QStringLiteral("quintel-bench: %1").arg(QString::fromUtf8(e.what())));
+        return 1;
+    }
+}

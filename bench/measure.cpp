@@ -1,0 +1,311 @@
+#include "measure.h"
+
+#include "barsession.h"
+#include "readfloor.h"
+#include "stats.h"
+#include "typingsession.h"
+
+#include "desktop/messagebox.h"
+#include "settings/modsettings.h"
+#include "window/frmmain.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalBlocker>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace bench {
+namespace {
+
+struct Manifest {
+    int contacts = 0;
+    QJsonObject categories;
+    QString largest;
+    QString empty;
+};
+
+Manifest readManifest(const QString& folder)
+{
+    QFile f(folder + QStringLiteral("/.generated.json"));
+    if (!f.open(QIODevice::ReadOnly))
+        throw std::runtime_error("the folder has no .generated.json: generate it with gen-addressbook.py");
+    const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+    return {o.value(QStringLiteral("contacts")).toInt(), o.value(QStringLiteral("categories")).toObject(),
+            o.value(QStringLiteral("largestCategory")).toString(), o.value(QStringLiteral("emptyCategory")).toString()};
+}
+
+qint64 statusKiB(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// CPU time of the whole process, its reading threads included.
+double processCpuMs()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+double msSince(const QElapsedTimer& t)
+{
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+QJsonArray toArray(const std::vector<double>& v)
+{
+    QJsonArray a;
+    for (double x : v)
+        a.append(x);
+    return a;
+}
+
+void note(const QString& text)
+{
+    std::fprintf(stderr, "  %s\n", qPrintable(text));
+}
+
+class Checks {
+public:
+    void expect(bool ok, const QString& what)
+    {
+        if (!ok) {
+            m_problems.append(what);
+            note(QStringLiteral("PROBLEM: ") + what);
+        }
+    }
+    QJsonArray problems() const { return QJsonArray::fromStringList(m_problems); }
+
+private:
+    QStringList m_problems;
+};
+
+void expectNoBoxes(Checks& checks, const QString& when)
+{
+    for (const MessageBox::Shown& box : MessageBox::shownInTest())
+        checks.expect(false, QStringLiteral("%1: the bar reported \"%2\"").arg(when, box.text));
+    MessageBox::shownInTest().clear();
+}
+
+// Chooses a category the way a user's pick does: the selection changes, then the drop-down reports
+// the activation. Returns the time until the lists are refilled.
+double pickCategory(frmMain& form, const QString& name)
+{
+    QComboBox* combo = form.cmbCategories;
+    const int index = combo->findText(name, Qt::MatchExactly);
+    if (index < 0)
+        throw std::runtime_error("category not offered: " + name.toStdString());
+    {
+        const QSignalBlocker blocker(combo);
+        combo->setCurrentIndex(index);
+    }
+    QElapsedTimer t;
+    t.start();
+    emit combo->activated(index);
+    return msSince(t);
+}
+
+struct FilterCase {
+    QString name;
+    int members = 0;
+    std::vector<double> ms;
+};
+
+std::vector<FilterCase> filterCases(const Manifest& m)
+{
+    return {{m.largest, m.categories.value(m.largest).toInt(), {}},
+            {m.empty, 0, {}},
+            {modSettings::kAllContacts, m.contacts, {}}};
+}
+
+void runFilterRound(frmMain& form, std::vector<FilterCase>& cases, Checks& checks)
+{
+    for (FilterCase& c : cases) {
+        c.ms.push_back(pickCategory(form, c.name));
+        QCoreApplication::processEvents();
+        checks.expect(form.cmbContacts->count() == c.members,
+                      QStringLiteral("category \"%1\" lists %2 contacts, the folder has %3")
+                          .arg(c.name).arg(form.cmbContacts->count()).arg(c.members));
+    }
+    expectNoBoxes(checks, QStringLiteral("category filter"));
+}
+
+QJsonObject typingJson(const TypingResult& r, Checks& checks)
+{
+    std::vector<double> chain, cpu, painted;
+    for (const KeyTiming& k : r.keys) {
+        chain.push_back(k.chainMs);
+        cpu.push_back(k.chainCpuMs);
+        painted.push_back(k.paintedMs);
+    }
+    checks.expect(r.found > 0 && r.notFound > 0, QStringLiteral("the typing session found %1 and missed %2: "
+                                                                "it should do both").arg(r.found).arg(r.notFound));
+    checks.expect(r.errorBoxes == 0, QStringLiteral("%1 failures reported while typing").arg(r.errorBoxes));
+    return {{QStringLiteral("events"), static_cast<int>(r.keys.size())},
+            {QStringLiteral("textKeys"), r.textKeys},
+            {QStringLiteral("backspaces"), r.backspaces},
+            {QStringLiteral("deletes"), r.deletes},
+            {QStringLiteral("found"), r.found},
+            {QStringLiteral("notFound"), r.notFound},
+            {QStringLiteral("p50Ms"), percentile(chain, 0.50)},
+            {QStringLiteral("p99Ms"), percentile(chain, 0.99)},
+            {QStringLiteral("maxMs"), maximum(chain)},
+            {QStringLiteral("cpuP50Ms"), percentile(cpu, 0.50)},
+            {QStringLiteral("cpuP99Ms"), percentile(cpu, 0.99)},
+            {QStringLiteral("cpuMaxMs"), maximum(cpu)},
+            {QStringLiteral("paintedP50Ms"), percentile(painted, 0.50)},
+            {QStringLiteral("paintedP99Ms"), percentile(painted, 0.99)},
+            {QStringLiteral("paintedMaxMs"), maximum(painted)}};
+}
+
+// The threads the back-end reads with at most, so the floor gets the same help.
+int floorThreads()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, 4);
+}
+
+} // namespace
+
+qint64 peakResidentKiB()
+{
+    return statusKiB("VmHWM");
+}
+
+qint64 residentKiB()
+{
+    return statusKiB("VmRSS");
+}
+
+QJsonObject measureSpeed(const MeasureOptions& o)
+{
+    const Manifest manifest = readManifest(o.folder);
+    Checks checks;
+    MessageBox::shownInTest().clear();
+
+    // The floor first: it also brings the files into the page cache, so every start-up below
+    // reads from memory as a second start of the day would.
+    std::vector<double> floorMs, floorCpuMs, floorSerialMs;
+    FloorRun floor;
+    for (int i = 0; i < o.runs; ++i) {
+        const double cpu = processCpuMs();
+        floor = readFloor(o.folder, floorThreads());
+        floorCpuMs.push_back(processCpuMs() - cpu);
+        floorMs.push_back(floor.ms);
+        floorSerialMs.push_back(readFloor(o.folder, 1).ms);
+    }
+    note(QStringLiteral("floor: %1 files, %2 MB, median %3 ms (%4 threads), %5 ms (one thread)")
+             .arg(floor.files).arg(static_cast<double>(floor.bytes) / 1e6, 0, 'f', 1)
+             .arg(median(floorMs), 0, 'f', 1).arg(floorThreads()).arg(median(floorSerialMs), 0, 'f', 1));
+
+    BarSession session(o.folder);
+    std::vector<double> startupMs, startupCpuMs, loadMs;
+    for (int i = 0; i < o.runs; ++i) {
+        QElapsedTimer t;
+        const double cpu = processCpuMs();
+        t.start();
+        frmMain& form = session.create();
+        QElapsedTimer l;
+        l.start();
+        form.Form_Load();
+        loadMs.push_back(msSince(l));
+        startupMs.push_back(msSince(t));
+        startupCpuMs.push_back(processCpuMs() - cpu);
+        QCoreApplication::processEvents();
+        checks.expect(form.cmbContacts->count() == manifest.contacts,
+                      QStringLiteral("the bar lists %1 contacts, the folder has %2")
+                          .arg(form.cmbContacts->count()).arg(manifest.contacts));
+        expectNoBoxes(checks, QStringLiteral("start-up"));
+        if (i + 1 < o.runs)
+            session.destroy();
+    }
+    note(QStringLiteral("start-up: median %1 ms (CPU %2 ms)").arg(median(startupMs), 0, 'f', 1)
+             .arg(median(startupCpuMs), 0, 'f', 1));
+
+    frmMain& form = *session.form();
+    const TypingResult typing = runTypingSession(form, o.minKeys);
+    const QJsonObject keys = typingJson(typing, checks);
+    note(QStringLiteral("keys: %1 events, p50 %2 ms, p99 %3 ms, max %4 ms; CPU p99 %5 ms")
+             .arg(keys.value(QStringLiteral("events")).toInt())
+             .arg(keys.value(QStringLiteral("p50Ms")).toDouble(), 0, 'f', 3)
+             .arg(keys.value(QStringLiteral("p99Ms")).toDouble(), 0, 'f', 3)
+             .arg(keys.value(QStringLiteral("maxMs")).toDouble(), 0, 'f', 3)
+             .arg(keys.value(QStringLiteral("cpuP99Ms")).toDouble(), 0, 'f', 3));
+
+    std::vector<FilterCase> cases = filterCases(manifest);
+    for (int i = 0; i < o.runs; ++i)
+        runFilterRound(form, cases, checks);
+    QJsonArray filters;
+    for (const FilterCase& c : cases) {
+        filters.append(QJsonObject{{QStringLiteral("category"), c.name},
+                                   {QStringLiteral("members"), c.members},
+                                   {QStringLiteral("medianMs"), median(c.ms)},
+                                   {QStringLiteral("maxMs"), maximum(c.ms)},
+                                   {QStringLiteral("samplesMs"), toArray(c.ms)}});
+        note(QStringLiteral("filter \"%1\" (%2 contacts): median %3 ms")
+                 .arg(c.name).arg(c.members).arg(median(c.ms), 0, 'f', 1));
+    }
+    session.destroy();
+
+    return {{QStringLiteral("contacts"), manifest.contacts},
+            {QStringLiteral("files"), floor.files},
+            {QStringLiteral("bytes"), floor.bytes},
+            {QStringLiteral("runs"), o.runs},
+            // The floor is the quicker way of reading: with the back-end's threads or with one.
+            {QStringLiteral("floor"), QJsonObject{{QStringLiteral("medianMs"), std::min(median(floorMs), median(floorSerialMs))},
+                                                  {QStringLiteral("threads"), floorThreads()},
+                                                  {QStringLiteral("threadsMedianMs"), median(floorMs)},
+                                                  {QStringLiteral("samplesMs"), toArray(floorMs)},
+                                                  {QStringLiteral("cpuMedianMs"), median(floorCpuMs)},
+                                                  {QStringLiteral("oneThreadMedianMs"), median(floorSerialMs)}}},
+            {QStringLiteral("startup"), QJsonObject{{QStringLiteral("medianMs"), median(startupMs)},
+                                                    {QStringLiteral("samplesMs"), toArray(startupMs)},
+                                                    {QStringLiteral("cpuMedianMs"), median(startupCpuMs)},
+                                                    {QStringLiteral("formLoadMedianMs"), median(loadMs)}}},
+            {QStringLiteral("keys"), keys},
+            {QStringLiteral("filters"), filters},
+            {QStringLiteral("problems"), checks.problems()}};
+}
+
+QJsonObject measureMemory(const MeasureOptions& o)
+{
+    const Manifest manifest = readManifest(o.folder);
+    Checks checks;
+    const qint64 before = peakResidentKiB();
+    BarSession session(o.folder);
+    frmMain& form = session.create();
+    form.Form_Load();
+    QCoreApplication::processEvents();
+    const qint64 afterLoad = residentKiB();
+    expectNoBoxes(checks, QStringLiteral("start-up"));
+    const TypingResult typing = runTypingSession(form, o.minKeys);
+    checks.expect(typing.errorBoxes == 0, QStringLiteral("%1 failures reported while typing").arg(typing.errorBoxes));
+    std::vector<FilterCase> cases = filterCases(manifest);
+    runFilterRound(form, cases, checks);
+    const qint64 peak = peakResidentKiB();
+    note(QStringLiteral("memory: %1 MiB before the bar, %2 MiB after start-up, peak %3 MiB")
+             .arg(static_cast<double>(before) / 1024, 0, 'f', 1)
+             .arg(static_cast<double>(afterLoad) / 1024, 0, 'f', 1)
+             .arg(static_cast<double>(peak) / 1024, 0, 'f', 1));
+    return {{QStringLiteral("peakKiB"), peak},
+            {QStringLiteral("beforeBarKiB"), before},
+            {QStringLiteral("afterStartupKiB"), afterLoad},
+            {QStringLiteral("problems"), checks.problems()}};
+}
+
+} // namespace bench

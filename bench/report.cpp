@@ -1,0 +1,166 @@
+#include "report.h"
+
+#include <QLocale>
+
+#include <functional>
+
+namespace bench {
+namespace {
+
+QJsonObject sizeOf(const QJsonArray& sizes, int contacts)
+{
+    for (const QJsonValue& v : sizes) {
+        if (v.toObject().value(QStringLiteral("contacts")).toInt() == contacts)
+            return v.toObject();
+    }
+    return {};
+}
+
+double at(const QJsonObject& o, const QString& path)
+{
+    QJsonValue v = o;
+    for (const QString& part : path.split(QLatin1Char('.')))
+        v = v.toObject().value(part);
+    return v.toDouble();
+}
+
+double startupRatio(const QJsonObject& s)
+{
+    const double floor = at(s, QStringLiteral("floor.medianMs"));
+    return floor > 0 ? at(s, QStringLiteral("startup.medianMs")) / floor : 0;
+}
+
+double slowestFilter(const QJsonObject& s)
+{
+    double worst = 0;
+    for (const QJsonValue& f : s.value(QStringLiteral("filters")).toArray())
+        worst = std::max(worst, f.toObject().value(QStringLiteral("medianMs")).toDouble());
+    return worst;
+}
+
+double peakMB(const QJsonObject& s)
+{
+    return at(s, QStringLiteral("memory.peakKiB")) * 1024.0 / 1e6;
+}
+
+QJsonObject target(const QString& text, double measured, const QString& unit, bool met)
+{
+    return {{QStringLiteral("target"), text}, {QStringLiteral("measured"), measured},
+            {QStringLiteral("unit"), unit}, {QStringLiteral("met"), met}};
+}
+
+QString fixed(double v, int decimals)
+{
+    return QString::number(v, 'f', decimals);
+}
+
+} // namespace
+
+QJsonArray evaluateTargets(const QJsonArray& sizes)
+{
+    QJsonArray out;
+    const QJsonObject s1k = sizeOf(sizes, 1000);
+    const QJsonObject s10k = sizeOf(sizes, 10000);
+    const QJsonObject s100k = sizeOf(sizes, 100000);
+    if (!s10k.isEmpty()) {
+        const double r = startupRatio(s10k);
+        out.append(target(QStringLiteral("start-up at 10,000 contacts <= 2x the read-only floor"), r,
+                          QStringLiteral("x"), r <= 2.0));
+    }
+    if (!s100k.isEmpty()) {
+        const double p99 = at(s100k, QStringLiteral("keys.p99Ms"));
+        out.append(target(QStringLiteral("keystroke p99 at 100,000 contacts <= 2 ms"), p99, QStringLiteral("ms"),
+                          p99 <= 2.0));
+        if (!s1k.isEmpty()) {
+            const double base = at(s1k, QStringLiteral("keys.p99Ms"));
+            const double r = base > 0 ? p99 / base : 0;
+            out.append(target(QStringLiteral("keystroke p99 at 100,000 <= 1.5x its value at 1,000"), r,
+                              QStringLiteral("x"), r <= 1.5));
+        }
+        const double filter = slowestFilter(s100k);
+        out.append(target(QStringLiteral("category filter at 100,000 contacts <= 300 ms"), filter,
+                          QStringLiteral("ms"), filter <= 300));
+        const double mb = peakMB(s100k);
+        out.append(target(QStringLiteral("peak resident memory at 100,000 contacts <= 250 MB"), mb,
+                          QStringLiteral("MB"), mb <= 250));
+    }
+    return out;
+}
+
+QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
+{
+    const QLocale english(QLocale::English);
+    struct Row {
+        QString label;
+        std::function<QString(const QJsonObject&)> value;
+    };
+    auto ms = [](const QString& path, int decimals) {
+        return [path, decimals](const QJsonObject& s) { return fixed(at(s, path), decimals); };
+    };
+    auto filterRow = [](int i) {
+        return [i](const QJsonObject& s) {
+            const QJsonObject f = s.value(QStringLiteral("filters")).toArray().at(i).toObject();
+            return QStringLiteral("%1 (%2)").arg(fixed(f.value(QStringLiteral("medianMs")).toDouble(), 1))
+                .arg(f.value(QStringLiteral("members")).toInt());
+        };
+    };
+    auto filterName = [&sizes](int i) {
+        return sizes.at(0).toObject().value(QStringLiteral("filters")).toArray().at(i).toObject()
+            .value(QStringLiteral("category")).toString();
+    };
+    const std::vector<Row> rows = {
+        {QStringLiteral("files / MB on disk"),
+         [](const QJsonObject& s) {
+             return QStringLiteral("%1 / %2").arg(s.value(QStringLiteral("files")).toInt())
+                 .arg(fixed(at(s, QStringLiteral("bytes")) / 1e6, 1));
+         }},
+        {QStringLiteral("read-only floor, ms"), ms(QStringLiteral("floor.medianMs"), 1)},
+        {QStringLiteral("start-up to a ready bar, ms"), ms(QStringLiteral("startup.medianMs"), 1)},
+        {QStringLiteral("  start-up / floor"), [](const QJsonObject& s) { return fixed(startupRatio(s), 2) + QLatin1Char('x'); }},
+        {QStringLiteral("  CPU: floor / start-up, ms"),
+         [](const QJsonObject& s) {
+             return QStringLiteral("%1 / %2").arg(fixed(at(s, QStringLiteral("floor.cpuMedianMs")), 0),
+                                                  fixed(at(s, QStringLiteral("startup.cpuMedianMs")), 0));
+         }},
+        {QStringLiteral("keystroke p50, ms"), ms(QStringLiteral("keys.p50Ms"), 3)},
+        {QStringLiteral("keystroke p99, ms"), ms(QStringLiteral("keys.p99Ms"), 3)},
+        {QStringLiteral("keystroke max, ms"), ms(QStringLiteral("keys.maxMs"), 3)},
+        {QStringLiteral("  CPU p50 / p99, ms"),
+         [](const QJsonObject& s) {
+             return QStringLiteral("%1 / %2").arg(fixed(at(s, QStringLiteral("keys.cpuP50Ms")), 3),
+                                                  fixed(at(s, QStringLiteral("keys.cpuP99Ms")), 3));
+         }},
+        {QStringLiteral("  with repaint p99, ms"), ms(QStringLiteral("keys.paintedP99Ms"), 3)},
+        {QStringLiteral("filter \"%1\", ms (listed)").arg(filterName(0)), filterRow(0)},
+        {QStringLiteral("filter \"%1\", ms (listed)").arg(filterName(1)), filterRow(1)},
+        {QStringLiteral("back to \"%1\", ms (listed)").arg(filterName(2)), filterRow(2)},
+        {QStringLiteral("peak resident memory, MB"), [](const QJsonObject& s) { return fixed(peakMB(s), 1); }},
+    };
+
+    const int labelWidth = 34;
+    const int columnWidth = 16;
+    QString out = QStringLiteral("contacts").leftJustified(labelWidth);
+    for (const QJsonValue& v : sizes)
+        out += english.toString(v.toObject().value(QStringLiteral("contacts")).toInt()).rightJustified(columnWidth);
+    out += QLatin1Char('\n');
+    for (const Row& row : rows) {
+        out += row.label.leftJustified(labelWidth);
+        for (const QJsonValue& v : sizes)
+            out += row.value(v.toObject()).rightJustified(columnWidth);
+        out += QLatin1Char('\n');
+    }
+    if (!targets.isEmpty())
+        out += QStringLiteral("\ntargets\n");
+    for (const QJsonValue& v : targets) {
+        const QJsonObject t = v.toObject();
+        const QString unit = t.value(QStringLiteral("unit")).toString();
+        out += QStringLiteral("  %1  %2: %3%4%5\n")
+                   .arg(t.value(QStringLiteral("met")).toBool() ? QStringLiteral("met   ") : QStringLiteral("MISSED"),
+                        t.value(QStringLiteral("target")).toString(),
+                        fixed(t.value(QStringLiteral("measured")).toDouble(), 2),
+                        unit == QLatin1String("x") ? QString() : QStringLiteral(" "), unit);
+    }
+    return out;
+}
+
+} // namespace bench
