@@ -13,12 +13,10 @@
 
 #include <QProcess>
 #include <QTest>
-
-#include <memory>
+#include <QWindow>
 
 // The desktop's window system, counting the moves handed to the window manager.
-class CountingWindowSystem : public DesktopWindowSystem {
-public:
+struct CountingWindowSystem : DesktopWindowSystem {
     int systemMoves = 0;
     bool startSystemMove(QWidget* window) override
     {
@@ -44,7 +42,6 @@ struct RealBar {
         form.reset();
         modSettings::setStore(nullptr);
     }
-
     frmMain& load()
     {
         Platform p;
@@ -57,31 +54,36 @@ struct RealBar {
     }
 };
 
-// Runs an X tool and returns what it printed.
-inline QString runTool(const QString& program, const QStringList& arguments)
+inline QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(10000))
-        return QString();
+    process.waitForFinished(10000);
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
 inline QString netWmState(const QWidget* window)
 {
-    return runTool(QStringLiteral("xprop"),
-                   {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("_NET_WM_STATE")});
+    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window->winId()),
+                                         QStringLiteral("_NET_WM_STATE")});
 }
 
-inline void xdotool(const QStringList& arguments)
+inline void xdotool(const QString& command, const QPoint& at = {})
 {
-    runTool(QStringLiteral("xdotool"), arguments);
-    // Let the X events reach the program.
-    QTest::qWait(50);
+    QStringList arguments = command.split(QLatin1Char(' '));
+    if (command == QLatin1String("mousemove"))
+        arguments << QString::number(at.x()) << QString::number(at.y());
+    run(QStringLiteral("xdotool"), arguments);
+    QTest::qWait(50); // let the X events reach the program
 }
 
-// Waits until the window manager has caught up with the last geometry the bar asked for: until
-// then, answers to earlier requests can briefly report an older place.
+inline bool exposed(const QWidget& w)
+{
+    return w.windowHandle() && w.windowHandle()->isExposed();
+}
+
+// Until the window manager has caught up with the last geometry asked for, answers to earlier
+// requests can briefly report an older place.
 inline bool settled(const QWidget& window)
 {
     return QTest::qWaitFor([&window] { return window.geometry() == twips::toPixels(twips::geometry(&window)); });
