@@ -57,6 +57,7 @@ private slots:
     void initTestCase();
     void urlPolicy_data();
     void urlPolicy();
+    void redirectsStayOnTheServer();
     void looksLikeVCard_data();
     void looksLikeVCard();
     void discovery_data();
@@ -118,6 +119,16 @@ void TestCardDavSync::urlPolicy()
     } else {
         QCOMPARE(serverUrl(configured).toString(), expected);
     }
+}
+
+void TestCardDavSync::redirectsStayOnTheServer()
+{
+    const QUrl from(QStringLiteral("https://a.example/"));
+    QVERIFY(isSameServer(from, QUrl(QStringLiteral("https://a.example/dav/"))));
+    QVERIFY(isSameServer(QUrl(QStringLiteral("http://localhost/")), QUrl(QStringLiteral("https://localhost/"))));
+    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("https://b.example/"))));
+    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("https://a.example:8443/"))));
+    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("http://a.example/"))));
 }
 
 void TestCardDavSync::looksLikeVCard_data()

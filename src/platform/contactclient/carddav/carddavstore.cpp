@@ -105,11 +105,15 @@ void CardDavStore::open()
         startSync();
     }
 
+    // While the server is asked, the copy is read: most starts change nothing in it.
+    const auto deadline = std::chrono::steady_clock::now() + m_startupWait;
+    if (haveCopy)
+        reopenCopy();
     std::shared_ptr<Job> job = m_job;
     {
         std::unique_lock lock(job->mutex);
         if (haveCopy)
-            job->finished.wait_for(lock, m_startupWait, [&] { return job->done; });
+            job->finished.wait_until(lock, deadline, [&] { return job->done; });
         else
             job->finished.wait(lock, [&] { return job->done; });
     }
@@ -135,7 +139,6 @@ void CardDavStore::open()
     }
     m_offlineNote = QStringLiteral("Working offline from the copy of %1 until the address book server answers.")
                         .arg(localTime(copy.state().syncedAt));
-    reopenCopy();
 }
 
 std::shared_ptr<ItemSet> CardDavStore::items()
@@ -277,6 +280,7 @@ void CardDavStore::applyResult(bool emitChanged)
         if (ok)
             m_lastSync = job->result;
     }
+    const bool copyChanged = ok && (m_lastSync.written > 0 || m_lastSync.removed > 0);
     if (ok) {
         m_offlineNote.clear();
         if (!m_account.user.isEmpty())
@@ -290,7 +294,10 @@ void CardDavStore::applyResult(bool emitChanged)
         copy.load();
         m_offlineNote = QStringLiteral("Working offline from the copy of %1: %2").arg(localTime(copy.state().syncedAt), error);
     }
-    reopenCopy();
+    if (!m_copy || copyChanged)
+        reopenCopy();
+    else if (ok)
+        m_brokenCards = m_lastSync.broken;
     if (emitChanged)
         emit m_notifier->changed();
 }

@@ -192,13 +192,18 @@ std::optional<QString> passwordFor(const QString& user, const QString& host, QSt
         s.fromUser.insert(key, false);
         return stored.password;
     }
+    const bool saysWhy = !stored.error.isEmpty() && stored.error != QStringLiteral("Unknown error");
     const QString reason = stored.status == Keyring::Status::NotFound
-                               ? QStringLiteral("The keyring holds no password for %1.").arg(key)
-                               : QStringLiteral("No keyring is available (%1).").arg(stored.error);
+                               ? QStringLiteral("The desktop keyring holds no password for %1.").arg(key)
+                               : QStringLiteral("No desktop keyring answers%1.")
+                                     .arg(saysWhy ? QStringLiteral(" (%1)").arg(stored.error) : QString());
     const std::optional<QString> answer = prompt()->askPassword(user + QLatin1Char('@') + host, QString());
     if (!answer) {
         if (why)
-            *why = reason + QStringLiteral(" No password was given for %1 at %2.").arg(user, host);
+            *why = reason
+                   + QStringLiteral(" No password was given for %1 at %2. Keep it in the desktop keyring (service "
+                                    "\"%3\", key \"%4\") or enter it when asked.")
+                         .arg(user, host, kKeyringService, key);
         return std::nullopt;
     }
     s.passwords.insert(key, *answer);
