@@ -39,10 +39,16 @@ void SearchList::foldInPlace(char16_t* p, qsizetype n)
     }
 }
 
+QString SearchList::foldedCopy(const QString& text)
+{
+    QString f = text;
+    foldInPlace(reinterpret_cast<char16_t*>(f.data()), f.size());
+    return f;
+}
+
 bool SearchList::beginsWith(const QString& entry, const QString& text)
 {
-    return !text.isEmpty() && entry.size() >= text.size()
-           && QStringView(entry).left(text.size()).toString().toCaseFolded() == text.toCaseFolded();
+    return !text.isEmpty() && entry.size() >= text.size() && foldedCopy(entry.left(text.size())) == foldedCopy(text);
 }
 
 void SearchList::finish()
@@ -118,8 +124,7 @@ qsizetype SearchList::findLinear(const QString& text) const
 
 qsizetype SearchList::findIndexed(const QString& text) const
 {
-    QString foldedText = text;
-    foldInPlace(reinterpret_cast<char16_t*>(foldedText.data()), foldedText.size());
+    const QString foldedText = foldedCopy(text);
     const Folded prefix(reinterpret_cast<const char16_t*>(foldedText.constData()),
                         static_cast<std::size_t>(foldedText.size()));
     // The entries that begin with the prefix are the run of sorted entries starting at the first

@@ -32,13 +32,14 @@ public:
     // The index of the first matching entry, or -1.
     qsizetype findString(const QString& text) const;
 
-    // The rule itself, entry by entry: does entry begin with text, case folded?
-    static bool beginsWith(const QString& entry, const QString& text);
-    // Unicode simple case folding of every character, keeping the length.
-    static void foldInPlace(char16_t* text, qsizetype length);
     bool isIndexed() const { return m_indexed; }
 
 private:
+    // Unicode simple case folding of every character, keeping the length.
+    static void foldInPlace(char16_t* text, qsizetype length);
+    static QString foldedCopy(const QString& text);
+    // The rule itself, entry by entry: does entry begin with text, case folded?
+    static bool beginsWith(const QString& entry, const QString& text);
     using Folded = std::u16string_view;
     Folded folded(std::uint32_t position) const;
     qsizetype findLinear(const QString& text) const;

@@ -56,6 +56,8 @@ void TestSearchIndex::randomListsAgreeWithAScan()
             entries << (!entries.isEmpty() && rng.bounded(5) == 0 ? entries.at(rng.bounded(entries.size())) : word(6));
         const SearchList list = indexed(entries);
         QVERIFY(list.isIndexed());
+        SearchList unfinished = list; // searched by a scan until finished again
+        unfinished.append(QString());
         for (int q = 0; q < 12; ++q) {
             QString text = word(4);
             if (!entries.isEmpty() && rng.bounded(3) != 0) {
@@ -64,6 +66,7 @@ void TestSearchIndex::randomListsAgreeWithAScan()
                 text = e.left(rng.bounded(e.size() + 1));
                 text = rng.bounded(3) == 0 ? text.toUpper() : rng.bounded(2) ? text.toLower() : text;
             }
+            QCOMPARE(unfinished.findString(text), list.findString(text));
             if (list.findString(text) != scan(entries, text))
                 QFAIL(qPrintable(u"[%1] \"%2\": %3, scan %4"_s.arg(entries.join(u'|'), text)
                                      .arg(list.findString(text)).arg(scan(entries, text))));
