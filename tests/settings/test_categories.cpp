@@ -1,6 +1,5 @@
 // The category selector: its entries, filtering the lists to one category, and its refill on save.
 
-#include "contacts/categoryfilter.h"
 #include "support/barfixture.h"
 
 #include <QComboBox>
@@ -60,8 +59,6 @@ class TestCategories : public QObject {
     Q_OBJECT
 
 private slots:
-    void filterText_data();
-    void filterText();
     void choosing_data();
     void choosing();
     void waitMessageDuringFiltering();
@@ -71,22 +68,6 @@ private slots:
     void noCategoriesListsAll();
     void failedFilterHidesTheWaitMessage();
 };
-
-void TestCategories::filterText_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("filter");
-    QTest::newRow("plain") << " a b " << "[Categories] = \" a b \"";
-    QTest::newRow("empty") << "" << "[Categories] = \"\"";
-    QTest::newRow("quotes doubled") << "My \"Best\"" << "[Categories] = \"My \"\"Best\"\"\"";
-}
-
-void TestCategories::filterText()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, filter);
-    QCOMPARE(CategoryFilter::filterText(name), filter);
-}
 
 // The default list plus a name with a quote and one sorting before "All Contacts".
 void TestCategories::choosing_data()
