@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +19,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
-
-#include <algorithm>
 
 namespace {
 
@@ -41,7 +38,6 @@ constexpr int kPageOutOfView = -20000;
 
 frmOptions::frmOptions() : QDialog(nullptr)
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildControls();
     wireControls();
 }
