@@ -55,6 +55,7 @@ void readOneFile(const QString& folder, FileResult& r)
     r.file.converted = utf8.size() != data.size() || utf8.constData() != data.constData();
     if (r.file.converted)
         data = QByteArray(); // only the converted copy is needed
+    QHash<QString, QString> folded;
     r.file.cards = vcard::readCards(utf8, vcard::Detail::Summary, [&](vcard::Card& card) {
         if (!card.ok()) {
             r.skipped.append({r.file.name, card.index, card.error});
@@ -64,8 +65,13 @@ void readOneFile(const QString& folder, FileResult& r)
         ItemRecord item;
         item.fileAs = std::move(s.fileAs);
         item.fullName = std::move(s.fullName);
-        for (const QString& c : s.categories)
-            item.foldedCategories.append(c.toCaseFolded());
+        for (const QString& c : s.categories) {
+            // Categories repeat across cards: fold each once and share the text.
+            auto it = folded.constFind(c);
+            if (it == folded.constEnd())
+                it = folded.insert(c, c.toCaseFolded());
+            item.foldedCategories.append(*it);
+        }
         item.offset = card.offset;
         item.length = card.length;
         item.card = card.index;

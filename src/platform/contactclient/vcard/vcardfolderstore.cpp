@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace contactclient {
@@ -33,18 +35,16 @@ QByteArray cachedCardBytes(QFile& f, const FolderSnapshot* snap, const QString& 
     if (vf.converted || ::fstat(f.handle(), &st) != 0 || st.st_size != vf.size
         || qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec != vf.mtimeNs)
         return {};
-    for (quint32 i = vf.firstItem; i < vf.firstItem + vf.itemCount; ++i) {
-        const ItemRecord& r = snap->items[i];
-        if (r.card != card)
-            continue;
-        if (!f.seek(r.offset))
-            return {};
-        QByteArray bytes = f.read(r.length);
-        if (bytes.size() != r.length || !QByteArrayView(bytes).first(std::min<qsizetype>(6, bytes.size())).toByteArray().toUpper().startsWith("BEGIN:"))
-            return {};
-        return bytes;
-    }
-    return {};
+    // A file's records are in card order.
+    const auto first = snap->items.begin() + vf.firstItem;
+    const auto last = first + vf.itemCount;
+    const auto rec = std::lower_bound(first, last, card, [](const ItemRecord& r, int c) { return r.card < c; });
+    if (rec == last || rec->card != card || !f.seek(rec->offset))
+        return {};
+    QByteArray bytes = f.read(rec->length);
+    if (bytes.size() != rec->length || !QByteArrayView(bytes).first(std::min<qsizetype>(6, bytes.size())).toByteArray().toUpper().startsWith("BEGIN:"))
+        return {};
+    return bytes;
 }
 
 } // namespace

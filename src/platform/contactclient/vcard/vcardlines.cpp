@@ -31,20 +31,24 @@ QByteArrayView trimmed(QByteArrayView v)
     return v;
 }
 
-// Splits "group.NAME" and upper-cases the name.
-void splitName(QByteArrayView token, QByteArray& group, QByteArray& name)
+// The name of "group.NAME" and the group before it.
+QByteArrayView nameOf(QByteArrayView token, QByteArrayView* group = nullptr)
 {
     token = trimmed(token);
     if (token.startsWith(kBom))
         token = token.sliced(kBom.size());
     const qsizetype dot = token.lastIndexOf('.');
-    if (dot >= 0) {
-        group = token.first(dot).toByteArray();
-        token = token.sliced(dot + 1);
-    } else {
-        group.clear();
-    }
-    name = token.toByteArray().toUpper();
+    if (group)
+        *group = dot >= 0 ? token.first(dot) : QByteArrayView();
+    return dot >= 0 ? token.sliced(dot + 1) : token;
+}
+
+// Splits "group.NAME" and upper-cases the name.
+void splitName(QByteArrayView token, QByteArray& group, QByteArray& name)
+{
+    QByteArrayView g;
+    name = nameOf(token, &g).toByteArray().toUpper();
+    group = g.toByteArray();
 }
 
 // RFC 6868 caret escapes in parameter values.
@@ -265,21 +269,21 @@ bool LineReader::next(Line& line)
         qsizetype delim = start;
         while (delim < firstEnd && m_data[delim] != ';' && m_data[delim] != ':')
             ++delim;
+        line.name = QByteArrayView();
         if (delim < firstEnd) {
-            splitName(m_data.sliced(start, delim - start), line.group, line.name);
+            line.name = nameOf(m_data.sliced(start, delim - start));
         } else if (end > firstEnd) {
             // The name itself is folded: rare, so unfold the whole line.
             const QByteArray unfolded = unfold(start, end, false);
             const qsizetype d = unfolded.indexOf(':');
             const qsizetype s = unfolded.indexOf(';');
             const qsizetype cut = (s >= 0 && (d < 0 || s < d)) ? s : d;
-            if (cut >= 0)
-                splitName(QByteArrayView(unfolded).first(cut), line.group, line.name);
-            else
-                line.name.clear();
-        } else {
-            line.name.clear(); // no colon: not a property (for example a 2.1 base64 continuation)
+            if (cut >= 0) {
+                line.nameBuffer = nameOf(QByteArrayView(unfolded).first(cut)).toByteArray();
+                line.name = line.nameBuffer;
+            }
         }
+        // No colon: not a property (for example a 2.1 base64 continuation line).
         return true;
     }
     return false;

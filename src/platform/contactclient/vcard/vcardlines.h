@@ -30,9 +30,13 @@ struct Property {
 // One logical line: where it lies in the buffer and its name.
 struct Line {
     qsizetype start = 0;
-    qsizetype end = 0;  // end of the last physical line, line break excluded
-    QByteArray group;
-    QByteArray name;    // upper case; empty when the line is not a property
+    qsizetype end = 0;       // end of the last physical line, line break excluded
+    QByteArrayView name;     // as written, group left out; empty when the line is not a property
+    QByteArray nameBuffer;   // holds the name when it had to be unfolded
+    bool is(QByteArrayView upperName) const
+    {
+        return name.size() == upperName.size() && name.compare(upperName, Qt::CaseInsensitive) == 0;
+    }
 };
 
 class LineReader {

@@ -14,8 +14,12 @@ const Property* Card::first(QByteArrayView name) const
 
 bool isSummaryProperty(QByteArrayView name)
 {
-    return name == "FN" || name == "N" || name == "ORG" || name == "CATEGORIES" || name == "KIND"
-        || name == "X-EVOLUTION-FILE-AS" || name == "X-ADDRESSBOOKSERVER-KIND";
+    static constexpr QByteArrayView kWanted[] = {"FN", "N", "ORG", "CATEGORIES", "KIND", "X-EVOLUTION-FILE-AS",
+                                                 "X-ADDRESSBOOKSERVER-KIND"};
+    for (QByteArrayView wanted : kWanted)
+        if (name.size() == wanted.size() && name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 QByteArray toUtf8Data(const QByteArray& data)
@@ -50,7 +54,7 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
     };
 
     while (lines.next(line)) {
-        if (line.name == "BEGIN" && lines.valueIs(line, "VCARD")) {
+        if (line.is("BEGIN") && lines.valueIs(line, "VCARD")) {
             if (inCard && agentOpen) {
                 ++nested;
                 agentOpen = false;
@@ -77,7 +81,7 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
         }
         if (!inCard)
             continue;
-        if (line.name == "END" && lines.valueIs(line, "VCARD")) {
+        if (line.is("END") && lines.valueIs(line, "VCARD")) {
             if (nested > 0) {
                 --nested;
                 continue;
@@ -86,7 +90,7 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
                 return count;
             continue;
         }
-        agentOpen = line.name == "AGENT" && lines.valueIs(line, "");
+        agentOpen = line.is("AGENT") && lines.valueIs(line, "");
         if (nested > 0 || line.name.isEmpty() || !card.ok())
             continue;
         const bool wanted = detail == Detail::Full || isSummaryProperty(line.name);

@@ -35,7 +35,7 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
 // Brings UTF-16 data (with its byte-order mark) to UTF-8; other data is returned as it is.
 QByteArray toUtf8Data(const QByteArray& data);
 
-// The properties the contact lists need.
-bool isSummaryProperty(QByteArrayView upperName);
+// The properties the contact lists need (name in any letter case).
+bool isSummaryProperty(QByteArrayView name);
 
 } // namespace vcard
