@@ -234,6 +234,10 @@ private slots:
                                            << 1 << 0;
         QTest::newRow("10 MB of parameters") << card("TEL" + QByteArray(10 * 1024 * 1024 / 3, ';').replace(";", ";a=") + ":1")
                                              << 1 << 0;
+        QTest::newRow("folded soft breaks without a colon") << card("X" + QByteArray("x=\r\n ").repeated(1024 * 1024)) << 1 << 0;
+        QTest::newRow("10 MB quoted-printable header") << card("X;" + QByteArray(10 * 1024 * 1024, 'a')
+                                                                  + ";QUOTED-PRINTABLE:=\r\n" + QByteArray("=\r\n").repeated(100000) + "x")
+                                                      << 1 << 0;
         QTest::newRow("unclosed quote") << card("TEL;TYPE=\"" + QByteArray(1024 * 1024, 'a') + ":1\r\nFN:A") << 1 << 0;
         QByteArray many;
         for (int i = 0; i < kMaxPropertiesPerCard + 1; ++i)

@@ -2,6 +2,7 @@
 
 #include "contactclient/vcard/vcardtext.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vcard {
@@ -226,18 +227,28 @@ qsizetype LineReader::nextLine(qsizetype end) const
     return end;
 }
 
-bool LineReader::endsQuotedPrintable(qsizetype start, qsizetype end) const
+// Whether the logical line being gathered is quoted-printable and its physical line ending at
+// `end` ends in a soft line break. The header is looked at once, however many lines follow.
+bool LineReader::endsQuotedPrintable(QpScan& scan, qsizetype start, qsizetype end) const
 {
     if (end <= start || m_data[end - 1] != '=')
         return false;
-    const qsizetype colon = m_data.sliced(start, end - start).indexOf(':');
-    if (colon < 0)
-        return false;
-    const QByteArrayView header = m_data.sliced(start, colon);
-    for (qsizetype i = 0; i + 16 <= header.size(); ++i)
-        if (startsWithNoCase(header, i, "QUOTED-PRINTABLE"))
-            return true;
-    return false;
+    if (scan.state == QpScan::Unknown) {
+        const qsizetype from = std::max(scan.searched, start);
+        const qsizetype hit = m_data.sliced(from, end - from).indexOf(':');
+        scan.searched = end;
+        if (hit < 0)
+            return false;
+        const QByteArrayView header = m_data.sliced(start, from + hit - start);
+        scan.state = QpScan::No;
+        for (qsizetype i = 0; i + 16 <= header.size(); ++i) {
+            if (startsWithNoCase(header, i, "QUOTED-PRINTABLE")) {
+                scan.state = QpScan::Yes;
+                break;
+            }
+        }
+    }
+    return scan.state == QpScan::Yes;
 }
 
 bool LineReader::next(Line& line)
@@ -248,13 +259,15 @@ bool LineReader::next(Line& line)
         qsizetype end = lineEnd(start);
         qsizetype after = nextLine(end);
         const qsizetype firstEnd = end;
+        QpScan scan;
+        scan.searched = start;
         // Folded lines start with a blank; quoted-printable lines ending in "=" continue on the
         // next line whatever it starts with (but never swallow the card's end).
         for (;;) {
             if (after < n && isBlank(m_data[after])) {
                 end = lineEnd(after);
                 after = nextLine(end);
-            } else if (after < n && endsQuotedPrintable(start, end) && !startsWithNoCase(m_data, after, "END:VCARD")) {
+            } else if (after < n && endsQuotedPrintable(scan, start, end) && !startsWithNoCase(m_data, after, "END:VCARD")) {
                 end = lineEnd(after);
                 after = nextLine(end);
             } else {

@@ -53,7 +53,11 @@ public:
 private:
     qsizetype lineEnd(qsizetype from) const;
     qsizetype nextLine(qsizetype end) const;
-    bool endsQuotedPrintable(qsizetype start, qsizetype end) const;
+    struct QpScan {
+        enum State { Unknown, No, Yes } state = Unknown;
+        qsizetype searched = 0; // where the search for the header's colon goes on
+    };
+    bool endsQuotedPrintable(QpScan& scan, qsizetype start, qsizetype end) const;
     QByteArray unfold(qsizetype start, qsizetype end, bool quotedPrintable) const;
 
     QByteArrayView m_data;
