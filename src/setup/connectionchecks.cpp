@@ -1,19 +1,89 @@
 #include "connectionchecks.h"
 
+#include "contactclient/carddav/davhttp.h"
+#include "contactclient/carddav/discovery.h"
+#include "contactclient/errors.h"
+#include "mail/mailaccount.h"
+#include "mail/message.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <QUrl>
+
 namespace setup {
+
+namespace carddav = contactclient::carddav;
 
 CheckResult testCardDavConnection(const SetupSettings& settings, const QString& password)
 {
-    Q_UNUSED(settings);
-    Q_UNUSED(password);
-    return {false, QStringLiteral("Testing a CardDAV connection is not available in this build.")};
+    if (settings.cardDavUrl.trimmed().isEmpty())
+        return {false, QStringLiteral("Enter the address of the CardDAV server.")};
+    try {
+        // Plain http to another machine is refused by the connection itself.
+        carddav::DavHttp http({settings.cardDavUser.trimmed(), password});
+        http.setTimeout(15000, 30000);
+        const QList<carddav::AddressBookInfo> books = carddav::findAddressBooks(http, QUrl(settings.cardDavUrl.trimmed()));
+        if (books.isEmpty())
+            return {false, QStringLiteral("The server answered, but it holds no address book for this user.")};
+        QStringList names;
+        for (const carddav::AddressBookInfo& book : books)
+            names.append(book.displayName.isEmpty() ? book.url.path() : book.displayName);
+        return {true, books.size() == 1 ? QStringLiteral("Connected: found the address book \"%1\".").arg(names.first())
+                                        : QStringLiteral("Connected: found %1 address books: %2.")
+                                              .arg(books.size())
+                                              .arg(names.join(QStringLiteral(", ")))};
+    } catch (const carddav::DavError& e) {
+        if (e.kind() == carddav::DavError::Auth)
+            return {false, QStringLiteral("The server refused the user name or password.")};
+        return {false, QStringLiteral("No connection: %1").arg(e.message())};
+    } catch (const contactclient::AutomationError& e) {
+        return {false, QStringLiteral("No connection: %1").arg(e.description())};
+    }
 }
 
 CheckResult sendTestMessage(const SetupSettings& settings, const QString& password)
 {
-    Q_UNUSED(settings);
-    Q_UNUSED(password);
-    return {false, QStringLiteral("Sending a test message is not available in this build.")};
+    if (const QString problem = settings.problem(); !problem.isEmpty())
+        return {false, problem};
+    mail::MailAccount account;
+    switch (settings.mail) {
+    case SetupSettings::Mail::Smtp:
+        account.transport = QStringLiteral("smtp");
+        break;
+    case SetupSettings::Mail::Folder:
+        account.transport = QStringLiteral("folder");
+        break;
+    case SetupSettings::Mail::Sendmail:
+        account.transport = QStringLiteral("sendmail");
+        break;
+    }
+    account.folder = settings.mailFolder;
+    account.sendmailPath = settings.sendmailPath.isEmpty() ? mail::kDefaultSendmail : settings.sendmailPath;
+    account.smtpHost = settings.smtpHost.trimmed();
+    account.smtpPort = QString::number(settings.effectivePort());
+    account.smtpSecurity = settings.smtpSecurity;
+    account.smtpUser = settings.smtpUser.trimmed();
+    account.smtpPassword = password;
+    account.smtpCaFile = settings.smtpCaFile;
+    account.from = settings.mailFrom.trimmed();
+    account.fromName = settings.mailFromName.trimmed();
+    if (account.from.isEmpty())
+        return {false, QStringLiteral("Enter your own mail address as the sender address: the test message goes there.")};
+    try {
+        const mail::Mailbox me = mail::senderOf(account);
+        mail::OutgoingMessage message;
+        message.from = me;
+        message.to = {me};
+        message.subject = QStringLiteral("Quintel test message");
+        message.body = QStringLiteral("This message was sent by Quintel Setup to check your mail account.\n"
+                                      "Quintel can send mail. No answer is needed.\n");
+        message.date = QDateTime::currentDateTime();
+        message.messageId = mail::newMessageId(me.address.section(QLatin1Char('@'), 1));
+        mail::createTransport(account)->send(me.address, {me.address}, mail::composeMessage(message));
+        return {true, QStringLiteral("A test message was sent to %1.").arg(me.address)};
+    } catch (const contactclient::AutomationError& e) {
+        return {false, QStringLiteral("The test message was not sent: %1").arg(e.description())};
+    }
 }
 
 } // namespace setup

@@ -96,6 +96,7 @@ SetupSettings SetupSettings::load(const SettingsStore& store)
     s.smtpUser = get(store, key::SmtpUser);
     s.mailFrom = get(store, key::MailFrom);
     s.mailFromName = clientSetting(store, key::MailFromName);
+    s.smtpCaFile = get(store, QStringLiteral("SmtpCaFile"));
     return s;
 }
 

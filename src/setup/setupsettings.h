@@ -27,6 +27,7 @@ struct SetupSettings {
     QString smtpUser;
     QString mailFrom;
     QString mailFromName;
+    QString smtpCaFile;   // extra trusted certificates; set in the file by hand, only read here
 
     static SetupSettings load(const SettingsStore& store);
     // Writes the keys of the section that the window owns. Throws contactclient::AutomationError

@@ -35,11 +35,6 @@ public:
         password = entries.value(key);
         return {};
     }
-    QString deletePassword(const QString& key) override
-    {
-        entries.remove(key);
-        return {};
-    }
 };
 
 } // namespace
