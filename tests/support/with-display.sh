@@ -13,14 +13,16 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-# A free display number: no lock file and no socket.
-for n in $(seq 50 150); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
+# Xvfb picks a free display number itself (-displayfd) and writes it back once it listens, so
+# that runs started at the same moment never share a display.
 # -noreset: otherwise the server resets when its last client leaves (the xdpyinfo probe below),
 # and a client that connects during the reset is refused.
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
 pids+=($!)
+for _ in $(seq 200); do [ -s "$displayfile" ] && break; sleep 0.05; done
+display=":$(head -n 1 "$displayfile")"
+rm -f "$displayfile"
 export DISPLAY="$display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 xdpyinfo >/dev/null 2>&1 || { echo "with-display: Xvfb did not start" >&2; exit 1; }

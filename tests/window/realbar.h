@@ -82,9 +82,38 @@ inline bool exposed(const QWidget& w)
     return w.windowHandle() && w.windowHandle()->isExposed();
 }
 
+// How long to wait for the X server and the window manager on a busy machine.
+inline constexpr int kPatience = 20000;
+
 // Until the window manager has caught up with the last geometry asked for, answers to earlier
 // requests can briefly report an older place.
 inline bool settled(const QWidget& window)
 {
-    return QTest::qWaitFor([&window] { return window.geometry() == twips::toPixels(twips::geometry(&window)); });
+    return QTest::qWaitFor([&window] { return window.geometry() == twips::toPixels(twips::geometry(&window)); },
+                           kPatience);
+}
+
+// What the X server says about the window, for failure messages.
+inline QString describe(const QWidget& window)
+{
+    return run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window.winId())})
+           + netWmState(&window);
+}
+
+// openbox announces itself before it has finished starting; a window mapped in between can lose
+// its states. Waits until a throwaway window is managed (it gets frame extents) and goes again.
+inline bool windowManagerReady()
+{
+    QWidget probe(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    probe.resize(10, 10);
+    probe.show();
+    const bool managed = QTest::qWaitFor(
+        [&probe] {
+            return run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(probe.winId()),
+                                                 QStringLiteral("_NET_FRAME_EXTENTS")})
+                .contains(QLatin1Char('='));
+        },
+        kPatience);
+    probe.hide();
+    return managed;
 }

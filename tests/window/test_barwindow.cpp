@@ -13,6 +13,7 @@ class TestRealWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(windowManagerReady()); }
     void testHintsAndWidth();
     void testDrag_data();
     void testDrag();
@@ -25,12 +26,12 @@ void TestRealWindow::testHintsAndWidth()
     frmMain& form = bar.load();
     // The window manager drops skip-taskbar when the window is unmapped; it must be back on showing.
     for (int shown = 0; shown < 2; ++shown) {
-        QTRY_VERIFY(exposed(form));
+        QVERIFY2(QTest::qWaitFor([&form] { return exposed(form); }, kPatience), qPrintable(describe(form)));
         QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_ABOVE")));
         QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
         QCOMPARE(form.width(), 435);
         form.hide();
-        QTRY_VERIFY(!exposed(form));
+        QTRY_VERIFY_WITH_TIMEOUT(!exposed(form), kPatience);
         form.show();
     }
 }
@@ -52,7 +53,7 @@ void TestRealWindow::testDrag()
     RealBar bar;
     frmMain& form = bar.load();
     form.modes->setWindowMode(mode);
-    QTRY_VERIFY(exposed(form));
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(settled(form));
     const QPoint start = form.geometry().topLeft();
     QPoint grab(-1, -1); // on the bar's own background, not on a control
@@ -69,7 +70,7 @@ void TestRealWindow::testDrag()
     for (int step = 1; step <= 6; ++step)
         xdotool(QStringLiteral("mousemove"), grab + by * step / 6);
     xdotool(QStringLiteral("mouseup ") + button);
-    QTRY_COMPARE(form.geometry().topLeft(), start + by);
+    QTRY_COMPARE_WITH_TIMEOUT(form.geometry().topLeft(), start + by, kPatience);
 
     // A later step of the mode starts from where the bar was dragged to and keeps that bottom edge.
     const int bottom = form.geometry().bottom();
@@ -88,7 +89,7 @@ void TestRealWindow::testMinimizeWithoutTray()
     QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
     RealBar bar;
     frmMain& form = bar.load();
-    QTRY_VERIFY(exposed(form));
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     xdotool(QStringLiteral("mousemove"), form.cmdMin->mapToGlobal(form.cmdMin->rect().center()));
     xdotool(QStringLiteral("click 1"));
     QTRY_VERIFY(form.txtStatus->isVisible());

@@ -10,6 +10,7 @@ class TestRealTray : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(windowManagerReady()); }
     void testHideAndRestore_data();
     void testHideAndRestore();
 };
@@ -24,12 +25,12 @@ void TestRealTray::testHideAndRestore_data()
 void TestRealTray::testHideAndRestore()
 {
     QFETCH(int, mode);
-    QTRY_VERIFY(QSystemTrayIcon::isSystemTrayAvailable());
+    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
 
     RealBar bar;
     frmMain& form = bar.load();
     form.modes->setWindowMode(mode);
-    QTRY_VERIFY(exposed(form));
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(settled(form));
     const QRect place = form.geometry();
 
@@ -47,7 +48,7 @@ void TestRealTray::testHideAndRestore()
     QVERIFY(!form.isVisible());
 
     xdotool(QStringLiteral("click 1"));
-    QTRY_VERIFY(exposed(form));
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(!icon->isVisible());
     QCOMPARE(form.windowMode, mode);
     QTRY_COMPARE(form.geometry(), place);
