@@ -55,6 +55,7 @@ SetupWindow::SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode, QWid
     setWindowTitle(kTitle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
     build();
+    setMinimumWidth(560);
     setInput(currentSetup(store));
     updateEnabled();
 }
@@ -106,7 +107,7 @@ void SetupWindow::build()
     txtCardDavUrl->setPlaceholderText(QStringLiteral("https://cloud.example.org/remote.php/dav/"));
     txtCardDavUser = named(new QLineEdit, QStringLiteral("txtCardDavUser"), QStringLiteral("User name"));
     txtCardDavPassword = passwordEdit(QStringLiteral("txtCardDavPassword"));
-    dav->addRow(QStringLiteral("Server &address:"), txtCardDavUrl);
+    dav->addRow(QStringLiteral("Add&ress:"), txtCardDavUrl);
     dav->addRow(QStringLiteral("&User name:"), txtCardDavUser);
     dav->addRow(QStringLiteral("&Password:"), txtCardDavPassword);
     cmdTestConnection = named(new QPushButton(QStringLiteral("&Test connection")), QStringLiteral("cmdTestConnection"));
@@ -122,7 +123,7 @@ void SetupWindow::build()
     fraMail = named(new QGroupBox(QStringLiteral("Mail")), QStringLiteral("fraMail"));
     auto* mail = new QVBoxLayout(fraMail);
     optSendmail = named(new QRadioButton(QStringLiteral("The system's send&mail")), QStringLiteral("optSendmail"));
-    optSmtp = named(new QRadioButton(QStringLiteral("An &SMTP server")), QStringLiteral("optSmtp"));
+    optSmtp = named(new QRadioButton(QStringLiteral("An SMTP ser&ver")), QStringLiteral("optSmtp"));
     optMailFolder = named(new QRadioButton(QStringLiteral("Messages saved in a folder (for testing)")),
                           QStringLiteral("optMailFolder"));
     mail->addWidget(optSendmail);
@@ -143,14 +144,14 @@ void SetupWindow::build()
     txtMailFrom = named(new QLineEdit, QStringLiteral("txtMailFrom"), QStringLiteral("Sender address"));
     txtMailFrom->setPlaceholderText(QStringLiteral("you@example.org"));
     txtMailFromName = named(new QLineEdit, QStringLiteral("txtMailFromName"), QStringLiteral("Sender name"));
-    smtp->addRow(QStringLiteral("Ser&ver:"), txtSmtpHost);
-    smtp->addRow(QStringLiteral("P&ort:"), txtSmtpPort);
-    smtp->addRow(QStringLiteral("Securit&y:"), cmbSmtpSecurity);
-    smtp->addRow(QStringLiteral("User &name:"), txtSmtpUser);
+    smtp->addRow(QStringLiteral("H&ost:"), txtSmtpHost);
+    smtp->addRow(QStringLiteral("Port &number:"), txtSmtpPort);
+    smtp->addRow(QStringLiteral("Se&curity:"), cmbSmtpSecurity);
+    smtp->addRow(QStringLiteral("User n&ame:"), txtSmtpUser);
     smtp->addRow(QStringLiteral("Pass&word:"), txtSmtpPassword);
-    smtp->addRow(QStringLiteral("Sender a&ddress:"), txtMailFrom);
-    smtp->addRow(QStringLiteral("Sender's na&me:"), txtMailFromName);
-    cmdSendTest = named(new QPushButton(QStringLiteral("Send a test message to m&yself")), QStringLiteral("cmdSendTest"));
+    smtp->addRow(QStringLiteral("S&ender address:"), txtMailFrom);
+    smtp->addRow(QStringLiteral("&Your name:"), txtMailFromName);
+    cmdSendTest = named(new QPushButton(QStringLiteral("Send a test messa&ge to myself")), QStringLiteral("cmdSendTest"));
     smtp->addRow(QString(), cmdSendTest);
     mail->addLayout(smtp);
     lblMailResult = named(new QLabel, QStringLiteral("lblMailResult"));
@@ -164,7 +165,7 @@ void SetupWindow::build()
 
     auto* buttons = new QDialogButtonBox;
     if (m_mode == Mode::FirstRun) {
-        cmdUseLocal = named(new QPushButton(QStringLiteral("Use a &local address book")), QStringLiteral("cmdUseLocal"));
+        cmdUseLocal = named(new QPushButton(QStringLiteral("Use a local address boo&k")), QStringLiteral("cmdUseLocal"));
         cmdUseLocal->setToolTip(QStringLiteral("Keep contacts in %1 and start Quintel").arg(firstrun::defaultContactsFolder()));
         buttons->addButton(cmdUseLocal, QDialogButtonBox::AcceptRole);
         connect(cmdUseLocal, &QAbstractButton::clicked, this, &SetupWindow::useLocal);

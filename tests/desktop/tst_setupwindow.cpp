@@ -187,6 +187,24 @@ void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()
         QVERIFY2((button && !button->text().isEmpty()) || !control->accessibleName().isEmpty(),
                  qPrintable(control->objectName()));
     }
+
+    // Every Alt+letter reaches one control only.
+    QStringList texts;
+    for (const QAbstractButton* button : w.findChildren<QAbstractButton*>())
+        texts.append(button->text());
+    for (const QLabel* label : w.findChildren<QLabel*>())
+        if (label->buddy())
+            texts.append(label->text());
+    QMap<QChar, QString> keys;
+    for (const QString& text : std::as_const(texts)) {
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size())
+            continue;
+        const QChar key = text.at(amp + 1).toLower();
+        QVERIFY2(!keys.contains(key), qPrintable(keys.value(key) + QStringLiteral(" and ") + text));
+        keys.insert(key, text);
+    }
+    QVERIFY(keys.size() >= 15);
 }
 
 QTEST_MAIN(TestSetupWindow)
