@@ -24,7 +24,11 @@ void SearchList::foldInPlace(char16_t* p, qsizetype n)
     // to one of the same width (a pair stays a pair), so the text keeps its length. A lone half
     // of a pair stays as it is and never joins a neighbour.
     for (qsizetype i = 0; i < n; ++i) {
-        if (QChar::isHighSurrogate(p[i]) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+        if (p[i] < 0x80) {
+            // ASCII, most of most address books: only A to Z fold.
+            if (p[i] >= u'A' && p[i] <= u'Z')
+                p[i] = static_cast<char16_t>(p[i] + (u'a' - u'A'));
+        } else if (QChar::isHighSurrogate(p[i]) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
             const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(p[i], p[i + 1]));
             if (QChar::requiresSurrogates(folded)) {
                 p[i] = QChar::highSurrogate(folded);

@@ -34,9 +34,11 @@ public:
 
     bool isIndexed() const { return m_indexed; }
 
-private:
-    // Unicode simple case folding of every character, keeping the length.
+    // Unicode simple case folding of every character, keeping the length. Folded texts compare
+    // code unit by code unit as QString::compare(…, Qt::CaseInsensitive) compares the originals.
     static void foldInPlace(char16_t* text, qsizetype length);
+
+private:
     static QString foldedCopy(const QString& text);
     // The rule itself, entry by entry: does entry begin with text, case folded?
     static bool beginsWith(const QString& entry, const QString& text);

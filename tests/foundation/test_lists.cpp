@@ -31,6 +31,8 @@ private slots:
     void threeContacts();
     void reloadStartsAfresh();
     void dropDownIsAlphabetical();
+    void sortOrderIsCaseInsensitiveCompare_data();
+    void sortOrderIsCaseInsensitiveCompare();
     void largeSet();
 };
 
@@ -149,6 +151,30 @@ void TestLists::dropDownIsAlphabetical()
                  qPrintable(entries.join(QLatin1Char(','))));
     // Equal names stay separate entries.
     QCOMPARE(entries.count(QStringLiteral("Beta")) + entries.count(QStringLiteral("beta")), 2);
+}
+
+void TestLists::sortOrderIsCaseInsensitiveCompare_data()
+{
+    QTest::addColumn<QStringList>("names");
+    auto list = [](const char* names) { return QString::fromUtf8(names).split(QLatin1Char('|')); };
+    QTest::newRow("letter case and exact ties") << list("beta|Beta|BETA|alpha|Alpha|beta|b|B|");
+    QTest::newRow("same first four letters") << list("Smithers|smith|Smithson|SMITH, J|Smith, John|Smit|Smith");
+    QTest::newRow("diacritics") << list("Émile|emile|Ärger|Zoë|Åberg|äRGER|Øre|Straße|STRASSE|Groß|İlker|ılker|Ilker");
+    QTest::newRow("greek and cyrillic") << list("Σοφία|ΣΟΦΊΑ|σοφία|Ψαράς|ΨΑΡΆΣ|Иванов|иванова|ИВАНОВ|Ёлкин|ёлкин");
+    QTest::newRow("beyond the basic plane") << list("𐐀bc|𐐨bc|𠮷田|吉田|𐐨|a𐐀|A𐐨|\xef\xbf\xbd");
+    QTest::newRow("digits, blanks, punctuation") << list("O'Brien|OBrien|o brien|10 Downing|9 Elms| Space|~tilde");
+}
+
+void TestLists::sortOrderIsCaseInsensitiveCompare()
+{
+    QFETCH(QStringList, names);
+    QStringList expected = names;
+    std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    ContactLists::sortAlphabetically(names);
+    QCOMPARE(names, expected);
 }
 
 void TestLists::largeSet()

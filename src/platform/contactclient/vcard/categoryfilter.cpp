@@ -56,10 +56,14 @@ QString parseCategoryFilter(const QString& filter)
     return name;
 }
 
+QString foldedCategoryName(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
 bool hasCategory(const QStringList& foldedCategories, const QString& name)
 {
-    const QString folded = name.trimmed().toCaseFolded();
-    return foldedCategories.contains(folded);
+    return foldedCategories.contains(foldedCategoryName(name));
 }
 
 } // namespace contactclient

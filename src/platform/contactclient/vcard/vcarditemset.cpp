@@ -52,10 +52,11 @@ int VCardItemSet::Count() const
 
 std::shared_ptr<ItemSet> VCardItemSet::Restrict(const QString& filter) const
 {
-    const QString name = parseCategoryFilter(filter);
+    // The name is folded once here, not once per item.
+    const QString folded = foldedCategoryName(parseCategoryFilter(filter));
     auto kept = std::make_shared<std::vector<quint32>>();
     auto consider = [&](quint32 i) {
-        if (hasCategory(m_snapshot->items[i].foldedCategories, name))
+        if (m_snapshot->items[i].foldedCategories.contains(folded))
             kept->push_back(i);
     };
     if (m_subset) {
