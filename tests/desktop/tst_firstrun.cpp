@@ -19,7 +19,6 @@ private slots:
     void rule();
     void useLocalAddressBookWritesExactly();
     void useLocalAddressBookElsewhere();
-    void unwritableFolderIsReported();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -92,16 +91,6 @@ void TestFirstRun::useLocalAddressBookElsewhere()
     QVERIFY(QFileInfo(folder).isDir());
 }
 
-void TestFirstRun::unwritableFolderIsReported()
-{
-    fake::MemorySettingsStore store;
-    QFile blocker(m_home->filePath(QStringLiteral("file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QString error = firstrun::useLocalAddressBook(store, blocker.fileName() + QStringLiteral("/contacts"));
-    QVERIFY(error.contains(QStringLiteral("cannot be created")));
-    QVERIFY(store.writes.isEmpty());
-}
 
 QTEST_MAIN(TestFirstRun)
 #include "tst_firstrun.moc"

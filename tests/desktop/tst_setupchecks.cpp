@@ -7,7 +7,7 @@
 #include "desktop/messagebox.h"
 #include "fakes/memorysettingsstore.h"
 #include "setup/connectionchecks.h"
-#include "setup/keyring.h"
+#include "fakekeyring.h"
 #include "setup/setupwindow.h"
 
 #include <QLabel>
@@ -26,20 +26,6 @@ namespace {
 const QString kUser = QStringLiteral("alice");
 const QString kPassword = QStringLiteral("wonder land");
 
-class FakeKeyring : public setup::Keyring {
-public:
-    QMap<QString, QString> entries;
-    QString writePassword(const QString& key, const QString& password) override
-    {
-        entries.insert(key, password);
-        return {};
-    }
-    QString readPassword(const QString& key, QString& password) override
-    {
-        password = entries.value(key);
-        return entries.contains(key) ? QString() : QStringLiteral("not found");
-    }
-};
 
 SetupSettings davAccount(const QUrl& url, const QString& user)
 {
@@ -72,7 +58,6 @@ private slots:
     void initTestCase();
     void cardDav_data();
     void cardDav();
-    void cardDavServerGone();
     void testMessageArrives();
     void testMessageWithAuthentication_data();
     void testMessageWithAuthentication();
@@ -120,16 +105,6 @@ void TestSetupChecks::cardDav()
     QCOMPARE(result.ok, ok);
 }
 
-void TestSetupChecks::cardDavServerGone()
-{
-    test::RadicaleServer gone;
-    QVERIFY(gone.start());
-    const QUrl url = gone.url();
-    gone.stop();
-    const setup::CheckResult result = setup::testCardDavConnection(davAccount(url, QString()), QString());
-    QVERIFY(!result.ok);
-    QVERIFY2(result.message.startsWith(QStringLiteral("No connection")), qPrintable(result.message));
-}
 
 void TestSetupChecks::testMessageArrives()
 {

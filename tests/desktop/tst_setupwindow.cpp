@@ -4,7 +4,7 @@
 #include "desktop/messagebox.h"
 #include "fakes/memorysettingsstore.h"
 #include "setup/autostart.h"
-#include "setup/keyring.h"
+#include "fakekeyring.h"
 #include "setup/setupwindow.h"
 
 #include <QCheckBox>
@@ -22,20 +22,6 @@ using setup::SetupWindow;
 
 namespace {
 
-class FakeKeyring : public setup::Keyring {
-public:
-    QMap<QString, QString> entries;
-    QString writePassword(const QString& key, const QString& password) override
-    {
-        entries.insert(key, password);
-        return {};
-    }
-    QString readPassword(const QString& key, QString& password) override
-    {
-        password = entries.value(key);
-        return {};
-    }
-};
 
 } // namespace
 
@@ -49,7 +35,6 @@ private slots:
     void savesTheEnteredAccount();
     void refusedInputStaysInTheWindow();
     void firstRunUsesALocalAddressBookInOneClick();
-    void importGoesIntoTheChosenFolder();
     void controlsHaveNamesForAssistiveTechnology();
 
 private:
@@ -155,23 +140,6 @@ void TestSetupWindow::firstRunUsesALocalAddressBookInOneClick()
     QVERIFY(!autostart::isEnabled());
 }
 
-void TestSetupWindow::importGoesIntoTheChosenFolder()
-{
-    SetupWindow w(m_store, m_keyring);
-    const QString folder = m_home->filePath(QStringLiteral("book"));
-    w.txtFolder->setText(folder);
-    const QString file = m_home->filePath(QStringLiteral("export.vcf"));
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write("BEGIN:VCARD\r\nFN:A\r\nUID:a\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nUID:b\r\nEND:VCARD\r\n");
-    out.close();
-    w.importFile(file);
-    QCOMPARE(w.lblAddressBookResult->text(), QStringLiteral("2 contacts imported."));
-    QVERIFY(QFile::exists(folder + QStringLiteral("/a.vcf")));
-    QVERIFY(QFile::exists(folder + QStringLiteral("/b.vcf")));
-    QVERIFY(MessageBox::shownInTest().isEmpty());
-    QVERIFY(m_store.writes.isEmpty()); // importing saves no settings
-}
 
 void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()
 {

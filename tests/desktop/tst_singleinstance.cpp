@@ -14,7 +14,6 @@ class TestSingleInstance : public QObject {
 
 private slots:
     void laterStartRaisesTheRunningOne();
-    void realProgramAsLaterStart();
     void lockOfACrashedBarIsTakenOver();
     void runningBarInAnotherProcessKeepsItsLock();
     void otherSettingsFolderIsAnotherBar();
@@ -38,30 +37,6 @@ void TestSingleInstance::laterStartRaisesTheRunningOne()
     QCOMPARE(raised.count(), 1);
 }
 
-void TestSingleInstance::realProgramAsLaterStart()
-{
-    // The bar itself, started a second time with the same settings folder, ends at once with status 0
-    // before it opens any window.
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("config"));
-    SingleInstance first(dir.path(), config + QStringLiteral("/Quintel"));
-    QCOMPARE(first.start(), SingleInstance::Role::Primary);
-    QSignalSpy raised(&first, &SingleInstance::activationRequested);
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess bar;
-    bar.setProcessEnvironment(env);
-    bar.start(qEnvironmentVariable("QUINTEL_BIN"), {});
-    QTRY_VERIFY_WITH_TIMEOUT(bar.state() == QProcess::NotRunning, 20000);
-    QCOMPARE(bar.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(bar.exitCode(), 0);
-    QCOMPARE(raised.count(), 1);
-    QVERIFY(!QFile::exists(config + QStringLiteral("/Quintel/Quintel.conf")));
-}
 
 void TestSingleInstance::lockOfACrashedBarIsTakenOver()
 {
