@@ -1,6 +1,5 @@
 #include "readfloor.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -8,7 +7,11 @@
 #include <thread>
 #include <vector>
 
+#include <cstring>
+
+#include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <unistd.h>
 
 namespace bench {
@@ -17,12 +20,17 @@ FloorRun readFloor(const QString& folder, int threads)
 {
     QElapsedTimer t;
     t.start();
-    QStringList names = QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Unsorted);
+    // Listing the folder the cheapest way: readdir, no stat per entry.
     const QByteArray prefix = QFile::encodeName(folder) + '/';
     std::vector<QByteArray> paths;
-    paths.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& n : std::as_const(names))
-        paths.push_back(prefix + QFile::encodeName(n));
+    if (DIR* dir = ::opendir(prefix.constData())) {
+        while (const dirent* e = ::readdir(dir)) {
+            const std::size_t length = std::strlen(e->d_name);
+            if (length > 4 && e->d_name[0] != '.' && ::strcasecmp(e->d_name + length - 4, ".vcf") == 0)
+                paths.push_back(prefix + e->d_name);
+        }
+        ::closedir(dir);
+    }
 
     std::atomic<std::size_t> next{0};
     std::atomic<qint64> bytes{0};
