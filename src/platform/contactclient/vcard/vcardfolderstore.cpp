@@ -115,8 +115,10 @@ QString VCardFolderStore::statusNote() const
 {
     if (!m_snapshot || m_snapshot->skipped.isEmpty())
         return {};
-    return QStringLiteral("%1 contact file(s) or card(s) could not be read; quintel-contacts lists them.")
-        .arg(m_snapshot->skipped.size());
+    const auto count = m_snapshot->skipped.size();
+    if (count == 1)
+        return QStringLiteral("1 contact could not be read and was skipped (quintel-contacts shows why).");
+    return QStringLiteral("%1 contacts could not be read and were skipped (quintel-contacts shows why).").arg(count);
 }
 
 QList<SkippedItem> VCardFolderStore::skipped() const
