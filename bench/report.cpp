@@ -147,7 +147,7 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
     };
 
     const int labelWidth = 34;
-    const int columnWidth = 16;
+    const int columnWidth = 20;
     QString out = QStringLiteral("contacts").leftJustified(labelWidth);
     for (const QJsonValue& v : sizes)
         out += english.toString(v.toObject().value(QStringLiteral("contacts")).toInt()).rightJustified(columnWidth);
