@@ -1,8 +1,6 @@
 #include "contactactions.h"
 
 #include "actions/desktopintegration.h"
-#include "app/errorreport.h"
-#include "desktop/messagebox.h"
 #include "window/frmmain.h"
 #include "window/windowmodes.h"
 
@@ -13,16 +11,9 @@ ContactActions::ContactActions(frmMain& form) : m_form(form), m_desktop(std::mak
     contactclient::setDesktopHooks(m_desktop.get());
     auto wire = [this](QAbstractButton* button, void (ContactActions::*handler)()) {
         connect(button, &QAbstractButton::clicked, this, [this, handler] {
-            m_form.runGuarded([this, handler] {
-                // A component that refuses (no word processor, no composer, the store) is reported
-                // here; the bar goes on.
-                try {
-                    (this->*handler)();
-                } catch (const contactclient::AutomationError& e) {
-                    MessageBox::show(&m_form, QStringLiteral("Quintel"), errorText(e.number(), e.description()),
-                                     MessageBox::Icon::Warning);
-                }
-            });
+            // A component that refuses (no word processor, no composer, the store) is reported;
+            // the bar goes on.
+            m_form.runGuarded([this, handler] { (this->*handler)(); });
         });
     };
     wire(m_form.cmdDialContact, &ContactActions::cmdDialContact_Click);

@@ -15,9 +15,6 @@ void reportError(QWidget* parent, int number, const QString& description)
 {
     const QString text = errorText(number, description);
     std::fprintf(stderr, "quintel: %s\n", qPrintable(text));
-    // On a platform without a screen (offscreen, minimal) nobody could dismiss a box.
-    const QString platform = QGuiApplication::platformName();
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) && platform != QStringLiteral("offscreen") &&
-        platform != QStringLiteral("minimal"))
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
         MessageBox::show(parent, QStringLiteral("Quintel"), text, MessageBox::Icon::Critical);
 }

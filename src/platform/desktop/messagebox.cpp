@@ -1,5 +1,6 @@
 #include "messagebox.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace MessageBox {
@@ -25,6 +26,10 @@ void show(QWidget* parent, const QString& title, const QString& text, Icon icon)
         shownInTest().append({title, text, icon});
         return;
     }
+    // On a platform without a screen (offscreen, minimal) nobody could dismiss the box.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QStringLiteral("offscreen") || platform == QStringLiteral("minimal"))
+        return;
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
