@@ -166,6 +166,12 @@ bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::MouseButtonPress:
+        // The press is not passed on to the box, so give it the keyboard focus here: the user
+        // clicks into the box to type.
+        if (!m_form.txtContact->hasFocus()) {
+            m_form.activateWindow();
+            m_form.txtContact->setFocus(Qt::MouseFocusReason);
+        }
         m_form.runGuarded([this, event] { txtContact_MouseDown(static_cast<QMouseEvent*>(event)); });
         return true;
     case QEvent::MouseButtonDblClick:
