@@ -6,6 +6,7 @@
 #include "app/lifetime.h"
 #include "contacts/categoryfilter.h"
 #include "contacts/contactlists.h"
+#include "contacts/storewatcher.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
 #include "entry/contactentry.h"
@@ -66,6 +67,7 @@ frmMain::frmMain(Platform platform, QWidget* parent)
     tray = std::make_unique<TrayIcon>(*this);
     drag = std::make_unique<WindowDrag>(*this);
     options = std::make_unique<OptionsOpener>(*this);
+    storeWatcher = std::make_unique<StoreWatcher>(*this);
 
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
     s_instance = this;
@@ -74,6 +76,7 @@ frmMain::frmMain(Platform platform, QWidget* parent)
 frmMain::~frmMain()
 {
     // The parts hold references to the controls; let them go first.
+    storeWatcher.reset();
     options.reset();
     drag.reset();
     tray.reset();
@@ -166,6 +169,8 @@ void frmMain::Form_Load()
     lists->loadContacts(*contactItems);
     isLoading = false;
     hideStatus();
+    storeWatcher->attach();
+    storeWatcher->showNote();
 }
 
 void frmMain::populateCatCombo()

@@ -35,6 +35,7 @@ class Placement;
 class TrayIcon;
 class WindowDrag;
 class OptionsOpener;
+class StoreWatcher;
 
 // What the bar is built on; main() passes the real components, tests pass fakes.
 struct Platform {
@@ -120,6 +121,7 @@ public:
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<WindowDrag> drag;
     std::unique_ptr<OptionsOpener> options;
+    std::unique_ptr<StoreWatcher> storeWatcher;
 
     const Platform& platform() const { return m_platform; }
     QWidget* control(const QString& name) const;

@@ -2,6 +2,7 @@
 
 #include "barfixture.h"
 #include "contacts/contactlists.h"
+#include "contacts/storewatcher.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -34,6 +35,7 @@ private slots:
     void sortOrderIsCaseInsensitiveCompare_data();
     void sortOrderIsCaseInsensitiveCompare();
     void largeSet();
+    void backgroundReloadKeepsTheTyping();
 };
 
 // Contacts are given as "FileAs|FullName" in delivery order; expected keys as "key=id".
@@ -188,6 +190,34 @@ void TestLists::largeSet()
     QCOMPARE(form.lblContactCount->text(), QStringLiteral("(40000)"));
     QCOMPARE(form.searchList.count(), 80000);
     QCOMPARE(form.contactIndex.Item(QStringLiteral("Full 39999")), QStringLiteral("id40000"));
+}
+
+void TestLists::backgroundReloadKeepsTheTyping()
+{
+    BarFixture f;
+    f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"), {}, {QStringLiteral("Business")});
+    f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
+    frmMain& form = f.load();
+    form.cmbCategories->addItem(QStringLiteral("Business"));
+    form.cmbCategories->setCurrentIndex(form.cmbCategories->findText(QStringLiteral("Business")));
+    form.txtContact->setFocus();
+    QTest::keyClicks(form.txtContact, QStringLiteral("Sm"));
+    const QString typed = form.txtContact->text();
+    const int selectionStart = form.txtContact->selectionStart();
+    f.client.add(QStringLiteral("Smythe, Kim"), QStringLiteral("Kim Smythe"), {}, {QStringLiteral("business")});
+    f.client.add(QStringLiteral("Young, Al"), QStringLiteral("Al Young"));
+    f.client.clearLog();
+
+    form.storeWatcher->reload();
+
+    // The chosen category still applies, and the new contact is listed.
+    QCOMPARE(form.cmbContacts->count(), 2);
+    QVERIFY(form.contactIndex.Exists(QStringLiteral("Kim Smythe")));
+    QCOMPARE(f.client.logOf({QStringLiteral("Restrict")}).size(), 1);
+    // The box and the chosen contact are left alone.
+    QCOMPARE(form.txtContact->text(), typed);
+    QCOMPARE(form.txtContact->selectionStart(), selectionStart);
+    QVERIFY(f.client.logOf({QStringLiteral("GetItemFromID")}).isEmpty());
 }
 
 QTEST_MAIN(TestLists)
