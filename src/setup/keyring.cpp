@@ -1,6 +1,7 @@
 #include "keyring.h"
 
 #include "contactclient/carddav/credentials.h"
+#include "mail/mailaccount.h"
 
 #include <QUrl>
 
@@ -15,7 +16,7 @@ QString cardDavPasswordKey(const QString& user, const QString& url)
 
 QString smtpPasswordKey(const QString& user, const QString& host)
 {
-    return QStringLiteral("smtp:%1@%2").arg(user, host);
+    return mail::smtpKeyringKey(user, host);
 }
 
 QString DesktopKeyring::writePassword(const QString& key, const QString& password)

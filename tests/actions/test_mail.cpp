@@ -1,6 +1,8 @@
 // Mail items: recipients, the message on the wire, and the three transports against real
 // receivers (an SMTP server on 127.0.0.1, a stand-in sendmail, a folder).
 
+#include "contactclient/carddav/credentials.h"
+#include "fakes/memorysettingsstore.h"
 #include "contactclient/errors.h"
 #include "fakes/recordingclient.h"
 #include "mail/clientmailitem.h"
@@ -367,6 +369,31 @@ private slots:
         QCOMPARE(mail::readMailAccount(store).smtpPassword, QStringLiteral("pw"));
         QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    // Without a password in the file, the one Quintel Setup put into the keyring is used.
+    void passwordFromTheKeyring()
+    {
+        struct OneEntry : contactclient::carddav::Keyring {
+            Result read(const QString& key) override
+            {
+                if (key == QStringLiteral("smtp:me@mail.example.com"))
+                    return {Status::Found, QStringLiteral("secret"), {}};
+                return {Status::NotFound, {}, {}};
+            }
+            bool write(const QString&, const QString&) override { return false; }
+        };
+        contactclient::carddav::setKeyring(std::make_shared<OneEntry>());
+        fake::MemorySettingsStore store;
+        for (const auto& [k, v] : {std::pair{"MailTransport", "smtp"}, {"SmtpHost", "mail.example.com"},
+                                   {"SmtpUser", "me"}})
+            store.SaveSetting(QStringLiteral("Quintel"), QStringLiteral("ContactClient"), QString::fromLatin1(k),
+                              QString::fromLatin1(v));
+        QCOMPARE(mail::readMailAccount(store).smtpPassword, QStringLiteral("secret"));
+        store.SaveSetting(QStringLiteral("Quintel"), QStringLiteral("ContactClient"), QStringLiteral("SmtpUser"),
+                          QStringLiteral("other"));
+        QCOMPARE(mail::readMailAccount(store).smtpPassword, QString());
+        contactclient::carddav::setKeyring(nullptr);
     }
 };
 

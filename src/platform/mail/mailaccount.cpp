@@ -1,5 +1,6 @@
 #include "mailaccount.h"
 
+#include "contactclient/carddav/credentials.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/errors.h"
 #include "mail/foldertransport.h"
@@ -30,12 +31,19 @@ MailAccount readMailAccount(SettingsStore& settings)
     a.smtpCaFile = clientSetting(settings, key::SmtpCaFile).trimmed();
     a.from = clientSetting(settings, ckey::MailFrom).trimmed();
     a.fromName = clientSetting(settings, ckey::MailFromName).trimmed();
-    if (!a.smtpPassword.isEmpty()) {
+    if (a.smtpPassword.isEmpty() && a.transport == QLatin1String("smtp") && !a.smtpUser.isEmpty())
+        a.smtpPassword = contactclient::carddav::storedPassword(smtpKeyringKey(a.smtpUser, a.smtpHost));
+    else if (!a.smtpPassword.isEmpty()) {
         // The user put a password into the file: nobody else may read it.
         if (auto* file = dynamic_cast<QSettingsStore*>(&settings); file && QFile::exists(file->fileName()))
             QFile::setPermissions(file->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     return a;
+}
+
+QString smtpKeyringKey(const QString& user, const QString& host)
+{
+    return QStringLiteral("smtp:%1@%2").arg(user, host);
 }
 
 Mailbox senderOf(const MailAccount& account)

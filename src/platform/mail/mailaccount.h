@@ -34,7 +34,10 @@ struct MailAccount {
 };
 
 // Reads the account. A password kept in the settings file makes the file private (mode 0600).
+// The account from the contact client's section. The SMTP password comes from the file when the
+// user put it there, else from the desktop's keyring (smtpKeyringKey).
 MailAccount readMailAccount(SettingsStore& settings);
+QString smtpKeyringKey(const QString& user, const QString& host);
 
 // The sender for the message: MailFrom, else (SMTP) a user name that is an address, else
 // (folder) the login on this host; none for sendmail, which adds its own. Throws errMailAddress

@@ -152,6 +152,12 @@ std::unique_ptr<PasswordPrompt> createDefaultPrompt()
     return std::make_unique<DefaultPrompt>();
 }
 
+QString storedPassword(const QString& key)
+{
+    const Keyring::Result stored = keyring()->read(key);
+    return stored.status == Keyring::Status::Found ? stored.password : QString();
+}
+
 void setKeyring(std::shared_ptr<Keyring> replacement)
 {
     Session& s = session();

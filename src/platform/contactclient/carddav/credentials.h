@@ -51,6 +51,10 @@ QString keyringKey(const QString& user, const QString& host);
 // olderKey: another keyring key the password may have been stored under (tried second).
 std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why,
                                    const QString& olderKey = {});
+// A password kept in the keyring in use under the key, without asking anyone; empty when there is
+// none or no keyring.
+QString storedPassword(const QString& key);
+
 // The server accepted the password: keep it for the session, and in the keyring when it came
 // from the user and a keyring is there.
 void passwordAccepted(const QString& user, const QString& host, const QString& password);
