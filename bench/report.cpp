@@ -43,10 +43,20 @@ double peakMB(const QJsonObject& s)
     return at(s, QStringLiteral("memory.peakKiB")) * 1024.0 / 1e6;
 }
 
-QJsonObject target(const QString& text, double measured, const QString& unit, bool met)
+// measured is wall time (what a user waits); cpu the same figure in CPU time of the process, which
+// leaves out the time other processes had the machine: met is judged on wall time.
+QJsonObject target(const QString& text, double measured, const QString& unit, bool met, double cpu = -1)
 {
-    return {{QStringLiteral("target"), text}, {QStringLiteral("measured"), measured},
-            {QStringLiteral("unit"), unit}, {QStringLiteral("met"), met}};
+    QJsonObject o{{QStringLiteral("target"), text}, {QStringLiteral("measured"), measured},
+                  {QStringLiteral("unit"), unit}, {QStringLiteral("met"), met}};
+    if (cpu >= 0)
+        o.insert(QStringLiteral("measuredCpu"), cpu);
+    return o;
+}
+
+double ratio(double a, double b)
+{
+    return b > 0 ? a / b : 0;
 }
 
 QString fixed(double v, int decimals)
@@ -64,22 +74,26 @@ QJsonArray evaluateTargets(const QJsonArray& sizes)
     const QJsonObject s100k = sizeOf(sizes, 100000);
     if (!s10k.isEmpty()) {
         const double r = startupRatio(s10k);
+        const double cpu = ratio(at(s10k, QStringLiteral("startup.cpuMedianMs")), at(s10k, QStringLiteral("floor.cpuMedianMs")));
         out.append(target(QStringLiteral("start-up at 10,000 contacts <= 2x the read-only floor"), r,
-                          QStringLiteral("x"), r <= 2.0));
+                          QStringLiteral("x"), r <= 2.0, cpu));
     }
     if (!s100k.isEmpty()) {
         const double p99 = at(s100k, QStringLiteral("keys.p99Ms"));
+        const double cpu99 = at(s100k, QStringLiteral("keys.cpuP99Ms"));
         out.append(target(QStringLiteral("keystroke p99 at 100,000 contacts <= 2 ms"), p99, QStringLiteral("ms"),
-                          p99 <= 2.0));
+                          p99 <= 2.0, cpu99));
         if (!s1k.isEmpty()) {
-            const double base = at(s1k, QStringLiteral("keys.p99Ms"));
-            const double r = base > 0 ? p99 / base : 0;
+            const double r = ratio(p99, at(s1k, QStringLiteral("keys.p99Ms")));
             out.append(target(QStringLiteral("keystroke p99 at 100,000 <= 1.5x its value at 1,000"), r,
-                              QStringLiteral("x"), r <= 1.5));
+                              QStringLiteral("x"), r <= 1.5, ratio(cpu99, at(s1k, QStringLiteral("keys.cpuP99Ms")))));
         }
         const double filter = slowestFilter(s100k);
+        double filterCpu = 0;
+        for (const QJsonValue& f : s100k.value(QStringLiteral("filters")).toArray())
+            filterCpu = std::max(filterCpu, f.toObject().value(QStringLiteral("cpuMedianMs")).toDouble());
         out.append(target(QStringLiteral("category filter at 100,000 contacts <= 300 ms"), filter,
-                          QStringLiteral("ms"), filter <= 300));
+                          QStringLiteral("ms"), filter <= 300, filterCpu));
         const double mb = peakMB(s100k);
         out.append(target(QStringLiteral("peak resident memory at 100,000 contacts <= 250 MB"), mb,
                           QStringLiteral("MB"), mb <= 250));
@@ -159,15 +173,18 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
         out += QLatin1Char('\n');
     }
     if (!targets.isEmpty())
-        out += QStringLiteral("\ntargets\n");
+        out += QStringLiteral("\ntargets (judged on wall time)\n");
     for (const QJsonValue& v : targets) {
         const QJsonObject t = v.toObject();
         const QString unit = t.value(QStringLiteral("unit")).toString();
-        out += QStringLiteral("  %1  %2: %3%4%5\n")
+        const QString space = unit == QLatin1String("x") ? QString() : QStringLiteral(" ");
+        QString cpu;
+        if (t.contains(QStringLiteral("measuredCpu")))
+            cpu = QStringLiteral(" (in CPU time: %1%2%3)").arg(fixed(t.value(QStringLiteral("measuredCpu")).toDouble(), 2), space, unit);
+        out += QStringLiteral("  %1  %2: %3%4%5%6\n")
                    .arg(t.value(QStringLiteral("met")).toBool() ? QStringLiteral("met   ") : QStringLiteral("MISSED"),
                         t.value(QStringLiteral("target")).toString(),
-                        fixed(t.value(QStringLiteral("measured")).toDouble(), 2),
-                        unit == QLatin1String("x") ? QString() : QStringLiteral(" "), unit);
+                        fixed(t.value(QStringLiteral("measured")).toDouble(), 2), space, unit, cpu);
     }
     return out;
 }
