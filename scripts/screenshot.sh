@@ -6,27 +6,9 @@ build="$(cd "${1:-build}" && pwd)"
 top="$(cd "$(dirname "$0")/.." && pwd)"
 sandbox="$(mktemp -d)"
 trap 'rm -rf "$sandbox"' EXIT
-mkdir -p "$sandbox/config/Quintel" "$sandbox/data/contacts"
-cp "$top"/demo/contacts/*.vcf "$sandbox/data/contacts/"
-cat > "$sandbox/config/Quintel/Quintel.conf" <<CONF
-[Settings]
-WindowBottom=3000
-WindowLeft=300
-WindowMode=3
-NumberOfCategories=5
-
-[Categories]
-1=All Contacts
-2=Family
-3=Friends
-4=Business
-5=Acquaintances
-
-[ContactClient]
-Folder=$sandbox/data/contacts
-MailTransport=folder
-MailFolder=$sandbox/sent
-CONF
+"$top/scripts/seed-sandbox.sh" "$sandbox"
+# The tallest mode, somewhere near the top left of the screen.
+sed -i 's/^\[Settings\]$/[Settings]\nWindowBottom=3000\nWindowLeft=300\nWindowMode=3/' "$sandbox/config/Quintel/Quintel.conf"
 export XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sandbox/data" XDG_CACHE_HOME="$sandbox/cache"
 "$top/tests/support/with-display.sh" bash -c '
     "$0/src/quintel" & bar=$!
