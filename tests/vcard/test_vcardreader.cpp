@@ -4,6 +4,8 @@
 #include "contactclient/vcard/contactmapping.h"
 #include "contactclient/vcard/vcardreader.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace vcard;
@@ -213,6 +215,61 @@ private slots:
         QCOMPARE(cards.size(), 1);
         QVERIFY(cards[0].first("FN") && cards[0].first("CATEGORIES"));
         QVERIFY(!cards[0].first("EMAIL") && !cards[0].first("PHOTO"));
+    }
+
+    // The lists are built from a summary read: each card must come out of it with the same names,
+    // categories and type as from a read of the whole card.
+    void testSummaryMatchesFullRead_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        const QDir corpus(QStringLiteral(QUINTEL_TEST_DATA "/corpus"));
+        const QStringList files = corpus.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
+        QVERIFY(!files.isEmpty());
+        for (const QString& name : files) {
+            QFile f(corpus.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QTest::newRow(qPrintable(name)) << toUtf8Data(f.readAll());
+        }
+        QTest::newRow("names in lower case, with groups")
+            << card("item1.fn:Ann Lee\r\nitem2.n:Lee;Ann;;;\r\nx-evolution-file-as:Lee\\, A.\r\ncategories:a,b\r\nKind:Group");
+        QTest::newRow("names that only start like kept ones")
+            << card("FNX:no\r\nNOTE:n\r\nORGANIZATION:o\r\nNICKNAME:x\r\nN:Real;Name;;;\r\nX-EVOLUTION-FILE-ASX:no");
+        QTest::newRow("folded name") << card("F\r\n N:Folded Name\r\nN:Name;Folded;;;");
+        QTest::newRow("quoted-printable name") << card("N;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:M=C3=BCller;J=\r\nohn;;;\r\nTEL:1");
+        QTest::newRow("photo before the name")
+            << card("PHOTO;ENCODING=b;TYPE=JPEG:" + QByteArray("QUJDRA==").repeated(10) + QByteArray("\r\n QUJDRA==").repeated(40)
+                    + "\r\nFN:After Photo");
+        QTest::newRow("2.1 photo continuation lines")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nPHOTO;JPEG;ENCODING=BASE64:\r\n AAAA\r\n\r\nN;CHARSET=ISO-8859-1:M\xfcller;Hans\r\nEND:VCARD\r\n");
+        QTest::newRow("embedded agent card") << card("AGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nFN:Owner\r\nCATEGORIES:Own");
+        QTest::newRow("server group") << card("X-ADDRESSBOOKSERVER-KIND:group\r\nFN:Team\r\nX-ADDRESSBOOKSERVER-MEMBER:urn:uuid:1");
+        QTest::newRow("organisation only") << card("ORG:Acme\\; Co;Sales\r\nCATEGORIES:Work\\,Home,work, ,Work");
+        QTest::newRow("escaped separators") << card("N:O\\;Brien;Pat;;;\r\nCATEGORIES:a\\,b,c");
+        QTest::newRow("Windows-1252 text") << card("FN:M\xfcller \x80\r\nN:M\xfcller;;;;");
+        QTest::newRow("byte-order mark, LF line ends, two cards")
+            << QByteArray("\xEF\xBB\xBF" "BEGIN:VCARD\nVERSION:4.0\nFN:One\nEND:VCARD\nBEGIN:VCARD\nVERSION:4.0\nKIND:org\nORG:Two\nEND:VCARD\n");
+        QTest::newRow("unterminated card after a good one") << card("FN:Good") + "BEGIN:VCARD\r\nFN:Cut";
+    }
+
+    void testSummaryMatchesFullRead()
+    {
+        QFETCH(QByteArray, data);
+        const QList<Card> summary = readAll(data, Detail::Summary);
+        const QList<Card> full = readAll(data, Detail::Full);
+        QVERIFY(!summary.isEmpty());
+        QCOMPARE(summary.size(), full.size());
+        for (qsizetype i = 0; i < summary.size(); ++i) {
+            QCOMPARE(summary[i].index, full[i].index);
+            QCOMPARE(summary[i].offset, full[i].offset);
+            QCOMPARE(summary[i].length, full[i].length);
+            QCOMPARE(summary[i].error, full[i].error);
+            const ContactSummary s = summarize(summary[i]);
+            const ContactSummary f = summarize(full[i]);
+            QCOMPARE(s.group, f.group);
+            QCOMPARE(s.fileAs, f.fileAs);
+            QCOMPARE(s.fullName, f.fullName);
+            QCOMPARE(s.categories, f.categories);
+        }
     }
 
     // Hostile input: every case must finish, read what can be read and keep its memory in bounds.

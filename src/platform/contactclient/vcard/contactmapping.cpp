@@ -15,11 +15,12 @@ QString rawText(const Property& p)
     return decodeText(p.value, p.params.charset);
 }
 
-QStringList components(const Property* p)
+// The parts of a structured value, trimmed; with count > 0 only the first count of them.
+QStringList components(const Property* p, qsizetype count = -1)
 {
     if (!p)
         return {};
-    QStringList parts = splitUnescaped(rawText(*p), QLatin1Char(';'));
+    QStringList parts = splitUnescaped(rawText(*p), QLatin1Char(';'), count);
     for (QString& s : parts)
         s = s.trimmed();
     return parts;
@@ -27,11 +28,15 @@ QStringList components(const Property* p)
 
 QString joinNonEmpty(const QStringList& parts, const QString& separator)
 {
-    QStringList kept;
-    for (const QString& s : parts)
-        if (!s.isEmpty())
-            kept.append(s);
-    return kept.join(separator);
+    QString out;
+    for (const QString& s : parts) {
+        if (s.isEmpty())
+            continue;
+        if (!out.isEmpty())
+            out += separator;
+        out += s;
+    }
+    return out;
 }
 
 QString firstText(const Card& card, QByteArrayView name)
@@ -250,17 +255,26 @@ ContactSummary summarize(const Card& card)
     s.group = kind == QLatin1String("group") || firstText(card, "X-ADDRESSBOOKSERVER-KIND").toLower() == QLatin1String("group");
 
     const QString fn = firstText(card, "FN");
-    const QStringList n = components(card.first("N"));
+    // Family and given name make the file-as text; the rest counts only for a card without FN.
+    const QStringList n = components(card.first("N"), fn.isEmpty() ? -1 : 2);
     auto part = [&](int i) { return n.value(i).trimmed(); };
     s.fullName = fn.isEmpty() ? joinNonEmpty({part(3), part(1), part(2), part(0), part(4)}, QStringLiteral(" ")) : fn;
 
     s.fileAs = firstText(card, "X-EVOLUTION-FILE-AS");
-    if (s.fileAs.isEmpty())
-        s.fileAs = joinNonEmpty({part(0), part(1)}, QStringLiteral(", "));
+    if (s.fileAs.isEmpty()) {
+        const QString family = part(0);
+        const QString given = part(1);
+        if (family.isEmpty() || given.isEmpty()) {
+            s.fileAs = family.isEmpty() ? given : family;
+        } else {
+            s.fileAs.reserve(family.size() + 2 + given.size());
+            s.fileAs.append(family).append(QLatin1String(", ")).append(given);
+        }
+    }
     if (s.fileAs.isEmpty())
         s.fileAs = fn;
     if (s.fileAs.isEmpty())
-        s.fileAs = components(card.first("ORG")).value(0);
+        s.fileAs = components(card.first("ORG"), 1).value(0);
 
     for (const Property& p : card.properties) {
         if (p.name != "CATEGORIES")

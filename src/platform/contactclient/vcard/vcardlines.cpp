@@ -36,19 +36,47 @@ QByteArrayView trimmed(QByteArrayView v)
 QByteArrayView nameOf(QByteArrayView token, QByteArrayView* group = nullptr)
 {
     token = trimmed(token);
-    if (token.startsWith(kBom))
+    if (token.size() >= kBom.size() && token[0] == kBom[0] && token[1] == kBom[1] && token[2] == kBom[2])
         token = token.sliced(kBom.size());
-    const qsizetype dot = token.lastIndexOf('.');
+    qsizetype dot = token.size() - 1;
+    while (dot >= 0 && token[dot] != '.')
+        --dot;
     if (group)
         *group = dot >= 0 ? token.first(dot) : QByteArrayView();
     return dot >= 0 ? token.sliced(dot + 1) : token;
+}
+
+// The upper-case name of a property most cards have, as shared text; empty for any other name.
+QByteArray commonName(QByteArrayView name)
+{
+    static constexpr QByteArrayView kCommon[] = {"FN", "N", "ORG", "CATEGORIES", "KIND", "X-EVOLUTION-FILE-AS",
+                                                 "X-ADDRESSBOOKSERVER-KIND", "TEL", "EMAIL", "ADR", "TITLE",
+                                                 "VERSION", "UID", "REV", "PHOTO", "NOTE", "URL", "BDAY", "NICKNAME"};
+    for (QByteArrayView common : kCommon) {
+        if (name.size() != common.size())
+            continue;
+        qsizetype i = 0;
+        for (; i < name.size(); ++i) {
+            char c = name[i];
+            if (c >= 'a' && c <= 'z')
+                c = char(c - 'a' + 'A');
+            if (c != common[i])
+                break;
+        }
+        if (i == name.size())
+            return QByteArray::fromRawData(common.data(), common.size());
+    }
+    return {};
 }
 
 // Splits "group.NAME" and upper-cases the name.
 void splitName(QByteArrayView token, QByteArray& group, QByteArray& name)
 {
     QByteArrayView g;
-    name = nameOf(token, &g).toByteArray().toUpper();
+    const QByteArrayView n = nameOf(token, &g);
+    name = commonName(n);
+    if (name.isEmpty())
+        name = n.toByteArray().toUpper();
     group = g.toByteArray();
 }
 

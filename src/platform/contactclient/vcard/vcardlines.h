@@ -33,9 +33,17 @@ struct Line {
     qsizetype end = 0;       // end of the last physical line, line break excluded
     QByteArrayView name;     // as written, group left out; empty when the line is not a property
     QByteArray nameBuffer;   // holds the name when it had to be unfolded
+    // Asked of every line for a few names: an ASCII comparison in place of a library call.
     bool is(QByteArrayView upperName) const
     {
-        return name.size() == upperName.size() && name.compare(upperName, Qt::CaseInsensitive) == 0;
+        if (name.size() != upperName.size())
+            return false;
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            const char c = name[i];
+            if ((c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c) != upperName[i])
+                return false;
+        }
+        return true;
     }
 };
 

@@ -32,6 +32,16 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Valid UTF-8 as UTF-8; anything else as Windows-1252.
+QString decodeUtf8OrWindows1252(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (!decoder.hasError())
+        return text;
+    return decodeWindows1252(bytes);
+}
+
 } // namespace
 
 QByteArray decodeQuotedPrintable(QByteArrayView in)
@@ -96,16 +106,14 @@ QString decodeText(QByteArrayView bytes, QByteArrayView charset)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
+    if (charset.isEmpty())
+        return decodeUtf8OrWindows1252(bytes);
     const QByteArray cs = charset.toByteArray().trimmed().toLower();
     if (cs == "iso-8859-1" || cs == "latin1" || cs == "iso8859-1" || cs == "iso_8859-1")
         return QString::fromLatin1(bytes);
     if (cs == "windows-1252" || cs == "cp1252")
         return decodeWindows1252(bytes);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (!decoder.hasError())
-        return text;
-    return decodeWindows1252(bytes);
+    return decodeUtf8OrWindows1252(bytes);
 }
 
 QString unescape(const QString& text)
@@ -142,9 +150,10 @@ QString unescape(const QString& text)
     return out;
 }
 
-QStringList splitUnescaped(const QString& text, QChar separator)
+QStringList splitUnescaped(const QString& text, QChar separator, qsizetype maxParts)
 {
     QStringList parts;
+    parts.reserve(maxParts > 0 ? maxParts : text.count(separator) + 1);
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -154,6 +163,8 @@ QStringList splitUnescaped(const QString& text, QChar separator)
         } else if (c == separator) {
             parts.append(unescape(text.mid(start, i - start)));
             start = i + 1;
+            if (parts.size() == maxParts)
+                return parts;
         }
     }
     parts.append(unescape(text.mid(start)));

@@ -22,8 +22,9 @@ bool isValidUtf8(QByteArrayView bytes);
 
 // Resolves \n \N \, \; \: \\ ; any other backslash stays as written.
 QString unescape(const QString& text);
-// Splits at separators that are not escaped, then unescapes each part.
-QStringList splitUnescaped(const QString& text, QChar separator);
+// Splits at separators that are not escaped, then unescapes each part. With maxParts > 0, only
+// the first maxParts parts are made.
+QStringList splitUnescaped(const QString& text, QChar separator, qsizetype maxParts = -1);
 
 // Decodes base64, tolerating whitespace and line breaks inside; empty when it is not base64.
 QByteArray decodeBase64(QByteArrayView in);
