@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <future>
 #include <string_view>
 #include <vector>
 
@@ -103,14 +104,20 @@ void ContactLists::loadContacts(const contactclient::ItemSet& items)
         if (!index.Exists(fileAs))
             index.Add(fileAs, entryId);
     });
-    search.finish();
 
     // The count label follows every contact added; nobody sees the steps (the run does not yield),
     // so it is set once to the final count. With no contacts it keeps its text.
     if (!names.isEmpty())
         m_form.lblContactCount->setText(QStringLiteral("(%1)").arg(names.size()));
 
-    sortAlphabetically(names);
+    // The drop-down's order and the search index do not depend on each other: the names are
+    // sorted on a second thread while this one builds the index.
+    auto sorting = std::async(std::launch::async, [unsorted = std::move(names)]() mutable {
+        sortAlphabetically(unsorted);
+        return unsorted;
+    });
+    search.finish();
+    names = sorting.get();
     {
         const QSignalBlocker blocker(m_form.cmbContacts);
         m_comboModel->setStringList(names);
