@@ -208,7 +208,8 @@ void TestSettings::settingsFile_data()
     QTest::addColumn<QByteArray>("content"); // "<dir>": a folder has the file's name
     QTest::addColumn<QStringList>("loaded");
     QTest::newRow("written by the program") << QByteArray() << QStringList();
-    QTest::newRow("binary junk") << QByteArray("\x00\xff\xfe[Settings\x01\nNumberOfCategories", 40) << kDefaults;
+    static const char junk[] = "\x00\xff\xfe[Settings\x01\nNumberOfCategories";
+    QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1) << kDefaults;
     QTest::newRow("values as lists") << QByteArray("[Settings]\nNumberOfCategories=1, 2\ncheckEmailAddresses=a, b\n")
                                      << kDefaults;
     QTest::newRow("a folder in its place") << QByteArray("<dir>") << kDefaults;

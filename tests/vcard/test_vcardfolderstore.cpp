@@ -149,7 +149,7 @@ private slots:
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a-good.vcf")), card("Good"));
         write(dir.filePath(QStringLiteral("b-empty.vcf")), QByteArray());
-        write(dir.filePath(QStringLiteral("c-garbage.vcf")), QByteArray("\x00\x01 not a card \xFF\xFE\xFD", 20));
+        write(dir.filePath(QStringLiteral("c-garbage.vcf")), QByteArray::fromRawData("\x00\x01 not a card \xFF\xFE\xFD", 18));
         write(dir.filePath(QStringLiteral("d-truncated.vcf")), card("Kept") + "BEGIN:VCARD\r\nFN:Cut");
         write(dir.filePath(QStringLiteral("e-good.vcf")), card("Also Good"));
         VCardFolderStore store(dir.path());
