@@ -22,7 +22,7 @@ private:
     std::unique_ptr<BarFixture> f;
     frmMain* form = nullptr;
 
-    void choose(const QString& id) { form->currentContact = form->outlookNamespace->GetItemFromID(id); }
+    void choose(const QString& id) { f->choose(id); }
 
 private slots:
     void init()

@@ -21,7 +21,7 @@ private:
     std::unique_ptr<BarFixture> f;
     frmMain* form = nullptr;
 
-    void choose(const QString& id) { form->currentContact = form->outlookNamespace->GetItemFromID(id); }
+    void choose(const QString& id) { f->choose(id); }
     QString subject() const { return form->txtSubject->text(); }
     QString body() const { return form->txtBody->toPlainText(); }
 

@@ -53,6 +53,9 @@ struct BarFixture {
         return *form;
     }
 
+    // Makes the contact with this entry identifier the chosen one, as the entry box would.
+    void choose(const QString& entryId) { form->currentContact = form->outlookNamespace->GetItemFromID(entryId); }
+
     // Creates the bar and runs its start-up.
     frmMain& load()
     {

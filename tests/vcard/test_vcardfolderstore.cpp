@@ -7,6 +7,8 @@
 #include "contactclient/vcard/vcardfolderstore.h"
 #include "fakes/memorysettingsstore.h"
 
+#include "textlists.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -18,14 +20,6 @@
 using namespace contactclient;
 
 namespace {
-
-QStringList sl(std::initializer_list<const char*> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out.append(QString::fromUtf8(t));
-    return out;
-}
 
 QByteArray card(const QByteArray& fn, const QByteArray& more = {})
 {

@@ -4,6 +4,8 @@
 #include "contactclient/vcard/contactmapping.h"
 #include "contactclient/vcard/vcardreader.h"
 
+#include "textlists.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -11,14 +13,6 @@
 using namespace vcard;
 
 namespace {
-
-QStringList sl(std::initializer_list<const char*> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out.append(QString::fromUtf8(t));
-    return out;
-}
 
 QList<Card> readAll(const QByteArray& data, Detail detail = Detail::Full)
 {
