@@ -1,6 +1,7 @@
 #include "connectionchecks.h"
 
 #include "contactclient/carddav/davhttp.h"
+#include "contactclient/carddav/davurl.h"
 #include "contactclient/carddav/discovery.h"
 #include "contactclient/errors.h"
 #include "mail/mailaccount.h"
@@ -20,9 +21,10 @@ CheckResult testCardDavConnection(const SetupSettings& settings, const QString& 
         return {false, QStringLiteral("Enter the address of the CardDAV server.")};
     try {
         // Plain http to another machine is refused by the connection itself.
-        carddav::DavHttp http({settings.cardDavUser.trimmed(), password});
+        const QUrl server = carddav::serverUrl(settings.cardDavUrl);
+        carddav::DavHttp http({settings.cardDavUser.trimmed(), password}, {server});
         http.setTimeout(15000, 30000);
-        const QList<carddav::AddressBookInfo> books = carddav::findAddressBooks(http, QUrl(settings.cardDavUrl.trimmed()));
+        const QList<carddav::AddressBookInfo> books = carddav::findAddressBooks(http, server);
         if (books.isEmpty())
             return {false, QStringLiteral("The server answered, but it holds no address book for this user.")};
         QStringList names;

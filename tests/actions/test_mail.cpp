@@ -6,6 +6,7 @@
 #include "contactclient/errors.h"
 #include "fakes/recordingclient.h"
 #include "mail/clientmailitem.h"
+#include "mail/mailbox.h"
 #include "mail/mailaccount.h"
 #include "mail/message.h"
 #include "mail/smtptransport.h"
@@ -107,6 +108,42 @@ private slots:
         m_client.add(QStringLiteral("Evil, Eve"), QStringLiteral("Eve Evil"),
                      {{QStringLiteral("Email1Address"), QStringLiteral("eve@example.com\r\nRCPT TO:<x@evil.example>")}});
         m_ns = m_client.application()->GetNamespace(QStringLiteral("MAPI"));
+    }
+
+    void addrSpec_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("single");
+        QTest::newRow("plain") << QStringLiteral("js@example.com") << true;
+        QTest::newRow("dots and plus") << QStringLiteral("j.s+tag@mail.example.com") << true;
+        QTest::newRow("atext signs") << QStringLiteral("!#$%&'*/=?^_`{|}~-@x.example") << true;
+        QTest::newRow("UTF-8 local part and domain") << QStringLiteral("j\u00F6rg@b\u00FCcher.example") << true;
+        QTest::newRow("second mailbox after ;") << QStringLiteral("angle@example.com>; Evil <evil4@evil.example")
+                                                << false;
+        QTest::newRow("comma list") << QStringLiteral("a@x.example, b@y.example") << false;
+        QTest::newRow("angle brackets") << QStringLiteral("<a@x.example>") << false;
+        QTest::newRow("display name") << QStringLiteral("A <a@x.example>") << false;
+        QTest::newRow("quoted local part") << QStringLiteral("\"a;b\"@x.example") << false;
+        QTest::newRow("two @") << QStringLiteral("a@b@x.example") << false;
+        QTest::newRow("no local part") << QStringLiteral("@x.example") << false;
+        QTest::newRow("no domain") << QStringLiteral("a@") << false;
+        QTest::newRow("double dot") << QStringLiteral("a..b@x.example") << false;
+        QTest::newRow("trailing dot in domain") << QStringLiteral("a@x.example.") << false;
+        QTest::newRow("hyphen starts a label") << QStringLiteral("a@-x.example") << false;
+        QTest::newRow("domain literal") << QStringLiteral("a@[192.0.2.1]") << false;
+        QTest::newRow("space") << QStringLiteral("a b@x.example") << false;
+        QTest::newRow("no-break space") << QStringLiteral("a\u00A0b@x.example") << false;
+        QTest::newRow("CR/LF") << QStringLiteral("a@x.example\r\nBcc: e@evil.example") << false;
+        QTest::newRow("zero-width joiner") << QStringLiteral("a\u200D@x.example") << false;
+        QTest::newRow("local part over 64") << QString(65, QLatin1Char('a')) + QStringLiteral("@x.example") << false;
+        QTest::newRow("over 254 in all") << QStringLiteral("a@") + QStringLiteral("b.").repeated(126) + QStringLiteral("ex")
+                                         << false;
+    }
+    void addrSpec()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, single);
+        QCOMPARE(mail::isAddrSpec(address), single);
     }
 
     void recipients_data()

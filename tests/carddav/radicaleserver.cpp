@@ -135,35 +135,48 @@ QByteArray card(const QString& uid, const QString& fullName, const QStringList& 
     return text.toUtf8();
 }
 
-BreakingProxy::BreakingProxy(int targetPort) : m_target(targetPort) {}
+ScriptServer::ScriptServer(QString script, QStringList arguments)
+    : m_script(std::move(script)), m_arguments(std::move(arguments))
+{
+}
 
-BreakingProxy::~BreakingProxy()
+ScriptServer::~ScriptServer()
 {
     m_process.kill();
     m_process.waitForFinished(3000);
 }
 
-bool BreakingProxy::start()
+bool ScriptServer::start()
 {
     m_process.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral(QUINTEL_TEST_DATA "/breakingproxy.py"), QString::number(m_target)});
+                    QStringList{QStringLiteral(QUINTEL_TEST_DATA "/") + m_script} + m_arguments);
     const QDeadlineTimer deadline(10000);
     QByteArray out;
     while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
         m_process.waitForReadyRead(200);
         out += m_process.readAllStandardOutput();
-        if (out.startsWith("READY ") && out.contains('\n')) {
-            m_port = out.mid(6, out.indexOf('\n') - 6).toInt();
+        const qsizetype end = out.indexOf('\n');
+        if (out.startsWith("READY ") && end > 0) {
+            for (const QByteArray& port : out.mid(6, end - 6).trimmed().split(' '))
+                m_ports.append(port.toInt());
+            m_output = out.mid(end + 1);
             return true;
         }
     }
-    qWarning("the proxy did not come up: %s", m_process.readAllStandardError().constData());
+    qWarning("%s did not come up: %s", qPrintable(m_script), m_process.readAllStandardError().constData());
     return false;
 }
 
-QUrl BreakingProxy::url(const QString& path) const
+QUrl ScriptServer::url(const QString& path, int which) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_ports.value(which)).arg(path));
+}
+
+QByteArray ScriptServer::output()
+{
+    m_process.waitForReadyRead(100);
+    m_output += m_process.readAllStandardOutput();
+    return m_output;
 }
 
 } // namespace test

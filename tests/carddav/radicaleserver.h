@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -45,19 +46,30 @@ private:
 // A vCard 3.0 text; extra lines (without line ends) go before END.
 QByteArray card(const QString& uid, const QString& fullName, const QStringList& extra = {});
 
-// A proxy in front of the server that breaks the line "NOTE:BREAK-ME" of every card it passes
-// (the card then has a line that is no property): a server that serves a broken card.
-class BreakingProxy {
+// A server of the tests' own, written in Python (tests/carddav/data): started with its arguments
+// on 127.0.0.1, it prints "READY <port> [<port>...]" once it listens.
+class ScriptServer {
 public:
-    explicit BreakingProxy(int targetPort);
-    ~BreakingProxy();
+    ScriptServer(QString script, QStringList arguments);
+    ~ScriptServer();
     bool start();
-    QUrl url(const QString& path = QStringLiteral("/")) const;
+    QUrl url(const QString& path = QStringLiteral("/"), int which = 0) const;
+    // What the server printed after READY.
+    QByteArray output();
 
 private:
-    int m_target;
-    int m_port = 0;
+    QString m_script;
+    QStringList m_arguments;
+    QList<int> m_ports;
+    QByteArray m_output;
     QProcess m_process;
 };
+
+// A proxy in front of the server that breaks the line "NOTE:BREAK-ME" of every card it passes
+// (the card then has a line that is no property): a server that serves a broken card.
+inline ScriptServer breakingProxy(int targetPort)
+{
+    return ScriptServer(QStringLiteral("breakingproxy.py"), {QString::number(targetPort)});
+}
 
 } // namespace test

@@ -58,6 +58,8 @@ private slots:
     void urlPolicy_data();
     void urlPolicy();
     void redirectsStayOnTheServer();
+    void namedServersAreNotAsked_data();
+    void namedServersAreNotAsked();
     void looksLikeVCard_data();
     void looksLikeVCard();
     void discovery_data();
@@ -70,7 +72,7 @@ private slots:
 private:
     SyncResult sync(const QUrl& book, VdirCache& cache, SyncOptions options = {})
     {
-        DavHttp http({kUser, kPassword});
+        DavHttp http({kUser, kPassword}, {book});
         return SyncEngine(http, cache, std::move(options)).run(book);
     }
 
@@ -131,6 +133,36 @@ void TestCardDavSync::redirectsStayOnTheServer()
     QVERIFY(!isSameServer(from, QUrl(QStringLiteral("http://a.example/"))));
 }
 
+void TestCardDavSync::namedServersAreNotAsked_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("principal on another server") << "principal";
+    QTest::newRow("home set on another server") << "homeset";
+    QTest::newRow("address book on another server") << "book";
+    QTest::newRow("card on another server") << "report";
+}
+
+void TestCardDavSync::namedServersAreNotAsked()
+{
+    QFETCH(QString, mode);
+    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {mode});
+    QVERIFY(hostile.start());
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({kUser, kPassword}, {hostile.url()});
+    try {
+        const QUrl book = mode == QStringLiteral("report") ? hostile.url(QStringLiteral("/alice/contacts/"))
+                                                          : discoverAddressBook(http, hostile.url(), {});
+        SyncEngine(http, cache).run(book);
+        QFAIL("an address on another server was accepted");
+    } catch (const DavError& e) {
+        QCOMPARE(e.kind(), DavError::Protocol);
+        QVERIFY2(e.message().contains(QStringLiteral("not on that server")), qPrintable(e.message()));
+    }
+    QCOMPARE(hostile.output(), QByteArray()); // the other server was never asked, no password went there
+    QCOMPARE(cardsIn(dir.path()), QStringList());
+}
+
 void TestCardDavSync::looksLikeVCard_data()
 {
     QTest::addColumn<QString>("text");
@@ -175,7 +207,7 @@ void TestCardDavSync::discovery()
     test::RadicaleServer& server = withUser ? m_auth : m_open;
     if (wanted.startsWith(QLatin1Char('@')))
         wanted = server.url(wanted.mid(1)).toString();
-    DavHttp http(withUser ? DavCredentials{kUser, kPassword} : DavCredentials{});
+    DavHttp http(withUser ? DavCredentials{kUser, kPassword} : DavCredentials{}, {server.url()});
     try {
         const QUrl book = discoverAddressBook(http, server.url(start), wanted);
         QCOMPARE(book.path(), expected);
@@ -243,12 +275,12 @@ void TestCardDavSync::brokenCardSkippedAndCounted()
     QVERIFY(!carddav::looksLikeVCard(QString::fromUtf8(test::card(QStringLiteral("x"), QStringLiteral("X"),
                                                                   {QStringLiteral("NOTE BREAK-ME")}))));
     QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/broken/"), cards), 201);
-    test::BreakingProxy proxy(m_open.url().port());
+    test::ScriptServer proxy = test::breakingProxy(m_open.url().port());
     QVERIFY(proxy.start());
 
     QTemporaryDir dir;
     VdirCache cache(dir.path());
-    DavHttp http({});
+    DavHttp http({}, {proxy.url()});
     const QUrl book = proxy.url(QStringLiteral("/shared/broken/"));
     const SyncResult first = SyncEngine(http, cache).run(book);
     QCOMPARE(first.written, 3);

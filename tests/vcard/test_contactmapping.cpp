@@ -93,6 +93,18 @@ private slots:
         row("display name without name", "EMAIL:z@x", "Email1DisplayName", QStringLiteral("z@x"));
         row("display name without address", "FN:Ann", "Email1DisplayName", QString());
 
+        // An address that is not exactly one mailbox is not offered
+        const char* twoInOne = "FN:Angle\nEMAIL:angle@example.com>\\; Evil <evil4@evil.example";
+        row("two mailboxes in one EMAIL", twoInOne, "Email1Address", QString());
+        row("two mailboxes: no display name", twoInOne, "Email1DisplayName", QString());
+        row("two mailboxes: the next address moves up",
+            "FN:Angle\nEMAIL:a@x.example>\\; E <e@evil.example\nEMAIL:b@x.example", "Email1DisplayName",
+            QStringLiteral("Angle <b@x.example>"));
+        row("comma list in one EMAIL", "EMAIL:a@x\\, b@y", "Email1Address", QString());
+        row("quoted local part", "EMAIL:\"a b\"@x", "Email1Address", QString());
+        row("non-ASCII domain kept", "EMAIL:ida@b\u00FCcher.example", "Email1Address",
+            QStringLiteral("ida@b\u00FCcher.example"));
+
         // Phones
         row("cell is mobile", "TEL;TYPE=CELL:1", "MobileTelephoneNumber", QStringLiteral("1"));
         row("cell+work is mobile only", "TEL;TYPE=CELL,WORK:1", "BusinessTelephoneNumber", QString());

@@ -45,6 +45,52 @@ bool isUsableAddress(const QString& address)
     return dotsOk(local) && dotsOk(domain);
 }
 
+namespace {
+
+bool isAtextChar(char16_t u)
+{
+    if (u >= 0x80) // UTF-8 text as RFC 6532 allows it; control, space and format characters are not
+        return u >= 0xa0 && !QChar::isSpace(u) && QChar::category(u) != QChar::Other_Format;
+    if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9'))
+        return true;
+    return QStringView(u"!#$%&'*+-/=?^_`{|}~").contains(QChar(u));
+}
+
+// dot-atom-text: atoms of atext joined by single dots.
+bool isDotAtom(QStringView text, bool domain)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QStringView label : text.split(QLatin1Char('.'))) {
+        if (label.isEmpty())
+            return false;
+        if (domain && (label.startsWith(QLatin1Char('-')) || label.endsWith(QLatin1Char('-'))))
+            return false;
+        for (const QChar c : label) {
+            const char16_t u = c.unicode();
+            const bool ok = domain ? (u >= 0x80 ? isAtextChar(u) : (c.isLetterOrNumber() || u == u'-'))
+                                   : isAtextChar(u);
+            if (!ok)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool isAddrSpec(const QString& address)
+{
+    constexpr qsizetype kMaxAddress = 254; // RFC 5321's limit on a path, less the brackets
+    constexpr qsizetype kMaxLocal = 64;
+    const qsizetype at = address.indexOf(QLatin1Char('@'));
+    if (at <= 0 || at != address.lastIndexOf(QLatin1Char('@')) || address.size() > kMaxAddress)
+        return false;
+    const QStringView local = QStringView(address).left(at);
+    const QStringView domain = QStringView(address).mid(at + 1);
+    return local.size() <= kMaxLocal && isDotAtom(local, false) && isDotAtom(domain, true);
+}
+
 QList<QString> splitRecipients(const QString& to)
 {
     QList<QString> parts;

@@ -29,6 +29,12 @@ void requireHeaderSafe(const QString& what, const QString& value);
 // A plain ASCII addr-spec without quoting, comments or spaces: local@domain.
 bool isUsableAddress(const QString& address);
 
+// True when the text is exactly one addr-spec in dot-atom form (RFC 5322, with the UTF-8 letters
+// of RFC 6532): local@domain, nothing before or after, no second address hidden behind a quote,
+// an angle bracket, a comma or a semicolon. Addresses taken from a contact card must pass this
+// before they are offered for mail.
+bool isAddrSpec(const QString& address);
+
 // Splits a To text at semicolons outside quotes; empty parts are dropped.
 QList<QString> splitRecipients(const QString& to);
 

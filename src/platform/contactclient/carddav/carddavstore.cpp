@@ -212,11 +212,17 @@ void CardDavStore::startSync()
     const SyncOptions options = m_options;
     CardDavNotifier* notifier = m_notifier.get();
     m_thread.reset(QThread::create([job, account, credentials, folder, options, notifier, this] {
-        DavHttp http(credentials, &job->cancel);
         VdirCache copy(folder);
         try {
-            copy.load();
             const QUrl server = serverUrl(account.url);
+            // Requests, and so the password, go to the configured server or the account's own
+            // address book URL only, whatever a server names in its answers.
+            QList<QUrl> servers{server};
+            const QUrl ownBook(account.addressBook);
+            if (ownBook.isValid() && !ownBook.scheme().isEmpty() && !ownBook.host().isEmpty())
+                servers.append(ownBook);
+            DavHttp http(credentials, servers, &job->cancel);
+            copy.load();
             SyncResult result;
             const QString known = copy.isComplete() ? copy.state().addressBook : QString();
             bool synced = false;

@@ -3,6 +3,8 @@
 #include "davurl.h"
 
 #include <QBuffer>
+
+#include <algorithm>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -36,8 +38,8 @@ QString networkMessage(const QNetworkReply& reply, const QUrl& url)
 
 } // namespace
 
-DavHttp::DavHttp(DavCredentials credentials, const std::atomic<bool>* cancelFlag)
-    : m_credentials(std::move(credentials)), m_network(std::make_unique<QNetworkAccessManager>()),
+DavHttp::DavHttp(DavCredentials credentials, QList<QUrl> servers, const std::atomic<bool>* cancelFlag)
+    : m_credentials(std::move(credentials)), m_servers(std::move(servers)), m_network(std::make_unique<QNetworkAccessManager>()),
       m_cancelFlag(cancelFlag)
 {
     m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
@@ -45,8 +47,21 @@ DavHttp::DavHttp(DavCredentials credentials, const std::atomic<bool>* cancelFlag
 
 DavHttp::~DavHttp() = default;
 
+void DavHttp::requireOnServer(const QUrl& url) const
+{
+    const bool onServer = std::any_of(m_servers.cbegin(), m_servers.cend(),
+                                      [&](const QUrl& server) { return isSameOrigin(server, url); });
+    if (!onServer || !isAllowedUrl(url)) {
+        const QString server = m_servers.isEmpty() ? QString() : m_servers.first().toDisplayString();
+        throw DavError(DavError::Protocol,
+                       QStringLiteral("The CardDAV server %1 names %2, which is not on that server; it is not asked.")
+                           .arg(server, url.toDisplayString()));
+    }
+}
+
 DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth)
 {
+    requireOnServer(url);
     QUrl current = url;
     for (int hop = 0;; ++hop) {
         QUrl next;
@@ -57,7 +72,9 @@ DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArr
             throw DavError(DavError::Protocol,
                            QStringLiteral("The CardDAV server sends %1 round in redirects.").arg(url.toDisplayString()));
         QString why;
-        if (!isSameServer(current, next) || !isAllowedUrl(next, &why))
+        const bool onServer = std::any_of(m_servers.cbegin(), m_servers.cend(),
+                                          [&](const QUrl& server) { return isSameOrigin(server, next); });
+        if (!isSameServer(current, next) || !isAllowedUrl(next, &why) || !onServer)
             throw DavError(DavError::Config,
                            QStringLiteral("The CardDAV server redirects %1 to another server (%2); that is not followed.")
                                .arg(current.toDisplayString(), next.toDisplayString()));

@@ -4,6 +4,7 @@
 // thread (the background sync thread); cancel() may be called from any thread.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -52,8 +53,11 @@ struct DavCredentials {
 
 class DavHttp {
 public:
-    // cancelFlag, when given, cancels as cancel() does once it turns true.
-    explicit DavHttp(DavCredentials credentials, const std::atomic<bool>* cancelFlag = nullptr);
+    // servers: the configured server and the account's own address book URL. Every request, and
+    // so the credentials, goes only to one of them (same scheme, host and port), whatever the
+    // server names in its answers. cancelFlag, when given, cancels as cancel() does once it turns
+    // true.
+    DavHttp(DavCredentials credentials, QList<QUrl> servers, const std::atomic<bool>* cancelFlag = nullptr);
     ~DavHttp();
     DavHttp(const DavHttp&) = delete;
     DavHttp& operator=(const DavHttp&) = delete;
@@ -72,6 +76,9 @@ public:
         m_reportTimeoutMs = reportMilliseconds;
     }
     void cancel() { m_cancelled = true; }
+    // Throws DavError(Protocol) unless the URL is on one of the servers and allowed (https, or
+    // http to this computer): an address a server names that is not asked.
+    void requireOnServer(const QUrl& url) const;
     bool hasCredentials() const { return !m_credentials.user.isEmpty(); }
     bool isCancelled() const { return m_cancelled || (m_cancelFlag && *m_cancelFlag); }
 
@@ -79,6 +86,7 @@ private:
     DavReply sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
                       QUrl* redirect);
     DavCredentials m_credentials;
+    QList<QUrl> m_servers;
     std::unique_ptr<QNetworkAccessManager> m_network;
     int m_timeoutMs = 30000;
     int m_reportTimeoutMs = 180000;

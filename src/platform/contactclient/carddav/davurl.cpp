@@ -58,6 +58,15 @@ QUrl serverUrl(const QString& configured)
     return url;
 }
 
+bool isSameOrigin(const QUrl& a, const QUrl& b)
+{
+    const QString scheme = a.scheme().toLower();
+    if (scheme != b.scheme().toLower() || a.host().compare(b.host(), Qt::CaseInsensitive) != 0)
+        return false;
+    const int defaultPort = scheme == QStringLiteral("https") ? 443 : 80;
+    return a.port(defaultPort) == b.port(defaultPort);
+}
+
 bool isSameServer(const QUrl& from, const QUrl& to)
 {
     if (from.host().compare(to.host(), Qt::CaseInsensitive) != 0)

@@ -17,6 +17,9 @@ bool isAllowedUrl(const QUrl& url, QString* why = nullptr);
 
 bool isLoopbackHost(const QString& host);
 
+// The same origin: scheme, host and port (the scheme's default port when none is given).
+bool isSameOrigin(const QUrl& a, const QUrl& b);
+
 // A redirect stays on the server: same host and port, and never from https down to http.
 bool isSameServer(const QUrl& from, const QUrl& to);
 

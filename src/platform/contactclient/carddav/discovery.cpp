@@ -32,12 +32,20 @@ std::optional<Multistatus> propfind(DavHttp& http, const QUrl& url, const QStrin
     return parseMultistatus(reply.body);
 }
 
-QUrl firstHref(const QUrl& base, const Multistatus& status, const QString& property)
+// An address the server names, refused (as a server fault) when it is not on the server itself.
+QUrl onServer(const DavHttp& http, const QUrl& base, const QString& href)
+{
+    const QUrl url = base.resolved(QUrl(href));
+    http.requireOnServer(url);
+    return url;
+}
+
+QUrl firstHref(const DavHttp& http, const QUrl& base, const Multistatus& status, const QString& property)
 {
     for (const DavResponse& r : status.responses) {
         const QStringList hrefs = r.properties.value(property).hrefs;
         if (!hrefs.isEmpty())
-            return base.resolved(QUrl(hrefs.first()));
+            return onServer(http, base, hrefs.first());
     }
     return {};
 }
@@ -50,7 +58,7 @@ void collectMembers(DavHttp& http, const QUrl& collection, QList<AddressBookInfo
     if (!members)
         return;
     for (const DavResponse& r : members->responses) {
-        const QUrl url = base.resolved(QUrl(r.href));
+        const QUrl url = onServer(http, base, r.href);
         if (r.isAddressBook()) {
             const bool known = std::any_of(books.cbegin(), books.cend(),
                                            [&](const AddressBookInfo& b) { return normalPath(b.url) == normalPath(url); });
@@ -94,18 +102,18 @@ QList<AddressBookInfo> findAddressBooks(DavHttp& http, const QUrl& start)
     QList<AddressBookInfo> books;
     for (const DavResponse& r : self->responses) {
         if (r.isAddressBook())
-            books.append({base.resolved(QUrl(r.href)), r.properties.value(kDisplayName).text});
+            books.append({onServer(http, base, r.href), r.properties.value(kDisplayName).text});
     }
     if (!books.isEmpty())
         return books;
 
-    QUrl home = firstHref(base, *self, kHomeSet);
+    QUrl home = firstHref(http, base, *self, kHomeSet);
     if (home.isEmpty()) {
-        const QUrl principal = firstHref(base, *self, kPrincipal);
+        const QUrl principal = firstHref(http, base, *self, kPrincipal);
         if (!principal.isEmpty()) {
             QUrl principalBase = principal;
             if (const auto p = propfind(http, principal, {kHomeSet}, "0", &principalBase))
-                home = firstHref(principalBase, *p, kHomeSet);
+                home = firstHref(http, principalBase, *p, kHomeSet);
         }
     }
     if (home.isEmpty())

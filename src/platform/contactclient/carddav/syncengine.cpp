@@ -76,7 +76,10 @@ SyncEngine::SyncEngine(DavHttp& http, VdirCache& cache, SyncOptions options)
 
 QString SyncEngine::pathOf(const QUrl& book, const QString& href) const
 {
-    return book.resolved(QUrl(href)).path(QUrl::FullyDecoded);
+    // A card named on another server is not fetched from ours under a borrowed path.
+    const QUrl url = book.resolved(QUrl(href));
+    m_http.requireOnServer(url);
+    return url.path(QUrl::FullyDecoded);
 }
 
 std::optional<SyncEngine::Listing> SyncEngine::syncCollection(const QUrl& book, const QString& startToken)

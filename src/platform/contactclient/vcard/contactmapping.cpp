@@ -1,5 +1,7 @@
 #include "contactmapping.h"
 
+#include "mail/mailbox.h"
+
 #include "contactclient/vcard/vcardtext.h"
 
 #include <algorithm>
@@ -303,7 +305,10 @@ ContactData mapContact(const Card& card)
             address = address.mid(7).trimmed();
         if (address.isEmpty())
             continue;
-        d.emails.append(address);
+        // The card shows what it holds, but only an address that is one mailbox is offered for
+        // mail: "a@x>; Evil <e@y" would otherwise become two recipients.
+        if (mail::isAddrSpec(address))
+            d.emails.append(address);
         det.emails.append({kindText(p->params, {"internet", "pref", "x400"}), address});
     }
     d.email1DisplayName = mailbox(d.summary.fullName, d.emails.value(0));
