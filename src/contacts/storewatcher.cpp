@@ -1,7 +1,7 @@
 #include "storewatcher.h"
 
-#include "contactclient/carddav/carddavstore.h"
 #include "contactclient/clientapplication.h"
+#include "contactclient/storenotifier.h"
 #include "contacts/categoryfilter.h"
 #include "contacts/contactlists.h"
 #include "window/frmmain.h"
@@ -20,8 +20,8 @@ void StoreWatcher::attach()
 {
     if (!m_form.outlookApp)
         return;
-    if (auto* notifier = contactclient::cardDavNotifier(*m_form.outlookApp)) {
-        connect(notifier, &contactclient::CardDavNotifier::changed, this,
+    if (auto* notifier = contactclient::storeNotifier(*m_form.outlookApp)) {
+        connect(notifier, &contactclient::StoreNotifier::changed, this,
                 [this] { m_form.runGuarded([this] { reload(); }); });
     }
 }

@@ -172,7 +172,7 @@ void TestCardDavStore::backgroundRefreshUpdatesTheCopy()
 
     CardDavStore store(aliceAccount(), cache.path());
     store.setStartupWait(std::chrono::milliseconds(0));
-    QSignalSpy changed(store.notifier(), &CardDavNotifier::changed);
+    QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
     store.open();
     if (store.isSyncing()) { // opened from the copy before the server answered
         QVERIFY2(store.statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(store.statusNote()));
@@ -304,7 +304,7 @@ void TestCardDavStore::factoryInProgramWithoutWidgets()
     settings.values.insert(kClientSection + QLatin1Char('/') + key::Backend, backend);
     settings.values.insert(kClientSection + QLatin1Char('/') + key::CardDavUrl, url == QStringLiteral("@") ? m_open.url().toString() : url);
     auto app = createApplication(settings);
-    QVERIFY(cardDavNotifier(*app));
+    QVERIFY(storeNotifier(*app));
     auto ns = app->GetNamespace(QStringLiteral("MAPI"));
     try {
         ns->Logon();
@@ -318,7 +318,7 @@ void TestCardDavStore::factoryInProgramWithoutWidgets()
 
     fake::MemorySettingsStore folder; // the default back-end is the vCard folder
     folder.values.insert(kClientSection + QLatin1Char('/') + key::Folder, m_xdgCache.path());
-    QVERIFY(!cardDavNotifier(*createApplication(folder)));
+    QVERIFY(!storeNotifier(*createApplication(folder)));
 }
 
 QTEST_GUILESS_MAIN(TestCardDavStore)

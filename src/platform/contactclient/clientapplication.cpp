@@ -1,6 +1,7 @@
 #include "clientapplication.h"
 
 #include "contactclient/desktophooks.h"
+#include "contactclient/storenotifier.h"
 
 namespace contactclient {
 namespace {
@@ -74,6 +75,12 @@ std::unique_ptr<MailItem> ClientApplication::CreateItem(int itemKind)
         throw AutomationError(errUnsupported,
                               QStringLiteral("Item kind %1 is not supported; only mail (0) is.").arg(itemKind));
     return m_mailItems(*GetNamespace(QStringLiteral("MAPI")));
+}
+
+StoreNotifier* storeNotifier(Application& application)
+{
+    auto* client = dynamic_cast<ClientApplication*>(&application);
+    return client ? client->store().notifier() : nullptr;
 }
 
 } // namespace contactclient

@@ -4,7 +4,10 @@
 
 #include "contactclient/automation.h"
 
+
 namespace contactclient {
+
+class StoreNotifier;
 
 class Store {
 public:
@@ -18,6 +21,8 @@ public:
     // A line for the status line after open() (for example that the store works offline); empty
     // when there is nothing to say.
     virtual QString statusNote() const { return {}; }
+    // Emits changed() when the address book changes while the bar runs; nullptr: it never does.
+    virtual StoreNotifier* notifier() const { return nullptr; }
 };
 
 } // namespace contactclient

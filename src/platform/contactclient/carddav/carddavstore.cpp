@@ -51,7 +51,7 @@ QString localTime(const QString& isoUtc)
 } // namespace
 
 CardDavStore::CardDavStore(CardDavAccount account, QString cacheRoot, SyncOptions options)
-    : m_account(std::move(account)), m_options(std::move(options)), m_notifier(std::make_unique<CardDavNotifier>())
+    : m_account(std::move(account)), m_options(std::move(options)), m_notifier(std::make_unique<StoreNotifier>())
 {
     QUrl server;
     try {
@@ -210,7 +210,7 @@ void CardDavStore::startSync()
     const DavCredentials credentials{m_account.user, m_password};
     const QString folder = m_folder;
     const SyncOptions options = m_options;
-    CardDavNotifier* notifier = m_notifier.get();
+    StoreNotifier* notifier = m_notifier.get();
     m_thread.reset(QThread::create([job, account, credentials, folder, options, notifier, this] {
         VdirCache copy(folder);
         try {
@@ -323,15 +323,6 @@ std::shared_ptr<Store> createCardDavStore(const SettingsStore& settings)
     return std::make_shared<CardDavStore>(CardDavAccount{clientSetting(settings, key::CardDavUrl),
                                                          clientSetting(settings, key::CardDavUser),
                                                          clientSetting(settings, key::CardDavAddressBook)});
-}
-
-CardDavNotifier* cardDavNotifier(Application& application)
-{
-    auto* client = dynamic_cast<ClientApplication*>(&application);
-    if (!client)
-        return nullptr;
-    auto* store = dynamic_cast<CardDavStore*>(&client->store());
-    return store ? store->notifier() : nullptr;
 }
 
 } // namespace contactclient

@@ -10,6 +10,7 @@
 // statusNote() again.
 
 #include "contactclient/store.h"
+#include "contactclient/storenotifier.h"
 #include "syncengine.h"
 
 #include <QObject>
@@ -24,18 +25,6 @@ class QThread;
 namespace contactclient {
 
 class Application;
-
-class CardDavNotifier : public QObject {
-    Q_OBJECT
-
-public:
-    using QObject::QObject;
-
-signals:
-    // A background sync finished and the copy was re-read (it may or may not have changed
-    // anything); statusNote() may have changed too.
-    void changed();
-};
 
 struct CardDavAccount {
     QString url;         // server or address-book address
@@ -54,7 +43,7 @@ public:
     std::shared_ptr<ContactItem> itemFromId(const QString& entryId) override;
     QString statusNote() const override;
 
-    CardDavNotifier* notifier() const { return m_notifier.get(); }
+    StoreNotifier* notifier() const override { return m_notifier.get(); }
     // Starts a background sync unless one is running.
     void refresh();
     bool isSyncing() const;
@@ -87,15 +76,11 @@ private:
     QString m_offlineNote;
     carddav::SyncResult m_lastSync;
     int m_brokenCards = 0;
-    std::unique_ptr<CardDavNotifier> m_notifier;
+    std::unique_ptr<StoreNotifier> m_notifier;
 };
 
 // The store configured in the contact client's section (CardDavUrl, CardDavUser,
 // CardDavAddressBook).
 std::shared_ptr<Store> createCardDavStore(const SettingsStore& settings);
-
-// The CardDAV store's notifier behind an application made by createApplication, or nullptr when
-// the application uses another back-end.
-CardDavNotifier* cardDavNotifier(Application& application);
 
 } // namespace contactclient

@@ -1,0 +1,27 @@
+#pragma once
+// Tells the bar that a store's address book changed while it runs (a server's copy brought up to
+// date, a folder changed on disk, the desktop's address book reporting a change). Lives on the UI
+// thread; a back-end that learns of a change on another thread emits through a queued call.
+
+#include <QObject>
+
+namespace contactclient {
+
+class Application;
+
+class StoreNotifier : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+signals:
+    // The address book may have changed: take a fresh Items() (and the chosen category's
+    // Restrict) and show the store's statusNote() again.
+    void changed();
+};
+
+// The notifier of the application's store; nullptr when its address book never changes under it.
+StoreNotifier* storeNotifier(Application& application);
+
+} // namespace contactclient
