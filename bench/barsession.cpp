@@ -15,7 +15,7 @@ namespace bench {
 QStringList barCategories()
 {
     return {modSettings::kAllContacts, QStringLiteral("Business"), QStringLiteral("Friends"),
-            QStringLiteral("Family"), QStringLiteral("Alumni"), QStringLiteral("Golf \"19th Hole\""),
+            QStringLiteral("Family"),  QStringLiteral("Alumni"),   QStringLiteral("Golf \"19th Hole\""),
             QStringLiteral("Коллеги")};
 }
 

@@ -63,13 +63,14 @@ QString ensureFolder(const QString& data, int contacts, const QString& generator
 {
     const QString folder = QStringLiteral("%1/contacts-%2").arg(data).arg(contacts);
     const QFileInfo stamp(folder + QStringLiteral("/.generated.json"));
-    if (stamp.exists() && readJson(stamp.filePath()).value(QStringLiteral("contacts")).toInt() == contacts
-        && stamp.lastModified() >= QFileInfo(generator).lastModified())
+    if (stamp.exists() && readJson(stamp.filePath()).value(QStringLiteral("contacts")).toInt() == contacts &&
+        stamp.lastModified() >= QFileInfo(generator).lastModified())
         return folder;
     say(QStringLiteral("generating %1 contacts in %2 ...").arg(contacts).arg(folder));
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(python(), {generator, QStringLiteral("--count"), QString::number(contacts), QStringLiteral("--out"), folder});
+    p.start(python(),
+            {generator, QStringLiteral("--count"), QString::number(contacts), QStringLiteral("--out"), folder});
     if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         throw std::runtime_error("the address-book generator failed");
     return folder;
@@ -175,7 +176,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Quintel"));
 
     QCommandLineParser args;
-    args.setApplicationDescription(QStringLiteral("Start-up, keystroke, category-filter and memory figures of the bar."));
+    args.setApplicationDescription(
+        QStringLiteral("Start-up, keystroke, category-filter and memory figures of the bar."));
     args.addHelpOption();
     args.addOptions({
         {QStringLiteral("sizes"), QStringLiteral("Address-book sizes, comma-separated."), QStringLiteral("list"),

@@ -59,7 +59,7 @@ qint64 statusKiB(const char* field)
 // CPU time of this thread.
 double threadCpuMs()
 {
-    timespec ts {};
+    timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
@@ -67,7 +67,7 @@ double threadCpuMs()
 // CPU time of the whole process, its reading threads included.
 double processCpuMs()
 {
-    timespec ts {};
+    timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
@@ -159,7 +159,9 @@ void runFilterRound(frmMain& form, std::vector<FilterCase>& cases, Checks& check
         QCoreApplication::processEvents();
         checks.expect(form.cmbContacts->count() == c.members,
                       QStringLiteral("category \"%1\" lists %2 contacts, the folder has %3")
-                          .arg(c.name).arg(form.cmbContacts->count()).arg(c.members));
+                          .arg(c.name)
+                          .arg(form.cmbContacts->count())
+                          .arg(c.members));
     }
     expectNoBoxes(checks, QStringLiteral("category filter"));
 }
@@ -173,7 +175,9 @@ QJsonObject typingJson(const TypingResult& r, Checks& checks)
         painted.push_back(k.paintedMs);
     }
     checks.expect(r.found > 0 && r.notFound > 0, QStringLiteral("the typing session found %1 and missed %2: "
-                                                                "it should do both").arg(r.found).arg(r.notFound));
+                                                                "it should do both")
+                                                     .arg(r.found)
+                                                     .arg(r.notFound));
     checks.expect(r.errorBoxes == 0, QStringLiteral("%1 failures reported while typing").arg(r.errorBoxes));
     return {{QStringLiteral("events"), static_cast<int>(r.keys.size())},
             {QStringLiteral("textKeys"), r.textKeys},
@@ -228,8 +232,11 @@ QJsonObject measureSpeed(const MeasureOptions& o)
         floorSerialMs.push_back(readFloor(o.folder, 1).ms);
     }
     note(QStringLiteral("floor: %1 files, %2 MB, median %3 ms (%4 threads), %5 ms (one thread)")
-             .arg(floor.files).arg(static_cast<double>(floor.bytes) / 1e6, 0, 'f', 1)
-             .arg(median(floorMs), 0, 'f', 1).arg(floorThreads()).arg(median(floorSerialMs), 0, 'f', 1));
+             .arg(floor.files)
+             .arg(static_cast<double>(floor.bytes) / 1e6, 0, 'f', 1)
+             .arg(median(floorMs), 0, 'f', 1)
+             .arg(floorThreads())
+             .arg(median(floorSerialMs), 0, 'f', 1));
 
     // The back-end's own part of start-up: reading the folder into its records.
     std::vector<double> backendMs, backendCpuMs;
@@ -242,9 +249,11 @@ QJsonObject measureSpeed(const MeasureOptions& o)
         backendCpuMs.push_back(processCpuMs() - cpu);
         checks.expect(static_cast<int>(snapshot->items.size()) >= manifest.contacts,
                       QStringLiteral("the back-end read %1 cards, the folder has %2 contacts")
-                          .arg(snapshot->items.size()).arg(manifest.contacts));
+                          .arg(snapshot->items.size())
+                          .arg(manifest.contacts));
     }
-    note(QStringLiteral("back-end read: median %1 ms (CPU %2 ms)").arg(median(backendMs), 0, 'f', 1)
+    note(QStringLiteral("back-end read: median %1 ms (CPU %2 ms)")
+             .arg(median(backendMs), 0, 'f', 1)
              .arg(median(backendCpuMs), 0, 'f', 1));
 
     BarSession session(o.folder);
@@ -263,12 +272,14 @@ QJsonObject measureSpeed(const MeasureOptions& o)
         QCoreApplication::processEvents();
         checks.expect(form.cmbContacts->count() == manifest.contacts,
                       QStringLiteral("the bar lists %1 contacts, the folder has %2")
-                          .arg(form.cmbContacts->count()).arg(manifest.contacts));
+                          .arg(form.cmbContacts->count())
+                          .arg(manifest.contacts));
         expectNoBoxes(checks, QStringLiteral("start-up"));
         if (i + 1 < o.runs)
             session.destroy();
     }
-    note(QStringLiteral("start-up: median %1 ms (CPU %2 ms)").arg(median(startupMs), 0, 'f', 1)
+    note(QStringLiteral("start-up: median %1 ms (CPU %2 ms)")
+             .arg(median(startupMs), 0, 'f', 1)
              .arg(median(startupCpuMs), 0, 'f', 1));
 
     frmMain& form = *session.form();
@@ -293,7 +304,10 @@ QJsonObject measureSpeed(const MeasureOptions& o)
                                    {QStringLiteral("cpuMedianMs"), median(c.cpuMs)},
                                    {QStringLiteral("samplesMs"), toArray(c.ms)}});
         note(QStringLiteral("filter \"%1\" (%2 contacts): median %3 ms (CPU %4 ms)")
-                 .arg(c.name).arg(c.members).arg(median(c.ms), 0, 'f', 1).arg(median(c.cpuMs), 0, 'f', 1));
+                 .arg(c.name)
+                 .arg(c.members)
+                 .arg(median(c.ms), 0, 'f', 1)
+                 .arg(median(c.cpuMs), 0, 'f', 1));
     }
     session.destroy();
 
@@ -302,12 +316,13 @@ QJsonObject measureSpeed(const MeasureOptions& o)
             {QStringLiteral("bytes"), floor.bytes},
             {QStringLiteral("runs"), o.runs},
             // The floor is the quicker way of reading: with the back-end's threads or with one.
-            {QStringLiteral("floor"), QJsonObject{{QStringLiteral("medianMs"), std::min(median(floorMs), median(floorSerialMs))},
-                                                  {QStringLiteral("threads"), floorThreads()},
-                                                  {QStringLiteral("threadsMedianMs"), median(floorMs)},
-                                                  {QStringLiteral("samplesMs"), toArray(floorMs)},
-                                                  {QStringLiteral("cpuMedianMs"), median(floorCpuMs)},
-                                                  {QStringLiteral("oneThreadMedianMs"), median(floorSerialMs)}}},
+            {QStringLiteral("floor"),
+             QJsonObject{{QStringLiteral("medianMs"), std::min(median(floorMs), median(floorSerialMs))},
+                         {QStringLiteral("threads"), floorThreads()},
+                         {QStringLiteral("threadsMedianMs"), median(floorMs)},
+                         {QStringLiteral("samplesMs"), toArray(floorMs)},
+                         {QStringLiteral("cpuMedianMs"), median(floorCpuMs)},
+                         {QStringLiteral("oneThreadMedianMs"), median(floorSerialMs)}}},
             {QStringLiteral("backendRead"), QJsonObject{{QStringLiteral("medianMs"), median(backendMs)},
                                                         {QStringLiteral("cpuMedianMs"), median(backendCpuMs)}}},
             {QStringLiteral("startup"), QJsonObject{{QStringLiteral("medianMs"), median(startupMs)},

@@ -7,8 +7,8 @@
 namespace bench {
 
 struct MeasureOptions {
-    QString folder;  // a generated vCard folder (with its .generated.json)
-    int runs = 5;    // start-ups and filter rounds; the median is reported
+    QString folder; // a generated vCard folder (with its .generated.json)
+    int runs = 5;   // start-ups and filter rounds; the median is reported
     int minKeys = 1000;
 };
 

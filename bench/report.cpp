@@ -47,8 +47,10 @@ double peakMB(const QJsonObject& s)
 // leaves out the time other processes had the machine: met is judged on wall time.
 QJsonObject target(const QString& text, double measured, const QString& unit, bool met, double cpu = -1)
 {
-    QJsonObject o{{QStringLiteral("target"), text}, {QStringLiteral("measured"), measured},
-                  {QStringLiteral("unit"), unit}, {QStringLiteral("met"), met}};
+    QJsonObject o{{QStringLiteral("target"), text},
+                  {QStringLiteral("measured"), measured},
+                  {QStringLiteral("unit"), unit},
+                  {QStringLiteral("met"), met}};
     if (cpu >= 0)
         o.insert(QStringLiteral("measuredCpu"), cpu);
     return o;
@@ -74,7 +76,8 @@ QJsonArray evaluateTargets(const QJsonArray& sizes)
     const QJsonObject s100k = sizeOf(sizes, 100000);
     if (!s10k.isEmpty()) {
         const double r = startupRatio(s10k);
-        const double cpu = ratio(at(s10k, QStringLiteral("startup.cpuMedianMs")), at(s10k, QStringLiteral("floor.cpuMedianMs")));
+        const double cpu =
+            ratio(at(s10k, QStringLiteral("startup.cpuMedianMs")), at(s10k, QStringLiteral("floor.cpuMedianMs")));
         out.append(target(QStringLiteral("start-up at 10,000 contacts <= 2x the read-only floor"), r,
                           QStringLiteral("x"), r <= 2.0, cpu));
     }
@@ -92,8 +95,8 @@ QJsonArray evaluateTargets(const QJsonArray& sizes)
         double filterCpu = 0;
         for (const QJsonValue& f : s100k.value(QStringLiteral("filters")).toArray())
             filterCpu = std::max(filterCpu, f.toObject().value(QStringLiteral("cpuMedianMs")).toDouble());
-        out.append(target(QStringLiteral("category filter at 100,000 contacts <= 300 ms"), filter,
-                          QStringLiteral("ms"), filter <= 300, filterCpu));
+        out.append(target(QStringLiteral("category filter at 100,000 contacts <= 300 ms"), filter, QStringLiteral("ms"),
+                          filter <= 300, filterCpu));
         const double mb = peakMB(s100k);
         out.append(target(QStringLiteral("peak resident memory at 100,000 contacts <= 250 MB"), mb,
                           QStringLiteral("MB"), mb <= 250));
@@ -115,34 +118,43 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
         return [i](const QJsonObject& s) {
             const QJsonObject f = s.value(QStringLiteral("filters")).toArray().at(i).toObject();
             return QStringLiteral("%1 / %2").arg(fixed(f.value(QStringLiteral("medianMs")).toDouble(), 1),
-                                                  fixed(f.value(QStringLiteral("cpuMedianMs")).toDouble(), 1));
+                                                 fixed(f.value(QStringLiteral("cpuMedianMs")).toDouble(), 1));
         };
     };
     auto listedRow = [](int i) {
         return [i](const QJsonObject& s) {
-            return QString::number(s.value(QStringLiteral("filters")).toArray().at(i).toObject()
-                                       .value(QStringLiteral("members")).toInt());
+            return QString::number(
+                s.value(QStringLiteral("filters")).toArray().at(i).toObject().value(QStringLiteral("members")).toInt());
         };
     };
     auto filterName = [&sizes](int i) {
-        return sizes.at(0).toObject().value(QStringLiteral("filters")).toArray().at(i).toObject()
-            .value(QStringLiteral("category")).toString();
+        return sizes.at(0)
+            .toObject()
+            .value(QStringLiteral("filters"))
+            .toArray()
+            .at(i)
+            .toObject()
+            .value(QStringLiteral("category"))
+            .toString();
     };
     const std::vector<Row> rows = {
         {QStringLiteral("files / MB on disk"),
          [](const QJsonObject& s) {
-             return QStringLiteral("%1 / %2").arg(s.value(QStringLiteral("files")).toInt())
+             return QStringLiteral("%1 / %2")
+                 .arg(s.value(QStringLiteral("files")).toInt())
                  .arg(fixed(at(s, QStringLiteral("bytes")) / 1e6, 1));
          }},
         {QStringLiteral("read-only floor, ms"), ms(QStringLiteral("floor.medianMs"), 1)},
         {QStringLiteral("start-up to a ready bar, ms"), ms(QStringLiteral("startup.medianMs"), 1)},
         {QStringLiteral("  of which the back-end's read, ms"), ms(QStringLiteral("backendRead.medianMs"), 1)},
-        {QStringLiteral("  start-up / floor"), [](const QJsonObject& s) { return fixed(startupRatio(s), 2) + QLatin1Char('x'); }},
+        {QStringLiteral("  start-up / floor"),
+         [](const QJsonObject& s) { return fixed(startupRatio(s), 2) + QLatin1Char('x'); }},
         {QStringLiteral("  CPU: floor / read / start-up, ms"),
          [](const QJsonObject& s) {
-             return QStringLiteral("%1 / %2 / %3").arg(fixed(at(s, QStringLiteral("floor.cpuMedianMs")), 0),
-                                                       fixed(at(s, QStringLiteral("backendRead.cpuMedianMs")), 0),
-                                                       fixed(at(s, QStringLiteral("startup.cpuMedianMs")), 0));
+             return QStringLiteral("%1 / %2 / %3")
+                 .arg(fixed(at(s, QStringLiteral("floor.cpuMedianMs")), 0),
+                      fixed(at(s, QStringLiteral("backendRead.cpuMedianMs")), 0),
+                      fixed(at(s, QStringLiteral("startup.cpuMedianMs")), 0));
          }},
         {QStringLiteral("keystroke p50, ms"), ms(QStringLiteral("keys.p50Ms"), 3)},
         {QStringLiteral("keystroke p99, ms"), ms(QStringLiteral("keys.p99Ms"), 3)},
@@ -180,7 +192,8 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
         const QString space = unit == QLatin1String("x") ? QString() : QStringLiteral(" ");
         QString cpu;
         if (t.contains(QStringLiteral("measuredCpu")))
-            cpu = QStringLiteral(" (in CPU time: %1%2%3)").arg(fixed(t.value(QStringLiteral("measuredCpu")).toDouble(), 2), space, unit);
+            cpu = QStringLiteral(" (in CPU time: %1%2%3)")
+                      .arg(fixed(t.value(QStringLiteral("measuredCpu")).toDouble(), 2), space, unit);
         out += QStringLiteral("  %1  %2: %3%4%5%6\n")
                    .arg(t.value(QStringLiteral("met")).toBool() ? QStringLiteral("met   ") : QStringLiteral("MISSED"),
                         t.value(QStringLiteral("target")).toString(),

@@ -22,14 +22,13 @@ double msSince(const QElapsedTimer& t)
 // CPU time of this thread: what the bar itself spent, whatever else the machine was doing.
 double threadCpuMs()
 {
-    timespec ts {};
+    timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
 // One key event, timed: first the handlers alone, then the repaint it left queued.
-template <typename Send>
-void timedKey(frmMain& form, TypingResult& r, Send send)
+template <typename Send> void timedKey(frmMain& form, TypingResult& r, Send send)
 {
     const auto boxesBefore = MessageBox::shownInTest().size();
     QElapsedTimer t;
@@ -49,9 +48,9 @@ void timedKey(frmMain& form, TypingResult& r, Send send)
     r.errorBoxes += static_cast<int>(MessageBox::shownInTest().size() - boxesBefore);
     // QUINTEL_BENCH_TRACE=1 shows every key's outcome (to check the script, or find a slow key).
     if (qEnvironmentVariableIsSet("QUINTEL_BENCH_TRACE"))
-        std::fprintf(stderr, "key %zu: \"%s\" sel %d+%d %s %.3f ms\n", r.keys.size(), qPrintable(form.txtContact->text()),
-                     form.txtContact->selectionStart(), int(form.txtContact->selectedText().size()),
-                     form.currentContact ? "found" : "-", k.chainMs);
+        std::fprintf(stderr, "key %zu: \"%s\" sel %d+%d %s %.3f ms\n", r.keys.size(),
+                     qPrintable(form.txtContact->text()), form.txtContact->selectionStart(),
+                     int(form.txtContact->selectedText().size()), form.currentContact ? "found" : "-", k.chainMs);
 }
 
 void typeCharacter(frmMain& form, TypingResult& r, const QString& ch)
@@ -109,29 +108,60 @@ std::vector<QString> typingWords()
 {
     return {
         // Family names shared by thousands, and names that begin with others.
-        QStringLiteral("Smith"), QStringLiteral("Smithers"), QStringLiteral("Smithson, M"),
-        QStringLiteral("Johnson"), QStringLiteral("Johansson"), QStringLiteral("Jones, Mary"),
-        QStringLiteral("Williams"), QStringLiteral("O'Brien"), QStringLiteral("McDonald, J"),
+        QStringLiteral("Smith"),
+        QStringLiteral("Smithers"),
+        QStringLiteral("Smithson, M"),
+        QStringLiteral("Johnson"),
+        QStringLiteral("Johansson"),
+        QStringLiteral("Jones, Mary"),
+        QStringLiteral("Williams"),
+        QStringLiteral("O'Brien"),
+        QStringLiteral("McDonald, J"),
         // Given names first: the full-name entries.
-        QStringLiteral("James Sm"), QStringLiteral("Mary Jo"), QStringLiteral("jennifer"),
+        QStringLiteral("James Sm"),
+        QStringLiteral("Mary Jo"),
+        QStringLiteral("jennifer"),
         // Letter case does not matter.
-        QStringLiteral("SMITH, JAMES"), QStringLiteral("gArCiA"),
+        QStringLiteral("SMITH, JAMES"),
+        QStringLiteral("gArCiA"),
         // Latin with diacritics, and letters whose folding is special.
-        QStringLiteral("Müller"), QStringLiteral("Mül"), QStringLiteral("Schröder, Jürgen"),
-        QStringLiteral("Groß"), QStringLiteral("Straße"), QStringLiteral("Dvořák"),
-        QStringLiteral("Yılmaz"), QStringLiteral("İlker"), QStringLiteral("Łukasz"),
-        QStringLiteral("Østergaard"), QStringLiteral("ÅBERG"), QStringLiteral("Nguyễn"),
-        QStringLiteral("García"), QStringLiteral("Þorsteinsdóttir"),
+        QStringLiteral("Müller"),
+        QStringLiteral("Mül"),
+        QStringLiteral("Schröder, Jürgen"),
+        QStringLiteral("Groß"),
+        QStringLiteral("Straße"),
+        QStringLiteral("Dvořák"),
+        QStringLiteral("Yılmaz"),
+        QStringLiteral("İlker"),
+        QStringLiteral("Łukasz"),
+        QStringLiteral("Østergaard"),
+        QStringLiteral("ÅBERG"),
+        QStringLiteral("Nguyễn"),
+        QStringLiteral("García"),
+        QStringLiteral("Þorsteinsdóttir"),
         // Cyrillic and Greek, with shared beginnings.
-        QStringLiteral("Иванов"), QStringLiteral("Иванова, Мария"), QStringLiteral("Семёнов"),
-        QStringLiteral("ПЕТРОВ"), QStringLiteral("Παπαδόπουλος"), QStringLiteral("Παπαδάκης"),
-        QStringLiteral("Παπα"), QStringLiteral("ΣΟΦΊΑ"), QStringLiteral("Ψαράς"),
+        QStringLiteral("Иванов"),
+        QStringLiteral("Иванова, Мария"),
+        QStringLiteral("Семёнов"),
+        QStringLiteral("ПЕТРОВ"),
+        QStringLiteral("Παπαδόπουλος"),
+        QStringLiteral("Παπαδάκης"),
+        QStringLiteral("Παπα"),
+        QStringLiteral("ΣΟΦΊΑ"),
+        QStringLiteral("Ψαράς"),
         // Chinese, Japanese (one outside the Basic Multilingual Plane) and Korean.
-        QStringLiteral("王伟"), QStringLiteral("欧阳"), QStringLiteral("佐藤"),
-        QStringLiteral("𠮷田"), QStringLiteral("김 민준"),
+        QStringLiteral("王伟"),
+        QStringLiteral("欧阳"),
+        QStringLiteral("佐藤"),
+        QStringLiteral("𠮷田"),
+        QStringLiteral("김 민준"),
         // Nothing begins with these.
-        QStringLiteral("Zebedee"), QStringLiteral("Qwertz"), QStringLiteral("Xylophon"),
-        QStringLiteral("Ωμέγα"), QStringLiteral("東西南北"), QStringLiteral("Smithy"),
+        QStringLiteral("Zebedee"),
+        QStringLiteral("Qwertz"),
+        QStringLiteral("Xylophon"),
+        QStringLiteral("Ωμέγα"),
+        QStringLiteral("東西南北"),
+        QStringLiteral("Smithy"),
     };
 }
 
@@ -162,7 +192,7 @@ TypingResult runTypingSession(frmMain& form, int minKeys)
                 typeCharacter(form, r, QStringLiteral("q"));
                 pressBackspace(form, r);
                 break;
-            default: // go back to the start of the word and type it again from there
+            default:                                // go back to the start of the word and type it again from there
                 QTest::keyClick(box, Qt::Key_Home); // moves the caret only: not timed
                 pressDelete(form, r);
                 break;

@@ -11,19 +11,19 @@ class frmMain;
 namespace bench {
 
 struct KeyTiming {
-    double chainMs = 0;   // the key event, delivered and handled
+    double chainMs = 0;    // the key event, delivered and handled
     double chainCpuMs = 0; // the CPU time this thread spent on it
-    double paintedMs = 0; // the same, plus the repaint it queued
+    double paintedMs = 0;  // the same, plus the repaint it queued
 };
 
 struct TypingResult {
     std::vector<KeyTiming> keys;
-    int textKeys = 0;      // printable keys
+    int textKeys = 0; // printable keys
     int backspaces = 0;
     int deletes = 0;
-    int found = 0;         // keys after which a contact was chosen
+    int found = 0; // keys after which a contact was chosen
     int notFound = 0;
-    int errorBoxes = 0;    // failures the bar reported while typing
+    int errorBoxes = 0; // failures the bar reported while typing
 };
 
 // What the session types, word by word: names that begin many entries, shared prefixes, names in

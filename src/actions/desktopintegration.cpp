@@ -49,7 +49,8 @@ void DesktopIntegration::showDialer(const contactclient::ContactItem& contact)
 
 void DesktopIntegration::openComposer(const contactclient::MailItem& mail)
 {
-    const QUrl url = mail::mailtoUrl(mail.To().split(QLatin1Char(','), Qt::SkipEmptyParts), mail.Subject(), mail.Body());
+    const QUrl url =
+        mail::mailtoUrl(mail.To().split(QLatin1Char(','), Qt::SkipEmptyParts), mail.Subject(), mail.Body());
     if (!QDesktopServices::openUrl(url))
         throw contactclient::AutomationError(contactclient::errComposer,
                                              QStringLiteral("No mail program could be opened for mailto: links."));

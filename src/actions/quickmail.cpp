@@ -20,9 +20,8 @@ QuickMail::QuickMail(frmMain& form) : m_form(form)
     m_form.txtSubject->installEventFilter(this);
     m_form.txtBody->installEventFilter(this);
     auto wire = [this](QAbstractButton* button, void (QuickMail::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] {
-            m_form.runGuarded([this, handler] { (this->*handler)(); });
-        });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handler] { m_form.runGuarded([this, handler] { (this->*handler)(); }); });
     };
     wire(m_form.cmdSendMail, &QuickMail::cmdSendMail_Click);
     wire(m_form.cmdCancelMail, &QuickMail::cmdCancelMail_Click);
@@ -67,8 +66,8 @@ void QuickMail::txtBody_LostFocus()
 bool QuickMail::sendToCurrentContact()
 {
     if (!m_form.currentContact || !m_form.outlookApp) {
-        MessageBox::show(&m_form, QStringLiteral("Quintel"),
-                         QStringLiteral("Choose a contact to send the mail to."), MessageBox::Icon::Warning);
+        MessageBox::show(&m_form, QStringLiteral("Quintel"), QStringLiteral("Choose a contact to send the mail to."),
+                         MessageBox::Icon::Warning);
         return false;
     }
     try {
@@ -83,10 +82,10 @@ bool QuickMail::sendToCurrentContact()
         mail->setTo(to);
         mail->Send();
     } catch (const contactclient::AutomationError& e) {
-        MessageBox::show(&m_form, QStringLiteral("Quintel"),
-                         QStringLiteral("The mail was not sent.\n\n%1\n\nThe subject and text are kept.")
-                             .arg(e.description()),
-                         MessageBox::Icon::Warning);
+        MessageBox::show(
+            &m_form, QStringLiteral("Quintel"),
+            QStringLiteral("The mail was not sent.\n\n%1\n\nThe subject and text are kept.").arg(e.description()),
+            MessageBox::Icon::Warning);
         return false;
     }
     return true;

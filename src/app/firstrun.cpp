@@ -40,8 +40,8 @@ QString useLocalAddressBook(SettingsStore& store, const QString& folder)
     if (!QDir().mkpath(path))
         return QStringLiteral("The folder %1 cannot be created.").arg(path);
     try {
-        store.SaveSetting(contactclient::kClientApplication, contactclient::kClientSection,
-                          contactclient::key::Backend, QStringLiteral("vcard"));
+        store.SaveSetting(contactclient::kClientApplication, contactclient::kClientSection, contactclient::key::Backend,
+                          QStringLiteral("vcard"));
         if (path != defaultContactsFolder())
             store.SaveSetting(contactclient::kClientApplication, contactclient::kClientSection,
                               contactclient::key::Folder, path);

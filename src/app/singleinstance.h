@@ -18,8 +18,8 @@ class SingleInstance : public QObject {
 
 public:
     enum class Role {
-        Primary,   // this process is the bar; activationRequested() tells when another start asked for it
-        Secondary, // a running bar was asked to come forward; end this process with status 0
+        Primary,    // this process is the bar; activationRequested() tells when another start asked for it
+        Secondary,  // a running bar was asked to come forward; end this process with status 0
         Unreachable // the lock is held by a live process that does not answer
     };
 

@@ -10,7 +10,11 @@ public:
     void RemoveAll() { m_map.clear(); }
     bool Exists(const QString& key) const { return m_map.contains(key); }
     // Adds only an absent key.
-    void Add(const QString& key, const QString& value) { if (!m_map.contains(key)) m_map.insert(key, value); }
+    void Add(const QString& key, const QString& value)
+    {
+        if (!m_map.contains(key))
+            m_map.insert(key, value);
+    }
     // The stored value, or the empty string for an absent key.
     QString Item(const QString& key) const { return m_map.value(key); }
     qsizetype Count() const { return m_map.size(); }

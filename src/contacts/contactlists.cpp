@@ -47,7 +47,9 @@ void ContactLists::sortAlphabetically(QStringList& names)
     for (std::size_t i = 0; i < n; ++i)
         SearchList::foldInPlace(buffer + offsets[i], offsets[i + 1] - offsets[i]);
     const auto* base = reinterpret_cast<const char16_t*>(folded.constData());
-    auto foldedName = [&](std::uint32_t i) { return std::u16string_view(base + offsets[i], offsets[i + 1] - offsets[i]); };
+    auto foldedName = [&](std::uint32_t i) {
+        return std::u16string_view(base + offsets[i], offsets[i + 1] - offsets[i]);
+    };
 
     struct Key {
         std::uint64_t head;

@@ -65,9 +65,9 @@ void ActionAvailability::updateEmailButtons()
 void ActionAvailability::updateDialButton()
 {
     const auto& c = *m_form.currentContact;
-    m_form.cmdDialContact->setEnabled(anyPresent({c.MobileTelephoneNumber(), c.BusinessTelephoneNumber(),
-                                                  c.HomeTelephoneNumber(), c.Home2TelephoneNumber(),
-                                                  c.Business2TelephoneNumber()}));
+    m_form.cmdDialContact->setEnabled(
+        anyPresent({c.MobileTelephoneNumber(), c.BusinessTelephoneNumber(), c.HomeTelephoneNumber(),
+                    c.Home2TelephoneNumber(), c.Business2TelephoneNumber()}));
 }
 
 void ActionAvailability::updateWriteButton()

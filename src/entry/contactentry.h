@@ -1,5 +1,6 @@
 #pragma once
-// The type-ahead entry box: completion from the search list, the key, focus and mouse rules, and the drop-down feeding the box.
+// The type-ahead entry box: completion from the search list, the key, focus and mouse rules, and the drop-down feeding
+// the box.
 
 #include <QObject>
 
@@ -32,7 +33,7 @@ private:
     void selectSearchEntry(qsizetype position);
 
     frmMain& m_form;
-    bool m_inPass = false;    // a completion pass is running; its own text change is not another pass
+    bool m_inPass = false;     // a completion pass is running; its own text change is not another pass
     bool m_programSet = false; // the program is setting the box's text
     bool m_userEdited = false; // the change under way comes from the user (typing, deleting, pasting)
 };

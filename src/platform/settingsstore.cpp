@@ -14,12 +14,12 @@ QSettings& QSettingsStore::settingsFor(const QString& application) const
 {
     if (!m_settings || m_application != application) {
         m_application = application;
-        m_settings = m_fileName.isEmpty()
-                         // NativeFormat is the same INI text on Linux, kept in <application>.conf
-                         // (IniFormat would name the file .ini).
-                         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application,
-                                                       application)
-                         : std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
+        m_settings =
+            m_fileName.isEmpty()
+                // NativeFormat is the same INI text on Linux, kept in <application>.conf
+                // (IniFormat would name the file .ini).
+                ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application, application)
+                : std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
     }
     return *m_settings;
 }

@@ -252,13 +252,15 @@ void frmOptions::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Enter presses the button that has the focus; there is no default button.
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()); button && button->window() == this) {
+        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            button && button->window() == this) {
             button->click();
             return;
         }
         event->ignore();
         return;
-    default: break;
+    default:
+        break;
     }
     QWidget::keyPressEvent(event);
 }

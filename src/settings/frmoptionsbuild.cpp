@@ -25,8 +25,7 @@ constexpr int kClientHeight = 4920;
 constexpr int kPageInitialLeft = 200;
 constexpr int kPageOutOfView = -20000;
 
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect)
+template <typename W> W* place(W* widget, const char* name, const QRect& rect)
 {
     widget->setObjectName(QString::fromLatin1(name));
     twips::setGeometry(widget, rect);
@@ -107,7 +106,7 @@ void frmOptions::buildControls()
     buildAboutPage();
 
     // Keyboard order of the controls that take the focus.
-    const QList<QWidget*> order = {tbsOptions, cmdOK,    cmdCancel, cmdApply,    chkCheckEmailAddresses,
+    const QList<QWidget*> order = {tbsOptions, cmdOK,     cmdCancel, cmdApply,    chkCheckEmailAddresses,
                                    lstCats,    cmdAddCat, txtNewCat, cmdDeleteCat};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));

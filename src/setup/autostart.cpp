@@ -50,8 +50,8 @@ bool isEnabled()
         return false;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.compare(QStringLiteral("Hidden=true"), Qt::CaseInsensitive) == 0
-            || line.compare(QStringLiteral("X-GNOME-Autostart-enabled=false"), Qt::CaseInsensitive) == 0)
+        if (line.compare(QStringLiteral("Hidden=true"), Qt::CaseInsensitive) == 0 ||
+            line.compare(QStringLiteral("X-GNOME-Autostart-enabled=false"), Qt::CaseInsensitive) == 0)
             return false;
     }
     return true;

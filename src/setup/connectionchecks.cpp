@@ -70,7 +70,8 @@ CheckResult sendTestMessage(const SetupSettings& settings, const QString& passwo
     account.from = settings.mailFrom.trimmed();
     account.fromName = settings.mailFromName.trimmed();
     if (account.from.isEmpty())
-        return {false, QStringLiteral("Enter your own mail address as the sender address: the test message goes there.")};
+        return {false,
+                QStringLiteral("Enter your own mail address as the sender address: the test message goes there.")};
     try {
         const mail::Mailbox me = mail::senderOf(account);
         mail::OutgoingMessage message;

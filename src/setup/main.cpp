@@ -11,8 +11,8 @@
 
 int main(int argc, char* argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY")
-        && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "quintel-setup: no display: DISPLAY and WAYLAND_DISPLAY are not set.\n");
         return 2;
     }

@@ -74,7 +74,8 @@ int SetupSettings::defaultPort(const QString& security)
 SetupSettings SetupSettings::load(const SettingsStore& store)
 {
     SetupSettings s;
-    s.addressBook = get(store, key::Backend) == QLatin1String("carddav") ? AddressBook::CardDav : AddressBook::VCardFolder;
+    s.addressBook =
+        get(store, key::Backend) == QLatin1String("carddav") ? AddressBook::CardDav : AddressBook::VCardFolder;
     s.folder = get(store, key::Folder);
     s.cardDavUrl = get(store, key::CardDavUrl);
     s.cardDavUser = get(store, key::CardDavUser);
@@ -105,7 +106,8 @@ void SetupSettings::save(SettingsStore& store) const
     const bool carddav = addressBook == AddressBook::CardDav;
     put(store, key::Backend, carddav ? QStringLiteral("carddav") : QStringLiteral("vcard"));
     // The folder is written out in full: an empty value would not mean "the default" to a reader.
-    put(store, key::Folder, folder.trimmed().isEmpty() ? firstrun::defaultContactsFolder() : QDir::cleanPath(folder.trimmed()));
+    put(store, key::Folder,
+        folder.trimmed().isEmpty() ? firstrun::defaultContactsFolder() : QDir::cleanPath(folder.trimmed()));
     putOptional(store, key::CardDavUrl, cardDavUrl.trimmed());
     putOptional(store, key::CardDavUser, cardDavUser.trimmed());
 
@@ -121,7 +123,8 @@ void SetupSettings::save(SettingsStore& store) const
         break;
     }
     putOptional(store, key::MailFolder, mailFolder.trimmed());
-    if (mail == Mail::Sendmail || !sendmailPath.trimmed().isEmpty() || !clientSetting(store, key::SendmailPath).isEmpty())
+    if (mail == Mail::Sendmail || !sendmailPath.trimmed().isEmpty() ||
+        !clientSetting(store, key::SendmailPath).isEmpty())
         put(store, key::SendmailPath, sendmailPath.trimmed().isEmpty() ? kDefaultSendmail : sendmailPath.trimmed());
     putOptional(store, key::SmtpHost, smtpHost.trimmed());
     if (mail == Mail::Smtp) {
@@ -145,8 +148,8 @@ QString SetupSettings::problem() const
         const QUrl url(cardDavUrl.trimmed(), QUrl::StrictMode);
         if (cardDavUrl.trimmed().isEmpty())
             return QStringLiteral("Enter the address of the CardDAV server.");
-        if (!url.isValid() || url.host().isEmpty()
-            || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
+        if (!url.isValid() || url.host().isEmpty() ||
+            (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
             return QStringLiteral("The CardDAV address must look like https://server.example/dav/.");
         if (url.scheme() == QLatin1String("http") && !isLoopback(url.host()))
             return QStringLiteral("Use an https:// address: over http:// the password would cross the network "

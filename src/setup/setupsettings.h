@@ -13,7 +13,7 @@ struct SetupSettings {
     enum class Mail { Sendmail, Smtp, Folder };
 
     AddressBook addressBook = AddressBook::VCardFolder;
-    QString folder;      // empty: the default folder
+    QString folder; // empty: the default folder
     QString cardDavUrl;
     QString cardDavUser;
     QString cardDavAddressBook; // kept as it was: the CardDAV back-end chooses it
@@ -22,12 +22,12 @@ struct SetupSettings {
     QString mailFolder;   // the folder transport (tests, the demo): where .eml files go
     QString sendmailPath; // empty: the default sendmail
     QString smtpHost;
-    int smtpPort = 0;     // 0: the default port of the security
+    int smtpPort = 0;                                  // 0: the default port of the security
     QString smtpSecurity = QStringLiteral("starttls"); // "tls", "starttls" or "none"
     QString smtpUser;
     QString mailFrom;
     QString mailFromName;
-    QString smtpCaFile;   // extra trusted certificates; set in the file by hand, only read here
+    QString smtpCaFile; // extra trusted certificates; set in the file by hand, only read here
 
     static SetupSettings load(const SettingsStore& store);
     // Writes the keys of the section that the window owns. Throws contactclient::AutomationError

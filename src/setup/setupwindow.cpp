@@ -29,8 +29,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Quintel Setup");
 
-template <typename W>
-W* named(W* widget, const QString& name, const QString& accessible = {})
+template <typename W> W* named(W* widget, const QString& name, const QString& accessible = {})
 {
     widget->setObjectName(name);
     if (!accessible.isEmpty())
@@ -72,11 +71,11 @@ void SetupWindow::build()
     auto* top = new QVBoxLayout(this);
 
     if (m_mode == Mode::FirstRun) {
-        auto* intro = named(new QLabel(QStringLiteral(
-                                "Quintel needs an address book. Most people start with a local one: a folder of "
-                                "vCard files on this computer, which you can fill by importing a .vcf file "
-                                "exported from your phone or mail program.")),
-                            QStringLiteral("lblIntro"));
+        auto* intro = named(
+            new QLabel(QStringLiteral("Quintel needs an address book. Most people start with a local one: a folder of "
+                                      "vCard files on this computer, which you can fill by importing a .vcf file "
+                                      "exported from your phone or mail program.")),
+            QStringLiteral("lblIntro"));
         intro->setWordWrap(true);
         top->addWidget(intro);
     }
@@ -151,7 +150,8 @@ void SetupWindow::build()
     smtp->addRow(QStringLiteral("Pass&word:"), txtSmtpPassword);
     smtp->addRow(QStringLiteral("S&ender address:"), txtMailFrom);
     smtp->addRow(QStringLiteral("&Your name:"), txtMailFromName);
-    cmdSendTest = named(new QPushButton(QStringLiteral("Send a test messa&ge to myself")), QStringLiteral("cmdSendTest"));
+    cmdSendTest =
+        named(new QPushButton(QStringLiteral("Send a test messa&ge to myself")), QStringLiteral("cmdSendTest"));
     smtp->addRow(QString(), cmdSendTest);
     mail->addLayout(smtp);
     lblMailResult = named(new QLabel, QStringLiteral("lblMailResult"));
@@ -165,8 +165,10 @@ void SetupWindow::build()
 
     auto* buttons = new QDialogButtonBox;
     if (m_mode == Mode::FirstRun) {
-        cmdUseLocal = named(new QPushButton(QStringLiteral("Use a local address boo&k")), QStringLiteral("cmdUseLocal"));
-        cmdUseLocal->setToolTip(QStringLiteral("Keep contacts in %1 and start Quintel").arg(firstrun::defaultContactsFolder()));
+        cmdUseLocal =
+            named(new QPushButton(QStringLiteral("Use a local address boo&k")), QStringLiteral("cmdUseLocal"));
+        cmdUseLocal->setToolTip(
+            QStringLiteral("Keep contacts in %1 and start Quintel").arg(firstrun::defaultContactsFolder()));
         buttons->addButton(cmdUseLocal, QDialogButtonBox::AcceptRole);
         connect(cmdUseLocal, &QAbstractButton::clicked, this, &SetupWindow::useLocal);
     }
@@ -214,7 +216,8 @@ SetupInput SetupWindow::input() const
 {
     SetupInput in;
     SetupSettings& s = in.settings;
-    s.addressBook = optCardDav->isChecked() ? SetupSettings::AddressBook::CardDav : SetupSettings::AddressBook::VCardFolder;
+    s.addressBook =
+        optCardDav->isChecked() ? SetupSettings::AddressBook::CardDav : SetupSettings::AddressBook::VCardFolder;
     s.folder = txtFolder->text().trimmed();
     s.cardDavUrl = txtCardDavUrl->text().trimmed();
     s.cardDavUser = txtCardDavUser->text().trimmed();
@@ -278,7 +281,8 @@ QString SetupWindow::folderForImport() const
 
 void SetupWindow::chooseFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Address-book folder"), folderForImport());
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Address-book folder"), folderForImport());
     if (!folder.isEmpty())
         txtFolder->setText(folder);
 }

@@ -70,7 +70,8 @@ QSet<QString> uidsIn(const QString& folder)
 
 QString ImportResult::summary() const
 {
-    QString text = imported == 1 ? QStringLiteral("1 contact imported.") : QStringLiteral("%1 contacts imported.").arg(imported);
+    QString text =
+        imported == 1 ? QStringLiteral("1 contact imported.") : QStringLiteral("%1 contacts imported.").arg(imported);
     if (alreadyPresent > 0)
         text += QStringLiteral(" %1 already in the address book.").arg(alreadyPresent);
     if (!problems.isEmpty())
@@ -165,9 +166,8 @@ ImportResult importVcfFile(const QString& vcfFile, const QString& folder)
             name = fileNameFor(QString());
         QSaveFile out(folder + QLatin1Char('/') + name);
         if (!out.open(QIODevice::WriteOnly) || out.write(card) != card.size() || !out.commit()) {
-            result.problems.append(QStringLiteral("Card %1: %2 cannot be written: %3")
-                                       .arg(number)
-                                       .arg(out.fileName(), out.errorString()));
+            result.problems.append(
+                QStringLiteral("Card %1: %2 cannot be written: %3").arg(number).arg(out.fileName(), out.errorString()));
             continue;
         }
         known.insert(uid);

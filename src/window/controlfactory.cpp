@@ -17,9 +17,9 @@ namespace {
 void registerSubstitutes()
 {
     static const bool done = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                                    QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Sans Serif"),
+            {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
                                    {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
                                     QStringLiteral("DejaVu Sans")});
@@ -95,10 +95,11 @@ QWidget* dropDown(QWidget* parent)
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(c->view()))
         view->setUniformItemSizes(true);
-    c->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid gray; padding-left: 2px; }"
-                                    "QComboBox QAbstractItemView { background: %1; color: %2; "
-                                    "selection-background-color: %2; selection-color: %1; }")
-                         .arg(colour(0, 0, 128), colour(255, 255, 192)));
+    c->setStyleSheet(
+        QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid gray; padding-left: 2px; }"
+                       "QComboBox QAbstractItemView { background: %1; color: %2; "
+                       "selection-background-color: %2; selection-color: %1; }")
+            .arg(colour(0, 0, 128), colour(255, 255, 192)));
     return c;
 }
 
@@ -126,7 +127,9 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
     using layout::Kind;
     QWidget* w = nullptr;
     switch (spec.kind) {
-    case Kind::TextBox: w = textBox(spec, parent); break;
+    case Kind::TextBox:
+        w = textBox(spec, parent);
+        break;
     case Kind::MultiLineTextBox: {
         auto* e = new QPlainTextEdit(parent);
         e->setPlainText(spec.text);
@@ -137,17 +140,25 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
         w = e;
         break;
     }
-    case Kind::PictureBox: w = new QLabel(parent); break;
-    case Kind::PictureButton: w = pictureButton(spec, parent); break;
+    case Kind::PictureBox:
+        w = new QLabel(parent);
+        break;
+    case Kind::PictureButton:
+        w = pictureButton(spec, parent);
+        break;
     case Kind::TextButton:
-    case Kind::Button: w = textButton(spec, parent); break;
+    case Kind::Button:
+        w = textButton(spec, parent);
+        break;
     case Kind::ListBox: {
         auto* v = new QListView(parent);
         v->setUniformItemSizes(true);
         w = v;
         break;
     }
-    case Kind::DropDown: w = dropDown(parent); break;
+    case Kind::DropDown:
+        w = dropDown(parent);
+        break;
     case Kind::Image: {
         auto* l = new QLabel(parent);
         // Drawn at the label's size in device pixels, so the lamp stays crisp on HiDPI screens.

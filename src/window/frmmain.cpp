@@ -146,9 +146,9 @@ void frmMain::Form_Load()
     modSettings::loadSettings();
     showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
 
-    barControls = {cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact,
-                   cmdQEmailContact, cmdWriteContact, cmdState, cmdOptions, lblContactCount,
-                   imgOne, imgTwo, txtContact, txtStatus};
+    barControls = {cmbContacts,      cmbCategories,   cmdDialContact, cmdViewContact, cmdEMailContact,
+                   cmdQEmailContact, cmdWriteContact, cmdState,       cmdOptions,     lblContactCount,
+                   imgOne,           imgTwo,          txtContact,     txtStatus};
     mailControls = {txtSubject, txtBody, cmdSendMail, cmdClearMail};
     windowMode = 3;
     placement->restorePlacement();

@@ -13,7 +13,18 @@ inline constexpr int kWindowWidth = 6525;
 inline constexpr int kWindowHeight = 2355;
 inline const QColor kBackground{192, 192, 255};
 
-enum class Kind { TextBox, MultiLineTextBox, PictureBox, PictureButton, TextButton, Button, ListBox, DropDown, Image, Label };
+enum class Kind {
+    TextBox,
+    MultiLineTextBox,
+    PictureBox,
+    PictureButton,
+    TextButton,
+    Button,
+    ListBox,
+    DropDown,
+    Image,
+    Label
+};
 enum class Group { None, Bar, Mail };
 
 struct Control {
@@ -25,8 +36,8 @@ struct Control {
     Group group;
     bool enabled;
     bool visible;
-    QString picture;     // resource path of the picture, if any
-    QString accessible;  // tool tip and accessible name of a picture button
+    QString picture;    // resource path of the picture, if any
+    QString accessible; // tool tip and accessible name of a picture button
 };
 
 // The 23 controls in their order of creation.

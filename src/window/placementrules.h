@@ -18,8 +18,8 @@ struct Stored {
 };
 
 struct Screens {
-    QRect primary;      // the primary screen's full size, taskbar included
-    QList<QRect> all;   // every screen, the primary among them
+    QRect primary;    // the primary screen's full size, taskbar included
+    QList<QRect> all; // every screen, the primary among them
 };
 
 struct Placement {

@@ -42,7 +42,10 @@ public:
         return QDir(m_dir.path()).entryList({QStringLiteral("*.eml")}, QDir::Files, QDir::Name);
     }
     QByteArray message(int i) const { return read(received().value(i)); }
-    QByteArray envelope(int i) const { return read(received().value(i).replace(QStringLiteral(".eml"), QStringLiteral(".env"))); }
+    QByteArray envelope(int i) const
+    {
+        return read(received().value(i).replace(QStringLiteral(".eml"), QStringLiteral(".env")));
+    }
 
     int port = 0;
 

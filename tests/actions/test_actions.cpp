@@ -14,7 +14,6 @@
 
 using Props = QMap<QString, QString>;
 
-
 class TestActions : public QObject {
     Q_OBJECT
 
@@ -47,18 +46,25 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("dial") << "id1" << "cmdDialContact" << QStringList{QStringLiteral("Dial(id1)")};
-        QTest::newRow("view") << "id1" << "cmdViewContact" << QStringList{QStringLiteral("Display(id1)")};
+        QTest::newRow("dial") << "id1"
+                              << "cmdDialContact" << QStringList{QStringLiteral("Dial(id1)")};
+        QTest::newRow("view") << "id1"
+                              << "cmdViewContact" << QStringList{QStringLiteral("Display(id1)")};
         QTest::newRow("e-mail to display name")
-            << "id1" << "cmdEMailContact"
+            << "id1"
+            << "cmdEMailContact"
             << QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("To=\"Smith, John\" <js@example.com>"),
                            QStringLiteral("Display mail")};
         QTest::newRow("e-mail to first address")
-            << "id2" << "cmdEMailContact"
-            << QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("To=jd@example.com"), QStringLiteral("Display mail")};
+            << "id2"
+            << "cmdEMailContact"
+            << QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("To=jd@example.com"),
+                           QStringLiteral("Display mail")};
         QTest::newRow("e-mail to full name")
-            << "id3" << "cmdEMailContact"
-            << QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("To=Rick Roe"), QStringLiteral("Display mail")};
+            << "id3"
+            << "cmdEMailContact"
+            << QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("To=Rick Roe"),
+                           QStringLiteral("Display mail")};
     }
     void dialViewAndEmail()
     {
@@ -99,8 +105,10 @@ private slots:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("text");
-        QTest::newRow("name and mailing address") << "id1" << "John Smith\r\n1 Main St\nSpringfield";
-        QTest::newRow("empty mailing address") << "id2" << "Jane Doe\r\n";
+        QTest::newRow("name and mailing address") << "id1"
+                                                  << "John Smith\r\n1 Main St\nSpringfield";
+        QTest::newRow("empty mailing address") << "id2"
+                                               << "Jane Doe\r\n";
     }
     void letter()
     {
@@ -121,10 +129,14 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("no word processor") << "cmdWriteContact" << "";
-        QTest::newRow("dial refused") << "cmdDialContact" << "Dial";
-        QTest::newRow("store refuses the mail item") << "cmdEMailContact" << "CreateItem";
-        QTest::newRow("no composer") << "cmdEMailContact" << "Display mail";
+        QTest::newRow("no word processor") << "cmdWriteContact"
+                                           << "";
+        QTest::newRow("dial refused") << "cmdDialContact"
+                                      << "Dial";
+        QTest::newRow("store refuses the mail item") << "cmdEMailContact"
+                                                     << "CreateItem";
+        QTest::newRow("no composer") << "cmdEMailContact"
+                                     << "Display mail";
     }
     void failuresAreReported()
     {
@@ -151,11 +163,19 @@ private slots:
         QTest::addColumn<QString>("subject");
         QTest::addColumn<QString>("body");
         QTest::addColumn<QByteArray>("url");
-        QTest::newRow("mailbox") << "\"Smith, John\" <js@example.com>" << "" << "" << QByteArray("mailto:js@example.com");
-        QTest::newRow("full name") << "John Smith" << "Hi" << "" << QByteArray("mailto:js@example.com?subject=Hi");
-        QTest::newRow("nobody of that name") << "Nobody Known" << "Hi" << "" << QByteArray("mailto:?subject=Hi");
+        QTest::newRow("mailbox") << "\"Smith, John\" <js@example.com>"
+                                 << ""
+                                 << "" << QByteArray("mailto:js@example.com");
+        QTest::newRow("full name") << "John Smith"
+                                   << "Hi"
+                                   << "" << QByteArray("mailto:js@example.com?subject=Hi");
+        QTest::newRow("nobody of that name") << "Nobody Known"
+                                             << "Hi"
+                                             << "" << QByteArray("mailto:?subject=Hi");
         QTest::newRow("special characters")
-            << "a@example.com; b+tag@example.com" << "a?b&c+d#e f" << "Line 1\nLine 2 ü"
+            << "a@example.com; b+tag@example.com"
+            << "a?b&c+d#e f"
+            << "Line 1\nLine 2 ü"
             << QByteArray("mailto:a@example.com,b%2Btag@example.com?subject=a%3Fb%26c%2Bd%23e%20f"
                           "&body=Line%201%0D%0ALine%202%20%C3%BC");
     }

@@ -13,16 +13,16 @@
 #include "window/frmmain.h"
 
 #include <QDir>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QFormLayout>
-#include <QLabel>
-#include <QListWidget>
 
 #include "actions/contactactions.h"
 
@@ -76,12 +76,13 @@ private slots:
         const QString data = path(QStringLiteral("data"));
         QVERIFY(QDir().mkpath(data + QStringLiteral("/applications")));
         QVERIFY(QDir().mkpath(path(QStringLiteral("config"))));
-        QVERIFY(writeFile(path(QStringLiteral("handler.sh")),
-                          "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + path(QStringLiteral("handled.txt")).toUtf8() + "'\n", true));
+        QVERIFY(writeFile(
+            path(QStringLiteral("handler.sh")),
+            "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + path(QStringLiteral("handled.txt")).toUtf8() + "'\n", true));
         QVERIFY(writeFile(data + QStringLiteral("/applications/quintel-test-handler.desktop"),
-                          "[Desktop Entry]\nType=Application\nName=Quintel test handler\nExec="
-                              + path(QStringLiteral("handler.sh")).toUtf8()
-                              + " %u\nMimeType=x-scheme-handler/mailto;x-scheme-handler/tel;\nNoDisplay=true\n"));
+                          "[Desktop Entry]\nType=Application\nName=Quintel test handler\nExec=" +
+                              path(QStringLiteral("handler.sh")).toUtf8() +
+                              " %u\nMimeType=x-scheme-handler/mailto;x-scheme-handler/tel;\nNoDisplay=true\n"));
         qputenv("XDG_DATA_HOME", data.toUtf8());
         qputenv("XDG_CONFIG_HOME", path(QStringLiteral("config")).toUtf8());
         qunsetenv("XDG_CURRENT_DESKTOP");

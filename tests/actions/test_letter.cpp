@@ -49,8 +49,8 @@ private slots:
         QTest::addColumn<bool>("newDocumentFlag");
         QTest::newRow("LibreOffice") << QStringList{QStringLiteral("soffice"), QStringLiteral("xdg-open")}
                                      << QStringLiteral("/usr/bin/soffice") << true;
-        QTest::newRow("no LibreOffice") << QStringList{QStringLiteral("xdg-open")} << QStringLiteral("/usr/bin/xdg-open")
-                                        << false;
+        QTest::newRow("no LibreOffice") << QStringList{QStringLiteral("xdg-open")}
+                                        << QStringLiteral("/usr/bin/xdg-open") << false;
         QTest::newRow("neither") << QStringList{} << QString() << false;
     }
     void opener()
@@ -110,12 +110,13 @@ private slots:
         const QString out = m_tmp.filePath(QStringLiteral("converted"));
         QProcess soffice;
         soffice.setProcessChannelMode(QProcess::MergedChannels);
-        soffice.start(QStringLiteral("timeout"),
-                      QStringList{QStringLiteral("-k"), QStringLiteral("5"), QStringLiteral("60"), QStringLiteral("soffice"),
-                                  QStringLiteral("--headless"),
-                                  QStringLiteral("-env:UserInstallation=file://") + m_tmp.filePath(QStringLiteral("profile")),
-                                  QStringLiteral("--convert-to"), QStringLiteral("txt:Text"), QStringLiteral("--outdir"), out}
-                          + files);
+        soffice.start(
+            QStringLiteral("timeout"),
+            QStringList{QStringLiteral("-k"), QStringLiteral("5"), QStringLiteral("60"), QStringLiteral("soffice"),
+                        QStringLiteral("--headless"),
+                        QStringLiteral("-env:UserInstallation=file://") + m_tmp.filePath(QStringLiteral("profile")),
+                        QStringLiteral("--convert-to"), QStringLiteral("txt:Text"), QStringLiteral("--outdir"), out} +
+                files);
         QVERIFY(soffice.waitForFinished(90000));
         QVERIFY2(soffice.exitCode() == 0, soffice.readAll().constData());
         for (int i = 0; i < files.size(); ++i) {

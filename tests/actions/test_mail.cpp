@@ -2,12 +2,12 @@
 // receivers (an SMTP server on 127.0.0.1, a stand-in sendmail, a folder).
 
 #include "contactclient/carddav/credentials.h"
-#include "fakes/memorysettingsstore.h"
 #include "contactclient/errors.h"
+#include "fakes/memorysettingsstore.h"
 #include "fakes/recordingclient.h"
 #include "mail/clientmailitem.h"
-#include "mail/mailbox.h"
 #include "mail/mailaccount.h"
+#include "mail/mailbox.h"
 #include "mail/message.h"
 #include "mail/smtptransport.h"
 #include "mailserver.h"
@@ -90,12 +90,12 @@ private:
         openssl.setStandardOutputFile(QProcess::nullDevice());
         openssl.setStandardErrorFile(QProcess::nullDevice());
         openssl.start(QStringLiteral("openssl"),
-                                 {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                                  QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-                                  QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
-                                  QStringLiteral("-addext"), QStringLiteral("subjectAltName=DNS:localhost,IP:127.0.0.1"),
-                                  QStringLiteral("-keyout"), m_tmp.filePath(QStringLiteral("key.pem")),
-                                  QStringLiteral("-out"), m_tmp.filePath(QStringLiteral("cert.pem"))});
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                       QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
+                       QStringLiteral("-addext"), QStringLiteral("subjectAltName=DNS:localhost,IP:127.0.0.1"),
+                       QStringLiteral("-keyout"), m_tmp.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
+                       m_tmp.filePath(QStringLiteral("cert.pem"))});
         return openssl.waitForFinished(60000) && openssl.exitCode() == 0;
     }
 
@@ -105,8 +105,9 @@ private slots:
         m_client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"),
                      {{QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
         m_client.add(QStringLiteral("Nomail, Nora"), QStringLiteral("Nora Nomail"));
-        m_client.add(QStringLiteral("Evil, Eve"), QStringLiteral("Eve Evil"),
-                     {{QStringLiteral("Email1Address"), QStringLiteral("eve@example.com\r\nRCPT TO:<x@evil.example>")}});
+        m_client.add(
+            QStringLiteral("Evil, Eve"), QStringLiteral("Eve Evil"),
+            {{QStringLiteral("Email1Address"), QStringLiteral("eve@example.com\r\nRCPT TO:<x@evil.example>")}});
         m_ns = m_client.application()->GetNamespace(QStringLiteral("MAPI"));
     }
 
@@ -118,8 +119,8 @@ private slots:
         QTest::newRow("dots and plus") << QStringLiteral("j.s+tag@mail.example.com") << true;
         QTest::newRow("atext signs") << QStringLiteral("!#$%&'*/=?^_`{|}~-@x.example") << true;
         QTest::newRow("UTF-8 local part and domain") << QStringLiteral("j\u00F6rg@b\u00FCcher.example") << true;
-        QTest::newRow("second mailbox after ;") << QStringLiteral("angle@example.com>; Evil <evil4@evil.example")
-                                                << false;
+        QTest::newRow("second mailbox after ;")
+            << QStringLiteral("angle@example.com>; Evil <evil4@evil.example") << false;
         QTest::newRow("comma list") << QStringLiteral("a@x.example, b@y.example") << false;
         QTest::newRow("angle brackets") << QStringLiteral("<a@x.example>") << false;
         QTest::newRow("display name") << QStringLiteral("A <a@x.example>") << false;
@@ -136,7 +137,8 @@ private slots:
         QTest::newRow("CR/LF") << QStringLiteral("a@x.example\r\nBcc: e@evil.example") << false;
         QTest::newRow("zero-width joiner") << QStringLiteral("a\u200D@x.example") << false;
         QTest::newRow("local part over 64") << QString(65, QLatin1Char('a')) + QStringLiteral("@x.example") << false;
-        QTest::newRow("over 254 in all") << QStringLiteral("a@") + QStringLiteral("b.").repeated(126) + QStringLiteral("ex")
+        QTest::newRow("over 254 in all") << QStringLiteral("a@") + QStringLiteral("b.").repeated(126) +
+                                                QStringLiteral("ex")
                                          << false;
     }
     void addrSpec()
@@ -150,11 +152,11 @@ private slots:
     {
         QTest::addColumn<QString>("to");
         QTest::addColumn<QByteArray>("header"); // empty: refused
-        QTest::newRow("mailbox with a quoted name") << QStringLiteral("\"Smith, John\" <js@example.com>")
-                                                    << QByteArray("\"Smith, John\" <js@example.com>");
+        QTest::newRow("mailbox with a quoted name")
+            << QStringLiteral("\"Smith, John\" <js@example.com>") << QByteArray("\"Smith, John\" <js@example.com>");
         QTest::newRow("bare address") << QStringLiteral("js@example.com") << QByteArray("js@example.com");
-        QTest::newRow("full name from the address book") << QStringLiteral("john smith")
-                                                         << QByteArray("John Smith <js@example.com>");
+        QTest::newRow("full name from the address book")
+            << QStringLiteral("john smith") << QByteArray("John Smith <js@example.com>");
         QTest::newRow("non-ASCII name") << QStringLiteral("Jörg <j@example.com>")
                                         << QByteArray("=?UTF-8?B?SsO2cmc=?= <j@example.com>");
         QTest::newRow("two recipients") << QStringLiteral("a@example.com; \"B; b\" <b@example.com>")
@@ -202,7 +204,8 @@ private slots:
                                << QByteArray("Body\r\n\r\n");
         QTest::newRow("non-ASCII subject and body")
             << QStringLiteral("Grüße – 日本") << QStringLiteral("Liebe Grüße\nJörg")
-            << QByteArray("=?UTF-8?B?R3LDvMOfZSDigJMg5pel5pys?=") << QByteArray("Liebe Gr=C3=BC=C3=9Fe\r\nJ=C3=B6rg\r\n");
+            << QByteArray("=?UTF-8?B?R3LDvMOfZSDigJMg5pel5pys?=")
+            << QByteArray("Liebe Gr=C3=BC=C3=9Fe\r\nJ=C3=B6rg\r\n");
         QTest::newRow("CR, CRLF and LF line breaks") << QStringLiteral("x") << QStringLiteral("a\rb\r\nc\nd")
                                                      << QByteArray("x") << QByteArray("a\r\nb\r\nc\r\nd\r\n");
         QTest::newRow("equals sign, trailing space, leading dot")
@@ -211,10 +214,10 @@ private slots:
         QTest::newRow("long line gets soft breaks")
             << QStringLiteral("long") << QString(100, QLatin1Char('x')) << QByteArray("long")
             << QByteArray(75, 'x') + "=\r\n" + QByteArray(25, 'x') + "\r\n";
-        QTest::newRow("long subject is folded")
-            << QStringLiteral("word ").repeated(20).trimmed() << QStringLiteral("b")
-            << (QStringLiteral("word ").repeated(14).trimmed().toLatin1() + "\r\n " + QStringLiteral("word ").repeated(6).trimmed().toLatin1())
-            << QByteArray("b\r\n");
+        QTest::newRow("long subject is folded") << QStringLiteral("word ").repeated(20).trimmed() << QStringLiteral("b")
+                                                << (QStringLiteral("word ").repeated(14).trimmed().toLatin1() +
+                                                    "\r\n " + QStringLiteral("word ").repeated(6).trimmed().toLatin1())
+                                                << QByteArray("b\r\n");
     }
     // The SMTP server receives exactly the message: envelope, headers, encoded subject, body bytes.
     void message()
@@ -238,7 +241,8 @@ private slots:
         QCOMPARE(header(p, "To"), QByteArray("\"Smith, John\" <js@example.com>"));
         QCOMPARE(header(p, "Subject"), subjectHeader);
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{2} \\w{3} \\d{4} \\d{2}:\\d{2}:\\d{2} [+-]\\d{4}$"))
-                    .match(QString::fromLatin1(header(p, "Date"))).hasMatch());
+                    .match(QString::fromLatin1(header(p, "Date")))
+                    .hasMatch());
         QVERIFY(header(p, "Message-ID").endsWith("@example.org>"));
         QCOMPARE(header(p, "MIME-Version"), QByteArray("1.0"));
         QCOMPARE(header(p, "Content-Type"), QByteArray("text/plain; charset=UTF-8"));
@@ -264,8 +268,8 @@ private slots:
         QVERIFY(makeCertificate());
         MailServer server;
         QVERIFY(server.start({QStringLiteral("--tls"), m_tmp.filePath(QStringLiteral("cert.pem")),
-                              m_tmp.filePath(QStringLiteral("key.pem")), QStringLiteral("--auth"),
-                              QStringLiteral("me"), QStringLiteral("s3cret")}));
+                              m_tmp.filePath(QStringLiteral("key.pem")), QStringLiteral("--auth"), QStringLiteral("me"),
+                              QStringLiteral("s3cret")}));
         mail::MailAccount account = smtpAccount(server.port, QStringLiteral("starttls"));
         account.smtpHost = QStringLiteral("localhost");
         account.smtpUser = QStringLiteral("me");
@@ -295,7 +299,8 @@ private slots:
         const int port = server.port;
         server.stop();
         try {
-            item(smtpAccount(port), QStringLiteral("js@example.com"), QStringLiteral("Hi"), QStringLiteral("x"))->Send();
+            item(smtpAccount(port), QStringLiteral("js@example.com"), QStringLiteral("Hi"), QStringLiteral("x"))
+                ->Send();
             QFAIL("no failure reported");
         } catch (const AutomationError& e) {
             QVERIFY2(e.description().contains(QStringLiteral("cannot be reached")), qPrintable(e.description()));
@@ -307,7 +312,8 @@ private slots:
     {
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("subject");
-        QTest::newRow("CR/LF in subject") << QStringLiteral("js@example.com") << QStringLiteral("Hi\r\nBcc: x@evil.example");
+        QTest::newRow("CR/LF in subject")
+            << QStringLiteral("js@example.com") << QStringLiteral("Hi\r\nBcc: x@evil.example");
         QTest::newRow("LF in subject") << QStringLiteral("js@example.com") << QStringLiteral("Hi\nBcc: x@evil.example");
         QTest::newRow("control character in subject") << QStringLiteral("js@example.com") << QStringLiteral("Hi\x07");
         QTest::newRow("CR/LF in the contact's address") << QStringLiteral("Eve Evil") << QStringLiteral("Hi");
@@ -318,7 +324,8 @@ private slots:
         QFETCH(QString, subject);
         MailServer server;
         QVERIFY(server.start());
-        QVERIFY_THROWS_EXCEPTION(AutomationError, item(smtpAccount(server.port), to, subject, QStringLiteral("b"))->Send());
+        QVERIFY_THROWS_EXCEPTION(AutomationError,
+                                 item(smtpAccount(server.port), to, subject, QStringLiteral("b"))->Send());
         server.stop();
         QCOMPARE(server.received().size(), 0);
     }
@@ -333,9 +340,10 @@ private slots:
                                           << QStringLiteral("smtps://mail.example.com:465");
         QTest::newRow("starttls") << QStringLiteral("mail.example.com") << QStringLiteral("starttls") << 0
                                   << QStringLiteral("smtp://mail.example.com:587");
-        QTest::newRow("plain to loopback") << QStringLiteral("::1") << QStringLiteral("none") << 2525
-                                           << QStringLiteral("smtp://[::1]:2525");
-        QTest::newRow("plain to another host refused") << QStringLiteral("mail.example.com") << QStringLiteral("none") << 25 << QString();
+        QTest::newRow("plain to loopback")
+            << QStringLiteral("::1") << QStringLiteral("none") << 2525 << QStringLiteral("smtp://[::1]:2525");
+        QTest::newRow("plain to another host refused")
+            << QStringLiteral("mail.example.com") << QStringLiteral("none") << 25 << QString();
     }
     void smtpSettings()
     {
@@ -369,7 +377,10 @@ private slots:
         QFile f(script);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.args'\ncat > '%1.msg'\n"
-                               "[ %2 = 0 ] || echo 'user unknown' >&2\nexit %2\n").arg(out).arg(status).toUtf8());
+                               "[ %2 = 0 ] || echo 'user unknown' >&2\nexit %2\n")
+                    .arg(out)
+                    .arg(status)
+                    .toUtf8());
         f.close();
         f.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::WriteOwner);
         mail::MailAccount account;
@@ -380,7 +391,8 @@ private slots:
             m->Send();
             QCOMPARE(status, 0);
         } catch (const AutomationError& e) {
-            QVERIFY2(status != 0 && e.description().contains(QStringLiteral("user unknown")), qPrintable(e.description()));
+            QVERIFY2(status != 0 && e.description().contains(QStringLiteral("user unknown")),
+                     qPrintable(e.description()));
         }
         QFile args(out + QStringLiteral(".args")), msg(out + QStringLiteral(".msg"));
         QVERIFY(args.open(QIODevice::ReadOnly) && msg.open(QIODevice::ReadOnly));
@@ -422,8 +434,8 @@ private slots:
         };
         contactclient::carddav::setKeyring(std::make_shared<OneEntry>());
         fake::MemorySettingsStore store;
-        for (const auto& [k, v] : {std::pair{"MailTransport", "smtp"}, {"SmtpHost", "mail.example.com"},
-                                   {"SmtpUser", "me"}})
+        for (const auto& [k, v] :
+             {std::pair{"MailTransport", "smtp"}, {"SmtpHost", "mail.example.com"}, {"SmtpUser", "me"}})
             store.SaveSetting(QStringLiteral("Quintel"), QStringLiteral("ContactClient"), QString::fromLatin1(k),
                               QString::fromLatin1(v));
         QCOMPARE(mail::readMailAccount(store).smtpPassword, QStringLiteral("secret"));

@@ -112,11 +112,11 @@ private slots:
         form->txtBody->setPlainText(QStringLiteral("Line 1\nLine 2\n"));
         f->client.clearLog();
         QTest::mouseClick(form->cmdSendMail, Qt::LeftButton);
-        QCOMPARE(f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Subject="), QStringLiteral("Body="),
-                                   QStringLiteral("To="), QStringLiteral("Send")}),
-                 (QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("Subject= Hi  "),
-                              QStringLiteral("Body=Line 1\nLine 2\n"), QStringLiteral("To=") + to,
-                              QStringLiteral("Send")}));
+        QCOMPARE(
+            f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Subject="), QStringLiteral("Body="),
+                             QStringLiteral("To="), QStringLiteral("Send")}),
+            (QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("Subject= Hi  "),
+                         QStringLiteral("Body=Line 1\nLine 2\n"), QStringLiteral("To=") + to, QStringLiteral("Send")}));
         QCOMPARE(form->windowMode, startMode);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
@@ -157,8 +157,12 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("server refuses") << "id1" << "The mail server refused the mail." << "refused the mail";
-        QTest::newRow("no contact chosen") << "" << "" << "Choose a contact";
+        QTest::newRow("server refuses") << "id1"
+                                        << "The mail server refused the mail."
+                                        << "refused the mail";
+        QTest::newRow("no contact chosen") << ""
+                                           << ""
+                                           << "Choose a contact";
     }
     void refusedSendKeepsEverything()
     {

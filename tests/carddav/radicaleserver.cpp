@@ -10,7 +10,8 @@
 
 namespace test {
 
-RadicaleServer::RadicaleServer(QString user, QString password) : m_user(std::move(user)), m_password(std::move(password))
+RadicaleServer::RadicaleServer(QString user, QString password)
+    : m_user(std::move(user)), m_password(std::move(password))
 {
 }
 
@@ -46,10 +47,11 @@ bool RadicaleServer::start()
     QFile config(dir + QStringLiteral("/config"));
     if (!config.open(QIODevice::WriteOnly))
         return false;
-    config.write(QStringLiteral("[server]\nhosts = 127.0.0.1:0\n[auth]\n%1[rights]\n%2[storage]\nfilesystem_folder = %3\n"
-                                "[logging]\nlevel = info\n")
-                     .arg(auth, rights, storage())
-                     .toUtf8());
+    config.write(
+        QStringLiteral("[server]\nhosts = 127.0.0.1:0\n[auth]\n%1[rights]\n%2[storage]\nfilesystem_folder = %3\n"
+                       "[logging]\nlevel = info\n")
+            .arg(auth, rights, storage())
+            .toUtf8());
     config.close();
 
     m_process = std::make_unique<QProcess>();

@@ -19,7 +19,7 @@ public:
     explicit RadicaleServer(QString user = {}, QString password = {});
     ~RadicaleServer();
 
-    bool start();  // false (with a warning) when it does not come up
+    bool start(); // false (with a warning) when it does not come up
     void stop();
     bool isRunning() const { return m_process && m_process->state() == QProcess::Running; }
     QUrl url(const QString& path = QStringLiteral("/")) const;

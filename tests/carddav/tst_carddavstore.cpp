@@ -112,13 +112,13 @@ void TestCardDavStore::initTestCase()
     QVERIFY(m_open.start());
     QVERIFY(m_auth.start());
     QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/contacts/"),
-                                      test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer"))
-                                          + team(QStringLiteral("bob"), QStringLiteral("Bob Baker"))
-                                          + test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
+                                      test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer")) +
+                                          team(QStringLiteral("bob"), QStringLiteral("Bob Baker")) +
+                                          test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
              201);
     QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/contacts/"),
-                                      test::card(QStringLiteral("dee"), QStringLiteral("Dee Dunn"))
-                                          + team(QStringLiteral("eve"), QStringLiteral("Eve East"))),
+                                      test::card(QStringLiteral("dee"), QStringLiteral("Dee Dunn")) +
+                                          team(QStringLiteral("eve"), QStringLiteral("Eve East"))),
              201);
 }
 
@@ -135,21 +135,26 @@ void TestCardDavStore::firstStartThenChangesAfterRestart()
     {
         auto store = openStore(openAccount(), cache.path());
         auto items = store->items();
-        QCOMPARE(fullNames(*items), (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"),
-                                                 QStringLiteral("Cy Cole")}));
+        QCOMPARE(fullNames(*items),
+                 (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole")}));
         QCOMPARE(fullNames(*items->Restrict(kTeamFilter)), QStringList{QStringLiteral("Bob Baker")});
         QString bobId;
         items->forEach([&](const Item& item) {
             if (item.FullName() == QStringLiteral("Bob Baker"))
                 bobId = item.EntryID();
         });
-        QCOMPARE(store->itemFromId(bobId)->Categories(), (QStringList{QStringLiteral("Team"), QStringLiteral("Friends")}));
+        QCOMPARE(store->itemFromId(bobId)->Categories(),
+                 (QStringList{QStringLiteral("Team"), QStringLiteral("Friends")}));
         QCOMPARE(store->statusNote(), QString());
         QCOMPARE(m_prompt->asked, 0); // no user, no password
     }
 
-    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/dan.vcf"), team(QStringLiteral("dan"), QStringLiteral("Dan Dale"))), 201);
-    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/cy.vcf"), team(QStringLiteral("cy"), QStringLiteral("Cy Cole"))), 201);
+    QCOMPARE(
+        m_open.put(QStringLiteral("/shared/contacts/dan.vcf"), team(QStringLiteral("dan"), QStringLiteral("Dan Dale"))),
+        201);
+    QCOMPARE(
+        m_open.put(QStringLiteral("/shared/contacts/cy.vcf"), team(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
+        201);
     QCOMPARE(m_open.remove(QStringLiteral("/shared/contacts/ann.vcf")), 200);
 
     auto store = openStore(openAccount(), cache.path());
@@ -160,15 +165,21 @@ void TestCardDavStore::firstStartThenChangesAfterRestart()
 
     // Back as it was, for the other tests.
     QCOMPARE(m_open.remove(QStringLiteral("/shared/contacts/dan.vcf")), 200);
-    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/cy.vcf"), test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))), 201);
-    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/ann.vcf"), test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer"))), 201);
+    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/cy.vcf"),
+                        test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
+             201);
+    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/ann.vcf"),
+                        test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer"))),
+             201);
 }
 
 void TestCardDavStore::backgroundRefreshUpdatesTheCopy()
 {
     QTemporaryDir cache;
     openStore(aliceAccount(), cache.path());
-    QCOMPARE(m_auth.put(QStringLiteral("/alice/contacts/fay.vcf"), test::card(QStringLiteral("fay"), QStringLiteral("Fay Ford"))), 201);
+    QCOMPARE(m_auth.put(QStringLiteral("/alice/contacts/fay.vcf"),
+                        test::card(QStringLiteral("fay"), QStringLiteral("Fay Ford"))),
+             201);
 
     CardDavStore store(aliceAccount(), cache.path());
     store.setStartupWait(std::chrono::milliseconds(0));
@@ -197,7 +208,9 @@ void TestCardDavStore::serverGoneOpensFromTheCopy()
     QTemporaryDir noCache;
     test::RadicaleServer server;
     QVERIFY(server.start());
-    QCOMPARE(server.createAddressBook(QStringLiteral("/shared/book/"), team(QStringLiteral("gil"), QStringLiteral("Gil Gray"))), 201);
+    QCOMPARE(server.createAddressBook(QStringLiteral("/shared/book/"),
+                                      team(QStringLiteral("gil"), QStringLiteral("Gil Gray"))),
+             201);
     const CardDavAccount account{server.url().toString(), {}, {}};
     openStore(account, cache.path());
     server.stop();
@@ -287,10 +300,18 @@ void TestCardDavStore::factoryInProgramWithoutWidgets_data()
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("expected"); // item count, or "!" + part of the error
 
-    QTest::newRow("carddav") << "carddav" << "@" << "3";
-    QTest::newRow("CardDAV spelled otherwise") << "CardDAV" << "@" << "3";
-    QTest::newRow("plain http to another machine") << "carddav" << "http://dav.example.com/" << "!https://";
-    QTest::newRow("no address") << "carddav" << "" << "!CardDavUrl";
+    QTest::newRow("carddav") << "carddav"
+                             << "@"
+                             << "3";
+    QTest::newRow("CardDAV spelled otherwise") << "CardDAV"
+                                               << "@"
+                                               << "3";
+    QTest::newRow("plain http to another machine") << "carddav"
+                                                   << "http://dav.example.com/"
+                                                   << "!https://";
+    QTest::newRow("no address") << "carddav"
+                                << ""
+                                << "!CardDavUrl";
 }
 
 void TestCardDavStore::factoryInProgramWithoutWidgets()
@@ -302,7 +323,8 @@ void TestCardDavStore::factoryInProgramWithoutWidgets()
 
     fake::MemorySettingsStore settings;
     settings.values.insert(kClientSection + QLatin1Char('/') + key::Backend, backend);
-    settings.values.insert(kClientSection + QLatin1Char('/') + key::CardDavUrl, url == QStringLiteral("@") ? m_open.url().toString() : url);
+    settings.values.insert(kClientSection + QLatin1Char('/') + key::CardDavUrl,
+                           url == QStringLiteral("@") ? m_open.url().toString() : url);
     auto app = createApplication(settings);
     QVERIFY(storeNotifier(*app));
     auto ns = app->GetNamespace(QStringLiteral("MAPI"));

@@ -94,16 +94,26 @@ void TestCardDavSync::urlPolicy_data()
     QTest::addColumn<QString>("configured");
     QTest::addColumn<QString>("expected"); // empty: refused
 
-    QTest::newRow("bare host means https") << "dav.example.com" << "https://dav.example.com/";
-    QTest::newRow("https with a path") << "https://dav.example.com/dav/" << "https://dav.example.com/dav/";
-    QTest::newRow("user info is dropped") << "https://bob:pw@dav.example.com/" << "https://dav.example.com/";
-    QTest::newRow("http to loopback") << "http://127.0.0.1:5232" << "http://127.0.0.1:5232/";
-    QTest::newRow("http to localhost") << "http://localhost:5232/" << "http://localhost:5232/";
-    QTest::newRow("http to ::1") << "http://[::1]:5232/" << "http://[::1]:5232/";
-    QTest::newRow("http to another machine") << "http://dav.example.com/" << "";
-    QTest::newRow("http to a private address") << "http://192.168.1.2/" << "";
-    QTest::newRow("another scheme") << "ftp://dav.example.com/" << "";
-    QTest::newRow("nothing") << "  " << "";
+    QTest::newRow("bare host means https") << "dav.example.com"
+                                           << "https://dav.example.com/";
+    QTest::newRow("https with a path") << "https://dav.example.com/dav/"
+                                       << "https://dav.example.com/dav/";
+    QTest::newRow("user info is dropped") << "https://bob:pw@dav.example.com/"
+                                          << "https://dav.example.com/";
+    QTest::newRow("http to loopback") << "http://127.0.0.1:5232"
+                                      << "http://127.0.0.1:5232/";
+    QTest::newRow("http to localhost") << "http://localhost:5232/"
+                                       << "http://localhost:5232/";
+    QTest::newRow("http to ::1") << "http://[::1]:5232/"
+                                 << "http://[::1]:5232/";
+    QTest::newRow("http to another machine") << "http://dav.example.com/"
+                                             << "";
+    QTest::newRow("http to a private address") << "http://192.168.1.2/"
+                                               << "";
+    QTest::newRow("another scheme") << "ftp://dav.example.com/"
+                                    << "";
+    QTest::newRow("nothing") << "  "
+                             << "";
 }
 
 void TestCardDavSync::urlPolicy()
@@ -152,7 +162,7 @@ void TestCardDavSync::namedServersAreNotAsked()
     DavHttp http({kUser, kPassword}, {hostile.url()});
     try {
         const QUrl book = mode == QStringLiteral("report") ? hostile.url(QStringLiteral("/alice/contacts/"))
-                                                          : discoverAddressBook(http, hostile.url(), {});
+                                                           : discoverAddressBook(http, hostile.url(), {});
         SyncEngine(http, cache).run(book);
         QFAIL("an address on another server was accepted");
     } catch (const DavError& e) {
@@ -190,12 +200,24 @@ void TestCardDavSync::discovery_data()
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<QString>("expected"); // path, or "!" + part of the error
 
-    QTest::newRow("anonymous, from the root") << false << "/" << "" << "/shared/contacts/";
-    QTest::newRow("user, from the root, chosen book") << true << "/" << "/alice/work/" << "/alice/work/";
-    QTest::newRow("user, from the root, full URL") << true << "/" << "@/alice/contacts/" << "/alice/contacts/";
-    QTest::newRow("user, from the principal") << true << "/alice/" << "/alice/contacts" << "/alice/contacts/";
-    QTest::newRow("address book given") << true << "/alice/work/" << "" << "/alice/work/";
-    QTest::newRow("chosen book missing") << true << "/" << "/alice/none/" << "!is not on the server";
+    QTest::newRow("anonymous, from the root") << false << "/"
+                                              << ""
+                                              << "/shared/contacts/";
+    QTest::newRow("user, from the root, chosen book") << true << "/"
+                                                      << "/alice/work/"
+                                                      << "/alice/work/";
+    QTest::newRow("user, from the root, full URL") << true << "/"
+                                                   << "@/alice/contacts/"
+                                                   << "/alice/contacts/";
+    QTest::newRow("user, from the principal") << true << "/alice/"
+                                              << "/alice/contacts"
+                                              << "/alice/contacts/";
+    QTest::newRow("address book given") << true << "/alice/work/"
+                                        << ""
+                                        << "/alice/work/";
+    QTest::newRow("chosen book missing") << true << "/"
+                                         << "/alice/none/"
+                                         << "!is not on the server";
 }
 
 void TestCardDavSync::discovery()
@@ -216,7 +238,6 @@ void TestCardDavSync::discovery()
         QVERIFY2(expected.startsWith(QLatin1Char('!')), qPrintable(e.message()));
         QVERIFY2(e.message().contains(expected.mid(1)), qPrintable(e.message()));
     }
-
 }
 
 void TestCardDavSync::firstSyncThenChanges_data()
@@ -248,9 +269,12 @@ void TestCardDavSync::firstSyncThenChanges()
     QCOMPARE(cache.state().ctag.isEmpty(), useSyncCollection);
 
     // Changes on the server: one card changed, one added, one deleted.
-    QCOMPARE(m_auth.put(bookPath + QStringLiteral("m-0005.vcf"), test::card(QStringLiteral("m-0005"), QStringLiteral("Renamed Five"))),
+    QCOMPARE(m_auth.put(bookPath + QStringLiteral("m-0005.vcf"),
+                        test::card(QStringLiteral("m-0005"), QStringLiteral("Renamed Five"))),
              201);
-    QCOMPARE(m_auth.put(bookPath + QStringLiteral("new.vcf"), test::card(QStringLiteral("new"), QStringLiteral("Newcomer"))), 201);
+    QCOMPARE(
+        m_auth.put(bookPath + QStringLiteral("new.vcf"), test::card(QStringLiteral("new"), QStringLiteral("Newcomer"))),
+        201);
     QCOMPARE(m_auth.remove(bookPath + QStringLiteral("m-0007.vcf")), 200);
 
     const SyncResult second = sync(book, cache, options);
@@ -272,8 +296,8 @@ void TestCardDavSync::brokenCardSkippedAndCounted()
 {
     QByteArray cards = manyCards(QStringLiteral("b"), 3);
     cards += test::card(QStringLiteral("broken"), QStringLiteral("Broken Card"), {QStringLiteral("NOTE:BREAK-ME")});
-    QVERIFY(!carddav::looksLikeVCard(QString::fromUtf8(test::card(QStringLiteral("x"), QStringLiteral("X"),
-                                                                  {QStringLiteral("NOTE BREAK-ME")}))));
+    QVERIFY(!carddav::looksLikeVCard(
+        QString::fromUtf8(test::card(QStringLiteral("x"), QStringLiteral("X"), {QStringLiteral("NOTE BREAK-ME")}))));
     QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/broken/"), cards), 201);
     test::ScriptServer proxy = test::breakingProxy(m_open.url().port());
     QVERIFY(proxy.start());
@@ -285,8 +309,8 @@ void TestCardDavSync::brokenCardSkippedAndCounted()
     const SyncResult first = SyncEngine(http, cache).run(book);
     QCOMPARE(first.written, 3);
     QCOMPARE(first.broken, 1);
-    QCOMPARE(cardsIn(dir.path()), (QStringList{QStringLiteral("b-0000.vcf"), QStringLiteral("b-0001.vcf"),
-                                               QStringLiteral("b-0002.vcf")}));
+    QCOMPARE(cardsIn(dir.path()),
+             (QStringList{QStringLiteral("b-0000.vcf"), QStringLiteral("b-0001.vcf"), QStringLiteral("b-0002.vcf")}));
 
     const SyncResult again = SyncEngine(http, cache).run(book);
     QCOMPARE(again.written, 0);

@@ -47,11 +47,13 @@ void TestFirstRun::rule_data()
     QTest::newRow("fresh home") << QString() << QString() << false << true;
     QTest::newRow("vdir user: default folder exists") << QString() << QString() << true << false;
     QTest::newRow("back-end chosen") << contactclient::key::Backend << QStringLiteral("vcard") << false << false;
-    QTest::newRow("only the mail set up") << contactclient::key::MailTransport << QStringLiteral("smtp") << false << false;
-    QTest::newRow("a folder elsewhere") << contactclient::key::Folder << QStringLiteral("/srv/contacts") << false << false;
+    QTest::newRow("only the mail set up")
+        << contactclient::key::MailTransport << QStringLiteral("smtp") << false << false;
+    QTest::newRow("a folder elsewhere") << contactclient::key::Folder << QStringLiteral("/srv/contacts") << false
+                                        << false;
     QTest::newRow("an empty value is nothing") << contactclient::key::Backend << QString() << false << true;
-    QTest::newRow("the bar's own settings do not count") << QStringLiteral("Settings/WindowMode") << QStringLiteral("2")
-                                                         << false << true;
+    QTest::newRow("the bar's own settings do not count")
+        << QStringLiteral("Settings/WindowMode") << QStringLiteral("2") << false << true;
 }
 
 void TestFirstRun::rule()
@@ -90,7 +92,6 @@ void TestFirstRun::useLocalAddressBookElsewhere()
                                         QStringLiteral("ContactClient/Folder=") + folder}));
     QVERIFY(QFileInfo(folder).isDir());
 }
-
 
 QTEST_MAIN(TestFirstRun)
 #include "tst_firstrun.moc"

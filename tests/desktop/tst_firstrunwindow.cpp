@@ -12,8 +12,8 @@ namespace {
 QString visibleWindow(const QString& name)
 {
     QProcess p;
-    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                        QStringLiteral("--name"), name});
+    p.start(QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name});
     p.waitForFinished(5000);
     return QString::fromUtf8(p.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
 }
@@ -43,9 +43,10 @@ void TestFirstRunWindow::setupComesBeforeTheBar()
     QString setupWindow;
     QTRY_VERIFY_WITH_TIMEOUT(!(setupWindow = visibleWindow(QStringLiteral("^Quintel Setup$"))).isEmpty(), 15000);
     QVERIFY(visibleWindow(QStringLiteral("^Quintel$")).isEmpty());
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), setupWindow});
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), setupWindow,
-                                                  QStringLiteral("Return")});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowactivate"), QStringLiteral("--sync"), setupWindow});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("key"), QStringLiteral("--window"), setupWindow, QStringLiteral("Return")});
 
     QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow(QStringLiteral("^Quintel$")).isEmpty(), 15000);
     QVERIFY(QFileInfo(home.filePath(QStringLiteral("XDG_DATA_HOME/contacts"))).isDir());
@@ -54,7 +55,8 @@ void TestFirstRunWindow::setupComesBeforeTheBar()
 
     // A second start brings the minimised bar back and ends with status 0.
     const QString barWindow = visibleWindow(QStringLiteral("^Quintel$"));
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QStringLiteral("--sync"), barWindow});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowminimize"), QStringLiteral("--sync"), barWindow});
     QTRY_VERIFY_WITH_TIMEOUT(visibleWindow(QStringLiteral("^Quintel$")).isEmpty(), 5000);
     QProcess second;
     second.setProcessEnvironment(env);

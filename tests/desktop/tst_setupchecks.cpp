@@ -5,18 +5,18 @@
 #include "../actions/mailserver.h"
 #include "../carddav/radicaleserver.h"
 #include "desktop/messagebox.h"
+#include "fakekeyring.h"
 #include "fakes/memorysettingsstore.h"
 #include "setup/connectionchecks.h"
-#include "fakekeyring.h"
 #include "setup/setupwindow.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QComboBox>
 #include <QtTest>
 
 using setup::SetupSettings;
@@ -25,7 +25,6 @@ namespace {
 
 const QString kUser = QStringLiteral("alice");
 const QString kPassword = QStringLiteral("wonder land");
-
 
 SetupSettings davAccount(const QUrl& url, const QString& user)
 {
@@ -88,8 +87,8 @@ void TestSetupChecks::cardDav_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("server root") << QStringLiteral("/") << kPassword << true << QStringLiteral("Connected");
-    QTest::newRow("the address book itself") << QStringLiteral("/alice/contacts/") << kPassword << true
-                                             << QStringLiteral("Connected");
+    QTest::newRow("the address book itself")
+        << QStringLiteral("/alice/contacts/") << kPassword << true << QStringLiteral("Connected");
     QTest::newRow("wrong password") << QStringLiteral("/") << QStringLiteral("guess") << false
                                     << QStringLiteral("refused the user name or password");
 }
@@ -104,7 +103,6 @@ void TestSetupChecks::cardDav()
     QVERIFY2(result.message.contains(message), qPrintable(result.message));
     QCOMPARE(result.ok, ok);
 }
-
 
 void TestSetupChecks::testMessageArrives()
 {
@@ -137,7 +135,8 @@ void TestSetupChecks::testMessageWithAuthentication()
     QCOMPARE(result.ok, ok);
     QCOMPARE(m_auth.received().size(), before + (ok ? 1 : 0));
     if (!ok)
-        QVERIFY2(result.message.startsWith(QStringLiteral("The test message was not sent: ")), qPrintable(result.message));
+        QVERIFY2(result.message.startsWith(QStringLiteral("The test message was not sent: ")),
+                 qPrintable(result.message));
 }
 
 void TestSetupChecks::windowTestsWithTheKeyringPassword()

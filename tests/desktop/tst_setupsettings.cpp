@@ -66,8 +66,10 @@ void TestSetupSettings::writtenExactly_data()
     SetupSettings local;
     QTest::newRow("defaults: local folder, sendmail")
         << local
-        << QStringList{QStringLiteral("ContactClient/Backend=vcard"), QStringLiteral("ContactClient/Folder=") + data + QStringLiteral("/contacts"),
-                       QStringLiteral("ContactClient/MailTransport=sendmail"), QStringLiteral("ContactClient/SendmailPath=/usr/sbin/sendmail")};
+        << QStringList{QStringLiteral("ContactClient/Backend=vcard"),
+                       QStringLiteral("ContactClient/Folder=") + data + QStringLiteral("/contacts"),
+                       QStringLiteral("ContactClient/MailTransport=sendmail"),
+                       QStringLiteral("ContactClient/SendmailPath=/usr/sbin/sendmail")};
 
     SetupSettings dav;
     dav.addressBook = SetupSettings::AddressBook::CardDav;
@@ -77,9 +79,11 @@ void TestSetupSettings::writtenExactly_data()
     dav.sendmailPath = QStringLiteral("/usr/bin/msmtp");
     QTest::newRow("CardDAV and another sendmail")
         << dav
-        << QStringList{QStringLiteral("ContactClient/Backend=carddav"), QStringLiteral("ContactClient/Folder=/srv/contacts"),
+        << QStringList{QStringLiteral("ContactClient/Backend=carddav"),
+                       QStringLiteral("ContactClient/Folder=/srv/contacts"),
                        QStringLiteral("ContactClient/CardDavUrl=https://dav.example.org/"),
-                       QStringLiteral("ContactClient/CardDavUser=ann"), QStringLiteral("ContactClient/MailTransport=sendmail"),
+                       QStringLiteral("ContactClient/CardDavUser=ann"),
+                       QStringLiteral("ContactClient/MailTransport=sendmail"),
                        QStringLiteral("ContactClient/SendmailPath=/usr/bin/msmtp")};
 
     SetupSettings smtp = smtpAccount();
@@ -87,12 +91,15 @@ void TestSetupSettings::writtenExactly_data()
     smtp.smtpSecurity = QStringLiteral("tls");
     smtp.mailFromName = QStringLiteral("Ann Smith");
     QTest::newRow("SMTP with TLS on the usual port")
-        << smtp
-        << QStringList{QStringLiteral("ContactClient/Backend=vcard"), QStringLiteral("ContactClient/Folder=/home/ann/contacts"),
-                       QStringLiteral("ContactClient/MailTransport=smtp"), QStringLiteral("ContactClient/SmtpHost=smtp.example.org"),
-                       QStringLiteral("ContactClient/SmtpPort=465"), QStringLiteral("ContactClient/SmtpSecurity=tls"),
-                       QStringLiteral("ContactClient/SmtpUser=ann"), QStringLiteral("ContactClient/MailFrom=ann@example.org"),
-                       QStringLiteral("ContactClient/MailFromName=Ann Smith")};
+        << smtp << QStringList{QStringLiteral("ContactClient/Backend=vcard"),
+                               QStringLiteral("ContactClient/Folder=/home/ann/contacts"),
+                               QStringLiteral("ContactClient/MailTransport=smtp"),
+                               QStringLiteral("ContactClient/SmtpHost=smtp.example.org"),
+                               QStringLiteral("ContactClient/SmtpPort=465"),
+                               QStringLiteral("ContactClient/SmtpSecurity=tls"),
+                               QStringLiteral("ContactClient/SmtpUser=ann"),
+                               QStringLiteral("ContactClient/MailFrom=ann@example.org"),
+                               QStringLiteral("ContactClient/MailFromName=Ann Smith")};
 }
 
 void TestSetupSettings::writtenExactly()
@@ -119,11 +126,11 @@ void TestSetupSettings::roundTrip()
     QCOMPARE(back.smtpSecurity, s.smtpSecurity);
 
     // A transport the window does not offer survives a save.
-    store.SaveSetting(QString(), QStringLiteral("ContactClient"), QStringLiteral("MailTransport"), QStringLiteral("folder"));
+    store.SaveSetting(QString(), QStringLiteral("ContactClient"), QStringLiteral("MailTransport"),
+                      QStringLiteral("folder"));
     SetupSettings::load(store).save(store);
     QCOMPARE(store.values.value(QStringLiteral("ContactClient/MailTransport")), QStringLiteral("folder"));
 }
-
 
 void TestSetupSettings::problems_data()
 {
@@ -181,7 +188,8 @@ void TestSetupSettings::passwordsGoToTheKeyring()
     const setup::ApplyOutcome outcome = setup::applySetup(in, store, keyring, QStringLiteral("/usr/bin/quintel"));
     QVERIFY(outcome.saved());
     QVERIFY(outcome.warnings.isEmpty());
-    QCOMPARE(keyring.entries.value(setup::cardDavPasswordKey(QStringLiteral("ann"), QStringLiteral("https://dav.example.org/"))),
+    QCOMPARE(keyring.entries.value(
+                 setup::cardDavPasswordKey(QStringLiteral("ann"), QStringLiteral("https://dav.example.org/"))),
              QStringLiteral("dav secret"));
     QCOMPARE(keyring.entries.value(setup::smtpPasswordKey(QStringLiteral("ann"), QStringLiteral("smtp.example.org"))),
              QStringLiteral("smtp secret"));

@@ -2,9 +2,9 @@
 // work without losing it, and on the first start offers the local address book in one click.
 
 #include "desktop/messagebox.h"
+#include "fakekeyring.h"
 #include "fakes/memorysettingsstore.h"
 #include "setup/autostart.h"
-#include "fakekeyring.h"
 #include "setup/setupwindow.h"
 
 #include <QCheckBox>
@@ -21,7 +21,6 @@
 using setup::SetupWindow;
 
 namespace {
-
 
 } // namespace
 
@@ -140,13 +139,12 @@ void TestSetupWindow::firstRunUsesALocalAddressBookInOneClick()
     QVERIFY(!autostart::isEnabled());
 }
 
-
 void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()
 {
     SetupWindow w(m_store, m_keyring, SetupWindow::Mode::FirstRun);
     for (QWidget* control : w.findChildren<QWidget*>()) {
-        if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QAbstractButton*>(control)
-            && !qobject_cast<QComboBox*>(control) && !qobject_cast<QSpinBox*>(control))
+        if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QAbstractButton*>(control) &&
+            !qobject_cast<QComboBox*>(control) && !qobject_cast<QSpinBox*>(control))
             continue;
         if (control->parent() && qobject_cast<QSpinBox*>(control->parentWidget()))
             continue; // the spin box's own line edit

@@ -37,7 +37,6 @@ void TestSingleInstance::laterStartRaisesTheRunningOne()
     QCOMPARE(raised.count(), 1);
 }
 
-
 void TestSingleInstance::lockOfACrashedBarIsTakenOver()
 {
     QTemporaryDir dir;

@@ -78,13 +78,15 @@ void TestVcfImport::uid_data()
 {
     QTest::addColumn<QByteArray>("card");
     QTest::addColumn<QString>("uid");
-    QTest::newRow("folded") << QByteArray("BEGIN:VCARD\r\nUID:abc\r\n -def\r\nEND:VCARD\r\n") << QStringLiteral("abc-def");
-    QTest::newRow("grouped, with parameter") << QByteArray("BEGIN:VCARD\nitem1.uid;VALUE=text:x9\nEND:VCARD\n")
-                                             << QStringLiteral("x9");
+    QTest::newRow("folded") << QByteArray("BEGIN:VCARD\r\nUID:abc\r\n -def\r\nEND:VCARD\r\n")
+                            << QStringLiteral("abc-def");
+    QTest::newRow("grouped, with parameter")
+        << QByteArray("BEGIN:VCARD\nitem1.uid;VALUE=text:x9\nEND:VCARD\n") << QStringLiteral("x9");
     QTest::newRow("nested card's uid is not the card's")
         << QByteArray("BEGIN:VCARD\nAGENT:\nBEGIN:VCARD\nUID:inner\nEND:VCARD\nUID:outer\nEND:VCARD\n")
         << QStringLiteral("outer");
-    QTest::newRow("a note mentioning UID: is not a uid") << QByteArray("BEGIN:VCARD\nNOTE:UID:no\nEND:VCARD\n") << QString();
+    QTest::newRow("a note mentioning UID: is not a uid")
+        << QByteArray("BEGIN:VCARD\nNOTE:UID:no\nEND:VCARD\n") << QString();
 }
 
 void TestVcfImport::uid()
@@ -162,7 +164,6 @@ void TestVcfImport::unsafeUidGetsAFreshName()
     }
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("etc/passwd"))));
 }
-
 
 QTEST_MAIN(TestVcfImport)
 #include "tst_vcfimport.moc"

@@ -12,7 +12,8 @@ using namespace Qt::StringLiterals;
 inline frmMain& loadBar(BarFixture& f, const QString& contacts, const QMap<QString, QString>& firstProperties = {})
 {
     for (const QString& c : contacts.split(u';'))
-        f.client.add(c.section(u'|', 0, 0), c.section(u'|', 1), f.client.contacts.isEmpty() ? firstProperties : QMap<QString, QString>{});
+        f.client.add(c.section(u'|', 0, 0), c.section(u'|', 1),
+                     f.client.contacts.isEmpty() ? firstProperties : QMap<QString, QString>{});
     frmMain& form = f.load();
     f.client.clearLog();
     return form;
@@ -21,9 +22,11 @@ inline frmMain& loadBar(BarFixture& f, const QString& contacts, const QMap<QStri
 // Types text key by key; <Backspace>, <Delete>, <End>, <Home> and <SelectAll> are keys.
 inline void typeInto(QWidget* w, const QString& steps)
 {
-    static const QMap<QString, QKeyCombination> keys{
-        {u"Backspace"_s, Qt::Key_Backspace}, {u"Delete"_s, Qt::Key_Delete}, {u"End"_s, Qt::Key_End},
-        {u"Home"_s, Qt::Key_Home}, {u"SelectAll"_s, Qt::ControlModifier | Qt::Key_A}};
+    static const QMap<QString, QKeyCombination> keys{{u"Backspace"_s, Qt::Key_Backspace},
+                                                     {u"Delete"_s, Qt::Key_Delete},
+                                                     {u"End"_s, Qt::Key_End},
+                                                     {u"Home"_s, Qt::Key_Home},
+                                                     {u"SelectAll"_s, Qt::ControlModifier | Qt::Key_A}};
     for (qsizetype i = 0; i < steps.size(); ++i) {
         if (steps.at(i) == u'<') {
             const qsizetype end = steps.indexOf(u'>', i);

@@ -18,8 +18,8 @@ const QStringList kAddresses{u"HomeAddress"_s, u"BusinessAddress"_s, u"OtherAddr
 QString states(const frmMain& form)
 {
     QString s;
-    for (const QToolButton* b : {form.cmdViewContact, form.cmdEMailContact, form.cmdQEmailContact,
-                                 form.cmdDialContact, form.cmdWriteContact})
+    for (const QToolButton* b :
+         {form.cmdViewContact, form.cmdEMailContact, form.cmdQEmailContact, form.cmdDialContact, form.cmdWriteContact})
         s += b->isEnabled() ? u'1' : u'0';
     return s + (form.imgOne->isVisible() ? u"+"_s : QString()) + (form.imgTwo->isVisible() ? u"-"_s : QString());
 }

@@ -69,7 +69,8 @@ void TestSearchIndex::randomListsAgreeWithAScan()
             QCOMPARE(unfinished.findString(text), list.findString(text));
             if (list.findString(text) != scan(entries, text))
                 QFAIL(qPrintable(u"[%1] \"%2\": %3, scan %4"_s.arg(entries.join(u'|'), text)
-                                     .arg(list.findString(text)).arg(scan(entries, text))));
+                                     .arg(list.findString(text))
+                                     .arg(scan(entries, text))));
         }
     }
 }

@@ -1,9 +1,9 @@
 // The entry box through real key and mouse events: completion, Backspace and Delete, focus,
 // mouse, the drop-down, and contacts that cannot be read.
 
-#include "entrybar.h"
 #include "contacts/contactlists.h"
 #include "entry/contactentry.h"
+#include "entrybar.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,8 +17,8 @@ const QString kJohnny = u"Smith, Johnny|Johnny Smith;Smith, John|John Smith"_s;
 
 bool anyActionEnabled(const frmMain& form)
 {
-    return form.cmdViewContact->isEnabled() || form.cmdEMailContact->isEnabled() || form.cmdQEmailContact->isEnabled()
-           || form.cmdDialContact->isEnabled() || form.cmdWriteContact->isEnabled();
+    return form.cmdViewContact->isEnabled() || form.cmdEMailContact->isEnabled() ||
+           form.cmdQEmailContact->isEnabled() || form.cmdDialContact->isEnabled() || form.cmdWriteContact->isEnabled();
 }
 
 } // namespace
@@ -50,22 +50,28 @@ void TestTypeahead::keys_data()
     QTest::newRow("full name") << kSmith << u"jo"_s << u"John Smith"_s << u"hn Smith"_s << u"id1"_s;
     QTest::newRow("typed case replaced") << kSmith << u"SM"_s << u"Smith, John"_s << u"ith, John"_s << u"id1"_s;
     QTest::newRow("miss keeps the text") << kSmith << u"smx"_s << u"Smx"_s << QString() << QString();
-    QTest::newRow("earliest beats later exact") << u"Smith, Johnny|Johnny Smith;Adams, Al|Al Adams;Smith, John|John Smith"_s
-                                                << u"Smith, John"_s << u"Smith, Johnny"_s << u"ny"_s << u"id1"_s;
+    QTest::newRow("earliest beats later exact")
+        << u"Smith, Johnny|Johnny Smith;Adams, Al|Al Adams;Smith, John|John Smith"_s << u"Smith, John"_s
+        << u"Smith, Johnny"_s << u"ny"_s << u"id1"_s;
     QTest::newRow("ü") << world << u"mü"_s << u"Müller, Hans"_s << u"ller, Hans"_s << u"id1"_s;
     QTest::newRow("é") << world << u"é"_s << u"Élodie Roux"_s << u"lodie Roux"_s << u"id2"_s;
     QTest::newRow("д") << world << u"д"_s << u"Дмитрий Петров"_s << u"митрий Петров"_s << u"id3"_s;
-    QTest::newRow("shared name: first contact") << u"Lee, Ann|Ann Lee;Lee, Ann|Ann Lee Jr"_s << u"lee, ann"_s
-                                                << u"Lee, Ann"_s << QString() << u"id1"_s;
-    QTest::newRow("backspace over a tail") << kAdams << u"ada<Backspace>"_s << u"Adler, Kim"_s << u"Adler, Kim"_s << u"id1"_s;
-    QTest::newRow("backspace, no selection") << kAdams << u"adams<End><Backspace>"_s << u"Adams"_s << u"s"_s << u"id2"_s;
+    QTest::newRow("shared name: first contact")
+        << u"Lee, Ann|Ann Lee;Lee, Ann|Ann Lee Jr"_s << u"lee, ann"_s << u"Lee, Ann"_s << QString() << u"id1"_s;
+    QTest::newRow("backspace over a tail")
+        << kAdams << u"ada<Backspace>"_s << u"Adler, Kim"_s << u"Adler, Kim"_s << u"id1"_s;
+    QTest::newRow("backspace, no selection")
+        << kAdams << u"adams<End><Backspace>"_s << u"Adams"_s << u"s"_s << u"id2"_s;
     QTest::newRow("backspace after one letter") << kAdams << u"a<Backspace>"_s << QString() << QString() << QString();
-    QTest::newRow("backspace, all selected") << kAdams << u"ada<SelectAll><Backspace>"_s << QString() << QString() << QString();
+    QTest::newRow("backspace, all selected")
+        << kAdams << u"ada<SelectAll><Backspace>"_s << QString() << QString() << QString();
     QTest::newRow("delete a tail") << kAdams << u"ada<Delete>"_s << QString() << QString() << QString();
-    QTest::newRow("delete, all selected") << kAdams << u"ada<SelectAll><Delete>"_s << QString() << QString() << QString();
-    QTest::newRow("delete, no selection") << kAdams << u"ada<End><Home><Delete>"_s << u"dams"_s << QString() << QString();
-    QTest::newRow("emptied box: empty name") << u"Adams|Jo Adams;Blank, Bo|"_s << u"ada<Delete>"_s << QString()
-                                             << QString() << u"id2"_s;
+    QTest::newRow("delete, all selected")
+        << kAdams << u"ada<SelectAll><Delete>"_s << QString() << QString() << QString();
+    QTest::newRow("delete, no selection")
+        << kAdams << u"ada<End><Home><Delete>"_s << u"dams"_s << QString() << QString();
+    QTest::newRow("emptied box: empty name")
+        << u"Adams|Jo Adams;Blank, Bo|"_s << u"ada<Delete>"_s << QString() << QString() << u"id2"_s;
 }
 
 void TestTypeahead::keys()

@@ -208,8 +208,8 @@ std::shared_ptr<contactclient::Application> RecordingClient::application()
     return std::make_shared<FakeApplication>(*this);
 }
 
-Contact& RecordingClient::add(const QString& fileAs, const QString& fullName,
-                              const QMap<QString, QString>& properties, const QStringList& categories)
+Contact& RecordingClient::add(const QString& fileAs, const QString& fullName, const QMap<QString, QString>& properties,
+                              const QStringList& categories)
 {
     Contact c;
     c.entryId = QStringLiteral("id%1").arg(contacts.size() + 1);

@@ -4,11 +4,11 @@
 #include "window/twips.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QListView>
-#include <QToolButton>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QtTest>
 
 class TestLayout : public QObject {
@@ -118,10 +118,12 @@ void TestLayout::focusOrder()
     BarFixture f;
     frmMain& form = f.create();
     // Every control with a tab index, in index order; labels are skipped by the focus chain.
-    const QStringList expected = QString::fromLatin1(
-        "cmbContacts txtStatus cmdViewContact cmdEMailContact cmdQEmailContact cmdDialContact cmbCategories "
-        "cmdState txtContact lstContacts txtSubject txtBody cmdSendMail cmdClearMail cmdClose cmdCancelMail "
-        "cmdWriteContact cmdMin cmdOptions").split(QLatin1Char(' '));
+    const QStringList expected =
+        QString::fromLatin1(
+            "cmbContacts txtStatus cmdViewContact cmdEMailContact cmdQEmailContact cmdDialContact cmbCategories "
+            "cmdState txtContact lstContacts txtSubject txtBody cmdSendMail cmdClearMail cmdClose cmdCancelMail "
+            "cmdWriteContact cmdMin cmdOptions")
+            .split(QLatin1Char(' '));
     QStringList chain;
     QWidget* w = form.cmbContacts;
     for (int i = 0; i < expected.size(); ++i) {
@@ -154,12 +156,15 @@ void TestLayout::pictureButtonsAreNamed()
 {
     BarFixture f;
     frmMain& form = f.create();
-    const QList<QPair<QAbstractButton*, QString>> buttons = {
-        {form.cmdViewContact, QStringLiteral("View contact")}, {form.cmdEMailContact, QStringLiteral("E-mail")},
-        {form.cmdQEmailContact, QStringLiteral("Quick e-mail")}, {form.cmdDialContact, QStringLiteral("Dial")},
-        {form.cmdWriteContact, QStringLiteral("Write letter")},  {form.cmdOptions, QStringLiteral("Options")},
-        {form.cmdState, QStringLiteral("Change size")},         {form.cmdMin, QStringLiteral("Hide to tray")},
-        {form.cmdClose, QStringLiteral("Close")}};
+    const QList<QPair<QAbstractButton*, QString>> buttons = {{form.cmdViewContact, QStringLiteral("View contact")},
+                                                             {form.cmdEMailContact, QStringLiteral("E-mail")},
+                                                             {form.cmdQEmailContact, QStringLiteral("Quick e-mail")},
+                                                             {form.cmdDialContact, QStringLiteral("Dial")},
+                                                             {form.cmdWriteContact, QStringLiteral("Write letter")},
+                                                             {form.cmdOptions, QStringLiteral("Options")},
+                                                             {form.cmdState, QStringLiteral("Change size")},
+                                                             {form.cmdMin, QStringLiteral("Hide to tray")},
+                                                             {form.cmdClose, QStringLiteral("Close")}};
     for (const auto& [button, name] : buttons) {
         QCOMPARE(button->toolTip(), name);
         QCOMPARE(button->accessibleName(), name);

@@ -44,22 +44,23 @@ void TestLists::index_data()
     QTest::addColumn<QStringList>("contacts");
     QTest::addColumn<QStringList>("keys");
 
-    QTest::newRow("shared filing name")
-        << QStringList{QStringLiteral("Smith, John|John Smith"), QStringLiteral("Smith, John|Johnny Smith")}
-        << QStringList{QStringLiteral("Smith, John=id1"), QStringLiteral("John Smith=id1"),
-                       QStringLiteral("Johnny Smith=id2")};
-    QTest::newRow("both names shared")
-        << QStringList{QStringLiteral("Smith, John|John Smith"), QStringLiteral("Smith, John|John Smith")}
-        << QStringList{QStringLiteral("Smith, John=id1"), QStringLiteral("John Smith=id1")};
+    QTest::newRow("shared filing name") << QStringList{QStringLiteral("Smith, John|John Smith"),
+                                                       QStringLiteral("Smith, John|Johnny Smith")}
+                                        << QStringList{QStringLiteral("Smith, John=id1"),
+                                                       QStringLiteral("John Smith=id1"),
+                                                       QStringLiteral("Johnny Smith=id2")};
+    QTest::newRow("both names shared") << QStringList{QStringLiteral("Smith, John|John Smith"),
+                                                      QStringLiteral("Smith, John|John Smith")}
+                                       << QStringList{QStringLiteral("Smith, John=id1"),
+                                                      QStringLiteral("John Smith=id1")};
     QTest::newRow("full name equals own filing name")
         << QStringList{QStringLiteral("Acme|Acme")} << QStringList{QStringLiteral("Acme=id1")};
     QTest::newRow("full name equals a later filing name")
         << QStringList{QStringLiteral("Adams, Bo|Cole, Al"), QStringLiteral("Cole, Al|Al Cole")}
         << QStringList{QStringLiteral("Adams, Bo=id1"), QStringLiteral("Cole, Al=id1"), QStringLiteral("Al Cole=id2")};
-    QTest::newRow("keys keep letter case")
-        << QStringList{QStringLiteral("smith|x"), QStringLiteral("Smith|y")}
-        << QStringList{QStringLiteral("smith=id1"), QStringLiteral("x=id1"), QStringLiteral("Smith=id2"),
-                       QStringLiteral("y=id2")};
+    QTest::newRow("keys keep letter case") << QStringList{QStringLiteral("smith|x"), QStringLiteral("Smith|y")}
+                                           << QStringList{QStringLiteral("smith=id1"), QStringLiteral("x=id1"),
+                                                          QStringLiteral("Smith=id2"), QStringLiteral("y=id2")};
     QTest::newRow("empty names: the earliest owns the empty key")
         << QStringList{QStringLiteral("|Nobody"), QStringLiteral("Blank|"), QStringLiteral("|")}
         << QStringList{QStringLiteral("=id1"), QStringLiteral("Nobody=id1"), QStringLiteral("Blank=id2")};

@@ -43,7 +43,8 @@ QStringList netWmState(WId window)
 bool hasHints(WId w)
 {
     const QStringList s = netWmState(w);
-    return s.contains(QStringLiteral("_NET_WM_STATE_ABOVE")) && s.contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR"));
+    return s.contains(QStringLiteral("_NET_WM_STATE_ABOVE")) &&
+           s.contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR"));
 }
 
 QString run(const QString& program, const QStringList& args)
@@ -107,9 +108,9 @@ void TestRealWindow::closeButtonEndsTheProgram()
     window = window.section(QLatin1Char('\n'), 0, 0);
     // The close button sits in the top-right corner: 6295 twips from the left, 195 twips square.
     QTest::qWait(300);
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                                    QStringLiteral("426"), QStringLiteral("6"), QStringLiteral("click"),
-                                    QStringLiteral("1")});
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("426"), QStringLiteral("6"),
+         QStringLiteral("click"), QStringLiteral("1")});
     QVERIFY(bar.waitForFinished(10000));
     QCOMPARE(bar.exitStatus(), QProcess::NormalExit);
     QCOMPARE(bar.exitCode(), 0);

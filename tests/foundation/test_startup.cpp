@@ -5,10 +5,10 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 class TestStartup : public QObject {

@@ -105,9 +105,11 @@ void TestCategories::waitMessageDuringFiltering()
     CategoryBar f(list("All Contacts,Friends"));
     for (const char* category : {"Friends", "All Contacts"}) {
         QString shown;
-        QTimer::singleShot(0, f.bar, [&] { shown = f.bar->txtStatus->isHidden() ? QString() : f.bar->txtStatus->text(); });
+        QTimer::singleShot(0, f.bar,
+                           [&] { shown = f.bar->txtStatus->isHidden() ? QString() : f.bar->txtStatus->text(); });
         f.pick(QString::fromLatin1(category));
-        QCOMPARE(shown, qstrcmp(category, "Friends") == 0 ? QStringLiteral("Please Wait - Filtering Contacts...") : QString());
+        QCOMPARE(shown,
+                 qstrcmp(category, "Friends") == 0 ? QStringLiteral("Please Wait - Filtering Contacts...") : QString());
         QCoreApplication::processEvents();
         QVERIFY(f.bar->txtStatus->isHidden());
     }

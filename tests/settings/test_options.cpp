@@ -53,7 +53,8 @@ QStringList boxes()
 {
     QStringList out;
     for (const MessageBox::Shown& b : MessageBox::shownInTest())
-        out << b.title + QLatin1Char('|') + b.text + (b.icon == MessageBox::Icon::None ? QString() : QStringLiteral("|icon"));
+        out << b.title + QLatin1Char('|') + b.text +
+                   (b.icon == MessageBox::Icon::None ? QString() : QStringLiteral("|icon"));
     return out;
 }
 
@@ -159,10 +160,11 @@ void TestOptions::addAndDelete()
     QVERIFY(!d->cmdAddCat->isEnabled());
     add(d, "Cycling");
     add(d, "Family");
-    QCOMPARE(listed(d), (QStringList{QStringLiteral("All Contacts"), QStringLiteral("Business"), QStringLiteral("Cycling"),
-                                     QStringLiteral("Family"), QStringLiteral("Family"), QStringLiteral("Friends")}));
+    QCOMPARE(listed(d),
+             (QStringList{QStringLiteral("All Contacts"), QStringLiteral("Business"), QStringLiteral("Cycling"),
+                          QStringLiteral("Family"), QStringLiteral("Family"), QStringLiteral("Friends")}));
     QCOMPARE(modSettings::Categories.last(), QStringLiteral("Family")); // appended in memory
-    for (int i = 0; i < 9; ++i) // the ninth is refused
+    for (int i = 0; i < 9; ++i)                                         // the ninth is refused
         add(d, "X");
     QCOMPARE(boxes(), QStringList{QStringLiteral("Too Many Categories|Can't Add New Category")});
     QCOMPARE(listed(d).size(), 14);
@@ -228,7 +230,8 @@ void TestOptions::buttons()
     else if (action == QStringLiteral("Esc") || action == QStringLiteral("Enter"))
         press(d, action == QStringLiteral("Esc") ? Qt::Key_Escape : Qt::Key_Return);
 
-    QCOMPARE(m_store.values.value(QStringLiteral("Settings/checkEmailAddresses")), saved ? QStringLiteral("True") : QString());
+    QCOMPARE(m_store.values.value(QStringLiteral("Settings/checkEmailAddresses")),
+             saved ? QStringLiteral("True") : QString());
     QCOMPARE(m_store.values.value(QStringLiteral("Categories/5")), saved ? QStringLiteral("Golf") : QString());
     QCOMPARE(modSettings::checkEmailAddresses, flagInMemory);
     QCOMPARE(modSettings::NumberOfCategories, flagInMemory ? 5 : 4); // the list goes with the flag

@@ -72,10 +72,11 @@ void TestSettings::firstRunSaveAndLoad()
     QVERIFY(m_store.writes.isEmpty()); // the defaults live in memory until the first save
 
     modSettings::saveSettings();
-    QCOMPARE(m_store.writes, (QStringList{QStringLiteral("Settings/checkEmailAddresses=False"),
-                                          QStringLiteral("Settings/NumberOfCategories=4"),
-                                          QStringLiteral("Categories/1=All Contacts"), QStringLiteral("Categories/2=Family"),
-                                          QStringLiteral("Categories/3=Friends"), QStringLiteral("Categories/4=Business")}));
+    QCOMPARE(m_store.writes,
+             (QStringList{QStringLiteral("Settings/checkEmailAddresses=False"),
+                          QStringLiteral("Settings/NumberOfCategories=4"), QStringLiteral("Categories/1=All Contacts"),
+                          QStringLiteral("Categories/2=Family"), QStringLiteral("Categories/3=Friends"),
+                          QStringLiteral("Categories/4=Business")}));
 
     // Unsaved edits are dropped by the next load.
     QVERIFY(modSettings::addCategory(QStringLiteral("Golf")));
@@ -94,18 +95,29 @@ void TestSettings::damagedValues_data()
     QTest::addColumn<int>("n");
     QTest::addColumn<bool>("checked");
     const int cap = settingsvalues::kMaxLoadedCategories;
-    QTest::newRow("zero, True") << "0" << "True" << 0 << true;
-    QTest::newRow("empty, empty") << "" << "" << 0 << false;
-    QTest::newRow("word, yes") << "three" << "yes" << 0 << false;
-    QTest::newRow("number then text, true") << "3x" << "true" << 0 << true;
-    QTest::newRow("negative, -1") << "-2" << "-1" << 0 << true;
-    QTest::newRow("fraction, 0.0") << "2.5" << "0.0" << 0 << false;
-    QTest::newRow("exponent, nan") << "1e2" << "nan" << 0 << false;
-    QTest::newRow("blanks and zeros, FALSE") << " 005 " << "FALSE" << 5 << false;
-    QTest::newRow("count above the keys, 0.5") << "7" << "0.5" << 7 << true;
+    QTest::newRow("zero, True") << "0"
+                                << "True" << 0 << true;
+    QTest::newRow("empty, empty") << ""
+                                  << "" << 0 << false;
+    QTest::newRow("word, yes") << "three"
+                               << "yes" << 0 << false;
+    QTest::newRow("number then text, true") << "3x"
+                                            << "true" << 0 << true;
+    QTest::newRow("negative, -1") << "-2"
+                                  << "-1" << 0 << true;
+    QTest::newRow("fraction, 0.0") << "2.5"
+                                   << "0.0" << 0 << false;
+    QTest::newRow("exponent, nan") << "1e2"
+                                   << "nan" << 0 << false;
+    QTest::newRow("blanks and zeros, FALSE") << " 005 "
+                                             << "FALSE" << 5 << false;
+    QTest::newRow("count above the keys, 0.5") << "7"
+                                               << "0.5" << 7 << true;
     QTest::newRow("above the cap, inf") << QString::number(cap + 1) << "inf" << cap << false;
-    QTest::newRow("largest int, Truth") << "2147483647" << "Truth" << cap << false;
-    QTest::newRow("beyond any int, 1") << "99999999999999999999999" << "1" << cap << true;
+    QTest::newRow("largest int, Truth") << "2147483647"
+                                        << "Truth" << cap << false;
+    QTest::newRow("beyond any int, 1") << "99999999999999999999999"
+                                       << "1" << cap << true;
 }
 
 void TestSettings::damagedValues()
@@ -161,13 +173,14 @@ void TestSettings::deleteCategory_data()
     QTest::newRow("all contacts, other case") << defaults << "all contacts" << QStringList();
     QTest::newRow("not listed") << defaults << "Golf" << QStringList();
     QTest::newRow("empty text") << defaults << "" << QStringList();
-    QTest::newRow("empty text, an empty entry") << QStringList{all, QString(), QStringLiteral("X")} << ""
-                                                << QStringList{all, QStringLiteral("X")};
+    QTest::newRow("empty text, an empty entry")
+        << QStringList{all, QString(), QStringLiteral("X")} << "" << QStringList{all, QStringLiteral("X")};
     QTest::newRow("duplicates: the first goes")
         << QStringList{all, QStringLiteral("Dup"), QStringLiteral("Mid"), QStringLiteral("Dup")} << "Dup"
         << QStringList{all, QStringLiteral("Mid"), QStringLiteral("Dup")};
     QTest::newRow("exact match before an earlier case match")
-        << QStringList{all, QStringLiteral("golf"), QStringLiteral("Golf")} << "Golf" << QStringList{all, QStringLiteral("golf")};
+        << QStringList{all, QStringLiteral("golf"), QStringLiteral("Golf")} << "Golf"
+        << QStringList{all, QStringLiteral("golf")};
     QTest::newRow("a user's ALL CONTACTS can go")
         << QStringList{all, QStringLiteral("ALL CONTACTS")} << "ALL CONTACTS" << QStringList{all};
     QTest::newRow("blanks count") << QStringList{all, QStringLiteral(" Family")} << "Family" << QStringList();
@@ -195,7 +208,8 @@ void TestSettings::deleteShiftsAndLeavesTheStaleKey()
     QCOMPARE(stored("Categories/4"), QStringLiteral("C5"));
     QCOMPARE(stored("Categories/5"), QStringLiteral("C5")); // stale, never read
     modSettings::loadSettings();
-    QCOMPARE(names(), (QStringList{QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C4"), QStringLiteral("C5")}));
+    QCOMPARE(names(),
+             (QStringList{QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C4"), QStringLiteral("C5")}));
     QVERIFY(modSettings::addCategory(QStringLiteral("New")));
     modSettings::saveSettings();
     QCOMPARE(stored("Categories/5"), QStringLiteral("New"));
@@ -221,9 +235,11 @@ void TestSettings::settingsFile()
     QFETCH(QStringList, loaded);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
-    const QStringList odd = {QStringLiteral("All Contacts"), QStringLiteral(" padded "), QStringLiteral("a/b\\c"),
-                             QStringLiteral("x = y; z"), QStringLiteral("\"quoted\""), QStringLiteral("[Settings]"),
-                             QStringLiteral("Über, Straße"), QString(), QStringLiteral("1, 2")};
+    const QStringList odd = {QStringLiteral("All Contacts"), QStringLiteral(" padded "),
+                             QStringLiteral("a/b\\c"),       QStringLiteral("x = y; z"),
+                             QStringLiteral("\"quoted\""),   QStringLiteral("[Settings]"),
+                             QStringLiteral("Über, Straße"), QString(),
+                             QStringLiteral("1, 2")};
     if (content.isEmpty()) {
         QSettingsStore writer(file);
         modSettings::setStore(&writer);

@@ -82,12 +82,14 @@ private slots:
         row("Email3 of four", "EMAIL:a@x\nEMAIL:b@x\nEMAIL:c@x\nEMAIL:d@x", "Email3Address", QStringLiteral("c@x"));
         row("empty EMAIL skipped", "EMAIL:\nEMAIL:a@x", "Email1Address", QStringLiteral("a@x"));
         row("mailto stripped", "EMAIL:mailto:a@x", "Email1Address", QStringLiteral("a@x"));
-        row("display name plain", "FN:John Smith\nEMAIL:js@x", "Email1DisplayName", QStringLiteral("John Smith <js@x>"));
+        row("display name plain", "FN:John Smith\nEMAIL:js@x", "Email1DisplayName",
+            QStringLiteral("John Smith <js@x>"));
         row("display name with comma", "FN:Smith\\, John\nEMAIL:js@x", "Email1DisplayName",
             QStringLiteral("\"Smith, John\" <js@x>"));
         row("display name with quote", "FN:Bob \"The Builder\" B\\\\ob\nEMAIL:b@x", "Email1DisplayName",
             QStringLiteral("\"Bob \\\"The Builder\\\" B\\\\ob\" <b@x>"));
-        row("display name with dot", "FN:J. Smith\nEMAIL:js@x", "Email1DisplayName", QStringLiteral("\"J. Smith\" <js@x>"));
+        row("display name with dot", "FN:J. Smith\nEMAIL:js@x", "Email1DisplayName",
+            QStringLiteral("\"J. Smith\" <js@x>"));
         row("display name non-ASCII", "FN:Zoë\nEMAIL:z@x", "Email1DisplayName", QStringLiteral("Zo\u00EB <z@x>"));
         row("display name line break", "FN:A\\nB\nEMAIL:z@x", "Email1DisplayName", QStringLiteral("A B <z@x>"));
         row("display name without name", "EMAIL:z@x", "Email1DisplayName", QStringLiteral("z@x"));
@@ -108,9 +110,12 @@ private slots:
         // Phones
         row("cell is mobile", "TEL;TYPE=CELL:1", "MobileTelephoneNumber", QStringLiteral("1"));
         row("cell+work is mobile only", "TEL;TYPE=CELL,WORK:1", "BusinessTelephoneNumber", QString());
-        row("first work voice", "TEL;TYPE=WORK:1\nTEL;TYPE=WORK,VOICE:2", "BusinessTelephoneNumber", QStringLiteral("1"));
-        row("second work voice", "TEL;TYPE=WORK:1\nTEL;TYPE=WORK,VOICE:2", "Business2TelephoneNumber", QStringLiteral("2"));
-        row("work fax is not business", "TEL;TYPE=WORK,FAX:1\nTEL;TYPE=WORK:2", "BusinessTelephoneNumber", QStringLiteral("2"));
+        row("first work voice", "TEL;TYPE=WORK:1\nTEL;TYPE=WORK,VOICE:2", "BusinessTelephoneNumber",
+            QStringLiteral("1"));
+        row("second work voice", "TEL;TYPE=WORK:1\nTEL;TYPE=WORK,VOICE:2", "Business2TelephoneNumber",
+            QStringLiteral("2"));
+        row("work fax is not business", "TEL;TYPE=WORK,FAX:1\nTEL;TYPE=WORK:2", "BusinessTelephoneNumber",
+            QStringLiteral("2"));
         row("first home voice", "TEL;HOME;VOICE:1\nTEL;HOME:2", "HomeTelephoneNumber", QStringLiteral("1"));
         row("second home voice", "TEL;HOME;VOICE:1\nTEL;HOME:2", "Home2TelephoneNumber", QStringLiteral("2"));
         row("home fax is not home", "TEL;TYPE=HOME,FAX:1", "HomeTelephoneNumber", QString());
@@ -121,19 +126,21 @@ private slots:
         row("cell pager is not mobile", "TEL;TYPE=CELL,PAGER:1", "MobileTelephoneNumber", QString());
         row("untyped fax is none", "TEL;FAX:1", "HomeTelephoneNumber", QString());
         row("main is none", "TEL;TYPE=MAIN:1", "HomeTelephoneNumber", QString());
-        row("tel URI", "TEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555", "MobileTelephoneNumber", QStringLiteral("+1-555"));
+        row("tel URI", "TEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555", "MobileTelephoneNumber",
+            QStringLiteral("+1-555"));
 
         // Addresses
         row("home address lines", "ADR;TYPE=HOME:;;1 Main St;Springfield;IL;62701;USA", "HomeAddress",
             QStringLiteral("1 Main St\nSpringfield IL 62701\nUSA"));
-        row("extended address and PO box kept", "ADR;TYPE=WORK:PO Box 7;Suite 3;1 Main St;Town;;1000;", "BusinessAddress",
-            QStringLiteral("PO Box 7\nSuite 3\n1 Main St\nTown 1000"));
+        row("extended address and PO box kept", "ADR;TYPE=WORK:PO Box 7;Suite 3;1 Main St;Town;;1000;",
+            "BusinessAddress", QStringLiteral("PO Box 7\nSuite 3\n1 Main St\nTown 1000"));
         row("untyped is other", "ADR:;;1 Main St;Town;;;", "OtherAddress", QStringLiteral("1 Main St\nTown"));
         row("postal only is other", "ADR;TYPE=POSTAL:;;1 Main St;;;;", "OtherAddress", QStringLiteral("1 Main St"));
         row("typed other", "ADR;TYPE=OTHER:;;2 Side St;;;;", "OtherAddress", QStringLiteral("2 Side St"));
         row("first of a kind", "ADR;TYPE=HOME:;;1 A St;;;;\nADR;TYPE=HOME:;;2 B St;;;;", "HomeAddress",
             QStringLiteral("1 A St"));
-        row("empty ADR skipped", "ADR;TYPE=HOME:;;;;;;\nADR;TYPE=HOME:;;2 B St;;;;", "HomeAddress", QStringLiteral("2 B St"));
+        row("empty ADR skipped", "ADR;TYPE=HOME:;;;;;;\nADR;TYPE=HOME:;;2 B St;;;;", "HomeAddress",
+            QStringLiteral("2 B St"));
         row("home and work at once", "ADR;TYPE=HOME,WORK:;;1 A St;;;;", "BusinessAddress", QStringLiteral("1 A St"));
         row("LABEL of the same kind", "ADR;TYPE=WORK:;;1 A St;;;;\nLABEL;TYPE=WORK:Acme\\n1 A St", "BusinessAddress",
             QStringLiteral("Acme\n1 A St"));
@@ -143,8 +150,8 @@ private slots:
             QStringLiteral("1 A St"));
         row("4.0 LABEL parameter", "ADR;TYPE=home;LABEL=\"Flat 2\\n1 A St\":;;1 A St;;;;", "HomeAddress",
             QStringLiteral("Flat 2\n1 A St"));
-        row("QP label", "LABEL;HOME;ENCODING=QUOTED-PRINTABLE:1 A St=0D=0ATown\nADR;HOME:;;1 A St;Town;;;", "HomeAddress",
-            QStringLiteral("1 A St\nTown"));
+        row("QP label", "LABEL;HOME;ENCODING=QUOTED-PRINTABLE:1 A St=0D=0ATown\nADR;HOME:;;1 A St;Town;;;",
+            "HomeAddress", QStringLiteral("1 A St\nTown"));
         row("mailing is preferred", "ADR;TYPE=HOME:;;1 A St;;;;\nADR;TYPE=WORK,PREF:;;2 B St;;;;", "MailingAddress",
             QStringLiteral("2 B St"));
         row("mailing PREF=1", "ADR;PREF=2;TYPE=HOME:;;1 A St;;;;\nADR;PREF=1;TYPE=WORK:;;2 B St;;;;", "MailingAddress",
@@ -153,8 +160,10 @@ private slots:
             QStringLiteral("1 A St"));
 
         // Categories and type names
-        row("categories", "CATEGORIES:Work, Friends\nCATEGORIES:Golf,Work", "Categories", QStringLiteral("Work|Friends|Golf"));
-        row("category with escaped comma", "CATEGORIES:Smith\\, Jones,B", "Categories", QStringLiteral("Smith, Jones|B"));
+        row("categories", "CATEGORIES:Work, Friends\nCATEGORIES:Golf,Work", "Categories",
+            QStringLiteral("Work|Friends|Golf"));
+        row("category with escaped comma", "CATEGORIES:Smith\\, Jones,B", "Categories",
+            QStringLiteral("Smith, Jones|B"));
         row("contact", "FN:A", "TypeName", QStringLiteral("ContactItem"));
         row("individual", "KIND:individual\nFN:A", "TypeName", QStringLiteral("ContactItem"));
         row("KIND:group", "KIND:group\nFN:A", "TypeName", QStringLiteral("DistListItem"));
@@ -176,8 +185,8 @@ private slots:
         const QByteArray jpeg("\xFF\xD8\xFF\xE0 not really a picture");
         const auto c = contact(QStringLiteral("FN:A\nORG:Acme;Sales\nTITLE:Boss\nNOTE:line 1\\nline 2\n"
                                               "EMAIL;TYPE=INTERNET,WORK:a@x\nTEL;TYPE=CELL:1\nTEL;TYPE=HOME,FAX:2\n"
-                                              "ADR;TYPE=HOME:;;1 A St;;;;\nCATEGORIES:X\nPHOTO;ENCODING=b;TYPE=JPEG:")
-                               + QString::fromLatin1(jpeg.toBase64()));
+                                              "ADR;TYPE=HOME:;;1 A St;;;;\nCATEGORIES:X\nPHOTO;ENCODING=b;TYPE=JPEG:") +
+                               QString::fromLatin1(jpeg.toBase64()));
         const contactclient::CardDetails d = c->details();
         QCOMPARE(d.organization, QStringLiteral("Acme, Sales"));
         QCOMPARE(d.title, QStringLiteral("Boss"));
@@ -200,10 +209,11 @@ private slots:
         const QByteArray png("\x89PNG\r\n\x1A\n");
         const QString b64 = QString::fromLatin1(png.toBase64());
         QTest::newRow("3.0 base64") << QStringLiteral("PHOTO;ENCODING=b;TYPE=PNG:") + b64 << png;
-        QTest::newRow("2.1 base64 folded") << QStringLiteral("PHOTO;ENCODING=BASE64;PNG:") + b64.left(4) + QStringLiteral("\n ")
-                + b64.mid(4) << png;
+        QTest::newRow("2.1 base64 folded")
+            << QStringLiteral("PHOTO;ENCODING=BASE64;PNG:") + b64.left(4) + QStringLiteral("\n ") + b64.mid(4) << png;
         QTest::newRow("4.0 data URI") << QStringLiteral("PHOTO:data:image/png;base64,") + b64 << png;
-        QTest::newRow("URL is not fetched") << QStringLiteral("PHOTO;VALUE=uri:https://example.com/a.png") << QByteArray();
+        QTest::newRow("URL is not fetched")
+            << QStringLiteral("PHOTO;VALUE=uri:https://example.com/a.png") << QByteArray();
         QTest::newRow("not base64") << QStringLiteral("PHOTO;ENCODING=b:***") << QByteArray();
     }
 

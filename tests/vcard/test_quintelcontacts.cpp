@@ -19,7 +19,8 @@ Run run(const QStringList& args)
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), QDir::tempPath() + QStringLiteral("/quintel-contacts-test-home"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::tempPath() + QStringLiteral("/quintel-contacts-test-home/.config"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+               QDir::tempPath() + QStringLiteral("/quintel-contacts-test-home/.config"));
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("QUINTEL_CONTACTS_BIN"), args);
     p.waitForFinished(60000);
@@ -51,8 +52,8 @@ private slots:
 
     void testJsonAndFilter()
     {
-        const Run r = run({QStringLiteral("--json"), QStringLiteral("--filter"), QStringLiteral("[Categories] = \"work\""),
-                           QStringLiteral(QUINTEL_TEST_DATA "/corpus")});
+        const Run r = run({QStringLiteral("--json"), QStringLiteral("--filter"),
+                           QStringLiteral("[Categories] = \"work\""), QStringLiteral(QUINTEL_TEST_DATA "/corpus")});
         QCOMPARE(r.status, 0);
         const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);

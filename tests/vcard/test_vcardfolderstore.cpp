@@ -76,8 +76,7 @@ private slots:
         VCardFolderStore store(dir.path());
         store.open();
         auto items = store.items();
-        QCOMPARE(listing(*items),
-                 (sl({"C.VCF=Cy", "a.vcf#1=Al", "a.vcf#2=Ann", "b.vcf=Bea"})));
+        QCOMPARE(listing(*items), (sl({"C.VCF=Cy", "a.vcf#1=Al", "a.vcf#2=Ann", "b.vcf=Bea"})));
         QCOMPARE(items->Count(), 4);
         QVERIFY(store.skipped().isEmpty());
         for (const QString& id : ids(*items))
@@ -143,18 +142,18 @@ private slots:
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a-good.vcf")), card("Good"));
         write(dir.filePath(QStringLiteral("b-empty.vcf")), QByteArray());
-        write(dir.filePath(QStringLiteral("c-garbage.vcf")), QByteArray::fromRawData("\x00\x01 not a card \xFF\xFE\xFD", 18));
+        write(dir.filePath(QStringLiteral("c-garbage.vcf")),
+              QByteArray::fromRawData("\x00\x01 not a card \xFF\xFE\xFD", 18));
         write(dir.filePath(QStringLiteral("d-truncated.vcf")), card("Kept") + "BEGIN:VCARD\r\nFN:Cut");
         write(dir.filePath(QStringLiteral("e-good.vcf")), card("Also Good"));
         VCardFolderStore store(dir.path());
         store.open();
-        QCOMPARE(listing(*store.items()),
-                 (sl({"a-good.vcf=Good", "d-truncated.vcf#1=Kept", "e-good.vcf=Also Good"})));
+        QCOMPARE(listing(*store.items()), (sl({"a-good.vcf=Good", "d-truncated.vcf#1=Kept", "e-good.vcf=Also Good"})));
         QStringList skipped;
         for (const SkippedItem& s : store.skipped())
             skipped.append(s.text());
         QCOMPARE(skipped, (sl({"b-empty.vcf: empty file", "c-garbage.vcf: no vCard in the file",
-                                       "d-truncated.vcf (card 2): card not terminated (no END:VCARD)"})));
+                               "d-truncated.vcf (card 2): card not terminated (no END:VCARD)"})));
         QVERIFY(store.statusNote().contains(QLatin1String("3")));
     }
 
@@ -180,8 +179,8 @@ private slots:
         QTest::newRow("single quotes") << QStringLiteral("[Categories] = 'Work'") << sl({"a.vcf", "c.vcf"});
         QTest::newRow("letter case") << QStringLiteral("[Categories] = \"wORK\"") << sl({"a.vcf", "c.vcf"});
         QTest::newRow("Unicode letter case") << QStringLiteral("[Categories] = \"\u00C4RZTE\"") << sl({"b.vcf"});
-        QTest::newRow("Greek final sigma") << QStringLiteral("[Categories] = \"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3\"")
-                                           << sl({"b.vcf"});
+        QTest::newRow("Greek final sigma")
+            << QStringLiteral("[Categories] = \"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3\"") << sl({"b.vcf"});
         QTest::newRow("doubled quote") << QStringLiteral("[Categories] = \"Bob\"\"s\"") << sl({"c.vcf"});
         QTest::newRow("doubled single quote") << QStringLiteral("[Categories] = 'Bob''s'") << sl({"d.vcf"});
         QTest::newRow("no match") << QStringLiteral("[Categories] = \"Golf\"") << QStringList{};
@@ -195,7 +194,8 @@ private slots:
         QFETCH(QStringList, expected);
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.vcf")), card("A", "CATEGORIES:Work,Friends\r\n"));
-        write(dir.filePath(QStringLiteral("b.vcf")), card("B", "CATEGORIES:\xC3\xA4rzte,\xCF\x83\xCE\xAF\xCF\x83\xCF\x85\xCF\x86\xCE\xBF\xCF\x82\r\n"));
+        write(dir.filePath(QStringLiteral("b.vcf")),
+              card("B", "CATEGORIES:\xC3\xA4rzte,\xCF\x83\xCE\xAF\xCF\x83\xCF\x85\xCF\x86\xCE\xBF\xCF\x82\r\n"));
         write(dir.filePath(QStringLiteral("c.vcf")), card("C", "CATEGORIES:work\r\nCATEGORIES:Bob\"s\r\n"));
         write(dir.filePath(QStringLiteral("d.vcf")), card("D", "CATEGORIES:Bob's\r\n"));
         VCardFolderStore store(dir.path());
@@ -206,7 +206,8 @@ private slots:
         QCOMPARE(kept->Count(), expected.size());
         QCOMPARE(all->Count(), 4); // the set it was called on is unchanged
         // Restricting a restricted set narrows it further.
-        QCOMPARE(kept->Restrict(QStringLiteral("[Categories] = \"Friends\""))->Count(), expected.contains(QStringLiteral("a.vcf")) ? 1 : 0);
+        QCOMPARE(kept->Restrict(QStringLiteral("[Categories] = \"Friends\""))->Count(),
+                 expected.contains(QStringLiteral("a.vcf")) ? 1 : 0);
     }
 
     void testBadFilter_data()
@@ -280,15 +281,17 @@ private slots:
 
     void testCorpusThroughTheAutomationSurface()
     {
-        auto app = std::make_shared<ClientApplication>(createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")),
-                                                       nullptr);
+        auto app = std::make_shared<ClientApplication>(
+            createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr);
         auto ns = app->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();
         auto items = ns->GetDefaultFolder(olFolderContacts)->Items();
         QStringList rows;
         items->forEach([&](const Item& i) { rows.append(i.TypeName() + QLatin1Char(' ') + i.FileAs()); });
         QCOMPARE(rows.size(), 11);
-        QCOMPARE(rows.count(QStringLiteral("DistListItem Lab Team")) + rows.count(QStringLiteral("DistListItem Neighbours")), 2);
+        QCOMPARE(rows.count(QStringLiteral("DistListItem Lab Team")) +
+                     rows.count(QStringLiteral("DistListItem Neighbours")),
+                 2);
         QVERIFY(rows.contains(QStringLiteral("ContactItem Beaumont, C\u00E9line")));
         QVERIFY(rows.contains(QStringLiteral("ContactItem M\u00FCller, J\u00FCrgen")));
 

@@ -54,43 +54,49 @@ private slots:
         QTest::newRow("CRLF") << card("FN:Ann Lee") << QByteArray("FN") << QStringLiteral("Ann Lee");
         QTest::newRow("LF") << QByteArray("BEGIN:VCARD\nFN:Ann Lee\nEND:VCARD\n") << QByteArray("FN")
                             << QStringLiteral("Ann Lee");
-        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF") + card("FN:Ann") << QByteArray("FN") << QStringLiteral("Ann");
-        QTest::newRow("no final line end") << QByteArray("BEGIN:VCARD\nFN:Ann\nEND:VCARD") << QByteArray("FN")
-                                           << QStringLiteral("Ann");
-        QTest::newRow("fold with space") << card("NOTE:one \r\n two") << QByteArray("NOTE") << QStringLiteral("one two");
+        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF") + card("FN:Ann") << QByteArray("FN")
+                             << QStringLiteral("Ann");
+        QTest::newRow("no final line end")
+            << QByteArray("BEGIN:VCARD\nFN:Ann\nEND:VCARD") << QByteArray("FN") << QStringLiteral("Ann");
+        QTest::newRow("fold with space") << card("NOTE:one \r\n two") << QByteArray("NOTE")
+                                         << QStringLiteral("one two");
         QTest::newRow("fold with tab") << card("NOTE:one\r\n\ttwo") << QByteArray("NOTE") << QStringLiteral("onetwo");
-        QTest::newRow("fold inside UTF-8 sequence") << card("FN:J\xC3\r\n \xBCrgen") << QByteArray("FN")
-                                                    << QStringLiteral("J\u00FCrgen");
-        QTest::newRow("folded name") << card("CATEG\r\n ORIES:Work") << QByteArray("CATEGORIES") << QStringLiteral("Work");
+        QTest::newRow("fold inside UTF-8 sequence")
+            << card("FN:J\xC3\r\n \xBCrgen") << QByteArray("FN") << QStringLiteral("J\u00FCrgen");
+        QTest::newRow("folded name") << card("CATEG\r\n ORIES:Work") << QByteArray("CATEGORIES")
+                                     << QStringLiteral("Work");
         QTest::newRow("escapes") << card("NOTE:a\\nb\\Nc\\,d\\;e\\\\f\\:g") << QByteArray("NOTE")
                                  << QStringLiteral("a\nb\nc,d;e\\f:g");
-        QTest::newRow("unknown escape stays") << card("NOTE:C:\\temp") << QByteArray("NOTE") << QStringLiteral("C:\\temp");
+        QTest::newRow("unknown escape stays")
+            << card("NOTE:C:\\temp") << QByteArray("NOTE") << QStringLiteral("C:\\temp");
         QTest::newRow("lower-case name") << card("fn:ann") << QByteArray("FN") << QStringLiteral("ann");
         QTest::newRow("group") << card("item1.EMAIL;type=INTERNET:a@b.example") << QByteArray("EMAIL")
                                << QStringLiteral("a@b.example");
-        QTest::newRow("quoted parameter with colon") << card("FN;X-A=\"x:y;z\":Ann") << QByteArray("FN") << QStringLiteral("Ann");
-        QTest::newRow("value with colon") << card("URL:http://a.example/") << QByteArray("URL")
-                                          << QStringLiteral("http://a.example/");
-        QTest::newRow("QP with charset") << card("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=BCrgen") << QByteArray("FN")
-                                         << QStringLiteral("J\u00FCrgen");
-        QTest::newRow("QP soft break") << card("NOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9 =\r\nau lait") << QByteArray("NOTE")
-                                       << QStringLiteral("caf\u00E9 au lait");
-        QTest::newRow("QP soft break, LF") << QByteArray("BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:ab=\ncd=0D=0Aef\nEND:VCARD\n")
-                                           << QByteArray("NOTE") << QStringLiteral("abcd\nef");
+        QTest::newRow("quoted parameter with colon")
+            << card("FN;X-A=\"x:y;z\":Ann") << QByteArray("FN") << QStringLiteral("Ann");
+        QTest::newRow("value with colon")
+            << card("URL:http://a.example/") << QByteArray("URL") << QStringLiteral("http://a.example/");
+        QTest::newRow("QP with charset") << card("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=BCrgen")
+                                         << QByteArray("FN") << QStringLiteral("J\u00FCrgen");
+        QTest::newRow("QP soft break") << card("NOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9 =\r\nau lait")
+                                       << QByteArray("NOTE") << QStringLiteral("caf\u00E9 au lait");
+        QTest::newRow("QP soft break, LF")
+            << QByteArray("BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:ab=\ncd=0D=0Aef\nEND:VCARD\n") << QByteArray("NOTE")
+            << QStringLiteral("abcd\nef");
         QTest::newRow("QP soft break, next line blank-led")
             << card("NOTE;ENCODING=QUOTED-PRINTABLE:one=\r\n two") << QByteArray("NOTE") << QStringLiteral("one two");
-        QTest::newRow("QP Latin-1") << card("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Jos=E9") << QByteArray("FN")
-                                    << QStringLiteral("Jos\u00E9");
-        QTest::newRow("QP malformed escape stays") << card("NOTE;ENCODING=QUOTED-PRINTABLE:a=ZZb") << QByteArray("NOTE")
-                                                   << QStringLiteral("a=ZZb");
-        QTest::newRow("QP lower-case hex") << card("NOTE;encoding=quoted-printable:a=3db") << QByteArray("NOTE")
-                                           << QStringLiteral("a=b");
+        QTest::newRow("QP Latin-1") << card("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Jos=E9")
+                                    << QByteArray("FN") << QStringLiteral("Jos\u00E9");
+        QTest::newRow("QP malformed escape stays")
+            << card("NOTE;ENCODING=QUOTED-PRINTABLE:a=ZZb") << QByteArray("NOTE") << QStringLiteral("a=ZZb");
+        QTest::newRow("QP lower-case hex")
+            << card("NOTE;encoding=quoted-printable:a=3db") << QByteArray("NOTE") << QStringLiteral("a=b");
         QTest::newRow("invalid UTF-8 is Windows-1252") << card("FN:Caf\xE9 \x80 \x93ok\x94") << QByteArray("FN")
                                                        << QStringLiteral("Caf\u00E9 \u20AC \u201Cok\u201D");
-        QTest::newRow("declared UTF-8 but invalid") << card("FN;CHARSET=UTF-8:Ren\xE9") << QByteArray("FN")
-                                                    << QStringLiteral("Ren\u00E9");
-        QTest::newRow("unknown charset, valid UTF-8") << card("FN;CHARSET=SHIFT_JIS:\xE5\xB1\xB1") << QByteArray("FN")
-                                                      << QStringLiteral("\u5C71");
+        QTest::newRow("declared UTF-8 but invalid")
+            << card("FN;CHARSET=UTF-8:Ren\xE9") << QByteArray("FN") << QStringLiteral("Ren\u00E9");
+        QTest::newRow("unknown charset, valid UTF-8")
+            << card("FN;CHARSET=SHIFT_JIS:\xE5\xB1\xB1") << QByteArray("FN") << QStringLiteral("\u5C71");
     }
 
     void testPropertyText()
@@ -113,21 +119,25 @@ private slots:
         QTest::addColumn<int>("pref");
         QTest::addColumn<QByteArray>("encoding");
 
-        QTest::newRow("bare 2.1 types") << QByteArray("TEL;HOME;VOICE:1") << QByteArray("home,voice") << 0 << QByteArray();
-        QTest::newRow("comma list") << QByteArray("TEL;TYPE=home,voice:1") << QByteArray("home,voice") << 0 << QByteArray();
+        QTest::newRow("bare 2.1 types") << QByteArray("TEL;HOME;VOICE:1") << QByteArray("home,voice") << 0
+                                        << QByteArray();
+        QTest::newRow("comma list") << QByteArray("TEL;TYPE=home,voice:1") << QByteArray("home,voice") << 0
+                                    << QByteArray();
         QTest::newRow("repeated TYPE") << QByteArray("TEL;type=HOME;type=VOICE:1") << QByteArray("home,voice") << 0
                                        << QByteArray();
         QTest::newRow("quoted list") << QByteArray("TEL;TYPE=\"work,voice\":1") << QByteArray("work,voice") << 0
                                      << QByteArray();
-        QTest::newRow("TYPE=pref") << QByteArray("TEL;TYPE=CELL;TYPE=pref:1") << QByteArray("cell") << 1 << QByteArray();
-        QTest::newRow("bare PREF") << QByteArray("EMAIL;PREF;INTERNET:a@b") << QByteArray("internet") << 1 << QByteArray();
+        QTest::newRow("TYPE=pref") << QByteArray("TEL;TYPE=CELL;TYPE=pref:1") << QByteArray("cell") << 1
+                                   << QByteArray();
+        QTest::newRow("bare PREF") << QByteArray("EMAIL;PREF;INTERNET:a@b") << QByteArray("internet") << 1
+                                   << QByteArray();
         QTest::newRow("PREF=2") << QByteArray("EMAIL;PREF=2:a@b") << QByteArray() << 2 << QByteArray();
         QTest::newRow("bare encoding") << QByteArray("NOTE;QUOTED-PRINTABLE:x") << QByteArray() << 0
                                        << QByteArray("QUOTED-PRINTABLE");
         QTest::newRow("3.0 base64") << QByteArray("PHOTO;ENCODING=b;TYPE=JPEG:AAAA") << QByteArray("jpeg") << 0
                                     << QByteArray("B");
-        QTest::newRow("unknown parameters ignored") << QByteArray("TEL;X-EVOLUTION-UI-SLOT=1;TYPE=WORK:1")
-                                                    << QByteArray("work") << 0 << QByteArray();
+        QTest::newRow("unknown parameters ignored")
+            << QByteArray("TEL;X-EVOLUTION-UI-SLOT=1;TYPE=WORK:1") << QByteArray("work") << 0 << QByteArray();
     }
 
     void testParameters()
@@ -146,31 +156,33 @@ private slots:
     void testCards_data()
     {
         QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QStringList>("names"); // FN of each readable card
+        QTest::addColumn<QStringList>("names");  // FN of each readable card
         QTest::addColumn<QStringList>("errors"); // "index: reason" of each card that cannot be read
 
         const QByteArray a = card("FN:A");
         const QByteArray b = card("FN:B");
         QTest::newRow("several cards") << a + b << sl({"A", "B"}) << QStringList{};
         QTest::newRow("text around cards") << "junk\r\n" + a + "more junk\r\n" + b << sl({"A", "B"}) << QStringList{};
-        QTest::newRow("lower-case begin and end") << QByteArray("begin:vcard\nFN:A\nend:vcard\n") << sl({"A"})
-                                                  << QStringList{};
-        QTest::newRow("truncated last card") << a + "BEGIN:VCARD\r\nFN:B\r\n" << sl({"A"})
-                                             << sl({"2: card not terminated (no END:VCARD)"});
+        QTest::newRow("lower-case begin and end")
+            << QByteArray("begin:vcard\nFN:A\nend:vcard\n") << sl({"A"}) << QStringList{};
+        QTest::newRow("truncated last card") << a + "BEGIN:VCARD\r\nFN:B\r\n"
+                                             << sl({"A"}) << sl({"2: card not terminated (no END:VCARD)"});
         QTest::newRow("card without END before the next")
             << "BEGIN:VCARD\r\nFN:X\r\n" + b << sl({"B"}) << sl({"1: card not terminated (no END:VCARD)"});
         QTest::newRow("embedded agent card")
             << QByteArray("BEGIN:VCARD\nFN:Boss\nAGENT:\nBEGIN:VCARD\nFN:Assistant\nEND:VCARD\nEMAIL:b@x\nEND:VCARD\n")
             << sl({"Boss"}) << QStringList{};
         QTest::newRow("unindented 2.1 base64 lines are ignored")
-            << QByteArray("BEGIN:VCARD\nVERSION:2.1\nPHOTO;ENCODING=BASE64;JPEG:AAAA\nBBBBCCCC\nDDDD\n\nFN:A\nEND:VCARD\n")
+            << QByteArray(
+                   "BEGIN:VCARD\nVERSION:2.1\nPHOTO;ENCODING=BASE64;JPEG:AAAA\nBBBBCCCC\nDDDD\n\nFN:A\nEND:VCARD\n")
             << sl({"A"}) << QStringList{};
         QTest::newRow("QP soft break before END")
             << QByteArray("BEGIN:VCARD\nNOTE;ENCODING=QUOTED-PRINTABLE:x=\nEND:VCARD\n") + b << sl({"", "B"})
             << QStringList{};
         QTest::newRow("nothing") << QByteArray() << QStringList{} << QStringList{};
         QTest::newRow("UTF-16 with byte-order mark")
-            << toUtf8Data(QByteArray("\xFF\xFE") + utf16le(QStringLiteral("BEGIN:VCARD\r\nFN:Zo\u00EB\r\nEND:VCARD\r\n")))
+            << toUtf8Data(QByteArray("\xFF\xFE") +
+                          utf16le(QStringLiteral("BEGIN:VCARD\r\nFN:Zo\u00EB\r\nEND:VCARD\r\n")))
             << QStringList{QStringLiteral("Zo\u00EB")} << QStringList{};
     }
 
@@ -205,7 +217,8 @@ private slots:
 
     void testSummaryKeepsOnlyListProperties()
     {
-        const QList<Card> cards = readAll(card("FN:A\r\nEMAIL:a@b\r\nPHOTO;ENCODING=b:AAAA\r\nCATEGORIES:X"), Detail::Summary);
+        const QList<Card> cards =
+            readAll(card("FN:A\r\nEMAIL:a@b\r\nPHOTO;ENCODING=b:AAAA\r\nCATEGORIES:X"), Detail::Summary);
         QCOMPARE(cards.size(), 1);
         QVERIFY(cards[0].first("FN") && cards[0].first("CATEGORIES"));
         QVERIFY(!cards[0].first("EMAIL") && !cards[0].first("PHOTO"));
@@ -224,24 +237,29 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QTest::newRow(qPrintable(name)) << toUtf8Data(f.readAll());
         }
-        QTest::newRow("names in lower case, with groups")
-            << card("item1.fn:Ann Lee\r\nitem2.n:Lee;Ann;;;\r\nx-evolution-file-as:Lee\\, A.\r\ncategories:a,b\r\nKind:Group");
+        QTest::newRow("names in lower case, with groups") << card(
+            "item1.fn:Ann Lee\r\nitem2.n:Lee;Ann;;;\r\nx-evolution-file-as:Lee\\, A.\r\ncategories:a,b\r\nKind:Group");
         QTest::newRow("names that only start like kept ones")
             << card("FNX:no\r\nNOTE:n\r\nORGANIZATION:o\r\nNICKNAME:x\r\nN:Real;Name;;;\r\nX-EVOLUTION-FILE-ASX:no");
         QTest::newRow("folded name") << card("F\r\n N:Folded Name\r\nN:Name;Folded;;;");
-        QTest::newRow("quoted-printable name") << card("N;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:M=C3=BCller;J=\r\nohn;;;\r\nTEL:1");
+        QTest::newRow("quoted-printable name")
+            << card("N;ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:M=C3=BCller;J=\r\nohn;;;\r\nTEL:1");
         QTest::newRow("photo before the name")
-            << card("PHOTO;ENCODING=b;TYPE=JPEG:" + QByteArray("QUJDRA==").repeated(10) + QByteArray("\r\n QUJDRA==").repeated(40)
-                    + "\r\nFN:After Photo");
+            << card("PHOTO;ENCODING=b;TYPE=JPEG:" + QByteArray("QUJDRA==").repeated(10) +
+                    QByteArray("\r\n QUJDRA==").repeated(40) + "\r\nFN:After Photo");
         QTest::newRow("2.1 photo continuation lines")
-            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nPHOTO;JPEG;ENCODING=BASE64:\r\n AAAA\r\n\r\nN;CHARSET=ISO-8859-1:M\xfcller;Hans\r\nEND:VCARD\r\n");
-        QTest::newRow("embedded agent card") << card("AGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nFN:Owner\r\nCATEGORIES:Own");
-        QTest::newRow("server group") << card("X-ADDRESSBOOKSERVER-KIND:group\r\nFN:Team\r\nX-ADDRESSBOOKSERVER-MEMBER:urn:uuid:1");
+            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nPHOTO;JPEG;ENCODING=BASE64:\r\n "
+                          "AAAA\r\n\r\nN;CHARSET=ISO-8859-1:M\xfcller;Hans\r\nEND:VCARD\r\n");
+        QTest::newRow("embedded agent card")
+            << card("AGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nFN:Owner\r\nCATEGORIES:Own");
+        QTest::newRow("server group") << card(
+            "X-ADDRESSBOOKSERVER-KIND:group\r\nFN:Team\r\nX-ADDRESSBOOKSERVER-MEMBER:urn:uuid:1");
         QTest::newRow("organisation only") << card("ORG:Acme\\; Co;Sales\r\nCATEGORIES:Work\\,Home,work, ,Work");
         QTest::newRow("escaped separators") << card("N:O\\;Brien;Pat;;;\r\nCATEGORIES:a\\,b,c");
         QTest::newRow("Windows-1252 text") << card("FN:M\xfcller \x80\r\nN:M\xfcller;;;;");
-        QTest::newRow("byte-order mark, LF line ends, two cards")
-            << QByteArray("\xEF\xBB\xBF" "BEGIN:VCARD\nVERSION:4.0\nFN:One\nEND:VCARD\nBEGIN:VCARD\nVERSION:4.0\nKIND:org\nORG:Two\nEND:VCARD\n");
+        QTest::newRow("byte-order mark, LF line ends, two cards") << QByteArray(
+            "\xEF\xBB\xBF"
+            "BEGIN:VCARD\nVERSION:4.0\nFN:One\nEND:VCARD\nBEGIN:VCARD\nVERSION:4.0\nKIND:org\nORG:Two\nEND:VCARD\n");
         QTest::newRow("unterminated card after a good one") << card("FN:Good") + "BEGIN:VCARD\r\nFN:Cut";
     }
 
@@ -281,14 +299,16 @@ private slots:
         }
         QTest::newRow("50 MB of garbage") << garbage << 0 << 0;
         QTest::newRow("10 MB line") << card("NOTE:" + QByteArray(10 * 1024 * 1024, 'x')) << 1 << 0;
-        QTest::newRow("10 MB folded line") << card("NOTE:" + QByteArray(5 * 1024 * 1024, 'x').replace("xxxxxxxx", "xx\r\n xxxx"))
-                                           << 1 << 0;
-        QTest::newRow("10 MB of parameters") << card("TEL" + QByteArray(10 * 1024 * 1024 / 3, ';').replace(";", ";a=") + ":1")
-                                             << 1 << 0;
-        QTest::newRow("folded soft breaks without a colon") << card("X" + QByteArray("x=\r\n ").repeated(1024 * 1024)) << 1 << 0;
-        QTest::newRow("10 MB quoted-printable header") << card("X;" + QByteArray(10 * 1024 * 1024, 'a')
-                                                                  + ";QUOTED-PRINTABLE:=\r\n" + QByteArray("=\r\n").repeated(100000) + "x")
-                                                      << 1 << 0;
+        QTest::newRow("10 MB folded line")
+            << card("NOTE:" + QByteArray(5 * 1024 * 1024, 'x').replace("xxxxxxxx", "xx\r\n xxxx")) << 1 << 0;
+        QTest::newRow("10 MB of parameters")
+            << card("TEL" + QByteArray(10 * 1024 * 1024 / 3, ';').replace(";", ";a=") + ":1") << 1 << 0;
+        QTest::newRow("folded soft breaks without a colon")
+            << card("X" + QByteArray("x=\r\n ").repeated(1024 * 1024)) << 1 << 0;
+        QTest::newRow("10 MB quoted-printable header")
+            << card("X;" + QByteArray(10 * 1024 * 1024, 'a') + ";QUOTED-PRINTABLE:=\r\n" +
+                    QByteArray("=\r\n").repeated(100000) + "x")
+            << 1 << 0;
         QTest::newRow("unclosed quote") << card("TEL;TYPE=\"" + QByteArray(1024 * 1024, 'a') + ":1\r\nFN:A") << 1 << 0;
         QByteArray many;
         for (int i = 0; i < kMaxPropertiesPerCard + 1; ++i)
@@ -296,11 +316,11 @@ private slots:
         QTest::newRow("too many properties") << card(many) + card("FN:B") << 1 << 1;
         QByteArray cards;
         for (int i = 0; i < 100000; ++i)
-            cards += "BEGIN:VCARD\nVERSION:3.0\nFN:Person " + QByteArray::number(i) + "\nN:" + QByteArray::number(i)
-                + ";Person;;;\nEMAIL:p" + QByteArray::number(i) + "@example.com\nEND:VCARD\n";
+            cards += "BEGIN:VCARD\nVERSION:3.0\nFN:Person " + QByteArray::number(i) + "\nN:" + QByteArray::number(i) +
+                     ";Person;;;\nEMAIL:p" + QByteArray::number(i) + "@example.com\nEND:VCARD\n";
         QTest::newRow("100,000 cards") << cards << 100000 << 0;
-        QTest::newRow("only BEGIN lines") << QByteArray("BEGIN:VCARD\n").repeated(kMaxCardsPerFile + 10)
-                                          << 0 << kMaxCardsPerFile + 1;
+        QTest::newRow("only BEGIN lines")
+            << QByteArray("BEGIN:VCARD\n").repeated(kMaxCardsPerFile + 10) << 0 << kMaxCardsPerFile + 1;
     }
 
     void testHostileInput()

@@ -64,8 +64,8 @@ inline QString run(const QString& program, const QStringList& arguments)
 
 inline QString netWmState(const QWidget* window)
 {
-    return run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window->winId()),
-                                         QStringLiteral("_NET_WM_STATE")});
+    return run(QStringLiteral("xprop"),
+               {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("_NET_WM_STATE")});
 }
 
 inline void xdotool(const QString& command, const QPoint& at = {})
@@ -96,8 +96,8 @@ inline bool settled(const QWidget& window)
 // What the X server says about the window, for failure messages.
 inline QString describe(const QWidget& window)
 {
-    return run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window.winId())})
-           + netWmState(&window);
+    return run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window.winId())}) +
+           netWmState(&window);
 }
 
 // openbox announces itself before it has finished starting; a window mapped in between can lose
@@ -109,8 +109,8 @@ inline bool windowManagerReady()
     probe.show();
     const bool managed = QTest::qWaitFor(
         [&probe] {
-            return run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(probe.winId()),
-                                                 QStringLiteral("_NET_FRAME_EXTENTS")})
+            return run(QStringLiteral("xprop"),
+                       {QStringLiteral("-id"), QString::number(probe.winId()), QStringLiteral("_NET_FRAME_EXTENTS")})
                 .contains(QLatin1Char('='));
         },
         kPatience);

@@ -29,12 +29,12 @@ struct HeightLog : QObject {
 };
 
 const QStringList kMoving = {
-    QStringLiteral("cmdDialContact"), QStringLiteral("cmdViewContact"), QStringLiteral("cmdEMailContact"),
+    QStringLiteral("cmdDialContact"),   QStringLiteral("cmdViewContact"),  QStringLiteral("cmdEMailContact"),
     QStringLiteral("cmdQEmailContact"), QStringLiteral("cmdWriteContact"), QStringLiteral("txtContact"),
-    QStringLiteral("txtStatus"), QStringLiteral("cmdOptions"), QStringLiteral("cmdState"),
-    QStringLiteral("cmbCategories"), QStringLiteral("cmbContacts"), QStringLiteral("imgOne"),
-    QStringLiteral("imgTwo"), QStringLiteral("lblContactCount"), QStringLiteral("cmdMin"),
-    QStringLiteral("cmdClose"), QStringLiteral("cmdCancelMail")};
+    QStringLiteral("txtStatus"),        QStringLiteral("cmdOptions"),      QStringLiteral("cmdState"),
+    QStringLiteral("cmbCategories"),    QStringLiteral("cmbContacts"),     QStringLiteral("imgOne"),
+    QStringLiteral("imgTwo"),           QStringLiteral("lblContactCount"), QStringLiteral("cmdMin"),
+    QStringLiteral("cmdClose"),         QStringLiteral("cmdCancelMail")};
 
 } // namespace
 
@@ -55,16 +55,15 @@ void TestModes::testLayoutOfMode_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<QList<int>>("tops"); // in the order of kMoving
     QTest::addColumn<bool>("mailVisible");
-    QTest::newRow("entry row") << 1 << 400
-                               << QList<int>{25, 25, 25, 25, 25, 70, 70, 205, 205, -290, -290, -335, -335, -245, 0, 0, 1125}
+    QTest::newRow("entry row") << 1 << 400 << QList<int>{25,   25,   25,   25,   25,   70, 70, 205, 205,
+                                                         -290, -290, -335, -335, -245, 0,  0,  1125}
                                << false;
-    QTest::newRow("selector row") << 2 << 800
-                                  << QList<int>{425, 425, 425, 425, 425, 470, 470, 605, 605, 110, 110, 65, 65, 155, 0, 0, 1125}
+    QTest::newRow("selector row") << 2 << 800 << QList<int>{425, 425, 425, 425, 425, 470, 470, 605, 605,
+                                                            110, 110, 65,  65,  155, 0,   0,   1125}
                                   << false;
-    QTest::newRow("quick mail")
-        << 3 << 2355
-        << QList<int>{1980, 1980, 1980, 1980, 1980, 2025, 2025, 2160, 2160, 1665, 1665, 1620, 1620, 1710, 0, 0, 1125}
-        << true;
+    QTest::newRow("quick mail") << 3 << 2355 << QList<int>{1980, 1980, 1980, 1980, 1980, 2025, 2025, 2160, 2160,
+                                                           1665, 1665, 1620, 1620, 1710, 0,    0,    1125}
+                                << true;
 }
 
 void TestModes::testLayoutOfMode()

@@ -39,7 +39,7 @@ private slots:
 void TestPlacement::testRestore_data()
 {
     QTest::addColumn<Stored>("stored");
-    QTest::addColumn<bool>("leftMonitor"); // a second monitor left of the primary one
+    QTest::addColumn<bool>("leftMonitor");    // a second monitor left of the primary one
     QTest::addColumn<QList<int>>("expected"); // left, bottom, mode
 
     // The primary screen is 1280 × 800 pixels: 19200 × 12000 twips; the bar is 6525 wide.

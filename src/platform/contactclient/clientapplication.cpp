@@ -28,9 +28,9 @@ public:
     std::shared_ptr<MAPIFolder> GetDefaultFolder(int folderKind) override
     {
         if (folderKind != olFolderContacts)
-            throw AutomationError(errUnsupported,
-                                  QStringLiteral("Folder kind %1 is not supported; only contacts (10) is.")
-                                      .arg(folderKind));
+            throw AutomationError(
+                errUnsupported,
+                QStringLiteral("Folder kind %1 is not supported; only contacts (10) is.").arg(folderKind));
         requireLogon();
         return std::make_shared<ClientFolder>(m_store);
     }

@@ -14,21 +14,22 @@ inline const QString kClientSection = QStringLiteral("ContactClient");
 // Keys of the section. Passwords live in the desktop's keyring (service "Quintel"); SmtpPassword
 // is read from the file only when the user put it there.
 namespace key {
-inline const QString Backend = QStringLiteral("Backend");               // "vcard" (default) or "carddav"
-inline const QString Folder = QStringLiteral("Folder");                 // vCard folder; default ~/.local/share/contacts
-inline const QString CardDavUrl = QStringLiteral("CardDavUrl");         // server or address-book URL
+inline const QString Backend = QStringLiteral("Backend");       // "vcard" (default) or "carddav"
+inline const QString Folder = QStringLiteral("Folder");         // vCard folder; default ~/.local/share/contacts
+inline const QString CardDavUrl = QStringLiteral("CardDavUrl"); // server or address-book URL
 inline const QString CardDavUser = QStringLiteral("CardDavUser");
 inline const QString CardDavAddressBook = QStringLiteral("CardDavAddressBook"); // chosen address book (URL path)
-inline const QString MailTransport = QStringLiteral("MailTransport");   // "sendmail" (default), "smtp" or "folder"
-inline const QString MailFolder = QStringLiteral("MailFolder");         // folder transport: where .eml files go
-inline const QString SendmailPath = QStringLiteral("SendmailPath");     // default /usr/sbin/sendmail
+inline const QString MailTransport = QStringLiteral("MailTransport"); // "sendmail" (default), "smtp" or "folder"
+inline const QString MailFolder = QStringLiteral("MailFolder");       // folder transport: where .eml files go
+inline const QString SendmailPath = QStringLiteral("SendmailPath");   // default /usr/sbin/sendmail
 inline const QString SmtpHost = QStringLiteral("SmtpHost");
 inline const QString SmtpPort = QStringLiteral("SmtpPort");
-inline const QString SmtpSecurity = QStringLiteral("SmtpSecurity");     // "tls" (smtps), "starttls"; "none" only to loopback
+inline const QString SmtpSecurity =
+    QStringLiteral("SmtpSecurity"); // "tls" (smtps), "starttls"; "none" only to loopback
 inline const QString SmtpUser = QStringLiteral("SmtpUser");
 inline const QString SmtpPassword = QStringLiteral("SmtpPassword");
-inline const QString MailFrom = QStringLiteral("MailFrom");             // sender address
-inline const QString MailFromName = QStringLiteral("MailFromName");     // sender's display name
+inline const QString MailFrom = QStringLiteral("MailFrom");         // sender address
+inline const QString MailFromName = QStringLiteral("MailFromName"); // sender's display name
 } // namespace key
 
 // Reads one key of the section; the default when it is missing.

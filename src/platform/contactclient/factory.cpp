@@ -18,9 +18,10 @@ std::shared_ptr<Application> createApplication(SettingsStore& settings)
     else if (backend == QStringLiteral("vcard") || backend.isEmpty())
         store = createVCardFolderStore(settings);
     else
-        throw AutomationError(errStoreUnavailable,
-                              QStringLiteral("Unknown address book back-end \"%1\" (key Backend: \"vcard\" or \"carddav\").")
-                                  .arg(backend));
+        throw AutomationError(
+            errStoreUnavailable,
+            QStringLiteral("Unknown address book back-end \"%1\" (key Backend: \"vcard\" or \"carddav\").")
+                .arg(backend));
     return std::make_shared<ClientApplication>(std::move(store), mail::createMailItemFactory(settings));
 }
 

@@ -4,7 +4,6 @@
 
 #include "contactclient/automation.h"
 
-
 namespace contactclient {
 
 class StoreNotifier;

@@ -76,8 +76,7 @@ bool DesktopWindowSystem::isFirstInStackingOrder(QWidget* window) const
     xcb_connection_t* c = x11Connection();
     if (!c || !window->isVisible())
         return false;
-    const auto stacking =
-        windowList(c, rootOf(c), atom(c, "_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW);
+    const auto stacking = windowList(c, rootOf(c), atom(c, "_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW);
     // The list runs bottom to top: the last entry is the first window in the stacking order.
     return !stacking.empty() && stacking.back() == static_cast<uint32_t>(window->winId());
 }

@@ -40,20 +40,21 @@ std::optional<Mailbox> lookUpFullName(contactclient::NameSpace& ns, const QStrin
 {
     QStringList candidates;
     ns.GetDefaultFolder(contactclient::olFolderContacts)->Items()->forEach([&](const contactclient::Item& item) {
-        if (item.TypeName() == contactclient::kContactItemType
-            && item.FullName().trimmed().compare(fullName, Qt::CaseInsensitive) == 0)
+        if (item.TypeName() == contactclient::kContactItemType &&
+            item.FullName().trimmed().compare(fullName, Qt::CaseInsensitive) == 0)
             candidates.append(item.EntryID());
     });
     for (const QString& id : candidates) {
         const auto contact = ns.GetItemFromID(id);
-        for (const QString& candidate : {contact->Email1Address(), contact->Email2Address(), contact->Email3Address()}) {
+        for (const QString& candidate :
+             {contact->Email1Address(), contact->Email2Address(), contact->Email3Address()}) {
             const QString address = candidate.trimmed();
             if (address.isEmpty())
                 continue;
             if (hasControlCharacter(address) || !isUsableAddress(address))
-                throw AutomationError(contactclient::errMailAddress,
-                                      QStringLiteral("The address of %1 in the address book is not usable.")
-                                          .arg(fullName));
+                throw AutomationError(
+                    contactclient::errMailAddress,
+                    QStringLiteral("The address of %1 in the address book is not usable.").arg(fullName));
             return Mailbox{contact->FullName(), address};
         }
     }
@@ -106,8 +107,8 @@ void ClientMailItem::Send()
     message.subject = m_subject;
     message.body = m_body;
     message.date = QDateTime::currentDateTime();
-    const QString domain = (message.from.address.isEmpty() ? to.first().address : message.from.address)
-                               .section(QLatin1Char('@'), 1);
+    const QString domain =
+        (message.from.address.isEmpty() ? to.first().address : message.from.address).section(QLatin1Char('@'), 1);
     message.messageId = newMessageId(domain);
     const QByteArray bytes = composeMessage(message);
     auto transport = createTransport(account);

@@ -15,8 +15,7 @@ void FolderTransport::send(const QString&, const QStringList&, const QByteArray&
 {
     using contactclient::AutomationError;
     if (m_folder.isEmpty())
-        throw AutomationError(contactclient::errMailNotSent,
-                              QStringLiteral("No mail folder is set up (MailFolder)."));
+        throw AutomationError(contactclient::errMailNotSent, QStringLiteral("No mail folder is set up (MailFolder)."));
     if (!QDir().mkpath(m_folder))
         throw AutomationError(contactclient::errMailNotSent,
                               QStringLiteral("The mail folder %1 cannot be created.").arg(m_folder));

@@ -55,7 +55,8 @@ Mailbox senderOf(const MailAccount& account)
     if (address.isEmpty() && account.transport == QLatin1String("folder")) {
         const QString login = qEnvironmentVariable("USER", QStringLiteral("user"));
         QString host = QSysInfo::machineHostName();
-        address = login + QLatin1Char('@') + (host.contains(QLatin1Char('.')) ? host : host + QStringLiteral(".localdomain"));
+        address =
+            login + QLatin1Char('@') + (host.contains(QLatin1Char('.')) ? host : host + QStringLiteral(".localdomain"));
     }
     if (address.isEmpty()) {
         if (account.transport == QLatin1String("smtp"))
@@ -91,9 +92,9 @@ std::unique_ptr<Transport> createTransport(const MailAccount& account)
         s.caFile = account.smtpCaFile;
         return std::make_unique<SmtpTransport>(s);
     }
-    throw AutomationError(contactclient::errMailNotSent,
-                          QStringLiteral("MailTransport \"%1\" is not one of sendmail, smtp, folder.")
-                              .arg(account.transport));
+    throw AutomationError(
+        contactclient::errMailNotSent,
+        QStringLiteral("MailTransport \"%1\" is not one of sendmail, smtp, folder.").arg(account.transport));
 }
 
 } // namespace mail

@@ -20,10 +20,9 @@ bool hasControlCharacter(const QString& text)
 void requireHeaderSafe(const QString& what, const QString& value)
 {
     if (hasControlCharacter(value))
-        throw AutomationError(errMailAddress,
-                              QStringLiteral("The %1 holds a line break or another control character; "
-                                             "the mail was not sent.")
-                                  .arg(what));
+        throw AutomationError(errMailAddress, QStringLiteral("The %1 holds a line break or another control character; "
+                                                             "the mail was not sent.")
+                                                  .arg(what));
 }
 
 bool isUsableAddress(const QString& address)
@@ -39,8 +38,8 @@ bool isUsableAddress(const QString& address)
     const QString local = address.left(at);
     const QString domain = address.mid(at + 1);
     auto dotsOk = [](const QString& part) {
-        return !part.startsWith(QLatin1Char('.')) && !part.endsWith(QLatin1Char('.'))
-               && !part.contains(QStringLiteral(".."));
+        return !part.startsWith(QLatin1Char('.')) && !part.endsWith(QLatin1Char('.')) &&
+               !part.contains(QStringLiteral(".."));
     };
     return dotsOk(local) && dotsOk(domain);
 }
@@ -68,8 +67,8 @@ bool isDotAtom(QStringView text, bool domain)
             return false;
         for (const QChar c : label) {
             const char16_t u = c.unicode();
-            const bool ok = domain ? (u >= 0x80 ? isAtextChar(u) : (c.isLetterOrNumber() || u == u'-'))
-                                   : isAtextChar(u);
+            const bool ok =
+                domain ? (u >= 0x80 ? isAtextChar(u) : (c.isLetterOrNumber() || u == u'-')) : isAtextChar(u);
             if (!ok)
                 return false;
         }

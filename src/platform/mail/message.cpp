@@ -89,8 +89,8 @@ QByteArray qpLine(const QByteArray& line)
     for (qsizetype i = 0; i < line.size(); ++i) {
         const auto b = static_cast<unsigned char>(line.at(i));
         const bool last = i == line.size() - 1;
-        const bool literal = (b >= 33 && b <= 126 && b != '=' && !(b == '.' && column == 0))
-                             || ((b == ' ' || b == '\t') && !last);
+        const bool literal =
+            (b >= 33 && b <= 126 && b != '=' && !(b == '.' && column == 0)) || ((b == ' ' || b == '\t') && !last);
         QByteArray piece;
         if (literal)
             piece = QByteArray(1, char(b));
@@ -161,8 +161,8 @@ QByteArray mailboxHeaderValue(const Mailbox& mailbox)
 
 QString newMessageId(const QString& domain)
 {
-    return QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('@')
-           + (domain.isEmpty() ? QStringLiteral("localhost") : domain);
+    return QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('@') +
+           (domain.isEmpty() ? QStringLiteral("localhost") : domain);
 }
 
 QByteArray composeMessage(const OutgoingMessage& message)

@@ -24,8 +24,8 @@ struct OutgoingMessage {
 QByteArray composeMessage(const OutgoingMessage& message);
 
 // Pieces, for the tests and for other builders.
-QByteArray encodedWords(const QString& text);        // "=?UTF-8?B?…?=" words joined by CRLF SP
-QByteArray quotedPrintable(const QString& text);     // line breaks become CRLF
+QByteArray encodedWords(const QString& text);    // "=?UTF-8?B?…?=" words joined by CRLF SP
+QByteArray quotedPrintable(const QString& text); // line breaks become CRLF
 QByteArray mailboxHeaderValue(const Mailbox& mailbox);
 QString newMessageId(const QString& domain);
 

@@ -21,8 +21,9 @@ void SendmailTransport::send(const QString&, const QStringList&, const QByteArra
     process.setArguments({QStringLiteral("-t"), QStringLiteral("-oi")});
     process.start();
     if (!process.waitForStarted(kStartMs))
-        throw AutomationError(errMailNotSent, QStringLiteral("The mail program %1 cannot be started: %2")
-                                                  .arg(m_program, process.errorString()));
+        throw AutomationError(
+            errMailNotSent,
+            QStringLiteral("The mail program %1 cannot be started: %2").arg(m_program, process.errorString()));
     // Local submission takes the system's own line ends.
     QByteArray local = message;
     local.replace("\r\n", "\n");
@@ -35,10 +36,11 @@ void SendmailTransport::send(const QString&, const QStringList&, const QByteArra
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         const QString err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-        throw AutomationError(errMailNotSent, QStringLiteral("The mail program %1 refused the mail (status %2)%3")
-                                                  .arg(m_program)
-                                                  .arg(process.exitCode())
-                                                  .arg(err.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + err.left(400)));
+        throw AutomationError(errMailNotSent,
+                              QStringLiteral("The mail program %1 refused the mail (status %2)%3")
+                                  .arg(m_program)
+                                  .arg(process.exitCode())
+                                  .arg(err.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + err.left(400)));
     }
 }
 

@@ -97,9 +97,9 @@ QString SmtpTransport::url() const
                                       .arg(host));
         port = port ? port : 25;
     } else {
-        throw AutomationError(errMailNotSent,
-                              QStringLiteral("SmtpSecurity \"%1\" is not one of tls, starttls, none.")
-                                  .arg(m_settings.security));
+        throw AutomationError(
+            errMailNotSent,
+            QStringLiteral("SmtpSecurity \"%1\" is not one of tls, starttls, none.").arg(m_settings.security));
     }
     const QString shownHost = host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(host) : host;
     return QStringLiteral("%1://%2:%3").arg(scheme, shownHost).arg(port);

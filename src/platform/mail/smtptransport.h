@@ -8,11 +8,11 @@ namespace mail {
 
 struct SmtpSettings {
     QString host;
-    int port = 0;        // 0: the security's usual port (465, 587, 25)
-    QString security;    // "tls", "starttls" or "none"
+    int port = 0;     // 0: the security's usual port (465, 587, 25)
+    QString security; // "tls", "starttls" or "none"
     QString user;
     QString password;
-    QString caFile;      // extra trusted certificates (PEM); empty: the system's
+    QString caFile; // extra trusted certificates (PEM); empty: the system's
     long connectTimeoutSeconds = 20;
     long timeoutSeconds = 120;
 };

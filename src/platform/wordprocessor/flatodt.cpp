@@ -8,8 +8,8 @@ namespace {
 // A character XML 1.0 cannot carry is left out.
 bool isXmlChar(char32_t c)
 {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-           || (c >= 0x10000 && c <= 0x10FFFF);
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 QString paragraph(const QString& line)
@@ -35,12 +35,23 @@ QString paragraph(const QString& line)
         if (!isXmlChar(c))
             continue;
         switch (c) {
-        case U'&': out += QStringLiteral("&amp;"); break;
-        case U'<': out += QStringLiteral("&lt;"); break;
-        case U'>': out += QStringLiteral("&gt;"); break;
-        case U'"': out += QStringLiteral("&quot;"); break;
-        case U'\t': out += QStringLiteral("<text:tab/>"); break;
-        default: out += QString::fromUcs4(&c, 1);
+        case U'&':
+            out += QStringLiteral("&amp;");
+            break;
+        case U'<':
+            out += QStringLiteral("&lt;");
+            break;
+        case U'>':
+            out += QStringLiteral("&gt;");
+            break;
+        case U'"':
+            out += QStringLiteral("&quot;");
+            break;
+        case U'\t':
+            out += QStringLiteral("<text:tab/>");
+            break;
+        default:
+            out += QString::fromUcs4(&c, 1);
         }
     }
     // Trailing spaces would be dropped by the reader unless counted.
@@ -58,17 +69,17 @@ QByteArray flatOdt(const QString& text)
     QString body;
     for (const QString& line : lines.split(QLatin1Char('\n')))
         body += paragraph(line);
-    const QString doc = QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"\n"
-        " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"\n"
-        " office:version=\"1.2\" office:mimetype=\"application/vnd.oasis.opendocument.text\">\n"
-        " <office:body>\n"
-        "  <office:text>\n"
-        "%1"
-        "  </office:text>\n"
-        " </office:body>\n"
-        "</office:document>\n");
+    const QString doc =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"\n"
+                       " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"\n"
+                       " office:version=\"1.2\" office:mimetype=\"application/vnd.oasis.opendocument.text\">\n"
+                       " <office:body>\n"
+                       "  <office:text>\n"
+                       "%1"
+                       "  </office:text>\n"
+                       " </office:body>\n"
+                       "</office:document>\n");
     return doc.arg(body).toUtf8();
 }
 

@@ -79,8 +79,9 @@ private:
         const QByteArray bytes = flatOdt(doc.content().Text());
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw AutomationError(errWordProcessor,
-                                  QStringLiteral("The letter cannot be written to %1: %2").arg(path, file.errorString()));
+            throw AutomationError(
+                errWordProcessor,
+                QStringLiteral("The letter cannot be written to %1: %2").arg(path, file.errorString()));
         return path;
     }
 
@@ -89,7 +90,8 @@ private:
         const QString soffice = m_env.findProgram(QStringLiteral("soffice"));
         if (!soffice.isEmpty()) {
             if (!m_env.startDetached(soffice, {QStringLiteral("-n"), path}))
-                throw AutomationError(errWordProcessor, QStringLiteral("LibreOffice (%1) cannot be started.").arg(soffice));
+                throw AutomationError(errWordProcessor,
+                                      QStringLiteral("LibreOffice (%1) cannot be started.").arg(soffice));
             return;
         }
         const QString opener = m_env.findProgram(QStringLiteral("xdg-open"));
@@ -139,8 +141,8 @@ QString privateLetterFolder(const QString& preferred)
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
         folder = (!runtime.isEmpty() && QFileInfo(runtime).isDir())
                      ? runtime + QStringLiteral("/quintel/letters")
-                     : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                           + QStringLiteral("/quintel/letters");
+                     : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QStringLiteral("/quintel/letters");
     }
     if (!QDir().mkpath(folder))
         throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 cannot be created.").arg(folder));
@@ -148,11 +150,9 @@ QString privateLetterFolder(const QString& preferred)
     const QFileInfo info(folder);
     if (info.ownerId() != static_cast<uint>(::geteuid()))
         throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 belongs to someone else.").arg(folder));
-    if ((info.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-                               | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther))
-        != 0)
-        throw AutomationError(errWordProcessor,
-                              QStringLiteral("The folder %1 cannot be made private.").arg(folder));
+    if ((info.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                               QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther)) != 0)
+        throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 cannot be made private.").arg(folder));
     return folder;
 }
 

@@ -61,8 +61,8 @@ CardDavStore::CardDavStore(CardDavAccount account, QString cacheRoot, SyncOption
         server = QUrl(m_account.url);
     }
     m_host = server.host();
-    m_folder = (cacheRoot.isEmpty() ? defaultCacheRoot() : cacheRoot) + QLatin1Char('/')
-               + accountKey(server, m_account.user, m_account.addressBook);
+    m_folder = (cacheRoot.isEmpty() ? defaultCacheRoot() : cacheRoot) + QLatin1Char('/') +
+               accountKey(server, m_account.user, m_account.addressBook);
 }
 
 CardDavStore::~CardDavStore()
@@ -79,10 +79,11 @@ void CardDavStore::open()
     if (!m_configError.isEmpty())
         throw AutomationError(errStoreUnavailable, m_configError);
     // The copy holds personal data: only its owner may read it.
-    if (!QDir().mkpath(m_folder)
-        || !QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        throw AutomationError(errStoreUnavailable,
-                              QStringLiteral("The address book's copy cannot be kept in %1.").arg(QDir::toNativeSeparators(m_folder)));
+    if (!QDir().mkpath(m_folder) ||
+        !QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        throw AutomationError(
+            errStoreUnavailable,
+            QStringLiteral("The address book's copy cannot be kept in %1.").arg(QDir::toNativeSeparators(m_folder)));
     VdirCache copy(m_folder);
     copy.load();
     const bool haveCopy = copy.isComplete();
@@ -90,7 +91,8 @@ void CardDavStore::open()
     if (!isSyncing()) {
         if (!m_account.user.isEmpty()) {
             QString why;
-            const std::optional<QString> password = passwordFor(m_account.user, m_host, &why, keyringKey(m_account.user, m_account.url.trimmed()));
+            const std::optional<QString> password =
+                passwordFor(m_account.user, m_host, &why, keyringKey(m_account.user, m_account.url.trimmed()));
             if (!password) {
                 if (!haveCopy)
                     throw AutomationError(errStoreUnavailable,
@@ -161,9 +163,10 @@ QString CardDavStore::statusNote() const
     if (!m_offlineNote.isEmpty())
         parts.append(m_offlineNote);
     if (m_brokenCards > 0)
-        parts.append(m_brokenCards == 1
-                         ? QStringLiteral("1 card on the server cannot be read and was skipped.")
-                         : QStringLiteral("%1 cards on the server cannot be read and were skipped.").arg(m_brokenCards));
+        parts.append(
+            m_brokenCards == 1
+                ? QStringLiteral("1 card on the server cannot be read and was skipped.")
+                : QStringLiteral("%1 cards on the server cannot be read and were skipped.").arg(m_brokenCards));
     if (m_copy) {
         const QString folderNote = m_copy->statusNote();
         if (!folderNote.isEmpty())
@@ -298,7 +301,8 @@ void CardDavStore::applyResult(bool emitChanged)
         }
         VdirCache copy(m_folder);
         copy.load();
-        m_offlineNote = QStringLiteral("Working offline from the copy of %1: %2").arg(localTime(copy.state().syncedAt), error);
+        m_offlineNote =
+            QStringLiteral("Working offline from the copy of %1: %2").arg(localTime(copy.state().syncedAt), error);
     }
     if (!m_copy || copyChanged)
         reopenCopy();

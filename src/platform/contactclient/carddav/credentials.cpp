@@ -79,8 +79,8 @@ private:
         const QString text = reason.isEmpty()
                                  ? QStringLiteral("Password for the address book %1:").arg(account)
                                  : reason + QStringLiteral("\n\nPassword for the address book %1:").arg(account);
-        const QString password = QInputDialog::getText(nullptr, QStringLiteral("Quintel"), text, QLineEdit::Password,
-                                                       QString(), &ok);
+        const QString password =
+            QInputDialog::getText(nullptr, QStringLiteral("Quintel"), text, QLineEdit::Password, QString(), &ok);
         if (!ok)
             return std::nullopt;
         return password;
@@ -206,10 +206,10 @@ std::optional<QString> passwordFor(const QString& user, const QString& host, QSt
     const std::optional<QString> answer = prompt()->askPassword(user + QLatin1Char('@') + host, QString());
     if (!answer) {
         if (why)
-            *why = reason
-                   + QStringLiteral(" No password was given for %1 at %2. Keep it in the desktop keyring (service "
-                                    "\"%3\", key \"%4\") or enter it when asked.")
-                         .arg(user, host, kKeyringService, key);
+            *why =
+                reason + QStringLiteral(" No password was given for %1 at %2. Keep it in the desktop keyring (service "
+                                        "\"%3\", key \"%4\") or enter it when asked.")
+                             .arg(user, host, kKeyringService, key);
         return std::nullopt;
     }
     s.passwords.insert(key, *answer);

@@ -4,12 +4,12 @@
 
 #include <QBuffer>
 
-#include <algorithm>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+#include <algorithm>
 
 namespace contactclient::carddav {
 namespace {
@@ -39,8 +39,8 @@ QString networkMessage(const QNetworkReply& reply, const QUrl& url)
 } // namespace
 
 DavHttp::DavHttp(DavCredentials credentials, QList<QUrl> servers, const std::atomic<bool>* cancelFlag)
-    : m_credentials(std::move(credentials)), m_servers(std::move(servers)), m_network(std::make_unique<QNetworkAccessManager>()),
-      m_cancelFlag(cancelFlag)
+    : m_credentials(std::move(credentials)), m_servers(std::move(servers)),
+      m_network(std::make_unique<QNetworkAccessManager>()), m_cancelFlag(cancelFlag)
 {
     m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
@@ -69,15 +69,17 @@ DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArr
         if (next.isEmpty())
             return reply;
         if (hop >= kMaxRedirects)
-            throw DavError(DavError::Protocol,
-                           QStringLiteral("The CardDAV server sends %1 round in redirects.").arg(url.toDisplayString()));
+            throw DavError(
+                DavError::Protocol,
+                QStringLiteral("The CardDAV server sends %1 round in redirects.").arg(url.toDisplayString()));
         QString why;
         const bool onServer = std::any_of(m_servers.cbegin(), m_servers.cend(),
                                           [&](const QUrl& server) { return isSameOrigin(server, next); });
         if (!isSameServer(current, next) || !isAllowedUrl(next, &why) || !onServer)
-            throw DavError(DavError::Config,
-                           QStringLiteral("The CardDAV server redirects %1 to another server (%2); that is not followed.")
-                               .arg(current.toDisplayString(), next.toDisplayString()));
+            throw DavError(
+                DavError::Config,
+                QStringLiteral("The CardDAV server redirects %1 to another server (%2); that is not followed.")
+                    .arg(current.toDisplayString(), next.toDisplayString()));
         current = next;
     }
 }
@@ -98,7 +100,8 @@ DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByt
         request.setRawHeader("Depth", depth);
     if (!m_credentials.user.isEmpty())
         request.setRawHeader("Authorization",
-                             "Basic " + (m_credentials.user + QLatin1Char(':') + m_credentials.password).toUtf8().toBase64());
+                             "Basic " +
+                                 (m_credentials.user + QLatin1Char(':') + m_credentials.password).toUtf8().toBase64());
 
     QBuffer* upload = nullptr;
     if (!body.isEmpty()) {
@@ -133,14 +136,15 @@ DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByt
     result.body = reply->readAll();
     result.url = url;
     if (result.status == 401)
-        throw DavError(DavError::Auth,
-                       m_credentials.user.isEmpty()
-                           ? QStringLiteral("The CardDAV server %1 asks for a user name and password; none is configured "
-                                            "(key CardDavUser).")
-                                 .arg(url.host())
-                           : QStringLiteral("The CardDAV server %1 refused the user name \"%2\" or its password.")
-                                 .arg(url.host(), m_credentials.user),
-                       401);
+        throw DavError(
+            DavError::Auth,
+            m_credentials.user.isEmpty()
+                ? QStringLiteral("The CardDAV server %1 asks for a user name and password; none is configured "
+                                 "(key CardDavUser).")
+                      .arg(url.host())
+                : QStringLiteral("The CardDAV server %1 refused the user name \"%2\" or its password.")
+                      .arg(url.host(), m_credentials.user),
+            401);
     if (isRedirect(result.status)) {
         const QUrl location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
         if (location.isEmpty())

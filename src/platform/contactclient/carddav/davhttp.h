@@ -64,8 +64,7 @@ public:
 
     // Sends one request and returns any HTTP answer except 401, which throws Auth. Throws Network,
     // Config or Cancelled. depth is the Depth header ("0", "1"), none when empty.
-    DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body = {},
-                  const QByteArray& depth = {});
+    DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body = {}, const QByteArray& depth = {});
 
     // How long one request may go without a byte from the server, in milliseconds. Reports
     // (sync-collection, multiget) get longer: a server may think for a minute over a big address

@@ -82,8 +82,8 @@ bool isSameServer(const QUrl& from, const QUrl& to)
 
 QString accountKey(const QUrl& server, const QString& user, const QString& addressBook)
 {
-    const QByteArray id = server.adjusted(QUrl::NormalizePathSegments | QUrl::StripTrailingSlash).toEncoded() + '\n'
-                          + user.toUtf8() + '\n' + addressBook.toUtf8();
+    const QByteArray id = server.adjusted(QUrl::NormalizePathSegments | QUrl::StripTrailingSlash).toEncoded() + '\n' +
+                          user.toUtf8() + '\n' + addressBook.toUtf8();
     return QString::fromLatin1(QCryptographicHash::hash(id, QCryptographicHash::Sha256).toHex().left(16));
 }
 

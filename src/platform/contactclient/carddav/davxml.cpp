@@ -93,7 +93,8 @@ DavResponse readResponse(QXmlStreamReader& xml)
 
 bool DavResponse::isAddressBook() const
 {
-    return property(kDavNs, QStringLiteral("resourcetype")).children.contains(kCardDavNs + QStringLiteral("|addressbook"));
+    return property(kDavNs, QStringLiteral("resourcetype"))
+        .children.contains(kCardDavNs + QStringLiteral("|addressbook"));
 }
 
 bool DavResponse::isCollection() const
@@ -106,7 +107,8 @@ Multistatus parseMultistatus(const QByteArray& data)
     QXmlStreamReader xml(data);
     Multistatus result;
     if (!xml.readNextStartElement() || !is(xml, kDavNs, "multistatus"))
-        throw DavError(DavError::Protocol, QStringLiteral("The CardDAV server did not answer with a WebDAV multistatus."));
+        throw DavError(DavError::Protocol,
+                       QStringLiteral("The CardDAV server did not answer with a WebDAV multistatus."));
     while (xml.readNextStartElement()) {
         if (is(xml, kDavNs, "response"))
             result.responses.append(readResponse(xml));
@@ -116,8 +118,9 @@ Multistatus parseMultistatus(const QByteArray& data)
             xml.skipCurrentElement();
     }
     if (xml.hasError())
-        throw DavError(DavError::Protocol,
-                       QStringLiteral("The CardDAV server's answer is not well-formed XML (%1).").arg(xml.errorString()));
+        throw DavError(
+            DavError::Protocol,
+            QStringLiteral("The CardDAV server's answer is not well-formed XML (%1).").arg(xml.errorString()));
     return result;
 }
 

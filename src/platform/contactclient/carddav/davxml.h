@@ -16,9 +16,9 @@ inline const QString kCalServerNs = QStringLiteral("http://calendarserver.org/ns
 
 // One property of a response, found with status 200.
 struct DavProperty {
-    QString text;          // the text of the element and everything in it (trimmed, except address-data)
-    QStringList hrefs;     // DAV:href elements inside it
-    QStringList children;  // "namespace|name" of its direct child elements (for resourcetype)
+    QString text;         // the text of the element and everything in it (trimmed, except address-data)
+    QStringList hrefs;    // DAV:href elements inside it
+    QStringList children; // "namespace|name" of its direct child elements (for resourcetype)
 };
 
 struct DavResponse {

@@ -60,8 +60,9 @@ void collectMembers(DavHttp& http, const QUrl& collection, QList<AddressBookInfo
     for (const DavResponse& r : members->responses) {
         const QUrl url = onServer(http, base, r.href);
         if (r.isAddressBook()) {
-            const bool known = std::any_of(books.cbegin(), books.cend(),
-                                           [&](const AddressBookInfo& b) { return normalPath(b.url) == normalPath(url); });
+            const bool known = std::any_of(books.cbegin(), books.cend(), [&](const AddressBookInfo& b) {
+                return normalPath(b.url) == normalPath(url);
+            });
             if (!known)
                 books.append({url, r.properties.value(kDisplayName).text});
         } else if (others && r.isCollection() && normalPath(url) != normalPath(base)) {

@@ -52,8 +52,8 @@ bool looksLikeVCard(const QString& text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
     const QStringList lines = text.trimmed().split(lineBreak);
-    if (lines.size() < 2 || lines.first().trimmed().compare(QStringLiteral("BEGIN:VCARD"), Qt::CaseInsensitive) != 0
-        || lines.last().trimmed().compare(QStringLiteral("END:VCARD"), Qt::CaseInsensitive) != 0)
+    if (lines.size() < 2 || lines.first().trimmed().compare(QStringLiteral("BEGIN:VCARD"), Qt::CaseInsensitive) != 0 ||
+        lines.last().trimmed().compare(QStringLiteral("END:VCARD"), Qt::CaseInsensitive) != 0)
         return false;
     int depth = 0;
     for (const QString& line : lines) {
@@ -94,8 +94,8 @@ std::optional<SyncEngine::Listing> SyncEngine::syncCollection(const QUrl& book, 
             if (!token.isEmpty() && (reply.status == 403 || reply.status == 409 || reply.status == 400)) {
                 return syncCollection(book, QString()); // the token is no longer valid: list everything
             }
-            if (reply.status == 400 || reply.status == 403 || reply.status == 405 || reply.status == 415
-                || reply.status == 501)
+            if (reply.status == 400 || reply.status == 403 || reply.status == 405 || reply.status == 415 ||
+                reply.status == 501)
                 return std::nullopt; // no sync-collection here
             throw unexpected(book, "sync-collection", reply.status);
         }

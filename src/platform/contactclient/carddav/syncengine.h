@@ -23,9 +23,9 @@ struct SyncOptions {
 };
 
 struct SyncResult {
-    int written = 0;  // cards added or changed
-    int removed = 0;  // cards gone from the server
-    int broken = 0;   // cards the server serves that cannot be read (all of them, not just new ones)
+    int written = 0; // cards added or changed
+    int removed = 0; // cards gone from the server
+    int broken = 0;  // cards the server serves that cannot be read (all of them, not just new ones)
     bool fullListing = false;
 };
 

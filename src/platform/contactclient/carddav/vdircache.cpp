@@ -33,8 +33,9 @@ void writeFileAtomically(const QString& path, const QByteArray& data)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw std::runtime_error(
-            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()).toStdString());
+        throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString())
+                                     .toStdString());
 }
 
 VdirCache::VdirCache(QString folder) : m_folder(std::move(folder)) {}
@@ -42,7 +43,8 @@ VdirCache::VdirCache(QString folder) : m_folder(std::move(folder)) {}
 void VdirCache::load()
 {
     m_index.clear();
-    const QJsonObject index = readJson(m_folder + QLatin1Char('/') + kIndexFile).value(QStringLiteral("cards")).toObject();
+    const QJsonObject index =
+        readJson(m_folder + QLatin1Char('/') + kIndexFile).value(QStringLiteral("cards")).toObject();
     for (auto it = index.begin(); it != index.end(); ++it) {
         const QJsonObject card = it.value().toObject();
         CachedCard entry{card.value(QStringLiteral("file")).toString(), card.value(QStringLiteral("etag")).toString(),
@@ -52,8 +54,9 @@ void VdirCache::load()
     }
     const QJsonObject state = readJson(m_folder + QLatin1Char('/') + kStateFile);
     m_complete = state.contains(QStringLiteral("addressBook"));
-    m_state = {state.value(QStringLiteral("addressBook")).toString(), state.value(QStringLiteral("syncToken")).toString(),
-               state.value(QStringLiteral("ctag")).toString(), state.value(QStringLiteral("syncedAt")).toString()};
+    m_state = {state.value(QStringLiteral("addressBook")).toString(),
+               state.value(QStringLiteral("syncToken")).toString(), state.value(QStringLiteral("ctag")).toString(),
+               state.value(QStringLiteral("syncedAt")).toString()};
 }
 
 int VdirCache::brokenCount() const
@@ -67,8 +70,8 @@ QString VdirCache::fileNameFor(const QString& hrefPath)
     const QString name = hrefPath.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
     if (plain.match(name).hasMatch())
         return name;
-    return QString::fromLatin1(QCryptographicHash::hash(hrefPath.toUtf8(), QCryptographicHash::Sha1).toHex())
-           + QStringLiteral(".vcf");
+    return QString::fromLatin1(QCryptographicHash::hash(hrefPath.toUtf8(), QCryptographicHash::Sha1).toHex()) +
+           QStringLiteral(".vcf");
 }
 
 void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QByteArray& data)
@@ -78,13 +81,13 @@ void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QB
     const QString file = fileNameFor(hrefPath);
     QTemporaryFile temp(m_folder + QStringLiteral("/.tmp-XXXXXX"));
     temp.setAutoRemove(true);
-    if (!temp.open() || temp.write(data) != data.size() || !temp.flush()
-        || ::rename(QFile::encodeName(temp.fileName()).constData(),
-                    QFile::encodeName(m_folder + QLatin1Char('/') + file).constData())
-               != 0)
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
-                                     .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file), temp.errorString())
-                                     .toStdString());
+    if (!temp.open() || temp.write(data) != data.size() || !temp.flush() ||
+        ::rename(QFile::encodeName(temp.fileName()).constData(),
+                 QFile::encodeName(m_folder + QLatin1Char('/') + file).constData()) != 0)
+        throw std::runtime_error(
+            QStringLiteral("Cannot write %1: %2")
+                .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file), temp.errorString())
+                .toStdString());
     temp.setAutoRemove(false); // it has become the card
     m_index.insert(hrefPath, {file, etag, false});
 }
@@ -116,8 +119,9 @@ void VdirCache::removeStrayFiles()
         if (name == kIndexFile || name == kStateFile)
             continue;
         const bool card = name.endsWith(QStringLiteral(".vcf"));
-        const bool leftover = name.startsWith(QStringLiteral(".tmp-")) || name.startsWith(kIndexFile + QLatin1Char('.'))
-                              || name.startsWith(kStateFile + QLatin1Char('.'));
+        const bool leftover = name.startsWith(QStringLiteral(".tmp-")) ||
+                              name.startsWith(kIndexFile + QLatin1Char('.')) ||
+                              name.startsWith(kStateFile + QLatin1Char('.'));
         if ((card && !known.contains(name)) || leftover)
             QFile::remove(dir.filePath(name));
     }

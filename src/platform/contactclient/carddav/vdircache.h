@@ -13,7 +13,7 @@
 namespace contactclient::carddav {
 
 struct CachedCard {
-    QString file;       // file name in the folder
+    QString file; // file name in the folder
     QString etag;
     bool broken = false; // the server's card could not be read; no file was written
 };

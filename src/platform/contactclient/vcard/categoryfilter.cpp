@@ -7,9 +7,9 @@ namespace {
 
 [[noreturn]] void badFilter(const QString& filter)
 {
-    throw AutomationError(errBadFilter,
-                          QStringLiteral("The filter \"%1\" is not understood; only [Categories] = \"Name\" is.")
-                              .arg(filter));
+    throw AutomationError(
+        errBadFilter,
+        QStringLiteral("The filter \"%1\" is not understood; only [Categories] = \"Name\" is.").arg(filter));
 }
 
 } // namespace

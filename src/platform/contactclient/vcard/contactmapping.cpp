@@ -94,8 +94,8 @@ PhoneKind phoneKind(const Params& p)
         return PhoneKind::Work;
     if (p.hasType("home"))
         return PhoneKind::Home;
-    const bool plainVoice = std::all_of(p.types.begin(), p.types.end(),
-                                        [](const QByteArray& t) { return t == "voice"; });
+    const bool plainVoice =
+        std::all_of(p.types.begin(), p.types.end(), [](const QByteArray& t) { return t == "voice"; });
     return plainVoice ? PhoneKind::Home : PhoneKind::None;
 }
 
@@ -238,7 +238,8 @@ QString mailbox(const QString& displayName, const QString& address)
     name = name.simplified();
     if (name.isEmpty())
         return address;
-    const bool atoms = std::all_of(name.begin(), name.end(), [](QChar c) { return c == QLatin1Char(' ') || isAtext(c); });
+    const bool atoms =
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c == QLatin1Char(' ') || isAtext(c); });
     if (atoms)
         return name + QStringLiteral(" <") + address + QLatin1Char('>');
     QString quoted;
@@ -254,7 +255,8 @@ ContactSummary summarize(const Card& card)
 {
     ContactSummary s;
     const QString kind = firstText(card, "KIND").toLower();
-    s.group = kind == QLatin1String("group") || firstText(card, "X-ADDRESSBOOKSERVER-KIND").toLower() == QLatin1String("group");
+    s.group = kind == QLatin1String("group") ||
+              firstText(card, "X-ADDRESSBOOKSERVER-KIND").toLower() == QLatin1String("group");
 
     const QString fn = firstText(card, "FN");
     // Family and given name make the file-as text; the rest counts only for a card without FN.

@@ -20,9 +20,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <unistd.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace contactclient {
 namespace {
@@ -90,8 +90,9 @@ FolderListing listFiles(const QString& folder)
 {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        throw AutomationError(errStoreUnavailable, QStringLiteral("The address book folder \"%1\" cannot be read: %2")
-                                                       .arg(folder, systemError(errno)));
+        throw AutomationError(
+            errStoreUnavailable,
+            QStringLiteral("The address book folder \"%1\" cannot be read: %2").arg(folder, systemError(errno)));
     FolderListing listing;
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
@@ -170,8 +171,8 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
         regular = S_ISREG(st.st_mode);
     }
     if (r.file.size > kMaxFileSize) {
-        r.skipped.append({r.file.name, 0,
-                          QStringLiteral("larger than %1 MB; not read").arg(kMaxFileSize / (1024 * 1024))});
+        r.skipped.append(
+            {r.file.name, 0, QStringLiteral("larger than %1 MB; not read").arg(kMaxFileSize / (1024 * 1024))});
         return;
     }
     QByteArray data;
@@ -207,8 +208,8 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
         return true;
     });
     if (r.file.cards == 0)
-        r.skipped.append({r.file.name, 0, empty ? QStringLiteral("empty file")
-                                                                            : QStringLiteral("no vCard in the file")});
+        r.skipped.append(
+            {r.file.name, 0, empty ? QStringLiteral("empty file") : QStringLiteral("no vCard in the file")});
 }
 
 } // namespace
@@ -230,8 +231,8 @@ QString FolderSnapshot::entryId(const ItemRecord& item) const
 
 bool isVCardFileName(const QString& name)
 {
-    return !name.startsWith(QLatin1Char('.')) && name.size() > 4
-        && name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
+    return !name.startsWith(QLatin1Char('.')) && name.size() > 4 &&
+           name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
 }
 
 qint64 folderMtime(const QString& folder)
@@ -265,13 +266,15 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
     snap->folderMtimeNs = folderMtime(folder);
     const QFileInfo info(folder);
     if (!info.exists())
-        throw AutomationError(errStoreUnavailable, QStringLiteral("The address book folder \"%1\" does not exist.").arg(folder));
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("The address book folder \"%1\" does not exist.").arg(folder));
     if (!info.isDir())
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("The address book \"%1\" is not a folder.").arg(folder));
     if (!info.isReadable() || !info.isExecutable())
-        throw AutomationError(errStoreUnavailable,
-                              QStringLiteral("The address book folder \"%1\" cannot be read: permission denied.").arg(folder));
+        throw AutomationError(
+            errStoreUnavailable,
+            QStringLiteral("The address book folder \"%1\" cannot be read: permission denied.").arg(folder));
 
     // listFiles has kept only the names isVCardFileName accepts. The files are read in the order
     // the folder lists them while this thread sorts the names; the snapshot takes them sorted.
@@ -297,7 +300,8 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
         for (size_t i = next++; i < results.size(); i = next++)
             readOneFile(handle, results[i], folded);
     };
-    const int threads = std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(results.size()) / 64), 1, 4);
+    const int threads =
+        std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(results.size()) / 64), 1, 4);
     std::vector<std::thread> pool;
     for (int t = 1; t < threads; ++t)
         pool.emplace_back(work);

@@ -16,8 +16,8 @@ struct VCardFile {
     QString name;
     qint64 size = 0;
     qint64 mtimeNs = 0;
-    int cards = 0;          // cards seen, readable or not
-    quint32 firstItem = 0;  // its items in FolderSnapshot::items
+    int cards = 0;         // cards seen, readable or not
+    quint32 firstItem = 0; // its items in FolderSnapshot::items
     quint32 itemCount = 0;
     bool converted = false; // read as UTF-16: byte offsets do not match the file
 };

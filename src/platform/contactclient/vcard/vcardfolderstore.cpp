@@ -1,8 +1,8 @@
 #include "vcardfolderstore.h"
 
 #include "contactclient/clientconfig.h"
-#include "contactclient/vcard/vcarditemset.h"
 #include "contactclient/vcard/vcardcontactitem.h"
+#include "contactclient/vcard/vcarditemset.h"
 #include "settingsstore.h"
 
 #include <QDir>
@@ -19,7 +19,8 @@ namespace {
 
 [[noreturn]] void unreadable(const QString& file, const QString& why)
 {
-    throw AutomationError(errStoreUnavailable, QStringLiteral("The contact file \"%1\" cannot be read: %2").arg(file, why));
+    throw AutomationError(errStoreUnavailable,
+                          QStringLiteral("The contact file \"%1\" cannot be read: %2").arg(file, why));
 }
 
 // The card's own bytes when the file is unchanged since the folder was read; empty otherwise.
@@ -32,8 +33,8 @@ QByteArray cachedCardBytes(QFile& f, const FolderSnapshot* snap, const QString& 
         return {};
     const VCardFile& vf = snap->files[*it];
     struct stat st {};
-    if (vf.converted || ::fstat(f.handle(), &st) != 0 || st.st_size != vf.size
-        || qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec != vf.mtimeNs)
+    if (vf.converted || ::fstat(f.handle(), &st) != 0 || st.st_size != vf.size ||
+        qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec != vf.mtimeNs)
         return {};
     // A file's records are in card order.
     const auto first = snap->items.begin() + vf.firstItem;
@@ -42,7 +43,8 @@ QByteArray cachedCardBytes(QFile& f, const FolderSnapshot* snap, const QString& 
     if (rec == last || rec->card != card || !f.seek(rec->offset))
         return {};
     QByteArray bytes = f.read(rec->length);
-    if (bytes.size() != rec->length || !QByteArrayView(bytes).first(std::min<qsizetype>(6, bytes.size())).toByteArray().toUpper().startsWith("BEGIN:"))
+    if (bytes.size() != rec->length ||
+        !QByteArrayView(bytes).first(std::min<qsizetype>(6, bytes.size())).toByteArray().toUpper().startsWith("BEGIN:"))
         return {};
     return bytes;
 }

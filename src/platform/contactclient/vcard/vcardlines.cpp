@@ -49,9 +49,25 @@ QByteArrayView nameOf(QByteArrayView token, QByteArrayView* group = nullptr)
 // The upper-case name of a property most cards have, as shared text; empty for any other name.
 QByteArray commonName(QByteArrayView name)
 {
-    static constexpr QByteArrayView kCommon[] = {"FN", "N", "ORG", "CATEGORIES", "KIND", "X-EVOLUTION-FILE-AS",
-                                                 "X-ADDRESSBOOKSERVER-KIND", "TEL", "EMAIL", "ADR", "TITLE",
-                                                 "VERSION", "UID", "REV", "PHOTO", "NOTE", "URL", "BDAY", "NICKNAME"};
+    static constexpr QByteArrayView kCommon[] = {"FN",
+                                                 "N",
+                                                 "ORG",
+                                                 "CATEGORIES",
+                                                 "KIND",
+                                                 "X-EVOLUTION-FILE-AS",
+                                                 "X-ADDRESSBOOKSERVER-KIND",
+                                                 "TEL",
+                                                 "EMAIL",
+                                                 "ADR",
+                                                 "TITLE",
+                                                 "VERSION",
+                                                 "UID",
+                                                 "REV",
+                                                 "PHOTO",
+                                                 "NOTE",
+                                                 "URL",
+                                                 "BDAY",
+                                                 "NICKNAME"};
     for (QByteArrayView common : kCommon) {
         if (name.size() != common.size())
             continue;
@@ -295,7 +311,8 @@ bool LineReader::next(Line& line)
             if (after < n && isBlank(m_data[after])) {
                 end = lineEnd(after);
                 after = nextLine(end);
-            } else if (after < n && endsQuotedPrintable(scan, start, end) && !startsWithNoCase(m_data, after, "END:VCARD")) {
+            } else if (after < n && endsQuotedPrintable(scan, start, end) &&
+                       !startsWithNoCase(m_data, after, "END:VCARD")) {
                 end = lineEnd(after);
                 after = nextLine(end);
             } else {

@@ -13,8 +13,8 @@ struct Params {
     int pref = 0;            // 1 = most preferred; 0 = not marked
     QByteArray encoding;     // upper case: QUOTED-PRINTABLE, BASE64, B, 8BIT …
     QByteArray charset;
-    QByteArray valueType;    // lower case: uri, text …
-    QByteArray label;        // the LABEL parameter of a vCard 4 address, escapes untouched
+    QByteArray valueType; // lower case: uri, text …
+    QByteArray label;     // the LABEL parameter of a vCard 4 address, escapes untouched
     QByteArray mediaType;
     bool hasType(QByteArrayView type) const;
     bool quotedPrintable() const { return encoding == "QUOTED-PRINTABLE"; }
@@ -30,9 +30,9 @@ struct Property {
 // One logical line: where it lies in the buffer and its name.
 struct Line {
     qsizetype start = 0;
-    qsizetype end = 0;       // end of the last physical line, line break excluded
-    QByteArrayView name;     // as written, group left out; empty when the line is not a property
-    QByteArray nameBuffer;   // holds the name when it had to be unfolded
+    qsizetype end = 0;     // end of the last physical line, line break excluded
+    QByteArrayView name;   // as written, group left out; empty when the line is not a property
+    QByteArray nameBuffer; // holds the name when it had to be unfolded
     // Asked of every line for a few names: an ASCII comparison in place of a library call.
     bool is(QByteArrayView upperName) const
     {

@@ -17,14 +17,29 @@ bool isSummaryProperty(QByteArrayView name)
     // Every line of every card is asked: the length picks the one name worth comparing.
     QByteArrayView wanted;
     switch (name.size()) {
-    case 1: wanted = "N"; break;
-    case 2: wanted = "FN"; break;
-    case 3: wanted = "ORG"; break;
-    case 4: wanted = "KIND"; break;
-    case 10: wanted = "CATEGORIES"; break;
-    case 19: wanted = "X-EVOLUTION-FILE-AS"; break;
-    case 24: wanted = "X-ADDRESSBOOKSERVER-KIND"; break;
-    default: return false;
+    case 1:
+        wanted = "N";
+        break;
+    case 2:
+        wanted = "FN";
+        break;
+    case 3:
+        wanted = "ORG";
+        break;
+    case 4:
+        wanted = "KIND";
+        break;
+    case 10:
+        wanted = "CATEGORIES";
+        break;
+    case 19:
+        wanted = "X-EVOLUTION-FILE-AS";
+        break;
+    case 24:
+        wanted = "X-ADDRESSBOOKSERVER-KIND";
+        break;
+    default:
+        return false;
     }
     for (qsizetype i = 0; i < name.size(); ++i) {
         char c = name[i];
@@ -52,7 +67,7 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
     Line line;
     Card card;
     bool inCard = false;
-    int nested = 0;        // depth of vCards embedded through an empty AGENT property
+    int nested = 0; // depth of vCards embedded through an empty AGENT property
     bool agentOpen = false;
     int count = 0;
     int stored = 0;
@@ -81,7 +96,8 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
                 card = Card();
                 card.index = count + 1;
                 card.offset = line.start;
-                card.error = QStringLiteral("more than %1 cards in one file; the rest is not read").arg(kMaxCardsPerFile);
+                card.error =
+                    QStringLiteral("more than %1 cards in one file; the rest is not read").arg(kMaxCardsPerFile);
                 card.length = data.size() - line.start;
                 visit(card);
                 return count;

@@ -15,10 +15,10 @@ namespace vcard {
 enum class Detail { Summary, Full };
 
 struct Card {
-    int index = 0;          // 1-based position among the cards of the data
-    qsizetype offset = 0;   // the card's bytes in the data, BEGIN line to END line
+    int index = 0;        // 1-based position among the cards of the data
+    qsizetype offset = 0; // the card's bytes in the data, BEGIN line to END line
     qsizetype length = 0;
-    QString error;          // why the card cannot be read; empty when it was read
+    QString error; // why the card cannot be read; empty when it was read
     QList<Property> properties;
 
     bool ok() const { return error.isEmpty(); }

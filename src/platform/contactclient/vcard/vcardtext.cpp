@@ -176,16 +176,17 @@ QByteArray decodeBase64(QByteArrayView in)
     QByteArray clean;
     clean.reserve(in.size());
     for (char c : in) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/'
-            || c == '=' || c == '-' || c == '_')
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/' ||
+            c == '=' || c == '-' || c == '_')
             clean.append(c);
         else if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
             return {};
     }
-    auto result = QByteArray::fromBase64Encoding(clean, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+    auto result =
+        QByteArray::fromBase64Encoding(clean, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!result) {
-        result = QByteArray::fromBase64Encoding(clean, QByteArray::Base64UrlEncoding
-                                                           | QByteArray::AbortOnBase64DecodingErrors);
+        result = QByteArray::fromBase64Encoding(clean, QByteArray::Base64UrlEncoding |
+                                                           QByteArray::AbortOnBase64DecodingErrors);
         if (!result)
             return {};
     }
