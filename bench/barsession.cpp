@@ -1,9 +1,9 @@
 #include "barsession.h"
 
+#include "app/frmmain.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/factory.h"
 #include "settings/modsettings.h"
-#include "window/frmmain.h"
 #include "wordprocessor/factory.h"
 
 #include <QCoreApplication>

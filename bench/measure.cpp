@@ -5,10 +5,10 @@
 #include "stats.h"
 #include "typingsession.h"
 
+#include "app/frmmain.h"
 #include "contactclient/vcard/vcardfolder.h"
 #include "desktop/messagebox.h"
 #include "settings/modsettings.h"
-#include "window/frmmain.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

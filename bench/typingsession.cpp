@@ -1,7 +1,7 @@
 #include "typingsession.h"
 
+#include "app/frmmain.h"
 #include "desktop/messagebox.h"
-#include "window/frmmain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -41,7 +41,7 @@ template <typename Send> void timedKey(frmMain& form, TypingResult& r, Send send
     QCoreApplication::processEvents();
     k.paintedMs = msSince(t);
     r.keys.push_back(k);
-    if (form.currentContact)
+    if (form.session->currentContact())
         ++r.found;
     else
         ++r.notFound;
@@ -50,7 +50,8 @@ template <typename Send> void timedKey(frmMain& form, TypingResult& r, Send send
     if (qEnvironmentVariableIsSet("QUINTEL_BENCH_TRACE"))
         std::fprintf(stderr, "key %zu: \"%s\" sel %d+%d %s %.3f ms\n", r.keys.size(),
                      qPrintable(form.txtContact->text()), form.txtContact->selectionStart(),
-                     int(form.txtContact->selectedText().size()), form.currentContact ? "found" : "-", k.chainMs);
+                     int(form.txtContact->selectedText().size()), form.session->currentContact() ? "found" : "-",
+                     k.chainMs);
 }
 
 void typeCharacter(frmMain& form, TypingResult& r, const QString& ch)

@@ -1,26 +1,30 @@
 #include "contactactions.h"
 
 #include "actions/desktopintegration.h"
-#include "window/frmmain.h"
+#include "contacts/contactsession.h"
+#include "window/guard.h"
 #include "window/windowmodes.h"
+#include "wordprocessor/wordprocessor.h"
 
 #include <QToolButton>
 
-ContactActions::ContactActions(frmMain& form) : m_form(form), m_desktop(std::make_unique<DesktopIntegration>())
+ContactActions::ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
+                               const Guard& guard)
+    : m_session(session), m_modes(modes), m_desktop(std::make_unique<DesktopIntegration>())
 {
     contactclient::setDesktopHooks(m_desktop.get());
-    auto wire = [this](QAbstractButton* button, void (ContactActions::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] {
+    auto wire = [this, &guard](QAbstractButton* button, void (ContactActions::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, &guard, handler] {
             // A component that refuses (no word processor, no composer, the store) is reported;
             // the bar goes on.
-            m_form.runGuarded([this, handler] { (this->*handler)(); });
+            guard.run([this, handler] { (this->*handler)(); });
         });
     };
-    wire(m_form.cmdDialContact, &ContactActions::cmdDialContact_Click);
-    wire(m_form.cmdEMailContact, &ContactActions::cmdEMailContact_Click);
-    wire(m_form.cmdViewContact, &ContactActions::cmdViewContact_Click);
-    wire(m_form.cmdQEmailContact, &ContactActions::cmdQEmailContact_Click);
-    wire(m_form.cmdWriteContact, &ContactActions::cmdWriteContact_Click);
+    wire(controls.cmdDialContact, &ContactActions::cmdDialContact_Click);
+    wire(controls.cmdEMailContact, &ContactActions::cmdEMailContact_Click);
+    wire(controls.cmdViewContact, &ContactActions::cmdViewContact_Click);
+    wire(controls.cmdQEmailContact, &ContactActions::cmdQEmailContact_Click);
+    wire(controls.cmdWriteContact, &ContactActions::cmdWriteContact_Click);
 }
 
 ContactActions::~ContactActions()
@@ -34,17 +38,19 @@ ContactActions::~ContactActions()
 
 void ContactActions::cmdDialContact_Click()
 {
-    if (!m_form.currentContact || !m_form.outlookNamespace)
+    const auto contact = m_session.currentContact();
+    if (!contact || !m_session.nameSpace())
         return;
-    m_form.outlookNamespace->Dial(*m_form.currentContact);
+    m_session.nameSpace()->Dial(*contact);
 }
 
 void ContactActions::cmdEMailContact_Click()
 {
-    if (!m_form.currentContact || !m_form.outlookApp)
+    const auto chosen = m_session.currentContact();
+    if (!chosen || !m_session.application())
         return;
-    auto mail = m_form.outlookApp->CreateItem(contactclient::olMailItem);
-    const contactclient::ContactItem& contact = *m_form.currentContact;
+    auto mail = m_session.application()->CreateItem(contactclient::olMailItem);
+    const contactclient::ContactItem& contact = *chosen;
     QString to = contact.Email1DisplayName();
     if (to.isEmpty())
         to = contact.Email1Address();
@@ -56,27 +62,28 @@ void ContactActions::cmdEMailContact_Click()
 
 void ContactActions::cmdViewContact_Click()
 {
-    if (!m_form.currentContact)
-        return;
-    m_form.currentContact->Display();
+    if (const auto contact = m_session.currentContact())
+        contact->Display();
 }
 
 void ContactActions::cmdQEmailContact_Click()
 {
-    m_form.rememberedMode = m_form.windowMode;
-    m_form.modes->setWindowMode(3);
+    m_modes.state().rememberedMode = m_modes.state().windowMode;
+    m_modes.setWindowMode(3);
 }
 
 void ContactActions::cmdWriteContact_Click()
 {
-    if (!m_form.currentContact || !m_form.wordApp)
+    const auto contact = m_session.currentContact();
+    if (!contact || !m_wordApp)
         return;
-    wordprocessor::Document& letter = m_form.wordApp->Documents().Add();
-    letter.Content().setText(m_form.currentContact->FullName() + QStringLiteral("\r\n") + contactMailingAddress());
-    m_form.wordApp->setVisible(true);
+    wordprocessor::Document& letter = m_wordApp->Documents().Add();
+    letter.Content().setText(contact->FullName() + QStringLiteral("\r\n") + contactMailingAddress());
+    m_wordApp->setVisible(true);
 }
 
 QString ContactActions::contactMailingAddress() const
 {
-    return m_form.currentContact ? m_form.currentContact->MailingAddress() : QString();
+    const auto contact = m_session.currentContact();
+    return contact ? contact->MailingAddress() : QString();
 }

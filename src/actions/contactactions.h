@@ -6,14 +6,28 @@
 
 #include <memory>
 
-class frmMain;
+class ContactSession;
 class DesktopIntegration;
+class Guard;
+class QToolButton;
+class WindowModes;
+namespace wordprocessor {
+class Application;
+}
+
+struct ContactActionControls {
+    QToolButton* cmdDialContact = nullptr;
+    QToolButton* cmdEMailContact = nullptr;
+    QToolButton* cmdViewContact = nullptr;
+    QToolButton* cmdQEmailContact = nullptr;
+    QToolButton* cmdWriteContact = nullptr;
+};
 
 class ContactActions : public QObject {
     Q_OBJECT
 
 public:
-    explicit ContactActions(frmMain& form);
+    ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes, const Guard& guard);
     ~ContactActions() override;
     void cmdDialContact_Click();
     void cmdEMailContact_Click();
@@ -23,8 +37,12 @@ public:
     QString contactMailingAddress() const;
 
     DesktopIntegration& desktop() { return *m_desktop; }
+    void setWordProcessor(std::shared_ptr<wordprocessor::Application> wordApp) { m_wordApp = std::move(wordApp); }
+    const std::shared_ptr<wordprocessor::Application>& wordProcessor() const { return m_wordApp; }
 
 private:
-    frmMain& m_form;
+    ContactSession& m_session;
+    WindowModes& m_modes;
+    std::shared_ptr<wordprocessor::Application> m_wordApp;
     std::unique_ptr<DesktopIntegration> m_desktop;
 };

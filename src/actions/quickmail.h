@@ -1,15 +1,37 @@
 #pragma once
 // The quick-mail area: subject and body with their placeholder words, Send, Cancel and Clear.
+// The mail goes out on a worker: the bar stays responsive while a server takes its time, and the
+// area cannot be changed or sent again until the result is in.
+
+#include "contacts/contactsession.h"
 
 #include <QObject>
 
-class frmMain;
+class Guard;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+class StatusLine;
+class WindowModes;
+
+struct QuickMailControls {
+    QLineEdit* txtSubject = nullptr;
+    QPlainTextEdit* txtBody = nullptr;
+    QPushButton* cmdSendMail = nullptr;
+    QPushButton* cmdCancelMail = nullptr;
+    QPushButton* cmdClearMail = nullptr;
+};
 
 class QuickMail : public QObject {
     Q_OBJECT
 
 public:
-    explicit QuickMail(frmMain& form);
+    QuickMail(QWidget& window, QuickMailControls controls, ContactSession& session, WindowModes& modes,
+              StatusLine& status, const Guard& guard);
+    // Where the transmission runs; empty: at once, on this thread.
+    void setBackground(ContactSession::Background background) { m_background = std::move(background); }
+
     void txtSubject_GotFocus();
     void txtSubject_LostFocus();
     void txtBody_GotFocus();
@@ -18,11 +40,32 @@ public:
     void cmdCancelMail_Click();
     void cmdClearMail_Click();
 
+    bool isSending() const { return m_sending; }
+
+    static QString sendingMessage();
+
+signals:
+    // The result of a send is in (sent: the area was cleared; else the user was told and the
+    // subject and text are kept).
+    void sendFinished(bool sent);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Steps 1 to 5 of Send; false when the mail was refused (the user has been told).
-    bool sendToCurrentContact();
-    frmMain& m_form;
+    void setBusy(bool busy);
+    void sendDone(const QString& error);
+    void reportNotSent(const QString& description);
+
+    QWidget& m_window;
+    QuickMailControls m_controls;
+    ContactSession& m_session;
+    WindowModes& m_modes;
+    StatusLine& m_status;
+    ContactSession::Background m_background;
+    bool m_sending = false;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+
+public:
+    ~QuickMail() override { *m_alive = false; }
 };

@@ -1,14 +1,19 @@
 // Quintel: a small always-on-top contact bar.
 
-#include "app/errorreport.h"
-#include "app/firstrun.h"
+#include "app/background.h"
+#include "app/frmmain.h"
+#include "app/guardedapplication.h"
 #include "app/singleinstance.h"
+#include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
 #include "desktop/windowsystem.h"
 #include "settings/modsettings.h"
 #include "settingsstore.h"
+#include "setup/firstrun.h"
 #include "setup/setupwindow.h"
-#include "window/frmmain.h"
+#include "window/errorreport.h"
+#include "window/lifetime.h"
+#include "window/passworddialog.h"
 #include "wordprocessor/factory.h"
 
 #include <QApplication>
@@ -46,7 +51,7 @@ int main(int argc, char* argv[])
                                                                        "are not set, so the bar cannot be shown."))));
         return 2;
     }
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintel"));
     QApplication::setOrganizationName(QStringLiteral("Quintel"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
@@ -74,17 +79,26 @@ int main(int argc, char* argv[])
     platform.createContactClient = [&store] { return contactclient::createApplication(store); };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &windowSystem;
+    platform.background = workerThreads();
+    // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
+    contactclient::carddav::setPasswordPrompt(std::make_shared<DialogPasswordPrompt>());
 
     frmMain form(platform);
-    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] { raiseBar(form); });
-    try {
-        form.Form_Load();
-    } catch (const contactclient::AutomationError& e) {
-        reportError(&form, e.number(), e.description());
-        return 1;
-    } catch (const std::exception& e) {
-        reportError(&form, errUnexpected, QString::fromUtf8(e.what()));
-        return 1;
-    }
+    // A failure to open the address book is reported and ends the program.
+    QObject::connect(&form, &frmMain::loadFailed, &form, [&form](int number, const QString& description) {
+        reportError(&form, number, description);
+        // Also when it comes before the event loop runs (the client could not even be created).
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] {
+        // Closed while the options dialog kept the program running: a second start gives a new,
+        // working bar.
+        if (!lifetime::isLoaded(&form))
+            form.runGuarded([&form] { form.Form_Load(); });
+        else
+            raiseBar(form);
+    });
+    form.runGuarded([&form] { form.Form_Load(); });
     return QApplication::exec();
 }

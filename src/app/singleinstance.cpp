@@ -1,6 +1,6 @@
 #include "singleinstance.h"
 
-#include "window/frmmain.h"
+#include "app/frmmain.h"
 #include "window/trayicon.h"
 
 #include <QCryptographicHash>

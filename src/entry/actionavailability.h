@@ -1,21 +1,34 @@
 #pragma once
-// Which action buttons the chosen contact allows, and the lamp that shows whether one is chosen.
+// The action buttons and the lamp follow the chosen contact.
+
+#include "entry/availability.h"
 
 #include <QObject>
 
-class frmMain;
+class ContactSession;
+class QLabel;
+class QToolButton;
+
+struct ActionControls {
+    QToolButton* cmdViewContact = nullptr;
+    QToolButton* cmdEMailContact = nullptr;
+    QToolButton* cmdQEmailContact = nullptr;
+    QToolButton* cmdDialContact = nullptr;
+    QToolButton* cmdWriteContact = nullptr;
+    QLabel* imgOne = nullptr; // lamp lit
+    QLabel* imgTwo = nullptr; // lamp unlit
+};
 
 class ActionAvailability : public QObject {
     Q_OBJECT
 
 public:
-    explicit ActionAvailability(frmMain& form);
-    void updateActionButtons(bool found);
-    void showContactLamp(bool found);
-    void updateEmailButtons();
-    void updateDialButton();
-    void updateWriteButton();
+    ActionAvailability(ActionControls controls, ContactSession& session);
+    // Enables the buttons for the session's current contact and the e-mail preference.
+    void updateActionButtons();
+    void apply(const ActionStates& states);
 
 private:
-    frmMain& m_form;
+    ActionControls m_controls;
+    ContactSession& m_session;
 };

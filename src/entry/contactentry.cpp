@@ -1,8 +1,9 @@
 #include "contactentry.h"
 
-#include "entry/actionavailability.h"
+#include "contacts/contactsession.h"
 #include "entry/typeahead.h"
-#include "window/frmmain.h"
+#include "window/guard.h"
+#include "window/statusline.h"
 #include "window/windowdrag.h"
 
 #include <QComboBox>
@@ -13,36 +14,38 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
-ContactEntry::ContactEntry(frmMain& form) : m_form(form)
+ContactEntry::ContactEntry(QWidget& window, EntryControls controls, ContactSession& session, StatusLine& status,
+                           WindowDrag& drag, const Guard& guard)
+    : m_window(window), m_controls(controls), m_session(session), m_status(status), m_drag(drag), m_guard(guard)
 {
-    QLineEdit* box = m_form.txtContact;
+    QLineEdit* box = m_controls.txtContact;
     // textEdited comes just before textChanged for every change the user makes; a textChanged
     // without it is a text the program set.
     connect(box, &QLineEdit::textEdited, this, [this] { m_userEdited = true; });
     connect(box, &QLineEdit::textChanged, this, [this] {
         const bool byUser = std::exchange(m_userEdited, false);
         const QScopedValueRollback programSet(m_programSet, m_programSet || !byUser);
-        m_form.runGuarded([this] { txtContact_Change(); });
+        m_guard.run([this] { txtContact_Change(); });
     });
-    connect(m_form.cmbContacts, &QComboBox::activated, this,
-            [this] { m_form.runGuarded([this] { cmbContacts_Click(); }); });
+    connect(m_controls.cmbContacts, &QComboBox::activated, this,
+            [this] { m_guard.run([this] { cmbContacts_Click(); }); });
     box->installEventFilter(this);
 }
 
 QString ContactEntry::noLongerThereMessage()
 {
-    return QStringLiteral("This contact is no longer in the address book.");
+    return ContactSession::noLongerThereMessage();
 }
 
 void ContactEntry::setBoxText(const QString& text)
 {
     const QScopedValueRollback programSet(m_programSet, true);
-    m_form.txtContact->setText(text);
+    m_controls.txtContact->setText(text);
 }
 
 void ContactEntry::txtContact_Change()
 {
-    if (m_form.isLoading)
+    if (m_session.isLoading())
         return;
     // Setting the completed text below raises the change again at once. That inner pass would
     // find the same entry, select all of it, and resolve the same name; the outer pass then
@@ -52,25 +55,25 @@ void ContactEntry::txtContact_Change()
     const QScopedValueRollback inPass(m_inPass, true);
 
     // The note about a vanished contact lies over the box; the next change takes it away.
-    if (m_form.txtStatus->isVisible() && m_form.txtStatus->text() == noLongerThereMessage())
-        m_form.hideStatus();
+    if (m_status.isShown() && m_status.text() == noLongerThereMessage())
+        m_status.hide();
 
-    QLineEdit* box = m_form.txtContact;
+    QLineEdit* box = m_controls.txtContact;
     const int caret = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
     const int p = m_programSet ? 0 : caret;
-    const auto completion = typeahead::complete(m_form.searchList, box->text(), p);
+    const auto completion = typeahead::complete(m_session.searchList(), box->text(), p);
     selectSearchEntry(completion ? completion->entry : -1);
     if (completion) {
         setBoxText(completion->text);
         box->setSelection(completion->selectionStart, completion->selectionLength);
     }
-    resolveAndUpdate(box->text());
+    m_session.resolve(box->text());
 }
 
 void ContactEntry::selectSearchEntry(qsizetype position)
 {
     // The search list is never shown, so moving its selection costs no layout.
-    QListView* list = m_form.lstContacts;
+    QListView* list = m_controls.lstContacts;
     const QModelIndex index = list->model() ? list->model()->index(static_cast<int>(position), 0) : QModelIndex();
     if (index.isValid())
         list->setCurrentIndex(index);
@@ -78,37 +81,16 @@ void ContactEntry::selectSearchEntry(qsizetype position)
         list->selectionModel()->clear();
 }
 
-void ContactEntry::resolveAndUpdate(const QString& text)
+void ContactEntry::listsLoaded()
 {
-    try {
-        resolveContact(m_form.contactIndex.Item(text));
-        m_form.availability->updateActionButtons(m_form.currentContact != nullptr);
-    } catch (...) {
-        // A contact that cannot be read is no contact: nothing is offered for it.
-        m_form.currentContact.reset();
-        m_form.availability->updateActionButtons(false);
-        throw;
-    }
-}
-
-void ContactEntry::resolveContact(const QString& identifier)
-{
-    if (identifier.isEmpty() || !m_form.outlookNamespace) {
-        m_form.currentContact.reset();
-        return;
-    }
-    try {
-        m_form.currentContact = m_form.outlookNamespace->GetItemFromID(identifier);
-    } catch (const contactclient::ItemNotFound&) {
-        // Deleted in the address book after the lists were built.
-        m_form.currentContact.reset();
-        m_form.flashStatus(noLongerThereMessage());
-    }
+    // Keys typed while the address book was read went into the box unanswered.
+    if (!m_controls.txtContact->text().isEmpty())
+        txtContact_Change();
 }
 
 bool ContactEntry::txtContact_KeyDown(int key)
 {
-    const QLineEdit* box = m_form.txtContact;
+    const QLineEdit* box = m_controls.txtContact;
     const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
     const int length = static_cast<int>(box->selectedText().size());
     const typeahead::KeyEffect effect = typeahead::keyDown(key, box->text(), start, length);
@@ -124,22 +106,22 @@ void ContactEntry::txtContact_GotFocus()
 
 void ContactEntry::txtContact_MouseDown(QMouseEvent* event)
 {
-    if (m_form.drag && event)
-        m_form.drag->startDrag(event);
-    if (!m_form.txtContact->text().isEmpty())
+    if (event)
+        m_drag.startDrag(event);
+    if (!m_controls.txtContact->text().isEmpty())
         setBoxText(QString());
 }
 
 void ContactEntry::cmbContacts_Click()
 {
-    if (m_form.isLoading)
+    if (m_session.isLoading())
         return;
-    setBoxText(m_form.cmbContacts->currentText());
+    setBoxText(m_controls.cmbContacts->currentText());
 }
 
 bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_form.txtContact)
+    if (watched != m_controls.txtContact)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -162,17 +144,17 @@ bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
         // Coming back from another window or from a popup is not moving the focus into the box.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            m_form.runGuarded([this] { txtContact_GotFocus(); });
+            m_guard.run([this] { txtContact_GotFocus(); });
         break;
     }
     case QEvent::MouseButtonPress:
         // The press is not passed on to the box, so give it the keyboard focus here: the user
         // clicks into the box to type.
-        if (!m_form.txtContact->hasFocus()) {
-            m_form.activateWindow();
-            m_form.txtContact->setFocus(Qt::MouseFocusReason);
+        if (!m_controls.txtContact->hasFocus()) {
+            m_window.activateWindow();
+            m_controls.txtContact->setFocus(Qt::MouseFocusReason);
         }
-        m_form.runGuarded([this, event] { txtContact_MouseDown(static_cast<QMouseEvent*>(event)); });
+        m_guard.run([this, event] { txtContact_MouseDown(static_cast<QMouseEvent*>(event)); });
         return true;
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:

@@ -4,21 +4,37 @@
 
 #include <QObject>
 
-class frmMain;
+class ContactSession;
+class Guard;
+class QComboBox;
+class QLineEdit;
+class QListView;
 class QMouseEvent;
+class QWidget;
+class StatusLine;
+class WindowDrag;
+
+// The controls the entry box works with.
+struct EntryControls {
+    QLineEdit* txtContact = nullptr;
+    QComboBox* cmbContacts = nullptr;
+    QListView* lstContacts = nullptr;
+};
 
 class ContactEntry : public QObject {
     Q_OBJECT
 
 public:
-    explicit ContactEntry(frmMain& form);
+    ContactEntry(QWidget& window, EntryControls controls, ContactSession& session, StatusLine& status, WindowDrag& drag,
+                 const Guard& guard);
     void txtContact_Change();
     // Returns true when the key is to be discarded.
     bool txtContact_KeyDown(int key);
     void txtContact_GotFocus();
     void txtContact_MouseDown(QMouseEvent* event = nullptr);
     void cmbContacts_Click();
-    void resolveContact(const QString& identifier);
+    // The lists are in after a load: what the user typed meanwhile is completed now.
+    void listsLoaded();
 
     static QString noLongerThereMessage();
 
@@ -28,11 +44,15 @@ protected:
 private:
     // Gives the box a text as the program's own: the completion then selects from the start.
     void setBoxText(const QString& text);
-    void resolveAndUpdate(const QString& text);
     // The search list's selection follows the entry found (none: nothing selected).
     void selectSearchEntry(qsizetype position);
 
-    frmMain& m_form;
+    QWidget& m_window;
+    EntryControls m_controls;
+    ContactSession& m_session;
+    StatusLine& m_status;
+    WindowDrag& m_drag;
+    const Guard& m_guard;
     bool m_inPass = false;     // a completion pass is running; its own text change is not another pass
     bool m_programSet = false; // the program is setting the box's text
     bool m_userEdited = false; // the change under way comes from the user (typing, deleting, pasting)

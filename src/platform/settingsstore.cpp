@@ -37,8 +37,14 @@ QString QSettingsStore::GetSetting(const QString& application, const QString& se
 void QSettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
                                  const QString& value)
 {
+    SaveSettings(application, {{section, key, value}});
+}
+
+void QSettingsStore::SaveSettings(const QString& application, const QList<Value>& values)
+{
     QSettings& settings = settingsFor(application);
-    settings.setValue(section + QLatin1Char('/') + key, value);
+    for (const Value& v : values)
+        settings.setValue(v.section + QLatin1Char('/') + v.key, v.value);
     settings.sync();
     if (settings.status() != QSettings::NoError)
         throw contactclient::AutomationError(

@@ -1,6 +1,7 @@
 #pragma once
 // The per-user settings store: text values addressed by application, section and key.
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -14,6 +15,19 @@ public:
                                const QString& defaultValue) const = 0;
     virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
                              const QString& value) = 0;
+
+    struct Value {
+        QString section;
+        QString key;
+        QString value;
+    };
+    // Writes several values as one change: in a file, one write of the whole file, so a failure
+    // leaves the file as it was before rather than half changed. Throws as SaveSetting does.
+    virtual void SaveSettings(const QString& application, const QList<Value>& values)
+    {
+        for (const Value& v : values)
+            SaveSetting(application, v.section, v.key, v.value);
+    }
 };
 
 // QSettings in the user scope: ~/.config/<application>/<application>.conf, one group per section.
@@ -28,6 +42,7 @@ public:
                        const QString& defaultValue) const override;
     void SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
+    void SaveSettings(const QString& application, const QList<Value>& values) override;
     QString fileName() const;
 
 private:

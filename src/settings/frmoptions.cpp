@@ -1,11 +1,11 @@
 #include "frmoptions.h"
 
-#include "app/errorreport.h"
-#include "app/lifetime.h"
 #include "contactclient/errors.h"
 #include "desktop/messagebox.h"
 #include "settings/modsettings.h"
 #include "settings/tabstrip.h"
+#include "window/errorreport.h"
+#include "window/lifetime.h"
 #include "window/twips.h"
 
 #include <QApplication>

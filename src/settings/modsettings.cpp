@@ -1,9 +1,7 @@
 #include "modsettings.h"
 
-#include "app/lifetime.h"
 #include "settings/settingsvalues.h"
 #include "settingsstore.h"
-#include "window/frmmain.h"
 
 namespace modSettings {
 
@@ -26,11 +24,6 @@ QString get(const QString& section, const QString& key, const QString& defaultVa
     return store().GetSetting(kApplication, section, key, defaultValue);
 }
 
-void save(const QString& section, const QString& key, const QString& value)
-{
-    store().SaveSetting(kApplication, section, key, value);
-}
-
 // Entry 0 is a placeholder, so that entry i is the i-th name.
 void resize(int count)
 {
@@ -38,6 +31,12 @@ void resize(int count)
 }
 
 } // namespace
+
+Notifier& notifier()
+{
+    static Notifier instance;
+    return instance;
+}
 
 void setStore(SettingsStore* store)
 {
@@ -69,14 +68,13 @@ void loadSettings()
 
 void saveSettings()
 {
-    save(kSettings, kCheckEmailAddresses, settingsvalues::flagText(checkEmailAddresses));
-    save(kSettings, kNumberOfCategories, QString::number(NumberOfCategories));
+    QList<SettingsStore::Value> values;
+    values.append({kSettings, kCheckEmailAddresses, settingsvalues::flagText(checkEmailAddresses)});
+    values.append({kSettings, kNumberOfCategories, QString::number(NumberOfCategories)});
     for (int i = 1; i <= NumberOfCategories; ++i)
-        save(kCategories, QString::number(i), Categories.value(i));
-    // The bar may have been closed while the options dialog stayed open: nothing to refill then.
-    frmMain* form = frmMain::instance();
-    if (form && lifetime::isLoaded(form))
-        form->populateCatCombo();
+        values.append({kCategories, QString::number(i), Categories.value(i)});
+    store().SaveSettings(kApplication, values);
+    emit notifier().saved();
 }
 
 bool addCategory(const QString& name)

@@ -9,12 +9,22 @@
 //   Categories/1 … Categories/N   the names in list order, exactly as typed
 // Keys above N that a longer list wrote earlier stay in the store and are never read.
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 class SettingsStore;
 
 namespace modSettings {
+
+// Tells whoever shows the settings (the bar's category selector) that they were saved.
+class Notifier : public QObject {
+    Q_OBJECT
+
+signals:
+    void saved();
+};
+Notifier& notifier();
 
 inline const QString kApplication = QStringLiteral("Quintel");
 inline const QString kAllContacts = QStringLiteral("All Contacts");
@@ -34,8 +44,8 @@ SettingsStore& store();
 // Replaces the in-memory state with the store's; a first run gets the default list
 // ("All Contacts", "Family", "Friends", "Business"), in memory only.
 void loadSettings();
-// Writes the flag, the count and the names 1 … N, then refills the bar's category selector
-// (when the bar is still open).
+// Writes the flag, the count and the names 1 … N as one change, then emits notifier().saved()
+// (the bar refills its category selector, when it is still open).
 void saveSettings();
 // Appends the name unless the list already holds kMaxAddedCategories names.
 bool addCategory(const QString& name);

@@ -1,14 +1,13 @@
 #include "optionsopener.h"
 
 #include "settings/frmoptions.h"
-#include "window/frmmain.h"
+#include "window/guard.h"
 
 #include <QToolButton>
 
-OptionsOpener::OptionsOpener(frmMain& form) : m_form(form)
+OptionsOpener::OptionsOpener(QToolButton* cmdOptions, const Guard& guard)
 {
-    connect(m_form.cmdOptions, &QAbstractButton::clicked, this,
-            [this] { m_form.runGuarded([this] { cmdOptions_Click(); }); });
+    connect(cmdOptions, &QAbstractButton::clicked, this, [this, &guard] { guard.run([this] { cmdOptions_Click(); }); });
 }
 
 void OptionsOpener::cmdOptions_Click()

@@ -3,15 +3,13 @@
 
 #include <QObject>
 
-class frmMain;
+class Guard;
+class QToolButton;
 
 class OptionsOpener : public QObject {
     Q_OBJECT
 
 public:
-    explicit OptionsOpener(frmMain& form);
+    OptionsOpener(QToolButton* cmdOptions, const Guard& guard);
     void cmdOptions_Click();
-
-private:
-    frmMain& m_form;
 };

@@ -1,8 +1,8 @@
 #include "setupsettings.h"
 
-#include "app/firstrun.h"
 #include "contactclient/clientconfig.h"
 #include "settingsstore.h"
+#include "setup/firstrun.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "setupwindow.h"
 
-#include "app/firstrun.h"
 #include "desktop/messagebox.h"
 #include "setup/autostart.h"
+#include "setup/firstrun.h"
 #include "setup/keyring.h"
 #include "setup/vcfimport.h"
 

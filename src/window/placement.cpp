@@ -1,12 +1,12 @@
 #include "placement.h"
 
-#include "settings/modsettings.h"
 #include "settingsstore.h"
-#include "window/frmmain.h"
 #include "window/placementrules.h"
 #include "window/twips.h"
 #include "window/windowmodes.h"
 #include "window/windowposition.h"
+
+#include <QWidget>
 
 namespace {
 
@@ -15,41 +15,42 @@ const QString kBottom = QStringLiteral("WindowBottom");
 const QString kLeft = QStringLiteral("WindowLeft");
 const QString kMode = QStringLiteral("WindowMode");
 
-// A missing key reads as empty; the rules then use their defaults.
-std::optional<QString> read(const QString& key)
-{
-    const QString text = modSettings::store().GetSetting(modSettings::kApplication, kSection, key, QString());
-    return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
-}
+const QString kApplication = QStringLiteral("Quintel");
 
-void write(const QString& key, int value)
+// A missing key reads as empty; the rules then use their defaults.
+std::optional<QString> read(const SettingsStore& store, const QString& key)
 {
-    modSettings::store().SaveSetting(modSettings::kApplication, kSection, key, QString::number(value));
+    const QString text = store.GetSetting(kApplication, kSection, key, QString());
+    return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
 }
 
 } // namespace
 
-Placement::Placement(frmMain& form) : m_form(form) {}
+Placement::Placement(QWidget& window, WindowModes& modes, std::function<SettingsStore&()> store)
+    : m_window(window), m_modes(modes), m_store(std::move(store))
+{
+}
 
 void Placement::savePlacement()
 {
     // Where the user dragged the bar is where it really is, not where it was last put.
-    windowposition::syncTwipsFromWindow(&m_form);
-    const QRect window = twips::geometry(&m_form);
-    write(kBottom, window.y() + window.height());
-    write(kLeft, window.x());
-    write(kMode, m_form.windowMode);
+    windowposition::syncTwipsFromWindow(&m_window);
+    const QRect window = twips::geometry(&m_window);
+    m_store().SaveSettings(kApplication, {{kSection, kBottom, QString::number(window.y() + window.height())},
+                                          {kSection, kLeft, QString::number(window.x())},
+                                          {kSection, kMode, QString::number(m_modes.state().windowMode)}});
 }
 
 void Placement::restorePlacement()
 {
-    const placementrules::Stored stored{read(kBottom), read(kLeft), read(kMode)};
+    const SettingsStore& store = m_store();
+    const placementrules::Stored stored{read(store, kBottom), read(store, kLeft), read(store, kMode)};
     const placementrules::Screens screens{windowposition::primaryScreen(), windowposition::screens()};
-    QRect window = twips::geometry(&m_form);
+    QRect window = twips::geometry(&m_window);
     const placementrules::Placement p = placementrules::restore(stored, screens, window.width());
 
     // The bar still has its full height here; the mode steps that follow keep the bottom edge.
     window.moveTopLeft({p.left, p.bottom - window.height()});
-    twips::setGeometry(&m_form, window);
-    m_form.modes->setWindowMode(p.mode);
+    twips::setGeometry(&m_window, window);
+    m_modes.setWindowMode(p.mode);
 }

@@ -3,16 +3,23 @@
 
 #include <QObject>
 
-class frmMain;
+#include <functional>
+
+class QWidget;
+class SettingsStore;
+class WindowModes;
 
 class Placement : public QObject {
     Q_OBJECT
 
 public:
-    explicit Placement(frmMain& form);
+    // Kept in the store's section "Settings" of the application "Quintel".
+    Placement(QWidget& window, WindowModes& modes, std::function<SettingsStore&()> store);
     void savePlacement();
     void restorePlacement();
 
 private:
-    frmMain& m_form;
+    QWidget& m_window;
+    WindowModes& m_modes;
+    std::function<SettingsStore&()> m_store;
 };

@@ -1,11 +1,13 @@
 #include "trayicon.h"
 
-#include "window/frmmain.h"
+#include "window/guard.h"
+#include "window/statusline.h"
 #include "window/windowposition.h"
 
 #include <QIcon>
 #include <QTimer>
 #include <QToolButton>
+#include <QWidget>
 
 const QString TrayIcon::kToolTip = QStringLiteral("Quintel");
 
@@ -15,15 +17,21 @@ constexpr int kWatchInterval = 2000;
 constexpr int kMessageTime = 5000;
 } // namespace
 
-TrayIcon::TrayIcon(frmMain& form) : m_form(form), m_available(&QSystemTrayIcon::isSystemTrayAvailable)
+TrayIcon::TrayIcon(QWidget& window, QToolButton* cmdMin, StatusLine& status, const Guard& guard)
+    : m_window(window), m_status(status), m_guard(guard), m_available(&QSystemTrayIcon::isSystemTrayAvailable)
 {
     m_watch = new QTimer(this);
     m_watch->setInterval(kWatchInterval);
     connect(m_watch, &QTimer::timeout, this, &TrayIcon::watchTray);
-    connect(m_form.cmdMin, &QAbstractButton::clicked, this, [this] { m_form.runGuarded([this] { cmdMin_Click(); }); });
+    connect(cmdMin, &QAbstractButton::clicked, this, [this] { m_guard.run([this] { cmdMin_Click(); }); });
 }
 
 TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::setWatchInterval(int milliseconds)
+{
+    m_watch->setInterval(milliseconds);
+}
 
 void TrayIcon::setAvailabilityCheck(std::function<bool()> check)
 {
@@ -35,7 +43,7 @@ void TrayIcon::cmdMin_Click()
     // Hidden without a notification area, the bar could never be brought back: it stays. The
     // check runs on every click, so the button works as soon as a notification area appears.
     if (!m_available()) {
-        m_form.flashStatus(QStringLiteral("Cannot hide: this desktop has no notification area"), kMessageTime);
+        m_status.flash(QStringLiteral("Cannot hide: this desktop has no notification area"), kMessageTime);
         return;
     }
     if (!m_icon) {
@@ -48,9 +56,9 @@ void TrayIcon::cmdMin_Click()
     m_icon->setToolTip(kToolTip);
     m_icon->show();
 
-    windowposition::syncTwipsFromWindow(&m_form);
+    windowposition::syncTwipsFromWindow(&m_window);
     m_inTray = true;
-    m_form.hide();
+    m_window.hide();
     m_watch->start();
 }
 
@@ -61,7 +69,7 @@ void TrayIcon::trayIcon_Activated(QSystemTrayIcon::ActivationReason reason)
     m_inTrayCallback = true;
     // A double-click arrives as a click first, which already brings the bar back.
     if (m_inTray && (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick))
-        m_form.runGuarded([this] { restoreFromTray(); });
+        m_guard.run([this] { restoreFromTray(); });
     m_inTrayCallback = false;
 }
 
@@ -69,9 +77,8 @@ void TrayIcon::restoreFromTray()
 {
     m_watch->stop();
     m_inTray = false;
-    m_form.show();
-    m_form.activateWindow();
-    m_form.waitFor(1);
+    m_window.show();
+    m_window.activateWindow();
     if (m_icon)
         m_icon->hide();
 }
@@ -82,5 +89,5 @@ void TrayIcon::watchTray()
         return;
     // The notification area went away while the bar was hidden in it.
     restoreFromTray();
-    m_form.flashStatus(QStringLiteral("The notification area has gone: the bar is back"), kMessageTime);
+    m_status.flash(QStringLiteral("The notification area has gone: the bar is back"), kMessageTime);
 }

@@ -6,14 +6,17 @@
 
 #include <functional>
 
-class frmMain;
+class Guard;
+class QToolButton;
+class QWidget;
+class StatusLine;
 class QTimer;
 
 class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
-    explicit TrayIcon(frmMain& form);
+    TrayIcon(QWidget& window, QToolButton* cmdMin, StatusLine& status, const Guard& guard);
     ~TrayIcon() override;
 
     void cmdMin_Click();
@@ -26,12 +29,17 @@ public:
     // Whether a notification area exists; tests replace the desktop's answer.
     void setAvailabilityCheck(std::function<bool()> check);
 
+    // How often a hidden bar checks that its notification area is still there (tests shorten it).
+    void setWatchInterval(int milliseconds);
+
     static const QString kToolTip;
 
 private:
     void watchTray();
 
-    frmMain& m_form;
+    QWidget& m_window;
+    StatusLine& m_status;
+    const Guard& m_guard;
     QSystemTrayIcon* m_icon = nullptr;
     QTimer* m_watch = nullptr;
     std::function<bool()> m_available;

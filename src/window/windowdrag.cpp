@@ -1,14 +1,14 @@
 #include "windowdrag.h"
 
 #include "desktop/windowsystem.h"
-#include "window/frmmain.h"
 #include "window/twips.h"
 #include "window/windowposition.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWidget>
 
-WindowDrag::WindowDrag(frmMain& form) : m_form(form) {}
+WindowDrag::WindowDrag(QWidget& window, WindowSystem* windowSystem) : m_window(window), m_windowSystem(windowSystem) {}
 
 WindowDrag::~WindowDrag()
 {
@@ -21,8 +21,8 @@ void WindowDrag::startDrag(QMouseEvent* press)
         return;
     // The window manager's move loop follows the left button only (openbox ignores a move begun
     // with another button); the other buttons drag through the fallback.
-    WindowSystem* windowSystem = m_form.platform().windowSystem;
-    if (press->button() == Qt::LeftButton && windowSystem && windowSystem->startSystemMove(&m_form)) {
+    WindowSystem* windowSystem = m_windowSystem;
+    if (press->button() == Qt::LeftButton && windowSystem && windowSystem->startSystemMove(&m_window)) {
         // The window manager's move loop runs until release; the new place is read back when it
         // is needed.
         stop();
@@ -30,8 +30,8 @@ void WindowDrag::startDrag(QMouseEvent* press)
     }
     // No window manager to ask: follow the pointer ourselves. The press may have landed on a child
     // (the entry box), which then receives the moves, so watch them application-wide.
-    windowposition::syncTwipsFromWindow(&m_form);
-    m_grabOffset = press->globalPosition().toPoint() - m_form.geometry().topLeft();
+    windowposition::syncTwipsFromWindow(&m_window);
+    m_grabOffset = press->globalPosition().toPoint() - m_window.geometry().topLeft();
     if (!m_dragging)
         qApp->installEventFilter(this);
     m_dragging = true;
@@ -73,9 +73,9 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
 void WindowDrag::moveTo(const QPoint& globalPointer)
 {
     const QPoint topLeft = globalPointer - m_grabOffset;
-    QRect kept = twips::geometry(&m_form);
+    QRect kept = twips::geometry(&m_window);
     kept.moveTopLeft({twips::fromPixels(topLeft.x()), twips::fromPixels(topLeft.y())});
-    twips::setGeometry(&m_form, kept);
+    twips::setGeometry(&m_window, kept);
 }
 
 void WindowDrag::stop()

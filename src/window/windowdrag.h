@@ -4,14 +4,15 @@
 #include <QObject>
 #include <QPoint>
 
-class frmMain;
+class QWidget;
+class WindowSystem;
 class QMouseEvent;
 
 class WindowDrag : public QObject {
     Q_OBJECT
 
 public:
-    explicit WindowDrag(frmMain& form);
+    WindowDrag(QWidget& window, WindowSystem* windowSystem);
     ~WindowDrag() override;
 
     // A press of any button on the window's body (or the entry box): the window manager moves the
@@ -30,7 +31,8 @@ private:
     void moveTo(const QPoint& globalPointer);
     void stop();
 
-    frmMain& m_form;
+    QWidget& m_window;
+    WindowSystem* m_windowSystem;
     bool m_dragging = false;
     QPoint m_grabOffset; // pointer minus window position, in pixels
 };

@@ -1,15 +1,25 @@
 #pragma once
 // The three window heights: the bar grows and shrinks upwards, keeping its bottom edge.
 
+#include "window/windowstate.h"
+
+#include <QList>
 #include <QObject>
 
-class frmMain;
+class Guard;
+class QToolButton;
+class QWidget;
 
 class WindowModes : public QObject {
     Q_OBJECT
 
 public:
-    explicit WindowModes(frmMain& form);
+    WindowModes(QWidget& window, QToolButton* cmdState, WindowState& state, const Guard& guard);
+    // The controls that move with the bar's top edge, and those of the quick-mail area.
+    void setControls(QList<QWidget*> barControls, QList<QWidget*> mailControls);
+    const QList<QWidget*>& barControls() const { return m_barControls; }
+    const QList<QWidget*>& mailControls() const { return m_mailControls; }
+    WindowState& state() { return m_state; }
     void cmdState_Click();
     void nextWindowMode();
     void setWindowMode(int target);
@@ -17,6 +27,13 @@ public:
     void hideMailControls();
     void showMailControls();
 
+signals:
+    // The mode changed (the window has its new height).
+    void modeChanged(int mode);
+
 private:
-    frmMain& m_form;
+    QWidget& m_window;
+    WindowState& m_state;
+    QList<QWidget*> m_barControls;
+    QList<QWidget*> m_mailControls;
 };

@@ -96,8 +96,8 @@ private slots:
         choose(QStringLiteral("id1"));
         f->client.clearLog();
         form->actions->cmdQEmailContact_Click();
-        QCOMPARE(form->rememberedMode, std::optional<int>(mode));
-        QCOMPARE(form->windowMode, 3);
+        QCOMPARE(form->windowState.rememberedMode, std::optional<int>(mode));
+        QCOMPARE(form->windowState.windowMode, 3);
         QVERIFY(f->client.log.isEmpty());
     }
 

@@ -3,6 +3,7 @@
 // handler is a script registered with xdg-mime in a throw-away XDG_DATA_HOME.
 
 #include "actions/desktopintegration.h"
+#include "app/frmmain.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/factory.h"
 #include "desktop/messagebox.h"
@@ -10,7 +11,6 @@
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordingwordprocessor.h"
 #include "settings/modsettings.h"
-#include "window/frmmain.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -104,8 +104,8 @@ private slots:
         m_form->Form_Load();
         m_form->txtContact->setFocus();
         QTest::keyClicks(m_form->txtContact, QStringLiteral("Ann"));
-        QVERIFY(m_form->currentContact);
-        QCOMPARE(m_form->currentContact->FullName(), QStringLiteral("Ann Émile"));
+        QVERIFY(m_form->session->currentContact());
+        QCOMPARE(m_form->session->currentContact()->FullName(), QStringLiteral("Ann Émile"));
     }
     void cleanupTestCase()
     {
@@ -143,7 +143,7 @@ private slots:
         QTest::mouseClick(m_form->cmdEMailContact, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(handled(), QByteArray("mailto:ann@example.com\n"), 15000);
         QTest::mouseClick(m_form->cmdDialContact, Qt::LeftButton);
-        CallWindow* dialer = m_form->actions->desktop().dialerFor(m_form->currentContact->EntryID());
+        CallWindow* dialer = m_form->actions->desktop().dialerFor(m_form->session->currentContact()->EntryID());
         QVERIFY(dialer);
         QVERIFY(QTest::qWaitForWindowExposed(dialer));
         QStringList rows;
@@ -159,7 +159,7 @@ private slots:
     void contactCard()
     {
         QTest::mouseClick(m_form->cmdViewContact, Qt::LeftButton);
-        ContactCard* card = m_form->actions->desktop().cardFor(m_form->currentContact->EntryID());
+        ContactCard* card = m_form->actions->desktop().cardFor(m_form->session->currentContact()->EntryID());
         QVERIFY(card);
         QVERIFY(QTest::qWaitForWindowExposed(card));
         QCOMPARE(card->lblName->text(), QStringLiteral("Ann Émile"));
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(values.join(QLatin1Char('|')).contains(QStringLiteral("1 Main St")));
         // The same contact again raises the same window.
         QTest::mouseClick(m_form->cmdViewContact, Qt::LeftButton);
-        QCOMPARE(m_form->actions->desktop().cardFor(m_form->currentContact->EntryID()), card);
+        QCOMPARE(m_form->actions->desktop().cardFor(m_form->session->currentContact()->EntryID()), card);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
     }
 };

@@ -3,12 +3,16 @@
 
 #include "actions/contactactions.h"
 #include "actions/quickmail.h"
+#include "fakes/manualbackground.h"
 #include "support/barfixture.h"
+#include "window/statusline.h"
 #include "window/windowmodes.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -85,7 +89,7 @@ private slots:
         QTest::mouseClick(form->cmdClearMail, Qt::LeftButton);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
-        QCOMPARE(form->windowMode, 3);
+        QCOMPARE(form->windowState.windowMode, 3);
     }
 
     void send_data()
@@ -107,7 +111,7 @@ private slots:
         form->modes->setWindowMode(startMode);
         choose(id);
         form->actions->cmdQEmailContact_Click();
-        QCOMPARE(form->windowMode, 3);
+        QCOMPARE(form->windowState.windowMode, 3);
         form->txtSubject->setText(QStringLiteral(" Hi  "));
         form->txtBody->setPlainText(QStringLiteral("Line 1\nLine 2\n"));
         f->client.clearLog();
@@ -117,7 +121,7 @@ private slots:
                              QStringLiteral("To="), QStringLiteral("Send")}),
             (QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("Subject= Hi  "),
                          QStringLiteral("Body=Line 1\nLine 2\n"), QStringLiteral("To=") + to, QStringLiteral("Send")}));
-        QCOMPARE(form->windowMode, startMode);
+        QCOMPARE(form->windowState.windowMode, startMode);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
         QVERIFY(MessageBox::shownInTest().isEmpty());
@@ -146,7 +150,7 @@ private slots:
         f->client.clearLog();
         QTest::mouseClick(form->cmdCancelMail, Qt::LeftButton);
         QVERIFY(f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Send")}).isEmpty());
-        QCOMPARE(form->windowMode, 2);
+        QCOMPARE(form->windowState.windowMode, 2);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
     }
@@ -173,7 +177,8 @@ private slots:
         if (!id.isEmpty())
             choose(id);
         form->actions->cmdQEmailContact_Click();
-        form->currentContact = id.isEmpty() ? nullptr : form->currentContact;
+        if (id.isEmpty())
+            form->session->chooseEntry(QString());
         if (!failure.isEmpty())
             f->client.failures.insert(QStringLiteral("Send"), failure);
         form->txtSubject->setText(QStringLiteral("Über"));
@@ -185,13 +190,96 @@ private slots:
                  qPrintable(MessageBox::shownInTest().first().text));
         QCOMPARE(subject(), QStringLiteral("Über"));
         QCOMPARE(body(), QStringLiteral("Dear John,\n\nsee you.\n"));
-        QCOMPARE(form->windowMode, 3);
-        QCOMPARE(form->rememberedMode, std::optional<int>(1));
+        QCOMPARE(form->windowState.windowMode, 3);
+        QCOMPARE(form->windowState.rememberedMode, std::optional<int>(1));
         if (id.isEmpty())
             QVERIFY(f->client.logOf({QStringLiteral("CreateItem")}).isEmpty());
         QVERIFY(form->isVisible());
     }
 };
 
-QTEST_MAIN(TestQuickMail)
+// The send runs on a worker: until its result is in, the area shows it is sending and cannot be
+// sent, cleared or changed; the result then acts as a send at once would.
+class TestQuickMailOnWorker : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resultArrivesLater_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("sent") << QString();
+        QTest::newRow("refused by the server") << QStringLiteral("The server said no.");
+    }
+    void resultArrivesLater()
+    {
+        QFETCH(QString, failure);
+        BarFixture f;
+        fake::ManualBackground background;
+        f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
+                     Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
+        frmMain& form = f.create();
+        form.quickMail->setBackground(background.runner());
+        form.Form_Load();
+        MessageBox::shownInTest().clear();
+        form.modes->setWindowMode(1);
+        f.choose(QStringLiteral("id1"));
+        form.actions->cmdQEmailContact_Click();
+        form.txtSubject->setText(QStringLiteral("Lunch"));
+        if (!failure.isEmpty())
+            f.client.failures.insert(QStringLiteral("Send"), failure);
+        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
+
+        QTest::mouseClick(form.cmdSendMail, Qt::LeftButton);
+        QCOMPARE(background.pending(), 1);
+        QVERIFY(form.quickMail->isSending());
+        QVERIFY(!form.cmdSendMail->isEnabled() && !form.cmdClearMail->isEnabled() && !form.cmdCancelMail->isEnabled());
+        QVERIFY(form.txtSubject->isReadOnly());
+        QCOMPARE(form.status->text(), QuickMail::sendingMessage());
+        QVERIFY(form.status->isShown());
+        QTest::mouseClick(form.cmdSendMail, Qt::LeftButton); // a second click sends nothing more
+        QCOMPARE(background.pending(), 1);
+        QCOMPARE(finished.size(), 0);
+
+        QVERIFY(background.runNext());
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.at(0).at(0).toBool(), failure.isEmpty());
+        QVERIFY(form.cmdSendMail->isEnabled() && !form.txtSubject->isReadOnly());
+        QVERIFY(!form.status->isShown());
+        if (failure.isEmpty()) {
+            QCOMPARE(form.txtSubject->text(), QStringLiteral("Subject"));
+            QCOMPARE(form.windowState.windowMode, 1);
+            QVERIFY(MessageBox::shownInTest().isEmpty());
+        } else {
+            QCOMPARE(form.txtSubject->text(), QStringLiteral("Lunch"));
+            QCOMPARE(form.windowState.windowMode, 3);
+            QCOMPARE(MessageBox::shownInTest().size(), 1);
+            QVERIFY(MessageBox::shownInTest().first().text.contains(failure));
+        }
+    }
+
+    void barClosedWhileSending()
+    {
+        fake::ManualBackground background;
+        BarFixture f;
+        f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
+                     Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
+        frmMain& form = f.create();
+        form.quickMail->setBackground(background.runner());
+        form.Form_Load();
+        f.choose(QStringLiteral("id1"));
+        form.quickMail->cmdSendMail_Click();
+        f.form.reset();
+        // The mail still goes out; its result reaches no window.
+        QVERIFY(background.runNext());
+        QCOMPARE(f.client.logOf({QStringLiteral("Send")}), QStringList{QStringLiteral("Send")});
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    TestQuickMail a;
+    TestQuickMailOnWorker b;
+    return QTest::qExec(&a, argc, argv) | QTest::qExec(&b, argc, argv);
+}
 #include "test_quickmail.moc"

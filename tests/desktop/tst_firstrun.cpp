@@ -1,9 +1,9 @@
 // The first-run rule: the set-up window comes before the bar only when nothing is configured and
 // there is no address book in the default folder.
 
-#include "app/firstrun.h"
 #include "contactclient/clientconfig.h"
 #include "fakes/memorysettingsstore.h"
+#include "setup/firstrun.h"
 
 #include <QDir>
 #include <QTemporaryDir>

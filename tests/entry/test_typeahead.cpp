@@ -1,7 +1,7 @@
 // The entry box through real key and mouse events: completion, Backspace and Delete, focus,
 // mouse, the drop-down, and contacts that cannot be read.
 
-#include "contacts/contactlists.h"
+#include "contacts/namesort.h"
 #include "entry/contactentry.h"
 #include "entrybar.h"
 
@@ -119,7 +119,7 @@ void TestTypeahead::focus()
     form.txtContact->setFocus(reason);
     QVERIFY(form.txtContact->hasFocus());
     QCOMPARE(form.txtContact->text().isEmpty(), empties);
-    QCOMPARE(!form.currentContact && !anyActionEnabled(form), empties);
+    QCOMPARE(!form.session->currentContact() && !anyActionEnabled(form), empties);
 }
 
 void TestTypeahead::mousePressEmptiesTheBox()
@@ -128,11 +128,11 @@ void TestTypeahead::mousePressEmptiesTheBox()
     frmMain& form = loadBar(f, kSmith);
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
         typeInto(form.txtContact, u"sm"_s);
-        QVERIFY(form.currentContact);
+        QVERIFY(form.session->currentContact());
         QTest::mousePress(form.txtContact, button, {}, QPoint(5, 5));
         QTest::mouseRelease(form.txtContact, button, {}, QPoint(5, 5));
         QCOMPARE(form.txtContact->text(), QString());
-        QVERIFY(!form.currentContact && !anyActionEnabled(form));
+        QVERIFY(!form.session->currentContact() && !anyActionEnabled(form));
     }
 }
 
@@ -154,7 +154,7 @@ void TestTypeahead::dropDown()
     // A reload outside start-up selects the first name once, and the box follows.
     typeInto(form.txtContact, u"<Delete>"_s);
     f.client.clearLog();
-    form.lists->loadContacts(*form.contactItems);
+    form.session->selectCategory(form.session->category());
     QCOMPARE(form.txtContact->selectedText(), u"Smith, Johnny"_s);
     QCOMPARE(f.client.logOf({u"GetItemFromID"_s}), QStringList{u"GetItemFromID(id1)"_s});
 }
@@ -166,7 +166,7 @@ void TestTypeahead::deletedContact()
     f.client.contacts.removeFirst();
     typeInto(form.txtContact, u"sm"_s);
     QCOMPARE(form.txtContact->text(), u"Smith, John"_s);
-    QVERIFY(!form.currentContact && !anyActionEnabled(form));
+    QVERIFY(!form.session->currentContact() && !anyActionEnabled(form));
     QVERIFY(form.txtStatus->isVisible());
     QCOMPARE(form.txtStatus->text(), ContactEntry::noLongerThereMessage());
 
@@ -188,7 +188,7 @@ void TestTypeahead::failingStore()
     f.client.failures.insert(u"GetItemFromID"_s, u"The address book is gone."_s);
     typeInto(form.txtContact, u"m"_s);
     QCOMPARE(form.txtContact->selectedText(), u"ith, John"_s);
-    QVERIFY(!form.currentContact && !anyActionEnabled(form));
+    QVERIFY(!form.session->currentContact() && !anyActionEnabled(form));
 
     f.client.failures.clear();
     typeInto(form.txtContact, u"<Backspace>"_s);

@@ -12,6 +12,7 @@ class MemorySettingsStore : public SettingsStore {
 public:
     QMap<QString, QString> values; // "Section/Key" -> text
     QStringList writes;            // "Section/Key=value", in order
+    int saves = 0;                 // calls of SaveSetting and SaveSettings
 
     QString GetSetting(const QString&, const QString& section, const QString& key,
                        const QString& defaultValue) const override
@@ -22,6 +23,15 @@ public:
     {
         values.insert(section + QLatin1Char('/') + key, value);
         writes.append(section + QLatin1Char('/') + key + QLatin1Char('=') + value);
+        ++saves;
+    }
+    // One save, whatever number of values (a store that fails in SaveSetting fails here too).
+    void SaveSettings(const QString& application, const QList<Value>& list) override
+    {
+        const int before = saves;
+        for (const Value& v : list)
+            SaveSetting(application, v.section, v.key, v.value);
+        saves = before + 1;
     }
 };
 

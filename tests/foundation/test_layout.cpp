@@ -102,9 +102,9 @@ void TestLayout::groupsAfterStartUp()
     BarFixture f;
     frmMain& form = f.load();
     QStringList bar, mail;
-    for (QWidget* w : form.barControls)
+    for (QWidget* w : form.modes->barControls())
         bar << w->objectName();
-    for (QWidget* w : form.mailControls)
+    for (QWidget* w : form.modes->mailControls())
         mail << w->objectName();
     QCOMPARE(bar, QString::fromLatin1("cmbContacts cmbCategories cmdDialContact cmdViewContact cmdEMailContact "
                                       "cmdQEmailContact cmdWriteContact cmdState cmdOptions lblContactCount "

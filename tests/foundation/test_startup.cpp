@@ -1,6 +1,8 @@
 // Start-up and shut-down of the bar: the order of calls, the status line, the failure report.
 
 #include "barfixture.h"
+#include "fakes/manualbackground.h"
+#include "window/statusline.h"
 #include "wordprocessor/factory.h"
 
 #include <QComboBox>
@@ -22,6 +24,7 @@ private slots:
     void failure_data();
     void failure();
     void wordProcessorIsNotStarted();
+    void barIsUsableWhileReading();
     void closingUnloads();
     void programWithoutDisplay();
     void programWithUnreadableAddressBook();
@@ -57,12 +60,12 @@ void TestStartup::readyState()
     frmMain& form = f.load();
     QCOMPARE(f.windowSystem.log.value(0), onTop);
     QVERIFY(form.isVisible());
-    QVERIFY(!form.isLoading);
+    QVERIFY(!form.isLoading());
     QVERIFY(form.txtStatus->isHidden());
     QCOMPARE(form.txtStatus->text(), QStringLiteral("Please Wait - Finding Contacts..."));
     QCOMPARE(form.txtContact->text(), QString());
     QCOMPARE(form.cmbContacts->currentText(), QStringLiteral("Smith, John"));
-    QVERIFY(!form.currentContact);
+    QVERIFY(!form.session->currentContact());
 }
 
 void TestStartup::statusLine()
@@ -94,13 +97,14 @@ void TestStartup::failure()
     f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
     f.client.failures.insert(failingCall, QStringLiteral("The address book is on fire."));
     f.create();
-    try {
-        f.form->Form_Load();
-        QFAIL("start-up should have failed");
-    } catch (const contactclient::AutomationError& e) {
-        QCOMPARE(e.number(), int(contactclient::errStoreUnavailable));
-        QCOMPARE(e.description(), QStringLiteral("The address book is on fire."));
-    }
+    QSignalSpy failed(f.form.get(), &frmMain::loadFailed);
+    QSignalSpy loaded(f.form.get(), &frmMain::loaded);
+    f.form->Form_Load();
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.at(0).at(0).toInt(), int(contactclient::errStoreUnavailable));
+    QCOMPARE(failed.at(0).at(1).toString(), QStringLiteral("The address book is on fire."));
+    QCOMPARE(loaded.size(), 0);
+    QVERIFY(!f.form->isLoading());
     // Nothing loaded, nothing saved.
     QCOMPARE(f.form->cmbContacts->count(), 0);
     f.form.reset();
@@ -117,6 +121,36 @@ void TestStartup::wordProcessorIsNotStarted()
     qputenv("PATH", path);
     QVERIFY(app);
     QVERIFY(!app->Visible());
+}
+
+void TestStartup::barIsUsableWhileReading()
+{
+    BarFixture f;
+    fake::ManualBackground background;
+    f.background = background.runner();
+    f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
+    f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
+    frmMain& form = f.load();
+
+    // Shown with its wait message while the address book is read; what is typed is kept.
+    QVERIFY(form.isVisible());
+    QVERIFY(form.isLoading());
+    QVERIFY(form.status->isShown());
+    QCOMPARE(form.status->text(), QStringLiteral("Please Wait - Finding Contacts..."));
+    QCOMPARE(f.client.logOf({QStringLiteral("Logon")}), QStringList());
+    form.txtContact->setFocus();
+    QTest::keyClicks(form.txtContact, QStringLiteral("sm"));
+    QCOMPARE(form.txtContact->text(), QStringLiteral("sm"));
+    QVERIFY(!form.session->currentContact());
+
+    QVERIFY(background.runNext());
+    QVERIFY(!form.isLoading());
+    QVERIFY(!form.status->isShown());
+    QCOMPARE(form.cmbContacts->count(), 2);
+    // The typing is answered once the lists are in.
+    QCOMPARE(form.txtContact->text(), QStringLiteral("Smith, John"));
+    QCOMPARE(form.txtContact->selectedText(), QStringLiteral("ith, John"));
+    QVERIFY(form.session->currentContact());
 }
 
 void TestStartup::closingUnloads()

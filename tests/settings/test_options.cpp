@@ -1,12 +1,13 @@
 // The options dialog: what it shows, its enable rules and message boxes, what Apply, OK, Cancel,
 // Esc and the close box do to the settings in memory and in the store, Ctrl+Tab, one instance.
 
-#include "app/lifetime.h"
 #include "contactclient/errors.h"
 #include "settings/frmoptions.h"
 #include "settings/tabstrip.h"
 #include "support/barfixture.h"
+#include "window/lifetime.h"
 #include "window/twips.h"
+#include "window/windowmodes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -96,6 +97,7 @@ private slots:
     void ctrlTab_data();
     void ctrlTab();
     void saveRefillsTheBarWhileItIsOpen();
+    void secondStartAfterTheBarClosed();
     void failedSaveKeepsTheDialogOpen();
 
 private:
@@ -300,6 +302,32 @@ void TestOptions::saveRefillsTheBarWhileItIsOpen()
     QCOMPARE(f.client.log, QStringList());
     QCOMPARE(f.store.values.value(QStringLiteral("Settings/NumberOfCategories")), QStringLiteral("5"));
     QVERIFY(!lifetime::isLoaded(d));
+}
+
+void TestOptions::secondStartAfterTheBarClosed()
+{
+    // The options dialog keeps the program running after the bar closed; a second start of the
+    // program loads the same bar again, and OK in the dialog then leaves it running.
+    BarFixture f;
+    f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
+    frmMain& bar = f.load();
+    bar.modes->setWindowMode(1);
+    const QRect boxInModeOne = bar.txtContact->geometry();
+    bar.cmdOptions->click();
+    frmOptions* d = frmOptions::instance();
+    QVERIFY(d);
+    bar.close();
+    QVERIFY(!lifetime::isLoaded(&bar));
+
+    bar.Form_Load();
+    QVERIFY(lifetime::isLoaded(&bar));
+    QVERIFY(!bar.isLoading());
+    QCOMPARE(bar.cmbContacts->count(), 1);
+    QCOMPARE(bar.windowState.windowMode, 1); // the saved mode, with the controls where mode 1 has them
+    QCOMPARE(bar.txtContact->geometry(), boxInModeOne);
+    d->cmdOK->click();
+    QVERIFY(lifetime::isLoaded(&bar));
+    bar.close();
 }
 
 void TestOptions::failedSaveKeepsTheDialogOpen()

@@ -6,6 +6,7 @@
 #include "settingsstore.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -71,7 +72,10 @@ void TestSettings::firstRunSaveAndLoad()
     QCOMPARE(names(), kDefaults);
     QVERIFY(m_store.writes.isEmpty()); // the defaults live in memory until the first save
 
+    QSignalSpy saved(&modSettings::notifier(), &modSettings::Notifier::saved);
     modSettings::saveSettings();
+    QCOMPARE(m_store.saves, 1); // one change of the store, not one per key
+    QCOMPARE(saved.size(), 1);
     QCOMPARE(m_store.writes,
              (QStringList{QStringLiteral("Settings/checkEmailAddresses=False"),
                           QStringLiteral("Settings/NumberOfCategories=4"), QStringLiteral("Categories/1=All Contacts"),

@@ -2,13 +2,14 @@
 // A bar on fakes: the recording contact client, a recording word processor, a fake window system
 // and a settings store in memory. Message boxes are recorded instead of shown.
 
+#include "app/frmmain.h"
 #include "desktop/messagebox.h"
 #include "fakes/fakewindowsystem.h"
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordingclient.h"
 #include "fakes/recordingwordprocessor.h"
 #include "settings/modsettings.h"
-#include "window/frmmain.h"
+#include "window/windowmodes.h"
 
 // The controls, so tests can use frmMain's members directly.
 #include <QComboBox>
@@ -27,6 +28,8 @@ struct BarFixture {
     fake::MemorySettingsStore store;
     std::shared_ptr<fake::RecordingWordProcessor> word = std::make_shared<fake::RecordingWordProcessor>();
     std::unique_ptr<frmMain> form;
+    // Where the bar's slow work runs; empty: at once (set before create()).
+    ContactSession::Background background;
 
     BarFixture()
     {
@@ -49,12 +52,13 @@ struct BarFixture {
             return std::static_pointer_cast<wordprocessor::Application>(word);
         };
         p.windowSystem = &windowSystem;
+        p.background = background;
         form = std::make_unique<frmMain>(p);
         return *form;
     }
 
     // Makes the contact with this entry identifier the chosen one, as the entry box would.
-    void choose(const QString& entryId) { form->currentContact = form->outlookNamespace->GetItemFromID(entryId); }
+    void choose(const QString& entryId) { form->session->chooseEntry(entryId); }
 
     // Creates the bar and runs its start-up.
     frmMain& load()

@@ -2,13 +2,13 @@
 // A bar on a real X display (Xvfb and openbox, started by with-display.sh) with the desktop's own
 // window system, on a recording contact client and a settings store in memory.
 
+#include "app/frmmain.h"
 #include "desktop/messagebox.h"
 #include "desktop/windowsystem.h"
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordingclient.h"
 #include "fakes/recordingwordprocessor.h"
 #include "settings/modsettings.h"
-#include "window/frmmain.h"
 #include "window/twips.h"
 
 #include <QProcess>

@@ -76,7 +76,7 @@ void TestModes::testLayoutOfMode()
     BarFixture f;
     frmMain& form = f.load();
     form.modes->setWindowMode(mode);
-    QCOMPARE(form.windowMode, mode);
+    QCOMPARE(form.windowState.windowMode, mode);
     QCOMPARE(twips::geometry(&form).size(), QSize(6525, height));
     QCOMPARE(form.height(), twips::toPixels(height));
     for (int i = 0; i < kMoving.size(); ++i)
@@ -144,7 +144,7 @@ void TestModes::testSetWindowMode()
     BarFixture f;
     frmMain& form = f.load();
     form.modes->setWindowMode(from);
-    form.rememberedMode = remembered;
+    form.windowState.rememberedMode = remembered;
     HeightLog log;
     form.installEventFilter(&log);
     if (remembered || target < 0)
@@ -156,7 +156,7 @@ void TestModes::testSetWindowMode()
     for (int h : std::as_const(heights))
         pixels.append(twips::toPixels(h));
     QCOMPARE(log.heights, pixels);
-    QCOMPARE(form.windowMode, mode);
+    QCOMPARE(form.windowState.windowMode, mode);
 }
 
 QTEST_MAIN(TestModes)

@@ -100,7 +100,7 @@ void TestPlacement::testSaveAndStartAgain()
     QCOMPARE(setting(f, "WindowMode"), QString::number(mode));
 
     frmMain& again = f.load();
-    QCOMPARE(again.windowMode, mode);
+    QCOMPARE(again.windowState.windowMode, mode);
     QCOMPARE(twips::geometry(&again), before);
 }
 

@@ -50,7 +50,7 @@ void TestRealTray::testHideAndRestore()
     xdotool(QStringLiteral("click 1"));
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(!icon->isVisible());
-    QCOMPARE(form.windowMode, mode);
+    QCOMPARE(form.windowState.windowMode, mode);
     QTRY_COMPARE(form.geometry(), place);
     QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
 }

@@ -79,7 +79,7 @@ void TestTrayIcon::testActivation()
     emit icon->activated(reason);
     QCOMPARE(form.isVisible(), restores);
     QCOMPARE(icon->isVisible(), !restores);
-    QCOMPARE(form.windowMode, 2);
+    QCOMPARE(form.windowState.windowMode, 2);
     QCOMPARE(twips::geometry(&form), place);
 }
 

@@ -117,6 +117,13 @@ public:
     virtual void Display() = 0;
     // Sends the item without showing it; throws on any failure, having lost nothing.
     virtual void Send() = 0;
+    // Send in two steps: what needs the address book and the settings is done now (and throws
+    // as Send does); the transmission that is returned may run on another thread, and throws on
+    // failure, having lost nothing.
+    virtual std::function<void()> prepareSend()
+    {
+        return [this] { Send(); };
+    }
 };
 
 class Application {

@@ -24,6 +24,7 @@ private:
 
 // Error numbers of the stand-ins.
 enum ErrorNumber : int {
+    errUnexpected = 1,          // an unexpected failure inside the program
     errStoreUnavailable = 1001, // the address book cannot be opened or read
     errItemNotFound = 1002,     // GetItemFromID: the item is gone
     errBadFilter = 1003,        // Restrict: a filter it does not understand

@@ -97,6 +97,11 @@ void ClientMailItem::Display()
 
 void ClientMailItem::Send()
 {
+    prepareSend()();
+}
+
+std::function<void()> ClientMailItem::prepareSend()
+{
     const QList<Mailbox> to = resolveRecipients();
     if (to.isEmpty())
         throw AutomationError(contactclient::errMailAddress, QStringLiteral("The mail has no recipient."));
@@ -111,11 +116,11 @@ void ClientMailItem::Send()
         (message.from.address.isEmpty() ? to.first().address : message.from.address).section(QLatin1Char('@'), 1);
     message.messageId = newMessageId(domain);
     const QByteArray bytes = composeMessage(message);
-    auto transport = createTransport(account);
+    std::shared_ptr<Transport> transport = createTransport(account);
     QStringList recipients;
     for (const Mailbox& m : to)
         recipients.append(m.address);
-    transport->send(message.from.address, recipients, bytes);
+    return [transport, from = message.from.address, recipients, bytes] { transport->send(from, recipients, bytes); };
 }
 
 } // namespace mail

@@ -25,6 +25,7 @@ public:
     void setBody(const QString& body) override { m_body = body; }
     void Display() override;
     void Send() override;
+    std::function<void()> prepareSend() override;
 
     // The recipients of To as mailboxes, full names looked up in the address book.
     QList<Mailbox> resolveRecipients() const;

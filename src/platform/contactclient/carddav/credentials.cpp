@@ -2,10 +2,9 @@
 
 #include <qt6keychain/keychain.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHash>
-#include <QInputDialog>
 #include <QTimer>
 
 #include <cstdio>
@@ -65,26 +64,13 @@ class DefaultPrompt : public PasswordPrompt {
 public:
     std::optional<QString> askPassword(const QString& account, const QString& reason) override
     {
-        if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-            return askInDialog(account, reason);
+        Q_UNUSED(reason);
         if (isatty(STDIN_FILENO) && isatty(STDERR_FILENO))
             return askOnTerminal(account);
         return std::nullopt;
     }
 
 private:
-    static std::optional<QString> askInDialog(const QString& account, const QString& reason)
-    {
-        bool ok = false;
-        const QString text = reason.isEmpty()
-                                 ? QStringLiteral("Password for the address book %1:").arg(account)
-                                 : reason + QStringLiteral("\n\nPassword for the address book %1:").arg(account);
-        const QString password =
-            QInputDialog::getText(nullptr, QStringLiteral("Quintel"), text, QLineEdit::Password, QString(), &ok);
-        if (!ok)
-            return std::nullopt;
-        return password;
-    }
     static std::optional<QString> askOnTerminal(const QString& account)
     {
         std::fprintf(stderr, "Password for the address book %s: ", qPrintable(account));

@@ -34,8 +34,8 @@ public:
 
 // The keyring through QtKeychain, waiting at most a bounded time for an answer.
 std::unique_ptr<Keyring> createSystemKeyring();
-// A small password dialog when the program has widgets, a no-echo prompt on a terminal otherwise,
-// nothing when neither is there.
+// A no-echo prompt on a terminal, nothing without one. A program with windows installs its own
+// prompt (a password dialog) with setPasswordPrompt.
 std::unique_ptr<PasswordPrompt> createDefaultPrompt();
 
 // Replace the keyring and the prompt (tests); nullptr restores the defaults.

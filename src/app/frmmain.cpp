@@ -2,19 +2,19 @@
 
 #include "actions/contactactions.h"
 #include "actions/quickmail.h"
-#include "app/errorreport.h"
-#include "app/lifetime.h"
-#include "contacts/categoryfilter.h"
-#include "contacts/contactlists.h"
-#include "contacts/storewatcher.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
+#include "entry/categoryselector.h"
 #include "entry/contactentry.h"
+#include "entry/contactlistview.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
 #include "window/controlfactory.h"
+#include "window/errorreport.h"
 #include "window/layout.h"
+#include "window/lifetime.h"
 #include "window/placement.h"
+#include "window/statusline.h"
 #include "window/trayicon.h"
 #include "window/twips.h"
 #include "window/windowdrag.h"
@@ -28,17 +28,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 
-namespace {
-QPointer<frmMain> s_instance;
-}
-
 frmMain::frmMain(Platform platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_platform(std::move(platform))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      guard([this](int number, const QString& description) { reportError(this, number, description); }),
+      m_platform(std::move(platform))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quintel"));
@@ -49,50 +45,30 @@ frmMain::frmMain(Platform platform, QWidget* parent)
     setPalette(pal);
     setFont(controlfactory::windowFont());
     twips::setGeometry(this, {0, 0, layout::kWindowWidth, layout::kWindowHeight});
+    if (!m_platform.settingsStore)
+        m_platform.settingsStore = []() -> SettingsStore& { return modSettings::store(); };
 
     buildControls();
-
-    m_statusTimer = new QTimer(this);
-    m_statusTimer->setSingleShot(true);
-    connect(m_statusTimer, &QTimer::timeout, this, &frmMain::hideStatus);
-
-    lists = std::make_unique<ContactLists>(*this);
-    categories = std::make_unique<CategoryFilter>(*this);
-    availability = std::make_unique<ActionAvailability>(*this);
-    entry = std::make_unique<ContactEntry>(*this);
-    actions = std::make_unique<ContactActions>(*this);
-    quickMail = std::make_unique<QuickMail>(*this);
-    modes = std::make_unique<WindowModes>(*this);
-    placement = std::make_unique<Placement>(*this);
-    tray = std::make_unique<TrayIcon>(*this);
-    drag = std::make_unique<WindowDrag>(*this);
-    options = std::make_unique<OptionsOpener>(*this);
-    storeWatcher = std::make_unique<StoreWatcher>(*this);
-
+    buildParts();
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
-    s_instance = this;
 }
 
 frmMain::~frmMain()
 {
-    // The parts hold references to the controls; let them go first.
-    storeWatcher.reset();
+    // The parts hold references to the controls and the session; let them go first.
     options.reset();
     drag.reset();
     tray.reset();
     placement.reset();
-    modes.reset();
     quickMail.reset();
     actions.reset();
+    modes.reset();
     entry.reset();
     availability.reset();
     categories.reset();
     lists.reset();
-}
-
-frmMain* frmMain::instance()
-{
-    return s_instance.data();
+    status.reset();
+    session.reset();
 }
 
 void frmMain::buildControls()
@@ -135,6 +111,47 @@ void frmMain::buildControls()
     controlfactory::applyTabOrder(this);
 }
 
+void frmMain::buildParts()
+{
+    session = std::make_unique<ContactSession>(m_platform.createContactClient);
+    session->setBackground(m_platform.background);
+    status = std::make_unique<StatusLine>(txtStatus);
+
+    lists = std::make_unique<ContactListView>(cmbContacts, lstContacts, lblContactCount, *session);
+    categories = std::make_unique<CategorySelector>(cmbCategories, *session, *status, guard);
+    availability =
+        std::make_unique<ActionAvailability>(ActionControls{cmdViewContact, cmdEMailContact, cmdQEmailContact,
+                                                            cmdDialContact, cmdWriteContact, imgOne, imgTwo},
+                                             *session);
+    drag = std::make_unique<WindowDrag>(*this, m_platform.windowSystem);
+    entry = std::make_unique<ContactEntry>(*this, EntryControls{txtContact, cmbContacts, lstContacts}, *session,
+                                           *status, *drag, guard);
+    modes = std::make_unique<WindowModes>(*this, cmdState, windowState, guard);
+    actions = std::make_unique<ContactActions>(
+        ContactActionControls{cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
+        *session, *modes, guard);
+    quickMail = std::make_unique<QuickMail>(
+        *this, QuickMailControls{txtSubject, txtBody, cmdSendMail, cmdCancelMail, cmdClearMail}, *session, *modes,
+        *status, guard);
+    quickMail->setBackground(m_platform.background);
+    placement = std::make_unique<Placement>(*this, *modes, m_platform.settingsStore);
+    tray = std::make_unique<TrayIcon>(*this, cmdMin, *status, guard);
+    options = std::make_unique<OptionsOpener>(cmdOptions, guard);
+
+    connect(lists.get(), &ContactListView::firstEntrySelected, entry.get(),
+            [this] { guard.run([this] { entry->cmbContacts_Click(); }); });
+    connect(session.get(), &ContactSession::note, status.get(), &StatusLine::flash);
+    connect(session.get(), &ContactSession::failed, this,
+            [this](int number, const QString& description) { guard.report(number, description); });
+    connect(session.get(), &ContactSession::loaded, this, &frmMain::sessionLoaded);
+    connect(session.get(), &ContactSession::loadFailed, this, &frmMain::loadFailed);
+    // Saving the settings refills the selector while the bar is open.
+    connect(&modSettings::notifier(), &modSettings::Notifier::saved, this, [this] {
+        if (lifetime::isLoaded(this))
+            guard.run([this] { populateCatCombo(); });
+    });
+}
+
 QWidget* frmMain::control(const QString& name) const
 {
     return findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
@@ -142,15 +159,18 @@ QWidget* frmMain::control(const QString& name) const
 
 void frmMain::Form_Load()
 {
-    isLoading = true;
+    // A second run after the bar was closed starts from the full height, as the first one does.
+    if (m_started)
+        modes->setWindowMode(3);
+    m_started = true;
+    session->setLoading(true);
     modSettings::loadSettings();
     showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
 
-    barControls = {cmbContacts,      cmbCategories,   cmdDialContact, cmdViewContact, cmdEMailContact,
-                   cmdQEmailContact, cmdWriteContact, cmdState,       cmdOptions,     lblContactCount,
-                   imgOne,           imgTwo,          txtContact,     txtStatus};
-    mailControls = {txtSubject, txtBody, cmdSendMail, cmdClearMail};
-    windowMode = 3;
+    modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,
+                        cmdWriteContact, cmdState, cmdOptions, lblContactCount, imgOne, imgTwo, txtContact, txtStatus},
+                       {txtSubject, txtBody, cmdSendMail, cmdClearMail});
+    windowState.windowMode = 3;
     placement->restorePlacement();
     toggleOnTop();
     QCoreApplication::processEvents();
@@ -158,19 +178,18 @@ void frmMain::Form_Load()
     activateWindow();
     lifetime::loaded(this);
 
-    contactIndex.RemoveAll();
-    wordApp = m_platform.createWordProcessor();
-    outlookApp = m_platform.createContactClient();
-    outlookNamespace = outlookApp->GetNamespace(QStringLiteral("MAPI"));
-    outlookNamespace->Logon();
-    contactsFolder = outlookNamespace->GetDefaultFolder(contactclient::olFolderContacts);
-    contactItems = contactsFolder->Items();
+    if (m_platform.createWordProcessor)
+        actions->setWordProcessor(m_platform.createWordProcessor());
+    // The selector only fills while the lists are loading; the contacts follow.
     populateCatCombo();
-    lists->loadContacts(*contactItems);
-    isLoading = false;
+    session->load();
+}
+
+void frmMain::sessionLoaded()
+{
     hideStatus();
-    storeWatcher->attach();
-    storeWatcher->showNote();
+    entry->listsLoaded();
+    emit loaded();
 }
 
 void frmMain::populateCatCombo()
@@ -178,38 +197,19 @@ void frmMain::populateCatCombo()
     categories->populateCatCombo();
 }
 
-void frmMain::waitFor(const QVariant&) {}
-
 void frmMain::showStatus(const QString& message)
 {
-    m_statusTimer->stop();
-    if (!message.isEmpty())
-        txtStatus->setText(message);
-    if (!txtStatus->isVisible())
-        txtStatus->setVisible(true);
+    status->show(message);
 }
 
 void frmMain::hideStatus()
 {
-    m_statusTimer->stop();
-    txtStatus->setVisible(false);
+    status->hide();
 }
 
 void frmMain::flashStatus(const QString& message, int milliseconds)
 {
-    showStatus(message);
-    m_statusTimer->start(milliseconds);
-}
-
-void frmMain::runGuarded(const std::function<void()>& handler)
-{
-    try {
-        handler();
-    } catch (const contactclient::AutomationError& e) {
-        reportError(this, e.number(), e.description());
-    } catch (const std::exception& e) {
-        reportError(this, errUnexpected, QString::fromUtf8(e.what()));
-    }
+    status->flash(message, milliseconds);
 }
 
 void frmMain::toggleOnTop()
@@ -222,7 +222,7 @@ void frmMain::toggleOnTop()
 
 void frmMain::Form_Unload()
 {
-    runGuarded([this] { placement->savePlacement(); });
+    guard.run([this] { placement->savePlacement(); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

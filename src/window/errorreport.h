@@ -7,11 +7,13 @@
 //   2        no display to show the bar on
 //   1001…    failures of the contact client, word processor and mail (contactclient/errors.h)
 
+#include "contactclient/errors.h"
+
 #include <QString>
 
 class QWidget;
 
-inline constexpr int errUnexpected = 1;
+using contactclient::errUnexpected;
 inline constexpr int errNoDisplay = 2;
 
 void reportError(QWidget* parent, int number, const QString& description);

@@ -1,11 +1,11 @@
 #pragma once
-// The main window: the bar. It owns the controls of the designed layout under their own names and
-// the window's state; the handlers live with the parts that own them (contacts/, entry/, actions/,
-// window/, settings/), each wiring its own controls' events.
+// The main window: the bar. It builds the controls of the designed layout under their own names
+// and wires the parts that own their handlers (contacts/, entry/, actions/, window/, settings/);
+// each part gets only its own controls and what it works with. Nothing else lives here.
 
-#include "contactclient/automation.h"
-#include "contacts/contactindex.h"
-#include "contacts/searchlist.h"
+#include "contacts/contactsession.h"
+#include "window/guard.h"
+#include "window/windowstate.h"
 #include "wordprocessor/wordprocessor.h"
 
 #include <QList>
@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -24,24 +23,29 @@ class QPushButton;
 class QToolButton;
 class WindowSystem;
 
-class CategoryFilter;
-class ContactLists;
-class ContactEntry;
 class ActionAvailability;
+class CategorySelector;
 class ContactActions;
-class QuickMail;
-class WindowModes;
+class ContactEntry;
+class ContactListView;
+class OptionsOpener;
 class Placement;
+class QuickMail;
+class SettingsStore;
+class StatusLine;
 class TrayIcon;
 class WindowDrag;
-class OptionsOpener;
-class StoreWatcher;
+class WindowModes;
 
 // What the bar is built on; main() passes the real components, tests pass fakes.
 struct Platform {
     std::function<std::shared_ptr<contactclient::Application>()> createContactClient;
     std::function<std::shared_ptr<wordprocessor::Application>()> createWordProcessor;
     WindowSystem* windowSystem = nullptr;
+    // Where reading the address book and sending quick mail run; empty: at once, on the UI thread.
+    ContactSession::Background background;
+    // Where the window's place is kept; empty: the settings store of the bar's settings.
+    std::function<SettingsStore&()> settingsStore;
 };
 
 class frmMain : public QWidget {
@@ -51,22 +55,22 @@ public:
     explicit frmMain(Platform platform, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The whole start-up. Throws contactclient::AutomationError when the address book (or another
-    // component) cannot be opened; the caller reports it and ends the program.
+    // The start-up: shows the bar with its wait message and starts reading the address book. The
+    // bar is ready when loaded() comes; a failure to open the address book ends in loadFailed().
+    // May run again after the bar was closed (a second start while the options dialog is open).
     void Form_Load();
 
-    // Public operations other modules call.
     void populateCatCombo();
-    void waitFor(const QVariant& value);
 
     // The status line over the entry box.
     void showStatus(const QString& message);
     void hideStatus();
-    // A message that hides itself after a while unless another one replaces it.
     void flashStatus(const QString& message, int milliseconds = 4000);
 
     // Runs a handler; a failure of a component is reported in a message box and the bar goes on.
-    void runGuarded(const std::function<void()>& handler);
+    void runGuarded(const std::function<void()>& handler) { guard.run(handler); }
+
+    bool isLoading() const { return session->isLoading(); }
 
     // Controls of the designed layout.
     QLineEdit* txtStatus = nullptr;
@@ -93,43 +97,30 @@ public:
     QLabel* imgOne = nullptr;
     QLabel* lblContactCount = nullptr;
 
-    // Window state.
-    bool isLoading = false;
-    QList<QWidget*> barControls;
-    QList<QWidget*> mailControls;
-    int windowMode = 3;
-    std::optional<int> rememberedMode;
-
-    ContactIndex contactIndex;
-    SearchList searchList; // what lstContacts shows, with its prefix search
-    std::shared_ptr<wordprocessor::Application> wordApp;
-    std::shared_ptr<contactclient::Application> outlookApp;
-    std::shared_ptr<contactclient::NameSpace> outlookNamespace;
-    std::shared_ptr<contactclient::MAPIFolder> contactsFolder;
-    std::shared_ptr<contactclient::ItemSet> contactItems;
-    std::shared_ptr<contactclient::ContactItem> currentContact;
+    Guard guard;
+    WindowState windowState;
+    std::unique_ptr<ContactSession> session;
+    std::unique_ptr<StatusLine> status;
 
     // The parts and their handlers.
-    std::unique_ptr<ContactLists> lists;
-    std::unique_ptr<CategoryFilter> categories;
+    std::unique_ptr<ContactListView> lists;
+    std::unique_ptr<CategorySelector> categories;
     std::unique_ptr<ActionAvailability> availability;
     std::unique_ptr<ContactEntry> entry;
+    std::unique_ptr<WindowModes> modes;
     std::unique_ptr<ContactActions> actions;
     std::unique_ptr<QuickMail> quickMail;
-    std::unique_ptr<WindowModes> modes;
     std::unique_ptr<Placement> placement;
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<WindowDrag> drag;
     std::unique_ptr<OptionsOpener> options;
-    std::unique_ptr<StoreWatcher> storeWatcher;
 
     const Platform& platform() const { return m_platform; }
     QWidget* control(const QString& name) const;
 
-    // Called when the main window is gone, so that others (the options dialog) know.
-    static frmMain* instance();
-
 signals:
+    void loaded();
+    void loadFailed(int number, const QString& description);
     void unloaded();
 
 protected:
@@ -141,9 +132,11 @@ protected:
 
 private:
     void buildControls();
+    void buildParts();
     void toggleOnTop();
+    void sessionLoaded();
     void Form_Unload();
 
     Platform m_platform;
-    class QTimer* m_statusTimer = nullptr;
+    bool m_started = false;
 };

@@ -1,0 +1,214 @@
+#include "contactsession.h"
+
+#include "contactclient/clientapplication.h"
+#include "contactclient/storenotifier.h"
+#include "contacts/categoryfilter.h"
+
+#include <QScopedValueRollback>
+
+#include <exception>
+
+namespace {
+
+constexpr int kNoteMilliseconds = 4000;
+constexpr int kStoreNoteMilliseconds = 6000;
+
+struct Failure {
+    int number = 0;
+    QString description;
+};
+
+// What a failure says, whatever was thrown.
+Failure describe(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(std::move(error));
+    } catch (const contactclient::AutomationError& e) {
+        return {e.number(), e.description()};
+    } catch (const std::exception& e) {
+        return {contactclient::errUnexpected, QString::fromUtf8(e.what())};
+    } catch (...) {
+        return {contactclient::errUnexpected, QStringLiteral("An unknown failure.")};
+    }
+}
+
+} // namespace
+
+ContactSession::ContactSession(ClientFactory createClient, QObject* parent)
+    : QObject(parent), m_createClient(std::move(createClient))
+{
+}
+
+ContactSession::~ContactSession()
+{
+    *m_alive = false;
+}
+
+QString ContactSession::noLongerThereMessage()
+{
+    return QStringLiteral("This contact is no longer in the address book.");
+}
+
+void ContactSession::runInBackground(std::function<void()> work, std::function<void()> done)
+{
+    if (!m_background) {
+        work();
+        done();
+        return;
+    }
+    // The session may be gone when the work comes back (the bar closed while loading).
+    m_background(std::move(work), [alive = m_alive, done = std::move(done)] {
+        if (*alive)
+            done();
+    });
+}
+
+void ContactSession::load()
+{
+    m_loading = true;
+    if (m_storeConnection)
+        disconnect(m_storeConnection);
+    m_folder.reset();
+    m_items.reset();
+    m_current.reset();
+    m_category.clear();
+    m_resolvedText.clear();
+    m_lists = {};
+    try {
+        m_application = m_createClient();
+        m_namespace = m_application->GetNamespace(QStringLiteral("MAPI"));
+    } catch (...) {
+        const Failure failure = describe(std::current_exception());
+        m_loading = false;
+        emit loadFailed(failure.number, failure.description);
+        return;
+    }
+
+    // Reading the address book may take long (a large folder, a server): off the UI thread.
+    struct Result {
+        std::shared_ptr<contactclient::MAPIFolder> folder;
+        std::shared_ptr<contactclient::ItemSet> items;
+        ContactListData lists;
+        std::exception_ptr error;
+    };
+    auto result = std::make_shared<Result>();
+    auto nameSpace = m_namespace;
+    runInBackground(
+        [result, nameSpace] {
+            try {
+                nameSpace->Logon();
+                result->folder = nameSpace->GetDefaultFolder(contactclient::olFolderContacts);
+                result->items = result->folder->Items();
+                result->lists = buildContactLists(*result->items);
+            } catch (...) {
+                result->error = std::current_exception();
+            }
+        },
+        [this, result] {
+            if (result->error) {
+                const Failure failure = describe(result->error);
+                m_loading = false;
+                emit loadFailed(failure.number, failure.description);
+                return;
+            }
+            m_folder = result->folder;
+            m_items = result->items;
+            applyLists(std::move(result->lists));
+            m_loading = false;
+            attachStore();
+            emit loaded();
+            const QString storeNote = this->storeNote();
+            if (!storeNote.isEmpty())
+                emit note(storeNote, kStoreNoteMilliseconds);
+        });
+}
+
+void ContactSession::applyLists(ContactListData lists)
+{
+    m_lists = std::move(lists);
+    emit listsChanged();
+}
+
+void ContactSession::selectCategory(const QString& name)
+{
+    if (!m_folder)
+        return;
+    std::shared_ptr<contactclient::ItemSet> items = m_folder->Items();
+    if (!name.isEmpty())
+        items = items->Restrict(categoryFilterText(name));
+    ContactListData lists = buildContactLists(*items);
+    m_items = std::move(items);
+    m_category = name;
+    applyLists(std::move(lists));
+}
+
+void ContactSession::reload()
+{
+    if (!m_folder)
+        return;
+    {
+        // The lists change under the user's hands: the entry box keeps its text.
+        const QScopedValueRollback loading(m_loading, true);
+        selectCategory(m_category);
+    }
+    resolve(m_resolvedText);
+    const QString storeNote = this->storeNote();
+    if (!storeNote.isEmpty())
+        emit note(storeNote, kStoreNoteMilliseconds);
+}
+
+void ContactSession::resolve(const QString& text)
+{
+    m_resolvedText = text;
+    chooseEntry(m_lists.index.Item(text));
+}
+
+void ContactSession::chooseEntry(const QString& entryId)
+{
+    if (entryId.isEmpty() || !m_namespace) {
+        m_current.reset();
+        emit currentContactChanged();
+        return;
+    }
+    try {
+        m_current = m_namespace->GetItemFromID(entryId);
+    } catch (const contactclient::ItemNotFound&) {
+        // Deleted in the address book after the lists were built.
+        m_current.reset();
+        emit note(noLongerThereMessage(), kNoteMilliseconds);
+    } catch (...) {
+        // A contact that cannot be read is no contact: nothing is offered for it.
+        m_current.reset();
+        emit currentContactChanged();
+        throw;
+    }
+    emit currentContactChanged();
+}
+
+QString ContactSession::storeNote() const
+{
+    auto* client = dynamic_cast<contactclient::ClientApplication*>(m_application.get());
+    return client ? client->store().statusNote() : QString();
+}
+
+void ContactSession::attachStore()
+{
+    if (m_storeConnection)
+        disconnect(m_storeConnection);
+    if (!m_application)
+        return;
+    if (auto* notifier = contactclient::storeNotifier(*m_application))
+        m_storeConnection = connect(notifier, &contactclient::StoreNotifier::changed, this,
+                                    &ContactSession::reloadGuarded, Qt::QueuedConnection);
+}
+
+void ContactSession::reloadGuarded()
+{
+    // Queued from the store: nobody above to catch a failure, so it is reported from here.
+    try {
+        reload();
+    } catch (...) {
+        const Failure failure = describe(std::current_exception());
+        emit failed(failure.number, failure.description);
+    }
+}

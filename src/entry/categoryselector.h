@@ -1,0 +1,26 @@
+#pragma once
+// The category selector: narrows the contact lists to the contacts of one category.
+
+#include <QObject>
+
+class ContactSession;
+class Guard;
+class QComboBox;
+class StatusLine;
+
+class CategorySelector : public QObject {
+    Q_OBJECT
+
+public:
+    CategorySelector(QComboBox* cmbCategories, ContactSession& session, StatusLine& status, const Guard& guard);
+
+    // Refills the selector from the settings (sorted) and selects the top entry, which stands for
+    // all contacts. With no categories at all nothing is selected and all contacts are listed.
+    void populateCatCombo();
+    void cmbCategories_Click();
+
+private:
+    QComboBox* m_combo;
+    ContactSession& m_session;
+    StatusLine& m_status;
+};

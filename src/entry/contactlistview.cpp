@@ -1,0 +1,41 @@
+#include "contactlistview.h"
+
+#include "contacts/contactsession.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QSignalBlocker>
+#include <QStringListModel>
+
+ContactListView::ContactListView(QComboBox* cmbContacts, QListView* lstContacts, QLabel* lblContactCount,
+                                 ContactSession& session)
+    : m_combo(cmbContacts), m_count(lblContactCount), m_session(session), m_comboModel(new QStringListModel(this)),
+      m_searchModel(new QStringListModel(this))
+{
+    m_combo->setModel(m_comboModel);
+    lstContacts->setModel(m_searchModel);
+    connect(&m_session, &ContactSession::listsChanged, this, &ContactListView::showLists);
+}
+
+void ContactListView::showLists()
+{
+    // The count label follows every contact added; nobody sees the steps, so it is set once to
+    // the final count. With no contacts it keeps its text.
+    if (m_session.contactCount() > 0)
+        m_count->setText(QStringLiteral("(%1)").arg(m_session.contactCount()));
+    {
+        const QSignalBlocker blocker(m_combo);
+        m_comboModel->setStringList(m_session.sortedNames());
+        m_combo->setCurrentIndex(-1);
+    }
+    m_searchModel->setStringList(m_session.searchList().entries());
+    m_combo->setEnabled(true);
+    if (m_combo->count() > 0) {
+        {
+            const QSignalBlocker blocker(m_combo);
+            m_combo->setCurrentIndex(0);
+        }
+        emit firstEntrySelected();
+    }
+}

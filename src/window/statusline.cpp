@@ -1,0 +1,45 @@
+#include "statusline.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+StatusLine::StatusLine(QLineEdit* txtStatus, QObject* parent)
+    : QObject(parent), m_box(txtStatus), m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &StatusLine::hide);
+}
+
+void StatusLine::show(const QString& message)
+{
+    m_timer->stop();
+    if (!message.isEmpty())
+        m_box->setText(message);
+    if (!m_box->isVisible())
+        m_box->setVisible(true);
+}
+
+void StatusLine::hide()
+{
+    m_timer->stop();
+    const bool was = !m_box->isHidden();
+    m_box->setVisible(false);
+    if (was)
+        emit hidden();
+}
+
+void StatusLine::flash(const QString& message, int milliseconds)
+{
+    show(message);
+    m_timer->start(static_cast<int>(milliseconds * m_scale));
+}
+
+bool StatusLine::isShown() const
+{
+    return m_box->isVisible();
+}
+
+QString StatusLine::text() const
+{
+    return m_box->text();
+}
