@@ -122,12 +122,8 @@ void QuickMail::cmdSendMail_Click()
     auto work = [transmit = std::move(transmit), error] {
         try {
             transmit();
-        } catch (const contactclient::AutomationError& e) {
-            *error = e.description();
-        } catch (const std::exception& e) {
-            *error = QString::fromUtf8(e.what());
         } catch (...) {
-            *error = QStringLiteral("An unknown failure.");
+            *error = contactclient::describeFailure(std::current_exception()).description;
         }
     };
     auto done = [this, alive = m_alive, error] {

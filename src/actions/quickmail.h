@@ -29,6 +29,7 @@ class QuickMail : public QObject {
 public:
     QuickMail(QWidget& window, QuickMailControls controls, ContactSession& session, WindowModes& modes,
               StatusLine& status, const Guard& guard);
+    ~QuickMail() override { *m_alive = false; }
     // Where the transmission runs; empty: at once, on this thread.
     void setBackground(ContactSession::Background background) { m_background = std::move(background); }
 
@@ -64,8 +65,6 @@ private:
     StatusLine& m_status;
     ContactSession::Background m_background;
     bool m_sending = false;
+    // The result of a send may come back after the area is gone.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
-
-public:
-    ~QuickMail() override { *m_alive = false; }
 };

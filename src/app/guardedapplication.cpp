@@ -7,12 +7,9 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const contactclient::AutomationError& e) {
-        reportError(nullptr, e.number(), e.description());
-    } catch (const std::exception& e) {
-        reportError(nullptr, errUnexpected, QString::fromUtf8(e.what()));
     } catch (...) {
-        reportError(nullptr, errUnexpected, QStringLiteral("An unknown failure."));
+        const contactclient::Failure failure = contactclient::describeFailure(std::current_exception());
+        reportError(nullptr, failure.number, failure.description);
     }
     return false;
 }

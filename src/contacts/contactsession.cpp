@@ -6,31 +6,10 @@
 
 #include <QScopedValueRollback>
 
-#include <exception>
-
 namespace {
 
 constexpr int kNoteMilliseconds = 4000;
 constexpr int kStoreNoteMilliseconds = 6000;
-
-struct Failure {
-    int number = 0;
-    QString description;
-};
-
-// What a failure says, whatever was thrown.
-Failure describe(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(std::move(error));
-    } catch (const contactclient::AutomationError& e) {
-        return {e.number(), e.description()};
-    } catch (const std::exception& e) {
-        return {contactclient::errUnexpected, QString::fromUtf8(e.what())};
-    } catch (...) {
-        return {contactclient::errUnexpected, QStringLiteral("An unknown failure.")};
-    }
-}
 
 } // namespace
 
@@ -78,7 +57,7 @@ void ContactSession::load()
         m_application = m_createClient();
         m_namespace = m_application->GetNamespace(QStringLiteral("MAPI"));
     } catch (...) {
-        const Failure failure = describe(std::current_exception());
+        const contactclient::Failure failure = contactclient::describeFailure(std::current_exception());
         m_loading = false;
         emit loadFailed(failure.number, failure.description);
         return;
@@ -106,7 +85,7 @@ void ContactSession::load()
         },
         [this, result] {
             if (result->error) {
-                const Failure failure = describe(result->error);
+                const contactclient::Failure failure = contactclient::describeFailure(result->error);
                 m_loading = false;
                 emit loadFailed(failure.number, failure.description);
                 return;
@@ -208,7 +187,7 @@ void ContactSession::reloadGuarded()
     try {
         reload();
     } catch (...) {
-        const Failure failure = describe(std::current_exception());
+        const contactclient::Failure failure = contactclient::describeFailure(std::current_exception());
         emit failed(failure.number, failure.description);
     }
 }

@@ -6,12 +6,9 @@ void Guard::run(const std::function<void()>& handler) const
 {
     try {
         handler();
-    } catch (const contactclient::AutomationError& e) {
-        report(e.number(), e.description());
-    } catch (const std::exception& e) {
-        report(contactclient::errUnexpected, QString::fromUtf8(e.what()));
     } catch (...) {
-        report(contactclient::errUnexpected, QStringLiteral("An unknown failure."));
+        const contactclient::Failure failure = contactclient::describeFailure(std::current_exception());
+        report(failure.number, failure.description);
     }
 }
 

@@ -31,7 +31,7 @@ void StatusLine::hide()
 void StatusLine::flash(const QString& message, int milliseconds)
 {
     show(message);
-    m_timer->start(static_cast<int>(milliseconds * m_scale));
+    m_timer->start(milliseconds);
 }
 
 bool StatusLine::isShown() const

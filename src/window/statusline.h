@@ -20,8 +20,6 @@ public:
 
     bool isShown() const;
     QString text() const;
-    // Tests shorten every flash by this factor (1: as asked).
-    void setTimeScale(double scale) { m_scale = scale; }
 
 signals:
     void hidden();
@@ -29,5 +27,4 @@ signals:
 private:
     QLineEdit* m_box;
     QTimer* m_timer;
-    double m_scale = 1.0;
 };

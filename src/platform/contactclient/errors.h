@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <stdexcept>
 
 namespace contactclient {
@@ -34,6 +35,24 @@ enum ErrorNumber : int {
     errComposer = 1012,         // the desktop's composer or dialer could not be started
     errWordProcessor = 1020,    // the word processor is missing or could not open the letter
 };
+
+// The number and description of whatever was thrown (an AutomationError keeps its own).
+struct Failure {
+    int number = errUnexpected;
+    QString description;
+};
+inline Failure describeFailure(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(std::move(error));
+    } catch (const AutomationError& e) {
+        return {e.number(), e.description()};
+    } catch (const std::exception& e) {
+        return {errUnexpected, QString::fromUtf8(e.what())};
+    } catch (...) {
+        return {errUnexpected, QStringLiteral("An unknown failure.")};
+    }
+}
 
 class ItemNotFound : public AutomationError {
 public:

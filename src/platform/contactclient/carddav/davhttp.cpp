@@ -9,6 +9,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+
 #include <algorithm>
 
 namespace contactclient::carddav {
@@ -47,11 +48,15 @@ DavHttp::DavHttp(DavCredentials credentials, QList<QUrl> servers, const std::ato
 
 DavHttp::~DavHttp() = default;
 
+bool DavHttp::isOnServer(const QUrl& url) const
+{
+    return std::any_of(m_servers.cbegin(), m_servers.cend(),
+                       [&](const QUrl& server) { return isSameOrigin(server, url); });
+}
+
 void DavHttp::requireOnServer(const QUrl& url) const
 {
-    const bool onServer = std::any_of(m_servers.cbegin(), m_servers.cend(),
-                                      [&](const QUrl& server) { return isSameOrigin(server, url); });
-    if (!onServer || !isAllowedUrl(url)) {
+    if (!isOnServer(url) || !isAllowedUrl(url)) {
         const QString server = m_servers.isEmpty() ? QString() : m_servers.first().toDisplayString();
         throw DavError(DavError::Protocol,
                        QStringLiteral("The CardDAV server %1 names %2, which is not on that server; it is not asked.")
@@ -73,9 +78,7 @@ DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArr
                 DavError::Protocol,
                 QStringLiteral("The CardDAV server sends %1 round in redirects.").arg(url.toDisplayString()));
         QString why;
-        const bool onServer = std::any_of(m_servers.cbegin(), m_servers.cend(),
-                                          [&](const QUrl& server) { return isSameOrigin(server, next); });
-        if (!isSameServer(current, next) || !isAllowedUrl(next, &why) || !onServer)
+        if (!isSameServer(current, next) || !isAllowedUrl(next, &why) || !isOnServer(next))
             throw DavError(
                 DavError::Config,
                 QStringLiteral("The CardDAV server redirects %1 to another server (%2); that is not followed.")

@@ -82,6 +82,7 @@ public:
     bool isCancelled() const { return m_cancelled || (m_cancelFlag && *m_cancelFlag); }
 
 private:
+    bool isOnServer(const QUrl& url) const;
     DavReply sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
                       QUrl* redirect);
     DavCredentials m_credentials;
