@@ -148,7 +148,7 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
         {QStringLiteral("start-up to a ready bar, ms"), ms(QStringLiteral("startup.medianMs"), 1)},
         {QStringLiteral("  of which the back-end's read, ms"), ms(QStringLiteral("backendRead.medianMs"), 1)},
         {QStringLiteral("  start-up / floor"),
-         [](const QJsonObject& s) { return fixed(startupRatio(s), 2) + QLatin1Char('x'); }},
+         [](const QJsonObject& s) -> QString { return fixed(startupRatio(s), 2) + QLatin1Char('x'); }},
         {QStringLiteral("  CPU: floor / read / start-up, ms"),
          [](const QJsonObject& s) {
              return QStringLiteral("%1 / %2 / %3")

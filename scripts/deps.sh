@@ -10,6 +10,8 @@ PACKAGES=(
     libxcb1-dev libcurl4-openssl-dev qtkeychain-qt6-dev
     # fuzzing
     clang libclang-rt-14-dev
+    # format and static checks
+    clang-format clang-tidy
     # run and test: a real window system, tray host, fonts
     xvfb xauth x11-utils openbox xdotool trayer imagemagick fonts-dejavu-core xdg-utils
     # real components the tests start on 127.0.0.1

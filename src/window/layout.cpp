@@ -196,13 +196,4 @@ const QList<Control>& controls()
     return table;
 }
 
-const Control* find(const QString& name)
-{
-    for (const Control& c : controls()) {
-        if (c.name == name)
-            return &c;
-    }
-    return nullptr;
-}
-
 } // namespace layout

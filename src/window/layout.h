@@ -42,6 +42,5 @@ struct Control {
 
 // The 23 controls in their order of creation.
 const QList<Control>& controls();
-const Control* find(const QString& name);
 
 } // namespace layout

@@ -88,6 +88,31 @@ private slots:
         QCOMPARE(m_launched.size(), 1);
     }
 
+    // A letter that could not be opened is not opened again with the next one: the second letter
+    // opens its own file only.
+    void failedLetterIsNotRetried()
+    {
+        wordprocessor::OpenerEnvironment env;
+        env.findProgram = [](const QString& name) -> QString { return QStringLiteral("/usr/bin/") + name; };
+        bool fail = true;
+        env.startDetached = [this, &fail](const QString& program, const QStringList& args) {
+            m_launched.append({program, args});
+            return !fail;
+        };
+        env.folder = m_tmp.filePath(QStringLiteral("retry"));
+        auto app = wordprocessor::createLibreOffice(env);
+        QVERIFY_THROWS_EXCEPTION(contactclient::AutomationError, write(*app, QStringLiteral("First contact")));
+        fail = false;
+        write(*app, QStringLiteral("Second contact"));
+        QCOMPARE(m_launched.size(), 2);
+        QVERIFY(m_launched.at(0).second.last() != m_launched.at(1).second.last());
+        QFile second(m_launched.at(1).second.last());
+        QVERIFY(second.open(QIODevice::ReadOnly));
+        const QByteArray xml = second.readAll();
+        QVERIFY(xml.contains("Second contact"));
+        QVERIFY(!xml.contains("First contact"));
+    }
+
     // Two letters give two documents, and each converts to exactly its text.
     void lettersHoldTheirText()
     {

@@ -45,7 +45,7 @@ Parsed parse(const QByteArray& message)
 QByteArray header(const Parsed& p, const QByteArray& name)
 {
     for (const QByteArray& h : p.headers) {
-        if (h.startsWith(name + ": "))
+        if (h.startsWith(QByteArray(name + ": ")))
             return h.mid(name.size() + 2);
     }
     return "<missing>";

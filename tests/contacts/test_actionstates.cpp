@@ -16,7 +16,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("present"); // properties with a value
         QTest::addColumn<bool>("checkEmail");
-        QTest::addColumn<QString>("expected");    // letters of the enabled actions: v e q d w
+        QTest::addColumn<QString>("expected"); // letters of the enabled actions: v e q d w
 
         QTest::newRow("nothing, no check") << QStringList{} << false << "veq";
         QTest::newRow("nothing, checked") << QStringList{} << true << "v";
@@ -24,8 +24,8 @@ private slots:
         QTest::newRow("second home phone") << QStringList{u"Home2TelephoneNumber"_s} << true << "vd";
         QTest::newRow("other address") << QStringList{u"OtherAddress"_s} << true << "vw";
         QTest::newRow("blanks count") << QStringList{u"MobileTelephoneNumber= "_s} << true << "vd";
-        QTest::newRow("everything")
-            << QStringList{u"Email1Address"_s, u"BusinessTelephoneNumber"_s, u"HomeAddress"_s} << true << "veqdw";
+        QTest::newRow("everything") << QStringList{u"Email1Address"_s, u"BusinessTelephoneNumber"_s, u"HomeAddress"_s}
+                                    << true << "veqdw";
     }
 
     void states()
@@ -50,10 +50,7 @@ private slots:
         QVERIFY(s.found);
     }
 
-    void noContactNothing()
-    {
-        QCOMPARE(actionStates(nullptr, false), ActionStates{});
-    }
+    void noContactNothing() { QCOMPARE(actionStates(nullptr, false), ActionStates{}); }
 
     void readsInTheFixedOrder()
     {
@@ -67,10 +64,9 @@ private slots:
         for (const QString& r : reads)
             names << r.section(u'(', 0, 0);
         QCOMPARE(names, (QStringList{u"Email1Address"_s, u"Email2Address"_s, u"Email3Address"_s,
-                                     u"MobileTelephoneNumber"_s, u"BusinessTelephoneNumber"_s,
-                                     u"HomeTelephoneNumber"_s, u"Home2TelephoneNumber"_s,
-                                     u"Business2TelephoneNumber"_s, u"HomeAddress"_s, u"BusinessAddress"_s,
-                                     u"OtherAddress"_s}));
+                                     u"MobileTelephoneNumber"_s, u"BusinessTelephoneNumber"_s, u"HomeTelephoneNumber"_s,
+                                     u"Home2TelephoneNumber"_s, u"Business2TelephoneNumber"_s, u"HomeAddress"_s,
+                                     u"BusinessAddress"_s, u"OtherAddress"_s}));
     }
 };
 

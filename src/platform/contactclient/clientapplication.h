@@ -10,7 +10,7 @@ namespace contactclient {
 
 using MailItemFactory = std::function<std::unique_ptr<MailItem>(NameSpace& ns)>;
 
-class ClientApplication : public Application, public std::enable_shared_from_this<ClientApplication> {
+class ClientApplication : public Application {
 public:
     ClientApplication(std::shared_ptr<Store> store, MailItemFactory mailItems);
 

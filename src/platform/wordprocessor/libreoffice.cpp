@@ -59,10 +59,12 @@ public:
             m_visible = false;
             return;
         }
+        // A document is handed over once: one that failed to open is reported and left alone, so
+        // the next letter never reopens it behind the user's back.
         for (auto& doc : m_documents.documents) {
             if (!doc->opened) {
-                open(write(*doc));
                 doc->opened = true;
+                open(write(*doc));
             }
         }
         m_visible = true;

@@ -157,7 +157,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
     // reading made reading a folder of 100,000 cards take twice as long as the reads themselves.
     // Opening relative to the folder spares the kernel walking the folder's path for every file.
     const int fd = folder.fd >= 0 ? ::openat(folder.fd, r.nameBytes, O_RDONLY | O_CLOEXEC)
-                                  : ::open((folder.path + r.nameBytes).constData(), O_RDONLY | O_CLOEXEC);
+                                  : ::open(QByteArray(folder.path + r.nameBytes).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         r.skipped.append({r.file.name, 0, QStringLiteral("cannot be opened: %1").arg(systemError(errno))});
         return;
