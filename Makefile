@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test bench install clean
+.PHONY: all deps build run test bench fuzz tidy format install clean
 
 all: build
 
@@ -26,6 +26,21 @@ test: build
 
 bench: build
 	cmake --build $(BUILD) --target bench
+
+# Longer fuzzing than the twenty seconds per fuzzer that make test gives them.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	cmake -S fuzz -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUINTEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	for f in $(BUILD)-fuzz/fuzz_*; do [ -x "$$f" ] || continue; n=$$(basename $$f); n=$${n#fuzz_}; \
+	    fuzz/run-fuzzer.sh $$f $(BUILD)-fuzz/work/$$n $(FUZZ_SECONDS) fuzz/corpus/$$n || exit 1; done
+
+# Static checks (.clang-tidy) over the program's sources.
+tidy: build
+	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/src/'
+
+format:
+	scripts/check-format.sh --fix
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
