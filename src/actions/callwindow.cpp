@@ -1,9 +1,9 @@
 #include "callwindow.h"
 
 #include "actions/dialnumbers.h"
+#include "actions/urllauncher.h"
 #include "desktop/messagebox.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -15,8 +15,10 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("frmCall"));
     setAttribute(Qt::WA_DeleteOnClose);
+    launcher = new UrlLauncher(this);
     lblName = new QLabel(this);
     lblName->setObjectName(QStringLiteral("lblName"));
+    lblName->setTextFormat(Qt::PlainText); // a name from the address book, never markup
     QFont bold = lblName->font();
     bold.setBold(true);
     lblName->setFont(bold);
@@ -67,9 +69,14 @@ void CallWindow::cmdCall_Click()
     const QListWidgetItem* item = lstNumbers->currentItem();
     if (!item || !item->data(Qt::UserRole).isValid())
         return;
-    const QUrl url = dialing::telUrl(item->data(Qt::UserRole).toString());
-    if (url.isEmpty() || !QDesktopServices::openUrl(url))
+    auto noDialer = [this] {
         MessageBox::show(this, QStringLiteral("Quintel"),
-                         QStringLiteral("No program for telephone calls (tel: links) could be started."),
+                         QStringLiteral("No telephone program could be opened for tel: links."),
                          MessageBox::Icon::Warning);
+    };
+    const QUrl url = dialing::telUrl(item->data(Qt::UserRole).toString());
+    if (url.isEmpty())
+        noDialer();
+    else
+        launcher->open(url, noDialer);
 }

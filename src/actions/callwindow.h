@@ -9,6 +9,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class UrlLauncher;
 
 class CallWindow : public QWidget {
     Q_OBJECT
@@ -22,4 +23,5 @@ public:
     QListWidget* lstNumbers = nullptr;
     QPushButton* cmdCall = nullptr;
     QPushButton* cmdClose = nullptr;
+    UrlLauncher* launcher = nullptr; // hands the number on, or says that no dialer is registered
 };

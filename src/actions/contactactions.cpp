@@ -10,7 +10,9 @@
 
 ContactActions::ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
                                const Guard& guard)
-    : m_session(session), m_modes(modes), m_desktop(std::make_unique<DesktopIntegration>())
+    : m_session(session), m_modes(modes),
+      m_desktop(std::make_unique<DesktopIntegration>(
+          [&guard](int number, const QString& description) { guard.report(number, description); }))
 {
     contactclient::setDesktopHooks(m_desktop.get());
     auto wire = [this, &guard](QAbstractButton* button, void (ContactActions::*handler)()) {

@@ -1,5 +1,7 @@
 #include "contactcard.h"
 
+#include "actions/birthdaytext.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -79,10 +81,17 @@ void ContactCard::addRow(const QString& label, const QString& value)
 {
     if (value.trimmed().isEmpty())
         return;
-    auto* field = textLabel(this, QStringLiteral("lblField%1").arg(m_fields->rowCount()));
+    // The value is its own accessible name; its caption labels it (a buddy), so a screen reader
+    // says "E-mail (work): ann@work.example" rather than the caption twice. Both are plain text:
+    // a kind comes from the card as much as the value does.
+    const int row = m_fields->rowCount();
+    auto* field = textLabel(this, QStringLiteral("lblField%1").arg(row));
     field->setText(value);
-    field->setAccessibleName(label);
-    m_fields->addRow(label + QLatin1Char(':'), field);
+    auto* caption = new QLabel(label + QLatin1Char(':'), this);
+    caption->setObjectName(QStringLiteral("lblCaption%1").arg(row));
+    caption->setTextFormat(Qt::PlainText);
+    caption->setBuddy(field);
+    m_fields->addRow(caption, field);
 }
 
 void ContactCard::setContact(const contactclient::ContactItem& contact)
@@ -114,12 +123,16 @@ void ContactCard::setContact(const contactclient::ContactItem& contact)
 
     while (m_fields->rowCount() > 0)
         m_fields->removeRow(0);
+    addRow(QStringLiteral("Nickname"), details.nickname);
     for (const auto& e : details.emails)
         addRow(kindLabel(QStringLiteral("E-mail"), e.kind), e.value);
     for (const auto& p : details.phones)
         addRow(kindLabel(QStringLiteral("Phone"), p.kind), p.value);
     for (const auto& a : details.addresses)
         addRow(kindLabel(QStringLiteral("Address"), a.kind), a.value);
+    for (const auto& u : details.urls)
+        addRow(kindLabel(QStringLiteral("Web page"), u.kind), u.value);
+    addRow(QStringLiteral("Birthday"), card::birthdayText(details.birthday));
     addRow(QStringLiteral("Categories"), details.categories.join(QStringLiteral(", ")));
     addRow(QStringLiteral("Note"), details.note);
 }

@@ -5,8 +5,6 @@
 #include "contactclient/errors.h"
 #include "mail/mailtourl.h"
 
-#include <QDesktopServices>
-
 namespace {
 
 // Shows the window for the entry, making one when there is none; the same contact raises its own.
@@ -28,6 +26,8 @@ Window* showFor(QHash<QString, QPointer<Window>>& windows, const contactclient::
 }
 
 } // namespace
+
+DesktopIntegration::DesktopIntegration(Reporter report) : m_report(std::move(report)) {}
 
 DesktopIntegration::~DesktopIntegration()
 {
@@ -51,7 +51,8 @@ void DesktopIntegration::openComposer(const contactclient::MailItem& mail)
 {
     const QUrl url =
         mail::mailtoUrl(mail.To().split(QLatin1Char(','), Qt::SkipEmptyParts), mail.Subject(), mail.Body());
-    if (!QDesktopServices::openUrl(url))
-        throw contactclient::AutomationError(contactclient::errComposer,
-                                             QStringLiteral("No mail program could be opened for mailto: links."));
+    m_launcher.open(url, [report = m_report] {
+        if (report)
+            report(contactclient::errComposer, QStringLiteral("No mail program could be opened for mailto: links."));
+    });
 }

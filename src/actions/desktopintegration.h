@@ -4,25 +4,34 @@
 
 #include "actions/callwindow.h"
 #include "actions/contactcard.h"
+#include "actions/urllauncher.h"
 #include "contactclient/desktophooks.h"
 
 #include <QHash>
 #include <QPointer>
 
+#include <functional>
+
 class DesktopIntegration : public contactclient::DesktopHooks {
 public:
-    DesktopIntegration() = default;
+    // How a failure that comes after the call has returned is reported (number, description).
+    using Reporter = std::function<void(int, const QString&)>;
+    explicit DesktopIntegration(Reporter report = {});
     ~DesktopIntegration() override;
 
     void showContactCard(const contactclient::ContactItem& contact) override;
     void showDialer(const contactclient::ContactItem& contact) override;
-    // Throws errComposer when no program takes mailto: URLs.
+    // Hands the mail to the desktop's mail program. When no program takes mailto: URLs, the
+    // reporter is told (errComposer) once the desktop has answered.
     void openComposer(const contactclient::MailItem& mail) override;
 
     ContactCard* cardFor(const QString& entryId) const { return m_cards.value(entryId); }
     CallWindow* dialerFor(const QString& entryId) const { return m_dialers.value(entryId); }
+    UrlLauncher& launcher() { return m_launcher; }
 
 private:
+    Reporter m_report;
+    UrlLauncher m_launcher;
     QHash<QString, QPointer<ContactCard>> m_cards;
     QHash<QString, QPointer<CallWindow>> m_dialers;
 };

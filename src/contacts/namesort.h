@@ -1,11 +1,20 @@
 #pragma once
-// The order of the drop-down lists: alphabetical, letter case ignored, equal names kept as
-// separate entries.
+// The order of the drop-down lists and the options' category list: alphabetical for the user's
+// locale (É next to E, Ä where the locale files it), letter case ignored; names that collate
+// equal stand in order of their exact text and stay separate entries.
 
+#include <QCollator>
 #include <QStringList>
 
 namespace namesort {
 
+// The collator of that order for the default locale. The C/POSIX locale has no alphabet of its
+// own, so it sorts by the Unicode default order rather than by code point.
+QCollator collator();
+
 void sortAlphabetically(QStringList& names);
+
+// Whether a stands before b in that order (for filing one name into a short sorted list).
+bool sortsBefore(const QString& a, const QString& b);
 
 } // namespace namesort

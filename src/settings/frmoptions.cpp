@@ -1,6 +1,7 @@
 #include "frmoptions.h"
 
 #include "contactclient/errors.h"
+#include "contacts/namesort.h"
 #include "desktop/messagebox.h"
 #include "settings/modsettings.h"
 #include "settings/tabstrip.h"
@@ -23,13 +24,6 @@
 namespace {
 
 QPointer<frmOptions> s_loaded;
-
-// Where a name goes in the list: alphabetical, letter case ignored, after equal names.
-bool sortsBefore(const QString& a, const QString& b)
-{
-    const int c = QString::compare(a, b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
 
 constexpr int kPageInView = 210;
 constexpr int kPageOutOfView = -20000;
@@ -212,7 +206,8 @@ void frmOptions::fillCategoryList(const QStringList& categories)
 void frmOptions::addToList(const QString& name)
 {
     int row = 0;
-    while (row < lstCats->count() && !sortsBefore(name, lstCats->item(row)->text()))
+    // In the order of the bar's category selector, after equal names.
+    while (row < lstCats->count() && !namesort::sortsBefore(name, lstCats->item(row)->text()))
         ++row;
     lstCats->insertItem(row, name);
 }

@@ -3,6 +3,8 @@
 #include "settings/settingsvalues.h"
 #include "settingsstore.h"
 
+#include <memory>
+
 namespace modSettings {
 
 bool checkEmailAddresses = false;
@@ -19,9 +21,19 @@ const QString kCheckEmailAddresses = QStringLiteral("checkEmailAddresses");
 const QString kNumberOfCategories = QStringLiteral("NumberOfCategories");
 const QString kUnnamed = QStringLiteral("<Unnamed>");
 
-QString get(const QString& section, const QString& key, const QString& defaultValue)
+QString get(const SettingsStore& from, const QString& section, const QString& key, const QString& defaultValue)
 {
-    return store().GetSetting(kApplication, section, key, defaultValue);
+    return from.GetSetting(kApplication, section, key, defaultValue);
+}
+
+// A settings file is read when it is opened and its values are kept from then on, so a file
+// edited since (by hand, by Quintel Setup, by a second Quintel) would go unseen and be written
+// over by the next save. Loading reads such a file afresh.
+std::unique_ptr<SettingsStore> freshReader()
+{
+    if (const auto* file = dynamic_cast<const QSettingsStore*>(&store()))
+        return std::make_unique<QSettingsStore>(file->fileName());
+    return nullptr;
 }
 
 // Entry 0 is a placeholder, so that entry i is the i-th name.
@@ -51,8 +63,11 @@ SettingsStore& store()
 
 void loadSettings()
 {
-    checkEmailAddresses = settingsvalues::flag(get(kSettings, kCheckEmailAddresses, settingsvalues::flagText(false)));
-    NumberOfCategories = settingsvalues::categoryCount(get(kSettings, kNumberOfCategories, QStringLiteral("0")));
+    const std::unique_ptr<SettingsStore> fresh = freshReader();
+    const SettingsStore& from = fresh ? *fresh : store();
+    checkEmailAddresses =
+        settingsvalues::flag(get(from, kSettings, kCheckEmailAddresses, settingsvalues::flagText(false)));
+    NumberOfCategories = settingsvalues::categoryCount(get(from, kSettings, kNumberOfCategories, QStringLiteral("0")));
     Categories.clear();
     if (NumberOfCategories == 0) {
         NumberOfCategories = 4;
@@ -63,7 +78,7 @@ void loadSettings()
     Categories.reserve(NumberOfCategories + 1);
     Categories.append(QString());
     for (int i = 1; i <= NumberOfCategories; ++i)
-        Categories.append(get(kCategories, QString::number(i), kUnnamed));
+        Categories.append(get(from, kCategories, QString::number(i), kUnnamed));
 }
 
 void saveSettings()

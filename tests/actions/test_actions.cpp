@@ -1,7 +1,10 @@
 // The five contact actions on a bar over the recording contact client and word processor, and the
 // mail composer's URL. (Contact card and call window: test_integration, on a real address book.)
 
+#include "actions/callwindow.h"
 #include "actions/contactactions.h"
+#include "actions/desktopintegration.h"
+#include "actions/urllauncher.h"
 #include "fakes/recordingclient.h"
 #include "mail/clientmailitem.h"
 #include "mail/mailaccount.h"
@@ -10,6 +13,7 @@
 #include "window/windowmodes.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using Props = QMap<QString, QString>;
@@ -30,6 +34,7 @@ private slots:
         f->client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"),
                       Props{{QStringLiteral("Email1DisplayName"), QStringLiteral("\"Smith, John\" <js@example.com>")},
                             {QStringLiteral("Email1Address"), QStringLiteral("js@example.com")},
+                            {QStringLiteral("MobileTelephoneNumber"), QStringLiteral("+1 555 0101")},
                             {QStringLiteral("MailingAddress"), QStringLiteral("1 Main St\nSpringfield")}});
         f->client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
                       Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
@@ -195,8 +200,61 @@ private slots:
         item.setSubject(subject);
         item.setBody(body);
         item.Display();
-        QCOMPARE(catcher.urls.size(), 1);
+        QTRY_COMPARE(catcher.urls.size(), 1);
         QCOMPARE(catcher.urls.first().toEncoded(), url);
+    }
+
+    // The desktop is asked for a mail or telephone program before the URL is handed on; without
+    // one the user is told, and when the desktop cannot be asked the URL goes on regardless.
+    void handOff_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<int>("desktop");
+        QTest::addColumn<QString>("said"); // empty: the URL was handed on
+        const QString noMail = QStringLiteral("No mail program could be opened for mailto: links.");
+        const QString noPhone = QStringLiteral("No telephone program could be opened for tel: links.");
+        QTest::newRow("mail program registered") << "mailto" << int(UrlCatcher::Desktop::Registered) << QString();
+        QTest::newRow("no mail program") << "mailto" << int(UrlCatcher::Desktop::NoProgram) << noMail;
+        QTest::newRow("mail: desktop cannot be asked") << "mailto" << int(UrlCatcher::Desktop::CannotAsk) << QString();
+        QTest::newRow("dialer registered") << "tel" << int(UrlCatcher::Desktop::Registered) << QString();
+        QTest::newRow("no dialer") << "tel" << int(UrlCatcher::Desktop::NoProgram) << noPhone;
+    }
+    void handOff()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(int, desktop);
+        QFETCH(QString, said);
+        UrlCatcher catcher({scheme}, UrlCatcher::Desktop(desktop));
+        choose(QStringLiteral("id1"));
+        const UrlLauncher* launcher = nullptr;
+        std::unique_ptr<CallWindow> dialer;
+        if (scheme == QStringLiteral("mailto")) {
+            launcher = &form->actions->desktop().launcher();
+        } else {
+            dialer = std::make_unique<CallWindow>();
+            dialer->setAttribute(Qt::WA_DeleteOnClose, false);
+            dialer->setContact(*form->session->currentContact());
+            launcher = dialer->launcher;
+        }
+        QSignalSpy done(launcher, &UrlLauncher::done);
+        if (dialer) {
+            dialer->cmdCall_Click();
+        } else {
+            // The contact client's own mail item, which hands itself to the bar's composer hook.
+            auto ns = f->client.application()->GetNamespace(QStringLiteral("MAPI"));
+            mail::ClientMailItem item(*ns, [] { return mail::MailAccount{}; });
+            item.setTo(QStringLiteral("js@example.com"));
+            item.Display();
+        }
+        QTRY_COMPARE(done.size(), 1);
+        QCOMPARE(done.first().at(1).toBool(), said.isEmpty());
+        QCOMPARE(catcher.urls.size(), said.isEmpty() ? 1 : 0);
+        QCOMPARE(MessageBox::shownInTest().size(), said.isEmpty() ? 0 : 1);
+        if (!said.isEmpty())
+            QVERIFY2(MessageBox::shownInTest().first().text.contains(said),
+                     qPrintable(MessageBox::shownInTest().first().text));
+        else
+            QCOMPARE(catcher.urls.first().scheme(), scheme);
     }
 };
 

@@ -51,6 +51,28 @@ QByteArray header(const Parsed& p, const QByteArray& name)
     return "<missing>";
 }
 
+// A header value as a mail reader shows it: unfolded, adjacent encoded words decoded and joined.
+QString shownHeader(QByteArray value)
+{
+    value.replace("\r\n", "");
+    QString shown;
+    QByteArray pending; // bytes of adjacent encoded words
+    const QList<QByteArray> tokens = value.split(' ');
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const QByteArray& t = tokens.at(i);
+        if (t.startsWith("=?UTF-8?B?") && t.endsWith("?=")) {
+            pending += QByteArray::fromBase64(t.mid(10, t.size() - 12));
+            continue;
+        }
+        if (!pending.isEmpty()) {
+            shown += QString::fromUtf8(pending) + QLatin1Char(' ');
+            pending.clear();
+        }
+        shown += QString::fromLatin1(t) + (i + 1 < tokens.size() ? QStringLiteral(" ") : QString());
+    }
+    return shown + QString::fromUtf8(pending);
+}
+
 } // namespace
 
 class TestMail : public QObject {
@@ -161,6 +183,16 @@ private slots:
                                         << QByteArray("=?UTF-8?B?SsO2cmc=?= <j@example.com>");
         QTest::newRow("two recipients") << QStringLiteral("a@example.com; \"B; b\" <b@example.com>")
                                         << QByteArray("a@example.com,\r\n \"B; b\" <b@example.com>");
+        QTest::newRow("non-ASCII domain in its ASCII form")
+            << QStringLiteral("Ida <ida@b\u00FCcher.example>") << QByteArray("Ida <ida@xn--bcher-kva.example>");
+        QTest::newRow("bare address with a non-ASCII domain")
+            << QStringLiteral("ida@B\u00DCCHER.example") << QByteArray("ida@xn--bcher-kva.example");
+        QTest::newRow("name that looks like an encoded word")
+            << QStringLiteral("=?UTF-8?B?SGk=?= <a@example.com>")
+            << QByteArray("=?UTF-8?B?PT9VVEYtOD9CP1NHaz0/PQ==?= <a@example.com>");
+        QTest::newRow("non-ASCII local part") << QStringLiteral("j\u00F6rg@example.com") << QByteArray();
+        QTest::newRow("non-ASCII domain that is no domain")
+            << QStringLiteral("ida@b\u00FCcher..example") << QByteArray();
         QTest::newRow("unknown name") << QStringLiteral("Nobody Known") << QByteArray();
         QTest::newRow("name without address") << QStringLiteral("Nora Nomail") << QByteArray();
         QTest::newRow("address with CR/LF in the book") << QStringLiteral("Eve Evil") << QByteArray();
@@ -200,8 +232,20 @@ private slots:
         QTest::addColumn<QString>("body");
         QTest::addColumn<QByteArray>("subjectHeader");
         QTest::addColumn<QByteArray>("wireBody");
-        QTest::newRow("plain") << QStringLiteral("Subject") << QStringLiteral("Body\n") << QByteArray("Subject")
-                               << QByteArray("Body\r\n\r\n");
+        QTest::newRow("body ending in a line break gets no second one")
+            << QStringLiteral("Subject") << QStringLiteral("Body\r\n") << QByteArray("Subject")
+            << QByteArray("Body\r\n");
+        QTest::newRow("body without a final line break gets one")
+            << QStringLiteral("Subject") << QStringLiteral("Body") << QByteArray("Subject") << QByteArray("Body\r\n");
+        QTest::newRow("body ending in an empty line keeps it")
+            << QStringLiteral("Subject") << QStringLiteral("Body\n\n") << QByteArray("Subject")
+            << QByteArray("Body\r\n\r\n");
+        QTest::newRow("subject that looks like an encoded word is encoded")
+            << QStringLiteral("=?UTF-8?B?SGk=?=") << QStringLiteral("b")
+            << QByteArray("=?UTF-8?B?PT9VVEYtOD9CP1NHaz0/PQ==?=") << QByteArray("b\r\n");
+        QTest::newRow("encoded word inside a subject")
+            << QStringLiteral("Re: =?utf-8?q?x?=") << QStringLiteral("b")
+            << QByteArray("=?UTF-8?B?UmU6ID0/dXRmLTg/cT94Pz0=?=") << QByteArray("b\r\n");
         QTest::newRow("non-ASCII subject and body")
             << QStringLiteral("Grüße – 日本") << QStringLiteral("Liebe Grüße\nJörg")
             << QByteArray("=?UTF-8?B?R3LDvMOfZSDigJMg5pel5pys?=")
@@ -305,6 +349,58 @@ private slots:
         } catch (const AutomationError& e) {
             QVERIFY2(e.description().contains(QStringLiteral("cannot be reached")), qPrintable(e.description()));
         }
+    }
+
+    // Every header line stays within 78 octets, and the reader shows the name as it was given.
+    void addressHeadersFold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        const QString longUnicode =
+            QStringLiteral("Bartholom\u00E4us Featherstonehaugh-Cholmondeley von und zu Hohenlohe");
+        QTest::newRow("long non-ASCII name") << longUnicode << longUnicode;
+        QTest::newRow("long name that needs quotes")
+            << QStringLiteral("Featherstonehaugh-Cholmondeley, Bartholomew Alexander Maximilian")
+            << QStringLiteral("\"Featherstonehaugh-Cholmondeley, Bartholomew Alexander Maximilian\"");
+        QTest::newRow("long plain name") << QStringLiteral("Bartholomew Alexander Maximilian Featherstonehaugh Third")
+                                         << QStringLiteral("Bartholomew Alexander Maximilian Featherstonehaugh Third");
+        QTest::newRow("spaces inside quotes stay")
+            << QStringLiteral("Smith,  John   Alexander Maximilian Bartholomew Featherstonehaugh")
+            << QStringLiteral("\"Smith,  John   Alexander Maximilian Bartholomew Featherstonehaugh\"");
+    }
+    void addressHeadersFold()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        const QString address = QStringLiteral("bartholomew.featherstonehaugh@mail.example.com");
+        mail::OutgoingMessage m;
+        m.from = {name, address};
+        m.to = {{QStringLiteral("Jo"), QStringLiteral("jo@example.com")}, {name, address}};
+        m.subject = QStringLiteral("Hi");
+        m.body = QStringLiteral("b");
+        m.date = QDateTime::currentDateTime();
+        m.messageId = QStringLiteral("1@example.com");
+        const QByteArray wire = mail::composeMessage(m);
+        const QByteArray head = wire.left(wire.indexOf("\r\n\r\n"));
+        for (const QByteArray& line : head.split('\n'))
+            QVERIFY2(line.chopped(line.endsWith('\r') ? 1 : 0).size() <= 78, line.constData());
+        const Parsed p = parse(wire);
+        const QString mailbox = shown + QStringLiteral(" <") + address + QLatin1Char('>');
+        QCOMPARE(shownHeader(header(p, "From")), mailbox);
+        QCOMPARE(shownHeader(header(p, "To")), QStringLiteral("Jo <jo@example.com>, ") + mailbox);
+    }
+
+    // The server is given the domain in its ASCII form, in the envelope as in the header.
+    void nonAsciiDomainOnTheWire()
+    {
+        MailServer server;
+        QVERIFY(server.start());
+        item(smtpAccount(server.port), QStringLiteral("Ida <ida@b\u00FCcher.example>"), QStringLiteral("Hi"),
+             QStringLiteral("b"))
+            ->Send();
+        QCOMPARE(server.received().size(), 1);
+        QCOMPARE(server.envelope(0), QByteArray("me@example.org\nida@xn--bcher-kva.example\n"));
+        QCOMPARE(header(parse(server.message(0)), "To"), QByteArray("Ida <ida@xn--bcher-kva.example>"));
     }
 
     // A line break in the subject or the contact's address never reaches the server.

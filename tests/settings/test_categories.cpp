@@ -1,9 +1,11 @@
 // The category selector: its entries, filtering the lists to one category, and its refill on save.
 
+#include "settings/frmoptions.h"
 #include "support/barfixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -67,6 +69,8 @@ private slots:
     void saveAfterTheBarWasClosed();
     void noCategoriesListsAll();
     void failedFilterHidesTheWaitMessage();
+    void sameOrderEverywhere_data();
+    void sameOrderEverywhere();
 };
 
 // The default list plus a name with a quote and one sorting before "All Contacts".
@@ -174,6 +178,44 @@ void TestCategories::failedFilterHidesTheWaitMessage()
     f.client.failures.clear();
     f.pick(QStringLiteral("Friends")); // the bar goes on
     QCOMPARE(f.listed(), list("Dee"));
+}
+
+// The contact drop-down, the category selector and the options' list put the same names in the
+// same order: alphabetical for the locale.
+void TestCategories::sameOrderEverywhere_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("accents among their letters")
+        << "C" << list("Zeta,Éluard,Ärzte,Ödland,apple") << list("apple,Ärzte,Éluard,Ödland,Zeta");
+    QTest::newRow("Swedish") << "sv_SE" << list("Zeta,Ärzte,Ödland,apple") << list("apple,Zeta,Ärzte,Ödland");
+    QTest::newRow("letter case ignored") << "C" << list("b,a,B,A") << list("A,a,B,b");
+}
+
+void TestCategories::sameOrderEverywhere()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, sorted);
+    QLocale::setDefault(QLocale(locale));
+    BarFixture f;
+    for (const QString& name : std::as_const(names))
+        f.client.add(name, name + QStringLiteral(" X"));
+    f.store.values.insert(QStringLiteral("Settings/NumberOfCategories"), QString::number(names.size()));
+    for (int i = 0; i < names.size(); ++i)
+        f.store.values.insert(QStringLiteral("Categories/%1").arg(i + 1), names.at(i));
+    frmMain& bar = f.load();
+    frmOptions* options = frmOptions::showDialog();
+    QStringList inOptions;
+    for (int i = 0; i < options->lstCats->count(); ++i)
+        inOptions << options->lstCats->item(i)->text();
+    options->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QLocale::setDefault(QLocale::system());
+    QCOMPARE(entries(bar.cmbContacts), sorted);
+    QCOMPARE(entries(bar.cmbCategories), sorted);
+    QCOMPARE(inOptions, sorted);
 }
 
 QTEST_MAIN(TestCategories)

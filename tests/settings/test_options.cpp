@@ -4,6 +4,7 @@
 #include "contactclient/errors.h"
 #include "settings/frmoptions.h"
 #include "settings/tabstrip.h"
+#include "settingsstore.h"
 #include "support/barfixture.h"
 #include "window/lifetime.h"
 #include "window/twips.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -99,6 +101,8 @@ private slots:
     void saveRefillsTheBarWhileItIsOpen();
     void secondStartAfterTheBarClosed();
     void failedSaveKeepsTheDialogOpen();
+    void readsTheFileAsItIsNow_data();
+    void readsTheFileAsItIsNow();
 
 private:
     frmOptions* open()
@@ -340,6 +344,55 @@ void TestOptions::failedSaveKeepsTheDialogOpen()
     QCOMPARE(frmOptions::instance(), d);
     QCOMPARE(listed(d).size(), 5); // nothing lost
     modSettings::setStore(&m_store);
+}
+
+// The settings file is read when the dialog opens and on Cancel, as it is at that moment: edits
+// made to it while the bar runs are shown, and the next save keeps them.
+void TestOptions::readsTheFileAsItIsNow_data()
+{
+    QTest::addColumn<bool>("cancel"); // the second reading: Cancel, else a new opening
+    QTest::newRow("opening again") << false;
+    QTest::newRow("cancel") << true;
+}
+
+void TestOptions::readsTheFileAsItIsNow()
+{
+    QFETCH(bool, cancel);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
+    QSettingsStore store(file);
+    modSettings::setStore(&store);
+    modSettings::loadSettings();
+    modSettings::saveSettings(); // the default list, written by the program
+    frmOptions* d = open();
+    QCOMPARE(listed(d), QStringList({QStringLiteral("All Contacts"), QStringLiteral("Business"),
+                                     QStringLiteral("Family"), QStringLiteral("Friends")}));
+    if (!cancel)
+        d->close();
+
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("[Settings]\ncheckEmailAddresses=True\nNumberOfCategories=2\n"
+            "[Categories]\n1=All Contacts\n2=Written by hand\n");
+    f.close();
+
+    if (cancel) {
+        d->cmdCancel->click();
+        QCOMPARE(modSettings::Categories.mid(1),
+                 QStringList({QStringLiteral("All Contacts"), QStringLiteral("Written by hand")}));
+        QCOMPARE(modSettings::checkEmailAddresses, true);
+        return;
+    }
+    d = open();
+    QCOMPARE(listed(d), QStringList({QStringLiteral("All Contacts"), QStringLiteral("Written by hand")}));
+    QVERIFY(d->chkCheckEmailAddresses->isChecked());
+    add(d, "Golf");
+    d->cmdOK->click();
+    QSettingsStore reader(file);
+    QCOMPARE(reader.GetSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"), QStringLiteral("2"), {}),
+             QStringLiteral("Written by hand"));
+    QCOMPARE(reader.GetSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"), QStringLiteral("3"), {}),
+             QStringLiteral("Golf"));
 }
 
 QTEST_MAIN(TestOptions)

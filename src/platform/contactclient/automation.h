@@ -50,7 +50,10 @@ struct CardDetails {
     QList<Entry> addresses; // multi-line text
     QStringList categories;
     QString note;
-    QByteArray photo; // encoded image data, empty when there is none
+    QString nickname;  // several nicknames joined by ", "
+    QString birthday;  // as the card writes it: "1985-04-12", "19850412", "--0412", or free text
+    QList<Entry> urls; // web pages
+    QByteArray photo;  // encoded image data, empty when there is none
 };
 
 // A contact read from the store (GetItemFromID). Absent properties read as the empty string.

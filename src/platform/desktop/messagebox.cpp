@@ -32,6 +32,8 @@ void show(QWidget* parent, const QString& title, const QString& text, Icon icon)
         return;
     QMessageBox box(parent);
     box.setWindowTitle(title);
+    // Texts may quote names and addresses from the address book: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     switch (icon) {

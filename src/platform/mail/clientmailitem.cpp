@@ -48,10 +48,10 @@ std::optional<Mailbox> lookUpFullName(contactclient::NameSpace& ns, const QStrin
         const auto contact = ns.GetItemFromID(id);
         for (const QString& candidate :
              {contact->Email1Address(), contact->Email2Address(), contact->Email3Address()}) {
-            const QString address = candidate.trimmed();
-            if (address.isEmpty())
+            if (candidate.trimmed().isEmpty())
                 continue;
-            if (hasControlCharacter(address) || !isUsableAddress(address))
+            const QString address = hasControlCharacter(candidate) ? QString() : wireAddress(candidate.trimmed());
+            if (address.isEmpty())
                 throw AutomationError(
                     contactclient::errMailAddress,
                     QStringLiteral("The address of %1 in the address book is not usable.").arg(fullName));

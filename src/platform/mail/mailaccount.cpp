@@ -64,10 +64,11 @@ Mailbox senderOf(const MailAccount& account)
                                   QStringLiteral("No sender address is set up (MailFrom)."));
         return {};
     }
-    if (!isUsableAddress(address))
+    const QString wire = wireAddress(address);
+    if (wire.isEmpty())
         throw AutomationError(contactclient::errMailAddress,
                               QStringLiteral("The sender address \"%1\" (MailFrom) is not usable.").arg(address));
-    return {account.fromName, address};
+    return {account.fromName, wire};
 }
 
 std::unique_ptr<Transport> createTransport(const MailAccount& account)

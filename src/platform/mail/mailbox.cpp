@@ -2,6 +2,10 @@
 
 #include "contactclient/errors.h"
 
+#include <QUrl>
+
+#include <algorithm>
+
 using contactclient::AutomationError;
 using contactclient::errMailAddress;
 
@@ -42,6 +46,20 @@ bool isUsableAddress(const QString& address)
                !part.contains(QStringLiteral(".."));
     };
     return dotsOk(local) && dotsOk(domain);
+}
+
+QString wireAddress(const QString& address)
+{
+    const qsizetype at = address.lastIndexOf(QLatin1Char('@'));
+    const QString domain = address.mid(at + 1);
+    const bool asciiDomain = std::all_of(domain.cbegin(), domain.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (at <= 0 || asciiDomain || hasControlCharacter(domain))
+        return isUsableAddress(address) ? address : QString();
+    const QByteArray ace = QUrl::toAce(domain);
+    if (ace.isEmpty())
+        return {};
+    const QString ascii = address.left(at + 1) + QString::fromLatin1(ace);
+    return isUsableAddress(ascii) ? ascii : QString();
 }
 
 namespace {
@@ -150,15 +168,16 @@ Recipient parseRecipient(const QString& text)
     const QString t = text.trimmed();
     const qsizetype lt = t.lastIndexOf(QLatin1Char('<'));
     if (t.endsWith(QLatin1Char('>')) && lt >= 0) {
-        Recipient r{unquote(t.left(lt)), t.mid(lt + 1, t.size() - lt - 2).trimmed()};
-        if (!isUsableAddress(r.address))
+        Recipient r{unquote(t.left(lt)), wireAddress(t.mid(lt + 1, t.size() - lt - 2).trimmed())};
+        if (r.address.isEmpty())
             unusable(t);
         return r;
     }
     if (t.contains(QLatin1Char('@'))) {
-        if (!isUsableAddress(t))
+        const QString address = wireAddress(t);
+        if (address.isEmpty())
             unusable(t);
-        return {{}, t};
+        return {{}, address};
     }
     return {t, {}};
 }

@@ -29,6 +29,11 @@ void requireHeaderSafe(const QString& what, const QString& value);
 // A plain ASCII addr-spec without quoting, comments or spaces: local@domain.
 bool isUsableAddress(const QString& address);
 
+// The address as it is sent: a domain written in Unicode ("bücher.example") in its ASCII form
+// ("xn--bcher-kva.example"). Empty when the address cannot be made usable: a local part outside
+// ASCII would need a server that takes UTF-8 addresses, which is not assumed.
+QString wireAddress(const QString& address);
+
 // True when the text is exactly one addr-spec in dot-atom form (RFC 5322, with the UTF-8 letters
 // of RFC 6532): local@domain, nothing before or after, no second address hidden behind a quote,
 // an angle bracket, a comma or a semicolon. Addresses taken from a contact card must pass this

@@ -31,35 +31,22 @@ bool isAtomText(const QString& text)
     return !text.trimmed().isEmpty() && text == text.trimmed();
 }
 
-QByteArray phrase(const QString& name)
+// Text a mail reader would take for an encoded word ("=?charset?B?…?=") and show decoded: such
+// text is itself sent encoded, so that the reader shows what was typed.
+bool looksEncoded(const QString& text)
 {
-    if (!isPlainAscii(name))
-        return encodedWords(name);
-    if (isAtomText(name))
-        return name.toLatin1();
-    QByteArray quoted = "\"";
-    for (const QChar c : name) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            quoted += '\\';
-        quoted += char(c.unicode());
-    }
-    return quoted + '"';
+    return text.contains(QStringLiteral("=?"));
 }
 
-// An unstructured header (Subject): plain ASCII folded at spaces, anything else encoded words.
-QByteArray unstructuredHeader(const QByteArray& name, const QString& value)
+// Joins the words with single spaces, starting at the given column, and folds the line before a
+// word that would end past 78 octets. A fold goes only between two words (never at a run of
+// spaces, which must stay as typed), so a single word longer than a line stays whole.
+QByteArray foldWords(qsizetype column, const QList<QByteArray>& words)
 {
-    const QByteArray head = name + ": ";
-    const QStringList words = value.split(QLatin1Char(' '));
-    bool foldable = isPlainAscii(value);
-    for (const QString& w : words)
-        foldable = foldable && w.size() < 900;
-    if (!foldable)
-        return head + encodedWords(value);
-    QByteArray out = head;
-    qsizetype lineLength = out.size();
+    QByteArray out;
+    qsizetype lineLength = column;
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const QByteArray w = words.at(i).toLatin1();
+        const QByteArray& w = words.at(i);
         if (i > 0) {
             if (lineLength + 1 + w.size() > kFoldAt && !words.at(i - 1).isEmpty() && !w.isEmpty()) {
                 out += "\r\n";
@@ -72,6 +59,40 @@ QByteArray unstructuredHeader(const QByteArray& name, const QString& value)
         lineLength += w.size();
     }
     return out;
+}
+
+QList<QByteArray> latin1Words(const QString& text)
+{
+    QList<QByteArray> words;
+    for (const QString& w : text.split(QLatin1Char(' ')))
+        words.append(w.toLatin1());
+    return words;
+}
+
+// A display name as words: atoms, a quoted string cut at its spaces, or encoded words.
+QList<QByteArray> phraseWords(const QString& name)
+{
+    if (!isPlainAscii(name) || looksEncoded(name))
+        return encodedWordList(name);
+    if (isAtomText(name))
+        return latin1Words(name);
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : name) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    return latin1Words(quoted + QLatin1Char('"'));
+}
+
+// An unstructured header (Subject): plain ASCII folded at spaces, anything else encoded words.
+QByteArray unstructuredHeader(const QByteArray& name, const QString& value)
+{
+    const QByteArray head = name + ": ";
+    bool plain = isPlainAscii(value) && !looksEncoded(value);
+    for (const QString& w : value.split(QLatin1Char(' ')))
+        plain = plain && w.size() < 900;
+    return head + foldWords(head.size(), plain ? latin1Words(value) : encodedWordList(value));
 }
 
 QString normalisedLineBreaks(QString text)
@@ -110,29 +131,31 @@ QByteArray qpLine(const QByteArray& line)
 
 } // namespace
 
-QByteArray encodedWords(const QString& text)
+QList<QByteArray> encodedWordList(const QString& text)
 {
-    QList<QByteArray> words;
+    QList<QByteArray> chunks;
     QByteArray chunk;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         const QByteArray bytes = text.mid(i, n).toUtf8();
         if (chunk.size() + bytes.size() > kWordBytes) {
-            words.append(chunk);
+            chunks.append(chunk);
             chunk.clear();
         }
         chunk += bytes;
         i += n;
     }
-    if (!chunk.isEmpty() || words.isEmpty())
-        words.append(chunk);
-    QByteArray out;
-    for (const QByteArray& w : words) {
-        if (!out.isEmpty())
-            out += "\r\n ";
-        out += "=?UTF-8?B?" + w.toBase64() + "?=";
-    }
-    return out;
+    if (!chunk.isEmpty() || chunks.isEmpty())
+        chunks.append(chunk);
+    QList<QByteArray> words;
+    for (const QByteArray& c : chunks)
+        words.append("=?UTF-8?B?" + c.toBase64() + "?=");
+    return words;
+}
+
+QByteArray encodedWords(const QString& text)
+{
+    return encodedWordList(text).join("\r\n ");
 }
 
 QByteArray quotedPrintable(const QString& text)
@@ -147,16 +170,19 @@ QByteArray quotedPrintable(const QString& text)
     return out;
 }
 
-QByteArray mailboxHeaderValue(const Mailbox& mailbox)
+QByteArray mailboxHeaderValue(const Mailbox& mailbox, qsizetype column)
 {
     requireHeaderSafe(QStringLiteral("recipient name"), mailbox.name);
-    if (!isUsableAddress(mailbox.address))
+    const QString address = wireAddress(mailbox.address);
+    if (address.isEmpty())
         throw contactclient::AutomationError(
             contactclient::errMailAddress,
             QStringLiteral("\"%1\" is not a usable e-mail address.").arg(mailbox.address));
     if (mailbox.name.trimmed().isEmpty())
-        return mailbox.address.toLatin1();
-    return phrase(mailbox.name.trimmed()) + " <" + mailbox.address.toLatin1() + '>';
+        return address.toLatin1();
+    QList<QByteArray> words = phraseWords(mailbox.name.trimmed());
+    words.append('<' + address.toLatin1() + '>');
+    return foldWords(column, words);
 }
 
 QString newMessageId(const QString& domain)
@@ -174,14 +200,15 @@ QByteArray composeMessage(const OutgoingMessage& message)
                                              QStringLiteral("The mail has no recipient."));
     QByteArray out;
     if (!message.from.address.isEmpty())
-        out += "From: " + mailboxHeaderValue(message.from) + "\r\n";
-    QByteArray to;
-    for (const Mailbox& m : message.to) {
-        if (!to.isEmpty())
+        out += "From: " + mailboxHeaderValue(message.from, 6) + "\r\n";
+    // One recipient to a line; a long one folds within its own lines.
+    QByteArray to = "To: ";
+    for (qsizetype i = 0; i < message.to.size(); ++i) {
+        if (i > 0)
             to += ",\r\n ";
-        to += mailboxHeaderValue(m);
+        to += mailboxHeaderValue(message.to.at(i), i > 0 ? 1 : 4);
     }
-    out += "To: " + to + "\r\n";
+    out += to + "\r\n";
     out += unstructuredHeader("Subject", message.subject) + "\r\n";
     out += "Date: " + message.date.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
     out += "Message-ID: <" + message.messageId.toLatin1() + ">\r\n";
@@ -190,7 +217,9 @@ QByteArray composeMessage(const OutgoingMessage& message)
     out += "Content-Transfer-Encoding: quoted-printable\r\n";
     out += "\r\n";
     out += quotedPrintable(message.body);
-    out += "\r\n";
+    // The body's last line ends in one line break: its own when it has one.
+    if (!out.endsWith("\r\n"))
+        out += "\r\n";
     return out;
 }
 

@@ -369,8 +369,16 @@ ContactData mapContact(const Card& card)
                 notes.append(t);
         } else if (p.name == "PHOTO" && det.photo.isEmpty()) {
             det.photo = photoBytes(p);
+        } else if (p.name == "URL") {
+            if (const QString url = propertyText(p); !url.isEmpty())
+                det.urls.append({kindText(p.params, {"pref"}), url});
+        } else if (p.name == "NICKNAME") {
+            for (const QString& n : splitUnescaped(rawText(p), QLatin1Char(',')))
+                if (!n.trimmed().isEmpty())
+                    det.nickname += (det.nickname.isEmpty() ? QString() : QStringLiteral(", ")) + n.trimmed();
         }
     }
+    det.birthday = firstText(card, "BDAY");
     det.note = notes.join(QStringLiteral("\n\n"));
     return d;
 }
