@@ -221,7 +221,7 @@ private slots:
             << (QByteArray("  \t") + card("Ann") + card("Bea")) << sl({"c.vcf#1=Ann", "c.vcf#2=Bea"});
         QTest::newRow("blank line before BEGIN")
             << (card("Ann") + "\r\n  \r\n" + card("Bea")) << sl({"c.vcf#1=Ann", "c.vcf#2=Bea"});
-        const QString utf16 = QString::fromUtf8(card("Ann") + card("B\xc3\xa9" "a") + card("Cy"));
+        const QString utf16 = QString::fromUtf8(card("Ann") + card("B\u00e9a") + card("Cy"));
         QTest::newRow("UTF-16 file") << (QByteArray("\xFF\xFE") +
                                          QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2))
                                      << sl({"c.vcf#1=Ann", "c.vcf#2=B\u00e9a", "c.vcf#3=Cy"});
