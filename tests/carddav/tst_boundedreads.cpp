@@ -45,16 +45,17 @@ private slots:
         QTest::addColumn<qint64>("maxBytes");
         QTest::addColumn<int>("error"); // a DavError kind, -1: none
         QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("deadline"); // ms; generous but for the server that never ends
         QTest::newRow("endless answer") << QStringLiteral("endless/") << qint64(2 * 1024 * 1024)
-                                        << int(DavError::Protocol) << qint64(0);
+                                        << int(DavError::Protocol) << qint64(0) << 60000;
         QTest::newRow("declared 10 GB") << QStringLiteral("declared/") << kMaxListingReply << int(DavError::Protocol)
-                                        << qint64(0);
+                                        << qint64(0) << 60000;
         QTest::newRow("drips for ever") << QStringLiteral("drip/") << kMaxSmallReply << int(DavError::Network)
-                                        << qint64(0);
+                                        << qint64(0) << 1500;
         QTest::newRow("large answer within its cap")
-            << QStringLiteral("large/20/") << qint64(64 * 1024 * 1024) << -1 << qint64(20 * 1024 * 1024);
+            << QStringLiteral("large/20/") << qint64(64 * 1024 * 1024) << -1 << qint64(20 * 1024 * 1024) << 60000;
         QTest::newRow("large answer over its cap")
-            << QStringLiteral("large/20/") << qint64(8 * 1024 * 1024) << int(DavError::Protocol) << qint64(0);
+            << QStringLiteral("large/20/") << qint64(8 * 1024 * 1024) << int(DavError::Protocol) << qint64(0) << 60000;
     }
     void replies()
     {
@@ -62,9 +63,10 @@ private slots:
         QFETCH(qint64, maxBytes);
         QFETCH(int, error);
         QFETCH(qint64, size);
+        QFETCH(int, deadline);
         DavHttp http({}, {m_base});
-        http.setTimeout(5000, 5000);
-        http.setDeadline(1500, 1500);
+        http.setTimeout(60000, 60000);
+        http.setDeadline(deadline, deadline);
         try {
             const DavReply reply = http.send("REPORT", m_base.resolved(QUrl(path)), "<x/>", "1", maxBytes);
             QCOMPARE(error, -1);
