@@ -28,9 +28,15 @@ public:
         for (const Value& v : values)
             SaveSetting(application, v.section, v.key, v.value);
     }
+    // Something the user should know about the store (its file could not be read and was kept
+    // aside, say); empty when all is well.
+    virtual QString notice() const { return {}; }
 };
 
-// QSettings in the user scope: ~/.config/<application>/<application>.conf, one group per section.
+// ~/.config/<application>/<application>.conf through QSettings, one group per section, in a
+// format whose values are plain text (settingsformat.h). A file that is not a regular file is
+// not used (nothing is saved into it, and saving says so); one that cannot be parsed is kept
+// aside as <file>.unreadable, reported by notice(), and the settings start afresh.
 class QSettingsStore : public SettingsStore {
 public:
     QSettingsStore();
@@ -44,10 +50,16 @@ public:
                      const QString& value) override;
     void SaveSettings(const QString& application, const QList<Value>& values) override;
     QString fileName() const;
+    QString notice() const override;
 
 private:
-    QSettings& settingsFor(const QString& application) const;
+    // The QSettings of the application's file; null when the file is not used (m_unusable says why).
+    QSettings* settingsFor(const QString& application) const;
+    void keepAside() const;
     QString m_fileName;
     mutable QString m_application;
+    mutable QString m_path;
     mutable std::unique_ptr<QSettings> m_settings;
+    mutable QString m_unusable; // why the file is not used; empty when it is
+    mutable QString m_notice;
 };

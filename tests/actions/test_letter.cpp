@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using Launch = QPair<QString, QStringList>;
 
 class TestLetter : public QObject {
@@ -32,6 +35,32 @@ private:
         };
         env.folder = folder;
         return wordprocessor::createLibreOffice(env);
+    }
+
+    // Lays out a folder for the hostile-folder cases: "dir:MODE[:other]" makes a folder (owned by
+    // another user with ":other"), "link:TARGET" a symbolic link to another entry of the layout.
+    static bool lay(const QString& root, const QStringList& layout)
+    {
+        for (const QString& entry : layout) {
+            const QStringList f = entry.split(QLatin1Char(':'));
+            const QString path = QDir(root).filePath(f.at(1));
+            if (f.at(0) == QStringLiteral("link")) {
+                if (!QFile::link(QDir(root).filePath(f.at(2)), path))
+                    return false;
+                continue;
+            }
+            const QByteArray p = QFile::encodeName(path);
+            if (::mkdir(p.constData(), 0700) != 0 || ::chmod(p.constData(), f.at(2).toUInt(nullptr, 8)) != 0)
+                return false;
+            if (f.size() > 3 && ::chown(p.constData(), 65534, 65534) != 0) // nobody
+                return false;
+        }
+        return true;
+    }
+    static uint modeOf(const QString& path)
+    {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
     }
     static void write(wordprocessor::Application& app, const QString& text)
     {
@@ -86,6 +115,78 @@ private slots:
         // Visible again opens nothing already opened.
         app->setVisible(true);
         QCOMPARE(m_launched.size(), 1);
+    }
+
+    // The letter folder and the folders above it: nothing owned by someone else or writable by
+    // others is used, no symbolic link is followed into it, and a refused folder keeps its mode.
+    void hostileFolder_data()
+    {
+        QTest::addColumn<QStringList>("layout");
+        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR (inside the layout) or empty
+        QTest::addColumn<QString>("folder");  // the preferred folder when runtime is empty
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("untouched"); // a folder whose mode must not change
+        const QString none;
+        QTest::newRow("own folder, loose mode")
+            << QStringList{QStringLiteral("dir:a:755"), QStringLiteral("dir:a/letters:755")} << none
+            << QStringLiteral("a/letters") << true << none;
+        QTest::newRow("sticky shared parent")
+            << QStringList{QStringLiteral("dir:t:1777")} << none << QStringLiteral("t/letters") << true << none;
+        QTest::newRow("base through own link")
+            << QStringList{QStringLiteral("dir:real:700"), QStringLiteral("link:base:real")} << none
+            << QStringLiteral("base/letters") << true << none;
+        QTest::newRow("parent writable by all")
+            << QStringList{QStringLiteral("dir:w:777")} << none << QStringLiteral("w/letters") << false << none;
+        QTest::newRow("folder is a link") << QStringList{QStringLiteral("dir:b:700"), QStringLiteral("dir:mine:755"),
+                                                         QStringLiteral("link:b/letters:mine")}
+                                          << none << QStringLiteral("b/letters") << false << QStringLiteral("mine");
+        QTest::newRow("runtime: quintel is a link")
+            << QStringList{QStringLiteral("dir:rt:700"), QStringLiteral("dir:elsewhere:755"),
+                           QStringLiteral("link:rt/quintel:elsewhere")}
+            << QStringLiteral("rt") << none << false << QStringLiteral("elsewhere");
+        // These need another user's folders: as root (CI) they are made with chown.
+        QTest::newRow("runtime: quintel owned by another, 0777")
+            << QStringList{QStringLiteral("dir:rt:700"), QStringLiteral("dir:rt/quintel:777:other")}
+            << QStringLiteral("rt") << none << false << QStringLiteral("rt/quintel");
+        QTest::newRow("folder owned by another")
+            << QStringList{QStringLiteral("dir:c:700"), QStringLiteral("dir:c/letters:755:other")} << none
+            << QStringLiteral("c/letters") << false << QStringLiteral("c/letters");
+        QTest::newRow("link to another's folder")
+            << QStringList{QStringLiteral("dir:d:700"), QStringLiteral("dir:theirs:755:other"),
+                           QStringLiteral("link:d/letters:theirs")}
+            << none << QStringLiteral("d/letters") << false << QStringLiteral("theirs");
+        QTest::newRow("parent owned by another") << QStringList{QStringLiteral("dir:e:755:other")} << none
+                                                 << QStringLiteral("e/letters") << false << QStringLiteral("e");
+    }
+    void hostileFolder()
+    {
+        QFETCH(QStringList, layout);
+        QFETCH(QString, runtime);
+        QFETCH(QString, folder);
+        QFETCH(bool, accepted);
+        QFETCH(QString, untouched);
+        const bool needsOther = layout.join(QLatin1Char(' ')).contains(QStringLiteral(":other"));
+        if (needsOther && ::geteuid() != 0)
+            QSKIP("needs root to give a folder to another user");
+        QTemporaryDir root;
+        QVERIFY(lay(root.path(), layout));
+        const uint modeBefore = untouched.isEmpty() ? 0 : modeOf(root.filePath(untouched));
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        if (!runtime.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.filePath(runtime)));
+        QString got;
+        QString error;
+        try {
+            got = wordprocessor::privateLetterFolder(folder.isEmpty() ? QString() : root.filePath(folder));
+        } catch (const contactclient::AutomationError& e) {
+            error = e.description();
+        }
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        if (!untouched.isEmpty())
+            QCOMPARE(modeOf(root.filePath(untouched)), modeBefore);
+        QVERIFY2(accepted == error.isEmpty(), qPrintable(error));
+        if (accepted)
+            QCOMPARE(modeOf(got), 0700u);
     }
 
     // A letter that could not be opened is not opened again with the next one: the second letter

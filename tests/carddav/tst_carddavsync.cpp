@@ -67,6 +67,8 @@ private slots:
     void firstSyncThenChanges_data();
     void firstSyncThenChanges();
     void brokenCardSkippedAndCounted();
+    void removedFileIsFetchedAgain_data();
+    void removedFileIsFetchedAgain();
     void stoppedHalfWayLeavesWholeCopy();
 
 private:
@@ -292,6 +294,33 @@ void TestCardDavSync::firstSyncThenChanges()
     QCOMPARE(third.removed, 0);
 }
 
+// A card file removed from the copy behind its back (by hand, by a cache cleaner) is fetched
+// again at the next sync, though the server has not changed it.
+void TestCardDavSync::removedFileIsFetchedAgain_data()
+{
+    QTest::addColumn<bool>("useSyncCollection");
+    QTest::newRow("sync-collection") << true;
+    QTest::newRow("ctag and etags") << false;
+}
+
+void TestCardDavSync::removedFileIsFetchedAgain()
+{
+    QFETCH(bool, useSyncCollection);
+    const QString bookPath = QStringLiteral("/alice/refetch-%1/").arg(useSyncCollection ? 1 : 2);
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("r"), 3)), 201);
+    const QUrl book = m_auth.url(bookPath);
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    SyncOptions options;
+    options.useSyncCollection = useSyncCollection;
+    QCOMPARE(sync(book, cache, options).written, 3);
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("r-0001.vcf"))));
+    const SyncResult again = sync(book, cache, options);
+    QCOMPARE(again.written, 1);
+    QCOMPARE(cardsIn(dir.path()),
+             (QStringList{QStringLiteral("r-0000.vcf"), QStringLiteral("r-0001.vcf"), QStringLiteral("r-0002.vcf")}));
+}
+
 void TestCardDavSync::brokenCardSkippedAndCounted()
 {
     QByteArray cards = manyCards(QStringLiteral("b"), 3);
@@ -333,7 +362,8 @@ void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
 
     // The first sync stops: whole cards, no index, no token: not a usable copy yet.
     QVERIFY_THROWS_EXCEPTION(StopHere, sync(book, cache, stopping));
-    QCOMPARE(filesIn(dir.path()), cardsIn(dir.path()));
+    // Beside the cards only the list of those written, so that the next sync knows them as its own.
+    QCOMPARE(filesIn(dir.path()), QStringList{VdirCache::kJournalFile} + cardsIn(dir.path()));
     QCOMPARE(cardsIn(dir.path()).size(), 50);
     for (const QString& name : cardsIn(dir.path()))
         QVERIFY2(readFile(dir.filePath(name)).endsWith("END:VCARD\r\n"), qPrintable(name));

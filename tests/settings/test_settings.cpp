@@ -1,14 +1,20 @@
 // The persisted settings: the category list and the e-mail preference, in memory and in the store.
 
+#include "contactclient/errors.h"
 #include "fakes/memorysettingsstore.h"
 #include "settings/modsettings.h"
 #include "settings/settingsvalues.h"
+#include "settingsformat.h"
 #include "settingsstore.h"
 
 #include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -52,6 +58,12 @@ private slots:
     void deleteShiftsAndLeavesTheStaleKey();
     void settingsFile_data();
     void settingsFile();
+    void plainTextValues_data();
+    void plainTextValues();
+    void valuesFromTheOldFormat_data();
+    void valuesFromTheOldFormat();
+    void unreadableFileIsKeptAside();
+    void fifoInPlaceOfTheFile();
 
 private:
     void storeList(const QStringList& list)
@@ -264,6 +276,135 @@ void TestSettings::settingsFile()
     modSettings::loadSettings();
     QCOMPARE(names(), loaded);
     QCOMPARE(modSettings::checkEmailAddresses, content.isEmpty());
+}
+
+// Values are text as written: what a user types into the file by hand reads back exactly, with
+// or without the line that marks a file this program wrote.
+void TestSettings::plainTextValues_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    const QByteArray marker = QByteArray(settingsformat::kMarker) + '\n';
+    for (const QByteArray& head : {QByteArray(), marker}) {
+        const char* kind = head.isEmpty() ? "by hand" : "marked";
+        auto row = [&](const char* name, const QByteArray& body, const char* key, const QString& expected) {
+            QTest::addRow("%s: %s", kind, name) << (head + body) << QString::fromLatin1(key) << expected;
+        };
+        row("comma", "[Categories]\n2=Friends, Old\n", "Categories/2", QStringLiteral("Friends, Old"));
+        row("backslash", "[Categories]\n4=C:\\Temp\n", "Categories/4", QStringLiteral("C:\\Temp"));
+        row("backslash n", "[Categories]\n4=C:\\new\n", "Categories/4", QStringLiteral("C:\\new"));
+        row("quotes inside", "[Categories]\n1=Say \"Hi\"\n", "Categories/1", QStringLiteral("Say \"Hi\""));
+        row("folder with comma", "[ContactClient]\nFolder=/x/book,work\n", "ContactClient/Folder",
+            QStringLiteral("/x/book,work"));
+        row("equals and semicolon", "[Categories]\n3=a=b;c\n", "Categories/3", QStringLiteral("a=b;c"));
+        row("CRLF lines", "[Categories]\r\n2=Family\r\n", "Categories/2", QStringLiteral("Family"));
+        row("non-ASCII",
+            "[Categories]\n2=\xc3\x9c"
+            "ber, Stra\xc3\x9f"
+            "e\n",
+            "Categories/2", QStringLiteral("Über, Straße"));
+        row("blanks around the key", "[Categories]\n  2  =Family\n", "Categories/2", QStringLiteral("Family"));
+        row("comment and blank lines", "; note\n\n# more\n[Categories]\n2=Family\n", "Categories/2",
+            QStringLiteral("Family"));
+    }
+    // In a file this program wrote, the blanks of a value are its own.
+    QTest::addRow("marked: blanks kept") << (marker + "[Categories]\n2= padded \n") << QStringLiteral("Categories/2")
+                                         << QStringLiteral(" padded ");
+}
+
+void TestSettings::plainTextValues()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+    f.close();
+    const QString section = key.section(QLatin1Char('/'), 0, 0);
+    const QString name = key.section(QLatin1Char('/'), 1);
+    {
+        QSettingsStore store(file);
+        QCOMPARE(store.GetSetting(QStringLiteral("Quintel"), section, name, QStringLiteral("<default>")), expected);
+        // Saving another value writes this one back unchanged.
+        store.SaveSetting(QStringLiteral("Quintel"), QStringLiteral("Settings"), QStringLiteral("Other"),
+                          QStringLiteral("x"));
+        QVERIFY(store.notice().isEmpty());
+    }
+    QSettingsStore again(file);
+    QCOMPARE(again.GetSetting(QStringLiteral("Quintel"), section, name, QStringLiteral("<default>")), expected);
+}
+
+// A file the old INI format wrote: its escaping is undone, so nobody's settings are lost.
+void TestSettings::valuesFromTheOldFormat_data()
+{
+    QTest::addColumn<QString>("value");
+    for (const char* v :
+         {"Friends, Old", "C:\\Temp", "C:\\new", "Say \"Hi\"", "\"quoted\"", " padded ", "a=b; c", "@at", "@@two",
+          "\xc3\x9c"
+          "ber",
+          "back\\\\slashes", "plain"})
+        QTest::newRow(v) << QString::fromUtf8(v);
+}
+
+void TestSettings::valuesFromTheOldFormat()
+{
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
+    {
+        QSettings old(file, QSettings::IniFormat);
+        old.setValue(QStringLiteral("Categories/2"), value);
+        old.setValue(QStringLiteral("Settings/NumberOfCategories"), QStringLiteral("2"));
+    }
+    QSettingsStore store(file);
+    QCOMPARE(store.GetSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"), QStringLiteral("2"), {}), value);
+    QCOMPARE(store.GetSetting(QStringLiteral("Quintel"), QStringLiteral("Settings"),
+                              QStringLiteral("NumberOfCategories"), {}),
+             QStringLiteral("2"));
+}
+
+// A file that cannot be parsed is kept aside byte for byte, said so, and a fresh one is saved.
+void TestSettings::unreadableFileIsKeptAside()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
+    const QByteArray junk("[Categories]\n2=Family\nthis line is not a setting\n");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(junk) == junk.size());
+    f.close();
+    QSettingsStore store(file);
+    QCOMPARE(store.GetSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"), QStringLiteral("2"),
+                              QStringLiteral("<default>")),
+             QStringLiteral("<default>"));
+    QVERIFY2(store.notice().contains(QStringLiteral(".unreadable")), qPrintable(store.notice()));
+    QFile aside(file + QStringLiteral(".unreadable"));
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), junk);
+    store.SaveSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"), QStringLiteral("2"),
+                      QStringLiteral("Friends, Old"));
+    QSettingsStore again(file);
+    QCOMPARE(again.GetSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"), QStringLiteral("2"), {}),
+             QStringLiteral("Friends, Old"));
+    QVERIFY(again.notice().isEmpty());
+}
+
+// A FIFO in the file's place neither blocks the start nor is written into.
+void TestSettings::fifoInPlaceOfTheFile()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    QSettingsStore store(file);
+    QCOMPARE(store.GetSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"), QStringLiteral("2"),
+                              QStringLiteral("<default>")),
+             QStringLiteral("<default>"));
+    QVERIFY(!store.notice().isEmpty());
+    QVERIFY_THROWS_EXCEPTION(contactclient::AutomationError,
+                             store.SaveSetting(QStringLiteral("Quintel"), QStringLiteral("Categories"),
+                                               QStringLiteral("2"), QStringLiteral("x")));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

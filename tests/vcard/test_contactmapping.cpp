@@ -120,6 +120,12 @@ private slots:
         row("second home voice", "TEL;HOME;VOICE:1\nTEL;HOME:2", "Home2TelephoneNumber", QStringLiteral("2"));
         row("home fax is not home", "TEL;TYPE=HOME,FAX:1", "HomeTelephoneNumber", QString());
         row("untyped counts as home", "TEL:1", "HomeTelephoneNumber", QStringLiteral("1"));
+        // A number of blanks is no number: it is absent and takes no place.
+        row("blank mobile is absent", "TEL;TYPE=CELL:   ", "MobileTelephoneNumber", QString());
+        row("blank tel: URI is absent", "TEL;VALUE=uri:tel: \t", "HomeTelephoneNumber", QString());
+        row("blank home takes no place", "TEL;HOME: \nTEL;HOME:2", "HomeTelephoneNumber", QStringLiteral("2"));
+        row("blank work takes no place", "TEL;WORK:1\nTEL;WORK:  \nTEL;WORK:3", "Business2TelephoneNumber",
+            QStringLiteral("3"));
         row("voice only counts as home", "TEL;TYPE=VOICE:1", "HomeTelephoneNumber", QStringLiteral("1"));
         row("untyped after home is home 2", "TEL;TYPE=HOME:1\nTEL:2", "Home2TelephoneNumber", QStringLiteral("2"));
         row("pager is none", "TEL;TYPE=PAGER:1", "HomeTelephoneNumber", QString());

@@ -5,6 +5,7 @@
 #include "contactclient/clientconfig.h"
 #include "contactclient/desktophooks.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#include "contactclient/vcard/vcardreader.h"
 #include "fakes/memorysettingsstore.h"
 
 #include "textlists.h"
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace contactclient;
@@ -135,6 +137,110 @@ private slots:
         VCardFolderStore store(dir.path());
         store.open();
         QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(id));
+    }
+
+    // A card listed at start-up and swapped afterwards for something that is not a regular file:
+    // the folder scan skips it with its reason, and choosing it reports it at once (a FIFO or a
+    // device is never waited on or read without end).
+    void testSwappedCards_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason"); // part of the scan's reason; empty: not listed at all
+        QTest::newRow("link to /dev/zero") << QStringLiteral("zero") << QString();
+        QTest::newRow("FIFO") << QStringLiteral("fifo") << QString();
+        QTest::newRow("link to a card elsewhere") << QStringLiteral("link") << QStringLiteral("symbolic link");
+        QTest::newRow("folder") << QStringLiteral("dir") << QString();
+    }
+    void testSwappedCards()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        const QString path = dir.filePath(QStringLiteral("ann.vcf"));
+        write(path, card("Ann"));
+        write(elsewhere.filePath(QStringLiteral("other.vcf")), card("Other"));
+        VCardFolderStore store(dir.path());
+        store.open();
+        QCOMPARE(ids(*store.items()), sl({"ann.vcf"}));
+        QVERIFY(QFile::remove(path));
+        const QByteArray p = QFile::encodeName(path);
+        if (kind == QStringLiteral("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QStringLiteral("fifo"))
+            QCOMPARE(::mkfifo(p.constData(), 0600), 0);
+        else if (kind == QStringLiteral("link"))
+            QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("other.vcf")), path));
+        else
+            QVERIFY(QDir().mkdir(path));
+        try {
+            store.itemFromId(QStringLiteral("ann.vcf"));
+            QFAIL("a card that is not a regular file was read");
+        } catch (const AutomationError&) {
+        }
+        VCardFolderStore again(dir.path());
+        again.open();
+        QCOMPARE(again.items()->Count(), 0);
+        QCOMPARE(again.skipped().size(), reason.isEmpty() ? 0 : 1);
+        if (reason.isEmpty())
+            return;
+        QVERIFY2(again.skipped().first().reason.contains(reason), qPrintable(again.skipped().first().reason));
+    }
+
+    // The note counts every card that was not read, the unread rest of an oversized file included.
+    void testSkippedNoteCountsCards()
+    {
+        QTemporaryDir dir;
+        const QByteArray one = card("X");
+        QByteArray big;
+        big.reserve(one.size() * (vcard::kMaxCardsPerFile + 3));
+        for (int i = 0; i < vcard::kMaxCardsPerFile + 3; ++i)
+            big += one;
+        write(dir.filePath(QStringLiteral("big.vcf")), big);
+        write(dir.filePath(QStringLiteral("bad.vcf")), "BEGIN:VCARD\r\nFN:unterminated\r\n");
+        VCardFolderStore store(dir.path());
+        store.open();
+        QCOMPARE(store.items()->Count(), vcard::kMaxCardsPerFile);
+        QCOMPARE(store.statusNote(),
+                 QStringLiteral("4 contacts could not be read and were skipped (quintel-contacts shows why)."));
+    }
+
+    // Every card the lists show opens when chosen, and one they skip does not: the summary read
+    // and the full read take the same view of the file.
+    void testListedCardsOpen_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("listed"); // id=FullName
+        QByteArray manyTel = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Many\r\n";
+        for (int i = 0; i <= vcard::kMaxPropertiesPerCard; ++i)
+            manyTel += "TEL:1\r\n";
+        manyTel += "END:VCARD\r\n";
+        QTest::newRow("BOM inside a concatenated file")
+            << (card("Ann") + "\xEF\xBB\xBF" + card("Bea")) << sl({"c.vcf#1=Ann", "c.vcf#2=Bea"});
+        QTest::newRow("blanks before the first BEGIN")
+            << (QByteArray("  \t") + card("Ann") + card("Bea")) << sl({"c.vcf#1=Ann", "c.vcf#2=Bea"});
+        QTest::newRow("blank line before BEGIN")
+            << (card("Ann") + "\r\n  \r\n" + card("Bea")) << sl({"c.vcf#1=Ann", "c.vcf#2=Bea"});
+        const QString utf16 = QString::fromUtf8(card("Ann") + card("B\u00e9a") + card("Cy"));
+        QTest::newRow("UTF-16 file") << (QByteArray("\xFF\xFE") +
+                                         QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2))
+                                     << sl({"c.vcf#1=Ann", "c.vcf#2=B\u00e9a", "c.vcf#3=Cy"});
+        QTest::newRow("too many properties")
+            << (card("Ann") + manyTel + card("Cy")) << sl({"c.vcf#1=Ann", "c.vcf#3=Cy"});
+    }
+    void testListedCardsOpen()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, listed);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("c.vcf")), data);
+        VCardFolderStore store(dir.path());
+        store.open();
+        QCOMPARE(listing(*store.items()), listed);
+        for (const QString& entry : listed) {
+            const QString id = entry.section(QLatin1Char('='), 0, 0);
+            QCOMPARE(store.itemFromId(id)->FullName(), entry.section(QLatin1Char('='), 1));
+        }
     }
 
     void testBrokenFiles()

@@ -96,7 +96,25 @@ private slots:
         QTest::newRow("declared UTF-8 but invalid")
             << card("FN;CHARSET=UTF-8:Ren\xE9") << QByteArray("FN") << QStringLiteral("Ren\u00E9");
         QTest::newRow("unknown charset, valid UTF-8")
-            << card("FN;CHARSET=SHIFT_JIS:\xE5\xB1\xB1") << QByteArray("FN") << QStringLiteral("\u5C71");
+            << card("FN;CHARSET=X-UNHEARD-OF:\xE5\xB1\xB1") << QByteArray("FN") << QStringLiteral("\u5C71");
+        QTest::newRow("unknown charset, Windows-1252")
+            << card("FN;CHARSET=X-UNHEARD-OF:\x80 5") << QByteArray("FN") << QStringLiteral("\u20AC 5");
+        // Charsets of phones' and old programs' exports, decoded as declared.
+        auto charset = [](const char* tag, const QByteArray& cs, const QByteArray& bytes, const QString& text) {
+            QTest::newRow(tag) << card("FN;CHARSET=" + cs + ":" + bytes) << QByteArray("FN") << text;
+        };
+        charset("Shift_JIS", "SHIFT_JIS", "\x8E\x52\x93\x63", QStringLiteral("\u5C71\u7530"));
+        charset("EUC-JP", "EUC-JP", "\xBB\xB3", QStringLiteral("\u5C71"));
+        charset("GB18030", "GB18030", "\xD6\xD0\xCE\xC4", QStringLiteral("\u4E2D\u6587"));
+        charset("Big5", "Big5", "\xA4\xA4\xA4\xE5", QStringLiteral("\u4E2D\u6587"));
+        charset("KOI8-R", "KOI8-R", "\xF0\xD2\xC9\xD7\xC5\xD4", QStringLiteral("\u041F\u0440\u0438\u0432\u0435\u0442"));
+        charset("ISO-8859-2", "ISO-8859-2", "\xA3\xF3\x64\xBC", QStringLiteral("\u0141\u00F3d\u017A"));
+        charset("ISO-8859-7", "ISO-8859-7", "\xC1\xE8\xDE\xED\xE1", QStringLiteral("\u0391\u03B8\u03AE\u03BD\u03B1"));
+        charset("Windows-1251", "WINDOWS-1251", "\xCF\xF0\xE8\xE2\xE5\xF2",
+                QStringLiteral("\u041F\u0440\u0438\u0432\u0435\u0442"));
+        charset("Windows-1250", "windows-1250", "\xA3\xF3\x64\x9F", QStringLiteral("\u0141\u00F3d\u017A"));
+        charset("Shift_JIS quoted-printable", "SHIFT_JIS;ENCODING=QUOTED-PRINTABLE", "=8E=52=93=63",
+                QStringLiteral("\u5C71\u7530"));
     }
 
     void testPropertyText()

@@ -1,6 +1,7 @@
 #include "libreoffice.h"
 
 #include "contactclient/errors.h"
+#include "safefile.h"
 #include "wordprocessor/flatodt.h"
 
 #include <QDateTime>
@@ -12,8 +13,6 @@
 #include <QUuid>
 
 #include <vector>
-
-#include <unistd.h>
 
 namespace wordprocessor {
 namespace {
@@ -138,24 +137,24 @@ OpenerEnvironment systemEnvironment()
 
 QString privateLetterFolder(const QString& preferred)
 {
-    QString folder = preferred;
-    if (folder.isEmpty()) {
+    // The letters hold personal data: the folder is the user's alone. Every level is checked for
+    // its owner before its mode is set, and no symbolic link is followed into it.
+    QString base;
+    QString inside = QStringLiteral("quintel/letters");
+    if (!preferred.isEmpty()) {
+        const QFileInfo info(QDir::cleanPath(QFileInfo(preferred).absoluteFilePath()));
+        base = info.path();
+        inside = info.fileName();
+    } else {
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        folder = (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-                     ? runtime + QStringLiteral("/quintel/letters")
-                     : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-                           QStringLiteral("/quintel/letters");
+        base = (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+                   ? runtime
+                   : QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     }
-    if (!QDir().mkpath(folder))
-        throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 cannot be created.").arg(folder));
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QFileInfo info(folder);
-    if (info.ownerId() != static_cast<uint>(::geteuid()))
-        throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 belongs to someone else.").arg(folder));
-    if ((info.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-                               QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther)) != 0)
-        throw AutomationError(errWordProcessor, QStringLiteral("The folder %1 cannot be made private.").arg(folder));
-    return folder;
+    QString why;
+    if (!safefile::openPrivateFolder(base, inside, &why).isOpen())
+        throw AutomationError(errWordProcessor, QStringLiteral("The letter cannot be written: %1.").arg(why));
+    return QDir(base).filePath(inside);
 }
 
 } // namespace wordprocessor

@@ -7,12 +7,14 @@
 #include "davhttp.h"
 #include "davurl.h"
 #include "discovery.h"
+#include "safefile.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include <condition_variable>
 #include <mutex>
@@ -37,11 +39,6 @@ struct CardDavStore::Job {
 
 namespace {
 
-QString defaultCacheRoot()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Quintel/carddav");
-}
-
 QString localTime(const QString& isoUtc)
 {
     const QDateTime when = QDateTime::fromString(isoUtc, Qt::ISODate);
@@ -61,8 +58,13 @@ CardDavStore::CardDavStore(CardDavAccount account, QString cacheRoot, SyncOption
         server = QUrl(m_account.url);
     }
     m_host = server.host();
-    m_folder = (cacheRoot.isEmpty() ? defaultCacheRoot() : cacheRoot) + QLatin1Char('/') +
-               accountKey(server, m_account.user, m_account.addressBook);
+    // The copy's own folders (the account's, and Quintel/carddav under the cache) are made and
+    // checked by open(); the folder above them is the user's.
+    const QString key = accountKey(server, m_account.user, m_account.addressBook);
+    m_cacheBase =
+        cacheRoot.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) : cacheRoot;
+    m_cacheInside = cacheRoot.isEmpty() ? QStringLiteral("Quintel/carddav/") + key : key;
+    m_folder = m_cacheBase + QLatin1Char('/') + m_cacheInside;
 }
 
 CardDavStore::~CardDavStore()
@@ -78,12 +80,12 @@ void CardDavStore::open()
 {
     if (!m_configError.isEmpty())
         throw AutomationError(errStoreUnavailable, m_configError);
-    // The copy holds personal data: only its owner may read it.
-    if (!QDir().mkpath(m_folder) ||
-        !QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        throw AutomationError(
-            errStoreUnavailable,
-            QStringLiteral("The address book's copy cannot be kept in %1.").arg(QDir::toNativeSeparators(m_folder)));
+    // The copy holds personal data: only its owner may read it, and no folder on its way may be
+    // someone else's or lead elsewhere through a symbolic link.
+    QString why;
+    if (!safefile::openPrivateFolder(m_cacheBase, m_cacheInside, &why).isOpen())
+        throw AutomationError(errStoreUnavailable, QStringLiteral("The address book's copy cannot be kept in %1: %2.")
+                                                       .arg(QDir::toNativeSeparators(m_folder), why));
     VdirCache copy(m_folder);
     copy.load();
     const bool haveCopy = copy.isComplete();
@@ -108,16 +110,13 @@ void CardDavStore::open()
     }
 
     // While the server is asked, the copy is read: most starts change nothing in it.
-    const auto deadline = std::chrono::steady_clock::now() + m_startupWait;
+    const auto deadline = std::chrono::steady_clock::now() + (haveCopy ? m_startupWait : m_firstWait);
     if (haveCopy)
         reopenCopy();
     std::shared_ptr<Job> job = m_job;
     {
         std::unique_lock lock(job->mutex);
-        if (haveCopy)
-            job->finished.wait_until(lock, deadline, [&] { return job->done; });
-        else
-            job->finished.wait(lock, [&] { return job->done; });
+        job->finished.wait_until(lock, deadline, [&] { return job->done; });
     }
     bool done = false;
     bool ok = false;
@@ -137,6 +136,15 @@ void CardDavStore::open()
     }
     if (done) {
         applyResult(false);
+        return;
+    }
+    if (!haveCopy) {
+        // A server that has not answered in all this time does not keep the bar from starting:
+        // its lists start empty and fill when the first sync ends.
+        m_waitingForFirstCopy = true;
+        reopenCopy();
+        m_offlineNote = QStringLiteral("The address book server has not answered yet; the contacts appear as soon as "
+                                       "it does.");
         return;
     }
     m_offlineNote = QStringLiteral("Working offline from the copy of %1 until the address book server answers.")
@@ -290,6 +298,8 @@ void CardDavStore::applyResult(bool emitChanged)
             m_lastSync = job->result;
     }
     const bool copyChanged = ok && (m_lastSync.written > 0 || m_lastSync.removed > 0);
+    if (ok)
+        m_waitingForFirstCopy = false;
     if (ok) {
         m_offlineNote.clear();
         if (!m_account.user.isEmpty())
@@ -301,8 +311,16 @@ void CardDavStore::applyResult(bool emitChanged)
         }
         VdirCache copy(m_folder);
         copy.load();
-        m_offlineNote =
-            QStringLiteral("Working offline from the copy of %1: %2").arg(localTime(copy.state().syncedAt), error);
+        if (copy.isComplete()) {
+            m_offlineNote =
+                QStringLiteral("Working offline from the copy of %1: %2").arg(localTime(copy.state().syncedAt), error);
+        } else {
+            // No copy yet: the server is asked again a while later, until a sync succeeds.
+            m_offlineNote =
+                QStringLiteral("The address book cannot be fetched yet (%1); Quintel tries again.").arg(error);
+            if (m_waitingForFirstCopy && kind != DavError::Auth)
+                QTimer::singleShot(m_retryDelay, m_notifier.get(), [this] { refresh(); });
+        }
     }
     if (!m_copy || copyChanged)
         reopenCopy();

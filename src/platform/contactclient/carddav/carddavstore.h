@@ -52,6 +52,13 @@ public:
     void waitForSync();
     // How long open() waits for the server when a copy exists.
     void setStartupWait(std::chrono::milliseconds wait) { m_startupWait = wait; }
+    // How long open() waits for the server when there is no copy yet: then the lists start empty,
+    // with a note, and fill when the server answers; a failed sync is tried again after retryDelay.
+    void setFirstWait(std::chrono::milliseconds wait, std::chrono::milliseconds retryDelay)
+    {
+        m_firstWait = wait;
+        m_retryDelay = retryDelay;
+    }
 
     QString cacheFolder() const { return m_folder; }
     // The result of the last sync that finished without error.
@@ -66,9 +73,14 @@ private:
     CardDavAccount m_account;
     QString m_host;
     QString m_configError;
+    QString m_cacheBase;
+    QString m_cacheInside;
     QString m_folder;
     carddav::SyncOptions m_options;
     std::chrono::milliseconds m_startupWait{2000};
+    std::chrono::milliseconds m_firstWait{20000};
+    std::chrono::milliseconds m_retryDelay{30000};
+    bool m_waitingForFirstCopy = false;
     std::shared_ptr<Job> m_job;
     std::unique_ptr<QThread> m_thread;
     std::shared_ptr<Store> m_copy;

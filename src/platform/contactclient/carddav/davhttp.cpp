@@ -3,6 +3,7 @@
 #include "davurl.h"
 
 #include <QBuffer>
+#include <QTemporaryFile>
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -37,6 +38,65 @@ QString networkMessage(const QNetworkReply& reply, const QUrl& url)
     }
 }
 
+// An answer as it arrives, in memory up to kSpoolThreshold, then in a temporary file.
+struct Received {
+    qint64 maxBytes = 0;
+    qint64 total = 0;
+    QByteArray memory;
+    std::shared_ptr<QTemporaryFile> file;
+    bool tooLarge = false;
+    bool failed = false;
+    bool late = false;
+    QString spoolError;
+
+    // Takes what the reply has; false when the answer must be abandoned.
+    bool take(QNetworkReply& reply)
+    {
+        for (;;) {
+            const QByteArray chunk = reply.read(256 * 1024);
+            if (chunk.isEmpty())
+                return true;
+            total += chunk.size();
+            if (total > maxBytes) {
+                tooLarge = true;
+                return false;
+            }
+            if (!file && memory.size() + chunk.size() > kSpoolThreshold) {
+                file = std::make_shared<QTemporaryFile>();
+                if (!file->open() || file->write(memory) != memory.size()) {
+                    spoolError = file->errorString();
+                    failed = true;
+                    return false;
+                }
+                memory.clear();
+            }
+            if (file) {
+                if (file->write(chunk) != chunk.size()) {
+                    spoolError = file->errorString();
+                    failed = true;
+                    return false;
+                }
+            } else {
+                memory.append(chunk);
+            }
+        }
+    }
+
+    QByteArray finish(std::shared_ptr<QFile>* keep)
+    {
+        if (!file)
+            return memory;
+        file->flush();
+        uchar* mapped = file->map(0, file->size());
+        if (!mapped) {
+            file->seek(0);
+            return file->readAll();
+        }
+        *keep = file;
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file->size());
+    }
+};
+
 } // namespace
 
 DavHttp::DavHttp(DavCredentials credentials, QList<QUrl> servers, const std::atomic<bool>* cancelFlag)
@@ -64,13 +124,14 @@ void DavHttp::requireOnServer(const QUrl& url) const
     }
 }
 
-DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth)
+DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
+                       qint64 maxBytes)
 {
     requireOnServer(url);
     QUrl current = url;
     for (int hop = 0;; ++hop) {
         QUrl next;
-        DavReply reply = sendOnce(method, current, body, depth, &next);
+        DavReply reply = sendOnce(method, current, body, depth, maxBytes, &next);
         if (next.isEmpty())
             return reply;
         if (hop >= kMaxRedirects)
@@ -88,7 +149,7 @@ DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArr
 }
 
 DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
-                           QUrl* redirect)
+                           qint64 maxBytes, QUrl* redirect)
 {
     if (isCancelled())
         throw DavError(DavError::Cancelled, QStringLiteral("Cancelled."));
@@ -116,27 +177,67 @@ DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByt
     if (upload)
         upload->setParent(reply.get());
 
+    // The answer is taken as it arrives: counted against maxBytes, and moved to a temporary file
+    // once it is large, so that memory holds neither a huge answer nor Qt's buffer of it.
+    Received received;
+    received.maxBytes = maxBytes;
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > maxBytes) {
+            received.tooLarge = true;
+            reply->abort();
+        }
+    });
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
+        if (!received.take(*reply))
+            reply->abort();
+    });
     QTimer cancelPoll;
     QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [this, &reply] {
         if (isCancelled())
             reply->abort();
     });
     cancelPoll.start(50);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        received.late = true;
+        reply->abort();
+    });
+    deadline.start(method == "REPORT" ? m_reportDeadlineMs : m_deadlineMs);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     cancelPoll.stop();
+    deadline.stop();
+    if (!received.tooLarge && !received.failed && !received.late && reply->isOpen() && !received.take(*reply))
+        reply->abort();
 
     if (isCancelled())
         throw DavError(DavError::Cancelled, QStringLiteral("Cancelled."));
+    const QString server = url.host() + (url.port(-1) > 0 ? QStringLiteral(":%1").arg(url.port()) : QString());
+    if (received.tooLarge)
+        throw DavError(DavError::Protocol,
+                       QStringLiteral("The CardDAV server %1 sent a larger answer than %2 MB to one request; it was "
+                                      "not read.")
+                           .arg(server)
+                           .arg(std::max<qint64>(maxBytes / (1024 * 1024), 1)));
+    if (received.late)
+        throw DavError(DavError::Network, QStringLiteral("The CardDAV server %1 did not finish its answer within %2 s.")
+                                              .arg(server)
+                                              .arg((method == "REPORT" ? m_reportDeadlineMs : m_deadlineMs) / 1000));
+    if (received.failed)
+        throw DavError(
+            DavError::Network,
+            QStringLiteral("The answer of the CardDAV server %1 cannot be kept: %2").arg(server, received.spoolError));
     const QVariant statusAttr = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!statusAttr.isValid())
         throw DavError(DavError::Network, networkMessage(*reply, url));
 
     DavReply result;
     result.status = statusAttr.toInt();
-    result.body = reply->readAll();
+    result.body = received.finish(&result.spool);
     result.url = url;
     if (result.status == 401)
         throw DavError(

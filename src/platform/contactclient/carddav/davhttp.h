@@ -12,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 
+class QFile;
 class QNetworkAccessManager;
 
 namespace contactclient::carddav {
@@ -42,9 +43,18 @@ private:
 
 struct DavReply {
     int status = 0;
-    QByteArray body;
-    QUrl url; // where the answer came from, after redirects
+    QByteArray body; // for a large answer, a view of the file it was spooled to (kept by spool)
+    QUrl url;        // where the answer came from, after redirects
+    std::shared_ptr<QFile> spool;
 };
+
+// The most a reply may hold, by what was asked: a discovery answer is small, a card is at most
+// kMaxCardReply (photos included), a listing or a report of N cards grows with N.
+inline constexpr qint64 kMaxSmallReply = 4LL * 1024 * 1024;
+inline constexpr qint64 kMaxCardReply = 4LL * 1024 * 1024;
+inline constexpr qint64 kMaxListingReply = 512LL * 1024 * 1024;
+// Larger answers than this go to a temporary file instead of memory.
+inline constexpr qint64 kSpoolThreshold = 16LL * 1024 * 1024;
 
 struct DavCredentials {
     QString user; // empty: no authentication
@@ -63,8 +73,10 @@ public:
     DavHttp& operator=(const DavHttp&) = delete;
 
     // Sends one request and returns any HTTP answer except 401, which throws Auth. Throws Network,
-    // Config or Cancelled. depth is the Depth header ("0", "1"), none when empty.
-    DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body = {}, const QByteArray& depth = {});
+    // Config or Cancelled. depth is the Depth header ("0", "1"), none when empty. An answer larger
+    // than maxBytes is cut off and throws Protocol.
+    DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body = {}, const QByteArray& depth = {},
+                  qint64 maxBytes = kMaxSmallReply);
 
     // How long one request may go without a byte from the server, in milliseconds. Reports
     // (sync-collection, multiget) get longer: a server may think for a minute over a big address
@@ -73,6 +85,12 @@ public:
     {
         m_timeoutMs = milliseconds;
         m_reportTimeoutMs = reportMilliseconds;
+    }
+    // How long one request may take in all, however steadily the server drips its answer.
+    void setDeadline(int milliseconds, int reportMilliseconds)
+    {
+        m_deadlineMs = milliseconds;
+        m_reportDeadlineMs = reportMilliseconds;
     }
     void cancel() { m_cancelled = true; }
     // Throws DavError(Protocol) unless the URL is on one of the servers and allowed (https, or
@@ -84,12 +102,14 @@ public:
 private:
     bool isOnServer(const QUrl& url) const;
     DavReply sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
-                      QUrl* redirect);
+                      qint64 maxBytes, QUrl* redirect);
     DavCredentials m_credentials;
     QList<QUrl> m_servers;
     std::unique_ptr<QNetworkAccessManager> m_network;
     int m_timeoutMs = 30000;
     int m_reportTimeoutMs = 180000;
+    int m_deadlineMs = 120000;
+    int m_reportDeadlineMs = 900000;
     std::atomic<bool> m_cancelled{false};
     const std::atomic<bool>* m_cancelFlag;
 };

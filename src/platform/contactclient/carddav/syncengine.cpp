@@ -4,6 +4,9 @@
 #include "davxml.h"
 
 #include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
 
 namespace contactclient::carddav {
 namespace {
@@ -89,7 +92,7 @@ std::optional<SyncEngine::Listing> SyncEngine::syncCollection(const QUrl& book, 
     QString token = startToken;
     const QString self = collectionPath(book);
     for (int round = 0; round < 1000; ++round) {
-        const DavReply reply = m_http.send("REPORT", book, syncCollectionBody(token), "0");
+        const DavReply reply = m_http.send("REPORT", book, syncCollectionBody(token), "0", kMaxListingReply);
         if (reply.status != 207) {
             if (!token.isEmpty() && (reply.status == 403 || reply.status == 409 || reply.status == 400)) {
                 return syncCollection(book, QString()); // the token is no longer valid: list everything
@@ -126,7 +129,7 @@ SyncEngine::Listing SyncEngine::etagListing(const QUrl& book)
 {
     Listing listing;
     listing.full = true;
-    const DavReply reply = m_http.send("PROPFIND", book, propfindBody({kResourceType, kEtag}), "1");
+    const DavReply reply = m_http.send("PROPFIND", book, propfindBody({kResourceType, kEtag}), "1", kMaxListingReply);
     if (reply.status != 207)
         throw unexpected(book, "PROPFIND", reply.status);
     const QString self = collectionPath(book);
@@ -146,7 +149,8 @@ void SyncEngine::fetch(const QUrl& book, const QStringList& paths, SyncResult& r
         QStringList hrefs;
         for (const QString& path : batch)
             hrefs.append(encodedPath(path));
-        const DavReply reply = m_http.send("REPORT", book, multigetBody(hrefs), "1");
+        const DavReply reply = m_http.send("REPORT", book, multigetBody(hrefs), "1",
+                                           qint64(hrefs.size()) * kMaxCardReply + kMaxSmallReply);
         if (reply.status != 207)
             throw unexpected(book, "addressbook-multiget", reply.status);
         QSet<QString> answered;
@@ -173,8 +177,20 @@ void SyncEngine::fetch(const QUrl& book, const QStringList& paths, SyncResult& r
     }
 }
 
+bool SyncEngine::copyOnDisk() const
+{
+    const QSet<QString> onDisk = m_cache.filesOnDisk();
+    const auto& index = m_cache.index();
+    return std::all_of(index.cbegin(), index.cend(),
+                       [&](const CachedCard& card) { return card.broken || onDisk.contains(card.file); });
+}
+
 SyncResult SyncEngine::run(const QUrl& book)
 {
+    QString collection = book.path(QUrl::FullyDecoded);
+    if (!collection.endsWith(QLatin1Char('/')))
+        collection += QLatin1Char('/');
+    m_cache.setCollection(collection);
     m_cache.load();
     SyncState state = m_cache.state();
     const bool sameBook = m_cache.isComplete() && state.addressBook == book.toString();
@@ -193,7 +209,7 @@ SyncResult SyncEngine::run(const QUrl& book)
             if (!status.responses.isEmpty())
                 ctag = status.responses.first().properties.value(kCtag).text;
         }
-        if (sameBook && !ctag.isEmpty() && ctag == state.ctag) {
+        if (sameBook && !ctag.isEmpty() && ctag == state.ctag && copyOnDisk()) {
             SyncResult unchanged;
             unchanged.broken = m_cache.brokenCount();
             return unchanged;
@@ -212,6 +228,19 @@ SyncResult SyncEngine::run(const QUrl& book)
     for (auto it = listing->changed.cbegin(); it != listing->changed.cend(); ++it) {
         const auto known = index.constFind(it.key());
         if (known == index.cend() || it.value().isEmpty() || known->etag != it.value())
+            wanted.append(it.key());
+    }
+    // A card whose file went from the copy (removed by hand, by a cache cleaner) is fetched again,
+    // whether or not the server changed it.
+    const QSet<QString> onDisk = m_cache.filesOnDisk();
+    const QSet<QString> goneOnServer(listing->removed.cbegin(), listing->removed.cend());
+    for (auto it = index.cbegin(); it != index.cend(); ++it) {
+        if (it->broken || onDisk.contains(it->file) || goneOnServer.contains(it.key()))
+            continue;
+        const auto listed = listing->changed.constFind(it.key());
+        const bool alreadyWanted =
+            listed != listing->changed.cend() && (listed->isEmpty() || it->etag != *listed); // asked for above
+        if (!alreadyWanted && (!listing->full || listed != listing->changed.cend()))
             wanted.append(it.key());
     }
     wanted.sort();

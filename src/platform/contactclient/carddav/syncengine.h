@@ -50,6 +50,8 @@ private:
     Listing etagListing(const QUrl& book);
     void fetch(const QUrl& book, const QStringList& paths, SyncResult& result);
     QString pathOf(const QUrl& book, const QString& href) const;
+    // Whether every card file the index names is in the folder.
+    bool copyOnDisk() const;
 
     DavHttp& m_http;
     VdirCache& m_cache;

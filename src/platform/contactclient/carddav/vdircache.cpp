@@ -1,5 +1,7 @@
 #include "vdircache.h"
 
+#include "safefile.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -7,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -19,23 +20,36 @@
 namespace contactclient::carddav {
 namespace {
 
+// The copy's own small files are read as regular files only (a link or a FIFO planted there
+// reads as missing).
+constexpr qint64 kMaxStateFile = 256LL * 1024 * 1024;
+
 QJsonObject readJson(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray data;
+    if (!safefile::readRegularFile(path, kMaxStateFile, data, nullptr))
         return {};
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return QJsonDocument::fromJson(data).object();
+}
+
+QSet<QString> known(const QHash<QString, CachedCard>& index)
+{
+    QSet<QString> files;
+    for (const CachedCard& card : index)
+        if (!card.broken)
+            files.insert(card.file);
+    return files;
 }
 
 } // namespace
 
 void writeFileAtomically(const QString& path, const QByteArray& data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString())
-                                     .toStdString());
+    // Replaced by rename: a symbolic link planted at the name is replaced, not written through.
+    QString why;
+    if (!safefile::writeAtomically(-1, path, data, &why))
+        throw std::runtime_error(
+            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), why).toStdString());
 }
 
 VdirCache::VdirCache(QString folder) : m_folder(std::move(folder)) {}
@@ -43,14 +57,23 @@ VdirCache::VdirCache(QString folder) : m_folder(std::move(folder)) {}
 void VdirCache::load()
 {
     m_index.clear();
+    m_ownFiles.clear();
     const QJsonObject index =
         readJson(m_folder + QLatin1Char('/') + kIndexFile).value(QStringLiteral("cards")).toObject();
     for (auto it = index.begin(); it != index.end(); ++it) {
         const QJsonObject card = it.value().toObject();
+        if (const QString file = card.value(QStringLiteral("file")).toString(); !file.isEmpty())
+            m_ownFiles.insert(file);
         CachedCard entry{card.value(QStringLiteral("file")).toString(), card.value(QStringLiteral("etag")).toString(),
                          card.value(QStringLiteral("broken")).toBool()};
         if (entry.broken || (!entry.file.isEmpty() && entry.file == fileNameFor(it.key())))
             m_index.insert(it.key(), entry);
+    }
+    QByteArray journal;
+    if (safefile::readRegularFile(m_folder + QLatin1Char('/') + kJournalFile, kMaxStateFile, journal, nullptr)) {
+        for (const QByteArray& line : journal.split('\n'))
+            if (!line.isEmpty())
+                m_ownFiles.insert(QString::fromUtf8(line));
     }
     const QJsonObject state = readJson(m_folder + QLatin1Char('/') + kStateFile);
     m_complete = state.contains(QStringLiteral("addressBook"));
@@ -64,14 +87,25 @@ int VdirCache::brokenCount() const
     return int(std::count_if(m_index.cbegin(), m_index.cend(), [](const CachedCard& c) { return c.broken; }));
 }
 
-QString VdirCache::fileNameFor(const QString& hrefPath)
+QString VdirCache::fileNameFor(const QString& hrefPath) const
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._@+=-]{0,150}\\.vcf$"));
-    const QString name = hrefPath.section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
-    if (plain.match(name).hasMatch())
+    const qsizetype slash = hrefPath.lastIndexOf(QLatin1Char('/'));
+    const QString name = hrefPath.sliced(slash + 1);
+    // Without a collection (the copy read for its state alone) a member's plain name is trusted
+    // as written by an earlier sync.
+    const bool inCollection = m_collection.isEmpty() || hrefPath.first(slash + 1) == m_collection;
+    if (inCollection && plain.match(name).hasMatch())
         return name;
-    return QString::fromLatin1(QCryptographicHash::hash(hrefPath.toUtf8(), QCryptographicHash::Sha1).toHex()) +
+    return QLatin1Char('_') +
+           QString::fromLatin1(QCryptographicHash::hash(hrefPath.toUtf8(), QCryptographicHash::Sha1).toHex()) +
            QStringLiteral(".vcf");
+}
+
+QSet<QString> VdirCache::filesOnDisk() const
+{
+    const QStringList names = QDir(m_folder).entryList({QStringLiteral("*.vcf")}, QDir::Files);
+    return QSet<QString>(names.cbegin(), names.cend());
 }
 
 void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QByteArray& data)
@@ -79,6 +113,7 @@ void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QB
     // Temporary file, then rename: a reader sees the old card or the new one, never half of one.
     // Not flushed to disk one by one (thousands of cards): commit() flushes them all at once.
     const QString file = fileNameFor(hrefPath);
+    noteWritten(file);
     QTemporaryFile temp(m_folder + QStringLiteral("/.tmp-XXXXXX"));
     temp.setAutoRemove(true);
     if (!temp.open() || temp.write(data) != data.size() || !temp.flush() ||
@@ -92,6 +127,30 @@ void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QB
     m_index.insert(hrefPath, {file, etag, false});
 }
 
+void VdirCache::noteWritten(const QString& file)
+{
+    if (m_ownFiles.contains(file))
+        return;
+    if (!m_journal) {
+        m_journal = std::make_unique<QFile>(m_folder + QLatin1Char('/') + kJournalFile);
+        // Appended to, never through a link: the name is opened without following one.
+        const int fd = ::open(QFile::encodeName(m_journal->fileName()).constData(),
+                              O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 || !m_journal->open(fd, QIODevice::Append, QFileDevice::AutoCloseHandle)) {
+            if (fd >= 0)
+                ::close(fd);
+            m_journal.reset();
+            throw std::runtime_error(QStringLiteral("Cannot write %1")
+                                         .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + kJournalFile))
+                                         .toStdString());
+        }
+    }
+    const QByteArray line = file.toUtf8() + '\n';
+    if (m_journal->write(line) != line.size() || !m_journal->flush())
+        throw std::runtime_error(QStringLiteral("Cannot write %1").arg(m_journal->fileName()).toStdString());
+    m_ownFiles.insert(file);
+}
+
 void VdirCache::markBroken(const QString& hrefPath, const QString& etag)
 {
     const auto it = m_index.constFind(hrefPath);
@@ -102,17 +161,18 @@ void VdirCache::markBroken(const QString& hrefPath, const QString& etag)
 
 void VdirCache::removeCard(const QString& hrefPath)
 {
-    // The file goes even when the index does not name it: a sync that was stopped may have written it.
-    QFile::remove(m_folder + QLatin1Char('/') + fileNameFor(hrefPath));
+    // The file goes even when the index does not name it (a sync that was stopped may have written
+    // it, as its journal tells), but only when this copy wrote it.
+    if (const QString file = fileNameFor(hrefPath); m_ownFiles.contains(file))
+        QFile::remove(m_folder + QLatin1Char('/') + file);
     m_index.remove(hrefPath);
 }
 
 void VdirCache::removeStrayFiles()
 {
-    QSet<QString> known;
-    for (const CachedCard& card : std::as_const(m_index))
-        if (!card.broken)
-            known.insert(card.file);
+    // Only files this copy wrote go: those its index named, and those its journal lists. A card
+    // put into the folder by someone else is left alone.
+    const QSet<QString> kept = known(m_index);
     const QDir dir(m_folder);
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
     for (const QString& name : names) {
@@ -122,7 +182,7 @@ void VdirCache::removeStrayFiles()
         const bool leftover = name.startsWith(QStringLiteral(".tmp-")) ||
                               name.startsWith(kIndexFile + QLatin1Char('.')) ||
                               name.startsWith(kStateFile + QLatin1Char('.'));
-        if ((card && !known.contains(name)) || leftover)
+        if ((card && !kept.contains(name) && m_ownFiles.contains(name)) || leftover)
             QFile::remove(dir.filePath(name));
     }
 }
@@ -153,6 +213,10 @@ void VdirCache::commit(const SyncState& state)
                            {QStringLiteral("syncedAt"), m_state.syncedAt}};
     writeFileAtomically(m_folder + QLatin1Char('/') + kStateFile, QJsonDocument(json).toJson());
     m_complete = true;
+    // The index names every file now: the journal has done its work.
+    m_journal.reset();
+    QFile::remove(m_folder + QLatin1Char('/') + kJournalFile);
+    m_ownFiles = known(m_index);
 }
 
 } // namespace contactclient::carddav

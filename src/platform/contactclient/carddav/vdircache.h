@@ -4,11 +4,16 @@
 //   .quintel-index.json  which server resource each file holds, and its etag
 //   .quintel-sync.json   the address book, its sync token and ctag: written last, after a sync
 //                        has finished, so its presence means a complete copy
+//   .quintel-written     while a sync runs, the card files it has written
 // Every file is replaced atomically (temporary file, then rename): a sync killed half-way leaves
 // whole cards and the previous sync state, and the next sync repairs the rest.
 
+#include <QFile>
 #include <QHash>
+#include <QSet>
 #include <QString>
+
+#include <memory>
 
 namespace contactclient::carddav {
 
@@ -39,24 +44,39 @@ public:
     const QHash<QString, CachedCard>& index() const { return m_index; }
     int brokenCount() const;
 
-    // The file name for a server resource (by its decoded path): its own name when that is a
-    // plain one ending in .vcf, else a hash of the path.
-    static QString fileNameFor(const QString& hrefPath);
+    // The address book's own path (decoded, ending in '/'): its members keep their own names.
+    void setCollection(const QString& collectionPath) { m_collection = collectionPath; }
+
+    // The file name for a server resource (by its decoded path): its own name when it lies
+    // directly in the collection and the name is a plain one ending in .vcf, else "_" and a hash
+    // of the whole path (a plain name never starts with "_"). Distinct paths never share a file.
+    QString fileNameFor(const QString& hrefPath) const;
+    // The names of the card files in the folder now.
+    QSet<QString> filesOnDisk() const;
 
     // Writes a card atomically and records it. Throws std::runtime_error when the disk refuses.
     void writeCard(const QString& hrefPath, const QString& etag, const QByteArray& data);
     void markBroken(const QString& hrefPath, const QString& etag);
     void removeCard(const QString& hrefPath);
-    // Removes .vcf files the index does not name, and leftover temporary files.
+    // Removes .vcf files the copy wrote that the index no longer names, and leftover temporary
+    // files. Files the copy did not write are never removed.
     void removeStrayFiles();
     // Writes the index, then the sync state (in that order).
     void commit(const SyncState& state);
 
     static inline const QString kIndexFile = QStringLiteral(".quintel-index.json");
     static inline const QString kStateFile = QStringLiteral(".quintel-sync.json");
+    // The card files a sync has written, named before each is written: a sync stopped before its
+    // index was written leaves files the next sync may remove, knowing they are its own.
+    static inline const QString kJournalFile = QStringLiteral(".quintel-written");
 
 private:
+    void noteWritten(const QString& file);
+
     QString m_folder;
+    QString m_collection;
+    QSet<QString> m_ownFiles; // card files this copy has written (its index, its journal)
+    std::unique_ptr<QFile> m_journal;
     QHash<QString, CachedCard> m_index;
     SyncState m_state;
     bool m_complete = false;

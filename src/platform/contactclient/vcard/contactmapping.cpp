@@ -4,6 +4,8 @@
 
 #include "contactclient/vcard/vcardtext.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <climits>
 
@@ -280,13 +282,17 @@ ContactSummary summarize(const Card& card)
     if (s.fileAs.isEmpty())
         s.fileAs = components(card.first("ORG"), 1).value(0);
 
+    // Categories in file order, each once: a set keeps this linear for a card with very many.
+    QSet<QString> seen;
     for (const Property& p : card.properties) {
         if (p.name != "CATEGORIES")
             continue;
         for (const QString& c : splitUnescaped(rawText(p), QLatin1Char(','))) {
-            const QString t = c.trimmed();
-            if (!t.isEmpty() && !s.categories.contains(t))
-                s.categories.append(t);
+            QString t = c.trimmed();
+            if (!t.isEmpty() && !seen.contains(t)) {
+                seen.insert(t);
+                s.categories.append(std::move(t));
+            }
         }
     }
     return s;

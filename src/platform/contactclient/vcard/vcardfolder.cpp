@@ -2,6 +2,7 @@
 
 #include "contactclient/errors.h"
 #include "contactclient/vcard/contactmapping.h"
+#include "safefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,34 +36,6 @@ qint64 mtimeOf(const struct stat& st)
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Reads to the end of the file, expecting sizeHint bytes; 0, or the errno of a failed read. A
-// regular file that gives fewer bytes than asked for is at its end: no second read asks again.
-int readAll(int fd, qint64 sizeHint, bool regular, QByteArray& data)
-{
-    data.resize(std::max<qint64>(sizeHint, 0) + 1); // one byte more shows the end in the same read
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == data.size()) {
-            if (filled > kMaxFileSize)
-                break; // it grew past the limit while being read: the limit's worth is read
-            data.resize(std::min<qint64>(data.size() * 2, kMaxFileSize + 1));
-        }
-        const qsizetype asked = data.size() - filled;
-        const ssize_t n = ::read(fd, data.data() + filled, static_cast<size_t>(asked));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            break;
-        filled += n;
-        if (regular && n < asked)
-            break;
-    }
-    data.truncate(filled);
-    return 0;
 }
 
 bool isAscii(const char* text, std::size_t length)
@@ -156,28 +129,25 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
     // One open, one fstat and, as a rule, one read: QFile's stat on opening and its buffered
     // reading made reading a folder of 100,000 cards take twice as long as the reads themselves.
     // Opening relative to the folder spares the kernel walking the folder's path for every file.
-    const int fd = folder.fd >= 0 ? ::openat(folder.fd, r.nameBytes, O_RDONLY | O_CLOEXEC)
-                                  : ::open(QByteArray(folder.path + r.nameBytes).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        r.skipped.append({r.file.name, 0, QStringLiteral("cannot be opened: %1").arg(systemError(errno))});
-        return;
-    }
-    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
-    struct stat st {};
-    bool regular = false;
-    if (::fstat(fd, &st) == 0) {
-        r.file.size = st.st_size;
-        r.file.mtimeNs = mtimeOf(st);
-        regular = S_ISREG(st.st_mode);
-    }
-    if (r.file.size > kMaxFileSize) {
+    // Regular files only, opened without following a link and without waiting on a FIFO: a card
+    // swapped for a link to a device or for a pipe is skipped, not read for ever.
+    safefile::FileInfo info;
+    QString why;
+    int error = 0;
+    const safefile::Fd fd =
+        folder.fd >= 0
+            ? safefile::openRegularFile(folder.fd, QByteArray(r.nameBytes), kMaxFileSize, &info, &why, &error)
+            : safefile::openRegularFile(-1, folder.path + r.nameBytes, kMaxFileSize, &info, &why, &error);
+    if (!fd.isOpen()) {
         r.skipped.append(
-            {r.file.name, 0, QStringLiteral("larger than %1 MB; not read").arg(kMaxFileSize / (1024 * 1024))});
+            {r.file.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
         return;
     }
+    r.file.size = info.size;
+    r.file.mtimeNs = info.mtimeNs;
     QByteArray data;
-    if (const int error = readAll(fd, r.file.size, regular, data)) {
-        r.skipped.append({r.file.name, 0, QStringLiteral("cannot be read: %1").arg(systemError(error))});
+    if (!safefile::readToEnd(fd.get(), r.file.size, kMaxFileSize, data, &why)) {
+        r.skipped.append({r.file.name, 0, QStringLiteral("cannot be read: %1").arg(why)});
         return;
     }
     const bool empty = isBlankData(data);
@@ -187,7 +157,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
         data = QByteArray(); // only the converted copy is needed
     r.file.cards = vcard::readCards(utf8, vcard::Detail::Summary, [&](vcard::Card& card) {
         if (!card.ok()) {
-            r.skipped.append({r.file.name, card.index, card.error});
+            r.skipped.append({r.file.name, card.index, card.error, card.count});
             return true;
         }
         vcard::ContactSummary s = vcard::summarize(card);

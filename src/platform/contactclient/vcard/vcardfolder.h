@@ -38,6 +38,7 @@ struct SkippedItem {
     QString file;
     int card = 0;
     QString reason;
+    int count = 1; // the cards it stands for (the unread rest of a large file: all of them)
     QString text() const;
 };
 

@@ -3,16 +3,20 @@
 #include "contactclient/clientconfig.h"
 #include "contactclient/vcard/vcardcontactitem.h"
 #include "contactclient/vcard/vcarditemset.h"
+#include "safefile.h"
 #include "settingsstore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 
-#include <sys/stat.h>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace contactclient {
 namespace {
@@ -23,30 +27,37 @@ namespace {
                           QStringLiteral("The contact file \"%1\" cannot be read: %2").arg(file, why));
 }
 
-// The card's own bytes when the file is unchanged since the folder was read; empty otherwise.
-QByteArray cachedCardBytes(QFile& f, const FolderSnapshot* snap, const QString& name, int card)
+// The snapshot's record of the card when its file is unchanged since the folder was read.
+const ItemRecord* recordFor(const FolderSnapshot* snap, const QString& name, int card, const safefile::FileInfo& info,
+                            bool* converted)
 {
     if (!snap)
-        return {};
+        return nullptr;
     const auto it = snap->fileIndex.constFind(name);
     if (it == snap->fileIndex.constEnd())
-        return {};
+        return nullptr;
     const VCardFile& vf = snap->files[*it];
-    struct stat st {};
-    if (vf.converted || ::fstat(f.handle(), &st) != 0 || st.st_size != vf.size ||
-        qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec != vf.mtimeNs)
-        return {};
+    if (info.size != vf.size || info.mtimeNs != vf.mtimeNs)
+        return nullptr;
     // A file's records are in card order.
     const auto first = snap->items.begin() + vf.firstItem;
     const auto last = first + vf.itemCount;
     const auto rec = std::lower_bound(first, last, card, [](const ItemRecord& r, int c) { return r.card < c; });
-    if (rec == last || rec->card != card || !f.seek(rec->offset))
-        return {};
-    QByteArray bytes = f.read(rec->length);
-    if (bytes.size() != rec->length ||
-        !QByteArrayView(bytes).first(std::min<qsizetype>(6, bytes.size())).toByteArray().toUpper().startsWith("BEGIN:"))
-        return {};
-    return bytes;
+    if (rec == last || rec->card != card || rec->offset < 0 || rec->length <= 0)
+        return nullptr;
+    *converted = vf.converted;
+    return &*rec;
+}
+
+// Whether a slice holds a card from its start: blanks or a byte-order mark may stand before BEGIN.
+bool startsCard(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    while (!bytes.isEmpty() &&
+           (bytes.front() == ' ' || bytes.front() == '\t' || bytes.front() == '\r' || bytes.front() == '\n'))
+        bytes = bytes.sliced(1);
+    return bytes.size() >= 6 && bytes.first(6).toByteArray().toUpper() == "BEGIN:";
 }
 
 } // namespace
@@ -79,11 +90,24 @@ std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId
     int card = 1;
     if (!parseEntryId(entryId, name, card))
         throw ItemNotFound(entryId);
-    QFile f(m_folder + QLatin1Char('/') + name);
-    if (!f.exists())
-        throw ItemNotFound(entryId);
-    if (!f.open(QIODevice::ReadOnly))
-        unreadable(name, f.errorString());
+    // Opened once, as a regular file only (never a link, a device or a pipe). A card replaced by
+    // rename at this moment can be missing for an instant: the open is tried again a few times.
+    const QByteArray path = QFile::encodeName(m_folder + QLatin1Char('/') + name);
+    safefile::FileInfo info;
+    QString why;
+    int error = 0;
+    safefile::Fd fd;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        fd = safefile::openRegularFile(-1, path, kMaxFileSize, &info, &why, &error);
+        if (fd.isOpen() || error != ENOENT)
+            break;
+        QThread::yieldCurrentThread();
+    }
+    if (!fd.isOpen()) {
+        if (error == ENOENT || error == ENOTDIR)
+            throw ItemNotFound(entryId);
+        unreadable(name, why);
+    }
 
     std::shared_ptr<ContactItem> found;
     auto take = [&](vcard::Card& c) {
@@ -93,31 +117,67 @@ std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId
             found = std::make_shared<VCardContactItem>(entryId, vcard::mapContact(c));
         return false;
     };
-    const QByteArray cached = cachedCardBytes(f, m_snapshot.get(), name, card);
-    if (!cached.isEmpty()) {
+    // The card's own bytes, where the folder's reading recorded them: read from the file directly,
+    // or, for a file converted from UTF-16, from the converted copy kept from the last lookup.
+    bool converted = false;
+    const ItemRecord* rec = recordFor(m_snapshot.get(), name, card, info, &converted);
+    QByteArray data;
+    auto wholeFile = [&] {
+        if (!data.isEmpty())
+            return;
+        data = decodedFile(fd.get(), name, info);
+    };
+    QByteArray slice;
+    if (rec && !converted && rec->offset + rec->length <= info.size) {
+        slice.resize(rec->length);
+        if (::pread(fd.get(), slice.data(), static_cast<size_t>(rec->length), rec->offset) != rec->length)
+            slice.clear();
+    } else if (rec && converted) {
+        wholeFile();
+        if (rec->offset + rec->length <= data.size())
+            slice = data.sliced(rec->offset, rec->length);
+    }
+    if (!slice.isEmpty() && startsCard(slice)) {
         card = 1; // the slice holds just this card
-        vcard::readCards(cached, vcard::Detail::Full, take);
+        vcard::readCards(slice, vcard::Detail::Full, take);
         if (found)
             return found;
         parseEntryId(entryId, name, card);
-        f.seek(0);
     }
-    if (f.size() > kMaxFileSize)
-        unreadable(name, QStringLiteral("larger than %1 MB").arg(kMaxFileSize / (1024 * 1024)));
-    const QByteArray data = vcard::toUtf8Data(f.readAll());
-    if (f.error() != QFileDevice::NoError)
-        unreadable(name, f.errorString());
+    wholeFile();
     vcard::readCards(data, vcard::Detail::Full, take);
     if (!found)
         throw ItemNotFound(entryId);
     return found;
 }
 
+QByteArray VCardFolderStore::decodedFile(int fd, const QString& name, const safefile::FileInfo& info)
+{
+    {
+        const std::lock_guard lock(m_decodedLock);
+        if (m_decoded.name == name && m_decoded.size == info.size && m_decoded.mtimeNs == info.mtimeNs)
+            return m_decoded.data;
+    }
+    QByteArray raw;
+    QString why;
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !safefile::readToEnd(fd, info.size, kMaxFileSize, raw, &why))
+        unreadable(name, why.isEmpty() ? QStringLiteral("cannot seek") : why);
+    QByteArray data = vcard::toUtf8Data(raw);
+    if (data.constData() != raw.constData()) {
+        // Converted from UTF-16: kept, so that the next contact of the same file is not converted again.
+        const std::lock_guard lock(m_decodedLock);
+        m_decoded = {name, info.size, info.mtimeNs, data};
+    }
+    return data;
+}
+
 QString VCardFolderStore::statusNote() const
 {
     if (!m_snapshot || m_snapshot->skipped.isEmpty())
         return {};
-    const auto count = m_snapshot->skipped.size();
+    qint64 count = 0;
+    for (const SkippedItem& s : m_snapshot->skipped)
+        count += s.count;
     if (count == 1)
         return QStringLiteral("1 contact could not be read and was skipped (quintel-contacts shows why).");
     return QStringLiteral("%1 contacts could not be read and were skipped (quintel-contacts shows why).").arg(count);

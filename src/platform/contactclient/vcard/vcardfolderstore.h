@@ -3,6 +3,9 @@
 
 #include "contactclient/store.h"
 #include "contactclient/vcard/vcardfolder.h"
+#include "safefile.h"
+
+#include <mutex>
 
 class SettingsStore;
 
@@ -25,8 +28,19 @@ public:
 
 private:
     std::shared_ptr<const FolderSnapshot> snapshot();
+    // The file's data as UTF-8; a file converted from UTF-16 is kept until another one is.
+    QByteArray decodedFile(int fd, const QString& name, const safefile::FileInfo& info);
+
     QString m_folder;
     std::shared_ptr<const FolderSnapshot> m_snapshot;
+    struct Decoded {
+        QString name;
+        qint64 size = -1;
+        qint64 mtimeNs = -1;
+        QByteArray data;
+    };
+    std::mutex m_decodedLock;
+    Decoded m_decoded;
 };
 
 // The folder a settings store names in the contact client's section (key "Folder"), else

@@ -127,6 +127,16 @@ bool isEncodingWord(const QByteArray& upper)
     return upper == "QUOTED-PRINTABLE" || upper == "BASE64" || upper == "B" || upper == "8BIT" || upper == "7BIT";
 }
 
+// A property's types, each once and at most kMaxTypes of them: no real card has more, and a
+// property with thousands of TYPE values costs no more than one with a few.
+constexpr qsizetype kMaxTypes = 32;
+
+void addType(Params& params, const QByteArray& type)
+{
+    if (params.types.size() < kMaxTypes && !params.types.contains(type))
+        params.types.append(type);
+}
+
 void addParam(Params& params, const QByteArray& name, const QList<QByteArray>& values, bool bare)
 {
     if (bare) {
@@ -136,7 +146,7 @@ void addParam(Params& params, const QByteArray& name, const QList<QByteArray>& v
         else if (upper == "PREF")
             params.pref = params.pref ? params.pref : 1;
         else if (!upper.isEmpty())
-            params.types.append(name.toLower());
+            addType(params, name.toLower());
         return;
     }
     const QByteArray key = name.toUpper();
@@ -147,7 +157,7 @@ void addParam(Params& params, const QByteArray& name, const QList<QByteArray>& v
                 if (t == "pref")
                     params.pref = params.pref ? params.pref : 1;
                 else if (!t.isEmpty())
-                    params.types.append(t);
+                    addType(params, t);
             }
         }
     } else if (key == "PREF") {

@@ -96,14 +96,21 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
                 card = Card();
                 card.index = count + 1;
                 card.offset = line.start;
-                card.error =
-                    QStringLiteral("more than %1 cards in one file; the rest is not read").arg(kMaxCardsPerFile);
                 card.length = data.size() - line.start;
+                // The rest is counted, not read, so that what is skipped is told in full.
+                card.count = 1;
+                while (lines.next(line))
+                    if (line.is("BEGIN") && lines.valueIs(line, "VCARD"))
+                        ++card.count;
+                card.error = QStringLiteral("more than %1 cards in one file; the other %2 are not read")
+                                 .arg(kMaxCardsPerFile)
+                                 .arg(card.count);
                 visit(card);
                 return count;
             }
             // The card's list of properties keeps its room from one card to the next.
             card.error.clear();
+            card.count = 1;
             card.properties.clear();
             card.length = 0;
             card.index = ++count;
@@ -127,14 +134,16 @@ int readCards(QByteArrayView data, Detail detail, const std::function<bool(Card&
         agentOpen = line.is("AGENT") && lines.valueIs(line, "");
         if (nested > 0 || line.name.isEmpty() || !card.ok())
             continue;
-        const bool wanted = detail == Detail::Full || isSummaryProperty(line.name);
-        if (!wanted)
-            continue;
+        // Every property counts towards the limit, kept or not, so that the summary read and the
+        // full read refuse the same cards.
         if (++stored > kMaxPropertiesPerCard) {
             card.error = QStringLiteral("more than %1 properties in one card").arg(kMaxPropertiesPerCard);
             card.properties.clear();
             continue;
         }
+        const bool wanted = detail == Detail::Full || isSummaryProperty(line.name);
+        if (!wanted)
+            continue;
         Property p = lines.property(line);
         if (!p.name.isEmpty())
             card.properties.append(std::move(p));

@@ -19,6 +19,7 @@ struct Card {
     qsizetype offset = 0; // the card's bytes in the data, BEGIN line to END line
     qsizetype length = 0;
     QString error; // why the card cannot be read; empty when it was read
+    int count = 1; // cards this entry stands for: the unread rest of a file counts every card in it
     QList<Property> properties;
 
     bool ok() const { return error.isEmpty(); }

@@ -113,6 +113,17 @@ QString decodeText(QByteArrayView bytes, QByteArrayView charset)
         return QString::fromLatin1(bytes);
     if (cs == "windows-1252" || cs == "cp1252")
         return decodeWindows1252(bytes);
+    if (cs == "utf-8" || cs == "utf8")
+        return decodeUtf8OrWindows1252(bytes);
+    // Any other charset the system's converters know (Shift_JIS, EUC-JP, GB18030, Big5, KOI8-R,
+    // ISO-8859-x, Windows-125x, ...); one they do not know, or bytes that are not in it, are read
+    // as UTF-8 when they are that, else as Windows-1252.
+    QStringDecoder decoder(cs.constData(), QStringDecoder::Flag::Stateless);
+    if (decoder.isValid()) {
+        QString text = decoder.decode(bytes);
+        if (!decoder.hasError())
+            return text;
+    }
     return decodeUtf8OrWindows1252(bytes);
 }
 
