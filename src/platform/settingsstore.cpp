@@ -28,7 +28,10 @@ QString QSettingsStore::GetSetting(const QString& application, const QString& se
                                    const QString& defaultValue) const
 {
     const QVariant value = settingsFor(application).value(section + QLatin1Char('/') + key);
-    // A value that is not text (a list written by hand, say) reads as its text form or the default.
+    // A list written by hand without quotes (Books=a, b) reads as the text that was written.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    // Any other value that is not text reads as its text form or the default.
     if (!value.isValid() || !value.canConvert<QString>())
         return defaultValue;
     return value.toString();
