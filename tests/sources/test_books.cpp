@@ -151,6 +151,7 @@ private slots:
         for (const QString& entry : items) {
             const auto contact = ns->GetItemFromID(entry.section(QLatin1Char('='), 0, 0));
             QCOMPARE(contact->FullName(), entry.section(QLatin1Char('='), 1));
+            QCOMPARE(contact->EntryID(), entry.section(QLatin1Char('='), 0, 0));
         }
     }
 

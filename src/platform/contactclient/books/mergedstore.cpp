@@ -1,5 +1,6 @@
 #include "mergedstore.h"
 
+#include "contactclient/books/bookcontactitem.h"
 #include "contactclient/books/mergeditemset.h"
 #include "contactclient/storenotifier.h"
 
@@ -82,7 +83,7 @@ std::shared_ptr<ContactItem> MergedStore::itemFromId(const QString& entryId)
         if (book.label != label)
             continue;
         try {
-            return book.store->itemFromId(entryId.mid(slash + 1));
+            return std::make_shared<BookContactItem>(entryId, book.store->itemFromId(entryId.mid(slash + 1)));
         } catch (const ItemNotFound&) {
             throw ItemNotFound(entryId);
         }
@@ -104,6 +105,17 @@ QString MergedStore::statusNote() const
             notes.append(m_books.size() > 1 ? book.label + QStringLiteral(": ") + note : note);
     }
     return notes.join(QLatin1Char(' '));
+}
+
+QStringList MergedStore::failures() const
+{
+    QStringList out;
+    for (const Book& book : m_books) {
+        const auto failure = m_state->failures.constFind(book.store.get());
+        if (failure != m_state->failures.constEnd())
+            out.append(failureText(book, *failure));
+    }
+    return out;
 }
 
 StoreNotifier* MergedStore::notifier() const

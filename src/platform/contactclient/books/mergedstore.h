@@ -33,6 +33,8 @@ public:
     StoreNotifier* notifier() const override;
 
     const std::vector<Book>& books() const { return m_books; }
+    // A line for each book left out, with the reason.
+    QStringList failures() const;
 
 protected:
     // Replaces the books (a collection folder gained or lost a collection). Books whose label
