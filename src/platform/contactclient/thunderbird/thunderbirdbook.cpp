@@ -10,6 +10,13 @@
 #include "contactclient/vcard/vcarditemset.h"
 
 #include <QFile>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <optional>
+#include <thread>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -32,9 +39,8 @@ bool readCard(const QByteArray& text, vcard::Detail detail, vcard::Card& out)
     return found;
 }
 
-void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::Card& card)
+void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSummary& s)
 {
-    const vcard::ContactSummary s = vcard::summarize(card);
     // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid.
     VCardFile file;
     file.name = uid;
@@ -77,23 +83,51 @@ QString ThunderbirdBookStore::fileSignature() const
 void ThunderbirdBookStore::open()
 {
     m_signature = fileSignature();
-    ReadOnlyDatabase db(m_file);
+    // The rows are read first and their cards parsed on several threads: parsing is most of the work.
+    struct Row {
+        QString uid;
+        QByteArray text;
+        std::optional<vcard::ContactSummary> summary;
+    };
+    std::vector<Row> rows;
+    {
+        ReadOnlyDatabase db(m_file);
+        db.forEachCard([&](const QString& uid, const thunderbird::Properties& properties) {
+            rows.push_back({uid, thunderbird::cardVCard(properties), std::nullopt});
+        });
+        db.forEachList([&](const thunderbird::ListRow& list) {
+            rows.push_back(
+                {list.uid, thunderbird::listVCard(list.name, list.nickName, list.description, {}), std::nullopt});
+        });
+    }
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i = next++; i < rows.size(); i = next++) {
+            vcard::Card card;
+            if (readCard(rows[i].text, vcard::Detail::Summary, card))
+                rows[i].summary = vcard::summarize(card);
+        }
+    };
+    const int threads =
+        std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(rows.size()) / 256), 1, 4);
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool)
+        t.join();
+
     auto snap = std::make_shared<FolderSnapshot>();
     snap->folder = m_file;
+    snap->items.reserve(rows.size());
+    snap->files.reserve(rows.size());
     int unreadable = 0;
-    db.forEachCard([&](const QString& uid, const thunderbird::Properties& properties) {
-        vcard::Card card;
-        if (readCard(thunderbird::cardVCard(properties), vcard::Detail::Summary, card))
-            addRecord(*snap, uid, card);
+    for (const Row& row : rows) {
+        if (row.summary)
+            addRecord(*snap, row.uid, *row.summary);
         else
             ++unreadable;
-    });
-    db.forEachList([&](const thunderbird::ListRow& list) {
-        vcard::Card card;
-        if (readCard(thunderbird::listVCard(list.name, list.nickName, list.description, {}), vcard::Detail::Summary,
-                     card))
-            addRecord(*snap, list.uid, card);
-    });
+    }
     m_snapshot = std::move(snap);
     m_unreadable = unreadable;
 }
