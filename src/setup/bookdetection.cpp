@@ -249,7 +249,8 @@ FirstRunPlan planFirstRun(const QList<FoundBook>& found)
 
 QString usedBookNote(const FoundBook& book)
 {
-    return QStringLiteral("Quintel reads the address book it found, %1.").arg(book.text());
+    // Short: the bar's status line is narrow.
+    return QStringLiteral("Using %1").arg(book.text());
 }
 
 } // namespace setup
