@@ -17,6 +17,8 @@ PACKAGES=(
     # real components the tests start on 127.0.0.1
     python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui
     openssl
+    # address books of other programs: Thunderbird's SQLite driver, khard to write a vdir book
+    libqt6sql6-sqlite khard
     # install checks
     desktop-file-utils appstream
 )

@@ -9,8 +9,7 @@
 #include "desktop/windowsystem.h"
 #include "settings/modsettings.h"
 #include "settingsstore.h"
-#include "setup/firstrun.h"
-#include "setup/setupwindow.h"
+#include "setup/firststart.h"
 #include "window/errorreport.h"
 #include "window/lifetime.h"
 #include "window/passworddialog.h"
@@ -70,8 +69,10 @@ int main(int argc, char* argv[])
     }
 
     QSettingsStore store;
-    // Nothing set up and no address book in the default place: the set-up window comes first.
-    if (firstrun::needsSetup(store) && !setup::runFirstRunSetup(store))
+    // Nothing set up: an address book found on the computer is used, or the set-up window comes
+    // first.
+    const setup::FirstStart firstStart = setup::runFirstStart(store);
+    if (!firstStart.go)
         return 0;
     modSettings::setStore(&store);
     DesktopWindowSystem windowSystem;
@@ -99,6 +100,10 @@ int main(int argc, char* argv[])
         else
             raiseBar(form);
     });
+    if (!firstStart.note.isEmpty())
+        QObject::connect(
+            &form, &frmMain::loaded, &form, [&form, note = firstStart.note] { form.flashStatus(note, 10000); },
+            Qt::SingleShotConnection);
     form.runGuarded([&form] { form.Form_Load(); });
     return QApplication::exec();
 }

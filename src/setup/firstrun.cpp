@@ -20,9 +20,10 @@ QString defaultContactsFolder()
 bool nothingConfigured(const SettingsStore& store)
 {
     using namespace contactclient;
-    for (const QString& k : {key::Backend, key::Folder, key::CardDavUrl, key::CardDavUser, key::CardDavAddressBook,
-                             key::MailTransport, key::MailFolder, key::SendmailPath, key::SmtpHost, key::SmtpPort,
-                             key::SmtpSecurity, key::SmtpUser, key::SmtpPassword, key::MailFrom, key::MailFromName}) {
+    for (const QString& k :
+         {key::Backend, key::Books, key::Folder, key::CardDavUrl, key::CardDavUser, key::CardDavAddressBook,
+          key::MailTransport, key::MailFolder, key::SendmailPath, key::SmtpHost, key::SmtpPort, key::SmtpSecurity,
+          key::SmtpUser, key::SmtpPassword, key::MailFrom, key::MailFromName}) {
         if (!clientSetting(store, k).isEmpty())
             return false;
     }

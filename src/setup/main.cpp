@@ -26,6 +26,7 @@ int main(int argc, char* argv[])
     QSettingsStore store;
     setup::DesktopKeyring keyring;
     setup::SetupWindow window(store, keyring);
+    window.setFoundBooks(setup::detectBooks(setup::standardDetectors(), setup::Places::user(), store));
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "setupsettings.h"
 
+#include "contactclient/books/bookconfig.h"
+
 #include "contactclient/clientconfig.h"
 #include "settingsstore.h"
 #include "setup/firstrun.h"
@@ -80,6 +82,8 @@ SetupSettings SetupSettings::load(const SettingsStore& store)
     s.cardDavUrl = get(store, key::CardDavUrl);
     s.cardDavUser = get(store, key::CardDavUser);
     s.cardDavAddressBook = get(store, key::CardDavAddressBook);
+    for (const contactclient::BookSpec& spec : contactclient::parseBooks(get(store, key::Books)))
+        s.books.append(spec.text());
 
     const QString transport = get(store, key::MailTransport);
     s.mail = transport == QLatin1String("smtp")     ? Mail::Smtp
@@ -110,6 +114,7 @@ void SetupSettings::save(SettingsStore& store) const
         folder.trimmed().isEmpty() ? firstrun::defaultContactsFolder() : QDir::cleanPath(folder.trimmed()));
     putOptional(store, key::CardDavUrl, cardDavUrl.trimmed());
     putOptional(store, key::CardDavUser, cardDavUser.trimmed());
+    putOptional(store, key::Books, books.join(QStringLiteral(", ")));
 
     switch (mail) {
     case Mail::Smtp:

@@ -3,6 +3,7 @@
 // else is read or written here; passwords go to the keyring, never to this section.
 
 #include <QString>
+#include <QStringList>
 
 class SettingsStore;
 
@@ -17,6 +18,7 @@ struct SetupSettings {
     QString cardDavUrl;
     QString cardDavUser;
     QString cardDavAddressBook; // kept as it was: the CardDAV back-end chooses it
+    QStringList books;          // Books entries, in order; when there are any they are read instead
 
     Mail mail = Mail::Sendmail;
     QString mailFolder;   // the folder transport (tests, the demo): where .eml files go

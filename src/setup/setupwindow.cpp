@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -83,6 +84,17 @@ void SetupWindow::build()
     // The address book.
     fraAddressBook = named(new QGroupBox(QStringLiteral("Address book")), QStringLiteral("fraAddressBook"));
     auto* book = new QVBoxLayout(fraAddressBook);
+    lblBooks = named(new QLabel(QStringLiteral("Address &books found on this computer (the ticked ones are read, in "
+                                               "this order, instead of the choice below):")),
+                     QStringLiteral("lblBooks"));
+    lblBooks->setWordWrap(true);
+    lstBooks = named(new QListWidget, QStringLiteral("lstBooks"), QStringLiteral("Address books found"));
+    lstBooks->setMaximumHeight(120);
+    lblBooks->setBuddy(lstBooks);
+    book->addWidget(lblBooks);
+    book->addWidget(lstBooks);
+    lblBooks->hide();
+    lstBooks->hide();
     optVCardFolder = named(new QRadioButton(QStringLiteral("A &folder of vCard files on this computer")),
                            QStringLiteral("optVCardFolder"));
     book->addWidget(optVCardFolder);
@@ -222,6 +234,13 @@ SetupInput SetupWindow::input() const
     s.cardDavUrl = txtCardDavUrl->text().trimmed();
     s.cardDavUser = txtCardDavUser->text().trimmed();
     s.cardDavAddressBook = m_cardDavAddressBook;
+    s.books = m_books;
+    if (lstBooks->count() > 0) {
+        s.books.clear();
+        for (int i = 0; i < lstBooks->count(); ++i)
+            if (lstBooks->item(i)->checkState() == Qt::Checked)
+                s.books.append(lstBooks->item(i)->data(Qt::UserRole).toString());
+    }
     s.mail = optSmtp->isChecked()         ? SetupSettings::Mail::Smtp
              : optMailFolder->isChecked() ? SetupSettings::Mail::Folder
                                           : SetupSettings::Mail::Sendmail;
@@ -247,6 +266,7 @@ void SetupWindow::setInput(const SetupInput& in)
     txtCardDavUrl->setText(s.cardDavUrl);
     txtCardDavUser->setText(s.cardDavUser);
     m_cardDavAddressBook = s.cardDavAddressBook;
+    m_books = s.books;
     optMailFolder->setVisible(s.mail == SetupSettings::Mail::Folder);
     switch (s.mail) {
     case SetupSettings::Mail::Smtp:
@@ -355,6 +375,35 @@ void SetupWindow::save()
     accept();
 }
 
+void SetupWindow::setFoundBooks(const QList<FoundBook>& found, const QStringList& ticked)
+{
+    lstBooks->clear();
+    QStringList order = m_books;
+    for (const QString& spec : ticked)
+        if (!order.contains(spec))
+            order.append(spec);
+    auto add = [this](const QString& spec, const QString& text, bool checked) {
+        auto* row = new QListWidgetItem(text, lstBooks);
+        row->setData(Qt::UserRole, spec);
+        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        row->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        row->setToolTip(spec);
+    };
+    // The ticked books first, in the order they are read; then the others found.
+    for (const QString& spec : std::as_const(order)) {
+        const auto it = std::find_if(found.begin(), found.end(), [&](const FoundBook& b) { return b.spec == spec; });
+        add(spec, it != found.end() ? it->text() : spec, true);
+    }
+    for (const FoundBook& b : found)
+        if (!order.contains(b.spec))
+            add(b.spec, b.text(), false);
+    lblBooks->setVisible(lstBooks->count() > 0);
+    lstBooks->setVisible(lstBooks->count() > 0);
+    // Books to read are ticked: Enter keeps them rather than making a new local folder.
+    if (!order.isEmpty() && cmdSave)
+        cmdSave->setDefault(true);
+}
+
 void SetupWindow::useLocal()
 {
     const QString error = firstrun::useLocalAddressBook(m_store);
@@ -370,10 +419,14 @@ void SetupWindow::useLocal()
     accept();
 }
 
-bool runFirstRunSetup(SettingsStore& store)
+bool runFirstRunSetup(SettingsStore& store, const QList<FoundBook>& found)
 {
     DesktopKeyring keyring;
     SetupWindow window(store, keyring, SetupWindow::Mode::FirstRun);
+    QStringList ticked;
+    for (const FoundBook& b : found)
+        ticked.append(b.spec);
+    window.setFoundBooks(found, ticked);
     return window.exec() == QDialog::Accepted;
 }
 

@@ -2,6 +2,7 @@
 // Quintel Setup: which address book the contact client reads, which mail account it sends through,
 // and whether the bar starts at login. The window only shows and collects; saving is applySetup().
 
+#include "setup/bookdetection.h"
 #include "setup/connectionchecks.h"
 #include "setup/setupapply.h"
 
@@ -12,6 +13,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -37,6 +39,10 @@ public:
     SetupInput input() const;
     void setInput(const SetupInput& input);
 
+    // The address books found on this computer, to tick; the configured ones (and these ticked
+    // ones) are ticked, in their order.
+    void setFoundBooks(const QList<FoundBook>& found, const QStringList& ticked = {});
+
     // Copies the cards of a .vcf file into the chosen folder and says how it went.
     void importFile(const QString& vcfFile);
 
@@ -44,6 +50,8 @@ public:
     void setBarProgram(const QString& program) { m_barProgram = program; }
 
     QGroupBox* fraAddressBook = nullptr;
+    QLabel* lblBooks = nullptr;
+    QListWidget* lstBooks = nullptr;
     QRadioButton* optVCardFolder = nullptr;
     QLineEdit* txtFolder = nullptr;
     QPushButton* cmdChooseFolder = nullptr;
@@ -96,11 +104,13 @@ private:
     QString m_mailFolder;
     QString m_sendmailPath;
     QString m_cardDavAddressBook;
+    QStringList m_books; // the Books entries as loaded
     int m_running = 0;
 };
 
 // Runs the window before the bar's first start. True when an address book was set up; false when
 // the user closed the window (the program then ends).
-bool runFirstRunSetup(SettingsStore& store);
+// The books found are shown ticked.
+bool runFirstRunSetup(SettingsStore& store, const QList<FoundBook>& found = {});
 
 } // namespace setup

@@ -14,7 +14,8 @@ inline const QString kClientSection = QStringLiteral("ContactClient");
 // Keys of the section. Passwords live in the desktop's keyring (service "Quintel"); SmtpPassword
 // is read from the file only when the user put it there.
 namespace key {
-inline const QString Backend = QStringLiteral("Backend");       // "vcard" (default) or "carddav"
+inline const QString Backend = QStringLiteral("Backend");       // "vcard" (default), "carddav" or "thunderbird"
+inline const QString Books = QStringLiteral("Books");           // several books in order (books/bookconfig.h)
 inline const QString Folder = QStringLiteral("Folder");         // vCard folder; default ~/.local/share/contacts
 inline const QString CardDavUrl = QStringLiteral("CardDavUrl"); // server or address-book URL
 inline const QString CardDavUser = QStringLiteral("CardDavUser");

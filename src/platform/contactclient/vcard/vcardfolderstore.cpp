@@ -1,6 +1,8 @@
 #include "vcardfolderstore.h"
 
 #include "contactclient/clientconfig.h"
+#include "contactclient/pathwatcher.h"
+#include "contactclient/storenotifier.h"
 #include "contactclient/vcard/vcardcontactitem.h"
 #include "contactclient/vcard/vcarditemset.h"
 #include "safefile.h"
@@ -64,19 +66,51 @@ bool startsCard(QByteArrayView bytes)
 
 VCardFolderStore::VCardFolderStore(QString folder) : m_folder(std::move(folder)) {}
 
+VCardFolderStore::~VCardFolderStore() = default;
+
 void VCardFolderStore::open()
 {
     if (!QFileInfo::exists(m_folder) && !QDir().mkpath(m_folder))
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("The address book folder \"%1\" cannot be created.").arg(m_folder));
     m_snapshot = readFolder(m_folder);
+    m_missingNote.clear();
 }
 
 std::shared_ptr<const FolderSnapshot> VCardFolderStore::snapshot()
 {
-    if (!m_snapshot || folderMtime(m_folder) != m_snapshot->folderMtimeNs)
+    const bool stale = m_stale->exchange(false);
+    if (m_snapshot && !QFileInfo(m_folder).isDir()) {
+        // Gone after it was opened (a sync tool moving it, an unmounted disk): no contacts and a
+        // note until it comes back, rather than a failure on every change.
+        auto empty = std::make_shared<FolderSnapshot>();
+        empty->folder = m_folder;
+        empty->folderMtimeNs = -1;
+        m_snapshot = std::move(empty);
+        m_missingNote =
+            QStringLiteral("The address book folder \"%1\" is gone; its contacts are back when it is.").arg(m_folder);
+        return m_snapshot;
+    }
+    if (!m_snapshot || stale || folderMtime(m_folder) != m_snapshot->folderMtimeNs) {
         m_snapshot = readFolder(m_folder);
+        m_missingNote.clear();
+    }
     return m_snapshot;
+}
+
+StoreNotifier* VCardFolderStore::notifier() const
+{
+    if (!m_notifier) {
+        m_notifier = std::make_unique<StoreNotifier>();
+        m_watcher = std::make_unique<PathWatcher>();
+        QObject::connect(m_watcher.get(), &PathWatcher::changed, m_notifier.get(),
+                         [stale = m_stale, notifier = m_notifier.get()] {
+                             stale->store(true);
+                             emit notifier->changed();
+                         });
+        m_watcher->setPaths({m_folder});
+    }
+    return m_notifier.get();
 }
 
 std::shared_ptr<ItemSet> VCardFolderStore::items()
@@ -173,6 +207,8 @@ QByteArray VCardFolderStore::decodedFile(int fd, const QString& name, const safe
 
 QString VCardFolderStore::statusNote() const
 {
+    if (!m_missingNote.isEmpty())
+        return m_missingNote;
     if (!m_snapshot || m_snapshot->skipped.isEmpty())
         return {};
     qint64 count = 0;

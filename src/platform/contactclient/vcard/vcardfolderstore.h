@@ -7,13 +7,18 @@
 
 #include <mutex>
 
+#include <atomic>
+
 class SettingsStore;
 
 namespace contactclient {
 
+class PathWatcher;
+
 class VCardFolderStore : public Store {
 public:
     explicit VCardFolderStore(QString folder);
+    ~VCardFolderStore() override;
 
     // Creates the folder when it is missing and reads it.
     void open() override;
@@ -21,6 +26,9 @@ public:
     std::shared_ptr<ItemSet> items() override;
     std::shared_ptr<ContactItem> itemFromId(const QString& entryId) override;
     QString statusNote() const override;
+    // Watches the folder from the first call on (on the calling thread, the UI thread): changes
+    // on disk emit changed() once after a short quiet spell.
+    StoreNotifier* notifier() const override;
 
     QString folder() const { return m_folder; }
     // Cards and files the last read skipped, with the reasons.
@@ -41,6 +49,12 @@ private:
     };
     std::mutex m_decodedLock;
     Decoded m_decoded;
+    QString m_missingNote; // the folder vanished after it was opened
+    // Set by the watcher: read the folder again even when its time stamp looks the same (two
+    // changes within one tick of the file system's clock leave it unchanged).
+    std::shared_ptr<std::atomic<bool>> m_stale = std::make_shared<std::atomic<bool>>(false);
+    mutable std::unique_ptr<StoreNotifier> m_notifier;
+    mutable std::unique_ptr<PathWatcher> m_watcher;
 };
 
 // The folder a settings store names in the contact client's section (key "Folder"), else

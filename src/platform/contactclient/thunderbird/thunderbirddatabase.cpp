@@ -1,0 +1,153 @@
+#include "thunderbirddatabase.h"
+
+#include "contactclient/errors.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#include <atomic>
+
+namespace contactclient::thunderbird {
+namespace {
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("quintel-thunderbird-%1").arg(counter++);
+}
+
+} // namespace
+
+ReadOnlyDatabase::ReadOnlyDatabase(const QString& file) : m_file(file), m_connection(nextConnectionName())
+{
+    const QFileInfo info(file);
+    if (!info.isFile())
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("The Thunderbird address book \"%1\" does not exist.").arg(file));
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        throw AutomationError(errStoreUnavailable, QStringLiteral("Thunderbird address books need Qt's SQLite driver "
+                                                                  "(Debian package libqt6sql6-sqlite)."));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    // Read-only: no journal is ever written and Thunderbird's own writes go on (in WAL mode a reader
+    // never blocks a writer); a lock held by a rollback-journal writer is waited for a short time.
+    db.setDatabaseName(info.absoluteFilePath());
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open())
+        fail(db.lastError().text());
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name IN "
+                                   "('cards', 'properties', 'lists', 'list_cards')")))
+        fail(check.lastError().text());
+    int tables = 0;
+    while (check.next())
+        ++tables;
+    if (tables != 4)
+        fail(QStringLiteral("not a Thunderbird address book"));
+}
+
+ReadOnlyDatabase::~ReadOnlyDatabase()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+void ReadOnlyDatabase::fail(const QString& what) const
+{
+    throw AutomationError(errStoreUnavailable,
+                          QStringLiteral("The Thunderbird address book \"%1\" cannot be read: %2").arg(m_file, what));
+}
+
+void ReadOnlyDatabase::forEachCard(
+    const std::function<void(const QString& uid, const Properties& properties)>& visit) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    // One pass over the properties, grouped by card in the cards' order.
+    if (!q.exec(QStringLiteral("SELECT c.uid, p.name, p.value FROM cards c JOIN properties p ON p.card = c.uid "
+                               "ORDER BY c.rowid")))
+        fail(q.lastError().text());
+    QString uid;
+    Properties properties;
+    while (q.next()) {
+        QString cardUid = q.value(0).toString();
+        if (cardUid != uid) {
+            if (!uid.isEmpty())
+                visit(uid, properties);
+            uid = std::move(cardUid);
+            properties.clear();
+        }
+        properties.insert(q.value(1).toString(), q.value(2).toString());
+    }
+    if (q.lastError().isValid())
+        fail(q.lastError().text());
+    if (!uid.isEmpty())
+        visit(uid, properties);
+}
+
+void ReadOnlyDatabase::forEachList(const std::function<void(const ListRow& list)>& visit) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT uid, name, nickName, description FROM lists ORDER BY rowid")))
+        fail(q.lastError().text());
+    while (q.next())
+        visit({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
+}
+
+Properties ReadOnlyDatabase::cardProperties(const QString& uid) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT name, value FROM properties WHERE card = ?"));
+    q.addBindValue(uid);
+    if (!q.exec())
+        fail(q.lastError().text());
+    Properties properties;
+    while (q.next())
+        properties.insert(q.value(0).toString(), q.value(1).toString());
+    return properties;
+}
+
+std::optional<ListRow> ReadOnlyDatabase::list(const QString& uid) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT uid, name, nickName, description FROM lists WHERE uid = ?"));
+    q.addBindValue(uid);
+    if (!q.exec())
+        fail(q.lastError().text());
+    if (!q.next())
+        return std::nullopt;
+    return ListRow{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()};
+}
+
+QStringList ReadOnlyDatabase::listMembers(const QString& listUid) const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT p.value FROM list_cards lc JOIN properties p ON p.card = lc.card "
+                             "AND p.name = 'PrimaryEmail' WHERE lc.list = ? ORDER BY lc.rowid"));
+    q.addBindValue(listUid);
+    if (!q.exec())
+        fail(q.lastError().text());
+    QStringList members;
+    while (q.next())
+        members.append(q.value(0).toString());
+    return members;
+}
+
+int ReadOnlyDatabase::itemCount() const
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("SELECT (SELECT count(*) FROM cards) + (SELECT count(*) FROM lists)")) || !q.next())
+        fail(q.lastError().text());
+    return q.value(0).toInt();
+}
+
+} // namespace contactclient::thunderbird

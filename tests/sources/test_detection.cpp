@@ -1,0 +1,202 @@
+// Quintel Setup finds the address books on the computer: the default folder, vdirsyncer's and
+// khard's folders from their configuration, KDE's contacts folder and Thunderbird's profiles, each
+// with its number of contacts; the first start uses one book without asking and offers several.
+
+#include "../desktop/fakekeyring.h"
+#include "booklayout.h"
+#include "fakes/memorysettingsstore.h"
+#include "setup/bookdetection.h"
+#include "setup/setupwindow.h"
+#include "textlists.h"
+
+#include <QListWidget>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace setup;
+using booklayout::addCard;
+
+namespace {
+
+bool writeText(const QString& file, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(file).path());
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+}
+
+// A Thunderbird address book with the given display names and one mailing list.
+bool writeThunderbirdBook(const QString& file, const QStringList& names)
+{
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tb"));
+        db.setDatabaseName(file);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const char* sql :
+             {"CREATE TABLE cards (uid TEXT PRIMARY KEY, localId INTEGER)",
+              "CREATE TABLE properties (card TEXT, name TEXT, value TEXT)",
+              "CREATE TABLE lists (uid TEXT PRIMARY KEY, localId INTEGER, name TEXT, nickName TEXT, description TEXT)",
+              "CREATE TABLE list_cards (list TEXT, card TEXT, PRIMARY KEY(list, card))",
+              "INSERT INTO lists VALUES ('l1', 1, 'Team', '', '')"})
+            ok = ok && q.exec(QString::fromLatin1(sql));
+        for (const QString& name : names) {
+            ok = ok && q.exec(QStringLiteral("INSERT INTO cards (uid) VALUES ('%1')").arg(name)) &&
+                 q.exec(QStringLiteral("INSERT INTO properties VALUES ('%1', 'DisplayName', '%1')").arg(name));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tb"));
+    return ok;
+}
+
+FoundBook book(int contacts)
+{
+    return {QStringLiteral("x"), QStringLiteral("vcard:/b%1").arg(contacts), QStringLiteral("/b"), contacts};
+}
+
+} // namespace
+
+class TestDetection : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+    Places m_places;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_tmp.isValid());
+        m_places.home = m_tmp.filePath(QStringLiteral("home"));
+        m_places.configHome = m_places.home + QStringLiteral("/.config");
+        m_places.dataHome = m_places.home + QStringLiteral("/.local/share");
+    }
+
+    void readsKhardConfig_data()
+    {
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<QStringList>("folders");
+        QTest::newRow("two books, ~ and $HOME")
+            << "[general]\npath = /not/a/book\n[addressbooks]\n[[work]]\npath = ~/.contacts/work/\n"
+               "[[family]]\n  path=$HOME/.contacts/family\n# path = /commented\n[contact table]\ndisplay = first_name\n"
+            << sl({"HOME/.contacts/work", "HOME/.contacts/family"});
+        QTest::newRow("quoted") << "[addressbooks]\n[[a]]\npath = \"/srv/a b\"\n" << sl({"/srv/a b"});
+        QTest::newRow("no books") << "[general]\neditor = vim\n" << QStringList();
+    }
+    void readsKhardConfig()
+    {
+        QFETCH(QString, config);
+        QFETCH(QStringList, folders);
+        folders.replaceInStrings(QStringLiteral("HOME"), m_places.home);
+        QCOMPARE(khardFolders(config, m_places), folders);
+    }
+
+    void readsVdirsyncerConfig_data()
+    {
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<QStringList>("folders");
+        QTest::newRow("contacts, not calendars, not the server")
+            << "[general]\nstatus_path = \"~/.vdirsyncer/status/\"\n\n[pair contacts]\na = \"c_local\"\n\n"
+               "[storage c_local]\ntype = \"filesystem\"\npath = \"~/.contacts/\"\nfileext = \".vcf\"\n\n"
+               "[storage c_remote]\ntype = \"carddav\"\nurl = \"https://example.org/\"\n\n"
+               "[storage cal]\ntype = \"filesystem\"\npath = \"~/.calendars/\"\nfileext = \".ics\"\n"
+            << sl({"HOME/.contacts"});
+        QTest::newRow("last section") << "[storage x]\nfileext = \".vcf\"\npath = \"/srv/x\"\ntype = \"filesystem\""
+                                      << sl({"/srv/x"});
+        QTest::newRow("nothing") << "" << QStringList();
+    }
+    void readsVdirsyncerConfig()
+    {
+        QFETCH(QString, config);
+        QFETCH(QStringList, folders);
+        folders.replaceInStrings(QStringLiteral("HOME"), m_places.home);
+        QCOMPARE(vdirsyncerFolders(config, m_places), folders);
+    }
+
+    void findsTheBooksOfAHome()
+    {
+        const QString home = m_places.home;
+        QVERIFY(addCard(m_places.dataHome + QStringLiteral("/contacts"), QStringLiteral("a"), QStringLiteral("Ann"),
+                        QStringLiteral("Lee")));
+        QVERIFY(addCard(home + QStringLiteral("/.contacts/work"), QStringLiteral("b"), QStringLiteral("Bob"),
+                        QStringLiteral("Ray")));
+        QVERIFY(addCard(home + QStringLiteral("/.contacts/family"), QStringLiteral("c"), QStringLiteral("Cy"),
+                        QStringLiteral("Ode")));
+        QVERIFY(writeText(m_places.configHome + QStringLiteral("/vdirsyncer/config"),
+                          "[storage c]\ntype = \"filesystem\"\npath = \"~/.contacts/\"\nfileext = \".vcf\"\n"));
+        // khard names the default folder (found already) and a missing one (left out).
+        QVERIFY(writeText(m_places.configHome + QStringLiteral("/khard/khard.conf"),
+                          "[addressbooks]\n[[a]]\npath = " + m_places.dataHome.toUtf8() +
+                              "/contacts/\n[[gone]]\npath = ~/gone\n"));
+        QVERIFY(QDir().mkpath(m_places.dataHome + QStringLiteral("/kpeoplevcard")));
+        const QString profile = home + QStringLiteral("/.thunderbird/x.default");
+        QVERIFY(writeText(home + QStringLiteral("/.thunderbird/profiles.ini"),
+                          "[Profile0]\nName=default\nIsRelative=1\nPath=x.default\nDefault=1\n"));
+        QVERIFY(QDir().mkpath(profile));
+        QVERIFY(writeThunderbirdBook(profile + QStringLiteral("/abook.sqlite"), sl({"Dee", "Eve", "Fay"})));
+
+        // The hook another back-end's detector joins through.
+        QList<Detector> detectors = standardDetectors();
+        detectors.append([](const Places&) {
+            return QList<FoundBook>{
+                {QStringLiteral("Other"), QStringLiteral("thunderbird:/nowhere"), QStringLiteral("/nowhere"), 0}};
+        });
+        fake::MemorySettingsStore settings;
+        QStringList found;
+        for (const FoundBook& b : detectBooks(detectors, m_places, settings))
+            found.append(b.text());
+        QCOMPARE(found,
+                 sl({"Address book folder: ~/.local/share/contacts (1 contact)", "vdirsyncer: ~/.contacts (2 contacts)",
+                     "KDE contacts: ~/.local/share/kpeoplevcard (0 contacts)",
+                     "Thunderbird: ~/.thunderbird/x.default (3 contacts)", "Other: /nowhere (cannot be read)"}));
+        // Counting created nothing.
+        QVERIFY(!QFileInfo::exists(home + QStringLiteral("/gone")));
+    }
+
+    void plansTheFirstStart_data()
+    {
+        QTest::addColumn<QList<int>>("counts");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("offered");
+        QTest::newRow("nothing found") << QList<int>{} << int(FirstRunPlan::Kind::Nothing) << 0;
+        QTest::newRow("only empty or unreadable books") << QList<int>{0, -1} << int(FirstRunPlan::Kind::Nothing) << 0;
+        QTest::newRow("one with contacts beside empty ones")
+            << QList<int>{0, 5, -1} << int(FirstRunPlan::Kind::UseOne) << 1;
+        QTest::newRow("several") << QList<int>{3, 0, 1} << int(FirstRunPlan::Kind::Choose) << 2;
+    }
+    void plansTheFirstStart()
+    {
+        QFETCH(QList<int>, counts);
+        QFETCH(int, kind);
+        QFETCH(int, offered);
+        QList<FoundBook> found;
+        for (int c : counts)
+            found.append(book(c));
+        const FirstRunPlan plan = planFirstRun(found);
+        QCOMPARE(int(plan.kind), kind);
+        QCOMPARE(plan.books.size(), offered);
+    }
+
+    void windowSavesTheTickedBooksInOrder()
+    {
+        fake::MemorySettingsStore settings;
+        settings.values.insert(QStringLiteral("ContactClient/Books"), QStringLiteral("vcard:/b3, thunderbird"));
+        FakeKeyring keyring;
+        SetupWindow window(settings, keyring);
+        window.setFoundBooks({book(1), book(3)});
+        QListWidget* list = window.findChild<QListWidget*>(QStringLiteral("lstBooks"));
+        QVERIFY(list);
+        // Configured first, in their order and ticked (one not found now is kept), then the others.
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(window.input().settings.books, sl({"vcard:/b3", "thunderbird"}));
+        list->item(1)->setCheckState(Qt::Unchecked);
+        list->item(2)->setCheckState(Qt::Checked);
+        QCOMPARE(window.input().settings.books, sl({"vcard:/b3", "vcard:/b1"}));
+    }
+};
+
+QTEST_MAIN(TestDetection)
+#include "test_detection.moc"

@@ -1,0 +1,97 @@
+// The bar while its folder changes on disk: what the user is typing stays as typed, and the
+// contacts added, changed or removed are there (or gone) without a restart.
+
+#include "app/frmmain.h"
+#include "booklayout.h"
+#include "contactclient/clientconfig.h"
+#include "contactclient/factory.h"
+#include "desktop/messagebox.h"
+#include "fakes/fakewindowsystem.h"
+#include "fakes/memorysettingsstore.h"
+#include "fakes/recordingwordprocessor.h"
+#include "settings/modsettings.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using booklayout::addCard;
+
+class TestLiveBar : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typingIsKept_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("count");
+        QTest::newRow("added") << "add" << 3;
+        QTest::newRow("changed") << "change" << 2;
+        QTest::newRow("removed") << "remove" << 1;
+        QTest::newRow("1,000 files at once") << "thousand" << 1002;
+    }
+    void typingIsKept()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, count);
+        QTemporaryDir tmp;
+        const QString root = tmp.filePath(QStringLiteral("contacts"));
+        const QString folder = root + QStringLiteral("/work"); // a vdir root with one collection
+        QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
+                        QStringLiteral("1")));
+        QVERIFY(addCard(folder, QStringLiteral("bob"), QStringLiteral("Bob"), QStringLiteral("Ray")));
+
+        fake::MemorySettingsStore store;
+        store.values.insert(contactclient::kClientSection + QStringLiteral("/Folder"), root);
+        store.values.insert(contactclient::kClientSection + QStringLiteral("/MailTransport"), QStringLiteral("folder"));
+        store.values.insert(contactclient::kClientSection + QStringLiteral("/MailFolder"),
+                            tmp.filePath(QStringLiteral("out")));
+        fake::FakeWindowSystem windowSystem;
+        MessageBox::setTestMode(true);
+        modSettings::setStore(&store);
+        {
+            Platform p;
+            p.createContactClient = [&store] { return contactclient::createApplication(store); };
+            p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
+            p.windowSystem = &windowSystem;
+            frmMain form(p);
+            form.Form_Load();
+            QTRY_VERIFY(!form.isLoading());
+            form.txtContact->setFocus();
+            QTest::keyClicks(form.txtContact, QStringLiteral("Ann L"));
+            const QString typed = form.txtContact->text();
+            const int cursor = form.txtContact->cursorPosition();
+            const QString selected = form.txtContact->selectedText(); // the completed rest of the name
+
+            if (change == QLatin1String("add")) {
+                QVERIFY(addCard(folder, QStringLiteral("cy"), QStringLiteral("Cy"), QStringLiteral("Ode")));
+            } else if (change == QLatin1String("change")) {
+                QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
+                                QStringLiteral("2")));
+            } else if (change == QLatin1String("remove")) {
+                QVERIFY(QFile::remove(folder + QStringLiteral("/ann.vcf")));
+            } else {
+                for (int i = 0; i < 1000; ++i)
+                    QVERIFY(addCard(folder, QStringLiteral("n%1").arg(i), QStringLiteral("N%1").arg(i),
+                                    QStringLiteral("Many")));
+            }
+            // The change has been read: the count, and for a changed card its new number.
+            QTRY_COMPARE(form.session->contactCount(), count);
+            if (change == QLatin1String("remove")) {
+                QTRY_VERIFY(!form.session->currentContact());
+            } else {
+                QTRY_VERIFY(form.session->currentContact());
+                QTRY_COMPARE(form.session->currentContact()->MobileTelephoneNumber(),
+                             change == QLatin1String("change") ? QStringLiteral("2") : QStringLiteral("1"));
+            }
+            QTRY_VERIFY(!form.isLoading());
+            QCOMPARE(form.txtContact->text(), typed);
+            QCOMPARE(form.txtContact->cursorPosition(), cursor);
+            QCOMPARE(form.txtContact->selectedText(), selected);
+        }
+        modSettings::setStore(nullptr);
+    }
+};
+
+QTEST_MAIN(TestLiveBar)
+#include "test_livebar.moc"

@@ -1,0 +1,362 @@
+// The Thunderbird back-end on databases with the schema Thunderbird writes (cards, properties,
+// lists, list_cards): the current "_vCard" form and the older name/value form, mailing lists,
+// profiles.ini, and reading while Thunderbird holds a write transaction in WAL mode.
+
+#include "contactclient/books/mergedstore.h"
+#include "contactclient/clientapplication.h"
+#include "contactclient/clientconfig.h"
+#include "contactclient/factory.h"
+#include "contactclient/storenotifier.h"
+#include "contactclient/thunderbird/thunderbirdbook.h"
+#include "contactclient/thunderbird/thunderbirdprofiles.h"
+#include "contactclient/thunderbird/thunderbirdstore.h"
+#include "fakes/memorysettingsstore.h"
+#include "textlists.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace contactclient;
+
+namespace {
+
+using Props = QList<std::pair<QString, QString>>;
+
+const char* const kSchema[] = {
+    "CREATE TABLE cards (uid TEXT PRIMARY KEY, localId INTEGER)",
+    "CREATE TABLE properties (card TEXT, name TEXT, value TEXT)",
+    "CREATE TABLE lists (uid TEXT PRIMARY KEY, localId INTEGER, name TEXT, nickName TEXT, description TEXT)",
+    "CREATE TABLE list_cards (list TEXT, card TEXT, PRIMARY KEY(list, card))",
+    "CREATE INDEX properties_card ON properties(card)",
+    "CREATE INDEX properties_name ON properties(name)",
+};
+
+// A read-write connection, as Thunderbird has one.
+class Writer {
+public:
+    Writer(const QString& file, bool wal) : m_name(QStringLiteral("writer-") + file)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(file);
+        db.open();
+        exec(wal ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE");
+    }
+    ~Writer()
+    {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    bool exec(const char* sql) { return exec(QString::fromUtf8(sql), {}); }
+    bool exec(const QString& sql, const QVariantList& values)
+    {
+        QSqlQuery q(QSqlDatabase::database(m_name));
+        q.prepare(sql);
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        if (!q.exec()) {
+            qWarning() << sql << q.lastError().text();
+            return false;
+        }
+        return true;
+    }
+    bool createSchema()
+    {
+        for (const char* sql : kSchema)
+            if (!exec(sql))
+                return false;
+        return true;
+    }
+    bool addCard(const QString& uid, const Props& properties)
+    {
+        if (!exec(QStringLiteral("INSERT INTO cards (uid, localId) VALUES (?, ?)"), {uid, ++m_localId}))
+            return false;
+        for (const auto& [name, value] : properties)
+            if (!exec(QStringLiteral("INSERT INTO properties (card, name, value) VALUES (?, ?, ?)"),
+                      {uid, name, value}))
+                return false;
+        return true;
+    }
+    bool addList(const QString& uid, const QString& name, const QStringList& members)
+    {
+        if (!exec(QStringLiteral("INSERT INTO lists (uid, localId, name, nickName, description) VALUES (?, ?, ?, '', "
+                                 "'Team list')"),
+                  {uid, ++m_localId, name}))
+            return false;
+        for (const QString& m : members)
+            if (!exec(QStringLiteral("INSERT INTO list_cards (list, card) VALUES (?, ?)"), {uid, m}))
+                return false;
+        return true;
+    }
+
+private:
+    QString m_name;
+    int m_localId = 0;
+};
+
+QString vcard(const char* body)
+{
+    return QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\n") + QString::fromUtf8(body) + QStringLiteral("END:VCARD\r\n");
+}
+
+// The cards of both forms that the tests read.
+bool fillBook(Writer& w)
+{
+    return w.createSchema() &&
+           w.addCard(QStringLiteral("c-new"),
+                     {{QStringLiteral("_vCard"),
+                       vcard("FN:Ann Lee\r\nN:Lee;Ann;;;\r\nEMAIL;PREF=1:ann@example.com\r\nTEL;TYPE=cell:+1 555 01\r\n"
+                             "TEL;TYPE=work:+1 555 02\r\nCATEGORIES:Work\r\nADR;TYPE=home:;;1 Main "
+                             "St;Springfield;;12345;\r\n")},
+                      {QStringLiteral("DisplayName"), QStringLiteral("Ann Lee")},
+                      {QStringLiteral("PrimaryEmail"), QStringLiteral("ann@example.com")}}) &&
+           w.addCard(QStringLiteral("c-old"), {{QStringLiteral("FirstName"), QStringLiteral("Bob")},
+                                               {QStringLiteral("LastName"), QStringLiteral("Ray; Jr")},
+                                               {QStringLiteral("DisplayName"), QStringLiteral("Bob Ray, Jr")},
+                                               {QStringLiteral("PrimaryEmail"), QStringLiteral("bob@example.com")},
+                                               {QStringLiteral("SecondEmail"), QStringLiteral("bob@home.example")},
+                                               {QStringLiteral("CellularNumber"), QStringLiteral("+1 555 03")},
+                                               {QStringLiteral("WorkPhone"), QStringLiteral("+1 555 04")},
+                                               {QStringLiteral("HomePhone"), QStringLiteral("+1 555 05")},
+                                               {QStringLiteral("HomeAddress"), QStringLiteral("2 Side St")},
+                                               {QStringLiteral("HomeCity"), QStringLiteral("Shelbyville")},
+                                               {QStringLiteral("HomeZipCode"), QStringLiteral("54321")},
+                                               {QStringLiteral("Company"), QStringLiteral("Acme")}}) &&
+           w.addList(QStringLiteral("l-team"), QStringLiteral("Team"),
+                     {QStringLiteral("c-new"), QStringLiteral("c-old")});
+}
+
+QStringList entries(const ItemSet& items)
+{
+    QStringList out;
+    items.forEach([&](const Item& item) {
+        out.append(item.TypeName() + QLatin1Char(' ') + item.EntryID() + QLatin1Char(' ') + item.FileAs());
+    });
+    return out;
+}
+
+QByteArray fileHash(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                       : QByteArray();
+}
+
+bool writeText(const QString& file, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(file).path());
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+}
+
+} // namespace
+
+class TestThunderbird : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+    QString path(const QString& name) const { return m_tmp.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")),
+                 "Qt's SQLite driver is missing (scripts/deps.sh installs libqt6sql6-sqlite)");
+        QVERIFY(m_tmp.isValid());
+        QDir().mkpath(path(QStringLiteral("book")));
+        Writer w(path(QStringLiteral("book/abook.sqlite")), false);
+        QVERIFY(fillBook(w));
+    }
+
+    void enumeratesCardsThenLists()
+    {
+        ThunderbirdBookStore store(path(QStringLiteral("book/abook.sqlite")));
+        store.open();
+        QCOMPARE(entries(*store.items()),
+                 sl({"ContactItem c-new Lee, Ann", "ContactItem c-old Ray; Jr, Bob", "DistListItem l-team Team"}));
+        QCOMPARE(entries(*store.items()->Restrict(QStringLiteral("[Categories] = \"work\""))),
+                 sl({"ContactItem c-new Lee, Ann"}));
+    }
+
+    void readsBothForms_data()
+    {
+        QTest::addColumn<QString>("uid");
+        QTest::addColumn<QStringList>("properties"); // FullName, Email1, Email2, mobile, business, home, home address
+        QTest::newRow("_vCard form") << "c-new"
+                                     << sl({"Ann Lee", "ann@example.com", "", "+1 555 01", "+1 555 02", "",
+                                            "1 Main St\n12345 Springfield"});
+        QTest::newRow("name/value form, separators in values")
+            << "c-old"
+            << sl({"Bob Ray, Jr", "bob@example.com", "bob@home.example", "+1 555 03", "+1 555 04", "+1 555 05",
+                   "2 Side St\n54321 Shelbyville"});
+    }
+    void readsBothForms()
+    {
+        QFETCH(QString, uid);
+        QFETCH(QStringList, properties);
+        ThunderbirdBookStore store(path(QStringLiteral("book/abook.sqlite")));
+        store.open();
+        const auto c = store.itemFromId(uid);
+        QCOMPARE(c->TypeName(), kContactItemType);
+        const QStringList got = {c->FullName(),
+                                 c->Email1Address(),
+                                 c->Email2Address(),
+                                 c->MobileTelephoneNumber(),
+                                 c->BusinessTelephoneNumber(),
+                                 c->HomeTelephoneNumber(),
+                                 c->HomeAddress()};
+        QCOMPARE(got.mid(0, 6), properties.mid(0, 6));
+        // The address's layout is the vCard mapping's business; its parts are all there.
+        for (const QString& part : properties.at(6).split(QLatin1Char('\n')))
+            for (const QString& word : part.split(QLatin1Char(' ')))
+                QVERIFY2(got.at(6).contains(word), qPrintable(got.at(6)));
+    }
+
+    void listIsADistList()
+    {
+        ThunderbirdBookStore store(path(QStringLiteral("book/abook.sqlite")));
+        store.open();
+        const auto list = store.itemFromId(QStringLiteral("l-team"));
+        QCOMPARE(list->TypeName(), kDistListItemType);
+        QCOMPARE(list->FullName(), QStringLiteral("Team"));
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(QStringLiteral("nobody")));
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(QStringLiteral("' OR 1=1 --")));
+    }
+
+    void neverWritesTheDatabase()
+    {
+        const QString file = path(QStringLiteral("book/abook.sqlite"));
+        const QByteArray before = fileHash(file);
+        const QStringList filesBefore = QDir(path(QStringLiteral("book"))).entryList(QDir::Files);
+        {
+            ThunderbirdBookStore store(file);
+            store.open();
+            store.items();
+            store.itemFromId(QStringLiteral("c-old"));
+        }
+        QCOMPARE(fileHash(file), before);
+        QCOMPARE(QDir(path(QStringLiteral("book"))).entryList(QDir::Files), filesBefore);
+    }
+
+    void notABookIsAClearFailure_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("text") << QByteArray("not a database");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void notABookIsAClearFailure()
+    {
+        QFETCH(QByteArray, content);
+        const QString file = path(QStringLiteral("bad/abook.sqlite"));
+        QVERIFY(writeText(file, content));
+        ThunderbirdBookStore store(file);
+        try {
+            store.open();
+            QFAIL("opened");
+        } catch (const AutomationError& e) {
+            QCOMPARE(e.number(), int(errStoreUnavailable));
+            QVERIFY2(e.description().contains(file), qPrintable(e.description()));
+        }
+    }
+
+    void readsWhileThunderbirdWrites()
+    {
+        const QString file = path(QStringLiteral("wal/abook.sqlite"));
+        QDir().mkpath(path(QStringLiteral("wal")));
+        Writer thunderbird(file, true);
+        QVERIFY(fillBook(thunderbird));
+        // Thunderbird is in the middle of a write.
+        QVERIFY(thunderbird.exec("BEGIN IMMEDIATE"));
+        QVERIFY(
+            thunderbird.addCard(QStringLiteral("c-late"), {{QStringLiteral("DisplayName"), QStringLiteral("Cy Ode")}}));
+
+        ThunderbirdBookStore store(file);
+        QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
+        store.open();
+        QCOMPARE(store.items()->Count(), 3); // what was committed
+        QCOMPARE(store.itemFromId(QStringLiteral("c-new"))->FullName(), QStringLiteral("Ann Lee"));
+
+        // Thunderbird was not blocked, and its write shows up.
+        QVERIFY(thunderbird.exec("COMMIT"));
+        QTRY_VERIFY(changed.size() >= 1);
+        QCOMPARE(store.items()->Count(), 4);
+        QCOMPARE(store.itemFromId(QStringLiteral("c-late"))->FullName(), QStringLiteral("Cy Ode"));
+        QVERIFY(thunderbird.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+
+    void findsProfilesAndBooks()
+    {
+        const QString root = path(QStringLiteral("home/.thunderbird"));
+        QVERIFY(writeText(root + QStringLiteral("/profiles.ini"),
+                          "[Profile1]\nName=default\nIsRelative=1\nPath=p.default\nDefault=1\n\n"
+                          "[Profile0]\nName=release\nIsRelative=1\nPath=p.release\n\n"
+                          "[Profile2]\nName=elsewhere\nIsRelative=0\nPath=" +
+                              path(QStringLiteral("elsewhere")).toUtf8() +
+                              "\n\n[Profile10]\nName=gone\nIsRelative=1\nPath=p.gone\n\n"
+                              "[InstallABCDEF]\nDefault=p.release\nLocked=1\n\n[General]\nStartWithLastProfile=1\n"));
+        for (const char* p : {"p.default", "p.release"})
+            QVERIFY(QDir().mkpath(root + QLatin1Char('/') + QString::fromLatin1(p)));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("elsewhere"))));
+        QCOMPARE(thunderbird::profileFolders(root),
+                 QStringList({root + QStringLiteral("/p.release"), root + QStringLiteral("/p.default"),
+                              path(QStringLiteral("elsewhere"))}));
+
+        const QString profile = root + QStringLiteral("/p.release");
+        for (const char* f : {"abook-10.sqlite", "history.sqlite", "abook-2.sqlite", "abook.sqlite", "abook-1.sqlite",
+                              "abook.sqlite-wal", "abook.mab"}) {
+            QVERIFY(writeText(profile + QLatin1Char('/') + QString::fromLatin1(f), {}));
+        }
+        QStringList names;
+        for (const QString& f : thunderbird::addressBookFiles(profile))
+            names.append(QFileInfo(f).fileName());
+        QCOMPARE(names, sl({"abook.sqlite", "abook-1.sqlite", "abook-2.sqlite", "abook-10.sqlite"}));
+
+        QVERIFY(writeText(profile + QStringLiteral("/prefs.js"),
+                          "user_pref(\"ldap_2.servers.work.description\", \"Work \\\"A\\\"\");\n"
+                          "user_pref(\"ldap_2.servers.work.filename\", \"abook-1.sqlite\");\n"));
+        QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook-1.sqlite")), QStringLiteral("Work \"A\""));
+        QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook.sqlite")),
+                 QStringLiteral("Personal Address Book"));
+        QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook-2.sqlite")), QStringLiteral("abook-2"));
+    }
+
+    void defaultProfileThroughTheSettings()
+    {
+        // Backend=thunderbird: the default profile's books, the personal one first, history left out.
+        const QString home = path(QStringLiteral("home2"));
+        const QString profile = home + QStringLiteral("/.thunderbird/x.default");
+        QVERIFY(writeText(home + QStringLiteral("/.thunderbird/profiles.ini"),
+                          "[Profile0]\nName=default\nIsRelative=1\nPath=x.default\nDefault=1\n"));
+        QVERIFY(QDir().mkpath(profile));
+        {
+            Writer personal(profile + QStringLiteral("/abook.sqlite"), false);
+            QVERIFY(fillBook(personal));
+            Writer other(profile + QStringLiteral("/abook-1.sqlite"), false);
+            QVERIFY(other.createSchema());
+            QVERIFY(other.addCard(QStringLiteral("o-1"), {{QStringLiteral("DisplayName"), QStringLiteral("Ann Lee")}}));
+            Writer history(profile + QStringLiteral("/history.sqlite"), false);
+            QVERIFY(history.createSchema());
+            QVERIFY(history.addCard(QStringLiteral("h-1"), {{QStringLiteral("PrimaryEmail"), QStringLiteral("x@y")}}));
+        }
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.toUtf8());
+        fake::MemorySettingsStore settings;
+        settings.values.insert(kClientSection + QStringLiteral("/Backend"), QStringLiteral("thunderbird"));
+        auto application = createApplication(settings);
+        qputenv("HOME", oldHome);
+        auto ns = application->GetNamespace(QStringLiteral("MAPI"));
+        ns->Logon();
+        QCOMPARE(entries(*ns->GetDefaultFolder(olFolderContacts)->Items()),
+                 sl({"ContactItem Personal Address Book/c-new Lee, Ann",
+                     "ContactItem Personal Address Book/c-old Ray; Jr, Bob",
+                     "DistListItem Personal Address Book/l-team Team", "ContactItem abook-1/o-1 Ann Lee"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestThunderbird)
+#include "test_thunderbird.moc"
