@@ -4,6 +4,9 @@
 #include "contactclient/clientapplication.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#ifdef QUINTEL_HAVE_EDS
+#include "contactclient/eds/edsstore.h"
+#endif
 #include "mail/mailfactory.h"
 #include "settingsstore.h"
 
@@ -15,12 +18,19 @@ std::shared_ptr<Application> createApplication(SettingsStore& settings)
     std::shared_ptr<Store> store;
     if (backend == QStringLiteral("carddav"))
         store = createCardDavStore(settings);
+    else if (backend == QStringLiteral("eds"))
+#ifdef QUINTEL_HAVE_EDS
+        store = createEdsStore(settings);
+#else
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("This Quintel was built without the desktop's address book (libebook)."));
+#endif
     else if (backend == QStringLiteral("vcard") || backend.isEmpty())
         store = createVCardFolderStore(settings);
     else
         throw AutomationError(
             errStoreUnavailable,
-            QStringLiteral("Unknown address book back-end \"%1\" (key Backend: \"vcard\" or \"carddav\").")
+            QStringLiteral("Unknown address book back-end \"%1\" (key Backend: \"vcard\", \"carddav\" or \"eds\").")
                 .arg(backend));
     return std::make_shared<ClientApplication>(std::move(store), mail::createMailItemFactory(settings));
 }
