@@ -40,15 +40,16 @@ int main(int argc, char* argv[])
         QStringLiteral("The address book to read: vcard (a folder), carddav (the configured server) or eds (the "
                        "desktop's address book). Default: the configured one."),
         QStringLiteral("NAME"));
-    const QCommandLineOption book(QStringLiteral("book"),
-                                  QStringLiteral("With --backend eds: the desktop's address book to read, by name or UID "
-                                                 "(several: separated by \";\"). Default: all enabled books."),
-                                  QStringLiteral("NAME"));
+    const QCommandLineOption book(
+        QStringLiteral("book"),
+        QStringLiteral("With --backend eds: the desktop's address book to read, by name or UID "
+                       "(several: separated by \";\"). Default: all enabled books."),
+        QStringLiteral("NAME"));
     const QCommandLineOption listBooks(QStringLiteral("list-books"),
                                        QStringLiteral("Lists the desktop's address books with their contact counts."));
-    const QCommandLineOption wait(QStringLiteral("wait"),
-                                  QStringLiteral("Longest wait for the desktop's address book, in seconds (default 15)."),
-                                  QStringLiteral("SECONDS"), QStringLiteral("15"));
+    const QCommandLineOption wait(
+        QStringLiteral("wait"), QStringLiteral("Longest wait for the desktop's address book, in seconds (default 15)."),
+        QStringLiteral("SECONDS"), QStringLiteral("15"));
     parser.addOption(json);
     parser.addOption(filter);
     parser.addOption(backend);

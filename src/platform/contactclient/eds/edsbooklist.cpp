@@ -12,7 +12,8 @@ QList<BookSummary> listBooks(std::chrono::milliseconds wait)
         BookSummary summary{info, -1, {}};
         if (GRef<EBookClient> client = registry.openBook(info.uid, wait, summary.problem)) {
             int count = 0;
-            if (readContacts(client.get(), wait, [&](const ContactText&) { ++count; }, summary.problem))
+            if (readContacts(
+                    client.get(), wait, [&](const ContactText&) { ++count; }, summary.problem))
                 summary.contacts = count;
         }
         books.append(summary);

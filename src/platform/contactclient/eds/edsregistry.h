@@ -49,8 +49,10 @@ public:
     QList<BookInfo> enabledBooks() const { return m_books; }
     ESourceRegistry* get() const { return m_registry.get(); }
 
-    // Opens a book for reading (direct-read mode); nullptr with the reason when it cannot be opened.
-    GRef<EBookClient> openBook(const QString& uid, std::chrono::milliseconds wait, QString& why) const;
+    // Opens a book, for reading in direct-read mode or for a view through the factory; nullptr
+    // with the reason when it cannot be opened.
+    GRef<EBookClient> openBook(const QString& uid, std::chrono::milliseconds wait, QString& why,
+                               bool directRead = true) const;
 
 private:
     GRef<ESourceRegistry> m_registry;

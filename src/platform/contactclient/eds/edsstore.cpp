@@ -50,8 +50,7 @@ struct EdsCallbacks {
         std::unique_ptr<ViewRequest> request(static_cast<ViewRequest*>(data));
         EBookClientView* raw = nullptr;
         GError* rawError = nullptr;
-        const bool ok =
-            e_book_client_get_view_finish(reinterpret_cast<EBookClient*>(client), result, &raw, &rawError);
+        const bool ok = e_book_client_get_view_finish(reinterpret_cast<EBookClient*>(client), result, &raw, &rawError);
         GErrorPtr error(rawError);
         GRef<EBookClientView> view(raw);
         // A cancelled request belongs to a store that is gone: touch nothing of it.
@@ -59,9 +58,9 @@ struct EdsCallbacks {
             return;
         // Only changes matter: the contacts there are now were read already.
         e_book_client_view_set_flags(view.get(), E_BOOK_CLIENT_VIEW_FLAGS_NONE, nullptr);
-        GSList fields{const_cast<char*>(e_contact_field_name(E_CONTACT_UID)), nullptr};
-        e_book_client_view_set_fields_of_interest(view.get(), &fields, nullptr);
-        for (const char* signal : {"objects-added", "objects-modified", "objects-removed"})
+        // The view starts after the book was read: what changed in between is read again once
+        // the view is complete.
+        for (const char* signal : {"objects-added", "objects-modified", "objects-removed", "complete"})
             g_signal_connect_data(view.get(), signal, reinterpret_cast<GCallback>(&EdsCallbacks::objectsChanged),
                                   request->store, nullptr, GConnectFlags(0));
         e_book_client_view_start(view.get(), nullptr);
@@ -121,7 +120,8 @@ void EdsStore::open()
         m_openNotes = notes;
         m_readNotes.clear();
     }
-    QMetaObject::invokeMethod(m_notifier.get(), [this] { startViews(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_notifier.get(), [this] { startViews(); }, Qt::QueuedConnection);
 }
 
 void EdsStore::startViews()
@@ -236,8 +236,9 @@ std::shared_ptr<ContactItem> EdsStore::itemFromId(const QString& id)
         return false;
     });
     if (!found)
-        throw AutomationError(errStoreUnavailable,
-                              QStringLiteral("The contact \"%1\" of \"%2\" cannot be read.").arg(contactUid, book->info.name));
+        throw AutomationError(
+            errStoreUnavailable,
+            QStringLiteral("The contact \"%1\" of \"%2\" cannot be read.").arg(contactUid, book->info.name));
     return found;
 }
 
