@@ -6,6 +6,7 @@
 #include "app/singleinstance.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
+#include "contacts/contactsession.h"
 #include "desktop/windowsystem.h"
 #include "settings/modsettings.h"
 #include "settingsstore.h"
@@ -14,6 +15,7 @@
 #include "window/errorreport.h"
 #include "window/lifetime.h"
 #include "window/passworddialog.h"
+#include "window/statusline.h"
 #include "wordprocessor/factory.h"
 
 #include <QApplication>
@@ -70,7 +72,9 @@ int main(int argc, char* argv[])
     }
 
     QSettingsStore store;
-    // Nothing set up and no address book in the default place: the set-up window comes first.
+    // Nothing set up and no address book in the default place: the desktop's address book when it
+    // holds contacts, else the set-up window first.
+    const QString firstRunNote = firstrun::useDesktopAddressBook(store);
     if (firstrun::needsSetup(store) && !setup::runFirstRunSetup(store))
         return 0;
     modSettings::setStore(&store);
@@ -100,5 +104,9 @@ int main(int argc, char* argv[])
             raiseBar(form);
     });
     form.runGuarded([&form] { form.Form_Load(); });
+    if (!firstRunNote.isEmpty())
+        QObject::connect(
+            form.session.get(), &ContactSession::loaded, &form,
+            [&form, firstRunNote] { form.status->flash(firstRunNote, 8000); }, Qt::SingleShotConnection);
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 // and whether the bar starts at login. The window only shows and collects; saving is applySetup().
 
 #include "setup/connectionchecks.h"
+#include "setup/desktopbooks.h"
 #include "setup/setupapply.h"
 
 #include <QDialog>
@@ -12,6 +13,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -53,6 +55,8 @@ public:
     QLineEdit* txtCardDavUser = nullptr;
     QLineEdit* txtCardDavPassword = nullptr;
     QPushButton* cmdTestConnection = nullptr;
+    QRadioButton* optEds = nullptr;
+    QListWidget* lstEdsBooks = nullptr; // the desktop's books with their counts, ticked: read
     QLabel* lblAddressBookResult = nullptr;
 
     QGroupBox* fraMail = nullptr;
@@ -82,6 +86,7 @@ private:
     void build();
     void updateEnabled();
     void chooseFolder();
+    void showDesktopBooks(const DesktopBooks& found);
     void chooseImportFile();
     void runCheck(QPushButton* button, QLabel* label, bool carddav);
     void save();
@@ -96,6 +101,8 @@ private:
     QString m_mailFolder;
     QString m_sendmailPath;
     QString m_cardDavAddressBook;
+    QString m_edsBooks;
+    QList<DesktopBook> m_desktopBooks;
     int m_running = 0;
 };
 

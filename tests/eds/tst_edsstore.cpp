@@ -11,6 +11,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <map>
 
@@ -239,12 +240,29 @@ private slots:
 
     // Changes made by another program while the bar runs reach the lists; the chosen contact is
     // found again, and is none once it is gone.
+    void testLiveChanges_data()
+    {
+        QTest::addColumn<bool>("worker");
+        QTest::newRow("read on the UI thread") << false;
+        QTest::newRow("read on a worker, as the bar does") << true;
+    }
     void testLiveChanges()
     {
+        QFETCH(bool, worker);
         auto store = openStore();
         ContactSession session(clientOf(store));
+        if (worker) {
+            session.setBackground([&session](std::function<void()> work, std::function<void()> done) {
+                QThread* thread = QThread::create(std::move(work));
+                QObject::connect(thread, &QThread::finished, &session, [thread, done] {
+                    done();
+                    thread->deleteLater();
+                });
+                thread->start();
+            });
+        }
         session.load();
-        QVERIFY(session.isLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
         QSignalSpy changed(store->notifier(), &StoreNotifier::changed);
 
         const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Live Added\nN:Added;Live;;;")));
