@@ -113,7 +113,7 @@ void SetupWindow::build()
     cmdTestConnection = named(new QPushButton(QStringLiteral("&Test connection")), QStringLiteral("cmdTestConnection"));
     dav->addRow(QString(), cmdTestConnection);
     book->addLayout(dav);
-    optEds = named(new QRadioButton(QStringLiteral("The desktop's address book (&GNOME)")), QStringLiteral("optEds"));
+    optEds = named(new QRadioButton(QStringLiteral("The desktop's address &book (GNOME)")), QStringLiteral("optEds"));
     book->addWidget(optEds);
     lstEdsBooks = named(new QListWidget, QStringLiteral("lstEdsBooks"), QStringLiteral("The desktop's address books"));
     lstEdsBooks->setToolTip(QStringLiteral("The books Quintel reads; the first one wins a name found in several"));
