@@ -16,6 +16,8 @@ PACKAGES=(
     xvfb xauth x11-utils openbox xdotool trayer imagemagick fonts-dejavu-core xdg-utils
     # real components the tests start on 127.0.0.1
     python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui
+    # the desktop's address book: libebook to build, evolution-data-server and a bus to test against
+    libebook1.2-dev evolution-data-server dbus-daemon
     openssl
     # address books of other programs: Thunderbird's SQLite driver, khard to write a vdir book
     libqt6sql6-sqlite khard

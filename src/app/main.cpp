@@ -6,6 +6,7 @@
 #include "app/singleinstance.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
+#include "contacts/contactsession.h"
 #include "desktop/windowsystem.h"
 #include "settings/modsettings.h"
 #include "settingsstore.h"
@@ -13,6 +14,7 @@
 #include "window/errorreport.h"
 #include "window/lifetime.h"
 #include "window/passworddialog.h"
+#include "window/statusline.h"
 #include "wordprocessor/factory.h"
 
 #include <QApplication>
@@ -69,9 +71,12 @@ int main(int argc, char* argv[])
     }
 
     QSettingsStore store;
-    // Nothing set up: an address book found on the computer is used, or the set-up window comes
-    // first.
-    const setup::FirstStart firstStart = setup::runFirstStart(store);
+    // Nothing set up: the desktop's address book when it holds contacts and nothing is in the
+    // default place, else an address book found on the computer, else the set-up window first.
+    const QString desktopNote = firstrun::useDesktopAddressBook(store);
+    setup::FirstStart firstStart = setup::runFirstStart(store);
+    if (firstStart.note.isEmpty())
+        firstStart.note = desktopNote;
     if (!firstStart.go)
         return 0;
     modSettings::setStore(&store);

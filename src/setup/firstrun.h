@@ -22,4 +22,10 @@ bool needsSetup(const SettingsStore& store, const QString& defaultFolder = defau
 // the default one). Returns an error text, empty on success.
 QString useLocalAddressBook(SettingsStore& store, const QString& folder = defaultContactsFolder());
 
+// The first start with nothing configured and no address book in the default folder: when the
+// desktop's address book (GNOME) holds contacts, it is used without asking (Backend=eds) and the
+// line to show once on the status line is returned; empty otherwise. Waits for the desktop's
+// address book at most a few seconds.
+QString useDesktopAddressBook(SettingsStore& store);
+
 } // namespace firstrun

@@ -76,8 +76,11 @@ int SetupSettings::defaultPort(const QString& security)
 SetupSettings SetupSettings::load(const SettingsStore& store)
 {
     SetupSettings s;
-    s.addressBook =
-        get(store, key::Backend) == QLatin1String("carddav") ? AddressBook::CardDav : AddressBook::VCardFolder;
+    const QString backend = get(store, key::Backend);
+    s.addressBook = backend == QLatin1String("carddav") ? AddressBook::CardDav
+                    : backend == QLatin1String("eds")   ? AddressBook::Eds
+                                                        : AddressBook::VCardFolder;
+    s.edsBooks = get(store, key::EdsBooks);
     s.folder = get(store, key::Folder);
     s.cardDavUrl = get(store, key::CardDavUrl);
     s.cardDavUser = get(store, key::CardDavUser);
@@ -107,8 +110,11 @@ SetupSettings SetupSettings::load(const SettingsStore& store)
 
 void SetupSettings::save(SettingsStore& store) const
 {
-    const bool carddav = addressBook == AddressBook::CardDav;
-    put(store, key::Backend, carddav ? QStringLiteral("carddav") : QStringLiteral("vcard"));
+    put(store, key::Backend,
+        addressBook == AddressBook::CardDav ? QStringLiteral("carddav")
+        : addressBook == AddressBook::Eds   ? QStringLiteral("eds")
+                                            : QStringLiteral("vcard"));
+    putOptional(store, key::EdsBooks, edsBooks.trimmed());
     // The folder is written out in full: an empty value would not mean "the default" to a reader.
     put(store, key::Folder,
         folder.trimmed().isEmpty() ? firstrun::defaultContactsFolder() : QDir::cleanPath(folder.trimmed()));

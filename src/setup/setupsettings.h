@@ -10,7 +10,7 @@ class SettingsStore;
 namespace setup {
 
 struct SetupSettings {
-    enum class AddressBook { VCardFolder, CardDav };
+    enum class AddressBook { VCardFolder, CardDav, Eds };
     enum class Mail { Sendmail, Smtp, Folder };
 
     AddressBook addressBook = AddressBook::VCardFolder;
@@ -19,6 +19,7 @@ struct SetupSettings {
     QString cardDavUser;
     QString cardDavAddressBook; // kept as it was: the CardDAV back-end chooses it
     QStringList books;          // Books entries, in order; when there are any they are read instead
+    QString edsBooks;           // the desktop's books by UID, ";" between; empty: all
 
     Mail mail = Mail::Sendmail;
     QString mailFolder;   // the folder transport (tests, the demo): where .eml files go

@@ -124,6 +124,15 @@ void SetupWindow::build()
     cmdTestConnection = named(new QPushButton(QStringLiteral("&Test connection")), QStringLiteral("cmdTestConnection"));
     dav->addRow(QString(), cmdTestConnection);
     book->addLayout(dav);
+    optEds = named(new QRadioButton(QStringLiteral("The desktop's address &book (GNOME)")), QStringLiteral("optEds"));
+    book->addWidget(optEds);
+    lstEdsBooks = named(new QListWidget, QStringLiteral("lstEdsBooks"), QStringLiteral("The desktop's address books"));
+    lstEdsBooks->setToolTip(QStringLiteral("The books Quintel reads; the first one wins a name found in several"));
+    lstEdsBooks->setMaximumHeight(96);
+    lstEdsBooks->addItem(QStringLiteral("Looking for the desktop's address books…"));
+    book->addWidget(lstEdsBooks);
+    listDesktopBooks(this, [this](const DesktopBooks& found) { showDesktopBooks(found); });
+
     lblAddressBookResult = named(new QLabel, QStringLiteral("lblAddressBookResult"));
     lblAddressBookResult->setWordWrap(true);
     lblAddressBookResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -191,7 +200,7 @@ void SetupWindow::build()
     top->addWidget(buttons);
     (cmdUseLocal ? cmdUseLocal : cmdSave)->setDefault(true);
 
-    for (QRadioButton* option : {optVCardFolder, optCardDav, optSendmail, optSmtp, optMailFolder})
+    for (QRadioButton* option : {optVCardFolder, optCardDav, optEds, optSendmail, optSmtp, optMailFolder})
         connect(option, &QAbstractButton::toggled, this, &SetupWindow::updateEnabled);
     connect(cmbSmtpSecurity, &QComboBox::currentIndexChanged, this, &SetupWindow::updateEnabled);
     connect(cmdChooseFolder, &QAbstractButton::clicked, this, &SetupWindow::chooseFolder);
@@ -206,13 +215,15 @@ void SetupWindow::build()
 void SetupWindow::updateEnabled()
 {
     const bool carddav = optCardDav->isChecked();
+    const bool folder = optVCardFolder->isChecked();
     for (QWidget* w : {static_cast<QWidget*>(txtFolder), static_cast<QWidget*>(cmdChooseFolder)})
-        w->setEnabled(!carddav);
+        w->setEnabled(folder);
+    lstEdsBooks->setEnabled(optEds->isChecked() && !m_desktopBooks.isEmpty());
     for (QWidget* w : {txtCardDavUrl, txtCardDavUser, txtCardDavPassword})
         w->setEnabled(carddav);
     cmdTestConnection->setEnabled(carddav && m_running == 0);
-    // Import always goes into a local folder: with CardDAV chosen there is none to import into.
-    cmdImportVcf->setEnabled(!carddav);
+    // Import always goes into a local folder: with another address book chosen there is none.
+    cmdImportVcf->setEnabled(folder);
 
     const bool smtpChosen = optSmtp->isChecked();
     for (QWidget* w : {static_cast<QWidget*>(txtSmtpHost), static_cast<QWidget*>(txtSmtpPort),
@@ -228,8 +239,16 @@ SetupInput SetupWindow::input() const
 {
     SetupInput in;
     SetupSettings& s = in.settings;
-    s.addressBook =
-        optCardDav->isChecked() ? SetupSettings::AddressBook::CardDav : SetupSettings::AddressBook::VCardFolder;
+    s.addressBook = optCardDav->isChecked() ? SetupSettings::AddressBook::CardDav
+                    : optEds->isChecked()   ? SetupSettings::AddressBook::Eds
+                                            : SetupSettings::AddressBook::VCardFolder;
+    s.edsBooks = m_edsBooks;
+    if (!m_desktopBooks.isEmpty()) {
+        QList<bool> ticked;
+        for (int i = 0; i < lstEdsBooks->count(); ++i)
+            ticked.append(lstEdsBooks->item(i)->checkState() == Qt::Checked);
+        s.edsBooks = bookSetting(m_desktopBooks, ticked);
+    }
     s.folder = txtFolder->text().trimmed();
     s.cardDavUrl = txtCardDavUrl->text().trimmed();
     s.cardDavUser = txtCardDavUser->text().trimmed();
@@ -261,7 +280,11 @@ SetupInput SetupWindow::input() const
 void SetupWindow::setInput(const SetupInput& in)
 {
     const SetupSettings& s = in.settings;
-    (s.addressBook == SetupSettings::AddressBook::CardDav ? optCardDav : optVCardFolder)->setChecked(true);
+    (s.addressBook == SetupSettings::AddressBook::CardDav ? optCardDav
+     : s.addressBook == SetupSettings::AddressBook::Eds   ? optEds
+                                                          : optVCardFolder)
+        ->setChecked(true);
+    m_edsBooks = s.edsBooks;
     txtFolder->setText(s.folder);
     txtCardDavUrl->setText(s.cardDavUrl);
     txtCardDavUser->setText(s.cardDavUser);
@@ -361,6 +384,26 @@ void SetupWindow::runCheck(QPushButton* button, QLabel* label, bool carddav)
         emit checkFinished(*result);
     });
     thread->start();
+}
+
+void SetupWindow::showDesktopBooks(const DesktopBooks& found)
+{
+    m_desktopBooks = found.books;
+    lstEdsBooks->clear();
+    if (found.books.isEmpty())
+        lstEdsBooks->addItem(found.problem);
+    const QStringList chosen = m_edsBooks.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const DesktopBook& b : found.books) {
+        const QString count = b.contacts < 0    ? QStringLiteral("cannot be read: %1").arg(b.problem)
+                              : b.contacts == 1 ? QStringLiteral("1 contact")
+                                                : QStringLiteral("%1 contacts").arg(b.contacts);
+        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(b.name, count), lstEdsBooks);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(chosen.isEmpty() || chosen.contains(b.uid) || chosen.contains(b.name, Qt::CaseInsensitive)
+                                ? Qt::Checked
+                                : Qt::Unchecked);
+    }
+    updateEnabled();
 }
 
 void SetupWindow::save()

@@ -4,6 +4,7 @@
 
 #include "setup/bookdetection.h"
 #include "setup/connectionchecks.h"
+#include "setup/desktopbooks.h"
 #include "setup/setupapply.h"
 
 #include <QDialog>
@@ -61,6 +62,8 @@ public:
     QLineEdit* txtCardDavUser = nullptr;
     QLineEdit* txtCardDavPassword = nullptr;
     QPushButton* cmdTestConnection = nullptr;
+    QRadioButton* optEds = nullptr;
+    QListWidget* lstEdsBooks = nullptr; // the desktop's books with their counts, ticked: read
     QLabel* lblAddressBookResult = nullptr;
 
     QGroupBox* fraMail = nullptr;
@@ -90,6 +93,7 @@ private:
     void build();
     void updateEnabled();
     void chooseFolder();
+    void showDesktopBooks(const DesktopBooks& found);
     void chooseImportFile();
     void runCheck(QPushButton* button, QLabel* label, bool carddav);
     void save();
@@ -105,6 +109,8 @@ private:
     QString m_sendmailPath;
     QString m_cardDavAddressBook;
     QStringList m_books; // the Books entries as loaded
+    QString m_edsBooks;
+    QList<DesktopBook> m_desktopBooks;
     int m_running = 0;
 };
 

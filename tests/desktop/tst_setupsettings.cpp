@@ -86,6 +86,17 @@ void TestSetupSettings::writtenExactly_data()
                        QStringLiteral("ContactClient/MailTransport=sendmail"),
                        QStringLiteral("ContactClient/SendmailPath=/usr/bin/msmtp")};
 
+    SetupSettings eds;
+    eds.addressBook = SetupSettings::AddressBook::Eds;
+    eds.edsBooks = QStringLiteral("work-uid;system-address-book");
+    QTest::newRow("the desktop's address book, two books")
+        << eds
+        << QStringList{QStringLiteral("ContactClient/Backend=eds"),
+                       QStringLiteral("ContactClient/EdsBooks=work-uid;system-address-book"),
+                       QStringLiteral("ContactClient/Folder=") + data + QStringLiteral("/contacts"),
+                       QStringLiteral("ContactClient/MailTransport=sendmail"),
+                       QStringLiteral("ContactClient/SendmailPath=/usr/sbin/sendmail")};
+
     SetupSettings smtp = smtpAccount();
     smtp.folder = QStringLiteral("/home/ann/contacts");
     smtp.smtpSecurity = QStringLiteral("tls");

@@ -1,4 +1,5 @@
 // quintel-contacts [--json] [--filter TEXT] [--book BOOK | FOLDER]
+//                  [--backend eds [--book NAME] [--list-books] [--wait SECONDS]]
 // Lists the address book's items as the contact client sees them. Exit status: 0 all items read;
 // 1 some cards or files were skipped (listed on stderr); 2 nothing could be listed.
 
@@ -9,6 +10,10 @@
 #include "contactclient/clientapplication.h"
 #include "contactclient/factory.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#ifdef QUINTEL_HAVE_EDS
+#include "contactclient/eds/edsbooklist.h"
+#include "contactclient/eds/edsstore.h"
+#endif
 #include "settingsstore.h"
 
 #include <QCommandLineParser>
@@ -67,11 +72,26 @@ int main(int argc, char* argv[])
     const QCommandLineOption book(
         QStringLiteral("book"),
         QStringLiteral("One address book, written as in the Books setting: a folder, vcard:FOLDER, "
-                       "thunderbird[:PROFILE or FILE], carddav."),
+                       "thunderbird[:PROFILE or FILE], carddav. With --backend eds: the desktop's address book "
+                       "by name or UID (several: separated by \";\")."),
         QStringLiteral("BOOK"));
+    const QCommandLineOption backend(
+        QStringLiteral("backend"),
+        QStringLiteral("The back-end to read, as a book of the Books setting names it (vcard, thunderbird, carddav, "
+                       "eds). Default: the configured address books."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption listBooks(QStringLiteral("list-books"),
+                                       QStringLiteral("With --backend eds: the desktop's address books with their "
+                                                      "contact counts."));
+    const QCommandLineOption wait(
+        QStringLiteral("wait"), QStringLiteral("Longest wait for the desktop's address book, in seconds (default 15)."),
+        QStringLiteral("SECONDS"), QStringLiteral("15"));
     parser.addOption(json);
     parser.addOption(filter);
     parser.addOption(book);
+    parser.addOption(backend);
+    parser.addOption(listBooks);
+    parser.addOption(wait);
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("A folder of .vcf files or a vdir root with one folder per collection "
                                                 "(default: the configured address books)."),
@@ -86,11 +106,65 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    const QString backendName = parser.value(backend).trimmed().toLower();
+    bool waitOk = false;
+    const double waitSeconds = parser.value(wait).toDouble(&waitOk);
+    if (!waitOk || waitSeconds <= 0 || waitSeconds > 3600) {
+        err << "quintel-contacts: --wait takes a number of seconds between 0 and 3600\n";
+        return 2;
+    }
+    const auto waitTime = std::chrono::milliseconds(static_cast<qint64>(waitSeconds * 1000));
+    if (parser.isSet(listBooks) && backendName != QLatin1String("eds")) {
+        err << "quintel-contacts: --list-books goes with --backend eds\n";
+        return 2;
+    }
+    if (!backendName.isEmpty() && !args.isEmpty()) {
+        err << "quintel-contacts: a FOLDER or a --backend, not both\n";
+        return 2;
+    }
+
     QSettingsStore settings;
     std::shared_ptr<cc::Store> store;
     std::shared_ptr<cc::Application> application;
+    if (backendName == QLatin1String("eds")) {
+#ifdef QUINTEL_HAVE_EDS
+        if (parser.isSet(listBooks)) {
+            try {
+                for (const cc::eds::BookSummary& b : cc::eds::listBooks(waitTime)) {
+                    out << b.book.name << '\t' << b.book.uid << '\t';
+                    if (b.contacts < 0)
+                        out << "cannot be read: " << b.problem << '\n';
+                    else
+                        out << b.contacts << (b.contacts == 1 ? " contact" : " contacts") << '\n';
+                }
+            } catch (const cc::AutomationError& e) {
+                err << "quintel-contacts: " << e.description() << " (error " << e.number() << ")\n";
+                return 2;
+            }
+            return 0;
+        }
+        cc::EdsStore::Options options;
+        options.books = parser.value(book);
+        options.wait = waitTime;
+        store = std::make_shared<cc::EdsStore>(options);
+        application = std::make_shared<cc::ClientApplication>(store, nullptr);
+#else
+        Q_UNUSED(waitTime);
+        err << "quintel-contacts: this build has no support for the desktop's address book (libebook)\n";
+        return 2;
+#endif
+    }
     try {
-        if (parser.isSet(book)) {
+        if (store) {
+            // the desktop's address book, above
+        } else if (!backendName.isEmpty()) {
+            if (parser.isSet(book)) {
+                err << "quintel-contacts: --backend NAME takes no --book (write --book NAME:WHERE)\n";
+                return 2;
+            }
+            store = cc::storeOfBooks(cc::createBooks({backendName, {}}, settings));
+            application = std::make_shared<cc::ClientApplication>(store, nullptr);
+        } else if (parser.isSet(book)) {
             const QList<cc::BookSpec> specs = cc::parseBooks(parser.value(book));
             if (specs.size() != 1) {
                 err << "quintel-contacts: --book names one address book\n";
@@ -138,6 +212,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     out.flush();
+    if (backendName == QLatin1String("eds") && !store->statusNote().isEmpty()) {
+        err << "quintel-contacts: " << store->statusNote() << '\n';
+        ++failures;
+    }
     if (store) {
         for (const cc::SkippedItem& s : skippedCards(*store)) {
             err << "quintel-contacts: skipped " << s.text() << '\n';

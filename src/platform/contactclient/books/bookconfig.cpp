@@ -5,6 +5,9 @@
 #include "contactclient/clientconfig.h"
 #include "contactclient/thunderbird/thunderbirdstore.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#ifdef QUINTEL_HAVE_EDS
+#include "contactclient/eds/edsstore.h"
+#endif
 #include "settingsstore.h"
 
 #include <QDir>
@@ -35,6 +38,23 @@ std::vector<Book> thunderbirdBooksOf(const QString& location, const SettingsStor
     return thunderbirdBooks(expandHome(location));
 }
 
+// The desktop's address book: the books its EdsBooks key chooses (all by default).
+std::vector<Book> desktopBooks(const QString& location, const SettingsStore& settings)
+{
+    if (!location.isEmpty())
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("The desktop's address books are chosen with the EdsBooks key; write "
+                                             "\"eds\" alone in Books (not \"eds:%1\").")
+                                  .arg(location));
+#ifdef QUINTEL_HAVE_EDS
+    return {{QStringLiteral("Desktop"), createEdsStore(settings)}};
+#else
+    Q_UNUSED(settings);
+    throw AutomationError(errStoreUnavailable,
+                          QStringLiteral("This Quintel was built without the desktop's address book (libebook)."));
+#endif
+}
+
 } // namespace
 
 QString expandHome(const QString& path)
@@ -47,11 +67,11 @@ QString expandHome(const QString& path)
 
 const QList<BookBackend>& bookBackends()
 {
-    // The EDS and LDAP back-ends join this list with their own entries.
     static const QList<BookBackend> backends = {
         {QStringLiteral("vcard"), vcardBooks},
         {QStringLiteral("thunderbird"), thunderbirdBooksOf},
         {QStringLiteral("carddav"), cardDavBooks},
+        {QStringLiteral("eds"), desktopBooks},
     };
     return backends;
 }

@@ -8,6 +8,7 @@
 //   thunderbird[:WHERE] the address books of the default Thunderbird profile, of a profile
 //                       folder, or one abook*.sqlite file
 //   carddav             the CardDAV account of the section's CardDav* keys
+//   eds                 the desktop's address books (GNOME), as the EdsBooks key chooses them
 //
 // Without Books= the single back-end of Backend= is read, as before.
 
