@@ -7,7 +7,7 @@ PACKAGES=(
     # build
     cmake make g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
-    libxcb1-dev libcurl4-openssl-dev qtkeychain-qt6-dev
+    libxcb1-dev libcurl4-openssl-dev qtkeychain-qt6-dev libldap-dev
     # fuzzing
     clang libclang-rt-14-dev
     # format and static checks
@@ -16,7 +16,7 @@ PACKAGES=(
     xvfb xauth x11-utils openbox xdotool trayer imagemagick fonts-dejavu-core xdg-utils
     # real components the tests start on 127.0.0.1
     python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui
-    openssl
+    openssl slapd ldap-utils
     # install checks
     desktop-file-utils appstream
 )
