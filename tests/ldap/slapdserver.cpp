@@ -119,7 +119,7 @@ void SlapdServer::writeConfig()
         conf += QStringLiteral("TLSCACertificateFile %1/ca.pem\nTLSCertificateFile %1/server.pem\n"
                                "TLSCertificateKeyFile %1/server.key\n")
                     .arg(d);
-    conf += QStringLiteral("database mdb\nmaxsize 268435456\nsuffix \"dc=example,dc=com\"\n"
+    conf += QStringLiteral("database mdb\nmaxsize 4294967296\nsuffix \"dc=example,dc=com\"\n"
                            "rootdn \"cn=admin,dc=example,dc=com\"\nrootpw secret\ndirectory %1/db\n"
                            "sizelimit size.soft=%2 size.hard=%2 size.prtotal=%3\n"
                            "access to attrs=userPassword by anonymous auth by * none\n"

@@ -135,7 +135,7 @@ void LdapStore::open()
                                           QStringLiteral("The company directory cannot be opened: %1").arg(why));
                 m_offlineNote = QStringLiteral("Working offline from the copy of %1: %2")
                                     .arg(localTime(copy.state().syncedAt), why);
-                reopenCopy();
+                reopenCopy(copy.brokenCount());
                 return;
             }
             m_password = *password;
@@ -146,7 +146,7 @@ void LdapStore::open()
     // While the server is asked, the copy is read: most starts change nothing in it.
     const auto deadline = std::chrono::steady_clock::now() + m_startupWait;
     if (haveCopy)
-        reopenCopy();
+        reopenCopy(copy.brokenCount());
     std::shared_ptr<Job> job = m_job;
     {
         std::unique_lock lock(job->mutex);
@@ -318,19 +318,24 @@ void LdapStore::applyResult(bool emitChanged)
         m_offlineNote =
             QStringLiteral("Working offline from the copy of %1: %2").arg(localTime(copy.state().syncedAt), error);
     }
-    if (!m_copy || copyChanged)
-        reopenCopy();
-    else if (ok)
+    if (!m_copy || copyChanged) {
+        int nameless = m_lastRefresh.nameless;
+        if (!ok) {
+            carddav::VdirCache index(m_folder);
+            index.load();
+            nameless = index.brokenCount();
+        }
+        reopenCopy(nameless);
+    } else if (ok) {
         m_nameless = m_lastRefresh.nameless;
+    }
     if (emitChanged)
         emit m_notifier->changed();
 }
 
-void LdapStore::reopenCopy()
+void LdapStore::reopenCopy(int nameless)
 {
-    carddav::VdirCache index(m_folder);
-    index.load();
-    m_nameless = index.brokenCount();
+    m_nameless = nameless;
     std::shared_ptr<Store> copy = createVCardFolderStore(m_folder);
     copy->open();
     m_copy = std::move(copy);

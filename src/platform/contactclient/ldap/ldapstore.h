@@ -63,7 +63,8 @@ private:
     struct Job;
     void startRefresh();
     void applyResult(bool emitChanged);
-    void reopenCopy();
+    // Reads the copy afresh; nameless: the entries it left out for want of a name.
+    void reopenCopy(int nameless);
     ldap::ConnectionSettings connectionSettings() const;
 
     LdapAccount m_account;
