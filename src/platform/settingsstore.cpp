@@ -28,7 +28,11 @@ QString QSettingsStore::GetSetting(const QString& application, const QString& se
                                    const QString& defaultValue) const
 {
     const QVariant value = settingsFor(application).value(section + QLatin1Char('/') + key);
-    // A value that is not text (a list written by hand, say) reads as its text form or the default.
+    // A value written by hand with commas in it (a directory's "dc=example,dc=com") comes back from
+    // the file as a list: it reads as the text it was.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    // Any other value that is not text reads as its text form or the default.
     if (!value.isValid() || !value.canConvert<QString>())
         return defaultValue;
     return value.toString();

@@ -85,6 +85,8 @@ private slots:
     void url();
     void thisComputer_data();
     void thisComputer();
+    void startTls_data();
+    void startTls();
 };
 
 void TestLdapMapping::postalAddress_data()
@@ -240,6 +242,26 @@ void TestLdapMapping::thisComputer()
     QFETCH(QString, host);
     QFETCH(bool, local);
     QCOMPARE(isThisComputer(host), local);
+}
+
+void TestLdapMapping::startTls_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("alsoHere");
+    QTest::addColumn<bool>("wanted");
+    QTest::newRow("ldap to another computer") << s("ldap://dir.example.com") << false << true;
+    QTest::newRow("ldap to this computer") << s("ldap://127.0.0.1:3389") << false << false;
+    QTest::newRow("ldap to this computer, asked for") << s("ldap://localhost") << true << true;
+    QTest::newRow("ldaps") << s("ldaps://dir.example.com") << false << false;
+    QTest::newRow("ldaps, asked for") << s("ldaps://localhost") << true << false;
+}
+
+void TestLdapMapping::startTls()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, alsoHere);
+    QFETCH(bool, wanted);
+    QCOMPARE(startTlsWanted(parseLdapUrl(url), alsoHere), wanted);
 }
 
 QTEST_GUILESS_MAIN(TestLdapMapping)

@@ -6,6 +6,7 @@
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/carddav/vdircache.h"
 #include "contactclient/ldap/ldapstore.h"
+#include "settingsstore.h"
 #include "slapdserver.h"
 
 #include <QDir>
@@ -109,6 +110,8 @@ private slots:
     void serverStoppedMidRefresh();
     void changesBetweenStarts();
     void foreignScriptsAndPostalEscapes();
+    void namelessEntriesLeftOut();
+    void settingsWrittenByHand();
     void failures_data();
     void failures();
     void serverDownWithCopy();
@@ -231,13 +234,13 @@ void TestLdapStore::secureConnections()
 void TestLdapStore::serverStoppedMidRefresh()
 {
     SlapdServer server;
-    QVERIFY(server.load(people(3000)));
+    QVERIFY(server.load(people(2000)));
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
     {
         LdapStore first(anonymous(server.url()), cache.path());
         QCOMPARE(openError(first), QString());
-        QCOMPARE(first.items()->Count(), 3000);
+        QCOMPARE(first.items()->Count(), 2000);
     }
     // Another mapping means every entry is read and written again; the server goes half-way.
     LdapAccount account = anonymous(server.url());
@@ -245,7 +248,7 @@ void TestLdapStore::serverStoppedMidRefresh()
     const qint64 pid = server.processId();
     ldap::RefreshOptions options;
     options.entryWritten = [pid](int written) {
-        if (written == 500)
+        if (written == 300)
             ::kill(pid_t(pid), SIGKILL);
     };
     {
@@ -255,7 +258,7 @@ void TestLdapStore::serverStoppedMidRefresh()
         QVERIFY2(!store.lastError().isEmpty(), "the refresh cannot have finished");
         QVERIFY2(store.statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(store.statusNote()));
         auto items = store.items();
-        QCOMPARE(items->Count(), 3000); // every card whole: none skipped, none missing
+        QCOMPARE(items->Count(), 2000); // every card whole: none skipped, none missing
         QCOMPARE(store.statusNote().contains(QStringLiteral("cannot be read")), false);
     }
     // The next start repairs the copy.
@@ -265,7 +268,7 @@ void TestLdapStore::serverStoppedMidRefresh()
     QCOMPARE(openError(again), QString());
     QCOMPARE(again.lastError(), QString());
     auto items = again.items();
-    QCOMPARE(items->Count(), 3000);
+    QCOMPARE(items->Count(), 2000);
     QVERIFY(!entryIdOf(*items, QStringLiteral("u1234")).isEmpty());
     QCOMPARE(again.statusNote(), QString());
 }
@@ -333,6 +336,45 @@ void TestLdapStore::foreignScriptsAndPostalEscapes()
                      QStringLiteral("[Categories] = \"\u0440\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430\""))
                  ->Count(),
              1);
+}
+
+void TestLdapStore::namelessEntriesLeftOut()
+{
+    SlapdServer server;
+    QVERIFY(server.load(people(2) + personLdif(QStringLiteral("named"), QStringLiteral("Has"), QStringLiteral("Name"),
+                                               QStringLiteral("displayName: Has A Name\n"))));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    // Names only from displayName: the two entries without one have none.
+    LdapAccount account = anonymous(server.url());
+    const QStringList displayName{QStringLiteral("displayName")};
+    account.attributes.fullName = account.attributes.commonName = account.attributes.surname =
+        account.attributes.givenName = displayName;
+    QTemporaryDir cache;
+    LdapStore store(account, cache.path());
+    QCOMPARE(openError(store), QString());
+    QCOMPARE(fullNames(*store.items()), QStringList{QStringLiteral("Has A Name")});
+    QCOMPARE(store.statusNote(), QStringLiteral("2 directory entries have no name and were left out."));
+}
+
+void TestLdapStore::settingsWrittenByHand()
+{
+    SlapdServer server;
+    QVERIFY(server.load(people(2) + personLdif(QStringLiteral("x"), QStringLiteral("Ex"), QStringLiteral("Ample"),
+                                               QStringLiteral("departmentNumber: D1\nou: O1\n"))));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Quintel.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[ContactClient]\nBackend=ldap\nLdapUrl=" + server.url().toUtf8() +
+               "\nLdapBaseDn=dc=example,dc=com\nLdapFilter=(objectClass=inetOrgPerson)\n"
+               "[LdapAttributes]\nCategories=ou,departmentNumber\n");
+    file.close();
+    QSettingsStore settings(file.fileName());
+    auto store = std::dynamic_pointer_cast<LdapStore>(createLdapStore(settings));
+    QVERIFY(store);
+    QCOMPARE(openError(*store), QString());
+    QCOMPARE(store->items()->Count(), 3);
+    QCOMPARE(store->items()->Restrict(QStringLiteral("[Categories] = \"O1\""))->Count(), 1);
 }
 
 void TestLdapStore::failures_data()

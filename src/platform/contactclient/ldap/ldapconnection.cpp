@@ -92,7 +92,25 @@ bool isThisComputer(const QString& host)
     return h == QHostInfo::localHostName().toLower();
 }
 
+bool startTlsWanted(const ParsedUrl& url, bool alsoHere)
+{
+    return url.scheme == QLatin1String("ldap") && (alsoHere || !isThisComputer(url.host));
+}
+
 Connection::Connection(const ConnectionSettings& s, const std::atomic<bool>* cancel) : m_url(s.url), m_cancel(cancel)
+{
+    try {
+        connect(s);
+    } catch (...) {
+        // The destructor does not run for a constructor that throws.
+        if (m_ld)
+            ldap_unbind_ext_s(m_ld, nullptr, nullptr);
+        m_ld = nullptr;
+        throw;
+    }
+}
+
+void Connection::connect(const ConnectionSettings& s)
 {
     const ParsedUrl url = parseLdapUrl(s.url);
     if (!s.caFile.isEmpty() && !QFile::exists(s.caFile))

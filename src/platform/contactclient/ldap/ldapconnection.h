@@ -62,6 +62,9 @@ ParsedUrl parseLdapUrl(const QString& url);
 // Whether the host is this computer (loopback, localhost, its own name): there a plain
 // connection reveals nothing to the network.
 bool isThisComputer(const QString& host);
+// Whether a connection to the URL must do StartTLS: ldap:// to another computer always, to this
+// one when asked (alsoHere); ldaps:// is TLS already and ldapi:// never leaves this computer.
+bool startTlsWanted(const ParsedUrl& url, bool alsoHere);
 
 class Connection {
 public:
@@ -77,6 +80,7 @@ public:
                      const std::function<void(const Entry&)>& visit, int pageSize = 1000);
 
 private:
+    void connect(const ConnectionSettings& settings);
     [[noreturn]] void fail(int code, const QString& doing) const;
     void checkCancel() const;
 

@@ -86,6 +86,10 @@ RefreshResult RefreshEngine::run()
         readAll(result);
     }
     result.nameless = m_cache.brokenCount();
+    // Nothing changed: the copy stays as it is, index and all (at 100,000 entries the index alone
+    // is megabytes, not to be written on every start).
+    if (!result.full && !m_touched && m_newest == m_cache.state().syncToken)
+        return result;
     carddav::SyncState state;
     state.addressBook = identity;
     state.syncToken = m_newest;
@@ -108,6 +112,7 @@ void RefreshEngine::readAll(RefreshResult& result)
     for (const QString& key : known)
         if (!seen.contains(key)) {
             m_cache.removeCard(key);
+            m_touched = true;
             ++result.removed;
         }
     m_cache.removeStrayFiles();
@@ -140,6 +145,7 @@ bool RefreshEngine::readChanges(RefreshResult& result)
     for (const QString& key : known)
         if (!present.contains(key)) {
             m_cache.removeCard(key);
+            m_touched = true;
             ++result.removed;
         }
     return true;
@@ -165,9 +171,11 @@ void RefreshEngine::write(const Entry& entry, bool keepUnchanged, RefreshResult&
     const QByteArray card = toVCard(entry, key.chopped(4), m_directory.attributes);
     if (card.isEmpty()) {
         m_cache.markBroken(key, version);
+        m_touched = true;
         return;
     }
     m_cache.writeCard(key, version, card);
+    m_touched = true;
     ++result.written;
     if (m_options.entryWritten)
         m_options.entryWritten(result.written);

@@ -59,7 +59,8 @@ private:
     carddav::VdirCache& m_cache;
     Directory m_directory;
     RefreshOptions m_options;
-    QString m_newest; // newest modifyTimestamp seen
+    QString m_newest;       // newest modifyTimestamp seen
+    bool m_touched = false; // the copy's files or index changed
 };
 
 // The copy's name for an entry: its entryUUID, else a hash of its DN.

@@ -104,7 +104,7 @@ ldap::ConnectionSettings LdapStore::connectionSettings() const
     s.password = m_password;
     s.caFile = m_account.caFile.trimmed();
     // A plain connection is for this computer only: anywhere else StartTLS is required.
-    s.startTls = m_account.startTlsHere || !ldap::isThisComputer(m_host);
+    s.startTls = ldap::startTlsWanted(ldap::parseLdapUrl(s.url), m_account.startTlsHere);
     return s;
 }
 
