@@ -7,7 +7,7 @@ PACKAGES=(
     # build
     cmake make g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
-    libxcb1-dev libcurl4-openssl-dev qtkeychain-qt6-dev
+    libxcb1-dev libcurl4-openssl-dev qtkeychain-qt6-dev libldap-dev
     # fuzzing
     clang libclang-rt-14-dev
     # format and static checks
@@ -21,6 +21,8 @@ PACKAGES=(
     openssl
     # address books of other programs: Thunderbird's SQLite driver, khard to write a vdir book
     libqt6sql6-sqlite khard
+    # a company directory to test against
+    slapd ldap-utils
     # install checks
     desktop-file-utils appstream
 )

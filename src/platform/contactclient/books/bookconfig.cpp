@@ -3,6 +3,7 @@
 #include "contactclient/books/vdircollections.h"
 #include "contactclient/carddav/carddavstore.h"
 #include "contactclient/clientconfig.h"
+#include "contactclient/ldap/ldapstore.h"
 #include "contactclient/thunderbird/thunderbirdstore.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 #ifdef QUINTEL_HAVE_EDS
@@ -55,6 +56,16 @@ std::vector<Book> desktopBooks(const QString& location, const SettingsStore& set
 #endif
 }
 
+std::vector<Book> directoryBooks(const QString& location, const SettingsStore& settings)
+{
+    if (!location.isEmpty())
+        throw AutomationError(errStoreUnavailable,
+                              QStringLiteral("A company directory takes its account from the Ldap keys; write "
+                                             "\"ldap\" alone in Books (not \"ldap:%1\").")
+                                  .arg(location));
+    return {{QStringLiteral("Directory"), createLdapStore(settings)}};
+}
+
 } // namespace
 
 QString expandHome(const QString& path)
@@ -72,6 +83,7 @@ const QList<BookBackend>& bookBackends()
         {QStringLiteral("thunderbird"), thunderbirdBooksOf},
         {QStringLiteral("carddav"), cardDavBooks},
         {QStringLiteral("eds"), desktopBooks},
+        {QStringLiteral("ldap"), directoryBooks},
     };
     return backends;
 }

@@ -9,6 +9,7 @@
 //                       folder, or one abook*.sqlite file
 //   carddav             the CardDAV account of the section's CardDav* keys
 //   eds                 the desktop's address books (GNOME), as the EdsBooks key chooses them
+//   ldap                the company directory of the section's Ldap* keys
 //
 // Without Books= the single back-end of Backend= is read, as before.
 

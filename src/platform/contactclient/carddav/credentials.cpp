@@ -167,8 +167,12 @@ QString keyringKey(const QString& user, const QString& host)
 
 std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why, const QString& olderKey)
 {
+    return passwordForKey(keyringKey(user, host), user + QLatin1Char('@') + host, why, olderKey);
+}
+
+std::optional<QString> passwordForKey(const QString& key, const QString& account, QString* why, const QString& olderKey)
+{
     Session& s = session();
-    const QString key = keyringKey(user, host);
     if (const auto it = s.passwords.constFind(key); it != s.passwords.cend())
         return *it;
 
@@ -189,13 +193,12 @@ std::optional<QString> passwordFor(const QString& user, const QString& host, QSt
                                ? QStringLiteral("The desktop keyring holds no password for %1.").arg(key)
                                : QStringLiteral("No desktop keyring answers%1.")
                                      .arg(saysWhy ? QStringLiteral(" (%1)").arg(stored.error) : QString());
-    const std::optional<QString> answer = prompt()->askPassword(user + QLatin1Char('@') + host, QString());
+    const std::optional<QString> answer = prompt()->askPassword(account, QString());
     if (!answer) {
         if (why)
-            *why =
-                reason + QStringLiteral(" No password was given for %1 at %2. Keep it in the desktop keyring (service "
-                                        "\"%3\", key \"%4\") or enter it when asked.")
-                             .arg(user, host, kKeyringService, key);
+            *why = reason + QStringLiteral(" No password was given for %1. Keep it in the desktop keyring (service "
+                                           "\"%2\", key \"%3\") or enter it when asked.")
+                                .arg(account, kKeyringService, key);
         return std::nullopt;
     }
     s.passwords.insert(key, *answer);
@@ -205,8 +208,12 @@ std::optional<QString> passwordFor(const QString& user, const QString& host, QSt
 
 void passwordAccepted(const QString& user, const QString& host, const QString& password)
 {
+    passwordAcceptedForKey(keyringKey(user, host), password);
+}
+
+void passwordAcceptedForKey(const QString& key, const QString& password)
+{
     Session& s = session();
-    const QString key = keyringKey(user, host);
     s.passwords.insert(key, password);
     if (s.fromUser.value(key) && s.keyringThere && keyring()->write(key, password))
         s.fromUser.insert(key, false);
@@ -214,8 +221,12 @@ void passwordAccepted(const QString& user, const QString& host, const QString& p
 
 void passwordRefused(const QString& user, const QString& host)
 {
+    passwordRefusedForKey(keyringKey(user, host));
+}
+
+void passwordRefusedForKey(const QString& key)
+{
     Session& s = session();
-    const QString key = keyringKey(user, host);
     s.passwords.remove(key);
     s.fromUser.remove(key);
 }

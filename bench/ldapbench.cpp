@@ -1,0 +1,168 @@
+// quintel-bench-ldap: the company directory back-end at directory sizes (default 100,000 entries)
+// in a slapd on 127.0.0.1. Two comparisons, medians of --runs:
+//   first download   the store's first full read into its copy, next to ldapsearch reading the
+//                    same entries with the same paging into a file (the floor; target <= 2x)
+//   start from copy  opening the store from its copy (the background refresh running), next to
+//                    the vCard folder back-end opening a folder of the same cards (target <= 1.2x)
+//
+//   quintel-bench-ldap [--entries 100000] [--runs 3] [--out FILE]
+
+#include "../tests/ldap/slapdserver.h"
+#include "contactclient/ldap/ldapstore.h"
+#include "contactclient/vcard/vcardfolderstore.h"
+#include "stats.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace contactclient;
+
+namespace {
+
+void say(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+QByteArray directory(int entries)
+{
+    QByteArray ldif;
+    ldif.reserve(qsizetype(entries) * 400);
+    for (int i = 1; i <= entries; ++i)
+        ldif += personLdif(QStringLiteral("p%1").arg(i), QStringLiteral("Given%1").arg(i % 997),
+                           QStringLiteral("Family%1").arg(i),
+                           QStringLiteral("mail: p%1@example.com\ntelephoneNumber: +1 555 %2\nmobile: +1 555 %3\n"
+                                          "postalAddress: %1 Main Street$Springfield, IL 62704$USA\n"
+                                          "departmentNumber: Dept%4\n")
+                               .arg(i)
+                               .arg(i % 10000, 4, 10, QLatin1Char('0'))
+                               .arg((i * 7) % 10000, 4, 10, QLatin1Char('0'))
+                               .arg(i % 40));
+    return ldif;
+}
+
+double ldapsearchFloor(const SlapdServer& server, const QString& file)
+{
+    LdapAccount a;
+    const QStringList attributes =
+        a.attributes.requested() +
+        QStringList{QStringLiteral("entryUUID"), QStringLiteral("modifyTimestamp"), QStringLiteral("entryCSN")};
+    QProcess p;
+    p.setStandardOutputFile(file);
+    QElapsedTimer t;
+    t.start();
+    p.start(QStringLiteral("ldapsearch"),
+            QStringList{QStringLiteral("-x"), QStringLiteral("-LLL"), QStringLiteral("-o"),
+                        QStringLiteral("ldif-wrap=no"), QStringLiteral("-E"), QStringLiteral("pr=1000/noprompt"),
+                        QStringLiteral("-H"), server.url(), QStringLiteral("-b"), SlapdServer::kBase,
+                        ldap::kDefaultFilter} +
+                attributes);
+    if (!p.waitForFinished(-1) || p.exitCode() != 0)
+        throw std::runtime_error("ldapsearch failed");
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+LdapAccount account(const SlapdServer& server)
+{
+    LdapAccount a;
+    a.url = server.url();
+    a.baseDn = SlapdServer::kBase;
+    return a;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption entriesOption(QStringLiteral("entries"), QStringLiteral("Directory size."),
+                                           QStringLiteral("N"), QStringLiteral("100000"));
+    const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs of each figure."),
+                                        QStringLiteral("N"), QStringLiteral("3"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Figures as JSON."),
+                                       QStringLiteral("FILE"));
+    parser.addOptions({entriesOption, runsOption, outOption});
+    parser.process(app);
+    const int entries = std::max(1, parser.value(entriesOption).toInt());
+    const int runs = std::max(1, parser.value(runsOption).toInt());
+
+    try {
+        QTemporaryDir work;
+        SlapdServer server;
+        say(QStringLiteral("loading %1 entries into slapd ...").arg(entries));
+        if (!server.load(directory(entries)) || !server.start())
+            throw std::runtime_error(server.error().toStdString());
+
+        std::vector<double> floor, download, fromCopy, folder;
+        QString copy;
+        for (int run = 0; run < runs; ++run) {
+            say(QStringLiteral("run %1 of %2 ...").arg(run + 1).arg(runs));
+            floor.push_back(ldapsearchFloor(server, work.filePath(QStringLiteral("ldapsearch.ldif"))));
+
+            const QString root = work.filePath(QStringLiteral("copy-%1").arg(run));
+            QElapsedTimer t;
+            t.start();
+            {
+                LdapStore store(account(server), root);
+                store.open();
+                if (store.items()->Count() != entries)
+                    throw std::runtime_error("the first download did not bring every entry");
+                download.push_back(double(t.nsecsElapsed()) / 1e6);
+                copy = store.cacheFolder();
+            }
+            t.restart();
+            {
+                LdapStore store(account(server), root);
+                store.setStartupWait(std::chrono::milliseconds(0));
+                store.open();
+                if (store.items()->Count() != entries)
+                    throw std::runtime_error("the start from the copy did not show every entry");
+                fromCopy.push_back(double(t.nsecsElapsed()) / 1e6);
+                store.waitForRefresh();
+            }
+            t.restart();
+            {
+                auto store = createVCardFolderStore(copy);
+                store->open();
+                if (store->items()->Count() != entries)
+                    throw std::runtime_error("the vCard folder did not show every card");
+                folder.push_back(double(t.nsecsElapsed()) / 1e6);
+            }
+            if (run > 0)
+                QDir(root).removeRecursively();
+        }
+        const double f = bench::median(floor), d = bench::median(download), c = bench::median(fromCopy),
+                     v = bench::median(folder);
+        std::printf("\nCompany directory (LDAP), %d entries, medians of %d runs\n", entries, runs);
+        std::printf("  first download       %9.0f ms   ldapsearch floor %9.0f ms   %.2fx (target <= 2x)   %s\n", d, f,
+                    d / f, d <= 2 * f ? "ok" : "MISSED");
+        std::printf("  start from the copy  %9.0f ms   vCard folder     %9.0f ms   %.2fx (target <= 1.2x) %s\n", c, v,
+                    c / v, c <= 1.2 * v ? "ok" : "MISSED");
+        std::fflush(stdout);
+        if (parser.isSet(outOption)) {
+            const QJsonObject o{{QStringLiteral("entries"), entries},   {QStringLiteral("runs"), runs},
+                                {QStringLiteral("firstDownloadMs"), d}, {QStringLiteral("ldapsearchFloorMs"), f},
+                                {QStringLiteral("startFromCopyMs"), c}, {QStringLiteral("vcardFolderMs"), v}};
+            QFile out(parser.value(outOption));
+            if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(o).toJson()) < 0)
+                throw std::runtime_error("cannot write the figures");
+        }
+    } catch (const std::exception& e) {
+        say(QStringLiteral("quintel-bench-ldap: %1").arg(QString::fromUtf8(e.what())));
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,184 @@
+#include "ldaprefresh.h"
+
+#include "ldapconnection.h"
+
+#include <QCryptographicHash>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace contactclient::ldap {
+namespace {
+
+const QString kUuid = QStringLiteral("entryUUID");
+const QString kStamp = QStringLiteral("modifyTimestamp");
+const QString kCsn = QStringLiteral("entryCSN");
+
+// A value inside a search filter (RFC 4515): the characters with a meaning there escaped.
+QString filterValue(const QString& value)
+{
+    QString out;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '(':
+            out += QLatin1String("\\28");
+            break;
+        case ')':
+            out += QLatin1String("\\29");
+            break;
+        case '*':
+            out += QLatin1String("\\2a");
+            break;
+        case '\\':
+            out += QLatin1String("\\5c");
+            break;
+        case 0:
+            out += QLatin1String("\\00");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString Directory::identity() const
+{
+    return QStringList{url.trimmed(), baseDn.trimmed(), filter, attributes.requested().join(QLatin1Char(','))}.join(
+        QLatin1Char('|'));
+}
+
+QString normalizedFilter(const QString& filter)
+{
+    const QString f = filter.trimmed();
+    if (f.isEmpty())
+        return kDefaultFilter;
+    return f.startsWith(QLatin1Char('(')) ? f : QLatin1Char('(') + f + QLatin1Char(')');
+}
+
+QString entryKey(const Entry& entry)
+{
+    static const QRegularExpression uuid(QStringLiteral("^[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}$"));
+    const QString id = entry.first(kUuid).toLower();
+    if (uuid.match(id).hasMatch())
+        return id + QStringLiteral(".vcf");
+    return QString::fromLatin1(
+               QCryptographicHash::hash(entry.dn.toLower().toUtf8(), QCryptographicHash::Sha1).toHex()) +
+           QStringLiteral(".vcf");
+}
+
+RefreshEngine::RefreshEngine(Connection& connection, carddav::VdirCache& cache, Directory directory,
+                             RefreshOptions options)
+    : m_connection(connection), m_cache(cache), m_directory(std::move(directory)), m_options(std::move(options))
+{
+}
+
+RefreshResult RefreshEngine::run()
+{
+    m_cache.load();
+    RefreshResult result;
+    const QString identity = m_directory.identity();
+    const bool sameCopy = m_cache.isComplete() && m_cache.state().addressBook == identity;
+    m_newest = sameCopy ? m_cache.state().syncToken : QString();
+    if (!sameCopy || m_newest.isEmpty() || !readChanges(result)) {
+        result = {};
+        readAll(result);
+    }
+    result.nameless = m_cache.brokenCount();
+    // Nothing changed: the copy stays as it is, index and all (at 100,000 entries the index alone
+    // is megabytes, not to be written on every start).
+    if (!result.full && !m_touched && m_newest == m_cache.state().syncToken)
+        return result;
+    carddav::SyncState state;
+    state.addressBook = identity;
+    state.syncToken = m_newest;
+    m_cache.commit(state);
+    return result;
+}
+
+void RefreshEngine::readAll(RefreshResult& result)
+{
+    result.full = true;
+    // Unchanged entries are not written again, unless the copy is of something else.
+    const bool keep = m_cache.isComplete() && m_cache.state().addressBook == m_directory.identity();
+    QSet<QString> seen;
+    QStringList attributes = m_directory.attributes.requested();
+    attributes << kUuid << kStamp << kCsn;
+    m_connection.pagedSearch(
+        m_directory.baseDn, m_directory.filter, attributes, [&](const Entry& e) { write(e, keep, result, &seen); },
+        m_options.pageSize);
+    const QStringList known = m_cache.index().keys();
+    for (const QString& key : known)
+        if (!seen.contains(key)) {
+            m_cache.removeCard(key);
+            m_touched = true;
+            ++result.removed;
+        }
+    m_cache.removeStrayFiles();
+}
+
+bool RefreshEngine::readChanges(RefreshResult& result)
+{
+    QSet<QString> present;
+    m_connection.pagedSearch(
+        m_directory.baseDn, m_directory.filter, {kUuid}, [&](const Entry& e) { present.insert(entryKey(e)); },
+        m_options.pageSize);
+    QStringList attributes = m_directory.attributes.requested();
+    attributes << kUuid << kStamp << kCsn;
+    const QString changed = QStringLiteral("(&%1(%2>=%3))").arg(m_directory.filter, kStamp, filterValue(m_newest));
+    try {
+        m_connection.pagedSearch(
+            m_directory.baseDn, changed, attributes, [&](const Entry& e) { write(e, true, result, nullptr); },
+            m_options.pageSize);
+    } catch (const LdapError& e) {
+        if (e.kind() == LdapError::Refused)
+            return false; // no ordering on modifyTimestamp here: read everything
+        throw;
+    }
+    // An entry the listing shows that is neither in the copy nor among the changed ones came into
+    // view some other way (rights, a move): only a full read is sure to have everything.
+    for (const QString& key : std::as_const(present))
+        if (!m_cache.index().contains(key))
+            return false;
+    const QStringList known = m_cache.index().keys();
+    for (const QString& key : known)
+        if (!present.contains(key)) {
+            m_cache.removeCard(key);
+            m_touched = true;
+            ++result.removed;
+        }
+    return true;
+}
+
+void RefreshEngine::write(const Entry& entry, bool keepUnchanged, RefreshResult& result, QSet<QString>* seen)
+{
+    const QString key = entryKey(entry);
+    const QString stamp = entry.first(kStamp);
+    if (seen)
+        seen->insert(key);
+    if (stamp > m_newest)
+        m_newest = stamp;
+    // The change sequence number tells two changes within one second apart; the time stamp alone
+    // does not, so without one every entry read is written.
+    const QString csn = entry.first(kCsn);
+    const QString version = csn.isEmpty() ? QString() : stamp + QLatin1Char('/') + csn;
+    if (keepUnchanged && !version.isEmpty()) {
+        const auto it = m_cache.index().constFind(key);
+        if (it != m_cache.index().cend() && it->etag == version)
+            return;
+    }
+    const QByteArray card = toVCard(entry, key.chopped(4), m_directory.attributes);
+    if (card.isEmpty()) {
+        m_cache.markBroken(key, version);
+        m_touched = true;
+        return;
+    }
+    m_cache.writeCard(key, version, card);
+    m_touched = true;
+    ++result.written;
+    if (m_options.entryWritten)
+        m_options.entryWritten(result.written);
+}
+
+} // namespace contactclient::ldap

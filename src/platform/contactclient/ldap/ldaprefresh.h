@@ -1,0 +1,69 @@
+#pragma once
+// Brings the local copy of a directory (a vdir folder, as for a CardDAV address book) up to date.
+// After a complete read, a refresh asks only for the entries changed since the newest
+// modifyTimestamp the copy has seen (entries whose entryCSN is unchanged are not written again), plus a listing of
+// every entry's entryUUID to find the ones that went; a server that does not give time stamps, or refuses the filter,
+// is read in full. Entries are written as they arrive; the index and the refresh state only at the end, so a refresh
+// that breaks off leaves whole cards and the previous state, and the next one repairs.
+
+#include "contactclient/carddav/vdircache.h"
+#include "ldapmapping.h"
+
+#include <functional>
+
+namespace contactclient::ldap {
+
+class Connection;
+
+struct Directory {
+    QString url;
+    QString baseDn;
+    QString filter; // with its parentheses
+    AttributeMap attributes;
+
+    // What the copy is a copy of: another server, base, filter or mapping means a fresh read.
+    QString identity() const;
+};
+
+struct RefreshOptions {
+    int pageSize = 1000;
+    // Called after each entry written, with the number written so far (tests break a refresh off
+    // by throwing from here).
+    std::function<void(int)> entryWritten;
+};
+
+struct RefreshResult {
+    int written = 0;  // entries added or changed
+    int removed = 0;  // entries gone from the directory
+    int nameless = 0; // entries without any name, left out (all of them, not just new ones)
+    bool full = false;
+};
+
+// The default filter: people and groups.
+inline const QString kDefaultFilter = QStringLiteral("(|(objectClass=inetOrgPerson)(objectClass=groupOfNames))");
+// The filter with parentheses around it when the user left them out.
+QString normalizedFilter(const QString& filter);
+
+class RefreshEngine {
+public:
+    RefreshEngine(Connection& connection, carddav::VdirCache& cache, Directory directory, RefreshOptions options = {});
+    // Throws LdapError (server) or std::runtime_error (disk); the copy stays whole either way.
+    RefreshResult run();
+
+private:
+    void readAll(RefreshResult& result);
+    bool readChanges(RefreshResult& result);
+    void write(const Entry& entry, bool keepUnchanged, RefreshResult& result, QSet<QString>* seen);
+
+    Connection& m_connection;
+    carddav::VdirCache& m_cache;
+    Directory m_directory;
+    RefreshOptions m_options;
+    QString m_newest;       // newest modifyTimestamp seen
+    bool m_touched = false; // the copy's files or index changed
+};
+
+// The copy's name for an entry: its entryUUID, else a hash of its DN.
+QString entryKey(const Entry& entry);
+
+} // namespace contactclient::ldap
