@@ -15,7 +15,7 @@ PACKAGES=(
     # run and test: a real window system, tray host, fonts
     xvfb xauth x11-utils openbox xdotool trayer imagemagick fonts-dejavu-core xdg-utils
     # real components the tests start on 127.0.0.1
-    python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui
+    python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui dovecot-imapd
     openssl
     # install checks
     desktop-file-utils appstream

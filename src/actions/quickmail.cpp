@@ -1,5 +1,6 @@
 #include "quickmail.h"
 
+#include "actions/quickmailoutbox.h"
 #include "contactclient/errors.h"
 #include "desktop/messagebox.h"
 #include "window/guard.h"
@@ -99,8 +100,9 @@ void QuickMail::cmdSendMail_Click()
         return;
     }
     std::function<void()> transmit;
+    std::shared_ptr<contactclient::MailItem> mail;
     try {
-        std::shared_ptr<contactclient::MailItem> mail = m_session.application()->CreateItem(contactclient::olMailItem);
+        mail = m_session.application()->CreateItem(contactclient::olMailItem);
         mail->setSubject(m_controls.txtSubject->text());
         // Qt gives the text's line breaks as LF; the mail goes out with CRLF.
         mail->setBody(m_controls.txtBody->toPlainText());
@@ -108,8 +110,7 @@ void QuickMail::cmdSendMail_Click()
         if (to.isEmpty())
             to = contact->Email1Address();
         mail->setTo(to);
-        auto prepared = mail->prepareSend();
-        transmit = [mail, prepared = std::move(prepared)] { prepared(); };
+        transmit = mail->prepareSend();
     } catch (const contactclient::AutomationError& e) {
         reportNotSent(e.description());
         emit sendFinished(false);
@@ -118,17 +119,17 @@ void QuickMail::cmdSendMail_Click()
 
     setBusy(true);
     m_status.show(sendingMessage());
-    auto error = std::make_shared<QString>();
-    auto work = [transmit = std::move(transmit), error] {
+    auto failure = std::make_shared<contactclient::Failure>();
+    auto work = [transmit = std::move(transmit), mail, failure] {
         try {
             transmit();
         } catch (...) {
-            *error = contactclient::describeFailure(std::current_exception()).description;
+            *failure = contactclient::describeFailure(std::current_exception());
         }
     };
-    auto done = [this, alive = m_alive, error] {
+    auto done = [this, alive = m_alive, mail, failure] {
         if (*alive)
-            sendDone(*error);
+            sendDone(*mail, *failure);
     };
     if (m_background) {
         m_background(std::move(work), std::move(done));
@@ -138,19 +139,59 @@ void QuickMail::cmdSendMail_Click()
     }
 }
 
-void QuickMail::sendDone(const QString& error)
+void QuickMail::sendDone(contactclient::MailItem& mail, const contactclient::Failure& failure)
 {
     setBusy(false);
     if (m_status.text() == sendingMessage())
         m_status.hide();
-    if (!error.isEmpty()) {
-        reportNotSent(error);
+    if (!failure.description.isEmpty()) {
+        if (failure.number == contactclient::errMailTryLater && m_outbox && offerToKeep(mail, failure.description))
+            return;
+        if (failure.number != contactclient::errMailTryLater || !m_outbox)
+            reportNotSent(failure.description);
         emit sendFinished(false);
         return;
     }
+    const QString notice = mail.sendNotice();
+    afterSent();
+    // The mail is out: a copy that could not be saved is told, never taken for a failed send.
+    if (!notice.isEmpty())
+        MessageBox::show(&m_window, QStringLiteral("Quintel"), notice, MessageBox::Icon::Warning);
+}
+
+void QuickMail::afterSent()
+{
     m_modes.restoreRememberedMode();
     cmdClearMail_Click();
     emit sendFinished(true);
+}
+
+// Asks whether the mail is to wait in the outbox; true when it was kept there and the area was
+// left as after a send. False: the subject and text stay (the user said no, or it could not be
+// kept, which has been reported).
+bool QuickMail::offerToKeep(contactclient::MailItem& mail, const QString& description)
+{
+    const bool keep = MessageBox::ask(&m_window, QStringLiteral("Quintel"),
+                                      QStringLiteral("The mail was not sent.\n\n%1\n\nKeep it in the outbox? Quintel "
+                                                     "sends it as soon as the server can be reached.")
+                                          .arg(description),
+                                      MessageBox::Icon::Warning);
+    if (!keep)
+        return false;
+    try {
+        if (!mail.keepForLater()) {
+            reportNotSent(description);
+            emit sendFinished(false);
+            return true;
+        }
+    } catch (...) {
+        reportNotSent(contactclient::describeFailure(std::current_exception()).description);
+        emit sendFinished(false);
+        return true;
+    }
+    m_outbox->messageKept();
+    afterSent();
+    return true;
 }
 
 void QuickMail::cmdCancelMail_Click()

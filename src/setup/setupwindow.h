@@ -59,6 +59,8 @@ public:
     QRadioButton* optSendmail = nullptr;
     QRadioButton* optSmtp = nullptr;
     QRadioButton* optMailFolder = nullptr;
+    QRadioButton* optMailClient = nullptr;
+    QLabel* lblMailClientHint = nullptr;
     QLineEdit* txtSmtpHost = nullptr;
     QSpinBox* txtSmtpPort = nullptr;
     QComboBox* cmbSmtpSecurity = nullptr;
@@ -68,6 +70,15 @@ public:
     QLineEdit* txtMailFromName = nullptr;
     QPushButton* cmdSendTest = nullptr;
     QLabel* lblMailResult = nullptr;
+    QCheckBox* chkSaveSentCopy = nullptr;
+    QLineEdit* txtImapHost = nullptr;
+    QSpinBox* txtImapPort = nullptr;
+    QComboBox* cmbImapSecurity = nullptr;
+    QLineEdit* txtImapUser = nullptr;
+    QLineEdit* txtImapPassword = nullptr;
+    QPushButton* cmdTestImap = nullptr;
+    QLabel* lblImapResult = nullptr;
+    QLabel* lblOutbox = nullptr;
 
     QCheckBox* chkAutostart = nullptr;
     QPushButton* cmdUseLocal = nullptr;
@@ -83,7 +94,9 @@ private:
     void updateEnabled();
     void chooseFolder();
     void chooseImportFile();
-    void runCheck(QPushButton* button, QLabel* label, bool carddav);
+    enum class Check { CardDav, SendTest, Imap };
+    void runCheck(QPushButton* button, QLabel* label, Check check);
+    void buildImap(class QVBoxLayout* mail);
     void save();
     void useLocal();
     QString storedPassword(const QString& key) const;
@@ -95,6 +108,7 @@ private:
     QString m_barProgram;
     QString m_mailFolder;
     QString m_sendmailPath;
+    QString m_imapCaFile;
     QString m_cardDavAddressBook;
     int m_running = 0;
 };
