@@ -107,7 +107,7 @@ CheckResult testImapConnection(const SetupSettings& settings, const QString& pas
     imap.connectTimeoutSeconds = 15;
     imap.timeoutSeconds = 30;
     try {
-        const QString folder = mail::ImapClient(imap).sentFolder();
+        const QString folder = mail::displayName(mail::ImapClient(imap).sentFolder());
         return {true, QStringLiteral("Connected: copies of sent mail go to the folder \"%1\".").arg(folder)};
     } catch (const contactclient::AutomationError& e) {
         return {false, QStringLiteral("No connection: %1").arg(e.description())};

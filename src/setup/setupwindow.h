@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QVBoxLayout;
 class SettingsStore;
 
 namespace setup {
@@ -96,7 +97,7 @@ private:
     void chooseImportFile();
     enum class Check { CardDav, SendTest, Imap };
     void runCheck(QPushButton* button, QLabel* label, Check check);
-    void buildImap(class QVBoxLayout* mail);
+    void buildImap(QVBoxLayout* mail);
     void save();
     void useLocal();
     QString storedPassword(const QString& key) const;

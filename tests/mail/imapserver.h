@@ -90,13 +90,18 @@ public:
         if (!m_process.waitForStarted(10000))
             return false;
         // Ready when the login process greets.
-        for (int i = 0; i < 100 && m_process.state() == QProcess::Running; ++i) {
-            QTcpSocket socket;
-            socket.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(port));
-            if (socket.waitForConnected(200) && socket.waitForReadyRead(500) && socket.readAll().startsWith("* OK"))
-                return true;
-            QTest::qWait(50);
-        }
+        const bool ready = QTest::qWaitFor(
+            [this] {
+                if (m_process.state() != QProcess::Running)
+                    return true;
+                QTcpSocket socket;
+                socket.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(port));
+                return socket.waitForConnected(200) && socket.waitForReadyRead(1000) &&
+                       socket.readAll().startsWith("* OK");
+            },
+            20000);
+        if (ready && m_process.state() == QProcess::Running)
+            return true;
         qWarning().noquote() << "dovecot did not start:" << log();
         return false;
     }

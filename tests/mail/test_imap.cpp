@@ -94,6 +94,28 @@ private slots:
         QCOMPARE(mail::chooseSentFolder(mail::parseListResponse(answer)), folder);
     }
 
+    void mailboxDisplayName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Sent Messages"
+                               << "Sent Messages";
+        QTest::newRow("accented") << "Envoy&AOk-s"
+                                  << "Envoyés";
+        QTest::newRow("ampersand") << "Tom &- Jerry"
+                                   << "Tom & Jerry";
+        QTest::newRow("non-Latin") << "&BB4EQgQ,BEAEMAQyBDsENQQ9BD0ESwQ1-"
+                                   << "Отправленные";
+        QTest::newRow("unterminated shift kept") << "A&B"
+                                                 << "A&B";
+    }
+    void mailboxDisplayName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QCOMPARE(mail::displayName(name), shown);
+    }
+
     void imapUrl_data()
     {
         QTest::addColumn<QString>("host");

@@ -139,6 +139,30 @@ QString chooseSentFolder(const QList<ImapFolder>& folders)
     return QStringLiteral("Sent");
 }
 
+QString displayName(const QString& mailboxName)
+{
+    QString out;
+    for (qsizetype i = 0; i < mailboxName.size(); ++i) {
+        const QChar c = mailboxName.at(i);
+        const qsizetype end = c == QLatin1Char('&') ? mailboxName.indexOf(QLatin1Char('-'), i + 1) : -1;
+        if (end < 0) {
+            out += c;
+            continue;
+        }
+        if (end == i + 1) {
+            out += QLatin1Char('&');
+        } else {
+            QByteArray base64 = mailboxName.mid(i + 1, end - i - 1).toLatin1().replace(',', '/');
+            const QByteArray utf16 = QByteArray::fromBase64(base64);
+            for (qsizetype k = 0; k + 1 < utf16.size(); k += 2)
+                out += QChar(static_cast<char16_t>((static_cast<uchar>(utf16.at(k)) << 8) |
+                                                   static_cast<uchar>(utf16.at(k + 1))));
+        }
+        i = end;
+    }
+    return out;
+}
+
 ImapClient::ImapClient(ImapSettings settings) : m_settings(std::move(settings)) {}
 
 QString ImapClient::url(const QString& folder) const

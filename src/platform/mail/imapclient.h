@@ -33,6 +33,9 @@ QList<ImapFolder> parseListResponse(const QByteArray& response);
 // else "Sent".
 QString chooseSentFolder(const QList<ImapFolder>& folders);
 
+// A mailbox name as the user reads it: the modified UTF-7 of IMAP ("Envoy&AOk-s") decoded.
+QString displayName(const QString& mailboxName);
+
 class ImapClient {
 public:
     explicit ImapClient(ImapSettings settings);
