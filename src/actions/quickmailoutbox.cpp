@@ -19,10 +19,12 @@ void QuickMailOutbox::messageKept()
         m_status.flash(mail::waitingMessage(mail::Outbox(m_account().outboxFolder).count()), 6000);
     } catch (const contactclient::AutomationError&) {
     }
-    // The server was just found out of reach: the first try comes after the first wait.
-    if (!m_running) {
+    // The server was just found out of reach: the first try comes after the first wait. A round
+    // running now may have listed the outbox before this message was kept: one more follows it.
+    if (m_running)
+        m_again = true;
+    else
         m_timer.start(mail::retryDelaySeconds(m_attempt++) * 1000);
-    }
 }
 
 void QuickMailOutbox::sendNow()

@@ -127,7 +127,8 @@ void SetupWindow::build()
     optSmtp = named(new QRadioButton(QStringLiteral("An SMTP ser&ver")), QStringLiteral("optSmtp"));
     optMailFolder = named(new QRadioButton(QStringLiteral("Messages saved in a folder (for testing)")),
                           QStringLiteral("optMailFolder"));
-    optMailClient = named(new QRadioButton(QStringLiteral("Your own mail p&rogram")), QStringLiteral("optMailClient"));
+    optMailClient = named(new QRadioButton(QStringLiteral("Your own mail program (Thunder&bird, Evolution, …)")),
+                          QStringLiteral("optMailClient"));
     lblMailClientHint = named(
         new QLabel(QStringLiteral("SEND then opens your mail program's new-message window with the mail filled in, "
                                   "and you send it from there, with its own sign-in, signature and Sent folder. "
@@ -212,7 +213,7 @@ void SetupWindow::build()
 // The copy of sent mail in an IMAP account's Sent folder, and the outbox's state.
 void SetupWindow::buildImap(QVBoxLayout* mail)
 {
-    chkSaveSentCopy = named(new QCheckBox(QStringLiteral("&Keep a copy of each sent mail in the Sent folder of my "
+    chkSaveSentCopy = named(new QCheckBox(QStringLiteral("Keep a copy of each sent mail in the Sent folder of my "
                                                          "IMAP account")),
                             QStringLiteral("chkSaveSentCopy"));
     chkSaveSentCopy->setToolTip(QStringLiteral("So that your own mail program shows the quick mails you sent"));
@@ -233,7 +234,7 @@ void SetupWindow::buildImap(QVBoxLayout* mail)
     imap->addRow(QStringLiteral("IMAP security:"), cmbImapSecurity);
     imap->addRow(QStringLiteral("IMAP user name:"), txtImapUser);
     imap->addRow(QStringLiteral("IMAP password:"), txtImapPassword);
-    cmdTestImap = named(new QPushButton(QStringLiteral("Test co&nnection")), QStringLiteral("cmdTestImap"));
+    cmdTestImap = named(new QPushButton(QStringLiteral("Test IMAP connection")), QStringLiteral("cmdTestImap"));
     cmdTestImap->setToolTip(QStringLiteral("Log in to the IMAP server and show the Sent folder that will be used"));
     imap->addRow(QString(), cmdTestImap);
     mail->addLayout(imap);
