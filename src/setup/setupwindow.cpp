@@ -56,7 +56,7 @@ SetupWindow::SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode, QWid
     setWindowTitle(kTitle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
     build();
-    setMinimumWidth(560);
+    setMinimumWidth(760);
     setInput(currentSetup(store));
     updateEnabled();
 }
@@ -130,10 +130,10 @@ void SetupWindow::build()
     optMailClient = named(new QRadioButton(QStringLiteral("Your own mail program (Thunder&bird, Evolution, …)")),
                           QStringLiteral("optMailClient"));
     lblMailClientHint = named(
-        new QLabel(QStringLiteral("SEND then opens your mail program's new-message window with the mail filled in, "
-                                  "and you send it from there, with its own sign-in, signature and Sent folder. "
-                                  "Choose this when your provider no longer accepts a password for sending mail "
-                                  "(Microsoft 365, or Google without an app password).")),
+        new QLabel(QStringLiteral("SEND opens your mail program's new-message window with the mail filled in; you send "
+                                  "it from there, with its own sign-in, signature and Sent folder. Choose this "
+                                  "when your provider no longer accepts a password for sending mail (Microsoft "
+                                  "365, or Google without an app password).")),
         QStringLiteral("lblMailClientHint"));
     lblMailClientHint->setWordWrap(true);
     mail->addWidget(optSendmail);
@@ -166,12 +166,23 @@ void SetupWindow::build()
     cmdSendTest =
         named(new QPushButton(QStringLiteral("Send a test messa&ge to myself")), QStringLiteral("cmdSendTest"));
     smtp->addRow(QString(), cmdSendTest);
-    mail->addLayout(smtp);
+    // The SMTP account on the left, the IMAP account for the copy in Sent on the right.
+    auto* columns = new QHBoxLayout;
+    auto* smtpColumn = new QVBoxLayout;
+    smtpColumn->addLayout(smtp);
     lblMailResult = named(new QLabel, QStringLiteral("lblMailResult"));
     lblMailResult->setWordWrap(true);
     lblMailResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    mail->addWidget(lblMailResult);
-    buildImap(mail);
+    smtpColumn->addWidget(lblMailResult);
+    smtpColumn->addStretch();
+    auto* imapColumn = new QVBoxLayout;
+    buildImap(imapColumn);
+    imapColumn->addStretch();
+    columns->addLayout(smtpColumn, 1);
+    columns->addSpacing(12);
+    columns->addLayout(imapColumn, 1);
+    mail->addLayout(columns);
+    mail->addWidget(lblOutbox);
     top->addWidget(fraMail);
 
     chkAutostart = named(new QCheckBox(QStringLiteral("Start Quintel when I &log in")), QStringLiteral("chkAutostart"));
@@ -245,7 +256,6 @@ void SetupWindow::buildImap(QVBoxLayout* mail)
     lblOutbox = named(new QLabel, QStringLiteral("lblOutbox"));
     lblOutbox->setWordWrap(true);
     lblOutbox->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    mail->addWidget(lblOutbox);
 }
 
 void SetupWindow::updateEnabled()
