@@ -134,6 +134,32 @@ private slots:
         }
     }
 
+    // The copy in Sent cannot be saved: the user is told, and the mail still counts as sent.
+    void copyNotSaved()
+    {
+        MailServer server;
+        QVERIFY(server.start());
+        m_account.smtpPort = QString::number(server.port);
+        m_account.saveSentCopy = QStringLiteral("imap");
+        m_account.imapHost = QStringLiteral("127.0.0.1");
+        m_account.imapPort = QString::number(closedPort());
+        m_account.imapSecurity = QStringLiteral("none");
+        frmMain& form = load();
+        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
+        form.txtSubject->setText(QStringLiteral("Hello"));
+        MessageBox::shownInTest().clear();
+        form.cmdSendMail->click();
+        QCOMPARE(server.received().size(), 1);
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(finished.first().first().toBool());
+        QCOMPARE(form.txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(boxes().size(), 1);
+        QVERIFY2(boxes().first().contains(QStringLiteral("The mail was sent, but no copy")),
+                 qPrintable(boxes().first()));
+        QVERIFY(boxes().first().contains(QStringLiteral("cannot be reached")));
+        QCOMPARE(outbox().count(), 0);
+    }
+
     // What waits goes out when the bar has started; a message that was being sent when the bar
     // stopped is only sent again when the user says so.
     void sentAtStart_data()
