@@ -119,7 +119,8 @@ void QuickMail::cmdSendMail_Click()
 
     setBusy(true);
     m_status.show(sendingMessage());
-    auto failure = std::make_shared<contactclient::Failure>();
+    // Set only when the transmission failed.
+    auto failure = std::make_shared<std::optional<contactclient::Failure>>();
     auto work = [transmit = std::move(transmit), mail, failure] {
         try {
             transmit();
@@ -139,17 +140,18 @@ void QuickMail::cmdSendMail_Click()
     }
 }
 
-void QuickMail::sendDone(contactclient::MailItem& mail, const contactclient::Failure& failure)
+void QuickMail::sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure)
 {
     setBusy(false);
     if (m_status.text() == sendingMessage())
         m_status.hide();
-    if (!failure.description.isEmpty()) {
-        if (failure.number == contactclient::errMailTryLater && m_outbox && offerToKeep(mail, failure.description))
-            return;
-        if (failure.number != contactclient::errMailTryLater || !m_outbox)
-            reportNotSent(failure.description);
-        emit sendFinished(false);
+    if (failure) {
+        if (failure->number == contactclient::errMailTryLater && m_outbox) {
+            offerToKeep(mail, failure->description);
+        } else {
+            reportNotSent(failure->description);
+            emit sendFinished(false);
+        }
         return;
     }
     const QString notice = mail.sendNotice();
@@ -166,32 +168,33 @@ void QuickMail::afterSent()
     emit sendFinished(true);
 }
 
-// Asks whether the mail is to wait in the outbox; true when it was kept there and the area was
-// left as after a send. False: the subject and text stay (the user said no, or it could not be
-// kept, which has been reported).
-bool QuickMail::offerToKeep(contactclient::MailItem& mail, const QString& description)
+// A send that may succeed later: the user chooses between the outbox (the area is then left as
+// after a send) and keeping the subject and text in the area.
+void QuickMail::offerToKeep(contactclient::MailItem& mail, const QString& description)
 {
     const bool keep = MessageBox::ask(&m_window, QStringLiteral("Quintel"),
                                       QStringLiteral("The mail was not sent.\n\n%1\n\nKeep it in the outbox? Quintel "
                                                      "sends it as soon as the server can be reached.")
                                           .arg(description),
                                       MessageBox::Icon::Warning);
-    if (!keep)
-        return false;
-    try {
-        if (!mail.keepForLater()) {
-            reportNotSent(description);
-            emit sendFinished(false);
-            return true;
-        }
-    } catch (...) {
-        reportNotSent(contactclient::describeFailure(std::current_exception()).description);
+    if (!keep) {
         emit sendFinished(false);
-        return true;
+        return;
+    }
+    QString notKept;
+    try {
+        if (!mail.keepForLater())
+            notKept = description;
+    } catch (...) {
+        notKept = contactclient::describeFailure(std::current_exception()).description;
+    }
+    if (!notKept.isEmpty()) {
+        reportNotSent(notKept);
+        emit sendFinished(false);
+        return;
     }
     m_outbox->messageKept();
     afterSent();
-    return true;
 }
 
 void QuickMail::cmdCancelMail_Click()

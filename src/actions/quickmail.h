@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 class Guard;
 class QLineEdit;
 class QPlainTextEdit;
@@ -59,9 +61,9 @@ protected:
 
 private:
     void setBusy(bool busy);
-    void sendDone(contactclient::MailItem& mail, const contactclient::Failure& failure);
+    void sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure);
     void afterSent();
-    bool offerToKeep(contactclient::MailItem& mail, const QString& description);
+    void offerToKeep(contactclient::MailItem& mail, const QString& description);
     void reportNotSent(const QString& description);
 
     QWidget& m_window;
