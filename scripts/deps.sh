@@ -15,7 +15,7 @@ PACKAGES=(
     # run and test: a real window system, tray host, fonts
     xvfb xauth x11-utils openbox xdotool trayer imagemagick fonts-dejavu-core xdg-utils
     # real components the tests start on 127.0.0.1
-    python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui
+    python3 python3-aiosmtpd radicale apache2-utils libreoffice-writer-nogui dovecot-imapd
     # the desktop's address book: libebook to build, evolution-data-server and a bus to test against
     libebook1.2-dev evolution-data-server dbus-daemon
     openssl

@@ -1,5 +1,6 @@
 #include "quickmail.h"
 
+#include "actions/quickmailoutbox.h"
 #include "contactclient/errors.h"
 #include "desktop/messagebox.h"
 #include "window/guard.h"
@@ -99,8 +100,9 @@ void QuickMail::cmdSendMail_Click()
         return;
     }
     std::function<void()> transmit;
+    std::shared_ptr<contactclient::MailItem> mail;
     try {
-        std::shared_ptr<contactclient::MailItem> mail = m_session.application()->CreateItem(contactclient::olMailItem);
+        mail = m_session.application()->CreateItem(contactclient::olMailItem);
         mail->setSubject(m_controls.txtSubject->text());
         // Qt gives the text's line breaks as LF; the mail goes out with CRLF.
         mail->setBody(m_controls.txtBody->toPlainText());
@@ -108,8 +110,7 @@ void QuickMail::cmdSendMail_Click()
         if (to.isEmpty())
             to = contact->Email1Address();
         mail->setTo(to);
-        auto prepared = mail->prepareSend();
-        transmit = [mail, prepared = std::move(prepared)] { prepared(); };
+        transmit = mail->prepareSend();
     } catch (const contactclient::AutomationError& e) {
         reportNotSent(e.description());
         emit sendFinished(false);
@@ -118,17 +119,18 @@ void QuickMail::cmdSendMail_Click()
 
     setBusy(true);
     m_status.show(sendingMessage());
-    auto error = std::make_shared<QString>();
-    auto work = [transmit = std::move(transmit), error] {
+    // Set only when the transmission failed.
+    auto failure = std::make_shared<std::optional<contactclient::Failure>>();
+    auto work = [transmit = std::move(transmit), mail, failure] {
         try {
             transmit();
         } catch (...) {
-            *error = contactclient::describeFailure(std::current_exception()).description;
+            *failure = contactclient::describeFailure(std::current_exception());
         }
     };
-    auto done = [this, alive = m_alive, error] {
+    auto done = [this, alive = m_alive, mail, failure] {
         if (*alive)
-            sendDone(*error);
+            sendDone(*mail, *failure);
     };
     if (m_background) {
         m_background(std::move(work), std::move(done));
@@ -138,19 +140,61 @@ void QuickMail::cmdSendMail_Click()
     }
 }
 
-void QuickMail::sendDone(const QString& error)
+void QuickMail::sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure)
 {
     setBusy(false);
     if (m_status.text() == sendingMessage())
         m_status.hide();
-    if (!error.isEmpty()) {
-        reportNotSent(error);
-        emit sendFinished(false);
+    if (failure) {
+        if (failure->number == contactclient::errMailTryLater && m_outbox) {
+            offerToKeep(mail, failure->description);
+        } else {
+            reportNotSent(failure->description);
+            emit sendFinished(false);
+        }
         return;
     }
+    const QString notice = mail.sendNotice();
+    afterSent();
+    // The mail is out: a copy that could not be saved is told, never taken for a failed send.
+    if (!notice.isEmpty())
+        MessageBox::show(&m_window, QStringLiteral("Quintel"), notice, MessageBox::Icon::Warning);
+}
+
+void QuickMail::afterSent()
+{
     m_modes.restoreRememberedMode();
     cmdClearMail_Click();
     emit sendFinished(true);
+}
+
+// A send that may succeed later: the user chooses between the outbox (the area is then left as
+// after a send) and keeping the subject and text in the area.
+void QuickMail::offerToKeep(contactclient::MailItem& mail, const QString& description)
+{
+    const bool keep = MessageBox::ask(&m_window, QStringLiteral("Quintel"),
+                                      QStringLiteral("The mail was not sent.\n\n%1\n\nKeep it in the outbox? Quintel "
+                                                     "sends it as soon as the server can be reached.")
+                                          .arg(description),
+                                      MessageBox::Icon::Warning);
+    if (!keep) {
+        emit sendFinished(false);
+        return;
+    }
+    QString notKept;
+    try {
+        if (!mail.keepForLater())
+            notKept = description;
+    } catch (...) {
+        notKept = contactclient::describeFailure(std::current_exception()).description;
+    }
+    if (!notKept.isEmpty()) {
+        reportNotSent(notKept);
+        emit sendFinished(false);
+        return;
+    }
+    m_outbox->messageKept();
+    afterSent();
 }
 
 void QuickMail::cmdCancelMail_Click()

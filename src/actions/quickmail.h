@@ -3,14 +3,18 @@
 // The mail goes out on a worker: the bar stays responsive while a server takes its time, and the
 // area cannot be changed or sent again until the result is in.
 
+#include "contactclient/errors.h"
 #include "contacts/contactsession.h"
 
 #include <QObject>
+
+#include <optional>
 
 class Guard;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QuickMailOutbox;
 class QWidget;
 class StatusLine;
 class WindowModes;
@@ -32,6 +36,8 @@ public:
     ~QuickMail() override { *m_alive = false; }
     // Where the transmission runs; empty: at once, on this thread.
     void setBackground(ContactSession::Background background) { m_background = std::move(background); }
+    // Where a mail that could not go out for now can be kept; none: it is not offered.
+    void setOutbox(QuickMailOutbox* outbox) { m_outbox = outbox; }
 
     void txtSubject_GotFocus();
     void txtSubject_LostFocus();
@@ -55,7 +61,9 @@ protected:
 
 private:
     void setBusy(bool busy);
-    void sendDone(const QString& error);
+    void sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure);
+    void afterSent();
+    void offerToKeep(contactclient::MailItem& mail, const QString& description);
     void reportNotSent(const QString& description);
 
     QWidget& m_window;
@@ -64,6 +72,7 @@ private:
     WindowModes& m_modes;
     StatusLine& m_status;
     ContactSession::Background m_background;
+    QuickMailOutbox* m_outbox = nullptr;
     bool m_sending = false;
     // The result of a send may come back after the area is gone.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

@@ -2,6 +2,7 @@
 
 #include "actions/contactactions.h"
 #include "actions/quickmail.h"
+#include "actions/quickmailoutbox.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
 #include "entry/categoryselector.h"
@@ -61,6 +62,7 @@ frmMain::~frmMain()
     tray.reset();
     placement.reset();
     quickMail.reset();
+    outbox.reset();
     actions.reset();
     modes.reset();
     entry.reset();
@@ -134,6 +136,11 @@ void frmMain::buildParts()
         *this, QuickMailControls{txtSubject, txtBody, cmdSendMail, cmdCancelMail, cmdClearMail}, *session, *modes,
         *status, guard);
     quickMail->setBackground(m_platform.background);
+    if (m_platform.mailAccount) {
+        outbox = std::make_unique<QuickMailOutbox>(*this, *status, m_platform.mailAccount);
+        outbox->setBackground(m_platform.background);
+        quickMail->setOutbox(outbox.get());
+    }
     placement = std::make_unique<Placement>(*this, *modes, m_platform.settingsStore);
     tray = std::make_unique<TrayIcon>(*this, cmdMin, *status, guard);
     options = std::make_unique<OptionsOpener>(cmdOptions, guard);
@@ -189,6 +196,9 @@ void frmMain::sessionLoaded()
 {
     hideStatus();
     entry->listsLoaded();
+    // What waited in the outbox goes out once the bar is up.
+    if (outbox && !std::exchange(m_outboxStarted, true))
+        outbox->start();
     emit loaded();
 }
 

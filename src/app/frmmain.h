@@ -4,6 +4,7 @@
 // each part gets only its own controls and what it works with. Nothing else lives here.
 
 #include "contacts/contactsession.h"
+#include "mail/mailaccount.h"
 #include "window/guard.h"
 #include "window/windowstate.h"
 #include "wordprocessor/wordprocessor.h"
@@ -31,6 +32,7 @@ class ContactListView;
 class OptionsOpener;
 class Placement;
 class QuickMail;
+class QuickMailOutbox;
 class SettingsStore;
 class StatusLine;
 class TrayIcon;
@@ -46,6 +48,8 @@ struct Platform {
     ContactSession::Background background;
     // Where the window's place is kept; empty: the settings store of the bar's settings.
     std::function<SettingsStore&()> settingsStore;
+    // The mail account of quick mail's outbox; empty: no outbox (a failed send is only reported).
+    std::function<mail::MailAccount()> mailAccount;
 };
 
 class frmMain : public QWidget {
@@ -110,6 +114,7 @@ public:
     std::unique_ptr<WindowModes> modes;
     std::unique_ptr<ContactActions> actions;
     std::unique_ptr<QuickMail> quickMail;
+    std::unique_ptr<QuickMailOutbox> outbox;
     std::unique_ptr<Placement> placement;
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<WindowDrag> drag;
@@ -139,4 +144,5 @@ private:
 
     Platform m_platform;
     bool m_started = false;
+    bool m_outboxStarted = false;
 };

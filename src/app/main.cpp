@@ -8,6 +8,7 @@
 #include "contactclient/factory.h"
 #include "contacts/contactsession.h"
 #include "desktop/windowsystem.h"
+#include "mail/mailaccount.h"
 #include "settings/modsettings.h"
 #include "settingsstore.h"
 #include "setup/firststart.h"
@@ -86,6 +87,7 @@ int main(int argc, char* argv[])
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &windowSystem;
     platform.background = workerThreads();
+    platform.mailAccount = [&store] { return mail::readMailAccount(store); };
     // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
     contactclient::carddav::setPasswordPrompt(std::make_shared<DialogPasswordPrompt>());
 

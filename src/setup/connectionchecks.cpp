@@ -6,6 +6,8 @@
 #include "contactclient/errors.h"
 #include "mail/mailaccount.h"
 #include "mail/message.h"
+#include "mail/outbox.h"
+#include "mail/sentcopy.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -58,6 +60,8 @@ CheckResult sendTestMessage(const SetupSettings& settings, const QString& passwo
     case SetupSettings::Mail::Sendmail:
         account.transport = QStringLiteral("sendmail");
         break;
+    case SetupSettings::Mail::Client:
+        return {false, QStringLiteral("Your own mail program sends the mail: there is nothing to test here.")};
     }
     account.folder = settings.mailFolder;
     account.sendmailPath = settings.sendmailPath.isEmpty() ? mail::kDefaultSendmail : settings.sendmailPath;
@@ -87,6 +91,36 @@ CheckResult sendTestMessage(const SetupSettings& settings, const QString& passwo
     } catch (const contactclient::AutomationError& e) {
         return {false, QStringLiteral("The test message was not sent: %1").arg(e.description())};
     }
+}
+
+CheckResult testImapConnection(const SetupSettings& settings, const QString& password)
+{
+    if (const QString problem = settings.imapProblem(); !problem.isEmpty())
+        return {false, problem};
+    mail::ImapSettings imap;
+    imap.host = settings.imapHost.trimmed();
+    imap.port = settings.effectiveImapPort();
+    imap.security = settings.imapSecurity;
+    imap.user = settings.imapUser.trimmed();
+    imap.password = password;
+    imap.caFile = settings.imapCaFile;
+    imap.connectTimeoutSeconds = 15;
+    imap.timeoutSeconds = 30;
+    try {
+        const QString folder = mail::displayName(mail::ImapClient(imap).sentFolder());
+        return {true, QStringLiteral("Connected: copies of sent mail go to the folder \"%1\".").arg(folder)};
+    } catch (const contactclient::AutomationError& e) {
+        return {false, QStringLiteral("No connection: %1").arg(e.description())};
+    }
+}
+
+QString outboxState(const QString& outboxFolder)
+{
+    const qsizetype waiting = mail::Outbox(outboxFolder).count();
+    if (waiting == 0)
+        return QStringLiteral("Outbox: no mail is waiting to be sent.");
+    return QStringLiteral("Outbox: %1 (in %2). Quintel sends it while it runs.")
+        .arg(mail::waitingMessage(waiting), outboxFolder);
 }
 
 } // namespace setup

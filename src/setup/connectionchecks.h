@@ -15,5 +15,9 @@ struct CheckResult {
 
 CheckResult testCardDavConnection(const SetupSettings& settings, const QString& password);
 CheckResult sendTestMessage(const SetupSettings& settings, const QString& password);
+// Logs in to the IMAP account and names the folder copies of sent mail will go to.
+CheckResult testImapConnection(const SetupSettings& settings, const QString& password);
+// How many messages wait in the outbox (the folder of the settings store's account), in words.
+QString outboxState(const QString& outboxFolder);
 
 } // namespace setup

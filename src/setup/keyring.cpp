@@ -19,6 +19,11 @@ QString smtpPasswordKey(const QString& user, const QString& host)
     return mail::smtpKeyringKey(user, host);
 }
 
+QString imapPasswordKey(const QString& user, const QString& host)
+{
+    return mail::imapKeyringKey(user, host);
+}
+
 QString DesktopKeyring::writePassword(const QString& key, const QString& password)
 {
     if (!carddav::createSystemKeyring()->write(key, password))

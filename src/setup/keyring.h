@@ -10,6 +10,7 @@ namespace setup {
 // The keyring entries: one per account. The CardDAV one is keyed by the server's host name.
 QString cardDavPasswordKey(const QString& user, const QString& url);
 QString smtpPasswordKey(const QString& user, const QString& host);
+QString imapPasswordKey(const QString& user, const QString& host);
 
 class Keyring {
 public:

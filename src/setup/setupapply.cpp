@@ -42,6 +42,8 @@ ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& 
              QStringLiteral("CardDAV"));
     if (s.mail == SetupSettings::Mail::Smtp)
         keep(smtpPasswordKey(s.smtpUser.trimmed(), s.smtpHost.trimmed()), input.smtpPassword, QStringLiteral("mail"));
+    if (s.mail == SetupSettings::Mail::Smtp && s.saveSentCopy)
+        keep(imapPasswordKey(s.imapUser.trimmed(), s.imapHost.trimmed()), input.imapPassword, QStringLiteral("IMAP"));
 
     if (input.autostart != autostart::isEnabled()) {
         const QString error = autostart::setEnabled(input.autostart, barProgram);

@@ -16,6 +16,7 @@ struct SetupInput {
     SetupSettings settings;
     QString cardDavPassword; // empty: the keyring keeps what it has
     QString smtpPassword;
+    QString imapPassword;
     bool autostart = false;
 };
 

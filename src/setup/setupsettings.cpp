@@ -3,6 +3,7 @@
 #include "contactclient/books/bookconfig.h"
 
 #include "contactclient/clientconfig.h"
+#include "mail/mailaccount.h"
 #include "settingsstore.h"
 #include "setup/firstrun.h"
 
@@ -91,6 +92,7 @@ SetupSettings SetupSettings::load(const SettingsStore& store)
     const QString transport = get(store, key::MailTransport);
     s.mail = transport == QLatin1String("smtp")     ? Mail::Smtp
              : transport == QLatin1String("folder") ? Mail::Folder
+             : transport == QLatin1String("client") ? Mail::Client
                                                     : Mail::Sendmail;
     s.mailFolder = get(store, key::MailFolder);
     s.sendmailPath = get(store, key::SendmailPath);
@@ -105,6 +107,16 @@ SetupSettings SetupSettings::load(const SettingsStore& store)
     s.mailFrom = get(store, key::MailFrom);
     s.mailFromName = clientSetting(store, key::MailFromName);
     s.smtpCaFile = get(store, QStringLiteral("SmtpCaFile"));
+    s.saveSentCopy = get(store, mail::key::SaveSentCopy).toLower() == QLatin1String("imap");
+    s.imapHost = get(store, mail::key::ImapHost);
+    const int imapPort = get(store, mail::key::ImapPort).toInt(&ok);
+    s.imapPort = ok && imapPort > 0 && imapPort < 65536 ? imapPort : 0;
+    const QString imapSecurity = get(store, mail::key::ImapSecurity).toLower();
+    if (imapSecurity == QLatin1String("tls") || imapSecurity == QLatin1String("starttls") ||
+        imapSecurity == QLatin1String("none"))
+        s.imapSecurity = imapSecurity;
+    s.imapUser = get(store, mail::key::ImapUser);
+    s.imapCaFile = get(store, mail::key::ImapCaFile);
     return s;
 }
 
@@ -132,6 +144,9 @@ void SetupSettings::save(SettingsStore& store) const
     case Mail::Sendmail:
         put(store, key::MailTransport, QStringLiteral("sendmail"));
         break;
+    case Mail::Client:
+        put(store, key::MailTransport, QStringLiteral("client"));
+        break;
     }
     putOptional(store, key::MailFolder, mailFolder.trimmed());
     if (mail == Mail::Sendmail || !sendmailPath.trimmed().isEmpty() ||
@@ -145,6 +160,15 @@ void SetupSettings::save(SettingsStore& store) const
     putOptional(store, key::SmtpUser, smtpUser.trimmed());
     putOptional(store, key::MailFrom, mailFrom.trimmed());
     putOptional(store, key::MailFromName, mailFromName.trimmed());
+
+    if (saveSentCopy || !clientSetting(store, mail::key::SaveSentCopy).isEmpty())
+        put(store, mail::key::SaveSentCopy, saveSentCopy ? QStringLiteral("imap") : QString());
+    putOptional(store, mail::key::ImapHost, imapHost.trimmed());
+    if (saveSentCopy) {
+        put(store, mail::key::ImapPort, QString::number(effectiveImapPort()));
+        put(store, mail::key::ImapSecurity, imapSecurity);
+    }
+    putOptional(store, mail::key::ImapUser, imapUser.trimmed());
 }
 
 QString SetupSettings::problem() const
@@ -189,10 +213,32 @@ QString SetupSettings::problem() const
         if (!path.isEmpty() && QDir::isRelativePath(path))
             return QStringLiteral("The sendmail program must be given with its full path.");
     }
+    if (mail == Mail::Smtp && saveSentCopy) {
+        if (const QString p = imapProblem(); !p.isEmpty())
+            return p;
+    }
     if (!mailFrom.trimmed().isEmpty() && !isMailAddress(mailFrom.trimmed()))
         return QStringLiteral("\"%1\" is not a mail address (name@example.org).").arg(mailFrom.trimmed());
     if (hasControlCharacters(mailFromName))
         return QStringLiteral("The sender's name contains control characters.");
+    return {};
+}
+
+QString SetupSettings::imapProblem() const
+{
+    const QString host = imapHost.trimmed();
+    if (host.isEmpty())
+        return QStringLiteral("Enter the IMAP server's host name, or do not keep a copy in Sent.");
+    if (hasControlCharacters(host) || host.contains(QLatin1Char(' ')) || host.contains(QLatin1Char('/')) ||
+        host.contains(QLatin1Char('@')))
+        return QStringLiteral("The IMAP host name is not valid.");
+    if (imapPort < 0 || imapPort > 65535)
+        return QStringLiteral("The IMAP port must be between 1 and 65535.");
+    if (imapSecurity == QLatin1String("none") && !isLoopback(host))
+        return QStringLiteral("An IMAP connection without encryption is allowed only to this computer (localhost): "
+                              "choose TLS or STARTTLS.");
+    if (imapUser.trimmed().isEmpty() || hasControlCharacters(imapUser))
+        return QStringLiteral("Enter the IMAP user name.");
     return {};
 }
 

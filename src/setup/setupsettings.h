@@ -11,7 +11,7 @@ namespace setup {
 
 struct SetupSettings {
     enum class AddressBook { VCardFolder, CardDav, Eds };
-    enum class Mail { Sendmail, Smtp, Folder };
+    enum class Mail { Sendmail, Smtp, Folder, Client };
 
     AddressBook addressBook = AddressBook::VCardFolder;
     QString folder; // empty: the default folder
@@ -32,6 +32,14 @@ struct SetupSettings {
     QString mailFromName;
     QString smtpCaFile; // extra trusted certificates; set in the file by hand, only read here
 
+    // A copy of each mail sent through SMTP in the Sent folder of an IMAP account.
+    bool saveSentCopy = false;
+    QString imapHost;
+    int imapPort = 0;                             // 0: the default port of the security
+    QString imapSecurity = QStringLiteral("tls"); // "tls", "starttls" or "none"
+    QString imapUser;
+    QString imapCaFile; // set in the file by hand, only read here
+
     static SetupSettings load(const SettingsStore& store);
     // Writes the keys of the section that the window owns. Throws contactclient::AutomationError
     // when the store cannot be written.
@@ -39,10 +47,14 @@ struct SetupSettings {
 
     // The first problem that stops saving, in words for the user; empty when all is well.
     QString problem() const;
+    // The first problem of the IMAP account; empty when it can be used.
+    QString imapProblem() const;
 
     // The port used when smtpPort is 0.
     static int defaultPort(const QString& security);
     int effectivePort() const { return smtpPort > 0 ? smtpPort : defaultPort(smtpSecurity); }
+    static int defaultImapPort(const QString& security) { return security == QLatin1String("tls") ? 993 : 143; }
+    int effectiveImapPort() const { return imapPort > 0 ? imapPort : defaultImapPort(imapSecurity); }
 };
 
 // True when the text is a plain mail address (local@domain, no spaces, no control characters).

@@ -1,6 +1,8 @@
 #include "setupwindow.h"
 
+#include "contactclient/clientconfig.h"
 #include "desktop/messagebox.h"
+#include "mail/mailaccount.h"
 #include "setup/autostart.h"
 #include "setup/firstrun.h"
 #include "setup/keyring.h"
@@ -55,7 +57,7 @@ SetupWindow::SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode, QWid
     setWindowTitle(kTitle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
     build();
-    setMinimumWidth(560);
+    setMinimumWidth(760);
     setInput(currentSetup(store));
     updateEnabled();
 }
@@ -146,8 +148,19 @@ void SetupWindow::build()
     optSmtp = named(new QRadioButton(QStringLiteral("An SMTP ser&ver")), QStringLiteral("optSmtp"));
     optMailFolder = named(new QRadioButton(QStringLiteral("Messages saved in a folder (for testing)")),
                           QStringLiteral("optMailFolder"));
+    optMailClient = named(new QRadioButton(QStringLiteral("Your own mail program (Thunder&bird, Evolution, …)")),
+                          QStringLiteral("optMailClient"));
+    lblMailClientHint = named(
+        new QLabel(QStringLiteral("SEND opens your mail program's new-message window with the mail filled in; you send "
+                                  "it from there, with its own sign-in, signature and Sent folder. Choose this "
+                                  "when your provider no longer accepts a password for sending mail (Microsoft "
+                                  "365, or Google without an app password).")),
+        QStringLiteral("lblMailClientHint"));
+    lblMailClientHint->setWordWrap(true);
     mail->addWidget(optSendmail);
     mail->addWidget(optSmtp);
+    mail->addWidget(optMailClient);
+    mail->addWidget(lblMailClientHint);
     mail->addWidget(optMailFolder);
     auto* smtp = new QFormLayout;
     txtSmtpHost = named(new QLineEdit, QStringLiteral("txtSmtpHost"), QStringLiteral("SMTP server"));
@@ -174,11 +187,23 @@ void SetupWindow::build()
     cmdSendTest =
         named(new QPushButton(QStringLiteral("Send a test messa&ge to myself")), QStringLiteral("cmdSendTest"));
     smtp->addRow(QString(), cmdSendTest);
-    mail->addLayout(smtp);
+    // The SMTP account on the left, the IMAP account for the copy in Sent on the right.
+    auto* columns = new QHBoxLayout;
+    auto* smtpColumn = new QVBoxLayout;
+    smtpColumn->addLayout(smtp);
     lblMailResult = named(new QLabel, QStringLiteral("lblMailResult"));
     lblMailResult->setWordWrap(true);
     lblMailResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    mail->addWidget(lblMailResult);
+    smtpColumn->addWidget(lblMailResult);
+    smtpColumn->addStretch();
+    auto* imapColumn = new QVBoxLayout;
+    buildImap(imapColumn);
+    imapColumn->addStretch();
+    columns->addLayout(smtpColumn, 1);
+    columns->addSpacing(12);
+    columns->addLayout(imapColumn, 1);
+    mail->addLayout(columns);
+    mail->addWidget(lblOutbox);
     top->addWidget(fraMail);
 
     chkAutostart = named(new QCheckBox(QStringLiteral("Start Quintel when I &log in")), QStringLiteral("chkAutostart"));
@@ -200,16 +225,58 @@ void SetupWindow::build()
     top->addWidget(buttons);
     (cmdUseLocal ? cmdUseLocal : cmdSave)->setDefault(true);
 
-    for (QRadioButton* option : {optVCardFolder, optCardDav, optEds, optSendmail, optSmtp, optMailFolder})
+    for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
+             optVCardFolder, optCardDav, optEds, optSendmail, optSmtp, optMailFolder, optMailClient, chkSaveSentCopy})
         connect(option, &QAbstractButton::toggled, this, &SetupWindow::updateEnabled);
     connect(cmbSmtpSecurity, &QComboBox::currentIndexChanged, this, &SetupWindow::updateEnabled);
+    connect(cmbImapSecurity, &QComboBox::currentIndexChanged, this, &SetupWindow::updateEnabled);
     connect(cmdChooseFolder, &QAbstractButton::clicked, this, &SetupWindow::chooseFolder);
     connect(cmdImportVcf, &QAbstractButton::clicked, this, &SetupWindow::chooseImportFile);
     connect(cmdTestConnection, &QAbstractButton::clicked, this,
-            [this] { runCheck(cmdTestConnection, lblAddressBookResult, true); });
-    connect(cmdSendTest, &QAbstractButton::clicked, this, [this] { runCheck(cmdSendTest, lblMailResult, false); });
+            [this] { runCheck(cmdTestConnection, lblAddressBookResult, Check::CardDav); });
+    connect(cmdSendTest, &QAbstractButton::clicked, this,
+            [this] { runCheck(cmdSendTest, lblMailResult, Check::SendTest); });
+    connect(cmdTestImap, &QAbstractButton::clicked, this,
+            [this] { runCheck(cmdTestImap, lblImapResult, Check::Imap); });
     connect(cmdSave, &QAbstractButton::clicked, this, &SetupWindow::save);
     connect(cmdCancel, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+// The copy of sent mail in an IMAP account's Sent folder, and the outbox's state.
+void SetupWindow::buildImap(QVBoxLayout* mail)
+{
+    chkSaveSentCopy = named(new QCheckBox(QStringLiteral("Keep a copy of each sent mail in the Sent folder of my "
+                                                         "IMAP account")),
+                            QStringLiteral("chkSaveSentCopy"));
+    chkSaveSentCopy->setToolTip(QStringLiteral("So that your own mail program shows the quick mails you sent"));
+    mail->addWidget(chkSaveSentCopy);
+    auto* imap = new QFormLayout;
+    txtImapHost = named(new QLineEdit, QStringLiteral("txtImapHost"), QStringLiteral("IMAP server"));
+    txtImapHost->setPlaceholderText(QStringLiteral("imap.example.org"));
+    txtImapPort = named(new QSpinBox, QStringLiteral("txtImapPort"), QStringLiteral("IMAP port"));
+    txtImapPort->setRange(0, 65535);
+    cmbImapSecurity = named(new QComboBox, QStringLiteral("cmbImapSecurity"), QStringLiteral("IMAP security"));
+    cmbImapSecurity->addItem(QStringLiteral("TLS (port 993)"), QStringLiteral("tls"));
+    cmbImapSecurity->addItem(QStringLiteral("STARTTLS (port 143)"), QStringLiteral("starttls"));
+    cmbImapSecurity->addItem(QStringLiteral("None (only to this computer)"), QStringLiteral("none"));
+    txtImapUser = named(new QLineEdit, QStringLiteral("txtImapUser"), QStringLiteral("IMAP user name"));
+    txtImapPassword = passwordEdit(QStringLiteral("txtImapPassword"));
+    imap->addRow(QStringLiteral("IMAP host:"), txtImapHost);
+    imap->addRow(QStringLiteral("IMAP port:"), txtImapPort);
+    imap->addRow(QStringLiteral("IMAP security:"), cmbImapSecurity);
+    imap->addRow(QStringLiteral("IMAP user name:"), txtImapUser);
+    imap->addRow(QStringLiteral("IMAP password:"), txtImapPassword);
+    cmdTestImap = named(new QPushButton(QStringLiteral("Test IMAP connection")), QStringLiteral("cmdTestImap"));
+    cmdTestImap->setToolTip(QStringLiteral("Log in to the IMAP server and show the Sent folder that will be used"));
+    imap->addRow(QString(), cmdTestImap);
+    mail->addLayout(imap);
+    lblImapResult = named(new QLabel, QStringLiteral("lblImapResult"));
+    lblImapResult->setWordWrap(true);
+    lblImapResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mail->addWidget(lblImapResult);
+    lblOutbox = named(new QLabel, QStringLiteral("lblOutbox"));
+    lblOutbox->setWordWrap(true);
+    lblOutbox->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void SetupWindow::updateEnabled()
@@ -230,7 +297,20 @@ void SetupWindow::updateEnabled()
                        static_cast<QWidget*>(cmbSmtpSecurity), static_cast<QWidget*>(txtSmtpUser),
                        static_cast<QWidget*>(txtSmtpPassword)})
         w->setEnabled(smtpChosen);
-    cmdSendTest->setEnabled(!optMailFolder->isChecked() && m_running == 0);
+    cmdSendTest->setEnabled(!optMailFolder->isChecked() && !optMailClient->isChecked() && m_running == 0);
+    for (QWidget* w : {static_cast<QWidget*>(txtMailFrom), static_cast<QWidget*>(txtMailFromName)})
+        w->setEnabled(!optMailClient->isChecked());
+    // The copy in Sent is made for mail sent through SMTP; a mail program keeps its own.
+    chkSaveSentCopy->setEnabled(smtpChosen);
+    const bool imap = smtpChosen && chkSaveSentCopy->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(txtImapHost), static_cast<QWidget*>(txtImapPort),
+                       static_cast<QWidget*>(cmbImapSecurity), static_cast<QWidget*>(txtImapUser),
+                       static_cast<QWidget*>(txtImapPassword)})
+        w->setEnabled(imap);
+    cmdTestImap->setEnabled(imap && m_running == 0);
+    txtImapPort->setSpecialValueText(
+        QStringLiteral("usual port (%1)")
+            .arg(SetupSettings::defaultImapPort(cmbImapSecurity->currentData().toString())));
     txtSmtpPort->setSpecialValueText(
         QStringLiteral("usual port (%1)").arg(SetupSettings::defaultPort(cmbSmtpSecurity->currentData().toString())));
 }
@@ -262,6 +342,7 @@ SetupInput SetupWindow::input() const
     }
     s.mail = optSmtp->isChecked()         ? SetupSettings::Mail::Smtp
              : optMailFolder->isChecked() ? SetupSettings::Mail::Folder
+             : optMailClient->isChecked() ? SetupSettings::Mail::Client
                                           : SetupSettings::Mail::Sendmail;
     s.mailFolder = m_mailFolder;
     s.sendmailPath = m_sendmailPath;
@@ -273,6 +354,13 @@ SetupInput SetupWindow::input() const
     s.mailFromName = txtMailFromName->text().trimmed();
     in.cardDavPassword = txtCardDavPassword->text();
     in.smtpPassword = txtSmtpPassword->text();
+    s.saveSentCopy = chkSaveSentCopy->isChecked();
+    s.imapHost = txtImapHost->text().trimmed();
+    s.imapPort = txtImapPort->value();
+    s.imapSecurity = cmbImapSecurity->currentData().toString();
+    s.imapUser = txtImapUser->text().trimmed();
+    s.imapCaFile = m_imapCaFile;
+    in.imapPassword = txtImapPassword->text();
     in.autostart = chkAutostart->isChecked();
     return in;
 }
@@ -301,6 +389,9 @@ void SetupWindow::setInput(const SetupInput& in)
     case SetupSettings::Mail::Sendmail:
         optSendmail->setChecked(true);
         break;
+    case SetupSettings::Mail::Client:
+        optMailClient->setChecked(true);
+        break;
     }
     m_mailFolder = s.mailFolder;
     m_sendmailPath = s.sendmailPath;
@@ -312,6 +403,15 @@ void SetupWindow::setInput(const SetupInput& in)
     txtMailFromName->setText(s.mailFromName);
     txtCardDavPassword->setText(in.cardDavPassword);
     txtSmtpPassword->setText(in.smtpPassword);
+    chkSaveSentCopy->setChecked(s.saveSentCopy);
+    txtImapHost->setText(s.imapHost);
+    txtImapPort->setValue(s.imapPort);
+    cmbImapSecurity->setCurrentIndex(std::max(0, cmbImapSecurity->findData(s.imapSecurity)));
+    txtImapUser->setText(s.imapUser);
+    txtImapPassword->setText(in.imapPassword);
+    m_imapCaFile = s.imapCaFile;
+    lblOutbox->setText(outboxState(
+        contactclient::clientSetting(m_store, mail::key::OutboxFolder, mail::defaultOutboxFolder()).trimmed()));
     chkAutostart->setChecked(in.autostart);
     updateEnabled();
 }
@@ -359,20 +459,35 @@ QString SetupWindow::storedPassword(const QString& key) const
     return password;
 }
 
-void SetupWindow::runCheck(QPushButton* button, QLabel* label, bool carddav)
+void SetupWindow::runCheck(QPushButton* button, QLabel* label, Check check)
 {
     const SetupSettings settings = input().settings;
-    QString password = carddav ? txtCardDavPassword->text() : txtSmtpPassword->text();
+    QLineEdit* typed = check == Check::CardDav ? txtCardDavPassword
+                       : check == Check::Imap  ? txtImapPassword
+                                               : txtSmtpPassword;
+    QString password = typed->text();
     if (password.isEmpty()) {
-        password = carddav ? storedPassword(cardDavPasswordKey(settings.cardDavUser, settings.cardDavUrl))
-                           : storedPassword(smtpPasswordKey(settings.smtpUser, settings.smtpHost));
+        password = check == Check::CardDav
+                       ? storedPassword(cardDavPasswordKey(settings.cardDavUser, settings.cardDavUrl))
+                   : check == Check::Imap ? storedPassword(imapPasswordKey(settings.imapUser, settings.imapHost))
+                                          : storedPassword(smtpPasswordKey(settings.smtpUser, settings.smtpHost));
     }
-    label->setText(carddav ? QStringLiteral("Connecting…") : QStringLiteral("Sending…"));
+    label->setText(check == Check::SendTest ? QStringLiteral("Sending…") : QStringLiteral("Connecting…"));
     ++m_running;
     updateEnabled();
     auto result = std::make_shared<CheckResult>();
-    QThread* thread = QThread::create([settings, password, carddav, result] {
-        *result = carddav ? testCardDavConnection(settings, password) : sendTestMessage(settings, password);
+    QThread* thread = QThread::create([settings, password, check, result] {
+        switch (check) {
+        case Check::CardDav:
+            *result = testCardDavConnection(settings, password);
+            break;
+        case Check::SendTest:
+            *result = sendTestMessage(settings, password);
+            break;
+        case Check::Imap:
+            *result = testImapConnection(settings, password);
+            break;
+        }
     });
     thread->setParent(this);
     connect(thread, &QThread::finished, this, [this, thread, label, button, result] {

@@ -18,6 +18,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QVBoxLayout;
 class SettingsStore;
 
 namespace setup {
@@ -70,6 +71,8 @@ public:
     QRadioButton* optSendmail = nullptr;
     QRadioButton* optSmtp = nullptr;
     QRadioButton* optMailFolder = nullptr;
+    QRadioButton* optMailClient = nullptr;
+    QLabel* lblMailClientHint = nullptr;
     QLineEdit* txtSmtpHost = nullptr;
     QSpinBox* txtSmtpPort = nullptr;
     QComboBox* cmbSmtpSecurity = nullptr;
@@ -79,6 +82,15 @@ public:
     QLineEdit* txtMailFromName = nullptr;
     QPushButton* cmdSendTest = nullptr;
     QLabel* lblMailResult = nullptr;
+    QCheckBox* chkSaveSentCopy = nullptr;
+    QLineEdit* txtImapHost = nullptr;
+    QSpinBox* txtImapPort = nullptr;
+    QComboBox* cmbImapSecurity = nullptr;
+    QLineEdit* txtImapUser = nullptr;
+    QLineEdit* txtImapPassword = nullptr;
+    QPushButton* cmdTestImap = nullptr;
+    QLabel* lblImapResult = nullptr;
+    QLabel* lblOutbox = nullptr;
 
     QCheckBox* chkAutostart = nullptr;
     QPushButton* cmdUseLocal = nullptr;
@@ -95,7 +107,9 @@ private:
     void chooseFolder();
     void showDesktopBooks(const DesktopBooks& found);
     void chooseImportFile();
-    void runCheck(QPushButton* button, QLabel* label, bool carddav);
+    enum class Check { CardDav, SendTest, Imap };
+    void runCheck(QPushButton* button, QLabel* label, Check check);
+    void buildImap(QVBoxLayout* mail);
     void save();
     void useLocal();
     QString storedPassword(const QString& key) const;
@@ -107,6 +121,7 @@ private:
     QString m_barProgram;
     QString m_mailFolder;
     QString m_sendmailPath;
+    QString m_imapCaFile;
     QString m_cardDavAddressBook;
     QStringList m_books; // the Books entries as loaded
     QString m_edsBooks;

@@ -30,6 +30,8 @@ struct BarFixture {
     std::unique_ptr<frmMain> form;
     // Where the bar's slow work runs; empty: at once (set before create()).
     ContactSession::Background background;
+    // Last changes to the platform before the bar is made (set before create()).
+    std::function<void(Platform&)> adjustPlatform;
 
     BarFixture()
     {
@@ -53,6 +55,8 @@ struct BarFixture {
         };
         p.windowSystem = &windowSystem;
         p.background = background;
+        if (adjustPlatform)
+            adjustPlatform(p);
         form = std::make_unique<frmMain>(p);
         return *form;
     }

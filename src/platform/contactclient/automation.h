@@ -127,6 +127,12 @@ public:
     {
         return [this] { Send(); };
     }
+    // After a transmission that went through: what the user should still be told (the copy in the
+    // Sent folder could not be saved), else empty.
+    virtual QString sendNotice() const { return {}; }
+    // After a transmission that failed for a reason that may pass: keeps the prepared message in
+    // the outbox, to be sent later. False when the item cannot be kept; throws when keeping failed.
+    virtual bool keepForLater() { return false; }
 };
 
 class Application {

@@ -33,6 +33,8 @@ enum ErrorNumber : int {
     errMailNotSent = 1010,      // Send failed; nothing was lost
     errMailAddress = 1011,      // no usable recipient, or an unsafe header value
     errComposer = 1012,         // the desktop's composer or dialer could not be started
+    errMailTryLater = 1013,     // Send failed for a reason that may pass (server unreachable, timeout,
+                                // a 4xx answer); nothing was lost
     errWordProcessor = 1020,    // the word processor is missing or could not open the letter
 };
 

@@ -6,6 +6,33 @@
 namespace MessageBox {
 namespace {
 bool s_testMode = false;
+
+QList<bool>& nextAnswers()
+{
+    static QList<bool> answers;
+    return answers;
+}
+
+QMessageBox::Icon toQt(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+bool hasScreen()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal");
+}
 } // namespace
 
 QList<Shown>& shownInTest()
@@ -18,6 +45,29 @@ void setTestMode(bool on)
 {
     s_testMode = on;
     shownInTest().clear();
+    nextAnswers().clear();
+}
+
+void setNextAnswers(const QList<bool>& answers)
+{
+    nextAnswers() = answers;
+}
+
+bool ask(QWidget* parent, const QString& title, const QString& text, Icon icon)
+{
+    if (s_testMode) {
+        shownInTest().append({title, text, icon});
+        return !nextAnswers().isEmpty() && nextAnswers().takeFirst();
+    }
+    if (!hasScreen())
+        return false;
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(toQt(icon));
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void show(QWidget* parent, const QString& title, const QString& text, Icon icon)
@@ -27,8 +77,7 @@ void show(QWidget* parent, const QString& title, const QString& text, Icon icon)
         return;
     }
     // On a platform without a screen (offscreen, minimal) nobody could dismiss the box.
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QStringLiteral("offscreen") || platform == QStringLiteral("minimal"))
+    if (!hasScreen())
         return;
     QMessageBox box(parent);
     box.setWindowTitle(title);
@@ -36,20 +85,7 @@ void show(QWidget* parent, const QString& title, const QString& text, Icon icon)
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
-    switch (icon) {
-    case Icon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    case Icon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case Icon::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Icon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    }
+    box.setIcon(toQt(icon));
     box.exec();
 }
 

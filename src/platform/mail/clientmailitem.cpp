@@ -3,6 +3,8 @@
 #include "contactclient/desktophooks.h"
 #include "mail/mailaccount.h"
 #include "mail/message.h"
+#include "mail/outbox.h"
+#include "mail/sentcopy.h"
 
 namespace mail {
 namespace {
@@ -30,6 +32,14 @@ private:
 };
 
 } // namespace
+
+struct ClientMailItem::Prepared {
+    MailAccount account;
+    QString from;
+    QStringList recipients;
+    QByteArray bytes;
+    QString notice; // written by the transmission, read once it is over
+};
 
 ClientMailItem::ClientMailItem(contactclient::NameSpace& ns, AccountReader account)
     : m_ns(ns), m_account(std::move(account))
@@ -102,10 +112,16 @@ void ClientMailItem::Send()
 
 std::function<void()> ClientMailItem::prepareSend()
 {
+    m_prepared.reset();
     const QList<Mailbox> to = resolveRecipients();
     if (to.isEmpty())
         throw AutomationError(contactclient::errMailAddress, QStringLiteral("The mail has no recipient."));
     const MailAccount account = m_account();
+    if (account.transport == QLatin1String("client")) {
+        // The user's own mail program sends it, with its own sign-in, signature and Sent folder.
+        Display();
+        return [] {};
+    }
     OutgoingMessage message;
     message.from = senderOf(account);
     message.to = to;
@@ -120,7 +136,27 @@ std::function<void()> ClientMailItem::prepareSend()
     QStringList recipients;
     for (const Mailbox& m : to)
         recipients.append(m.address);
-    return [transport, from = message.from.address, recipients, bytes] { transport->send(from, recipients, bytes); };
+    auto prepared = std::make_shared<Prepared>(Prepared{account, message.from.address, recipients, bytes, {}});
+    m_prepared = prepared;
+    return [transport, prepared] {
+        transport->send(prepared->from, prepared->recipients, prepared->bytes);
+        if (savesSentCopy(prepared->account))
+            prepared->notice = saveSentCopy(prepared->account, prepared->bytes);
+    };
+}
+
+QString ClientMailItem::sendNotice() const
+{
+    return m_prepared ? m_prepared->notice : QString();
+}
+
+bool ClientMailItem::keepForLater()
+{
+    if (!m_prepared)
+        return false;
+    Outbox(m_prepared->account.outboxFolder).keep(m_prepared->from, m_prepared->recipients, m_prepared->bytes);
+    m_prepared.reset();
+    return true;
 }
 
 } // namespace mail

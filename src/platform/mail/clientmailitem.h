@@ -6,6 +6,7 @@
 #include "mail/mailbox.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace mail {
@@ -26,6 +27,8 @@ public:
     void Display() override;
     void Send() override;
     std::function<void()> prepareSend() override;
+    QString sendNotice() const override;
+    bool keepForLater() override;
 
     // The recipients of To as mailboxes, full names looked up in the address book.
     QList<Mailbox> resolveRecipients() const;
@@ -34,6 +37,9 @@ private:
     contactclient::NameSpace& m_ns;
     AccountReader m_account;
     QString m_to, m_subject, m_body;
+    // The message of the last prepareSend, and what its transmission left to tell.
+    struct Prepared;
+    std::shared_ptr<Prepared> m_prepared;
 };
 
 // Looks a full name up in the address book (letter case ignored): the first address of the first

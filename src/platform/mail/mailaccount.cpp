@@ -9,6 +9,7 @@
 #include "settingsstore.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <QSysInfo>
 
 namespace mail {
@@ -31,6 +32,15 @@ MailAccount readMailAccount(SettingsStore& settings)
     a.smtpCaFile = clientSetting(settings, key::SmtpCaFile).trimmed();
     a.from = clientSetting(settings, ckey::MailFrom).trimmed();
     a.fromName = clientSetting(settings, ckey::MailFromName).trimmed();
+    a.saveSentCopy = clientSetting(settings, key::SaveSentCopy).trimmed().toLower();
+    a.imapHost = clientSetting(settings, key::ImapHost).trimmed();
+    a.imapPort = clientSetting(settings, key::ImapPort).trimmed();
+    a.imapSecurity = clientSetting(settings, key::ImapSecurity, QStringLiteral("tls")).trimmed().toLower();
+    a.imapUser = clientSetting(settings, key::ImapUser).trimmed();
+    a.imapCaFile = clientSetting(settings, key::ImapCaFile).trimmed();
+    a.outboxFolder = clientSetting(settings, key::OutboxFolder, defaultOutboxFolder()).trimmed();
+    if (a.saveSentCopy == QLatin1String("imap") && !a.imapUser.isEmpty())
+        a.imapPassword = contactclient::carddav::storedPassword(imapKeyringKey(a.imapUser, a.imapHost));
     if (a.smtpPassword.isEmpty() && a.transport == QLatin1String("smtp") && !a.smtpUser.isEmpty())
         a.smtpPassword = contactclient::carddav::storedPassword(smtpKeyringKey(a.smtpUser, a.smtpHost));
     else if (!a.smtpPassword.isEmpty()) {
@@ -44,6 +54,16 @@ MailAccount readMailAccount(SettingsStore& settings)
 QString smtpKeyringKey(const QString& user, const QString& host)
 {
     return QStringLiteral("smtp:%1@%2").arg(user, host);
+}
+
+QString imapKeyringKey(const QString& user, const QString& host)
+{
+    return QStringLiteral("imap:%1@%2").arg(user, host);
+}
+
+QString defaultOutboxFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quintel/outbox");
 }
 
 Mailbox senderOf(const MailAccount& account)
@@ -95,7 +115,7 @@ std::unique_ptr<Transport> createTransport(const MailAccount& account)
     }
     throw AutomationError(
         contactclient::errMailNotSent,
-        QStringLiteral("MailTransport \"%1\" is not one of sendmail, smtp, folder.").arg(account.transport));
+        QStringLiteral("MailTransport \"%1\" is not one of sendmail, smtp, folder, client.").arg(account.transport));
 }
 
 } // namespace mail

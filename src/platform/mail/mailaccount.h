@@ -15,12 +15,22 @@ namespace mail {
 namespace key {
 // Extra certificates to trust for the SMTP server (a PEM file), for a server with its own CA.
 inline const QString SmtpCaFile = QStringLiteral("SmtpCaFile");
+// "imap": a copy of each mail sent through SMTP goes to the Sent folder of the IMAP account below.
+inline const QString SaveSentCopy = QStringLiteral("SaveSentCopy");
+inline const QString ImapHost = QStringLiteral("ImapHost");
+inline const QString ImapPort = QStringLiteral("ImapPort");
+inline const QString ImapSecurity =
+    QStringLiteral("ImapSecurity"); // "tls" (imaps), "starttls"; "none" only to loopback
+inline const QString ImapUser = QStringLiteral("ImapUser");
+inline const QString ImapCaFile = QStringLiteral("ImapCaFile");
+// Where mail waiting to be sent is kept; default the outbox folder under the user's data folder.
+inline const QString OutboxFolder = QStringLiteral("OutboxFolder");
 } // namespace key
 
 inline const QString kDefaultSendmail = QStringLiteral("/usr/sbin/sendmail");
 
 struct MailAccount {
-    QString transport; // "sendmail", "smtp" or "folder"
+    QString transport; // "sendmail", "smtp", "folder" or "client" (the desktop's mail program)
     QString folder;
     QString sendmailPath;
     QString smtpHost;
@@ -31,6 +41,14 @@ struct MailAccount {
     QString smtpCaFile;
     QString from;
     QString fromName;
+    QString saveSentCopy; // "imap" or empty
+    QString imapHost;
+    QString imapPort;
+    QString imapSecurity;
+    QString imapUser;
+    QString imapPassword;
+    QString imapCaFile;
+    QString outboxFolder;
 };
 
 // Reads the account. A password kept in the settings file makes the file private (mode 0600).
@@ -38,6 +56,9 @@ struct MailAccount {
 // user put it there, else from the desktop's keyring (smtpKeyringKey).
 MailAccount readMailAccount(SettingsStore& settings);
 QString smtpKeyringKey(const QString& user, const QString& host);
+QString imapKeyringKey(const QString& user, const QString& host);
+// ~/.local/share/Quintel/outbox (the user's data folder).
+QString defaultOutboxFolder();
 
 // The sender for the message: MailFrom, else (SMTP) a user name that is an address, else
 // (folder) the login on this host; none for sendmail, which adds its own. Throws errMailAddress

@@ -1,14 +1,9 @@
 #include "smtptransport.h"
 
 #include "contactclient/errors.h"
-
-#include <QHostAddress>
-
-#include <curl/curl.h>
+#include "mail/curlsupport.h"
 
 #include <cstring>
-#include <memory>
-#include <mutex>
 
 namespace mail {
 namespace {
@@ -29,14 +24,6 @@ size_t readMessage(char* buffer, size_t size, size_t count, void* user)
     std::memcpy(buffer, upload->data.constData() + upload->offset, n);
     upload->offset += static_cast<qsizetype>(n);
     return n;
-}
-
-bool isLoopback(const QString& host)
-{
-    if (host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
 }
 
 QString describe(CURLcode code, const char* errorBuffer, long response, const QString& host)
@@ -64,12 +51,18 @@ QString describe(CURLcode code, const char* errorBuffer, long response, const QS
     return QStringLiteral("The mail could not be sent through %1 (%2).").arg(host, detail);
 }
 
-struct CurlDeleter {
-    void operator()(CURL* c) const { curl_easy_cleanup(c); }
-};
-struct SlistDeleter {
-    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
-};
+// A failure that may pass by itself: the server is out of reach, too slow, or answers 4xx.
+bool mayPass(CURLcode code, long response)
+{
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_OPERATION_TIMEDOUT:
+        return true;
+    default:
+        return response >= 400 && response < 500;
+    }
+}
 
 } // namespace
 
@@ -90,7 +83,7 @@ QString SmtpTransport::url() const
     } else if (m_settings.security == QLatin1String("starttls")) {
         port = port ? port : 587;
     } else if (m_settings.security == QLatin1String("none")) {
-        if (!isLoopback(host))
+        if (!isLoopbackHost(host))
             throw AutomationError(errMailNotSent,
                                   QStringLiteral("Mail without encryption is only sent to this computer; "
                                                  "set SmtpSecurity to tls or starttls for %1.")
@@ -101,19 +94,13 @@ QString SmtpTransport::url() const
             errMailNotSent,
             QStringLiteral("SmtpSecurity \"%1\" is not one of tls, starttls, none.").arg(m_settings.security));
     }
-    const QString shownHost = host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(host) : host;
-    return QStringLiteral("%1://%2:%3").arg(scheme, shownHost).arg(port);
+    return QStringLiteral("%1://%2:%3").arg(scheme, urlHost(host)).arg(port);
 }
 
 void SmtpTransport::send(const QString& from, const QStringList& recipients, const QByteArray& message)
 {
     const QByteArray url = this->url().toUtf8();
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-
-    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
-    if (!curl)
-        throw AutomationError(errMailNotSent, QStringLiteral("The mail library cannot be started."));
+    const CurlHandle curl = newCurlHandle();
     CURL* c = curl.get();
     char errorBuffer[CURL_ERROR_SIZE] = {};
     const QByteArray mailFrom = '<' + from.toUtf8() + '>';
@@ -158,7 +145,8 @@ void SmtpTransport::send(const QString& from, const QStringList& recipients, con
     if (result != CURLE_OK) {
         long response = 0;
         curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response);
-        throw AutomationError(errMailNotSent, describe(result, errorBuffer, response, m_settings.host.trimmed()));
+        throw AutomationError(mayPass(result, response) ? contactclient::errMailTryLater : errMailNotSent,
+                              describe(result, errorBuffer, response, m_settings.host.trimmed()));
     }
 }
 

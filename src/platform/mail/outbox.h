@@ -1,0 +1,57 @@
+#pragma once
+// Mail waiting to be sent: a folder of .eml files, each the message exactly as it will go out,
+// with its envelope (sender, then one recipient a line) in a .env file beside it. Files are written
+// to a temporary name and renamed into place. A message being handed to the server carries a
+// .sending marker; a marker found later means the bar stopped in the middle, and the message may
+// already have been delivered.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace mail {
+
+struct OutboxMessage {
+    QString id;
+    QString from;
+    QStringList recipients;
+    QByteArray message;
+};
+
+class Outbox {
+public:
+    explicit Outbox(QString folder);
+    QString folder() const { return m_folder; }
+
+    // Keeps a message; returns its id. Throws errMailNotSent when it cannot be written.
+    QString keep(const QString& from, const QStringList& recipients, const QByteArray& message);
+    // The messages in the order they were kept.
+    QStringList ids() const;
+    qsizetype count() const { return ids().size(); }
+    // The message was being sent when the bar stopped.
+    bool isInDoubt(const QString& id) const;
+    // Throws errMailNotSent naming the file when the message or its envelope is damaged.
+    OutboxMessage read(const QString& id) const;
+
+    // Before the message is handed to the server. Throws errMailNotSent.
+    void markSending(const QString& id);
+    // The server took it: the message goes first, then its envelope and marker.
+    void removeSent(const QString& id);
+    // The server did not take it: it waits again.
+    void clearMark(const QString& id);
+    // A damaged message is moved into the "not sent" folder beside the outbox, for the user to
+    // look at; returns where it went.
+    QString setAside(const QString& id);
+
+private:
+    QString path(const QString& id, const char* suffix) const;
+    QString m_folder;
+};
+
+// "1 message waiting to be sent", "3 messages waiting to be sent".
+QString waitingMessage(qsizetype count);
+
+// Seconds before retry number `attempt` (0 first): 30 s, doubling, at most 30 minutes.
+int retryDelaySeconds(int attempt);
+
+} // namespace mail

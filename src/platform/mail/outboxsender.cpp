@@ -1,0 +1,72 @@
+#include "outboxsender.h"
+
+#include "contactclient/errors.h"
+#include "mail/mailaccount.h"
+#include "mail/outbox.h"
+#include "mail/sentcopy.h"
+
+namespace mail {
+
+OutboxReport sendOutbox(const MailAccount& account, const OutboxSendOptions& options)
+{
+    using contactclient::describeFailure;
+    Outbox outbox(account.outboxFolder);
+    OutboxReport report;
+    const QStringList ids = outbox.ids();
+    std::unique_ptr<Transport> transport;
+    for (const QString& id : ids) {
+        if (outbox.isInDoubt(id)) {
+            if (!options.resend.contains(id)) {
+                report.inDoubt.append(id);
+                try {
+                    report.inDoubtAbout.append(outbox.read(id).recipients.join(QStringLiteral(", ")));
+                } catch (const contactclient::AutomationError&) {
+                    report.inDoubtAbout.append(QString());
+                }
+                continue;
+            }
+            outbox.clearMark(id);
+        }
+        OutboxMessage message;
+        try {
+            message = outbox.read(id);
+        } catch (const contactclient::AutomationError& e) {
+            const QString aside = outbox.setAside(id);
+            report.problems.append(
+                QStringLiteral("%1 It was moved to %2 and will not be sent.").arg(e.description(), aside));
+            continue;
+        }
+        try {
+            if (!transport)
+                transport = createTransport(account);
+            outbox.markSending(id);
+        } catch (...) {
+            report.problems.append(describeFailure(std::current_exception()).description);
+            break;
+        }
+        try {
+            transport->send(message.from, message.recipients, message.message);
+        } catch (...) {
+            outbox.clearMark(id);
+            const contactclient::Failure failure = describeFailure(std::current_exception());
+            if (failure.number == contactclient::errMailTryLater)
+                report.tryLater = true;
+            else
+                report.problems.append(failure.description);
+            // The next messages would meet the same server.
+            break;
+        }
+        if (options.afterAccept)
+            options.afterAccept(id);
+        outbox.removeSent(id);
+        ++report.sent;
+        if (savesSentCopy(account)) {
+            if (const QString notice = saveSentCopy(account, message.message); !notice.isEmpty())
+                report.notices.append(notice);
+        }
+    }
+    report.waiting = outbox.count();
+    return report;
+}
+
+} // namespace mail

@@ -1,0 +1,247 @@
+// The outbox: messages kept on disk and sent later through a real SMTP server on 127.0.0.1, each
+// at most once, also when the bar stopped between the server's accept and the removal.
+
+#include "actions/mailserver.h"
+#include "contactclient/errors.h"
+#include "mail/mailaccount.h"
+#include "mail/outbox.h"
+#include "mail/outboxsender.h"
+
+#include <QTest>
+
+using contactclient::AutomationError;
+
+namespace {
+
+struct Crash {};
+
+QByteArray message(const QByteArray& subject)
+{
+    return "From: me@example.org\r\nTo: js@example.com\r\nSubject: " + subject + "\r\n\r\nText\r\n";
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+} // namespace
+
+class TestOutbox : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_tmp;
+
+    QString folder() const { return m_tmp->filePath(QStringLiteral("outbox")); }
+    mail::MailAccount account(int port) const
+    {
+        mail::MailAccount a;
+        a.transport = QStringLiteral("smtp");
+        a.smtpHost = QStringLiteral("127.0.0.1");
+        a.smtpPort = QString::number(port);
+        a.smtpSecurity = QStringLiteral("none");
+        a.outboxFolder = folder();
+        return a;
+    }
+    // A port nobody listens on.
+    static int closedPort()
+    {
+        MailServer server;
+        server.start();
+        const int port = server.port;
+        server.stop();
+        return port;
+    }
+
+private slots:
+    void init() { m_tmp = std::make_unique<QTemporaryDir>(); }
+
+    void keptAsWritten()
+    {
+        mail::Outbox outbox(folder());
+        const QByteArray bytes = message("One") + QByteArray(70000, 'x') + "\r\n";
+        const QString first = outbox.keep(QStringLiteral("me@example.org"),
+                                          {QStringLiteral("a@example.com"), QStringLiteral("b@example.com")}, bytes);
+        const QString second = outbox.keep(QString(), {QStringLiteral("c@example.com")}, message("Two"));
+        QCOMPARE(outbox.ids(), (QStringList{first, second}));
+        const mail::OutboxMessage m = outbox.read(first);
+        QCOMPARE(m.message, bytes);
+        QCOMPARE(m.from, QStringLiteral("me@example.org"));
+        QCOMPARE(m.recipients, (QStringList{QStringLiteral("a@example.com"), QStringLiteral("b@example.com")}));
+        QCOMPARE(outbox.read(second).from, QString()); // sendmail adds its own sender
+        // Nothing but the messages and their envelopes: no temporary files left behind.
+        QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), 4);
+    }
+
+    void damaged_data()
+    {
+        QTest::addColumn<QByteArray>("envelope"); // "-": no envelope file
+        QTest::addColumn<QByteArray>("eml");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("envelope missing") << QByteArray("-") << message("x") << "recipients are missing";
+        QTest::newRow("no recipient") << QByteArray("me@example.org\n") << message("x") << "no recipient";
+        QTest::newRow("empty envelope") << QByteArray() << message("x") << "no recipient";
+        QTest::newRow("recipient with a line break")
+            << QByteArray("me@example.org\na@example.com\rRCPT TO:<x@evil.org>\n") << message("x") << "not usable";
+        QTest::newRow("recipient not an address")
+            << QByteArray("me@example.org\nnobody\n") << message("x") << "not usable";
+        QTest::newRow("sender with a control character")
+            << QByteArray("me@exa\x01mple.org\na@example.com\n") << message("x") << "sender";
+        QTest::newRow("truncated message")
+            << QByteArray("me@example.org\na@example.com\n") << QByteArray("From: me@exa") << "not a mail message";
+        QTest::newRow("empty message") << QByteArray("me@example.org\na@example.com\n") << QByteArray()
+                                       << "not a mail message";
+    }
+    void damaged()
+    {
+        QFETCH(QByteArray, envelope);
+        QFETCH(QByteArray, eml);
+        QFETCH(QString, why);
+        QDir().mkpath(folder());
+        writeFile(folder() + QStringLiteral("/20260101-000000-000-bad.eml"), eml);
+        if (envelope != "-")
+            writeFile(folder() + QStringLiteral("/20260101-000000-000-bad.env"), envelope);
+        mail::Outbox outbox(folder());
+        try {
+            outbox.read(QStringLiteral("20260101-000000-000-bad"));
+            QFAIL("damage not found");
+        } catch (const AutomationError& e) {
+            QVERIFY2(e.description().contains(QStringLiteral("damaged")) && e.description().contains(why),
+                     qPrintable(e.description()));
+        }
+    }
+
+    void waitingText_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one") << 1 << "1 message waiting to be sent";
+        QTest::newRow("two") << 2 << "2 messages waiting to be sent";
+        QTest::newRow("none") << 0 << "0 messages waiting to be sent";
+    }
+    void waitingText()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, text);
+        QCOMPARE(mail::waitingMessage(count), text);
+    }
+
+    void retryWaits_data()
+    {
+        QTest::addColumn<int>("attempt");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("first") << 0 << 30;
+        QTest::newRow("second doubles") << 1 << 60;
+        QTest::newRow("fifth") << 4 << 480;
+        QTest::newRow("capped at half an hour") << 6 << 1800;
+        QTest::newRow("far later still capped (no overflow)") << 40 << 1800;
+        QTest::newRow("negative is the first") << -1 << 30;
+    }
+    void retryWaits()
+    {
+        QFETCH(int, attempt);
+        QFETCH(int, seconds);
+        QCOMPARE(mail::retryDelaySeconds(attempt), seconds);
+    }
+
+    // Server down: the mail waits; server up: it goes out once, and only once.
+    void downThenUp()
+    {
+        mail::Outbox outbox(folder());
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("Later"));
+
+        mail::OutboxReport down = mail::sendOutbox(account(closedPort()));
+        QVERIFY(down.tryLater);
+        QCOMPARE(down.sent, 0);
+        QCOMPARE(down.waiting, 1);
+        QVERIFY2(down.problems.isEmpty(), qPrintable(down.problems.join(QLatin1Char('\n'))));
+
+        MailServer server;
+        QVERIFY(server.start());
+        mail::OutboxReport up = mail::sendOutbox(account(server.port));
+        QCOMPARE(up.sent, 1);
+        QCOMPARE(up.waiting, 0);
+        QVERIFY(!up.tryLater);
+        QCOMPARE(server.received().size(), 1);
+        QCOMPARE(server.message(0), message("Later"));
+        QCOMPARE(server.envelope(0), QByteArray("me@example.org\njs@example.com\n"));
+
+        const mail::OutboxReport again = mail::sendOutbox(account(server.port));
+        QCOMPARE(again.sent, 0);
+        QCOMPARE(server.received().size(), 1);
+        QVERIFY(QDir(folder()).entryList(QDir::Files).isEmpty());
+    }
+
+    // The bar stops after the server took the mail and before it was removed: the next start
+    // does not send it again unless the user says so.
+    void stoppedBetweenAcceptAndRemoval()
+    {
+        mail::Outbox outbox(folder());
+        const QString id =
+            outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("Once"));
+        MailServer server;
+        QVERIFY(server.start());
+        mail::OutboxSendOptions crash;
+        crash.afterAccept = [](const QString&) { throw Crash{}; };
+        QVERIFY_THROWS_EXCEPTION(Crash, mail::sendOutbox(account(server.port), crash));
+        QCOMPARE(server.received().size(), 1);
+
+        const mail::OutboxReport next = mail::sendOutbox(account(server.port));
+        QCOMPARE(next.sent, 0);
+        QCOMPARE(next.inDoubt, QStringList{id});
+        QCOMPARE(next.inDoubtAbout, QStringList{QStringLiteral("js@example.com")});
+        QCOMPARE(server.received().size(), 1);
+
+        mail::OutboxSendOptions yes;
+        yes.resend = {id};
+        const mail::OutboxReport resent = mail::sendOutbox(account(server.port), yes);
+        QCOMPARE(resent.sent, 1);
+        QCOMPARE(resent.waiting, 0);
+        QCOMPARE(server.received().size(), 2);
+    }
+
+    // A damaged file is reported and set aside; the others still go out, in order.
+    void damagedAmongOthers()
+    {
+        mail::Outbox outbox(folder());
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("a@example.com")}, message("First"));
+        const QString bad =
+            outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("b@example.com")}, message("Bad"));
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("c@example.com")}, message("Third"));
+        QFile::remove(folder() + QLatin1Char('/') + bad + QStringLiteral(".env"));
+
+        MailServer server;
+        QVERIFY(server.start());
+        const mail::OutboxReport report = mail::sendOutbox(account(server.port));
+        QCOMPARE(report.sent, 2);
+        QCOMPARE(report.waiting, 0);
+        QCOMPARE(report.problems.size(), 1);
+        QVERIFY2(report.problems.first().contains(QStringLiteral("damaged")), qPrintable(report.problems.first()));
+        QCOMPARE(server.message(0), message("First"));
+        QCOMPARE(server.message(1), message("Third"));
+        // Set aside, not deleted.
+        QVERIFY(QFile::exists(m_tmp->filePath(QStringLiteral("outbox-not-sent/") + bad + QStringLiteral(".eml"))));
+        QCOMPARE(mail::sendOutbox(account(server.port)).problems.size(), 0);
+    }
+
+    // A refusal that will not pass (a bad setting) keeps every message and says why.
+    void refusedKeepsAll()
+    {
+        mail::Outbox outbox(folder());
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("a@example.com")}, message("A"));
+        mail::MailAccount a = account(25);
+        a.smtpHost = QStringLiteral("mail.example.org"); // plain SMTP to another host is refused
+        const mail::OutboxReport report = mail::sendOutbox(a);
+        QCOMPARE(report.sent, 0);
+        QCOMPARE(report.waiting, 1);
+        QVERIFY(!report.tryLater);
+        QCOMPARE(report.problems.size(), 1);
+        QVERIFY(!outbox.isInDoubt(outbox.ids().first()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOutbox)
+#include "test_outbox.moc"
