@@ -30,12 +30,14 @@ class ContactEntry;
 class ContactListView;
 class OptionsOpener;
 class Placement;
+class PlacementAutoSave;
 class QuickMail;
 class SettingsStore;
 class StatusLine;
 class TrayIcon;
 class WindowDrag;
 class WindowModes;
+class WindowsAbove;
 
 // What the bar is built on; main() passes the real components, tests pass fakes.
 struct Platform {
@@ -66,6 +68,10 @@ public:
     void showStatus(const QString& message);
     void hideStatus();
     void flashStatus(const QString& message, int milliseconds = 4000);
+
+    // Keeps the window's place and mode now, on a way out other than closing the bar (a signal,
+    // the session manager, the end of the event loop). Nothing is kept when start-up failed.
+    void savePlacementOnExit();
 
     // Runs a handler; a failure of a component is reported in a message box and the bar goes on.
     void runGuarded(const std::function<void()>& handler) { guard.run(handler); }
@@ -111,9 +117,11 @@ public:
     std::unique_ptr<ContactActions> actions;
     std::unique_ptr<QuickMail> quickMail;
     std::unique_ptr<Placement> placement;
+    std::unique_ptr<PlacementAutoSave> placementAutoSave;
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<WindowDrag> drag;
     std::unique_ptr<OptionsOpener> options;
+    std::unique_ptr<WindowsAbove> windowsAbove;
 
     const Platform& platform() const { return m_platform; }
     QWidget* control(const QString& name) const;
@@ -126,14 +134,14 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
     void buildParts();
     void toggleOnTop();
+    void answerWindowManager();
     void sessionLoaded();
     void Form_Unload();
 

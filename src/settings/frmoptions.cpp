@@ -4,6 +4,7 @@
 #include "desktop/messagebox.h"
 #include "settings/modsettings.h"
 #include "settings/tabstrip.h"
+#include "window/centring.h"
 #include "window/errorreport.h"
 #include "window/lifetime.h"
 #include "window/twips.h"
@@ -118,12 +119,7 @@ void frmOptions::Form_Load()
 
 void frmOptions::centreOnScreen()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    centring::centreOnScreen(this);
 }
 
 void frmOptions::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
