@@ -31,8 +31,8 @@ QMargins frameMargins(const QWidget* window)
 }
 
 // Waits for the frame: the window manager adds it once the window is shown, the sides and the
-// title bar not always at once. The window is centred again whenever its frame changes, until it
-// is hidden; a move by the user leaves the frame as it is.
+// title bar not always at once, and may settle the size after that. The window is centred again
+// whenever its frame changes, until it is hidden; a move by the user leaves the frame as it is.
 class FrameWatch : public QObject {
 public:
     explicit FrameWatch(QWidget* window) : QObject(window) { window->installEventFilter(this); }
@@ -45,8 +45,9 @@ protected:
             window->removeEventFilter(this);
             deleteLater();
         } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && window->isVisible() &&
-                   frameMargins(window) != m_margins) {
+                   (frameMargins(window) != m_margins || window->frameGeometry().size() != m_size)) {
             m_margins = frameMargins(window);
+            m_size = window->frameGeometry().size();
             centreNow(window);
         }
         return QObject::eventFilter(watched, event);
@@ -54,6 +55,7 @@ protected:
 
 private:
     QMargins m_margins;
+    QSize m_size;
 };
 
 } // namespace

@@ -18,7 +18,11 @@ PlacementAutoSave::PlacementAutoSave(QWidget& window, WindowModes& modes, Placem
 {
     m_timer->setSingleShot(true);
     m_timer->setInterval(kDelay);
-    connect(m_timer, &QTimer::timeout, this, &PlacementAutoSave::saveNow);
+    // A bar hidden meanwhile (in the tray) stands where it was hidden; it is kept on the way out.
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        if (m_window.isVisible())
+            saveNow();
+    });
     connect(&modes, &WindowModes::modeChanged, m_timer, qOverload<>(&QTimer::start));
     m_window.installEventFilter(this);
 }

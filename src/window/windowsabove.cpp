@@ -19,6 +19,10 @@ bool opensAbove(const QWidget* window, const QWidget* bar)
 {
     if (window == bar || !window->isWindow())
         return false;
+    // Framed windows only: the notification-area icon, for one, is a frameless window of its own
+    // that the tray places.
+    if (window->windowFlags() & (Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint))
+        return false;
     const Qt::WindowType type = window->windowType();
     return type == Qt::Window || type == Qt::Dialog;
 }

@@ -254,7 +254,8 @@ void TestRealWindow::testOpenedWindowsStandAbove()
         // Centred by its outer frame.
         const QRect screen = opened->screen()->geometry();
         QTRY_VERIFY(qAbs(opened->frameGeometry().center().x() - screen.center().x()) <= 1);
-        QTRY_VERIFY(qAbs(opened->frameGeometry().center().y() - screen.center().y()) <= 1);
+        QTRY_VERIFY2(qAbs(opened->frameGeometry().center().y() - screen.center().y()) <= 1,
+                     qPrintable(describe(*opened)));
         opened->close();
     }
 }
