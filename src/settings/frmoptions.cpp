@@ -4,7 +4,6 @@
 #include "desktop/messagebox.h"
 #include "settings/modsettings.h"
 #include "settings/tabstrip.h"
-#include "window/centring.h"
 #include "window/errorreport.h"
 #include "window/lifetime.h"
 #include "window/twips.h"
@@ -119,7 +118,12 @@ void frmOptions::Form_Load()
 
 void frmOptions::centreOnScreen()
 {
-    centring::centreOnScreen(this);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
 void frmOptions::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)

@@ -250,14 +250,8 @@ void TestRealWindow::testOpenedWindowsStandAbove()
     QTRY_VERIFY2(opened->screen()->availableGeometry().contains(opened->frameGeometry()),
                  qPrintable(describe(*opened)));
 
-    if (window == QStringLiteral("options")) {
-        // Centred by its outer frame.
-        const QRect screen = opened->screen()->geometry();
-        QTRY_VERIFY(qAbs(opened->frameGeometry().center().x() - screen.center().x()) <= 1);
-        QTRY_VERIFY2(qAbs(opened->frameGeometry().center().y() - screen.center().y()) <= 1,
-                     qPrintable(describe(*opened)));
+    if (window == QStringLiteral("options"))
         opened->close();
-    }
 }
 
 void TestRealWindow::testKeyboardPickInDropDown_data()
