@@ -15,11 +15,14 @@
 #include "window/layout.h"
 #include "window/lifetime.h"
 #include "window/placement.h"
+#include "window/placementautosave.h"
 #include "window/statusline.h"
 #include "window/trayicon.h"
 #include "window/twips.h"
 #include "window/windowdrag.h"
 #include "window/windowmodes.h"
+#include "window/windowrequests.h"
+#include "window/windowsabove.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -57,9 +60,11 @@ frmMain::frmMain(Platform platform, QWidget* parent)
 frmMain::~frmMain()
 {
     // The parts hold references to the controls and the session; let them go first.
+    windowsAbove.reset();
     options.reset();
     drag.reset();
     tray.reset();
+    placementAutoSave.reset();
     placement.reset();
     quickMail.reset();
     outbox.reset();
@@ -142,12 +147,16 @@ void frmMain::buildParts()
         quickMail->setOutbox(outbox.get());
     }
     placement = std::make_unique<Placement>(*this, *modes, m_platform.settingsStore);
+    placementAutoSave = std::make_unique<PlacementAutoSave>(
+        *this, *modes, *placement, [this] { return lifetime::isLoaded(this) && session->isLoaded(); });
     tray = std::make_unique<TrayIcon>(*this, cmdMin, *status, guard);
     options = std::make_unique<OptionsOpener>(cmdOptions, guard);
+    windowsAbove = std::make_unique<WindowsAbove>(*this);
 
     connect(lists.get(), &ContactListView::firstEntrySelected, entry.get(),
             [this] { guard.run([this] { entry->cmbContacts_Click(); }); });
     connect(session.get(), &ContactSession::note, status.get(), &StatusLine::flash);
+    connect(status.get(), &StatusLine::hidden, entry.get(), &ContactEntry::takeBackFocus);
     connect(session.get(), &ContactSession::failed, this,
             [this](int number, const QString& description) { guard.report(number, description); });
     connect(session.get(), &ContactSession::loaded, this, &frmMain::sessionLoaded);
@@ -183,6 +192,8 @@ void frmMain::Form_Load()
     QCoreApplication::processEvents();
     show();
     activateWindow();
+    // The first key typed starts a name (the box is empty, so its focus rule changes nothing).
+    txtContact->setFocus(Qt::OtherFocusReason);
     lifetime::loaded(this);
 
     if (m_platform.createWordProcessor)
@@ -250,17 +261,43 @@ void frmMain::showEvent(QShowEvent* event)
         m_platform.windowSystem->applySkipTaskbar(this);
 }
 
+void frmMain::savePlacementOnExit()
+{
+    placementAutoSave->saveNow();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Answered once the window manager's change has gone through.
+    if (event->type() == QEvent::WindowStateChange)
+        QMetaObject::invokeMethod(
+            this, [this] { guard.run([this] { answerWindowManager(); }); }, Qt::QueuedConnection);
+}
+
+void frmMain::answerWindowManager()
+{
+    switch (windowrequests::answer(QWidget::windowState(), tray->isAvailable())) {
+    case windowrequests::Answer::Accept:
+        return;
+    case windowrequests::Answer::Restore:
+        setWindowState(Qt::WindowNoState);
+        // The size of the mode and the place the bar had.
+        twips::setGeometry(this, twips::geometry(this));
+        if (!tray->isInTray() && lifetime::isLoaded(this)) {
+            show();
+            activateWindow();
+        }
+        return;
+    case windowrequests::Answer::HideToTray:
+        setWindowState(Qt::WindowNoState);
+        twips::setGeometry(this, twips::geometry(this));
+        tray->cmdMin_Click();
+        return;
+    }
+}
+
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
     drag->startDrag(event);
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent* event)
-{
-    drag->mouseMove(event);
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent* event)
-{
-    drag->mouseRelease(event);
 }

@@ -31,6 +31,7 @@ class ContactEntry;
 class ContactListView;
 class OptionsOpener;
 class Placement;
+class PlacementAutoSave;
 class QuickMail;
 class QuickMailOutbox;
 class SettingsStore;
@@ -38,6 +39,7 @@ class StatusLine;
 class TrayIcon;
 class WindowDrag;
 class WindowModes;
+class WindowsAbove;
 
 // What the bar is built on; main() passes the real components, tests pass fakes.
 struct Platform {
@@ -70,6 +72,10 @@ public:
     void showStatus(const QString& message);
     void hideStatus();
     void flashStatus(const QString& message, int milliseconds = 4000);
+
+    // Keeps the window's place and mode now, on a way out other than closing the bar (a signal,
+    // the session manager, the end of the event loop). Nothing is kept when start-up failed.
+    void savePlacementOnExit();
 
     // Runs a handler; a failure of a component is reported in a message box and the bar goes on.
     void runGuarded(const std::function<void()>& handler) { guard.run(handler); }
@@ -116,9 +122,11 @@ public:
     std::unique_ptr<QuickMail> quickMail;
     std::unique_ptr<QuickMailOutbox> outbox;
     std::unique_ptr<Placement> placement;
+    std::unique_ptr<PlacementAutoSave> placementAutoSave;
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<WindowDrag> drag;
     std::unique_ptr<OptionsOpener> options;
+    std::unique_ptr<WindowsAbove> windowsAbove;
 
     const Platform& platform() const { return m_platform; }
     QWidget* control(const QString& name) const;
@@ -131,14 +139,14 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
     void buildParts();
     void toggleOnTop();
+    void answerWindowManager();
     void sessionLoaded();
     void Form_Unload();
 

@@ -3,6 +3,7 @@
 #include "app/background.h"
 #include "app/frmmain.h"
 #include "app/guardedapplication.h"
+#include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
@@ -111,6 +112,17 @@ int main(int argc, char* argv[])
         QObject::connect(
             &form, &frmMain::loaded, &form, [&form, note = firstStart.note] { form.flashStatus(note, 10000); },
             Qt::SingleShotConnection);
+    // Every way out that lets the program run code keeps the bar's place, not only closing it.
+    ShutdownSignals shutdownSignals;
+    QObject::connect(&shutdownSignals, &ShutdownSignals::received, &form, [&form] {
+        form.runGuarded([&form] { form.savePlacementOnExit(); });
+        QCoreApplication::quit();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form] { form.runGuarded([&form] { form.savePlacementOnExit(); }); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
+                     [&form] { form.runGuarded([&form] { form.savePlacementOnExit(); }); });
+
     form.runGuarded([&form] { form.Form_Load(); });
     return QApplication::exec();
 }

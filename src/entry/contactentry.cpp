@@ -6,6 +6,7 @@
 #include "window/statusline.h"
 #include "window/windowdrag.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -106,10 +107,30 @@ void ContactEntry::txtContact_GotFocus()
 
 void ContactEntry::txtContact_MouseDown(QMouseEvent* event)
 {
+    // The drag comes first; the box empties when the press ends, whether it was a click or a drag.
     if (event)
-        m_drag.startDrag(event);
+        m_drag.startDrag(event, [this] { m_guard.run([this] { emptyAfterPress(); }); });
+    else
+        emptyAfterPress();
+}
+
+void ContactEntry::emptyAfterPress()
+{
     if (!m_controls.txtContact->text().isEmpty())
         setBoxText(QString());
+}
+
+void ContactEntry::takeBackFocus()
+{
+    // Where the user is typing or choosing in a control they can see, the focus stays there. A
+    // button only takes keys that would act on it.
+    const QWidget* focus = m_window.focusWidget();
+    if (focus == m_controls.txtContact)
+        return;
+    if (focus && !qobject_cast<const QAbstractButton*>(focus) && focus->isVisible() && focus->isEnabled() &&
+        focus->focusPolicy() != Qt::NoFocus && m_window.rect().contains(focus->geometry()))
+        return;
+    m_controls.txtContact->setFocus(Qt::OtherFocusReason);
 }
 
 void ContactEntry::cmbContacts_Click()
@@ -148,6 +169,9 @@ bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::MouseButtonPress:
+        // A note lying over the box goes at the press, which is the box's own.
+        if (m_status.isShown() && m_status.isNote())
+            m_status.hide();
         // The press is not passed on to the box, so give it the keyboard focus here: the user
         // clicks into the box to type.
         if (!m_controls.txtContact->hasFocus()) {

@@ -31,10 +31,15 @@ public:
     // Returns true when the key is to be discarded.
     bool txtContact_KeyDown(int key);
     void txtContact_GotFocus();
+    // Starts the window drag; the box empties when the press ends.
     void txtContact_MouseDown(QMouseEvent* event = nullptr);
     void cmbContacts_Click();
     // The lists are in after a load: what the user typed meanwhile is completed now.
     void listsLoaded();
+
+    // The keyboard focus goes to the box unless it is on a control the user can see and use: the
+    // first key typed starts a name. After start-up and whenever a note over the box goes.
+    void takeBackFocus();
 
     static QString noLongerThereMessage();
 
@@ -44,6 +49,7 @@ protected:
 private:
     // Gives the box a text as the program's own: the completion then selects from the start.
     void setBoxText(const QString& text);
+    void emptyAfterPress();
     // The search list's selection follows the entry found (none: nothing selected).
     void selectSearchEntry(qsizetype position);
 

@@ -1,6 +1,7 @@
 #include "contactlistview.h"
 
 #include "contacts/contactsession.h"
+#include "window/countlabel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +24,7 @@ void ContactListView::showLists()
     // The count label follows every contact added; nobody sees the steps, so it is set once to
     // the final count. With no contacts it keeps its text.
     if (m_session.contactCount() > 0)
-        m_count->setText(QStringLiteral("(%1)").arg(m_session.contactCount()));
+        countlabel::show(m_count, QStringLiteral("(%1)").arg(m_session.contactCount()));
     {
         const QSignalBlocker blocker(m_combo);
         m_comboModel->setStringList(m_session.sortedNames());

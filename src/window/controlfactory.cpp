@@ -1,11 +1,14 @@
 #include "controlfactory.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -87,10 +90,36 @@ QWidget* textBox(const layout::Control& spec, QWidget* parent)
     return e;
 }
 
+// The drop-down lists open as a list under the box, as many rows high as fit. The menu-like popup
+// some styles use instead measures every entry to size itself, which at 100,000 names takes
+// seconds each time the list opens.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* dropDownStyle()
+{
+    // One for the program, owned by the application: widgets do not own the styles set on them.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new DropDownStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 QWidget* dropDown(QWidget* parent)
 {
     auto* c = new QComboBox(parent);
     c->setEditable(false);
+    c->setStyle(dropDownStyle());
     // Sizing to the contents would measure every one of a large list.
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(c->view()))

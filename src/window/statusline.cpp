@@ -8,6 +8,10 @@ StatusLine::StatusLine(QLineEdit* txtStatus, QObject* parent)
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &StatusLine::hide);
+    // The line only tells: it never takes the keyboard, so typed keys go on into the entry box
+    // under it, and a press goes through to the box as well.
+    m_box->setFocusPolicy(Qt::NoFocus);
+    m_box->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void StatusLine::show(const QString& message)
@@ -15,6 +19,8 @@ void StatusLine::show(const QString& message)
     m_timer->stop();
     if (!message.isEmpty())
         m_box->setText(message);
+    // A message longer than the line shows its beginning.
+    m_box->setCursorPosition(0);
     if (!m_box->isVisible())
         m_box->setVisible(true);
 }
@@ -32,6 +38,11 @@ void StatusLine::flash(const QString& message, int milliseconds)
 {
     show(message);
     m_timer->start(milliseconds);
+}
+
+bool StatusLine::isNote() const
+{
+    return m_timer->isActive();
 }
 
 bool StatusLine::isShown() const

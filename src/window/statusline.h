@@ -19,6 +19,8 @@ public:
     void flash(const QString& message, int milliseconds = 4000);
 
     bool isShown() const;
+    // A flashed message: it goes by itself, and a press on it takes it away at once.
+    bool isNote() const;
     QString text() const;
 
 signals:

@@ -25,6 +25,8 @@ public:
     void trayIcon_Activated(QSystemTrayIcon::ActivationReason reason);
 
     bool isInTray() const { return m_inTray; }
+    // Whether a notification area exists now.
+    bool isAvailable() const { return m_available(); }
     QSystemTrayIcon* icon() const { return m_icon; }
     // Whether a notification area exists; tests replace the desktop's answer.
     void setAvailabilityCheck(std::function<bool()> check);

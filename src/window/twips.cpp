@@ -31,7 +31,19 @@ QRect toPixels(const QRect& r)
 void setGeometry(QWidget* widget, const QRect& twipsRect)
 {
     widget->setProperty(kProperty, twipsRect);
-    widget->setGeometry(toPixels(twipsRect));
+    const QRect px = toPixels(twipsRect);
+    if (!widget->isWindow()) {
+        widget->setGeometry(px);
+        return;
+    }
+    // A window's size is the program's alone: the window manager gets a minimum equal to the
+    // maximum, so it offers no resizing or maximizing. The bounds first open to take both the old
+    // and the new size, so that the change is one move and resize, not a resize and then a move.
+    const QSize old = widget->size();
+    widget->setMinimumSize(old.boundedTo(px.size()));
+    widget->setMaximumSize(old.expandedTo(px.size()));
+    widget->setGeometry(px);
+    widget->setFixedSize(px.size());
 }
 
 QRect geometry(const QWidget* widget)

@@ -15,7 +15,7 @@ int fromPixels(int pixels);
 QRect toPixels(const QRect& twipsRect);
 
 // A control's rectangle in twips. It is kept on the widget, so that shifts of a few twips
-// accumulate exactly, and the pixel geometry follows it.
+// accumulate exactly, and the pixel geometry follows it. A window gets its size fixed as well.
 void setGeometry(QWidget* widget, const QRect& twipsRect);
 QRect geometry(const QWidget* widget);
 void setTop(QWidget* widget, int top);

@@ -8,60 +8,89 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <utility>
+
 WindowDrag::WindowDrag(QWidget& window, WindowSystem* windowSystem) : m_window(window), m_windowSystem(windowSystem) {}
 
 WindowDrag::~WindowDrag()
 {
-    stop();
+    if (m_state != State::Idle)
+        qApp->removeEventFilter(this);
 }
 
-void WindowDrag::startDrag(QMouseEvent* press)
+void WindowDrag::startDrag(QMouseEvent* press, std::function<void()> pressEnded)
 {
     if (!press)
         return;
-    // The window manager's move loop follows the left button only (openbox ignores a move begun
-    // with another button); the other buttons drag through the fallback.
-    WindowSystem* windowSystem = m_windowSystem;
-    if (press->button() == Qt::LeftButton && windowSystem && windowSystem->startSystemMove(&m_window)) {
-        // The window manager's move loop runs until release; the new place is read back when it
-        // is needed.
-        stop();
-        return;
-    }
-    // No window manager to ask: follow the pointer ourselves. The press may have landed on a child
-    // (the entry box), which then receives the moves, so watch them application-wide.
+    // A press whose end never arrived (the release went to another window) is over now.
+    if (m_state != State::Idle)
+        finish();
     windowposition::syncTwipsFromWindow(&m_window);
-    m_grabOffset = press->globalPosition().toPoint() - m_window.geometry().topLeft();
-    if (!m_dragging)
-        qApp->installEventFilter(this);
-    m_dragging = true;
+    m_button = press->button();
+    m_pressAt = press->globalPosition().toPoint();
+    m_grabOffset = m_pressAt - m_window.geometry().topLeft();
+    m_pressEnded = std::move(pressEnded);
+    m_state = State::Pressed;
+    // The press may have landed on a child (the entry box), which then receives the moves, so
+    // watch them application-wide.
+    qApp->installEventFilter(this);
 }
 
 void WindowDrag::mouseMove(QMouseEvent* event)
 {
-    if (!m_dragging || !event)
+    if (m_state == State::Idle || !event)
         return;
-    if (event->buttons() == Qt::NoButton) {
-        // The release went elsewhere (another window, a grab): the drag is over.
-        stop();
+    if (!(event->buttons() & m_button)) {
+        // The release went elsewhere (another window, the window manager's move loop): the
+        // press is over.
+        finish();
         return;
     }
-    moveTo(event->globalPosition().toPoint());
+    const QPoint pointer = event->globalPosition().toPoint();
+    switch (m_state) {
+    case State::Pressed:
+        if ((pointer - m_pressAt).manhattanLength() >= QApplication::startDragDistance())
+            beginMove(pointer);
+        break;
+    case State::Following:
+        moveTo(pointer);
+        break;
+    case State::SystemMove:
+    case State::Idle:
+        break;
+    }
 }
 
 void WindowDrag::mouseRelease(QMouseEvent* event)
 {
-    if (!m_dragging)
+    if (m_state == State::Idle)
         return;
-    if (event)
+    if (event && event->button() != m_button && (event->buttons() & m_button))
+        return; // another button let go while the dragging one is still held
+    if (m_state == State::Following && event)
         moveTo(event->globalPosition().toPoint());
-    stop();
+    finish();
+}
+
+void WindowDrag::beginMove(const QPoint& globalPointer)
+{
+    // The window manager's move loop follows the left button only (openbox ignores a move begun
+    // with another button); the other buttons drag through the fallback, as does a platform
+    // without a window manager.
+    if (m_button == Qt::LeftButton && m_windowSystem && m_windowSystem->startSystemMove(&m_window)) {
+        // The window manager moves the window from here on, with the pointer where it now is on
+        // the window; the new place is read back when it is needed.
+        m_state = State::SystemMove;
+        return;
+    }
+    m_state = State::Following;
+    moveTo(globalPointer);
 }
 
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
 {
     // Only events for widgets: a mouse event reaches the window handle first and the widget after.
-    if (m_dragging && watched->isWidgetType()) {
+    if (m_state != State::Idle && watched->isWidgetType()) {
         if (event->type() == QEvent::MouseMove)
             mouseMove(static_cast<QMouseEvent*>(event));
         else if (event->type() == QEvent::MouseButtonRelease)
@@ -78,9 +107,13 @@ void WindowDrag::moveTo(const QPoint& globalPointer)
     twips::setGeometry(&m_window, kept);
 }
 
-void WindowDrag::stop()
+void WindowDrag::finish()
 {
-    if (m_dragging)
-        qApp->removeEventFilter(this);
-    m_dragging = false;
+    if (m_state == State::Idle)
+        return;
+    qApp->removeEventFilter(this);
+    m_state = State::Idle;
+    m_button = Qt::NoButton;
+    if (const std::function<void()> ended = std::exchange(m_pressEnded, {}))
+        ended();
 }

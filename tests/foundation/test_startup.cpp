@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <csignal>
+
 class TestStartup : public QObject {
     Q_OBJECT
 
@@ -28,6 +30,8 @@ private slots:
     void closingUnloads();
     void programWithoutDisplay();
     void programWithUnreadableAddressBook();
+    void programEndsCleanlyOnSignals_data();
+    void programEndsCleanlyOnSignals();
 };
 
 void TestStartup::callsInOrder()
@@ -217,6 +221,37 @@ void TestStartup::programWithUnreadableAddressBook()
     QVERIFY2(p.readAllStandardError().contains("Error 1001"), "the report names the error number");
     confFile.open(QIODevice::ReadOnly);
     QVERIFY(!confFile.readAll().contains("WindowBottom"));
+}
+
+void TestStartup::programEndsCleanlyOnSignals_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void TestStartup::programEndsCleanlyOnSignals()
+{
+    QFETCH(int, signalNumber);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("XDG_DATA_HOME/contacts")));
+    QProcess p;
+    p.setProcessEnvironment(sandbox(dir));
+    p.start(qEnvironmentVariable("QUINTEL_BIN"), {});
+    QVERIFY(p.waitForStarted());
+
+    // The bar keeps its place a moment after it has come up: it is running then.
+    auto conf = [&dir] {
+        QFile file(dir.filePath(QStringLiteral("XDG_CONFIG_HOME/Quintel/Quintel.conf")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(conf().contains("WindowBottom"), 20000);
+    QVERIFY(::kill(static_cast<pid_t>(p.processId()), signalNumber) == 0);
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(conf().contains("WindowLeft") && conf().contains("WindowMode"));
 }
 
 QTEST_MAIN(TestStartup)

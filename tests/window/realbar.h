@@ -117,3 +117,13 @@ inline bool windowManagerReady()
     probe.hide();
     return managed;
 }
+
+// Asks the window manager to add states to the window, as a pager or a key binding would.
+void requestNetWmState(const QWidget* window, const char* first, const char* second = nullptr);
+
+// The actions the window manager offers for the window (_NET_WM_ALLOWED_ACTIONS).
+inline QString allowedActions(const QWidget* window)
+{
+    return run(QStringLiteral("xprop"),
+               {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+}

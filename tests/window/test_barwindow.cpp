@@ -1,12 +1,21 @@
 // The bar on a real X display with a window manager: its hints and width, a drag with the mouse,
-// and a minimize button that keeps the bar when there is no notification area.
+// a click that is no drag, a minimize button that keeps the bar when there is no notification
+// area, what the window manager may and may not do to the bar, the windows the bar opens, and
+// picks in the drop-down lists with the keyboard.
 
 #include "realbar.h"
+#include "settings/frmoptions.h"
+#include "window/statusline.h"
 #include "window/trayicon.h"
 #include "window/windowdrag.h"
 #include "window/windowmodes.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QToolButton>
 
 class TestRealWindow : public QObject {
@@ -18,6 +27,14 @@ private slots:
     void testDrag_data();
     void testDrag();
     void testMinimizeWithoutTray();
+    void testClickIsNotADrag_data();
+    void testClickIsNotADrag();
+    void testWindowManagerRequests_data();
+    void testWindowManagerRequests();
+    void testOpenedWindowsStandAbove_data();
+    void testOpenedWindowsStandAbove();
+    void testKeyboardPickInDropDown_data();
+    void testKeyboardPickInDropDown();
 };
 
 void TestRealWindow::testHintsAndWidth()
@@ -66,21 +83,29 @@ void TestRealWindow::testDrag()
 
     xdotool(QStringLiteral("mousemove"), grab);
     xdotool(QStringLiteral("mousedown ") + button);
-    QTRY_COMPARE(bar.windowSystem.systemMoves + int(form.drag->isDragging()), 1);
+    QTRY_VERIFY(form.drag->isPressed());
+    // Nothing moves before the pointer does.
+    QCOMPARE(bar.windowSystem.systemMoves + int(form.drag->isDragging()), 0);
     for (int step = 1; step <= 6; ++step)
         xdotool(QStringLiteral("mousemove"), grab + by * step / 6);
+    const int moves = bar.windowSystem.systemMoves + int(form.drag->isDragging());
     xdotool(QStringLiteral("mouseup ") + button);
-    QTRY_COMPARE_WITH_TIMEOUT(form.geometry().topLeft(), start + by, kPatience);
+    QCOMPARE(moves, 1);
+    // The window manager's move starts at the first step, past the drag distance, and keeps the
+    // pointer where it is on the bar from there.
+    const QPoint moved = bar.windowSystem.systemMoves ? by - by / 6 : by;
+    QTRY_COMPARE_WITH_TIMEOUT(form.geometry().topLeft(), start + moved, kPatience);
 
     // A later step of the mode starts from where the bar was dragged to and keeps that bottom edge.
     const int bottom = form.geometry().bottom();
     const int draggedBottom = form.geometry().y() * 15 + twips::geometry(&form).height();
     form.modes->nextWindowMode();
     QCOMPARE(form.geometry().bottom(), bottom);
-    QCOMPARE(form.geometry().x(), start.x() + by.x());
+    QCOMPARE(form.geometry().x(), start.x() + moved.x());
 
     form.close();
-    QCOMPARE(bar.store.values.value(QStringLiteral("Settings/WindowLeft")), QString::number((start.x() + by.x()) * 15));
+    QCOMPARE(bar.store.values.value(QStringLiteral("Settings/WindowLeft")),
+             QString::number((start.x() + moved.x()) * 15));
     QCOMPARE(bar.store.values.value(QStringLiteral("Settings/WindowBottom")), QString::number(draggedBottom));
 }
 
@@ -96,6 +121,184 @@ void TestRealWindow::testMinimizeWithoutTray()
     QVERIFY(form.txtStatus->text().contains(QStringLiteral("notification area")));
     QVERIFY(exposed(form));
     QVERIFY(!form.tray->isInTray());
+}
+
+void TestRealWindow::testClickIsNotADrag_data()
+{
+    QTest::addColumn<QString>("on");
+    QTest::newRow("the entry box") << QStringLiteral("box");
+    QTest::newRow("the body") << QStringLiteral("body");
+}
+
+void TestRealWindow::testClickIsNotADrag()
+{
+    QFETCH(QString, on);
+    RealBar bar;
+    frmMain& form = bar.load();
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+    QVERIFY(settled(form));
+    const QPoint start = form.geometry().topLeft();
+    const QPoint at = on == QStringLiteral("box") ? form.txtContact->mapToGlobal(form.txtContact->rect().center())
+                                                  : form.mapToGlobal(QPoint(form.width() - 2, form.height() / 2));
+
+    // Press and release in one go, as automation, remote desktops and tap-to-click send them.
+    xdotool(QStringLiteral("mousemove"), at);
+    xdotool(QStringLiteral("click 1"));
+    QTRY_VERIFY(!form.drag->isPressed());
+    QCOMPARE(bar.windowSystem.systemMoves, 0);
+    if (on == QStringLiteral("box"))
+        QTRY_COMPARE(QApplication::focusWidget(), form.txtContact);
+
+    // The bar does not follow the pointer afterwards.
+    const QPoint away = at + QPoint(80, 60);
+    xdotool(QStringLiteral("mousemove"), away);
+    QTRY_COMPARE(QCursor::pos(), away);
+    QVERIFY(!QTest::qWaitFor([&] { return form.geometry().topLeft() != start; }, 500));
+}
+
+void TestRealWindow::testWindowManagerRequests_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::newRow("maximize") << QStringLiteral("maximize");
+    QTest::newRow("full screen") << QStringLiteral("fullscreen");
+    QTest::newRow("minimize, no notification area") << QStringLiteral("minimize");
+}
+
+void TestRealWindow::testWindowManagerRequests()
+{
+    QFETCH(QString, request);
+    RealBar bar;
+    frmMain& form = bar.load();
+    form.modes->setWindowMode(2);
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+    QVERIFY(settled(form));
+    const QRect place = form.geometry();
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QTRY_VERIFY(allowedActions(&form).contains(QStringLiteral("_NET_WM_ACTION_MOVE")));
+    // Full screen stays on offer (openbox offers it to every normal window): the bar answers it.
+    for (const char* refused : {"_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE"})
+        QVERIFY2(!allowedActions(&form).contains(QLatin1String(refused)), qPrintable(allowedActions(&form)));
+
+    if (request == QStringLiteral("maximize"))
+        requestNetWmState(&form, "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ");
+    else if (request == QStringLiteral("fullscreen"))
+        requestNetWmState(&form, "_NET_WM_STATE_FULLSCREEN");
+    else
+        run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(form.winId())});
+
+    // The request has reached the window manager and been answered when the pointer query that
+    // follows it comes back; then the bar is as it was.
+    xdotool(QStringLiteral("mousemove"), place.center());
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+    QTRY_COMPARE(form.QWidget::windowState(), Qt::WindowNoState);
+    QTRY_COMPARE(form.geometry(), place);
+    const QString state = netWmState(&form);
+    QVERIFY2(!state.contains(QStringLiteral("MAXIMIZED")) && !state.contains(QStringLiteral("FULLSCREEN")) &&
+                 !state.contains(QStringLiteral("HIDDEN")),
+             qPrintable(state));
+}
+
+void TestRealWindow::testOpenedWindowsStandAbove_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("options dialog") << QStringLiteral("options");
+    QTest::newRow("message box") << QStringLiteral("message");
+}
+
+void TestRealWindow::testOpenedWindowsStandAbove()
+{
+    QFETCH(QString, window);
+    RealBar bar;
+    frmMain& form = bar.load();
+    form.modes->setWindowMode(3);
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+    QVERIFY(settled(form));
+
+    QWidget* opened = nullptr;
+    std::unique_ptr<QMessageBox> box;
+    if (window == QStringLiteral("options")) {
+        form.cmdOptions->click();
+        opened = frmOptions::showDialog();
+    } else {
+        box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Quintel message"),
+                                            QStringLiteral("Error 1001: The address book is gone."), QMessageBox::Ok,
+                                            &form);
+        box->show();
+        opened = box.get();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(*opened), kPatience);
+    QTRY_VERIFY(opened->frameGeometry() != opened->geometry()); // framed by the window manager
+
+    // Above the bar in the stacking order, and wholly on the screen.
+    auto stacking = [] {
+        return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    };
+    // The window the window manager manages for the one opened, found by its title.
+    auto openedId = [opened] {
+        const QString found = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                              QStringLiteral("--name"), opened->windowTitle()});
+        return found.section(QLatin1Char('\n'), 0, 0).trimmed().toULongLong();
+    };
+    auto above = [&] {
+        const QString order = stacking();
+        const qsizetype bar = order.indexOf(QStringLiteral("0x%1").arg(form.winId(), 0, 16));
+        return bar >= 0 && openedId() && order.indexOf(QStringLiteral("0x%1").arg(openedId(), 0, 16)) > bar;
+    };
+    QTRY_VERIFY2(above(),
+                 qPrintable(QStringLiteral("bar 0x%1, window 0x%2: ").arg(form.winId(), 0, 16).arg(openedId(), 0, 16) +
+                            stacking()));
+    QTRY_VERIFY2(opened->screen()->availableGeometry().contains(opened->frameGeometry()),
+                 qPrintable(describe(*opened)));
+
+    if (window == QStringLiteral("options"))
+        opened->close();
+}
+
+void TestRealWindow::testKeyboardPickInDropDown_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("keys"); // after the list has been opened with a click
+    QTest::newRow("category, Return") << QStringLiteral("cmbCategories") << QStringLiteral("Down Return");
+    QTest::newRow("contact, Return") << QStringLiteral("cmbContacts") << QStringLiteral("Down Return");
+    QTest::newRow("contact, Enter") << QStringLiteral("cmbContacts") << QStringLiteral("Down KP_Enter");
+}
+
+void TestRealWindow::testKeyboardPickInDropDown()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, keys);
+    RealBar bar;
+    bar.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"), {}, {QStringLiteral("Family")});
+    bar.client.add(QStringLiteral("Baker, Bo"), QStringLiteral("Bo Baker"), {}, {QStringLiteral("Family")});
+    bar.client.add(QStringLiteral("Cole, Cy"), QStringLiteral("Cy Cole"));
+    frmMain& form = bar.load();
+    form.modes->setWindowMode(2);
+    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+    QVERIFY(settled(form));
+    auto* combo = qobject_cast<QComboBox*>(form.control(list));
+    bar.client.clearLog();
+    int statusShown = 0;
+    QObject::connect(form.status.get(), &StatusLine::hidden, &form, [&statusShown] { ++statusShown; });
+
+    xdotool(QStringLiteral("mousemove"), combo->mapToGlobal(combo->rect().center()));
+    xdotool(QStringLiteral("click 1"));
+    QTRY_VERIFY(combo->view()->isVisible());
+    for (const QString& key : keys.split(QLatin1Char(' ')))
+        xdotool(QStringLiteral("key ") + key);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentIndex(), 1);
+
+    if (list == QStringLiteral("cmbCategories")) {
+        // One pick, one filter.
+        QTRY_COMPARE(bar.client.logOf({QStringLiteral("Restrict")}).size(), 1);
+        QVERIFY(!QTest::qWaitFor([&] { return bar.client.logOf({QStringLiteral("Restrict")}).size() > 1; }, 500));
+        QCOMPARE(statusShown, 1);
+    } else {
+        // The name is selected whole, as after a pick with the mouse.
+        QTRY_COMPARE(form.txtContact->text(), QStringLiteral("Baker, Bo"));
+        QVERIFY(!QTest::qWaitFor([&] { return form.txtContact->selectedText().isEmpty(); }, 500));
+        QCOMPARE(form.txtContact->selectedText(), QStringLiteral("Baker, Bo"));
+    }
 }
 
 QTEST_MAIN(TestRealWindow)

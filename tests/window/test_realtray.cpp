@@ -18,13 +18,16 @@ private slots:
 void TestRealTray::testHideAndRestore_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::newRow("entry row") << 1;
-    QTest::newRow("quick mail") << 3;
+    QTest::addColumn<bool>("byWindowManager"); // minimized from outside instead of by cmdMin
+    QTest::newRow("entry row") << 1 << false;
+    QTest::newRow("quick mail") << 3 << false;
+    QTest::newRow("window manager minimizes") << 2 << true;
 }
 
 void TestRealTray::testHideAndRestore()
 {
     QFETCH(int, mode);
+    QFETCH(bool, byWindowManager);
     QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
 
     RealBar bar;
@@ -34,9 +37,14 @@ void TestRealTray::testHideAndRestore()
     QVERIFY(settled(form));
     const QRect place = form.geometry();
 
-    xdotool(QStringLiteral("mousemove"), form.cmdMin->mapToGlobal(form.cmdMin->rect().center()));
-    xdotool(QStringLiteral("click 1"));
+    if (byWindowManager) {
+        run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(form.winId())});
+    } else {
+        xdotool(QStringLiteral("mousemove"), form.cmdMin->mapToGlobal(form.cmdMin->rect().center()));
+        xdotool(QStringLiteral("click 1"));
+    }
     QTRY_VERIFY(!form.isVisible());
+    QVERIFY(form.tray->isInTray());
     QSystemTrayIcon* icon = form.tray->icon();
     QVERIFY(icon && icon->isVisible());
     QCOMPARE(icon->toolTip(), QStringLiteral("Quintel"));
@@ -52,6 +60,7 @@ void TestRealTray::testHideAndRestore()
     QVERIFY(!icon->isVisible());
     QCOMPARE(form.windowState.windowMode, mode);
     QTRY_COMPARE(form.geometry(), place);
+    QCOMPARE(form.QWidget::windowState(), Qt::WindowNoState);
     QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
 }
 

@@ -1,0 +1,141 @@
+// Where the keyboard goes: into the entry box after start-up and when a note over it goes; a note
+// never takes the focus, and a press on it is a press in the box.
+
+#include "entrybar.h"
+#include "window/statusline.h"
+
+#include <QApplication>
+#include <QComboBox>
+
+namespace {
+
+const QString kContacts = u"Fischer, Fritz|Fritz Fischer;Smith, John|John Smith"_s;
+
+// Keys go where the application sends them: to the focused widget.
+void typeAtFocus(const QString& text)
+{
+    QVERIFY(QApplication::focusWidget());
+    typeInto(QApplication::focusWidget(), text);
+}
+
+frmMain& startIn(BarFixture& f, int mode)
+{
+    f.store.values.insert(u"Settings/WindowMode"_s, QString::number(mode));
+    frmMain& form = loadBar(f, kContacts);
+    form.activateWindow();
+    [&form] { QVERIFY(QTest::qWaitForWindowActive(&form)); }();
+    return form;
+}
+
+} // namespace
+
+class TestEntryFocus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstKeyStartsAName_data();
+    void firstKeyStartsAName();
+    void focusWhenANoteGoes_data();
+    void focusWhenANoteGoes();
+    void pressOnANote_data();
+    void pressOnANote();
+    void longNoteShowsItsBeginning();
+};
+
+void TestEntryFocus::firstKeyStartsAName_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("entry row only") << 1;
+    QTest::newRow("with the selectors") << 2;
+    QTest::newRow("full") << 3;
+}
+
+void TestEntryFocus::firstKeyStartsAName()
+{
+    QFETCH(int, mode);
+    BarFixture f;
+    frmMain& form = startIn(f, mode);
+    QCOMPARE(QApplication::focusWidget(), form.txtContact);
+
+    // "f" is also the first letter of the category "Family": it must start a name instead.
+    typeAtFocus(u"f"_s);
+    QCOMPARE(form.txtContact->text(), u"Fischer, Fritz"_s);
+    QCOMPARE(chosenId(form), u"id1"_s);
+    QCOMPARE(form.cmbCategories->currentIndex(), 0);
+    QVERIFY(f.client.logOf({u"Restrict"_s}).isEmpty());
+}
+
+void TestEntryFocus::focusWhenANoteGoes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("focusedBefore");
+    QTest::addColumn<QString>("focusedAfter");
+    // The category selector lies above the window in mode 1: nobody can see the focus there.
+    QTest::newRow("selector out of sight") << 1 << u"cmbCategories"_s << u"txtContact"_s;
+    QTest::newRow("selector in sight") << 2 << u"cmbCategories"_s << u"cmbCategories"_s;
+    QTest::newRow("quick mail subject") << 3 << u"txtSubject"_s << u"txtSubject"_s;
+    QTest::newRow("hidden mail body") << 3 << u"txtBody"_s << u"txtContact"_s;
+    QTest::newRow("a small button") << 1 << u"cmdState"_s << u"txtContact"_s;
+}
+
+void TestEntryFocus::focusWhenANoteGoes()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, focusedBefore);
+    QFETCH(QString, focusedAfter);
+    BarFixture f;
+    frmMain& form = startIn(f, mode);
+    form.control(focusedBefore)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focusedBefore);
+    if (focusedBefore == u"txtBody"_s)
+        form.modes->setWindowMode(1); // the quick-mail area goes, with the focus in it
+
+    form.flashStatus(u"The address book has 2 cards that could not be read."_s, 50);
+    QTRY_VERIFY(form.txtStatus->isHidden());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focusedAfter);
+}
+
+void TestEntryFocus::pressOnANote_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+}
+
+void TestEntryFocus::pressOnANote()
+{
+    QFETCH(Qt::MouseButton, button);
+    BarFixture f;
+    frmMain& form = startIn(f, 1);
+    typeAtFocus(u"sm"_s);
+    form.cmdState->setFocus(Qt::TabFocusReason);
+    form.flashStatus(u"Cannot hide: this desktop has no notification area"_s);
+    QVERIFY(form.txtStatus->isVisible());
+
+    // Through the window, as the platform delivers it: the note is on top at that place.
+    const QPoint at = form.txtStatus->geometry().center();
+    QTest::mousePress(form.windowHandle(), button, {}, at);
+    QVERIFY(form.txtStatus->isHidden());
+    QCOMPARE(QApplication::focusWidget(), form.txtContact);
+    QTest::mouseRelease(form.windowHandle(), button, {}, at);
+    QCOMPARE(form.txtContact->text(), QString());
+
+    typeAtFocus(u"jo"_s);
+    QCOMPARE(form.txtContact->text(), u"John Smith"_s);
+    QCOMPARE(chosenId(form), u"id2"_s);
+}
+
+void TestEntryFocus::longNoteShowsItsBeginning()
+{
+    BarFixture f;
+    frmMain& form = startIn(f, 1);
+    const QString note = u"This contact is no longer in the address book, and this note goes on well past the end "
+                         u"of the line it is shown on."_s;
+    form.flashStatus(note);
+    QCOMPARE(form.txtStatus->text(), note);
+    QCOMPARE(form.txtStatus->cursorPosition(), 0);
+    QVERIFY(!form.txtStatus->hasFocus());
+}
+
+QTEST_MAIN(TestEntryFocus)
+#include "test_entryfocus.moc"
