@@ -1,7 +1,9 @@
 #pragma once
-// Saving the set-up: the contact client's section, the passwords in the keyring, the autostart entry.
+// Saving the set-up: the contact client's section, the passwords in the keyring, the autostart entry,
+// the summon shortcut.
 
 #include "setup/setupsettings.h"
+#include "window/summonkeys.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,7 @@ struct SetupInput {
     QString cardDavPassword; // empty: the keyring keeps what it has
     QString smtpPassword;
     bool autostart = false;
+    QString summonShortcut = summon::defaultShortcut(); // empty: no summon shortcut
 };
 
 struct ApplyOutcome {

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -163,6 +164,15 @@ void SetupWindow::build()
     chkAutostart = named(new QCheckBox(QStringLiteral("Start Quintel when I &log in")), QStringLiteral("chkAutostart"));
     top->addWidget(chkAutostart);
 
+    // The keys that bring the bar forward from anywhere; cleared, the bar has none.
+    txtSummonKey = named(new QKeySequenceEdit, QStringLiteral("txtSummonKey"));
+    txtSummonKey->setClearButtonEnabled(true);
+    txtSummonKey->setToolTip(QStringLiteral("Press the keys that bring the bar forward from any program; clear the "
+                                            "box for none. The bar takes new keys when it next starts."));
+    auto* summonRow = new QFormLayout;
+    summonRow->addRow(QStringLiteral("Show the bar &with:"), txtSummonKey);
+    top->addLayout(summonRow);
+
     auto* buttons = new QDialogButtonBox;
     if (m_mode == Mode::FirstRun) {
         cmdUseLocal =
@@ -236,6 +246,9 @@ SetupInput SetupWindow::input() const
     in.cardDavPassword = txtCardDavPassword->text();
     in.smtpPassword = txtSmtpPassword->text();
     in.autostart = chkAutostart->isChecked();
+    // One combination: the first the user pressed.
+    const QKeySequence keys = txtSummonKey->keySequence();
+    in.summonShortcut = keys.isEmpty() ? QString() : QKeySequence(keys[0]).toString(QKeySequence::PortableText);
     return in;
 }
 
@@ -270,6 +283,7 @@ void SetupWindow::setInput(const SetupInput& in)
     txtCardDavPassword->setText(in.cardDavPassword);
     txtSmtpPassword->setText(in.smtpPassword);
     chkAutostart->setChecked(in.autostart);
+    txtSummonKey->setKeySequence(QKeySequence::fromString(in.summonShortcut, QKeySequence::PortableText));
     updateEnabled();
 }
 

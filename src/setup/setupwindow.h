@@ -1,6 +1,6 @@
 #pragma once
 // Quintel Setup: which address book the contact client reads, which mail account it sends through,
-// and whether the bar starts at login. The window only shows and collects; saving is applySetup().
+// whether the bar starts at login and which keys summon it. The window only shows and collects; saving is applySetup().
 
 #include "setup/connectionchecks.h"
 #include "setup/setupapply.h"
@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeySequenceEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -70,6 +71,7 @@ public:
     QLabel* lblMailResult = nullptr;
 
     QCheckBox* chkAutostart = nullptr;
+    QKeySequenceEdit* txtSummonKey = nullptr;
     QPushButton* cmdUseLocal = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdCancel = nullptr;
