@@ -6,6 +6,7 @@
 #include "setup/keyring.h"
 #include "setup/vcfimport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -165,12 +166,20 @@ void SetupWindow::build()
     top->addWidget(chkAutostart);
 
     // The keys that bring the bar forward from anywhere; cleared, the bar has none.
-    txtSummonKey = named(new QKeySequenceEdit, QStringLiteral("txtSummonKey"));
+    txtSummonKey = named(new QKeySequenceEdit, QStringLiteral("txtSummonKey"), QStringLiteral("Show the bar with"));
+    // The box inside, which screen readers reach, carries the name too.
+    for (QLineEdit* inner : txtSummonKey->findChildren<QLineEdit*>())
+        inner->setAccessibleName(QStringLiteral("Show the bar with"));
     txtSummonKey->setClearButtonEnabled(true);
+    for (QAbstractButton* clear : txtSummonKey->findChildren<QAbstractButton*>()) {
+        clear->setObjectName(QStringLiteral("cmdClearSummonKey"));
+        clear->setAccessibleName(QStringLiteral("No shortcut"));
+        clear->setToolTip(QStringLiteral("No shortcut"));
+    }
     txtSummonKey->setToolTip(QStringLiteral("Press the keys that bring the bar forward from any program; clear the "
                                             "box for none. The bar takes new keys when it next starts."));
     auto* summonRow = new QFormLayout;
-    summonRow->addRow(QStringLiteral("Show the bar &with:"), txtSummonKey);
+    summonRow->addRow(QStringLiteral("Show the &bar with:"), txtSummonKey);
     top->addLayout(summonRow);
 
     auto* buttons = new QDialogButtonBox;
