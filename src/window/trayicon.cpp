@@ -19,7 +19,7 @@ constexpr int kMessageTime = 5000;
 } // namespace
 
 TrayIcon::TrayIcon(QWidget& window, QToolButton* cmdMin, StatusLine& status, const Guard& guard)
-    : m_window(window), m_status(status), m_guard(guard), m_available([this] { return desktopHasTray(); })
+    : m_window(window), m_status(status), m_guard(guard), m_available(&TrayIcon::desktopHasTray)
 {
     m_watch = new QTimer(this);
     m_watch->setInterval(kWatchInterval);
@@ -86,12 +86,9 @@ void TrayIcon::restoreFromTray()
 
 bool TrayIcon::desktopHasTray()
 {
-    if (!m_backendKnown) {
-        m_backendKnown = true;
-        m_overDBus = statusnotifier::hostRegistered();
-    }
+    static const bool overDBus = statusnotifier::hostRegistered();
     // Over D-Bus, Qt's own check keeps saying yes after the watcher has gone: ask the watcher.
-    return m_overDBus ? statusnotifier::hostRegistered() : QSystemTrayIcon::isSystemTrayAvailable();
+    return overDBus ? statusnotifier::hostRegistered() : QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void TrayIcon::watchTray()

@@ -36,7 +36,10 @@ public:
 
 private:
     void watchTray();
-    bool desktopHasTray();
+    // Qt settles on D-Bus or the X11 tray once per program, at its first look: with a
+    // StatusNotifierWatcher then, D-Bus for good. Afterwards only the way Qt took tells whether the
+    // icon can be seen.
+    static bool desktopHasTray();
 
     QWidget& m_window;
     StatusLine& m_status;
@@ -45,9 +48,5 @@ private:
     QTimer* m_watch = nullptr;
     std::function<bool()> m_available;
     bool m_inTray = false;
-    // Qt settles on D-Bus or the X11 tray once, at its first look: with a StatusNotifierWatcher then,
-    // D-Bus for good. Afterwards only the way Qt took tells whether the icon can be seen.
-    bool m_backendKnown = false;
-    bool m_overDBus = false;
     bool m_inTrayCallback = false;
 };
