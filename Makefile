@@ -1,11 +1,12 @@
 # make run   — installs what is missing, builds, starts Quintel on a demo sandbox
 # make test  — installs what is missing, builds, runs every test
+# make deb   — builds the Debian package quintel_<version>_<arch>.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test bench fuzz tidy format install clean
+.PHONY: all deps build run test bench fuzz tidy format install deb clean
 
 all: build
 
@@ -44,6 +45,10 @@ format:
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package quintel_<version>_<arch>.deb, in the build folder.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

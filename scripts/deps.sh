@@ -25,6 +25,10 @@ PACKAGES=(
     slapd ldap-utils
     # install checks
     desktop-file-utils appstream
+    # the Debian package (make deb) and its checks
+    dpkg-dev file lintian
+    # desktops for real: a private D-Bus session bus and its Python stand-ins, a Wayland compositor
+    dbus-daemon python3-dbus python3-gi weston xwayland qt6-wayland
 )
 
 missing=()

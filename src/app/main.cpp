@@ -1,10 +1,12 @@
 // Quintel: a small always-on-top contact bar.
 
 #include "app/background.h"
+#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/guardedapplication.h"
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
+#include "app/summon.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
 #include "contacts/contactsession.h"
@@ -17,6 +19,8 @@
 #include "window/lifetime.h"
 #include "window/passworddialog.h"
 #include "window/statusline.h"
+#include "window/summonkeys.h"
+#include "window/summonshortcut.h"
 #include "wordprocessor/factory.h"
 
 #include <QApplication>
@@ -47,6 +51,13 @@ bool haveDisplay()
 
 int main(int argc, char* argv[])
 {
+    const int answered = commandline::handle(
+        {QStringLiteral("quintel"),
+         QStringLiteral("Quintel: a small always-on-top contact bar. Type a contact's name, then mail, call or write."),
+         QStringLiteral(QUINTEL_VERSION_TEXT)},
+        argc, argv);
+    if (answered >= 0)
+        return answered;
     preferX11();
     if (!haveDisplay()) {
         std::fprintf(stderr, "quintel: %s\n",
@@ -100,13 +111,13 @@ int main(int argc, char* argv[])
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     });
-    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] {
+    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form](const QString& token) {
         // Closed while the options dialog kept the program running: a second start gives a new,
         // working bar.
         if (!lifetime::isLoaded(&form))
             form.runGuarded([&form] { form.Form_Load(); });
         else
-            raiseBar(form);
+            summonBar(form, token);
     });
     if (!firstStart.note.isEmpty())
         QObject::connect(
@@ -123,6 +134,8 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
                      [&form] { form.runGuarded([&form] { form.savePlacementOnExit(); }); });
 
+    SummonShortcut summonShortcut;
+    connectSummonShortcut(form, summonShortcut, summon::shortcut(store));
     form.runGuarded([&form] { form.Form_Load(); });
     return QApplication::exec();
 }

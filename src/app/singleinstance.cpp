@@ -1,6 +1,7 @@
 #include "singleinstance.h"
 
 #include "app/frmmain.h"
+#include "window/activation.h"
 #include "window/trayicon.h"
 
 #include <QCryptographicHash>
@@ -13,14 +14,29 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
-const QByteArray kActivate = "activate\n";
+// "activate", then a space and the launch's activation token when it has one.
+const QByteArray kActivate = "activate";
 const QByteArray kDone = "ok\n";
 
 // How long a later start tries to reach the running bar: the bar may have just taken the lock and
 // not yet be listening.
 constexpr int kReachMilliseconds = 3000;
+
+// Tokens are short printable text; anything else is not passed on.
+QByteArray activateLine()
+{
+    const QByteArray token = activation::launchToken().toUtf8();
+    const bool printable =
+        token.size() <= 512 && std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c != 0x7f; });
+    QByteArray line = kActivate;
+    if (!token.isEmpty() && printable)
+        line += ' ' + token;
+    return line + '\n';
+}
 
 } // namespace
 
@@ -108,9 +124,9 @@ bool SingleInstance::listen()
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 if (!socket->canReadLine())
                     return;
-                const QByteArray line = socket->readLine();
-                if (line == kActivate) {
-                    emit activationRequested();
+                const QByteArray line = socket->readLine().chopped(1);
+                if (line == kActivate || line.startsWith(QByteArray(kActivate + ' '))) {
+                    emit activationRequested(QString::fromUtf8(line.mid(kActivate.size() + 1)));
                     socket->write(kDone);
                     socket->flush();
                 }
@@ -128,7 +144,7 @@ bool SingleInstance::askRunningInstance()
         QLocalSocket socket;
         socket.connectToServer(socketPath());
         if (socket.waitForConnected(int(deadline.remainingTime()))) {
-            socket.write(kActivate);
+            socket.write(activateLine());
             socket.flush();
             while (!socket.canReadLine() && socket.waitForReadyRead(int(deadline.remainingTime()))) {
             }

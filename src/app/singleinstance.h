@@ -40,7 +40,8 @@ public:
     static QString defaultProfile();
 
 signals:
-    void activationRequested();
+    // token: the later start's activation token (empty without one), for the bar to take the focus.
+    void activationRequested(const QString& token);
 
 private:
     bool listen();

@@ -1,6 +1,7 @@
 // Quintel Setup: chooses the address book and the mail account of Quintel's contact client, and
 // whether the bar starts at login.
 
+#include "app/commandline.h"
 #include "settingsstore.h"
 #include "setup/keyring.h"
 #include "setup/setupwindow.h"
@@ -11,6 +12,14 @@
 
 int main(int argc, char* argv[])
 {
+    const int answered = commandline::handle(
+        {QStringLiteral("quintel-setup"),
+         QStringLiteral("Quintel Setup: the address book and mail account of the Quintel contact bar, and its "
+                        "start at login."),
+         QStringLiteral(QUINTEL_VERSION_TEXT)},
+        argc, argv);
+    if (answered >= 0)
+        return answered;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
         !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "quintel-setup: no display: DISPLAY and WAYLAND_DISPLAY are not set.\n");

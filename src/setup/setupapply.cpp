@@ -11,6 +11,7 @@ SetupInput currentSetup(const SettingsStore& store)
     SetupInput input;
     input.settings = SetupSettings::load(store);
     input.autostart = autostart::isEnabled();
+    input.summonShortcut = summon::shortcut(store);
     return input;
 }
 
@@ -19,10 +20,15 @@ ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& 
     ApplyOutcome outcome;
     const SetupSettings& s = input.settings;
     outcome.error = s.problem();
+    if (outcome.error.isEmpty() && !input.summonShortcut.trimmed().isEmpty() &&
+        !summon::problem(input.summonShortcut).isEmpty())
+        outcome.error = QStringLiteral("The summon shortcut %1 cannot be used: %2")
+                            .arg(input.summonShortcut.trimmed(), summon::problem(input.summonShortcut));
     if (!outcome.error.isEmpty())
         return outcome;
     try {
         s.save(store);
+        summon::setShortcut(store, input.summonShortcut);
     } catch (const contactclient::AutomationError& e) {
         outcome.error = e.description();
         return outcome;

@@ -1,7 +1,9 @@
 #pragma once
-// Saving the set-up: the contact client's section, the passwords in the keyring, the autostart entry.
+// Saving the set-up: the contact client's section, the passwords in the keyring, the autostart entry,
+// the summon shortcut.
 
 #include "setup/setupsettings.h"
+#include "window/summonkeys.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,7 @@ struct SetupInput {
     QString smtpPassword;
     QString imapPassword;
     bool autostart = false;
+    QString summonShortcut = summon::defaultShortcut(); // empty: no summon shortcut
 };
 
 struct ApplyOutcome {

@@ -8,6 +8,7 @@
 #include "setup/keyring.h"
 #include "setup/vcfimport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -209,6 +211,23 @@ void SetupWindow::build()
     chkAutostart = named(new QCheckBox(QStringLiteral("Start Quintel when I &log in")), QStringLiteral("chkAutostart"));
     top->addWidget(chkAutostart);
 
+    // The keys that bring the bar forward from anywhere; cleared, the bar has none.
+    txtSummonKey = named(new QKeySequenceEdit, QStringLiteral("txtSummonKey"), QStringLiteral("Show the bar with"));
+    // The box inside, which screen readers reach, carries the name too.
+    for (QLineEdit* inner : txtSummonKey->findChildren<QLineEdit*>())
+        inner->setAccessibleName(QStringLiteral("Show the bar with"));
+    txtSummonKey->setClearButtonEnabled(true);
+    for (QAbstractButton* clear : txtSummonKey->findChildren<QAbstractButton*>()) {
+        clear->setObjectName(QStringLiteral("cmdClearSummonKey"));
+        clear->setAccessibleName(QStringLiteral("No shortcut"));
+        clear->setToolTip(QStringLiteral("No shortcut"));
+    }
+    txtSummonKey->setToolTip(QStringLiteral("Press the keys that bring the bar forward from any program; clear the "
+                                            "box for none. The bar takes new keys when it next starts."));
+    auto* summonRow = new QFormLayout;
+    summonRow->addRow(QStringLiteral("Show the &bar with:"), txtSummonKey);
+    top->addLayout(summonRow);
+
     auto* buttons = new QDialogButtonBox;
     if (m_mode == Mode::FirstRun) {
         cmdUseLocal =
@@ -362,6 +381,9 @@ SetupInput SetupWindow::input() const
     s.imapCaFile = m_imapCaFile;
     in.imapPassword = txtImapPassword->text();
     in.autostart = chkAutostart->isChecked();
+    // One combination: the first the user pressed.
+    const QKeySequence keys = txtSummonKey->keySequence();
+    in.summonShortcut = keys.isEmpty() ? QString() : QKeySequence(keys[0]).toString(QKeySequence::PortableText);
     return in;
 }
 
@@ -413,6 +435,7 @@ void SetupWindow::setInput(const SetupInput& in)
     lblOutbox->setText(outboxState(
         contactclient::clientSetting(m_store, mail::key::OutboxFolder, mail::defaultOutboxFolder()).trimmed()));
     chkAutostart->setChecked(in.autostart);
+    txtSummonKey->setKeySequence(QKeySequence::fromString(in.summonShortcut, QKeySequence::PortableText));
     updateEnabled();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Quintel Setup: which address book the contact client reads, which mail account it sends through,
-// and whether the bar starts at login. The window only shows and collects; saving is applySetup().
+// whether the bar starts at login and which keys summon it. The window only shows and collects; saving is applySetup().
 
 #include "setup/bookdetection.h"
 #include "setup/connectionchecks.h"
@@ -12,6 +12,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeySequenceEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -93,6 +94,7 @@ public:
     QLabel* lblOutbox = nullptr;
 
     QCheckBox* chkAutostart = nullptr;
+    QKeySequenceEdit* txtSummonKey = nullptr;
     QPushButton* cmdUseLocal = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdCancel = nullptr;

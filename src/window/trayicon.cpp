@@ -2,6 +2,7 @@
 
 #include "window/guard.h"
 #include "window/statusline.h"
+#include "window/statusnotifier.h"
 #include "window/windowposition.h"
 
 #include <QIcon>
@@ -18,7 +19,7 @@ constexpr int kMessageTime = 5000;
 } // namespace
 
 TrayIcon::TrayIcon(QWidget& window, QToolButton* cmdMin, StatusLine& status, const Guard& guard)
-    : m_window(window), m_status(status), m_guard(guard), m_available(&QSystemTrayIcon::isSystemTrayAvailable)
+    : m_window(window), m_status(status), m_guard(guard), m_available(&TrayIcon::desktopHasTray)
 {
     m_watch = new QTimer(this);
     m_watch->setInterval(kWatchInterval);
@@ -81,6 +82,13 @@ void TrayIcon::restoreFromTray()
     m_window.activateWindow();
     if (m_icon)
         m_icon->hide();
+}
+
+bool TrayIcon::desktopHasTray()
+{
+    static const bool overDBus = statusnotifier::hostRegistered();
+    // Over D-Bus, Qt's own check keeps saying yes after the watcher has gone: ask the watcher.
+    return overDBus ? statusnotifier::hostRegistered() : QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void TrayIcon::watchTray()

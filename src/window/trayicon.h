@@ -38,6 +38,10 @@ public:
 
 private:
     void watchTray();
+    // Qt settles on D-Bus or the X11 tray once per program, at its first look: with a
+    // StatusNotifierWatcher then, D-Bus for good. Afterwards only the way Qt took tells whether the
+    // icon can be seen.
+    static bool desktopHasTray();
 
     QWidget& m_window;
     StatusLine& m_status;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a throw-away prefix and checks the installed tree: the programs, the
 # desktop entries (desktop-file-validate), the AppStream metainfo (appstreamcli validate), the
-# icons of the hicolor theme and the manual page.
+# icons of the hicolor theme and the manual pages.
 # Usage: check-install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -39,10 +39,12 @@ for size in 16 32 48 64 128 256; do
     [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size}x${size} icon is ${w}x${h}"
 done
 
-man="$prefix/share/man/man1/quintel-contacts.1"
-[ -f "$man" ] || fail "the manual page of quintel-contacts is not installed"
+for page in quintel quintel-setup quintel-contacts; do
+man="$prefix/share/man/man1/$page.1.gz"
+[ -f "$man" ] || fail "the manual page of $page is not installed"
 if command -v man >/dev/null 2>&1; then
     warnings="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$man" 2>&1 >/dev/null || true)"
-    [ -z "$warnings" ] || fail "the manual page has problems: $warnings"
+    [ -z "$warnings" ] || fail "the manual page of $page has problems: $warnings"
 fi
+done
 echo "check-install: the installed tree in $prefix is complete and valid"
