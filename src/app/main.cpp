@@ -14,6 +14,7 @@
 #include "mail/mailaccount.h"
 #include "settings/modsettings.h"
 #include "settingsstore.h"
+#include "setup/firstrun.h"
 #include "setup/firststart.h"
 #include "window/errorreport.h"
 #include "window/lifetime.h"
