@@ -24,9 +24,9 @@ bool nothingConfigured(const SettingsStore& store)
 {
     using namespace contactclient;
     for (const QString& k :
-         {key::Backend, key::Books, key::Folder, key::CardDavUrl, key::CardDavUser, key::CardDavAddressBook, key::EdsBooks,
-          key::MailTransport, key::MailFolder, key::SendmailPath, key::SmtpHost, key::SmtpPort, key::SmtpSecurity,
-          key::SmtpUser, key::SmtpPassword, key::MailFrom, key::MailFromName}) {
+         {key::Backend, key::Books, key::Folder, key::CardDavUrl, key::CardDavUser, key::CardDavAddressBook,
+          key::EdsBooks, key::MailTransport, key::MailFolder, key::SendmailPath, key::SmtpHost, key::SmtpPort,
+          key::SmtpSecurity, key::SmtpUser, key::SmtpPassword, key::MailFrom, key::MailFromName}) {
         if (!clientSetting(store, k).isEmpty())
             return false;
     }

@@ -14,13 +14,14 @@ inline const QString kClientSection = QStringLiteral("ContactClient");
 // Keys of the section. Passwords live in the desktop's keyring (service "Quintel"); SmtpPassword
 // is read from the file only when the user put it there.
 namespace key {
-inline const QString Backend = QStringLiteral("Backend");       // "vcard" (default), "carddav", "thunderbird", "eds" or "ldap"
-inline const QString Books = QStringLiteral("Books");           // several books in order (books/bookconfig.h)
-inline const QString Folder = QStringLiteral("Folder");         // vCard folder; default ~/.local/share/contacts
+inline const QString Backend =
+    QStringLiteral("Backend");                          // "vcard" (default), "carddav", "thunderbird", "eds" or "ldap"
+inline const QString Books = QStringLiteral("Books");   // several books in order (books/bookconfig.h)
+inline const QString Folder = QStringLiteral("Folder"); // vCard folder; default ~/.local/share/contacts
 inline const QString CardDavUrl = QStringLiteral("CardDavUrl"); // server or address-book URL
 inline const QString CardDavUser = QStringLiteral("CardDavUser");
 inline const QString CardDavAddressBook = QStringLiteral("CardDavAddressBook"); // chosen address book (URL path)
-inline const QString EdsBooks = QStringLiteral("EdsBooks"); // desktop books by UID or name, ";" between; empty: all
+inline const QString EdsBooks = QStringLiteral("EdsBooks");     // desktop books by UID or name, ";" between; empty: all
 inline const QString LdapUrl = QStringLiteral("LdapUrl");       // ldaps://host or ldap://host (StartTLS)
 inline const QString LdapBaseDn = QStringLiteral("LdapBaseDn"); // where the search starts
 inline const QString LdapFilter = QStringLiteral("LdapFilter"); // default: people and groups

@@ -79,10 +79,8 @@ QString expandHome(const QString& path)
 const QList<BookBackend>& bookBackends()
 {
     static const QList<BookBackend> backends = {
-        {QStringLiteral("vcard"), vcardBooks},
-        {QStringLiteral("thunderbird"), thunderbirdBooksOf},
-        {QStringLiteral("carddav"), cardDavBooks},
-        {QStringLiteral("eds"), desktopBooks},
+        {QStringLiteral("vcard"), vcardBooks},     {QStringLiteral("thunderbird"), thunderbirdBooksOf},
+        {QStringLiteral("carddav"), cardDavBooks}, {QStringLiteral("eds"), desktopBooks},
         {QStringLiteral("ldap"), directoryBooks},
     };
     return backends;
