@@ -290,9 +290,11 @@ void frmMain::answerWindowManager()
         }
         return;
     case windowrequests::Answer::HideToTray:
+        // Hidden first, then out of the minimized state: a de-iconify sent to a window still shown
+        // could reach the window manager after the hide and leave the bar iconic when it comes back.
+        tray->cmdMin_Click();
         setWindowState(Qt::WindowNoState);
         twips::setGeometry(this, twips::geometry(this));
-        tray->cmdMin_Click();
         return;
     }
 }

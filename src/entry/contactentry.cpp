@@ -127,10 +127,21 @@ void ContactEntry::takeBackFocus()
     const QWidget* focus = m_window.focusWidget();
     if (focus == m_controls.txtContact)
         return;
-    if (focus && !qobject_cast<const QAbstractButton*>(focus) && focus->isVisible() && focus->isEnabled() &&
-        focus->focusPolicy() != Qt::NoFocus && m_window.rect().contains(focus->geometry()))
+    const bool usable = focus && focus->isVisible() && focus->isEnabled() && focus->focusPolicy() != Qt::NoFocus &&
+                        m_window.rect().contains(focus->geometry());
+    if (usable && !qobject_cast<const QAbstractButton*>(focus))
         return;
+    if (m_controls.txtContact->text().isEmpty()) {
+        m_controls.txtContact->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A chosen contact stays chosen: a button the user can see keeps the focus, and from anywhere
+    // else the focus comes back to the box without emptying it (the user did not enter the box).
+    if (usable)
+        return;
+    m_returningFocus = true;
     m_controls.txtContact->setFocus(Qt::OtherFocusReason);
+    m_returningFocus = false;
 }
 
 void ContactEntry::cmbContacts_Click()
@@ -164,7 +175,7 @@ bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusIn: {
         // Coming back from another window or from a popup is not moving the focus into the box.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !m_returningFocus)
             m_guard.run([this] { txtContact_GotFocus(); });
         break;
     }

@@ -128,7 +128,7 @@ void SetupWindow::build()
     cmdTestConnection = named(new QPushButton(QStringLiteral("&Test connection")), QStringLiteral("cmdTestConnection"));
     dav->addRow(QString(), cmdTestConnection);
     book->addLayout(dav);
-    optEds = named(new QRadioButton(QStringLiteral("The desktop's address &book (GNOME)")), QStringLiteral("optEds"));
+    optEds = named(new QRadioButton(QStringLiteral("The desktop's address book (GNOME)")), QStringLiteral("optEds"));
     book->addWidget(optEds);
     lstEdsBooks = named(new QListWidget, QStringLiteral("lstEdsBooks"), QStringLiteral("The desktop's address books"));
     lstEdsBooks->setToolTip(QStringLiteral("The books Quintel reads; the first one wins a name found in several"));
@@ -150,7 +150,7 @@ void SetupWindow::build()
     optSmtp = named(new QRadioButton(QStringLiteral("An SMTP ser&ver")), QStringLiteral("optSmtp"));
     optMailFolder = named(new QRadioButton(QStringLiteral("Messages saved in a folder (for testing)")),
                           QStringLiteral("optMailFolder"));
-    optMailClient = named(new QRadioButton(QStringLiteral("Your own mail program (Thunder&bird, Evolution, …)")),
+    optMailClient = named(new QRadioButton(QStringLiteral("Your own mail program (Thunderbird, Evolution, …)")),
                           QStringLiteral("optMailClient"));
     lblMailClientHint = named(
         new QLabel(QStringLiteral("SEND opens your mail program's new-message window with the mail filled in; you send "
@@ -225,7 +225,7 @@ void SetupWindow::build()
     txtSummonKey->setToolTip(QStringLiteral("Press the keys that bring the bar forward from any program; clear the "
                                             "box for none. The bar takes new keys when it next starts."));
     auto* summonRow = new QFormLayout;
-    summonRow->addRow(QStringLiteral("Show the &bar with:"), txtSummonKey);
+    summonRow->addRow(QStringLiteral("Show the bar with:"), txtSummonKey);
     top->addLayout(summonRow);
 
     auto* buttons = new QDialogButtonBox;

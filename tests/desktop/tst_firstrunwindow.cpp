@@ -53,11 +53,9 @@ void TestFirstRunWindow::setupComesBeforeTheBar()
     const QSettings conf(home.filePath(QStringLiteral("XDG_CONFIG_HOME/Quintel/Quintel.conf")), QSettings::IniFormat);
     QCOMPARE(conf.value(QStringLiteral("ContactClient/Backend")).toString(), QStringLiteral("vcard"));
 
-    // A second start brings the minimised bar back and ends with status 0.
+    // A second start raises the running bar and ends with status 0. (The bar cannot be minimised
+    // away without a tray: the window manager's iconify is undone.)
     const QString barWindow = visibleWindow(QStringLiteral("^Quintel$"));
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {QStringLiteral("windowminimize"), QStringLiteral("--sync"), barWindow});
-    QTRY_VERIFY_WITH_TIMEOUT(visibleWindow(QStringLiteral("^Quintel$")).isEmpty(), 5000);
     QProcess second;
     second.setProcessEnvironment(env);
     second.start(qEnvironmentVariable("QUINTEL_BIN"), {});
