@@ -59,8 +59,8 @@ private:
     StatusLine& m_status;
     WindowDrag& m_drag;
     const Guard& m_guard;
-    bool m_inPass = false;     // a completion pass is running; its own text change is not another pass
-    bool m_programSet = false; // the program is setting the box's text
+    bool m_inPass = false;         // a completion pass is running; its own text change is not another pass
+    bool m_programSet = false;     // the program is setting the box's text
     bool m_returningFocus = false; // the program gives the focus back to the box holding a chosen name
-    bool m_userEdited = false; // the change under way comes from the user (typing, deleting, pasting)
+    bool m_userEdited = false;     // the change under way comes from the user (typing, deleting, pasting)
 };
