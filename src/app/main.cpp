@@ -91,6 +91,9 @@ int main(int argc, char* argv[])
     setup::FirstStart firstStart = setup::runFirstStart(store);
     if (firstStart.note.isEmpty())
         firstStart.note = desktopNote;
+    // A settings file that could not be read was kept aside: the user hears of it first.
+    if (const QString notice = store.notice(); !notice.isEmpty())
+        firstStart.note = notice;
     if (!firstStart.go)
         return 0;
     modSettings::setStore(&store);

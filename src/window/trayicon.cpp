@@ -78,6 +78,9 @@ void TrayIcon::restoreFromTray()
 {
     m_watch->stop();
     m_inTray = false;
+    // The window manager may have reported the bar minimized after it was hidden (it was iconified
+    // on the way into the tray): it comes back as a normal window.
+    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
     m_window.show();
     m_window.activateWindow();
     if (m_icon)
