@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequenceEdit>
@@ -23,6 +24,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QThread>
 #include <QVBoxLayout>
@@ -60,6 +63,7 @@ SetupWindow::SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode, QWid
     setWindowIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
     build();
     setMinimumWidth(760);
+    fitScreen();
     setInput(currentSetup(store));
     updateEnabled();
 }
@@ -74,7 +78,14 @@ SetupWindow::~SetupWindow()
 
 void SetupWindow::build()
 {
-    auto* top = new QVBoxLayout(this);
+    // The choices scroll when the screen is too low for them all; the buttons stay in view.
+    auto* outer = new QVBoxLayout(this);
+    m_scroll = new QScrollArea;
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget;
+    auto* top = new QVBoxLayout(page);
+    top->setContentsMargins(0, 0, 0, 0);
 
     if (m_mode == Mode::FirstRun) {
         auto* intro = named(
@@ -248,7 +259,9 @@ void SetupWindow::build()
     cmdCancel = named(new QPushButton(QStringLiteral("Cancel")), QStringLiteral("cmdCancel"));
     buttons->addButton(cmdSave, QDialogButtonBox::AcceptRole);
     buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
-    top->addWidget(buttons);
+    m_scroll->setWidget(page);
+    outer->addWidget(m_scroll, 1);
+    outer->addWidget(buttons);
     (cmdUseLocal ? cmdUseLocal : cmdSave)->setDefault(true);
 
     for (QAbstractButton* option :
@@ -330,6 +343,16 @@ void SetupWindow::buildLdap(QVBoxLayout* book)
     form->addRow(QStringLiteral("Bind DN:"), txtLdapBindDn);
     form->addRow(QStringLiteral("Password:"), txtLdapPassword);
     book->addLayout(form);
+}
+
+void SetupWindow::fitScreen()
+{
+    // As tall as the choices need, as far as the screen allows (its panels and a title bar kept free).
+    const QWidget* page = m_scroll->widget();
+    const int wanted = sizeHint().height() - m_scroll->sizeHint().height() + page->sizeHint().height();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - 40 : wanted;
+    resize(std::max(width(), page->sizeHint().width() + 40), std::min(wanted, room));
 }
 
 void SetupWindow::updateEnabled()

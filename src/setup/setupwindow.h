@@ -21,6 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QSpinBox;
 class QVBoxLayout;
 class SettingsStore;
@@ -121,6 +122,7 @@ private:
     void runCheck(QPushButton* button, QLabel* label, Check check);
     void buildImap(QVBoxLayout* mail);
     void buildLdap(QVBoxLayout* book);
+    void fitScreen();
     void save();
     void useLocal();
     QString storedPassword(const QString& key) const;
@@ -137,6 +139,7 @@ private:
     QStringList m_books; // the Books entries as loaded
     QString m_edsBooks;
     QList<DesktopBook> m_desktopBooks;
+    QScrollArea* m_scroll = nullptr;
     QString m_ldapFilter;
     QString m_ldapCaFile;
     bool m_ldapStartTlsHere = false;
