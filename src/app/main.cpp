@@ -17,10 +17,8 @@
 #include "setup/firstrun.h"
 #include "setup/firststart.h"
 #include "window/errorreport.h"
-#include "window/lifetime.h"
 #include "window/passworddialog.h"
 #include "window/statusline.h"
-#include "window/summonkeys.h"
 #include "window/summonshortcut.h"
 #include "wordprocessor/factory.h"
 
@@ -115,14 +113,7 @@ int main(int argc, char* argv[])
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     });
-    QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form](const QString& token) {
-        // Closed while the options dialog kept the program running: a second start gives a new,
-        // working bar.
-        if (!lifetime::isLoaded(&form))
-            form.runGuarded([&form] { form.Form_Load(); });
-        else
-            summonBar(form, token);
-    });
+    connectSecondStart(form, instance);
     if (!firstStart.note.isEmpty())
         QObject::connect(
             &form, &frmMain::loaded, &form, [&form, note = firstStart.note] { form.flashStatus(note, 10000); },
@@ -139,7 +130,7 @@ int main(int argc, char* argv[])
                      [&form] { form.runGuarded([&form] { form.savePlacementOnExit(); }); });
 
     SummonShortcut summonShortcut;
-    connectSummonShortcut(form, summonShortcut, summon::shortcut(store));
+    connectSummonShortcut(form, summonShortcut, store.fileName());
     form.runGuarded([&form] { form.Form_Load(); });
     return QApplication::exec();
 }

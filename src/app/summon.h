@@ -5,6 +5,7 @@
 #include <QString>
 
 class frmMain;
+class SingleInstance;
 class SummonShortcut;
 
 // Brings the bar forward, empties the entry box and puts the focus there. token: the launch's
@@ -13,4 +14,11 @@ void summonBar(frmMain& form, const QString& token = {});
 
 // Once the bar has loaded: grabs the shortcut, which then summons the bar; says on the status line
 // what the desktop does not give (a shortcut that is taken, keeping on top under native Wayland).
-void connectSummonShortcut(frmMain& form, SummonShortcut& shortcut, const QString& keys);
+// settingsFile: where the combination is kept; a change there (Quintel Setup saved another one)
+// takes effect at once.
+void connectSummonShortcut(frmMain& form, SummonShortcut& shortcut, const QString& settingsFile);
+
+// A later start of the program summons the bar with its launch's activation token, so that the bar
+// gets the focus from the window that had it. A bar closed while the options dialog kept the
+// program running is loaded afresh.
+void connectSecondStart(frmMain& form, SingleInstance& instance);

@@ -148,7 +148,15 @@ void ContactEntry::cmbContacts_Click()
 {
     if (m_session.isLoading())
         return;
-    setBoxText(m_controls.cmbContacts->currentText());
+    const QString name = m_controls.cmbContacts->currentText();
+    if (m_controls.txtContact->text() == name) {
+        // The box holds the name already (its first letters were typed), so setting it raises no
+        // change: the completion runs as for a text the program set, and selects the whole name.
+        const QScopedValueRollback programSet(m_programSet, true);
+        txtContact_Change();
+        return;
+    }
+    setBoxText(name);
 }
 
 bool ContactEntry::eventFilter(QObject* watched, QEvent* event)

@@ -3,6 +3,7 @@
 #include "contactclient/errors.h"
 #include "contacts/namesort.h"
 #include "desktop/messagebox.h"
+#include "settings/framecentring.h"
 #include "settings/modsettings.h"
 #include "settings/tabstrip.h"
 #include "window/errorreport.h"
@@ -112,12 +113,8 @@ void frmOptions::Form_Load()
 
 void frmOptions::centreOnScreen()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    // By the outer frame, title bar included, as the user sees the dialog.
+    framecentring::centreOnScreen(this);
 }
 
 void frmOptions::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)

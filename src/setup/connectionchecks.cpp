@@ -4,12 +4,15 @@
 #include "contactclient/carddav/davurl.h"
 #include "contactclient/carddav/discovery.h"
 #include "contactclient/errors.h"
+#include "contactclient/ldap/ldapconnection.h"
+#include "contactclient/ldap/ldaprefresh.h"
 #include "mail/mailaccount.h"
 #include "mail/message.h"
 #include "mail/outbox.h"
 #include "mail/sentcopy.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QStringList>
 #include <QUrl>
 
@@ -42,6 +45,63 @@ CheckResult testCardDavConnection(const SetupSettings& settings, const QString& 
         return {false, QStringLiteral("No connection: %1").arg(e.message())};
     } catch (const contactclient::AutomationError& e) {
         return {false, QStringLiteral("No connection: %1").arg(e.description())};
+    }
+}
+
+CheckResult testLdapConnection(const SetupSettings& settings, const QString& password, const std::atomic<bool>* cancel)
+{
+    namespace ldap = contactclient::ldap;
+    if (const QString problem = settings.ldapProblem(); !problem.isEmpty())
+        return {false, problem};
+    const QString bindDn = settings.ldapBindDn.trimmed();
+    if (!bindDn.isEmpty() && password.isEmpty())
+        return {false, QStringLiteral("Enter the password of %1, or leave the bind DN empty to read the directory "
+                                      "anonymously.")
+                           .arg(bindDn)};
+    const QString base = settings.ldapBaseDn.trimmed();
+    try {
+        ldap::ConnectionSettings connection;
+        connection.url = settings.ldapUrl.trimmed();
+        connection.bindDn = bindDn;
+        connection.password = bindDn.isEmpty() ? QString() : password; // a name-less bind with a password is refused
+        connection.caFile = settings.ldapCaFile.trimmed();
+        // As the bar connects: StartTLS on ldap:// to any other computer.
+        connection.startTls = ldap::startTlsWanted(ldap::parseLdapUrl(connection.url), settings.ldapStartTlsHere);
+        connection.networkTimeoutS = 10;
+        connection.operationTimeoutS = 60;
+        ldap::Connection directory(connection, cancel);
+        qint64 entries = 0;
+        // "1.1" asks for no attributes: only the entries are counted.
+        directory.pagedSearch(base, ldap::normalizedFilter(settings.ldapFilter), {QStringLiteral("1.1")},
+                              [&entries](const ldap::Entry&) { ++entries; });
+        if (entries == 0)
+            return {true, QStringLiteral("Connected, but no people or groups were found below %1.").arg(base)};
+        return {true, entries == 1 ? QStringLiteral("Connected: found 1 entry.")
+                                   : QStringLiteral("Connected: found %1 entries.").arg(QLocale().toString(entries))};
+    } catch (const ldap::LdapError& e) {
+        switch (e.kind()) {
+        case ldap::LdapError::Auth:
+            if (bindDn.isEmpty())
+                return {false, QStringLiteral("The directory server does not let anyone read it anonymously: enter a "
+                                              "bind DN and its password. (%1)")
+                                   .arg(e.message())};
+            return {false, e.message()};
+        case ldap::LdapError::Network:
+            return {false,
+                    QStringLiteral("No connection: %1%2 Check the address and the port, and that this "
+                                   "computer is on the company's network.")
+                        .arg(e.message(), e.message().endsWith(QLatin1Char('.')) ? QString() : QStringLiteral("."))};
+        case ldap::LdapError::Refused:
+            // The library's fixed text for LDAP_NO_SUCH_OBJECT.
+            if (e.message().contains(QLatin1String("No such object")))
+                return {false, QStringLiteral("The directory server has no entry %1: check the base.").arg(base)};
+            break;
+        case ldap::LdapError::Cancelled:
+            return {false, QStringLiteral("Stopped.")};
+        default:
+            break;
+        }
+        return {false, QStringLiteral("No connection: %1").arg(e.message())};
     }
 }
 

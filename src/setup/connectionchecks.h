@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace setup {
 
 struct CheckResult {
@@ -14,6 +16,10 @@ struct CheckResult {
 };
 
 CheckResult testCardDavConnection(const SetupSettings& settings, const QString& password);
+// Logs on to the company directory and counts the entries the bar would read. cancel: set it to
+// give up early (the window closing).
+CheckResult testLdapConnection(const SetupSettings& settings, const QString& password,
+                               const std::atomic<bool>* cancel = nullptr);
 CheckResult sendTestMessage(const SetupSettings& settings, const QString& password);
 // Logs in to the IMAP account and names the folder copies of sent mail will go to.
 CheckResult testImapConnection(const SetupSettings& settings, const QString& password);

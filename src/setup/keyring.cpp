@@ -1,6 +1,7 @@
 #include "keyring.h"
 
 #include "contactclient/carddav/credentials.h"
+#include "contactclient/ldap/ldapstore.h"
 #include "mail/mailaccount.h"
 
 #include <QUrl>
@@ -22,6 +23,11 @@ QString smtpPasswordKey(const QString& user, const QString& host)
 QString imapPasswordKey(const QString& user, const QString& host)
 {
     return mail::imapKeyringKey(user, host);
+}
+
+QString ldapPasswordKey(const QString& bindDn, const QString& url)
+{
+    return contactclient::ldapKeyringKey(bindDn, url);
 }
 
 QString DesktopKeyring::writePassword(const QString& key, const QString& password)

@@ -11,6 +11,8 @@ namespace setup {
 QString cardDavPasswordKey(const QString& user, const QString& url);
 QString smtpPasswordKey(const QString& user, const QString& host);
 QString imapPasswordKey(const QString& user, const QString& host);
+// The company directory's: by bind DN and the server's host name.
+QString ldapPasswordKey(const QString& bindDn, const QString& url);
 
 class Keyring {
 public:

@@ -46,6 +46,8 @@ ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& 
     if (s.addressBook == SetupSettings::AddressBook::CardDav)
         keep(cardDavPasswordKey(s.cardDavUser.trimmed(), s.cardDavUrl.trimmed()), input.cardDavPassword,
              QStringLiteral("CardDAV"));
+    if (s.addressBook == SetupSettings::AddressBook::Ldap && !s.ldapBindDn.trimmed().isEmpty())
+        keep(ldapPasswordKey(s.ldapBindDn, s.ldapUrl), input.ldapPassword, QStringLiteral("directory"));
     if (s.mail == SetupSettings::Mail::Smtp)
         keep(smtpPasswordKey(s.smtpUser.trimmed(), s.smtpHost.trimmed()), input.smtpPassword, QStringLiteral("mail"));
     if (s.mail == SetupSettings::Mail::Smtp && s.saveSentCopy)

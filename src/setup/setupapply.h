@@ -19,6 +19,7 @@ struct SetupInput {
     QString cardDavPassword; // empty: the keyring keeps what it has
     QString smtpPassword;
     QString imapPassword;
+    QString ldapPassword; // kept only with a bind DN: an anonymous reader has none
     bool autostart = false;
     QString summonShortcut = summon::defaultShortcut(); // empty: no summon shortcut
 };

@@ -3,6 +3,7 @@
 #include "contactclient/books/bookconfig.h"
 
 #include "contactclient/clientconfig.h"
+#include "contactclient/ldap/ldapconnection.h"
 #include "mail/mailaccount.h"
 #include "settingsstore.h"
 #include "setup/firstrun.h"
@@ -57,6 +58,12 @@ bool isLoopback(const QString& host)
     return !address.isNull() && address.isLoopback();
 }
 
+bool yes(const QString& value)
+{
+    const QString v = value.trimmed().toLower();
+    return v == QLatin1String("yes") || v == QLatin1String("true") || v == QLatin1String("1");
+}
+
 } // namespace
 
 bool isMailAddress(const QString& text)
@@ -80,12 +87,19 @@ SetupSettings SetupSettings::load(const SettingsStore& store)
     const QString backend = get(store, key::Backend);
     s.addressBook = backend == QLatin1String("carddav") ? AddressBook::CardDav
                     : backend == QLatin1String("eds")   ? AddressBook::Eds
+                    : backend == QLatin1String("ldap")  ? AddressBook::Ldap
                                                         : AddressBook::VCardFolder;
     s.edsBooks = get(store, key::EdsBooks);
     s.folder = get(store, key::Folder);
     s.cardDavUrl = get(store, key::CardDavUrl);
     s.cardDavUser = get(store, key::CardDavUser);
     s.cardDavAddressBook = get(store, key::CardDavAddressBook);
+    s.ldapUrl = get(store, key::LdapUrl);
+    s.ldapBaseDn = get(store, key::LdapBaseDn);
+    s.ldapBindDn = get(store, key::LdapBindDn);
+    s.ldapFilter = get(store, key::LdapFilter);
+    s.ldapCaFile = get(store, key::LdapCaFile);
+    s.ldapStartTlsHere = yes(get(store, key::LdapStartTls));
     for (const contactclient::BookSpec& spec : contactclient::parseBooks(get(store, key::Books)))
         s.books.append(spec.text());
 
@@ -125,6 +139,7 @@ void SetupSettings::save(SettingsStore& store) const
     put(store, key::Backend,
         addressBook == AddressBook::CardDav ? QStringLiteral("carddav")
         : addressBook == AddressBook::Eds   ? QStringLiteral("eds")
+        : addressBook == AddressBook::Ldap  ? QStringLiteral("ldap")
                                             : QStringLiteral("vcard"));
     putOptional(store, key::EdsBooks, edsBooks.trimmed());
     // The folder is written out in full: an empty value would not mean "the default" to a reader.
@@ -132,6 +147,9 @@ void SetupSettings::save(SettingsStore& store) const
         folder.trimmed().isEmpty() ? firstrun::defaultContactsFolder() : QDir::cleanPath(folder.trimmed()));
     putOptional(store, key::CardDavUrl, cardDavUrl.trimmed());
     putOptional(store, key::CardDavUser, cardDavUser.trimmed());
+    putOptional(store, key::LdapUrl, ldapUrl.trimmed());
+    putOptional(store, key::LdapBaseDn, ldapBaseDn.trimmed());
+    putOptional(store, key::LdapBindDn, ldapBindDn.trimmed());
     putOptional(store, key::Books, books.join(QStringLiteral(", ")));
 
     switch (mail) {
@@ -173,13 +191,16 @@ void SetupSettings::save(SettingsStore& store) const
 
 QString SetupSettings::problem() const
 {
-    if (addressBook == AddressBook::VCardFolder) {
+    switch (addressBook) {
+    case AddressBook::VCardFolder: {
         const QString f = folder.trimmed();
         if (!f.isEmpty() && QDir::isRelativePath(f))
             return QStringLiteral("The address-book folder must be a full path (starting with /).");
         if (!f.isEmpty() && QFileInfo::exists(f) && !QFileInfo(f).isDir())
             return QStringLiteral("%1 is a file, not a folder.").arg(f);
-    } else {
+        break;
+    }
+    case AddressBook::CardDav: {
         const QUrl url(cardDavUrl.trimmed(), QUrl::StrictMode);
         if (cardDavUrl.trimmed().isEmpty())
             return QStringLiteral("Enter the address of the CardDAV server.");
@@ -191,6 +212,14 @@ QString SetupSettings::problem() const
                                   "unencrypted.");
         if (hasControlCharacters(cardDavUser))
             return QStringLiteral("The CardDAV user name contains control characters.");
+        break;
+    }
+    case AddressBook::Eds:
+        break; // the desktop knows its books; the window lists them
+    case AddressBook::Ldap:
+        if (const QString p = ldapProblem(); !p.isEmpty())
+            return p;
+        break;
     }
 
     if (mail == Mail::Smtp) {
@@ -221,6 +250,29 @@ QString SetupSettings::problem() const
         return QStringLiteral("\"%1\" is not a mail address (name@example.org).").arg(mailFrom.trimmed());
     if (hasControlCharacters(mailFromName))
         return QStringLiteral("The sender's name contains control characters.");
+    return {};
+}
+
+QString SetupSettings::ldapProblem() const
+{
+    const QString url = ldapUrl.trimmed();
+    if (url.isEmpty())
+        return QStringLiteral("Enter the address of the directory server (ldaps://ldap.example.com).");
+    if (hasControlCharacters(url))
+        return QStringLiteral("The directory server's address contains control characters.");
+    try {
+        contactclient::ldap::parseLdapUrl(url);
+    } catch (const contactclient::ldap::LdapError& e) {
+        return e.message().remove(QStringLiteral(" (key LdapUrl)"));
+    }
+    if (ldapBaseDn.trimmed().isEmpty())
+        return QStringLiteral("Enter the base of the directory, where the search starts (dc=example,dc=com).");
+    if (hasControlCharacters(ldapBaseDn) || !ldapBaseDn.contains(QLatin1Char('=')))
+        return QStringLiteral("\"%1\" is not a base of a directory (dc=example,dc=com).").arg(ldapBaseDn.trimmed());
+    if (hasControlCharacters(ldapBindDn) || (!ldapBindDn.trimmed().isEmpty() && !ldapBindDn.contains(QLatin1Char('='))))
+        return QStringLiteral("\"%1\" is not a bind DN (cn=reader,dc=example,dc=com); leave it empty to read the "
+                              "directory anonymously.")
+            .arg(ldapBindDn.trimmed());
     return {};
 }
 

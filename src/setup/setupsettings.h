@@ -10,7 +10,7 @@ class SettingsStore;
 namespace setup {
 
 struct SetupSettings {
-    enum class AddressBook { VCardFolder, CardDav, Eds };
+    enum class AddressBook { VCardFolder, CardDav, Eds, Ldap };
     enum class Mail { Sendmail, Smtp, Folder, Client };
 
     AddressBook addressBook = AddressBook::VCardFolder;
@@ -20,6 +20,14 @@ struct SetupSettings {
     QString cardDavAddressBook; // kept as it was: the CardDAV back-end chooses it
     QStringList books;          // Books entries, in order; when there are any they are read instead
     QString edsBooks;           // the desktop's books by UID, ";" between; empty: all
+    // The company directory. The filter, the CA file and StartTLS on this computer are set in the
+    // file by hand; they are only read here, for "Test connection".
+    QString ldapUrl; // ldaps://host or ldap://host
+    QString ldapBaseDn;
+    QString ldapBindDn; // empty: anonymous
+    QString ldapFilter;
+    QString ldapCaFile;
+    bool ldapStartTlsHere = false;
 
     Mail mail = Mail::Sendmail;
     QString mailFolder;   // the folder transport (tests, the demo): where .eml files go
@@ -49,6 +57,8 @@ struct SetupSettings {
     QString problem() const;
     // The first problem of the IMAP account; empty when it can be used.
     QString imapProblem() const;
+    // The first problem of the company directory's account; empty when it can be used.
+    QString ldapProblem() const;
 
     // The port used when smtpPort is 0.
     static int defaultPort(const QString& security);

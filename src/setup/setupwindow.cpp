@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequenceEdit>
@@ -23,6 +24,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QThread>
 #include <QVBoxLayout>
@@ -60,12 +63,14 @@ SetupWindow::SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode, QWid
     setWindowIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
     build();
     setMinimumWidth(760);
+    fitScreen();
     setInput(currentSetup(store));
     updateEnabled();
 }
 
 SetupWindow::~SetupWindow()
 {
+    *m_cancelChecks = true;
     // A check still running finishes before the window goes (its answer is then dropped).
     for (QThread* thread : findChildren<QThread*>())
         thread->wait();
@@ -73,7 +78,14 @@ SetupWindow::~SetupWindow()
 
 void SetupWindow::build()
 {
-    auto* top = new QVBoxLayout(this);
+    // The choices scroll when the screen is too low for them all; the buttons stay in view.
+    auto* outer = new QVBoxLayout(this);
+    m_scroll = new QScrollArea;
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget;
+    auto* top = new QVBoxLayout(page);
+    top->setContentsMargins(0, 0, 0, 0);
 
     if (m_mode == Mode::FirstRun) {
         auto* intro = named(
@@ -125,8 +137,6 @@ void SetupWindow::build()
     dav->addRow(QStringLiteral("Add&ress:"), txtCardDavUrl);
     dav->addRow(QStringLiteral("&User name:"), txtCardDavUser);
     dav->addRow(QStringLiteral("&Password:"), txtCardDavPassword);
-    cmdTestConnection = named(new QPushButton(QStringLiteral("&Test connection")), QStringLiteral("cmdTestConnection"));
-    dav->addRow(QString(), cmdTestConnection);
     book->addLayout(dav);
     optEds = named(new QRadioButton(QStringLiteral("The desktop's address book (GNOME)")), QStringLiteral("optEds"));
     book->addWidget(optEds);
@@ -136,6 +146,14 @@ void SetupWindow::build()
     lstEdsBooks->addItem(QStringLiteral("Looking for the desktop's address books…"));
     book->addWidget(lstEdsBooks);
     listDesktopBooks(this, [this](const DesktopBooks& found) { showDesktopBooks(found); });
+    buildLdap(book);
+    cmdTestConnection = named(new QPushButton(QStringLiteral("&Test connection")), QStringLiteral("cmdTestConnection"));
+    cmdTestConnection->setToolTip(
+        QStringLiteral("Connect to the chosen server and say what it holds; nothing is saved"));
+    auto* testRow = new QHBoxLayout;
+    testRow->addWidget(cmdTestConnection);
+    testRow->addStretch();
+    book->addLayout(testRow);
 
     lblAddressBookResult = named(new QLabel, QStringLiteral("lblAddressBookResult"));
     lblAddressBookResult->setWordWrap(true);
@@ -241,18 +259,23 @@ void SetupWindow::build()
     cmdCancel = named(new QPushButton(QStringLiteral("Cancel")), QStringLiteral("cmdCancel"));
     buttons->addButton(cmdSave, QDialogButtonBox::AcceptRole);
     buttons->addButton(cmdCancel, QDialogButtonBox::RejectRole);
-    top->addWidget(buttons);
+    m_scroll->setWidget(page);
+    outer->addWidget(m_scroll, 1);
+    outer->addWidget(buttons);
     (cmdUseLocal ? cmdUseLocal : cmdSave)->setDefault(true);
 
-    for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
-             optVCardFolder, optCardDav, optEds, optSendmail, optSmtp, optMailFolder, optMailClient, chkSaveSentCopy})
+    for (QAbstractButton* option :
+         std::initializer_list<QAbstractButton*>{optVCardFolder, optCardDav, optEds, optLdap, optSendmail, optSmtp,
+                                                 optMailFolder, optMailClient, chkSaveSentCopy})
         connect(option, &QAbstractButton::toggled, this, &SetupWindow::updateEnabled);
     connect(cmbSmtpSecurity, &QComboBox::currentIndexChanged, this, &SetupWindow::updateEnabled);
+    connect(txtLdapBindDn, &QLineEdit::textChanged, this, &SetupWindow::updateEnabled);
     connect(cmbImapSecurity, &QComboBox::currentIndexChanged, this, &SetupWindow::updateEnabled);
     connect(cmdChooseFolder, &QAbstractButton::clicked, this, &SetupWindow::chooseFolder);
     connect(cmdImportVcf, &QAbstractButton::clicked, this, &SetupWindow::chooseImportFile);
-    connect(cmdTestConnection, &QAbstractButton::clicked, this,
-            [this] { runCheck(cmdTestConnection, lblAddressBookResult, Check::CardDav); });
+    connect(cmdTestConnection, &QAbstractButton::clicked, this, [this] {
+        runCheck(cmdTestConnection, lblAddressBookResult, optLdap->isChecked() ? Check::Ldap : Check::CardDav);
+    });
     connect(cmdSendTest, &QAbstractButton::clicked, this,
             [this] { runCheck(cmdSendTest, lblMailResult, Check::SendTest); });
     connect(cmdTestImap, &QAbstractButton::clicked, this,
@@ -298,6 +321,40 @@ void SetupWindow::buildImap(QVBoxLayout* mail)
     lblOutbox->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
+void SetupWindow::buildLdap(QVBoxLayout* book)
+{
+    optLdap = named(new QRadioButton(QStringLiteral("Company directory (LDAP)")), QStringLiteral("optLdap"));
+    optLdap->setToolTip(QStringLiteral("The company's address list on an LDAP server (OpenLDAP, Active Directory, "
+                                       "FreeIPA), read into a copy on this computer"));
+    book->addWidget(optLdap);
+    auto* form = new QFormLayout;
+    txtLdapUrl = named(new QLineEdit, QStringLiteral("txtLdapUrl"), QStringLiteral("Directory server"));
+    txtLdapUrl->setPlaceholderText(QStringLiteral("ldaps://ldap.example.com"));
+    txtLdapUrl->setToolTip(QStringLiteral("ldaps://host, or ldap://host (the connection is then secured with "
+                                          "StartTLS)"));
+    txtLdapBaseDn = named(new QLineEdit, QStringLiteral("txtLdapBaseDn"), QStringLiteral("Base"));
+    txtLdapBaseDn->setPlaceholderText(QStringLiteral("dc=example,dc=com"));
+    txtLdapBindDn = named(new QLineEdit, QStringLiteral("txtLdapBindDn"), QStringLiteral("Bind DN"));
+    txtLdapBindDn->setPlaceholderText(QStringLiteral("empty: read anonymously"));
+    txtLdapPassword = passwordEdit(QStringLiteral("txtLdapPassword"));
+    txtLdapPassword->setAccessibleName(QStringLiteral("Directory password"));
+    form->addRow(QStringLiteral("Server:"), txtLdapUrl);
+    form->addRow(QStringLiteral("Base:"), txtLdapBaseDn);
+    form->addRow(QStringLiteral("Bind DN:"), txtLdapBindDn);
+    form->addRow(QStringLiteral("Password:"), txtLdapPassword);
+    book->addLayout(form);
+}
+
+void SetupWindow::fitScreen()
+{
+    // As tall as the choices need, as far as the screen allows (its panels and a title bar kept free).
+    const QWidget* page = m_scroll->widget();
+    const int wanted = sizeHint().height() - m_scroll->sizeHint().height() + page->sizeHint().height();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - 40 : wanted;
+    resize(std::max(width(), page->sizeHint().width() + 40), std::min(wanted, room));
+}
+
 void SetupWindow::updateEnabled()
 {
     const bool carddav = optCardDav->isChecked();
@@ -307,7 +364,12 @@ void SetupWindow::updateEnabled()
     lstEdsBooks->setEnabled(optEds->isChecked() && !m_desktopBooks.isEmpty());
     for (QWidget* w : {txtCardDavUrl, txtCardDavUser, txtCardDavPassword})
         w->setEnabled(carddav);
-    cmdTestConnection->setEnabled(carddav && m_running == 0);
+    const bool ldap = optLdap->isChecked();
+    for (QWidget* w : {txtLdapUrl, txtLdapBaseDn, txtLdapBindDn})
+        w->setEnabled(ldap);
+    // An anonymous reader has no password.
+    txtLdapPassword->setEnabled(ldap && !txtLdapBindDn->text().trimmed().isEmpty());
+    cmdTestConnection->setEnabled((carddav || ldap) && m_running == 0);
     // Import always goes into a local folder: with another address book chosen there is none.
     cmdImportVcf->setEnabled(folder);
 
@@ -340,6 +402,7 @@ SetupInput SetupWindow::input() const
     SetupSettings& s = in.settings;
     s.addressBook = optCardDav->isChecked() ? SetupSettings::AddressBook::CardDav
                     : optEds->isChecked()   ? SetupSettings::AddressBook::Eds
+                    : optLdap->isChecked()  ? SetupSettings::AddressBook::Ldap
                                             : SetupSettings::AddressBook::VCardFolder;
     s.edsBooks = m_edsBooks;
     if (!m_desktopBooks.isEmpty()) {
@@ -352,6 +415,13 @@ SetupInput SetupWindow::input() const
     s.cardDavUrl = txtCardDavUrl->text().trimmed();
     s.cardDavUser = txtCardDavUser->text().trimmed();
     s.cardDavAddressBook = m_cardDavAddressBook;
+    s.ldapUrl = txtLdapUrl->text().trimmed();
+    s.ldapBaseDn = txtLdapBaseDn->text().trimmed();
+    s.ldapBindDn = txtLdapBindDn->text().trimmed();
+    s.ldapFilter = m_ldapFilter;
+    s.ldapCaFile = m_ldapCaFile;
+    s.ldapStartTlsHere = m_ldapStartTlsHere;
+    in.ldapPassword = s.ldapBindDn.isEmpty() ? QString() : txtLdapPassword->text();
     s.books = m_books;
     if (lstBooks->count() > 0) {
         s.books.clear();
@@ -392,6 +462,7 @@ void SetupWindow::setInput(const SetupInput& in)
     const SetupSettings& s = in.settings;
     (s.addressBook == SetupSettings::AddressBook::CardDav ? optCardDav
      : s.addressBook == SetupSettings::AddressBook::Eds   ? optEds
+     : s.addressBook == SetupSettings::AddressBook::Ldap  ? optLdap
                                                           : optVCardFolder)
         ->setChecked(true);
     m_edsBooks = s.edsBooks;
@@ -399,6 +470,13 @@ void SetupWindow::setInput(const SetupInput& in)
     txtCardDavUrl->setText(s.cardDavUrl);
     txtCardDavUser->setText(s.cardDavUser);
     m_cardDavAddressBook = s.cardDavAddressBook;
+    txtLdapUrl->setText(s.ldapUrl);
+    txtLdapBaseDn->setText(s.ldapBaseDn);
+    txtLdapBindDn->setText(s.ldapBindDn);
+    txtLdapPassword->setText(in.ldapPassword);
+    m_ldapFilter = s.ldapFilter;
+    m_ldapCaFile = s.ldapCaFile;
+    m_ldapStartTlsHere = s.ldapStartTlsHere;
     m_books = s.books;
     optMailFolder->setVisible(s.mail == SetupSettings::Mail::Folder);
     switch (s.mail) {
@@ -486,23 +564,38 @@ void SetupWindow::runCheck(QPushButton* button, QLabel* label, Check check)
 {
     const SetupSettings settings = input().settings;
     QLineEdit* typed = check == Check::CardDav ? txtCardDavPassword
+                       : check == Check::Ldap  ? txtLdapPassword
                        : check == Check::Imap  ? txtImapPassword
                                                : txtSmtpPassword;
     QString password = typed->text();
     if (password.isEmpty()) {
-        password = check == Check::CardDav
-                       ? storedPassword(cardDavPasswordKey(settings.cardDavUser, settings.cardDavUrl))
-                   : check == Check::Imap ? storedPassword(imapPasswordKey(settings.imapUser, settings.imapHost))
-                                          : storedPassword(smtpPasswordKey(settings.smtpUser, settings.smtpHost));
+        switch (check) {
+        case Check::CardDav:
+            password = storedPassword(cardDavPasswordKey(settings.cardDavUser, settings.cardDavUrl));
+            break;
+        case Check::Ldap:
+            if (!settings.ldapBindDn.isEmpty())
+                password = storedPassword(ldapPasswordKey(settings.ldapBindDn, settings.ldapUrl));
+            break;
+        case Check::Imap:
+            password = storedPassword(imapPasswordKey(settings.imapUser, settings.imapHost));
+            break;
+        case Check::SendTest:
+            password = storedPassword(smtpPasswordKey(settings.smtpUser, settings.smtpHost));
+            break;
+        }
     }
     label->setText(check == Check::SendTest ? QStringLiteral("Sending…") : QStringLiteral("Connecting…"));
     ++m_running;
     updateEnabled();
     auto result = std::make_shared<CheckResult>();
-    QThread* thread = QThread::create([settings, password, check, result] {
+    QThread* thread = QThread::create([settings, password, check, result, cancel = m_cancelChecks] {
         switch (check) {
         case Check::CardDav:
             *result = testCardDavConnection(settings, password);
+            break;
+        case Check::Ldap:
+            *result = testLdapConnection(settings, password, cancel.get());
             break;
         case Check::SendTest:
             *result = sendTestMessage(settings, password);

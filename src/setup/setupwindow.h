@@ -9,6 +9,9 @@
 
 #include <QDialog>
 
+#include <atomic>
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -18,6 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QSpinBox;
 class QVBoxLayout;
 class SettingsStore;
@@ -63,9 +67,14 @@ public:
     QLineEdit* txtCardDavUrl = nullptr;
     QLineEdit* txtCardDavUser = nullptr;
     QLineEdit* txtCardDavPassword = nullptr;
-    QPushButton* cmdTestConnection = nullptr;
     QRadioButton* optEds = nullptr;
     QListWidget* lstEdsBooks = nullptr; // the desktop's books with their counts, ticked: read
+    QRadioButton* optLdap = nullptr;
+    QLineEdit* txtLdapUrl = nullptr;
+    QLineEdit* txtLdapBaseDn = nullptr;
+    QLineEdit* txtLdapBindDn = nullptr;
+    QLineEdit* txtLdapPassword = nullptr;
+    QPushButton* cmdTestConnection = nullptr; // the CardDAV server or the directory, as chosen
     QLabel* lblAddressBookResult = nullptr;
 
     QGroupBox* fraMail = nullptr;
@@ -109,9 +118,11 @@ private:
     void chooseFolder();
     void showDesktopBooks(const DesktopBooks& found);
     void chooseImportFile();
-    enum class Check { CardDav, SendTest, Imap };
+    enum class Check { CardDav, Ldap, SendTest, Imap };
     void runCheck(QPushButton* button, QLabel* label, Check check);
     void buildImap(QVBoxLayout* mail);
+    void buildLdap(QVBoxLayout* book);
+    void fitScreen();
     void save();
     void useLocal();
     QString storedPassword(const QString& key) const;
@@ -128,7 +139,13 @@ private:
     QStringList m_books; // the Books entries as loaded
     QString m_edsBooks;
     QList<DesktopBook> m_desktopBooks;
+    QScrollArea* m_scroll = nullptr;
+    QString m_ldapFilter;
+    QString m_ldapCaFile;
+    bool m_ldapStartTlsHere = false;
     int m_running = 0;
+    // Set when the window goes: a directory being counted stops early.
+    std::shared_ptr<std::atomic<bool>> m_cancelChecks = std::make_shared<std::atomic<bool>>(false);
 };
 
 // Runs the window before the bar's first start. True when an address book was set up; false when

@@ -9,12 +9,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 namespace {
 
 // A bar loaded the way main() loads it, with the desktop notes wired before the start-up runs.
 struct SessionBar : RealBar {
     SummonShortcut shortcut;
+    QTemporaryDir settings; // no file: the usual combination, Ctrl+Alt+Q
     QStringList statusTexts;
 
     frmMain& start()
@@ -26,7 +28,7 @@ struct SessionBar : RealBar {
         form = std::make_unique<frmMain>(p);
         QObject::connect(form->txtStatus, &QLineEdit::textChanged, form.get(),
                          [this](const QString& text) { statusTexts.append(text); });
-        connectSummonShortcut(*form, shortcut, QStringLiteral("Ctrl+Alt+Q"));
+        connectSummonShortcut(*form, shortcut, settings.filePath(QStringLiteral("Quintel.conf")));
         form->Form_Load();
         return *form;
     }
