@@ -103,6 +103,8 @@ struct FileResult {
     const char* nameBytes = nullptr; // the file name as the file system has it
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
+    qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
+    bool kept = false;   // unchanged since then: its records are taken from there
 };
 
 // Whether the data holds nothing but blanks and line breaks.
@@ -143,10 +145,15 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
             {r.file.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
         return;
     }
+    // The stamp is the one of the file as opened, before its bytes are read: a change while they
+    // are read moves its change time past the one recorded.
     r.file.size = info.size;
     r.file.mtimeNs = info.mtimeNs;
+    r.file.ctimeNs = info.ctimeNs;
+    r.file.inode = info.inode;
     QByteArray data;
     if (!safefile::readToEnd(fd.get(), r.file.size, kMaxFileSize, data, &why)) {
+        r.file.inode = 0; // tried again on the next look
         r.skipped.append({r.file.name, 0, QStringLiteral("cannot be read: %1").arg(why)});
         return;
     }
@@ -180,6 +187,75 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
     if (r.file.cards == 0)
         r.skipped.append(
             {r.file.name, 0, empty ? QStringLiteral("empty file") : QStringLiteral("no vCard in the file")});
+}
+
+// The given results in the order of QString::compare of their names, code unit by code unit,
+// without a library call per comparison. The first four code units, packed, decide most
+// comparisons (a name holds no NUL, so a shorter name's zero padding sorts it first as the
+// code-unit order does). Only the names are read: workers may be filling the rest meanwhile.
+std::vector<size_t> sortedByName(const std::vector<FileResult>& results, const std::vector<size_t>& which)
+{
+    struct SortKey {
+        quint64 head = 0;
+        std::u16string_view units;
+        size_t index = 0;
+    };
+    std::vector<SortKey> keys;
+    keys.reserve(which.size());
+    for (size_t i : which) {
+        const QString& name = results[i].file.name;
+        SortKey key;
+        key.units = std::u16string_view(reinterpret_cast<const char16_t*>(name.constData()), size_t(name.size()));
+        for (size_t u = 0; u < 4; ++u)
+            key.head = (key.head << 16) | (u < key.units.size() ? quint64(key.units[u]) : 0);
+        key.index = i;
+        keys.push_back(key);
+    }
+    std::sort(keys.begin(), keys.end(), [](const SortKey& a, const SortKey& b) {
+        return a.head != b.head ? a.head < b.head : a.units < b.units;
+    });
+    std::vector<size_t> order;
+    order.reserve(keys.size());
+    for (const SortKey& key : keys)
+        order.push_back(key.index);
+    return order;
+}
+
+// The results in name order when most of them had a place in the earlier snapshot, which is in
+// name order already: those keep their order, the new names are sorted and merged in.
+std::vector<size_t> orderAfter(const std::vector<FileResult>& results, const FolderSnapshot& earlier)
+{
+    std::vector<qint64> at(earlier.files.size(), -1);
+    std::vector<size_t> added;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const qint64 e = results[i].earlier;
+        if (e >= 0 && at[size_t(e)] < 0)
+            at[size_t(e)] = qint64(i);
+        else
+            added.push_back(i); // a new name (or one the listing gave twice)
+    }
+    const std::vector<size_t> fresh = sortedByName(results, added);
+    std::vector<size_t> order;
+    order.reserve(results.size());
+    auto f = fresh.begin();
+    for (const qint64 i : at) {
+        if (i < 0)
+            continue;
+        while (f != fresh.end() && results[*f].file.name < results[size_t(i)].file.name)
+            order.push_back(*f++);
+        order.push_back(size_t(i));
+    }
+    order.insert(order.end(), f, fresh.end());
+    return order;
+}
+
+// The skipped notes of the earlier snapshot by file, in their order.
+QHash<QString, QList<SkippedItem>> skippedByFile(const FolderSnapshot& snapshot)
+{
+    QHash<QString, QList<SkippedItem>> byFile;
+    for (const SkippedItem& s : snapshot.skipped)
+        byFile[s.file].append(s);
+    return byFile;
 }
 
 } // namespace
@@ -231,9 +307,22 @@ bool parseEntryId(const QString& entryId, QString& fileName, int& card)
 
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
 {
+    return readFolder(folder, nullptr, nullptr);
+}
+
+std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::shared_ptr<const FolderSnapshot> earlier,
+                                                 ReadStats* stats)
+{
+    ReadStats ownStats;
+    ReadStats& counts = stats ? *stats : ownStats;
+    counts = ReadStats();
     auto snap = std::make_shared<FolderSnapshot>();
     snap->folder = folder;
-    snap->folderMtimeNs = folderMtime(folder);
+    FolderStamp folderStamp;
+    statFolder(folder, &folderStamp);
+    snap->folderMtimeNs = folderStamp.mtimeNs;
+    snap->folderDevice = folderStamp.device;
+    snap->folderInode = folderStamp.inode;
     const QFileInfo info(folder);
     if (!info.exists())
         throw AutomationError(errStoreUnavailable,
@@ -246,8 +335,16 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
             errStoreUnavailable,
             QStringLiteral("The address book folder \"%1\" cannot be read: permission denied.").arg(folder));
 
-    // listFiles has kept only the names isVCardFileName accepts. The files are read in the order
-    // the folder lists them while this thread sorts the names; the snapshot takes them sorted.
+    // An earlier snapshot vouches only for this very folder (not one since put in its place), read
+    // by a clock that has not gone back since.
+    snap->readStartNs = readClockNs();
+    if (earlier &&
+        (earlier->folder != folder || earlier->folderInode == 0 || earlier->folderDevice != folderStamp.device ||
+         earlier->folderInode != folderStamp.inode || earlier->readStartNs > snap->readStartNs))
+        earlier.reset();
+    const FolderSnapshot* before = earlier.get();
+
+    // listFiles has kept only the names isVCardFileName accepts.
     FolderListing listing = listFiles(folder);
     std::vector<FileResult> results(listing.names.size());
     for (size_t i = 0; i < results.size(); ++i) {
@@ -264,11 +361,27 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
             ::close(handle.fd);
     });
 
+    // A file the earlier snapshot has, with a stamp that shows it unchanged, is taken from there;
+    // every other one is read.
     std::atomic<size_t> next{0};
     auto work = [&] {
         FoldedCategories folded;
-        for (size_t i = next++; i < results.size(); i = next++)
-            readOneFile(handle, results[i], folded);
+        for (size_t i = next++; i < results.size(); i = next++) {
+            FileResult& r = results[i];
+            if (before) {
+                const auto it = before->fileIndex.constFind(r.file.name);
+                if (it != before->fileIndex.constEnd()) {
+                    r.earlier = *it;
+                    FileStamp now;
+                    if (handle.fd >= 0 && statEntry(handle.fd, r.nameBytes, &now) &&
+                        stampHolds(before->files[*it].stamp(), now, before->readStartNs)) {
+                        r.kept = true;
+                        continue;
+                    }
+                }
+            }
+            readOneFile(handle, r, folded);
+        }
     };
     const int threads =
         std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(results.size()) / 64), 1, 4);
@@ -276,45 +389,57 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
     for (int t = 1; t < threads; ++t)
         pool.emplace_back(work);
 
-    // The order of QString::compare, code unit by code unit, without a library call per comparison.
-    // The first four code units, packed, decide most comparisons (a name holds no NUL, so a
-    // shorter name's zero padding sorts it first as the code-unit order does). The workers only
-    // read the names.
-    struct SortKey {
-        quint64 head = 0;
-        std::u16string_view units;
-        size_t index = 0;
-    };
-    std::vector<SortKey> order;
-    order.reserve(results.size());
-    for (size_t i = 0; i < results.size(); ++i) {
-        const QString& name = results[i].file.name;
-        SortKey key;
-        key.units = std::u16string_view(reinterpret_cast<const char16_t*>(name.constData()), size_t(name.size()));
-        for (size_t u = 0; u < 4; ++u)
-            key.head = (key.head << 16) | (u < key.units.size() ? quint64(key.units[u]) : 0);
-        key.index = i;
-        order.push_back(key);
+    // Without an earlier snapshot this thread sorts the names while the others read.
+    std::vector<size_t> order;
+    if (!before) {
+        std::vector<size_t> all(results.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i] = i;
+        order = sortedByName(results, all);
     }
-    std::sort(order.begin(), order.end(), [](const SortKey& a, const SortKey& b) {
-        return a.head != b.head ? a.head < b.head : a.units < b.units;
-    });
-
     work();
     for (std::thread& t : pool)
         t.join();
 
+    if (before) {
+        order = orderAfter(results, *before);
+        bool same = results.size() == before->files.size();
+        for (size_t k = 0; same && k < order.size(); ++k)
+            same = results[order[k]].kept && results[order[k]].earlier == qint64(k);
+        if (same) {
+            counts.filesKept = results.size();
+            counts.unchanged = true;
+            return earlier;
+        }
+    }
+
+    const QHash<QString, QList<SkippedItem>> earlierSkipped =
+        before ? skippedByFile(*before) : decltype(earlierSkipped)();
     size_t total = 0;
     for (const FileResult& r : results)
-        total += r.items.size();
+        total += r.kept ? before->files[size_t(r.earlier)].itemCount : r.items.size();
     snap->items.reserve(total);
     snap->files.reserve(results.size());
     snap->fileIndex.reserve(qsizetype(results.size()));
-    for (const SortKey& key : order) {
-        FileResult& r = results[key.index];
+    for (const size_t index : order) {
+        FileResult& r = results[index];
+        const auto fileNo = static_cast<quint32>(snap->files.size());
+        if (r.kept) {
+            VCardFile file = before->files[size_t(r.earlier)];
+            const auto first = before->items.begin() + file.firstItem;
+            file.firstItem = static_cast<quint32>(snap->items.size());
+            for (auto item = first; item != first + file.itemCount; ++item) {
+                snap->items.push_back(*item);
+                snap->items.back().file = fileNo;
+            }
+            snap->skipped.append(earlierSkipped.value(file.name));
+            snap->fileIndex.insert(file.name, fileNo);
+            snap->files.push_back(std::move(file));
+            ++counts.filesKept;
+            continue;
+        }
         r.file.firstItem = static_cast<quint32>(snap->items.size());
         r.file.itemCount = static_cast<quint32>(r.items.size());
-        const auto fileNo = static_cast<quint32>(snap->files.size());
         for (ItemRecord& item : r.items) {
             item.file = fileNo;
             snap->items.push_back(std::move(item));
@@ -323,6 +448,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
         snap->files.push_back(std::move(r.file));
         snap->skipped.append(r.skipped);
         r = FileResult();
+        ++counts.filesRead;
     }
     return snap;
 }

@@ -1,0 +1,50 @@
+#pragma once
+// A summary of an address book folder kept between runs: the records of its last read and the
+// stamps of its files, in one file per folder under the user's cache folder (never in the address
+// book folder itself, which belongs to the user and the programs that sync it). A start takes
+// every file whose stamp still holds from the summary and reads only the rest.
+
+#include "contactclient/vcard/vcardfolder.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace contactclient {
+
+// What makes summaries of one build unlike those of another: the reading code and the Qt version.
+// The summary's bytes: a header (magic, format, length, checksum), the version and the snapshot.
+QByteArray versionKey();
+QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& version = versionKey());
+// The snapshot the bytes hold for the folder: null when they are damaged, cut short, written by
+// another version, or the summary of another folder. The snapshot's folder is set to folder.
+std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QString& folder);
+
+class SummaryCache {
+public:
+    // Summaries are kept in base/inside; inside is made private to the user (0700) when it is
+    // first written. Folders with fewer than minEntries files and records are read quickly
+    // enough: no summary is written for them.
+    SummaryCache(QString base, QString inside, int minEntries = kMinEntries);
+
+    // The user's cache folder (XDG_CACHE_HOME), Quintel/summaries.
+    static SummaryCache standard();
+
+    // The summary of the folder, null when there is none to trust.
+    std::shared_ptr<const FolderSnapshot> load(const QString& folder) const;
+    // Writes the summary of the snapshot's folder (atomically). False with why set when it cannot
+    // be written; true without writing for a small folder.
+    bool save(const FolderSnapshot& snapshot, QString* why = nullptr) const;
+    // Where the summary of the folder is kept.
+    QString fileFor(const QString& folder) const;
+
+    static constexpr int kMinEntries = 256;
+
+private:
+    QString m_base;
+    QString m_inside;
+    int m_minEntries;
+};
+
+} // namespace contactclient
