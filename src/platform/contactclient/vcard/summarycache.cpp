@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,6 +26,9 @@ constexpr quint32 kByteOrder = 0x01020304;
 constexpr qsizetype kHeaderSize = 8 + 4 + 4 + 8 + 8;
 // A summary is a fraction of the folder it stands for: one this large is not ours.
 constexpr qint64 kMaxSummarySize = 1LL << 30;
+
+std::mutex standardBaseLock;
+QString standardBase;
 
 quint64 rotl(quint64 x, int r)
 {
@@ -341,8 +345,20 @@ SummaryCache::SummaryCache(QString base, QString inside, int minEntries)
 
 SummaryCache SummaryCache::standard()
 {
-    return SummaryCache(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation),
-                        QStringLiteral("Quintel/summaries"));
+    QString base;
+    {
+        const std::lock_guard lock(standardBaseLock);
+        base = standardBase;
+    }
+    if (base.isEmpty())
+        base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return SummaryCache(base, QStringLiteral("Quintel/summaries"));
+}
+
+void SummaryCache::setStandardBase(const QString& base)
+{
+    const std::lock_guard lock(standardBaseLock);
+    standardBase = base;
 }
 
 QString SummaryCache::fileFor(const QString& folder) const

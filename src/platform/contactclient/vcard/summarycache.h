@@ -30,6 +30,9 @@ public:
 
     // The user's cache folder (XDG_CACHE_HOME), Quintel/summaries.
     static SummaryCache standard();
+    // Makes standard() keep summaries under base instead (empty: the user's cache folder again).
+    // For programs that run the bar in a sandbox of their own.
+    static void setStandardBase(const QString& base);
 
     // The summary of the folder, null when there is none to trust.
     std::shared_ptr<const FolderSnapshot> load(const QString& folder) const;
