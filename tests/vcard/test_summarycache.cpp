@@ -94,9 +94,9 @@ QStringList describe(const FolderSnapshot& s)
                        .arg(r.group));
     for (const SkippedItem& k : s.skipped)
         out.append(QStringLiteral("skipped %1 x%2").arg(k.text()).arg(k.count));
-    for (auto it = s.fileIndex.constBegin(); it != s.fileIndex.constEnd(); ++it)
-        if (*it >= s.files.size() || s.files[*it].name != it.key())
-            out.append(QStringLiteral("bad index entry %1").arg(it.key()));
+    for (size_t i = 0; i < s.files.size(); ++i)
+        if (s.findFile(QStringView(s.files[i].name)) != qint64(i))
+            out.append(QStringLiteral("%1 not found in its place").arg(s.files[i].name));
     return out;
 }
 
@@ -244,7 +244,11 @@ void randomStep(const QString& folder, QRandomGenerator& random, int step)
         break;
     case 2:
     case 3:
-        write(QStringLiteral("%1/n%2.vcf").arg(folder).arg(step), card(name, categories) + card(name + " Jr."));
+        // Names beyond ASCII too: they go through the file-name codec.
+        write(QStringLiteral("%1/%2%3.vcf")
+                  .arg(folder, step % 2 ? QStringLiteral("n") : QStringLiteral("\u00f1"))
+                  .arg(step),
+              card(name, categories) + card(name + " Jr."));
         break;
     case 4:
         QFile::remove(path);

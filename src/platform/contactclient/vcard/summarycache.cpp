@@ -276,7 +276,6 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         c = r.text();
 
     snap->files.resize(r.count(4 + 8 * 4 + 4 + 4 + 1));
-    snap->fileIndex.reserve(qsizetype(snap->files.size()));
     quint64 items = 0;
     for (size_t i = 0; i < snap->files.size() && r.ok(); ++i) {
         VCardFile& f = snap->files[i];
@@ -290,7 +289,9 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         f.itemCount = r.take<quint32>();
         f.converted = r.take<quint8>() != 0;
         items += f.itemCount;
-        snap->fileIndex.insert(f.name, quint32(i));
+        // In name order, as every snapshot is: files are found by it.
+        if (i > 0 && !(snap->files[i - 1].name < f.name))
+            r.fail();
     }
     if (!r.ok() || r.count(4 + 4 + 8 + 8 + 4 + 1 + 4) != items)
         return nullptr;

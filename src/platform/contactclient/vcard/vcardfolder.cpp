@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -49,9 +50,22 @@ bool isAscii(const char* text, std::size_t length)
 // The folder's files: their names as shown, and the bytes that open each (NUL-terminated, one
 // after the other in one buffer).
 struct FolderListing {
-    std::vector<QString> names;
+    std::vector<QString> names; // null for an ASCII name: made from its bytes when needed
     std::vector<size_t> bytesAt;
     std::string bytes;
+
+    size_t size() const { return bytesAt.size(); }
+    const char* nameBytes(size_t i) const { return bytes.data() + bytesAt[i]; }
+    QLatin1StringView asciiName(size_t i) const
+    {
+        const size_t end = i + 1 < bytesAt.size() ? bytesAt[i + 1] - 1 : bytes.size() - 1;
+        return QLatin1StringView(nameBytes(i), qsizetype(end - bytesAt[i]));
+    }
+    QString name(size_t i) const { return names[i].isNull() ? QString(asciiName(i)) : names[i]; }
+    qint64 findIn(const FolderSnapshot& snapshot, size_t i) const
+    {
+        return names[i].isNull() ? snapshot.findFile(asciiName(i)) : snapshot.findFile(QStringView(names[i]));
+    }
 };
 
 // The names of the folder's files (symbolic links to files included). The entry's type from
@@ -81,7 +95,7 @@ FolderListing listFiles(const QString& folder)
             continue;
         listing.bytesAt.push_back(listing.bytes.size());
         if (isAscii(name, length)) {
-            listing.names.push_back(QString::fromLatin1(name, static_cast<qsizetype>(length)));
+            listing.names.emplace_back();
             listing.bytes.append(name, length);
         } else {
             QString decoded = QFile::decodeName(QByteArray(name, static_cast<qsizetype>(length)));
@@ -104,7 +118,6 @@ struct FileResult {
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
     qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
-    bool kept = false;   // unchanged since then: its records are taken from there
 };
 
 // Whether the data holds nothing but blanks and line breaks.
@@ -221,34 +234,6 @@ std::vector<size_t> sortedByName(const std::vector<FileResult>& results, const s
     return order;
 }
 
-// The results in name order when most of them had a place in the earlier snapshot, which is in
-// name order already: those keep their order, the new names are sorted and merged in.
-std::vector<size_t> orderAfter(const std::vector<FileResult>& results, const FolderSnapshot& earlier)
-{
-    std::vector<qint64> at(earlier.files.size(), -1);
-    std::vector<size_t> added;
-    for (size_t i = 0; i < results.size(); ++i) {
-        const qint64 e = results[i].earlier;
-        if (e >= 0 && at[size_t(e)] < 0)
-            at[size_t(e)] = qint64(i);
-        else
-            added.push_back(i); // a new name (or one the listing gave twice)
-    }
-    const std::vector<size_t> fresh = sortedByName(results, added);
-    std::vector<size_t> order;
-    order.reserve(results.size());
-    auto f = fresh.begin();
-    for (const qint64 i : at) {
-        if (i < 0)
-            continue;
-        while (f != fresh.end() && results[*f].file.name < results[size_t(i)].file.name)
-            order.push_back(*f++);
-        order.push_back(size_t(i));
-    }
-    order.insert(order.end(), f, fresh.end());
-    return order;
-}
-
 // The skipped notes of the earlier snapshot by file, in their order.
 QHash<QString, QList<SkippedItem>> skippedByFile(const FolderSnapshot& snapshot)
 {
@@ -279,6 +264,27 @@ bool isVCardFileName(const QString& name)
 {
     return !name.startsWith(QLatin1Char('.')) && name.size() > 4 &&
            name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
+}
+
+namespace {
+
+template <typename Name> qint64 findIn(const std::vector<VCardFile>& files, Name name)
+{
+    const auto it = std::lower_bound(files.begin(), files.end(), name,
+                                     [](const VCardFile& f, Name n) { return QStringView(f.name).compare(n) < 0; });
+    return it != files.end() && QStringView(it->name).compare(name) == 0 ? it - files.begin() : -1;
+}
+
+} // namespace
+
+qint64 FolderSnapshot::findFile(QStringView name) const
+{
+    return findIn(files, name);
+}
+
+qint64 FolderSnapshot::findFile(QLatin1StringView name) const
+{
+    return findIn(files, name);
 }
 
 qint64 folderMtime(const QString& folder)
@@ -345,14 +351,8 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
     const FolderSnapshot* before = earlier.get();
 
     // listFiles has kept only the names isVCardFileName accepts.
-    FolderListing listing = listFiles(folder);
-    std::vector<FileResult> results(listing.names.size());
-    for (size_t i = 0; i < results.size(); ++i) {
-        results[i].file.name = std::move(listing.names[i]);
-        results[i].nameBytes = listing.bytes.data() + listing.bytesAt[i];
-    }
-    listing.names = {};
-
+    const FolderListing listing = listFiles(folder);
+    const size_t listed = listing.size();
     FolderHandle handle;
     handle.path = QFile::encodeName(folder) + '/';
     handle.fd = ::open(handle.path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -360,72 +360,133 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         if (handle.fd >= 0)
             ::close(handle.fd);
     });
-
-    // A file the earlier snapshot has, with a stamp that shows it unchanged, is taken from there;
-    // every other one is read.
-    std::atomic<size_t> next{0};
-    auto work = [&] {
-        FoldedCategories folded;
-        for (size_t i = next++; i < results.size(); i = next++) {
-            FileResult& r = results[i];
-            if (before) {
-                const auto it = before->fileIndex.constFind(r.file.name);
-                if (it != before->fileIndex.constEnd()) {
-                    r.earlier = *it;
-                    FileStamp now;
-                    if (handle.fd >= 0 && statEntry(handle.fd, r.nameBytes, &now) &&
-                        stampHolds(before->files[*it].stamp(), now, before->readStartNs)) {
-                        r.kept = true;
-                        continue;
-                    }
-                }
-            }
-            readOneFile(handle, r, folded);
-        }
+    const int threads = std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(listed) / 64), 1, 4);
+    auto inParallel = [threads](const std::function<void()>& work) {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t)
+            pool.emplace_back(work);
+        work();
+        for (std::thread& t : pool)
+            t.join();
     };
-    const int threads =
-        std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(results.size()) / 64), 1, 4);
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(work);
 
-    // Without an earlier snapshot this thread sorts the names while the others read.
-    std::vector<size_t> order;
-    if (!before) {
-        std::vector<size_t> all(results.size());
-        for (size_t i = 0; i < all.size(); ++i)
-            all[i] = i;
-        order = sortedByName(results, all);
-    }
-    work();
-    for (std::thread& t : pool)
-        t.join();
-
+    // A file the earlier snapshot has, with a stamp that shows it unchanged, is kept from there:
+    // one statx, no read.
+    std::vector<qint64> earlierOf(before ? listed : 0, -1);
+    std::vector<char> kept(before ? listed : 0, 0);
     if (before) {
-        order = orderAfter(results, *before);
-        bool same = results.size() == before->files.size();
-        for (size_t k = 0; same && k < order.size(); ++k)
-            same = results[order[k]].kept && results[order[k]].earlier == qint64(k);
-        if (same) {
-            counts.filesKept = results.size();
+        std::atomic<size_t> next{0};
+        inParallel([&] {
+            for (size_t i = next++; i < listed; i = next++) {
+                const qint64 e = listing.findIn(*before, i);
+                earlierOf[i] = e;
+                FileStamp now;
+                kept[i] = e >= 0 && handle.fd >= 0 && statEntry(handle.fd, listing.nameBytes(i), &now) &&
+                          stampHolds(before->files[size_t(e)].stamp(), now, before->readStartNs);
+            }
+        });
+        // A name the listing gave twice (the folder changed while it was listed) is read anew.
+        std::vector<char> taken(before->files.size(), 0);
+        for (size_t i = 0; i < listed; ++i) {
+            if (earlierOf[i] < 0)
+                continue;
+            const auto e = size_t(earlierOf[i]);
+            if (taken[e]) {
+                earlierOf[i] = -1;
+                kept[i] = 0;
+            }
+            taken[e] = 1;
+        }
+        counts.filesKept = size_t(std::count(kept.begin(), kept.end(), 1));
+        if (counts.filesKept == listed && listed == before->files.size()) {
             counts.unchanged = true;
             return earlier;
         }
     }
 
+    // Every other file is read.
+    std::vector<FileResult> results;
+    results.reserve(listed - counts.filesKept);
+    for (size_t i = 0; i < listed; ++i) {
+        if (before && kept[i])
+            continue;
+        FileResult r;
+        r.file.name = listing.name(i);
+        r.nameBytes = listing.nameBytes(i);
+        r.earlier = before ? earlierOf[i] : -1;
+        results.push_back(std::move(r));
+    }
+    counts.filesRead = results.size();
+    std::atomic<size_t> next{0};
+    auto readAll = [&] {
+        FoldedCategories folded;
+        for (size_t i = next++; i < results.size(); i = next++)
+            readOneFile(handle, results[i], folded);
+    };
+
+    // The order: without an earlier snapshot this thread sorts the names while the others read;
+    // with one, its files are in name order already and only the new names are sorted in.
+    struct Slot {
+        size_t index; // into results, or into the listing for a kept file
+        bool kept;
+    };
+    std::vector<Slot> order;
+    order.reserve(listed);
+    if (!before) {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t)
+            pool.emplace_back(readAll);
+        std::vector<size_t> all(results.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i] = i;
+        for (size_t i : sortedByName(results, all))
+            order.push_back({i, false});
+        readAll();
+        for (std::thread& t : pool)
+            t.join();
+    } else {
+        inParallel(readAll);
+        std::vector<Slot> at(before->files.size(), {0, false});
+        std::vector<char> used(before->files.size(), 0);
+        for (size_t i = 0; i < listed; ++i) {
+            if (kept[i]) {
+                at[size_t(earlierOf[i])] = {i, true};
+                used[size_t(earlierOf[i])] = 1;
+            }
+        }
+        std::vector<size_t> added;
+        for (size_t r = 0; r < results.size(); ++r) {
+            if (results[r].earlier >= 0) {
+                at[size_t(results[r].earlier)] = {r, false};
+                used[size_t(results[r].earlier)] = 1;
+            } else {
+                added.push_back(r);
+            }
+        }
+        const std::vector<size_t> fresh = sortedByName(results, added);
+        auto f = fresh.begin();
+        for (size_t e = 0; e < at.size(); ++e) {
+            if (!used[e])
+                continue;
+            while (f != fresh.end() && results[*f].file.name < before->files[e].name)
+                order.push_back({*f++, false});
+            order.push_back(at[e]);
+        }
+        for (; f != fresh.end(); ++f)
+            order.push_back({*f, false});
+    }
+
     const QHash<QString, QList<SkippedItem>> earlierSkipped =
-        before ? skippedByFile(*before) : decltype(earlierSkipped)();
+        before && counts.filesKept > 0 ? skippedByFile(*before) : QHash<QString, QList<SkippedItem>>();
     size_t total = 0;
-    for (const FileResult& r : results)
-        total += r.kept ? before->files[size_t(r.earlier)].itemCount : r.items.size();
+    for (const Slot& slot : order)
+        total += slot.kept ? before->files[size_t(earlierOf[slot.index])].itemCount : results[slot.index].items.size();
     snap->items.reserve(total);
-    snap->files.reserve(results.size());
-    snap->fileIndex.reserve(qsizetype(results.size()));
-    for (const size_t index : order) {
-        FileResult& r = results[index];
+    snap->files.reserve(order.size());
+    for (const Slot& slot : order) {
         const auto fileNo = static_cast<quint32>(snap->files.size());
-        if (r.kept) {
-            VCardFile file = before->files[size_t(r.earlier)];
+        if (slot.kept) {
+            VCardFile file = before->files[size_t(earlierOf[slot.index])];
             const auto first = before->items.begin() + file.firstItem;
             file.firstItem = static_cast<quint32>(snap->items.size());
             for (auto item = first; item != first + file.itemCount; ++item) {
@@ -433,22 +494,19 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
                 snap->items.back().file = fileNo;
             }
             snap->skipped.append(earlierSkipped.value(file.name));
-            snap->fileIndex.insert(file.name, fileNo);
             snap->files.push_back(std::move(file));
-            ++counts.filesKept;
             continue;
         }
+        FileResult& r = results[slot.index];
         r.file.firstItem = static_cast<quint32>(snap->items.size());
         r.file.itemCount = static_cast<quint32>(r.items.size());
         for (ItemRecord& item : r.items) {
             item.file = fileNo;
             snap->items.push_back(std::move(item));
         }
-        snap->fileIndex.insert(r.file.name, fileNo);
         snap->files.push_back(std::move(r.file));
         snap->skipped.append(r.skipped);
         r = FileResult();
-        ++counts.filesRead;
     }
     return snap;
 }

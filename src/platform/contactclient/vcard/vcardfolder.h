@@ -59,9 +59,14 @@ struct FolderSnapshot {
     std::vector<VCardFile> files;
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
+    // Filled by back-ends whose files are not in name order; a vCard folder's snapshot leaves it
+    // empty and finds its files by findFile.
     QHash<QString, quint32> fileIndex;
 
     QString entryId(const ItemRecord& item) const;
+    // The place of the file in files, found in name order; -1 when there is none.
+    qint64 findFile(QStringView name) const;
+    qint64 findFile(QLatin1StringView name) const;
 };
 
 // Files larger than this are not read.

@@ -36,10 +36,10 @@ const ItemRecord* recordFor(const FolderSnapshot* snap, const QString& name, int
 {
     if (!snap)
         return nullptr;
-    const auto it = snap->fileIndex.constFind(name);
-    if (it == snap->fileIndex.constEnd())
+    const qint64 at = snap->findFile(QStringView(name));
+    if (at < 0)
         return nullptr;
-    const VCardFile& vf = snap->files[*it];
+    const VCardFile& vf = snap->files[size_t(at)];
     if (info.size != vf.size || info.mtimeNs != vf.mtimeNs)
         return nullptr;
     // A file's records are in card order.
