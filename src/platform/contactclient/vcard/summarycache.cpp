@@ -233,6 +233,9 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
         for (const QString& c : item.foldedCategories)
             w.put(categoryNumber.value(c));
     }
+    w.put(quint32(snapshot.listingOrder.size()));
+    for (const quint32 place : snapshot.listingOrder)
+        w.put(place);
     w.put(quint32(snapshot.skipped.size()));
     for (const SkippedItem& s : snapshot.skipped) {
         w.put(s.file);
@@ -322,6 +325,13 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         }
         if (!r.ok())
             return nullptr;
+    }
+
+    snap->listingOrder.resize(r.count(4));
+    for (quint32& place : snap->listingOrder) {
+        place = r.take<quint32>();
+        if (place >= snap->files.size())
+            r.fail();
     }
 
     const quint32 skipped = r.count(4 + 4 + 4 + 4);

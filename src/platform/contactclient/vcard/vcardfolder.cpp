@@ -62,6 +62,10 @@ struct FolderListing {
         return QLatin1StringView(nameBytes(i), qsizetype(end - bytesAt[i]));
     }
     QString name(size_t i) const { return names[i].isNull() ? QString(asciiName(i)) : names[i]; }
+    bool sameName(size_t i, const QString& name) const
+    {
+        return names[i].isNull() ? QStringView(name).compare(asciiName(i)) == 0 : names[i] == name;
+    }
     qint64 findIn(const FolderSnapshot& snapshot, size_t i) const
     {
         return names[i].isNull() ? snapshot.findFile(asciiName(i)) : snapshot.findFile(QStringView(names[i]));
@@ -118,6 +122,7 @@ struct FileResult {
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
     qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
+    size_t listed = 0;   // its place in the folder's listing
 };
 
 // Whether the data holds nothing but blanks and line breaks.
@@ -232,6 +237,36 @@ std::vector<size_t> sortedByName(const std::vector<FileResult>& results, const s
     for (const SortKey& key : keys)
         order.push_back(key.index);
     return order;
+}
+
+// Where each name of the listing is among the earlier snapshot's files (-1: not there). A folder
+// lists its names in the same order until they change, so a name is looked for first where the
+// earlier listing had it, shifted by the names added or removed before it; then by name.
+void matchListing(const FolderListing& listing, const FolderSnapshot& earlier, std::vector<qint64>& earlierOf)
+{
+    const std::vector<quint32>& was = earlier.listingOrder;
+    const bool ordered = was.size() == earlier.files.size();
+    std::vector<size_t> placeOf; // in the earlier listing, made on the first name not where expected
+    qint64 shift = 0;
+    for (size_t i = 0; i < listing.size(); ++i) {
+        const qint64 guess = qint64(i) + shift;
+        if (ordered && guess >= 0 && guess < qint64(was.size()) && was[size_t(guess)] < earlier.files.size() &&
+            listing.sameName(i, earlier.files[was[size_t(guess)]].name)) {
+            earlierOf[i] = was[size_t(guess)];
+            continue;
+        }
+        const qint64 e = listing.findIn(earlier, i);
+        earlierOf[i] = e;
+        if (e < 0 || !ordered)
+            continue;
+        if (placeOf.empty()) {
+            placeOf.assign(was.size(), 0);
+            for (size_t p = 0; p < was.size(); ++p)
+                if (was[p] < placeOf.size())
+                    placeOf[was[p]] = p;
+        }
+        shift = qint64(placeOf[size_t(e)]) - qint64(i);
+    }
 }
 
 // The skipped notes of the earlier snapshot by file, in their order.
@@ -375,11 +410,11 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
     std::vector<qint64> earlierOf(before ? listed : 0, -1);
     std::vector<char> kept(before ? listed : 0, 0);
     if (before) {
+        matchListing(listing, *before, earlierOf);
         std::atomic<size_t> next{0};
         inParallel([&] {
             for (size_t i = next++; i < listed; i = next++) {
-                const qint64 e = listing.findIn(*before, i);
-                earlierOf[i] = e;
+                const qint64 e = earlierOf[i];
                 FileStamp now;
                 kept[i] = e >= 0 && handle.fd >= 0 && statEntry(handle.fd, listing.nameBytes(i), &now) &&
                           stampHolds(before->files[size_t(e)].stamp(), now, before->readStartNs);
@@ -414,6 +449,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         r.file.name = listing.name(i);
         r.nameBytes = listing.nameBytes(i);
         r.earlier = before ? earlierOf[i] : -1;
+        r.listed = i;
         results.push_back(std::move(r));
     }
     counts.filesRead = results.size();
@@ -475,6 +511,10 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         for (; f != fresh.end(); ++f)
             order.push_back({*f, false});
     }
+
+    snap->listingOrder.resize(order.size());
+    for (size_t p = 0; p < order.size(); ++p)
+        snap->listingOrder[order[p].kept ? order[p].index : results[order[p].index].listed] = quint32(p);
 
     const QHash<QString, QList<SkippedItem>> earlierSkipped =
         before && counts.filesKept > 0 ? skippedByFile(*before) : QHash<QString, QList<SkippedItem>>();

@@ -59,6 +59,9 @@ struct FolderSnapshot {
     std::vector<VCardFile> files;
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
+    // The places in files in the order the folder listed the files: listed again unchanged, the
+    // folder's names are matched to the files without a search.
+    std::vector<quint32> listingOrder;
     // Filled by back-ends whose files are not in name order; a vCard folder's snapshot leaves it
     // empty and finds its files by findFile.
     QHash<QString, quint32> fileIndex;
