@@ -4,6 +4,7 @@
 // book folder itself, which belongs to the user and the programs that sync it). A start takes
 // every file whose stamp still holds from the summary and reads only the rest.
 
+#include "contactclient/vcard/summaryformat.h"
 #include "contactclient/vcard/vcardfolder.h"
 
 #include <QByteArray>
@@ -12,14 +13,6 @@
 #include <memory>
 
 namespace contactclient {
-
-// What makes summaries of one build unlike those of another: the reading code and the Qt version.
-// The summary's bytes: a header (magic, format, length, checksum), the version and the snapshot.
-QByteArray versionKey();
-QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& version = versionKey());
-// The snapshot the bytes hold for the folder: null when they are damaged, cut short, written by
-// another version, or the summary of another folder. The snapshot's folder is set to folder.
-std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QString& folder);
 
 class SummaryCache {
 public:
