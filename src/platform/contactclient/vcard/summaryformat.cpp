@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 namespace contactclient {
@@ -12,6 +13,7 @@ namespace {
 
 constexpr char kMagic[8] = {'Q', 'N', 'T', 'L', 'S', 'U', 'M', '\n'};
 constexpr quint32 kFormat = 1;
+constexpr quint32 kLatin1Text = 0x80000000u; // in a text's length: one byte a letter
 constexpr quint32 kByteOrder = 0x01020304;
 constexpr qsizetype kHeaderSize = 8 + 4 + 4 + 8 + 8;
 
@@ -49,10 +51,21 @@ public:
     QByteArray bytes;
 
     template <typename T> void put(T value) { bytes.append(reinterpret_cast<const char*>(&value), sizeof value); }
+    // Text of Latin-1 letters only (most names) goes one byte a letter, marked in the length;
+    // other text as UTF-16.
     void put(const QString& text)
     {
-        put(quint32(text.size()));
-        bytes.append(reinterpret_cast<const char*>(text.constData()), text.size() * qsizetype(sizeof(QChar)));
+        const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+        put(quint32(text.size()) | (latin1 ? kLatin1Text : 0));
+        if (!latin1) {
+            bytes.append(reinterpret_cast<const char*>(text.constData()), text.size() * qsizetype(sizeof(QChar)));
+            return;
+        }
+        const qsizetype at = bytes.size();
+        bytes.resize(at + text.size());
+        char* out = bytes.data() + at;
+        for (const QChar c : text)
+            *out++ = static_cast<char>(c.unicode());
     }
 };
 
@@ -76,7 +89,15 @@ public:
     }
     QString text()
     {
-        const auto length = take<quint32>();
+        const auto marked = take<quint32>();
+        const quint32 length = marked & ~kLatin1Text;
+        if (marked & kLatin1Text) {
+            if (!need(qsizetype(length)))
+                return {};
+            const QString s = QString::fromLatin1(m_at, qsizetype(length));
+            m_at += length;
+            return s;
+        }
         if (!need(qsizetype(length) * qsizetype(sizeof(QChar))))
             return {};
         QString s(qsizetype(length), Qt::Uninitialized);
