@@ -20,7 +20,7 @@ class SummaryWriter;
 class VCardFolderStore : public Store {
 public:
     // The folder's summary is kept in summaries (the user's cache folder unless told otherwise);
-    // without one every start reads every card.
+    // with std::nullopt there is none and every start reads every card.
     explicit VCardFolderStore(QString folder, std::optional<SummaryCache> summaries = SummaryCache::standard());
     // Waits for a summary being written.
     ~VCardFolderStore() override;
