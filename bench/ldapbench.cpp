@@ -101,6 +101,8 @@ int main(int argc, char* argv[])
 
     try {
         QTemporaryDir work;
+        // Summaries of the copies go to the run's own folder, not the user's cache.
+        SummaryCache::setStandardBase(work.path());
         SlapdServer server;
         say(QStringLiteral("loading %1 entries into slapd ...").arg(entries));
         if (!server.load(directory(entries)) || !server.start())

@@ -7,6 +7,7 @@
 #include "measure.h"
 #include "report.h"
 
+#include "contactclient/vcard/summarycache.h"
 #include "desktop/messagebox.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
@@ -76,13 +78,17 @@ QString ensureFolder(const QString& data, int contacts, const QString& generator
     return folder;
 }
 
-QJsonObject runChild(const QString& mode, const QString& folder, int runs, int keys, const QString& json)
+// cacheHome: the children's own cache folder (XDG_CACHE_HOME), where the bar keeps the folder
+// summaries; never the user's.
+QJsonObject runChild(const QString& mode, const QString& folder, int runs, int keys, const QString& json,
+                     const QString& cacheHome)
 {
     QFile::remove(json);
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
     p.setProcessEnvironment(env);
     p.start(QCoreApplication::applicationFilePath(),
             {QStringLiteral("--measure"), mode, QStringLiteral("--folder"), folder, QStringLiteral("--json"), json,
@@ -115,6 +121,11 @@ int runDriver(const QCommandLineParser& args)
     const int runs = std::max(1, args.value(QStringLiteral("runs")).toInt());
     const int keys = std::max(1, args.value(QStringLiteral("keys")).toInt());
 
+    // A cache folder of this run's own: each size's first start finds no summary and writes one.
+    QTemporaryDir cacheHome(QFileInfo(out).absolutePath() + QStringLiteral("/.bench-cache-XXXXXX"));
+    if (!cacheHome.isValid())
+        throw std::runtime_error("cannot create a cache folder for the runs");
+
     QJsonArray sizes;
     QStringList problems;
     for (const QString& text : args.value(QStringLiteral("sizes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -124,8 +135,8 @@ int runDriver(const QCommandLineParser& args)
         const QString folder = ensureFolder(data, contacts, generator);
         say(QStringLiteral("measuring %1 contacts ...").arg(contacts));
         const QString tmp = QFileInfo(out).absolutePath() + QStringLiteral("/.figures-%1.json").arg(contacts);
-        QJsonObject size = runChild(QStringLiteral("speed"), folder, runs, keys, tmp);
-        const QJsonObject memory = runChild(QStringLiteral("memory"), folder, runs, keys, tmp);
+        QJsonObject size = runChild(QStringLiteral("speed"), folder, runs, keys, tmp, cacheHome.path());
+        const QJsonObject memory = runChild(QStringLiteral("memory"), folder, runs, keys, tmp, cacheHome.path());
         QFile::remove(tmp);
         size.insert(QStringLiteral("memory"), memory);
         for (const QJsonObject& part : {size, memory}) {
@@ -166,6 +177,10 @@ int main(int argc, char* argv[])
         // The bar runs on the offscreen platform, out of the user's own settings and files.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QStandardPaths::setTestModeEnabled(true);
+        // The test mode's cache folder is shared by every test run: the summaries go to the
+        // folder the driver gave instead.
+        if (qEnvironmentVariableIsSet("XDG_CACHE_HOME"))
+            contactclient::SummaryCache::setStandardBase(qEnvironmentVariable("XDG_CACHE_HOME"));
     }
     std::unique_ptr<QCoreApplication> app;
     if (child)

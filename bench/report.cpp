@@ -146,6 +146,7 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
          }},
         {QStringLiteral("read-only floor, ms"), ms(QStringLiteral("floor.medianMs"), 1)},
         {QStringLiteral("start-up to a ready bar, ms"), ms(QStringLiteral("startup.medianMs"), 1)},
+        {QStringLiteral("  first start (no cache), ms"), ms(QStringLiteral("startup.firstStartMs"), 1)},
         {QStringLiteral("  of which the back-end's read, ms"), ms(QStringLiteral("backendRead.medianMs"), 1)},
         {QStringLiteral("  start-up / floor"),
          [](const QJsonObject& s) -> QString { return fixed(startupRatio(s), 2) + QLatin1Char('x'); }},

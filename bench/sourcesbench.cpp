@@ -8,6 +8,7 @@
 
 #include "contactclient/books/vdircollections.h"
 #include "contactclient/thunderbird/thunderbirdbook.h"
+#include "contactclient/vcard/summarycache.h"
 #include "contacts/contactlistdata.h"
 
 #include <QCommandLineParser>
@@ -159,6 +160,8 @@ int main(int argc, char* argv[])
     const int runs = std::max(1, parser.value(QStringLiteral("runs")).toInt());
 
     const QString folder = data + QStringLiteral("/sources-%1").arg(contacts);
+    // Folder summaries go to the working folder, not the user's cache.
+    contactclient::SummaryCache::setStandardBase(data + QStringLiteral("/cache"));
     if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
                           {parser.value(QStringLiteral("generator")), QStringLiteral("--count"),
                            QString::number(contacts), QStringLiteral("--out"), folder}) != 0) {

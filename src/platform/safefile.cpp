@@ -126,6 +126,8 @@ Fd openRegularFile(int dirFd, const QByteArray& name, qint64 maxSize, FileInfo* 
     if (info) {
         info->size = st.st_size;
         info->mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+        info->ctimeNs = qint64(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec;
+        info->inode = st.st_ino;
     }
     return fd;
 }

@@ -33,6 +33,8 @@ private:
 struct FileInfo {
     qint64 size = 0;
     qint64 mtimeNs = 0;
+    qint64 ctimeNs = 0;
+    quint64 inode = 0;
 };
 
 // Opens name (relative to the folder descriptor dirFd, or to the working folder when dirFd is -1)

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -49,9 +50,26 @@ bool isAscii(const char* text, std::size_t length)
 // The folder's files: their names as shown, and the bytes that open each (NUL-terminated, one
 // after the other in one buffer).
 struct FolderListing {
-    std::vector<QString> names;
+    std::vector<QString> names; // null for an ASCII name: made from its bytes when needed
     std::vector<size_t> bytesAt;
     std::string bytes;
+
+    size_t size() const { return bytesAt.size(); }
+    const char* nameBytes(size_t i) const { return bytes.data() + bytesAt[i]; }
+    QLatin1StringView asciiName(size_t i) const
+    {
+        const size_t end = i + 1 < bytesAt.size() ? bytesAt[i + 1] - 1 : bytes.size() - 1;
+        return QLatin1StringView(nameBytes(i), qsizetype(end - bytesAt[i]));
+    }
+    QString name(size_t i) const { return names[i].isNull() ? QString(asciiName(i)) : names[i]; }
+    bool sameName(size_t i, const QString& name) const
+    {
+        return names[i].isNull() ? QStringView(name).compare(asciiName(i)) == 0 : names[i] == name;
+    }
+    qint64 findIn(const FolderSnapshot& snapshot, size_t i) const
+    {
+        return names[i].isNull() ? snapshot.findFile(asciiName(i)) : snapshot.findFile(QStringView(names[i]));
+    }
 };
 
 // The names of the folder's files (symbolic links to files included). The entry's type from
@@ -81,7 +99,7 @@ FolderListing listFiles(const QString& folder)
             continue;
         listing.bytesAt.push_back(listing.bytes.size());
         if (isAscii(name, length)) {
-            listing.names.push_back(QString::fromLatin1(name, static_cast<qsizetype>(length)));
+            listing.names.emplace_back();
             listing.bytes.append(name, length);
         } else {
             QString decoded = QFile::decodeName(QByteArray(name, static_cast<qsizetype>(length)));
@@ -103,6 +121,8 @@ struct FileResult {
     const char* nameBytes = nullptr; // the file name as the file system has it
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
+    qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
+    size_t listed = 0;   // its place in the folder's listing
 };
 
 // Whether the data holds nothing but blanks and line breaks.
@@ -143,10 +163,15 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
             {r.file.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
         return;
     }
+    // The stamp is the one of the file as opened, before its bytes are read: a change while they
+    // are read moves its change time past the one recorded.
     r.file.size = info.size;
     r.file.mtimeNs = info.mtimeNs;
+    r.file.ctimeNs = info.ctimeNs;
+    r.file.inode = info.inode;
     QByteArray data;
     if (!safefile::readToEnd(fd.get(), r.file.size, kMaxFileSize, data, &why)) {
+        r.file.inode = 0; // tried again on the next look
         r.skipped.append({r.file.name, 0, QStringLiteral("cannot be read: %1").arg(why)});
         return;
     }
@@ -182,6 +207,77 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
             {r.file.name, 0, empty ? QStringLiteral("empty file") : QStringLiteral("no vCard in the file")});
 }
 
+// The given results in the order of QString::compare of their names, code unit by code unit,
+// without a library call per comparison. The first four code units, packed, decide most
+// comparisons (a name holds no NUL, so a shorter name's zero padding sorts it first as the
+// code-unit order does). Only the names are read: workers may be filling the rest meanwhile.
+std::vector<size_t> sortedByName(const std::vector<FileResult>& results, const std::vector<size_t>& which)
+{
+    struct SortKey {
+        quint64 head = 0;
+        std::u16string_view units;
+        size_t index = 0;
+    };
+    std::vector<SortKey> keys;
+    keys.reserve(which.size());
+    for (size_t i : which) {
+        const QString& name = results[i].file.name;
+        SortKey key;
+        key.units = std::u16string_view(reinterpret_cast<const char16_t*>(name.constData()), size_t(name.size()));
+        for (size_t u = 0; u < 4; ++u)
+            key.head = (key.head << 16) | (u < key.units.size() ? quint64(key.units[u]) : 0);
+        key.index = i;
+        keys.push_back(key);
+    }
+    std::sort(keys.begin(), keys.end(), [](const SortKey& a, const SortKey& b) {
+        return a.head != b.head ? a.head < b.head : a.units < b.units;
+    });
+    std::vector<size_t> order;
+    order.reserve(keys.size());
+    for (const SortKey& key : keys)
+        order.push_back(key.index);
+    return order;
+}
+
+// Where each name of the listing is among the earlier snapshot's files (-1: not there). A folder
+// lists its names in the same order until they change, so a name is looked for first where the
+// earlier listing had it, shifted by the names added or removed before it; then by name.
+void matchListing(const FolderListing& listing, const FolderSnapshot& earlier, std::vector<qint64>& earlierOf)
+{
+    const std::vector<quint32>& was = earlier.listingOrder;
+    const bool ordered = was.size() == earlier.files.size();
+    std::vector<size_t> placeOf; // in the earlier listing, made on the first name not where expected
+    qint64 shift = 0;
+    for (size_t i = 0; i < listing.size(); ++i) {
+        const qint64 guess = qint64(i) + shift;
+        if (ordered && guess >= 0 && guess < qint64(was.size()) && was[size_t(guess)] < earlier.files.size() &&
+            listing.sameName(i, earlier.files[was[size_t(guess)]].name)) {
+            earlierOf[i] = was[size_t(guess)];
+            continue;
+        }
+        const qint64 e = listing.findIn(earlier, i);
+        earlierOf[i] = e;
+        if (e < 0 || !ordered)
+            continue;
+        if (placeOf.empty()) {
+            placeOf.assign(was.size(), 0);
+            for (size_t p = 0; p < was.size(); ++p)
+                if (was[p] < placeOf.size())
+                    placeOf[was[p]] = p;
+        }
+        shift = qint64(placeOf[size_t(e)]) - qint64(i);
+    }
+}
+
+// The skipped notes of the earlier snapshot by file, in their order.
+QHash<QString, QList<SkippedItem>> skippedByFile(const FolderSnapshot& snapshot)
+{
+    QHash<QString, QList<SkippedItem>> byFile;
+    for (const SkippedItem& s : snapshot.skipped)
+        byFile[s.file].append(s);
+    return byFile;
+}
+
 } // namespace
 
 QString SkippedItem::text() const
@@ -203,6 +299,27 @@ bool isVCardFileName(const QString& name)
 {
     return !name.startsWith(QLatin1Char('.')) && name.size() > 4 &&
            name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
+}
+
+namespace {
+
+template <typename Name> qint64 findIn(const std::vector<VCardFile>& files, Name name)
+{
+    const auto it = std::lower_bound(files.begin(), files.end(), name,
+                                     [](const VCardFile& f, Name n) { return QStringView(f.name).compare(n) < 0; });
+    return it != files.end() && QStringView(it->name).compare(name) == 0 ? it - files.begin() : -1;
+}
+
+} // namespace
+
+qint64 FolderSnapshot::findFile(QStringView name) const
+{
+    return findIn(files, name);
+}
+
+qint64 FolderSnapshot::findFile(QLatin1StringView name) const
+{
+    return findIn(files, name);
 }
 
 qint64 folderMtime(const QString& folder)
@@ -231,9 +348,22 @@ bool parseEntryId(const QString& entryId, QString& fileName, int& card)
 
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
 {
+    return readFolder(folder, nullptr, nullptr);
+}
+
+std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::shared_ptr<const FolderSnapshot> earlier,
+                                                 ReadStats* stats)
+{
+    ReadStats ownStats;
+    ReadStats& counts = stats ? *stats : ownStats;
+    counts = ReadStats();
     auto snap = std::make_shared<FolderSnapshot>();
     snap->folder = folder;
-    snap->folderMtimeNs = folderMtime(folder);
+    FolderStamp folderStamp;
+    statFolder(folder, &folderStamp);
+    snap->folderMtimeNs = folderStamp.mtimeNs;
+    snap->folderDevice = folderStamp.device;
+    snap->folderInode = folderStamp.inode;
     const QFileInfo info(folder);
     if (!info.exists())
         throw AutomationError(errStoreUnavailable,
@@ -246,16 +376,18 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
             errStoreUnavailable,
             QStringLiteral("The address book folder \"%1\" cannot be read: permission denied.").arg(folder));
 
-    // listFiles has kept only the names isVCardFileName accepts. The files are read in the order
-    // the folder lists them while this thread sorts the names; the snapshot takes them sorted.
-    FolderListing listing = listFiles(folder);
-    std::vector<FileResult> results(listing.names.size());
-    for (size_t i = 0; i < results.size(); ++i) {
-        results[i].file.name = std::move(listing.names[i]);
-        results[i].nameBytes = listing.bytes.data() + listing.bytesAt[i];
-    }
-    listing.names = {};
+    // An earlier snapshot vouches only for this very folder (not one since put in its place), read
+    // by a clock that has not gone back since.
+    snap->readStartNs = readClockNs();
+    if (earlier &&
+        (earlier->folder != folder || earlier->folderInode == 0 || earlier->folderDevice != folderStamp.device ||
+         earlier->folderInode != folderStamp.inode || earlier->readStartNs > snap->readStartNs))
+        earlier.reset();
+    const FolderSnapshot* before = earlier.get();
 
+    // listFiles has kept only the names isVCardFileName accepts.
+    const FolderListing listing = listFiles(folder);
+    const size_t listed = listing.size();
     FolderHandle handle;
     handle.path = QFile::encodeName(folder) + '/';
     handle.fd = ::open(handle.path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -263,63 +395,155 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
         if (handle.fd >= 0)
             ::close(handle.fd);
     });
+    const int threads = std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(listed) / 64), 1, 4);
+    auto inParallel = [threads](const std::function<void()>& work) {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t)
+            pool.emplace_back(work);
+        work();
+        for (std::thread& t : pool)
+            t.join();
+    };
 
+    // A file the earlier snapshot has, with a stamp that shows it unchanged, is kept from there:
+    // one statx, no read.
+    std::vector<qint64> earlierOf(before ? listed : 0, -1);
+    std::vector<char> kept(before ? listed : 0, 0);
+    if (before) {
+        matchListing(listing, *before, earlierOf);
+        std::atomic<size_t> next{0};
+        inParallel([&] {
+            for (size_t i = next++; i < listed; i = next++) {
+                const qint64 e = earlierOf[i];
+                FileStamp now;
+                kept[i] = e >= 0 && handle.fd >= 0 && statEntry(handle.fd, listing.nameBytes(i), &now) &&
+                          stampHolds(before->files[size_t(e)].stamp(), now, before->readStartNs);
+            }
+        });
+        // A name the listing gave twice (the folder changed while it was listed) is read anew.
+        std::vector<char> taken(before->files.size(), 0);
+        for (size_t i = 0; i < listed; ++i) {
+            if (earlierOf[i] < 0)
+                continue;
+            const auto e = size_t(earlierOf[i]);
+            if (taken[e]) {
+                earlierOf[i] = -1;
+                kept[i] = 0;
+            }
+            taken[e] = 1;
+        }
+        counts.filesKept = size_t(std::count(kept.begin(), kept.end(), 1));
+        if (counts.filesKept == listed && listed == before->files.size()) {
+            counts.unchanged = true;
+            return earlier;
+        }
+    }
+
+    // Every other file is read.
+    std::vector<FileResult> results;
+    results.reserve(listed - counts.filesKept);
+    for (size_t i = 0; i < listed; ++i) {
+        if (before && kept[i])
+            continue;
+        FileResult r;
+        r.file.name = listing.name(i);
+        r.nameBytes = listing.nameBytes(i);
+        r.earlier = before ? earlierOf[i] : -1;
+        r.listed = i;
+        results.push_back(std::move(r));
+    }
+    counts.filesRead = results.size();
     std::atomic<size_t> next{0};
-    auto work = [&] {
+    auto readAll = [&] {
         FoldedCategories folded;
         for (size_t i = next++; i < results.size(); i = next++)
             readOneFile(handle, results[i], folded);
     };
-    const int threads =
-        std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(results.size()) / 64), 1, 4);
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(work);
 
-    // The order of QString::compare, code unit by code unit, without a library call per comparison.
-    // The first four code units, packed, decide most comparisons (a name holds no NUL, so a
-    // shorter name's zero padding sorts it first as the code-unit order does). The workers only
-    // read the names.
-    struct SortKey {
-        quint64 head = 0;
-        std::u16string_view units;
-        size_t index = 0;
+    // The order: without an earlier snapshot this thread sorts the names while the others read;
+    // with one, its files are in name order already and only the new names are sorted in.
+    struct Slot {
+        size_t index; // into results, or into the listing for a kept file
+        bool kept;
     };
-    std::vector<SortKey> order;
-    order.reserve(results.size());
-    for (size_t i = 0; i < results.size(); ++i) {
-        const QString& name = results[i].file.name;
-        SortKey key;
-        key.units = std::u16string_view(reinterpret_cast<const char16_t*>(name.constData()), size_t(name.size()));
-        for (size_t u = 0; u < 4; ++u)
-            key.head = (key.head << 16) | (u < key.units.size() ? quint64(key.units[u]) : 0);
-        key.index = i;
-        order.push_back(key);
+    std::vector<Slot> order;
+    order.reserve(listed);
+    if (!before) {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t)
+            pool.emplace_back(readAll);
+        std::vector<size_t> all(results.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i] = i;
+        for (size_t i : sortedByName(results, all))
+            order.push_back({i, false});
+        readAll();
+        for (std::thread& t : pool)
+            t.join();
+    } else {
+        inParallel(readAll);
+        std::vector<Slot> at(before->files.size(), {0, false});
+        std::vector<char> used(before->files.size(), 0);
+        for (size_t i = 0; i < listed; ++i) {
+            if (kept[i]) {
+                at[size_t(earlierOf[i])] = {i, true};
+                used[size_t(earlierOf[i])] = 1;
+            }
+        }
+        std::vector<size_t> added;
+        for (size_t r = 0; r < results.size(); ++r) {
+            if (results[r].earlier >= 0) {
+                at[size_t(results[r].earlier)] = {r, false};
+                used[size_t(results[r].earlier)] = 1;
+            } else {
+                added.push_back(r);
+            }
+        }
+        const std::vector<size_t> fresh = sortedByName(results, added);
+        auto f = fresh.begin();
+        for (size_t e = 0; e < at.size(); ++e) {
+            if (!used[e])
+                continue;
+            while (f != fresh.end() && results[*f].file.name < before->files[e].name)
+                order.push_back({*f++, false});
+            order.push_back(at[e]);
+        }
+        for (; f != fresh.end(); ++f)
+            order.push_back({*f, false});
     }
-    std::sort(order.begin(), order.end(), [](const SortKey& a, const SortKey& b) {
-        return a.head != b.head ? a.head < b.head : a.units < b.units;
-    });
 
-    work();
-    for (std::thread& t : pool)
-        t.join();
+    snap->listingOrder.resize(order.size());
+    for (size_t p = 0; p < order.size(); ++p)
+        snap->listingOrder[order[p].kept ? order[p].index : results[order[p].index].listed] = quint32(p);
 
+    const QHash<QString, QList<SkippedItem>> earlierSkipped =
+        before && counts.filesKept > 0 ? skippedByFile(*before) : QHash<QString, QList<SkippedItem>>();
     size_t total = 0;
-    for (const FileResult& r : results)
-        total += r.items.size();
+    for (const Slot& slot : order)
+        total += slot.kept ? before->files[size_t(earlierOf[slot.index])].itemCount : results[slot.index].items.size();
     snap->items.reserve(total);
-    snap->files.reserve(results.size());
-    snap->fileIndex.reserve(qsizetype(results.size()));
-    for (const SortKey& key : order) {
-        FileResult& r = results[key.index];
+    snap->files.reserve(order.size());
+    for (const Slot& slot : order) {
+        const auto fileNo = static_cast<quint32>(snap->files.size());
+        if (slot.kept) {
+            VCardFile file = before->files[size_t(earlierOf[slot.index])];
+            const auto first = before->items.begin() + file.firstItem;
+            file.firstItem = static_cast<quint32>(snap->items.size());
+            for (auto item = first; item != first + file.itemCount; ++item) {
+                snap->items.push_back(*item);
+                snap->items.back().file = fileNo;
+            }
+            snap->skipped.append(earlierSkipped.value(file.name));
+            snap->files.push_back(std::move(file));
+            continue;
+        }
+        FileResult& r = results[slot.index];
         r.file.firstItem = static_cast<quint32>(snap->items.size());
         r.file.itemCount = static_cast<quint32>(r.items.size());
-        const auto fileNo = static_cast<quint32>(snap->files.size());
         for (ItemRecord& item : r.items) {
             item.file = fileNo;
             snap->items.push_back(std::move(item));
         }
-        snap->fileIndex.insert(r.file.name, fileNo);
         snap->files.push_back(std::move(r.file));
         snap->skipped.append(r.skipped);
         r = FileResult();

@@ -2,6 +2,8 @@
 // Reading a folder of .vcf files into light per-item records: what the lists need (type, names,
 // categories) and where each card lies, never the parsed cards themselves.
 
+#include "contactclient/vcard/folderscan.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -14,12 +16,17 @@ namespace contactclient {
 
 struct VCardFile {
     QString name;
+    // What the file was when it was read (see FileStamp); inode 0 when it could not be read.
     qint64 size = 0;
     qint64 mtimeNs = 0;
+    qint64 ctimeNs = 0;
+    quint64 inode = 0;
     int cards = 0;         // cards seen, readable or not
     quint32 firstItem = 0; // its items in FolderSnapshot::items
     quint32 itemCount = 0;
     bool converted = false; // read as UTF-16: byte offsets do not match the file
+
+    FileStamp stamp() const { return {size, mtimeNs, ctimeNs, inode}; }
 };
 
 struct ItemRecord {
@@ -42,15 +49,27 @@ struct SkippedItem {
     QString text() const;
 };
 
+// The folder's files in file-name order (QString::compare) and their records in the same order.
 struct FolderSnapshot {
     QString folder;
     qint64 folderMtimeNs = 0;
+    quint64 folderDevice = 0;
+    quint64 folderInode = 0;
+    qint64 readStartNs = 0; // when the reading of the files began (the files' stamps are judged by it)
     std::vector<VCardFile> files;
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
+    // The places in files in the order the folder listed the files: listed again unchanged, the
+    // folder's names are matched to the files without a search.
+    std::vector<quint32> listingOrder;
+    // Filled by back-ends whose files are not in name order; a vCard folder's snapshot leaves it
+    // empty and finds its files by findFile.
     QHash<QString, quint32> fileIndex;
 
     QString entryId(const ItemRecord& item) const;
+    // The place of the file in files, found in name order; -1 when there is none.
+    qint64 findFile(QStringView name) const;
+    qint64 findFile(QLatin1StringView name) const;
 };
 
 // Files larger than this are not read.
@@ -65,6 +84,18 @@ qint64 folderMtime(const QString& folder);
 // Reads every .vcf file of the folder, in parallel. Throws AutomationError (errStoreUnavailable)
 // when the folder cannot be listed.
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder);
+
+struct ReadStats {
+    size_t filesRead = 0;   // read from their bytes
+    size_t filesKept = 0;   // taken over from the earlier snapshot
+    bool unchanged = false; // the earlier snapshot itself was returned: nothing differs
+};
+
+// The same, taking over from an earlier snapshot of the same folder every file whose stamp shows
+// it unchanged (stampHolds); the rest is read. An earlier snapshot of another folder, or of a
+// folder since replaced, is not used. When nothing differs, earlier itself is returned.
+std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::shared_ptr<const FolderSnapshot> earlier,
+                                                 ReadStats* stats = nullptr);
 
 // "name.vcf" or "name.vcf#3" → file name and card position (1 when there is none). False when the
 // text cannot name a file of the folder.

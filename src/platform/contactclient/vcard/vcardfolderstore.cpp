@@ -3,6 +3,7 @@
 #include "contactclient/clientconfig.h"
 #include "contactclient/pathwatcher.h"
 #include "contactclient/storenotifier.h"
+#include "contactclient/vcard/summarywriter.h"
 #include "contactclient/vcard/vcardcontactitem.h"
 #include "contactclient/vcard/vcarditemset.h"
 #include "safefile.h"
@@ -35,10 +36,10 @@ const ItemRecord* recordFor(const FolderSnapshot* snap, const QString& name, int
 {
     if (!snap)
         return nullptr;
-    const auto it = snap->fileIndex.constFind(name);
-    if (it == snap->fileIndex.constEnd())
+    const qint64 at = snap->findFile(QStringView(name));
+    if (at < 0)
         return nullptr;
-    const VCardFile& vf = snap->files[*it];
+    const VCardFile& vf = snap->files[size_t(at)];
     if (info.size != vf.size || info.mtimeNs != vf.mtimeNs)
         return nullptr;
     // A file's records are in card order.
@@ -64,7 +65,11 @@ bool startsCard(QByteArrayView bytes)
 
 } // namespace
 
-VCardFolderStore::VCardFolderStore(QString folder) : m_folder(std::move(folder)) {}
+VCardFolderStore::VCardFolderStore(QString folder, std::optional<SummaryCache> summaries) : m_folder(std::move(folder))
+{
+    if (summaries)
+        m_summaries = std::make_unique<SummaryWriter>(std::move(*summaries));
+}
 
 VCardFolderStore::~VCardFolderStore() = default;
 
@@ -73,8 +78,19 @@ void VCardFolderStore::open()
     if (!QFileInfo::exists(m_folder) && !QDir().mkpath(m_folder))
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("The address book folder \"%1\" cannot be created.").arg(m_folder));
-    m_snapshot = readFolder(m_folder);
+    read(m_summaries ? m_summaries->cache().load(m_folder) : nullptr);
     m_missingNote.clear();
+}
+
+void VCardFolderStore::read(std::shared_ptr<const FolderSnapshot> earlier)
+{
+    // The time is taken first: a change while the files are read shows as a later one.
+    const qint64 folderTime = folderMtime(m_folder);
+    ReadStats stats;
+    m_snapshot = readFolder(m_folder, std::move(earlier), &stats);
+    m_folderMtimeNs = folderTime;
+    if (m_summaries && !stats.unchanged)
+        m_summaries->save(m_snapshot);
 }
 
 std::shared_ptr<const FolderSnapshot> VCardFolderStore::snapshot()
@@ -87,12 +103,13 @@ std::shared_ptr<const FolderSnapshot> VCardFolderStore::snapshot()
         empty->folder = m_folder;
         empty->folderMtimeNs = -1;
         m_snapshot = std::move(empty);
+        m_folderMtimeNs = -1;
         m_missingNote =
             QStringLiteral("The address book folder \"%1\" is gone; its contacts are back when it is.").arg(m_folder);
         return m_snapshot;
     }
-    if (!m_snapshot || stale || folderMtime(m_folder) != m_snapshot->folderMtimeNs) {
-        m_snapshot = readFolder(m_folder);
+    if (!m_snapshot || stale || folderMtime(m_folder) != m_folderMtimeNs) {
+        read(m_snapshot);
         m_missingNote.clear();
     }
     return m_snapshot;

@@ -2,27 +2,34 @@
 // The vCard folder back-end: a folder of .vcf files (vdir layout).
 
 #include "contactclient/store.h"
+#include "contactclient/vcard/summarycache.h"
 #include "contactclient/vcard/vcardfolder.h"
 #include "safefile.h"
 
-#include <mutex>
-
 #include <atomic>
+#include <mutex>
+#include <optional>
 
 class SettingsStore;
 
 namespace contactclient {
 
 class PathWatcher;
+class SummaryWriter;
 
 class VCardFolderStore : public Store {
 public:
-    explicit VCardFolderStore(QString folder);
+    // The folder's summary is kept in summaries (the user's cache folder unless told otherwise);
+    // with std::nullopt there is none and every start reads every card.
+    explicit VCardFolderStore(QString folder, std::optional<SummaryCache> summaries = SummaryCache::standard());
+    // Waits for a summary being written.
     ~VCardFolderStore() override;
 
-    // Creates the folder when it is missing and reads it.
+    // Creates the folder when it is missing and reads it: from its summary what is unchanged since,
+    // the rest from the files.
     void open() override;
-    // The items as last read; the folder is read again when its listing changed since.
+    // The items as last read; the folder is looked at again when its listing changed since (or the
+    // watcher saw a change), and only the files that changed are read again.
     std::shared_ptr<ItemSet> items() override;
     std::shared_ptr<ContactItem> itemFromId(const QString& entryId) override;
     QString statusNote() const override;
@@ -36,11 +43,16 @@ public:
 
 private:
     std::shared_ptr<const FolderSnapshot> snapshot();
+    // Reads the folder, taking over from earlier what is unchanged; the summary is written anew
+    // when anything changed.
+    void read(std::shared_ptr<const FolderSnapshot> earlier);
     // The file's data as UTF-8; a file converted from UTF-16 is kept until another one is.
     QByteArray decodedFile(int fd, const QString& name, const safefile::FileInfo& info);
 
     QString m_folder;
     std::shared_ptr<const FolderSnapshot> m_snapshot;
+    qint64 m_folderMtimeNs = -1; // the folder's time when the snapshot was read
+    std::unique_ptr<SummaryWriter> m_summaries;
     struct Decoded {
         QString name;
         qint64 size = -1;

@@ -1,0 +1,25 @@
+#pragma once
+// The bytes of a folder summary: a header (magic, format, byte order, length, checksum), the
+// version of the reading code, the folder, and its snapshot.
+
+#include "contactclient/vcard/vcardfolder.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace contactclient {
+
+// What makes summaries of one build unlike those of another: the reading code and the Qt version.
+QByteArray versionKey();
+QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& version = versionKey());
+// The snapshot the bytes hold for the folder: null when they are damaged, cut short, written by
+// another version, or the summary of another folder. The snapshot's folder is set to folder.
+std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QString& folder);
+// The folder a summary is of, from its first bytes; empty when they are not a summary's.
+QString summaryFolder(const QByteArray& head);
+// The folder's path as summaries name it: links resolved.
+QString canonicalFolder(const QString& folder);
+
+} // namespace contactclient

@@ -1,0 +1,505 @@
+// The folder summary: a start from it gives exactly what a full read of the folder gives (records,
+// order, entry IDs, skipped notes), whatever happened to the folder or to the summary in between;
+// and it takes over the files that did not change.
+
+#include "contactclient/vcard/summarycache.h"
+#include "contactclient/vcard/vcardfolderstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace contactclient;
+
+namespace {
+
+// A clock a minute ahead: files the test has just written count as settled, so that a summary
+// takes them over (the test then makes sure a change lands in a later tick of the file clock).
+qint64 aheadClock()
+{
+    return realTimeNs() + 60'000'000'000LL;
+}
+
+qint64 behindClock()
+{
+    return realTimeNs() - 3'600'000'000'000LL;
+}
+
+QByteArray card(const QByteArray& fn, const QByteArray& more = {})
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + fn + "\r\n" + more + "END:VCARD\r\n";
+}
+
+bool write(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size() && f.flush();
+}
+
+timespec mtimeOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mtim;
+}
+
+// Sets the file's modification time back to what it was: only its change time tells.
+void setMtime(const QString& path, const timespec& when)
+{
+    const timespec times[2] = {when, when};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+// Returns once the file system's clock has moved past every time it gave so far: a change made
+// next shows in the change time of the file.
+void waitForNextTick(const QString& folder)
+{
+    const QString probe = folder + QStringLiteral("/.tick");
+    QVERIFY(write(probe, "0"));
+    struct stat first {};
+    ::stat(QFile::encodeName(probe).constData(), &first);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            struct stat now {};
+            write(probe, "1");
+            ::stat(QFile::encodeName(probe).constData(), &now);
+            return now.st_ctim.tv_sec != first.st_ctim.tv_sec || now.st_ctim.tv_nsec != first.st_ctim.tv_nsec;
+        },
+        5000));
+    QFile::remove(probe);
+}
+
+// Everything of a snapshot the lists, GetItemFromID and the skipped note go by.
+QStringList describe(const FolderSnapshot& s)
+{
+    QStringList out;
+    for (const VCardFile& f : s.files)
+        out.append(QStringLiteral("file %1 size=%2 mtime=%3 ctime=%4 inode=%5 cards=%6 items=%7+%8 utf16=%9")
+                       .arg(f.name)
+                       .arg(f.size)
+                       .arg(f.mtimeNs)
+                       .arg(f.ctimeNs)
+                       .arg(f.inode)
+                       .arg(f.cards)
+                       .arg(f.firstItem)
+                       .arg(f.itemCount)
+                       .arg(f.converted));
+    for (const ItemRecord& r : s.items)
+        out.append(QStringLiteral("item %1 [%2] [%3] {%4} at %5+%6 group=%7")
+                       .arg(s.entryId(r), r.fileAs, r.fullName, r.foldedCategories.join(QLatin1Char('|')))
+                       .arg(r.offset)
+                       .arg(r.length)
+                       .arg(r.group));
+    for (const SkippedItem& k : s.skipped)
+        out.append(QStringLiteral("skipped %1 x%2").arg(k.text()).arg(k.count));
+    for (size_t i = 0; i < s.files.size(); ++i)
+        if (s.findFile(QStringView(s.files[i].name)) != qint64(i))
+            out.append(QStringLiteral("%1 not found in its place").arg(s.files[i].name));
+    return out;
+}
+
+struct Book {
+    QTemporaryDir root;
+    QTemporaryDir cacheRoot;
+    QString folder = root.filePath(QStringLiteral("book"));
+    SummaryCache cache{cacheRoot.path(), QStringLiteral("summaries"), 0};
+
+    QString path(const char* name) const { return folder + QLatin1Char('/') + QLatin1String(name); }
+
+    // Five files: single and double cards, a broken card, an empty file, categories.
+    void fill() const
+    {
+        QDir().mkpath(folder);
+        write(path("a.vcf"), card("Ann", "N:Smith;Ann;;;\r\n"));
+        write(path("b.vcf"), card("Bea", "CATEGORIES:Work,Golf\r\n") + card("Bob", "CATEGORIES:work\r\n"));
+        write(path("c.vcf"), "BEGIN:VCARD\r\nFN:Cut\r\nBEGIN:VCARD\r\n" + card("Cy"));
+        write(path("d.vcf"), QByteArray());
+        write(path("e.vcf"), card("Eve", "KIND:group\r\nCATEGORIES:\xC3\x84rzte\r\n"));
+    }
+
+    // Opens a store on the folder and lets it write its summary.
+    void openStore() const
+    {
+        VCardFolderStore store(folder, cache);
+        store.open();
+    }
+};
+
+enum class Change {
+    None,
+    EditSameSizeTimeBack,
+    EditOtherSize,
+    TouchOnly,
+    Add,
+    Remove,
+    Rename,
+    ReplaceByRename,
+    Symlink,
+    FolderReplaced
+};
+
+void apply(const Book& book, Change change)
+{
+    switch (change) {
+    case Change::None:
+        break;
+    case Change::EditSameSizeTimeBack: {
+        const timespec was = mtimeOf(book.path("a.vcf"));
+        QFile f(book.path("a.vcf"));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QByteArray data = f.readAll();
+        data.replace("FN:Ann", "FN:Amy");
+        f.seek(0);
+        f.write(data);
+        f.close();
+        setMtime(book.path("a.vcf"), was);
+        break;
+    }
+    case Change::EditOtherSize:
+        write(book.path("b.vcf"), card("Bea", "CATEGORIES:Home\r\n") + card("Bob") + card("Ben"));
+        break;
+    case Change::TouchOnly:
+        setMtime(book.path("e.vcf"), {12345, 0});
+        break;
+    case Change::Add:
+        write(book.path("aa.vcf"), card("Abe"));
+        break;
+    case Change::Remove:
+        QFile::remove(book.path("b.vcf"));
+        break;
+    case Change::Rename:
+        QFile::rename(book.path("a.vcf"), book.path("z.vcf"));
+        break;
+    case Change::ReplaceByRename: {
+        // Same bytes, same time: only the inode tells.
+        const timespec was = mtimeOf(book.path("a.vcf"));
+        QFile::copy(book.path("a.vcf"), book.path("a.vcf.tmp"));
+        setMtime(book.path("a.vcf.tmp"), was);
+        QFile::remove(book.path("a.vcf"));
+        QFile::rename(book.path("a.vcf.tmp"), book.path("a.vcf"));
+        break;
+    }
+    case Change::Symlink:
+        write(book.root.filePath(QStringLiteral("elsewhere.vcf")), card("Elsewhere"));
+        QFile::remove(book.path("e.vcf"));
+        QFile::link(book.root.filePath(QStringLiteral("elsewhere.vcf")), book.path("e.vcf"));
+        break;
+    case Change::FolderReplaced: {
+        // The same files with the same times in a new folder at the same place.
+        const QString aside = book.root.filePath(QStringLiteral("old"));
+        QVERIFY(QDir().rename(book.folder, aside));
+        QVERIFY(QDir().mkpath(book.folder));
+        for (const QString& name : QDir(aside).entryList(QDir::Files)) {
+            QVERIFY(QFile::copy(aside + QLatin1Char('/') + name, book.folder + QLatin1Char('/') + name));
+            setMtime(book.folder + QLatin1Char('/') + name, mtimeOf(aside + QLatin1Char('/') + name));
+        }
+        break;
+    }
+    }
+}
+
+// What a user of the store sees: every listed item, and that each opens with its name.
+void expectStoreAsFullRead(const Book& book, const FolderSnapshot& full)
+{
+    VCardFolderStore store(book.folder, book.cache);
+    store.open();
+    QStringList listed, expected;
+    store.items()->forEach([&](const Item& i) { listed.append(i.EntryID() + QLatin1Char('=') + i.FullName()); });
+    for (const ItemRecord& r : full.items)
+        expected.append(full.entryId(r) + QLatin1Char('=') + r.fullName);
+    QCOMPARE(listed, expected);
+    for (const ItemRecord& r : full.items)
+        QCOMPARE(store.itemFromId(full.entryId(r))->FullName(), r.fullName);
+    QCOMPARE(store.statusNote().isEmpty(), full.skipped.isEmpty());
+}
+
+// One random step on a folder of generated files.
+void randomStep(const QString& folder, QRandomGenerator& random, int step)
+{
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files | QDir::System);
+    const QString some = names.isEmpty() ? QStringLiteral("x.vcf") : names[random.bounded(int(names.size()))];
+    const QString path = folder + QLatin1Char('/') + some;
+    const QByteArray name = "Person " + QByteArray::number(step);
+    const QByteArray categories = "CATEGORIES:" + QByteArray::number(random.bounded(3)) + "\r\n";
+    switch (random.bounded(10)) {
+    case 0: { // in place, same size, time set back
+        const timespec was = mtimeOf(path);
+        QFile f(path);
+        if (!f.open(QIODevice::ReadWrite) || f.size() < 20)
+            break;
+        QByteArray data = f.readAll();
+        const qsizetype at = data.indexOf("FN:");
+        if (at >= 0 && at + 3 < data.size() && data[at + 3] != '\r')
+            data[at + 3] = data[at + 3] == 'Q' ? 'R' : 'Q';
+        f.seek(0);
+        f.write(data);
+        f.close();
+        setMtime(path, was);
+        break;
+    }
+    case 1:
+        write(path, card(name, categories));
+        break;
+    case 2:
+    case 3:
+        // Names beyond ASCII too: they go through the file-name codec.
+        write(QStringLiteral("%1/%2%3.vcf")
+                  .arg(folder, step % 2 ? QStringLiteral("n") : QStringLiteral("\u00f1"))
+                  .arg(step),
+              card(name, categories) + card(name + " Jr."));
+        break;
+    case 4:
+        QFile::remove(path);
+        break;
+    case 5:
+        QFile::rename(path, QStringLiteral("%1/r%2.vcf").arg(folder).arg(step));
+        break;
+    case 6:
+        write(path + QStringLiteral(".tmp"), card(name));
+        QFile::rename(path + QStringLiteral(".tmp"), path);
+        break;
+    case 7:
+        write(path, "BEGIN:VCARD\r\nFN:" + name + "\r\n");
+        break;
+    case 8:
+        write(path, QByteArray());
+        break;
+    case 9:
+        write(QStringLiteral("%1/.hidden%2.vcf").arg(folder).arg(step), card(name));
+        write(QStringLiteral("%1/notes%2.txt").arg(folder).arg(step), card(name));
+        break;
+    }
+}
+
+} // namespace
+
+class TestSummaryCache : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { setReadClock(aheadClock); }
+    void cleanup() { setReadClock(nullptr); }
+
+    void testChangesSinceTheSummary_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("read");
+        QTest::newRow("nothing") << Change::None << 5 << 0;
+        QTest::newRow("edited in place, same size, time set back") << Change::EditSameSizeTimeBack << 4 << 1;
+        QTest::newRow("edited, other size") << Change::EditOtherSize << 4 << 1;
+        QTest::newRow("time changed only") << Change::TouchOnly << 4 << 1;
+        QTest::newRow("file added") << Change::Add << 5 << 1;
+        QTest::newRow("file removed") << Change::Remove << 4 << 0;
+        QTest::newRow("file renamed") << Change::Rename << 4 << 1;
+        QTest::newRow("replaced by rename, same bytes and time") << Change::ReplaceByRename << 4 << 1;
+        QTest::newRow("replaced by a symbolic link") << Change::Symlink << 4 << 1;
+        QTest::newRow("folder replaced by a copy") << Change::FolderReplaced << 0 << 5;
+    }
+    void testChangesSinceTheSummary()
+    {
+        QFETCH(Change, change);
+        QFETCH(int, kept);
+        QFETCH(int, read);
+        Book book;
+        book.fill();
+        book.openStore();
+        QVERIFY(QFile::exists(book.cache.fileFor(book.folder)));
+        waitForNextTick(book.folder);
+        apply(book, change);
+
+        const auto summary = book.cache.load(book.folder);
+        QVERIFY(summary);
+        ReadStats stats;
+        const auto fromSummary = readFolder(book.folder, summary, &stats);
+        const auto full = readFolder(book.folder);
+        QCOMPARE(describe(*fromSummary), describe(*full));
+        QCOMPARE(int(stats.filesKept), kept);
+        QCOMPARE(int(stats.filesRead), read);
+        QCOMPARE(stats.unchanged, change == Change::None);
+        expectStoreAsFullRead(book, *full);
+    }
+
+    // Files changed shortly before a read (here: a clock an hour behind makes every file recent)
+    // may change again within the same tick of the file clock: the next start reads them rather
+    // than trusting their stamps.
+    void testRecentFilesAreReadAgain()
+    {
+        setReadClock(behindClock);
+        Book book;
+        book.fill();
+        book.openStore();
+        apply(book, Change::EditSameSizeTimeBack); // quite possibly within the same tick
+        ReadStats stats;
+        const auto fromSummary = readFolder(book.folder, book.cache.load(book.folder), &stats);
+        QCOMPARE(describe(*fromSummary), describe(*readFolder(book.folder)));
+        QCOMPARE(int(stats.filesKept), 0);
+        QCOMPARE(int(stats.filesRead), 5);
+    }
+
+    void testSummaryNotTrusted_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("cut in half") << QStringLiteral("half");
+        QTest::newRow("last byte missing") << QStringLiteral("short");
+        QTest::newRow("a byte more") << QStringLiteral("long");
+        QTest::newRow("a flipped bit") << QStringLiteral("flip");
+        QTest::newRow("another format") << QStringLiteral("format");
+        QTest::newRow("another build") << QStringLiteral("build");
+        QTest::newRow("another folder's summary") << QStringLiteral("folder");
+        QTest::newRow("empty") << QStringLiteral("empty");
+        QTest::newRow("not a summary") << QStringLiteral("text");
+    }
+    void testSummaryNotTrusted()
+    {
+        QFETCH(QString, damage);
+        Book book;
+        book.fill();
+        book.openStore();
+        const QString file = book.cache.fileFor(book.folder);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray bytes = f.readAll();
+        f.close();
+        QVERIFY(decodeSummary(bytes, book.folder));
+        const auto full = readFolder(book.folder);
+        if (damage == QLatin1String("half"))
+            bytes.truncate(bytes.size() / 2);
+        else if (damage == QLatin1String("short"))
+            bytes.chop(1);
+        else if (damage == QLatin1String("long"))
+            bytes.append('\0');
+        else if (damage == QLatin1String("flip"))
+            bytes[bytes.size() * 2 / 3] = char(bytes[bytes.size() * 2 / 3] ^ 0x10);
+        else if (damage == QLatin1String("format"))
+            bytes[8] = char(bytes[8] + 1);
+        else if (damage == QLatin1String("build"))
+            bytes = encodeSummary(*full, "another build");
+        else if (damage == QLatin1String("folder")) {
+            // A folder with the same files, its summary put where this folder's is looked for.
+            Book other;
+            other.fill();
+            other.openStore();
+            QFile::remove(file);
+            QVERIFY(QFile::copy(other.cache.fileFor(other.folder), file));
+            QFile o(file);
+            QVERIFY(o.open(QIODevice::ReadOnly));
+            bytes = o.readAll();
+        } else if (damage == QLatin1String("empty"))
+            bytes.clear();
+        else
+            bytes = card("Not a summary");
+        QVERIFY(write(file, bytes));
+
+        QVERIFY(!decodeSummary(bytes, book.folder));
+        QVERIFY(!book.cache.load(book.folder));
+        expectStoreAsFullRead(book, *full);
+    }
+
+    // No cut and no single flipped byte of a summary goes unnoticed, and none is read past its end.
+    void testEveryCutAndFlipIsRefused()
+    {
+        Book book;
+        book.fill();
+        const QByteArray bytes = encodeSummary(*readFolder(book.folder));
+        QVERIFY(decodeSummary(bytes, book.folder));
+        for (qsizetype n = 0; n < bytes.size(); ++n)
+            QVERIFY2(!decodeSummary(bytes.left(n), book.folder), qPrintable(QString::number(n)));
+        for (qsizetype at = 0; at < bytes.size(); ++at) {
+            QByteArray flipped = bytes;
+            flipped[at] = char(flipped[at] ^ 0x01);
+            QVERIFY2(!decodeSummary(flipped, book.folder), qPrintable(QString::number(at)));
+        }
+    }
+
+    // Seeded random changes; after each, a read from the last snapshot (the refresh) and a start
+    // from the summary give what a full read gives.
+    void testRandomChanges_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("seed 1") << 1u;
+        QTest::newRow("seed 20") << 20u;
+        QTest::newRow("seed 300") << 300u;
+    }
+    void testRandomChanges()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        Book book;
+        QDir().mkpath(book.folder);
+        for (int i = 0; i < 12; ++i)
+            write(QStringLiteral("%1/f%2.vcf").arg(book.folder).arg(i),
+                  card("Card " + QByteArray::number(i), "CATEGORIES:" + QByteArray::number(i % 3) + "\r\n"));
+        book.openStore();
+        auto refreshed = readFolder(book.folder);
+        size_t keptInAll = 0;
+        for (int step = 0; step < 30; ++step) {
+            waitForNextTick(book.folder);
+            randomStep(book.folder, random, step);
+            for (int more = random.bounded(3); more > 0; --more)
+                randomStep(book.folder, random, 100 + step * 10 + more);
+            const auto full = readFolder(book.folder);
+            const QStringList expected = describe(*full);
+
+            ReadStats stats;
+            refreshed = readFolder(book.folder, refreshed, &stats);
+            QCOMPARE(describe(*refreshed), expected);
+            keptInAll += stats.filesKept;
+
+            const auto fromSummary = readFolder(book.folder, book.cache.load(book.folder), &stats);
+            QCOMPARE(describe(*fromSummary), expected);
+            keptInAll += stats.filesKept;
+            book.openStore(); // the summary of this step, for the next
+        }
+        QVERIFY(keptInAll > 0);
+    }
+
+    // The summary lies in the cache folder given, private to the user; the address book folder
+    // is left as it was. Small folders get none.
+    void testWhereSummariesGo()
+    {
+        Book book;
+        book.fill();
+        const QStringList before = QDir(book.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        book.openStore();
+        QCOMPARE(QDir(book.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+        const QFileInfo summary(book.cache.fileFor(book.folder));
+        QVERIFY(summary.exists());
+        QCOMPARE(summary.absolutePath(), book.cacheRoot.filePath(QStringLiteral("summaries")));
+        QCOMPARE(QFile::permissions(summary.absolutePath()) & 0x0077, QFileDevice::Permissions());
+
+        const SummaryCache small(book.cacheRoot.path(), QStringLiteral("small"), 100);
+        QVERIFY(small.save(*readFolder(book.folder)));
+        QVERIFY(!QFile::exists(small.fileFor(book.folder)));
+    }
+
+    // Saving one summary clears those of folders that are gone.
+    void testSummariesOfRemovedFoldersGo()
+    {
+        Book book;
+        book.fill();
+        QTemporaryDir gone;
+        write(gone.filePath(QStringLiteral("g.vcf")), card("Gone"));
+        QVERIFY(book.cache.save(*readFolder(gone.path())));
+        const QString goneSummary = book.cache.fileFor(gone.path());
+        QVERIFY(QFile::exists(goneSummary));
+        book.openStore();
+        QVERIFY(QFile::exists(goneSummary)); // its folder is still there
+        gone.remove();
+        write(book.path("new.vcf"), card("New")); // something to write a summary for
+        book.openStore();
+        QVERIFY(!QFile::exists(goneSummary));
+        QVERIFY(QFile::exists(book.cache.fileFor(book.folder)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSummaryCache)
+#include "test_summarycache.moc"
