@@ -1,10 +1,10 @@
-// quintel-bench-sources: the address books of other programs against the plain folder. Prints
-// rows; judges nothing.
+// quintel-bench-sources: the address books of other programs against the plain folder.
 //
-//   quintel-bench-sources --data DIR [--contacts 10000] [--runs 5]
+//   quintel-bench-sources --data DIR [--contacts 10000] [--runs 5] [--out FILE]
 //
 // Rows: the same contacts in one vCard folder and in 10 vdir collections (read to the contact
-// lists); a Thunderbird address book of the same cards against SQLite alone reading its rows.
+// lists; target <= 1.1x); a Thunderbird address book of the same cards against SQLite alone
+// reading its rows (target <= 2x). Medians of --runs, wall time and the process's CPU time.
 
 #include "contactclient/books/vdircollections.h"
 #include "contactclient/thunderbird/thunderbirdbook.h"
@@ -16,6 +16,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -26,21 +30,54 @@
 #include <functional>
 #include <vector>
 
+#include <ctime>
 #include <unistd.h>
 
 namespace {
 
-double medianMs(int runs, const std::function<void()>& work)
+struct Timing {
+    double wallMs = 0;
+    double cpuMs = 0;
+};
+
+double cpuNowMs()
 {
-    std::vector<double> times;
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// The medians of wall and CPU time (the CPU time of every thread of the process).
+Timing median(int runs, const std::function<void()>& work)
+{
+    std::vector<double> wall, cpu;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
+        const double c = cpuNowMs();
         t.start();
         work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
+        wall.push_back(double(t.nsecsElapsed()) / 1e6);
+        cpu.push_back(cpuNowMs() - c);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    std::sort(wall.begin(), wall.end());
+    std::sort(cpu.begin(), cpu.end());
+    return {wall[wall.size() / 2], cpu[cpu.size() / 2]};
+}
+
+QJsonObject target(const QString& text, const Timing& measured, const Timing& floor, double limit)
+{
+    const double ratio = floor.wallMs > 0 ? measured.wallMs / floor.wallMs : 0;
+    return {{QStringLiteral("issue"), 16},
+            {QStringLiteral("target"), text},
+            {QStringLiteral("measured"), ratio},
+            {QStringLiteral("unit"), QStringLiteral("x")},
+            {QStringLiteral("met"), ratio > 0 && ratio <= limit},
+            {QStringLiteral("cpu"), floor.cpuMs > 0 ? measured.cpuMs / floor.cpuMs : 0}};
+}
+
+QJsonObject figures(const Timing& t)
+{
+    return {{QStringLiteral("medianMs"), t.wallMs}, {QStringLiteral("cpuMs"), t.cpuMs}};
 }
 
 int readToLists(contactclient::Store& store)
@@ -135,9 +172,11 @@ qint64 sqliteAlone(const QString& file)
     return bytes;
 }
 
-void row(const char* what, double ms, double base, int contacts)
+void row(const char* what, const Timing& t, const Timing& base, int contacts)
 {
-    std::printf("%-44s %9.1f ms %7.2fx  (%d contacts)\n", what, ms, base > 0 ? ms / base : 1.0, contacts);
+    std::printf("%-44s %9.1f ms %7.2fx   CPU %9.1f ms %7.2fx  (%d contacts)\n", what, t.wallMs,
+                base.wallMs > 0 ? t.wallMs / base.wallMs : 1.0, t.cpuMs, base.cpuMs > 0 ? t.cpuMs / base.cpuMs : 1.0,
+                contacts);
 }
 
 } // namespace
@@ -153,6 +192,7 @@ int main(int argc, char* argv[])
                       QStringLiteral("5")});
     parser.addOption({QStringLiteral("generator"), QStringLiteral("gen-addressbook.py"), QStringLiteral("FILE"),
                       QStringLiteral(QUINTEL_BENCH_GENERATOR)});
+    parser.addOption({QStringLiteral("out"), QStringLiteral("Figures and targets as JSON."), QStringLiteral("FILE")});
     parser.process(app);
     const QString data = QDir(parser.value(QStringLiteral("data"))).absolutePath();
     const int contacts = parser.value(QStringLiteral("contacts")).toInt();
@@ -173,23 +213,50 @@ int main(int argc, char* argv[])
     }
 
     int flat = 0, merged = 0, thunderbird = 0;
-    const double flatMs = medianMs(runs, [&] {
+    const Timing flatMs = median(runs, [&] {
         auto store = contactclient::createFolderBook(folder);
         flat = readToLists(*store);
     });
-    const double mergedMs = medianMs(runs, [&] {
+    const Timing mergedMs = median(runs, [&] {
         auto store = contactclient::createFolderBook(root);
         merged = readToLists(*store);
     });
     std::printf("Address books of other programs (median of %d runs)\n", runs);
     row("one vCard folder, read to the lists", flatMs, flatMs, flat);
     row("10 vdir collections, read to the lists", mergedMs, flatMs, merged);
-    const double floorMs = medianMs(runs, [&] { sqliteAlone(tb); });
-    const double tbMs = medianMs(runs, [&] {
+    const Timing floorMs = median(runs, [&] { sqliteAlone(tb); });
+    const Timing tbMs = median(runs, [&] {
         contactclient::ThunderbirdBookStore store(tb);
         thunderbird = readToLists(store);
     });
     row("SQLite alone, reading the Thunderbird rows", floorMs, floorMs, thunderbird);
     row("Thunderbird address book, read to the lists", tbMs, floorMs, thunderbird);
+    std::fflush(stdout);
+    // The rows compare the same contacts, or nothing.
+    if (flat == 0 || merged != flat || thunderbird != flat) {
+        std::fprintf(stderr, "quintel-bench-sources: read %d (folder), %d (collections), %d (Thunderbird) contacts\n",
+                     flat, merged, thunderbird);
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("out"))) {
+        const QString n = QLocale(QLocale::English).toString(contacts);
+        const QJsonArray targets{
+            target(QStringLiteral("%1 contacts in 10 collections <= 1.1x one folder of the same").arg(n), mergedMs,
+                   flatMs, 1.1),
+            target(QStringLiteral("Thunderbird book of %1: start-up <= 2x SQLite alone reading the same rows").arg(n),
+                   tbMs, floorMs, 2.0)};
+        const QJsonObject o{{QStringLiteral("contacts"), contacts},
+                            {QStringLiteral("runs"), runs},
+                            {QStringLiteral("folder"), figures(flatMs)},
+                            {QStringLiteral("collections"), figures(mergedMs)},
+                            {QStringLiteral("sqliteAlone"), figures(floorMs)},
+                            {QStringLiteral("thunderbird"), figures(tbMs)},
+                            {QStringLiteral("targets"), targets}};
+        QFile out(parser.value(QStringLiteral("out")));
+        if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(o).toJson()) < 0) {
+            std::fprintf(stderr, "quintel-bench-sources: cannot write %s\n", qPrintable(out.fileName()));
+            return 1;
+        }
+    }
     return 0;
 }
