@@ -10,6 +10,7 @@
 #include "contactclient/vcard/vcarditemset.h"
 
 #include <QFile>
+#include <QHash>
 #include <QThread>
 
 #include <algorithm>
@@ -39,7 +40,9 @@ bool readCard(const QByteArray& text, vcard::Detail detail, vcard::Card& out)
     return found;
 }
 
-void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSummary& s)
+// folded: the categories folded so far (a book has few, on many cards).
+void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSummary& s,
+               QHash<QString, QString>& folded)
 {
     // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid.
     VCardFile file;
@@ -50,8 +53,12 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
     ItemRecord item;
     item.fileAs = s.fileAs;
     item.fullName = s.fullName;
-    for (const QString& c : s.categories)
-        item.foldedCategories.append(foldedCategoryName(c));
+    for (const QString& c : s.categories) {
+        auto it = folded.constFind(c);
+        if (it == folded.constEnd())
+            it = folded.insert(c, foldedCategoryName(c));
+        item.foldedCategories.append(*it);
+    }
     item.file = static_cast<quint32>(snap.files.size());
     item.card = 1;
     item.group = s.group;
@@ -92,8 +99,8 @@ void ThunderbirdBookStore::open()
     std::vector<Row> rows;
     {
         ReadOnlyDatabase db(m_file);
-        db.forEachCard([&](const QString& uid, const thunderbird::Properties& properties) {
-            rows.push_back({uid, thunderbird::cardVCard(properties), std::nullopt});
+        db.forEachCard([&](const QString& uid, const QByteArray& vcard) {
+            rows.push_back({uid, vcard, std::nullopt});
         });
         db.forEachList([&](const thunderbird::ListRow& list) {
             rows.push_back(
@@ -122,9 +129,10 @@ void ThunderbirdBookStore::open()
     snap->items.reserve(rows.size());
     snap->files.reserve(rows.size());
     int unreadable = 0;
+    QHash<QString, QString> folded;
     for (const Row& row : rows) {
         if (row.summary)
-            addRecord(*snap, row.uid, *row.summary);
+            addRecord(*snap, row.uid, *row.summary, folded);
         else
             ++unreadable;
     }
