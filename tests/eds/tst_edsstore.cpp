@@ -2,6 +2,7 @@
 // what the bar lists, types and shows, several books, changes while it runs, and failures.
 
 #include "edssandbox.h"
+#include "lockedserver.h"
 #include "testbooks.h"
 
 #include "contactclient/clientapplication.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <map>
 
 #include <signal.h>
@@ -337,6 +339,40 @@ private slots:
         QVERIFY2(store->statusNote().startsWith(QLatin1String("The address book \"Broken\" was skipped: ")),
                  qPrintable(store->statusNote()));
         QVERIFY(store->items()->Count() > 0);
+    }
+
+    // A book on a server that wants a password the desktop has not unlocked: nothing waits on it,
+    // the bar is told when its server asks, and from then on it is skipped with a note while the
+    // other books are listed.
+    void testLockedBookSkippedWithANote()
+    {
+        LockedServer server;
+        QVERIFY(server.isListening());
+        m_books->createServerBook(QStringLiteral("quintel-test-locked"), QStringLiteral("Locked"), server.url(),
+                                  QStringLiteral("someone"));
+        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Una Locke\nN:Locke;Una;;;")));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+
+        auto store = openStore(QStringLiteral("Work;Locked"));
+        QCOMPARE(store->openBooks(),
+                 QStringList({QStringLiteral("quintel-test-work Work"), QStringLiteral("quintel-test-locked Locked")}));
+        ContactSession session(clientOf(store));
+        QSignalSpy notes(&session, &ContactSession::note);
+        QSignalSpy failures(&session, &ContactSession::failed);
+        session.load();
+        QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
+        const QString note = QStringLiteral(
+            "The address book \"Locked\" was skipped: it needs a password that the desktop has not unlocked.");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::any_of(notes.cbegin(), notes.cend(), [&](const QList<QVariant>& n) { return n[0] == note; }), 20000);
+        QVERIFY(server.requests() > 0);
+        QCOMPARE(store->statusNote(), note);
+        QVERIFY(session.contactIndex().Exists(QStringLiteral("Locke, Una")));
+        QCOMPARE(failures.count(), 0);
+
+        m_books->remove(m_work, uid);
+        m_books->removeBook(QStringLiteral("quintel-test-locked"));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
     }
 
     void testTool_data()
