@@ -8,7 +8,9 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 
 namespace contactclient::thunderbird {
 namespace {
@@ -78,7 +80,9 @@ void ReadOnlyDatabase::forEachCard(const std::function<void(const QString& uid, 
     const auto flush = [&] {
         if (row < 0)
             return;
-        if (!vcard.trimmed().isEmpty())
+        // Blank or not, without copying the card as trimmed() would for its closing line break.
+        if (std::any_of(vcard.cbegin(), vcard.cend(),
+                        [](char c) { return !std::isspace(static_cast<unsigned char>(c)); }))
             return visit(uid, vcard);
         Properties properties;
         for (const auto& [name, value] : std::as_const(others))
