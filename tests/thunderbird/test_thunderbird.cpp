@@ -231,6 +231,40 @@ private slots:
         QCOMPARE(store.statusNote(), QString());
     }
 
+    // Cards are parsed in chunks while the database is read: a large book keeps the cards' order,
+    // of both forms, and loses none.
+    void largeBookKeepsItsOrder()
+    {
+        const QString file = path(QStringLiteral("large/abook.sqlite"));
+        QDir().mkpath(path(QStringLiteral("large")));
+        QStringList expected;
+        {
+            Writer w(file, true);
+            QVERIFY(w.createSchema());
+            QVERIFY(w.exec("BEGIN"));
+            for (int i = 0; i < 1000; ++i) {
+                const QString uid = QStringLiteral("c%1").arg(i, 4, 10, QLatin1Char('0'));
+                const QString family = QStringLiteral("Family%1").arg(999 - i);
+                Props properties;
+                if (i % 3 == 0)
+                    properties = {{QStringLiteral("FirstName"), QStringLiteral("Old")},
+                                  {QStringLiteral("LastName"), family}};
+                else
+                    properties = {
+                        {QStringLiteral("_vCard"),
+                         vcard(QStringLiteral("FN:New %1\r\nN:%1;New;;;\r\n").arg(family).toUtf8().constData())}};
+                QVERIFY(w.addCard(uid, properties));
+                expected.append(QStringLiteral("ContactItem %1 %2, %3")
+                                    .arg(uid, family, i % 3 == 0 ? QStringLiteral("Old") : QStringLiteral("New")));
+            }
+            QVERIFY(w.exec("COMMIT"));
+        }
+        ThunderbirdBookStore store(file);
+        store.open();
+        QCOMPARE(entries(*store.items()), expected);
+        QCOMPARE(store.statusNote(), QString());
+    }
+
     void readsBothForms_data()
     {
         QTest::addColumn<QString>("uid");
