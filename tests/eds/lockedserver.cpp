@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 LockedServer::LockedServer()
@@ -48,6 +49,9 @@ void LockedServer::serve()
         const int client = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0)
             return;
+        // A client that sends nothing does not keep the server from stopping.
+        const timeval patience{5, 0};
+        ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
         // The request's head (a body, if any, is left unread: the connection closes).
         QByteArray request;
         char buffer[4096];
