@@ -1,10 +1,11 @@
-// quintel-bench-sources: the address books of other programs against the plain folder. Prints
-// rows; judges nothing.
+// quintel-bench-sources: the address books of other programs against the plain folder.
 //
-//   quintel-bench-sources --data DIR [--contacts 10000] [--runs 5]
+//   quintel-bench-sources --data DIR [--contacts 10000] [--runs 5] [--out FILE]
 //
 // Rows: the same contacts in one vCard folder and in 10 vdir collections (read to the contact
-// lists); a Thunderbird address book of the same cards against SQLite alone reading its rows.
+// lists; target <= 1.1x); a Thunderbird address book of the same cards against SQLite alone
+// reading its rows through Qt's SQL module (target <= 2x; the rows read as bytes, without
+// decoding the text, are shown too). Medians of --runs, wall time and the process's CPU time.
 
 #include "contactclient/books/vdircollections.h"
 #include "contactclient/thunderbird/thunderbirdbook.h"
@@ -17,6 +18,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -27,21 +32,61 @@
 #include <functional>
 #include <vector>
 
+#include <ctime>
 #include <unistd.h>
 
 namespace {
 
-double medianMs(int runs, const std::function<void()>& work)
+struct Timing {
+    double wallMs = 0;
+    double cpuMs = 0;
+};
+
+double cpuNowMs()
 {
-    std::vector<double> times;
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// Runs the works in turn, runs times round, so that each sees the same load of a shared machine;
+// the medians of each one's wall and CPU time (the CPU time of every thread of the process).
+std::vector<Timing> alternating(int runs, const std::vector<std::function<void()>>& works)
+{
+    std::vector<std::vector<double>> wall(works.size()), cpu(works.size());
     for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
+        for (std::size_t w = 0; w < works.size(); ++w) {
+            QElapsedTimer t;
+            const double c = cpuNowMs();
+            t.start();
+            works[w]();
+            wall[w].push_back(double(t.nsecsElapsed()) / 1e6);
+            cpu[w].push_back(cpuNowMs() - c);
+        }
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    std::vector<Timing> medians;
+    for (std::size_t w = 0; w < works.size(); ++w) {
+        std::sort(wall[w].begin(), wall[w].end());
+        std::sort(cpu[w].begin(), cpu[w].end());
+        medians.push_back({wall[w][wall[w].size() / 2], cpu[w][cpu[w].size() / 2]});
+    }
+    return medians;
+}
+
+QJsonObject target(const QString& text, const Timing& measured, const Timing& floor, double limit)
+{
+    const double ratio = floor.wallMs > 0 ? measured.wallMs / floor.wallMs : 0;
+    return {{QStringLiteral("issue"), 16},
+            {QStringLiteral("target"), text},
+            {QStringLiteral("measured"), ratio},
+            {QStringLiteral("unit"), QStringLiteral("x")},
+            {QStringLiteral("met"), ratio > 0 && ratio <= limit},
+            {QStringLiteral("cpu"), floor.cpuMs > 0 ? measured.cpuMs / floor.cpuMs : 0}};
+}
+
+QJsonObject figures(const Timing& t)
+{
+    return {{QStringLiteral("medianMs"), t.wallMs}, {QStringLiteral("cpuMs"), t.cpuMs}};
 }
 
 int readToLists(contactclient::Store& store)
@@ -116,10 +161,11 @@ bool thunderbirdBook(const QString& folder, const QString& file)
     return ok;
 }
 
-// SQLite alone: every property row read into memory, nothing made of them.
-qint64 sqliteAlone(const QString& file)
+// SQLite alone: every property row read into memory, nothing made of them; the values as text
+// (what Qt's SQL module gives for a text column) or as the bytes stored.
+qint64 sqliteAlone(const QString& file, bool bytes = false)
 {
-    qint64 bytes = 0;
+    qint64 read = 0;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("floor"));
         db.setDatabaseName(file);
@@ -127,18 +173,23 @@ qint64 sqliteAlone(const QString& file)
         db.open();
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        q.exec(QStringLiteral("SELECT c.uid, p.name, p.value FROM cards c JOIN properties p ON p.card = c.uid "
-                              "ORDER BY c.rowid"));
+        q.exec(bytes ? QStringLiteral("SELECT c.uid, p.name, CAST(p.value AS BLOB) FROM cards c JOIN properties p "
+                                      "ON p.card = c.uid ORDER BY c.rowid")
+                     : QStringLiteral("SELECT c.uid, p.name, p.value FROM cards c JOIN properties p ON p.card = c.uid "
+                                      "ORDER BY c.rowid"));
         while (q.next())
-            bytes += q.value(0).toString().size() + q.value(1).toString().size() + q.value(2).toString().size();
+            read += q.value(0).toString().size() + q.value(1).toString().size() +
+                    (bytes ? q.value(2).toByteArray().size() : q.value(2).toString().size());
     }
     QSqlDatabase::removeDatabase(QStringLiteral("floor"));
-    return bytes;
+    return read;
 }
 
-void row(const char* what, double ms, double base, int contacts)
+void row(const char* what, const Timing& t, const Timing& base, int contacts)
 {
-    std::printf("%-44s %9.1f ms %7.2fx  (%d contacts)\n", what, ms, base > 0 ? ms / base : 1.0, contacts);
+    std::printf("%-44s %9.1f ms %7.2fx   CPU %9.1f ms %7.2fx  (%d contacts)\n", what, t.wallMs,
+                base.wallMs > 0 ? t.wallMs / base.wallMs : 1.0, t.cpuMs, base.cpuMs > 0 ? t.cpuMs / base.cpuMs : 1.0,
+                contacts);
 }
 
 } // namespace
@@ -154,6 +205,7 @@ int main(int argc, char* argv[])
                       QStringLiteral("5")});
     parser.addOption({QStringLiteral("generator"), QStringLiteral("gen-addressbook.py"), QStringLiteral("FILE"),
                       QStringLiteral(QUINTEL_BENCH_GENERATOR)});
+    parser.addOption({QStringLiteral("out"), QStringLiteral("Figures and targets as JSON."), QStringLiteral("FILE")});
     parser.process(app);
     const QString data = QDir(parser.value(QStringLiteral("data"))).absolutePath();
     const int contacts = parser.value(QStringLiteral("contacts")).toInt();
@@ -176,23 +228,58 @@ int main(int argc, char* argv[])
     }
 
     int flat = 0, merged = 0, thunderbird = 0;
-    const double flatMs = medianMs(runs, [&] {
-        auto store = contactclient::createFolderBook(folder);
-        flat = readToLists(*store);
-    });
-    const double mergedMs = medianMs(runs, [&] {
-        auto store = contactclient::createFolderBook(root);
-        merged = readToLists(*store);
-    });
-    std::printf("Address books of other programs (median of %d runs)\n", runs);
+    const std::vector<Timing> folders = alternating(runs, {[&] {
+                                                               auto store = contactclient::createFolderBook(folder);
+                                                               flat = readToLists(*store);
+                                                           },
+                                                           [&] {
+                                                               auto store = contactclient::createFolderBook(root);
+                                                               merged = readToLists(*store);
+                                                           }});
+    const Timing& flatMs = folders[0];
+    const Timing& mergedMs = folders[1];
+    std::printf("Address books of other programs (medians of %d runs, taken in turn)\n", runs);
     row("one vCard folder, read to the lists", flatMs, flatMs, flat);
     row("10 vdir collections, read to the lists", mergedMs, flatMs, merged);
-    const double floorMs = medianMs(runs, [&] { sqliteAlone(tb); });
-    const double tbMs = medianMs(runs, [&] {
-        contactclient::ThunderbirdBookStore store(tb);
-        thunderbird = readToLists(store);
-    });
+    const std::vector<Timing> sqlite = alternating(runs, {[&] { sqliteAlone(tb); },
+                                                          [&] {
+                                                              contactclient::ThunderbirdBookStore store(tb);
+                                                              thunderbird = readToLists(store);
+                                                          },
+                                                          [&] { sqliteAlone(tb, true); }});
+    const Timing& floorMs = sqlite[0];
+    const Timing& tbMs = sqlite[1];
+    const Timing& bytesMs = sqlite[2];
     row("SQLite alone, reading the Thunderbird rows", floorMs, floorMs, thunderbird);
+    row("SQLite alone, the same rows as bytes", bytesMs, floorMs, thunderbird);
     row("Thunderbird address book, read to the lists", tbMs, floorMs, thunderbird);
+    std::fflush(stdout);
+    // The rows compare the same contacts, or nothing.
+    if (flat == 0 || merged != flat || thunderbird != flat) {
+        std::fprintf(stderr, "quintel-bench-sources: read %d (folder), %d (collections), %d (Thunderbird) contacts\n",
+                     flat, merged, thunderbird);
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("out"))) {
+        const QString n = QLocale(QLocale::English).toString(contacts);
+        const QJsonArray targets{
+            target(QStringLiteral("%1 contacts in 10 collections <= 1.1x one folder of the same").arg(n), mergedMs,
+                   flatMs, 1.1),
+            target(QStringLiteral("Thunderbird book of %1: start-up <= 2x SQLite alone reading the same rows").arg(n),
+                   tbMs, floorMs, 2.0)};
+        const QJsonObject o{{QStringLiteral("contacts"), contacts},
+                            {QStringLiteral("runs"), runs},
+                            {QStringLiteral("folder"), figures(flatMs)},
+                            {QStringLiteral("collections"), figures(mergedMs)},
+                            {QStringLiteral("sqliteAlone"), figures(floorMs)},
+                            {QStringLiteral("sqliteAloneBytes"), figures(bytesMs)},
+                            {QStringLiteral("thunderbird"), figures(tbMs)},
+                            {QStringLiteral("targets"), targets}};
+        QFile out(parser.value(QStringLiteral("out")));
+        if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(o).toJson()) < 0) {
+            std::fprintf(stderr, "quintel-bench-sources: cannot write %s\n", qPrintable(out.fileName()));
+            return 1;
+        }
+    }
     return 0;
 }

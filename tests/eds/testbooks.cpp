@@ -47,6 +47,50 @@ QString TestBooks::createBook(const QString& uid, const QString& name, const QSt
     return uid;
 }
 
+QString TestBooks::createServerBook(const QString& uid, const QString& name, const QString& url, const QString& user)
+{
+    GError* error = nullptr;
+    ESource* source = e_source_new_with_uid(uid.toUtf8().constData(), nullptr, &error);
+    if (!source) {
+        m_error += QStringLiteral("new book: ") + take(error);
+        return {};
+    }
+    e_source_set_display_name(source, name.toUtf8().constData());
+    auto* book = static_cast<ESourceBackend*>(e_source_get_extension(source, E_SOURCE_EXTENSION_ADDRESS_BOOK));
+    e_source_backend_set_backend_name(book, "carddav");
+    GUri* address = g_uri_parse(url.toUtf8().constData(), G_URI_FLAGS_NONE, &error);
+    if (!address) {
+        m_error += QStringLiteral("url: ") + take(error);
+        g_object_unref(source);
+        return {};
+    }
+    auto* webdav = static_cast<ESourceWebdav*>(e_source_get_extension(source, E_SOURCE_EXTENSION_WEBDAV_BACKEND));
+    e_source_webdav_set_uri(webdav, address);
+    auto* auth = static_cast<ESourceAuthentication*>(e_source_get_extension(source, E_SOURCE_EXTENSION_AUTHENTICATION));
+    e_source_authentication_set_host(auth, g_uri_get_host(address));
+    e_source_authentication_set_port(auth, guint16(g_uri_get_port(address)));
+    e_source_authentication_set_user(auth, user.toUtf8().constData());
+    e_source_authentication_set_method(auth, "plain/password");
+    g_uri_unref(address);
+    if (!e_source_registry_commit_source_sync(m_registry, source, nullptr, &error))
+        m_error += QStringLiteral("commit book: ") + take(error);
+    g_object_unref(source);
+    return uid;
+}
+
+void TestBooks::removeBook(const QString& uid)
+{
+    if (EBookClient* c = m_clients.take(uid))
+        g_object_unref(c);
+    ESource* source = e_source_registry_ref_source(m_registry, uid.toUtf8().constData());
+    if (!source)
+        return;
+    GError* error = nullptr;
+    if (!e_source_remove_sync(source, nullptr, &error))
+        m_error += QStringLiteral("remove book: ") + take(error);
+    g_object_unref(source);
+}
+
 EBookClient* TestBooks::client(const QString& book)
 {
     if (EBookClient* c = m_clients.value(book))

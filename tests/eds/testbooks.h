@@ -21,6 +21,9 @@ public:
     static QString personal() { return QStringLiteral("system-address-book"); }
     // A new local book; returns its UID. backend: "local", or a name no factory knows.
     QString createBook(const QString& uid, const QString& name, const QString& backend = QStringLiteral("local"));
+    // A book on a CardDAV server at url, signed in as user; returns its UID.
+    QString createServerBook(const QString& uid, const QString& name, const QString& url, const QString& user);
+    void removeBook(const QString& uid);
     // Adds a contact from vCard text; returns its UID.
     QString add(const QString& book, const QByteArray& vcard);
     // Adds many contacts at once; returns how many went in.

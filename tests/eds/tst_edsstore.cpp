@@ -2,6 +2,7 @@
 // what the bar lists, types and shows, several books, changes while it runs, and failures.
 
 #include "edssandbox.h"
+#include "lockedserver.h"
 #include "testbooks.h"
 
 #include "contactclient/clientapplication.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <map>
 
 #include <signal.h>
@@ -76,6 +78,19 @@ QStringList listed(ItemSet& items, const QString& entryId)
 ContactSession::ClientFactory clientOf(std::shared_ptr<Store> store)
 {
     return [store] { return std::make_shared<ClientApplication>(store, nullptr); };
+}
+
+// The session reads on a thread of its own, as the bar does.
+void onWorker(ContactSession& session)
+{
+    session.setBackground([&session](std::function<void()> work, std::function<void()> done) {
+        QThread* thread = QThread::create(std::move(work));
+        QObject::connect(thread, &QThread::finished, &session, [thread, done] {
+            done();
+            thread->deleteLater();
+        });
+        thread->start();
+    });
 }
 
 QString quintelContacts()
@@ -251,16 +266,8 @@ private slots:
         QFETCH(bool, worker);
         auto store = openStore();
         ContactSession session(clientOf(store));
-        if (worker) {
-            session.setBackground([&session](std::function<void()> work, std::function<void()> done) {
-                QThread* thread = QThread::create(std::move(work));
-                QObject::connect(thread, &QThread::finished, &session, [thread, done] {
-                    done();
-                    thread->deleteLater();
-                });
-                thread->start();
-            });
-        }
+        if (worker)
+            onWorker(session);
         session.load();
         QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
         QSignalSpy changed(store->notifier(), &StoreNotifier::changed);
@@ -337,6 +344,51 @@ private slots:
         QVERIFY2(store->statusNote().startsWith(QLatin1String("The address book \"Broken\" was skipped: ")),
                  qPrintable(store->statusNote()));
         QVERIFY(store->items()->Count() > 0);
+    }
+
+    // A book on a server that wants a password the desktop has not unlocked: nothing waits on it,
+    // the bar is told when its server asks, and from then on it is skipped with a note while the
+    // other books are listed.
+    void testLockedBookSkippedWithANote_data()
+    {
+        QTest::addColumn<bool>("worker");
+        QTest::newRow("read on the UI thread") << false;
+        QTest::newRow("read on a worker, as the bar does") << true;
+    }
+    void testLockedBookSkippedWithANote()
+    {
+        QFETCH(bool, worker);
+        LockedServer server;
+        QVERIFY(server.isListening());
+        m_books->createServerBook(QStringLiteral("quintel-test-locked"), QStringLiteral("Locked"), server.url(),
+                                  QStringLiteral("someone"));
+        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Una Locke\nN:Locke;Una;;;")));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+
+        // Opened by the session only, on the thread it reads on.
+        auto store = std::make_shared<EdsStore>(
+            EdsStore::Options{QStringLiteral("Work;Locked"), std::chrono::seconds(20), std::chrono::milliseconds(50)});
+        ContactSession session(clientOf(store));
+        if (worker)
+            onWorker(session);
+        QSignalSpy notes(&session, &ContactSession::note);
+        QSignalSpy failures(&session, &ContactSession::failed);
+        session.load();
+        QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
+        QCOMPARE(store->openBooks(),
+                 QStringList({QStringLiteral("quintel-test-work Work"), QStringLiteral("quintel-test-locked Locked")}));
+        const QString note = QStringLiteral(
+            "The address book \"Locked\" was skipped: it needs a password that the desktop has not unlocked.");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::any_of(notes.cbegin(), notes.cend(), [&](const QList<QVariant>& n) { return n[0] == note; }), 20000);
+        QVERIFY(server.requests() > 0);
+        QCOMPARE(store->statusNote(), note);
+        QVERIFY(session.contactIndex().Exists(QStringLiteral("Locke, Una")));
+        QCOMPARE(failures.count(), 0);
+
+        m_books->remove(m_work, uid);
+        m_books->removeBook(QStringLiteral("quintel-test-locked"));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
     }
 
     void testTool_data()

@@ -183,6 +183,88 @@ private slots:
                  sl({"ContactItem c-new Lee, Ann"}));
     }
 
+    // The lists take each card's "_vCard" as it is stored, else its name/value properties; a card
+    // is bounded by its neighbours whatever form they have.
+    void listsCardsOfEveryForm_data()
+    {
+        QTest::addColumn<Props>("properties");
+        QTest::addColumn<QString>("fileAs");
+        const auto p = [](const char* name, const char* value) {
+            return std::pair{QString::fromUtf8(name), QString::fromUtf8(value)};
+        };
+        QTest::newRow("_vCard alone, not ASCII")
+            << Props{p("_vCard", "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Zoë Ångström\r\nN:Ångström;Zoë;;;\r\nEND:VCARD\r\n")}
+            << QStringLiteral("Ångström, Zoë");
+        QTest::newRow("_vCard wins over the properties")
+            << Props{p("FirstName", "Other"), p("LastName", "Name"),
+                     p("_vCard", "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n"),
+                     p("DisplayName", "Other Name")}
+            << QStringLiteral("Lee, Ann");
+        QTest::newRow("blank _vCard: the properties")
+            << Props{p("_vCard", " \r\n"), p("FirstName", "Jürgen"), p("LastName", "Groß")}
+            << QStringLiteral("Groß, Jürgen");
+        QTest::newRow("properties alone, not ASCII")
+            << Props{p("FirstName", "Ελένη"), p("LastName", "Παπαδοπούλου"), p("PopularityIndex", "3")}
+            << QStringLiteral("Παπαδοπούλου, Ελένη");
+    }
+    void listsCardsOfEveryForm()
+    {
+        QFETCH(Props, properties);
+        QFETCH(QString, fileAs);
+        static int books = 0;
+        const QString file = path(QStringLiteral("forms/%1.sqlite").arg(++books));
+        QDir().mkpath(path(QStringLiteral("forms")));
+        {
+            Writer w(file, true);
+            QVERIFY(w.createSchema());
+            QVERIFY(w.addCard(QStringLiteral("a-first"),
+                              {{QStringLiteral("_vCard"), vcard("FN:A First\r\nN:First;A;;;\r\n")}}));
+            QVERIFY(w.addCard(QStringLiteral("m-card"), properties));
+            QVERIFY(w.addCard(QStringLiteral("z-last"), {{QStringLiteral("FirstName"), QStringLiteral("Zed")},
+                                                         {QStringLiteral("LastName"), QStringLiteral("Last")}}));
+        }
+        ThunderbirdBookStore store(file);
+        store.open();
+        QCOMPARE(entries(*store.items()), QStringList({QStringLiteral("ContactItem a-first First, A"),
+                                                       QStringLiteral("ContactItem m-card ") + fileAs,
+                                                       QStringLiteral("ContactItem z-last Last, Zed")}));
+        QCOMPARE(store.statusNote(), QString());
+    }
+
+    // Cards are parsed in chunks while the database is read: a large book keeps the cards' order,
+    // of both forms, and loses none.
+    void largeBookKeepsItsOrder()
+    {
+        const QString file = path(QStringLiteral("large/abook.sqlite"));
+        QDir().mkpath(path(QStringLiteral("large")));
+        QStringList expected;
+        {
+            Writer w(file, true);
+            QVERIFY(w.createSchema());
+            QVERIFY(w.exec("BEGIN"));
+            for (int i = 0; i < 1000; ++i) {
+                const QString uid = QStringLiteral("c%1").arg(i, 4, 10, QLatin1Char('0'));
+                const QString family = QStringLiteral("Family%1").arg(999 - i);
+                Props properties;
+                if (i % 3 == 0)
+                    properties = {{QStringLiteral("FirstName"), QStringLiteral("Old")},
+                                  {QStringLiteral("LastName"), family}};
+                else
+                    properties = {
+                        {QStringLiteral("_vCard"),
+                         vcard(QStringLiteral("FN:New %1\r\nN:%1;New;;;\r\n").arg(family).toUtf8().constData())}};
+                QVERIFY(w.addCard(uid, properties));
+                expected.append(QStringLiteral("ContactItem %1 %2, %3")
+                                    .arg(uid, family, i % 3 == 0 ? QStringLiteral("Old") : QStringLiteral("New")));
+            }
+            QVERIFY(w.exec("COMMIT"));
+        }
+        ThunderbirdBookStore store(file);
+        store.open();
+        QCOMPARE(entries(*store.items()), expected);
+        QCOMPARE(store.statusNote(), QString());
+    }
+
     void readsBothForms_data()
     {
         QTest::addColumn<QString>("uid");

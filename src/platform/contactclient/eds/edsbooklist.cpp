@@ -10,7 +10,7 @@ QList<BookSummary> listBooks(std::chrono::milliseconds wait)
     QList<BookSummary> books;
     for (const BookInfo& info : registry.enabledBooks()) {
         BookSummary summary{info, -1, {}};
-        if (GRef<EBookClient> client = registry.openBook(info.uid, wait, summary.problem)) {
+        if (GRef<EBookClient> client = registry.openBook(info.uid, wait, summary.problem, info.local)) {
             int count = 0;
             if (readContacts(
                     client.get(), wait, [&](const ContactText&) { ++count; }, summary.problem))

@@ -12,6 +12,7 @@ struct BookInfo {
     QString uid;
     QString name;
     bool isDefault = false; // the desktop's default address book
+    bool local = true;      // kept on this machine ("local" back-end): read directly, never locked
 };
 
 // The registry's order: the default book first, then by name (letter case aside), then by UID.

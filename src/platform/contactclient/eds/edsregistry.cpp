@@ -98,6 +98,8 @@ Registry::Registry(std::chrono::milliseconds wait)
         info.uid = QString::fromUtf8(e_source_get_uid(source));
         info.name = QString::fromUtf8(e_source_get_display_name(source));
         info.isDefault = info.uid == defaultUid;
+        auto* backend = static_cast<ESourceBackend*>(e_source_get_extension(source, E_SOURCE_EXTENSION_ADDRESS_BOOK));
+        info.local = qstrcmp(e_source_backend_get_backend_name(backend), "local") == 0;
         books.append(info);
     }
     g_list_free_full(sources, g_object_unref);
@@ -157,6 +159,17 @@ bool readContacts(EBookClient* client, std::chrono::milliseconds wait,
     }
     g_slist_free_full(contacts, g_object_unref);
     return true;
+}
+
+bool awaitsCredentials(ESource* source)
+{
+    switch (e_source_get_connection_status(source)) {
+    case E_SOURCE_CONNECTION_STATUS_AWAITING_CREDENTIALS:
+    case E_SOURCE_CONNECTION_STATUS_SSL_FAILED:
+        return true;
+    default:
+        return false;
+    }
 }
 
 std::optional<ContactText> readContact(EBookClient* client, const QString& uid, std::chrono::milliseconds wait)

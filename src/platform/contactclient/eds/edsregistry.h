@@ -49,8 +49,9 @@ public:
     QList<BookInfo> enabledBooks() const { return m_books; }
     ESourceRegistry* get() const { return m_registry.get(); }
 
-    // Opens a book, for reading in direct-read mode or for a view through the factory; nullptr
-    // with the reason when it cannot be opened.
+    // Opens a book, for reading in direct-read mode (books kept on this machine only: a server's
+    // back-end cannot be loaded into this process) or through the factory; nullptr with the
+    // reason when it cannot be opened.
     GRef<EBookClient> openBook(const QString& uid, std::chrono::milliseconds wait, QString& why,
                                bool directRead = true) const;
 
@@ -73,6 +74,9 @@ bool readContacts(EBookClient* client, std::chrono::milliseconds wait,
 // One contact; std::nullopt when the book has no such contact. Throws AutomationError
 // (errStoreUnavailable) when the book cannot be read.
 std::optional<ContactText> readContact(EBookClient* client, const QString& uid, std::chrono::milliseconds wait);
+
+// Whether the book's server waits for a password (or a certificate) the desktop has not given.
+bool awaitsCredentials(ESource* source);
 
 // The query that every contact matches.
 QByteArray allContactsQuery();

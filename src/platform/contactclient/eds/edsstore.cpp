@@ -13,6 +13,8 @@
 #include <QHash>
 #include <QTimer>
 
+#include <atomic>
+
 namespace contactclient {
 
 namespace eds {
@@ -22,9 +24,15 @@ struct OpenBook {
     GRef<EBookClient> client;
     GRef<EBookClientView> view; // made and used on the UI thread
     void* listener = nullptr;   // what the view's signals are connected to
+    GRef<ESource> source;       // a server's book: its connection status is followed
+    gulong statusHandler = 0;
+    EdsStore* owner = nullptr;
+    std::atomic<bool> locked{false}; // its server waits for a password the desktop has not given
 
     ~OpenBook()
     {
+        if (statusHandler)
+            g_signal_handler_disconnect(source.get(), statusHandler);
         if (view) {
             g_signal_handlers_disconnect_matched(view.get(), G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, listener);
             e_book_client_view_stop(view.get(), nullptr);
@@ -44,6 +52,16 @@ struct EdsCallbacks {
     };
 
     static void objectsChanged(EBookClientView*, gpointer, gpointer self) { static_cast<EdsStore*>(self)->changed(); }
+
+    // A server's book asks for a password (or is given one): it is skipped (or read) from the next
+    // reload on.
+    static void statusChanged(GObject* source, GParamSpec*, gpointer data)
+    {
+        auto* book = static_cast<OpenBook*>(data);
+        const bool locked = awaitsCredentials(reinterpret_cast<ESource*>(source));
+        if (book->locked.exchange(locked) != locked)
+            book->owner->changed();
+    }
 
     static void viewReady(GObject* client, GAsyncResult* result, gpointer data)
     {
@@ -96,7 +114,7 @@ void EdsStore::open()
     std::vector<std::shared_ptr<OpenBook>> books;
     for (const BookInfo& info : choice.books) {
         QString why;
-        GRef<EBookClient> client = registry->openBook(info.uid, m_options.wait, why);
+        GRef<EBookClient> client = registry->openBook(info.uid, m_options.wait, why, info.local);
         if (!client) {
             notes.append(QStringLiteral("The address book \"%1\" was skipped: %2.").arg(info.name, why));
             continue;
@@ -104,6 +122,11 @@ void EdsStore::open()
         auto book = std::make_shared<OpenBook>();
         book->info = info;
         book->client = std::move(client);
+        book->owner = this;
+        if (!info.local) {
+            book->source.reset(e_source_registry_ref_source(registry->get(), info.uid.toUtf8().constData()));
+            book->locked = book->source && awaitsCredentials(book->source.get());
+        }
         books.push_back(std::move(book));
     }
     if (books.empty()) {
@@ -133,6 +156,12 @@ void EdsStore::startViews()
     }
     const QByteArray query = allContactsQuery();
     for (const std::shared_ptr<OpenBook>& book : books) {
+        if (book->source && !book->statusHandler) {
+            book->statusHandler = g_signal_connect_data(book->source.get(), "notify::connection-status",
+                                                        reinterpret_cast<GCallback>(&EdsCallbacks::statusChanged),
+                                                        book.get(), nullptr, GConnectFlags(0));
+            EdsCallbacks::statusChanged(reinterpret_cast<GObject*>(book->source.get()), nullptr, book.get());
+        }
         if (book->view)
             continue;
         e_book_client_get_view(book->client.get(), query.constData(), static_cast<GCancellable*>(m_viewCancellable),
@@ -159,6 +188,12 @@ std::shared_ptr<ItemSet> EdsStore::items()
     QStringList notes;
     int readable = 0;
     for (const std::shared_ptr<OpenBook>& book : books) {
+        if (book->locked) {
+            notes.append(QStringLiteral("The address book \"%1\" was skipped: it needs a password that the desktop "
+                                        "has not unlocked.")
+                             .arg(book->info.name));
+            continue;
+        }
         int broken = 0;
         QString why;
         const bool ok = readContacts(

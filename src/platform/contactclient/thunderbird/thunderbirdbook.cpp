@@ -10,10 +10,14 @@
 #include "contactclient/vcard/vcarditemset.h"
 
 #include <QFile>
+#include <QHash>
 #include <QThread>
 
 #include <algorithm>
-#include <atomic>
+#include <condition_variable>
+#include <iterator>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -39,7 +43,9 @@ bool readCard(const QByteArray& text, vcard::Detail detail, vcard::Card& out)
     return found;
 }
 
-void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSummary& s)
+// folded: the categories folded so far (a book has few, on many cards).
+void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSummary& s,
+               QHash<QString, QString>& folded)
 {
     // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid.
     VCardFile file;
@@ -50,8 +56,12 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
     ItemRecord item;
     item.fileAs = s.fileAs;
     item.fullName = s.fullName;
-    for (const QString& c : s.categories)
-        item.foldedCategories.append(foldedCategoryName(c));
+    for (const QString& c : s.categories) {
+        auto it = folded.constFind(c);
+        if (it == folded.constEnd())
+            it = folded.insert(c, foldedCategoryName(c));
+        item.foldedCategories.append(*it);
+    }
     item.file = static_cast<quint32>(snap.files.size());
     item.card = 1;
     item.group = s.group;
@@ -59,6 +69,107 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
     snap.items.push_back(std::move(item));
     snap.files.push_back(std::move(file));
 }
+
+// A card as read from the database, and what parsing it gave.
+struct Row {
+    QString uid;
+    QByteArray text;
+    std::optional<vcard::ContactSummary> summary;
+};
+
+// Rows handed over in chunks as the database gives them and parsed meanwhile on worker threads,
+// so that reading and parsing (most of the work) overlap. The rows keep their order.
+class ParsePipeline {
+public:
+    ParsePipeline()
+    {
+        const int workers = std::clamp(QThread::idealThreadCount() - 1, 1, 3);
+        for (int i = 0; i < workers; ++i)
+            m_threads.emplace_back([this] { work(); });
+    }
+    ~ParsePipeline() { stop(); }
+    ParsePipeline(const ParsePipeline&) = delete;
+    ParsePipeline& operator=(const ParsePipeline&) = delete;
+
+    void add(Row row)
+    {
+        m_filling.push_back(std::move(row));
+        if (m_filling.size() == kChunk)
+            handOver();
+    }
+
+    // Every row, parsed, in the order added; this thread helps with what is left.
+    std::vector<Row> finish()
+    {
+        handOver();
+        {
+            std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_ready.notify_all();
+        work();
+        stop();
+        std::vector<Row> rows;
+        for (const auto& chunk : m_chunks)
+            std::move(chunk->begin(), chunk->end(), std::back_inserter(rows));
+        return rows;
+    }
+
+private:
+    static constexpr std::size_t kChunk = 128;
+
+    void handOver()
+    {
+        if (m_filling.empty())
+            return;
+        {
+            std::lock_guard lock(m_mutex);
+            m_chunks.push_back(std::make_unique<std::vector<Row>>(std::move(m_filling)));
+        }
+        m_filling = {};
+        m_filling.reserve(kChunk);
+        m_ready.notify_one();
+    }
+
+    void work()
+    {
+        for (;;) {
+            std::vector<Row>* chunk = nullptr;
+            {
+                std::unique_lock lock(m_mutex);
+                m_ready.wait(lock, [this] { return m_next < m_chunks.size() || m_done; });
+                if (m_next == m_chunks.size())
+                    return;
+                chunk = m_chunks[m_next++].get(); // a chunk handed over is no longer touched by the reader
+            }
+            for (Row& row : *chunk) {
+                vcard::Card card;
+                if (readCard(row.text, vcard::Detail::Summary, card))
+                    row.summary = vcard::summarize(card);
+            }
+        }
+    }
+
+    void stop()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_ready.notify_all();
+        for (std::thread& t : m_threads)
+            t.join();
+        m_threads.clear();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::vector<std::unique_ptr<std::vector<Row>>> m_chunks; // handed over, guarded by m_mutex
+    std::size_t m_next = 0;                                  // the next chunk to parse
+    bool m_done = false;                                     // nothing more is handed over
+    std::vector<Row> m_filling;                              // the reader's, until handed over
+    std::vector<std::thread> m_threads;
+};
 
 } // namespace
 
@@ -83,48 +194,26 @@ QString ThunderbirdBookStore::fileSignature() const
 void ThunderbirdBookStore::open()
 {
     m_signature = fileSignature();
-    // The rows are read first and their cards parsed on several threads: parsing is most of the work.
-    struct Row {
-        QString uid;
-        QByteArray text;
-        std::optional<vcard::ContactSummary> summary;
-    };
-    std::vector<Row> rows;
+    ParsePipeline pipeline;
     {
         ReadOnlyDatabase db(m_file);
-        db.forEachCard([&](const QString& uid, const thunderbird::Properties& properties) {
-            rows.push_back({uid, thunderbird::cardVCard(properties), std::nullopt});
-        });
+        db.forEachCard([&](const QString& uid, const QByteArray& vcard) { pipeline.add({uid, vcard, std::nullopt}); });
         db.forEachList([&](const thunderbird::ListRow& list) {
-            rows.push_back(
+            pipeline.add(
                 {list.uid, thunderbird::listVCard(list.name, list.nickName, list.description, {}), std::nullopt});
         });
     }
-    std::atomic<size_t> next{0};
-    auto work = [&] {
-        for (size_t i = next++; i < rows.size(); i = next++) {
-            vcard::Card card;
-            if (readCard(rows[i].text, vcard::Detail::Summary, card))
-                rows[i].summary = vcard::summarize(card);
-        }
-    };
-    const int threads =
-        std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(rows.size()) / 256), 1, 4);
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& t : pool)
-        t.join();
+    const std::vector<Row> rows = pipeline.finish();
 
     auto snap = std::make_shared<FolderSnapshot>();
     snap->folder = m_file;
     snap->items.reserve(rows.size());
     snap->files.reserve(rows.size());
     int unreadable = 0;
+    QHash<QString, QString> folded;
     for (const Row& row : rows) {
         if (row.summary)
-            addRecord(*snap, row.uid, *row.summary);
+            addRecord(*snap, row.uid, *row.summary, folded);
         else
             ++unreadable;
     }

@@ -8,7 +8,9 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 
 namespace contactclient::thunderbird {
 namespace {
@@ -63,31 +65,48 @@ void ReadOnlyDatabase::fail(const QString& what) const
                           QStringLiteral("The Thunderbird address book \"%1\" cannot be read: %2").arg(m_file, what));
 }
 
-void ReadOnlyDatabase::forEachCard(
-    const std::function<void(const QString& uid, const Properties& properties)>& visit) const
+void ReadOnlyDatabase::forEachCard(const std::function<void(const QString& uid, const QByteArray& vcard)>& visit) const
 {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
-    // One pass over the properties, grouped by card in the cards' order.
-    if (!q.exec(QStringLiteral("SELECT c.uid, p.name, p.value FROM cards c JOIN properties p ON p.card = c.uid "
-                               "ORDER BY c.rowid")))
+    // One pass over the properties, grouped by card in the cards' order; the values as bytes.
+    if (!q.exec(QStringLiteral("SELECT c.rowid, c.uid, p.name, CAST(p.value AS BLOB) FROM cards c "
+                               "JOIN properties p ON p.card = c.uid ORDER BY c.rowid")))
         fail(q.lastError().text());
+    qint64 row = -1;
     QString uid;
-    Properties properties;
+    QByteArray vcard;
+    QList<std::pair<QString, QByteArray>> others; // decoded only for a card without "_vCard"
+    const auto flush = [&] {
+        if (row < 0)
+            return;
+        // Blank or not, without copying the card as trimmed() would for its closing line break.
+        if (std::any_of(vcard.cbegin(), vcard.cend(),
+                        [](char c) { return !std::isspace(static_cast<unsigned char>(c)); }))
+            return visit(uid, vcard);
+        Properties properties;
+        for (const auto& [name, value] : std::as_const(others))
+            properties.insert(name, QString::fromUtf8(value));
+        visit(uid, vcardFromProperties(properties));
+    };
     while (q.next()) {
-        QString cardUid = q.value(0).toString();
-        if (cardUid != uid) {
-            if (!uid.isEmpty())
-                visit(uid, properties);
-            uid = std::move(cardUid);
-            properties.clear();
+        const qint64 cardRow = q.value(0).toLongLong();
+        if (cardRow != row) {
+            flush();
+            row = cardRow;
+            uid = q.value(1).toString();
+            vcard.clear();
+            others.clear();
         }
-        properties.insert(q.value(1).toString(), q.value(2).toString());
+        QString name = q.value(2).toString();
+        if (name == QLatin1String("_vCard"))
+            vcard = q.value(3).toByteArray();
+        else
+            others.append({std::move(name), q.value(3).toByteArray()});
     }
     if (q.lastError().isValid())
         fail(q.lastError().text());
-    if (!uid.isEmpty())
-        visit(uid, properties);
+    flush();
 }
 
 void ReadOnlyDatabase::forEachList(const std::function<void(const ListRow& list)>& visit) const

@@ -29,8 +29,9 @@ public:
     ReadOnlyDatabase(const ReadOnlyDatabase&) = delete;
     ReadOnlyDatabase& operator=(const ReadOnlyDatabase&) = delete;
 
-    // Every card with its properties, in the order the cards were added.
-    void forEachCard(const std::function<void(const QString& uid, const Properties& properties)>& visit) const;
+    // Every card's vCard text (see cardVCard), in the order the cards were added. The values are
+    // read as the bytes the database holds: a "_vCard" is handed on as it is, without decoding.
+    void forEachCard(const std::function<void(const QString& uid, const QByteArray& vcard)>& visit) const;
     void forEachList(const std::function<void(const ListRow& list)>& visit) const;
     // Empty when there is no such card.
     Properties cardProperties(const QString& uid) const;
