@@ -75,11 +75,21 @@ void VdirCache::load()
             if (!line.isEmpty())
                 m_ownFiles.insert(QString::fromUtf8(line));
     }
-    const QJsonObject state = readJson(m_folder + QLatin1Char('/') + kStateFile);
-    m_complete = state.contains(QStringLiteral("addressBook"));
-    m_state = {state.value(QStringLiteral("addressBook")).toString(),
-               state.value(QStringLiteral("syncToken")).toString(), state.value(QStringLiteral("ctag")).toString(),
-               state.value(QStringLiteral("syncedAt")).toString()};
+    const CopyState state = readState(m_folder);
+    m_complete = state.complete;
+    m_state = state.state;
+}
+
+CopyState VdirCache::readState(const QString& folder)
+{
+    const QJsonObject state = readJson(folder + QLatin1Char('/') + kStateFile);
+    CopyState out;
+    out.complete = state.contains(QStringLiteral("addressBook"));
+    out.state = {state.value(QStringLiteral("addressBook")).toString(),
+                 state.value(QStringLiteral("syncToken")).toString(), state.value(QStringLiteral("ctag")).toString(),
+                 state.value(QStringLiteral("syncedAt")).toString()};
+    out.broken = state.value(QStringLiteral("broken")).toInt(-1);
+    return out;
 }
 
 int VdirCache::brokenCount() const
@@ -210,7 +220,8 @@ void VdirCache::commit(const SyncState& state)
     const QJsonObject json{{QStringLiteral("addressBook"), m_state.addressBook},
                            {QStringLiteral("syncToken"), m_state.syncToken},
                            {QStringLiteral("ctag"), m_state.ctag},
-                           {QStringLiteral("syncedAt"), m_state.syncedAt}};
+                           {QStringLiteral("syncedAt"), m_state.syncedAt},
+                           {QStringLiteral("broken"), brokenCount()}};
     writeFileAtomically(m_folder + QLatin1Char('/') + kStateFile, QJsonDocument(json).toJson());
     m_complete = true;
     // The index names every file now: the journal has done its work.

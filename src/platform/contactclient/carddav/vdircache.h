@@ -30,6 +30,13 @@ struct SyncState {
     QString syncedAt;    // ISO date and time of the last complete sync
 };
 
+// What the sync state file alone tells, read without the index.
+struct CopyState {
+    bool complete = false; // a sync has finished once
+    SyncState state;
+    int broken = -1; // cards the last sync could not read; -1: not recorded
+};
+
 class VdirCache {
 public:
     explicit VdirCache(QString folder);
@@ -38,6 +45,8 @@ public:
 
     // Reads the index and the sync state; missing or damaged files read as empty.
     void load();
+    // The sync state alone (a small file, where the index of a large copy is megabytes).
+    static CopyState readState(const QString& folder);
     // True when a sync has finished once (the sync state exists).
     bool isComplete() const { return m_complete; }
     const SyncState& state() const { return m_state; }
