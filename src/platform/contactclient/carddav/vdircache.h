@@ -8,6 +8,8 @@
 // Every file is replaced atomically (temporary file, then rename): a sync killed half-way leaves
 // whole cards and the previous sync state, and the next sync repairs the rest.
 
+#include "safefile.h"
+
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -81,11 +83,15 @@ public:
 
 private:
     void noteWritten(const QString& file);
+    // Creates a card that no one has yet; false when the name is taken (or the folder cannot be
+    // opened), then nothing was written.
+    bool createCard(const QString& file, const QByteArray& data);
 
     QString m_folder;
     QString m_collection;
     QSet<QString> m_ownFiles; // card files this copy has written (its index, its journal)
     std::unique_ptr<QFile> m_journal;
+    safefile::Fd m_dir; // the folder, for writing a fresh copy's cards
     QHash<QString, CachedCard> m_index;
     SyncState m_state;
     bool m_complete = false;

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <condition_variable>
+#include <utility>
 
 namespace contactclient {
 namespace {
@@ -87,6 +88,7 @@ bool LocalCopy::prepare()
     // Only the small state file: the index is read when the copy is.
     const carddav::CopyState state = carddav::VdirCache::readState(m_folder);
     m_haveCopy = state.complete;
+    m_opening = true;
     m_syncedAt = state.state.syncedAt;
     m_skipped = state.broken;
     return m_haveCopy;
@@ -94,6 +96,7 @@ bool LocalCopy::prepare()
 
 void LocalCopy::openOffline(const QString& why)
 {
+    m_opening = false;
     {
         std::lock_guard lock(m_lock);
         m_offlineNote = QStringLiteral("Working offline from the copy of %1: %2").arg(localCopyTime(m_syncedAt), why);
@@ -123,6 +126,8 @@ std::shared_ptr<Store> LocalCopy::current() const
 
 bool LocalCopy::isRefreshing() const
 {
+    if (m_deferred)
+        return true;
     if (!m_job)
         return false;
     std::lock_guard lock(m_job->mutex);
@@ -131,6 +136,12 @@ bool LocalCopy::isRefreshing() const
 
 void LocalCopy::runRefresh(Work work)
 {
+    if (m_opening && m_haveCopy && m_startupWait.count() == 0) {
+        // Nobody waits for it: it starts once the copy is read, rather than share the processor
+        // with the reading.
+        m_deferred = std::move(work);
+        return;
+    }
     if (m_thread) {
         m_thread->wait();
         m_thread.reset();
@@ -193,8 +204,11 @@ void LocalCopy::runRefresh(Work work)
 
 void LocalCopy::finishOpen()
 {
+    m_opening = false;
     if (m_haveCopy)
         readCopy(m_skipped);
+    if (m_deferred)
+        runRefresh(std::exchange(m_deferred, nullptr));
     std::shared_ptr<Job> job = m_job;
     if (!job)
         return;

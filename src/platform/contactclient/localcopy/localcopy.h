@@ -121,6 +121,8 @@ private:
     std::chrono::milliseconds m_firstWait{std::chrono::milliseconds::max()};
     std::chrono::milliseconds m_retryDelay{30000};
     bool m_haveCopy = false;
+    bool m_opening = false; // between prepare() and finishOpen()
+    Work m_deferred;        // the refresh of a start from the copy, started once it is read
     QString m_syncedAt;
     bool m_waitingForFirstCopy = false;
     std::shared_ptr<Job> m_job;
