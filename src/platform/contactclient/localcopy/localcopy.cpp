@@ -1,6 +1,7 @@
 #include "localcopy.h"
 
 #include "contactclient/carddav/vdircache.h"
+#include "contactclient/vcard/vcardfolder.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 #include "safefile.h"
 
@@ -152,6 +153,9 @@ void LocalCopy::runRefresh(Work work)
     const QString folder = m_folder;
     StoreNotifier* notifier = m_notifier.get();
     m_thread.reset(QThread::create([this, job, folder, notifier, work = std::move(work)] {
+        // The copy's store reads the whole folder again when it sees the folder changed: a refresh
+        // that touched it (its state written anew, a card) has the copy read here instead.
+        const qint64 folderBefore = folderMtime(folder);
         Outcome outcome;
         try {
             outcome = work(job->cancel);
@@ -170,8 +174,10 @@ void LocalCopy::runRefresh(Work work)
             outcome.syncedAt = state.state.syncedAt;
             if (state.broken >= 0)
                 outcome.skipped = state.broken;
-            const bool changed = outcome.status == Outcome::Done && outcome.copyChanged;
-            if ((changed || job->readAlways) && !job->cancel) {
+            const bool touched = folderMtime(folder) != folderBefore;
+            outcome.listsMayDiffer = (outcome.status == Outcome::Done && outcome.copyChanged) || job->readAlways ||
+                                     (outcome.status != Outcome::Done && touched);
+            if ((outcome.listsMayDiffer || touched) && !job->cancel) {
                 if (outcome.skipped < 0) {
                     carddav::VdirCache index(folder);
                     index.load();
@@ -301,8 +307,9 @@ void LocalCopy::apply(bool emitChanged)
         if (outcome.skipped >= 0)
             m_skipped = outcome.skipped;
         if (outcome.read) {
+            // The same cards, read afresh, replace the old ones quietly.
             m_copy = std::move(outcome.read);
-            swapped = true;
+            swapped = outcome.listsMayDiffer;
         }
     }
     if (!current()) {

@@ -42,7 +42,8 @@ public:
         bool copyComplete = false;
         QString syncedAt;            // ISO date and time of the copy's last complete refresh
         int skipped = -1;            // entries of the server the copy holds no card for; -1: unknown
-        std::shared_ptr<Store> read; // the copy read afresh, when it changed or none was open
+        std::shared_ptr<Store> read; // the copy read afresh, when its folder changed or none was open
+        bool listsMayDiffer = false; // cards written or removed, or no copy was open
     };
     // Runs on the refresh thread and brings the copy up to date. It may throw: any exception is a
     // failed refresh. cancel is set when the store goes away.
