@@ -44,8 +44,8 @@ private:
     void landed(const Outcome& outcome) override;
 
     CardDavAccount m_account;
+    QString m_configError; // before m_host: set while m_host is worked out
     QString m_host;
-    QString m_configError;
     carddav::SyncOptions m_options;
     QString m_password;
     carddav::SyncResult m_lastSync;

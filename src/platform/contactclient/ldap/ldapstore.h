@@ -50,8 +50,8 @@ private:
     ldap::ConnectionSettings connectionSettings() const;
 
     LdapAccount m_account;
+    QString m_configError; // before m_host: set while m_host is worked out
     QString m_host;
-    QString m_configError;
     ldap::RefreshOptions m_options;
     QString m_password;
     QString m_lastError;
