@@ -2,8 +2,8 @@
 // in a slapd on 127.0.0.1. Two comparisons, medians of --runs:
 //   first download   the store's first full read into its copy, next to ldapsearch reading the
 //                    same entries with the same paging into a file (the floor; target <= 2x)
-//   start from copy  opening the store from its copy (the background refresh running), next to
-//                    the vCard folder back-end opening a folder of the same cards (target <= 1.2x)
+//   start from copy  opening the store from its copy (the refresh then runs behind), next to the
+//                    vCard folder back-end opening a folder of the same cards (target <= 1.2x)
 //
 //   quintel-bench-ldap [--entries 100000] [--runs 3] [--out FILE]
 
@@ -128,7 +128,6 @@ int main(int argc, char* argv[])
             t.restart();
             {
                 LdapStore store(account(server), root);
-                store.setStartupWait(std::chrono::milliseconds(0));
                 store.open();
                 if (store.items()->Count() != entries)
                     throw std::runtime_error("the start from the copy did not show every entry");
@@ -155,9 +154,24 @@ int main(int argc, char* argv[])
                     c / v, c <= 1.2 * v ? "ok" : "MISSED");
         std::fflush(stdout);
         if (parser.isSet(outOption)) {
+            auto target = [](int issue, const QString& text, double measured, double limit) {
+                return QJsonObject{{QStringLiteral("issue"), issue},
+                                   {QStringLiteral("target"), text},
+                                   {QStringLiteral("measured"), measured},
+                                   {QStringLiteral("unit"), QStringLiteral("x")},
+                                   {QStringLiteral("met"), measured <= limit}};
+            };
+            const QString size = QStringLiteral("%L1").arg(entries);
+            const QString start =
+                QStringLiteral("LDAP start from the local copy at %1 entries <= 1.2x a vCard folder").arg(size);
+            const QJsonArray targets{
+                target(17, QStringLiteral("LDAP first download at %1 entries <= 2x ldapsearch with paging").arg(size),
+                       d / f, 2),
+                target(17, start, c / v, 1.2), target(20, start, c / v, 1.2)};
             const QJsonObject o{{QStringLiteral("entries"), entries},   {QStringLiteral("runs"), runs},
                                 {QStringLiteral("firstDownloadMs"), d}, {QStringLiteral("ldapsearchFloorMs"), f},
-                                {QStringLiteral("startFromCopyMs"), c}, {QStringLiteral("vcardFolderMs"), v}};
+                                {QStringLiteral("startFromCopyMs"), c}, {QStringLiteral("vcardFolderMs"), v},
+                                {QStringLiteral("targets"), targets}};
             QFile out(parser.value(outOption));
             if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(o).toJson()) < 0)
                 throw std::runtime_error("cannot write the figures");

@@ -22,6 +22,7 @@ public:
     bool start(); // false (with a warning) when it does not come up
     void stop();
     bool isRunning() const { return m_process && m_process->state() == QProcess::Running; }
+    qint64 processId() const { return m_process ? m_process->processId() : 0; }
     QUrl url(const QString& path = QStringLiteral("/")) const;
     QString storage() const { return m_dir.path() + QStringLiteral("/storage"); }
     QString log() const { return m_log; }

@@ -114,6 +114,55 @@ private slots:
         QCOMPARE(again.index().size(), 1);
     }
 
+    // A card is written whole whatever lies at its name, in a fresh copy (written in place) as in
+    // a complete one (temporary file and rename): never through a link, no temporary file left.
+    void cardWrittenOverWhatLiesAtItsName_data()
+    {
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QString>("lying"); // "", "file" (left by a stopped sync) or "link"
+        for (const bool complete : {false, true}) {
+            const char* copy = complete ? "complete copy, " : "fresh copy, ";
+            QTest::addRow("%snothing", copy) << complete << QString();
+            QTest::addRow("%sstale file", copy) << complete << QStringLiteral("file");
+            QTest::addRow("%slink", copy) << complete << QStringLiteral("link");
+        }
+    }
+    void cardWrittenOverWhatLiesAtItsName()
+    {
+        QFETCH(bool, complete);
+        QFETCH(QString, lying);
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("copy"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString victim = tmp.filePath(QStringLiteral("victim.txt"));
+        QVERIFY(writeFile(victim, "precious"));
+        if (complete) {
+            VdirCache first(folder);
+            first.load();
+            first.writeCard(QStringLiteral("/book/bob.vcf"), QStringLiteral("\"1\""), kCard);
+            first.markBroken(QStringLiteral("/book/bad.vcf"), QStringLiteral("\"1\""));
+            first.commit({QStringLiteral("http://127.0.0.1/book/"), QString(), QString(), QString()});
+        }
+        const QString card = folder + QStringLiteral("/ann.vcf");
+        if (lying == QLatin1String("file"))
+            QVERIFY(writeFile(card, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Half"));
+        else if (lying == QLatin1String("link"))
+            QVERIFY(QFile::link(victim, card));
+
+        VdirCache cache(folder);
+        cache.load();
+        QCOMPARE(cache.isComplete(), complete);
+        cache.writeCard(QStringLiteral("/book/ann.vcf"), QStringLiteral("\"2\""), kCard);
+        QCOMPARE(readFile(card), kCard);
+        QVERIFY(!QFileInfo(card).isSymLink());
+        QCOMPARE(readFile(victim), QByteArray("precious"));
+        cache.commit({QStringLiteral("http://127.0.0.1/book/"), QString(), QString(), QString()});
+        QCOMPARE(QDir(folder).entryList({QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden), QStringList());
+        const CopyState state = VdirCache::readState(folder);
+        QVERIFY(state.complete);
+        QCOMPARE(state.broken, complete ? 1 : 0);
+    }
+
     // Cards the copy did not write stay; cards it wrote, even in a sync stopped before its index
     // was saved, go once the server no longer has them.
     void onlyOwnFilesAreRemoved()

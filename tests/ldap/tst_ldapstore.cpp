@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -115,6 +116,8 @@ private slots:
     void failures_data();
     void failures();
     void serverDownWithCopy();
+    void startFromCopyWhileTheServerIsSilent_data();
+    void startFromCopyWhileTheServerIsSilent();
 
 private:
     QTemporaryDir m_xdgCache;
@@ -438,6 +441,58 @@ void TestLdapStore::serverDownWithCopy()
     offline.refresh();
     QTRY_COMPARE(changed.count(), 1);
     QCOMPARE(offline.statusNote(), QString());
+}
+
+void TestLdapStore::startFromCopyWhileTheServerIsSilent_data()
+{
+    QTest::addColumn<QByteArray>("change"); // LDIF applied while the bar was closed
+    QTest::addColumn<QStringList>("after"); // the names once the refresh has landed
+
+    const QStringList three{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
+                            QStringLiteral("Given3 Family")};
+    QTest::newRow("entry added") << QByteArray("dn: uid=u4,dc=example,dc=com\nchangetype: add\n"
+                                               "objectClass: inetOrgPerson\ncn: Given4 Family\nsn: Family\n"
+                                               "givenName: Given4\n\n")
+                                 << three + QStringList{QStringLiteral("Given4 Family")};
+    QTest::newRow("entry deleted") << QByteArray("dn: uid=u2,dc=example,dc=com\nchangetype: delete\n\n")
+                                   << QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given3 Family")};
+    QTest::newRow("nothing changed") << QByteArray() << three;
+}
+
+void TestLdapStore::startFromCopyWhileTheServerIsSilent()
+{
+    QFETCH(QByteArray, change);
+    QFETCH(QStringList, after);
+    SlapdServer server;
+    QVERIFY(server.load(people(3)));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    {
+        LdapStore first(anonymous(server.url()), cache.path());
+        QCOMPARE(openError(first), QString());
+    }
+    if (!change.isEmpty())
+        QVERIFY2(server.modify(change), qPrintable(server.error()));
+
+    // Stopped, the server still accepts connections (the system does that) but answers nothing.
+    const auto pid = pid_t(server.processId());
+    QCOMPARE(::kill(pid, SIGSTOP), 0);
+    auto resume = qScopeGuard([pid] { ::kill(pid, SIGCONT); });
+    LdapStore store(anonymous(server.url()), cache.path());
+    QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
+    QCOMPARE(openError(store), QString());
+    QVERIFY2(store.isRefreshing(), "the start waited for the server");
+    QCOMPARE(fullNames(*store.items()), (QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
+                                                     QStringLiteral("Given3 Family")}));
+    QCOMPARE(store.statusNote(), QString());
+
+    resume.dismiss();
+    QCOMPARE(::kill(pid, SIGCONT), 0);
+    store.waitForRefresh();
+    QCOMPARE(store.lastError(), QString());
+    QCOMPARE(fullNames(*store.items()), after);
+    QCOMPARE(changed.count(), change.isEmpty() ? 0 : 1); // nothing new: nothing to reload
+    QCOMPARE(store.lastRefresh().full, false);
 }
 
 QTEST_GUILESS_MAIN(TestLdapStore)

@@ -11,7 +11,9 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -75,11 +77,21 @@ void VdirCache::load()
             if (!line.isEmpty())
                 m_ownFiles.insert(QString::fromUtf8(line));
     }
-    const QJsonObject state = readJson(m_folder + QLatin1Char('/') + kStateFile);
-    m_complete = state.contains(QStringLiteral("addressBook"));
-    m_state = {state.value(QStringLiteral("addressBook")).toString(),
-               state.value(QStringLiteral("syncToken")).toString(), state.value(QStringLiteral("ctag")).toString(),
-               state.value(QStringLiteral("syncedAt")).toString()};
+    const CopyState state = readState(m_folder);
+    m_complete = state.complete;
+    m_state = state.state;
+}
+
+CopyState VdirCache::readState(const QString& folder)
+{
+    const QJsonObject state = readJson(folder + QLatin1Char('/') + kStateFile);
+    CopyState out;
+    out.complete = state.contains(QStringLiteral("addressBook"));
+    out.state = {state.value(QStringLiteral("addressBook")).toString(),
+                 state.value(QStringLiteral("syncToken")).toString(), state.value(QStringLiteral("ctag")).toString(),
+                 state.value(QStringLiteral("syncedAt")).toString()};
+    out.broken = state.value(QStringLiteral("broken")).toInt(-1);
+    return out;
 }
 
 int VdirCache::brokenCount() const
@@ -114,6 +126,13 @@ void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QB
     // Not flushed to disk one by one (thousands of cards): commit() flushes them all at once.
     const QString file = fileNameFor(hrefPath);
     noteWritten(file);
+    // A copy not yet complete is read by no one as a whole: its new cards are written in place,
+    // which costs a third of a temporary file and a rename. A copy stopped half-way has no state
+    // file, and the next sync writes every card again.
+    if (!m_complete && createCard(file, data)) {
+        m_index.insert(hrefPath, {file, etag, false});
+        return;
+    }
     QTemporaryFile temp(m_folder + QStringLiteral("/.tmp-XXXXXX"));
     temp.setAutoRemove(true);
     if (!temp.open() || temp.write(data) != data.size() || !temp.flush() ||
@@ -125,6 +144,49 @@ void VdirCache::writeCard(const QString& hrefPath, const QString& etag, const QB
                 .toStdString());
     temp.setAutoRemove(false); // it has become the card
     m_index.insert(hrefPath, {file, etag, false});
+}
+
+bool VdirCache::createCard(const QString& file, const QByteArray& data)
+{
+    if (!m_dir.isOpen()) {
+        m_dir = safefile::Fd(
+            ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!m_dir.isOpen())
+            return false;
+    }
+    const QByteArray name = QFile::encodeName(file);
+    const int fd = ::openat(m_dir.get(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return false;
+        throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
+                                     .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file),
+                                          QString::fromLocal8Bit(std::strerror(errno)))
+                                     .toStdString());
+    }
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int error = errno;
+            ::close(fd);
+            ::unlinkat(m_dir.get(), name.constData(), 0);
+            throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
+                                         .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file),
+                                              QString::fromLocal8Bit(std::strerror(error)))
+                                         .toStdString());
+        }
+        done += n;
+    }
+    if (::close(fd) != 0) {
+        ::unlinkat(m_dir.get(), name.constData(), 0);
+        throw std::runtime_error(QStringLiteral("Cannot write %1")
+                                     .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file))
+                                     .toStdString());
+    }
+    return true;
 }
 
 void VdirCache::noteWritten(const QString& file)
@@ -210,7 +272,8 @@ void VdirCache::commit(const SyncState& state)
     const QJsonObject json{{QStringLiteral("addressBook"), m_state.addressBook},
                            {QStringLiteral("syncToken"), m_state.syncToken},
                            {QStringLiteral("ctag"), m_state.ctag},
-                           {QStringLiteral("syncedAt"), m_state.syncedAt}};
+                           {QStringLiteral("syncedAt"), m_state.syncedAt},
+                           {QStringLiteral("broken"), brokenCount()}};
     writeFileAtomically(m_folder + QLatin1Char('/') + kStateFile, QJsonDocument(json).toJson());
     m_complete = true;
     // The index names every file now: the journal has done its work.

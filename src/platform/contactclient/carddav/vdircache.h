@@ -8,6 +8,8 @@
 // Every file is replaced atomically (temporary file, then rename): a sync killed half-way leaves
 // whole cards and the previous sync state, and the next sync repairs the rest.
 
+#include "safefile.h"
+
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -30,6 +32,13 @@ struct SyncState {
     QString syncedAt;    // ISO date and time of the last complete sync
 };
 
+// What the sync state file alone tells, read without the index.
+struct CopyState {
+    bool complete = false; // a sync has finished once
+    SyncState state;
+    int broken = -1; // cards the last sync could not read; -1: not recorded
+};
+
 class VdirCache {
 public:
     explicit VdirCache(QString folder);
@@ -38,6 +47,8 @@ public:
 
     // Reads the index and the sync state; missing or damaged files read as empty.
     void load();
+    // The sync state alone (a small file, where the index of a large copy is megabytes).
+    static CopyState readState(const QString& folder);
     // True when a sync has finished once (the sync state exists).
     bool isComplete() const { return m_complete; }
     const SyncState& state() const { return m_state; }
@@ -72,11 +83,15 @@ public:
 
 private:
     void noteWritten(const QString& file);
+    // Creates a card that no one has yet; false when the name is taken (or the folder cannot be
+    // opened), then nothing was written.
+    bool createCard(const QString& file, const QByteArray& data);
 
     QString m_folder;
     QString m_collection;
     QSet<QString> m_ownFiles; // card files this copy has written (its index, its journal)
     std::unique_ptr<QFile> m_journal;
+    safefile::Fd m_dir; // the folder, for writing a fresh copy's cards
     QHash<QString, CachedCard> m_index;
     SyncState m_state;
     bool m_complete = false;

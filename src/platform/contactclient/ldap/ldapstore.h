@@ -3,13 +3,12 @@
 // folder under ~/.cache/Quintel/ldap/<account>/) through the vCard folder back-end, so that Items,
 // Restrict and GetItemFromID never wait on the network.
 //
-// open() (Logon) starts a refresh on a background thread and waits for it at most a short time
-// when a copy exists (all the way when there is none). When the refresh finishes later, the store
-// re-reads the copy and its notifier emits changed(): the bar reloads its lists keeping what the
-// user typed, and shows statusNote() again.
+// open() (Logon) starts a refresh on a background thread and opens from the copy at once when
+// there is one (waits for the whole first download when there is none). When the refresh lands
+// with changes, its notifier emits changed(): the bar reloads its lists keeping what the user
+// typed, and shows statusNote() again.
 
-#include "contactclient/store.h"
-#include "contactclient/storenotifier.h"
+#include "contactclient/localcopy/localcopy.h"
 #include "ldapconnection.h"
 #include "ldaprefresh.h"
 
@@ -17,7 +16,6 @@
 #include <memory>
 
 class SettingsStore;
-class QThread;
 
 namespace contactclient {
 
@@ -34,54 +32,30 @@ struct LdapAccount {
 // The keyring key of an account's password: "ldap:<bind DN>@<host>".
 QString ldapKeyringKey(const QString& bindDn, const QString& url);
 
-class LdapStore : public Store {
+class LdapStore : public LocalCopy {
 public:
     // cacheRoot: where the accounts' copies live; empty: ~/.cache/Quintel/ldap.
     explicit LdapStore(LdapAccount account, QString cacheRoot = {}, ldap::RefreshOptions options = {});
-    ~LdapStore() override;
 
     void open() override;
-    std::shared_ptr<ItemSet> items() override;
-    std::shared_ptr<ContactItem> itemFromId(const QString& entryId) override;
-    QString statusNote() const override;
-    StoreNotifier* notifier() const override { return m_notifier.get(); }
+    void refresh() override;
 
-    // Starts a background refresh unless one is running.
-    void refresh();
-    bool isRefreshing() const;
-    // Blocks until the running refresh (if any) ends, then applies its result as a finished
-    // background refresh does, changed() included. For programs without an event loop and tests.
-    void waitForRefresh();
-    void setStartupWait(std::chrono::milliseconds wait) { m_startupWait = wait; }
-
-    QString cacheFolder() const { return m_folder; }
     ldap::RefreshResult lastRefresh() const { return m_lastRefresh; }
     // The error of the last refresh that failed; empty after one that worked.
     QString lastError() const { return m_lastError; }
 
 private:
-    struct Job;
     void startRefresh();
-    void applyResult(bool emitChanged);
-    // Reads the copy afresh; nameless: the entries it left out for want of a name.
-    void reopenCopy(int nameless);
+    void landed(const Outcome& outcome) override;
     ldap::ConnectionSettings connectionSettings() const;
 
     LdapAccount m_account;
+    QString m_configError; // before m_host: set while m_host is worked out
     QString m_host;
-    QString m_configError;
-    QString m_folder;
     ldap::RefreshOptions m_options;
-    std::chrono::milliseconds m_startupWait{2000};
-    std::shared_ptr<Job> m_job;
-    std::unique_ptr<QThread> m_thread;
-    std::shared_ptr<Store> m_copy;
     QString m_password;
-    QString m_offlineNote;
     QString m_lastError;
     ldap::RefreshResult m_lastRefresh;
-    int m_nameless = 0;
-    std::unique_ptr<StoreNotifier> m_notifier;
 };
 
 // The store configured in the contact client's section (LdapUrl, LdapBaseDn, LdapFilter,
