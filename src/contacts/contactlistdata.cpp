@@ -9,19 +9,18 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
 {
     ContactListData data;
     QStringList names;
+    const int expected = items.Count();
+    names.reserve(expected);
+    data.entryIds.reserve(expected);
+    data.search.reserve(2 * qsizetype(expected));
     items.forEach([&](const contactclient::Item& item) {
         if (item.TypeName() != contactclient::kContactItemType)
             return;
         const QString fileAs = item.FileAs();
-        const QString fullName = item.FullName();
-        const QString entryId = item.EntryID();
         names.append(fileAs);
         data.search.append(fileAs);
-        data.search.append(fullName);
-        if (!data.index.Exists(fullName))
-            data.index.Add(fullName, entryId);
-        if (!data.index.Exists(fileAs))
-            data.index.Add(fileAs, entryId);
+        data.search.append(item.FullName());
+        data.entryIds.append(item.EntryID());
     });
     data.contactCount = static_cast<int>(names.size());
 
@@ -34,4 +33,10 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
     data.search.finish();
     data.names = sorting.get();
     return data;
+}
+
+qsizetype ContactListData::contactNamed(const QString& name) const
+{
+    const qsizetype entry = search.findExact(name);
+    return entry < 0 ? -1 : entry / 2;
 }

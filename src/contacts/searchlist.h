@@ -16,12 +16,14 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class SearchList {
 public:
     void clear();
     void append(const QString& entry);
+    void reserve(qsizetype n) { m_entries.reserve(n); }
     // Call once after the last append; makes the entries searchable through the index. Until
     // then (and after any later append) searches scan the list.
     void finish();
@@ -31,6 +33,11 @@ public:
 
     // The index of the first matching entry, or -1.
     qsizetype findString(const QString& text) const;
+    // The index of the first entry whose text is exactly this text, letter case included (the
+    // empty text too), or -1.
+    qsizetype findExact(const QString& text) const;
+    // How many different texts the entries hold, letter case counting.
+    qsizetype distinctCount() const;
 
     bool isIndexed() const { return m_indexed; }
 
@@ -46,6 +53,9 @@ private:
     Folded folded(std::uint32_t position) const;
     qsizetype findLinear(const QString& text) const;
     qsizetype findIndexed(const QString& text) const;
+    // The run of sorted positions whose folded text equals (whole) or begins with (prefix) text.
+    std::pair<std::size_t, std::size_t> sortedRun(Folded text, bool whole) const;
+    qsizetype countDistinct() const;
     std::uint32_t earliestIn(std::size_t from, std::size_t to) const;
 
     QStringList m_entries;
@@ -54,4 +64,5 @@ private:
     std::vector<std::uint32_t> m_offsets; // entry i is m_folded[m_offsets[i], m_offsets[i + 1])
     std::vector<std::uint32_t> m_sorted;  // positions ordered by folded text
     std::vector<std::uint32_t> m_tree;    // minimum tree over m_sorted: leaves at [n, 2n)
+    qsizetype m_distinct = 0;             // distinctCount(), known once indexed
 };
