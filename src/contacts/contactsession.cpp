@@ -119,10 +119,15 @@ void ContactSession::selectCategory(const QString& name)
     std::shared_ptr<contactclient::ItemSet> items = m_folder->Items();
     if (!name.isEmpty())
         items = items->Restrict(categoryFilterText(name));
-    // Kept lists are trusted only where the store reports its changes (each ends in reload()).
+    // Kept lists are trusted only where the store reports its changes (each ends in reload()): a
+    // category's lists are then taken from them, and all contacts' lists are them.
+    const bool keptLists = m_allLists && m_storeConnection;
     Lists lists;
-    if (name.isEmpty() && m_allLists && m_storeConnection) {
+    if (keptLists && name.isEmpty()) {
         lists = m_allLists;
+    } else if (std::optional<ContactListData> narrowed =
+                   keptLists ? narrowContactLists(*m_allLists, *items) : std::nullopt) {
+        lists = std::make_shared<const ContactListData>(std::move(*narrowed));
     } else {
         lists = std::make_shared<const ContactListData>(buildContactLists(*items));
         if (name.isEmpty())

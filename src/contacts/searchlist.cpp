@@ -99,13 +99,52 @@ void SearchList::finish()
     m_sorted.resize(n);
     for (std::size_t i = 0; i < n; ++i)
         m_sorted[i] = keys[i].position;
+    buildTree();
+}
 
+void SearchList::buildTree()
+{
+    const std::size_t n = m_sorted.size();
     m_tree.assign(2 * n, 0);
     std::copy(m_sorted.begin(), m_sorted.end(), m_tree.begin() + static_cast<std::ptrdiff_t>(n));
     for (std::size_t i = n; i-- > 1;)
         m_tree[i] = std::min(m_tree[2 * i], m_tree[2 * i + 1]);
     m_indexed = true;
     m_distinct = countDistinct();
+}
+
+SearchList SearchList::subset(const SearchList& list, const std::vector<std::uint32_t>& positions)
+{
+    SearchList out;
+    out.m_entries.reserve(static_cast<qsizetype>(positions.size()));
+    for (std::uint32_t p : positions)
+        out.m_entries.append(list.m_entries.at(p));
+    if (!list.m_indexed) {
+        out.finish();
+        return out;
+    }
+    // The folded texts are copied; the sorted order is the list's own with the other entries left
+    // out, since renumbering the kept ones keeps their order.
+    std::vector<std::int32_t> renumbered(static_cast<std::size_t>(list.count()), -1);
+    out.m_offsets.assign(1, 0);
+    out.m_offsets.reserve(positions.size() + 1);
+    qsizetype total = 0;
+    for (std::uint32_t p : positions)
+        total += static_cast<qsizetype>(list.folded(p).size());
+    out.m_folded.reserve(total);
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const Folded f = list.folded(positions[i]);
+        out.m_folded.append(QStringView(f.data(), static_cast<qsizetype>(f.size())));
+        out.m_offsets.push_back(static_cast<std::uint32_t>(out.m_folded.size()));
+        renumbered[positions[i]] = static_cast<std::int32_t>(i);
+    }
+    out.m_sorted.reserve(positions.size());
+    for (std::uint32_t p : list.m_sorted) {
+        if (renumbered[p] >= 0)
+            out.m_sorted.push_back(static_cast<std::uint32_t>(renumbered[p]));
+    }
+    out.buildTree();
+    return out;
 }
 
 qsizetype SearchList::countDistinct() const

@@ -27,6 +27,9 @@ public:
     // Call once after the last append; makes the entries searchable through the index. Until
     // then (and after any later append) searches scan the list.
     void finish();
+    // The entries at these positions of the list (ascending), finished: the same list as appending
+    // them one by one and finishing, without sorting again when the list is finished.
+    static SearchList subset(const SearchList& list, const std::vector<std::uint32_t>& positions);
     qsizetype count() const { return m_entries.size(); }
     const QString& at(qsizetype i) const { return m_entries.at(i); }
     const QStringList& entries() const { return m_entries; }
@@ -57,6 +60,7 @@ private:
     std::pair<std::size_t, std::size_t> sortedRun(Folded text, bool whole) const;
     qsizetype countDistinct() const;
     std::uint32_t earliestIn(std::size_t from, std::size_t to) const;
+    void buildTree();
 
     QStringList m_entries;
     bool m_indexed = false;
