@@ -12,7 +12,6 @@ void SearchList::clear()
     m_offsets.clear();
     m_sorted.clear();
     m_tree.clear();
-    m_distinct = 0;
 }
 
 void SearchList::append(const QString& entry)
@@ -110,7 +109,6 @@ void SearchList::buildTree()
     for (std::size_t i = n; i-- > 1;)
         m_tree[i] = std::min(m_tree[2 * i], m_tree[2 * i + 1]);
     m_indexed = true;
-    m_distinct = countDistinct();
 }
 
 SearchList SearchList::subset(const SearchList& list, const std::vector<std::uint32_t>& positions)
@@ -199,8 +197,9 @@ qsizetype SearchList::findExact(const QString& text) const
 
 qsizetype SearchList::distinctCount() const
 {
+    // Asked for seldom: counted when asked.
     if (m_indexed)
-        return m_distinct;
+        return countDistinct();
     return QSet<QString>(m_entries.begin(), m_entries.end()).size();
 }
 

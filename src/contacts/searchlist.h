@@ -68,5 +68,4 @@ private:
     std::vector<std::uint32_t> m_offsets; // entry i is m_folded[m_offsets[i], m_offsets[i + 1])
     std::vector<std::uint32_t> m_sorted;  // positions ordered by folded text
     std::vector<std::uint32_t> m_tree;    // minimum tree over m_sorted: leaves at [n, 2n)
-    qsizetype m_distinct = 0;             // distinctCount(), known once indexed
 };
