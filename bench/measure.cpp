@@ -10,6 +10,7 @@
 #include "desktop/messagebox.h"
 #include "settings/modsettings.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalBlocker>
+#include <QTest>
 #include <QThread>
 
 #include <algorithm>
@@ -196,6 +198,30 @@ QJsonObject typingJson(const TypingResult& r, Checks& checks)
             {QStringLiteral("paintedMaxMs"), maximum(painted)}};
 }
 
+// Opens the contact drop-down as a user does, with a press of the mouse on it, and times it until
+// the list is on the screen and drawn. Then closes it again.
+Timing openDropDown(frmMain& form, Checks& checks)
+{
+    QComboBox* combo = form.cmbContacts;
+    QAbstractItemView* view = combo->view();
+    QElapsedTimer t;
+    const double cpu = threadCpuMs();
+    t.start();
+    QTest::mousePress(combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center());
+    const bool shown = QTest::qWaitFor(
+        [view] {
+            return view->isVisible() && view->window()->windowHandle() && view->window()->windowHandle()->isExposed();
+        },
+        5000);
+    QCoreApplication::processEvents(); // the paint the showing queued
+    const Timing timing{msSince(t), threadCpuMs() - cpu};
+    checks.expect(shown, QStringLiteral("the contact drop-down did not open"));
+    QTest::mouseRelease(combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center());
+    combo->hidePopup();
+    QCoreApplication::processEvents();
+    return timing;
+}
+
 // The threads the back-end reads with at most, so the floor gets the same help.
 int floorThreads()
 {
@@ -307,6 +333,16 @@ QJsonObject measureSpeed(const MeasureOptions& o)
              .arg(keys.value(QStringLiteral("maxMs")).toDouble(), 0, 'f', 3)
              .arg(keys.value(QStringLiteral("cpuP99Ms")).toDouble(), 0, 'f', 3));
 
+    std::vector<double> dropDownMs, dropDownCpuMs;
+    for (int i = 0; i < std::max(3, o.runs); ++i) {
+        const Timing t = openDropDown(form, checks);
+        dropDownMs.push_back(t.ms);
+        dropDownCpuMs.push_back(t.cpuMs);
+    }
+    note(QStringLiteral("drop-down open: median %1 ms (CPU %2 ms)")
+             .arg(median(dropDownMs), 0, 'f', 1)
+             .arg(median(dropDownCpuMs), 0, 'f', 1));
+
     std::vector<FilterCase> cases = filterCases(manifest);
     for (int i = 0; i < o.runs; ++i)
         runFilterRound(form, cases, checks);
@@ -347,6 +383,10 @@ QJsonObject measureSpeed(const MeasureOptions& o)
                                                     {QStringLiteral("firstStartMs"), firstStartMs},
                                                     {QStringLiteral("firstStartCpuMs"), firstStartCpuMs}}},
             {QStringLiteral("keys"), keys},
+            {QStringLiteral("dropDown"), QJsonObject{{QStringLiteral("medianMs"), median(dropDownMs)},
+                                                     {QStringLiteral("maxMs"), maximum(dropDownMs)},
+                                                     {QStringLiteral("cpuMedianMs"), median(dropDownCpuMs)},
+                                                     {QStringLiteral("samplesMs"), toArray(dropDownMs)}}},
             {QStringLiteral("filters"), filters},
             {QStringLiteral("problems"), checks.problems()}};
 }

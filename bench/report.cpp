@@ -47,12 +47,13 @@ double peakMB(const QJsonObject& s)
 // leaves out the time other processes had the machine: met is judged on wall time.
 QJsonObject target(const QString& text, double measured, const QString& unit, bool met, double cpu = -1)
 {
-    QJsonObject o{{QStringLiteral("target"), text},
+    QJsonObject o{{QStringLiteral("issue"), 20},
+                  {QStringLiteral("target"), text},
                   {QStringLiteral("measured"), measured},
                   {QStringLiteral("unit"), unit},
                   {QStringLiteral("met"), met}};
     if (cpu >= 0)
-        o.insert(QStringLiteral("measuredCpu"), cpu);
+        o.insert(QStringLiteral("cpu"), cpu);
     return o;
 }
 
@@ -72,35 +73,44 @@ QJsonArray evaluateTargets(const QJsonArray& sizes)
 {
     QJsonArray out;
     const QJsonObject s1k = sizeOf(sizes, 1000);
-    const QJsonObject s10k = sizeOf(sizes, 10000);
     const QJsonObject s100k = sizeOf(sizes, 100000);
-    if (!s10k.isEmpty()) {
-        const double r = startupRatio(s10k);
-        const double cpu =
-            ratio(at(s10k, QStringLiteral("startup.cpuMedianMs")), at(s10k, QStringLiteral("floor.cpuMedianMs")));
-        out.append(target(QStringLiteral("start-up at 10,000 contacts <= 2x the read-only floor"), r,
-                          QStringLiteral("x"), r <= 2.0, cpu));
+    if (s100k.isEmpty())
+        return out;
+    const QString unitX = QStringLiteral("x");
+    const QString unitMs = QStringLiteral("ms");
+
+    const double startup = startupRatio(s100k);
+    const double startupCpu =
+        ratio(at(s100k, QStringLiteral("startup.cpuMedianMs")), at(s100k, QStringLiteral("floor.cpuMedianMs")));
+    out.append(target(QStringLiteral("start-up at 100,000 contacts <= 0.5x the read-only floor"), startup, unitX,
+                      startup <= 0.5, startupCpu));
+
+    const double dropDown = at(s100k, QStringLiteral("dropDown.medianMs"));
+    out.append(target(QStringLiteral("drop-down open (press to popup shown) at 100,000 contacts <= 50 ms"), dropDown,
+                      unitMs, dropDown <= 50, at(s100k, QStringLiteral("dropDown.cpuMedianMs"))));
+
+    const double mb = peakMB(s100k);
+    out.append(target(QStringLiteral("peak resident memory at 100,000 contacts <= 100 MB"), mb, QStringLiteral("MB"),
+                      mb <= 100));
+
+    const double p99 = at(s100k, QStringLiteral("keys.p99Ms"));
+    const double cpu99 = at(s100k, QStringLiteral("keys.cpuP99Ms"));
+    out.append(target(QStringLiteral("keystroke p99 at 100,000 contacts <= 0.2 ms"), p99, unitMs, p99 <= 0.2, cpu99));
+    if (!s1k.isEmpty()) {
+        const double r = ratio(p99, at(s1k, QStringLiteral("keys.p99Ms")));
+        out.append(target(QStringLiteral("keystroke p99 at 100,000 contacts <= 1.5x its value at 1,000"), r, unitX,
+                          r <= 1.5, ratio(cpu99, at(s1k, QStringLiteral("keys.cpuP99Ms")))));
     }
-    if (!s100k.isEmpty()) {
-        const double p99 = at(s100k, QStringLiteral("keys.p99Ms"));
-        const double cpu99 = at(s100k, QStringLiteral("keys.cpuP99Ms"));
-        out.append(target(QStringLiteral("keystroke p99 at 100,000 contacts <= 2 ms"), p99, QStringLiteral("ms"),
-                          p99 <= 2.0, cpu99));
-        if (!s1k.isEmpty()) {
-            const double r = ratio(p99, at(s1k, QStringLiteral("keys.p99Ms")));
-            out.append(target(QStringLiteral("keystroke p99 at 100,000 <= 1.5x its value at 1,000"), r,
-                              QStringLiteral("x"), r <= 1.5, ratio(cpu99, at(s1k, QStringLiteral("keys.cpuP99Ms")))));
-        }
-        const double filter = slowestFilter(s100k);
-        double filterCpu = 0;
-        for (const QJsonValue& f : s100k.value(QStringLiteral("filters")).toArray())
-            filterCpu = std::max(filterCpu, f.toObject().value(QStringLiteral("cpuMedianMs")).toDouble());
-        out.append(target(QStringLiteral("category filter at 100,000 contacts <= 300 ms"), filter, QStringLiteral("ms"),
-                          filter <= 300, filterCpu));
-        const double mb = peakMB(s100k);
-        out.append(target(QStringLiteral("peak resident memory at 100,000 contacts <= 250 MB"), mb,
-                          QStringLiteral("MB"), mb <= 250));
-    }
+    const double painted = at(s100k, QStringLiteral("keys.paintedP99Ms"));
+    out.append(target(QStringLiteral("keystroke with repaint p99 at 100,000 contacts <= 0.5 ms"), painted, unitMs,
+                      painted <= 0.5));
+
+    const double filter = slowestFilter(s100k);
+    double filterCpu = 0;
+    for (const QJsonValue& f : s100k.value(QStringLiteral("filters")).toArray())
+        filterCpu = std::max(filterCpu, f.toObject().value(QStringLiteral("cpuMedianMs")).toDouble());
+    out.append(target(QStringLiteral("category filter (slowest, back to all included) at 100,000 contacts <= 100 ms"),
+                      filter, unitMs, filter <= 100, filterCpu));
     return out;
 }
 
@@ -166,6 +176,11 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
                                                   fixed(at(s, QStringLiteral("keys.cpuP99Ms")), 3));
          }},
         {QStringLiteral("  with repaint p99, ms"), ms(QStringLiteral("keys.paintedP99Ms"), 3)},
+        {QStringLiteral("drop-down open, ms / CPU ms"),
+         [](const QJsonObject& s) {
+             return QStringLiteral("%1 / %2").arg(fixed(at(s, QStringLiteral("dropDown.medianMs")), 1),
+                                                  fixed(at(s, QStringLiteral("dropDown.cpuMedianMs")), 1));
+         }},
         {QStringLiteral("filter \"%1\", ms / CPU ms").arg(filterName(0)), filterRow(0)},
         {QStringLiteral("  contacts listed"), listedRow(0)},
         {QStringLiteral("filter \"%1\", ms / CPU ms").arg(filterName(1)), filterRow(1)},
@@ -192,11 +207,11 @@ QString formatTable(const QJsonArray& sizes, const QJsonArray& targets)
         const QString unit = t.value(QStringLiteral("unit")).toString();
         const QString space = unit == QLatin1String("x") ? QString() : QStringLiteral(" ");
         QString cpu;
-        if (t.contains(QStringLiteral("measuredCpu")))
+        if (t.contains(QStringLiteral("cpu")))
             cpu = QStringLiteral(" (in CPU time: %1%2%3)")
-                      .arg(fixed(t.value(QStringLiteral("measuredCpu")).toDouble(), 2), space, unit);
+                      .arg(fixed(t.value(QStringLiteral("cpu")).toDouble(), 2), space, unit);
         out += QStringLiteral("  %1  %2: %3%4%5%6\n")
-                   .arg(t.value(QStringLiteral("met")).toBool() ? QStringLiteral("met   ") : QStringLiteral("MISSED"),
+                   .arg(t.value(QStringLiteral("met")).toBool() ? QStringLiteral("met    ") : QStringLiteral("NOT met"),
                         t.value(QStringLiteral("target")).toString(),
                         fixed(t.value(QStringLiteral("measured")).toDouble(), 2), space, unit, cpu);
     }

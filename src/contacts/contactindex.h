@@ -1,25 +1,25 @@
 #pragma once
-// Name -> entry identifier. Keys compare exactly, letter case included; a key already present
-// keeps its value, so of several contacts sharing a name the one added first owns it.
+// Name -> entry identifier. Keys compare exactly, letter case included; of several contacts sharing
+// a name the one added first owns it.
+//
+// The names are the search list's entries (the file-as name and full name of every contact), so the
+// index is looked up through the search list's own sorted index rather than a table of its own: a
+// view of the lists it was made from, valid while they are.
 
-#include <QHash>
 #include <QString>
+
+struct ContactListData;
 
 class ContactIndex {
 public:
-    void RemoveAll() { m_map.clear(); }
-    bool Exists(const QString& key) const { return m_map.contains(key); }
-    // Adds only an absent key.
-    void Add(const QString& key, const QString& value)
-    {
-        if (!m_map.contains(key))
-            m_map.insert(key, value);
-    }
+    ContactIndex() = default;
+    explicit ContactIndex(const ContactListData& lists) : m_lists(&lists) {}
+
+    bool Exists(const QString& key) const;
     // The stored value, or the empty string for an absent key.
-    QString Item(const QString& key) const { return m_map.value(key); }
-    qsizetype Count() const { return m_map.size(); }
-    void reserve(qsizetype n) { m_map.reserve(n); }
+    QString Item(const QString& key) const;
+    qsizetype Count() const;
 
 private:
-    QHash<QString, QString> m_map;
+    const ContactListData* m_lists = nullptr;
 };

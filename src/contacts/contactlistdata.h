@@ -1,23 +1,42 @@
 #pragma once
-// What the bar's lists are built from one item set: the name index, the search list and the
-// drop-down's sorted names. Built without widgets, so it can be built off the UI thread.
+// What the bar's lists are built from one item set: the search list, the contacts' entry
+// identifiers and the drop-down's sorted names. Built without widgets, so it can be built off the
+// UI thread.
 
-#include "contacts/contactindex.h"
 #include "contacts/searchlist.h"
 
 #include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace contactclient {
 class ItemSet;
 }
 
 struct ContactListData {
-    ContactIndex index;
-    SearchList search; // file-as and full name of every contact, in item order
-    QStringList names; // the file-as names, sorted for the drop-down
+    // The file-as name and full name of every contact, in item order: contact i's are entries 2i
+    // and 2i + 1.
+    SearchList search;
+    QStringList entryIds;             // contact i's entry identifier
+    QStringList names;                // the file-as names, sorted for the drop-down
+    std::vector<std::uint32_t> order; // the contacts in that order
     int contactCount = 0;
+
+    // The contact owning a name, exactly as written (file-as or full name; the first in item order
+    // of several sharing it), or -1.
+    qsizetype contactNamed(const QString& name) const;
 };
 
-// Contacts only: other item types (contact groups) are left out. Of several contacts sharing a
-// name the first in item order owns it.
+// Contacts only: other item types (contact groups) are left out.
 ContactListData buildContactLists(const contactclient::ItemSet& items);
+
+// The lists of some of the contacts of all (their numbers ascending): the same lists as built from
+// those contacts' items, without sorting again.
+ContactListData subsetOf(const ContactListData& all, const std::vector<std::uint32_t>& contacts);
+
+// The lists of part of the items all was built from (a category of them), through subsetOf: each
+// contact of items is found in all by its entry identifier, in item order. Nothing when one is not
+// found so (the items are not such a part).
+std::optional<ContactListData> narrowContactLists(const ContactListData& all, const contactclient::ItemSet& items);

@@ -52,7 +52,9 @@ void ContactSession::load()
     m_current.reset();
     m_category.clear();
     m_resolvedText.clear();
-    m_lists = {};
+    m_allLists.reset();
+    m_lists = std::make_shared<const ContactListData>();
+    m_index = ContactIndex(*m_lists);
     try {
         m_application = m_createClient();
         m_namespace = m_application->GetNamespace(QStringLiteral("MAPI"));
@@ -67,7 +69,7 @@ void ContactSession::load()
     struct Result {
         std::shared_ptr<contactclient::MAPIFolder> folder;
         std::shared_ptr<contactclient::ItemSet> items;
-        ContactListData lists;
+        Lists lists;
         std::exception_ptr error;
     };
     auto result = std::make_shared<Result>();
@@ -78,7 +80,7 @@ void ContactSession::load()
                 nameSpace->Logon();
                 result->folder = nameSpace->GetDefaultFolder(contactclient::olFolderContacts);
                 result->items = result->folder->Items();
-                result->lists = buildContactLists(*result->items);
+                result->lists = std::make_shared<const ContactListData>(buildContactLists(*result->items));
             } catch (...) {
                 result->error = std::current_exception();
             }
@@ -92,6 +94,7 @@ void ContactSession::load()
             }
             m_folder = result->folder;
             m_items = result->items;
+            m_allLists = result->lists;
             applyLists(std::move(result->lists));
             m_loading = false;
             attachStore();
@@ -102,9 +105,10 @@ void ContactSession::load()
         });
 }
 
-void ContactSession::applyLists(ContactListData lists)
+void ContactSession::applyLists(Lists lists)
 {
     m_lists = std::move(lists);
+    m_index = ContactIndex(*m_lists);
     emit listsChanged();
 }
 
@@ -115,7 +119,20 @@ void ContactSession::selectCategory(const QString& name)
     std::shared_ptr<contactclient::ItemSet> items = m_folder->Items();
     if (!name.isEmpty())
         items = items->Restrict(categoryFilterText(name));
-    ContactListData lists = buildContactLists(*items);
+    // Kept lists are trusted only where the store reports its changes (each ends in reload()): a
+    // category's lists are then taken from them, and all contacts' lists are them.
+    const bool keptLists = m_allLists && m_storeConnection;
+    Lists lists;
+    if (keptLists && name.isEmpty()) {
+        lists = m_allLists;
+    } else if (std::optional<ContactListData> narrowed =
+                   keptLists ? narrowContactLists(*m_allLists, *items) : std::nullopt) {
+        lists = std::make_shared<const ContactListData>(std::move(*narrowed));
+    } else {
+        lists = std::make_shared<const ContactListData>(buildContactLists(*items));
+        if (name.isEmpty())
+            m_allLists = lists;
+    }
     m_items = std::move(items);
     m_category = name;
     applyLists(std::move(lists));
@@ -128,6 +145,7 @@ void ContactSession::reload()
     {
         // The lists change under the user's hands: the entry box keeps its text.
         const QScopedValueRollback loading(m_loading, true);
+        m_allLists.reset();
         selectCategory(m_category);
     }
     resolve(m_resolvedText);
@@ -139,7 +157,7 @@ void ContactSession::reload()
 void ContactSession::resolve(const QString& text)
 {
     m_resolvedText = text;
-    chooseEntry(m_lists.index.Item(text));
+    chooseEntry(m_index.Item(text));
 }
 
 void ContactSession::chooseEntry(const QString& entryId)

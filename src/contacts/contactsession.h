@@ -7,6 +7,7 @@
 // The parts follow these signals, so none of them can forget a step.
 
 #include "contactclient/automation.h"
+#include "contacts/contactindex.h"
 #include "contacts/contactlistdata.h"
 
 #include <QObject>
@@ -50,10 +51,10 @@ public:
     void setLoading(bool loading) { m_loading = loading; }
     bool isLoaded() const { return m_folder != nullptr; }
 
-    const ContactIndex& contactIndex() const { return m_lists.index; }
-    const SearchList& searchList() const { return m_lists.search; }
-    const QStringList& sortedNames() const { return m_lists.names; }
-    int contactCount() const { return m_lists.contactCount; }
+    const ContactIndex& contactIndex() const { return m_index; }
+    const SearchList& searchList() const { return m_lists->search; }
+    const QStringList& sortedNames() const { return m_lists->names; }
+    int contactCount() const { return m_lists->contactCount; }
     const QString& category() const { return m_category; }
 
     std::shared_ptr<contactclient::Application> application() const { return m_application; }
@@ -78,7 +79,8 @@ signals:
     void failed(int number, const QString& description);
 
 private:
-    void applyLists(ContactListData lists);
+    using Lists = std::shared_ptr<const ContactListData>;
+    void applyLists(Lists lists);
     void attachStore();
     void reloadGuarded();
     void runInBackground(std::function<void()> work, std::function<void()> done);
@@ -90,7 +92,11 @@ private:
     std::shared_ptr<contactclient::MAPIFolder> m_folder;
     std::shared_ptr<contactclient::ItemSet> m_items;
     std::shared_ptr<contactclient::ContactItem> m_current;
-    ContactListData m_lists;
+    Lists m_lists = std::make_shared<const ContactListData>();
+    // The lists of all contacts, kept while the store reports no change: going back to all
+    // contacts after a category then costs nothing.
+    Lists m_allLists;
+    ContactIndex m_index{*m_lists};
     QString m_category;
     QString m_resolvedText;
     bool m_loading = false;

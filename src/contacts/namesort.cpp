@@ -14,7 +14,7 @@ QCollator collator()
     return c;
 }
 
-void sortAlphabetically(QStringList& names)
+std::vector<std::uint32_t> alphabeticalOrder(const QStringList& names)
 {
     // With 100,000 names, comparing with the collator at every step is most of a reload: each
     // name's collation key is made once, and the sort compares keys.
@@ -34,10 +34,19 @@ void sortAlphabetically(QStringList& names)
         const QString& y = names.at(b.index);
         return x != y ? x < y : a.index < b.index;
     });
+    std::vector<std::uint32_t> order;
+    order.reserve(entries.size());
+    for (const Entry& e : entries)
+        order.push_back(e.index);
+    return order;
+}
+
+void sortAlphabetically(QStringList& names)
+{
     QStringList sorted;
     sorted.reserve(names.size());
-    for (const Entry& e : entries)
-        sorted.append(names.at(e.index));
+    for (std::uint32_t i : alphabeticalOrder(names))
+        sorted.append(names.at(i));
     names = std::move(sorted);
 }
 

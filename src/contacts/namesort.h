@@ -6,6 +6,9 @@
 #include <QCollator>
 #include <QStringList>
 
+#include <cstdint>
+#include <vector>
+
 namespace namesort {
 
 // The collator of that order for the default locale. The C/POSIX locale has no alphabet of its
@@ -13,6 +16,9 @@ namespace namesort {
 QCollator collator();
 
 void sortAlphabetically(QStringList& names);
+
+// The positions of names in that order.
+std::vector<std::uint32_t> alphabeticalOrder(const QStringList& names);
 
 // Whether a stands before b in that order (for filing one name into a short sorted list).
 bool sortsBefore(const QString& a, const QString& b);

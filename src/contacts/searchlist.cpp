@@ -1,5 +1,7 @@
 #include "searchlist.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 void SearchList::clear()
@@ -96,12 +98,71 @@ void SearchList::finish()
     m_sorted.resize(n);
     for (std::size_t i = 0; i < n; ++i)
         m_sorted[i] = keys[i].position;
+    buildTree();
+}
 
+void SearchList::buildTree()
+{
+    const std::size_t n = m_sorted.size();
     m_tree.assign(2 * n, 0);
     std::copy(m_sorted.begin(), m_sorted.end(), m_tree.begin() + static_cast<std::ptrdiff_t>(n));
     for (std::size_t i = n; i-- > 1;)
         m_tree[i] = std::min(m_tree[2 * i], m_tree[2 * i + 1]);
     m_indexed = true;
+}
+
+SearchList SearchList::subset(const SearchList& list, const std::vector<std::uint32_t>& positions)
+{
+    SearchList out;
+    out.m_entries.reserve(static_cast<qsizetype>(positions.size()));
+    for (std::uint32_t p : positions)
+        out.m_entries.append(list.m_entries.at(p));
+    if (!list.m_indexed) {
+        out.finish();
+        return out;
+    }
+    // The folded texts are copied; the sorted order is the list's own with the other entries left
+    // out, since renumbering the kept ones keeps their order.
+    std::vector<std::int32_t> renumbered(static_cast<std::size_t>(list.count()), -1);
+    out.m_offsets.assign(1, 0);
+    out.m_offsets.reserve(positions.size() + 1);
+    qsizetype total = 0;
+    for (std::uint32_t p : positions)
+        total += static_cast<qsizetype>(list.folded(p).size());
+    out.m_folded.reserve(total);
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const Folded f = list.folded(positions[i]);
+        out.m_folded.append(QStringView(f.data(), static_cast<qsizetype>(f.size())));
+        out.m_offsets.push_back(static_cast<std::uint32_t>(out.m_folded.size()));
+        renumbered[positions[i]] = static_cast<std::int32_t>(i);
+    }
+    out.m_sorted.reserve(positions.size());
+    for (std::uint32_t p : list.m_sorted) {
+        if (renumbered[p] >= 0)
+            out.m_sorted.push_back(static_cast<std::uint32_t>(renumbered[p]));
+    }
+    out.buildTree();
+    return out;
+}
+
+qsizetype SearchList::countDistinct() const
+{
+    // Texts that differ only in letter case stand together in the sorted order: each such run is
+    // counted on its own.
+    qsizetype distinct = 0;
+    std::vector<QStringView> run;
+    for (std::size_t i = 0, n = m_sorted.size(); i < n;) {
+        std::size_t end = i + 1;
+        while (end < n && folded(m_sorted[end]) == folded(m_sorted[i]))
+            ++end;
+        run.clear();
+        for (std::size_t k = i; k < end; ++k)
+            run.push_back(m_entries.at(m_sorted[k]));
+        std::sort(run.begin(), run.end());
+        distinct += std::unique(run.begin(), run.end()) - run.begin();
+        i = end;
+    }
+    return distinct;
 }
 
 SearchList::Folded SearchList::folded(std::uint32_t position) const
@@ -115,6 +176,41 @@ qsizetype SearchList::findString(const QString& text) const
     if (text.isEmpty())
         return -1;
     return m_indexed ? findIndexed(text) : findLinear(text);
+}
+
+qsizetype SearchList::findExact(const QString& text) const
+{
+    if (!m_indexed)
+        return m_entries.indexOf(text);
+    const QString foldedText = foldedCopy(text);
+    const Folded key(reinterpret_cast<const char16_t*>(foldedText.constData()),
+                     static_cast<std::size_t>(foldedText.size()));
+    // Within the run of entries equal but for letter case, positions ascend: the first exact one
+    // is the earliest.
+    const auto [from, to] = sortedRun(key, true);
+    for (std::size_t i = from; i < to; ++i) {
+        if (m_entries.at(m_sorted[i]) == text)
+            return m_sorted[i];
+    }
+    return -1;
+}
+
+qsizetype SearchList::distinctCount() const
+{
+    // Asked for seldom: counted when asked.
+    if (m_indexed)
+        return countDistinct();
+    return QSet<QString>(m_entries.begin(), m_entries.end()).size();
+}
+
+std::pair<std::size_t, std::size_t> SearchList::sortedRun(Folded text, bool whole) const
+{
+    const auto first = std::lower_bound(m_sorted.begin(), m_sorted.end(), text,
+                                        [this](std::uint32_t p, Folded t) { return folded(p) < t; });
+    const auto last = std::partition_point(first, m_sorted.end(), [this, text, whole](std::uint32_t p) {
+        return whole ? folded(p) == text : folded(p).starts_with(text);
+    });
+    return {static_cast<std::size_t>(first - m_sorted.begin()), static_cast<std::size_t>(last - m_sorted.begin())};
 }
 
 qsizetype SearchList::findLinear(const QString& text) const
@@ -133,14 +229,8 @@ qsizetype SearchList::findIndexed(const QString& text) const
                         static_cast<std::size_t>(foldedText.size()));
     // The entries that begin with the prefix are the run of sorted entries starting at the first
     // one not below it.
-    const auto first = std::lower_bound(m_sorted.begin(), m_sorted.end(), prefix,
-                                        [this](std::uint32_t p, Folded t) { return folded(p) < t; });
-    const auto last = std::partition_point(first, m_sorted.end(),
-                                           [this, prefix](std::uint32_t p) { return folded(p).starts_with(prefix); });
-    if (first == last)
-        return -1;
-    return earliestIn(static_cast<std::size_t>(first - m_sorted.begin()),
-                      static_cast<std::size_t>(last - m_sorted.begin()));
+    const auto [from, to] = sortedRun(prefix, false);
+    return from == to ? qsizetype(-1) : qsizetype(earliestIn(from, to));
 }
 
 std::uint32_t SearchList::earliestIn(std::size_t from, std::size_t to) const

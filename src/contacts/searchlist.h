@@ -16,21 +16,31 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class SearchList {
 public:
     void clear();
     void append(const QString& entry);
+    void reserve(qsizetype n) { m_entries.reserve(n); }
     // Call once after the last append; makes the entries searchable through the index. Until
     // then (and after any later append) searches scan the list.
     void finish();
+    // The entries at these positions of the list (ascending), finished: the same list as appending
+    // them one by one and finishing, without sorting again when the list is finished.
+    static SearchList subset(const SearchList& list, const std::vector<std::uint32_t>& positions);
     qsizetype count() const { return m_entries.size(); }
     const QString& at(qsizetype i) const { return m_entries.at(i); }
     const QStringList& entries() const { return m_entries; }
 
     // The index of the first matching entry, or -1.
     qsizetype findString(const QString& text) const;
+    // The index of the first entry whose text is exactly this text, letter case included (the
+    // empty text too), or -1.
+    qsizetype findExact(const QString& text) const;
+    // How many different texts the entries hold, letter case counting.
+    qsizetype distinctCount() const;
 
     bool isIndexed() const { return m_indexed; }
 
@@ -46,7 +56,11 @@ private:
     Folded folded(std::uint32_t position) const;
     qsizetype findLinear(const QString& text) const;
     qsizetype findIndexed(const QString& text) const;
+    // The run of sorted positions whose folded text equals (whole) or begins with (prefix) text.
+    std::pair<std::size_t, std::size_t> sortedRun(Folded text, bool whole) const;
+    qsizetype countDistinct() const;
     std::uint32_t earliestIn(std::size_t from, std::size_t to) const;
+    void buildTree();
 
     QStringList m_entries;
     bool m_indexed = false;

@@ -7,6 +7,7 @@
 #include "contactclient/clientapplication.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/factory.h"
+#include "contacts/contactindex.h"
 #include "contacts/contactlistdata.h"
 #include "fakes/memorysettingsstore.h"
 #include "textlists.h"
@@ -191,8 +192,8 @@ private slots:
             located.append(path(b));
         auto ns = logon(located.join(QLatin1Char(',')));
         const ContactListData lists = buildContactLists(*ns->GetDefaultFolder(olFolderContacts)->Items());
-        QCOMPARE(lists.index.Item(QStringLiteral("Ann Lee")), owner);
-        QCOMPARE(lists.index.Item(QStringLiteral("Lee, Ann")), owner);
+        QCOMPARE(ContactIndex(lists).Item(QStringLiteral("Ann Lee")), owner);
+        QCOMPARE(ContactIndex(lists).Item(QStringLiteral("Lee, Ann")), owner);
     }
 
     void restrictsEveryBook()
