@@ -34,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QWindow>
 
 frmMain::frmMain(Platform platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -257,8 +258,27 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (m_platform.windowSystem)
+    if (!m_platform.windowSystem)
+        return;
+    m_platform.windowSystem->applySkipTaskbar(this);
+    // Told again once the window manager has mapped the bar: coming back from an iconified state,
+    // the window can be mapped before it is shown, and a window manager that has just withdrawn it
+    // drops the states it was given.
+    if (QWindow* handle = windowHandle(); handle && !m_watchingExposure) {
+        handle->installEventFilter(this);
+        m_watchingExposure = true;
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed() &&
+        m_platform.windowSystem && !m_exposed) {
         m_platform.windowSystem->applySkipTaskbar(this);
+    }
+    if (event->type() == QEvent::Expose && watched == windowHandle())
+        m_exposed = windowHandle()->isExposed();
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::savePlacementOnExit()

@@ -139,6 +139,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -153,4 +154,6 @@ private:
     Platform m_platform;
     bool m_started = false;
     bool m_outboxStarted = false;
+    bool m_watchingExposure = false; // the window handle's Expose events reach eventFilter
+    bool m_exposed = false;
 };
