@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProxyStyle>
@@ -80,9 +81,17 @@ QWidget* textBox(const layout::Control& spec, QWidget* parent)
                              .arg(colour(64, 64, 64), colour(255, 255, 192)));
         e->setReadOnly(true);
     } else if (spec.name == QStringLiteral("txtContact")) {
-        e->setStyleSheet(QStringLiteral("QLineEdit { border: none; background: %1; color: %2; "
-                                        "selection-background-color: %3; selection-color: %4; }")
-                             .arg(colour(0, 0, 128), colour(192, 255, 192), colour(192, 255, 192), colour(0, 0, 128)));
+        // Repainted on every key: drawn by the plain style from its palette, which costs a fraction
+        // of resolving a style sheet on each paint. Same colours in every state of the window.
+        e->setFrame(false);
+        QPalette pal = e->palette();
+        const QColor navy(0, 0, 128);
+        const QColor paleGreen(192, 255, 192);
+        pal.setColor(QPalette::Base, navy);
+        pal.setColor(QPalette::Text, paleGreen);
+        pal.setColor(QPalette::Highlight, paleGreen);
+        pal.setColor(QPalette::HighlightedText, navy);
+        e->setPalette(pal);
     } else {
         e->setFont(smallFont(true));
         e->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(colour(255, 255, 192)));
