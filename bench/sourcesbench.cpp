@@ -12,6 +12,8 @@
 #include "contactclient/vcard/summarycache.h"
 #include "contacts/contactlistdata.h"
 
+#include "alternating.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -37,41 +39,8 @@
 
 namespace {
 
-struct Timing {
-    double wallMs = 0;
-    double cpuMs = 0;
-};
-
-double cpuNowMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-// Runs the works in turn, runs times round, so that each sees the same load of a shared machine;
-// the medians of each one's wall and CPU time (the CPU time of every thread of the process).
-std::vector<Timing> alternating(int runs, const std::vector<std::function<void()>>& works)
-{
-    std::vector<std::vector<double>> wall(works.size()), cpu(works.size());
-    for (int i = 0; i < runs; ++i) {
-        for (std::size_t w = 0; w < works.size(); ++w) {
-            QElapsedTimer t;
-            const double c = cpuNowMs();
-            t.start();
-            works[w]();
-            wall[w].push_back(double(t.nsecsElapsed()) / 1e6);
-            cpu[w].push_back(cpuNowMs() - c);
-        }
-    }
-    std::vector<Timing> medians;
-    for (std::size_t w = 0; w < works.size(); ++w) {
-        std::sort(wall[w].begin(), wall[w].end());
-        std::sort(cpu[w].begin(), cpu[w].end());
-        medians.push_back({wall[w][wall[w].size() / 2], cpu[w][cpu[w].size() / 2]});
-    }
-    return medians;
-}
+using bench::alternating;
+using bench::Timing;
 
 QJsonObject target(const QString& text, const Timing& measured, const Timing& floor, double limit)
 {
