@@ -103,7 +103,7 @@ QString VdirCache::fileNameFor(const QString& hrefPath) const
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._@+=-]{0,150}\\.vcf$"));
     const qsizetype slash = hrefPath.lastIndexOf(QLatin1Char('/'));
-    const QString name = hrefPath.sliced(slash + 1);
+    QString name = hrefPath.sliced(slash + 1);
     // Without a collection (the copy read for its state alone) a member's plain name is trusted
     // as written by an earlier sync.
     const bool inCollection = m_collection.isEmpty() || hrefPath.first(slash + 1) == m_collection;
