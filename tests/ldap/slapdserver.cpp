@@ -48,7 +48,10 @@ SlapdServer::SlapdServer(Options options) : m_options(options)
     QDir(m_dir.path()).mkpath(QStringLiteral("db"));
     m_port = freePort();
     if (m_options.tls) {
-        m_tlsPort = freePort();
+        // Two calls can hand out the same free port.
+        do
+            m_tlsPort = freePort();
+        while (m_tlsPort == m_port);
         makeCertificates();
     }
     writeConfig();

@@ -37,7 +37,10 @@ public:
                                           QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
         write(QStringLiteral("passwd"), (user + QStringLiteral(":{PLAIN}") + password + QStringLiteral("::::::\n")));
         port = freePort();
-        tlsPort = options.certificate.isEmpty() ? 0 : freePort();
+        // Two calls can hand out the same free port: dovecot refuses a listener given twice.
+        tlsPort = 0;
+        while (!options.certificate.isEmpty() && (tlsPort == 0 || tlsPort == port))
+            tlsPort = freePort();
         const bool root = ::getuid() == 0;
         const QString me = qEnvironmentVariable("USER", QStringLiteral("root"));
         QString conf;
