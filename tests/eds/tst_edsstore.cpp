@@ -9,6 +9,7 @@
 #include "contactclient/eds/edsstore.h"
 #include "contactclient/storenotifier.h"
 #include "contacts/contactsession.h"
+#include "support/contactproperty.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -26,31 +27,6 @@ namespace {
 QByteArray card(const QString& lines)
 {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines.toUtf8().replace("\n", "\r\n") + "\r\nEND:VCARD\r\n";
-}
-
-QString propertyOf(const ContactItem& c, const QString& name)
-{
-    static const std::map<QString, QString (ContactItem::*)() const> getters = {
-        {QStringLiteral("TypeName"), &ContactItem::TypeName},
-        {QStringLiteral("FullName"), &ContactItem::FullName},
-        {QStringLiteral("FileAs"), &ContactItem::FileAs},
-        {QStringLiteral("Email1Address"), &ContactItem::Email1Address},
-        {QStringLiteral("Email2Address"), &ContactItem::Email2Address},
-        {QStringLiteral("Email3Address"), &ContactItem::Email3Address},
-        {QStringLiteral("Email1DisplayName"), &ContactItem::Email1DisplayName},
-        {QStringLiteral("MobileTelephoneNumber"), &ContactItem::MobileTelephoneNumber},
-        {QStringLiteral("BusinessTelephoneNumber"), &ContactItem::BusinessTelephoneNumber},
-        {QStringLiteral("Business2TelephoneNumber"), &ContactItem::Business2TelephoneNumber},
-        {QStringLiteral("HomeTelephoneNumber"), &ContactItem::HomeTelephoneNumber},
-        {QStringLiteral("Home2TelephoneNumber"), &ContactItem::Home2TelephoneNumber},
-        {QStringLiteral("HomeAddress"), &ContactItem::HomeAddress},
-        {QStringLiteral("BusinessAddress"), &ContactItem::BusinessAddress},
-        {QStringLiteral("OtherAddress"), &ContactItem::OtherAddress},
-        {QStringLiteral("MailingAddress"), &ContactItem::MailingAddress},
-    };
-    if (name == QLatin1String("Categories"))
-        return c.Categories().join(QLatin1Char('|'));
-    return (c.*getters.at(name))();
 }
 
 std::shared_ptr<EdsStore> openStore(const QString& books = {})
@@ -174,7 +150,7 @@ private slots:
         const QString id = TestBooks::personal() + QLatin1Char('/') + uid;
 
         const std::shared_ptr<ContactItem> contact = m_store->itemFromId(id);
-        QCOMPARE(propertyOf(*contact, property), expected);
+        QCOMPARE(testsupport::contactProperty(*contact, property), expected);
         QCOMPARE(contact->EntryID(), id);
         // The lists show what the contact shows.
         const QStringList item = listed(*m_store->items(), id);

@@ -2,10 +2,9 @@
 // phones, addresses and the mailing address, categories, type names and the card's details.
 
 #include "contactclient/vcard/vcardcontactitem.h"
+#include "support/contactproperty.h"
 
 #include <QTest>
-
-#include <map>
 
 using contactclient::ContactItem;
 using contactclient::VCardContactItem;
@@ -21,31 +20,6 @@ std::shared_ptr<ContactItem> contact(const QString& lines)
         return false;
     });
     return item;
-}
-
-QString property(const ContactItem& c, const QString& name)
-{
-    static const std::map<QString, QString (ContactItem::*)() const> getters = {
-        {QStringLiteral("TypeName"), &ContactItem::TypeName},
-        {QStringLiteral("FullName"), &ContactItem::FullName},
-        {QStringLiteral("FileAs"), &ContactItem::FileAs},
-        {QStringLiteral("Email1Address"), &ContactItem::Email1Address},
-        {QStringLiteral("Email2Address"), &ContactItem::Email2Address},
-        {QStringLiteral("Email3Address"), &ContactItem::Email3Address},
-        {QStringLiteral("Email1DisplayName"), &ContactItem::Email1DisplayName},
-        {QStringLiteral("MobileTelephoneNumber"), &ContactItem::MobileTelephoneNumber},
-        {QStringLiteral("BusinessTelephoneNumber"), &ContactItem::BusinessTelephoneNumber},
-        {QStringLiteral("Business2TelephoneNumber"), &ContactItem::Business2TelephoneNumber},
-        {QStringLiteral("HomeTelephoneNumber"), &ContactItem::HomeTelephoneNumber},
-        {QStringLiteral("Home2TelephoneNumber"), &ContactItem::Home2TelephoneNumber},
-        {QStringLiteral("HomeAddress"), &ContactItem::HomeAddress},
-        {QStringLiteral("BusinessAddress"), &ContactItem::BusinessAddress},
-        {QStringLiteral("OtherAddress"), &ContactItem::OtherAddress},
-        {QStringLiteral("MailingAddress"), &ContactItem::MailingAddress},
-    };
-    if (name == QLatin1String("Categories"))
-        return c.Categories().join(QLatin1Char('|'));
-    return (c.*getters.at(name))();
 }
 
 } // namespace
@@ -183,7 +157,7 @@ private slots:
         QFETCH(QString, expected);
         const auto c = contact(card);
         QVERIFY(c);
-        QCOMPARE(::property(*c, property), expected);
+        QCOMPARE(testsupport::contactProperty(*c, property), expected);
     }
 
     void testDetails()
