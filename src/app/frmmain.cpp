@@ -310,11 +310,10 @@ void frmMain::answerWindowManager()
         }
         return;
     case windowrequests::Answer::HideToTray:
-        // Hidden first, then out of the minimized state: a de-iconify sent to a window still shown
-        // could reach the window manager after the hide and leave the bar iconic when it comes back.
+        // The bar stays minimized while it is in the tray: leaving that state maps the window
+        // (Qt's de-iconify), which would show it again behind the icon. It leaves the state on its
+        // way back (TrayIcon::restoreFromTray).
         tray->cmdMin_Click();
-        setWindowState(Qt::WindowNoState);
-        twips::setGeometry(this, twips::geometry(this));
         return;
     }
 }

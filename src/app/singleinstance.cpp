@@ -157,13 +157,15 @@ bool SingleInstance::askRunningInstance()
 
 void raiseBar(frmMain& form)
 {
-    if (form.isMinimized())
-        form.showNormal();
+    // A bar in the tray is also minimized when the window manager sent it there: the tray brings
+    // it back, icon and state together.
     if (!form.isVisible() && form.tray) {
         form.tray->restoreFromTray();
         if (form.isVisible())
             return;
     }
+    if (form.isMinimized())
+        form.showNormal();
     form.show();
     form.raise();
     form.activateWindow();
