@@ -36,8 +36,10 @@ void PlacementAutoSave::saveNow()
 {
     m_timer->stop();
     // A maximized or minimized window is not where the bar stands (the bar answers both by going
-    // back); a hidden one stands where it was hidden.
-    if (!m_keep() || (m_window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+    // back); a hidden one stands where it was hidden, minimized or not (the window manager's
+    // minimize sends it to the tray, where it stays minimized until it comes back).
+    const Qt::WindowStates away = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (!m_keep() || (m_window.isVisible() && (m_window.windowState() & away)))
         return;
     m_placement.savePlacement();
 }

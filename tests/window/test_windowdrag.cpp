@@ -115,14 +115,17 @@ void TestWindowDrag::placeIsKeptAfterAMove()
 void TestWindowDrag::placeIsKeptOnExit_data()
 {
     QTest::addColumn<QString>("failingCall");
+    QTest::addColumn<bool>("inTrayMinimized"); // sent to the tray by the window manager's minimize
     QTest::addColumn<bool>("kept");
-    QTest::newRow("started") << QString() << true;
-    QTest::newRow("start-up failed") << u"Logon"_s << false;
+    QTest::newRow("started") << QString() << false << true;
+    QTest::newRow("in the tray, minimized") << QString() << true << true;
+    QTest::newRow("start-up failed") << u"Logon"_s << false << false;
 }
 
 void TestWindowDrag::placeIsKeptOnExit()
 {
     QFETCH(QString, failingCall);
+    QFETCH(bool, inTrayMinimized);
     QFETCH(bool, kept);
     BarFixture f;
     f.client.add(u"Smith, John"_s, u"John Smith"_s);
@@ -130,6 +133,10 @@ void TestWindowDrag::placeIsKeptOnExit()
         f.client.failures.insert(failingCall, u"The address book is on fire."_s);
     frmMain& form = f.load();
     form.modes->setWindowMode(2);
+    if (inTrayMinimized) {
+        form.hide();
+        form.setWindowState(Qt::WindowMinimized);
+    }
 
     // A signal, the session manager or the end of the event loop: the bar is still open.
     form.savePlacementOnExit();
