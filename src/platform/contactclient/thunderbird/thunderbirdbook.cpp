@@ -6,6 +6,7 @@
 #include "contactclient/thunderbird/thunderbirddatabase.h"
 #include "contactclient/vcard/categoryfilter.h"
 #include "contactclient/vcard/contactmapping.h"
+#include "contactclient/vcard/summaryscan.h"
 #include "contactclient/vcard/vcardcontactitem.h"
 #include "contactclient/vcard/vcarditemset.h"
 
@@ -20,6 +21,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include <sys/stat.h>
@@ -44,41 +46,58 @@ bool readCard(const QByteArray& text, vcard::Detail detail, vcard::Card& out)
 }
 
 // folded: the categories folded so far (a book has few, on many cards).
-void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSummary& s,
-               QHash<QString, QString>& folded)
+void addRecord(FolderSnapshot& snap, const QString& uid, vcard::ContactSummary&& s, QHash<QString, QString>& folded)
 {
-    // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid.
+    // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid. A
+    // card is found again through the database, never through the snapshot's files.
     VCardFile file;
     file.name = uid;
     file.cards = 1;
     file.firstItem = static_cast<quint32>(snap.items.size());
     file.itemCount = 1;
     ItemRecord item;
-    item.fileAs = s.fileAs;
-    item.fullName = s.fullName;
-    for (const QString& c : s.categories) {
-        auto it = folded.constFind(c);
-        if (it == folded.constEnd())
-            it = folded.insert(c, foldedCategoryName(c));
-        item.foldedCategories.append(*it);
+    item.fileAs = std::move(s.fileAs);
+    item.fullName = std::move(s.fullName);
+    if (!s.categories.isEmpty()) {
+        item.foldedCategories.reserve(s.categories.size());
+        for (const QString& c : std::as_const(s.categories)) {
+            auto it = folded.constFind(c);
+            if (it == folded.constEnd())
+                it = folded.insert(c, foldedCategoryName(c));
+            item.foldedCategories.append(*it);
+        }
     }
     item.file = static_cast<quint32>(snap.files.size());
     item.card = 1;
     item.group = s.group;
-    snap.fileIndex.insert(uid, item.file);
     snap.items.push_back(std::move(item));
     snap.files.push_back(std::move(file));
 }
 
-// A card as read from the database, and what parsing it gave.
+// What the lists need of a card's text: the quick scan, else the full reader when the scan is not
+// sure; nothing when the card cannot be read.
+std::optional<vcard::ContactSummary> summaryOf(const QByteArray& text)
+{
+    if (std::optional<vcard::ContactSummary> s = vcard::scanSummary(text))
+        return s;
+    vcard::Card card;
+    if (readCard(text, vcard::Detail::Summary, card))
+        return vcard::summarize(card);
+    return std::nullopt;
+}
+
+// A card or mailing list as read from the database, and what parsing it gave. The cards come first,
+// each in its place; the lists after them in theirs.
 struct Row {
+    bool list = false;
+    qint64 place = 0;
     QString uid;
     QByteArray text;
     std::optional<vcard::ContactSummary> summary;
 };
 
 // Rows handed over in chunks as the database gives them and parsed meanwhile on worker threads,
-// so that reading and parsing (most of the work) overlap. The rows keep their order.
+// so that reading and parsing overlap.
 class ParsePipeline {
 public:
     ParsePipeline()
@@ -98,7 +117,7 @@ public:
             handOver();
     }
 
-    // Every row, parsed, in the order added; this thread helps with what is left.
+    // Every row, parsed, in the order added (this thread helps with what is left).
     std::vector<Row> finish()
     {
         handOver();
@@ -143,9 +162,8 @@ private:
                 chunk = m_chunks[m_next++].get(); // a chunk handed over is no longer touched by the reader
             }
             for (Row& row : *chunk) {
-                vcard::Card card;
-                if (readCard(row.text, vcard::Detail::Summary, card))
-                    row.summary = vcard::summarize(card);
+                row.summary = summaryOf(row.text);
+                row.text = {}; // read: its memory goes back here, in parallel, not at the end
             }
         }
     }
@@ -197,13 +215,23 @@ void ThunderbirdBookStore::open()
     ParsePipeline pipeline;
     {
         ReadOnlyDatabase db(m_file);
-        db.forEachCard([&](const QString& uid, const QByteArray& vcard) { pipeline.add({uid, vcard, std::nullopt}); });
+        db.forEachCard([&](const thunderbird::CardRow& card) {
+            pipeline.add({false, card.place, card.uid, card.vcard, {}});
+        });
+        qint64 place = 0;
         db.forEachList([&](const thunderbird::ListRow& list) {
-            pipeline.add(
-                {list.uid, thunderbird::listVCard(list.name, list.nickName, list.description, {}), std::nullopt});
+            pipeline.add({true, place++, list.uid,
+                          thunderbird::listVCard(list.name, list.nickName, list.description, {}), std::nullopt});
         });
     }
-    const std::vector<Row> rows = pipeline.finish();
+    std::vector<Row> rows = pipeline.finish();
+    // The cards come from the database in no set order: sorted by place, and where a card came
+    // twice the later one stands (stable sort, last of equals kept).
+    const auto before = [](const Row& a, const Row& b) {
+        return std::tie(a.list, a.place) < std::tie(b.list, b.place);
+    };
+    if (!std::is_sorted(rows.cbegin(), rows.cend(), before))
+        std::stable_sort(rows.begin(), rows.end(), before);
 
     auto snap = std::make_shared<FolderSnapshot>();
     snap->folder = m_file;
@@ -211,9 +239,12 @@ void ThunderbirdBookStore::open()
     snap->files.reserve(rows.size());
     int unreadable = 0;
     QHash<QString, QString> folded;
-    for (const Row& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Row& row = rows[i];
+        if (i + 1 < rows.size() && rows[i + 1].list == row.list && rows[i + 1].place == row.place)
+            continue; // came again: the later one stands
         if (row.summary)
-            addRecord(*snap, row.uid, *row.summary, folded);
+            addRecord(*snap, row.uid, std::move(*row.summary), folded);
         else
             ++unreadable;
     }
