@@ -205,23 +205,40 @@ QString valueText(QByteArrayView value)
     return propertyText(p);
 }
 
-// Each part of a list value, trimmed, as splitUnescaped and a trim give them; at most maxParts
-// when that is above 0.
-template <typename Visit> void forEachPart(QByteArrayView value, QChar separator, qsizetype maxParts, Visit visit)
-{
-    const QString text = decoded(value);
-    if (text.contains(QLatin1Char('\\'))) {
-        for (const QString& part : splitUnescaped(text, separator, maxParts))
-            visit(QStringView(part).trimmed());
-        return;
-    }
-    qsizetype parts = 0;
-    for (const QStringView part : QStringView(text).tokenize(separator)) {
-        visit(part.trimmed());
-        if (++parts == maxParts)
+// The parts of a list value, each trimmed, as splitUnescaped and a trim give them; at most
+// maxParts of them when that is above 0. Most values have no escapes: their parts are views into
+// the decoded text, and a part that is the whole text is that text, not a copy.
+class ValueParts {
+public:
+    ValueParts(QByteArrayView value, QChar separator, qsizetype maxParts) : m_text(decoded(value))
+    {
+        if (m_text.contains(QLatin1Char('\\'))) {
+            m_unescaped = splitUnescaped(m_text, separator, maxParts);
+            for (const QString& part : std::as_const(m_unescaped))
+                m_parts.append(QStringView(part).trimmed());
             return;
+        }
+        for (const QStringView part : QStringView(m_text).tokenize(separator)) {
+            m_parts.append(part.trimmed());
+            if (m_parts.size() == maxParts)
+                return;
+        }
     }
-}
+    qsizetype size() const { return m_parts.size(); }
+    QStringView at(qsizetype i) const { return i < m_parts.size() ? m_parts[i] : QStringView(); }
+    QString string(qsizetype i) const
+    {
+        const QStringView part = at(i);
+        if (part.data() == m_text.constData() && part.size() == m_text.size())
+            return m_text;
+        return part.toString();
+    }
+
+private:
+    QString m_text;
+    QStringList m_unescaped;
+    QVarLengthArray<QStringView, 8> m_parts;
+};
 
 ContactSummary summarizeFound(const QVarLengthArray<Found, 12>& found)
 {
@@ -244,20 +261,16 @@ ContactSummary summarizeFound(const QVarLengthArray<Found, 12>& found)
               firstText(Wanted::AddressBookKind).toLower() == QLatin1String("group");
     const QString fn = firstText(Wanted::FullName);
 
-    // Family, given, additional, prefix, suffix.
-    QString n[5];
-    if (const Found* name = first(Wanted::Name)) {
-        int i = 0;
-        forEachPart(name->value(), QLatin1Char(';'), fn.isEmpty() ? 5 : 2,
-                    [&](QStringView part) { n[i++] = part.toString(); });
-    }
+    // Family, given, additional, prefix, suffix; the rest counts only for a card without FN.
+    const Found* name = first(Wanted::Name);
+    const ValueParts n(name ? name->value() : QByteArrayView(), QLatin1Char(';'), fn.isEmpty() ? 5 : 2);
     if (fn.isEmpty()) {
         for (const int i : {3, 1, 2, 0, 4}) {
-            if (n[i].isEmpty())
+            if (n.at(i).isEmpty())
                 continue;
             if (!s.fullName.isEmpty())
                 s.fullName += QLatin1Char(' ');
-            s.fullName += n[i];
+            s.fullName += n.at(i);
         }
     } else {
         s.fullName = fn;
@@ -265,40 +278,42 @@ ContactSummary summarizeFound(const QVarLengthArray<Found, 12>& found)
 
     s.fileAs = firstText(Wanted::FileAs);
     if (s.fileAs.isEmpty()) {
-        const QString& family = n[0];
-        const QString& given = n[1];
+        const QStringView family = n.at(0);
+        const QStringView given = n.at(1);
         if (family.isEmpty() || given.isEmpty())
-            s.fileAs = family.isEmpty() ? given : family;
+            s.fileAs = n.string(family.isEmpty() ? 1 : 0);
         else
-            s.fileAs = family + QLatin1String(", ") + given;
+            s.fileAs = family % QLatin1String(", ") % given;
     }
     if (s.fileAs.isEmpty())
         s.fileAs = fn;
     if (s.fileAs.isEmpty())
         if (const Found* org = first(Wanted::Org))
-            forEachPart(org->value(), QLatin1Char(';'), 1, [&](QStringView part) { s.fileAs = part.toString(); });
+            s.fileAs = ValueParts(org->value(), QLatin1Char(';'), 1).string(0);
 
     // Each category once, in file order; a set only once there are many.
     QSet<QString> seen;
     for (const Found& f : found) {
         if (f.what != Wanted::Categories)
             continue;
-        forEachPart(f.value(), QLatin1Char(','), -1, [&](QStringView part) {
+        const ValueParts parts(f.value(), QLatin1Char(','), -1);
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            const QStringView part = parts.at(i);
             if (part.isEmpty())
-                return;
+                continue;
             if (s.categories.size() < 16) {
                 if (!s.categories.contains(part))
-                    s.categories.append(part.toString());
-                return;
+                    s.categories.append(parts.string(i));
+                continue;
             }
             if (seen.isEmpty())
                 seen = QSet<QString>(s.categories.cbegin(), s.categories.cend());
-            QString t = part.toString();
+            QString t = parts.string(i);
             if (!seen.contains(t)) {
                 seen.insert(t);
                 s.categories.append(std::move(t));
             }
-        });
+        }
     }
     return s;
 }
