@@ -231,8 +231,8 @@ private slots:
         QCOMPARE(store.statusNote(), QString());
     }
 
-    // Cards are parsed in chunks while the database is read: a large book keeps the cards' order,
-    // of both forms, and loses none.
+    // The two forms are read in passes of their own: a large book of both keeps the cards' order
+    // and loses none.
     void largeBookKeepsItsOrder()
     {
         const QString file = path(QStringLiteral("large/abook.sqlite"));
