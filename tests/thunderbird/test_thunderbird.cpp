@@ -8,6 +8,7 @@
 #include "contactclient/factory.h"
 #include "contactclient/storenotifier.h"
 #include "contactclient/thunderbird/thunderbirdbook.h"
+#include "contactclient/thunderbird/thunderbirddatabase.h"
 #include "contactclient/thunderbird/thunderbirdprofiles.h"
 #include "contactclient/thunderbird/thunderbirdstore.h"
 #include "fakes/memorysettingsstore.h"
@@ -436,6 +437,32 @@ private slots:
         QCOMPARE(store.items()->Count(), 4);
         QCOMPARE(store.itemFromId(QStringLiteral("c-late"))->FullName(), QStringLiteral("Cy Ode"));
         QVERIFY(thunderbird.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+
+    // Thunderbird adds a card while the book is being read: the read is of the book as it was when
+    // it began, each card once, however many passes it takes.
+    void aCardAddedDuringTheReadWaitsForTheNextRead()
+    {
+        const QString file = path(QStringLiteral("during/abook.sqlite"));
+        QDir().mkpath(path(QStringLiteral("during")));
+        Writer thunderbird(file, true);
+        QVERIFY(fillBook(thunderbird)); // one card of each form
+        QStringList seen;
+        {
+            thunderbird::ReadOnlyDatabase db(file);
+            db.forEachCard([&](const thunderbird::CardRow& card) {
+                if (seen.isEmpty())
+                    QVERIFY(thunderbird.addCard(QStringLiteral("c-late"),
+                                                {{QStringLiteral("_vCard"), vcard("FN:Late\r\n")},
+                                                 {QStringLiteral("DisplayName"), QStringLiteral("Late")}}));
+                seen.append(card.uid);
+            });
+        }
+        seen.sort();
+        QCOMPARE(seen, sl({"c-new", "c-old"}));
+        ThunderbirdBookStore store(file);
+        store.open();
+        QCOMPARE(store.items()->Count(), 4);
     }
 
     void findsProfilesAndBooks()

@@ -22,6 +22,24 @@ QString nextConnectionName()
     return QStringLiteral("quintel-thunderbird-%1").arg(counter++);
 }
 
+// One read transaction: the passes over a book see the same state of it while Thunderbird writes
+// (in WAL mode a reader never holds a writer up). Taken no further than its own statements.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(const QSqlDatabase& db) : m_db(db), m_open(m_db.transaction()) {}
+    ~ReadTransaction()
+    {
+        if (m_open)
+            m_db.commit();
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    QSqlDatabase m_db;
+    bool m_open;
+};
+
 } // namespace
 
 ReadOnlyDatabase::ReadOnlyDatabase(const QString& file) : m_file(file), m_connection(nextConnectionName())
@@ -69,6 +87,7 @@ void ReadOnlyDatabase::fail(const QString& what) const
 void ReadOnlyDatabase::forEachCard(const std::function<void(const CardRow& card)>& visit) const
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const ReadTransaction transaction(db);
     // Current Thunderbird keeps the whole card in "_vCard": those rows alone are read, the
     // properties table scanned once (CROSS JOIN keeps it the outer loop) rather than sought card by
     // card, and the other properties, many per card, are not handed over at all.
