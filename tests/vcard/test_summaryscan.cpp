@@ -116,6 +116,8 @@ private slots:
             << card("FN:First\r\n") + card("FN:Second\r\n") << true << "contact|First|First|";
         QTest::newRow("blank lines and lines without a colon")
             << card("\r\n   \r\nFN:Ann\r\nnot a property\r\n\r\n") << true << "contact|Ann|Ann|";
+        QTest::newRow("begins with a parameter")
+            << QByteArray("BEGIN;X-A=1:VCARD\r\nFN:Ann\r\nEND:VCARD\r\n") << true << "contact|Ann|Ann|";
         QTest::newRow("ends in another case, with a group")
             << QByteArray("begin:vcard\r\nfn:Ann\r\nx.end:vcard\r\nFN:Later\r\n") << true << "contact|Ann|Ann|";
 

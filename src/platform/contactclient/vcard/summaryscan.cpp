@@ -323,20 +323,23 @@ ContactSummary summarizeFound(const QVarLengthArray<Found, 12>& found)
 std::optional<ContactSummary> scanSummary(QByteArrayView data)
 {
     Scanner lines(data);
-    // The card must come first: what the full reader skips before it is not looked into.
-    if (!lines.next() ||
-        !equalsUpper(nameOf(lines.firstLine().first(std::max<qsizetype>(0, lines.firstLine().indexOf(':')))),
-                     "BEGIN") ||
-        !valueIs(lines.raw(), "VCARD"))
-        return std::nullopt;
-
+    bool begun = false;
     QVarLengthArray<Found, 12> found;
     int properties = 0;
     while (lines.next()) {
+        // The name ends at the first ';' or ':' of the line's first physical line.
         const QByteArrayView first = lines.firstLine();
         qsizetype delimiter = 0;
         while (delimiter < first.size() && first[delimiter] != ';' && first[delimiter] != ':')
             ++delimiter;
+        if (!begun) {
+            // The card must come first: what the full reader skips before it is not looked into.
+            if (delimiter == first.size() || !equalsUpper(nameOf(first.first(delimiter)), "BEGIN") ||
+                !valueIs(lines.raw(), "VCARD"))
+                return std::nullopt;
+            begun = true;
+            continue;
+        }
         if (delimiter == first.size()) {
             if (lines.folded())
                 return std::nullopt; // a name folded over lines
