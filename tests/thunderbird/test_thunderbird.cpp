@@ -8,6 +8,7 @@
 #include "contactclient/factory.h"
 #include "contactclient/storenotifier.h"
 #include "contactclient/thunderbird/thunderbirdbook.h"
+#include "contactclient/thunderbird/thunderbirddatabase.h"
 #include "contactclient/thunderbird/thunderbirdprofiles.h"
 #include "contactclient/thunderbird/thunderbirdstore.h"
 #include "fakes/memorysettingsstore.h"
@@ -231,8 +232,8 @@ private slots:
         QCOMPARE(store.statusNote(), QString());
     }
 
-    // Cards are parsed in chunks while the database is read: a large book keeps the cards' order,
-    // of both forms, and loses none.
+    // The two forms are read in passes of their own: a large book of both keeps the cards' order
+    // and loses none.
     void largeBookKeepsItsOrder()
     {
         const QString file = path(QStringLiteral("large/abook.sqlite"));
@@ -262,6 +263,73 @@ private slots:
         ThunderbirdBookStore store(file);
         store.open();
         QCOMPARE(entries(*store.items()), expected);
+        QCOMPARE(store.statusNote(), QString());
+    }
+
+    // Only the cards' "_vCard" rows are read, whatever order the properties table holds them in;
+    // the cards keep the order they were added, and a card without a usable "_vCard" is read from
+    // its other properties. Steps: "card uid" adds a card, "prop uid name value" a property,
+    // "edit uid" deletes its properties (Thunderbird writes a changed card's properties anew).
+    void readsCardsWhateverThePropertiesOrder_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("an edited card keeps its place")
+            << sl({"card a", "prop a _vCard N:Aa;Ann;;;", "card b", "prop b _vCard N:Bb;Bob;;;", "card c",
+                   "prop c _vCard N:Cc;Cy;;;", "edit a", "prop a _vCard N:Zz;Ann;;;", "prop a DisplayName Ann Zz"})
+            << sl({"a Zz, Ann", "b Bb, Bob", "c Cc, Cy"});
+        QTest::newRow("_vCard twice: the later stands")
+            << sl({"card a", "prop a _vCard N:Old;Ann;;;", "prop a _vCard N:New;Ann;;;", "card b",
+                   "prop b _vCard N:Bb;Bob;;;"})
+            << sl({"a New, Ann", "b Bb, Bob"});
+        QTest::newRow("a later blank _vCard: the properties")
+            << sl({"card a", "prop a _vCard N:Card;Ann;;;", "prop a FirstName Ann", "prop a LastName Props",
+                   "prop a _vCard  ", "card b", "prop b _vCard N:Bb;Bob;;;"})
+            << sl({"a Props, Ann", "b Bb, Bob"});
+        QTest::newRow("a blank _vCard, then a card")
+            << sl({"card a", "prop a _vCard  ", "prop a LastName Props", "prop a _vCard N:Card;Ann;;;"})
+            << sl({"a Card, Ann"});
+        QTest::newRow("both forms, edited out of order")
+            << sl({"card a", "prop a LastName Old", "card b", "prop b _vCard N:Bb;Bob;;;", "card c",
+                   "prop c LastName Cc", "edit a", "prop a _vCard N:Aa;Ann;;;", "edit b", "prop b LastName Props"})
+            << sl({"a Aa, Ann", "b Props", "c Cc"});
+        QTest::newRow("properties of a card that is not there, a card without properties")
+            << sl({"prop z _vCard N:Gone;Zed;;;", "prop y LastName Gone", "card a", "prop a _vCard N:Aa;Ann;;;",
+                   "card e"})
+            << sl({"a Aa, Ann"});
+    }
+    void readsCardsWhateverThePropertiesOrder()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        static int books = 0;
+        QDir().mkpath(path(QStringLiteral("order")));
+        const QString file = path(QStringLiteral("order/%1.sqlite").arg(++books));
+        {
+            Writer w(file, false);
+            QVERIFY(w.createSchema());
+            for (const QString& step : steps) {
+                const QStringList word = step.split(QLatin1Char(' '));
+                const QString& uid = word.at(1);
+                if (word[0] == QLatin1String("card")) {
+                    QVERIFY(w.exec(QStringLiteral("INSERT INTO cards (uid, localId) VALUES (?, 0)"), {uid}));
+                } else if (word[0] == QLatin1String("edit")) {
+                    QVERIFY(w.exec(QStringLiteral("DELETE FROM properties WHERE card = ?"), {uid}));
+                } else {
+                    QString value = word.mid(3).join(QLatin1Char(' '));
+                    if (word[2] == QLatin1String("_vCard") && !value.trimmed().isEmpty())
+                        value = vcard(QByteArray(value.toUtf8() + "\r\n").constData());
+                    QVERIFY(w.exec(QStringLiteral("INSERT INTO properties (card, name, value) VALUES (?, ?, ?)"),
+                                   {uid, word[2], value}));
+                }
+            }
+        }
+        ThunderbirdBookStore store(file);
+        store.open();
+        QStringList got = entries(*store.items());
+        for (QString& e : got)
+            e.remove(QStringLiteral("ContactItem "));
+        QCOMPARE(got, expected);
         QCOMPARE(store.statusNote(), QString());
     }
 
@@ -369,6 +437,32 @@ private slots:
         QCOMPARE(store.items()->Count(), 4);
         QCOMPARE(store.itemFromId(QStringLiteral("c-late"))->FullName(), QStringLiteral("Cy Ode"));
         QVERIFY(thunderbird.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+
+    // Thunderbird adds a card while the book is being read: the read is of the book as it was when
+    // it began, each card once, however many passes it takes.
+    void aCardAddedDuringTheReadWaitsForTheNextRead()
+    {
+        const QString file = path(QStringLiteral("during/abook.sqlite"));
+        QDir().mkpath(path(QStringLiteral("during")));
+        Writer thunderbird(file, true);
+        QVERIFY(fillBook(thunderbird)); // one card of each form
+        QStringList seen;
+        {
+            thunderbird::ReadOnlyDatabase db(file);
+            db.forEachCard([&](const thunderbird::CardRow& card) {
+                if (seen.isEmpty())
+                    QVERIFY(thunderbird.addCard(QStringLiteral("c-late"),
+                                                {{QStringLiteral("_vCard"), vcard("FN:Late\r\n")},
+                                                 {QStringLiteral("DisplayName"), QStringLiteral("Late")}}));
+                seen.append(card.uid);
+            });
+        }
+        seen.sort();
+        QCOMPARE(seen, sl({"c-new", "c-old"}));
+        ThunderbirdBookStore store(file);
+        store.open();
+        QCOMPARE(store.items()->Count(), 4);
     }
 
     void findsProfilesAndBooks()

@@ -6,20 +6,18 @@
 #include "contactclient/thunderbird/thunderbirddatabase.h"
 #include "contactclient/vcard/categoryfilter.h"
 #include "contactclient/vcard/contactmapping.h"
+#include "contactclient/vcard/summaryscan.h"
 #include "contactclient/vcard/vcardcontactitem.h"
 #include "contactclient/vcard/vcarditemset.h"
 
 #include <QFile>
 #include <QHash>
-#include <QThread>
 
 #include <algorithm>
-#include <condition_variable>
-#include <iterator>
 #include <memory>
-#include <mutex>
+#include <numeric>
 #include <optional>
-#include <thread>
+#include <tuple>
 #include <vector>
 
 #include <sys/stat.h>
@@ -44,131 +42,53 @@ bool readCard(const QByteArray& text, vcard::Detail detail, vcard::Card& out)
 }
 
 // folded: the categories folded so far (a book has few, on many cards).
-void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSummary& s,
-               QHash<QString, QString>& folded)
+void addRecord(FolderSnapshot& snap, const QString& uid, vcard::ContactSummary&& s, QHash<QString, QString>& folded)
 {
-    // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid.
+    // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid. A
+    // card is found again through the database, never through the snapshot's files.
     VCardFile file;
     file.name = uid;
     file.cards = 1;
     file.firstItem = static_cast<quint32>(snap.items.size());
     file.itemCount = 1;
     ItemRecord item;
-    item.fileAs = s.fileAs;
-    item.fullName = s.fullName;
-    for (const QString& c : s.categories) {
-        auto it = folded.constFind(c);
-        if (it == folded.constEnd())
-            it = folded.insert(c, foldedCategoryName(c));
-        item.foldedCategories.append(*it);
+    item.fileAs = std::move(s.fileAs);
+    item.fullName = std::move(s.fullName);
+    if (!s.categories.isEmpty()) {
+        item.foldedCategories.reserve(s.categories.size());
+        for (const QString& c : std::as_const(s.categories)) {
+            auto it = folded.constFind(c);
+            if (it == folded.constEnd())
+                it = folded.insert(c, foldedCategoryName(c));
+            item.foldedCategories.append(*it);
+        }
     }
     item.file = static_cast<quint32>(snap.files.size());
     item.card = 1;
     item.group = s.group;
-    snap.fileIndex.insert(uid, item.file);
     snap.items.push_back(std::move(item));
     snap.files.push_back(std::move(file));
 }
 
-// A card as read from the database, and what parsing it gave.
+// What the lists need of a card's text: the quick scan, else the full reader when the scan is not
+// sure; nothing when the card cannot be read.
+std::optional<vcard::ContactSummary> summaryOf(const QByteArray& text)
+{
+    if (std::optional<vcard::ContactSummary> s = vcard::scanSummary(text))
+        return s;
+    vcard::Card card;
+    if (readCard(text, vcard::Detail::Summary, card))
+        return vcard::summarize(card);
+    return std::nullopt;
+}
+
+// A card or mailing list as read from the database, and what it gave. The cards come first, each
+// in its place; the lists after them in theirs.
 struct Row {
+    bool list = false;
+    qint64 place = 0;
     QString uid;
-    QByteArray text;
     std::optional<vcard::ContactSummary> summary;
-};
-
-// Rows handed over in chunks as the database gives them and parsed meanwhile on worker threads,
-// so that reading and parsing (most of the work) overlap. The rows keep their order.
-class ParsePipeline {
-public:
-    ParsePipeline()
-    {
-        const int workers = std::clamp(QThread::idealThreadCount() - 1, 1, 3);
-        for (int i = 0; i < workers; ++i)
-            m_threads.emplace_back([this] { work(); });
-    }
-    ~ParsePipeline() { stop(); }
-    ParsePipeline(const ParsePipeline&) = delete;
-    ParsePipeline& operator=(const ParsePipeline&) = delete;
-
-    void add(Row row)
-    {
-        m_filling.push_back(std::move(row));
-        if (m_filling.size() == kChunk)
-            handOver();
-    }
-
-    // Every row, parsed, in the order added; this thread helps with what is left.
-    std::vector<Row> finish()
-    {
-        handOver();
-        {
-            std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_ready.notify_all();
-        work();
-        stop();
-        std::vector<Row> rows;
-        for (const auto& chunk : m_chunks)
-            std::move(chunk->begin(), chunk->end(), std::back_inserter(rows));
-        return rows;
-    }
-
-private:
-    static constexpr std::size_t kChunk = 128;
-
-    void handOver()
-    {
-        if (m_filling.empty())
-            return;
-        {
-            std::lock_guard lock(m_mutex);
-            m_chunks.push_back(std::make_unique<std::vector<Row>>(std::move(m_filling)));
-        }
-        m_filling = {};
-        m_filling.reserve(kChunk);
-        m_ready.notify_one();
-    }
-
-    void work()
-    {
-        for (;;) {
-            std::vector<Row>* chunk = nullptr;
-            {
-                std::unique_lock lock(m_mutex);
-                m_ready.wait(lock, [this] { return m_next < m_chunks.size() || m_done; });
-                if (m_next == m_chunks.size())
-                    return;
-                chunk = m_chunks[m_next++].get(); // a chunk handed over is no longer touched by the reader
-            }
-            for (Row& row : *chunk) {
-                vcard::Card card;
-                if (readCard(row.text, vcard::Detail::Summary, card))
-                    row.summary = vcard::summarize(card);
-            }
-        }
-    }
-
-    void stop()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_ready.notify_all();
-        for (std::thread& t : m_threads)
-            t.join();
-        m_threads.clear();
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_ready;
-    std::vector<std::unique_ptr<std::vector<Row>>> m_chunks; // handed over, guarded by m_mutex
-    std::size_t m_next = 0;                                  // the next chunk to parse
-    bool m_done = false;                                     // nothing more is handed over
-    std::vector<Row> m_filling;                              // the reader's, until handed over
-    std::vector<std::thread> m_threads;
 };
 
 } // namespace
@@ -194,16 +114,29 @@ QString ThunderbirdBookStore::fileSignature() const
 void ThunderbirdBookStore::open()
 {
     m_signature = fileSignature();
-    ParsePipeline pipeline;
+    // Each card is summarized as it comes: the quick scan leaves little to share out between
+    // threads, and handing rows over to one cost more than it saved.
+    std::vector<Row> rows;
     {
         ReadOnlyDatabase db(m_file);
-        db.forEachCard([&](const QString& uid, const QByteArray& vcard) { pipeline.add({uid, vcard, std::nullopt}); });
+        db.forEachCard([&](const thunderbird::CardRow& card) {
+            rows.push_back({false, card.place, card.uid, summaryOf(card.vcard)});
+        });
+        qint64 place = 0;
         db.forEachList([&](const thunderbird::ListRow& list) {
-            pipeline.add(
-                {list.uid, thunderbird::listVCard(list.name, list.nickName, list.description, {}), std::nullopt});
+            rows.push_back({true, place++, list.uid,
+                            summaryOf(thunderbird::listVCard(list.name, list.nickName, list.description, {}))});
         });
     }
-    const std::vector<Row> rows = pipeline.finish();
+    // The cards come from the database in no set order: taken by place, and where a card came
+    // twice the later one stands (a stable sort keeps them in the order they came).
+    const auto before = [&](quint32 a, quint32 b) {
+        return std::tie(rows[a].list, rows[a].place) < std::tie(rows[b].list, rows[b].place);
+    };
+    std::vector<quint32> order(rows.size());
+    std::iota(order.begin(), order.end(), 0U);
+    if (!std::is_sorted(order.cbegin(), order.cend(), before))
+        std::stable_sort(order.begin(), order.end(), before);
 
     auto snap = std::make_shared<FolderSnapshot>();
     snap->folder = m_file;
@@ -211,9 +144,12 @@ void ThunderbirdBookStore::open()
     snap->files.reserve(rows.size());
     int unreadable = 0;
     QHash<QString, QString> folded;
-    for (const Row& row : rows) {
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        Row& row = rows[order[k]];
+        if (k + 1 < order.size() && !before(order[k], order[k + 1]))
+            continue; // came again: the later one stands
         if (row.summary)
-            addRecord(*snap, row.uid, *row.summary, folded);
+            addRecord(*snap, row.uid, std::move(*row.summary), folded);
         else
             ++unreadable;
     }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <vector>
 
 namespace contactclient::thunderbird {
 namespace {
@@ -20,6 +21,24 @@ QString nextConnectionName()
     static std::atomic<int> counter{0};
     return QStringLiteral("quintel-thunderbird-%1").arg(counter++);
 }
+
+// One read transaction: the passes over a book see the same state of it while Thunderbird writes
+// (in WAL mode a reader never holds a writer up). Taken no further than its own statements.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(const QSqlDatabase& db) : m_db(db), m_open(m_db.transaction()) {}
+    ~ReadTransaction()
+    {
+        if (m_open)
+            m_db.commit();
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    QSqlDatabase m_db;
+    bool m_open;
+};
 
 } // namespace
 
@@ -65,44 +84,83 @@ void ReadOnlyDatabase::fail(const QString& what) const
                           QStringLiteral("The Thunderbird address book \"%1\" cannot be read: %2").arg(m_file, what));
 }
 
-void ReadOnlyDatabase::forEachCard(const std::function<void(const QString& uid, const QByteArray& vcard)>& visit) const
+void ReadOnlyDatabase::forEachCard(const std::function<void(const CardRow& card)>& visit) const
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const ReadTransaction transaction(db);
+    // Current Thunderbird keeps the whole card in "_vCard": those rows alone are read, the
+    // properties table scanned once (CROSS JOIN keeps it the outer loop) rather than sought card by
+    // card, and the other properties, many per card, are not handed over at all.
+    std::vector<std::pair<qint64, bool>> seen; // place, and whether that "_vCard" holds a card
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT c.rowid, p.card, CAST(p.value AS BLOB) FROM properties p "
+                                   "CROSS JOIN cards c ON c.uid = p.card WHERE p.name = '_vCard'")))
+            fail(q.lastError().text());
+        CardRow card;
+        while (q.next()) {
+            card.place = q.value(0).toLongLong();
+            card.vcard = q.value(2).toByteArray();
+            // Blank or not, without copying the card as trimmed() would for its closing line break.
+            const bool holdsCard = std::any_of(card.vcard.cbegin(), card.vcard.cend(),
+                                               [](char c) { return !std::isspace(static_cast<unsigned char>(c)); });
+            seen.emplace_back(card.place, holdsCard);
+            if (!holdsCard)
+                continue;
+            card.uid = q.value(1).toString();
+            visit(card);
+        }
+        if (q.lastError().isValid())
+            fail(q.lastError().text());
+    }
+    // The last "_vCard" of a card stands; the cards left without one are read from their other
+    // properties (older Thunderbird), all of them in one pass.
+    std::stable_sort(seen.begin(), seen.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<qint64> withCard;
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        if ((i + 1 == seen.size() || seen[i + 1].first != seen[i].first) && seen[i].second)
+            withCard.push_back(seen[i].first);
+    {
+        QSqlQuery count(db);
+        if (!count.exec(QStringLiteral("SELECT count(*) FROM cards")) || !count.next())
+            fail(count.lastError().text());
+        if (count.value(0).toLongLong() == qint64(withCard.size()))
+            return;
+    }
+    QSqlQuery q(db);
     q.setForwardOnly(true);
-    // One pass over the properties, grouped by card in the cards' order; the values as bytes.
     if (!q.exec(QStringLiteral("SELECT c.rowid, c.uid, p.name, CAST(p.value AS BLOB) FROM cards c "
                                "JOIN properties p ON p.card = c.uid ORDER BY c.rowid")))
         fail(q.lastError().text());
-    qint64 row = -1;
-    QString uid;
-    QByteArray vcard;
-    QList<std::pair<QString, QByteArray>> others; // decoded only for a card without "_vCard"
+    CardRow card;
+    card.place = -1;
+    bool skip = true;
+    QList<std::pair<QString, QByteArray>> properties;
     const auto flush = [&] {
-        if (row < 0)
+        if (skip)
             return;
-        // Blank or not, without copying the card as trimmed() would for its closing line break.
-        if (std::any_of(vcard.cbegin(), vcard.cend(),
-                        [](char c) { return !std::isspace(static_cast<unsigned char>(c)); }))
-            return visit(uid, vcard);
-        Properties properties;
-        for (const auto& [name, value] : std::as_const(others))
-            properties.insert(name, QString::fromUtf8(value));
-        visit(uid, vcardFromProperties(properties));
+        Properties decoded;
+        for (const auto& [name, value] : std::as_const(properties))
+            decoded.insert(name, QString::fromUtf8(value));
+        card.vcard = vcardFromProperties(decoded);
+        visit(card);
     };
     while (q.next()) {
-        const qint64 cardRow = q.value(0).toLongLong();
-        if (cardRow != row) {
+        const qint64 place = q.value(0).toLongLong();
+        if (place != card.place) {
             flush();
-            row = cardRow;
-            uid = q.value(1).toString();
-            vcard.clear();
-            others.clear();
+            card.place = place;
+            skip = std::binary_search(withCard.cbegin(), withCard.cend(), place);
+            properties.clear();
+            if (!skip)
+                card.uid = q.value(1).toString();
         }
+        if (skip)
+            continue;
         QString name = q.value(2).toString();
-        if (name == QLatin1String("_vCard"))
-            vcard = q.value(3).toByteArray();
-        else
-            others.append({std::move(name), q.value(3).toByteArray()});
+        if (name != QLatin1String("_vCard"))
+            properties.append({std::move(name), q.value(3).toByteArray()});
     }
     if (q.lastError().isValid())
         fail(q.lastError().text());

@@ -13,6 +13,13 @@
 
 namespace contactclient::thunderbird {
 
+// One card as read: its place among the cards in the order they were added, its uid and its vCard.
+struct CardRow {
+    qint64 place = 0;
+    QString uid;
+    QByteArray vcard;
+};
+
 struct ListRow {
     QString uid;
     QString name;
@@ -29,9 +36,11 @@ public:
     ReadOnlyDatabase(const ReadOnlyDatabase&) = delete;
     ReadOnlyDatabase& operator=(const ReadOnlyDatabase&) = delete;
 
-    // Every card's vCard text (see cardVCard), in the order the cards were added. The values are
-    // read as the bytes the database holds: a "_vCard" is handed on as it is, without decoding.
-    void forEachCard(const std::function<void(const QString& uid, const QByteArray& vcard)>& visit) const;
+    // Every card's vCard text (see cardVCard), in no set order: sorted by place, the cards are in
+    // the order they were added. The values are read as the bytes the database holds: a "_vCard" is
+    // handed on as it is, without decoding. A card that holds "_vCard" twice (Thunderbird never
+    // writes that) may come twice: the later one stands, as its later property would.
+    void forEachCard(const std::function<void(const CardRow& card)>& visit) const;
     void forEachList(const std::function<void(const ListRow& list)>& visit) const;
     // Empty when there is no such card.
     Properties cardProperties(const QString& uid) const;
