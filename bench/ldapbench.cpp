@@ -123,7 +123,7 @@ int main(int argc, char* argv[])
                 if (store.items()->Count() != entries)
                     throw std::runtime_error("the first download did not bring every entry");
                 download.push_back(double(t.nsecsElapsed()) / 1e6);
-                copy = store.cacheFolder();
+                copy = store.copyFolder();
             }
             t.restart();
             {

@@ -30,6 +30,9 @@ struct SyncState {
     QString syncToken;   // sync-collection token; empty when the server has none
     QString ctag;        // getctag, for servers without sync-collection
     QString syncedAt;    // ISO date and time of the last complete sync
+    // The sub-folder that holds the copy's cards when a back-end keeps them packed in generations
+    // of their own (LDAP); empty: the cards lie in the folder itself (CardDAV).
+    QString packs;
 };
 
 // What the sync state file alone tells, read without the index.
@@ -74,6 +77,12 @@ public:
     void removeStrayFiles();
     // Writes the index, then the sync state (in that order).
     void commit(const SyncState& state);
+    // Writes the sync state file alone, atomically, with its time set to now and the number of
+    // cards that could not be read. Throws std::runtime_error when the disk refuses.
+    static void writeState(const QString& folder, SyncState& state, int broken);
+    // Removes every card file this copy wrote (its index and journal name them), then the index and
+    // the journal: for a copy whose cards have moved elsewhere. Cards of others stay.
+    void removeOwnCards();
 
     static inline const QString kIndexFile = QStringLiteral(".quintel-index.json");
     static inline const QString kStateFile = QStringLiteral(".quintel-sync.json");

@@ -139,7 +139,7 @@ void LdapStore::startRefresh()
     const ldap::RefreshOptions options = m_options;
     runRefresh([settings, directory, folder, options](const std::atomic<bool>& cancel) {
         Outcome outcome;
-        carddav::VdirCache copy(folder);
+        ldap::PackedCopy copy(folder, options.packSize);
         try {
             ldap::Connection connection(settings, &cancel);
             const ldap::RefreshResult result = ldap::RefreshEngine(connection, copy, directory, options).run();

@@ -92,6 +92,7 @@ bool LocalCopy::prepare()
     m_opening = true;
     m_syncedAt = state.state.syncedAt;
     m_skipped = state.broken;
+    m_packs = state.state.packs;
     return m_haveCopy;
 }
 
@@ -112,11 +113,34 @@ void LocalCopy::readCopy(int skipped)
         index.load();
         skipped = index.brokenCount();
     }
-    std::shared_ptr<Store> copy = createVCardFolderStore(m_folder);
+    const QString folder = cardFolder(m_folder, m_packs);
+    std::shared_ptr<Store> copy = createVCardFolderStore(folder);
     copy->open();
     std::lock_guard lock(m_lock);
     m_skipped = skipped;
+    setCopy(std::move(copy), folder);
+}
+
+void LocalCopy::setCopy(std::shared_ptr<Store> copy, QString folder)
+{
     m_copy = std::move(copy);
+    m_copyFolder = std::move(folder);
+}
+
+QString LocalCopy::copyFolder() const
+{
+    std::lock_guard lock(m_lock);
+    return m_copyFolder;
+}
+
+QString LocalCopy::cardFolder(const QString& folder, const QString& packs)
+{
+    // The name comes from the copy's own state file; anything but a plain name in the folder
+    // itself is not one of ours.
+    if (packs.isEmpty() || packs.startsWith(QLatin1Char('.')) || packs.contains(QLatin1Char('/')) ||
+        packs.contains(QChar(0)))
+        return folder;
+    return folder + QLatin1Char('/') + packs;
 }
 
 std::shared_ptr<Store> LocalCopy::current() const
@@ -172,6 +196,7 @@ void LocalCopy::runRefresh(Work work)
             const carddav::CopyState state = carddav::VdirCache::readState(folder);
             outcome.copyComplete = state.complete;
             outcome.syncedAt = state.state.syncedAt;
+            const QString cards = cardFolder(folder, state.state.packs);
             if (state.broken >= 0)
                 outcome.skipped = state.broken;
             const bool touched = folderMtime(folder) != folderBefore;
@@ -183,9 +208,10 @@ void LocalCopy::runRefresh(Work work)
                     index.load();
                     outcome.skipped = index.brokenCount();
                 }
-                std::shared_ptr<Store> copy = createVCardFolderStore(folder);
+                std::shared_ptr<Store> copy = createVCardFolderStore(cards);
                 copy->open();
                 outcome.read = std::move(copy);
+                outcome.readFolder = cards;
             }
         } catch (const std::exception&) {
             // Read again when it lands, where a failure reaches the user.
@@ -250,7 +276,7 @@ void LocalCopy::finishOpen()
         // A server that has not answered in all this time does not keep the bar from starting:
         // its lists start empty and fill when the first refresh lands.
         m_waitingForFirstCopy = true;
-        m_copy = createVCardFolderStore(m_folder);
+        setCopy(createVCardFolderStore(m_folder), m_folder);
         m_copy->open();
         m_offlineNote =
             QStringLiteral("The %1 has not answered yet; the contacts appear as soon as it does.").arg(m_texts.server);
@@ -308,11 +334,12 @@ void LocalCopy::apply(bool emitChanged)
             m_skipped = outcome.skipped;
         if (outcome.read) {
             // The same cards, read afresh, replace the old ones quietly.
-            m_copy = std::move(outcome.read);
+            setCopy(std::move(outcome.read), outcome.readFolder);
             swapped = outcome.listsMayDiffer;
         }
     }
     if (!current()) {
+        m_packs = carddav::VdirCache::readState(m_folder).state.packs;
         readCopy(-1);
         swapped = true;
     }

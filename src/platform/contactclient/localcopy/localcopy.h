@@ -43,6 +43,7 @@ public:
         QString syncedAt;            // ISO date and time of the copy's last complete refresh
         int skipped = -1;            // entries of the server the copy holds no card for; -1: unknown
         std::shared_ptr<Store> read; // the copy read afresh, when its folder changed or none was open
+        QString readFolder;          // the folder read was read from
         bool listsMayDiffer = false; // cards written or removed, or no copy was open
     };
     // Runs on the refresh thread and brings the copy up to date. It may throw: any exception is a
@@ -86,6 +87,12 @@ public:
     }
 
     QString cacheFolder() const { return m_folder; }
+    // The folder the copy's cards are read from now: the cache folder, or the generation of packed
+    // cards inside it that the copy's state names.
+    QString copyFolder() const;
+    // That folder for a copy's state: its packs sub-folder when it names a plain one, else the
+    // folder itself.
+    static QString cardFolder(const QString& folder, const QString& packs);
 
 protected:
     // The copy lives in base + "/" + inside; inside is the program's own (made private, no links
@@ -113,6 +120,8 @@ private:
     void apply(bool emitChanged);
     // Reads the copy on this thread.
     void readCopy(int skipped);
+    // Sets the copy and the folder it reads; m_lock held.
+    void setCopy(std::shared_ptr<Store> copy, QString folder);
 
     QString m_base;
     QString m_inside;
@@ -131,6 +140,8 @@ private:
     // The copy and the notes are read by the thread that loads the lists as well.
     mutable std::mutex m_lock;
     std::shared_ptr<Store> m_copy;
+    QString m_copyFolder; // the folder m_copy reads
+    QString m_packs;      // the generation the state named when the copy was prepared
     QString m_offlineNote;
     int m_skipped = 0;
     std::unique_ptr<StoreNotifier> m_notifier;
