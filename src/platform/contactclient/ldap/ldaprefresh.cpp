@@ -7,6 +7,13 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
 namespace contactclient::ldap {
 namespace {
 
@@ -41,6 +48,94 @@ QString filterValue(const QString& value)
     }
     return out;
 }
+
+// Hands the entries read to a second thread that makes and packs their cards, so that the server's
+// next entries are read meanwhile. A failure of the packing ends the reading with its exception.
+class Pipeline {
+public:
+    explicit Pipeline(std::function<void(const Entry&)> sink) : m_sink(std::move(sink))
+    {
+        m_worker = std::thread([this] { run(); });
+    }
+    ~Pipeline()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_ready.notify_all();
+        m_space.notify_all();
+        m_worker.join();
+    }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    void push(const Entry& entry)
+    {
+        m_batch.push_back(entry);
+        if (m_batch.size() >= kBatch)
+            hand(false);
+    }
+    // Waits until every entry is packed; throws what the packing threw.
+    void finish() { hand(true); }
+
+private:
+    static constexpr size_t kBatch = 200;
+    static constexpr size_t kQueued = 10;
+
+    void hand(bool last)
+    {
+        std::unique_lock lock(m_mutex);
+        m_space.wait(lock, [&] { return m_queue.size() < kQueued || m_error; });
+        if (m_error)
+            std::rethrow_exception(m_error);
+        m_queue.push_back(std::exchange(m_batch, {}));
+        m_last = last;
+        m_ready.notify_all();
+        if (!last)
+            return;
+        m_space.wait(lock, [&] { return m_finished || m_error; });
+        if (m_error)
+            std::rethrow_exception(m_error);
+    }
+
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_ready.wait(lock, [&] { return !m_queue.empty() || m_stop; });
+            if (m_stop)
+                return;
+            std::vector<Entry> batch = std::move(m_queue.front());
+            m_queue.pop_front();
+            m_space.notify_all();
+            lock.unlock();
+            try {
+                for (const Entry& e : batch)
+                    m_sink(e);
+            } catch (...) {
+                lock.lock();
+                m_error = std::current_exception();
+                m_space.notify_all();
+                return;
+            }
+            lock.lock();
+            if (m_last && m_queue.empty()) {
+                m_finished = true;
+                m_space.notify_all();
+            }
+        }
+    }
+
+    std::function<void(const Entry&)> m_sink;
+    std::vector<Entry> m_batch; // the reader's, not yet handed over
+    std::mutex m_mutex;
+    std::condition_variable m_ready, m_space;
+    std::deque<std::vector<Entry>> m_queue;
+    bool m_last = false, m_finished = false, m_stop = false;
+    std::exception_ptr m_error;
+    std::thread m_worker;
+};
 
 } // namespace
 
@@ -111,9 +206,13 @@ void RefreshEngine::readAll(RefreshResult& result)
     QSet<QString> seen;
     QStringList attributes = m_directory.attributes.requested();
     attributes << kUuid << kStamp << kCsn;
-    m_connection.pagedSearch(
-        m_directory.baseDn, m_directory.filter, attributes, [&](const Entry& e) { write(e, result, &seen); },
-        m_options.pageSize);
+    {
+        Pipeline pipeline([&](const Entry& e) { write(e, result, &seen); });
+        m_connection.pagedSearch(
+            m_directory.baseDn, m_directory.filter, attributes, [&](const Entry& e) { pipeline.push(e); },
+            m_options.pageSize);
+        pipeline.finish();
+    }
     // Every entry is in the new generation; what counts as written is what differs from before.
     result.written = 0;
     for (auto it = m_copy.entries().cbegin(); it != m_copy.entries().cend(); ++it) {
