@@ -164,6 +164,9 @@ int main(int argc, char* argv[])
                 download.push_back(double(t.nsecsElapsed()) / 1e6);
                 downloadCpu.push_back(bench::processCpuMs() - cpuBefore);
                 copy = store.copyFolder();
+                // A bar keeps running after its first download: the copy's summary is made whole
+                // a few seconds later.
+                store.waitForSettling();
             }
             t.restart();
             {

@@ -76,6 +76,10 @@ public:
     // changed() included. For programs without an event loop and tests.
     void waitForRefresh();
 
+    // Waits as waitForRefresh() does, and then until the cards the refresh wrote have been read
+    // once more for the folder summary (see setSettleCards). For benchmarks.
+    void waitForSettling();
+
     // How long a start with a copy waits for the refresh (none by default).
     void setStartupWait(std::chrono::milliseconds wait) { m_startupWait = wait; }
     // How long a start without a copy waits (std::chrono::milliseconds::max(): until it lands),
@@ -99,6 +103,10 @@ protected:
     // followed), base is the user's.
     LocalCopy(QString base, QString inside, Texts texts);
 
+    // Whether a refresh that wrote cards reads them once more a few seconds later, for the folder
+    // summary: a back-end that writes many cards at once (a whole directory) asks for it.
+    void setSettleCards(bool settle) { m_settle = settle; }
+
     // Called on the UI thread when a refresh lands, before the notes are set: the back-end takes
     // its report and handles its credentials.
     virtual void landed(const Outcome& outcome) = 0;
@@ -120,6 +128,8 @@ private:
     void apply(bool emitChanged);
     // Reads the copy on this thread.
     void readCopy(int skipped);
+    static void stopSettling(Job& job);
+    static void settleCards(Job& job, const QString& cards, std::chrono::steady_clock::time_point written);
     // Sets the copy and the folder it reads; m_lock held.
     void setCopy(std::shared_ptr<Store> copy, QString folder);
 
@@ -130,6 +140,7 @@ private:
     std::chrono::milliseconds m_startupWait{0};
     std::chrono::milliseconds m_firstWait{std::chrono::milliseconds::max()};
     std::chrono::milliseconds m_retryDelay{30000};
+    bool m_settle = false;
     bool m_haveCopy = false;
     bool m_opening = false; // between prepare() and finishOpen()
     Work m_deferred;        // the refresh of a start from the copy, started once it is read
