@@ -1,6 +1,7 @@
 #include "ldapconnection.h"
 
 #include <QFile>
+#include <QHash>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTcpSocket>
@@ -233,6 +234,15 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
     for (QByteArray& n : names)
         attrs.push_back(n.data());
     attrs.push_back(nullptr);
+    // Attribute names in lower case, made once for the whole listing.
+    QHash<QByteArray, QString> lowerNames;
+    const auto attributeName = [&](const berval& name) {
+        const QByteArray raw = QByteArray::fromRawData(name.bv_val, qsizetype(name.bv_len));
+        auto it = lowerNames.constFind(raw);
+        if (it == lowerNames.cend())
+            it = lowerNames.insert(QByteArray(raw), QString::fromUtf8(raw).toLower());
+        return *it;
+    };
     const QByteArray baseBytes = utf8(base);
     const QByteArray filterBytes = utf8(filter);
 
@@ -278,20 +288,24 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
             for (LDAPMessage* m = ldap_first_message(m_ld, message.get()); m; m = ldap_next_message(m_ld, m)) {
                 const int type = ldap_msgtype(m);
                 if (type == LDAP_RES_SEARCH_ENTRY) {
+                    // One pass over the entry: each attribute with its values (looking the values
+                    // up by name would read the entry again for every attribute).
                     Entry entry;
-                    if (char* dn = ldap_get_dn(m_ld, m)) {
-                        entry.dn = QString::fromUtf8(dn);
-                        ldap_memfree(dn);
-                    }
                     BerElement* ber = nullptr;
-                    for (char* a = ldap_first_attribute(m_ld, m, &ber); a; a = ldap_next_attribute(m_ld, m, ber)) {
-                        QList<QByteArray>& values = entry.attributes[QString::fromUtf8(a).toLower()];
-                        if (berval** vals = ldap_get_values_len(m_ld, m, a)) {
-                            for (berval** v = vals; *v; ++v)
-                                values.append(QByteArray((*v)->bv_val, qsizetype((*v)->bv_len)));
-                            ldap_value_free_len(vals);
+                    berval dn{0, nullptr};
+                    if (ldap_get_dn_ber(m_ld, m, &ber, &dn) == LDAP_SUCCESS) {
+                        entry.dn = QString::fromUtf8(dn.bv_val, qsizetype(dn.bv_len));
+                        berval name{0, nullptr};
+                        berval* vals = nullptr;
+                        while (ldap_get_attribute_ber(m_ld, m, ber, &name, &vals) == LDAP_SUCCESS && name.bv_val) {
+                            QList<QByteArray>& values = entry.attributes[attributeName(name)];
+                            if (vals) {
+                                for (const berval* v = vals; v->bv_val; ++v)
+                                    values.append(QByteArray(v->bv_val, qsizetype(v->bv_len)));
+                                ber_memfree(vals);
+                                vals = nullptr;
+                            }
                         }
-                        ldap_memfree(a);
                     }
                     if (ber)
                         ber_free(ber, 0);

@@ -143,7 +143,9 @@ QString decodePostalAddress(const QString& value)
     for (const QString& part : value.split(QLatin1Char('$'))) {
         QString text;
         qsizetype from = 0;
-        for (auto it = escape.globalMatch(part); it.hasNext();) {
+        // Most lines hold no escape at all.
+        for (auto it = part.contains(QLatin1Char('\\')) ? escape.globalMatch(part) : QRegularExpressionMatchIterator();
+             it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
             text += QStringView(part).mid(from, m.capturedStart() - from);
             text += m.captured(1) == QLatin1String("24") ? QLatin1Char('$') : QLatin1Char('\\');

@@ -155,9 +155,15 @@ QString normalizedFilter(const QString& filter)
 
 QString entryKey(const Entry& entry)
 {
-    static const QRegularExpression uuid(QStringLiteral("^[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}$"));
+    // 8-4-4-4-12 hexadecimal digits.
     const QString id = entry.first(kUuid).toLower();
-    if (uuid.match(id).hasMatch())
+    bool uuid = id.size() == 36;
+    for (qsizetype at = 0; uuid && at < id.size(); ++at) {
+        const char16_t c = id.at(at).unicode();
+        uuid = (at == 8 || at == 13 || at == 18 || at == 23) ? c == u'-'
+                                                             : ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'));
+    }
+    if (uuid)
         return id + QStringLiteral(".vcf");
     return QString::fromLatin1(
                QCryptographicHash::hash(entry.dn.toLower().toUtf8(), QCryptographicHash::Sha1).toHex()) +
