@@ -135,13 +135,17 @@ void Connection::connect(const ConnectionSettings& s)
     // The certificate is verified whatever ldap.conf or ~/.ldaprc say.
     const int demand = LDAP_OPT_X_TLS_DEMAND;
     ldap_set_option(m_ld, LDAP_OPT_X_TLS_REQUIRE_CERT, &demand);
-    QByteArray caFile = utf8(s.caFile);
-    if (caFile.isEmpty() && QFile::exists(QStringLiteral("/etc/ssl/certs/ca-certificates.crt")))
-        caFile = "/etc/ssl/certs/ca-certificates.crt";
-    if (!caFile.isEmpty())
-        ldap_set_option(m_ld, LDAP_OPT_X_TLS_CACERTFILE, caFile.constData());
-    const int newContext = 0;
-    ldap_set_option(m_ld, LDAP_OPT_X_TLS_NEWCTX, &newContext);
+    // A TLS context reads every certificate of the system's bundle: made only for a connection
+    // that speaks TLS (a plain one is for this computer alone).
+    if (url.scheme == QLatin1String("ldaps") || (s.startTls && url.scheme == QLatin1String("ldap"))) {
+        QByteArray caFile = utf8(s.caFile);
+        if (caFile.isEmpty() && QFile::exists(QStringLiteral("/etc/ssl/certs/ca-certificates.crt")))
+            caFile = "/etc/ssl/certs/ca-certificates.crt";
+        if (!caFile.isEmpty())
+            ldap_set_option(m_ld, LDAP_OPT_X_TLS_CACERTFILE, caFile.constData());
+        const int newContext = 0;
+        ldap_set_option(m_ld, LDAP_OPT_X_TLS_NEWCTX, &newContext);
+    }
 
     checkCancel();
     if (s.startTls && url.scheme == QLatin1String("ldap")) {

@@ -80,8 +80,9 @@ public:
     void finish() { hand(true); }
 
 private:
+    // Up to 5,000 entries wait, so that the reading goes on while a pack is flushed to the disk.
     static constexpr size_t kBatch = 200;
-    static constexpr size_t kQueued = 10;
+    static constexpr size_t kQueued = 25;
 
     void hand(bool last)
     {

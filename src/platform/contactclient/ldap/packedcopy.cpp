@@ -243,27 +243,21 @@ void PackedCopy::writeFile(const QString& name, const QByteArray& data)
         }
         done += n;
     }
-    // Its way to the disk starts now, while the next pack is read; commit() waits for it.
-    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    // On the disk before the next pack: the packing runs beside the reading of the server, so the
+    // wait costs the download little, and no flush of everything waits at the end.
+    if (::fdatasync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        cannotWrite(path, error);
+    }
     if (::close(fd) != 0)
         cannotWrite(path, errno);
-    m_written.append(path);
 }
 
-void PackedCopy::syncWritten()
+void PackedCopy::syncListing()
 {
-    // File by file: a flush of the whole file system would wait for every other program's writes.
-    for (const QString& path : std::as_const(m_written)) {
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0 || ::fdatasync(fd) != 0) {
-            const int error = errno;
-            if (fd >= 0)
-                ::close(fd);
-            cannotWrite(path, error);
-        }
-        ::close(fd);
-    }
-    m_written.clear();
+    // Each file was flushed as it was written (a flush of the whole file system would wait for
+    // every other program's writes): the folder's names remain.
     const QString folder = generationPath(m_generation);
     const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0 || ::fsync(dir) != 0) {
@@ -370,7 +364,7 @@ void PackedCopy::commit(carddav::SyncState state)
     flushPack();
     writeFile(kIndexFile, encodeIndex());
     // The packs and the index reach the disk before the state that names them.
-    syncWritten();
+    syncListing();
     state.packs = m_generation;
     carddav::VdirCache::writeState(m_folder, state, namelessCount());
     m_begun = false;
@@ -393,7 +387,6 @@ void PackedCopy::abandon()
     m_next.clear();
     m_pending.clear();
     m_pendingKeys.clear();
-    m_written.clear();
 }
 
 } // namespace contactclient::ldap

@@ -85,8 +85,8 @@ private:
     QString generationPath(const QString& generation) const;
     void flushPack();
     void writeFile(const QString& name, const QByteArray& data);
-    // Waits until the files written into the new generation, and its listing, are on the disk.
-    void syncWritten();
+    // Waits until the new generation's listing is on the disk (its files are as they are written).
+    void syncListing();
     void carryOver(); // packs of the current generation into the new one
     QByteArray encodeIndex() const;
 
@@ -111,7 +111,6 @@ private:
     QStringList m_nextPacks;
     QByteArray m_pending; // cards of the pack being filled
     QStringList m_pendingKeys;
-    QStringList m_written; // files of the new generation not yet known to be on the disk
 };
 
 } // namespace contactclient::ldap
