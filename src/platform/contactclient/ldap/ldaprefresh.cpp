@@ -172,7 +172,8 @@ QString entryKey(const Entry& entry)
 }
 
 RefreshEngine::RefreshEngine(Connection& connection, PackedCopy& copy, Directory directory, RefreshOptions options)
-    : m_connection(connection), m_copy(copy), m_directory(std::move(directory)), m_options(std::move(options))
+    : m_connection(connection), m_copy(copy), m_directory(std::move(directory)), m_options(std::move(options)),
+      m_mapping(m_directory.attributes.lowered())
 {
 }
 
@@ -284,7 +285,7 @@ void RefreshEngine::write(const Entry& entry, RefreshResult& result, QSet<QStrin
         if (it != m_copy.entries().cend() && it->version == version)
             return;
     }
-    const QByteArray card = toVCard(entry, key.chopped(4), m_directory.attributes);
+    const QByteArray card = toVCard(entry, key.chopped(4), m_mapping);
     if (card.isEmpty()) {
         m_copy.putNameless(key, version);
         return;

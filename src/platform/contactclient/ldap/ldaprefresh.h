@@ -60,6 +60,7 @@ private:
     PackedCopy& m_copy;
     Directory m_directory;
     RefreshOptions m_options;
+    AttributeMap m_mapping;   // the directory's, in lower case
     QString m_newest;         // newest modifyTimestamp seen
     int m_entriesWritten = 0; // cards put into the copy, for entryWritten
 };

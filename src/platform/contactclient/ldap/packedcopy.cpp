@@ -95,6 +95,7 @@ void PackedCopy::load()
         !data.startsWith(kIndexHeader))
         return;
     QSet<QString> packs;
+    QHash<QByteArray, QString> packNames;
     const QList<QByteArray> lines = data.sliced(kIndexHeader.size()).split('\n');
     for (const QByteArray& line : lines) {
         if (line.isEmpty())
@@ -104,7 +105,14 @@ void PackedCopy::load()
             m_entries.clear();
             return;
         }
-        PackedEntry entry{QString::fromUtf8(fields[1]), fields[2].toInt(), QString::fromUtf8(fields[3])};
+        PackedEntry entry{QString(), fields[2].toInt(), QString::fromUtf8(fields[3])};
+        if (!fields[1].isEmpty()) {
+            // One name for all of a pack's entries.
+            auto name = packNames.constFind(fields[1]);
+            if (name == packNames.cend())
+                name = packNames.insert(fields[1], QString::fromUtf8(fields[1]));
+            entry.pack = *name;
+        }
         if (!entry.nameless() && (!isPackName(entry.pack) || entry.position <= 0)) {
             m_entries.clear();
             return;
@@ -152,6 +160,7 @@ void PackedCopy::begin(bool fresh, bool sameKind)
         number = std::max(number, generationNumber(name));
     m_generationNumber = number + 1;
     m_generation = generationName(m_generationNumber);
+    m_packPrefix = QStringLiteral("p%1-").arg(m_generationNumber, 6, 10, QLatin1Char('0'));
     // Its folder is made with its first file: a refresh that finds nothing new leaves the copy's
     // folder untouched.
     m_made = false;
@@ -169,10 +178,9 @@ void PackedCopy::begin(bool fresh, bool sameKind)
 
 void PackedCopy::put(const QString& key, const QString& version, const QByteArray& card)
 {
-    const QString packPrefix = QStringLiteral("p%1-").arg(m_generationNumber, 6, 10, QLatin1Char('0'));
     if (const auto it = m_next.constFind(key); it != m_next.cend()) {
         // Listed twice in one reading: the first stays (its card is written already).
-        if (it->pack.startsWith(packPrefix) || (m_fresh && it->nameless()))
+        if (it->pack.startsWith(m_packPrefix) || (m_fresh && it->nameless()))
             return;
         remove(key);
     }
@@ -180,10 +188,11 @@ void PackedCopy::put(const QString& key, const QString& version, const QByteArra
         m_fresh && (was == m_entries.cend() || was->nameless() || was->version != version || version.isEmpty()))
         m_changed = true;
     m_changed = m_changed || !m_fresh;
+    if (m_pendingKeys.isEmpty()) // one name, shared by the pack's entries
+        m_pendingName = m_packPrefix + QStringLiteral("%1.vcf").arg(m_packCount + 1, 4, 10, QLatin1Char('0'));
     m_pending += card;
     m_pendingKeys.append(key);
-    m_next.insert(key, {packPrefix + QStringLiteral("%1.vcf").arg(m_packCount + 1, 4, 10, QLatin1Char('0')),
-                        int(m_pendingKeys.size()), version});
+    m_next.insert(key, {m_pendingName, int(m_pendingKeys.size()), version});
     if (m_pendingKeys.size() >= m_packSize)
         flushPack();
 }
@@ -274,9 +283,8 @@ void PackedCopy::flushPack()
     if (m_pendingKeys.isEmpty())
         return;
     ++m_packCount;
-    const QString name = m_next.value(m_pendingKeys.first()).pack;
-    writeFile(name, m_pending);
-    m_nextPacks.append(name);
+    writeFile(m_pendingName, m_pending);
+    m_nextPacks.append(m_pendingName);
     m_pending.clear();
     m_pendingKeys.clear();
 }

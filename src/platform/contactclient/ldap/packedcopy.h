@@ -109,7 +109,9 @@ private:
     QHash<QString, PackedEntry> m_next;
     QSet<QString> m_touched; // current packs that lost an entry
     QStringList m_nextPacks;
-    QByteArray m_pending; // cards of the pack being filled
+    QString m_packPrefix;  // "p000008-": the names of the packs it writes
+    QString m_pendingName; // the pack being filled
+    QByteArray m_pending;  // its cards
     QStringList m_pendingKeys;
 };
 
