@@ -284,18 +284,18 @@ void TestLdapPack::olderCopiesReplaced()
             oldFiles.append(file);
         }
         const ldap::Directory directory{account.url, account.baseDn, ldap::normalizedFilter({}), account.attributes};
-        old.commit({directory.identity(), QString(), QString(), QString(), QString()});
+        old.commit({directory.identity(), QString(), QString(), QString()});
     } else {
         {
             LdapStore first(account, cache.path());
             QCOMPARE(openError(first), QString());
         }
-        const QString packs = carddav::VdirCache::readState(folder).state.packs;
+        const QString packs = carddav::VdirCache::readState(folder).packs;
         QFile index(folder + QLatin1Char('/') + packs + QLatin1Char('/') + ldap::PackedCopy::kIndexFile);
         QVERIFY(index.open(QIODevice::WriteOnly | QIODevice::Truncate));
         index.write("not an index\n");
     }
-    const QString before = carddav::VdirCache::readState(folder).state.packs;
+    const QString before = carddav::VdirCache::readState(folder).packs;
     const QStringList three = names(QStringLiteral("Given%1 Family"), 1, 3);
 
     // The server away: the bar works from the copy as it is.
@@ -314,7 +314,7 @@ void TestLdapPack::olderCopiesReplaced()
         QCOMPARE(openError(store), QString());
         QCOMPARE(store.lastRefresh().full, true);
         QCOMPARE(fullNames(*store.items()), three);
-        QVERIFY(carddav::VdirCache::readState(folder).state.packs != before);
+        QVERIFY(carddav::VdirCache::readState(folder).packs != before);
         QCOMPARE(uidsIn(store.copyFolder()).size(), 3);
     }
     // The refresh after that removes the older cards, which nothing reads any more.

@@ -89,8 +89,9 @@ CopyState VdirCache::readState(const QString& folder)
     out.complete = state.contains(QStringLiteral("addressBook"));
     out.state = {state.value(QStringLiteral("addressBook")).toString(),
                  state.value(QStringLiteral("syncToken")).toString(), state.value(QStringLiteral("ctag")).toString(),
-                 state.value(QStringLiteral("syncedAt")).toString(), state.value(QStringLiteral("packs")).toString()};
+                 state.value(QStringLiteral("syncedAt")).toString()};
     out.broken = state.value(QStringLiteral("broken")).toInt(-1);
+    out.packs = state.value(QStringLiteral("packs")).toString();
     return out;
 }
 
@@ -276,7 +277,7 @@ void VdirCache::commit(const SyncState& state)
     m_ownFiles = known(m_index);
 }
 
-void VdirCache::writeState(const QString& folder, SyncState& state, int broken)
+void VdirCache::writeState(const QString& folder, SyncState& state, int broken, const QString& packs)
 {
     state.syncedAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     QJsonObject json{{QStringLiteral("addressBook"), state.addressBook},
@@ -284,8 +285,8 @@ void VdirCache::writeState(const QString& folder, SyncState& state, int broken)
                      {QStringLiteral("ctag"), state.ctag},
                      {QStringLiteral("syncedAt"), state.syncedAt},
                      {QStringLiteral("broken"), broken}};
-    if (!state.packs.isEmpty())
-        json.insert(QStringLiteral("packs"), state.packs);
+    if (!packs.isEmpty())
+        json.insert(QStringLiteral("packs"), packs);
     writeFileAtomically(folder + QLatin1Char('/') + kStateFile, QJsonDocument(json).toJson());
 }
 

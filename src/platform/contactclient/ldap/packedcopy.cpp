@@ -84,13 +84,14 @@ void PackedCopy::load()
     const carddav::CopyState state = carddav::VdirCache::readState(m_folder);
     m_complete = state.complete;
     m_state = state.state;
+    m_current = state.packs;
     m_entries.clear();
     m_packs.clear();
     m_packed = false;
-    if (!m_complete || generationNumber(m_state.packs) == 0)
+    if (!m_complete || generationNumber(m_current) == 0)
         return;
     QByteArray data;
-    if (!safefile::readRegularFile(generationPath(m_state.packs) + QLatin1Char('/') + kIndexFile, kMaxIndex, data,
+    if (!safefile::readRegularFile(generationPath(m_current) + QLatin1Char('/') + kIndexFile, kMaxIndex, data,
                                    nullptr) ||
         !data.startsWith(kIndexHeader))
         return;
@@ -128,7 +129,7 @@ void PackedCopy::load()
 
 void PackedCopy::removeOldCopies()
 {
-    const int current = m_packed ? generationNumber(m_state.packs) : 0;
+    const int current = m_packed ? generationNumber(m_current) : 0;
     QDir dir(m_folder);
     int previous = 0;
     QList<int> numbers;
@@ -155,7 +156,7 @@ void PackedCopy::begin(bool fresh, bool sameKind)
 {
     if (m_begun)
         abandon();
-    int number = generationNumber(m_state.packs);
+    int number = generationNumber(m_current);
     for (const QString& name : QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         number = std::max(number, generationNumber(name));
     m_generationNumber = number + 1;
@@ -296,7 +297,7 @@ void PackedCopy::carryOver()
     for (auto it = m_next.cbegin(); it != m_next.cend(); ++it)
         if (m_touched.contains(it->pack))
             staying[it->pack].emplace_back(it->position, it.key());
-    const QString from = generationPath(m_state.packs) + QLatin1Char('/');
+    const QString from = generationPath(m_current) + QLatin1Char('/');
     const QString to = generationPath(m_generation) + QLatin1Char('/');
     for (const QString& pack : std::as_const(m_packs)) {
         if (!m_touched.contains(pack)) {
@@ -362,8 +363,7 @@ void PackedCopy::commit(carddav::SyncState state)
         abandon();
     if (!m_begun) {
         // Nothing new to name: the state alone, still naming the current generation.
-        state.packs = m_packed ? m_state.packs : QString();
-        carddav::VdirCache::writeState(m_folder, state, namelessCount());
+        carddav::VdirCache::writeState(m_folder, state, namelessCount(), m_packed ? m_current : QString());
         m_state = state;
         return;
     }
@@ -373,8 +373,8 @@ void PackedCopy::commit(carddav::SyncState state)
     writeFile(kIndexFile, encodeIndex());
     // The packs and the index reach the disk before the state that names them.
     syncListing();
-    state.packs = m_generation;
-    carddav::VdirCache::writeState(m_folder, state, namelessCount());
+    carddav::VdirCache::writeState(m_folder, state, namelessCount(), m_generation);
+    m_current = m_generation;
     m_begun = false;
     m_state = state;
     m_complete = true;

@@ -95,6 +95,7 @@ private:
     bool m_complete = false;
     bool m_packed = false;
     carddav::SyncState m_state;
+    QString m_current;                     // the generation the state names
     QHash<QString, PackedEntry> m_entries; // the current generation
     QStringList m_packs;                   // the current generation's packs
 

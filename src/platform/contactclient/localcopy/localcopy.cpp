@@ -96,7 +96,7 @@ bool LocalCopy::prepare()
     m_opening = true;
     m_syncedAt = state.state.syncedAt;
     m_skipped = state.broken;
-    m_packs = state.state.packs;
+    m_packs = state.packs;
     return m_haveCopy;
 }
 
@@ -205,7 +205,7 @@ void LocalCopy::runRefresh(Work work)
             const carddav::CopyState state = carddav::VdirCache::readState(folder);
             outcome.copyComplete = state.complete;
             outcome.syncedAt = state.state.syncedAt;
-            const QString cards = cardFolder(folder, state.state.packs);
+            const QString cards = cardFolder(folder, state.packs);
             if (state.broken >= 0)
                 outcome.skipped = state.broken;
             const bool touched = folderMtime(folder) != folderBefore;
@@ -387,7 +387,7 @@ void LocalCopy::apply(bool emitChanged)
         }
     }
     if (!current()) {
-        m_packs = carddav::VdirCache::readState(m_folder).state.packs;
+        m_packs = carddav::VdirCache::readState(m_folder).packs;
         readCopy(-1);
         swapped = true;
     }
