@@ -298,13 +298,20 @@ void TestLdapPack::olderCopiesReplaced()
     const QString before = carddav::VdirCache::readState(folder).packs;
     const QStringList three = names(QStringLiteral("Given%1 Family"), 1, 3);
 
-    // The server away: the bar works from the copy as it is.
-    server.stop();
-    {
-        LdapStore offline(account, cache.path());
-        offline.setStartupWait(std::chrono::minutes(5));
-        QCOMPARE(openError(offline), QString());
-        QCOMPARE(fullNames(*offline.items()), three);
+    // A refresh that breaks off, then the server away: the bar works from the copy as it is.
+    ldap::RefreshOptions breaksOff;
+    breaksOff.entryWritten = [](int written) {
+        if (written == 2)
+            throw std::runtime_error("disk full");
+    };
+    for (const bool serverUp : {true, false}) {
+        if (!serverUp)
+            server.stop();
+        LdapStore store(account, cache.path(), breaksOff);
+        store.setStartupWait(std::chrono::minutes(5));
+        QCOMPARE(openError(store), QString());
+        QVERIFY(!store.lastError().isEmpty());
+        QCOMPARE(fullNames(*store.items()), three);
     }
     // The next refresh reads everything into a new generation; the lists stay the same.
     QVERIFY(server.start());

@@ -104,6 +104,7 @@ void PackedCopy::load()
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() != 4) {
             m_entries.clear();
+            m_packs.clear();
             return;
         }
         PackedEntry entry{QString(), fields[2].toInt(), QString::fromUtf8(fields[3])};
@@ -116,6 +117,7 @@ void PackedCopy::load()
         }
         if (!entry.nameless() && (!isPackName(entry.pack) || entry.position <= 0)) {
             m_entries.clear();
+            m_packs.clear();
             return;
         }
         if (!entry.nameless() && !packs.contains(entry.pack)) {
@@ -129,7 +131,8 @@ void PackedCopy::load()
 
 void PackedCopy::removeOldCopies()
 {
-    const int current = m_packed ? generationNumber(m_current) : 0;
+    // The generation the state names is read by the bar even when its index is damaged.
+    const int current = m_complete ? generationNumber(m_current) : 0;
     QDir dir(m_folder);
     int previous = 0;
     QList<int> numbers;
