@@ -228,8 +228,8 @@ void TestLdapPack::firstDownloadBrokenOff()
     QTemporaryDir cache;
     const qint64 pid = server.processId();
     ldap::RefreshOptions options = packsOf(100);
-    options.entryWritten = [pid](int written) {
-        if (written == 450)
+    options.entryRead = [pid](int read) {
+        if (read == 450)
             ::kill(pid_t(pid), SIGKILL);
     };
     QString folder;
@@ -239,7 +239,7 @@ void TestLdapPack::firstDownloadBrokenOff()
         QVERIFY2(error.contains(QStringLiteral("no copy of it")), qPrintable(error));
         folder = store.cacheFolder();
     }
-    // Four packs were written before the server went: none of them looks like a copy.
+    // Packs of the first page were written before the server went: none of them looks like a copy.
     QCOMPARE(carddav::VdirCache::readState(folder).complete, false);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     {
@@ -300,8 +300,8 @@ void TestLdapPack::olderCopiesReplaced()
 
     // A refresh that breaks off, then the server away: the bar works from the copy as it is.
     ldap::RefreshOptions breaksOff;
-    breaksOff.entryWritten = [](int written) {
-        if (written == 2)
+    breaksOff.entryRead = [](int read) {
+        if (read == 2)
             throw std::runtime_error("disk full");
     };
     for (const bool serverUp : {true, false}) {

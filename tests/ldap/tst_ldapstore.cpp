@@ -206,8 +206,8 @@ void TestLdapStore::serverStoppedMidRefresh()
     account.attributes.fullName = QStringList{QStringLiteral("uid")};
     const qint64 pid = server.processId();
     ldap::RefreshOptions options;
-    options.entryWritten = [pid](int written) {
-        if (written == 300)
+    options.entryRead = [pid](int read) {
+        if (read == 300)
             ::kill(pid_t(pid), SIGKILL);
     };
     {

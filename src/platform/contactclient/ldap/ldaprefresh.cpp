@@ -217,7 +217,12 @@ void RefreshEngine::readAll(RefreshResult& result)
     {
         Pipeline pipeline([&](const Entry& e) { write(e, result, &seen); });
         m_connection.pagedSearch(
-            m_directory.baseDn, m_directory.filter, attributes, [&](const Entry& e) { pipeline.push(e); },
+            m_directory.baseDn, m_directory.filter, attributes,
+            [&](const Entry& e) {
+                pipeline.push(e);
+                if (m_options.entryRead)
+                    m_options.entryRead(++m_entriesRead);
+            },
             m_options.pageSize);
         pipeline.finish();
     }
@@ -246,7 +251,12 @@ bool RefreshEngine::readChanges(RefreshResult& result)
     m_copy.begin(false);
     try {
         m_connection.pagedSearch(
-            m_directory.baseDn, changed, attributes, [&](const Entry& e) { write(e, result, nullptr); },
+            m_directory.baseDn, changed, attributes,
+            [&](const Entry& e) {
+                write(e, result, nullptr);
+                if (m_options.entryRead)
+                    m_options.entryRead(++m_entriesRead);
+            },
             m_options.pageSize);
     } catch (const LdapError& e) {
         if (e.kind() == LdapError::Refused)
@@ -293,8 +303,6 @@ void RefreshEngine::write(const Entry& entry, RefreshResult& result, QSet<QStrin
     m_copy.put(key, version, card);
     if (!seen)
         ++result.written;
-    if (m_options.entryWritten)
-        m_options.entryWritten(++m_entriesWritten);
 }
 
 } // namespace contactclient::ldap

@@ -28,9 +28,9 @@ struct Directory {
 struct RefreshOptions {
     int pageSize = 1000;
     int packSize = 1000; // cards to a pack file
-    // Called after each entry written, with the number written so far (tests break a refresh off
-    // by throwing from here).
-    std::function<void(int)> entryWritten;
+    // Called on the reading thread for each entry read, with the number read so far (tests break
+    // a refresh off here, by throwing or by stopping the server: the packing may lag behind).
+    std::function<void(int)> entryRead;
 };
 
 struct RefreshResult {
@@ -60,9 +60,9 @@ private:
     PackedCopy& m_copy;
     Directory m_directory;
     RefreshOptions m_options;
-    AttributeMap m_mapping;   // the directory's, in lower case
-    QString m_newest;         // newest modifyTimestamp seen
-    int m_entriesWritten = 0; // cards put into the copy, for entryWritten
+    AttributeMap m_mapping; // the directory's, in lower case
+    QString m_newest;       // newest modifyTimestamp seen
+    int m_entriesRead = 0;  // for entryRead
 };
 
 // The copy's name for an entry: its entryUUID, else a hash of its DN.
