@@ -81,6 +81,8 @@ private slots:
     void entryAsContact_data();
     void entryAsContact();
     void attributesSection();
+    void entryKeys_data();
+    void entryKeys();
     void url_data();
     void url();
     void thisComputer_data();
@@ -102,6 +104,40 @@ void TestLdapMapping::postalAddress_data()
     QTest::newRow("non-ASCII") << s("Bahnhofstraße 3$8001 Zürich$Schweiz")
                                << s("Bahnhofstraße 3\n8001 Zürich\nSchweiz");
     QTest::newRow("empty") << QString() << QString();
+}
+
+void TestLdapMapping::entryKeys_data()
+{
+    // The copy's key of an entry: its entryUUID when it is one, else the hash of its DN.
+    QTest::addColumn<QString>("uuid");
+    QTest::addColumn<QString>("dn");
+    QTest::addColumn<QString>("key");
+    const QString byDn = s("f15fd2d4023fbe9a41ae2499bb42f572df3cd07a.vcf"); // SHA-1 of "uid=x,dc=example,dc=com"
+    QTest::newRow("uuid") << s("0b7cd9a4-1b2c-4d3e-8f90-a1b2c3d4e5f6") << s("uid=x,dc=example,dc=com")
+                          << s("0b7cd9a4-1b2c-4d3e-8f90-a1b2c3d4e5f6.vcf");
+    QTest::newRow("uuid in capitals") << s("0B7CD9A4-1B2C-4D3E-8F90-A1B2C3D4E5F6") << s("uid=x,dc=example,dc=com")
+                                      << s("0b7cd9a4-1b2c-4d3e-8f90-a1b2c3d4e5f6.vcf");
+    QTest::newRow("no uuid") << QString() << s("uid=x,dc=example,dc=com") << byDn;
+    QTest::newRow("DN in capitals") << QString() << s("UID=X,DC=EXAMPLE,DC=COM") << byDn;
+    QTest::newRow("uuid one short") << s("0b7cd9a4-1b2c-4d3e-8f90-a1b2c3d4e5f") << s("uid=x,dc=example,dc=com") << byDn;
+    QTest::newRow("not hexadecimal") << s("0b7cd9a4-1b2c-4d3e-8f90-a1b2c3d4e5g6") << s("uid=x,dc=example,dc=com")
+                                     << byDn;
+    QTest::newRow("dash out of place") << s("0b7cd9a41-b2c-4d3e-8f90-a1b2c3d4e5f6") << s("uid=x,dc=example,dc=com")
+                                       << byDn;
+    QTest::newRow("a path, not a uuid") << s("../../../../etc/passwd/aaaaaaaaaaaaaaa") << s("uid=x,dc=example,dc=com")
+                                        << byDn;
+}
+
+void TestLdapMapping::entryKeys()
+{
+    QFETCH(QString, uuid);
+    QFETCH(QString, dn);
+    QFETCH(QString, key);
+    Entry e;
+    e.dn = dn;
+    if (!uuid.isEmpty())
+        e.attributes[s("entryuuid")].append(uuid.toUtf8());
+    QCOMPARE(entryKey(e), key);
 }
 
 void TestLdapMapping::postalAddress()

@@ -6,6 +6,7 @@
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/carddav/vdircache.h"
 #include "contactclient/ldap/ldapstore.h"
+#include "ldaptesting.h"
 #include "settingsstore.h"
 #include "slapdserver.h"
 
@@ -19,6 +20,7 @@
 
 using namespace contactclient;
 using namespace contactclient::carddav;
+using namespace ldaptesting;
 
 namespace {
 
@@ -45,54 +47,8 @@ public:
     QHash<QString, QString> entries;
 };
 
-QByteArray people(int count)
-{
-    QByteArray ldif;
-    for (int i = 1; i <= count; ++i)
-        ldif += personLdif(QStringLiteral("u%1").arg(i), QStringLiteral("Given%1").arg(i), QStringLiteral("Family"),
-                           QStringLiteral("mail: u%1@example.com\n").arg(i));
-    return ldif;
-}
-
 const QByteArray kTeam = "dn: cn=Team,dc=example,dc=com\nobjectClass: groupOfNames\ncn: Team\n"
                          "member: uid=u1,dc=example,dc=com\n\n";
-
-QStringList fullNames(ItemSet& set)
-{
-    QStringList names;
-    set.forEach([&](const Item& item) { names.append(item.FullName()); });
-    names.sort();
-    return names;
-}
-
-QString entryIdOf(ItemSet& set, const QString& fullName)
-{
-    QString id;
-    set.forEach([&](const Item& item) {
-        if (item.FullName() == fullName)
-            id = item.EntryID();
-    });
-    return id;
-}
-
-LdapAccount anonymous(const QString& url)
-{
-    LdapAccount a;
-    a.url = url;
-    a.baseDn = SlapdServer::kBase;
-    return a;
-}
-
-// Opens the store; the failure's description when it throws.
-QString openError(LdapStore& store)
-{
-    try {
-        store.open();
-    } catch (const AutomationError& e) {
-        return e.description();
-    }
-    return {};
-}
 
 } // namespace
 
@@ -250,8 +206,8 @@ void TestLdapStore::serverStoppedMidRefresh()
     account.attributes.fullName = QStringList{QStringLiteral("uid")};
     const qint64 pid = server.processId();
     ldap::RefreshOptions options;
-    options.entryWritten = [pid](int written) {
-        if (written == 300)
+    options.entryRead = [pid](int read) {
+        if (read == 300)
             ::kill(pid_t(pid), SIGKILL);
     };
     {

@@ -91,6 +91,7 @@ CopyState VdirCache::readState(const QString& folder)
                  state.value(QStringLiteral("syncToken")).toString(), state.value(QStringLiteral("ctag")).toString(),
                  state.value(QStringLiteral("syncedAt")).toString()};
     out.broken = state.value(QStringLiteral("broken")).toInt(-1);
+    out.packs = state.value(QStringLiteral("packs")).toString();
     return out;
 }
 
@@ -268,18 +269,37 @@ void VdirCache::commit(const SyncState& state)
     writeFileAtomically(m_folder + QLatin1Char('/') + kIndexFile,
                         QJsonDocument(QJsonObject{{QStringLiteral("cards"), cards}}).toJson(QJsonDocument::Compact));
     m_state = state;
-    m_state.syncedAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    const QJsonObject json{{QStringLiteral("addressBook"), m_state.addressBook},
-                           {QStringLiteral("syncToken"), m_state.syncToken},
-                           {QStringLiteral("ctag"), m_state.ctag},
-                           {QStringLiteral("syncedAt"), m_state.syncedAt},
-                           {QStringLiteral("broken"), brokenCount()}};
-    writeFileAtomically(m_folder + QLatin1Char('/') + kStateFile, QJsonDocument(json).toJson());
+    writeState(m_folder, m_state, brokenCount());
     m_complete = true;
     // The index names every file now: the journal has done its work.
     m_journal.reset();
     QFile::remove(m_folder + QLatin1Char('/') + kJournalFile);
     m_ownFiles = known(m_index);
+}
+
+void VdirCache::writeState(const QString& folder, SyncState& state, int broken, const QString& packs)
+{
+    state.syncedAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    QJsonObject json{{QStringLiteral("addressBook"), state.addressBook},
+                     {QStringLiteral("syncToken"), state.syncToken},
+                     {QStringLiteral("ctag"), state.ctag},
+                     {QStringLiteral("syncedAt"), state.syncedAt},
+                     {QStringLiteral("broken"), broken}};
+    if (!packs.isEmpty())
+        json.insert(QStringLiteral("packs"), packs);
+    writeFileAtomically(folder + QLatin1Char('/') + kStateFile, QJsonDocument(json).toJson());
+}
+
+void VdirCache::removeOwnCards()
+{
+    for (const QString& file : std::as_const(m_ownFiles))
+        if (!file.contains(QLatin1Char('/')) && file.endsWith(QStringLiteral(".vcf")))
+            QFile::remove(m_folder + QLatin1Char('/') + file);
+    m_journal.reset();
+    QFile::remove(m_folder + QLatin1Char('/') + kJournalFile);
+    QFile::remove(m_folder + QLatin1Char('/') + kIndexFile);
+    m_ownFiles.clear();
+    m_index.clear();
 }
 
 } // namespace contactclient::carddav

@@ -37,6 +37,9 @@ struct CopyState {
     bool complete = false; // a sync has finished once
     SyncState state;
     int broken = -1; // cards the last sync could not read; -1: not recorded
+    // The sub-folder that holds the copy's cards when a back-end keeps them packed in generations
+    // of their own (LDAP); empty: the cards lie in the folder itself (CardDAV).
+    QString packs;
 };
 
 class VdirCache {
@@ -74,6 +77,13 @@ public:
     void removeStrayFiles();
     // Writes the index, then the sync state (in that order).
     void commit(const SyncState& state);
+    // Writes the sync state file alone, atomically, with its time set to now, the number of cards
+    // that could not be read and the sub-folder of packed cards (none: empty). Throws
+    // std::runtime_error when the disk refuses.
+    static void writeState(const QString& folder, SyncState& state, int broken, const QString& packs = {});
+    // Removes every card file this copy wrote (its index and journal name them), then the index and
+    // the journal: for a copy whose cards have moved elsewhere. Cards of others stay.
+    void removeOwnCards();
 
     static inline const QString kIndexFile = QStringLiteral(".quintel-index.json");
     static inline const QString kStateFile = QStringLiteral(".quintel-sync.json");

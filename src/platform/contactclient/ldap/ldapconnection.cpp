@@ -1,6 +1,7 @@
 #include "ldapconnection.h"
 
 #include <QFile>
+#include <QHash>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTcpSocket>
@@ -134,13 +135,17 @@ void Connection::connect(const ConnectionSettings& s)
     // The certificate is verified whatever ldap.conf or ~/.ldaprc say.
     const int demand = LDAP_OPT_X_TLS_DEMAND;
     ldap_set_option(m_ld, LDAP_OPT_X_TLS_REQUIRE_CERT, &demand);
-    QByteArray caFile = utf8(s.caFile);
-    if (caFile.isEmpty() && QFile::exists(QStringLiteral("/etc/ssl/certs/ca-certificates.crt")))
-        caFile = "/etc/ssl/certs/ca-certificates.crt";
-    if (!caFile.isEmpty())
-        ldap_set_option(m_ld, LDAP_OPT_X_TLS_CACERTFILE, caFile.constData());
-    const int newContext = 0;
-    ldap_set_option(m_ld, LDAP_OPT_X_TLS_NEWCTX, &newContext);
+    // A TLS context reads every certificate of the system's bundle: made only for a connection
+    // that speaks TLS (a plain one is for this computer alone).
+    if (url.scheme == QLatin1String("ldaps") || (s.startTls && url.scheme == QLatin1String("ldap"))) {
+        QByteArray caFile = utf8(s.caFile);
+        if (caFile.isEmpty() && QFile::exists(QStringLiteral("/etc/ssl/certs/ca-certificates.crt")))
+            caFile = "/etc/ssl/certs/ca-certificates.crt";
+        if (!caFile.isEmpty())
+            ldap_set_option(m_ld, LDAP_OPT_X_TLS_CACERTFILE, caFile.constData());
+        const int newContext = 0;
+        ldap_set_option(m_ld, LDAP_OPT_X_TLS_NEWCTX, &newContext);
+    }
 
     checkCancel();
     if (s.startTls && url.scheme == QLatin1String("ldap")) {
@@ -233,6 +238,15 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
     for (QByteArray& n : names)
         attrs.push_back(n.data());
     attrs.push_back(nullptr);
+    // Attribute names in lower case, made once for the whole listing.
+    QHash<QByteArray, QString> lowerNames;
+    const auto attributeName = [&](const berval& name) {
+        const QByteArray raw = QByteArray::fromRawData(name.bv_val, qsizetype(name.bv_len));
+        auto it = lowerNames.constFind(raw);
+        if (it == lowerNames.cend())
+            it = lowerNames.insert(QByteArray(raw), QString::fromUtf8(raw).toLower());
+        return *it;
+    };
     const QByteArray baseBytes = utf8(base);
     const QByteArray filterBytes = utf8(filter);
 
@@ -278,20 +292,24 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
             for (LDAPMessage* m = ldap_first_message(m_ld, message.get()); m; m = ldap_next_message(m_ld, m)) {
                 const int type = ldap_msgtype(m);
                 if (type == LDAP_RES_SEARCH_ENTRY) {
+                    // One pass over the entry: each attribute with its values (looking the values
+                    // up by name would read the entry again for every attribute).
                     Entry entry;
-                    if (char* dn = ldap_get_dn(m_ld, m)) {
-                        entry.dn = QString::fromUtf8(dn);
-                        ldap_memfree(dn);
-                    }
                     BerElement* ber = nullptr;
-                    for (char* a = ldap_first_attribute(m_ld, m, &ber); a; a = ldap_next_attribute(m_ld, m, ber)) {
-                        QList<QByteArray>& values = entry.attributes[QString::fromUtf8(a).toLower()];
-                        if (berval** vals = ldap_get_values_len(m_ld, m, a)) {
-                            for (berval** v = vals; *v; ++v)
-                                values.append(QByteArray((*v)->bv_val, qsizetype((*v)->bv_len)));
-                            ldap_value_free_len(vals);
+                    berval dn{0, nullptr};
+                    if (ldap_get_dn_ber(m_ld, m, &ber, &dn) == LDAP_SUCCESS) {
+                        entry.dn = QString::fromUtf8(dn.bv_val, qsizetype(dn.bv_len));
+                        berval name{0, nullptr};
+                        berval* vals = nullptr;
+                        while (ldap_get_attribute_ber(m_ld, m, ber, &name, &vals) == LDAP_SUCCESS && name.bv_val) {
+                            QList<QByteArray>& values = entry.attributes[attributeName(name)];
+                            if (vals) {
+                                for (const berval* v = vals; v->bv_val; ++v)
+                                    values.append(QByteArray(v->bv_val, qsizetype(v->bv_len)));
+                                ber_memfree(vals);
+                                vals = nullptr;
+                            }
                         }
-                        ldap_memfree(a);
                     }
                     if (ber)
                         ber_free(ber, 0);

@@ -77,10 +77,20 @@ QStringList listSetting(const SettingsStore& settings, const QString& key, const
 
 } // namespace
 
+namespace {
+
+bool isLowerCase(const QString& name)
+{
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.isUpper(); });
+}
+
+} // namespace
+
 QStringList Entry::values(const QString& attribute) const
 {
     QStringList list;
-    const auto it = attributes.constFind(attribute.toLower());
+    // Looked up some twenty times for every entry: a name in lower case already is not copied.
+    const auto it = attributes.constFind(isLowerCase(attribute) ? attribute : attribute.toLower());
     if (it == attributes.cend())
         return list;
     for (const QByteArray& v : *it)
@@ -91,9 +101,20 @@ QStringList Entry::values(const QString& attribute) const
 
 bool Entry::hasObjectClass(const QString& objectClass) const
 {
-    const QStringList classes = values(QStringLiteral("objectClass"));
+    const QStringList classes = values(QStringLiteral("objectclass"));
     return std::any_of(classes.cbegin(), classes.cend(),
                        [&](const QString& c) { return c.compare(objectClass, Qt::CaseInsensitive) == 0; });
+}
+
+AttributeMap AttributeMap::lowered() const
+{
+    AttributeMap m = *this;
+    for (QStringList* l : {&m.fullName, &m.commonName, &m.surname, &m.givenName, &m.email, &m.mobile, &m.business,
+                           &m.home, &m.businessAddress, &m.street, &m.locality, &m.region, &m.postalCode, &m.country,
+                           &m.homeAddress, &m.categories, &m.organization, &m.title})
+        for (QString& a : *l)
+            a = a.toLower();
+    return m;
 }
 
 QStringList AttributeMap::requested() const
@@ -143,7 +164,9 @@ QString decodePostalAddress(const QString& value)
     for (const QString& part : value.split(QLatin1Char('$'))) {
         QString text;
         qsizetype from = 0;
-        for (auto it = escape.globalMatch(part); it.hasNext();) {
+        // Most lines hold no escape at all.
+        for (auto it = part.contains(QLatin1Char('\\')) ? escape.globalMatch(part) : QRegularExpressionMatchIterator();
+             it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
             text += QStringView(part).mid(from, m.capturedStart() - from);
             text += m.captured(1) == QLatin1String("24") ? QLatin1Char('$') : QLatin1Char('\\');

@@ -51,6 +51,8 @@ struct AttributeMap {
 
     // Every attribute the mapping reads, for the search request.
     QStringList requested() const;
+    // The same map with every name in lower case, as entries hold them: quicker to map with.
+    AttributeMap lowered() const;
 };
 
 // The defaults with what the [LdapAttributes] section names instead (keys: FullName, CommonName,

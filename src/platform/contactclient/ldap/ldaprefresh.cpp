@@ -3,8 +3,16 @@
 #include "ldapconnection.h"
 
 #include <QCryptographicHash>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace contactclient::ldap {
 namespace {
@@ -41,6 +49,95 @@ QString filterValue(const QString& value)
     return out;
 }
 
+// Hands the entries read to a second thread that makes and packs their cards, so that the server's
+// next entries are read meanwhile. A failure of the packing ends the reading with its exception.
+class Pipeline {
+public:
+    explicit Pipeline(std::function<void(const Entry&)> sink) : m_sink(std::move(sink))
+    {
+        m_worker = std::thread([this] { run(); });
+    }
+    ~Pipeline()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_ready.notify_all();
+        m_space.notify_all();
+        m_worker.join();
+    }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    void push(const Entry& entry)
+    {
+        m_batch.push_back(entry);
+        if (m_batch.size() >= kBatch)
+            hand(false);
+    }
+    // Waits until every entry is packed; throws what the packing threw.
+    void finish() { hand(true); }
+
+private:
+    // Up to 5,000 entries wait, so that the reading goes on while a pack is flushed to the disk.
+    static constexpr size_t kBatch = 200;
+    static constexpr size_t kQueued = 25;
+
+    void hand(bool last)
+    {
+        std::unique_lock lock(m_mutex);
+        m_space.wait(lock, [&] { return m_queue.size() < kQueued || m_error; });
+        if (m_error)
+            std::rethrow_exception(m_error);
+        m_queue.push_back(std::exchange(m_batch, {}));
+        m_last = last;
+        m_ready.notify_all();
+        if (!last)
+            return;
+        m_space.wait(lock, [&] { return m_finished || m_error; });
+        if (m_error)
+            std::rethrow_exception(m_error);
+    }
+
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_ready.wait(lock, [&] { return !m_queue.empty() || m_stop; });
+            if (m_stop)
+                return;
+            std::vector<Entry> batch = std::move(m_queue.front());
+            m_queue.pop_front();
+            m_space.notify_all();
+            lock.unlock();
+            try {
+                for (const Entry& e : batch)
+                    m_sink(e);
+            } catch (...) {
+                lock.lock();
+                m_error = std::current_exception();
+                m_space.notify_all();
+                return;
+            }
+            lock.lock();
+            if (m_last && m_queue.empty()) {
+                m_finished = true;
+                m_space.notify_all();
+            }
+        }
+    }
+
+    std::function<void(const Entry&)> m_sink;
+    std::vector<Entry> m_batch; // the reader's, not yet handed over
+    std::mutex m_mutex;
+    std::condition_variable m_ready, m_space;
+    std::deque<std::vector<Entry>> m_queue;
+    bool m_last = false, m_finished = false, m_stop = false;
+    std::exception_ptr m_error;
+    std::thread m_worker;
+};
+
 } // namespace
 
 QString Directory::identity() const
@@ -59,63 +156,87 @@ QString normalizedFilter(const QString& filter)
 
 QString entryKey(const Entry& entry)
 {
-    static const QRegularExpression uuid(QStringLiteral("^[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}$"));
+    // 8-4-4-4-12 hexadecimal digits.
     const QString id = entry.first(kUuid).toLower();
-    if (uuid.match(id).hasMatch())
+    bool uuid = id.size() == 36;
+    for (qsizetype at = 0; uuid && at < id.size(); ++at) {
+        const char16_t c = id.at(at).unicode();
+        uuid = (at == 8 || at == 13 || at == 18 || at == 23) ? c == u'-'
+                                                             : ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'));
+    }
+    if (uuid)
         return id + QStringLiteral(".vcf");
     return QString::fromLatin1(
                QCryptographicHash::hash(entry.dn.toLower().toUtf8(), QCryptographicHash::Sha1).toHex()) +
            QStringLiteral(".vcf");
 }
 
-RefreshEngine::RefreshEngine(Connection& connection, carddav::VdirCache& cache, Directory directory,
-                             RefreshOptions options)
-    : m_connection(connection), m_cache(cache), m_directory(std::move(directory)), m_options(std::move(options))
+RefreshEngine::RefreshEngine(Connection& connection, PackedCopy& copy, Directory directory, RefreshOptions options)
+    : m_connection(connection), m_copy(copy), m_directory(std::move(directory)), m_options(std::move(options)),
+      m_mapping(m_directory.attributes.lowered())
 {
 }
 
 RefreshResult RefreshEngine::run()
 {
-    m_cache.load();
+    m_copy.load();
+    m_copy.removeOldCopies();
     RefreshResult result;
     const QString identity = m_directory.identity();
-    const bool sameCopy = m_cache.isComplete() && m_cache.state().addressBook == identity;
-    m_newest = sameCopy ? m_cache.state().syncToken : QString();
+    // An older copy (a file per entry) is read afresh into packs.
+    const bool sameCopy = m_copy.isComplete() && m_copy.isPacked() && m_copy.state().addressBook == identity;
+    m_newest = sameCopy ? m_copy.state().syncToken : QString();
     if (!sameCopy || m_newest.isEmpty() || !readChanges(result)) {
+        m_copy.abandon();
         result = {};
+        m_newest.clear();
         readAll(result);
     }
-    result.nameless = m_cache.brokenCount();
-    // Nothing changed: the copy stays as it is, index and all (at 100,000 entries the index alone
-    // is megabytes, not to be written on every start).
-    if (!result.full && !m_touched && m_newest == m_cache.state().syncToken)
+    result.nameless = m_copy.namelessCount();
+    // Nothing changed: the copy stays as it is, state and all.
+    if (!result.full && !m_copy.changed() && m_newest == m_copy.state().syncToken) {
+        m_copy.abandon();
         return result;
+    }
     carddav::SyncState state;
     state.addressBook = identity;
     state.syncToken = m_newest;
-    m_cache.commit(state);
+    m_copy.commit(state);
     return result;
 }
 
 void RefreshEngine::readAll(RefreshResult& result)
 {
     result.full = true;
-    // Unchanged entries are not written again, unless the copy is of something else.
-    const bool keep = m_cache.isComplete() && m_cache.state().addressBook == m_directory.identity();
+    const bool sameKind = m_copy.isComplete() && m_copy.state().addressBook == m_directory.identity();
+    const QHash<QString, PackedEntry> before = sameKind ? m_copy.entries() : QHash<QString, PackedEntry>();
+    m_copy.begin(true, sameKind);
     QSet<QString> seen;
     QStringList attributes = m_directory.attributes.requested();
     attributes << kUuid << kStamp << kCsn;
-    m_connection.pagedSearch(
-        m_directory.baseDn, m_directory.filter, attributes, [&](const Entry& e) { write(e, keep, result, &seen); },
-        m_options.pageSize);
-    const QStringList known = m_cache.index().keys();
-    for (const QString& key : known)
-        if (!seen.contains(key)) {
-            m_cache.removeCard(key);
-            m_touched = true;
+    {
+        Pipeline pipeline([&](const Entry& e) { write(e, result, &seen); });
+        m_connection.pagedSearch(
+            m_directory.baseDn, m_directory.filter, attributes,
+            [&](const Entry& e) {
+                pipeline.push(e);
+                if (m_options.entryRead)
+                    m_options.entryRead(++m_entriesRead);
+            },
+            m_options.pageSize);
+        pipeline.finish();
+    }
+    // Every entry is in the new generation; what counts as written is what differs from before.
+    result.written = 0;
+    for (auto it = m_copy.entries().cbegin(); it != m_copy.entries().cend(); ++it) {
+        const auto was = before.constFind(it.key());
+        if (!it->nameless() &&
+            (was == before.cend() || was->nameless() || was->version != it->version || it->version.isEmpty()))
+            ++result.written;
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        if (!seen.contains(it.key()))
             ++result.removed;
-        }
-    m_cache.removeStrayFiles();
 }
 
 bool RefreshEngine::readChanges(RefreshResult& result)
@@ -127,9 +248,15 @@ bool RefreshEngine::readChanges(RefreshResult& result)
     QStringList attributes = m_directory.attributes.requested();
     attributes << kUuid << kStamp << kCsn;
     const QString changed = QStringLiteral("(&%1(%2>=%3))").arg(m_directory.filter, kStamp, filterValue(m_newest));
+    m_copy.begin(false);
     try {
         m_connection.pagedSearch(
-            m_directory.baseDn, changed, attributes, [&](const Entry& e) { write(e, true, result, nullptr); },
+            m_directory.baseDn, changed, attributes,
+            [&](const Entry& e) {
+                write(e, result, nullptr);
+                if (m_options.entryRead)
+                    m_options.entryRead(++m_entriesRead);
+            },
             m_options.pageSize);
     } catch (const LdapError& e) {
         if (e.kind() == LdapError::Refused)
@@ -139,19 +266,18 @@ bool RefreshEngine::readChanges(RefreshResult& result)
     // An entry the listing shows that is neither in the copy nor among the changed ones came into
     // view some other way (rights, a move): only a full read is sure to have everything.
     for (const QString& key : std::as_const(present))
-        if (!m_cache.index().contains(key))
+        if (!m_copy.entries().contains(key))
             return false;
-    const QStringList known = m_cache.index().keys();
+    const QStringList known = m_copy.entries().keys();
     for (const QString& key : known)
         if (!present.contains(key)) {
-            m_cache.removeCard(key);
-            m_touched = true;
+            m_copy.remove(key);
             ++result.removed;
         }
     return true;
 }
 
-void RefreshEngine::write(const Entry& entry, bool keepUnchanged, RefreshResult& result, QSet<QString>* seen)
+void RefreshEngine::write(const Entry& entry, RefreshResult& result, QSet<QString>* seen)
 {
     const QString key = entryKey(entry);
     const QString stamp = entry.first(kStamp);
@@ -163,22 +289,20 @@ void RefreshEngine::write(const Entry& entry, bool keepUnchanged, RefreshResult&
     // does not, so without one every entry read is written.
     const QString csn = entry.first(kCsn);
     const QString version = csn.isEmpty() ? QString() : stamp + QLatin1Char('/') + csn;
-    if (keepUnchanged && !version.isEmpty()) {
-        const auto it = m_cache.index().constFind(key);
-        if (it != m_cache.index().cend() && it->etag == version)
+    if (!seen && !version.isEmpty()) {
+        // Asked for as changed, yet the same as in the copy: left where it is.
+        const auto it = m_copy.entries().constFind(key);
+        if (it != m_copy.entries().cend() && it->version == version)
             return;
     }
-    const QByteArray card = toVCard(entry, key.chopped(4), m_directory.attributes);
+    const QByteArray card = toVCard(entry, key.chopped(4), m_mapping);
     if (card.isEmpty()) {
-        m_cache.markBroken(key, version);
-        m_touched = true;
+        m_copy.putNameless(key, version);
         return;
     }
-    m_cache.writeCard(key, version, card);
-    m_touched = true;
-    ++result.written;
-    if (m_options.entryWritten)
-        m_options.entryWritten(result.written);
+    m_copy.put(key, version, card);
+    if (!seen)
+        ++result.written;
 }
 
 } // namespace contactclient::ldap

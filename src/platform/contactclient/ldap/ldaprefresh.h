@@ -1,13 +1,13 @@
 #pragma once
-// Brings the local copy of a directory (a vdir folder, as for a CardDAV address book) up to date.
+// Brings the local copy of a directory (packed cards, see packedcopy.h) up to date.
 // After a complete read, a refresh asks only for the entries changed since the newest
 // modifyTimestamp the copy has seen (entries whose entryCSN is unchanged are not written again), plus a listing of
 // every entry's entryUUID to find the ones that went; a server that does not give time stamps, or refuses the filter,
-// is read in full. Entries are written as they arrive; the index and the refresh state only at the end, so a refresh
-// that breaks off leaves whole cards and the previous state, and the next one repairs.
+// is read in full. Entries are packed as they arrive into a generation of the copy no reader sees; the state naming it
+// is written at the end, so a refresh that breaks off leaves the previous copy whole.
 
-#include "contactclient/carddav/vdircache.h"
 #include "ldapmapping.h"
+#include "packedcopy.h"
 
 #include <functional>
 
@@ -27,9 +27,10 @@ struct Directory {
 
 struct RefreshOptions {
     int pageSize = 1000;
-    // Called after each entry written, with the number written so far (tests break a refresh off
-    // by throwing from here).
-    std::function<void(int)> entryWritten;
+    int packSize = 1000; // cards to a pack file
+    // Called on the reading thread for each entry read, with the number read so far (tests break
+    // a refresh off here, by throwing or by stopping the server: the packing may lag behind).
+    std::function<void(int)> entryRead;
 };
 
 struct RefreshResult {
@@ -46,21 +47,22 @@ QString normalizedFilter(const QString& filter);
 
 class RefreshEngine {
 public:
-    RefreshEngine(Connection& connection, carddav::VdirCache& cache, Directory directory, RefreshOptions options = {});
+    RefreshEngine(Connection& connection, PackedCopy& copy, Directory directory, RefreshOptions options = {});
     // Throws LdapError (server) or std::runtime_error (disk); the copy stays whole either way.
     RefreshResult run();
 
 private:
     void readAll(RefreshResult& result);
     bool readChanges(RefreshResult& result);
-    void write(const Entry& entry, bool keepUnchanged, RefreshResult& result, QSet<QString>* seen);
+    void write(const Entry& entry, RefreshResult& result, QSet<QString>* seen);
 
     Connection& m_connection;
-    carddav::VdirCache& m_cache;
+    PackedCopy& m_copy;
     Directory m_directory;
     RefreshOptions m_options;
+    AttributeMap m_mapping; // the directory's, in lower case
     QString m_newest;       // newest modifyTimestamp seen
-    bool m_touched = false; // the copy's files or index changed
+    int m_entriesRead = 0;  // for entryRead
 };
 
 // The copy's name for an entry: its entryUUID, else a hash of its DN.

@@ -83,6 +83,9 @@ LdapStore::LdapStore(LdapAccount account, QString cacheRoot, ldap::RefreshOption
     : LocalCopy(cacheBase(cacheRoot), cacheInside(cacheRoot, account), texts()), m_account(std::move(account)),
       m_host(hostOf(m_account, &m_configError)), m_options(std::move(options))
 {
+    // A download writes thousands of packed cards at once: the summary of the copy is made whole
+    // once they have settled, so that the next start reads none of them.
+    setSettleCards(true);
 }
 
 ldap::ConnectionSettings LdapStore::connectionSettings() const
@@ -139,7 +142,7 @@ void LdapStore::startRefresh()
     const ldap::RefreshOptions options = m_options;
     runRefresh([settings, directory, folder, options](const std::atomic<bool>& cancel) {
         Outcome outcome;
-        carddav::VdirCache copy(folder);
+        ldap::PackedCopy copy(folder, options.packSize);
         try {
             ldap::Connection connection(settings, &cancel);
             const ldap::RefreshResult result = ldap::RefreshEngine(connection, copy, directory, options).run();

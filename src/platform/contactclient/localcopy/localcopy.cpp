@@ -1,6 +1,7 @@
 #include "localcopy.h"
 
 #include "contactclient/carddav/vdircache.h"
+#include "contactclient/vcard/folderscan.h"
 #include "contactclient/vcard/vcardfolder.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 #include "safefile.h"
@@ -58,7 +59,8 @@ struct LocalCopy::Job {
     bool done = false;
     bool applied = false;
     std::atomic<bool> cancel{false};
-    bool readAlways = false; // no copy to start from: read it whatever the refresh brings
+    bool stopSettling = false; // under mutex
+    bool readAlways = false;   // no copy to start from: read it whatever the refresh brings
     Outcome outcome;
 };
 
@@ -70,8 +72,10 @@ LocalCopy::LocalCopy(QString base, QString inside, Texts texts)
 
 LocalCopy::~LocalCopy()
 {
-    if (m_job)
+    if (m_job) {
         m_job->cancel = true;
+        stopSettling(*m_job);
+    }
     if (m_thread)
         m_thread->wait();
     m_notifier.reset();
@@ -92,6 +96,7 @@ bool LocalCopy::prepare()
     m_opening = true;
     m_syncedAt = state.state.syncedAt;
     m_skipped = state.broken;
+    m_packs = state.packs;
     return m_haveCopy;
 }
 
@@ -112,11 +117,34 @@ void LocalCopy::readCopy(int skipped)
         index.load();
         skipped = index.brokenCount();
     }
-    std::shared_ptr<Store> copy = createVCardFolderStore(m_folder);
+    const QString folder = cardFolder(m_folder, m_packs);
+    std::shared_ptr<Store> copy = createVCardFolderStore(folder);
     copy->open();
     std::lock_guard lock(m_lock);
     m_skipped = skipped;
+    setCopy(std::move(copy), folder);
+}
+
+void LocalCopy::setCopy(std::shared_ptr<Store> copy, QString folder)
+{
     m_copy = std::move(copy);
+    m_copyFolder = std::move(folder);
+}
+
+QString LocalCopy::copyFolder() const
+{
+    std::lock_guard lock(m_lock);
+    return m_copyFolder;
+}
+
+QString LocalCopy::cardFolder(const QString& folder, const QString& packs)
+{
+    // The name comes from the copy's own state file; anything but a plain name in the folder
+    // itself is not one of ours.
+    if (packs.isEmpty() || packs.startsWith(QLatin1Char('.')) || packs.contains(QLatin1Char('/')) ||
+        packs.contains(QChar(0)))
+        return folder;
+    return folder + QLatin1Char('/') + packs;
 }
 
 std::shared_ptr<Store> LocalCopy::current() const
@@ -144,6 +172,8 @@ void LocalCopy::runRefresh(Work work)
         return;
     }
     if (m_thread) {
+        if (m_job)
+            stopSettling(*m_job);
         m_thread->wait();
         m_thread.reset();
     }
@@ -152,11 +182,13 @@ void LocalCopy::runRefresh(Work work)
     m_job = job;
     const QString folder = m_folder;
     StoreNotifier* notifier = m_notifier.get();
-    m_thread.reset(QThread::create([this, job, folder, notifier, work = std::move(work)] {
+    const bool settle = m_settle;
+    m_thread.reset(QThread::create([this, job, folder, notifier, settle, work = std::move(work)] {
         // The copy's store reads the whole folder again when it sees the folder changed: a refresh
         // that touched it (its state written anew, a card) has the copy read here instead.
         const qint64 folderBefore = folderMtime(folder);
         Outcome outcome;
+        QString settleFolder; // the cards written, to be read once more when they have settled
         try {
             outcome = work(job->cancel);
         } catch (const std::exception& e) {
@@ -166,12 +198,14 @@ void LocalCopy::runRefresh(Work work)
             outcome = {};
             outcome.error = QStringLiteral("The refresh failed.");
         }
+        const auto workEnd = std::chrono::steady_clock::now();
         // What the copy holds now, and the copy read afresh when the lists may change: read here,
         // so that the UI thread only swaps it in.
         try {
             const carddav::CopyState state = carddav::VdirCache::readState(folder);
             outcome.copyComplete = state.complete;
             outcome.syncedAt = state.state.syncedAt;
+            const QString cards = cardFolder(folder, state.packs);
             if (state.broken >= 0)
                 outcome.skipped = state.broken;
             const bool touched = folderMtime(folder) != folderBefore;
@@ -183,9 +217,12 @@ void LocalCopy::runRefresh(Work work)
                     index.load();
                     outcome.skipped = index.brokenCount();
                 }
-                std::shared_ptr<Store> copy = createVCardFolderStore(folder);
+                std::shared_ptr<Store> copy = createVCardFolderStore(cards);
                 copy->open();
                 outcome.read = std::move(copy);
+                outcome.readFolder = cards;
+                if (settle && outcome.status == Outcome::Done && outcome.copyChanged)
+                    settleFolder = cards;
             }
         } catch (const std::exception&) {
             // Read again when it lands, where a failure reaches the user.
@@ -204,8 +241,45 @@ void LocalCopy::runRefresh(Work work)
                     apply(true);
             },
             Qt::QueuedConnection);
+        if (!settleFolder.isEmpty())
+            settleCards(*job, settleFolder, workEnd);
     }));
     m_thread->start();
+}
+
+void LocalCopy::stopSettling(Job& job)
+{
+    {
+        std::lock_guard lock(job.mutex);
+        job.stopSettling = true;
+    }
+    job.finished.notify_all();
+}
+
+void LocalCopy::settleCards(Job& job, const QString& cards, std::chrono::steady_clock::time_point written)
+{
+    // The folder summary vouches only for files whose times lie a clock margin before the read that
+    // recorded them: cards written just before the copy was read would be read again by the next
+    // start. Read once more when they have settled (unless the store goes or refreshes again), so
+    // that the summary takes the next start over all of them.
+    const auto settled = written + std::chrono::nanoseconds(kRacyMarginNs) + std::chrono::milliseconds(200);
+    {
+        std::unique_lock lock(job.mutex);
+        if (job.finished.wait_until(lock, settled, [&] { return job.stopSettling; }))
+            return;
+    }
+    try {
+        createVCardFolderStore(cards)->open();
+    } catch (const std::exception&) {
+        // Only the summary was at stake: the next start reads what it cannot vouch for.
+    }
+}
+
+void LocalCopy::waitForSettling()
+{
+    if (m_thread)
+        m_thread->wait();
+    apply(true);
 }
 
 void LocalCopy::finishOpen()
@@ -250,7 +324,7 @@ void LocalCopy::finishOpen()
         // A server that has not answered in all this time does not keep the bar from starting:
         // its lists start empty and fill when the first refresh lands.
         m_waitingForFirstCopy = true;
-        m_copy = createVCardFolderStore(m_folder);
+        setCopy(createVCardFolderStore(m_folder), m_folder);
         m_copy->open();
         m_offlineNote =
             QStringLiteral("The %1 has not answered yet; the contacts appear as soon as it does.").arg(m_texts.server);
@@ -308,11 +382,12 @@ void LocalCopy::apply(bool emitChanged)
             m_skipped = outcome.skipped;
         if (outcome.read) {
             // The same cards, read afresh, replace the old ones quietly.
-            m_copy = std::move(outcome.read);
+            setCopy(std::move(outcome.read), outcome.readFolder);
             swapped = outcome.listsMayDiffer;
         }
     }
     if (!current()) {
+        m_packs = carddav::VdirCache::readState(m_folder).packs;
         readCopy(-1);
         swapped = true;
     }

@@ -43,6 +43,7 @@ public:
         QString syncedAt;            // ISO date and time of the copy's last complete refresh
         int skipped = -1;            // entries of the server the copy holds no card for; -1: unknown
         std::shared_ptr<Store> read; // the copy read afresh, when its folder changed or none was open
+        QString readFolder;          // the folder read was read from
         bool listsMayDiffer = false; // cards written or removed, or no copy was open
     };
     // Runs on the refresh thread and brings the copy up to date. It may throw: any exception is a
@@ -75,6 +76,10 @@ public:
     // changed() included. For programs without an event loop and tests.
     void waitForRefresh();
 
+    // Waits as waitForRefresh() does, and then until the cards the refresh wrote have been read
+    // once more for the folder summary (see setSettleCards). For benchmarks.
+    void waitForSettling();
+
     // How long a start with a copy waits for the refresh (none by default).
     void setStartupWait(std::chrono::milliseconds wait) { m_startupWait = wait; }
     // How long a start without a copy waits (std::chrono::milliseconds::max(): until it lands),
@@ -86,11 +91,21 @@ public:
     }
 
     QString cacheFolder() const { return m_folder; }
+    // The folder the copy's cards are read from now: the cache folder, or the generation of packed
+    // cards inside it that the copy's state names.
+    QString copyFolder() const;
+    // That folder for a copy's state: its packs sub-folder when it names a plain one, else the
+    // folder itself.
+    static QString cardFolder(const QString& folder, const QString& packs);
 
 protected:
     // The copy lives in base + "/" + inside; inside is the program's own (made private, no links
     // followed), base is the user's.
     LocalCopy(QString base, QString inside, Texts texts);
+
+    // Whether a refresh that wrote cards reads them once more a few seconds later, for the folder
+    // summary: a back-end that writes many cards at once (a whole directory) asks for it.
+    void setSettleCards(bool settle) { m_settle = settle; }
 
     // Called on the UI thread when a refresh lands, before the notes are set: the back-end takes
     // its report and handles its credentials.
@@ -113,6 +128,10 @@ private:
     void apply(bool emitChanged);
     // Reads the copy on this thread.
     void readCopy(int skipped);
+    static void stopSettling(Job& job);
+    static void settleCards(Job& job, const QString& cards, std::chrono::steady_clock::time_point written);
+    // Sets the copy and the folder it reads; m_lock held.
+    void setCopy(std::shared_ptr<Store> copy, QString folder);
 
     QString m_base;
     QString m_inside;
@@ -121,6 +140,7 @@ private:
     std::chrono::milliseconds m_startupWait{0};
     std::chrono::milliseconds m_firstWait{std::chrono::milliseconds::max()};
     std::chrono::milliseconds m_retryDelay{30000};
+    bool m_settle = false;
     bool m_haveCopy = false;
     bool m_opening = false; // between prepare() and finishOpen()
     Work m_deferred;        // the refresh of a start from the copy, started once it is read
@@ -131,6 +151,8 @@ private:
     // The copy and the notes are read by the thread that loads the lists as well.
     mutable std::mutex m_lock;
     std::shared_ptr<Store> m_copy;
+    QString m_copyFolder; // the folder m_copy reads
+    QString m_packs;      // the generation the state named when the copy was prepared
     QString m_offlineNote;
     int m_skipped = 0;
     std::unique_ptr<StoreNotifier> m_notifier;
