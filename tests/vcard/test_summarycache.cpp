@@ -93,7 +93,7 @@ QStringList describe(const FolderSnapshot& s)
                        .arg(f.converted));
     for (const ItemRecord& r : s.items)
         out.append(QStringLiteral("item %1 [%2] [%3] {%4} at %5+%6 group=%7")
-                       .arg(s.entryId(r), r.fileAs, r.fullName, r.foldedCategories.join(QLatin1Char('|')))
+                       .arg(s.entryId(r), r.fileAs, r.fullName, s.foldedCategories(r).join(QLatin1Char('|')))
                        .arg(r.offset)
                        .arg(r.length)
                        .arg(r.group));

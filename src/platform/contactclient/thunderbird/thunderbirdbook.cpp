@@ -56,12 +56,14 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
     ItemRecord item;
     item.fileAs = s.fileAs;
     item.fullName = s.fullName;
+    QStringList categories;
     for (const QString& c : s.categories) {
         auto it = folded.constFind(c);
         if (it == folded.constEnd())
             it = folded.insert(c, foldedCategoryName(c));
-        item.foldedCategories.append(*it);
+        categories.append(*it);
     }
+    item.categories = snap.categorySets.intern(categories);
     item.file = static_cast<quint32>(snap.files.size());
     item.card = 1;
     item.group = s.group;

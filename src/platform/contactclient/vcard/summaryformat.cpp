@@ -12,7 +12,7 @@ namespace contactclient {
 namespace {
 
 constexpr char kMagic[8] = {'Q', 'N', 'T', 'L', 'S', 'U', 'M', '\n'};
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2;
 constexpr quint32 kLatin1Text = 0x80000000u; // in a text's length: one byte a letter
 constexpr quint32 kByteOrder = 0x01020304;
 constexpr qsizetype kHeaderSize = 8 + 4 + 4 + 8 + 8;
@@ -153,11 +153,12 @@ QByteArray versionKey()
 
 QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& version)
 {
-    // Categories repeat from contact to contact: each is written once and named by its number.
+    // Categories repeat from set to set: each is written once and named by its number.
     QHash<QString, quint32> categoryNumber;
     QStringList categories;
-    for (const ItemRecord& item : snapshot.items) {
-        for (const QString& c : item.foldedCategories) {
+    const CategorySets& sets = snapshot.categorySets;
+    for (quint32 set = 0; set < sets.count(); ++set) {
+        for (const QString& c : sets.at(set)) {
             if (!categoryNumber.contains(c)) {
                 categoryNumber.insert(c, quint32(categories.size()));
                 categories.append(c);
@@ -182,6 +183,12 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
     w.put(quint32(categories.size()));
     for (const QString& c : std::as_const(categories))
         w.put(c);
+    w.put(sets.count());
+    for (quint32 set = 0; set < sets.count(); ++set) {
+        w.put(quint32(sets.at(set).size()));
+        for (const QString& c : sets.at(set))
+            w.put(categoryNumber.value(c));
+    }
     w.put(quint32(snapshot.files.size()));
     for (const VCardFile& f : snapshot.files) {
         w.put(f.name);
@@ -201,9 +208,7 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
         w.put(item.length);
         w.put(item.card);
         w.put(quint8(item.group));
-        w.put(quint32(item.foldedCategories.size()));
-        for (const QString& c : item.foldedCategories)
-            w.put(categoryNumber.value(c));
+        w.put(item.categories);
     }
     w.put(quint32(snapshot.listingOrder.size()));
     for (const quint32 place : snapshot.listingOrder)
@@ -249,6 +254,24 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     QList<QString> categories(qsizetype(r.count(4)));
     for (QString& c : categories)
         c = r.text();
+    // The sets in their numbers: the first is the empty one, and each is there once.
+    const quint32 setCount = r.count(4);
+    for (quint32 set = 0; set < setCount && r.ok(); ++set) {
+        const quint32 n = r.count(4);
+        QStringList folded;
+        folded.reserve(n);
+        for (quint32 c = 0; c < n && r.ok(); ++c) {
+            const auto number = r.take<quint32>();
+            if (number >= quint32(categories.size()))
+                r.fail();
+            else
+                folded.append(categories[number]);
+        }
+        if (r.ok() && ((set == 0) != folded.isEmpty() || snap->categorySets.intern(folded) != set))
+            r.fail();
+    }
+    if (!r.ok() || setCount == 0)
+        return nullptr;
 
     snap->files.resize(r.count(4 + 8 * 4 + 4 + 4 + 1));
     quint64 items = 0;
@@ -268,7 +291,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         if (i > 0 && !(snap->files[i - 1].name < f.name))
             r.fail();
     }
-    if (!r.ok() || r.count(4 + 4 + 8 + 8 + 4 + 1 + 4) != items)
+    if (!r.ok() || r.count(4 + 4 + 4 + 4 + 4 + 1 + 4) != items)
         return nullptr;
 
     snap->items.resize(items);
@@ -281,20 +304,13 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         item.file = file;
         item.fileAs = r.text();
         item.fullName = r.text();
-        item.offset = r.take<qint64>();
-        item.length = r.take<qint64>();
+        item.offset = r.take<quint32>();
+        item.length = r.take<quint32>();
         item.card = r.take<qint32>();
         item.group = r.take<quint8>() != 0;
-        const quint32 n = r.count(4);
-        item.foldedCategories.reserve(n);
-        for (quint32 c = 0; c < n; ++c) {
-            const auto number = r.take<quint32>();
-            if (number >= quint32(categories.size())) {
-                r.fail();
-                break;
-            }
-            item.foldedCategories.append(categories[number]);
-        }
+        item.categories = r.take<quint32>();
+        if (item.categories >= setCount)
+            r.fail();
         if (!r.ok())
             return nullptr;
     }

@@ -116,9 +116,17 @@ FolderListing listFiles(const QString& folder)
     return listing;
 }
 
+// What a reading thread keeps for all the files it reads: categories repeat across cards and
+// files, so each is folded once and each set of them is held once.
+struct ReaderTables {
+    QHash<QString, QString> folded;
+    CategorySets sets;
+};
+
 struct FileResult {
     VCardFile file;
-    const char* nameBytes = nullptr; // the file name as the file system has it
+    const CategorySets* sets = nullptr; // what the items' category numbers count in
+    const char* nameBytes = nullptr;    // the file name as the file system has it
     std::vector<ItemRecord> items;
     QList<SkippedItem> skipped;
     qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
@@ -134,9 +142,6 @@ bool isBlankData(const QByteArray& data)
     return true;
 }
 
-// Categories repeat across cards and files: each worker folds each once and shares the text.
-using FoldedCategories = QHash<QString, QString>;
-
 // The folder being read: a descriptor to open its files by name alone, and its encoded path with
 // a trailing slash for when the descriptor could not be had.
 struct FolderHandle {
@@ -144,8 +149,9 @@ struct FolderHandle {
     QByteArray path;
 };
 
-void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& folded)
+void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables)
 {
+    r.sets = &tables.sets;
     // One open, one fstat and, as a rule, one read: QFile's stat on opening and its buffered
     // reading made reading a folder of 100,000 cards take twice as long as the reads themselves.
     // Opening relative to the folder spares the kernel walking the folder's path for every file.
@@ -189,14 +195,19 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
         ItemRecord item;
         item.fileAs = std::move(s.fileAs);
         item.fullName = std::move(s.fullName);
-        for (const QString& c : s.categories) {
-            auto it = folded.constFind(c);
-            if (it == folded.constEnd())
-                it = folded.insert(c, c.toCaseFolded());
-            item.foldedCategories.append(*it);
+        if (!s.categories.isEmpty()) {
+            QStringList folded;
+            folded.reserve(s.categories.size());
+            for (const QString& c : s.categories) {
+                auto it = tables.folded.constFind(c);
+                if (it == tables.folded.constEnd())
+                    it = tables.folded.insert(c, c.toCaseFolded());
+                folded.append(*it);
+            }
+            item.categories = tables.sets.intern(folded);
         }
-        item.offset = card.offset;
-        item.length = card.length;
+        item.offset = static_cast<quint32>(card.offset);
+        item.length = static_cast<quint32>(card.length);
         item.card = card.index;
         item.group = s.group;
         r.items.push_back(std::move(item));
@@ -285,6 +296,19 @@ QString SkippedItem::text() const
     if (card > 0)
         return QStringLiteral("%1 (card %2): %3").arg(file).arg(card).arg(reason);
     return QStringLiteral("%1: %2").arg(file, reason);
+}
+
+quint32 CategorySets::intern(const QStringList& folded)
+{
+    if (folded.isEmpty())
+        return 0;
+    const auto it = m_numbers.constFind(folded);
+    if (it != m_numbers.constEnd())
+        return *it;
+    const auto number = static_cast<quint32>(m_sets.size());
+    m_sets.push_back(folded);
+    m_numbers.insert(folded, number);
+    return number;
 }
 
 QString FolderSnapshot::entryId(const ItemRecord& item) const
@@ -454,10 +478,12 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
     }
     counts.filesRead = results.size();
     std::atomic<size_t> next{0};
+    std::vector<ReaderTables> tables(static_cast<size_t>(threads));
+    std::atomic<size_t> nextTables{0};
     auto readAll = [&] {
-        FoldedCategories folded;
+        ReaderTables& own = tables[nextTables++];
         for (size_t i = next++; i < results.size(); i = next++)
-            readOneFile(handle, results[i], folded);
+            readOneFile(handle, results[i], own);
     };
 
     // The order: without an earlier snapshot this thread sorts the names while the others read;
@@ -523,6 +549,13 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         total += slot.kept ? before->files[size_t(earlierOf[slot.index])].itemCount : results[slot.index].items.size();
     snap->items.reserve(total);
     snap->files.reserve(order.size());
+    // The category sets of the items kept, renumbered in the new snapshot's table.
+    std::vector<qint64> keptSet(before ? before->categorySets.count() : 0, -1);
+    auto setOfKept = [&](quint32 set) {
+        if (keptSet[set] < 0)
+            keptSet[set] = snap->categorySets.intern(before->categorySets.at(set));
+        return static_cast<quint32>(keptSet[set]);
+    };
     for (const Slot& slot : order) {
         const auto fileNo = static_cast<quint32>(snap->files.size());
         if (slot.kept) {
@@ -532,6 +565,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
             for (auto item = first; item != first + file.itemCount; ++item) {
                 snap->items.push_back(*item);
                 snap->items.back().file = fileNo;
+                snap->items.back().categories = setOfKept(item->categories);
             }
             snap->skipped.append(earlierSkipped.value(file.name));
             snap->files.push_back(std::move(file));
@@ -542,6 +576,8 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         r.file.itemCount = static_cast<quint32>(r.items.size());
         for (ItemRecord& item : r.items) {
             item.file = fileNo;
+            if (item.categories != 0)
+                item.categories = snap->categorySets.intern(r.sets->at(item.categories));
             snap->items.push_back(std::move(item));
         }
         snap->files.push_back(std::move(r.file));

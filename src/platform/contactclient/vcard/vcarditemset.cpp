@@ -54,9 +54,14 @@ std::shared_ptr<ItemSet> VCardItemSet::Restrict(const QString& filter) const
 {
     // The name is folded once here, not once per item.
     const QString folded = foldedCategoryName(parseCategoryFilter(filter));
+    // Each set of categories is looked at once, not once per item that carries it.
+    const CategorySets& sets = m_snapshot->categorySets;
+    std::vector<char> holds(sets.count());
+    for (quint32 set = 0; set < sets.count(); ++set)
+        holds[set] = sets.at(set).contains(folded);
     auto kept = std::make_shared<std::vector<quint32>>();
     auto consider = [&](quint32 i) {
-        if (m_snapshot->items[i].foldedCategories.contains(folded))
+        if (holds[m_snapshot->items[i].categories])
             kept->push_back(i);
     };
     if (m_subset) {
