@@ -91,12 +91,14 @@ QStringList describe(const FolderSnapshot& s)
                        .arg(f.firstItem)
                        .arg(f.itemCount)
                        .arg(f.converted));
-    for (const ItemRecord& r : s.items)
+    for (size_t i = 0; i < s.items.size(); ++i) {
+        const ItemRecord& r = s.items[i];
         out.append(QStringLiteral("item %1 [%2] [%3] {%4} at %5+%6 group=%7")
-                       .arg(s.entryId(r), r.fileAs, r.fullName, s.foldedCategories(r).join(QLatin1Char('|')))
+                       .arg(s.entryId(r), s.fileAs(i), s.fullName(i), s.foldedCategories(r).join(QLatin1Char('|')))
                        .arg(r.offset)
                        .arg(r.length)
                        .arg(r.group));
+    }
     for (const SkippedItem& k : s.skipped)
         out.append(QStringLiteral("skipped %1 x%2").arg(k.text()).arg(k.count));
     for (size_t i = 0; i < s.files.size(); ++i)
@@ -212,11 +214,11 @@ void expectStoreAsFullRead(const Book& book, const FolderSnapshot& full)
     store.open();
     QStringList listed, expected;
     store.items()->forEach([&](const Item& i) { listed.append(i.EntryID() + QLatin1Char('=') + i.FullName()); });
-    for (const ItemRecord& r : full.items)
-        expected.append(full.entryId(r) + QLatin1Char('=') + r.fullName);
+    for (size_t i = 0; i < full.items.size(); ++i)
+        expected.append(full.entryId(full.items[i]) + QLatin1Char('=') + full.fullName(i));
     QCOMPARE(listed, expected);
-    for (const ItemRecord& r : full.items)
-        QCOMPARE(store.itemFromId(full.entryId(r))->FullName(), r.fullName);
+    for (size_t i = 0; i < full.items.size(); ++i)
+        QCOMPARE(store.itemFromId(full.entryId(full.items[i]))->FullName(), full.fullName(i).toString());
     QCOMPARE(store.statusNote().isEmpty(), full.skipped.isEmpty());
 }
 

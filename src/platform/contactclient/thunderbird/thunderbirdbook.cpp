@@ -54,8 +54,6 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
     file.firstItem = static_cast<quint32>(snap.items.size());
     file.itemCount = 1;
     ItemRecord item;
-    item.fileAs = s.fileAs;
-    item.fullName = s.fullName;
     QStringList categories;
     for (const QString& c : s.categories) {
         auto it = folded.constFind(c);
@@ -68,7 +66,7 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
     item.card = 1;
     item.group = s.group;
     snap.fileIndex.insert(uid, item.file);
-    snap.items.push_back(std::move(item));
+    snap.addItem(item, s.fileAs, s.fullName);
     snap.files.push_back(std::move(file));
 }
 

@@ -53,7 +53,8 @@ public:
     template <typename T> void put(T value) { bytes.append(reinterpret_cast<const char*>(&value), sizeof value); }
     // Text of Latin-1 letters only (most names) goes one byte a letter, marked in the length;
     // other text as UTF-16.
-    void put(const QString& text)
+    void put(const QString& text) { put(QStringView(text)); }
+    void put(QStringView text)
     {
         const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
         put(quint32(text.size()) | (latin1 ? kLatin1Text : 0));
@@ -86,6 +87,22 @@ public:
         std::memcpy(&value, m_at, sizeof value);
         m_at += sizeof value;
         return value;
+    }
+    // A text added to texts.
+    void text(PackedTexts& texts)
+    {
+        const auto marked = take<quint32>();
+        const quint32 length = marked & ~kLatin1Text;
+        if (marked & kLatin1Text) {
+            if (!need(qsizetype(length)))
+                return;
+            texts.append(QLatin1StringView(m_at, qsizetype(length)));
+        } else {
+            if (!need(qsizetype(length) * qsizetype(sizeof(QChar))))
+                return;
+            texts.append(QStringView(reinterpret_cast<const QChar*>(m_at), qsizetype(length)));
+        }
+        m_at += (marked & kLatin1Text) ? qsizetype(length) : qsizetype(length) * qsizetype(sizeof(QChar));
     }
     QString text()
     {
@@ -201,9 +218,10 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
         w.put(quint8(f.converted));
     }
     w.put(quint32(snapshot.items.size()));
-    for (const ItemRecord& item : snapshot.items) {
-        w.put(item.fileAs);
-        w.put(item.fullName);
+    for (size_t i = 0; i < snapshot.items.size(); ++i) {
+        const ItemRecord& item = snapshot.items[i];
+        w.put(snapshot.fileAs(i));
+        w.put(snapshot.fullName(i));
         w.put(item.offset);
         w.put(item.length);
         w.put(item.card);
@@ -295,6 +313,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         return nullptr;
 
     snap->items.resize(items);
+    snap->texts.reserve(2 * qsizetype(items), 0);
     quint32 file = 0;
     quint32 leftInFile = snap->files.empty() ? 0 : snap->files[0].itemCount;
     for (ItemRecord& item : snap->items) {
@@ -302,8 +321,8 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
             leftInFile = snap->files[++file].itemCount;
         --leftInFile;
         item.file = file;
-        item.fileAs = r.text();
-        item.fullName = r.text();
+        r.text(snap->texts);
+        r.text(snap->texts);
         item.offset = r.take<quint32>();
         item.length = r.take<quint32>();
         item.card = r.take<qint32>();
@@ -315,6 +334,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
             return nullptr;
     }
 
+    snap->texts.squeeze();
     snap->listingOrder.resize(r.count(4));
     for (quint32& place : snap->listingOrder) {
         place = r.take<quint32>();

@@ -128,6 +128,7 @@ struct FileResult {
     const CategorySets* sets = nullptr; // what the items' category numbers count in
     const char* nameBytes = nullptr;    // the file name as the file system has it
     std::vector<ItemRecord> items;
+    PackedTexts texts; // the items' names, as FolderSnapshot::texts has them
     QList<SkippedItem> skipped;
     qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
     size_t listed = 0;   // its place in the folder's listing
@@ -193,8 +194,8 @@ void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables
         }
         vcard::ContactSummary s = vcard::summarize(card);
         ItemRecord item;
-        item.fileAs = std::move(s.fileAs);
-        item.fullName = std::move(s.fullName);
+        r.texts.append(s.fileAs);
+        r.texts.append(s.fullName);
         if (!s.categories.isEmpty()) {
             QStringList folded;
             folded.reserve(s.categories.size());
@@ -309,6 +310,13 @@ quint32 CategorySets::intern(const QStringList& folded)
     m_sets.push_back(folded);
     m_numbers.insert(folded, number);
     return number;
+}
+
+void FolderSnapshot::addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName)
+{
+    items.push_back(item);
+    texts.append(fileAs);
+    texts.append(fullName);
 }
 
 QString FolderSnapshot::entryId(const ItemRecord& item) const
@@ -545,9 +553,21 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
     const QHash<QString, QList<SkippedItem>> earlierSkipped =
         before && counts.filesKept > 0 ? skippedByFile(*before) : QHash<QString, QList<SkippedItem>>();
     size_t total = 0;
-    for (const Slot& slot : order)
-        total += slot.kept ? before->files[size_t(earlierOf[slot.index])].itemCount : results[slot.index].items.size();
+    qsizetype letters = 0;
+    for (const Slot& slot : order) {
+        if (slot.kept) {
+            const VCardFile& file = before->files[size_t(earlierOf[slot.index])];
+            total += file.itemCount;
+            if (file.itemCount > 0)
+                letters += before->texts.end(2 * qsizetype(file.firstItem + file.itemCount) - 1) -
+                           before->texts.start(2 * qsizetype(file.firstItem));
+        } else {
+            total += results[slot.index].items.size();
+            letters += results[slot.index].texts.letters().size();
+        }
+    }
     snap->items.reserve(total);
+    snap->texts.reserve(2 * qsizetype(total), letters);
     snap->files.reserve(order.size());
     // The category sets of the items kept, renumbered in the new snapshot's table.
     std::vector<qint64> keptSet(before ? before->categorySets.count() : 0, -1);
@@ -563,9 +583,11 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
             const auto first = before->items.begin() + file.firstItem;
             file.firstItem = static_cast<quint32>(snap->items.size());
             for (auto item = first; item != first + file.itemCount; ++item) {
-                snap->items.push_back(*item);
-                snap->items.back().file = fileNo;
-                snap->items.back().categories = setOfKept(item->categories);
+                ItemRecord kept = *item;
+                kept.file = fileNo;
+                kept.categories = setOfKept(item->categories);
+                const auto i = size_t(item - before->items.begin());
+                snap->addItem(kept, before->fileAs(i), before->fullName(i));
             }
             snap->skipped.append(earlierSkipped.value(file.name));
             snap->files.push_back(std::move(file));
@@ -574,11 +596,12 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         FileResult& r = results[slot.index];
         r.file.firstItem = static_cast<quint32>(snap->items.size());
         r.file.itemCount = static_cast<quint32>(r.items.size());
-        for (ItemRecord& item : r.items) {
+        for (size_t i = 0; i < r.items.size(); ++i) {
+            ItemRecord& item = r.items[i];
             item.file = fileNo;
             if (item.categories != 0)
                 item.categories = snap->categorySets.intern(r.sets->at(item.categories));
-            snap->items.push_back(std::move(item));
+            snap->addItem(item, r.texts.view(2 * qsizetype(i)), r.texts.view(2 * qsizetype(i) + 1));
         }
         snap->files.push_back(std::move(r.file));
         snap->skipped.append(r.skipped);

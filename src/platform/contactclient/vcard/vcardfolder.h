@@ -3,6 +3,7 @@
 // categories) and where each card lies, never the parsed cards themselves.
 
 #include "contactclient/vcard/folderscan.h"
+#include "contactclient/vcard/packedtexts.h"
 
 #include <QHash>
 #include <QList>
@@ -30,11 +31,10 @@ struct VCardFile {
 };
 
 // One record per contact of a folder: 100,000 of them are most of what the bar holds, so the record
-// is kept small (the card's place as 32 bits: a file is at most kMaxFileSize, and one converted from
-// UTF-16 at most half as large again; the categories as the number of their set).
+// is kept small (its names in the snapshot's texts; the card's place as 32 bits: a file is at most
+// kMaxFileSize, and one converted from UTF-16 at most half as large again; the categories as the
+// number of their set).
 struct ItemRecord {
-    QString fileAs;
-    QString fullName;
     quint32 offset = 0;
     quint32 length = 0;
     quint32 file = 0;
@@ -77,6 +77,8 @@ struct FolderSnapshot {
     qint64 readStartNs = 0; // when the reading of the files began (the files' stamps are judged by it)
     std::vector<VCardFile> files;
     std::vector<ItemRecord> items;
+    // Item i's file-as name is texts.view(2 * i), its full name texts.view(2 * i + 1).
+    PackedTexts texts;
     CategorySets categorySets;
     QList<SkippedItem> skipped;
     // The places in files in the order the folder listed the files: listed again unchanged, the
@@ -87,6 +89,11 @@ struct FolderSnapshot {
     QHash<QString, quint32> fileIndex;
 
     QString entryId(const ItemRecord& item) const;
+    // The names of items[i].
+    QStringView fileAs(size_t i) const { return texts.view(2 * qsizetype(i)); }
+    QStringView fullName(size_t i) const { return texts.view(2 * qsizetype(i) + 1); }
+    // Adds an item at the end with its names.
+    void addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName);
     const QStringList& foldedCategories(const ItemRecord& item) const { return categorySets.at(item.categories); }
     // The place of the file in files, found in name order; -1 when there is none.
     qint64 findFile(QStringView name) const;
