@@ -80,9 +80,10 @@ void waitForNextTick(const QString& folder)
 QStringList describe(const FolderSnapshot& s)
 {
     QStringList out;
-    for (const VCardFile& f : s.files)
+    for (size_t i = 0; i < s.files.size(); ++i) {
+        const VCardFile& f = s.files[i];
         out.append(QStringLiteral("file %1 size=%2 mtime=%3 ctime=%4 inode=%5 cards=%6 items=%7+%8 utf16=%9")
-                       .arg(f.name)
+                       .arg(s.fileName(i))
                        .arg(f.size)
                        .arg(f.mtimeNs)
                        .arg(f.ctimeNs)
@@ -91,6 +92,7 @@ QStringList describe(const FolderSnapshot& s)
                        .arg(f.firstItem)
                        .arg(f.itemCount)
                        .arg(f.converted));
+    }
     for (size_t i = 0; i < s.items.size(); ++i) {
         const ItemRecord& r = s.items[i];
         out.append(QStringLiteral("item %1 [%2] [%3] {%4} at %5+%6 group=%7")
@@ -102,8 +104,8 @@ QStringList describe(const FolderSnapshot& s)
     for (const SkippedItem& k : s.skipped)
         out.append(QStringLiteral("skipped %1 x%2").arg(k.text()).arg(k.count));
     for (size_t i = 0; i < s.files.size(); ++i)
-        if (s.findFile(QStringView(s.files[i].name)) != qint64(i))
-            out.append(QStringLiteral("%1 not found in its place").arg(s.files[i].name));
+        if (s.findFile(s.fileName(i)) != qint64(i))
+            out.append(QStringLiteral("%1 not found in its place").arg(s.fileName(i)));
     return out;
 }
 

@@ -49,7 +49,6 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
 {
     // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid.
     VCardFile file;
-    file.name = uid;
     file.cards = 1;
     file.firstItem = static_cast<quint32>(snap.items.size());
     file.itemCount = 1;
@@ -67,7 +66,7 @@ void addRecord(FolderSnapshot& snap, const QString& uid, const vcard::ContactSum
     item.group = s.group;
     snap.fileIndex.insert(uid, item.file);
     snap.addItem(item, s.fileAs, s.fullName);
-    snap.files.push_back(std::move(file));
+    snap.addFile(file, uid);
 }
 
 // A card as read from the database, and what parsing it gave.

@@ -208,7 +208,7 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
     }
     w.put(quint32(snapshot.files.size()));
     for (const VCardFile& f : snapshot.files) {
-        w.put(f.name);
+        w.put(snapshot.fileName(size_t(&f - snapshot.files.data())));
         w.put(f.size);
         w.put(f.mtimeNs);
         w.put(f.ctimeNs);
@@ -292,10 +292,11 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         return nullptr;
 
     snap->files.resize(r.count(4 + 8 * 4 + 4 + 4 + 1));
+    snap->fileNames.reserve(qsizetype(snap->files.size()), 0);
     quint64 items = 0;
     for (size_t i = 0; i < snap->files.size() && r.ok(); ++i) {
         VCardFile& f = snap->files[i];
-        f.name = r.text();
+        r.text(snap->fileNames);
         f.size = r.take<qint64>();
         f.mtimeNs = r.take<qint64>();
         f.ctimeNs = r.take<qint64>();
@@ -306,7 +307,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         f.converted = r.take<quint8>() != 0;
         items += f.itemCount;
         // In name order, as every snapshot is: files are found by it.
-        if (i > 0 && !(snap->files[i - 1].name < f.name))
+        if (r.ok() && i > 0 && !(snap->fileName(i - 1) < snap->fileName(i)))
             r.fail();
     }
     if (!r.ok() || r.count(4 + 4 + 4 + 4 + 4 + 1 + 4) != items)
@@ -335,6 +336,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     }
 
     snap->texts.squeeze();
+    snap->fileNames.squeeze();
     snap->listingOrder.resize(r.count(4));
     for (quint32& place : snap->listingOrder) {
         place = r.take<quint32>();

@@ -62,9 +62,9 @@ struct FolderListing {
         return QLatin1StringView(nameBytes(i), qsizetype(end - bytesAt[i]));
     }
     QString name(size_t i) const { return names[i].isNull() ? QString(asciiName(i)) : names[i]; }
-    bool sameName(size_t i, const QString& name) const
+    bool sameName(size_t i, QStringView name) const
     {
-        return names[i].isNull() ? QStringView(name).compare(asciiName(i)) == 0 : names[i] == name;
+        return names[i].isNull() ? name.compare(asciiName(i)) == 0 : names[i] == name;
     }
     qint64 findIn(const FolderSnapshot& snapshot, size_t i) const
     {
@@ -125,6 +125,7 @@ struct ReaderTables {
 
 struct FileResult {
     VCardFile file;
+    QString name;
     const CategorySets* sets = nullptr; // what the items' category numbers count in
     const char* nameBytes = nullptr;    // the file name as the file system has it
     std::vector<ItemRecord> items;
@@ -167,7 +168,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables
             : safefile::openRegularFile(-1, folder.path + r.nameBytes, kMaxFileSize, &info, &why, &error);
     if (!fd.isOpen()) {
         r.skipped.append(
-            {r.file.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
+            {r.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
         return;
     }
     // The stamp is the one of the file as opened, before its bytes are read: a change while they
@@ -179,7 +180,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables
     QByteArray data;
     if (!safefile::readToEnd(fd.get(), r.file.size, kMaxFileSize, data, &why)) {
         r.file.inode = 0; // tried again on the next look
-        r.skipped.append({r.file.name, 0, QStringLiteral("cannot be read: %1").arg(why)});
+        r.skipped.append({r.name, 0, QStringLiteral("cannot be read: %1").arg(why)});
         return;
     }
     const bool empty = isBlankData(data);
@@ -189,7 +190,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables
         data = QByteArray(); // only the converted copy is needed
     r.file.cards = vcard::readCards(utf8, vcard::Detail::Summary, [&](vcard::Card& card) {
         if (!card.ok()) {
-            r.skipped.append({r.file.name, card.index, card.error, card.count});
+            r.skipped.append({r.name, card.index, card.error, card.count});
             return true;
         }
         vcard::ContactSummary s = vcard::summarize(card);
@@ -215,8 +216,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables
         return true;
     });
     if (r.file.cards == 0)
-        r.skipped.append(
-            {r.file.name, 0, empty ? QStringLiteral("empty file") : QStringLiteral("no vCard in the file")});
+        r.skipped.append({r.name, 0, empty ? QStringLiteral("empty file") : QStringLiteral("no vCard in the file")});
 }
 
 // The given results in the order of QString::compare of their names, code unit by code unit,
@@ -233,7 +233,7 @@ std::vector<size_t> sortedByName(const std::vector<FileResult>& results, const s
     std::vector<SortKey> keys;
     keys.reserve(which.size());
     for (size_t i : which) {
-        const QString& name = results[i].file.name;
+        const QString& name = results[i].name;
         SortKey key;
         key.units = std::u16string_view(reinterpret_cast<const char16_t*>(name.constData()), size_t(name.size()));
         for (size_t u = 0; u < 4; ++u)
@@ -263,7 +263,7 @@ void matchListing(const FolderListing& listing, const FolderSnapshot& earlier, s
     for (size_t i = 0; i < listing.size(); ++i) {
         const qint64 guess = qint64(i) + shift;
         if (ordered && guess >= 0 && guess < qint64(was.size()) && was[size_t(guess)] < earlier.files.size() &&
-            listing.sameName(i, earlier.files[was[size_t(guess)]].name)) {
+            listing.sameName(i, earlier.fileName(was[size_t(guess)]))) {
             earlierOf[i] = was[size_t(guess)];
             continue;
         }
@@ -312,6 +312,12 @@ quint32 CategorySets::intern(const QStringList& folded)
     return number;
 }
 
+void FolderSnapshot::addFile(const VCardFile& file, QStringView name)
+{
+    files.push_back(file);
+    fileNames.append(name);
+}
+
 void FolderSnapshot::addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName)
 {
     items.push_back(item);
@@ -323,8 +329,8 @@ QString FolderSnapshot::entryId(const ItemRecord& item) const
 {
     const VCardFile& f = files[item.file];
     if (f.cards > 1)
-        return f.name + QLatin1Char('#') + QString::number(item.card);
-    return f.name;
+        return fileName(item.file) + QLatin1Char('#') + QString::number(item.card);
+    return fileName(item.file).toString();
 }
 
 bool isVCardFileName(const QString& name)
@@ -335,23 +341,30 @@ bool isVCardFileName(const QString& name)
 
 namespace {
 
-template <typename Name> qint64 findIn(const std::vector<VCardFile>& files, Name name)
+template <typename Name> qint64 findIn(const FolderSnapshot& snapshot, Name name)
 {
-    const auto it = std::lower_bound(files.begin(), files.end(), name,
-                                     [](const VCardFile& f, Name n) { return QStringView(f.name).compare(n) < 0; });
-    return it != files.end() && QStringView(it->name).compare(name) == 0 ? it - files.begin() : -1;
+    qint64 low = 0;
+    qint64 high = qint64(snapshot.files.size());
+    while (low < high) {
+        const qint64 mid = low + (high - low) / 2;
+        if (snapshot.fileName(size_t(mid)).compare(name) < 0)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low < qint64(snapshot.files.size()) && snapshot.fileName(size_t(low)).compare(name) == 0 ? low : -1;
 }
 
 } // namespace
 
 qint64 FolderSnapshot::findFile(QStringView name) const
 {
-    return findIn(files, name);
+    return findIn(*this, name);
 }
 
 qint64 FolderSnapshot::findFile(QLatin1StringView name) const
 {
-    return findIn(files, name);
+    return findIn(*this, name);
 }
 
 qint64 folderMtime(const QString& folder)
@@ -478,7 +491,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         if (before && kept[i])
             continue;
         FileResult r;
-        r.file.name = listing.name(i);
+        r.name = listing.name(i);
         r.nameBytes = listing.nameBytes(i);
         r.earlier = before ? earlierOf[i] : -1;
         r.listed = i;
@@ -538,7 +551,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         for (size_t e = 0; e < at.size(); ++e) {
             if (!used[e])
                 continue;
-            while (f != fresh.end() && results[*f].file.name < before->files[e].name)
+            while (f != fresh.end() && QStringView(results[*f].name) < before->fileName(e))
                 order.push_back({*f++, false});
             order.push_back(at[e]);
         }
@@ -579,7 +592,8 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
     for (const Slot& slot : order) {
         const auto fileNo = static_cast<quint32>(snap->files.size());
         if (slot.kept) {
-            VCardFile file = before->files[size_t(earlierOf[slot.index])];
+            const size_t was = size_t(earlierOf[slot.index]);
+            VCardFile file = before->files[was];
             const auto first = before->items.begin() + file.firstItem;
             file.firstItem = static_cast<quint32>(snap->items.size());
             for (auto item = first; item != first + file.itemCount; ++item) {
@@ -589,8 +603,8 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
                 const auto i = size_t(item - before->items.begin());
                 snap->addItem(kept, before->fileAs(i), before->fullName(i));
             }
-            snap->skipped.append(earlierSkipped.value(file.name));
-            snap->files.push_back(std::move(file));
+            snap->skipped.append(earlierSkipped.value(before->fileName(was).toString()));
+            snap->addFile(file, before->fileName(was));
             continue;
         }
         FileResult& r = results[slot.index];
@@ -603,7 +617,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
                 item.categories = snap->categorySets.intern(r.sets->at(item.categories));
             snap->addItem(item, r.texts.view(2 * qsizetype(i)), r.texts.view(2 * qsizetype(i) + 1));
         }
-        snap->files.push_back(std::move(r.file));
+        snap->addFile(r.file, r.name);
         snap->skipped.append(r.skipped);
         r = FileResult();
     }

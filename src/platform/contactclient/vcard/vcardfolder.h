@@ -15,8 +15,8 @@
 
 namespace contactclient {
 
+// A file of the folder; its name is the snapshot's (FolderSnapshot::fileName).
 struct VCardFile {
-    QString name;
     // What the file was when it was read (see FileStamp); inode 0 when it could not be read.
     qint64 size = 0;
     qint64 mtimeNs = 0;
@@ -76,6 +76,7 @@ struct FolderSnapshot {
     quint64 folderInode = 0;
     qint64 readStartNs = 0; // when the reading of the files began (the files' stamps are judged by it)
     std::vector<VCardFile> files;
+    PackedTexts fileNames; // files[i]'s name is fileNames.view(i)
     std::vector<ItemRecord> items;
     // Item i's file-as name is texts.view(2 * i), its full name texts.view(2 * i + 1).
     PackedTexts texts;
@@ -89,6 +90,9 @@ struct FolderSnapshot {
     QHash<QString, quint32> fileIndex;
 
     QString entryId(const ItemRecord& item) const;
+    QStringView fileName(size_t file) const { return fileNames.view(qsizetype(file)); }
+    // Adds a file at the end with its name.
+    void addFile(const VCardFile& file, QStringView name);
     // The names of items[i].
     QStringView fileAs(size_t i) const { return texts.view(2 * qsizetype(i)); }
     QStringView fullName(size_t i) const { return texts.view(2 * qsizetype(i) + 1); }
