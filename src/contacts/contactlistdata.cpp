@@ -1,7 +1,7 @@
 #include "contactlistdata.h"
 
 #include "contactclient/automation.h"
-#include "contactclient/vcard/releasememory.h"
+#include "contactclient/vcard/allocator.h"
 #include "contacts/namesort.h"
 
 ContactListData buildContactLists(const contactclient::ItemSet& items)
@@ -38,14 +38,14 @@ ContactListData subsetOf(const ContactListData& all, const std::vector<std::uint
     entries.reserve(2 * contacts.size());
     qsizetype letters = 0;
     for (const std::uint32_t c : contacts)
-        letters += all.entryIds.view(c).size();
+        letters += all.entryIds.length(c);
     data.entryIds.reserve(data.contactCount, letters);
     std::vector<std::int32_t> renumbered(all.order.size(), -1);
     for (std::size_t i = 0; i < contacts.size(); ++i) {
         const std::uint32_t c = contacts[i];
         entries.push_back(2 * c);
         entries.push_back(2 * c + 1);
-        data.entryIds.append(all.entryIds.view(c));
+        data.entryIds.append(all.entryIds.at(c));
         renumbered[c] = static_cast<std::int32_t>(i);
     }
     data.search = SearchList::subset(all.search, entries);
@@ -74,7 +74,7 @@ std::optional<ContactListData> narrowContactLists(const ContactListData& all, co
         const QString entryId = item.EntryID();
         const QString fileAs = item.FileAs();
         const QString fullName = item.FullName();
-        while (next < count && (all.entryIds.view(next) != entryId || all.search.view(2 * next) != fileAs ||
+        while (next < count && (!all.entryIds.equals(next, entryId) || all.search.view(2 * next) != fileAs ||
                                 all.search.view(2 * next + 1) != fullName))
             ++next;
         found = next < count;

@@ -3,7 +3,7 @@
 // identifiers and the drop-down's sorted names. Built without widgets, so it can be built off the
 // UI thread.
 
-#include "contactclient/vcard/packedtexts.h"
+#include "contactclient/vcard/compacttexts.h"
 #include "contacts/searchlist.h"
 
 #include <QStringList>
@@ -20,7 +20,7 @@ struct ContactListData {
     // The file-as name and full name of every contact, in item order: contact i's are entries 2i
     // and 2i + 1.
     SearchList search;
-    PackedTexts entryIds;             // contact i's entry identifier
+    CompactTexts entryIds;            // contact i's entry identifier
     std::vector<std::uint32_t> order; // the contacts sorted by file-as name, for the drop-down
     int contactCount = 0;
 

@@ -1,6 +1,6 @@
 #include "summarycache.h"
 
-#include "contactclient/vcard/releasememory.h"
+#include "contactclient/vcard/allocator.h"
 #include "contactclient/vcard/summaryformat.h"
 #include "safefile.h"
 
