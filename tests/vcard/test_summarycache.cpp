@@ -3,7 +3,9 @@
 // and it takes over the files that did not change.
 
 #include "contactclient/vcard/summarycache.h"
+#include "contactclient/vcard/summaryformat.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#include "contactclient/vcard/vcarditemset.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <unistd.h>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -291,6 +294,58 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { setReadClock(aheadClock); }
     void cleanup() { setReadClock(nullptr); }
+
+    // Each set of categories is held once however many cards carry it, letter case and the order
+    // of a card's categories aside as they are written; the sets come back from the summary as
+    // they were, and Restrict finds by them what it found by each card's own list.
+    void testCategorySetsHeldOnce_data()
+    {
+        QTest::addColumn<QByteArrayList>("categories"); // one card each; empty: none
+        QTest::addColumn<QStringList>("sets");          // every set of the snapshot, | between
+        QTest::addColumn<int>("work");                  // cards Restrict finds for "WORK"
+        QTest::newRow("none") << QByteArrayList{"", ""} << QStringList{u""_s} << 0;
+        QTest::newRow("one set, many cards")
+            << QByteArrayList{"Work", "Work", "work", "WORK"} << QStringList{u""_s, u"work"_s} << 4;
+        QTest::newRow("order of a card's categories counts") << QByteArrayList{"Work,Golf", "Golf,Work", "Work,Golf"}
+                                                             << QStringList{u""_s, u"work|golf"_s, u"golf|work"_s} << 3;
+        QTest::newRow("mixed with cards without") << QByteArrayList{"", "Golf", "", "Golf,\xC3\x84rzte", "Golf"}
+                                                  << QStringList{u""_s, u"golf"_s, u"golf|ärzte"_s} << 0;
+    }
+    void testCategorySetsHeldOnce()
+    {
+        QFETCH(QByteArrayList, categories);
+        QFETCH(QStringList, sets);
+        QFETCH(int, work);
+        Book book;
+        QDir().mkpath(book.folder);
+        for (qsizetype i = 0; i < categories.size(); ++i) {
+            const QByteArray more = categories[i].isEmpty() ? QByteArray() : "CATEGORIES:" + categories[i] + "\r\n";
+            QVERIFY(write(book.folder + QStringLiteral("/%1.vcf").arg(i), card("C" + QByteArray::number(i), more)));
+        }
+        const auto full = readFolder(book.folder);
+        QStringList held;
+        for (quint32 set = 0; set < full->categorySets.count(); ++set)
+            held.append(full->categorySets.at(set).join(QLatin1Char('|')));
+        QCOMPARE(held, sets);
+        QCOMPARE(VCardItemSet(full).Restrict(u"[Categories] = \"WORK\""_s)->Count(), work);
+
+        const auto decoded = decodeSummary(encodeSummary(*full), book.folder);
+        QVERIFY(decoded);
+        QCOMPARE(describe(*decoded), describe(*full));
+        QCOMPARE(decoded->categorySets.count(), full->categorySets.count());
+    }
+
+    // A summary that names a set of categories it does not hold is refused as a whole, never
+    // read past its table.
+    void testSummaryWithUnknownCategorySetIsRefused()
+    {
+        Book book;
+        book.fill();
+        FolderSnapshot snapshot = *readFolder(book.folder);
+        QVERIFY(decodeSummary(encodeSummary(snapshot), book.folder));
+        snapshot.items.back().categories = snapshot.categorySets.count();
+        QVERIFY(!decodeSummary(encodeSummary(snapshot), book.folder));
+    }
 
     void testChangesSinceTheSummary_data()
     {
