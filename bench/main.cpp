@@ -7,6 +7,7 @@
 #include "measure.h"
 #include "report.h"
 
+#include "contactclient/vcard/allocator.h"
 #include "contactclient/vcard/summarycache.h"
 #include "desktop/messagebox.h"
 
@@ -174,6 +175,8 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         child = child || QByteArray(argv[i]) == "--measure";
     if (child) {
+        // The allocator as the program sets it up.
+        contactclient::tuneAllocator();
         // The bar runs on the offscreen platform, out of the user's own settings and files.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QStandardPaths::setTestModeEnabled(true);

@@ -9,6 +9,7 @@
 #include "app/summon.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
+#include "contactclient/vcard/allocator.h"
 #include "contacts/contactsession.h"
 #include "desktop/windowsystem.h"
 #include "mail/mailaccount.h"
@@ -50,6 +51,7 @@ bool haveDisplay()
 
 int main(int argc, char* argv[])
 {
+    contactclient::tuneAllocator();
     const int answered = commandline::handle(
         {QStringLiteral("quintel"),
          QStringLiteral("Quintel: a small always-on-top contact bar. Type a contact's name, then mail, call or write."),

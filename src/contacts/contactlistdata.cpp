@@ -1,37 +1,32 @@
 #include "contactlistdata.h"
 
 #include "contactclient/automation.h"
+#include "contactclient/vcard/allocator.h"
 #include "contacts/namesort.h"
-
-#include <future>
 
 ContactListData buildContactLists(const contactclient::ItemSet& items)
 {
     ContactListData data;
-    QStringList names;
     const int expected = items.Count();
-    names.reserve(expected);
-    data.entryIds.reserve(expected);
-    data.search.reserve(2 * qsizetype(expected));
+    // Room for names of a usual length; the lists give back what is left over when finished.
+    data.entryIds.reserve(expected, 40 * qsizetype(expected));
+    data.search.reserve(2 * qsizetype(expected), 32 * qsizetype(expected));
     items.forEach([&](const contactclient::Item& item) {
         if (item.TypeName() != contactclient::kContactItemType)
             return;
-        const QString fileAs = item.FileAs();
-        names.append(fileAs);
-        data.search.append(fileAs);
+        data.search.append(item.FileAs());
         data.search.append(item.FullName());
         data.entryIds.append(item.EntryID());
     });
-    data.contactCount = static_cast<int>(names.size());
+    data.entryIds.squeeze();
+    data.contactCount = static_cast<int>(data.entryIds.count());
 
-    // The drop-down's order and the search index do not depend on each other: the names are
-    // sorted on a second thread while this one builds the index.
-    auto sorting = std::async(std::launch::async, [&names] { return namesort::alphabeticalOrder(names); });
+    // The drop-down's order, then the search index: one after the other, so that the sort's keys
+    // are gone before the index is built (at 100,000 contacts each is several megabytes).
+    data.order =
+        namesort::alphabeticalOrder(data.contactCount, [&data](qsizetype i) { return data.search.view(2 * i); });
+    contactclient::releaseFreedMemory();
     data.search.finish();
-    data.order = sorting.get();
-    data.names.reserve(names.size());
-    for (std::uint32_t i : data.order)
-        data.names.append(names.at(i));
     return data;
 }
 
@@ -41,7 +36,10 @@ ContactListData subsetOf(const ContactListData& all, const std::vector<std::uint
     data.contactCount = static_cast<int>(contacts.size());
     std::vector<std::uint32_t> entries;
     entries.reserve(2 * contacts.size());
-    data.entryIds.reserve(data.contactCount);
+    qsizetype letters = 0;
+    for (const std::uint32_t c : contacts)
+        letters += all.entryIds.length(c);
+    data.entryIds.reserve(data.contactCount, letters);
     std::vector<std::int32_t> renumbered(all.order.size(), -1);
     for (std::size_t i = 0; i < contacts.size(); ++i) {
         const std::uint32_t c = contacts[i];
@@ -54,13 +52,10 @@ ContactListData subsetOf(const ContactListData& all, const std::vector<std::uint
     // The names keep the order they have among all: the order of a name depends on the names alone
     // and, among equal ones, on their order in the items, which the subset keeps.
     data.order.reserve(contacts.size());
-    data.names.reserve(data.contactCount);
     for (std::size_t k = 0; k < all.order.size(); ++k) {
         const std::int32_t c = renumbered[all.order[k]];
-        if (c >= 0) {
+        if (c >= 0)
             data.order.push_back(static_cast<std::uint32_t>(c));
-            data.names.append(all.names.at(static_cast<qsizetype>(k)));
-        }
     }
     return data;
 }
@@ -69,7 +64,7 @@ std::optional<ContactListData> narrowContactLists(const ContactListData& all, co
 {
     std::vector<std::uint32_t> contacts;
     contacts.reserve(static_cast<std::size_t>(items.Count()));
-    const auto count = static_cast<std::uint32_t>(all.entryIds.size());
+    const auto count = static_cast<std::uint32_t>(all.entryIds.count());
     std::uint32_t next = 0;
     bool found = true;
     items.forEach([&](const contactclient::Item& item) {
@@ -79,8 +74,8 @@ std::optional<ContactListData> narrowContactLists(const ContactListData& all, co
         const QString entryId = item.EntryID();
         const QString fileAs = item.FileAs();
         const QString fullName = item.FullName();
-        while (next < count && (all.entryIds.at(next) != entryId || all.search.at(2 * next) != fileAs ||
-                                all.search.at(2 * next + 1) != fullName))
+        while (next < count && (!all.entryIds.equals(next, entryId) || all.search.view(2 * next) != fileAs ||
+                                all.search.view(2 * next + 1) != fullName))
             ++next;
         found = next < count;
         if (found)
@@ -89,6 +84,15 @@ std::optional<ContactListData> narrowContactLists(const ContactListData& all, co
     if (!found)
         return std::nullopt;
     return subsetOf(all, contacts);
+}
+
+QStringList ContactListData::sortedNames() const
+{
+    QStringList names;
+    names.reserve(qsizetype(order.size()));
+    for (qsizetype k = 0; k < qsizetype(order.size()); ++k)
+        names.append(sortedName(k));
+    return names;
 }
 
 qsizetype ContactListData::contactNamed(const QString& name) const

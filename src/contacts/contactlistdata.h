@@ -3,6 +3,7 @@
 // identifiers and the drop-down's sorted names. Built without widgets, so it can be built off the
 // UI thread.
 
+#include "contactclient/vcard/compacttexts.h"
 #include "contacts/searchlist.h"
 
 #include <QStringList>
@@ -19,10 +20,13 @@ struct ContactListData {
     // The file-as name and full name of every contact, in item order: contact i's are entries 2i
     // and 2i + 1.
     SearchList search;
-    QStringList entryIds;             // contact i's entry identifier
-    QStringList names;                // the file-as names, sorted for the drop-down
-    std::vector<std::uint32_t> order; // the contacts in that order
+    CompactTexts entryIds;            // contact i's entry identifier
+    std::vector<std::uint32_t> order; // the contacts sorted by file-as name, for the drop-down
     int contactCount = 0;
+
+    // The drop-down's name k: the file-as name of the contact at place k of order.
+    QString sortedName(qsizetype k) const { return search.at(2 * qsizetype(order[std::size_t(k)])); }
+    QStringList sortedNames() const;
 
     // The contact owning a name, exactly as written (file-as or full name; the first in item order
     // of several sharing it), or -1.

@@ -53,7 +53,9 @@ public:
 
     const ContactIndex& contactIndex() const { return m_index; }
     const SearchList& searchList() const { return m_lists->search; }
-    const QStringList& sortedNames() const { return m_lists->names; }
+    // The lists themselves, for views that show them (they stay as they are while held).
+    std::shared_ptr<const ContactListData> lists() const { return m_lists; }
+    QStringList sortedNames() const { return m_lists->sortedNames(); }
     int contactCount() const { return m_lists->contactCount; }
     const QString& category() const { return m_category; }
 

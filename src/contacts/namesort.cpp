@@ -16,6 +16,11 @@ QCollator collator()
 
 std::vector<std::uint32_t> alphabeticalOrder(const QStringList& names)
 {
+    return alphabeticalOrder(names.size(), [&names](qsizetype i) { return QStringView(names.at(i)); });
+}
+
+std::vector<std::uint32_t> alphabeticalOrder(qsizetype count, const std::function<QStringView(qsizetype)>& nameAt)
+{
     // With 100,000 names, comparing with the collator at every step is most of a reload: each
     // name's collation key is made once, and the sort compares keys.
     const QCollator c = collator();
@@ -24,14 +29,14 @@ std::vector<std::uint32_t> alphabeticalOrder(const QStringList& names)
         std::uint32_t index;
     };
     std::vector<Entry> entries;
-    entries.reserve(static_cast<std::size_t>(names.size()));
-    for (qsizetype i = 0; i < names.size(); ++i)
-        entries.push_back({c.sortKey(names.at(i)), static_cast<std::uint32_t>(i)});
+    entries.reserve(static_cast<std::size_t>(count));
+    for (qsizetype i = 0; i < count; ++i)
+        entries.push_back({c.sortKey(nameAt(i).toString()), static_cast<std::uint32_t>(i)});
     std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         if (const int k = a.key.compare(b.key); k != 0)
             return k < 0;
-        const QString& x = names.at(a.index);
-        const QString& y = names.at(b.index);
+        const QStringView x = nameAt(a.index);
+        const QStringView y = nameAt(b.index);
         return x != y ? x < y : a.index < b.index;
     });
     std::vector<std::uint32_t> order;

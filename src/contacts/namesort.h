@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace namesort {
@@ -19,6 +20,8 @@ void sortAlphabetically(QStringList& names);
 
 // The positions of names in that order.
 std::vector<std::uint32_t> alphabeticalOrder(const QStringList& names);
+// The same for count names, name i being nameAt(i) (a view valid while the sort runs).
+std::vector<std::uint32_t> alphabeticalOrder(qsizetype count, const std::function<QStringView(qsizetype)>& nameAt);
 
 // Whether a stands before b in that order (for filing one name into a short sorted list).
 bool sortsBefore(const QString& a, const QString& b);

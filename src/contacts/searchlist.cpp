@@ -9,12 +9,11 @@ void SearchList::clear()
     m_entries.clear();
     m_indexed = false;
     m_folded.clear();
-    m_offsets.clear();
     m_sorted.clear();
     m_tree.clear();
 }
 
-void SearchList::append(const QString& entry)
+void SearchList::append(QStringView entry)
 {
     m_entries.append(entry);
     m_indexed = false;
@@ -52,28 +51,24 @@ QString SearchList::foldedCopy(const QString& text)
     return f;
 }
 
-bool SearchList::beginsWith(const QString& entry, const QString& text)
+bool SearchList::beginsWith(QStringView entry, const QString& text)
 {
-    return !text.isEmpty() && entry.size() >= text.size() && foldedCopy(entry.left(text.size())) == foldedCopy(text);
+    return !text.isEmpty() && entry.size() >= text.size() &&
+           foldedCopy(entry.left(text.size()).toString()) == foldedCopy(text);
 }
 
 void SearchList::finish()
 {
-    const auto n = static_cast<std::size_t>(m_entries.size());
-    m_folded.clear();
-    m_offsets.assign(1, 0);
-    m_offsets.reserve(n + 1);
-    qsizetype total = 0;
-    for (const QString& e : std::as_const(m_entries))
-        total += e.size();
-    m_folded.reserve(total);
-    for (const QString& e : std::as_const(m_entries)) {
-        m_folded.append(e);
-        m_offsets.push_back(static_cast<std::uint32_t>(m_folded.size()));
-    }
+    const auto n = static_cast<std::size_t>(m_entries.count());
+    m_entries.squeeze();
+    // A copy of the letters of its own, folded entry by entry (a character never folds together
+    // with the next entry's first).
+    m_folded = QString(m_entries.letters().constData(), m_entries.letters().size());
     char16_t* buffer = reinterpret_cast<char16_t*>(m_folded.data());
-    for (std::size_t i = 0; i < n; ++i)
-        foldInPlace(buffer + m_offsets[i], m_offsets[i + 1] - m_offsets[i]);
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto at = static_cast<qsizetype>(i);
+        foldInPlace(buffer + m_entries.start(at), m_entries.end(at) - m_entries.start(at));
+    }
 
     // Sorting compares the first four code units at once; only entries alike that far compare
     // their whole text.
@@ -114,9 +109,12 @@ void SearchList::buildTree()
 SearchList SearchList::subset(const SearchList& list, const std::vector<std::uint32_t>& positions)
 {
     SearchList out;
-    out.m_entries.reserve(static_cast<qsizetype>(positions.size()));
+    qsizetype total = 0;
     for (std::uint32_t p : positions)
-        out.m_entries.append(list.m_entries.at(p));
+        total += list.m_entries.view(p).size();
+    out.m_entries.reserve(static_cast<qsizetype>(positions.size()), total);
+    for (std::uint32_t p : positions)
+        out.m_entries.append(list.m_entries.view(p));
     if (!list.m_indexed) {
         out.finish();
         return out;
@@ -124,16 +122,10 @@ SearchList SearchList::subset(const SearchList& list, const std::vector<std::uin
     // The folded texts are copied; the sorted order is the list's own with the other entries left
     // out, since renumbering the kept ones keeps their order.
     std::vector<std::int32_t> renumbered(static_cast<std::size_t>(list.count()), -1);
-    out.m_offsets.assign(1, 0);
-    out.m_offsets.reserve(positions.size() + 1);
-    qsizetype total = 0;
-    for (std::uint32_t p : positions)
-        total += static_cast<qsizetype>(list.folded(p).size());
     out.m_folded.reserve(total);
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const Folded f = list.folded(positions[i]);
         out.m_folded.append(QStringView(f.data(), static_cast<qsizetype>(f.size())));
-        out.m_offsets.push_back(static_cast<std::uint32_t>(out.m_folded.size()));
         renumbered[positions[i]] = static_cast<std::int32_t>(i);
     }
     out.m_sorted.reserve(positions.size());
@@ -157,7 +149,7 @@ qsizetype SearchList::countDistinct() const
             ++end;
         run.clear();
         for (std::size_t k = i; k < end; ++k)
-            run.push_back(m_entries.at(m_sorted[k]));
+            run.push_back(m_entries.view(m_sorted[k]));
         std::sort(run.begin(), run.end());
         distinct += std::unique(run.begin(), run.end()) - run.begin();
         i = end;
@@ -167,8 +159,9 @@ qsizetype SearchList::countDistinct() const
 
 SearchList::Folded SearchList::folded(std::uint32_t position) const
 {
-    const std::uint32_t from = m_offsets[position];
-    return {reinterpret_cast<const char16_t*>(m_folded.constData()) + from, m_offsets[position + 1] - from};
+    const qsizetype from = m_entries.start(position);
+    return {reinterpret_cast<const char16_t*>(m_folded.constData()) + from,
+            static_cast<std::size_t>(m_entries.end(position) - from)};
 }
 
 qsizetype SearchList::findString(const QString& text) const
@@ -180,8 +173,13 @@ qsizetype SearchList::findString(const QString& text) const
 
 qsizetype SearchList::findExact(const QString& text) const
 {
-    if (!m_indexed)
-        return m_entries.indexOf(text);
+    if (!m_indexed) {
+        for (qsizetype i = 0; i < m_entries.count(); ++i) {
+            if (m_entries.view(i) == text)
+                return i;
+        }
+        return -1;
+    }
     const QString foldedText = foldedCopy(text);
     const Folded key(reinterpret_cast<const char16_t*>(foldedText.constData()),
                      static_cast<std::size_t>(foldedText.size()));
@@ -189,7 +187,7 @@ qsizetype SearchList::findExact(const QString& text) const
     // is the earliest.
     const auto [from, to] = sortedRun(key, true);
     for (std::size_t i = from; i < to; ++i) {
-        if (m_entries.at(m_sorted[i]) == text)
+        if (m_entries.view(m_sorted[i]) == text)
             return m_sorted[i];
     }
     return -1;
@@ -200,7 +198,8 @@ qsizetype SearchList::distinctCount() const
     // Asked for seldom: counted when asked.
     if (m_indexed)
         return countDistinct();
-    return QSet<QString>(m_entries.begin(), m_entries.end()).size();
+    const QStringList all = entries();
+    return QSet<QString>(all.begin(), all.end()).size();
 }
 
 std::pair<std::size_t, std::size_t> SearchList::sortedRun(Folded text, bool whole) const
@@ -215,8 +214,8 @@ std::pair<std::size_t, std::size_t> SearchList::sortedRun(Folded text, bool whol
 
 qsizetype SearchList::findLinear(const QString& text) const
 {
-    for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        if (beginsWith(m_entries.at(i), text))
+    for (qsizetype i = 0; i < m_entries.count(); ++i) {
+        if (beginsWith(m_entries.view(i), text))
             return i;
     }
     return -1;

@@ -8,8 +8,11 @@
 // folded form of a prefix of the entry.
 //
 // finish() builds an index so that a search costs O(log n) instead of a scan: the folded entries
-// in one buffer, their positions sorted by folded text (the entries with one prefix then form a
-// run), and a minimum tree over those positions that answers "the earliest position in this run".
+// in one buffer beside the entries (same offsets: folding keeps lengths), their positions sorted
+// by folded text (the entries with one prefix then form a run), and a minimum tree over those
+// positions that answers "the earliest position in this run".
+
+#include "contactclient/vcard/packedtexts.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,17 +25,20 @@
 class SearchList {
 public:
     void clear();
-    void append(const QString& entry);
-    void reserve(qsizetype n) { m_entries.reserve(n); }
+    void append(QStringView entry);
+    // Room for n entries of about this many letters in all.
+    void reserve(qsizetype n, qsizetype letters = 0) { m_entries.reserve(n, letters); }
     // Call once after the last append; makes the entries searchable through the index. Until
     // then (and after any later append) searches scan the list.
     void finish();
     // The entries at these positions of the list (ascending), finished: the same list as appending
     // them one by one and finishing, without sorting again when the list is finished.
     static SearchList subset(const SearchList& list, const std::vector<std::uint32_t>& positions);
-    qsizetype count() const { return m_entries.size(); }
-    const QString& at(qsizetype i) const { return m_entries.at(i); }
-    const QStringList& entries() const { return m_entries; }
+    qsizetype count() const { return m_entries.count(); }
+    QString at(qsizetype i) const { return m_entries.at(i); }
+    // Valid until the next append.
+    QStringView view(qsizetype i) const { return m_entries.view(i); }
+    QStringList entries() const { return m_entries.toList(); }
 
     // The index of the first matching entry, or -1.
     qsizetype findString(const QString& text) const;
@@ -51,7 +57,7 @@ public:
 private:
     static QString foldedCopy(const QString& text);
     // The rule itself, entry by entry: does entry begin with text, case folded?
-    static bool beginsWith(const QString& entry, const QString& text);
+    static bool beginsWith(QStringView entry, const QString& text);
     using Folded = std::u16string_view;
     Folded folded(std::uint32_t position) const;
     qsizetype findLinear(const QString& text) const;
@@ -62,10 +68,9 @@ private:
     std::uint32_t earliestIn(std::size_t from, std::size_t to) const;
     void buildTree();
 
-    QStringList m_entries;
+    PackedTexts m_entries;
     bool m_indexed = false;
-    QString m_folded;                     // every folded entry, one after the other
-    std::vector<std::uint32_t> m_offsets; // entry i is m_folded[m_offsets[i], m_offsets[i + 1])
-    std::vector<std::uint32_t> m_sorted;  // positions ordered by folded text
-    std::vector<std::uint32_t> m_tree;    // minimum tree over m_sorted: leaves at [n, 2n)
+    QString m_folded;                    // every entry folded, where m_entries has it
+    std::vector<std::uint32_t> m_sorted; // positions ordered by folded text
+    std::vector<std::uint32_t> m_tree;   // minimum tree over m_sorted: leaves at [n, 2n)
 };

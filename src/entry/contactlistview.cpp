@@ -1,18 +1,18 @@
 #include "contactlistview.h"
 
 #include "contacts/contactsession.h"
+#include "entry/textlistmodel.h"
 #include "window/countlabel.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
 #include <QSignalBlocker>
-#include <QStringListModel>
 
 ContactListView::ContactListView(QComboBox* cmbContacts, QListView* lstContacts, QLabel* lblContactCount,
                                  ContactSession& session)
-    : m_combo(cmbContacts), m_count(lblContactCount), m_session(session), m_comboModel(new QStringListModel(this)),
-      m_searchModel(new QStringListModel(this))
+    : m_combo(cmbContacts), m_count(lblContactCount), m_session(session), m_comboModel(new TextListModel(this)),
+      m_searchModel(new TextListModel(this))
 {
     m_combo->setModel(m_comboModel);
     lstContacts->setModel(m_searchModel);
@@ -25,12 +25,14 @@ void ContactListView::showLists()
     // the final count. With no contacts it keeps its text.
     if (m_session.contactCount() > 0)
         countlabel::show(m_count, QStringLiteral("(%1)").arg(m_session.contactCount()));
+    // The models read the lists the session holds now, and keep them while they show them.
+    const std::shared_ptr<const ContactListData> lists = m_session.lists();
     {
         const QSignalBlocker blocker(m_combo);
-        m_comboModel->setStringList(m_session.sortedNames());
+        m_comboModel->setTexts(lists->contactCount, [lists](int row) { return lists->sortedName(row); });
         m_combo->setCurrentIndex(-1);
     }
-    m_searchModel->setStringList(m_session.searchList().entries());
+    m_searchModel->setTexts(int(lists->search.count()), [lists](int row) { return lists->search.at(row); });
     m_combo->setEnabled(true);
     if (m_combo->count() > 0) {
         {

@@ -7,7 +7,7 @@ class ContactSession;
 class QComboBox;
 class QLabel;
 class QListView;
-class QStringListModel;
+class TextListModel;
 
 class ContactListView : public QObject {
     Q_OBJECT
@@ -27,6 +27,6 @@ private:
     QComboBox* m_combo;
     QLabel* m_count;
     ContactSession& m_session;
-    QStringListModel* m_comboModel;
-    QStringListModel* m_searchModel;
+    TextListModel* m_comboModel;
+    TextListModel* m_searchModel;
 };

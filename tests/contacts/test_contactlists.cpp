@@ -62,9 +62,9 @@ QString word(QRandomGenerator& rng)
 void compareLists(const ContactListData& narrowed, const ContactListData& built, QRandomGenerator& rng)
 {
     QCOMPARE(narrowed.contactCount, built.contactCount);
-    QCOMPARE(narrowed.names, built.names);
+    QCOMPARE(narrowed.sortedNames(), built.sortedNames());
     QCOMPARE(narrowed.order, built.order);
-    QCOMPARE(narrowed.entryIds, built.entryIds);
+    QCOMPARE(narrowed.entryIds.toList(), built.entryIds.toList());
     QCOMPARE(narrowed.search.entries(), built.search.entries());
     QVERIFY(narrowed.search.isIndexed());
     const ContactIndex a(narrowed);
@@ -72,7 +72,7 @@ void compareLists(const ContactListData& narrowed, const ContactListData& built,
     QCOMPARE(a.Count(), b.Count());
     for (int q = 0; q < 20; ++q) {
         QString text = word(rng);
-        if (!built.search.entries().isEmpty() && rng.bounded(2)) {
+        if (built.search.count() > 0 && rng.bounded(2)) {
             const QString e = built.search.at(rng.bounded(built.search.count()));
             text = rng.bounded(2) ? e : e.left(rng.bounded(e.size() + 1)).toUpper();
         }

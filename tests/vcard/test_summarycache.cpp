@@ -3,7 +3,9 @@
 // and it takes over the files that did not change.
 
 #include "contactclient/vcard/summarycache.h"
+#include "contactclient/vcard/summaryformat.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#include "contactclient/vcard/vcarditemset.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <unistd.h>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -80,9 +83,10 @@ void waitForNextTick(const QString& folder)
 QStringList describe(const FolderSnapshot& s)
 {
     QStringList out;
-    for (const VCardFile& f : s.files)
+    for (size_t i = 0; i < s.files.size(); ++i) {
+        const VCardFile& f = s.files[i];
         out.append(QStringLiteral("file %1 size=%2 mtime=%3 ctime=%4 inode=%5 cards=%6 items=%7+%8 utf16=%9")
-                       .arg(f.name)
+                       .arg(s.fileName(i))
                        .arg(f.size)
                        .arg(f.mtimeNs)
                        .arg(f.ctimeNs)
@@ -91,17 +95,20 @@ QStringList describe(const FolderSnapshot& s)
                        .arg(f.firstItem)
                        .arg(f.itemCount)
                        .arg(f.converted));
-    for (const ItemRecord& r : s.items)
+    }
+    for (size_t i = 0; i < s.items.size(); ++i) {
+        const ItemRecord& r = s.items[i];
         out.append(QStringLiteral("item %1 [%2] [%3] {%4} at %5+%6 group=%7")
-                       .arg(s.entryId(r), r.fileAs, r.fullName, r.foldedCategories.join(QLatin1Char('|')))
+                       .arg(s.entryId(r), s.fileAs(i), s.fullName(i), s.foldedCategories(r).join(QLatin1Char('|')))
                        .arg(r.offset)
                        .arg(r.length)
                        .arg(r.group));
+    }
     for (const SkippedItem& k : s.skipped)
         out.append(QStringLiteral("skipped %1 x%2").arg(k.text()).arg(k.count));
     for (size_t i = 0; i < s.files.size(); ++i)
-        if (s.findFile(QStringView(s.files[i].name)) != qint64(i))
-            out.append(QStringLiteral("%1 not found in its place").arg(s.files[i].name));
+        if (s.findFile(s.fileName(i)) != qint64(i))
+            out.append(QStringLiteral("%1 not found in its place").arg(s.fileName(i)));
     return out;
 }
 
@@ -212,11 +219,11 @@ void expectStoreAsFullRead(const Book& book, const FolderSnapshot& full)
     store.open();
     QStringList listed, expected;
     store.items()->forEach([&](const Item& i) { listed.append(i.EntryID() + QLatin1Char('=') + i.FullName()); });
-    for (const ItemRecord& r : full.items)
-        expected.append(full.entryId(r) + QLatin1Char('=') + r.fullName);
+    for (size_t i = 0; i < full.items.size(); ++i)
+        expected.append(full.entryId(full.items[i]) + QLatin1Char('=') + full.fullName(i));
     QCOMPARE(listed, expected);
-    for (const ItemRecord& r : full.items)
-        QCOMPARE(store.itemFromId(full.entryId(r))->FullName(), r.fullName);
+    for (size_t i = 0; i < full.items.size(); ++i)
+        QCOMPARE(store.itemFromId(full.entryId(full.items[i]))->FullName(), full.fullName(i).toString());
     QCOMPARE(store.statusNote().isEmpty(), full.skipped.isEmpty());
 }
 
@@ -287,6 +294,58 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { setReadClock(aheadClock); }
     void cleanup() { setReadClock(nullptr); }
+
+    // Each set of categories is held once however many cards carry it, letter case and the order
+    // of a card's categories aside as they are written; the sets come back from the summary as
+    // they were, and Restrict finds by them what it found by each card's own list.
+    void testCategorySetsHeldOnce_data()
+    {
+        QTest::addColumn<QByteArrayList>("categories"); // one card each; empty: none
+        QTest::addColumn<QStringList>("sets");          // every set of the snapshot, | between
+        QTest::addColumn<int>("work");                  // cards Restrict finds for "WORK"
+        QTest::newRow("none") << QByteArrayList{"", ""} << QStringList{u""_s} << 0;
+        QTest::newRow("one set, many cards")
+            << QByteArrayList{"Work", "Work", "work", "WORK"} << QStringList{u""_s, u"work"_s} << 4;
+        QTest::newRow("order of a card's categories counts") << QByteArrayList{"Work,Golf", "Golf,Work", "Work,Golf"}
+                                                             << QStringList{u""_s, u"work|golf"_s, u"golf|work"_s} << 3;
+        QTest::newRow("mixed with cards without") << QByteArrayList{"", "Golf", "", "Golf,\xC3\x84rzte", "Golf"}
+                                                  << QStringList{u""_s, u"golf"_s, u"golf|ärzte"_s} << 0;
+    }
+    void testCategorySetsHeldOnce()
+    {
+        QFETCH(QByteArrayList, categories);
+        QFETCH(QStringList, sets);
+        QFETCH(int, work);
+        Book book;
+        QDir().mkpath(book.folder);
+        for (qsizetype i = 0; i < categories.size(); ++i) {
+            const QByteArray more = categories[i].isEmpty() ? QByteArray() : "CATEGORIES:" + categories[i] + "\r\n";
+            QVERIFY(write(book.folder + QStringLiteral("/%1.vcf").arg(i), card("C" + QByteArray::number(i), more)));
+        }
+        const auto full = readFolder(book.folder);
+        QStringList held;
+        for (quint32 set = 0; set < full->categorySets.count(); ++set)
+            held.append(full->categorySets.at(set).join(QLatin1Char('|')));
+        QCOMPARE(held, sets);
+        QCOMPARE(VCardItemSet(full).Restrict(u"[Categories] = \"WORK\""_s)->Count(), work);
+
+        const auto decoded = decodeSummary(encodeSummary(*full), book.folder);
+        QVERIFY(decoded);
+        QCOMPARE(describe(*decoded), describe(*full));
+        QCOMPARE(decoded->categorySets.count(), full->categorySets.count());
+    }
+
+    // A summary that names a set of categories it does not hold is refused as a whole, never
+    // read past its table.
+    void testSummaryWithUnknownCategorySetIsRefused()
+    {
+        Book book;
+        book.fill();
+        FolderSnapshot snapshot = *readFolder(book.folder);
+        QVERIFY(decodeSummary(encodeSummary(snapshot), book.folder));
+        snapshot.items.back().categories = snapshot.categorySets.count();
+        QVERIFY(!decodeSummary(encodeSummary(snapshot), book.folder));
+    }
 
     void testChangesSinceTheSummary_data()
     {

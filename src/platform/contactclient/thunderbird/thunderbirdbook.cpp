@@ -47,27 +47,24 @@ void addRecord(FolderSnapshot& snap, const QString& uid, vcard::ContactSummary&&
     // Each card is a "file" of its own in the snapshot, named by its uid: EntryID is the uid. A
     // card is found again through the database, never through the snapshot's files.
     VCardFile file;
-    file.name = uid;
     file.cards = 1;
     file.firstItem = static_cast<quint32>(snap.items.size());
     file.itemCount = 1;
     ItemRecord item;
-    item.fileAs = std::move(s.fileAs);
-    item.fullName = std::move(s.fullName);
-    if (!s.categories.isEmpty()) {
-        item.foldedCategories.reserve(s.categories.size());
-        for (const QString& c : std::as_const(s.categories)) {
-            auto it = folded.constFind(c);
-            if (it == folded.constEnd())
-                it = folded.insert(c, foldedCategoryName(c));
-            item.foldedCategories.append(*it);
-        }
+    QStringList categories;
+    categories.reserve(s.categories.size());
+    for (const QString& c : std::as_const(s.categories)) {
+        auto it = folded.constFind(c);
+        if (it == folded.constEnd())
+            it = folded.insert(c, foldedCategoryName(c));
+        categories.append(*it);
     }
+    item.categories = snap.categorySets.intern(categories);
     item.file = static_cast<quint32>(snap.files.size());
     item.card = 1;
     item.group = s.group;
-    snap.items.push_back(std::move(item));
-    snap.files.push_back(std::move(file));
+    snap.addItem(item, s.fileAs, s.fullName);
+    snap.addFile(file, uid);
 }
 
 // What the lists need of a card's text: the quick scan, else the full reader when the scan is not

@@ -1,5 +1,6 @@
 #include "summarycache.h"
 
+#include "contactclient/vcard/allocator.h"
 #include "contactclient/vcard/summaryformat.h"
 #include "safefile.h"
 
@@ -106,7 +107,10 @@ std::shared_ptr<const FolderSnapshot> SummaryCache::load(const QString& folder) 
     QByteArray bytes;
     if (!fd.isOpen() || !safefile::readToEnd(fd.get(), info.size, kMaxSummarySize, bytes, &why))
         return nullptr;
-    return decodeSummary(bytes, folder);
+    std::shared_ptr<const FolderSnapshot> snapshot = decodeSummary(bytes, folder);
+    bytes = QByteArray();
+    releaseFreedMemory();
+    return snapshot;
 }
 
 bool SummaryCache::save(const FolderSnapshot& snapshot, QString* why) const

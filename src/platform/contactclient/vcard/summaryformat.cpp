@@ -12,7 +12,7 @@ namespace contactclient {
 namespace {
 
 constexpr char kMagic[8] = {'Q', 'N', 'T', 'L', 'S', 'U', 'M', '\n'};
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2;
 constexpr quint32 kLatin1Text = 0x80000000u; // in a text's length: one byte a letter
 constexpr quint32 kByteOrder = 0x01020304;
 constexpr qsizetype kHeaderSize = 8 + 4 + 4 + 8 + 8;
@@ -53,7 +53,8 @@ public:
     template <typename T> void put(T value) { bytes.append(reinterpret_cast<const char*>(&value), sizeof value); }
     // Text of Latin-1 letters only (most names) goes one byte a letter, marked in the length;
     // other text as UTF-16.
-    void put(const QString& text)
+    void put(const QString& text) { put(QStringView(text)); }
+    void put(QStringView text)
     {
         const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
         put(quint32(text.size()) | (latin1 ? kLatin1Text : 0));
@@ -86,6 +87,22 @@ public:
         std::memcpy(&value, m_at, sizeof value);
         m_at += sizeof value;
         return value;
+    }
+    // A text added to texts.
+    void text(PackedTexts& texts)
+    {
+        const auto marked = take<quint32>();
+        const quint32 length = marked & ~kLatin1Text;
+        if (marked & kLatin1Text) {
+            if (!need(qsizetype(length)))
+                return;
+            texts.append(QLatin1StringView(m_at, qsizetype(length)));
+        } else {
+            if (!need(qsizetype(length) * qsizetype(sizeof(QChar))))
+                return;
+            texts.append(QStringView(reinterpret_cast<const QChar*>(m_at), qsizetype(length)));
+        }
+        m_at += (marked & kLatin1Text) ? qsizetype(length) : qsizetype(length) * qsizetype(sizeof(QChar));
     }
     QString text()
     {
@@ -153,11 +170,12 @@ QByteArray versionKey()
 
 QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& version)
 {
-    // Categories repeat from contact to contact: each is written once and named by its number.
+    // Categories repeat from set to set: each is written once and named by its number.
     QHash<QString, quint32> categoryNumber;
     QStringList categories;
-    for (const ItemRecord& item : snapshot.items) {
-        for (const QString& c : item.foldedCategories) {
+    const CategorySets& sets = snapshot.categorySets;
+    for (quint32 set = 0; set < sets.count(); ++set) {
+        for (const QString& c : sets.at(set)) {
             if (!categoryNumber.contains(c)) {
                 categoryNumber.insert(c, quint32(categories.size()));
                 categories.append(c);
@@ -182,9 +200,15 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
     w.put(quint32(categories.size()));
     for (const QString& c : std::as_const(categories))
         w.put(c);
+    w.put(sets.count());
+    for (quint32 set = 0; set < sets.count(); ++set) {
+        w.put(quint32(sets.at(set).size()));
+        for (const QString& c : sets.at(set))
+            w.put(categoryNumber.value(c));
+    }
     w.put(quint32(snapshot.files.size()));
     for (const VCardFile& f : snapshot.files) {
-        w.put(f.name);
+        w.put(snapshot.fileName(size_t(&f - snapshot.files.data())));
         w.put(f.size);
         w.put(f.mtimeNs);
         w.put(f.ctimeNs);
@@ -194,16 +218,15 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
         w.put(quint8(f.converted));
     }
     w.put(quint32(snapshot.items.size()));
-    for (const ItemRecord& item : snapshot.items) {
-        w.put(item.fileAs);
-        w.put(item.fullName);
+    for (size_t i = 0; i < snapshot.items.size(); ++i) {
+        const ItemRecord& item = snapshot.items[i];
+        w.put(snapshot.fileAs(i));
+        w.put(snapshot.fullName(i));
         w.put(item.offset);
         w.put(item.length);
         w.put(item.card);
         w.put(quint8(item.group));
-        w.put(quint32(item.foldedCategories.size()));
-        for (const QString& c : item.foldedCategories)
-            w.put(categoryNumber.value(c));
+        w.put(item.categories);
     }
     w.put(quint32(snapshot.listingOrder.size()));
     for (const quint32 place : snapshot.listingOrder)
@@ -249,12 +272,31 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     QList<QString> categories(qsizetype(r.count(4)));
     for (QString& c : categories)
         c = r.text();
+    // The sets in their numbers: the first is the empty one, and each is there once.
+    const quint32 setCount = r.count(4);
+    for (quint32 set = 0; set < setCount && r.ok(); ++set) {
+        const quint32 n = r.count(4);
+        QStringList folded;
+        folded.reserve(n);
+        for (quint32 c = 0; c < n && r.ok(); ++c) {
+            const auto number = r.take<quint32>();
+            if (number >= quint32(categories.size()))
+                r.fail();
+            else
+                folded.append(categories[number]);
+        }
+        if (r.ok() && ((set == 0) != folded.isEmpty() || snap->categorySets.intern(folded) != set))
+            r.fail();
+    }
+    if (!r.ok() || setCount == 0)
+        return nullptr;
 
     snap->files.resize(r.count(4 + 8 * 4 + 4 + 4 + 1));
+    snap->fileNames.reserve(qsizetype(snap->files.size()), 0);
     quint64 items = 0;
     for (size_t i = 0; i < snap->files.size() && r.ok(); ++i) {
         VCardFile& f = snap->files[i];
-        f.name = r.text();
+        r.text(snap->fileNames);
         f.size = r.take<qint64>();
         f.mtimeNs = r.take<qint64>();
         f.ctimeNs = r.take<qint64>();
@@ -265,13 +307,14 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         f.converted = r.take<quint8>() != 0;
         items += f.itemCount;
         // In name order, as every snapshot is: files are found by it.
-        if (i > 0 && !(snap->files[i - 1].name < f.name))
+        if (r.ok() && i > 0 && !(snap->fileName(i - 1) < snap->fileName(i)))
             r.fail();
     }
-    if (!r.ok() || r.count(4 + 4 + 8 + 8 + 4 + 1 + 4) != items)
+    if (!r.ok() || r.count(4 + 4 + 4 + 4 + 4 + 1 + 4) != items)
         return nullptr;
 
     snap->items.resize(items);
+    snap->texts.reserve(2 * qsizetype(items), 0);
     quint32 file = 0;
     quint32 leftInFile = snap->files.empty() ? 0 : snap->files[0].itemCount;
     for (ItemRecord& item : snap->items) {
@@ -279,26 +322,21 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
             leftInFile = snap->files[++file].itemCount;
         --leftInFile;
         item.file = file;
-        item.fileAs = r.text();
-        item.fullName = r.text();
-        item.offset = r.take<qint64>();
-        item.length = r.take<qint64>();
+        r.text(snap->texts);
+        r.text(snap->texts);
+        item.offset = r.take<quint32>();
+        item.length = r.take<quint32>();
         item.card = r.take<qint32>();
         item.group = r.take<quint8>() != 0;
-        const quint32 n = r.count(4);
-        item.foldedCategories.reserve(n);
-        for (quint32 c = 0; c < n; ++c) {
-            const auto number = r.take<quint32>();
-            if (number >= quint32(categories.size())) {
-                r.fail();
-                break;
-            }
-            item.foldedCategories.append(categories[number]);
-        }
+        item.categories = r.take<quint32>();
+        if (item.categories >= setCount)
+            r.fail();
         if (!r.ok())
             return nullptr;
     }
 
+    snap->texts.squeeze();
+    snap->fileNames.squeeze();
     snap->listingOrder.resize(r.count(4));
     for (quint32& place : snap->listingOrder) {
         place = r.take<quint32>();

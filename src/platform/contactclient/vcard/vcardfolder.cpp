@@ -62,9 +62,9 @@ struct FolderListing {
         return QLatin1StringView(nameBytes(i), qsizetype(end - bytesAt[i]));
     }
     QString name(size_t i) const { return names[i].isNull() ? QString(asciiName(i)) : names[i]; }
-    bool sameName(size_t i, const QString& name) const
+    bool sameName(size_t i, QStringView name) const
     {
-        return names[i].isNull() ? QStringView(name).compare(asciiName(i)) == 0 : names[i] == name;
+        return names[i].isNull() ? name.compare(asciiName(i)) == 0 : names[i] == name;
     }
     qint64 findIn(const FolderSnapshot& snapshot, size_t i) const
     {
@@ -116,10 +116,20 @@ FolderListing listFiles(const QString& folder)
     return listing;
 }
 
+// What a reading thread keeps for all the files it reads: categories repeat across cards and
+// files, so each is folded once and each set of them is held once.
+struct ReaderTables {
+    QHash<QString, QString> folded;
+    CategorySets sets;
+};
+
 struct FileResult {
     VCardFile file;
-    const char* nameBytes = nullptr; // the file name as the file system has it
+    QString name;
+    const CategorySets* sets = nullptr; // what the items' category numbers count in
+    const char* nameBytes = nullptr;    // the file name as the file system has it
     std::vector<ItemRecord> items;
+    PackedTexts texts; // the items' names, as FolderSnapshot::texts has them
     QList<SkippedItem> skipped;
     qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
     size_t listed = 0;   // its place in the folder's listing
@@ -134,9 +144,6 @@ bool isBlankData(const QByteArray& data)
     return true;
 }
 
-// Categories repeat across cards and files: each worker folds each once and shares the text.
-using FoldedCategories = QHash<QString, QString>;
-
 // The folder being read: a descriptor to open its files by name alone, and its encoded path with
 // a trailing slash for when the descriptor could not be had.
 struct FolderHandle {
@@ -144,8 +151,9 @@ struct FolderHandle {
     QByteArray path;
 };
 
-void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& folded)
+void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables)
 {
+    r.sets = &tables.sets;
     // One open, one fstat and, as a rule, one read: QFile's stat on opening and its buffered
     // reading made reading a folder of 100,000 cards take twice as long as the reads themselves.
     // Opening relative to the folder spares the kernel walking the folder's path for every file.
@@ -160,7 +168,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
             : safefile::openRegularFile(-1, folder.path + r.nameBytes, kMaxFileSize, &info, &why, &error);
     if (!fd.isOpen()) {
         r.skipped.append(
-            {r.file.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
+            {r.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
         return;
     }
     // The stamp is the one of the file as opened, before its bytes are read: a change while they
@@ -172,7 +180,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
     QByteArray data;
     if (!safefile::readToEnd(fd.get(), r.file.size, kMaxFileSize, data, &why)) {
         r.file.inode = 0; // tried again on the next look
-        r.skipped.append({r.file.name, 0, QStringLiteral("cannot be read: %1").arg(why)});
+        r.skipped.append({r.name, 0, QStringLiteral("cannot be read: %1").arg(why)});
         return;
     }
     const bool empty = isBlankData(data);
@@ -182,29 +190,33 @@ void readOneFile(const FolderHandle& folder, FileResult& r, FoldedCategories& fo
         data = QByteArray(); // only the converted copy is needed
     r.file.cards = vcard::readCards(utf8, vcard::Detail::Summary, [&](vcard::Card& card) {
         if (!card.ok()) {
-            r.skipped.append({r.file.name, card.index, card.error, card.count});
+            r.skipped.append({r.name, card.index, card.error, card.count});
             return true;
         }
         vcard::ContactSummary s = vcard::summarize(card);
         ItemRecord item;
-        item.fileAs = std::move(s.fileAs);
-        item.fullName = std::move(s.fullName);
-        for (const QString& c : s.categories) {
-            auto it = folded.constFind(c);
-            if (it == folded.constEnd())
-                it = folded.insert(c, c.toCaseFolded());
-            item.foldedCategories.append(*it);
+        r.texts.append(s.fileAs);
+        r.texts.append(s.fullName);
+        if (!s.categories.isEmpty()) {
+            QStringList folded;
+            folded.reserve(s.categories.size());
+            for (const QString& c : s.categories) {
+                auto it = tables.folded.constFind(c);
+                if (it == tables.folded.constEnd())
+                    it = tables.folded.insert(c, c.toCaseFolded());
+                folded.append(*it);
+            }
+            item.categories = tables.sets.intern(folded);
         }
-        item.offset = card.offset;
-        item.length = card.length;
+        item.offset = static_cast<quint32>(card.offset);
+        item.length = static_cast<quint32>(card.length);
         item.card = card.index;
         item.group = s.group;
         r.items.push_back(std::move(item));
         return true;
     });
     if (r.file.cards == 0)
-        r.skipped.append(
-            {r.file.name, 0, empty ? QStringLiteral("empty file") : QStringLiteral("no vCard in the file")});
+        r.skipped.append({r.name, 0, empty ? QStringLiteral("empty file") : QStringLiteral("no vCard in the file")});
 }
 
 // The given results in the order of QString::compare of their names, code unit by code unit,
@@ -221,7 +233,7 @@ std::vector<size_t> sortedByName(const std::vector<FileResult>& results, const s
     std::vector<SortKey> keys;
     keys.reserve(which.size());
     for (size_t i : which) {
-        const QString& name = results[i].file.name;
+        const QString& name = results[i].name;
         SortKey key;
         key.units = std::u16string_view(reinterpret_cast<const char16_t*>(name.constData()), size_t(name.size()));
         for (size_t u = 0; u < 4; ++u)
@@ -251,7 +263,7 @@ void matchListing(const FolderListing& listing, const FolderSnapshot& earlier, s
     for (size_t i = 0; i < listing.size(); ++i) {
         const qint64 guess = qint64(i) + shift;
         if (ordered && guess >= 0 && guess < qint64(was.size()) && was[size_t(guess)] < earlier.files.size() &&
-            listing.sameName(i, earlier.files[was[size_t(guess)]].name)) {
+            listing.sameName(i, earlier.fileName(was[size_t(guess)]))) {
             earlierOf[i] = was[size_t(guess)];
             continue;
         }
@@ -287,12 +299,38 @@ QString SkippedItem::text() const
     return QStringLiteral("%1: %2").arg(file, reason);
 }
 
+quint32 CategorySets::intern(const QStringList& folded)
+{
+    if (folded.isEmpty())
+        return 0;
+    const auto it = m_numbers.constFind(folded);
+    if (it != m_numbers.constEnd())
+        return *it;
+    const auto number = static_cast<quint32>(m_sets.size());
+    m_sets.push_back(folded);
+    m_numbers.insert(folded, number);
+    return number;
+}
+
+void FolderSnapshot::addFile(const VCardFile& file, QStringView name)
+{
+    files.push_back(file);
+    fileNames.append(name);
+}
+
+void FolderSnapshot::addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName)
+{
+    items.push_back(item);
+    texts.append(fileAs);
+    texts.append(fullName);
+}
+
 QString FolderSnapshot::entryId(const ItemRecord& item) const
 {
     const VCardFile& f = files[item.file];
     if (f.cards > 1)
-        return f.name + QLatin1Char('#') + QString::number(item.card);
-    return f.name;
+        return fileName(item.file) + QLatin1Char('#') + QString::number(item.card);
+    return fileName(item.file).toString();
 }
 
 bool isVCardFileName(const QString& name)
@@ -303,23 +341,30 @@ bool isVCardFileName(const QString& name)
 
 namespace {
 
-template <typename Name> qint64 findIn(const std::vector<VCardFile>& files, Name name)
+template <typename Name> qint64 findIn(const FolderSnapshot& snapshot, Name name)
 {
-    const auto it = std::lower_bound(files.begin(), files.end(), name,
-                                     [](const VCardFile& f, Name n) { return QStringView(f.name).compare(n) < 0; });
-    return it != files.end() && QStringView(it->name).compare(name) == 0 ? it - files.begin() : -1;
+    qint64 low = 0;
+    qint64 high = qint64(snapshot.files.size());
+    while (low < high) {
+        const qint64 mid = low + (high - low) / 2;
+        if (snapshot.fileName(size_t(mid)).compare(name) < 0)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low < qint64(snapshot.files.size()) && snapshot.fileName(size_t(low)).compare(name) == 0 ? low : -1;
 }
 
 } // namespace
 
 qint64 FolderSnapshot::findFile(QStringView name) const
 {
-    return findIn(files, name);
+    return findIn(*this, name);
 }
 
 qint64 FolderSnapshot::findFile(QLatin1StringView name) const
 {
-    return findIn(files, name);
+    return findIn(*this, name);
 }
 
 qint64 folderMtime(const QString& folder)
@@ -446,7 +491,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         if (before && kept[i])
             continue;
         FileResult r;
-        r.file.name = listing.name(i);
+        r.name = listing.name(i);
         r.nameBytes = listing.nameBytes(i);
         r.earlier = before ? earlierOf[i] : -1;
         r.listed = i;
@@ -454,10 +499,12 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
     }
     counts.filesRead = results.size();
     std::atomic<size_t> next{0};
+    std::vector<ReaderTables> tables(static_cast<size_t>(threads));
+    std::atomic<size_t> nextTables{0};
     auto readAll = [&] {
-        FoldedCategories folded;
+        ReaderTables& own = tables[nextTables++];
         for (size_t i = next++; i < results.size(); i = next++)
-            readOneFile(handle, results[i], folded);
+            readOneFile(handle, results[i], own);
     };
 
     // The order: without an earlier snapshot this thread sorts the names while the others read;
@@ -504,7 +551,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         for (size_t e = 0; e < at.size(); ++e) {
             if (!used[e])
                 continue;
-            while (f != fresh.end() && results[*f].file.name < before->files[e].name)
+            while (f != fresh.end() && QStringView(results[*f].name) < before->fileName(e))
                 order.push_back({*f++, false});
             order.push_back(at[e]);
         }
@@ -519,32 +566,58 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
     const QHash<QString, QList<SkippedItem>> earlierSkipped =
         before && counts.filesKept > 0 ? skippedByFile(*before) : QHash<QString, QList<SkippedItem>>();
     size_t total = 0;
-    for (const Slot& slot : order)
-        total += slot.kept ? before->files[size_t(earlierOf[slot.index])].itemCount : results[slot.index].items.size();
+    qsizetype letters = 0;
+    for (const Slot& slot : order) {
+        if (slot.kept) {
+            const VCardFile& file = before->files[size_t(earlierOf[slot.index])];
+            total += file.itemCount;
+            if (file.itemCount > 0)
+                letters += before->texts.end(2 * qsizetype(file.firstItem + file.itemCount) - 1) -
+                           before->texts.start(2 * qsizetype(file.firstItem));
+        } else {
+            total += results[slot.index].items.size();
+            letters += results[slot.index].texts.letters().size();
+        }
+    }
     snap->items.reserve(total);
+    snap->texts.reserve(2 * qsizetype(total), letters);
     snap->files.reserve(order.size());
+    // The category sets of the items kept, renumbered in the new snapshot's table.
+    std::vector<qint64> keptSet(before ? before->categorySets.count() : 0, -1);
+    auto setOfKept = [&](quint32 set) {
+        if (keptSet[set] < 0)
+            keptSet[set] = snap->categorySets.intern(before->categorySets.at(set));
+        return static_cast<quint32>(keptSet[set]);
+    };
     for (const Slot& slot : order) {
         const auto fileNo = static_cast<quint32>(snap->files.size());
         if (slot.kept) {
-            VCardFile file = before->files[size_t(earlierOf[slot.index])];
+            const size_t was = size_t(earlierOf[slot.index]);
+            VCardFile file = before->files[was];
             const auto first = before->items.begin() + file.firstItem;
             file.firstItem = static_cast<quint32>(snap->items.size());
             for (auto item = first; item != first + file.itemCount; ++item) {
-                snap->items.push_back(*item);
-                snap->items.back().file = fileNo;
+                ItemRecord kept = *item;
+                kept.file = fileNo;
+                kept.categories = setOfKept(item->categories);
+                const auto i = size_t(item - before->items.begin());
+                snap->addItem(kept, before->fileAs(i), before->fullName(i));
             }
-            snap->skipped.append(earlierSkipped.value(file.name));
-            snap->files.push_back(std::move(file));
+            snap->skipped.append(earlierSkipped.value(before->fileName(was).toString()));
+            snap->addFile(file, before->fileName(was));
             continue;
         }
         FileResult& r = results[slot.index];
         r.file.firstItem = static_cast<quint32>(snap->items.size());
         r.file.itemCount = static_cast<quint32>(r.items.size());
-        for (ItemRecord& item : r.items) {
+        for (size_t i = 0; i < r.items.size(); ++i) {
+            ItemRecord& item = r.items[i];
             item.file = fileNo;
-            snap->items.push_back(std::move(item));
+            if (item.categories != 0)
+                item.categories = snap->categorySets.intern(r.sets->at(item.categories));
+            snap->addItem(item, r.texts.view(2 * qsizetype(i)), r.texts.view(2 * qsizetype(i) + 1));
         }
-        snap->files.push_back(std::move(r.file));
+        snap->addFile(r.file, r.name);
         snap->skipped.append(r.skipped);
         r = FileResult();
     }

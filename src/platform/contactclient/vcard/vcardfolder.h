@@ -3,6 +3,7 @@
 // categories) and where each card lies, never the parsed cards themselves.
 
 #include "contactclient/vcard/folderscan.h"
+#include "contactclient/vcard/packedtexts.h"
 
 #include <QHash>
 #include <QList>
@@ -14,8 +15,8 @@
 
 namespace contactclient {
 
+// A file of the folder; its name is the snapshot's (FolderSnapshot::fileName).
 struct VCardFile {
-    QString name;
     // What the file was when it was read (see FileStamp); inode 0 when it could not be read.
     qint64 size = 0;
     qint64 mtimeNs = 0;
@@ -29,15 +30,33 @@ struct VCardFile {
     FileStamp stamp() const { return {size, mtimeNs, ctimeNs, inode}; }
 };
 
+// One record per contact of a folder: 100,000 of them are most of what the bar holds, so the record
+// is kept small (its names in the snapshot's texts; the card's place as 32 bits: a file is at most
+// kMaxFileSize, and one converted from UTF-16 at most half as large again; the categories as the
+// number of their set).
 struct ItemRecord {
-    QString fileAs;
-    QString fullName;
-    QStringList foldedCategories;
-    qint64 offset = 0;
-    qint64 length = 0;
+    quint32 offset = 0;
+    quint32 length = 0;
     quint32 file = 0;
-    qint32 card = 0; // 1-based position in the file
+    qint32 card = 0;        // 1-based position in the file
+    quint32 categories = 0; // its folded categories: FolderSnapshot::categorySets[categories]
     bool group = false;
+};
+
+// The distinct sets of folded categories the items of a snapshot carry, each held once: a book has
+// few (most contacts carry one of a handful of sets). Set 0 is the empty one.
+class CategorySets {
+public:
+    CategorySets() : m_sets(1) {}
+
+    // The number of the set, added when it is new.
+    quint32 intern(const QStringList& folded);
+    const QStringList& at(quint32 set) const { return m_sets[set]; }
+    quint32 count() const { return static_cast<quint32>(m_sets.size()); }
+
+private:
+    std::vector<QStringList> m_sets;
+    QHash<QStringList, quint32> m_numbers;
 };
 
 // A card or file that could not be read. card is 0 when the whole file is concerned.
@@ -57,7 +76,11 @@ struct FolderSnapshot {
     quint64 folderInode = 0;
     qint64 readStartNs = 0; // when the reading of the files began (the files' stamps are judged by it)
     std::vector<VCardFile> files;
+    PackedTexts fileNames; // files[i]'s name is fileNames.view(i)
     std::vector<ItemRecord> items;
+    // Item i's file-as name is texts.view(2 * i), its full name texts.view(2 * i + 1).
+    PackedTexts texts;
+    CategorySets categorySets;
     QList<SkippedItem> skipped;
     // The places in files in the order the folder listed the files: listed again unchanged, the
     // folder's names are matched to the files without a search.
@@ -67,6 +90,15 @@ struct FolderSnapshot {
     QHash<QString, quint32> fileIndex;
 
     QString entryId(const ItemRecord& item) const;
+    QStringView fileName(size_t file) const { return fileNames.view(qsizetype(file)); }
+    // Adds a file at the end with its name.
+    void addFile(const VCardFile& file, QStringView name);
+    // The names of items[i].
+    QStringView fileAs(size_t i) const { return texts.view(2 * qsizetype(i)); }
+    QStringView fullName(size_t i) const { return texts.view(2 * qsizetype(i) + 1); }
+    // Adds an item at the end with its names.
+    void addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName);
+    const QStringList& foldedCategories(const ItemRecord& item) const { return categorySets.at(item.categories); }
     // The place of the file in files, found in name order; -1 when there is none.
     qint64 findFile(QStringView name) const;
     qint64 findFile(QLatin1StringView name) const;

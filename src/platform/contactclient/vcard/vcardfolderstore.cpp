@@ -46,7 +46,7 @@ const ItemRecord* recordFor(const FolderSnapshot* snap, const QString& name, int
     const auto first = snap->items.begin() + vf.firstItem;
     const auto last = first + vf.itemCount;
     const auto rec = std::lower_bound(first, last, card, [](const ItemRecord& r, int c) { return r.card < c; });
-    if (rec == last || rec->card != card || rec->offset < 0 || rec->length <= 0)
+    if (rec == last || rec->card != card || rec->length == 0)
         return nullptr;
     *converted = vf.converted;
     return &*rec;
@@ -179,14 +179,16 @@ std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId
         data = decodedFile(fd.get(), name, info);
     };
     QByteArray slice;
-    if (rec && !converted && rec->offset + rec->length <= info.size) {
-        slice.resize(rec->length);
-        if (::pread(fd.get(), slice.data(), static_cast<size_t>(rec->length), rec->offset) != rec->length)
+    const qint64 offset = rec ? qint64(rec->offset) : 0;
+    const qint64 length = rec ? qint64(rec->length) : 0;
+    if (rec && !converted && offset + length <= info.size) {
+        slice.resize(length);
+        if (::pread(fd.get(), slice.data(), static_cast<size_t>(length), offset) != length)
             slice.clear();
     } else if (rec && converted) {
         wholeFile();
-        if (rec->offset + rec->length <= data.size())
-            slice = data.sliced(rec->offset, rec->length);
+        if (offset + length <= data.size())
+            slice = data.sliced(offset, length);
     }
     if (!slice.isEmpty() && startsCard(slice)) {
         card = 1; // the slice holds just this card

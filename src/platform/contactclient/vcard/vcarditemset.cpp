@@ -9,16 +9,16 @@ namespace {
 class RecordItem : public Item {
 public:
     explicit RecordItem(const FolderSnapshot& snapshot) : m_snapshot(snapshot) {}
-    void point(const ItemRecord& record) { m_record = &record; }
+    void point(size_t item) { m_item = item; }
 
-    QString TypeName() const override { return m_record->group ? kDistListItemType : kContactItemType; }
-    QString FileAs() const override { return m_record->fileAs; }
-    QString FullName() const override { return m_record->fullName; }
-    QString EntryID() const override { return m_snapshot.entryId(*m_record); }
+    QString TypeName() const override { return m_snapshot.items[m_item].group ? kDistListItemType : kContactItemType; }
+    QString FileAs() const override { return m_snapshot.fileAs(m_item).toString(); }
+    QString FullName() const override { return m_snapshot.fullName(m_item).toString(); }
+    QString EntryID() const override { return m_snapshot.entryId(m_snapshot.items[m_item]); }
 
 private:
     const FolderSnapshot& m_snapshot;
-    const ItemRecord* m_record = nullptr;
+    size_t m_item = 0;
 };
 
 } // namespace
@@ -34,13 +34,13 @@ void VCardItemSet::forEach(const std::function<void(const Item&)>& visit) const
     RecordItem item(*m_snapshot);
     if (m_subset) {
         for (quint32 i : *m_subset) {
-            item.point(m_snapshot->items[i]);
+            item.point(i);
             visit(item);
         }
         return;
     }
-    for (const ItemRecord& r : m_snapshot->items) {
-        item.point(r);
+    for (size_t i = 0; i < m_snapshot->items.size(); ++i) {
+        item.point(i);
         visit(item);
     }
 }
@@ -54,9 +54,14 @@ std::shared_ptr<ItemSet> VCardItemSet::Restrict(const QString& filter) const
 {
     // The name is folded once here, not once per item.
     const QString folded = foldedCategoryName(parseCategoryFilter(filter));
+    // Each set of categories is looked at once, not once per item that carries it.
+    const CategorySets& sets = m_snapshot->categorySets;
+    std::vector<char> holds(sets.count());
+    for (quint32 set = 0; set < sets.count(); ++set)
+        holds[set] = sets.at(set).contains(folded);
     auto kept = std::make_shared<std::vector<quint32>>();
     auto consider = [&](quint32 i) {
-        if (m_snapshot->items[i].foldedCategories.contains(folded))
+        if (holds[m_snapshot->items[i].categories])
             kept->push_back(i);
     };
     if (m_subset) {
