@@ -248,6 +248,22 @@ Fd openPrivateFolder(const QString& path, QString* why)
     return openPrivateFolder(info.path(), info.fileName(), why);
 }
 
+int writeAll(int fd, QByteArrayView data)
+{
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + written, static_cast<size_t>(data.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ENOSPC;
+        written += n;
+    }
+    return 0;
+}
+
 bool writeAtomically(int dirFd, const QString& name, const QByteArray& data, QString* why)
 {
     const int dir = dirFd >= 0 ? dirFd : AT_FDCWD;
@@ -258,17 +274,10 @@ bool writeAtomically(int dirFd, const QString& name, const QByteArray& data, QSt
         setWhy(why, systemError(errno));
         return false;
     }
-    qsizetype written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd.get(), data.constData() + written, static_cast<size_t>(data.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            setWhy(why, systemError(errno));
-            ::unlinkat(dir, temp.constData(), 0);
-            return false;
-        }
-        written += n;
+    if (const int error = writeAll(fd.get(), data)) {
+        setWhy(why, systemError(error));
+        ::unlinkat(dir, temp.constData(), 0);
+        return false;
     }
     // The file's bytes reach the disk before its name does.
     if (::fsync(fd.get()) != 0 || ::renameat(dir, temp.constData(), dir, target.constData()) != 0) {

@@ -5,6 +5,7 @@
 // symbolic link, each level checked for its owner and mode.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <sys/types.h>
@@ -66,6 +67,10 @@ Fd openPrivateFolder(const QString& base, const QString& inside, QString* why);
 
 // The same for a single path whose last component is the program's own folder.
 Fd openPrivateFolder(const QString& path, QString* why);
+
+// Writes all of data to fd, again after an interrupted write. 0, or the errno of the write that
+// failed (a write that wrote nothing counts as ENOSPC when errno says nothing).
+int writeAll(int fd, QByteArrayView data);
 
 // Replaces dirFd/name atomically with data (temporary file in the same folder, then rename): a
 // symbolic link planted at name is replaced, never written through. False with why set.

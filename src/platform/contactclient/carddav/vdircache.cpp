@@ -165,21 +165,13 @@ bool VdirCache::createCard(const QString& file, const QByteArray& data)
                                           QString::fromLocal8Bit(std::strerror(errno)))
                                      .toStdString());
     }
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int error = errno;
-            ::close(fd);
-            ::unlinkat(m_dir.get(), name.constData(), 0);
-            throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
-                                         .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file),
-                                              QString::fromLocal8Bit(std::strerror(error)))
-                                         .toStdString());
-        }
-        done += n;
+    if (const int error = safefile::writeAll(fd, data)) {
+        ::close(fd);
+        ::unlinkat(m_dir.get(), name.constData(), 0);
+        throw std::runtime_error(QStringLiteral("Cannot write %1: %2")
+                                     .arg(QDir::toNativeSeparators(m_folder + QLatin1Char('/') + file),
+                                          QString::fromLocal8Bit(std::strerror(error)))
+                                     .toStdString());
     }
     if (::close(fd) != 0) {
         ::unlinkat(m_dir.get(), name.constData(), 0);

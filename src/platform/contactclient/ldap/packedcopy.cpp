@@ -244,17 +244,9 @@ void PackedCopy::writeFile(const QString& name, const QByteArray& data)
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         cannotWrite(path, errno);
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int error = errno;
-            ::close(fd);
-            cannotWrite(path, error);
-        }
-        done += n;
+    if (const int error = safefile::writeAll(fd, data)) {
+        ::close(fd);
+        cannotWrite(path, error);
     }
     // On the disk before the next pack: the packing runs beside the reading of the server, so the
     // wait costs the download little, and no flush of everything waits at the end.
