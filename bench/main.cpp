@@ -7,7 +7,7 @@
 #include "measure.h"
 #include "report.h"
 
-#include "contactclient/vcard/allocator.h"
+#include "allocator.h"
 #include "contactclient/vcard/summarycache.h"
 #include "desktop/messagebox.h"
 
@@ -176,7 +176,7 @@ int main(int argc, char* argv[])
         child = child || QByteArray(argv[i]) == "--measure";
     if (child) {
         // The allocator as the program sets it up.
-        contactclient::tuneAllocator();
+        allocator::tuneAllocator();
         // The bar runs on the offscreen platform, out of the user's own settings and files.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QStandardPaths::setTestModeEnabled(true);

@@ -1,5 +1,6 @@
 // Quintel: a small always-on-top contact bar.
 
+#include "allocator.h"
 #include "app/background.h"
 #include "app/commandline.h"
 #include "app/frmmain.h"
@@ -9,7 +10,6 @@
 #include "app/summon.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
-#include "contactclient/vcard/allocator.h"
 #include "contacts/contactsession.h"
 #include "desktop/windowsystem.h"
 #include "mail/mailaccount.h"
@@ -51,7 +51,7 @@ bool haveDisplay()
 
 int main(int argc, char* argv[])
 {
-    contactclient::tuneAllocator();
+    allocator::tuneAllocator();
     const int answered = commandline::handle(
         {QStringLiteral("quintel"),
          QStringLiteral("Quintel: a small always-on-top contact bar. Type a contact's name, then mail, call or write."),

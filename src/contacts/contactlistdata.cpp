@@ -1,7 +1,7 @@
 #include "contactlistdata.h"
 
+#include "allocator.h"
 #include "contactclient/automation.h"
-#include "contactclient/vcard/allocator.h"
 #include "contacts/namesort.h"
 
 ContactListData buildContactLists(const contactclient::ItemSet& items)
@@ -25,7 +25,7 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
     // are gone before the index is built (at 100,000 contacts each is several megabytes).
     data.order =
         namesort::alphabeticalOrder(data.contactCount, [&data](qsizetype i) { return data.search.view(2 * i); });
-    contactclient::releaseFreedMemory();
+    allocator::releaseFreedMemory();
     data.search.finish();
     return data;
 }

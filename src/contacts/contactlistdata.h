@@ -3,7 +3,7 @@
 // identifiers and the drop-down's sorted names. Built without widgets, so it can be built off the
 // UI thread.
 
-#include "contactclient/vcard/compacttexts.h"
+#include "compacttexts.h"
 #include "contacts/searchlist.h"
 
 #include <QStringList>

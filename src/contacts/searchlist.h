@@ -12,7 +12,7 @@
 // by folded text (the entries with one prefix then form a run), and a minimum tree over those
 // positions that answers "the earliest position in this run".
 
-#include "contactclient/vcard/packedtexts.h"
+#include "packedtexts.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The packed text lists the folder snapshot and the contact lists keep their names in.
 
-#include "contactclient/vcard/compacttexts.h"
-#include "contactclient/vcard/packedtexts.h"
+#include "compacttexts.h"
+#include "packedtexts.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "summarycache.h"
 
-#include "contactclient/vcard/allocator.h"
+#include "allocator.h"
 #include "contactclient/vcard/summaryformat.h"
 #include "safefile.h"
 
@@ -109,7 +109,7 @@ std::shared_ptr<const FolderSnapshot> SummaryCache::load(const QString& folder) 
         return nullptr;
     std::shared_ptr<const FolderSnapshot> snapshot = decodeSummary(bytes, folder);
     bytes = QByteArray();
-    releaseFreedMemory();
+    allocator::releaseFreedMemory();
     return snapshot;
 }
 

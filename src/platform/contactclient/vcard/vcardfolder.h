@@ -3,7 +3,7 @@
 // categories) and where each card lies, never the parsed cards themselves.
 
 #include "contactclient/vcard/folderscan.h"
-#include "contactclient/vcard/packedtexts.h"
+#include "packedtexts.h"
 
 #include <QHash>
 #include <QList>

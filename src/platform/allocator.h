@@ -1,7 +1,7 @@
 #pragma once
 // How the program uses the C library's allocator with a large address book in memory.
 
-namespace contactclient {
+namespace allocator {
 
 // Called first thing in main(): blocks of 128 KiB and more are mapped on their own and given back
 // to the system when freed. Left to itself the allocator raises that threshold to the largest
@@ -14,4 +14,4 @@ void tuneAllocator();
 // structure is built beside it, and the program's peak is the sum of both.
 void releaseFreedMemory();
 
-} // namespace contactclient
+} // namespace allocator

@@ -6,7 +6,7 @@
 #include <malloc.h>
 #endif
 
-namespace contactclient {
+namespace allocator {
 
 void tuneAllocator()
 {
@@ -22,4 +22,4 @@ void releaseFreedMemory()
 #endif
 }
 
-} // namespace contactclient
+} // namespace allocator

@@ -2,7 +2,7 @@
 // Texts such as file names and entry identifiers, nearly always Latin-1 (most often ASCII): kept
 // one byte a letter while every text added is, as PackedTexts once one is not.
 
-#include "contactclient/vcard/packedtexts.h"
+#include "packedtexts.h"
 
 #include <QByteArray>
 
