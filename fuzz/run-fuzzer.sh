@@ -15,5 +15,7 @@ fi
 mkdir -p "$work/corpus" "$work/artifacts"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# A finding exits 1: libFuzzer's own default (77) is the code that tells CTest "skipped".
 exec "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    -error_exitcode=1 -timeout_exitcode=1 \
     -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" "${seeds[@]}"

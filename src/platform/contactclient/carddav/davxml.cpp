@@ -20,9 +20,14 @@ bool is(const QXmlStreamReader& xml, const QString& ns, const char* name)
 
 int statusOf(const QString& line)
 {
-    // "HTTP/1.1 404 Not Found"
+    // "HTTP/1.1 404 Not Found". A code is three digits: anything else is no status (0), never a
+    // number that could pass for another code.
     const QStringList parts = line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    return parts.size() >= 2 ? parts.at(1).toInt() : 0;
+    if (parts.size() < 2 || parts.at(1).size() != 3)
+        return 0;
+    bool ok = false;
+    const int code = parts.at(1).toInt(&ok);
+    return ok && code >= 100 ? code : 0;
 }
 
 // Reads the element the reader stands on, to its end: its text, its hrefs and its direct children.
