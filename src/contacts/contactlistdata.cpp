@@ -2,6 +2,7 @@
 
 #include "allocator.h"
 #include "contactclient/automation.h"
+#include "contacts/listsmemo.h"
 #include "contacts/namesort.h"
 
 ContactListData buildContactLists(const contactclient::ItemSet& items)
@@ -21,12 +22,19 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
     data.entryIds.squeeze();
     data.contactCount = static_cast<int>(data.entryIds.count());
 
+    // An address book unchanged since the orders were last made gives them again.
+    const std::shared_ptr<const contactclient::ItemsMemo> memo = items.memo();
+    if (memo && listsmemo::apply(memo->load(), data))
+        return data;
+
     // The drop-down's order, then the search index: one after the other, so that the sort's keys
     // are gone before the index is built (at 100,000 contacts each is several megabytes).
     data.order =
         namesort::alphabeticalOrder(data.contactCount, [&data](qsizetype i) { return data.search.view(2 * i); });
     allocator::releaseFreedMemory();
     data.search.finish();
+    if (memo)
+        memo->save(listsmemo::encode(data));
     return data;
 }
 

@@ -46,6 +46,28 @@ std::vector<std::uint32_t> alphabeticalOrder(qsizetype count, const std::functio
     return order;
 }
 
+QByteArray collationStamp()
+{
+    // Letters whose place differs between alphabets, accents, case, digits and punctuation,
+    // other scripts: a collation that orders any of them differently gives another stamp.
+    static const QStringList probes = {
+        QStringLiteral("Zoe"),    QStringLiteral("Æsir"),     QStringLiteral("Ångström"), QStringLiteral("Öhman"),
+        QStringLiteral("Ohm"),    QStringLiteral("Ødegaard"), QStringLiteral("Ärger"),    QStringLiteral("Arm"),
+        QStringLiteral("Čapek"),  QStringLiteral("Czech"),    QStringLiteral("Llosa"),    QStringLiteral("Luna"),
+        QStringLiteral("Chávez"), QStringLiteral("Cruz"),     QStringLiteral("Straße"),   QStringLiteral("Strasse"),
+        QStringLiteral("Ñu"),     QStringLiteral("Nu"),       QStringLiteral("IJssel"),   QStringLiteral("Yves"),
+        QStringLiteral("Þór"),    QStringLiteral("Tor"),      QStringLiteral("élan"),     QStringLiteral("Elan"),
+        QStringLiteral("e"),      QStringLiteral("E"),        QStringLiteral("o'Neil"),   QStringLiteral("O Neil"),
+        QStringLiteral("10"),     QStringLiteral("9"),        QStringLiteral("Ωmega"),    QStringLiteral("Яков"),
+        QStringLiteral("Ёлка"),   QStringLiteral("中村"),     QStringLiteral("あおい"),   QStringLiteral("Ğ"),
+        QStringLiteral("İ"),      QStringLiteral("ı"),        QStringLiteral("Ł"),        QStringLiteral("Ŵ")};
+    QByteArray stamp = collator().locale().bcp47Name().toUtf8();
+    stamp += '\n';
+    for (const std::uint32_t i : alphabeticalOrder(probes))
+        stamp += char(i);
+    return stamp;
+}
+
 void sortAlphabetically(QStringList& names)
 {
     QStringList sorted;

@@ -1,5 +1,7 @@
 #include "searchlist.h"
 
+#include "allocator.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -13,9 +15,20 @@ void SearchList::clear()
     m_tree.clear();
 }
 
+void SearchList::reserve(qsizetype n, qsizetype letters)
+{
+    m_entries.reserve(n, letters);
+    m_folded.reserve(letters);
+    allocator::preferHugePages(m_folded.constData(), std::size_t(m_folded.capacity()) * sizeof(QChar));
+}
+
 void SearchList::append(QStringView entry)
 {
     m_entries.append(entry);
+    // The folded copy grows beside the entries, folded while the entry is at hand.
+    const qsizetype at = m_folded.size();
+    m_folded.append(entry);
+    foldInPlace(reinterpret_cast<char16_t*>(m_folded.data()) + at, entry.size());
     m_indexed = false;
 }
 
@@ -57,19 +70,34 @@ bool SearchList::beginsWith(QStringView entry, const QString& text)
            foldedCopy(entry.left(text.size()).toString()) == foldedCopy(text);
 }
 
-void SearchList::finish()
+void SearchList::foldEntries()
 {
     const auto n = static_cast<std::size_t>(m_entries.count());
     m_entries.squeeze();
+    if (m_folded.size() == m_entries.letters().size()) {
+        m_folded.squeeze();
+        return;
+    }
     // A copy of the letters of its own, folded entry by entry (a character never folds together
     // with the next entry's first).
-    m_folded = QString(m_entries.letters().constData(), m_entries.letters().size());
+    m_folded = m_entries.letters();
     char16_t* buffer = reinterpret_cast<char16_t*>(m_folded.data());
     for (std::size_t i = 0; i < n; ++i) {
         const auto at = static_cast<qsizetype>(i);
         foldInPlace(buffer + m_entries.start(at), m_entries.end(at) - m_entries.start(at));
     }
+}
 
+bool SearchList::sortsBefore(std::uint32_t a, std::uint32_t b) const
+{
+    const int c = folded(a).compare(folded(b));
+    return c != 0 ? c < 0 : a < b;
+}
+
+void SearchList::finish()
+{
+    const auto n = static_cast<std::size_t>(m_entries.count());
+    foldEntries();
     // Sorting compares the first four code units at once; only entries alike that far compare
     // their whole text.
     struct Key {
@@ -85,15 +113,34 @@ void SearchList::finish()
         keys[i] = {head, static_cast<std::uint32_t>(i)};
     }
     std::sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
-        const int c = folded(a.position).compare(folded(b.position));
-        return c != 0 ? c < 0 : a.position < b.position;
+        return a.head != b.head ? a.head < b.head : sortsBefore(a.position, b.position);
     });
     m_sorted.resize(n);
     for (std::size_t i = 0; i < n; ++i)
         m_sorted[i] = keys[i].position;
     buildTree();
+}
+
+bool SearchList::finishWith(std::vector<std::uint32_t> sorted)
+{
+    const auto n = static_cast<std::size_t>(m_entries.count());
+    if (sorted.size() != n)
+        return false;
+    std::vector<char> seen(n, 0);
+    for (const std::uint32_t p : sorted) {
+        if (p >= n || seen[p])
+            return false;
+        seen[p] = 1;
+    }
+    foldEntries();
+    // The order finish() makes is the only one in which every entry sorts before the next.
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!sortsBefore(sorted[i - 1], sorted[i]))
+            return false;
+    }
+    m_sorted = std::move(sorted);
+    buildTree();
+    return true;
 }
 
 void SearchList::buildTree()

@@ -27,10 +27,16 @@ public:
     void clear();
     void append(QStringView entry);
     // Room for n entries of about this many letters in all.
-    void reserve(qsizetype n, qsizetype letters = 0) { m_entries.reserve(n, letters); }
+    void reserve(qsizetype n, qsizetype letters = 0);
     // Call once after the last append; makes the entries searchable through the index. Until
     // then (and after any later append) searches scan the list.
     void finish();
+    // finish() with the order of the entries that an earlier finish() of the very same entries
+    // made (sortedOrder()), without sorting them again. False, and the list left unfinished, when
+    // it is not that order.
+    bool finishWith(std::vector<std::uint32_t> sorted);
+    // The positions of the entries in the index's order (finished lists only).
+    const std::vector<std::uint32_t>& sortedOrder() const { return m_sorted; }
     // The entries at these positions of the list (ascending), finished: the same list as appending
     // them one by one and finishing, without sorting again when the list is finished.
     static SearchList subset(const SearchList& list, const std::vector<std::uint32_t>& positions);
@@ -65,12 +71,15 @@ private:
     // The run of sorted positions whose folded text equals (whole) or begins with (prefix) text.
     std::pair<std::size_t, std::size_t> sortedRun(Folded text, bool whole) const;
     qsizetype countDistinct() const;
+    void foldEntries();
+    // The index's order: folded text, then position.
+    bool sortsBefore(std::uint32_t a, std::uint32_t b) const;
     std::uint32_t earliestIn(std::size_t from, std::size_t to) const;
     void buildTree();
 
     PackedTexts m_entries;
     bool m_indexed = false;
-    QString m_folded;                    // every entry folded, where m_entries has it
+    QString m_folded;                    // every entry folded, where m_entries has it (kept as appended)
     std::vector<std::uint32_t> m_sorted; // positions ordered by folded text
     std::vector<std::uint32_t> m_tree;   // minimum tree over m_sorted: leaves at [n, 2n)
 };

@@ -6,6 +6,10 @@
 #include <malloc.h>
 #endif
 
+#include <cstdint>
+
+#include <sys/mman.h>
+
 namespace allocator {
 
 void tuneAllocator()
@@ -20,6 +24,16 @@ void releaseFreedMemory()
 #if defined(__GLIBC__)
     ::malloc_trim(0);
 #endif
+}
+
+void preferHugePages(const void* block, std::size_t bytes)
+{
+    constexpr std::uintptr_t kHuge = 2 * 1024 * 1024;
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (start + kHuge - 1) & ~(kHuge - 1);
+    const std::uintptr_t last = (start + bytes) & ~(kHuge - 1);
+    if (block && last > first)
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
 } // namespace allocator

@@ -1,5 +1,7 @@
 #include "compacttexts.h"
 
+#include "allocator.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,6 +21,8 @@ void CompactTexts::reserve(qsizetype texts, qsizetype letters)
     }
     m_ends.reserve(std::size_t(texts));
     m_latin1.reserve(letters);
+    allocator::preferHugePagesFor(m_ends);
+    allocator::preferHugePages(m_latin1.constData(), std::size_t(m_latin1.capacity()));
 }
 
 void CompactTexts::append(QStringView text)

@@ -1,9 +1,13 @@
 #include "packedtexts.h"
 
+#include "allocator.h"
+
 void PackedTexts::reserve(qsizetype texts, qsizetype letters)
 {
     m_ends.reserve(std::size_t(texts));
     m_letters.reserve(letters);
+    allocator::preferHugePagesFor(m_ends);
+    allocator::preferHugePages(m_letters.constData(), std::size_t(m_letters.capacity()) * sizeof(QChar));
 }
 
 void PackedTexts::append(QStringView text)

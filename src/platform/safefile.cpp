@@ -1,5 +1,7 @@
 #include "safefile.h"
 
+#include "allocator.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -136,6 +138,7 @@ bool readToEnd(int fd, qint64 sizeHint, qint64 maxSize, QByteArray& data, QStrin
 {
     // One byte more than expected shows the end in the same read.
     data.resize(std::min<qint64>(std::max<qint64>(sizeHint, 0), maxSize) + 1);
+    allocator::preferHugePages(data.constData(), std::size_t(data.size()));
     qsizetype filled = 0;
     for (;;) {
         if (filled == data.size()) {

@@ -78,6 +78,17 @@ public:
     virtual void Display() = 0;
 };
 
+// Where what is built from an item set (the bar's sorted lists) may be kept from one run to the
+// next, tied to the items as they are: what was kept for other items is never given back.
+class ItemsMemo {
+public:
+    virtual ~ItemsMemo() = default;
+    // What was saved for these very items; empty when nothing was.
+    virtual QByteArray load() const = 0;
+    // Keeps bytes for these items, in the background: never waits for the disk.
+    virtual void save(QByteArray bytes) const = 0;
+};
+
 // An item set of a folder. Enumeration delivers every item once, in the store's order.
 class ItemSet {
 public:
@@ -87,6 +98,8 @@ public:
     // A new set of the items matching the filter; this set is unchanged. Understands
     // [Categories] = "Name"; any other filter throws.
     virtual std::shared_ptr<ItemSet> Restrict(const QString& filter) const = 0;
+    // The memo of these items; null where the store keeps none.
+    virtual std::shared_ptr<const ItemsMemo> memo() const { return nullptr; }
 };
 
 class MAPIFolder {

@@ -1,6 +1,5 @@
 #include "summarycache.h"
 
-#include "allocator.h"
 #include "contactclient/vcard/summaryformat.h"
 #include "safefile.h"
 
@@ -12,6 +11,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstring>
 #include <mutex>
 
 #include <fcntl.h>
@@ -22,6 +22,11 @@ namespace {
 
 // A summary is a fraction of the folder it stands for: one this large is not ours.
 constexpr qint64 kMaxSummarySize = 1LL << 30;
+
+constexpr char kMemoMagic[8] = {'Q', 'N', 'T', 'L', 'M', 'E', 'M', 'O'};
+constexpr qsizetype kMemoHeaderSize = 8 + 16 + 8 + 8;
+const QLatin1StringView kSummarySuffix(".summary");
+const QLatin1StringView kMemoSuffix(".memo");
 
 std::mutex standardBaseLock;
 QString standardBase;
@@ -43,7 +48,14 @@ void prune(int dirFd, const QString& keep)
                 ::unlinkat(dirFd, name.constData(), 0);
             continue;
         }
-        if (!entry.fileName().endsWith(QLatin1String(".summary")))
+        if (entry.fileName().endsWith(kMemoSuffix)) {
+            // A memo outlives no summary.
+            const QString summary = entry.fileName().chopped(kMemoSuffix.size()) + kSummarySuffix;
+            if (summary != keep && !QFileInfo::exists(dirPath + QLatin1Char('/') + summary))
+                ::unlinkat(dirFd, name.constData(), 0);
+            continue;
+        }
+        if (!entry.fileName().endsWith(kSummarySuffix))
             continue;
         safefile::FileInfo info;
         QString why;
@@ -88,7 +100,73 @@ QString SummaryCache::fileFor(const QString& folder) const
 {
     const QByteArray hash = QCryptographicHash::hash(canonicalFolder(folder).toUtf8(), QCryptographicHash::Sha256);
     return m_base + QLatin1Char('/') + m_inside + QLatin1Char('/') + QString::fromLatin1(hash.toHex().left(32)) +
-           QStringLiteral(".summary");
+           kSummarySuffix;
+}
+
+QString SummaryCache::memoFileFor(const QString& folder) const
+{
+    return fileFor(folder).chopped(kSummarySuffix.size()) + kMemoSuffix;
+}
+
+bool SummaryCache::keepsMemoOf(const FolderSnapshot& snapshot) const
+{
+    return snapshot.generation != std::pair<quint64, quint64>{0, 0} &&
+           std::max(snapshot.files.size(), snapshot.items.size()) >= size_t(m_minEntries);
+}
+
+QByteArray SummaryCache::loadMemo(const FolderSnapshot& snapshot) const
+{
+    if (!keepsMemoOf(snapshot))
+        return {};
+    const QString path = memoFileFor(snapshot.folder);
+    if (!QFileInfo::exists(path))
+        return {};
+    QString why;
+    const safefile::Fd dir = safefile::openPrivateFolder(m_base, m_inside, &why);
+    if (!dir.isOpen())
+        return {};
+    safefile::FileInfo info;
+    const safefile::Fd fd = safefile::openRegularFile(dir.get(), QFile::encodeName(QFileInfo(path).fileName()),
+                                                      kMaxSummarySize, &info, &why);
+    QByteArray bytes;
+    if (!fd.isOpen() || !safefile::readToEnd(fd.get(), info.size, kMaxSummarySize, bytes, &why) ||
+        bytes.size() < kMemoHeaderSize || std::memcmp(bytes.constData(), kMemoMagic, sizeof kMemoMagic) != 0)
+        return {};
+    std::pair<quint64, quint64> generation;
+    quint64 payload = 0;
+    quint64 sum = 0;
+    std::memcpy(&generation.first, bytes.constData() + 8, 8);
+    std::memcpy(&generation.second, bytes.constData() + 16, 8);
+    std::memcpy(&payload, bytes.constData() + 24, 8);
+    std::memcpy(&sum, bytes.constData() + 32, 8);
+    if (generation != snapshot.generation || payload != quint64(bytes.size() - kMemoHeaderSize) ||
+        sum != checksum(bytes.constData() + kMemoHeaderSize, size_t(payload)))
+        return {};
+    return bytes.sliced(kMemoHeaderSize);
+}
+
+bool SummaryCache::saveMemo(const FolderSnapshot& snapshot, const QByteArray& bytes, QString* why) const
+{
+    if (!keepsMemoOf(snapshot))
+        return true;
+    QByteArray file;
+    file.reserve(kMemoHeaderSize + bytes.size());
+    const auto payload = quint64(bytes.size());
+    const quint64 sum = checksum(bytes.constData(), size_t(bytes.size()));
+    file.append(kMemoMagic, sizeof kMemoMagic);
+    file.append(reinterpret_cast<const char*>(&snapshot.generation.first), 8);
+    file.append(reinterpret_cast<const char*>(&snapshot.generation.second), 8);
+    file.append(reinterpret_cast<const char*>(&payload), 8);
+    file.append(reinterpret_cast<const char*>(&sum), 8);
+    file.append(bytes);
+    QString reason;
+    const safefile::Fd dir = safefile::openPrivateFolder(m_base, m_inside, &reason);
+    if (dir.isOpen() &&
+        safefile::writeAtomically(dir.get(), QFileInfo(memoFileFor(snapshot.folder)).fileName(), file, &reason))
+        return true;
+    if (why)
+        *why = reason;
+    return false;
 }
 
 std::shared_ptr<const FolderSnapshot> SummaryCache::load(const QString& folder) const
@@ -107,10 +185,9 @@ std::shared_ptr<const FolderSnapshot> SummaryCache::load(const QString& folder) 
     QByteArray bytes;
     if (!fd.isOpen() || !safefile::readToEnd(fd.get(), info.size, kMaxSummarySize, bytes, &why))
         return nullptr;
-    std::shared_ptr<const FolderSnapshot> snapshot = decodeSummary(bytes, folder);
-    bytes = QByteArray();
-    allocator::releaseFreedMemory();
-    return snapshot;
+    // The bytes are one block mapped on its own (allocator::tuneAllocator): freed, they go back to
+    // the system at once.
+    return decodeSummary(bytes, folder);
 }
 
 bool SummaryCache::save(const FolderSnapshot& snapshot, QString* why) const
@@ -121,6 +198,8 @@ bool SummaryCache::save(const FolderSnapshot& snapshot, QString* why) const
         // A folder that has become small: an old summary would only be checked for nothing.
         if (QFileInfo::exists(path))
             QFile::remove(path);
+        if (const QString memo = memoFileFor(snapshot.folder); QFileInfo::exists(memo))
+            QFile::remove(memo);
         return true;
     }
     QString reason;

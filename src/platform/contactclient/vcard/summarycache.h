@@ -35,9 +35,19 @@ public:
     // Where the summary of the folder is kept.
     QString fileFor(const QString& folder) const;
 
+    // Beside a summary, what was built from its snapshot (the bar's list orders) is kept as a
+    // memo tied to the snapshot's generation: loadMemo gives it back only for that very
+    // snapshot, empty otherwise. Nothing is kept for a snapshot without a generation or of a
+    // small folder.
+    QByteArray loadMemo(const FolderSnapshot& snapshot) const;
+    bool saveMemo(const FolderSnapshot& snapshot, const QByteArray& bytes, QString* why = nullptr) const;
+    QString memoFileFor(const QString& folder) const;
+
     static constexpr int kMinEntries = 256;
 
 private:
+    bool keepsMemoOf(const FolderSnapshot& snapshot) const;
+
     QString m_base;
     QString m_inside;
     int m_minEntries;

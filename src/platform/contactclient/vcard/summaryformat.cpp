@@ -2,6 +2,8 @@
 
 #include "summarysources.h"
 
+#include "allocator.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,7 +14,7 @@ namespace contactclient {
 namespace {
 
 constexpr char kMagic[8] = {'Q', 'N', 'T', 'L', 'S', 'U', 'M', '\n'};
-constexpr quint32 kFormat = 2;
+constexpr quint32 kFormat = 3;
 constexpr quint32 kLatin1Text = 0x80000000u; // in a text's length: one byte a letter
 constexpr quint32 kByteOrder = 0x01020304;
 constexpr qsizetype kHeaderSize = 8 + 4 + 4 + 8 + 8;
@@ -22,8 +24,9 @@ quint64 rotl(quint64 x, int r)
     return (x << r) | (x >> (64 - r));
 }
 
-// A checksum against damage (a summary cut short by a full disk or a crash, a flipped bit), not
-// against forgery: the summaries folder is the user's alone. Four lanes keep the multiplier busy.
+} // namespace
+
+// Four lanes keep the multiplier busy.
 quint64 checksum(const char* data, size_t size)
 {
     constexpr quint64 k1 = 0x9E3779B185EBCA87ULL;
@@ -45,6 +48,8 @@ quint64 checksum(const char* data, size_t size)
     h ^= h >> 29;
     return h;
 }
+
+namespace {
 
 class Writer {
 public:
@@ -197,6 +202,8 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
     w.put(snapshot.folderInode);
     w.put(snapshot.folderMtimeNs);
     w.put(snapshot.readStartNs);
+    w.put(snapshot.generation.first);
+    w.put(snapshot.generation.second);
     w.put(quint32(categories.size()));
     for (const QString& c : std::as_const(categories))
         w.put(c);
@@ -268,6 +275,8 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     snap->folderInode = r.take<quint64>();
     snap->folderMtimeNs = r.take<qint64>();
     snap->readStartNs = r.take<qint64>();
+    snap->generation.first = r.take<quint64>();
+    snap->generation.second = r.take<quint64>();
 
     QList<QString> categories(qsizetype(r.count(4)));
     for (QString& c : categories)
@@ -291,8 +300,13 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     if (!r.ok() || setCount == 0)
         return nullptr;
 
-    snap->files.resize(r.count(4 + 8 * 4 + 4 + 4 + 1));
-    snap->fileNames.reserve(qsizetype(snap->files.size()), 0);
+    const quint32 fileCount = r.count(4 + 8 * 4 + 4 + 4 + 1);
+    snap->files.reserve(fileCount);
+    allocator::preferHugePagesFor(snap->files);
+    snap->files.resize(fileCount);
+    // No more letters than bytes are left: room that is never touched costs no memory, and
+    // squeezing a large block gives back its end without copying.
+    snap->fileNames.reserve(qsizetype(snap->files.size()), r.left());
     quint64 items = 0;
     for (size_t i = 0; i < snap->files.size() && r.ok(); ++i) {
         VCardFile& f = snap->files[i];
@@ -313,8 +327,10 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     if (!r.ok() || r.count(4 + 4 + 4 + 4 + 4 + 1 + 4) != items)
         return nullptr;
 
+    snap->items.reserve(items);
+    allocator::preferHugePagesFor(snap->items);
     snap->items.resize(items);
-    snap->texts.reserve(2 * qsizetype(items), 0);
+    snap->texts.reserve(2 * qsizetype(items), r.left());
     quint32 file = 0;
     quint32 leftInFile = snap->files.empty() ? 0 : snap->files[0].itemCount;
     for (ItemRecord& item : snap->items) {

@@ -11,6 +11,10 @@
 
 namespace contactclient {
 
+// A checksum against damage (a file cut short by a full disk or a crash, a flipped bit), not
+// against forgery: the summaries folder is the user's alone.
+quint64 checksum(const char* data, size_t size);
+
 // What makes summaries of one build unlike those of another: the reading code and the Qt version.
 QByteArray versionKey();
 QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& version = versionKey());

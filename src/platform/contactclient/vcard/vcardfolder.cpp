@@ -1,5 +1,6 @@
 #include "vcardfolder.h"
 
+#include "allocator.h"
 #include "contactclient/errors.h"
 #include "contactclient/vcard/contactmapping.h"
 #include "safefile.h"
@@ -7,12 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QThread>
 
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <future>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -50,25 +53,38 @@ bool isAscii(const char* text, std::size_t length)
 // The folder's files: their names as shown, and the bytes that open each (NUL-terminated, one
 // after the other in one buffer).
 struct FolderListing {
-    std::vector<QString> names; // null for an ASCII name: made from its bytes when needed
-    std::vector<size_t> bytesAt;
+    std::vector<std::pair<size_t, QString>> wideNames; // the names that are not ASCII, by place
+    std::vector<quint32> bytesAt;
     std::string bytes;
 
     size_t size() const { return bytesAt.size(); }
     const char* nameBytes(size_t i) const { return bytes.data() + bytesAt[i]; }
+    // The name decoded from other than ASCII bytes; null for an ASCII name.
+    const QString* wideName(size_t i) const
+    {
+        const auto it = std::lower_bound(wideNames.begin(), wideNames.end(), i,
+                                         [](const std::pair<size_t, QString>& w, size_t at) { return w.first < at; });
+        return it != wideNames.end() && it->first == i ? &it->second : nullptr;
+    }
     QLatin1StringView asciiName(size_t i) const
     {
         const size_t end = i + 1 < bytesAt.size() ? bytesAt[i + 1] - 1 : bytes.size() - 1;
         return QLatin1StringView(nameBytes(i), qsizetype(end - bytesAt[i]));
     }
-    QString name(size_t i) const { return names[i].isNull() ? QString(asciiName(i)) : names[i]; }
+    QString name(size_t i) const
+    {
+        const QString* wide = wideName(i);
+        return wide ? *wide : QString(asciiName(i));
+    }
     bool sameName(size_t i, QStringView name) const
     {
-        return names[i].isNull() ? name.compare(asciiName(i)) == 0 : names[i] == name;
+        const QString* wide = wideName(i);
+        return wide ? *wide == name : name.compare(asciiName(i)) == 0;
     }
     qint64 findIn(const FolderSnapshot& snapshot, size_t i) const
     {
-        return names[i].isNull() ? snapshot.findFile(asciiName(i)) : snapshot.findFile(QStringView(names[i]));
+        const QString* wide = wideName(i);
+        return wide ? snapshot.findFile(QStringView(*wide)) : snapshot.findFile(asciiName(i));
     }
 };
 
@@ -76,7 +92,9 @@ struct FolderListing {
 // readdir saves the stat per entry that QDir::entryList makes: in a folder of 10,000 cards that
 // was a fifth of the start-up's own work. Names that cannot be .vcf files are passed over early.
 // An ASCII name reads the same in any encoding, so its bytes are kept for opening the file and
-// only other names go through the file-name codec both ways.
+// only other names go through the file-name codec both ways. The folder's own size (its entries'
+// bytes, on the usual file systems) sets aside the room at once: growing 100,000 names step by
+// step copied them over and over. Room never used costs no memory.
 FolderListing listFiles(const QString& folder)
 {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
@@ -85,6 +103,14 @@ FolderListing listFiles(const QString& folder)
             errStoreUnavailable,
             QStringLiteral("The address book folder \"%1\" cannot be read: %2").arg(folder, systemError(errno)));
     FolderListing listing;
+    struct stat folderInfo {};
+    if (::fstat(::dirfd(dir), &folderInfo) == 0 && folderInfo.st_size > 0) {
+        const auto bytes = size_t(std::min<qint64>(folderInfo.st_size, 256LL * 1024 * 1024));
+        listing.bytesAt.reserve(bytes / 16);
+        listing.bytes.reserve(bytes);
+        allocator::preferHugePagesFor(listing.bytesAt);
+        allocator::preferHugePagesFor(listing.bytes);
+    }
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
         const std::size_t length = std::strlen(name);
@@ -97,19 +123,17 @@ FolderListing listFiles(const QString& folder)
         }
         if (!file)
             continue;
-        listing.bytesAt.push_back(listing.bytes.size());
+        const auto at = quint32(listing.bytes.size());
         if (isAscii(name, length)) {
-            listing.names.emplace_back();
             listing.bytes.append(name, length);
         } else {
             QString decoded = QFile::decodeName(QByteArray(name, static_cast<qsizetype>(length)));
-            if (!isVCardFileName(decoded)) {
-                listing.bytesAt.pop_back();
+            if (!isVCardFileName(decoded))
                 continue;
-            }
             listing.bytes.append(QFile::encodeName(decoded).toStdString());
-            listing.names.push_back(std::move(decoded));
+            listing.wideNames.emplace_back(listing.bytesAt.size(), std::move(decoded));
         }
+        listing.bytesAt.push_back(at);
         listing.bytes.push_back('\0');
     }
     ::closedir(dir);
@@ -399,6 +423,16 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::shared_ptr<const FolderSnapshot> earlier,
                                                  ReadStats* stats)
 {
+    if (!earlier)
+        return readFolder(folder, std::future<std::shared_ptr<const FolderSnapshot>>(), stats);
+    std::promise<std::shared_ptr<const FolderSnapshot>> given;
+    given.set_value(std::move(earlier));
+    return readFolder(folder, given.get_future(), stats);
+}
+
+std::shared_ptr<const FolderSnapshot>
+readFolder(const QString& folder, std::future<std::shared_ptr<const FolderSnapshot>> pending, ReadStats* stats)
+{
     ReadStats ownStats;
     ReadStats& counts = stats ? *stats : ownStats;
     counts = ReadStats();
@@ -421,14 +455,10 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
             errStoreUnavailable,
             QStringLiteral("The address book folder \"%1\" cannot be read: permission denied.").arg(folder));
 
-    // An earlier snapshot vouches only for this very folder (not one since put in its place), read
-    // by a clock that has not gone back since.
     snap->readStartNs = readClockNs();
-    if (earlier &&
-        (earlier->folder != folder || earlier->folderInode == 0 || earlier->folderDevice != folderStamp.device ||
-         earlier->folderInode != folderStamp.inode || earlier->readStartNs > snap->readStartNs))
-        earlier.reset();
-    const FolderSnapshot* before = earlier.get();
+    do
+        snap->generation = {QRandomGenerator::system()->generate64(), QRandomGenerator::system()->generate64()};
+    while (snap->generation == std::pair<quint64, quint64>{0, 0});
 
     // listFiles has kept only the names isVCardFileName accepts.
     const FolderListing listing = listFiles(folder);
@@ -441,30 +471,49 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
             ::close(handle.fd);
     });
     const int threads = std::clamp<int>(std::min<qsizetype>(QThread::idealThreadCount(), qsizetype(listed) / 64), 1, 4);
-    auto inParallel = [threads](const std::function<void()>& work) {
+    auto inParallel = [](int count, const std::function<void()>& work) {
         std::vector<std::thread> pool;
-        for (int t = 1; t < threads; ++t)
+        for (int t = 1; t < count; ++t)
             pool.emplace_back(work);
         work();
         for (std::thread& t : pool)
             t.join();
     };
 
-    // A file the earlier snapshot has, with a stamp that shows it unchanged, is kept from there:
-    // one statx, no read.
+    // With an earlier snapshot to come, every file is stamped while it is being loaded: one statx
+    // each, no read. The kernel's part of a statx is most of it, and threads beyond the cores
+    // still shorten the pass.
+    std::vector<FileStamp> stamps(pending.valid() ? listed : 0);
+    std::vector<char> stamped(stamps.size(), 0);
+    if (pending.valid() && handle.fd >= 0) {
+        const int statThreads =
+            std::clamp<int>(std::min<qsizetype>(2 * QThread::idealThreadCount(), qsizetype(listed) / 64), 1, 4);
+        std::atomic<size_t> next{0};
+        inParallel(statThreads, [&] {
+            for (size_t i = next++; i < listed; i = next++)
+                stamped[i] = statEntry(handle.fd, listing.nameBytes(i), &stamps[i]);
+        });
+    }
+
+    // An earlier snapshot vouches only for this very folder (not one since put in its place), read
+    // by a clock that has not gone back since.
+    std::shared_ptr<const FolderSnapshot> earlier = pending.valid() ? pending.get() : nullptr;
+    if (earlier &&
+        (earlier->folder != folder || earlier->folderInode == 0 || earlier->folderDevice != folderStamp.device ||
+         earlier->folderInode != folderStamp.inode || earlier->readStartNs > snap->readStartNs))
+        earlier.reset();
+    const FolderSnapshot* before = earlier.get();
+
+    // A file the earlier snapshot has, with a stamp that shows it unchanged, is kept from there.
     std::vector<qint64> earlierOf(before ? listed : 0, -1);
     std::vector<char> kept(before ? listed : 0, 0);
     if (before) {
         matchListing(listing, *before, earlierOf);
-        std::atomic<size_t> next{0};
-        inParallel([&] {
-            for (size_t i = next++; i < listed; i = next++) {
-                const qint64 e = earlierOf[i];
-                FileStamp now;
-                kept[i] = e >= 0 && handle.fd >= 0 && statEntry(handle.fd, listing.nameBytes(i), &now) &&
-                          stampHolds(before->files[size_t(e)].stamp(), now, before->readStartNs);
-            }
-        });
+        for (size_t i = 0; i < listed; ++i) {
+            const qint64 e = earlierOf[i];
+            kept[i] =
+                e >= 0 && stamped[i] && stampHolds(before->files[size_t(e)].stamp(), stamps[i], before->readStartNs);
+        }
         // A name the listing gave twice (the folder changed while it was listed) is read anew.
         std::vector<char> taken(before->files.size(), 0);
         for (size_t i = 0; i < listed; ++i) {
@@ -483,6 +532,8 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
             return earlier;
         }
     }
+    stamps = std::vector<FileStamp>();
+    stamped = std::vector<char>();
 
     // Every other file is read.
     std::vector<FileResult> results;
@@ -528,7 +579,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::sha
         for (std::thread& t : pool)
             t.join();
     } else {
-        inParallel(readAll);
+        inParallel(threads, readAll);
         std::vector<Slot> at(before->files.size(), {0, false});
         std::vector<char> used(before->files.size(), 0);
         for (size_t i = 0; i < listed; ++i) {

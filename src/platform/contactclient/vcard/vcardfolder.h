@@ -10,7 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace contactclient {
@@ -75,6 +77,9 @@ struct FolderSnapshot {
     quint64 folderDevice = 0;
     quint64 folderInode = 0;
     qint64 readStartNs = 0; // when the reading of the files began (the files' stamps are judged by it)
+    // Drawn at random for every snapshot a read makes and kept with its summary: two snapshots
+    // with one generation hold the same records. {0, 0} for snapshots made otherwise.
+    std::pair<quint64, quint64> generation{0, 0};
     std::vector<VCardFile> files;
     PackedTexts fileNames; // files[i]'s name is fileNames.view(i)
     std::vector<ItemRecord> items;
@@ -127,6 +132,11 @@ struct ReadStats {
 // it unchanged (stampHolds); the rest is read. An earlier snapshot of another folder, or of a
 // folder since replaced, is not used. When nothing differs, earlier itself is returned.
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::shared_ptr<const FolderSnapshot> earlier,
+                                                 ReadStats* stats = nullptr);
+// The same with the earlier snapshot still on its way (a summary being loaded): the folder is
+// listed and its files stamped meanwhile. An invalid future: no earlier snapshot.
+std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder,
+                                                 std::future<std::shared_ptr<const FolderSnapshot>> earlier,
                                                  ReadStats* stats = nullptr);
 
 // "name.vcf" or "name.vcf#3" → file name and card position (1 when there is none). False when the

@@ -68,7 +68,7 @@ bool startsCard(QByteArrayView bytes)
 VCardFolderStore::VCardFolderStore(QString folder, std::optional<SummaryCache> summaries) : m_folder(std::move(folder))
 {
     if (summaries)
-        m_summaries = std::make_unique<SummaryWriter>(std::move(*summaries));
+        m_summaries = std::make_shared<SummaryWriter>(std::move(*summaries));
 }
 
 VCardFolderStore::~VCardFolderStore() = default;
@@ -78,11 +78,23 @@ void VCardFolderStore::open()
     if (!QFileInfo::exists(m_folder) && !QDir().mkpath(m_folder))
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("The address book folder \"%1\" cannot be created.").arg(m_folder));
-    read(m_summaries ? m_summaries->cache().load(m_folder) : nullptr);
+    // The summary is loaded while the folder is listed and its files stamped.
+    std::future<std::shared_ptr<const FolderSnapshot>> earlier;
+    if (m_summaries && QFileInfo::exists(m_summaries->cache().fileFor(m_folder)))
+        earlier = std::async(std::launch::async,
+                             [cache = m_summaries->cache(), folder = m_folder] { return cache.load(folder); });
+    read(std::move(earlier));
     m_missingNote.clear();
 }
 
 void VCardFolderStore::read(std::shared_ptr<const FolderSnapshot> earlier)
+{
+    std::promise<std::shared_ptr<const FolderSnapshot>> given;
+    given.set_value(std::move(earlier));
+    read(given.get_future());
+}
+
+void VCardFolderStore::read(std::future<std::shared_ptr<const FolderSnapshot>> earlier)
 {
     // The time is taken first: a change while the files are read shows as a later one.
     const qint64 folderTime = folderMtime(m_folder);
@@ -132,7 +144,11 @@ StoreNotifier* VCardFolderStore::notifier() const
 
 std::shared_ptr<ItemSet> VCardFolderStore::items()
 {
-    return std::make_shared<VCardItemSet>(snapshot());
+    std::shared_ptr<const FolderSnapshot> current = snapshot();
+    auto items = std::make_shared<VCardItemSet>(current);
+    if (m_summaries)
+        items->setMemo(std::make_shared<SummaryMemo>(std::move(current), m_summaries));
+    return items;
 }
 
 std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId)

@@ -46,13 +46,14 @@ private:
     // Reads the folder, taking over from earlier what is unchanged; the summary is written anew
     // when anything changed.
     void read(std::shared_ptr<const FolderSnapshot> earlier);
+    void read(std::future<std::shared_ptr<const FolderSnapshot>> earlier);
     // The file's data as UTF-8; a file converted from UTF-16 is kept until another one is.
     QByteArray decodedFile(int fd, const QString& name, const safefile::FileInfo& info);
 
     QString m_folder;
     std::shared_ptr<const FolderSnapshot> m_snapshot;
     qint64 m_folderMtimeNs = -1; // the folder's time when the snapshot was read
-    std::unique_ptr<SummaryWriter> m_summaries;
+    std::shared_ptr<SummaryWriter> m_summaries;
     struct Decoded {
         QString name;
         qint64 size = -1;
