@@ -31,9 +31,25 @@ public:
     QString EntryID() const override { return r->entryId; }
 };
 
+// A memo in memory that counts its saves.
+class MemoryMemo : public contactclient::ItemsMemo {
+public:
+    QByteArray load() const override { return bytes; }
+    void save(QByteArray b) const override
+    {
+        bytes = std::move(b);
+        ++saves;
+    }
+    mutable QByteArray bytes;
+    mutable int saves = 0;
+};
+
 class Records : public contactclient::ItemSet {
 public:
-    explicit Records(QList<Record> records) : m_records(std::move(records)) {}
+    explicit Records(QList<Record> records, std::shared_ptr<const contactclient::ItemsMemo> memo = nullptr)
+        : m_records(std::move(records)), m_memo(std::move(memo))
+    {
+    }
     void forEach(const std::function<void(const contactclient::Item&)>& visit) const override
     {
         RecordItem item;
@@ -44,9 +60,11 @@ public:
     }
     int Count() const override { return int(m_records.size()); }
     std::shared_ptr<contactclient::ItemSet> Restrict(const QString&) const override { return nullptr; }
+    std::shared_ptr<const contactclient::ItemsMemo> memo() const override { return m_memo; }
 
 private:
     QList<Record> m_records;
+    std::shared_ptr<const contactclient::ItemsMemo> m_memo;
 };
 
 // Few letters, so that names repeat, differ only in letter case, or are empty.
@@ -93,6 +111,8 @@ private slots:
     void categoryListsFromAllContacts();
     void itemsNotPartOfTheLists_data();
     void itemsNotPartOfTheLists();
+    void listsFromTheMemo_data();
+    void listsFromTheMemo();
 };
 
 void TestContactLists::categoryListsFromAllContacts_data()
@@ -146,6 +166,70 @@ void TestContactLists::itemsNotPartOfTheLists()
     const ContactListData lists = buildContactLists(
         Records({{u"Adams, Ann"_s, u"Ann Adams"_s, u"a.vcf"_s}, {u"Brown, Bo"_s, u"Bo Brown"_s, u"b.vcf"_s}}));
     QVERIFY(!narrowContactLists(lists, Records(items)));
+}
+
+void TestContactLists::listsFromTheMemo_data()
+{
+    // What happens to the memo's bytes between the two builds.
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("as saved") << QString() << true;
+    QTest::newRow("empty") << u"empty"_s << false;
+    QTest::newRow("cut short") << u"cut"_s << false;
+    QTest::newRow("a word more") << u"long"_s << false;
+    QTest::newRow("another collation") << u"collation"_s << false;
+    QTest::newRow("names' order not a permutation") << u"order"_s << false;
+    QTest::newRow("search order out of order") << u"search"_s << false;
+    QTest::newRow("orders of other names") << u"other"_s << false;
+}
+
+void TestContactLists::listsFromTheMemo()
+{
+    // Lists taken from the memo are the lists built afresh; a memo that does not fit is rebuilt
+    // and saved anew.
+    QFETCH(QString, damage);
+    QFETCH(bool, used);
+    QRandomGenerator rng(20261207);
+    for (const int contacts : {0, 1, 2, 60, 3000}) {
+        QList<Record> records;
+        for (int i = 0; i < contacts; ++i)
+            records << Record{word(rng), word(rng), u"c%1.vcf"_s.arg(i), rng.bounded(10) == 0};
+        auto memo = std::make_shared<MemoryMemo>();
+        const ContactListData built = buildContactLists(Records(records, memo));
+        QCOMPARE(memo->saves, 1);
+        QByteArray& bytes = memo->bytes;
+        const auto word32 = [&bytes](qsizetype at) { return reinterpret_cast<quint32*>(bytes.data() + at); };
+        const qsizetype stampEnd = 16 + qsizetype(*word32(12));
+        const qsizetype searchAt = stampEnd + 4 + 4 * qsizetype(built.order.size());
+        if (damage == u"empty"_s)
+            bytes.clear();
+        else if (damage == u"cut"_s)
+            bytes.chop(4);
+        else if (damage == u"long"_s)
+            bytes.append(4, '\0');
+        else if (damage == u"collation"_s)
+            bytes[stampEnd - 1] = char(bytes[stampEnd - 1] ^ 1);
+        else if (damage == u"order"_s && built.order.size() > 1)
+            *word32(stampEnd + 4) = *word32(stampEnd + 8);
+        else if (damage == u"search"_s && built.search.count() > 1)
+            std::swap(*word32(searchAt + 4), *word32(searchAt + 8));
+        else if (damage == u"other"_s && contacts > 2) {
+            // Two contacts' file-as names swapped: the same names, other contacts.
+            qsizetype other = 1;
+            while (other < records.size() && records[other].fileAs.toCaseFolded() == records[0].fileAs.toCaseFolded())
+                ++other;
+            QVERIFY(other < records.size());
+            std::swap(records[0].fileAs, records[other].fileAs);
+        } else if (!damage.isEmpty())
+            continue; // too few contacts to damage that way
+        const QByteArray given = bytes;
+        const ContactListData fromMemo = buildContactLists(Records(records, memo));
+        compareLists(fromMemo, buildContactLists(Records(records)), rng);
+        // A memo that fits is used as it is; one that does not is replaced.
+        QCOMPARE(memo->saves, used ? 1 : 2);
+        if (used)
+            QCOMPARE(memo->bytes, given);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestContactLists)

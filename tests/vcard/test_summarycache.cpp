@@ -6,6 +6,7 @@
 #include "contactclient/vcard/summaryformat.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 #include "contactclient/vcard/vcarditemset.h"
+#include "contacts/contactlistdata.h"
 
 #include <QDir>
 #include <QFile>
@@ -521,6 +522,83 @@ private slots:
         QVERIFY(keptInAll > 0);
     }
 
+    // What the bar built from the folder's items (the lists' orders) comes back on the next start
+    // only while the summary stands for the very same records; after any change, or from a memo
+    // file that is damaged or not this folder's, nothing comes back and the lists are built anew.
+    void testMemoOnlyForTheSameRecords_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("nothing changed") << Change::None << QString() << true;
+        QTest::newRow("edited in place, same size, time set back")
+            << Change::EditSameSizeTimeBack << QString() << false;
+        QTest::newRow("file added") << Change::Add << QString() << false;
+        QTest::newRow("file removed") << Change::Remove << QString() << false;
+        QTest::newRow("folder replaced by a copy") << Change::FolderReplaced << QString() << false;
+        QTest::newRow("memo with a flipped bit") << Change::None << u"flip"_s << false;
+        QTest::newRow("memo cut short") << Change::None << u"cut"_s << false;
+        QTest::newRow("memo of an earlier read") << Change::None << u"earlier"_s << false;
+    }
+    void testMemoOnlyForTheSameRecords()
+    {
+        QFETCH(Change, change);
+        QFETCH(QString, damage);
+        QFETCH(bool, kept);
+        Book book;
+        book.fill();
+        QByteArray earlierMemo;
+        if (damage == u"earlier"_s) {
+            {
+                VCardFolderStore store(book.folder, book.cache);
+                store.open();
+                store.items()->memo()->save("earlier");
+            }
+            QFile f(book.cache.memoFileFor(book.folder));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            earlierMemo = f.readAll();
+            QFile::remove(book.cache.fileFor(book.folder)); // the next start reads every card
+        }
+        ContactListData built;
+        {
+            VCardFolderStore store(book.folder, book.cache);
+            store.open();
+            const auto items = store.items();
+            QVERIFY(items->memo());
+            QVERIFY(!items->Restrict(u"[Categories] = \"Work\""_s)->memo());
+            built = buildContactLists(*items);
+        } // the store waits for its writer
+        const QString memoFile = book.cache.memoFileFor(book.folder);
+        QVERIFY(QFile::exists(memoFile));
+        QFile f(memoFile);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QByteArray bytes = f.readAll();
+        if (damage == u"flip"_s)
+            bytes[bytes.size() - 3] = char(bytes[bytes.size() - 3] ^ 0x10);
+        else if (damage == u"cut"_s)
+            bytes.chop(4);
+        else if (damage == u"earlier"_s)
+            bytes = earlierMemo;
+        QVERIFY(f.resize(0) && f.write(bytes) == bytes.size());
+        f.close();
+        waitForNextTick(book.folder);
+        apply(book, change);
+
+        VCardFolderStore store(book.folder, book.cache);
+        store.open();
+        const auto items = store.items();
+        QCOMPARE(!items->memo()->load().isEmpty(), kept);
+        // From the memo or not, the lists are those of the records as they are now.
+        const ContactListData lists = buildContactLists(*items);
+        const ContactListData fresh = buildContactLists(VCardItemSet(readFolder(book.folder)));
+        QCOMPARE(lists.sortedNames(), fresh.sortedNames());
+        QCOMPARE(lists.search.entries(), fresh.search.entries());
+        QCOMPARE(lists.search.sortedOrder(), fresh.search.sortedOrder());
+        QCOMPARE(lists.entryIds.toList(), fresh.entryIds.toList());
+        if (change == Change::None)
+            QCOMPARE(lists.sortedNames(), built.sortedNames());
+    }
+
     // The summary lies in the cache folder given, private to the user; the address book folder
     // is left as it was. Small folders get none.
     void testWhereSummariesGo()
@@ -547,15 +625,19 @@ private slots:
         book.fill();
         QTemporaryDir gone;
         write(gone.filePath(QStringLiteral("g.vcf")), card("Gone"));
-        QVERIFY(book.cache.save(*readFolder(gone.path())));
+        const auto goneSnapshot = readFolder(gone.path());
+        QVERIFY(book.cache.save(*goneSnapshot));
+        QVERIFY(book.cache.saveMemo(*goneSnapshot, "orders"));
         const QString goneSummary = book.cache.fileFor(gone.path());
         QVERIFY(QFile::exists(goneSummary));
+        QCOMPARE(book.cache.loadMemo(*goneSnapshot), QByteArray("orders"));
         book.openStore();
         QVERIFY(QFile::exists(goneSummary)); // its folder is still there
         gone.remove();
         write(book.path("new.vcf"), card("New")); // something to write a summary for
         book.openStore();
         QVERIFY(!QFile::exists(goneSummary));
+        QVERIFY(!QFile::exists(book.cache.memoFileFor(gone.path())));
         QVERIFY(QFile::exists(book.cache.fileFor(book.folder)));
     }
 };

@@ -66,8 +66,11 @@ void prune(int dirFd, const QString& keep)
         const ssize_t n = ::read(fd.get(), head.data(), size_t(head.size()));
         head.truncate(std::max<ssize_t>(n, 0));
         const QString folder = summaryFolder(head);
-        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
             ::unlinkat(dirFd, name.constData(), 0);
+            const QString memo = entry.fileName().chopped(kSummarySuffix.size()) + kMemoSuffix;
+            ::unlinkat(dirFd, QFile::encodeName(memo).constData(), 0);
+        }
     }
 }
 
