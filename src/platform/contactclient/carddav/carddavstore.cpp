@@ -57,6 +57,9 @@ CardDavStore::CardDavStore(CardDavAccount account, QString cacheRoot, SyncOption
       m_host(serverOf(m_account, &m_configError).host()), m_options(std::move(options))
 {
     setFirstWait(std::chrono::seconds(20), std::chrono::seconds(30));
+    // A download or a sync that brought many cards has just written them: the summary of the
+    // copy is made whole once they have settled, so that the next start reads none of them again.
+    setSettleCards(true);
 }
 
 void CardDavStore::open()
