@@ -5,6 +5,7 @@
 
 #include "contactclient/carddav/carddavstore.h"
 #include "contactclient/clientapplication.h"
+#include "contactclient/vcard/summarycache.h"
 #include "contacts/contactsession.h"
 #include "radicaleserver.h"
 
@@ -42,6 +43,7 @@ private slots:
     void initTestCase() { qputenv("XDG_CACHE_HOME", m_xdgCache.path().toUtf8()); }
     void listsFromTheCopyWhileTheServerIsSilent_data();
     void listsFromTheCopyWhileTheServerIsSilent();
+    void nextStartReadsNoCardAfterADownload();
 
 private:
     QTemporaryDir m_xdgCache;
@@ -108,6 +110,31 @@ void TestCardDavStart::listsFromTheCopyWhileTheServerIsSilent()
     }
     QCOMPARE(session.contactCount(), after);
     QCOMPARE(session.storeNote(), QString());
+}
+
+void TestCardDavStart::nextStartReadsNoCardAfterADownload()
+{
+    // Cards are trusted from the copy's summary only when they were written a clock margin before
+    // the read that recorded them: the bar reads the copy once more when the cards of a download
+    // have settled, so that the next start takes every one of them from the summary.
+    test::RadicaleServer server;
+    QVERIFY(server.start());
+    QByteArray cards;
+    for (int i = 0; i < 300; ++i)
+        cards += test::card(QStringLiteral("c%1").arg(i), QStringLiteral("Contact %1").arg(i));
+    QCOMPARE(server.createAddressBook(kBook, cards), 201);
+    QTemporaryDir cache;
+    CardDavStore store(CardDavAccount{server.url().toString(), {}, {}}, cache.path());
+    store.open();
+    QCOMPARE(store.items()->Count(), 300);
+    store.waitForSettling();
+
+    const QString copy = store.copyFolder();
+    const auto summary = SummaryCache::standard().load(copy);
+    QVERIFY(summary);
+    ReadStats stats;
+    readFolder(copy, summary, &stats);
+    QVERIFY2(stats.unchanged, qPrintable(QStringLiteral("%1 files read again").arg(stats.filesRead)));
 }
 
 QTEST_GUILESS_MAIN(TestCardDavStart)
