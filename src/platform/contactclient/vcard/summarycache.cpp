@@ -121,19 +121,8 @@ QByteArray SummaryCache::loadMemo(const FolderSnapshot& snapshot) const
 {
     if (!keepsMemoOf(snapshot))
         return {};
-    const QString path = memoFileFor(snapshot.folder);
-    if (!QFileInfo::exists(path))
-        return {};
-    QString why;
-    const safefile::Fd dir = safefile::openPrivateFolder(m_base, m_inside, &why);
-    if (!dir.isOpen())
-        return {};
-    safefile::FileInfo info;
-    const safefile::Fd fd = safefile::openRegularFile(dir.get(), QFile::encodeName(QFileInfo(path).fileName()),
-                                                      kMaxSummarySize, &info, &why);
-    QByteArray bytes;
-    if (!fd.isOpen() || !safefile::readToEnd(fd.get(), info.size, kMaxSummarySize, bytes, &why) ||
-        bytes.size() < kMemoHeaderSize || std::memcmp(bytes.constData(), kMemoMagic, sizeof kMemoMagic) != 0)
+    const QByteArray bytes = readOwnFile(memoFileFor(snapshot.folder));
+    if (bytes.size() < kMemoHeaderSize || std::memcmp(bytes.constData(), kMemoMagic, sizeof kMemoMagic) != 0)
         return {};
     std::pair<quint64, quint64> generation;
     quint64 payload = 0;
@@ -174,23 +163,30 @@ bool SummaryCache::saveMemo(const FolderSnapshot& snapshot, const QByteArray& by
 
 std::shared_ptr<const FolderSnapshot> SummaryCache::load(const QString& folder) const
 {
-    const QString path = fileFor(folder);
-    if (!QFileInfo::exists(path))
+    const QByteArray bytes = readOwnFile(fileFor(folder));
+    if (bytes.isEmpty())
         return nullptr;
+    // The bytes are one block mapped on its own (allocator::tuneAllocator): freed, they go back to
+    // the system at once.
+    return decodeSummary(bytes, folder);
+}
+
+QByteArray SummaryCache::readOwnFile(const QString& path) const
+{
+    if (!QFileInfo::exists(path))
+        return {};
     // Read only from a folder that is the user's alone.
     QString why;
     const safefile::Fd dir = safefile::openPrivateFolder(m_base, m_inside, &why);
     if (!dir.isOpen())
-        return nullptr;
+        return {};
     safefile::FileInfo info;
     const safefile::Fd fd = safefile::openRegularFile(dir.get(), QFile::encodeName(QFileInfo(path).fileName()),
                                                       kMaxSummarySize, &info, &why);
     QByteArray bytes;
     if (!fd.isOpen() || !safefile::readToEnd(fd.get(), info.size, kMaxSummarySize, bytes, &why))
-        return nullptr;
-    // The bytes are one block mapped on its own (allocator::tuneAllocator): freed, they go back to
-    // the system at once.
-    return decodeSummary(bytes, folder);
+        return {};
+    return bytes;
 }
 
 bool SummaryCache::save(const FolderSnapshot& snapshot, QString* why) const

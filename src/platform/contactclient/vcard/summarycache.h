@@ -47,6 +47,8 @@ public:
 
 private:
     bool keepsMemoOf(const FolderSnapshot& snapshot) const;
+    // The bytes of one of the summaries folder's files; empty when it cannot be read.
+    QByteArray readOwnFile(const QString& path) const;
 
     QString m_base;
     QString m_inside;
