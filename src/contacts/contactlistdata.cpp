@@ -2,6 +2,7 @@
 
 #include "allocator.h"
 #include "contactclient/automation.h"
+#include "contactclient/searchfields.h"
 #include "contacts/listsmemo.h"
 #include "contacts/namesort.h"
 
@@ -18,8 +19,10 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
         data.search.append(item.FileAs());
         data.search.append(item.FullName());
         data.entryIds.append(item.EntryID());
+        data.fields.append(contactclient::searchfields::of(item));
     });
     data.entryIds.squeeze();
+    data.fields.squeeze();
     data.contactCount = static_cast<int>(data.entryIds.count());
 
     // An address book unchanged since the orders were last made gives them again.
@@ -45,15 +48,20 @@ ContactListData subsetOf(const ContactListData& all, const std::vector<std::uint
     std::vector<std::uint32_t> entries;
     entries.reserve(2 * contacts.size());
     qsizetype letters = 0;
-    for (const std::uint32_t c : contacts)
+    qsizetype fieldLetters = 0;
+    for (const std::uint32_t c : contacts) {
         letters += all.entryIds.length(c);
+        fieldLetters += all.fields.length(c);
+    }
     data.entryIds.reserve(data.contactCount, letters);
+    data.fields.reserve(data.contactCount, fieldLetters);
     std::vector<std::int32_t> renumbered(all.order.size(), -1);
     for (std::size_t i = 0; i < contacts.size(); ++i) {
         const std::uint32_t c = contacts[i];
         entries.push_back(2 * c);
         entries.push_back(2 * c + 1);
         data.entryIds.append(all.entryIds.at(c));
+        data.fields.append(all.fields.at(c));
         renumbered[c] = static_cast<std::int32_t>(i);
     }
     data.search = SearchList::subset(all.search, entries);

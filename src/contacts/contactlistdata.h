@@ -21,6 +21,7 @@ struct ContactListData {
     // and 2i + 1.
     SearchList search;
     CompactTexts entryIds;            // contact i's entry identifier
+    CompactTexts fields;              // contact i's other fields to be found by (searchfields.h)
     std::vector<std::uint32_t> order; // the contacts sorted by file-as name, for the drop-down
     int contactCount = 0;
 

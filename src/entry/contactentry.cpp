@@ -146,9 +146,28 @@ void ContactEntry::takeBackFocus()
 
 void ContactEntry::cmbContacts_Click()
 {
+    pickName(m_controls.cmbContacts->currentText());
+}
+
+void ContactEntry::pickName(const QString& name, const QString& entryId)
+{
     if (m_session.isLoading())
         return;
-    const QString name = m_controls.cmbContacts->currentText();
+    if (!entryId.isEmpty()) {
+        // Chosen outside any handler of the box: failures are reported from here.
+        m_guard.run([&] {
+            writeName(name);
+            const std::shared_ptr<contactclient::ContactItem> chosen = m_session.currentContact();
+            if (m_controls.txtContact->text() == name && (!chosen || chosen->EntryID() != entryId))
+                m_session.chooseEntry(entryId);
+        });
+        return;
+    }
+    writeName(name);
+}
+
+void ContactEntry::writeName(const QString& name)
+{
     if (m_controls.txtContact->text() == name) {
         // The box holds the name already (its first letters were typed), so setting it raises no
         // change: the completion runs as for a text the program set, and selects the whole name.

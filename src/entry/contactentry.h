@@ -34,6 +34,10 @@ public:
     // Starts the window drag; the box empties when the press ends.
     void txtContact_MouseDown(QMouseEvent* event = nullptr);
     void cmbContacts_Click();
+    // A contact chosen by its filing name elsewhere (the list of matches): the name goes into the
+    // box as a pick in the drop-down writes it; when the box then holds exactly that name, the
+    // contact with this entry identifier is the chosen one (another may share its name).
+    void pickName(const QString& name, const QString& entryId = {});
     // The lists are in after a load: what the user typed meanwhile is completed now.
     void listsLoaded();
 
@@ -47,6 +51,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Writes a name into the box as a pick in the drop-down does.
+    void writeName(const QString& name);
     // Gives the box a text as the program's own: the completion then selects from the start.
     void setBoxText(const QString& text);
     void emptyAfterPress();

@@ -1,5 +1,7 @@
 #include "recordingclient.h"
 
+#include "contactclient/searchfields.h"
+
 namespace fake {
 namespace {
 
@@ -46,9 +48,10 @@ private:
 };
 
 // Enumeration hands out the lightweight item without logging property reads.
-class ListedItem : public Item {
+class ListedItem : public Item, public searchfields::Source {
 public:
     explicit ListedItem(const Contact& c) : m_c(c) {}
+    QString searchFields() const override { return m_c.searchFields; }
     QString TypeName() const override { return m_c.typeName; }
     QString FileAs() const override { return m_c.fileAs; }
     QString FullName() const override { return m_c.fullName; }

@@ -17,6 +17,7 @@ struct Contact {
     QString typeName = contactclient::kContactItemType;
     QMap<QString, QString> properties; // property name -> value
     QStringList categories;
+    QString searchFields; // contactclient/searchfields.h
 };
 
 struct SentMail {

@@ -1,6 +1,8 @@
 // How a card becomes a contact item: names and file-as, e-mail order and display name, the five
 // phones, addresses and the mailing address, categories, type names and the card's details.
 
+#include "contactclient/searchfields.h"
+#include "contactclient/vcard/contactmapping.h"
 #include "contactclient/vcard/vcardcontactitem.h"
 #include "support/contactproperty.h"
 
@@ -20,6 +22,22 @@ std::shared_ptr<ContactItem> contact(const QString& lines)
         return false;
     });
     return item;
+}
+
+// The fields a card is found by, as "kind:value" joined by " | ".
+QString searchFields(const QString& lines)
+{
+    QByteArray data = "BEGIN:VCARD\nVERSION:3.0\n" + lines.toUtf8() + "\nEND:VCARD\n";
+    QString fields;
+    vcard::readCards(data, vcard::Detail::Summary, [&](vcard::Card& c) {
+        fields = vcard::summarize(c).searchFields;
+        return false;
+    });
+    QStringList out;
+    contactclient::searchfields::forEach(fields, [&](contactclient::searchfields::Kind kind, QStringView value) {
+        out << QChar(char16_t(kind)) + QLatin1Char(':') + value.toString();
+    });
+    return out.join(QStringLiteral(" | "));
 }
 
 } // namespace
@@ -158,6 +176,37 @@ private slots:
         const auto c = contact(card);
         QVERIFY(c);
         QCOMPARE(testsupport::contactProperty(*c, property), expected);
+    }
+
+    void testSearchFields_data()
+    {
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("name parts: given, middle, family") << "FN:Ann Lee\nN:Lee;Ann;Maria;Dr.;"
+                                                           << "n:Ann | n:Maria | n:Lee";
+        QTest::newRow("e-mail addresses, mailto: dropped") << "FN:A\nEMAIL;TYPE=work:a@x.de\nEMAIL:mailto:b@y.org"
+                                                           << "e:a@x.de | e:b@y.org";
+        QTest::newRow("numbers, tel: dropped, blank left out")
+            << "FN:A\nTEL;TYPE=cell:+49 171 2345678\nTEL:tel:0221-987\nTEL:   "
+            << "p:+49 171 2345678 | p:0221-987";
+        QTest::newRow("organisation and department, title, nickname")
+            << "FN:A\nORG:Acme;Sales\nTITLE:Chef\nNICKNAME:Annie"
+            << "o:Acme | o:Sales | t:Chef | k:Annie";
+        QTest::newRow("city and postal code of every address")
+            << "FN:A\nADR;TYPE=home:;;Main St 1;Berlin;;10115;DE\nADR:;;;Wien;;;AT"
+            << "a:Berlin | a:10115 | a:Wien";
+        QTest::newRow("categories") << "FN:A\nCATEGORIES:Work,Golf"
+                                    << "c:Work | c:Golf";
+        QTest::newRow("escaped separators kept in the value") << "FN:A\nORG:Smith\\; Sons"
+                                                              << "o:Smith; Sons";
+        QTest::newRow("nothing beyond the name") << "FN:A"
+                                                 << "";
+    }
+    void testSearchFields()
+    {
+        QFETCH(QString, card);
+        QFETCH(QString, fields);
+        QCOMPARE(searchFields(card), fields);
     }
 
     void testDetails()

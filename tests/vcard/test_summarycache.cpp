@@ -99,11 +99,12 @@ QStringList describe(const FolderSnapshot& s)
     }
     for (size_t i = 0; i < s.items.size(); ++i) {
         const ItemRecord& r = s.items[i];
-        out.append(QStringLiteral("item %1 [%2] [%3] {%4} at %5+%6 group=%7")
+        out.append(QStringLiteral("item %1 [%2] [%3] {%4} at %5+%6 group=%7 fields=[%8]")
                        .arg(s.entryId(r), s.fileAs(i), s.fullName(i), s.foldedCategories(r).join(QLatin1Char('|')))
                        .arg(r.offset)
                        .arg(r.length)
-                       .arg(r.group));
+                       .arg(r.group)
+                       .arg(s.searchFields(i)));
     }
     for (const SkippedItem& k : s.skipped)
         out.append(QStringLiteral("skipped %1 x%2").arg(k.text()).arg(k.count));
@@ -125,7 +126,8 @@ struct Book {
     void fill() const
     {
         QDir().mkpath(folder);
-        write(path("a.vcf"), card("Ann", "N:Smith;Ann;;;\r\n"));
+        write(path("a.vcf"), card("Ann", "N:Smith;Ann;;;\r\nEMAIL:ann@example.org\r\nTEL:+49 171 2345678\r\n"
+                                         "ORG:Acme\r\nADR:;;Main St 1;Berlin;;10115;DE\r\nNICKNAME:Annie\r\n"));
         write(path("b.vcf"), card("Bea", "CATEGORIES:Work,Golf\r\n") + card("Bob", "CATEGORIES:work\r\n"));
         write(path("c.vcf"), "BEGIN:VCARD\r\nFN:Cut\r\nBEGIN:VCARD\r\n" + card("Cy"));
         write(path("d.vcf"), QByteArray());

@@ -53,6 +53,13 @@ private slots:
         QTest::addColumn<bool>("answered");
         QTest::addColumn<QString>("summary");
 
+        QTest::newRow("fields to be found by")
+            << card("FN:Ann Lee\r\nN:Lee;Ann;Maria;;\r\nEMAIL;TYPE=work:ann@acme.de\r\nitem1.EMAIL:a.lee@x.org\r\n"
+                    "TEL;TYPE=cell:+49 171\r\n 2345678\r\nTEL:tel:0221-987\r\nNICKNAME:Annie\r\nTITLE:Chef\r\n"
+                    "ORG:Acme;Sales\r\nADR;TYPE=home:;;Main St 1;Berlin;;10115;DE\r\n")
+            << true << "contact|Lee, Ann|Ann Lee|";
+        QTest::newRow("a field in a character set")
+            << card("FN:Ann\r\nTITLE;CHARSET=UTF-8:Chef\r\n") << false << "contact|Ann|Ann|";
         QTest::newRow("plain, CRLF") << card("FN:Ann Lee\r\nN:Lee;Ann;;;\r\nCATEGORIES:Work,Golf\r\n") << true
                                      << "contact|Lee, Ann|Ann Lee|Work/Golf";
         QTest::newRow("LF only") << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:Ann Lee\nN:Lee;Ann;;;\nEND:VCARD\n")
@@ -154,8 +161,10 @@ private slots:
         QCOMPARE(describe(fullSummary(data)), summary);
         const std::optional<ContactSummary> scanned = scanSummary(data);
         QCOMPARE(scanned.has_value(), answered);
-        if (scanned)
+        if (scanned) {
             QCOMPARE(describe(scanned), summary);
+            QCOMPARE(scanned->searchFields, fullSummary(data)->searchFields);
+        }
     }
 
     // Every card of the sample exports of other programs, each read from its own start.
@@ -173,7 +182,10 @@ private slots:
                 ++cards;
                 if (scanned) {
                     ++answered;
-                    [&] { QCOMPARE(describe(scanned), describe(fullSummary(one))); }();
+                    [&] {
+                        QCOMPARE(describe(scanned), describe(fullSummary(one)));
+                        QCOMPARE(scanned->searchFields, fullSummary(one)->searchFields);
+                    }();
                 }
                 return !QTest::currentTestFailed();
             });

@@ -28,7 +28,31 @@ QList<std::pair<QString, QString>> properties(const ContactItem& c)
     };
 }
 
-void writeText(QTextStream& out, const ContactItem& c)
+QString kindName(contactclient::searchfields::Kind kind)
+{
+    using Kind = contactclient::searchfields::Kind;
+    switch (kind) {
+    case Kind::Name:
+        return QStringLiteral("name");
+    case Kind::Nickname:
+        return QStringLiteral("nickname");
+    case Kind::Organization:
+        return QStringLiteral("organization");
+    case Kind::Title:
+        return QStringLiteral("title");
+    case Kind::Email:
+        return QStringLiteral("email");
+    case Kind::Phone:
+        return QStringLiteral("phone");
+    case Kind::Category:
+        return QStringLiteral("category");
+    case Kind::Place:
+        return QStringLiteral("place");
+    }
+    return QStringLiteral("field");
+}
+
+void writeText(QTextStream& out, const ContactItem& c, const Match& match)
 {
     out << c.TypeName() << QLatin1Char('\t') << c.EntryID() << QLatin1Char('\n');
     out << QStringLiteral("  FileAs: ") << c.FileAs() << QLatin1Char('\n');
@@ -42,9 +66,11 @@ void writeText(QTextStream& out, const ContactItem& c)
     const QStringList categories = c.Categories();
     if (!categories.isEmpty())
         out << QStringLiteral("  Categories: ") << categories.join(QStringLiteral(", ")) << QLatin1Char('\n');
+    if (!match.value.isEmpty())
+        out << QStringLiteral("  Matched: ") << match.field << QStringLiteral(": ") << match.value << QLatin1Char('\n');
 }
 
-void writeJson(QTextStream& out, const ContactItem& c)
+void writeJson(QTextStream& out, const ContactItem& c, const Match& match)
 {
     QJsonObject o;
     o.insert(QStringLiteral("TypeName"), c.TypeName());
@@ -53,6 +79,9 @@ void writeJson(QTextStream& out, const ContactItem& c)
     for (const auto& [name, value] : properties(c))
         o.insert(name, value);
     o.insert(QStringLiteral("Categories"), QJsonArray::fromStringList(c.Categories()));
+    if (!match.value.isEmpty())
+        o.insert(QStringLiteral("Matched"),
+                 QJsonObject{{QStringLiteral("field"), match.field}, {QStringLiteral("value"), match.value}});
     out << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) << QLatin1Char('\n');
 }
 

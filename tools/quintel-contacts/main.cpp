@@ -1,6 +1,7 @@
-// quintel-contacts [--json] [--filter TEXT] [--book BOOK | FOLDER]
+// quintel-contacts [--json] [--filter TEXT] [--search WORDS] [--book BOOK | FOLDER]
 //                  [--backend eds [--book NAME] [--list-books] [--wait SECONDS]]
-// Lists the address book's items as the contact client sees them. Exit status: 0 all items read;
+// Lists the address book's items as the contact client sees them; with --search, the contacts the
+// bar's list of matches finds for the words, in its order. Exit status: 0 all items read;
 // 1 some cards or files were skipped (listed on stderr); 2 nothing could be listed.
 
 #include "contactlisting.h"
@@ -14,7 +15,12 @@
 #include "contactclient/eds/edsbooklist.h"
 #include "contactclient/eds/edsstore.h"
 #endif
+#include "contacts/contactlistdata.h"
+#include "contacts/contactsearch.h"
+#include "contacts/contactuse.h"
 #include "settingsstore.h"
+
+#include <QDateTime>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -86,8 +92,15 @@ int main(int argc, char* argv[])
     const QCommandLineOption wait(
         QStringLiteral("wait"), QStringLiteral("Longest wait for the desktop's address book, in seconds (default 15)."),
         QStringLiteral("SECONDS"), QStringLiteral("15"));
+    const QCommandLineOption search(
+        QStringLiteral("search"),
+        QStringLiteral("Only the contacts the words find, as the bar's list of matches finds them (every word "
+                       "begins a word of a name, nickname, organisation, title, e-mail address, category, city or "
+                       "postal code, or is part of a number; accents and letter case ignored), in its order."),
+        QStringLiteral("WORDS"));
     parser.addOption(json);
     parser.addOption(filter);
+    parser.addOption(search);
     parser.addOption(book);
     parser.addOption(backend);
     parser.addOption(listBooks);
@@ -193,14 +206,31 @@ int main(int argc, char* argv[])
         if (parser.isSet(filter))
             items = items->Restrict(parser.value(filter));
         QStringList ids;
-        items->forEach([&](const cc::Item& item) { ids.append(item.EntryID()); });
-        for (const QString& id : ids) {
+        QList<contactlisting::Match> matches;
+        if (parser.isSet(search)) {
+            auto lists = std::make_shared<const ContactListData>(buildContactLists(*items));
+            const ContactSearch finder(lists);
+            const ContactUse use(ContactUse::standardFile());
+            const std::vector<float> scores = use.scores(lists->entryIds, QDateTime::currentSecsSinceEpoch());
+            ContactFinder::Ranking ranking;
+            ranking.use = scores;
+            for (const ContactSearch::Shown& row :
+                 finder.find(parser.value(search), ranking, std::max(1, lists->contactCount))) {
+                ids.append(row.entryId);
+                matches.append({row.value.isEmpty() ? QString() : contactlisting::kindName(row.kind), row.value});
+            }
+        } else {
+            items->forEach([&](const cc::Item& item) { ids.append(item.EntryID()); });
+        }
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            const QString& id = ids.at(i);
             try {
                 const auto contact = ns->GetItemFromID(id);
+                const contactlisting::Match match = matches.value(i);
                 if (parser.isSet(json))
-                    contactlisting::writeJson(out, *contact);
+                    contactlisting::writeJson(out, *contact, match);
                 else
-                    contactlisting::writeText(out, *contact);
+                    contactlisting::writeText(out, *contact, match);
             } catch (const cc::AutomationError& e) {
                 err << "quintel-contacts: skipped " << id << ": " << e.description() << '\n';
                 ++failures;

@@ -1,18 +1,20 @@
 #include "mergeditemset.h"
 
+#include "contactclient/searchfields.h"
 #include "contactclient/vcard/categoryfilter.h"
 
 namespace contactclient {
 namespace {
 
 // A book's item seen through the merge: its EntryID names the book too.
-class PrefixedItem : public Item {
+class PrefixedItem : public Item, public searchfields::Source {
 public:
     PrefixedItem(const QString& prefix, const Item& inner) : m_prefix(prefix), m_inner(inner) {}
     QString TypeName() const override { return m_inner.TypeName(); }
     QString FileAs() const override { return m_inner.FileAs(); }
     QString FullName() const override { return m_inner.FullName(); }
     QString EntryID() const override { return m_prefix + m_inner.EntryID(); }
+    QString searchFields() const override { return searchfields::of(m_inner); }
 
 private:
     const QString& m_prefix;

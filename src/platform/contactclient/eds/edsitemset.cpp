@@ -1,17 +1,19 @@
 #include "contactclient/eds/edsitemset.h"
 
+#include "contactclient/searchfields.h"
 #include "contactclient/vcard/categoryfilter.h"
 
 namespace contactclient::eds {
 namespace {
 
-class RecordItem : public Item {
+class RecordItem : public Item, public searchfields::Source {
 public:
     void point(const Record& record) { m_record = &record; }
     QString TypeName() const override { return m_record->group ? kDistListItemType : kContactItemType; }
     QString FileAs() const override { return m_record->fileAs; }
     QString FullName() const override { return m_record->fullName; }
     QString EntryID() const override { return m_record->entryId; }
+    QString searchFields() const override { return m_record->searchFields; }
 
 private:
     const Record* m_record = nullptr;

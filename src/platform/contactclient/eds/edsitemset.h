@@ -12,6 +12,7 @@ struct Record {
     QString entryId;
     QString fileAs;
     QString fullName;
+    QString searchFields; // contactclient/searchfields.h
     QStringList foldedCategories;
     bool group = false;
 };

@@ -208,6 +208,7 @@ std::shared_ptr<ItemSet> EdsStore::items()
                     r.entryId = entryId(book->info.uid, contact.uid);
                     r.fileAs = s.fileAs;
                     r.fullName = s.fullName;
+                    r.searchFields = s.searchFields;
                     r.group = s.group || contact.isList;
                     for (const QString& c : s.categories) {
                         auto it = folded.constFind(c);

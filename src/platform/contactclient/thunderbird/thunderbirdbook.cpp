@@ -63,7 +63,7 @@ void addRecord(FolderSnapshot& snap, const QString& uid, vcard::ContactSummary&&
     item.file = static_cast<quint32>(snap.files.size());
     item.card = 1;
     item.group = s.group;
-    snap.addItem(item, s.fileAs, s.fullName);
+    snap.addItem(item, s.fileAs, s.fullName, s.searchFields);
     snap.addFile(file, uid);
 }
 

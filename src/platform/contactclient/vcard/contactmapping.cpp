@@ -2,6 +2,8 @@
 
 #include "mail/mailbox.h"
 
+#include "contactclient/searchfields.h"
+
 #include "contactclient/vcard/vcardtext.h"
 
 #include <QSet>
@@ -295,7 +297,42 @@ ContactSummary summarize(const Card& card)
             }
         }
     }
+    s.searchFields = searchFieldsOf(card, s);
     return s;
+}
+
+QString searchFieldsOf(const Card& card, const ContactSummary& summary)
+{
+    using contactclient::searchfields::Kind;
+    contactclient::searchfields::Builder b;
+    const QStringList n = components(card.first("N"), 3);
+    for (const int i : {1, 2, 0})
+        b.add(Kind::Name, n.value(i));
+    for (const Property& p : card.properties) {
+        if (p.name == "NICKNAME") {
+            b.add(Kind::Nickname, propertyText(p));
+        } else if (p.name == "ORG") {
+            for (const QString& part : components(&p))
+                b.add(Kind::Organization, part);
+        } else if (p.name == "TITLE") {
+            b.add(Kind::Title, propertyText(p));
+        } else if (p.name == "EMAIL") {
+            QString address = propertyText(p);
+            if (address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+                address = address.mid(7);
+            b.add(Kind::Email, address);
+        } else if (p.name == "TEL") {
+            b.add(Kind::Phone, phoneNumber(p));
+        } else if (p.name == "ADR") {
+            // Post office box, extended, street, city, region, postal code, country.
+            const QStringList parts = components(&p, 6);
+            b.add(Kind::Place, parts.value(3));
+            b.add(Kind::Place, parts.value(5));
+        }
+    }
+    for (const QString& c : summary.categories)
+        b.add(Kind::Category, c);
+    return b.text();
 }
 
 ContactData mapContact(const Card& card)

@@ -13,6 +13,8 @@ struct ContactSummary {
     QString fileAs;
     QString fullName;
     QStringList categories;
+    // The other fields the contact is found by (contactclient/searchfields.h).
+    QString searchFields;
 };
 
 struct ContactData {
@@ -25,6 +27,9 @@ struct ContactData {
 };
 
 ContactSummary summarize(const Card& card);
+// The fields a card is found by beyond its names: name parts, nickname, organisation, title,
+// e-mail addresses, numbers, the summary's categories, cities and postal codes.
+QString searchFieldsOf(const Card& card, const ContactSummary& summary);
 ContactData mapContact(const Card& card);
 
 // "Name" <address> as a mail header needs it; the bare address without a name.

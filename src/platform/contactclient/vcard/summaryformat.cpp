@@ -14,7 +14,7 @@ namespace contactclient {
 namespace {
 
 constexpr char kMagic[8] = {'Q', 'N', 'T', 'L', 'S', 'U', 'M', '\n'};
-constexpr quint32 kFormat = 3;
+constexpr quint32 kFormat = 4;
 constexpr quint32 kLatin1Text = 0x80000000u; // in a text's length: one byte a letter
 constexpr quint32 kByteOrder = 0x01020304;
 constexpr qsizetype kHeaderSize = 8 + 4 + 4 + 8 + 8;
@@ -229,6 +229,7 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
         const ItemRecord& item = snapshot.items[i];
         w.put(snapshot.fileAs(i));
         w.put(snapshot.fullName(i));
+        w.put(snapshot.searchFields(i));
         w.put(item.offset);
         w.put(item.length);
         w.put(item.card);
@@ -324,13 +325,14 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         if (r.ok() && i > 0 && !(snap->fileName(i - 1) < snap->fileName(i)))
             r.fail();
     }
-    if (!r.ok() || r.count(4 + 4 + 4 + 4 + 4 + 1 + 4) != items)
+    if (!r.ok() || r.count(4 + 4 + 4 + 4 + 4 + 4 + 1 + 4) != items)
         return nullptr;
 
     snap->items.reserve(items);
     allocator::preferHugePagesFor(snap->items);
     snap->items.resize(items);
     snap->texts.reserve(2 * qsizetype(items), r.left());
+    snap->fields.reserve(qsizetype(items), 0);
     quint32 file = 0;
     quint32 leftInFile = snap->files.empty() ? 0 : snap->files[0].itemCount;
     for (ItemRecord& item : snap->items) {
@@ -340,6 +342,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         item.file = file;
         r.text(snap->texts);
         r.text(snap->texts);
+        r.text(snap->fields);
         item.offset = r.take<quint32>();
         item.length = r.take<quint32>();
         item.card = r.take<qint32>();
@@ -352,6 +355,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     }
 
     snap->texts.squeeze();
+    snap->fields.squeeze();
     snap->fileNames.squeeze();
     snap->listingOrder.resize(r.count(4));
     for (quint32& place : snap->listingOrder) {

@@ -66,7 +66,8 @@ QByteArrayView nameOf(QByteArrayView token)
 }
 
 // The properties the lists need, in the order summarize asks for them.
-enum class Wanted { None, Kind, AddressBookKind, FullName, Name, FileAs, Org, Categories };
+// Field: a property only the fields a contact is found by need (searchFieldsOf).
+enum class Wanted { None, Kind, AddressBookKind, FullName, Name, FileAs, Org, Categories, Field };
 
 Wanted wantedOf(QByteArrayView name)
 {
@@ -76,9 +77,15 @@ Wanted wantedOf(QByteArrayView name)
     case 2:
         return equalsUpper(name, "FN") ? Wanted::FullName : Wanted::None;
     case 3:
-        return equalsUpper(name, "ORG") ? Wanted::Org : Wanted::None;
+        return equalsUpper(name, "ORG")                               ? Wanted::Org
+               : equalsUpper(name, "TEL") || equalsUpper(name, "ADR") ? Wanted::Field
+                                                                      : Wanted::None;
     case 4:
         return equalsUpper(name, "KIND") ? Wanted::Kind : Wanted::None;
+    case 5:
+        return equalsUpper(name, "EMAIL") || equalsUpper(name, "TITLE") ? Wanted::Field : Wanted::None;
+    case 8:
+        return equalsUpper(name, "NICKNAME") ? Wanted::Field : Wanted::None;
     case 10:
         return equalsUpper(name, "CATEGORIES") ? Wanted::Categories : Wanted::None;
     case 19:
@@ -240,7 +247,7 @@ private:
     QVarLengthArray<QStringView, 8> m_parts;
 };
 
-ContactSummary summarizeFound(const QVarLengthArray<Found, 12>& found)
+ContactSummary summarizeFound(const QVarLengthArray<Found, 12>& found, const Card& fields)
 {
     auto firstText = [&](Wanted what) {
         for (const Found& f : found)
@@ -315,6 +322,7 @@ ContactSummary summarizeFound(const QVarLengthArray<Found, 12>& found)
             }
         }
     }
+    s.searchFields = searchFieldsOf(fields, s);
     return s;
 }
 
@@ -325,6 +333,7 @@ std::optional<ContactSummary> scanSummary(QByteArrayView data)
     Scanner lines(data);
     bool begun = false;
     QVarLengthArray<Found, 12> found;
+    Card fields; // the properties the fields a contact is found by are read from, parsed
     int properties = 0;
     while (lines.next()) {
         // The name ends at the first ';' or ':' of the line's first physical line.
@@ -356,7 +365,7 @@ std::optional<ContactSummary> scanSummary(QByteArrayView data)
         if (name.isEmpty())
             continue;
         if (equalsUpper(name, "END") && valueIs(raw, "VCARD"))
-            return summarizeFound(found);
+            return summarizeFound(found, fields);
         // Another card inside this one, embedded or not, is left to the full reader.
         if (equalsUpper(name, "AGENT") || (equalsUpper(name, "BEGIN") && valueIs(raw, "VCARD")))
             return std::nullopt;
@@ -365,6 +374,16 @@ std::optional<ContactSummary> scanSummary(QByteArrayView data)
         const Wanted what = wantedOf(name);
         if (what == Wanted::None)
             continue;
+        if (what == Wanted::Field || what == Wanted::Name || what == Wanted::Org) {
+            Property p;
+            if (parseProperty(lines.folded() ? QByteArrayView(lines.unfolded()) : raw, p)) {
+                if (!p.params.charset.isEmpty() || !p.params.encoding.isEmpty())
+                    return std::nullopt;
+                fields.properties.append(std::move(p));
+            }
+            if (what == Wanted::Field)
+                continue;
+        }
 
         Found f;
         f.what = what;

@@ -153,7 +153,8 @@ struct FileResult {
     const CategorySets* sets = nullptr; // what the items' category numbers count in
     const char* nameBytes = nullptr;    // the file name as the file system has it
     std::vector<ItemRecord> items;
-    PackedTexts texts; // the items' names, as FolderSnapshot::texts has them
+    PackedTexts texts;  // the items' names, as FolderSnapshot::texts has them
+    PackedTexts fields; // the items' other fields, as FolderSnapshot::fields has them
     QList<SkippedItem> skipped;
     qint64 earlier = -1; // the file's place in the earlier snapshot, when it has one
     size_t listed = 0;   // its place in the folder's listing
@@ -221,6 +222,7 @@ void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables
         ItemRecord item;
         r.texts.append(s.fileAs);
         r.texts.append(s.fullName);
+        r.fields.append(s.searchFields);
         if (!s.categories.isEmpty()) {
             QStringList folded;
             folded.reserve(s.categories.size());
@@ -342,11 +344,12 @@ void FolderSnapshot::addFile(const VCardFile& file, QStringView name)
     fileNames.append(name);
 }
 
-void FolderSnapshot::addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName)
+void FolderSnapshot::addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName, QStringView searchFields)
 {
     items.push_back(item);
     texts.append(fileAs);
     texts.append(fullName);
+    fields.append(searchFields);
 }
 
 QString FolderSnapshot::entryId(const ItemRecord& item) const
@@ -632,6 +635,7 @@ readFolder(const QString& folder, std::future<std::shared_ptr<const FolderSnapsh
     }
     snap->items.reserve(total);
     snap->texts.reserve(2 * qsizetype(total), letters);
+    snap->fields.reserve(qsizetype(total), 0);
     snap->files.reserve(order.size());
     // The category sets of the items kept, renumbered in the new snapshot's table.
     std::vector<qint64> keptSet(before ? before->categorySets.count() : 0, -1);
@@ -652,7 +656,7 @@ readFolder(const QString& folder, std::future<std::shared_ptr<const FolderSnapsh
                 kept.file = fileNo;
                 kept.categories = setOfKept(item->categories);
                 const auto i = size_t(item - before->items.begin());
-                snap->addItem(kept, before->fileAs(i), before->fullName(i));
+                snap->addItem(kept, before->fileAs(i), before->fullName(i), before->searchFields(i));
             }
             snap->skipped.append(earlierSkipped.value(before->fileName(was).toString()));
             snap->addFile(file, before->fileName(was));
@@ -666,7 +670,8 @@ readFolder(const QString& folder, std::future<std::shared_ptr<const FolderSnapsh
             item.file = fileNo;
             if (item.categories != 0)
                 item.categories = snap->categorySets.intern(r.sets->at(item.categories));
-            snap->addItem(item, r.texts.view(2 * qsizetype(i)), r.texts.view(2 * qsizetype(i) + 1));
+            snap->addItem(item, r.texts.view(2 * qsizetype(i)), r.texts.view(2 * qsizetype(i) + 1),
+                          r.fields.view(qsizetype(i)));
         }
         snap->addFile(r.file, r.name);
         snap->skipped.append(r.skipped);

@@ -85,6 +85,8 @@ struct FolderSnapshot {
     std::vector<ItemRecord> items;
     // Item i's file-as name is texts.view(2 * i), its full name texts.view(2 * i + 1).
     PackedTexts texts;
+    // Item i's other fields to be found by (contactclient/searchfields.h) are fields.view(i).
+    PackedTexts fields;
     CategorySets categorySets;
     QList<SkippedItem> skipped;
     // The places in files in the order the folder listed the files: listed again unchanged, the
@@ -101,8 +103,9 @@ struct FolderSnapshot {
     // The names of items[i].
     QStringView fileAs(size_t i) const { return texts.view(2 * qsizetype(i)); }
     QStringView fullName(size_t i) const { return texts.view(2 * qsizetype(i) + 1); }
-    // Adds an item at the end with its names.
-    void addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName);
+    QStringView searchFields(size_t i) const { return fields.view(qsizetype(i)); }
+    // Adds an item at the end with its names and the other fields it is found by.
+    void addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName, QStringView searchFields = {});
     const QStringList& foldedCategories(const ItemRecord& item) const { return categorySets.at(item.categories); }
     // The place of the file in files, found in name order; -1 when there is none.
     qint64 findFile(QStringView name) const;

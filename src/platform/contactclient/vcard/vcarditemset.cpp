@@ -1,12 +1,13 @@
 #include "vcarditemset.h"
 
+#include "contactclient/searchfields.h"
 #include "contactclient/vcard/categoryfilter.h"
 
 namespace contactclient {
 namespace {
 
 // The item handed to enumeration: a view of one record.
-class RecordItem : public Item {
+class RecordItem : public Item, public searchfields::Source {
 public:
     explicit RecordItem(const FolderSnapshot& snapshot) : m_snapshot(snapshot) {}
     void point(size_t item) { m_item = item; }
@@ -15,6 +16,10 @@ public:
     QString FileAs() const override { return m_snapshot.fileAs(m_item).toString(); }
     QString FullName() const override { return m_snapshot.fullName(m_item).toString(); }
     QString EntryID() const override { return m_snapshot.entryId(m_snapshot.items[m_item]); }
+    QString searchFields() const override
+    {
+        return m_item < size_t(m_snapshot.fields.count()) ? m_snapshot.searchFields(m_item).toString() : QString();
+    }
 
 private:
     const FolderSnapshot& m_snapshot;

@@ -14,8 +14,9 @@ const Property* Card::first(QByteArrayView name) const
 
 bool isSummaryProperty(QByteArrayView name)
 {
-    // Every line of every card is asked: the length picks the one name worth comparing.
+    // Every line of every card is asked: the length picks the names worth comparing.
     QByteArrayView wanted;
+    QByteArrayView also;
     switch (name.size()) {
     case 1:
         wanted = "N";
@@ -25,9 +26,17 @@ bool isSummaryProperty(QByteArrayView name)
         break;
     case 3:
         wanted = "ORG";
+        also = "TEL";
         break;
     case 4:
         wanted = "KIND";
+        break;
+    case 5:
+        wanted = "EMAIL";
+        also = "TITLE";
+        break;
+    case 8:
+        wanted = "NICKNAME";
         break;
     case 10:
         wanted = "CATEGORIES";
@@ -41,14 +50,19 @@ bool isSummaryProperty(QByteArrayView name)
     default:
         return false;
     }
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        char c = name[i];
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-        if (c != wanted[i])
+    auto is = [&name](QByteArrayView upper) {
+        if (upper.isEmpty())
             return false;
-    }
-    return true;
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            char c = name[i];
+            if (c >= 'a' && c <= 'z')
+                c = char(c - 'a' + 'A');
+            if (c != upper[i])
+                return false;
+        }
+        return true;
+    };
+    return is(wanted) || is(also) || (name.size() == 3 && is("ADR"));
 }
 
 QByteArray toUtf8Data(const QByteArray& data)

@@ -1,0 +1,485 @@
+#include "contactfinder.h"
+
+#include "contacts/textfold.h"
+
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+#include <unordered_map>
+
+namespace {
+
+using Kind = contactclient::searchfields::Kind;
+
+constexpr int kMaxFields = 255;
+
+struct Digits {
+    std::string digits;
+    std::vector<qsizetype> places; // where each digit stands in the text
+    bool plus = false;             // a "+" before the first digit
+};
+
+Digits digitsOf(QStringView text)
+{
+    Digits d;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() >= '0' && c.unicode() <= '9') {
+            d.digits.push_back(char(c.unicode()));
+            d.places.push_back(i);
+        } else if (c == u'+' && d.digits.empty()) {
+            d.plus = true;
+        }
+    }
+    return d;
+}
+
+// A number's digits as dialled from abroad without "+" or "00", and whether the number was written
+// without its country (its trunk "0" removed then).
+std::string significantDigits(const Digits& d, bool& national)
+{
+    national = false;
+    if (d.plus)
+        return d.digits;
+    if (d.digits.starts_with("00"))
+        return d.digits.substr(2);
+    if (d.digits.starts_with('0')) {
+        national = true;
+        return d.digits.substr(1);
+    }
+    return d.digits;
+}
+
+bool isNumberLike(QStringView token)
+{
+    bool digit = false;
+    for (const QChar c : token) {
+        const char16_t u = c.unicode();
+        if (u >= '0' && u <= '9')
+            digit = true;
+        else if (u != '+' && u != '(' && u != ')' && u != '-' && u != '.' && u != '/')
+            return false;
+    }
+    return digit;
+}
+
+// The searched words of a number written in a query.
+ContactFinder::Term numberTerm(QStringView token)
+{
+    ContactFinder::Term term;
+    const Digits d = digitsOf(token);
+    term.prefixes.push_back(d.digits); // a postal code, a word with digits
+    const bool international = d.plus || d.digits.starts_with("00");
+    if (international) {
+        const std::string sig = d.plus ? d.digits : d.digits.substr(2);
+        if (!sig.empty())
+            term.numbers.push_back({sig, false});
+        // The same number written in the book without its country: the country code is one to
+        // three digits.
+        for (size_t k = 1; k <= 3 && k < sig.size(); ++k)
+            term.numbers.push_back({sig.substr(k), true});
+    } else if (d.digits.size() > 1 && d.digits.starts_with('0')) {
+        term.numbers.push_back({d.digits.substr(1), false});
+    } else {
+        term.numbers.push_back({d.digits, false});
+    }
+    return term;
+}
+
+} // namespace
+
+std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query)
+{
+    // Tokens at blanks; neighbouring tokens that are parts of one number ("0171 234") are one.
+    std::vector<QString> tokens;
+    std::vector<bool> numbers;
+    for (const QStringView token : query.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringView t = token.trimmed();
+        if (t.isEmpty())
+            continue;
+        const bool number = isNumberLike(t);
+        if (number && !numbers.empty() && numbers.back())
+            tokens.back() += t;
+        else {
+            tokens.push_back(t.toString());
+            numbers.push_back(number);
+        }
+    }
+    std::vector<Term> result;
+    textfold::Folder folder;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (numbers[i]) {
+            result.push_back(numberTerm(tokens[i]));
+            continue;
+        }
+        for (textfold::Word& w : folder.words(tokens[i], false)) {
+            Term term;
+            term.prefixes.push_back(std::move(w.folded));
+            result.push_back(std::move(term));
+        }
+    }
+    return result;
+}
+
+ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
+{
+    struct Entry {
+        std::uint32_t word;
+        std::uint32_t contact;
+        std::uint8_t field;
+        std::uint8_t kind;
+    };
+    std::unordered_map<std::string, std::uint32_t> ids;
+    std::vector<std::string> words;
+    std::vector<Entry> entries;
+    entries.reserve(size_t(m_count) * 12);
+    textfold::Folder folder;
+    std::uint32_t contact = 0;
+    int fieldNo = 0;
+    auto key = [&](std::string text, Kind kind) {
+        auto [it, added] = ids.try_emplace(std::move(text), std::uint32_t(words.size()));
+        if (added)
+            words.push_back(it->first);
+        entries.push_back(Entry{it->second, contact, std::uint8_t(fieldNo), std::uint8_t(kind)});
+    };
+    auto addField = [&](Kind kind, QStringView value) {
+        if (fieldNo > kMaxFields)
+            return;
+        if (kind == Kind::Phone) {
+            bool national = false;
+            const std::string sig = significantDigits(digitsOf(value), national);
+            if (!sig.empty()) {
+                m_numberStart.push_back(std::uint32_t(m_numbers.size()));
+                m_numbers += '\n';
+                m_numbers += sig;
+                m_numberOwner.push_back(Ref{contact, std::uint8_t(fieldNo), std::uint8_t(kind)});
+                m_national.push_back(national);
+            }
+        } else {
+            for (textfold::Word& w : folder.words(value))
+                key(std::move(w.folded), kind);
+        }
+        ++fieldNo;
+    };
+    for (int c = 0; c < m_count; ++c) {
+        contact = std::uint32_t(c);
+        fieldNo = 0;
+        addField(Kind::Name, source.fileAs(c));
+        addField(Kind::Name, source.fullName(c));
+        if (source.fields)
+            contactclient::searchfields::forEach(source.fields(c), addField);
+    }
+    ids.clear();
+
+    // The words in sorted order; entries renumbered to it.
+    std::vector<std::uint32_t> sorted(words.size());
+    std::iota(sorted.begin(), sorted.end(), 0u);
+    std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) { return words[a] < words[b]; });
+    std::vector<std::uint32_t> rankOf(words.size());
+    m_wordStart.reserve(words.size() + 1);
+    for (std::uint32_t r = 0; r < sorted.size(); ++r) {
+        rankOf[sorted[r]] = r;
+        m_wordStart.push_back(std::uint32_t(m_chars.size()));
+        m_chars += words[sorted[r]];
+    }
+    m_wordStart.push_back(std::uint32_t(m_chars.size()));
+    words.clear();
+    words.shrink_to_fit();
+    for (Entry& e : entries)
+        e.word = rankOf[e.word];
+
+    // Each contact's words ascending (entries are in contact order already).
+    m_forwardStart.assign(size_t(m_count) + 1, 0);
+    for (const Entry& e : entries)
+        ++m_forwardStart[e.contact + 1];
+    std::partial_sum(m_forwardStart.begin(), m_forwardStart.end(), m_forwardStart.begin());
+    m_forward.reserve(entries.size());
+    for (const Entry& e : entries)
+        m_forward.push_back(Ref{e.word, e.field, e.kind});
+    for (int c = 0; c < m_count; ++c) {
+        std::sort(m_forward.begin() + m_forwardStart[size_t(c)], m_forward.begin() + m_forwardStart[size_t(c) + 1],
+                  [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); });
+    }
+
+    // Each word's contacts, by counting.
+    m_postStart.assign(sorted.size() + 1, 0);
+    for (const Entry& e : entries)
+        ++m_postStart[e.word + 1];
+    std::partial_sum(m_postStart.begin(), m_postStart.end(), m_postStart.begin());
+    m_postings.resize(entries.size());
+    std::vector<std::uint32_t> fill(m_postStart.begin(), m_postStart.end() - 1);
+    for (const Entry& e : entries)
+        m_postings[fill[e.word]++] = Ref{e.contact, e.field, e.kind};
+
+    m_rank.resize(size_t(m_count));
+    for (int c = 0; c < m_count; ++c)
+        m_rank[size_t(c)] = source.alphabeticalRank ? source.alphabeticalRank(c) : std::uint32_t(c);
+}
+
+ContactFinder::Range ContactFinder::prefixRange(const std::string& prefix) const
+{
+    const auto count = std::uint32_t(m_wordStart.empty() ? 0 : m_wordStart.size() - 1);
+    std::uint32_t lo = 0;
+    std::uint32_t hi = count;
+    while (lo < hi) {
+        const std::uint32_t mid = lo + (hi - lo) / 2;
+        if (word(mid) < prefix)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    std::uint32_t end = lo;
+    hi = count;
+    while (end < hi) {
+        const std::uint32_t mid = end + (hi - end) / 2;
+        if (word(mid).starts_with(prefix))
+            end = mid + 1;
+        else
+            hi = mid;
+    }
+    return Range{lo, end};
+}
+
+std::vector<ContactFinder::Range> ContactFinder::rangesOf(const Term& term) const
+{
+    std::vector<Range> ranges;
+    for (const std::string& p : term.prefixes) {
+        if (p.empty())
+            continue;
+        const Range r = prefixRange(p);
+        if (r.from < r.to)
+            ranges.push_back(r);
+    }
+    return ranges;
+}
+
+std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term) const
+{
+    std::vector<Ref> hits;
+    for (const Term::Digits& pattern : term.numbers) {
+        if (pattern.digits.empty())
+            continue;
+        const std::string needle = pattern.nationalStart ? '\n' + pattern.digits : pattern.digits;
+        for (size_t at = m_numbers.find(needle); at != std::string::npos; at = m_numbers.find(needle, at + 1)) {
+            const auto number = size_t(std::upper_bound(m_numberStart.begin(), m_numberStart.end(), std::uint32_t(at)) -
+                                       m_numberStart.begin()) - 1;
+            if (!pattern.nationalStart || m_national[number])
+                hits.push_back(m_numberOwner[number]);
+        }
+    }
+    std::sort(hits.begin(), hits.end(),
+              [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); });
+    hits.erase(std::unique(hits.begin(), hits.end(),
+                           [](const Ref& a, const Ref& b) { return a.id == b.id && a.field == b.field; }),
+               hits.end());
+    return hits;
+}
+
+std::vector<ContactFinder::Row> ContactFinder::find(QStringView query) const
+{
+    return find(query, Ranking{});
+}
+
+std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ranking& ranking, int limit) const
+{
+    const std::vector<Term> queryTerms = terms(query);
+    if (queryTerms.empty() || m_count == 0 || limit <= 0)
+        return {};
+    std::vector<std::vector<Range>> ranges;
+    std::vector<std::vector<Ref>> numbers;
+    size_t driver = 0;
+    size_t fewest = SIZE_MAX;
+    for (const Term& t : queryTerms) {
+        ranges.push_back(rangesOf(t));
+        numbers.push_back(numberHits(t));
+        size_t postings = numbers.back().size();
+        for (const Range& r : ranges.back())
+            postings += m_postStart[r.to] - m_postStart[r.from];
+        if (postings == 0)
+            return {};
+        if (postings < fewest) {
+            fewest = postings;
+            driver = ranges.size() - 1;
+        }
+    }
+
+    // The driver term's contacts, each once, with what its postings say of the fields matched.
+    struct Hit {
+        std::uint32_t contact;
+        int otherField; // the lowest other field the driver matched, -1: none
+        bool nameHit;
+    };
+    thread_local std::vector<std::uint32_t> stamp;
+    thread_local std::vector<std::uint32_t> slot;
+    thread_local std::uint32_t round = 0;
+    if (stamp.size() < size_t(m_count)) {
+        stamp.assign(size_t(m_count), 0);
+        slot.resize(size_t(m_count));
+        round = 0;
+    }
+    if (++round == 0) {
+        std::fill(stamp.begin(), stamp.end(), 0);
+        round = 1;
+    }
+    std::vector<Hit> hits;
+    auto visit = [&](const Ref& posting) {
+        const std::uint32_t c = posting.id;
+        if (stamp[c] != round) {
+            stamp[c] = round;
+            slot[c] = std::uint32_t(hits.size());
+            hits.push_back(Hit{c, -1, false});
+        }
+        Hit& h = hits[slot[c]];
+        if (contactclient::searchfields::isName(Kind(posting.kind)))
+            h.nameHit = true;
+        else if (h.otherField < 0 || posting.field < h.otherField)
+            h.otherField = posting.field;
+    };
+    for (const Range& dr : ranges[driver]) {
+        for (std::uint32_t p = m_postStart[dr.from]; p < m_postStart[dr.to]; ++p)
+            visit(m_postings[p]);
+    }
+    for (const Ref& posting : numbers[driver])
+        visit(posting);
+
+    struct Candidate {
+        int tier;
+        float use;
+        std::uint32_t rank;
+        Row row;
+    };
+    const auto before = [](const Candidate& a, const Candidate& b) {
+        if (a.tier != b.tier)
+            return a.tier < b.tier;
+        if (a.use != b.use)
+            return a.use > b.use;
+        return a.rank < b.rank;
+    };
+    // The best limit candidates so far, the worst of them on top.
+    std::vector<Candidate> best;
+    best.reserve(size_t(limit) + 1);
+    for (const Hit& h : hits) {
+        const std::uint32_t c = h.contact;
+        Row row{c, h.nameHit, h.nameHit ? -1 : h.otherField};
+        bool all = true;
+        const Ref* begin = m_forward.data() + m_forwardStart[c];
+        const Ref* end = m_forward.data() + m_forwardStart[c + 1];
+        for (size_t t = 0; t < ranges.size() && all; ++t) {
+            if (t == driver)
+                continue;
+            bool hit = false;
+            bool nameHit = false;
+            int otherField = -1;
+            for (const Range& r : ranges[t]) {
+                const Ref* at =
+                    std::lower_bound(begin, end, r.from, [](const Ref& ref, std::uint32_t w) { return ref.id < w; });
+                for (; at != end && at->id < r.to; ++at) {
+                    hit = true;
+                    if (contactclient::searchfields::isName(Kind(at->kind)))
+                        nameHit = true;
+                    else if (otherField < 0 || at->field < otherField)
+                        otherField = at->field;
+                }
+            }
+            const std::vector<Ref>& inNumbers = numbers[t];
+            const auto number =
+                std::lower_bound(inNumbers.begin(), inNumbers.end(), c, [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
+            if (number != inNumbers.end() && number->id == c) {
+                hit = true;
+                if (otherField < 0 || number->field < otherField)
+                    otherField = number->field;
+            }
+            all = hit;
+            if (hit && !nameHit) {
+                row.byName = false;
+                if (row.field < 0)
+                    row.field = otherField;
+            }
+        }
+        if (!all)
+            continue;
+        const int tier = std::int64_t(c) == ranking.first ? 0 : row.byName ? 1 : 2;
+        const float use = c < ranking.use.size() ? ranking.use[c] : 0.0f;
+        const Candidate candidate{tier, use, m_rank[c], row};
+        if (best.size() == size_t(limit)) {
+            if (!before(candidate, best.front()))
+                continue;
+            std::pop_heap(best.begin(), best.end(), before);
+            best.back() = candidate;
+        } else {
+            best.push_back(candidate);
+        }
+        std::push_heap(best.begin(), best.end(), before);
+    }
+    std::sort_heap(best.begin(), best.end(), before);
+    std::vector<Row> rows;
+    rows.reserve(best.size());
+    for (const Candidate& candidate : best)
+        rows.push_back(candidate.row);
+    return rows;
+}
+
+bool ContactFinder::fieldAt(const Source& source, int contact, int field, Kind& kind, QString& value)
+{
+    if (contact < 0 || contact >= source.count || field < 0)
+        return false;
+    if (field <= 1) {
+        kind = Kind::Name;
+        value = (field == 0 ? source.fileAs(contact) : source.fullName(contact)).toString();
+        return true;
+    }
+    if (!source.fields)
+        return false;
+    int at = 2;
+    bool found = false;
+    contactclient::searchfields::forEach(source.fields(contact), [&](Kind k, QStringView v) {
+        if (at++ == field && !found) {
+            kind = k;
+            value = v.toString();
+            found = true;
+        }
+    });
+    return found;
+}
+
+ContactFinder::Mark ContactFinder::markIn(QStringView query, Kind kind, QStringView value)
+{
+    const std::vector<Term> queryTerms = terms(query);
+    if (kind == Kind::Phone) {
+        const Digits d = digitsOf(value);
+        std::string best;
+        qsizetype bestAt = -1;
+        for (const Term& t : queryTerms) {
+            std::vector<std::string> candidates = t.prefixes;
+            for (const Term::Digits& n : t.numbers)
+                candidates.push_back(n.digits);
+            for (const std::string& digits : candidates) {
+                if (digits.size() <= best.size())
+                    continue;
+                const size_t at = d.digits.find(digits);
+                if (at != std::string::npos) {
+                    best = digits;
+                    bestAt = qsizetype(at);
+                }
+            }
+        }
+        if (bestAt < 0)
+            return {};
+        const qsizetype start = d.places[size_t(bestAt)];
+        return Mark{start, d.places[size_t(bestAt) + best.size() - 1] + 1 - start};
+    }
+    textfold::Folder folder;
+    const std::vector<textfold::Word> words = folder.words(value);
+    for (const textfold::Word& w : words) {
+        for (const Term& t : queryTerms) {
+            for (const std::string& p : t.prefixes) {
+                if (p.empty() || !w.folded.starts_with(p))
+                    continue;
+                // A word folded letter for letter is marked as far as the search went.
+                const bool sameLength = qsizetype(w.folded.size()) == w.length;
+                return Mark{w.start, sameLength ? std::min(w.length, qsizetype(p.size())) : w.length};
+            }
+        }
+    }
+    return {};
+}

@@ -1,0 +1,118 @@
+#pragma once
+// Finds contacts by the start of any word of any of their fields: names, nickname, organisation,
+// title, e-mail addresses, numbers (by their digits), categories, the cities and postal codes of
+// their addresses. Every word of what is searched for must begin a word of some field, in any
+// order; letters compare folded (textfold.h).
+//
+// The index is built once from the lists and answers a search without reading any card: the
+// folded words of all contacts sorted, each with the contacts holding it (the contacts of the
+// words with one beginning are then one run), and each contact's words by their place in that
+// order (a contact is checked for another word of the search by a binary search of its own).
+//
+// Numbers are held apart, by their digits (after "+" or a leading "00", or after the trunk "0" of
+// a number written without its country) in one text that digits typed are looked for in, so that
+// "0171 234", "+49171234" and "171234" all find +49 171 2345678.
+
+#include "contactclient/searchfields.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+class ContactFinder {
+public:
+    using Kind = contactclient::searchfields::Kind;
+
+    // The fields of contact i: field 0 its filing name, field 1 its full name, then the fields
+    // of its search text (searchfields.h) in order.
+    struct Source {
+        int count = 0;
+        std::function<QStringView(int contact)> fileAs;
+        std::function<QStringView(int contact)> fullName;
+        std::function<QString(int contact)> fields;
+        // Place of the contact in the locale's alphabetical order (ties: item order).
+        std::function<std::uint32_t(int contact)> alphabeticalRank;
+    };
+
+    struct Row {
+        std::uint32_t contact = 0;
+        bool byName = false; // every word matched one of the contact's names
+        // The field to show beside the name (the first other field a word matched), -1 when the
+        // names matched.
+        int field = -1;
+    };
+
+    // What ranks contacts beyond the fields they matched.
+    struct Ranking {
+        std::int64_t first = -1;    // this contact first (the completion's), -1: none
+        std::span<const float> use; // per contact, higher first; empty: no use known
+    };
+
+    ContactFinder() = default;
+    explicit ContactFinder(const Source& source);
+
+    int contactCount() const { return m_count; }
+
+    // The matching contacts in the order to show them: the ranking's first contact, then those
+    // matched by names, then the others; within each, by use, then alphabetically. At most limit.
+    std::vector<Row> find(QStringView query, const Ranking& ranking, int limit = 50) const;
+    std::vector<Row> find(QStringView query) const;
+
+    // The words a query searches for, folded (what find() reads from it).
+    struct Term {
+        std::vector<std::string> prefixes; // any of these begins a word of a field
+        struct Digits {
+            std::string digits;
+            bool nationalStart = false; // only at the start of a number written without its country
+        };
+        std::vector<Digits> numbers; // or these digits stand in a number
+    };
+    static std::vector<Term> terms(QStringView query);
+
+    // The part of a field's value a query matched, to be marked: [start, start + length) of the
+    // value; length 0 when none is found.
+    struct Mark {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    static Mark markIn(QStringView query, Kind kind, QStringView value);
+
+    // Field number field of a contact (as numbered in Source): its kind and value.
+    static bool fieldAt(const Source& source, int contact, int field, Kind& kind, QString& value);
+
+private:
+    struct Ref {
+        std::uint32_t id;   // a word (in m_forward) or a contact (in m_postings)
+        std::uint8_t field; // the field's number, up to 255
+        std::uint8_t kind;  // Kind, as its letter
+    };
+    struct Range {
+        std::uint32_t from, to; // words [from, to)
+    };
+    std::vector<Range> rangesOf(const Term& term) const;
+    // The numbers a term's digits stand in, as postings, by contact.
+    std::vector<Ref> numberHits(const Term& term) const;
+    Range prefixRange(const std::string& prefix) const;
+    std::string_view word(std::uint32_t w) const
+    {
+        return std::string_view(m_chars).substr(m_wordStart[w], m_wordStart[w + 1] - m_wordStart[w]);
+    }
+
+    int m_count = 0;
+    std::string m_chars;                    // the distinct folded words, in sorted order
+    std::vector<std::uint32_t> m_wordStart; // word w is m_chars[m_wordStart[w], m_wordStart[w + 1])
+    std::vector<std::uint32_t> m_postStart; // word w's contacts are m_postings[m_postStart[w], …[w + 1])
+    std::vector<Ref> m_postings;
+    std::vector<std::uint32_t> m_forwardStart; // contact c's words, ascending
+    std::vector<Ref> m_forward;
+    std::vector<std::uint32_t> m_rank; // alphabetical rank of each contact
+    std::string m_numbers;                    // "\n" and the digits of each number
+    std::vector<std::uint32_t> m_numberStart; // where each number's "\n" stands
+    std::vector<Ref> m_numberOwner;           // its contact and field
+    std::vector<bool> m_national;             // written without its country
+};

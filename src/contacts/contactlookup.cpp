@@ -1,0 +1,87 @@
+#include "contactlookup.h"
+
+#include <QDateTime>
+
+ContactLookup::ContactLookup(ContactSession& session, ContactUse& use, QObject* parent)
+    : QObject(parent), m_session(session), m_use(use),
+      m_clock([] { return QDateTime::currentSecsSinceEpoch(); })
+{
+    connect(&m_session, &ContactSession::listsChanged, this, &ContactLookup::rebuild);
+    if (m_session.isLoaded())
+        rebuild();
+}
+
+ContactLookup::~ContactLookup()
+{
+    *m_alive = false;
+}
+
+void ContactLookup::rebuild()
+{
+    m_search.reset();
+    m_scoresStale = true;
+    const quint64 generation = ++m_generation;
+    auto lists = m_session.lists();
+    auto built = std::make_shared<std::shared_ptr<const ContactSearch>>();
+    auto work = [lists, built] { *built = std::make_shared<const ContactSearch>(lists); };
+    auto done = [this, generation, built, alive = m_alive] {
+        // Lists replaced again meanwhile: a newer build follows.
+        if (!*alive || generation != m_generation)
+            return;
+        m_search = std::move(*built);
+        emit ready();
+    };
+    if (!m_background) {
+        work();
+        done();
+        return;
+    }
+    m_background(std::move(work), std::move(done));
+}
+
+std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, const QString& completed)
+{
+    if (!m_search)
+        return {};
+    if (m_scoresStale) {
+        m_scores = m_use.scores(m_search->lists().entryIds, m_clock());
+        m_scoresStale = false;
+    }
+    ContactFinder::Ranking ranking;
+    ranking.use = m_scores;
+    if (!completed.isEmpty())
+        ranking.first = m_search->lists().contactNamed(completed);
+    return m_search->find(query, ranking, kMaxRows);
+}
+
+std::vector<ContactSearch::Shown> ContactLookup::recent(int count) const
+{
+    std::vector<ContactSearch::Shown> rows;
+    if (!m_search)
+        return rows;
+    const ContactListData& lists = m_search->lists();
+    // Few contacts are asked for: each is looked for among the entry identifiers.
+    for (const QString& id : m_use.recent(count * 4)) {
+        for (qsizetype c = 0; c < lists.entryIds.count(); ++c) {
+            if (lists.entryIds.equals(c, id)) {
+                rows.push_back(m_search->row(c));
+                break;
+            }
+        }
+        if (int(rows.size()) >= count)
+            break;
+    }
+    return rows;
+}
+
+void ContactLookup::recordUse(const QString& entryId)
+{
+    m_use.record(entryId, m_clock());
+    m_scoresStale = true;
+}
+
+void ContactLookup::clearUse()
+{
+    m_use.clear();
+    m_scoresStale = true;
+}

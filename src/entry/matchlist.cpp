@@ -1,0 +1,332 @@
+#include "matchlist.h"
+
+#include "contacts/contactlookup.h"
+#include "entry/contactentry.h"
+#include "entry/matchplacement.h"
+
+#include <QAbstractButton>
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+namespace {
+
+constexpr int kVisibleRows = 10;
+
+QString kindLabel(ContactFinder::Kind kind)
+{
+    using Kind = ContactFinder::Kind;
+    switch (kind) {
+    case Kind::Email: return QCoreApplication::translate("MatchList", "e-mail");
+    case Kind::Phone: return QCoreApplication::translate("MatchList", "number");
+    case Kind::Organization: return QCoreApplication::translate("MatchList", "organisation");
+    case Kind::Title: return QCoreApplication::translate("MatchList", "title");
+    case Kind::Nickname: return QCoreApplication::translate("MatchList", "nickname");
+    case Kind::Category: return QCoreApplication::translate("MatchList", "category");
+    case Kind::Place: return QCoreApplication::translate("MatchList", "place");
+    case Kind::Name: return QCoreApplication::translate("MatchList", "name");
+    }
+    return {};
+}
+
+enum Role { MarkStartRole = Qt::UserRole + 1, MarkLengthRole, ValueRole, EntryIdRole };
+
+} // namespace
+
+class MatchModel : public QAbstractListModel {
+public:
+    void setRows(std::vector<ContactSearch::Shown> rows)
+    {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+    const ContactSearch::Shown& at(int row) const { return m_rows[size_t(row)]; }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return {};
+        const ContactSearch::Shown& r = at(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+            return r.fileAs;
+        case Qt::AccessibleTextRole:
+        case Qt::ToolTipRole:
+            return r.value.isEmpty() ? r.fileAs
+                                     : QCoreApplication::translate("MatchList", "%1, %2 %3")
+                                           .arg(r.fileAs, kindLabel(r.kind), r.value);
+        case ValueRole:
+            return r.value;
+        case MarkStartRole:
+            return int(r.markStart);
+        case MarkLengthRole:
+            return int(r.markLength);
+        case EntryIdRole:
+            return r.entryId;
+        default:
+            return {};
+        }
+    }
+
+private:
+    std::vector<ContactSearch::Shown> m_rows;
+};
+
+namespace {
+
+// A row: the name, then the field that matched in a quieter colour with the matched part bold.
+class MatchDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString value = index.data(ValueRole).toString();
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        const bool selected = opt.state & QStyle::State_Selected;
+        const QPalette::ColorRole role = selected ? QPalette::HighlightedText : QPalette::Text;
+        painter->save();
+        painter->setPen(opt.palette.color(QPalette::Active, role));
+        QFontMetrics metrics(opt.font);
+        const QString name = index.data(Qt::DisplayRole).toString();
+        const int nameWidth = std::min(metrics.horizontalAdvance(name), value.isEmpty() ? text.width() : text.width() / 2);
+        painter->drawText(QRect(text.left(), text.top(), nameWidth, text.height()), Qt::AlignVCenter | Qt::AlignLeft,
+                          metrics.elidedText(name, Qt::ElideRight, nameWidth));
+        if (!value.isEmpty()) {
+            int x = text.left() + nameWidth + metrics.horizontalAdvance(QStringLiteral("   "));
+            QColor quiet = opt.palette.color(QPalette::Active, role);
+            if (!selected)
+                quiet.setAlphaF(0.7f);
+            const int start = index.data(MarkStartRole).toInt();
+            const int length = index.data(MarkLengthRole).toInt();
+            const QString parts[3] = {value.left(start), value.mid(start, length), value.mid(start + length)};
+            for (int i = 0; i < 3 && x < text.right(); ++i) {
+                QFont font = opt.font;
+                font.setBold(i == 1);
+                painter->setFont(font);
+                painter->setPen(i == 1 ? opt.palette.color(QPalette::Active, role) : quiet);
+                const QFontMetrics m(font);
+                const int w = std::min(m.horizontalAdvance(parts[i]), text.right() - x);
+                painter->drawText(QRect(x, text.top(), w, text.height()), Qt::AlignVCenter | Qt::AlignLeft,
+                                  m.elidedText(parts[i], Qt::ElideRight, w));
+                x += w;
+            }
+        }
+        painter->restore();
+    }
+};
+
+} // namespace
+
+MatchList::MatchList(QWidget& window, QLineEdit* box, ContactEntry& entry, ContactLookup& lookup)
+    : m_window(window), m_box(box), m_entry(entry), m_lookup(lookup), m_model(std::make_unique<MatchModel>())
+{
+    // A window of its own that never takes the focus: typing goes on in the box.
+    m_view = new QListView(&m_window);
+    m_view->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    m_view->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_view->setObjectName(QStringLiteral("lstMatches"));
+    m_view->setAccessibleName(QCoreApplication::translate("MatchList", "Matching contacts"));
+    m_view->setFocusPolicy(Qt::NoFocus);
+    m_view->viewport()->setFocusPolicy(Qt::NoFocus);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setUniformItemSizes(true);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setItemDelegate(new MatchDelegate(m_view));
+    m_view->setModel(m_model.get());
+    m_view->hide();
+    connect(m_view, &QListView::clicked, this, &MatchList::choose);
+
+    auto* later = new QTimer(this);
+    later->setSingleShot(true);
+    later->setInterval(0);
+    connect(later, &QTimer::timeout, this, &MatchList::typed);
+    // The completion answers a change first; the list follows once the box holds its outcome.
+    connect(m_box, &QLineEdit::textEdited, this, [this, later] {
+        if (m_enabled)
+            later->start();
+    });
+    connect(m_box, &QLineEdit::textChanged, this, [this, later](const QString& text) {
+        if (text.isEmpty() || (!later->isActive() && !m_choosing))
+            close();
+    });
+    connect(&m_lookup, &ContactLookup::ready, this, [this] {
+        if (isOpen())
+            typed();
+    });
+    m_box->installEventFilter(this);
+    m_window.installEventFilter(this);
+}
+
+MatchList::~MatchList()
+{
+    delete m_view.data();
+}
+
+void MatchList::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    if (!enabled)
+        close();
+}
+
+void MatchList::countUseOf(const QList<QAbstractButton*>& buttons, const std::function<QString()>& chosenEntryId)
+{
+    for (QAbstractButton* button : buttons) {
+        connect(button, &QAbstractButton::clicked, this, [this, chosenEntryId] {
+            const QString id = chosenEntryId();
+            if (!id.isEmpty())
+                m_lookup.recordUse(id);
+        });
+    }
+}
+
+bool MatchList::isOpen() const
+{
+    return m_view && m_view->isVisible();
+}
+
+void MatchList::close()
+{
+    if (isOpen())
+        m_view->hide();
+}
+
+void MatchList::typed()
+{
+    const QString text = m_box->text();
+    if (!m_enabled || text.isEmpty() || !m_box->hasFocus()) {
+        close();
+        return;
+    }
+    // What the user typed: the completed tail is selected behind it.
+    const QString query = m_box->hasSelectedText() ? text.left(m_box->selectionStart()) : text;
+    std::vector<ContactSearch::Shown> rows = m_lookup.find(query, text);
+    if (rows.empty()) {
+        close();
+        return;
+    }
+    m_model->setRows(std::move(rows));
+    show();
+}
+
+void MatchList::openRecent()
+{
+    std::vector<ContactSearch::Shown> rows = m_lookup.recent(10);
+    if (rows.empty())
+        return;
+    m_model->setRows(std::move(rows));
+    show();
+    m_view->setCurrentIndex(m_model->index(0, 0));
+}
+
+void MatchList::show()
+{
+    const int rowHeight = std::max(m_view->sizeHintForRow(0), m_view->fontMetrics().height() + 4);
+    const int frame = 2 * m_view->frameWidth();
+    const int rows = std::min(m_model->rowCount(), kVisibleRows);
+    QScreen* screen = m_window.screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const QRect bar = m_window.frameGeometry();
+    const QRect where = matchplacement::place(bar, available, QSize(bar.width(), rows * rowHeight + frame));
+    m_view->setGeometry(where);
+    m_view->clearSelection();
+    m_view->setCurrentIndex({});
+    m_view->scrollToTop();
+    m_view->show();
+    m_view->raise();
+}
+
+void MatchList::move(int rows)
+{
+    const int count = m_model->rowCount();
+    if (count == 0)
+        return;
+    const QModelIndex current = m_view->currentIndex();
+    int row = current.isValid() ? current.row() + rows : (rows > 0 ? rows - 1 : count + rows);
+    row = std::clamp(row, 0, count - 1);
+    const QModelIndex index = m_model->index(row, 0);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
+}
+
+void MatchList::choose(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    const QString name = m_model->at(index.row()).fileAs;
+    const QString entryId = m_model->at(index.row()).entryId;
+    close();
+    m_choosing = true;
+    m_entry.pickName(name, entryId);
+    m_choosing = false;
+}
+
+bool MatchList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_window) {
+        switch (event->type()) {
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowDeactivate:
+            close();
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    if (watched != m_box)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusOut) {
+        close();
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const int page = std::max(1, kVisibleRows - 1);
+        if (!isOpen()) {
+            if (key->key() == Qt::Key_Down && m_enabled && m_box->text().isEmpty()) {
+                openRecent();
+                return true;
+            }
+            return false;
+        }
+        switch (key->key()) {
+        case Qt::Key_Down: move(1); return true;
+        case Qt::Key_Up: move(-1); return true;
+        case Qt::Key_PageDown: move(page); return true;
+        case Qt::Key_PageUp: move(-page); return true;
+        case Qt::Key_Escape: close(); return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_view->currentIndex().isValid()) {
+                choose(m_view->currentIndex());
+                return true;
+            }
+            close();
+            return false;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

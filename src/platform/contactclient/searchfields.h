@@ -1,0 +1,63 @@
+#pragma once
+// The fields a contact is found by, beyond its two names: handed from every back-end to the lists
+// as one text, so that a back-end's records and summaries grow by one text and no more.
+//
+// The text is a sequence of fields, each a kind letter followed by its value, separated by
+// kSeparator. A value never holds the separator (it is replaced by a blank when the field is
+// added).
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+
+namespace contactclient::searchfields {
+
+enum class Kind : char16_t {
+    Name = u'n',         // given, middle or family name
+    Nickname = u'k',
+    Organization = u'o', // organisation or department
+    Title = u't',
+    Email = u'e',
+    Phone = u'p',
+    Category = u'c',
+    Place = u'a', // city or postal code of an address
+};
+
+inline constexpr char16_t kSeparator = u'\x1e';
+
+// Builds the text field by field. Empty and blank values are left out.
+class Builder {
+public:
+    Builder& add(Kind kind, QStringView value);
+    const QString& text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// Every field of the text, in order; a field whose kind is unknown is passed on as it is.
+void forEach(QStringView text, const std::function<void(Kind kind, QStringView value)>& visit);
+
+// An item of a back-end that knows the fields its contact is found by (enumeration hands out
+// items; those that are also a Source give their fields).
+class Source {
+public:
+    virtual ~Source() = default;
+    virtual QString searchFields() const = 0;
+};
+
+// The fields of an item that is a Source; empty for another.
+template <typename Item> QString of(const Item& item)
+{
+    const auto* source = dynamic_cast<const Source*>(&item);
+    return source ? source->searchFields() : QString();
+}
+
+// Whether a field of this kind is one of the contact's names.
+inline bool isName(Kind kind)
+{
+    return kind == Kind::Name;
+}
+
+} // namespace contactclient::searchfields

@@ -1,0 +1,245 @@
+// Finding contacts by any word of any field: folded letters (case, accents, other scripts), e-mail
+// parts, numbers in every form, several words in any order; the order of what is found.
+
+#include "contacts/contactfinder.h"
+#include "contacts/textfold.h"
+
+#include <QTest>
+
+namespace {
+
+// A list of texts written as plain literals.
+QStringList L(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* t : texts)
+        out << QString::fromUtf8(t);
+    return out;
+}
+
+using Kind = contactclient::searchfields::Kind;
+
+struct Book {
+    QStringList fileAs;
+    QStringList fullName;
+    QStringList fields;
+
+    // "File As|Full Name|e:mail;p:number;…" per contact.
+    explicit Book(const QStringList& rows)
+    {
+        for (const QString& row : rows) {
+            const QStringList parts = row.split(u'|');
+            fileAs << parts.value(0);
+            fullName << parts.value(1);
+            contactclient::searchfields::Builder b;
+            for (const QString& f : parts.value(2).split(u';', Qt::SkipEmptyParts))
+                b.add(Kind(f.at(0).unicode()), QStringView(f).mid(2));
+            fields << b.text();
+        }
+    }
+    ContactFinder::Source source() const
+    {
+        ContactFinder::Source s;
+        s.count = int(fileAs.size());
+        s.fileAs = [this](int c) { return QStringView(fileAs.at(c)); };
+        s.fullName = [this](int c) { return QStringView(fullName.at(c)); };
+        s.fields = [this](int c) { return fields.at(c); };
+        // Alphabetical by filing name.
+        s.alphabeticalRank = [this](int c) {
+            std::uint32_t rank = 0;
+            for (qsizetype o = 0; o < fileAs.size(); ++o)
+                rank += QString::compare(fileAs.at(o), fileAs.at(c), Qt::CaseInsensitive) < 0 ? 1 : 0;
+            return rank;
+        };
+        return s;
+    }
+};
+
+const QStringList kBook = L({
+    "Müller, Jürgen|Jürgen Müller|e:j.mueller@acme.de;p:+49 171 2345678;o:Acme GmbH;a:Berlin;a:10115",
+    "Kowalski, Łukasz|Łukasz Kowalski|e:lukasz+news@poczta.pl;p:0221 987654;k:Luki",
+    "Иванов, Иван|Иван Иванов|e:ivan@example.ru;c:Friends",
+    "Strauß, Anna Maria|Anna Maria Strauß|n:Anna;n:Maria;n:Strauß;t:Dirigentin;a:Wien",
+    "Søren Kierkegaard|Søren Kierkegaard|o:Æble A/S",
+    "Smith, John|John Smith|e:john.smith@acme.com;p:(555) 010-9999;c:Work",
+    "Acme Support|Acme Support|e:support@acme.com",
+});
+
+QStringList names(const Book& book, const std::vector<ContactFinder::Row>& rows)
+{
+    QStringList out;
+    for (const ContactFinder::Row& r : rows)
+        out << book.fileAs.at(r.contact);
+    return out;
+}
+
+} // namespace
+
+class TestContactFinder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void folding_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("ascii, case folded") << "John SMITH" << "john smith";
+        QTest::newRow("umlauts both ways") << "Müller" << "muller mueller";
+        QTest::newRow("sharp s") << "Strauß" << "strauss";
+        QTest::newRow("Danish o and ae") << "Søren Æble" << "soren aeble";
+        QTest::newRow("Polish l") << "Łukasz" << "lukasz";
+        QTest::newRow("French accents") << "Élodie Noël" << "elodie noel";
+        QTest::newRow("Cyrillic") << "Иванов" << "ivanov";
+        QTest::newRow("Greek") << "Σωκράτης" << "sokrates";
+        QTest::newRow("e-mail parts") << "j.mueller+x@acme-corp.de" << "j mueller x acme corp de";
+        QTest::newRow("apostrophe splits") << "O'Brien" << "o brien";
+        QTest::newRow("empty") << "" << "";
+    }
+    void folding()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, words);
+        textfold::Folder folder;
+        QStringList got;
+        for (const textfold::Word& w : folder.words(text))
+            got << QString::fromStdString(w.folded);
+        QCOMPARE(got.join(u' '), words);
+    }
+
+    void matches_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("accent-free prefix") << "mu" << L({"Müller, Jürgen"});
+        QTest::newRow("umlaut written out") << "mueller" << L({"Müller, Jürgen"});
+        QTest::newRow("umlaut typed") << "Müll" << L({"Müller, Jürgen"});
+        QTest::newRow("given name accent-free") << "jurg" << L({"Müller, Jürgen"});
+        QTest::newRow("Polish l") << "lukasz" << L({"Kowalski, Łukasz"});
+        QTest::newRow("Cyrillic by Latin") << "ivanov" << L({"Иванов, Иван"});
+        QTest::newRow("Cyrillic typed") << "Иван" << L({"Иванов, Иван"});
+        QTest::newRow("sharp s as ss") << "strauss" << L({"Strauß, Anna Maria"});
+        QTest::newRow("middle word of a name") << "maria" << L({"Strauß, Anna Maria"});
+        QTest::newRow("Danish o") << "soren" << L({"Søren Kierkegaard"});
+        QTest::newRow("organisation ae") << "aeble" << L({"Søren Kierkegaard"});
+        QTest::newRow("e-mail domain") << "acme"
+                                       << L({"Acme Support", "Müller, Jürgen", "Smith, John"});
+        QTest::newRow("e-mail local part") << "j.mueller" << L({"Müller, Jürgen"});
+        QTest::newRow("e-mail after plus") << "news" << L({"Kowalski, Łukasz"});
+        QTest::newRow("number international") << "+49171234" << L({"Müller, Jürgen"});
+        QTest::newRow("number national") << "0171 234" << L({"Müller, Jürgen"});
+        QTest::newRow("number without prefix") << "171234" << L({"Müller, Jürgen"});
+        QTest::newRow("number with 00") << "0049 171 2345" << L({"Müller, Jürgen"});
+        QTest::newRow("number middle digits") << "2345678" << L({"Müller, Jürgen"});
+        QTest::newRow("national number by its international form") << "+49 221 987"
+                                                                   << L({"Kowalski, Łukasz"});
+        QTest::newRow("national number as written") << "0221-98" << L({"Kowalski, Łukasz"});
+        QTest::newRow("number with brackets") << "(555) 010" << L({"Smith, John"});
+        QTest::newRow("city") << "berl" << L({"Müller, Jürgen"});
+        QTest::newRow("postal code") << "10115" << L({"Müller, Jürgen"});
+        QTest::newRow("nickname") << "luki" << L({"Kowalski, Łukasz"});
+        QTest::newRow("title") << "dirig" << L({"Strauß, Anna Maria"});
+        QTest::newRow("category") << "friends" << L({"Иванов, Иван"});
+        QTest::newRow("two words in any order") << "acme john" << L({"Smith, John"});
+        QTest::newRow("two words reversed") << "john acme" << L({"Smith, John"});
+        QTest::newRow("every word must match") << "john berlin" << QStringList{};
+        QTest::newRow("middle of a word is no match") << "ller" << QStringList{};
+        QTest::newRow("nothing") << "zzz" << QStringList{};
+        QTest::newRow("blank query") << "   " << QStringList{};
+    }
+    void matches()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, found);
+        const Book book(kBook);
+        const ContactFinder finder(book.source());
+        QCOMPARE(names(book, finder.find(query)), found);
+    }
+
+    void order_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QList<float>>("use");
+        QTest::addColumn<QStringList>("found");
+        const QStringList book = L({"Anders, Bo|Bo Anders|e:bo@mail.se", "Ann, Zed|Zed Ann|", "Zorro, Ann|Ann Zorro|",
+                                    "Carl, Ben|Ben Carl|e:annex@acme.de"});
+        QTest::newRow("names before other fields, then alphabet")
+            << book << "ann" << -1 << QList<float>{} << L({"Ann, Zed", "Zorro, Ann", "Carl, Ben"});
+        QTest::newRow("use before alphabet within names")
+            << book << "ann" << -1 << QList<float>{0, 0, 3, 0}
+            << L({"Zorro, Ann", "Ann, Zed", "Carl, Ben"});
+        QTest::newRow("use does not lift other fields above names")
+            << book << "ann" << -1 << QList<float>{0, 0, 0, 9}
+            << L({"Ann, Zed", "Zorro, Ann", "Carl, Ben"});
+        QTest::newRow("the completion's contact first")
+            << book << "ann" << 3 << QList<float>{} << L({"Carl, Ben", "Ann, Zed", "Zorro, Ann"});
+        QTest::newRow("more use first") << book << "a" << -1 << QList<float>{1, 2, 0.5, 0}
+                                        << L({"Ann, Zed", "Anders, Bo", "Zorro, Ann", "Carl, Ben"});
+    }
+    void order()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, query);
+        QFETCH(int, first);
+        QFETCH(QList<float>, use);
+        QFETCH(QStringList, found);
+        const Book book(rows);
+        const ContactFinder finder(book.source());
+        const std::vector<float> scores(use.begin(), use.end());
+        QCOMPARE(names(book, finder.find(query, {first, scores})), found);
+    }
+
+    void limit()
+    {
+        QStringList rows;
+        for (int i = 0; i < 120; ++i)
+            rows << QStringLiteral("Name %1|Name %1|").arg(i, 3, 10, QLatin1Char('0'));
+        const Book book(rows);
+        const ContactFinder finder(book.source());
+        const auto found = finder.find(u"name");
+        QCOMPARE(found.size(), size_t(50));
+        QCOMPARE(book.fileAs.at(found.front().contact), QStringLiteral("Name 000"));
+        QCOMPARE(book.fileAs.at(found.back().contact), QStringLiteral("Name 049"));
+    }
+
+    void shownField_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("value"); // the field shown beside the name, matched part in []
+        QTest::newRow("names: no field") << "jurgen" << "";
+        QTest::newRow("e-mail") << "acme.de" << "j.mueller@[acme].de";
+        QTest::newRow("e-mail, accent-free name part") << "mue" << "";
+        QTest::newRow("number, national form") << "0171 234" << "+49 [171 234]5678";
+        QTest::newRow("number, international form") << "+4917" << "+[49 17]1 2345678";
+        QTest::newRow("organisation") << "gmbh" << "Acme [GmbH]";
+        QTest::newRow("city") << "ber" << "[Ber]lin";
+        QTest::newRow("name and city") << "jurgen berlin" << "[Berlin]";
+    }
+    void shownField()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, value);
+        const Book book(kBook);
+        const ContactFinder::Source source = book.source();
+        const ContactFinder finder(source);
+        const auto found = finder.find(query);
+        QCOMPARE(found.size(), size_t(1));
+        QCOMPARE(found.front().byName, value.isEmpty());
+        if (value.isEmpty()) {
+            QCOMPARE(found.front().field, -1);
+            return;
+        }
+        Kind kind{};
+        QString text;
+        QVERIFY(ContactFinder::fieldAt(source, int(found.front().contact), found.front().field, kind, text));
+        const ContactFinder::Mark mark = ContactFinder::markIn(query, kind, text);
+        QVERIFY(mark.length > 0);
+        text.insert(mark.start + mark.length, u']');
+        text.insert(mark.start, u'[');
+        QCOMPARE(text, value);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestContactFinder)
+#include "test_contactfinder.moc"
