@@ -3,11 +3,15 @@
 #include "actions/contactactions.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
+#include "contacts/contactlookup.h"
+#include "contacts/contactuse.h"
+#include "contacts/matchsetting.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
 #include "entry/categoryselector.h"
 #include "entry/contactentry.h"
 #include "entry/contactlistview.h"
+#include "entry/matchlist.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
 #include "window/controlfactory.h"
@@ -153,6 +157,15 @@ void frmMain::buildParts()
     tray = std::make_unique<TrayIcon>(*this, cmdMin, *status, guard);
     options = std::make_unique<OptionsOpener>(cmdOptions, guard);
     windowsAbove = std::make_unique<WindowsAbove>(*this);
+    contactUse = std::make_unique<ContactUse>(m_platform.contactUseFile);
+    lookup = std::make_unique<ContactLookup>(*session, *contactUse);
+    lookup->setBackground(m_platform.background);
+    matches = std::make_unique<MatchList>(*this, txtContact, *entry, *lookup);
+    // The bar's actions on the chosen contact are its use.
+    matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact}, [this] {
+        const auto current = session->currentContact();
+        return current ? current->EntryID() : QString();
+    });
 
     connect(lists.get(), &ContactListView::firstEntrySelected, entry.get(),
             [this] { guard.run([this] { entry->cmbContacts_Click(); }); });
@@ -182,6 +195,7 @@ void frmMain::Form_Load()
     m_started = true;
     session->setLoading(true);
     modSettings::loadSettings();
+    matches->setEnabled(matchsetting::showMatches(modSettings::store()));
     showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
 
     modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,

@@ -29,6 +29,9 @@ class CategorySelector;
 class ContactActions;
 class ContactEntry;
 class ContactListView;
+class ContactLookup;
+class ContactUse;
+class MatchList;
 class OptionsOpener;
 class Placement;
 class PlacementAutoSave;
@@ -52,6 +55,8 @@ struct Platform {
     std::function<SettingsStore&()> settingsStore;
     // The mail account of quick mail's outbox; empty: no outbox (a failed send is only reported).
     std::function<mail::MailAccount()> mailAccount;
+    // Where the contacts' use is kept; empty: in memory only, for this run.
+    QString contactUseFile;
 };
 
 class frmMain : public QWidget {
@@ -127,6 +132,9 @@ public:
     std::unique_ptr<WindowDrag> drag;
     std::unique_ptr<OptionsOpener> options;
     std::unique_ptr<WindowsAbove> windowsAbove;
+    std::unique_ptr<ContactUse> contactUse;
+    std::unique_ptr<ContactLookup> lookup;
+    std::unique_ptr<MatchList> matches;
 
     const Platform& platform() const { return m_platform; }
     QWidget* control(const QString& name) const;

@@ -11,6 +11,7 @@
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
 #include "contacts/contactsession.h"
+#include "contacts/contactuse.h"
 #include "desktop/windowsystem.h"
 #include "mail/mailaccount.h"
 #include "settings/modsettings.h"
@@ -104,6 +105,7 @@ int main(int argc, char* argv[])
     platform.windowSystem = &windowSystem;
     platform.background = workerThreads();
     platform.mailAccount = [&store] { return mail::readMailAccount(store); };
+    platform.contactUseFile = ContactUse::standardFile();
     // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
     contactclient::carddav::setPasswordPrompt(std::make_shared<DialogPasswordPrompt>());
 

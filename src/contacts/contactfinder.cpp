@@ -262,7 +262,8 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term) cons
         const std::string needle = pattern.nationalStart ? '\n' + pattern.digits : pattern.digits;
         for (size_t at = m_numbers.find(needle); at != std::string::npos; at = m_numbers.find(needle, at + 1)) {
             const auto number = size_t(std::upper_bound(m_numberStart.begin(), m_numberStart.end(), std::uint32_t(at)) -
-                                       m_numberStart.begin()) - 1;
+                                       m_numberStart.begin()) -
+                                1;
             if (!pattern.nationalStart || m_national[number])
                 hits.push_back(m_numberOwner[number]);
         }
@@ -382,8 +383,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
                 }
             }
             const std::vector<Ref>& inNumbers = numbers[t];
-            const auto number =
-                std::lower_bound(inNumbers.begin(), inNumbers.end(), c, [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
+            const auto number = std::lower_bound(inNumbers.begin(), inNumbers.end(), c,
+                                                 [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
             if (number != inNumbers.end() && number->id == c) {
                 hit = true;
                 if (otherField < 0 || number->field < otherField)

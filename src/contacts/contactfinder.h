@@ -110,7 +110,7 @@ private:
     std::vector<Ref> m_postings;
     std::vector<std::uint32_t> m_forwardStart; // contact c's words, ascending
     std::vector<Ref> m_forward;
-    std::vector<std::uint32_t> m_rank; // alphabetical rank of each contact
+    std::vector<std::uint32_t> m_rank;        // alphabetical rank of each contact
     std::string m_numbers;                    // "\n" and the digits of each number
     std::vector<std::uint32_t> m_numberStart; // where each number's "\n" stands
     std::vector<Ref> m_numberOwner;           // its contact and field

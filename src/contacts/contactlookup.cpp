@@ -3,8 +3,7 @@
 #include <QDateTime>
 
 ContactLookup::ContactLookup(ContactSession& session, ContactUse& use, QObject* parent)
-    : QObject(parent), m_session(session), m_use(use),
-      m_clock([] { return QDateTime::currentSecsSinceEpoch(); })
+    : QObject(parent), m_session(session), m_use(use), m_clock([] { return QDateTime::currentSecsSinceEpoch(); })
 {
     connect(&m_session, &ContactSession::listsChanged, this, &ContactLookup::rebuild);
     if (m_session.isLoaded())

@@ -19,8 +19,7 @@ struct SharedTransliterator {
     SharedTransliterator()
     {
         UErrorCode status = U_ZERO_ERROR;
-        transliterator.reset(
-            icu::Transliterator::createInstance("Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
+        transliterator.reset(icu::Transliterator::createInstance("Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
         if (U_FAILURE(status))
             transliterator.reset();
     }
@@ -74,13 +73,32 @@ QString umlautSpelling(QStringView word)
     bool any = false;
     for (const QChar c : word) {
         switch (c.unicode()) {
-        case 0xE4: out += u"ae"; any = true; break;
-        case 0xF6: out += u"oe"; any = true; break;
-        case 0xFC: out += u"ue"; any = true; break;
-        case 0xC4: out += u"Ae"; any = true; break;
-        case 0xD6: out += u"Oe"; any = true; break;
-        case 0xDC: out += u"Ue"; any = true; break;
-        default: out += c;
+        case 0xE4:
+            out += u"ae";
+            any = true;
+            break;
+        case 0xF6:
+            out += u"oe";
+            any = true;
+            break;
+        case 0xFC:
+            out += u"ue";
+            any = true;
+            break;
+        case 0xC4:
+            out += u"Ae";
+            any = true;
+            break;
+        case 0xD6:
+            out += u"Oe";
+            any = true;
+            break;
+        case 0xDC:
+            out += u"Ue";
+            any = true;
+            break;
+        default:
+            out += c;
         }
     }
     return any ? out : QString();

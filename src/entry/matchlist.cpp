@@ -25,14 +25,22 @@ QString kindLabel(ContactFinder::Kind kind)
 {
     using Kind = ContactFinder::Kind;
     switch (kind) {
-    case Kind::Email: return QCoreApplication::translate("MatchList", "e-mail");
-    case Kind::Phone: return QCoreApplication::translate("MatchList", "number");
-    case Kind::Organization: return QCoreApplication::translate("MatchList", "organisation");
-    case Kind::Title: return QCoreApplication::translate("MatchList", "title");
-    case Kind::Nickname: return QCoreApplication::translate("MatchList", "nickname");
-    case Kind::Category: return QCoreApplication::translate("MatchList", "category");
-    case Kind::Place: return QCoreApplication::translate("MatchList", "place");
-    case Kind::Name: return QCoreApplication::translate("MatchList", "name");
+    case Kind::Email:
+        return QCoreApplication::translate("MatchList", "e-mail");
+    case Kind::Phone:
+        return QCoreApplication::translate("MatchList", "number");
+    case Kind::Organization:
+        return QCoreApplication::translate("MatchList", "organisation");
+    case Kind::Title:
+        return QCoreApplication::translate("MatchList", "title");
+    case Kind::Nickname:
+        return QCoreApplication::translate("MatchList", "nickname");
+    case Kind::Category:
+        return QCoreApplication::translate("MatchList", "category");
+    case Kind::Place:
+        return QCoreApplication::translate("MatchList", "place");
+    case Kind::Name:
+        return QCoreApplication::translate("MatchList", "name");
     }
     return {};
 }
@@ -105,7 +113,8 @@ public:
         painter->setPen(opt.palette.color(QPalette::Active, role));
         QFontMetrics metrics(opt.font);
         const QString name = index.data(Qt::DisplayRole).toString();
-        const int nameWidth = std::min(metrics.horizontalAdvance(name), value.isEmpty() ? text.width() : text.width() / 2);
+        const int nameWidth =
+            std::min(metrics.horizontalAdvance(name), value.isEmpty() ? text.width() : text.width() / 2);
         painter->drawText(QRect(text.left(), text.top(), nameWidth, text.height()), Qt::AlignVCenter | Qt::AlignLeft,
                           metrics.elidedText(name, Qt::ElideRight, nameWidth));
         if (!value.isEmpty()) {
@@ -311,11 +320,21 @@ bool MatchList::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
         switch (key->key()) {
-        case Qt::Key_Down: move(1); return true;
-        case Qt::Key_Up: move(-1); return true;
-        case Qt::Key_PageDown: move(page); return true;
-        case Qt::Key_PageUp: move(-page); return true;
-        case Qt::Key_Escape: close(); return true;
+        case Qt::Key_Down:
+            move(1);
+            return true;
+        case Qt::Key_Up:
+            move(-1);
+            return true;
+        case Qt::Key_PageDown:
+            move(page);
+            return true;
+        case Qt::Key_PageUp:
+            move(-page);
+            return true;
+        case Qt::Key_Escape:
+            close();
+            return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (m_view->currentIndex().isValid()) {

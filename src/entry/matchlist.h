@@ -5,6 +5,7 @@
 // Down move through the list from the box, Return chooses (as a pick in the drop-down), Esc
 // closes. In an empty box Down opens the contacts used most recently.
 
+#include <QListView>
 #include <QObject>
 #include <QPointer>
 
@@ -15,7 +16,6 @@ class ContactEntry;
 class ContactLookup;
 class QAbstractButton;
 class QLineEdit;
-class QListView;
 class QModelIndex;
 class QWidget;
 class MatchModel;

@@ -1,6 +1,9 @@
 #include "setupwindow.h"
 
 #include "contactclient/clientconfig.h"
+#include "contactclient/errors.h"
+#include "contacts/contactuse.h"
+#include "contacts/matchsetting.h"
 #include "desktop/messagebox.h"
 #include "mail/mailaccount.h"
 #include "setup/autostart.h"
@@ -11,6 +14,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -65,6 +69,8 @@ SetupWindow::SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode, QWid
     setMinimumWidth(760);
     fitScreen();
     setInput(currentSetup(store));
+    chkShowMatches->setChecked(matchsetting::showMatches(store));
+    cmdClearUse->setEnabled(!ContactUse(ContactUse::standardFile()).isEmpty());
     updateEnabled();
 }
 
@@ -228,6 +234,33 @@ void SetupWindow::build()
 
     chkAutostart = named(new QCheckBox(QStringLiteral("Start Quintel when I &log in")), QStringLiteral("chkAutostart"));
     top->addWidget(chkAutostart);
+
+    // Finding contacts by every field, and what the bar keeps about the contacts used.
+    chkShowMatches =
+        named(new QCheckBox(QCoreApplication::translate("SetupWindow", "Show matches from every field while I type")),
+              QStringLiteral("chkShowMatches"));
+    cmdClearUse =
+        named(new QPushButton(QCoreApplication::translate("SetupWindow", "Clear")), QStringLiteral("cmdClearUse"),
+              QCoreApplication::translate("SetupWindow", "Clear the contacts I used"));
+    cmdClearUse->setToolTip(
+        QCoreApplication::translate(
+            "SetupWindow", "Forgets which contacts you acted on through the bar and how often (kept in %1, used only "
+                           "to put them first among the matches)")
+            .arg(ContactUse::standardFile()));
+    connect(cmdClearUse, &QPushButton::clicked, this, [this] {
+        ContactUse use(ContactUse::standardFile());
+        if (!use.clear())
+            MessageBox::show(this, kTitle,
+                             QCoreApplication::translate("SetupWindow", "%1 cannot be removed.").arg(use.file()),
+                             MessageBox::Icon::Warning);
+        else
+            cmdClearUse->setEnabled(false);
+    });
+    auto* matchRow = new QHBoxLayout;
+    matchRow->addWidget(chkShowMatches);
+    matchRow->addWidget(cmdClearUse);
+    matchRow->addStretch();
+    top->addLayout(matchRow);
 
     // The keys that bring the bar forward from anywhere; cleared, the bar has none.
     txtSummonKey = named(new QKeySequenceEdit, QStringLiteral("txtSummonKey"), QStringLiteral("Show the bar with"));
@@ -646,7 +679,17 @@ void SetupWindow::save()
     }
     if (!outcome.warnings.isEmpty())
         MessageBox::show(this, kTitle, outcome.warnings.join(QStringLiteral("\n\n")), MessageBox::Icon::Warning);
+    saveShowMatches();
     accept();
+}
+
+void SetupWindow::saveShowMatches()
+{
+    try {
+        matchsetting::setShowMatches(m_store, chkShowMatches->isChecked());
+    } catch (const contactclient::AutomationError& e) {
+        MessageBox::show(this, kTitle, e.description(), MessageBox::Icon::Warning);
+    }
 }
 
 void SetupWindow::setFoundBooks(const QList<FoundBook>& found, const QStringList& ticked)
@@ -690,6 +733,7 @@ void SetupWindow::useLocal()
         if (!autostartError.isEmpty())
             MessageBox::show(this, kTitle, autostartError, MessageBox::Icon::Warning);
     }
+    saveShowMatches();
     accept();
 }
 

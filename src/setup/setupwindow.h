@@ -103,6 +103,8 @@ public:
     QLabel* lblOutbox = nullptr;
 
     QCheckBox* chkAutostart = nullptr;
+    QCheckBox* chkShowMatches = nullptr;
+    QPushButton* cmdClearUse = nullptr;
     QKeySequenceEdit* txtSummonKey = nullptr;
     QPushButton* cmdUseLocal = nullptr;
     QPushButton* cmdSave = nullptr;
@@ -125,6 +127,7 @@ private:
     void fitScreen();
     void save();
     void useLocal();
+    void saveShowMatches();
     QString storedPassword(const QString& key) const;
     QString folderForImport() const;
 

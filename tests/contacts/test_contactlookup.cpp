@@ -74,8 +74,7 @@ private slots:
         QTest::newRow("the completion's contact first")
             << u"acme"_s << u"Müller, Jürgen"_s
             << QStringList{u"Müller, Jürgen (j.mueller@acme.de)"_s, u"Adams, Ann (ann@acme.de)"_s};
-        QTest::newRow("a number") << u"0171 234"_s << QString()
-                                  << QStringList{u"Müller, Jürgen (+49 171 2345678)"_s};
+        QTest::newRow("a number") << u"0171 234"_s << QString() << QStringList{u"Müller, Jürgen (+49 171 2345678)"_s};
         QTest::newRow("nothing") << u"zz"_s << QString() << QStringList{};
     }
     void find()

@@ -41,11 +41,10 @@ private slots:
         QTest::addColumn<qint64>("today");
         QTest::addColumn<QStringList>("byScore");
         QTest::addColumn<QStringList>("recent");
-        QTest::newRow("more uses first") << QList<Use>{{"a", 0}, {"b", 0}, {"b", 0}} << qint64(0)
-                                         << L({"b", "a"}) << L({"a", "b"});
+        QTest::newRow("more uses first") << QList<Use>{{"a", 0}, {"b", 0}, {"b", 0}} << qint64(0) << L({"b", "a"})
+                                         << L({"a", "b"});
         QTest::newRow("old uses fade: three a year ago below one last week")
-            << QList<Use>{{"a", 0}, {"a", 0}, {"a", 0}, {"b", 358}} << qint64(365) << L({"b", "a"})
-            << L({"b", "a"});
+            << QList<Use>{{"a", 0}, {"a", 0}, {"a", 0}, {"b", 358}} << qint64(365) << L({"b", "a"}) << L({"b", "a"});
         QTest::newRow("recent: the last use counts")
             << QList<Use>{{"a", 1}, {"b", 2}, {"a", 3}} << qint64(3) << L({"a", "b"}) << L({"a", "b"});
         QTest::newRow("nothing used") << QList<Use>{} << qint64(0) << QStringList{} << QStringList{};

@@ -16,23 +16,22 @@ private slots:
         QTest::addColumn<QSize>("wanted");
         QTest::addColumn<QRect>("placed");
         const QRect screen(0, 0, 1920, 1080);
-        QTest::newRow("bar at the top: below") << QRect(100, 0, 600, 40) << screen << QSize(600, 300)
-                                               << QRect(100, 40, 600, 300);
-        QTest::newRow("bar at the bottom: above") << QRect(100, 1040, 600, 40) << screen << QSize(600, 300)
-                                                  << QRect(100, 740, 600, 300);
-        QTest::newRow("at least as wide as the bar") << QRect(100, 0, 600, 40) << screen << QSize(200, 100)
-                                                     << QRect(100, 40, 600, 100);
-        QTest::newRow("kept on the screen at the right edge") << QRect(1700, 0, 600, 40) << screen << QSize(600, 100)
-                                                             << QRect(1320, 40, 600, 100);
-        QTest::newRow("kept on the screen at the left edge") << QRect(-50, 500, 300, 40) << screen << QSize(300, 100)
-                                                            << QRect(0, 540, 300, 100);
-        QTest::newRow("shortened to the room below") << QRect(0, 400, 600, 40) << screen << QSize(600, 900)
-                                                     << QRect(0, 440, 600, 640);
-        QTest::newRow("second screen to the right, above")
-            << QRect(2000, 1000, 600, 40) << QRect(1920, 0, 1280, 1024) << QSize(600, 200)
-            << QRect(2000, 800, 600, 200);
-        QTest::newRow("wider than the screen") << QRect(0, 0, 600, 40) << QRect(0, 0, 400, 300) << QSize(600, 100)
-                                               << QRect(0, 40, 400, 100);
+        QTest::newRow("bar at the top: below")
+            << QRect(100, 0, 600, 40) << screen << QSize(600, 300) << QRect(100, 40, 600, 300);
+        QTest::newRow("bar at the bottom: above")
+            << QRect(100, 1040, 600, 40) << screen << QSize(600, 300) << QRect(100, 740, 600, 300);
+        QTest::newRow("at least as wide as the bar")
+            << QRect(100, 0, 600, 40) << screen << QSize(200, 100) << QRect(100, 40, 600, 100);
+        QTest::newRow("kept on the screen at the right edge")
+            << QRect(1700, 0, 600, 40) << screen << QSize(600, 100) << QRect(1320, 40, 600, 100);
+        QTest::newRow("kept on the screen at the left edge")
+            << QRect(-50, 500, 300, 40) << screen << QSize(300, 100) << QRect(0, 540, 300, 100);
+        QTest::newRow("shortened to the room below")
+            << QRect(0, 400, 600, 40) << screen << QSize(600, 900) << QRect(0, 440, 600, 640);
+        QTest::newRow("second screen to the right, above") << QRect(2000, 1000, 600, 40) << QRect(1920, 0, 1280, 1024)
+                                                           << QSize(600, 200) << QRect(2000, 800, 600, 200);
+        QTest::newRow("wider than the screen")
+            << QRect(0, 0, 600, 40) << QRect(0, 0, 400, 300) << QSize(600, 100) << QRect(0, 40, 400, 100);
     }
     void place()
     {

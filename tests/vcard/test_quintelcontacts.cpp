@@ -64,6 +64,39 @@ private slots:
         QCOMPARE(o.value(QStringLiteral("TypeName")).toString(), QStringLiteral("ContactItem"));
     }
 
+    void testSearch_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("found"); // "entry id=matched value" per contact, in order
+        QTest::newRow("accent-free name") << QStringLiteral("mu") << QStringLiteral("m.vcf=");
+        QTest::newRow("e-mail domain, alphabetical")
+            << QStringLiteral("acme") << QStringLiteral("a.vcf=ann@acme.de m.vcf=j.mueller@acme.de");
+        QTest::newRow("national digits of an international number")
+            << QStringLiteral("0171 234") << QStringLiteral("m.vcf=+49 171 2345678");
+        QTest::newRow("two words in any order") << QStringLiteral("acme ann") << QStringLiteral("a.vcf=ann@acme.de");
+        QTest::newRow("nothing found is no failure") << QStringLiteral("zzz") << QString();
+    }
+    void testSearch()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, found);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("m.vcf")), "BEGIN:VCARD\nVERSION:3.0\nFN:J\xC3\xBCrgen M\xC3\xBCller\n"
+                                                     "N:M\xC3\xBCller;J\xC3\xBCrgen;;;\nEMAIL:j.mueller@acme.de\n"
+                                                     "TEL;TYPE=cell:+49 171 2345678\nEND:VCARD\n");
+        write(dir.filePath(QStringLiteral("a.vcf")),
+              "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Adams\nN:Adams;Ann;;;\nEMAIL:ann@acme.de\nEND:VCARD\n");
+        const Run r = run({QStringLiteral("--json"), QStringLiteral("--search"), words, dir.path()});
+        QCOMPARE(r.status, 0);
+        QStringList got;
+        for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+            got << o.value(QStringLiteral("EntryID")).toString() + QLatin1Char('=') +
+                       o.value(QStringLiteral("Matched")).toObject().value(QStringLiteral("value")).toString();
+        }
+        QCOMPARE(got.join(QLatin1Char(' ')), found);
+    }
+
     void testExitStatus()
     {
         QTemporaryDir dir;

@@ -14,7 +14,7 @@
 namespace contactclient::searchfields {
 
 enum class Kind : char16_t {
-    Name = u'n',         // given, middle or family name
+    Name = u'n', // given, middle or family name
     Nickname = u'k',
     Organization = u'o', // organisation or department
     Title = u't',
