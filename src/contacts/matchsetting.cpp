@@ -13,7 +13,8 @@ const QString kKey = QStringLiteral("ShowMatches");
 
 bool showMatches(const SettingsStore& store)
 {
-    return store.GetSetting(kApplication, kSection, kKey, QStringLiteral("True")).compare(u"False", Qt::CaseInsensitive) != 0;
+    return store.GetSetting(kApplication, kSection, kKey, QStringLiteral("True"))
+               .compare(u"False", Qt::CaseInsensitive) != 0;
 }
 
 void setShowMatches(SettingsStore& store, bool on)

@@ -685,6 +685,9 @@ void SetupWindow::save()
 
 void SetupWindow::saveShowMatches()
 {
+    // Written only when changed: the default stays unwritten.
+    if (matchsetting::showMatches(m_store) == chkShowMatches->isChecked())
+        return;
     try {
         matchsetting::setShowMatches(m_store, chkShowMatches->isChecked());
     } catch (const contactclient::AutomationError& e) {

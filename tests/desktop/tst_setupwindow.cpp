@@ -1,6 +1,7 @@
 // The set-up window: it shows what is stored, saves what the user entered, refuses what cannot
 // work without losing it, and on the first start offers the local address book in one click.
 
+#include "contacts/contactuse.h"
 #include "desktop/messagebox.h"
 #include "fakekeyring.h"
 #include "fakes/memorysettingsstore.h"
@@ -9,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +37,8 @@ private slots:
     void refusedInputStaysInTheWindow();
     void firstRunUsesALocalAddressBookInOneClick();
     void controlsHaveNamesForAssistiveTechnology();
+    void matchesSwitchAndClearingUse_data();
+    void matchesSwitchAndClearingUse();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -137,6 +141,42 @@ void TestSetupWindow::firstRunUsesALocalAddressBookInOneClick()
     QCOMPARE(m_store.writes, QStringList{QStringLiteral("ContactClient/Backend=vcard")});
     QVERIFY(QFileInfo(m_home->filePath(QStringLiteral("data/contacts"))).isDir());
     QVERIFY(!autostart::isEnabled());
+}
+
+void TestSetupWindow::matchesSwitchAndClearingUse_data()
+{
+    QTest::addColumn<QString>("stored"); // Settings/ShowMatches before; empty: none
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("turnOff");
+    QTest::addColumn<QString>("saved"); // empty: not written
+    QTest::newRow("on by default, kept on: nothing written") << QString() << true << false << QString();
+    QTest::newRow("turned off") << QString() << true << true << QStringLiteral("False");
+    QTest::newRow("off as stored") << QStringLiteral("False") << false << false << QStringLiteral("False");
+}
+
+void TestSetupWindow::matchesSwitchAndClearingUse()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, shown);
+    QFETCH(bool, turnOff);
+    QFETCH(QString, saved);
+    qputenv("XDG_STATE_HOME", m_home->filePath(QStringLiteral("state")).toUtf8());
+    ContactUse(ContactUse::standardFile()).record(QStringLiteral("ann.vcf"), 1'700'000'000);
+    QVERIFY(QFile::exists(ContactUse::standardFile()));
+    if (!stored.isEmpty())
+        m_store.values.insert(QStringLiteral("Settings/ShowMatches"), stored);
+
+    SetupWindow w(m_store, m_keyring, SetupWindow::Mode::FirstRun);
+    QCOMPARE(w.chkShowMatches->isChecked(), shown);
+    QVERIFY(w.cmdClearUse->isEnabled());
+    w.cmdClearUse->click();
+    QVERIFY(!QFile::exists(ContactUse::standardFile()));
+    QVERIFY(!w.cmdClearUse->isEnabled());
+    if (turnOff)
+        w.chkShowMatches->setChecked(false);
+    w.cmdUseLocal->click();
+    QCOMPARE(m_store.values.value(QStringLiteral("Settings/ShowMatches")), saved);
+    qunsetenv("XDG_STATE_HOME");
 }
 
 void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()
