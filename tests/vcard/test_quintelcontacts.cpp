@@ -1,4 +1,4 @@
-// quintel-contacts: the listing, --json, --filter and the exit status.
+// quintel-contacts: the listing, --json, --filter and the exit status; --set, --add and --delete.
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,6 +81,96 @@ private slots:
         const Run badFilter = run({QStringLiteral("--filter"), QStringLiteral("[FullName] = 'x'"), dir.path()});
         QCOMPARE(badFilter.status, 2);
         QVERIFY(badFilter.err.contains(QStringLiteral("[FullName] = 'x'")));
+    }
+
+    // --set, --add and --delete write, then the listing shows what was written.
+    void writes_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("listed"); // in the listing afterwards
+        QTest::addColumn<QString>("gone");   // no longer in the listing
+        QTest::newRow("set the mobile number")
+            << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"), QStringLiteral("--value"),
+                           QStringLiteral("MobileTelephoneNumber=+49 151 0000")}
+            << QStringLiteral("MobileTelephoneNumber: +49 151 0000") << QString();
+        QTest::newRow("set two properties")
+            << QStringList{QStringLiteral("--set"),   QStringLiteral("two.vcf#2"),
+                           QStringLiteral("--value"), QStringLiteral("FullName=Bea Stone"),
+                           QStringLiteral("--value"), QStringLiteral("Email1Address=bea@example.org")}
+            << QStringLiteral("Email1Address: bea@example.org") << QStringLiteral("FullName: Bea\n");
+        QTest::newRow("add") << QStringList{QStringLiteral("--add"), QStringLiteral("--value"),
+                                            QStringLiteral("FullName=Cy New"), QStringLiteral("--value"),
+                                            QStringLiteral("HomeAddress=1 High St;Leeds;;LS1 1AA;UK")}
+                             << QStringLiteral("FullName: Cy New") << QString();
+        QTest::newRow("delete") << QStringList{QStringLiteral("--delete"), QStringLiteral("ann.vcf")} << QString()
+                                << QStringLiteral("Ann Lee");
+    }
+    void writes()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, listed);
+        QFETCH(QString, gone);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("ann.vcf")),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nX-KEEP;A=b:kept\r\nEND:VCARD\r\n");
+        write(dir.filePath(QStringLiteral("two.vcf")), "BEGIN:VCARD\nVERSION:4.0\nFN:Al\nEND:VCARD\n"
+                                                       "BEGIN:VCARD\nVERSION:4.0\nFN:Bea\nEND:VCARD\n");
+        const Run r = run(args + QStringList{dir.path()});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const Run list = run({dir.path()});
+        QCOMPARE(list.status, 0);
+        if (!listed.isEmpty())
+            QVERIFY2(list.out.contains(listed), qPrintable(list.out));
+        if (!gone.isEmpty())
+            QVERIFY2(!list.out.contains(gone), qPrintable(list.out));
+        QFile ann(dir.filePath(QStringLiteral("ann.vcf")));
+        if (ann.open(QIODevice::ReadOnly))
+            QVERIFY(ann.readAll().contains("X-KEEP;A=b:kept\r\n"));
+    }
+
+    // Nothing is written, exit status 2 and a message that says why.
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown property") << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"),
+                                                         QStringLiteral("--value"), QStringLiteral("Shoe=42")}
+                                          << QStringLiteral("unknown property \"Shoe\"");
+        QTest::newRow("unknown entry ID") << QStringList{QStringLiteral("--set"), QStringLiteral("nobody.vcf"),
+                                                         QStringLiteral("--value"), QStringLiteral("FullName=X")}
+                                          << QStringLiteral("no contact has the entry ID \"nobody.vcf\"");
+        QTest::newRow("delete unknown") << QStringList{QStringLiteral("--delete"), QStringLiteral("ann.vcf#7")}
+                                        << QStringLiteral("no contact has the entry ID");
+        QTest::newRow("a file Quintel does not write")
+            << QStringList{QStringLiteral("--set"), QStringLiteral("wide.vcf"), QStringLiteral("--value"),
+                           QStringLiteral("FullName=X")}
+            << QStringLiteral("UTF-16");
+        QTest::newRow("bad e-mail") << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"),
+                                                   QStringLiteral("--value"), QStringLiteral("Email1Address=ann")}
+                                    << QStringLiteral("“@”");
+        QTest::newRow("bad birthday") << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"),
+                                                     QStringLiteral("--value"), QStringLiteral("Birthday=soon")}
+                                      << QStringLiteral("birthday");
+        QTest::newRow("value without a verb") << QStringList{QStringLiteral("--value"), QStringLiteral("FullName=X")}
+                                              << QStringLiteral("--value goes with --set or --add");
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QByteArray ann = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
+        write(dir.filePath(QStringLiteral("ann.vcf")), ann);
+        const QString wide = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Wide\r\nEND:VCARD\r\n");
+        write(dir.filePath(QStringLiteral("wide.vcf")),
+              QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2));
+        const Run r = run(args + QStringList{dir.path()});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QFile f(dir.filePath(QStringLiteral("ann.vcf")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), ann);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 };
 

@@ -1,7 +1,12 @@
 // quintel-contacts [--json] [--filter TEXT] [--book BOOK | FOLDER]
 //                  [--backend eds [--book NAME] [--list-books] [--wait SECONDS]]
+// quintel-contacts --set ENTRYID --value PROPERTY=VALUE [--value …] [--book BOOK | FOLDER]
+// quintel-contacts --add --value PROPERTY=VALUE [--value …] [--book BOOK | FOLDER]
+// quintel-contacts --delete ENTRYID [--book BOOK | FOLDER]
 // Lists the address book's items as the contact client sees them. Exit status: 0 all items read;
-// 1 some cards or files were skipped (listed on stderr); 2 nothing could be listed.
+// 1 some cards or files were skipped (listed on stderr); 2 nothing could be listed. Changes one
+// contact, adds or deletes one through the same write path as the bar: exit status 0 written, 2
+// not written (a read-only book, a contact changed meanwhile, an unknown property or entry ID).
 
 #include "contactlisting.h"
 
@@ -18,6 +23,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTextStream>
 
 namespace cc = contactclient;
 
@@ -49,6 +55,74 @@ QStringList leftOutBooks(cc::Store& store)
             out += leftOutBooks(*book.store);
     }
     return out;
+}
+
+struct Assignment {
+    QString property;
+    QString value;
+};
+
+// PROPERTY=VALUE pairs; false (and a message) for one that is not of that form or names a property
+// the listing does not print.
+bool parseAssignments(const QStringList& texts, QList<Assignment>& out, QTextStream& err)
+{
+    const QStringList known = cc::formPropertyNames();
+    for (const QString& text : texts) {
+        const qsizetype eq = text.indexOf(QLatin1Char('='));
+        if (eq <= 0) {
+            err << "quintel-contacts: --value takes PROPERTY=VALUE, not \"" << text << "\"\n";
+            return false;
+        }
+        const QString property = text.left(eq).trimmed();
+        if (!known.contains(property)) {
+            err << "quintel-contacts: unknown property \"" << property
+                << "\"; known: " << known.join(QStringLiteral(", ")) << '\n';
+            return false;
+        }
+        out.append({property, text.mid(eq + 1)});
+    }
+    return true;
+}
+
+// --set, --add and --delete. Returns the exit status.
+int writeContact(cc::Application& application, const QString& mode, const QString& entryId,
+                 const QList<Assignment>& values, QTextStream& out, QTextStream& err)
+{
+    try {
+        auto ns = application.GetNamespace(QStringLiteral("MAPI"));
+        ns->Logon();
+        std::shared_ptr<cc::ContactItem> item;
+        if (mode == QLatin1String("add")) {
+            item = application.CreateItem(cc::olContactItem);
+        } else {
+            try {
+                item = ns->GetItemFromID(entryId);
+            } catch (const cc::ItemNotFound&) {
+                err << "quintel-contacts: no contact has the entry ID \"" << entryId << "\"\n";
+                return 2;
+            }
+        }
+        if (!item->writable()) {
+            err << "quintel-contacts: " << item->readOnlyReason() << '\n';
+            return 2;
+        }
+        if (mode == QLatin1String("delete")) {
+            const QString name = item->FullName().isEmpty() ? item->FileAs() : item->FullName();
+            item->Delete();
+            out << "deleted\t" << entryId << "\t" << name << "\t(kept in " << item->deletedFolder() << ")\n";
+            return 0;
+        }
+        cc::ContactForm form = item->form();
+        for (const Assignment& a : values)
+            cc::setFormProperty(form, a.property, a.value);
+        item->setForm(form);
+        item->Save();
+        out << (mode == QLatin1String("add") ? "added\t" : "written\t") << item->EntryID() << '\n';
+        return 0;
+    } catch (const cc::AutomationError& e) {
+        err << "quintel-contacts: " << e.description() << " (error " << e.number() << ")\n";
+        return 2;
+    }
 }
 
 } // namespace
@@ -86,6 +160,26 @@ int main(int argc, char* argv[])
     const QCommandLineOption wait(
         QStringLiteral("wait"), QStringLiteral("Longest wait for the desktop's address book, in seconds (default 15)."),
         QStringLiteral("SECONDS"), QStringLiteral("15"));
+    const QCommandLineOption set(QStringLiteral("set"),
+                                 QStringLiteral("Changes the contact with this entry ID (as the listing prints it) by "
+                                                "the --value options."),
+                                 QStringLiteral("ENTRYID"));
+    const QCommandLineOption add(QStringLiteral("add"),
+                                 QStringLiteral("Adds a contact made of the --value options to the address book."));
+    const QCommandLineOption remove(QStringLiteral("delete"),
+                                    QStringLiteral("Deletes the contact with this entry ID; its card is kept in "
+                                                   "~/.local/share/Quintel/deleted-contacts."),
+                                    QStringLiteral("ENTRYID"));
+    const QCommandLineOption value(QStringLiteral("value"),
+                                   QStringLiteral("PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, "
+                                                  "Email1Address, MobileTelephoneNumber, HomeAddress as "
+                                                  "street;city;region;postal code;country, Categories as a comma "
+                                                  "list, …); an empty VALUE removes it. Repeatable."),
+                                   QStringLiteral("PROPERTY=VALUE"));
+    parser.addOption(set);
+    parser.addOption(add);
+    parser.addOption(remove);
+    parser.addOption(value);
     parser.addOption(json);
     parser.addOption(filter);
     parser.addOption(book);
@@ -103,6 +197,32 @@ int main(int argc, char* argv[])
     const QStringList args = parser.positionalArguments();
     if (args.size() > 1 || (!args.isEmpty() && parser.isSet(book))) {
         err << "quintel-contacts: one folder or one --book at most\n";
+        return 2;
+    }
+
+    const int modes = int(parser.isSet(set)) + int(parser.isSet(add)) + int(parser.isSet(remove));
+    if (modes > 1) {
+        err << "quintel-contacts: one of --set, --add and --delete at a time\n";
+        return 2;
+    }
+    QList<Assignment> assignments;
+    if (modes == 1) {
+        if (parser.isSet(json) || parser.isSet(filter) || parser.isSet(listBooks)) {
+            err << "quintel-contacts: --set, --add and --delete take no --json, --filter or --list-books\n";
+            return 2;
+        }
+        if (!parseAssignments(parser.values(value), assignments, err))
+            return 2;
+        if (assignments.isEmpty() && !parser.isSet(remove)) {
+            err << "quintel-contacts: --set and --add need at least one --value PROPERTY=VALUE\n";
+            return 2;
+        }
+        if (!assignments.isEmpty() && parser.isSet(remove)) {
+            err << "quintel-contacts: --delete takes no --value\n";
+            return 2;
+        }
+    } else if (parser.isSet(value)) {
+        err << "quintel-contacts: --value goes with --set or --add\n";
         return 2;
     }
 
@@ -183,6 +303,16 @@ int main(int argc, char* argv[])
     } catch (const cc::AutomationError& e) {
         err << "quintel-contacts: " << e.description() << " (error " << e.number() << ")\n";
         return 2;
+    }
+
+    if (modes == 1) {
+        const QString mode = parser.isSet(set)   ? QStringLiteral("set")
+                             : parser.isSet(add) ? QStringLiteral("add")
+                                                 : QStringLiteral("delete");
+        const QString entryId = parser.isSet(set) ? parser.value(set) : parser.value(remove);
+        const int status = writeContact(*application, mode, entryId, assignments, out, err);
+        out.flush();
+        return status;
     }
 
     int failures = 0;

@@ -3,6 +3,8 @@
 #include "contactclient/desktophooks.h"
 #include "contactclient/storenotifier.h"
 
+#include <QObject>
+
 namespace contactclient {
 namespace {
 
@@ -75,6 +77,17 @@ std::unique_ptr<MailItem> ClientApplication::CreateItem(int itemKind)
         throw AutomationError(errUnsupported,
                               QStringLiteral("Item kind %1 is not supported; only mail (0) is.").arg(itemKind));
     return m_mailItems(*GetNamespace(QStringLiteral("MAPI")));
+}
+
+std::shared_ptr<ContactItem> ClientApplication::createContactItem()
+{
+    return m_store->newItem();
+}
+
+QString ContactItem::defaultReadOnlyReason()
+{
+    return QObject::tr(
+        "Quintel does not change contacts of this address book; change it in the program it belongs to.");
 }
 
 StoreNotifier* storeNotifier(Application& application)

@@ -19,6 +19,9 @@ public:
 
     Store& store() { return *m_store; }
 
+protected:
+    std::shared_ptr<ContactItem> createContactItem() override;
+
 private:
     std::shared_ptr<Store> m_store;
     MailItemFactory m_mailItems;

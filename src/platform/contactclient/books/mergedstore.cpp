@@ -91,6 +91,27 @@ std::shared_ptr<ContactItem> MergedStore::itemFromId(const QString& entryId)
     throw ItemNotFound(entryId);
 }
 
+bool MergedStore::writable() const
+{
+    for (const Book& book : m_books)
+        if (book.store->writable())
+            return true;
+    return false;
+}
+
+QString MergedStore::readOnlyReason() const
+{
+    return m_books.empty() ? ContactItem::defaultReadOnlyReason() : m_books.front().store->readOnlyReason();
+}
+
+std::shared_ptr<ContactItem> MergedStore::newItem()
+{
+    for (const Book& book : m_books)
+        if (book.store->writable())
+            return BookContactItem::added(book.label, book.store->newItem());
+    throw AutomationError(errReadOnly, readOnlyReason());
+}
+
 QString MergedStore::statusNote() const
 {
     QStringList notes;

@@ -16,6 +16,7 @@ namespace contactclient {
 
 class PathWatcher;
 class SummaryWriter;
+struct VCardWriter;
 
 class VCardFolderStore : public Store {
 public:
@@ -36,6 +37,13 @@ public:
     // Watches the folder from the first call on (on the calling thread, the UI thread): changes
     // on disk emit changed() once after a short quiet spell.
     StoreNotifier* notifier() const override;
+
+    // A user's folder is written back to: its items can be changed, new contacts added. A folder
+    // that is a copy of another book is made read-only, with the text that says where to change it.
+    void setReadOnly(const QString& reason);
+    bool writable() const override;
+    QString readOnlyReason() const override;
+    std::shared_ptr<ContactItem> newItem() override;
 
     QString folder() const { return m_folder; }
     // Cards and files the last read skipped, with the reasons.
@@ -66,6 +74,8 @@ private:
     // Set by the watcher: read the folder again even when its time stamp looks the same (two
     // changes within one tick of the file system's clock leave it unchanged).
     std::shared_ptr<std::atomic<bool>> m_stale = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<VCardWriter> m_writer; // null when read-only
+    QString m_readOnlyReason;
     mutable std::unique_ptr<StoreNotifier> m_notifier;
     mutable std::unique_ptr<PathWatcher> m_watcher;
 };
@@ -75,6 +85,7 @@ private:
 QString vcardFolderFromSettings(const SettingsStore& settings);
 
 std::shared_ptr<Store> createVCardFolderStore(const SettingsStore& settings);
+// A read-only store of a folder that copies another book (a CardDAV account, an LDAP directory).
 std::shared_ptr<Store> createVCardFolderStore(const QString& folder);
 
 } // namespace contactclient
