@@ -15,6 +15,7 @@ public:
     ClientApplication(std::shared_ptr<Store> store, MailItemFactory mailItems);
 
     std::shared_ptr<NameSpace> GetNamespace(const QString& type) override;
+    using Application::CreateItem;
     std::unique_ptr<MailItem> CreateItem(int itemKind) override;
 
     Store& store() { return *m_store; }
