@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "actions/contactactions.h"
+#include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
 #include "desktop/windowsystem.h"
@@ -121,7 +122,9 @@ void frmMain::buildControls()
 
 void frmMain::buildParts()
 {
-    session = std::make_unique<ContactSession>(m_platform.createContactClient);
+    desktop = std::make_unique<DesktopIntegration>(
+        [this](int number, const QString& description) { guard.report(number, description); });
+    session = std::make_unique<ContactSession>([this] { return m_platform.createContactClient(*desktop); });
     session->setBackground(m_platform.background);
     status = std::make_unique<StatusLine>(txtStatus);
 
@@ -137,7 +140,7 @@ void frmMain::buildParts()
     modes = std::make_unique<WindowModes>(*this, cmdState, windowState, guard);
     actions = std::make_unique<ContactActions>(
         ContactActionControls{cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
-        *session, *modes, guard);
+        *session, *modes, *desktop, guard);
     quickMail = std::make_unique<QuickMail>(
         *this, QuickMailControls{txtSubject, txtBody, cmdSendMail, cmdCancelMail, cmdClearMail}, *session, *modes,
         *status, guard);
@@ -178,7 +181,7 @@ void frmMain::Form_Load()
 {
     // A second run after the bar was closed starts from the full height, as the first one does.
     if (m_started)
-        modes->setWindowMode(3);
+        modes->setWindowMode(WindowMode::QuickMail);
     m_started = true;
     session->setLoading(true);
     modSettings::loadSettings();
@@ -187,7 +190,7 @@ void frmMain::Form_Load()
     modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,
                         cmdWriteContact, cmdState, cmdOptions, lblContactCount, imgOne, imgTwo, txtContact, txtStatus},
                        {txtSubject, txtBody, cmdSendMail, cmdClearMail});
-    windowState.windowMode = 3;
+    windowState.windowMode = int(WindowMode::QuickMail);
     placement->restorePlacement();
     toggleOnTop();
     QCoreApplication::processEvents();

@@ -29,6 +29,7 @@ class CategorySelector;
 class ContactActions;
 class ContactEntry;
 class ContactListView;
+class DesktopIntegration;
 class OptionsOpener;
 class Placement;
 class PlacementAutoSave;
@@ -41,9 +42,15 @@ class WindowDrag;
 class WindowModes;
 class WindowsAbove;
 
+namespace contactclient {
+class DesktopHooks;
+}
+
 // What the bar is built on; main() passes the real components, tests pass fakes.
 struct Platform {
-    std::function<std::shared_ptr<contactclient::Application>()> createContactClient;
+    // Builds the contact client on the bar's desktop windows (card, call window, composer).
+    std::function<std::shared_ptr<contactclient::Application>(contactclient::DesktopHooks& desktop)>
+        createContactClient;
     std::function<std::shared_ptr<wordprocessor::Application>()> createWordProcessor;
     WindowSystem* windowSystem = nullptr;
     // Where reading the address book and sending quick mail run; empty: at once, on the UI thread.
@@ -109,6 +116,7 @@ public:
 
     Guard guard;
     WindowState windowState;
+    std::unique_ptr<DesktopIntegration> desktop; // outlives the contact client built on it
     std::unique_ptr<ContactSession> session;
     std::unique_ptr<StatusLine> status;
 

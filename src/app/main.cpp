@@ -8,7 +8,6 @@
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "app/summon.h"
-#include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
 #include "contacts/contactsession.h"
 #include "desktop/windowsystem.h"
@@ -99,13 +98,15 @@ int main(int argc, char* argv[])
     modSettings::setStore(&store);
     DesktopWindowSystem windowSystem;
     Platform platform;
-    platform.createContactClient = [&store] { return contactclient::createApplication(store); };
+    // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
+    platform.createContactClient = [&store, prompt = std::make_shared<DialogPasswordPrompt>()](
+                                       contactclient::DesktopHooks& desktop) {
+        return contactclient::createApplication(store, desktop, prompt);
+    };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &windowSystem;
     platform.background = workerThreads();
     platform.mailAccount = [&store] { return mail::readMailAccount(store); };
-    // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
-    contactclient::carddav::setPasswordPrompt(std::make_shared<DialogPasswordPrompt>());
 
     frmMain form(platform);
     // A failure to open the address book is reported and ends the program.

@@ -195,7 +195,7 @@ private slots:
         client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"),
                    Props{{QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
         auto ns = client.application()->GetNamespace(QStringLiteral("MAPI"));
-        mail::ClientMailItem item(*ns, [] { return mail::MailAccount{}; });
+        mail::ClientMailItem item(*ns, form->actions->desktop(), [] { return mail::MailAccount{}; });
         item.setTo(to);
         item.setSubject(subject);
         item.setBody(body);
@@ -240,9 +240,9 @@ private slots:
         if (dialer) {
             dialer->cmdCall_Click();
         } else {
-            // The contact client's own mail item, which hands itself to the bar's composer hook.
+            // The contact client's own mail item, which hands itself to the bar's composer.
             auto ns = f->client.application()->GetNamespace(QStringLiteral("MAPI"));
-            mail::ClientMailItem item(*ns, [] { return mail::MailAccount{}; });
+            mail::ClientMailItem item(*ns, form->actions->desktop(), [] { return mail::MailAccount{}; });
             item.setTo(QStringLiteral("js@example.com"));
             item.Display();
         }

@@ -149,7 +149,7 @@ void TestSecondStart::shortcutSavedBySetupWorksAtOnce()
     RealBar bar;
     SummonShortcut shortcut;
     Platform p;
-    p.createContactClient = [&bar] { return bar.client.application(); };
+    p.createContactClient = [&bar](contactclient::DesktopHooks&) { return bar.client.application(); };
     p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
     p.windowSystem = &bar.windowSystem;
     bar.form = std::make_unique<frmMain>(p);

@@ -22,7 +22,7 @@ struct SessionBar : RealBar {
     frmMain& start()
     {
         Platform p;
-        p.createContactClient = [this] { return client.application(); };
+        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
         p.windowSystem = &windowSystem;
         form = std::make_unique<frmMain>(p);

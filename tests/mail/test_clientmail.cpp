@@ -40,7 +40,9 @@ private slots:
         QVERIFY(m_handler.install(m_tmp.path(), {QStringLiteral("mailto")}));
 
         m_bar.adjustPlatform = [this](Platform& p) {
-            p.createContactClient = [this] { return contactclient::createApplication(m_bar.store); };
+            p.createContactClient = [this](contactclient::DesktopHooks& desktop) {
+                return contactclient::createApplication(m_bar.store, desktop, nullptr);
+            };
         };
         m_bar.load();
         m_bar.form->txtContact->setFocus();

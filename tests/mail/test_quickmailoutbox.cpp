@@ -22,8 +22,9 @@ namespace {
 // The fake address book, with mail items that build and send real messages.
 class MailingApplication : public contactclient::Application {
 public:
-    MailingApplication(std::shared_ptr<contactclient::Application> inner, std::function<mail::MailAccount()> account)
-        : m_inner(std::move(inner)), m_account(std::move(account))
+    MailingApplication(std::shared_ptr<contactclient::Application> inner, contactclient::DesktopHooks& desktop,
+                       std::function<mail::MailAccount()> account)
+        : m_inner(std::move(inner)), m_desktop(desktop), m_account(std::move(account))
     {
     }
     std::shared_ptr<contactclient::NameSpace> GetNamespace(const QString& type) override
@@ -33,12 +34,13 @@ public:
     }
     std::unique_ptr<contactclient::MailItem> CreateItem(int) override
     {
-        return std::make_unique<mail::ClientMailItem>(*m_ns, m_account);
+        return std::make_unique<mail::ClientMailItem>(*m_ns, m_desktop, m_account);
     }
 
 private:
     std::shared_ptr<contactclient::Application> m_inner;
     std::shared_ptr<contactclient::NameSpace> m_ns;
+    contactclient::DesktopHooks& m_desktop;
     std::function<mail::MailAccount()> m_account;
 };
 
@@ -70,8 +72,8 @@ private:
                             {QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
         f->adjustPlatform = [this](Platform& p) {
             auto reader = [this] { return m_account; };
-            p.createContactClient = [this, reader] {
-                return std::make_shared<MailingApplication>(f->client.application(), reader);
+            p.createContactClient = [this, reader](contactclient::DesktopHooks& desktop) {
+                return std::make_shared<MailingApplication>(f->client.application(), desktop, reader);
             };
             p.mailAccount = reader;
         };

@@ -397,7 +397,7 @@ void TestSetupLdap::barReadsWhatTheSetupWrote()
 
     // The bar's contact client, from the same file and keyring.
     QSettingsStore reread(config.filePath(QStringLiteral("Quintel.conf")));
-    const std::shared_ptr<contactclient::Store> directoryStore = contactclient::createConfiguredStore(reread);
+    const std::shared_ptr<contactclient::Store> directoryStore = contactclient::createConfiguredStore(reread, nullptr);
     directoryStore->open();
     QCOMPARE(directoryStore->items()->Count(), kPeople + 1);
     contactclient::carddav::setKeyring(nullptr);

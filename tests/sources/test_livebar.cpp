@@ -51,7 +51,9 @@ private slots:
         modSettings::setStore(&store);
         {
             Platform p;
-            p.createContactClient = [&store] { return contactclient::createApplication(store); };
+            p.createContactClient = [&store](contactclient::DesktopHooks& desktop) {
+                return contactclient::createApplication(store, desktop, nullptr);
+            };
             p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
             p.windowSystem = &windowSystem;
             frmMain form(p);

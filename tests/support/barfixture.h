@@ -48,7 +48,7 @@ struct BarFixture {
     frmMain& create()
     {
         Platform p;
-        p.createContactClient = [this] { return client.application(); };
+        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [this] {
             client.record(QStringLiteral("create word processor"));
             return std::static_pointer_cast<wordprocessor::Application>(word);
