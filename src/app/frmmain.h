@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the bar. It builds the controls of the designed layout under their own names
 // and wires the parts that own their handlers (contacts/, entry/, actions/, window/, settings/);
-// each part gets only its own controls and what it works with. Nothing else lives here.
+// each part gets only its own controls and what it works with. What stays here is the bar's own
+// order of things: the start-up (Form_Load) and its end, the status line's calls, keeping the
+// window topmost and answering the window manager, and keeping the place on the ways out.
 
 #include "contacts/contactsession.h"
 #include "mail/mailaccount.h"

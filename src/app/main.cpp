@@ -99,10 +99,10 @@ int main(int argc, char* argv[])
     DesktopWindowSystem windowSystem;
     Platform platform;
     // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
-    platform.createContactClient = [&store, prompt = std::make_shared<DialogPasswordPrompt>()](
-                                       contactclient::DesktopHooks& desktop) {
-        return contactclient::createApplication(store, desktop, prompt);
-    };
+    platform.createContactClient =
+        [&store, prompt = std::make_shared<DialogPasswordPrompt>()](contactclient::DesktopHooks& desktop) {
+            return contactclient::createApplication(store, desktop, prompt);
+        };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &windowSystem;
     platform.background = workerThreads();

@@ -55,8 +55,7 @@ QString cacheInside(const QString& cacheRoot, const CardDavAccount& account)
 CardDavStore::CardDavStore(CardDavAccount account, QString cacheRoot, SyncOptions options,
                            std::shared_ptr<PasswordPrompt> prompt)
     : LocalCopy(cacheBase(cacheRoot), cacheInside(cacheRoot, account), texts()), m_account(std::move(account)),
-      m_host(serverOf(m_account, &m_configError).host()), m_options(std::move(options)),
-      m_prompt(std::move(prompt))
+      m_host(serverOf(m_account, &m_configError).host()), m_options(std::move(options)), m_prompt(std::move(prompt))
 {
     setFirstWait(std::chrono::seconds(20), std::chrono::seconds(30));
     // A download or a sync that brought many cards has just written them: the summary of the
@@ -72,8 +71,8 @@ void CardDavStore::open()
     if (!isRefreshing()) {
         if (!m_account.user.isEmpty()) {
             QString why;
-            const std::optional<QString> password =
-                passwordFor(m_prompt.get(), m_account.user, m_host, &why, keyringKey(m_account.user, m_account.url.trimmed()));
+            const std::optional<QString> password = passwordFor(m_prompt.get(), m_account.user, m_host, &why,
+                                                                keyringKey(m_account.user, m_account.url.trimmed()));
             if (!password) {
                 if (!haveCopy)
                     throw AutomationError(errStoreUnavailable,

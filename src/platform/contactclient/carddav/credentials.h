@@ -63,8 +63,8 @@ void passwordRefused(const QString& user, const QString& host);
 
 // The same for an account of another kind, kept in the keyring under its own key (for a company
 // directory "ldap:<bind DN>@<host>"); account names it when the user is asked.
-std::optional<QString> passwordForKey(PasswordPrompt* prompt, const QString& key, const QString& account,
-                                      QString* why, const QString& olderKey = {});
+std::optional<QString> passwordForKey(PasswordPrompt* prompt, const QString& key, const QString& account, QString* why,
+                                      const QString& olderKey = {});
 void passwordAcceptedForKey(const QString& key, const QString& password);
 void passwordRefusedForKey(const QString& key);
 

@@ -82,8 +82,7 @@ QString ldapKeyringKey(const QString& bindDn, const QString& url)
 LdapStore::LdapStore(LdapAccount account, QString cacheRoot, ldap::RefreshOptions options,
                      std::shared_ptr<carddav::PasswordPrompt> prompt)
     : LocalCopy(cacheBase(cacheRoot), cacheInside(cacheRoot, account), texts()), m_account(std::move(account)),
-      m_host(hostOf(m_account, &m_configError)), m_options(std::move(options)),
-      m_prompt(std::move(prompt))
+      m_host(hostOf(m_account, &m_configError)), m_options(std::move(options)), m_prompt(std::move(prompt))
 {
     // A download writes thousands of packed cards at once: the summary of the copy is made whole
     // once they have settled, so that the next start reads none of them.
