@@ -2,12 +2,12 @@
 
 #include "allocator.h"
 #include "app/background.h"
-#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/guardedapplication.h"
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "app/summon.h"
+#include "commandline.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
 #include "contacts/contactsession.h"
