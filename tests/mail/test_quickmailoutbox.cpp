@@ -114,12 +114,12 @@ private slots:
         QFETCH(bool, keep);
         m_account.smtpPort = QString::number(closedPort());
         frmMain& form = load();
-        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
-        form.txtSubject->setText(QStringLiteral("Hello"));
-        form.txtBody->setPlainText(QStringLiteral("Text"));
+        QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
+        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Hello"));
+        form.findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(QStringLiteral("Text"));
         MessageBox::shownInTest().clear();
         MessageBox::setNextAnswers({keep});
-        form.cmdSendMail->click();
+        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
 
         QCOMPARE(finished.size(), 1);
         // One question, no second box on top of it.
@@ -128,10 +128,11 @@ private slots:
         QVERIFY(boxes().first().contains(QStringLiteral("Keep it in the outbox?")));
         QCOMPARE(finished.first().first().toBool(), keep);
         QCOMPARE(outbox().count(), keep ? 1 : 0);
-        QCOMPARE(form.txtSubject->text(), keep ? QStringLiteral("Subject") : QStringLiteral("Hello"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(),
+                 keep ? QStringLiteral("Subject") : QStringLiteral("Hello"));
         if (keep) {
-            QCOMPARE(form.status->text(), QStringLiteral("1 message waiting to be sent"));
-            QCOMPARE(form.outbox->plannedRetrySeconds(), 30);
+            QCOMPARE(form.status()->text(), QStringLiteral("1 message waiting to be sent"));
+            QCOMPARE(form.outbox()->plannedRetrySeconds(), 30);
             QVERIFY(outbox().read(outbox().ids().first()).message.contains("Subject: Hello"));
         }
     }
@@ -147,14 +148,14 @@ private slots:
         m_account.imapPort = QString::number(closedPort());
         m_account.imapSecurity = QStringLiteral("none");
         frmMain& form = load();
-        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
-        form.txtSubject->setText(QStringLiteral("Hello"));
+        QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
+        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Hello"));
         MessageBox::shownInTest().clear();
-        form.cmdSendMail->click();
+        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
         QCOMPARE(server.received().size(), 1);
         QCOMPARE(finished.size(), 1);
         QVERIFY(finished.first().first().toBool());
-        QCOMPARE(form.txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
         QCOMPARE(boxes().size(), 1);
         QVERIFY2(boxes().first().contains(QStringLiteral("The mail was sent, but no copy")),
                  qPrintable(boxes().first()));
@@ -217,17 +218,17 @@ private slots:
         m_account.transport = QStringLiteral("client");
         UrlCatcher catcher({QStringLiteral("mailto")});
         frmMain& form = load();
-        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
-        form.txtSubject->setText(subject);
-        form.txtBody->setPlainText(body);
+        QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
+        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(subject);
+        form.findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(body);
         MessageBox::shownInTest().clear();
-        form.cmdSendMail->click();
+        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
         QTRY_COMPARE(catcher.urls.size(), 1); // the desktop is asked for a mail program first
         QCOMPARE(catcher.urls.first().toEncoded(), url);
         // As after a send: the area is cleared and nothing is reported.
         QCOMPARE(finished.size(), 1);
         QVERIFY(finished.first().first().toBool());
-        QCOMPARE(form.txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
         QVERIFY(MessageBox::shownInTest().isEmpty());
     }
 };
