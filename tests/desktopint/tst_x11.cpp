@@ -63,8 +63,8 @@ void TestX11::atomsAsTheServerNamesThem()
         QByteArray asked = name;
         const quint32 got = x11::atom(asked.data());
         asked.fill('X');
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            m_own, xcb_intern_atom(m_own, 0, quint16(name.size()), name.constData()), nullptr);
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(m_own, xcb_intern_atom(m_own, 0, quint16(name.size()), name.constData()), nullptr);
         QVERIFY(reply);
         const quint32 expected = reply->atom;
         std::free(reply);
@@ -92,7 +92,8 @@ void TestX11::frameExtents_data()
     QTest::addColumn<std::optional<QMargins>>("expected");
 
     // The property is left, right, top, bottom; margins are left, top, right, bottom.
-    QTest::newRow("a title bar and thin sides") << 32 << cardinals({1, 2, 30, 4}) << std::optional(QMargins(1, 30, 2, 4));
+    QTest::newRow("a title bar and thin sides")
+        << 32 << cardinals({1, 2, 30, 4}) << std::optional(QMargins(1, 30, 2, 4));
     QTest::newRow("no frame") << 32 << cardinals({0, 0, 0, 0}) << std::optional(QMargins());
     QTest::newRow("bytes, not cardinals") << 8 << cardinals({1, 2, 30, 4}) << std::optional<QMargins>();
     QTest::newRow("three sides") << 32 << cardinals({1, 2, 30}) << std::optional<QMargins>();

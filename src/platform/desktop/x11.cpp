@@ -119,8 +119,7 @@ void changeNetWmState(WId window, bool add, const char* state, const char* other
     if (!c)
         return;
     // _NET_WM_STATE on a mapped window is changed by a client message to the root window.
-    xcb_client_message_event_t event =
-        clientMessage(static_cast<xcb_window_t>(window), atomOn(c, "_NET_WM_STATE"), 32);
+    xcb_client_message_event_t event = clientMessage(static_cast<xcb_window_t>(window), atomOn(c, "_NET_WM_STATE"), 32);
     event.data.data32[0] = add ? 1 : 0;
     event.data.data32[1] = atomOn(c, state);
     event.data.data32[2] = other ? atomOn(c, other) : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
@@ -153,8 +152,8 @@ bool isMapped(WId window)
     xcb_connection_t* c = connection();
     if (!c)
         return false;
-    Reply<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-        c, xcb_get_window_attributes(c, static_cast<xcb_window_t>(window)), nullptr));
+    Reply<xcb_get_window_attributes_reply_t> reply(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, static_cast<xcb_window_t>(window)), nullptr));
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
@@ -232,11 +231,11 @@ std::optional<QMargins> frameExtents(WId window)
     xcb_connection_t* c = connection();
     if (!c)
         return std::nullopt;
-    Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c,
-        xcb_get_property(c, 0, static_cast<xcb_window_t>(window), atomOn(c, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL,
-                         0, 4),
-        nullptr));
+    Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c,
+                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window),
+                                                atomOn(c, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr));
     if (!reply)
         return std::nullopt;
     const auto* data = static_cast<const char*>(xcb_get_property_value(reply.get()));
@@ -271,8 +270,8 @@ QList<unsigned char> keycodesOf(unsigned keysym)
         return found;
     const xcb_setup_t* setup = xcb_get_setup(c);
     const int count = setup->max_keycode - setup->min_keycode + 1;
-    Reply<xcb_get_keyboard_mapping_reply_t> reply(xcb_get_keyboard_mapping_reply(
-        c, xcb_get_keyboard_mapping(c, setup->min_keycode, quint8(count)), nullptr));
+    Reply<xcb_get_keyboard_mapping_reply_t> reply(
+        xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, setup->min_keycode, quint8(count)), nullptr));
     if (!reply)
         return found;
     const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(reply.get());
