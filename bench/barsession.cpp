@@ -52,7 +52,9 @@ frmMain& BarSession::create()
     destroy();
     QSettingsStore* store = m_store.get();
     Platform platform;
-    platform.createContactClient = [store] { return contactclient::createApplication(*store); };
+    platform.createContactClient = [store](contactclient::DesktopHooks& desktop) {
+        return contactclient::createApplication(*store, desktop, nullptr);
+    };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &m_windowSystem;
     m_form = std::make_unique<frmMain>(platform);

@@ -9,12 +9,9 @@
 #include <QToolButton>
 
 ContactActions::ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
-                               const Guard& guard)
-    : m_session(session), m_modes(modes),
-      m_desktop(std::make_unique<DesktopIntegration>(
-          [&guard](int number, const QString& description) { guard.report(number, description); }))
+                               DesktopIntegration& desktop, const Guard& guard)
+    : m_session(session), m_modes(modes), m_desktop(desktop)
 {
-    contactclient::setDesktopHooks(m_desktop.get());
     auto wire = [this, &guard](QAbstractButton* button, void (ContactActions::*handler)()) {
         connect(button, &QAbstractButton::clicked, this, [this, &guard, handler] {
             // A component that refuses (no word processor, no composer, the store) is reported;
@@ -27,12 +24,6 @@ ContactActions::ContactActions(ContactActionControls controls, ContactSession& s
     wire(controls.cmdViewContact, &ContactActions::cmdViewContact_Click);
     wire(controls.cmdQEmailContact, &ContactActions::cmdQEmailContact_Click);
     wire(controls.cmdWriteContact, &ContactActions::cmdWriteContact_Click);
-}
-
-ContactActions::~ContactActions()
-{
-    if (&contactclient::desktopHooks() == m_desktop.get())
-        contactclient::setDesktopHooks(nullptr);
 }
 
 // The buttons are enabled only with a contact chosen; a click that races a change of contact
@@ -71,7 +62,7 @@ void ContactActions::cmdViewContact_Click()
 void ContactActions::cmdQEmailContact_Click()
 {
     m_modes.state().rememberedMode = m_modes.state().windowMode;
-    m_modes.setWindowMode(3);
+    m_modes.setWindowMode(WindowMode::QuickMail);
 }
 
 void ContactActions::cmdWriteContact_Click()

@@ -2,12 +2,12 @@
 
 #include "allocator.h"
 #include "app/background.h"
-#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/guardedapplication.h"
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "app/summon.h"
+#include "commandline.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
 #include "contacts/contactsession.h"
@@ -99,13 +99,15 @@ int main(int argc, char* argv[])
     modSettings::setStore(&store);
     DesktopWindowSystem windowSystem;
     Platform platform;
-    platform.createContactClient = [&store] { return contactclient::createApplication(store); };
+    // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
+    platform.createContactClient =
+        [&store, prompt = std::make_shared<DialogPasswordPrompt>()](contactclient::DesktopHooks& desktop) {
+            return contactclient::createApplication(store, desktop, prompt);
+        };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &windowSystem;
     platform.background = workerThreads();
     platform.mailAccount = [&store] { return mail::readMailAccount(store); };
-    // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
-    contactclient::carddav::setPasswordPrompt(std::make_shared<DialogPasswordPrompt>());
 
     frmMain form(platform);
     // A failure to open the address book is reported and ends the program.

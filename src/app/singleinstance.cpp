@@ -159,8 +159,8 @@ void raiseBar(frmMain& form)
 {
     // A bar in the tray is also minimized when the window manager sent it there: the tray brings
     // it back, icon and state together.
-    if (!form.isVisible() && form.tray) {
-        form.tray->restoreFromTray();
+    if (!form.isVisible() && form.tray()) {
+        form.tray()->restoreFromTray();
         if (form.isVisible())
             return;
     }

@@ -51,8 +51,9 @@ void summonBar(frmMain& form, const QString& token)
 {
     raiseBar(form);
     activation::activate(&form, token);
-    form.txtContact->clear();
-    form.txtContact->setFocus(Qt::ShortcutFocusReason);
+    auto* entry = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
+    entry->clear();
+    entry->setFocus(Qt::ShortcutFocusReason);
 }
 
 void connectSummonShortcut(frmMain& form, SummonShortcut& shortcut, const QString& settingsFile)

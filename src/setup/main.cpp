@@ -1,7 +1,7 @@
 // Quintel Setup: chooses the address book and the mail account of Quintel's contact client, and
 // whether the bar starts at login.
 
-#include "app/commandline.h"
+#include "commandline.h"
 #include "settingsstore.h"
 #include "setup/keyring.h"
 #include "setup/setupwindow.h"

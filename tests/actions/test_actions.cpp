@@ -97,12 +97,12 @@ private slots:
     void quickEmailRemembersTheMode()
     {
         QFETCH(int, mode);
-        form->modes->setWindowMode(mode);
+        form->modes()->setWindowMode(mode);
         choose(QStringLiteral("id1"));
         f->client.clearLog();
-        form->actions->cmdQEmailContact_Click();
-        QCOMPARE(form->windowState.rememberedMode, std::optional<int>(mode));
-        QCOMPARE(form->windowState.windowMode, 3);
+        form->actions()->cmdQEmailContact_Click();
+        QCOMPARE(form->modeState().rememberedMode, std::optional<int>(mode));
+        QCOMPARE(form->modeState().windowMode, 3);
         QVERIFY(f->client.log.isEmpty());
     }
 
@@ -121,8 +121,8 @@ private slots:
         QFETCH(QString, text);
         choose(id);
         f->word->log.clear();
-        form->actions->cmdWriteContact_Click();
-        form->actions->cmdWriteContact_Click();
+        form->actions()->cmdWriteContact_Click();
+        form->actions()->cmdWriteContact_Click();
         const QStringList one{QStringLiteral("Documents"), QStringLiteral("Add"), QStringLiteral("Content"),
                               QStringLiteral("Text=") + text, QStringLiteral("Visible=true")};
         QCOMPARE(f->word->log, one + one);
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(MessageBox::shownInTest().size(), 1);
         QVERIFY(form->isVisible());
         f->client.failures.clear();
-        form->actions->cmdViewContact_Click();
+        form->actions()->cmdViewContact_Click();
         QVERIFY(f->client.log.contains(QStringLiteral("Display(id1)")));
     }
 
@@ -195,7 +195,7 @@ private slots:
         client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"),
                    Props{{QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
         auto ns = client.application()->GetNamespace(QStringLiteral("MAPI"));
-        mail::ClientMailItem item(*ns, [] { return mail::MailAccount{}; });
+        mail::ClientMailItem item(*ns, form->actions->desktop(), [] { return mail::MailAccount{}; });
         item.setTo(to);
         item.setSubject(subject);
         item.setBody(body);
@@ -229,20 +229,20 @@ private slots:
         const UrlLauncher* launcher = nullptr;
         std::unique_ptr<CallWindow> dialer;
         if (scheme == QStringLiteral("mailto")) {
-            launcher = &form->actions->desktop().launcher();
+            launcher = &form->actions()->desktop().launcher();
         } else {
             dialer = std::make_unique<CallWindow>();
             dialer->setAttribute(Qt::WA_DeleteOnClose, false);
-            dialer->setContact(*form->session->currentContact());
+            dialer->setContact(*form->session()->currentContact());
             launcher = dialer->launcher;
         }
         QSignalSpy done(launcher, &UrlLauncher::done);
         if (dialer) {
             dialer->cmdCall_Click();
         } else {
-            // The contact client's own mail item, which hands itself to the bar's composer hook.
+            // The contact client's own mail item, which hands itself to the bar's composer.
             auto ns = f->client.application()->GetNamespace(QStringLiteral("MAPI"));
-            mail::ClientMailItem item(*ns, [] { return mail::MailAccount{}; });
+            mail::ClientMailItem item(*ns, form->actions->desktop(), [] { return mail::MailAccount{}; });
             item.setTo(QStringLiteral("js@example.com"));
             item.Display();
         }

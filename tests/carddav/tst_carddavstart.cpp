@@ -89,7 +89,7 @@ void TestCardDavStart::listsFromTheCopyWhileTheServerIsSilent()
     auto resume = qScopeGuard([pid] { ::kill(pid, SIGCONT); });
 
     auto store = std::make_shared<CardDavStore>(account, cache.path());
-    ContactSession session([store] { return std::make_shared<ClientApplication>(store, nullptr); });
+    ContactSession session([store] { return std::make_shared<ClientApplication>(store, nullptr, noDesktop()); });
     session.setBackground(onWorker);
     QSignalSpy lists(&session, &ContactSession::listsChanged);
     session.load();

@@ -6,6 +6,7 @@
 #include "contactclient/carddav/carddavstore.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/clientconfig.h"
+#include "contactclient/desktophooks.h"
 #include "contactclient/factory.h"
 #include "fakes/memorysettingsstore.h"
 #include "radicaleserver.h"
@@ -94,7 +95,7 @@ private:
     // Opens the store and lets its first sync land.
     std::unique_ptr<CardDavStore> openStore(const CardDavAccount& account, const QString& cacheRoot)
     {
-        auto store = std::make_unique<CardDavStore>(account, cacheRoot);
+        auto store = std::make_unique<CardDavStore>(account, cacheRoot, SyncOptions{}, m_prompt);
         store->open();
         store->waitForRefresh();
         return store;
@@ -127,7 +128,6 @@ void TestCardDavStore::initTestCase()
 void TestCardDavStore::init()
 {
     m_prompt = std::make_shared<AnsweringPrompt>(kPassword);
-    setPasswordPrompt(m_prompt);
     setKeyring(std::make_shared<MemoryKeyring>(false));
 }
 
@@ -183,7 +183,7 @@ void TestCardDavStore::backgroundRefreshUpdatesTheCopy()
                         test::card(QStringLiteral("fay"), QStringLiteral("Fay Ford"))),
              201);
 
-    CardDavStore store(aliceAccount(), cache.path());
+    CardDavStore store(aliceAccount(), cache.path(), SyncOptions{}, m_prompt);
     QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
     store.open();
     // Opened from the copy; the sync lands when the event loop runs.
@@ -243,7 +243,9 @@ void TestCardDavStore::wrongPasswordKeepsTheCopyUsable()
     QTemporaryDir noCache;
     openStore(aliceAccount(), cache.path());
 
-    setPasswordPrompt(std::make_shared<AnsweringPrompt>(QStringLiteral("wrong")));
+    // A new session: nothing remembered, and the user types a wrong password.
+    setKeyring(std::make_shared<MemoryKeyring>(false));
+    m_prompt = std::make_shared<AnsweringPrompt>(QStringLiteral("wrong"));
     auto store = openStore(aliceAccount(), cache.path());
     QVERIFY2(store->statusNote().contains(QStringLiteral("refused the user name \"alice\" or its password")),
              qPrintable(store->statusNote()));
@@ -258,7 +260,7 @@ void TestCardDavStore::wrongPasswordKeepsTheCopyUsable()
     }
 
     // Declining to give a password: the copy still opens.
-    setPasswordPrompt(std::make_shared<AnsweringPrompt>(std::nullopt));
+    m_prompt = std::make_shared<AnsweringPrompt>(std::nullopt);
     auto declined = openStore(aliceAccount(), cache.path());
     QVERIFY2(declined->statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(declined->statusNote()));
     QCOMPARE(declined->items()->Count(), 2);
@@ -276,7 +278,8 @@ void TestCardDavStore::passwordAskedOncePerSessionAndKept()
     QCOMPARE(keyring->entries.value(QStringLiteral("carddav:alice@127.0.0.1")), kPassword);
 
     auto fresh = std::make_shared<AnsweringPrompt>(std::nullopt);
-    setPasswordPrompt(fresh); // a new session
+    setKeyring(keyring); // a new session: the same keyring, nothing remembered
+    m_prompt = fresh;
     auto store = openStore(aliceAccount(), cache.path());
     QCOMPARE(fresh->asked, 0);
     QCOMPARE(store->statusNote(), QString());
@@ -332,8 +335,8 @@ void TestCardDavStore::factoryInProgramWithoutWidgets()
     settings.values.insert(kClientSection + QLatin1Char('/') + key::Backend, backend);
     settings.values.insert(kClientSection + QLatin1Char('/') + key::CardDavUrl,
                            url == QStringLiteral("@") ? m_open.url().toString() : url);
-    auto app = createApplication(settings);
-    QVERIFY(storeNotifier(*app));
+    auto app = createApplication(settings, noDesktop(), m_prompt);
+    QVERIFY(app->notifier());
     auto ns = app->GetNamespace(QStringLiteral("MAPI"));
     try {
         ns->Logon();
@@ -347,7 +350,7 @@ void TestCardDavStore::factoryInProgramWithoutWidgets()
 
     fake::MemorySettingsStore folder; // the default back-end is the vCard folder, which follows its folder too
     folder.values.insert(kClientSection + QLatin1Char('/') + key::Folder, m_xdgCache.path());
-    QVERIFY(storeNotifier(*createApplication(folder)));
+    QVERIFY(createApplication(folder, noDesktop(), m_prompt)->notifier());
 }
 
 QTEST_GUILESS_MAIN(TestCardDavStore)

@@ -1,7 +1,7 @@
 // The programs' command lines: --help and --version answer at once, Qt's own options pass through
 // to Qt, anything else is refused with status 2.
 
-#include "app/commandline.h"
+#include "commandline.h"
 
 #include <QTest>
 

@@ -104,10 +104,10 @@ void TestSecondStart::secondStartWinsTheFocus()
     frmMain& form = bar.load();
     connectSecondStart(form, instance);
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    form.txtContact->setText(QStringLiteral("Smi"));
+    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setText(QStringLiteral("Smi"));
     if (inTray) {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
-        form.cmdMin->click();
+        form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
         QTRY_VERIFY(!form.isVisible());
     }
     OtherProgram other;
@@ -131,15 +131,15 @@ void TestSecondStart::secondStartWinsTheFocus()
         qPrintable(run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}) +
                    describe(form)),
         kPatience);
-    QTRY_VERIFY(form.txtContact->hasFocus());
-    QVERIFY(form.txtContact->text().isEmpty());
+    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty());
     // The window manager knows of a user action on the bar no older than the launch.
     const QString userTime = run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(form.winId()),
                                                            QStringLiteral("_NET_WM_USER_TIME")});
     QVERIFY2(userTime.section(QLatin1Char('='), 1).trimmed().toUInt() >= launched, qPrintable(userTime));
     // What the user types next goes into the bar.
     xdotool(QStringLiteral("type b"));
-    QTRY_COMPARE(form.txtContact->text().left(1), QStringLiteral("b"));
+    QTRY_COMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().left(1), QStringLiteral("b"));
 }
 
 void TestSecondStart::shortcutSavedBySetupWorksAtOnce()
@@ -149,7 +149,7 @@ void TestSecondStart::shortcutSavedBySetupWorksAtOnce()
     RealBar bar;
     SummonShortcut shortcut;
     Platform p;
-    p.createContactClient = [&bar] { return bar.client.application(); };
+    p.createContactClient = [&bar](contactclient::DesktopHooks&) { return bar.client.application(); };
     p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
     p.windowSystem = &bar.windowSystem;
     bar.form = std::make_unique<frmMain>(p);
@@ -166,14 +166,14 @@ void TestSecondStart::shortcutSavedBySetupWorksAtOnce()
     QTRY_COMPARE_WITH_TIMEOUT(shortcut.shortcut(), QStringLiteral("Ctrl+Alt+J"), kPatience);
     QVERIFY(shortcut.isActive());
 
-    form.txtContact->setText(QStringLiteral("Smi"));
+    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setText(QStringLiteral("Smi"));
     OtherProgram other;
     QVERIFY(other.start());
     QTRY_VERIFY_WITH_TIMEOUT(!form.isActiveWindow(), kPatience);
     xdotool(QStringLiteral("key ctrl+alt+j"));
     QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), kPatience);
-    QTRY_VERIFY(form.txtContact->hasFocus());
-    QVERIFY(form.txtContact->text().isEmpty());
+    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty());
 
     // Switched off in the set-up: the combination does nothing any more.
     summon::setShortcut(setup, QString());

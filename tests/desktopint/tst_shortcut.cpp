@@ -77,7 +77,7 @@ void TestShortcut::summonFromAnywhere()
     shortcut.setShortcut(QStringLiteral("Ctrl+Alt+Q"));
     QVERIFY(shortcut.isActive());
 
-    form.txtContact->setText(QStringLiteral("Smi"));
+    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setText(QStringLiteral("Smi"));
     QWidget other;
     other.setWindowTitle(QStringLiteral("Another program"));
     other.resize(400, 300);
@@ -86,19 +86,19 @@ void TestShortcut::summonFromAnywhere()
     QTRY_VERIFY_WITH_TIMEOUT(other.isActiveWindow(), kPatience);
     if (inTray) {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
-        form.cmdMin->click();
+        form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
         QTRY_VERIFY(!form.isVisible());
     }
 
     xdotool(QStringLiteral("key ctrl+alt+q"));
     QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && form.isActiveWindow(), kPatience);
-    QVERIFY(!form.tray->isInTray());
-    QTRY_VERIFY(form.txtContact->hasFocus());
-    QVERIFY(form.txtContact->text().isEmpty());
+    QVERIFY(!form.tray()->isInTray());
+    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty());
 
     // Typing goes into the bar at once.
     xdotool(QStringLiteral("type b"));
-    QTRY_COMPARE(form.txtContact->text().left(1), QStringLiteral("b"));
+    QTRY_COMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().left(1), QStringLiteral("b"));
 }
 
 void TestShortcut::takenIsReported()

@@ -44,22 +44,22 @@ void TestSni::activateRestores()
     QFETCH(int, mode);
     RealBar bar;
     frmMain& form = bar.load();
-    form.modes->setWindowMode(mode);
+    form.modes()->setWindowMode(mode);
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(settled(form));
     const QRect place = form.geometry();
 
-    form.cmdMin->click();
+    form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
     QTRY_VERIFY(!form.isVisible());
-    QVERIFY(form.tray->isInTray());
+    QVERIFY(form.tray()->isInTray());
     const QString item = m_watcher->waitFor(QStringLiteral("REGISTERED"));
     QVERIFY2(!item.isNull(), qPrintable(m_watcher->lines().join(QLatin1Char('\n'))));
     QCOMPARE(m_watcher->waitFor(QStringLiteral("TOOLTIP")), QStringLiteral("Quintel"));
 
     m_watcher->send(QStringLiteral("activate"));
     QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && exposed(form), kPatience);
-    QVERIFY(!form.tray->isInTray());
-    QCOMPARE(form.windowState.windowMode, mode);
+    QVERIFY(!form.tray()->isInTray());
+    QCOMPARE(form.modeState().windowMode, mode);
     QTRY_COMPARE(form.geometry(), place);
     QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
     // The icon leaves the panel with the bar back.
@@ -73,21 +73,21 @@ void TestSni::watcherGoneRestores()
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(settled(form));
     const QRect place = form.geometry();
-    form.tray->setWatchInterval(100);
+    form.tray()->setWatchInterval(100);
 
-    form.cmdMin->click();
+    form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
     QTRY_VERIFY(!form.isVisible());
     QVERIFY(!m_watcher->waitFor(QStringLiteral("REGISTERED")).isNull());
 
     // The panel goes away (the desktop's shell restarts, the extension is switched off).
     m_watcher->stop();
     QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && exposed(form), kPatience);
-    QVERIFY(!form.tray->isInTray());
+    QVERIFY(!form.tray()->isInTray());
     QTRY_COMPARE(form.geometry(), place);
-    QCOMPARE(form.status->text(), QStringLiteral("The notification area has gone: the bar is back"));
+    QCOMPARE(form.status()->text(), QStringLiteral("The notification area has gone: the bar is back"));
 
     // Without a notification area the bar will not hide.
-    form.cmdMin->click();
+    form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
     QVERIFY(form.isVisible());
 }
 

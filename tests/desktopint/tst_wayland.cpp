@@ -22,11 +22,11 @@ struct SessionBar : RealBar {
     frmMain& start()
     {
         Platform p;
-        p.createContactClient = [this] { return client.application(); };
+        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
         p.windowSystem = &windowSystem;
         form = std::make_unique<frmMain>(p);
-        QObject::connect(form->txtStatus, &QLineEdit::textChanged, form.get(),
+        QObject::connect(form->findChild<QLineEdit*>(QStringLiteral("txtStatus")), &QLineEdit::textChanged, form.get(),
                          [this](const QString& text) { statusTexts.append(text); });
         connectSummonShortcut(*form, shortcut, settings.filePath(QStringLiteral("Quintel.conf")));
         form->Form_Load();
@@ -88,7 +88,7 @@ void TestWayland::native()
     // The status line says once that keeping on top is the compositor's business, then that the
     // summon shortcut needs a desktop shortcut here (this session has no portal).
     QTRY_VERIFY_WITH_TIMEOUT(bar.statusTexts.contains(kOnTopNote), kPatience);
-    QTRY_VERIFY_WITH_TIMEOUT(form.status->text().contains(QStringLiteral("to the command \"quintel\"")), kPatience);
+    QTRY_VERIFY_WITH_TIMEOUT(form.status()->text().contains(QStringLiteral("to the command \"quintel\"")), kPatience);
     form.hide();
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);

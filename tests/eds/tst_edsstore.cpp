@@ -53,7 +53,7 @@ QStringList listed(ItemSet& items, const QString& entryId)
 
 ContactSession::ClientFactory clientOf(std::shared_ptr<Store> store)
 {
-    return [store] { return std::make_shared<ClientApplication>(store, nullptr); };
+    return [store] { return std::make_shared<ClientApplication>(store, nullptr, noDesktop()); };
 }
 
 // The session reads on a thread of its own, as the bar does.

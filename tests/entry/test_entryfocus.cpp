@@ -55,13 +55,13 @@ void TestEntryFocus::firstKeyStartsAName()
     QFETCH(int, mode);
     BarFixture f;
     frmMain& form = startIn(f, mode);
-    QCOMPARE(QApplication::focusWidget(), form.txtContact);
+    QCOMPARE(QApplication::focusWidget(), form.findChild<QLineEdit*>(QStringLiteral("txtContact")));
 
     // "f" is also the first letter of the category "Family": it must start a name instead.
     typeAtFocus(u"f"_s);
-    QCOMPARE(form.txtContact->text(), u"Fischer, Fritz"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), u"Fischer, Fritz"_s);
     QCOMPARE(chosenId(form), u"id1"_s);
-    QCOMPARE(form.cmbCategories->currentIndex(), 0);
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), 0);
     QVERIFY(f.client.logOf({u"Restrict"_s}).isEmpty());
 }
 
@@ -88,10 +88,10 @@ void TestEntryFocus::focusWhenANoteGoes()
     form.control(focusedBefore)->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget()->objectName(), focusedBefore);
     if (focusedBefore == u"txtBody"_s)
-        form.modes->setWindowMode(1); // the quick-mail area goes, with the focus in it
+        form.modes()->setWindowMode(1); // the quick-mail area goes, with the focus in it
 
     form.flashStatus(u"The address book has 2 cards that could not be read."_s, 50);
-    QTRY_VERIFY(form.txtStatus->isHidden());
+    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
     QCOMPARE(QApplication::focusWidget()->objectName(), focusedAfter);
 }
 
@@ -108,20 +108,20 @@ void TestEntryFocus::pressOnANote()
     BarFixture f;
     frmMain& form = startIn(f, 1);
     typeAtFocus(u"sm"_s);
-    form.cmdState->setFocus(Qt::TabFocusReason);
+    form.findChild<QToolButton*>(QStringLiteral("cmdState"))->setFocus(Qt::TabFocusReason);
     form.flashStatus(u"Cannot hide: this desktop has no notification area"_s);
-    QVERIFY(form.txtStatus->isVisible());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isVisible());
 
     // Through the window, as the platform delivers it: the note is on top at that place.
-    const QPoint at = form.txtStatus->geometry().center();
+    const QPoint at = form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->geometry().center();
     QTest::mousePress(form.windowHandle(), button, {}, at);
-    QVERIFY(form.txtStatus->isHidden());
-    QCOMPARE(QApplication::focusWidget(), form.txtContact);
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
+    QCOMPARE(QApplication::focusWidget(), form.findChild<QLineEdit*>(QStringLiteral("txtContact")));
     QTest::mouseRelease(form.windowHandle(), button, {}, at);
-    QCOMPARE(form.txtContact->text(), QString());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QString());
 
     typeAtFocus(u"jo"_s);
-    QCOMPARE(form.txtContact->text(), u"John Smith"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), u"John Smith"_s);
     QCOMPARE(chosenId(form), u"id2"_s);
 }
 
@@ -132,9 +132,9 @@ void TestEntryFocus::longNoteShowsItsBeginning()
     const QString note = u"This contact is no longer in the address book, and this note goes on well past the end "
                          u"of the line it is shown on."_s;
     form.flashStatus(note);
-    QCOMPARE(form.txtStatus->text(), note);
-    QCOMPARE(form.txtStatus->cursorPosition(), 0);
-    QVERIFY(!form.txtStatus->hasFocus());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text(), note);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->cursorPosition(), 0);
+    QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->hasFocus());
 }
 
 QTEST_MAIN(TestEntryFocus)

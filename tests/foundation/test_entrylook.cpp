@@ -57,8 +57,8 @@ void TestEntryLook::colours()
 
     BarFixture f;
     frmMain& form = f.load();
-    QTRY_VERIFY(form.session->isLoaded());
-    QLineEdit* box = form.txtContact;
+    QTRY_VERIFY(form.session()->isLoaded());
+    QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
     box->setEnabled(enabled);
     box->setText(text);
     if (selectFrom >= 0)
@@ -66,7 +66,7 @@ void TestEntryLook::colours()
     if (focused)
         box->setFocus(Qt::OtherFocusReason);
     else
-        form.cmdOptions->setFocus(Qt::OtherFocusReason);
+        form.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->setFocus(Qt::OtherFocusReason);
 
     const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect all = image.rect();

@@ -102,9 +102,9 @@ void TestLayout::groupsAfterStartUp()
     BarFixture f;
     frmMain& form = f.load();
     QStringList bar, mail;
-    for (QWidget* w : form.modes->barControls())
+    for (QWidget* w : form.modes()->barControls())
         bar << w->objectName();
-    for (QWidget* w : form.modes->mailControls())
+    for (QWidget* w : form.modes()->mailControls())
         mail << w->objectName();
     QCOMPARE(bar, QString::fromLatin1("cmbContacts cmbCategories cmdDialContact cmdViewContact cmdEMailContact "
                                       "cmdQEmailContact cmdWriteContact cmdState cmdOptions lblContactCount "
@@ -126,7 +126,7 @@ void TestLayout::focusOrder()
             "cmdWriteContact cmdMin cmdOptions")
             .split(QLatin1Char(' '));
     QStringList chain;
-    QWidget* w = form.cmbContacts;
+    QWidget* w = form.findChild<QComboBox*>(QStringLiteral("cmbContacts"));
     for (int i = 0; i < expected.size(); ++i) {
         chain << w->objectName();
         do
@@ -150,22 +150,24 @@ void TestLayout::window()
     QVERIFY(!flags.testFlag(Qt::Tool));
     QVERIFY(!form.windowIcon().isNull());
     // The status line lies in front of the entry box.
-    QVERIFY(form.children().indexOf(form.txtStatus) > form.children().indexOf(form.txtContact));
+    QVERIFY(form.children().indexOf(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))) >
+            form.children().indexOf(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))));
 }
 
 void TestLayout::pictureButtonsAreNamed()
 {
     BarFixture f;
     frmMain& form = f.create();
-    const QList<QPair<QAbstractButton*, QString>> buttons = {{form.cmdViewContact, QStringLiteral("View contact")},
-                                                             {form.cmdEMailContact, QStringLiteral("E-mail")},
-                                                             {form.cmdQEmailContact, QStringLiteral("Quick e-mail")},
-                                                             {form.cmdDialContact, QStringLiteral("Dial")},
-                                                             {form.cmdWriteContact, QStringLiteral("Write letter")},
-                                                             {form.cmdOptions, QStringLiteral("Options")},
-                                                             {form.cmdState, QStringLiteral("Change size")},
-                                                             {form.cmdMin, QStringLiteral("Hide to tray")},
-                                                             {form.cmdClose, QStringLiteral("Close")}};
+    const QList<QPair<QAbstractButton*, QString>> buttons = {
+        {form.findChild<QToolButton*>(QStringLiteral("cmdViewContact")), QStringLiteral("View contact")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdEMailContact")), QStringLiteral("E-mail")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdQEmailContact")), QStringLiteral("Quick e-mail")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdDialContact")), QStringLiteral("Dial")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdWriteContact")), QStringLiteral("Write letter")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdOptions")), QStringLiteral("Options")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdState")), QStringLiteral("Change size")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdMin")), QStringLiteral("Hide to tray")},
+        {form.findChild<QToolButton*>(QStringLiteral("cmdClose")), QStringLiteral("Close")}};
     for (const auto& [button, name] : buttons) {
         QCOMPARE(button->toolTip(), name);
         QCOMPARE(button->accessibleName(), name);
@@ -184,7 +186,8 @@ void TestLayout::visibleControlsLieInsideTheWindow()
     const QRect window(0, 0, 6525, 2355);
     for (QWidget* w : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect r = twips::geometry(w);
-        if (w == form.lstContacts || w == form.picHook)
+        if (w == form.findChild<QListView*>(QStringLiteral("lstContacts")) ||
+            w == form.findChild<QLabel*>(QStringLiteral("picHook")))
             QVERIFY2(r.left() >= window.width(), qPrintable(w->objectName()));
         else
             QVERIFY2(window.contains(r), qPrintable(w->objectName()));

@@ -49,17 +49,19 @@ void TestListDisplay::countLabel()
     BarFixture f;
     frmMain& form = f.create();
     const QString text = QStringLiteral("(%1)").arg(count);
-    countlabel::show(form.lblContactCount, text);
-    QCOMPARE(form.lblContactCount->text(), text);
-    QVERIFY2(QFontMetrics(form.lblContactCount->font()).horizontalAdvance(text) <= form.lblContactCount->width(),
+    countlabel::show(form.findChild<QLabel*>(QStringLiteral("lblContactCount")), text);
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->text(), text);
+    QVERIFY2(QFontMetrics(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->font()).horizontalAdvance(text) <=
+                 form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->width(),
              "the whole count is shown");
 
     // In every mode the label stays clear of every other control in the window.
     for (int mode : {3, 1, 2}) {
-        form.modes->setWindowMode(mode);
-        const QRect label = form.lblContactCount->geometry();
+        form.modes()->setWindowMode(mode);
+        const QRect label = form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->geometry();
         for (QWidget* other : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (other == form.lblContactCount || other->isHidden() || !form.rect().intersects(other->geometry()))
+            if (other == form.findChild<QLabel*>(QStringLiteral("lblContactCount")) || other->isHidden() ||
+                !form.rect().intersects(other->geometry()))
                 continue;
             QVERIFY2(!label.intersects(other->geometry()),
                      qPrintable(QStringLiteral("mode %1: the label covers %2").arg(mode).arg(other->objectName())));
@@ -71,7 +73,7 @@ void TestListDisplay::dropDownOpensAtOnce()
 {
     BarFixture f;
     frmMain& form = f.load();
-    form.modes->setWindowMode(2);
+    form.modes()->setWindowMode(2);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QStringList names;
     for (int i = 0; i < 100000; ++i)
@@ -79,15 +81,15 @@ void TestListDisplay::dropDownOpensAtOnce()
     QStringListModel source(names);
     CountingModel counting;
     counting.setSourceModel(&source);
-    form.cmbContacts->setModel(&counting);
-    form.cmbContacts->setCurrentIndex(50000);
+    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->setModel(&counting);
+    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->setCurrentIndex(50000);
 
     counting.reads = 0;
-    form.cmbContacts->showPopup();
-    QVERIFY(form.cmbContacts->view()->isVisible());
+    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->showPopup();
+    QVERIFY(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->view()->isVisible());
     // A screenful of names, not a pass over all of them.
     QVERIFY2(counting.reads < 1000, qPrintable(QString::number(counting.reads)));
-    form.cmbContacts->hidePopup();
+    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->hidePopup();
 }
 
 QTEST_MAIN(TestListDisplay)

@@ -74,26 +74,26 @@ void TestLists::index()
         f.client.add(c.section(QLatin1Char('|'), 0, 0), c.section(QLatin1Char('|'), 1));
     frmMain& form = f.load();
 
-    QCOMPARE(form.session->contactIndex().Count(), keys.size());
+    QCOMPARE(form.session()->contactIndex().Count(), keys.size());
     for (const QString& k : keys) {
         const QString key = k.section(QLatin1Char('='), 0, 0);
-        QVERIFY2(form.session->contactIndex().Exists(key), qPrintable(key));
-        QCOMPARE(form.session->contactIndex().Item(key), k.section(QLatin1Char('='), 1));
+        QVERIFY2(form.session()->contactIndex().Exists(key), qPrintable(key));
+        QCOMPARE(form.session()->contactIndex().Item(key), k.section(QLatin1Char('='), 1));
     }
-    QCOMPARE(form.cmbContacts->count(), contacts.size());
-    QCOMPARE(form.session->searchList().count(), 2 * contacts.size());
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), contacts.size());
+    QCOMPARE(form.session()->searchList().count(), 2 * contacts.size());
 }
 
 void TestLists::emptySetKeepsTheCountLabel()
 {
     BarFixture f;
     frmMain& form = f.load();
-    QCOMPARE(form.cmbContacts->count(), 0);
-    QVERIFY(form.cmbContacts->isEnabled());
-    QCOMPARE(form.cmbContacts->currentIndex(), -1);
-    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(....)"));
-    QCOMPARE(form.session->searchList().count(), 0);
-    QCOMPARE(form.session->contactIndex().Count(), 0);
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 0);
+    QVERIFY(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->isEnabled());
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->currentIndex(), -1);
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->text(), QStringLiteral("(....)"));
+    QCOMPARE(form.session()->searchList().count(), 0);
+    QCOMPARE(form.session()->contactIndex().Count(), 0);
 }
 
 void TestLists::otherItemKindsAreSkipped()
@@ -103,9 +103,10 @@ void TestLists::otherItemKindsAreSkipped()
     f.client.add(QStringLiteral("Ada"), QStringLiteral("Ada Lovelace"));
     f.client.add(QStringLiteral("Note"), QStringLiteral("Note")).typeName = QStringLiteral("contactitem");
     frmMain& form = f.load();
-    QCOMPARE(comboEntries(form.cmbContacts), QStringList{QStringLiteral("Ada")});
-    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(1)"));
-    QVERIFY(!form.session->contactIndex().Exists(QStringLiteral("Book Club")));
+    QCOMPARE(comboEntries(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))),
+             QStringList{QStringLiteral("Ada")});
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->text(), QStringLiteral("(1)"));
+    QVERIFY(!form.session()->contactIndex().Exists(QStringLiteral("Book Club")));
 }
 
 void TestLists::threeContacts()
@@ -115,16 +116,16 @@ void TestLists::threeContacts()
     f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
     f.client.add(QStringLiteral("Brown, Bob"), QStringLiteral("Bob Brown"));
     frmMain& form = f.load();
-    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(3)"));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->text(), QStringLiteral("(3)"));
     // The search list keeps delivery order: filing name, then full name.
-    QCOMPARE(form.session->searchList().entries(),
+    QCOMPARE(form.session()->searchList().entries(),
              (QStringList{QStringLiteral("Smith, John"), QStringLiteral("John Smith"), QStringLiteral("Adams, Ann"),
                           QStringLiteral("Ann Adams"), QStringLiteral("Brown, Bob"), QStringLiteral("Bob Brown")}));
-    QCOMPARE(form.cmbContacts->currentIndex(), 0);
-    QCOMPARE(form.cmbContacts->currentText(), QStringLiteral("Adams, Ann"));
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->currentIndex(), 0);
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->currentText(), QStringLiteral("Adams, Ann"));
     // During start-up the selection does not reach the entry box.
-    QCOMPARE(form.txtContact->text(), QString());
-    QCOMPARE(form.lstContacts->model()->rowCount(), 6);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QString());
+    QCOMPARE(form.findChild<QListView*>(QStringLiteral("lstContacts"))->model()->rowCount(), 6);
 }
 
 void TestLists::reloadStartsAfresh()
@@ -133,11 +134,12 @@ void TestLists::reloadStartsAfresh()
     f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"), {}, {QStringLiteral("Business")});
     f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
     frmMain& form = f.load();
-    form.session->selectCategory(QStringLiteral("Business"));
-    QCOMPARE(comboEntries(form.cmbContacts), QStringList{QStringLiteral("Smith, John")});
-    QCOMPARE(form.session->searchList().count(), 2);
-    QVERIFY(!form.session->contactIndex().Exists(QStringLiteral("Adams, Ann")));
-    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(1)"));
+    form.session()->selectCategory(QStringLiteral("Business"));
+    QCOMPARE(comboEntries(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))),
+             QStringList{QStringLiteral("Smith, John")});
+    QCOMPARE(form.session()->searchList().count(), 2);
+    QVERIFY(!form.session()->contactIndex().Exists(QStringLiteral("Adams, Ann")));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->text(), QStringLiteral("(1)"));
 }
 
 void TestLists::dropDownIsAlphabetical()
@@ -146,7 +148,7 @@ void TestLists::dropDownIsAlphabetical()
     for (const char* name : {"zeta", "Alpha", "beta", "alpha", "Émile", "Beta", "Älva"})
         f.client.add(QString::fromUtf8(name), QString::fromUtf8(name));
     frmMain& form = f.load();
-    const QStringList entries = comboEntries(form.cmbContacts);
+    const QStringList entries = comboEntries(form.findChild<QComboBox*>(QStringLiteral("cmbContacts")));
     QCOMPARE(entries.size(), 7);
     // Alphabetical for the locale: "Älva" with the A's, "Émile" before "zeta".
     const QCollator collator = namesort::collator();
@@ -191,10 +193,10 @@ void TestLists::largeSet()
     for (int i = 0; i < 40000; ++i)
         f.client.add(QStringLiteral("Name %1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("Full %1").arg(i));
     frmMain& form = f.load();
-    QCOMPARE(form.cmbContacts->count(), 40000);
-    QCOMPARE(form.lblContactCount->text(), QStringLiteral("(40000)"));
-    QCOMPARE(form.session->searchList().count(), 80000);
-    QCOMPARE(form.session->contactIndex().Item(QStringLiteral("Full 39999")), QStringLiteral("id40000"));
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 40000);
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->text(), QStringLiteral("(40000)"));
+    QCOMPARE(form.session()->searchList().count(), 80000);
+    QCOMPARE(form.session()->contactIndex().Item(QStringLiteral("Full 39999")), QStringLiteral("id40000"));
 }
 
 void TestLists::backgroundReloadKeepsTheTyping()
@@ -203,26 +205,27 @@ void TestLists::backgroundReloadKeepsTheTyping()
     f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"), {}, {QStringLiteral("Business")});
     f.client.add(QStringLiteral("Adams, Ann"), QStringLiteral("Ann Adams"));
     frmMain& form = f.load();
-    const int business = form.cmbCategories->findText(QStringLiteral("Business"));
-    form.cmbCategories->setCurrentIndex(business);
-    emit form.cmbCategories->activated(business);
-    form.txtContact->setFocus();
-    QTest::keyClicks(form.txtContact, QStringLiteral("Sm"));
-    const QString typed = form.txtContact->text();
-    const int selectionStart = form.txtContact->selectionStart();
+    const int business =
+        form.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->findText(QStringLiteral("Business"));
+    form.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->setCurrentIndex(business);
+    emit form.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->activated(business);
+    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
+    QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("Sm"));
+    const QString typed = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text();
+    const int selectionStart = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectionStart();
     f.client.add(QStringLiteral("Smythe, Kim"), QStringLiteral("Kim Smythe"), {}, {QStringLiteral("business")});
     f.client.add(QStringLiteral("Young, Al"), QStringLiteral("Al Young"));
     f.client.clearLog();
 
-    form.session->reload();
+    form.session()->reload();
 
     // The chosen category still applies, and the new contact is listed.
-    QCOMPARE(form.cmbContacts->count(), 2);
-    QVERIFY(form.session->contactIndex().Exists(QStringLiteral("Kim Smythe")));
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 2);
+    QVERIFY(form.session()->contactIndex().Exists(QStringLiteral("Kim Smythe")));
     QCOMPARE(f.client.logOf({QStringLiteral("Restrict")}).size(), 1);
     // The box is left alone; its contact is read afresh, so a changed card is never offered stale.
-    QCOMPARE(form.txtContact->text(), typed);
-    QCOMPARE(form.txtContact->selectionStart(), selectionStart);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), typed);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectionStart(), selectionStart);
     QCOMPARE(f.client.logOf({QStringLiteral("GetItemFromID")}).size(), 1);
 }
 

@@ -70,7 +70,7 @@ void TestRealWindow::hintsSurviveHideAndShow()
     BarFixture f;
     DesktopWindowSystem windowSystem;
     Platform p;
-    p.createContactClient = [&f] { return f.client.application(); };
+    p.createContactClient = [&f](contactclient::DesktopHooks&) { return f.client.application(); };
     p.createWordProcessor = [&f] { return std::static_pointer_cast<wordprocessor::Application>(f.word); };
     p.windowSystem = &windowSystem;
     frmMain form(p);

@@ -65,11 +65,12 @@ void TestStartup::readyState()
     QCOMPARE(f.windowSystem.log.value(0), onTop);
     QVERIFY(form.isVisible());
     QVERIFY(!form.isLoading());
-    QVERIFY(form.txtStatus->isHidden());
-    QCOMPARE(form.txtStatus->text(), QStringLiteral("Please Wait - Finding Contacts..."));
-    QCOMPARE(form.txtContact->text(), QString());
-    QCOMPARE(form.cmbContacts->currentText(), QStringLiteral("Smith, John"));
-    QVERIFY(!form.session->currentContact());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text(),
+             QStringLiteral("Please Wait - Finding Contacts..."));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QString());
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->currentText(), QStringLiteral("Smith, John"));
+    QVERIFY(!form.session()->currentContact());
 }
 
 void TestStartup::statusLine()
@@ -77,14 +78,15 @@ void TestStartup::statusLine()
     BarFixture f;
     frmMain& form = f.load();
     form.showStatus(QString());
-    QVERIFY(!form.txtStatus->isHidden());
-    QCOMPARE(form.txtStatus->text(), QStringLiteral("Please Wait - Finding Contacts..."));
+    QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text(),
+             QStringLiteral("Please Wait - Finding Contacts..."));
     form.showStatus(QStringLiteral("one"));
     form.showStatus(QStringLiteral("two"));
-    QCOMPARE(form.txtStatus->text(), QStringLiteral("two"));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text(), QStringLiteral("two"));
     form.hideStatus();
     form.hideStatus();
-    QVERIFY(form.txtStatus->isHidden());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
 }
 
 void TestStartup::failure_data()
@@ -110,7 +112,7 @@ void TestStartup::failure()
     QCOMPARE(loaded.size(), 0);
     QVERIFY(!f.form->isLoading());
     // Nothing loaded, nothing saved.
-    QCOMPARE(f.form->cmbContacts->count(), 0);
+    QCOMPARE(f.form->findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 0);
     f.form.reset();
     QVERIFY(f.store.writes.isEmpty());
 }
@@ -139,22 +141,22 @@ void TestStartup::barIsUsableWhileReading()
     // Shown with its wait message while the address book is read; what is typed is kept.
     QVERIFY(form.isVisible());
     QVERIFY(form.isLoading());
-    QVERIFY(form.status->isShown());
-    QCOMPARE(form.status->text(), QStringLiteral("Please Wait - Finding Contacts..."));
+    QVERIFY(form.status()->isShown());
+    QCOMPARE(form.status()->text(), QStringLiteral("Please Wait - Finding Contacts..."));
     QCOMPARE(f.client.logOf({QStringLiteral("Logon")}), QStringList());
-    form.txtContact->setFocus();
-    QTest::keyClicks(form.txtContact, QStringLiteral("sm"));
-    QCOMPARE(form.txtContact->text(), QStringLiteral("sm"));
-    QVERIFY(!form.session->currentContact());
+    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
+    QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("sm"));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QStringLiteral("sm"));
+    QVERIFY(!form.session()->currentContact());
 
     QVERIFY(background.runNext());
     QVERIFY(!form.isLoading());
-    QVERIFY(!form.status->isShown());
-    QCOMPARE(form.cmbContacts->count(), 2);
+    QVERIFY(!form.status()->isShown());
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 2);
     // The typing is answered once the lists are in.
-    QCOMPARE(form.txtContact->text(), QStringLiteral("Smith, John"));
-    QCOMPARE(form.txtContact->selectedText(), QStringLiteral("ith, John"));
-    QVERIFY(form.session->currentContact());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QStringLiteral("Smith, John"));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), QStringLiteral("ith, John"));
+    QVERIFY(form.session()->currentContact());
 }
 
 void TestStartup::closingUnloads()
@@ -162,7 +164,7 @@ void TestStartup::closingUnloads()
     BarFixture f;
     frmMain& form = f.load();
     QSignalSpy unloaded(&form, &frmMain::unloaded);
-    form.cmdClose->click();
+    form.findChild<QToolButton*>(QStringLiteral("cmdClose"))->click();
     QCOMPARE(unloaded.count(), 1);
     QVERIFY(!form.isVisible());
 }

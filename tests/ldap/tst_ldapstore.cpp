@@ -78,6 +78,8 @@ private slots:
 private:
     QTemporaryDir m_xdgCache;
     std::shared_ptr<MemoryKeyring> m_keyring;
+    // Nobody types a password.
+    std::shared_ptr<PasswordPrompt> m_prompt = std::make_shared<AnsweringPrompt>(std::nullopt);
 };
 
 void TestLdapStore::initTestCase()
@@ -90,7 +92,6 @@ void TestLdapStore::init()
 {
     m_keyring = std::make_shared<MemoryKeyring>();
     setKeyring(m_keyring);
-    setPasswordPrompt(std::make_shared<AnsweringPrompt>(std::nullopt));
 }
 
 void TestLdapStore::wholeDirectoryPastSizeLimit()
@@ -99,7 +100,7 @@ void TestLdapStore::wholeDirectoryPastSizeLimit()
     QVERIFY2(server.load(people(3000) + kTeam), qPrintable(server.error()));
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
-    LdapStore store(anonymous(server.url()), cache.path());
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
     QCOMPARE(openError(store), QString());
     auto items = store.items();
     QCOMPARE(items->Count(), 3001);
@@ -121,7 +122,7 @@ void TestLdapStore::serverRefusesPaging()
     QVERIFY(server.load(people(10)));
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
-    LdapStore store(anonymous(server.url()), cache.path());
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
     const QString error = openError(store);
     QVERIFY2(error.contains(QStringLiteral("does not support paged results")), qPrintable(error));
 }
@@ -148,7 +149,7 @@ void TestLdapStore::boundAccess()
     LdapAccount account = anonymous(server.url());
     account.bindDn = SlapdServer::kReaderDn;
     QTemporaryDir cache;
-    LdapStore store(account, cache.path());
+    LdapStore store(account, cache.path(), {}, m_prompt);
     const QString failure = openError(store);
     if (error.isEmpty()) {
         QCOMPARE(failure, QString());
@@ -180,7 +181,7 @@ void TestLdapStore::secureConnections()
     if (withCa)
         account.caFile = server.caFile();
     QTemporaryDir cache;
-    LdapStore store(account, cache.path());
+    LdapStore store(account, cache.path(), {}, m_prompt);
     const QString failure = openError(store);
     if (withCa) {
         QCOMPARE(failure, QString());
@@ -197,7 +198,7 @@ void TestLdapStore::serverStoppedMidRefresh()
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
     {
-        LdapStore first(anonymous(server.url()), cache.path());
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
         QCOMPARE(openError(first), QString());
         QCOMPARE(first.items()->Count(), 2000);
     }
@@ -211,7 +212,7 @@ void TestLdapStore::serverStoppedMidRefresh()
             ::kill(pid_t(pid), SIGKILL);
     };
     {
-        LdapStore store(account, cache.path(), options);
+        LdapStore store(account, cache.path(), options, m_prompt);
         store.setStartupWait(std::chrono::minutes(5));
         QCOMPARE(openError(store), QString()); // the bar works from the copy
         QVERIFY2(!store.lastError().isEmpty(), "the refresh cannot have finished");
@@ -222,7 +223,7 @@ void TestLdapStore::serverStoppedMidRefresh()
     }
     // The next start repairs the copy.
     QVERIFY(server.start());
-    LdapStore again(account, cache.path());
+    LdapStore again(account, cache.path(), {}, m_prompt);
     again.setStartupWait(std::chrono::minutes(5));
     QCOMPARE(openError(again), QString());
     QCOMPARE(again.lastError(), QString());
@@ -239,7 +240,7 @@ void TestLdapStore::changesBetweenStarts()
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
     {
-        LdapStore first(anonymous(server.url()), cache.path());
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
         QCOMPARE(openError(first), QString());
         QCOMPARE(first.items()->Count(), 6);
     }
@@ -250,7 +251,7 @@ void TestLdapStore::changesBetweenStarts()
                            "dn: uid=u6,dc=example,dc=com\nchangetype: add\nobjectClass: inetOrgPerson\n"
                            "cn: Given6 Family\nsn: Family\ngivenName: Given6\n\n"),
              qPrintable(server.error()));
-    LdapStore second(anonymous(server.url()), cache.path());
+    LdapStore second(anonymous(server.url()), cache.path(), {}, m_prompt);
     second.setStartupWait(std::chrono::minutes(5));
     QCOMPARE(openError(second), QString());
     QCOMPARE(fullNames(*second.items()), (QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given4 Family"),
@@ -281,7 +282,7 @@ void TestLdapStore::foreignScriptsAndPostalEscapes()
     QVERIFY2(server.load(ldif), qPrintable(server.error()));
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
-    LdapStore store(anonymous(server.url()), cache.path());
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
     QCOMPARE(openError(store), QString());
     auto items = store.items();
     const auto zoe = store.itemFromId(entryIdOf(*items, QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m")));
@@ -309,7 +310,7 @@ void TestLdapStore::namelessEntriesLeftOut()
     account.attributes.fullName = account.attributes.commonName = account.attributes.surname =
         account.attributes.givenName = displayName;
     QTemporaryDir cache;
-    LdapStore store(account, cache.path());
+    LdapStore store(account, cache.path(), {}, m_prompt);
     QCOMPARE(openError(store), QString());
     QCOMPARE(fullNames(*store.items()), QStringList{QStringLiteral("Has A Name")});
     QCOMPARE(store.statusNote(), QStringLiteral("2 directory entries have no name and were left out."));
@@ -329,7 +330,7 @@ void TestLdapStore::settingsWrittenByHand()
                "[LdapAttributes]\nCategories=ou,departmentNumber\n");
     file.close();
     QSettingsStore settings(file.fileName());
-    auto store = std::dynamic_pointer_cast<LdapStore>(createLdapStore(settings));
+    auto store = std::dynamic_pointer_cast<LdapStore>(createLdapStore(settings, m_prompt));
     QVERIFY(store);
     QCOMPARE(openError(*store), QString());
     QCOMPARE(store->items()->Count(), 3);
@@ -367,7 +368,7 @@ void TestLdapStore::failures()
     account.baseDn = base;
     account.filter = filter;
     QTemporaryDir cache;
-    LdapStore store(account, cache.path());
+    LdapStore store(account, cache.path(), {}, m_prompt);
     const QString failure = openError(store);
     QVERIFY2(failure.contains(error), qPrintable(failure));
     QVERIFY2(failure.contains(QStringLiteral("no copy of it")), qPrintable(failure));
@@ -380,11 +381,11 @@ void TestLdapStore::serverDownWithCopy()
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
     {
-        LdapStore first(anonymous(server.url()), cache.path());
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
         QCOMPARE(openError(first), QString());
     }
     server.stop();
-    LdapStore offline(anonymous(server.url()), cache.path());
+    LdapStore offline(anonymous(server.url()), cache.path(), {}, m_prompt);
     offline.setStartupWait(std::chrono::minutes(5));
     QCOMPARE(openError(offline), QString());
     QCOMPARE(offline.items()->Count(), 3);
@@ -424,7 +425,7 @@ void TestLdapStore::startFromCopyWhileTheServerIsSilent()
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir cache;
     {
-        LdapStore first(anonymous(server.url()), cache.path());
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
         QCOMPARE(openError(first), QString());
     }
     if (!change.isEmpty())
@@ -434,7 +435,7 @@ void TestLdapStore::startFromCopyWhileTheServerIsSilent()
     const auto pid = pid_t(server.processId());
     QCOMPARE(::kill(pid, SIGSTOP), 0);
     auto resume = qScopeGuard([pid] { ::kill(pid, SIGCONT); });
-    LdapStore store(anonymous(server.url()), cache.path());
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
     QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
     QCOMPARE(openError(store), QString());
     QVERIFY2(store.isRefreshing(), "the start waited for the server");

@@ -149,10 +149,10 @@ void TestOptions::oneInstance()
 {
     BarFixture f;
     frmMain& bar = f.load();
-    bar.cmdOptions->click();
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     frmOptions* first = frmOptions::instance();
     add(first, "Golf");
-    bar.cmdOptions->click();
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     QCOMPARE(frmOptions::instance(), first);
     QCOMPARE(listed(first).size(), 5); // shown again, not loaded again
 }
@@ -289,16 +289,16 @@ void TestOptions::saveRefillsTheBarWhileItIsOpen()
     f.client.add(QStringLiteral("Ann"), QStringLiteral("Ann A"), {}, {QStringLiteral("Family")});
     f.client.add(QStringLiteral("Bob"), QStringLiteral("Bob B"));
     frmMain& bar = f.load();
-    const int family = bar.cmbCategories->findText(QStringLiteral("Family"));
-    bar.cmbCategories->setCurrentIndex(family);
-    emit bar.cmbCategories->activated(family);
-    bar.cmdOptions->click();
+    const int family = bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->findText(QStringLiteral("Family"));
+    bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->setCurrentIndex(family);
+    emit bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->activated(family);
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     frmOptions* d = frmOptions::instance();
     add(d, "Golf");
     d->cmdApply->click();
-    QCOMPARE(bar.cmbCategories->count(), 5);
-    QCOMPARE(bar.cmbCategories->currentIndex(), 0);
-    QCOMPARE(bar.cmbContacts->count(), 2);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->count(), 5);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), 0);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 2);
 
     bar.close(); // the dialog stays, and saving leaves the closed bar alone
     f.client.clearLog();
@@ -315,9 +315,9 @@ void TestOptions::secondStartAfterTheBarClosed()
     BarFixture f;
     f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
     frmMain& bar = f.load();
-    bar.modes->setWindowMode(1);
-    const QRect boxInModeOne = bar.txtContact->geometry();
-    bar.cmdOptions->click();
+    bar.modes()->setWindowMode(1);
+    const QRect boxInModeOne = bar.findChild<QLineEdit*>(QStringLiteral("txtContact"))->geometry();
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     frmOptions* d = frmOptions::instance();
     QVERIFY(d);
     bar.close();
@@ -326,9 +326,9 @@ void TestOptions::secondStartAfterTheBarClosed()
     bar.Form_Load();
     QVERIFY(lifetime::isLoaded(&bar));
     QVERIFY(!bar.isLoading());
-    QCOMPARE(bar.cmbContacts->count(), 1);
-    QCOMPARE(bar.windowState.windowMode, 1); // the saved mode, with the controls where mode 1 has them
-    QCOMPARE(bar.txtContact->geometry(), boxInModeOne);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 1);
+    QCOMPARE(bar.modeState().windowMode, 1); // the saved mode, with the controls where mode 1 has them
+    QCOMPARE(bar.findChild<QLineEdit*>(QStringLiteral("txtContact"))->geometry(), boxInModeOne);
     d->cmdOK->click();
     QVERIFY(lifetime::isLoaded(&bar));
     bar.close();

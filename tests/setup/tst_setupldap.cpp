@@ -4,12 +4,12 @@
 // company's CA), the window staying usable while it counts, and the bar's own store opening the
 // directory from what the set-up wrote.
 
-#include "../desktop/fakekeyring.h"
 #include "../ldap/slapdserver.h"
 #include "contactclient/books/bookconfig.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/ldap/ldapstore.h"
 #include "desktop/messagebox.h"
+#include "fakekeyring.h"
 #include "fakes/memorysettingsstore.h"
 #include "settingsstore.h"
 #include "setup/connectionchecks.h"
@@ -207,10 +207,11 @@ void TestSetupLdap::handSetKeysSurviveASave()
 
     FakeKeyring keyring;
     setup::SetupWindow w(store, keyring);
-    QVERIFY(w.optLdap->isChecked());
-    QCOMPARE(w.txtLdapUrl->text(), QStringLiteral("ldap://127.0.0.1:3389"));
-    QCOMPARE(w.txtLdapBaseDn->text(), QStringLiteral("ou=staff,dc=example,dc=com"));
-    QVERIFY(!w.txtLdapPassword->isEnabled()); // anonymous: no password to give
+    QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("optLdap"))->isChecked());
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("txtLdapUrl"))->text(), QStringLiteral("ldap://127.0.0.1:3389"));
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("txtLdapBaseDn"))->text(),
+             QStringLiteral("ou=staff,dc=example,dc=com"));
+    QVERIFY(!w.findChild<QLineEdit*>(QStringLiteral("txtLdapPassword"))->isEnabled()); // anonymous: no password to give
     const SetupSettings shown = w.input().settings;
     QCOMPARE(shown.ldapFilter, QStringLiteral("(objectClass=person)"));
     QCOMPARE(shown.ldapCaFile, QStringLiteral("/etc/company-ca.pem"));
@@ -350,33 +351,35 @@ void TestSetupLdap::windowCountsWithoutFreezing()
     w.show();
     QSignalSpy finished(&w, &setup::SetupWindow::checkFinished);
 
-    w.optLdap->click();
-    QVERIFY(w.txtLdapUrl->isEnabled());
-    QVERIFY(!w.txtCardDavUrl->isEnabled());
-    w.txtLdapUrl->setText(m_server.url());
-    w.txtLdapBaseDn->setText(SlapdServer::kBase);
-    w.txtLdapBindDn->setText(SlapdServer::kReaderDn);
-    QVERIFY(w.txtLdapPassword->isEnabled());
+    w.findChild<QRadioButton*>(QStringLiteral("optLdap"))->click();
+    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("txtLdapUrl"))->isEnabled());
+    QVERIFY(!w.findChild<QLineEdit*>(QStringLiteral("txtCardDavUrl"))->isEnabled());
+    w.findChild<QLineEdit*>(QStringLiteral("txtLdapUrl"))->setText(m_server.url());
+    w.findChild<QLineEdit*>(QStringLiteral("txtLdapBaseDn"))->setText(SlapdServer::kBase);
+    w.findChild<QLineEdit*>(QStringLiteral("txtLdapBindDn"))->setText(SlapdServer::kReaderDn);
+    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("txtLdapPassword"))->isEnabled());
     // The password field is empty: the keyring's is used.
-    w.cmdTestConnection->click();
-    QCOMPARE(w.lblAddressBookResult->text(), QStringLiteral("Connecting…"));
-    QVERIFY(!w.cmdTestConnection->isEnabled()); // one check at a time; the window goes on answering
+    w.findChild<QPushButton*>(QStringLiteral("cmdTestConnection"))->click();
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblAddressBookResult"))->text(), QStringLiteral("Connecting…"));
+    QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdTestConnection"))
+                 ->isEnabled()); // one check at a time; the window goes on answering
     QVERIFY(finished.wait(30000));
-    QCOMPARE(w.lblAddressBookResult->text(), QStringLiteral("Connected: found %1 entries.").arg(kPeople + 1));
-    QVERIFY(w.cmdTestConnection->isEnabled());
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblAddressBookResult"))->text(),
+             QStringLiteral("Connected: found %1 entries.").arg(kPeople + 1));
+    QVERIFY(w.findChild<QPushButton*>(QStringLiteral("cmdTestConnection"))->isEnabled());
     QVERIFY(store.writes.isEmpty()); // checking saves nothing
 
     // A password typed in the window is the one tried.
-    w.txtLdapPassword->setText(QStringLiteral("guess"));
-    w.cmdTestConnection->click();
+    w.findChild<QLineEdit*>(QStringLiteral("txtLdapPassword"))->setText(QStringLiteral("guess"));
+    w.findChild<QPushButton*>(QStringLiteral("cmdTestConnection"))->click();
     QVERIFY(finished.wait(30000));
-    QVERIFY2(w.lblAddressBookResult->text().contains(QStringLiteral("refused")),
-             qPrintable(w.lblAddressBookResult->text()));
+    QVERIFY2(w.findChild<QLabel*>(QStringLiteral("lblAddressBookResult"))->text().contains(QStringLiteral("refused")),
+             qPrintable(w.findChild<QLabel*>(QStringLiteral("lblAddressBookResult"))->text()));
 
     // Saving keeps the typed password in the keyring, never in the settings.
-    w.txtLdapPassword->setText(QStringLiteral("new password"));
+    w.findChild<QLineEdit*>(QStringLiteral("txtLdapPassword"))->setText(QStringLiteral("new password"));
     MessageBox::shownInTest().clear();
-    w.cmdSave->click();
+    w.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
     QVERIFY2(MessageBox::shownInTest().isEmpty(), qPrintable(MessageBox::shownInTest().value(0).text));
     QCOMPARE(store.values.value(QStringLiteral("ContactClient/Backend")), QStringLiteral("ldap"));
     QCOMPARE(store.values.value(QStringLiteral("ContactClient/LdapBindDn")), SlapdServer::kReaderDn);
@@ -397,7 +400,7 @@ void TestSetupLdap::barReadsWhatTheSetupWrote()
 
     // The bar's contact client, from the same file and keyring.
     QSettingsStore reread(config.filePath(QStringLiteral("Quintel.conf")));
-    const std::shared_ptr<contactclient::Store> directoryStore = contactclient::createConfiguredStore(reread);
+    const std::shared_ptr<contactclient::Store> directoryStore = contactclient::createConfiguredStore(reread, nullptr);
     directoryStore->open();
     QCOMPARE(directoryStore->items()->Count(), kPeople + 1);
     contactclient::carddav::setKeyring(nullptr);

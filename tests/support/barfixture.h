@@ -11,7 +11,7 @@
 #include "settings/modsettings.h"
 #include "window/windowmodes.h"
 
-// The controls, so tests can use frmMain's members directly.
+// The control types, so tests can find frmMain's controls by name.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +48,7 @@ struct BarFixture {
     frmMain& create()
     {
         Platform p;
-        p.createContactClient = [this] { return client.application(); };
+        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [this] {
             client.record(QStringLiteral("create word processor"));
             return std::static_pointer_cast<wordprocessor::Application>(word);
@@ -62,7 +62,7 @@ struct BarFixture {
     }
 
     // Makes the contact with this entry identifier the chosen one, as the entry box would.
-    void choose(const QString& entryId) { form->session->chooseEntry(entryId); }
+    void choose(const QString& entryId) { form->session()->chooseEntry(entryId); }
 
     // Creates the bar and runs its start-up.
     frmMain& load()

@@ -523,7 +523,7 @@ private slots:
         qputenv("HOME", home.toUtf8());
         fake::MemorySettingsStore settings;
         settings.values.insert(kClientSection + QStringLiteral("/Backend"), QStringLiteral("thunderbird"));
-        auto application = createApplication(settings);
+        auto application = createApplication(settings, noDesktop(), nullptr);
         qputenv("HOME", oldHome);
         auto ns = application->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();

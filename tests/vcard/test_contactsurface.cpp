@@ -5,6 +5,7 @@
 
 #include "contactclient/books/mergedstore.h"
 #include "contactclient/clientapplication.h"
+#include "contactclient/desktophooks.h"
 #include "contactclient/storenotifier.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 
@@ -58,7 +59,7 @@ private slots:
         QVERIFY(writeFile(dir + QStringLiteral("/ann.vcf"),
                           "BEGIN:VCARD\nVERSION:4.0\nFN:Ann Lee\nN:Lee;Ann;;;\nEND:VCARD\n"));
         auto store = std::make_shared<VCardFolderStore>(dir, std::nullopt);
-        ClientApplication app(store, nullptr);
+        ClientApplication app(store, nullptr, noDesktop());
         app.GetNamespace(QStringLiteral("MAPI"))->Logon();
         QSignalSpy changed(store->notifier(), &StoreNotifier::changed);
         QCOMPARE(fileAsNames(*store), QStringList{QStringLiteral("Lee, Ann")});
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(errorOf([&] { item->Save(); }), int(errReadOnly));
         QCOMPARE(errorOf([&] { item->Delete(); }), int(errReadOnly));
         QCOMPARE(errorOf([&] { copy->newItem(); }), int(errReadOnly));
-        ClientApplication app(copy, nullptr);
+        ClientApplication app(copy, nullptr, noDesktop());
         QCOMPARE(errorOf([&] { app.CreateItem(olContactItem); }), int(errReadOnly));
         QFile f(dir + QStringLiteral("/c.vcf"));
         QVERIFY(f.open(QIODevice::ReadOnly));

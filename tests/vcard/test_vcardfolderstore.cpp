@@ -387,8 +387,9 @@ private slots:
 
     void testCorpusThroughTheAutomationSurface()
     {
+        CardHooks hooks;
         auto app = std::make_shared<ClientApplication>(
-            createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr);
+            createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr, hooks);
         auto ns = app->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();
         auto items = ns->GetDefaultFolder(olFolderContacts)->Items();
@@ -410,10 +411,7 @@ private slots:
         QCOMPARE(mei->Email1Address(), QStringLiteral("mei@home.example"));
         QCOMPARE(mei->details().photo.left(4), QByteArray("\x89PNG"));
 
-        CardHooks hooks;
-        setDesktopHooks(&hooks);
         mei->Display();
-        setDesktopHooks(nullptr);
         QCOMPARE(hooks.shown, QStringList{QStringLiteral("Dr. Mei Chen")});
     }
 };

@@ -45,7 +45,7 @@ struct RealBar {
     frmMain& load()
     {
         Platform p;
-        p.createContactClient = [this] { return client.application(); };
+        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
         p.windowSystem = &windowSystem;
         form = std::make_unique<frmMain>(p);

@@ -48,7 +48,7 @@ void TestRealTray::testHideAndRestore()
 
     RealBar bar;
     frmMain& form = bar.load();
-    form.modes->setWindowMode(mode);
+    form.modes()->setWindowMode(mode);
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(settled(form));
     const QRect place = form.geometry();
@@ -56,12 +56,14 @@ void TestRealTray::testHideAndRestore()
     if (byWindowManager) {
         run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(form.winId())});
     } else {
-        xdotool(QStringLiteral("mousemove"), form.cmdMin->mapToGlobal(form.cmdMin->rect().center()));
+        xdotool(QStringLiteral("mousemove"),
+                form.findChild<QToolButton*>(QStringLiteral("cmdMin"))
+                    ->mapToGlobal(form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->rect().center()));
         xdotool(QStringLiteral("click 1"));
     }
     QTRY_VERIFY(!form.isVisible());
-    QVERIFY(form.tray->isInTray());
-    QSystemTrayIcon* icon = form.tray->icon();
+    QVERIFY(form.tray()->isInTray());
+    QSystemTrayIcon* icon = form.tray()->icon();
     QVERIFY(icon && icon->isVisible());
     QCOMPARE(icon->toolTip(), QStringLiteral("Quintel"));
     // The tray host may still be placing the new icon where the last test's icon was.
@@ -80,7 +82,7 @@ void TestRealTray::testHideAndRestore()
     xdotool(QStringLiteral("click 1"));
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(!icon->isVisible());
-    QCOMPARE(form.windowState.windowMode, mode);
+    QCOMPARE(form.modeState().windowMode, mode);
     QTRY_COMPARE(form.geometry(), place);
     QCOMPARE(form.QWidget::windowState(), Qt::WindowNoState);
     QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));

@@ -267,7 +267,7 @@ int main(int argc, char* argv[])
         options.books = parser.value(book);
         options.wait = waitTime;
         store = std::make_shared<cc::EdsStore>(options);
-        application = std::make_shared<cc::ClientApplication>(store, nullptr);
+        application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
 #else
         Q_UNUSED(waitTime);
         err << "quintel-contacts: this build has no support for the desktop's address book (libebook)\n";
@@ -283,7 +283,7 @@ int main(int argc, char* argv[])
                 return 2;
             }
             store = cc::storeOfBooks(cc::createBooks({backendName, {}}, settings));
-            application = std::make_shared<cc::ClientApplication>(store, nullptr);
+            application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
         } else if (parser.isSet(book)) {
             const QList<cc::BookSpec> specs = cc::parseBooks(parser.value(book));
             if (specs.size() != 1) {
@@ -291,14 +291,14 @@ int main(int argc, char* argv[])
                 return 2;
             }
             store = cc::storeOfBooks(cc::createBooks(specs.front(), settings));
-            application = std::make_shared<cc::ClientApplication>(store, nullptr);
+            application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
         } else if (args.isEmpty()) {
-            application = cc::createApplication(settings);
+            application = cc::createApplication(settings, cc::noDesktop(), nullptr);
             if (auto client = std::dynamic_pointer_cast<cc::ClientApplication>(application))
                 store = std::shared_ptr<cc::Store>(application, &client->store());
         } else {
             store = cc::createFolderBook(args.front());
-            application = std::make_shared<cc::ClientApplication>(store, nullptr);
+            application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
         }
     } catch (const cc::AutomationError& e) {
         err << "quintel-contacts: " << e.description() << " (error " << e.number() << ")\n";

@@ -16,7 +16,7 @@ public:
     virtual bool startSystemMove(QWidget* window) = 0;
 };
 
-// X11 through xcb where available, plain Qt elsewhere.
+// X11 where available, plain Qt elsewhere.
 class DesktopWindowSystem : public WindowSystem {
 public:
     bool isFirstInStackingOrder(QWidget* window) const override;

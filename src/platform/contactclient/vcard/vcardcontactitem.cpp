@@ -1,6 +1,5 @@
 #include "vcardcontactitem.h"
 
-#include "contactclient/desktophooks.h"
 #include "contactclient/storenotifier.h"
 #include "contactclient/vcard/carddocument.h"
 
@@ -30,7 +29,7 @@ QString VCardContactItem::TypeName() const
 
 void VCardContactItem::Display()
 {
-    desktopHooks().showContactCard(*this);
+    // A store's item has no desktop: the application hands out the item that shows the card.
 }
 
 bool VCardContactItem::writable() const

@@ -149,26 +149,29 @@ void TestSetupChecks::windowTestsWithTheKeyringPassword()
     w.show();
     QSignalSpy finished(&w, &setup::SetupWindow::checkFinished);
 
-    w.optCardDav->click();
-    w.txtCardDavUrl->setText(m_radicale.url().toString());
-    w.txtCardDavUser->setText(kUser);
-    w.cmdTestConnection->click();
-    QVERIFY(!w.cmdTestConnection->isEnabled()); // one check at a time
+    w.findChild<QRadioButton*>(QStringLiteral("optCardDav"))->click();
+    w.findChild<QLineEdit*>(QStringLiteral("txtCardDavUrl"))->setText(m_radicale.url().toString());
+    w.findChild<QLineEdit*>(QStringLiteral("txtCardDavUser"))->setText(kUser);
+    w.findChild<QPushButton*>(QStringLiteral("cmdTestConnection"))->click();
+    QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdTestConnection"))->isEnabled()); // one check at a time
     QVERIFY(finished.wait(30000));
-    QVERIFY2(w.lblAddressBookResult->text().startsWith(QStringLiteral("Connected")),
-             qPrintable(w.lblAddressBookResult->text()));
-    QVERIFY(w.cmdTestConnection->isEnabled());
+    QVERIFY2(
+        w.findChild<QLabel*>(QStringLiteral("lblAddressBookResult"))->text().startsWith(QStringLiteral("Connected")),
+        qPrintable(w.findChild<QLabel*>(QStringLiteral("lblAddressBookResult"))->text()));
+    QVERIFY(w.findChild<QPushButton*>(QStringLiteral("cmdTestConnection"))->isEnabled());
 
     const int before = m_auth.received().size();
-    w.optSmtp->click();
-    w.txtSmtpHost->setText(QStringLiteral("127.0.0.1"));
-    w.txtSmtpPort->setValue(m_auth.port);
-    w.cmbSmtpSecurity->setCurrentIndex(w.cmbSmtpSecurity->findData(QStringLiteral("none")));
-    w.txtSmtpUser->setText(kUser);
-    w.txtMailFrom->setText(QStringLiteral("alice@example.org"));
-    w.cmdSendTest->click();
+    w.findChild<QRadioButton*>(QStringLiteral("optSmtp"))->click();
+    w.findChild<QLineEdit*>(QStringLiteral("txtSmtpHost"))->setText(QStringLiteral("127.0.0.1"));
+    w.findChild<QSpinBox*>(QStringLiteral("txtSmtpPort"))->setValue(m_auth.port);
+    w.findChild<QComboBox*>(QStringLiteral("cmbSmtpSecurity"))
+        ->setCurrentIndex(w.findChild<QComboBox*>(QStringLiteral("cmbSmtpSecurity"))->findData(QStringLiteral("none")));
+    w.findChild<QLineEdit*>(QStringLiteral("txtSmtpUser"))->setText(kUser);
+    w.findChild<QLineEdit*>(QStringLiteral("txtMailFrom"))->setText(QStringLiteral("alice@example.org"));
+    w.findChild<QPushButton*>(QStringLiteral("cmdSendTest"))->click();
     QVERIFY(finished.wait(30000));
-    QCOMPARE(w.lblMailResult->text(), QStringLiteral("A test message was sent to alice@example.org."));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblMailResult"))->text(),
+             QStringLiteral("A test message was sent to alice@example.org."));
     QCOMPARE(m_auth.received().size(), before + 1);
     QVERIFY(store.writes.isEmpty()); // checking saves nothing
 }

@@ -67,17 +67,19 @@ void TestSetupWindow::showsWhatIsStored()
                       {QStringLiteral("ContactClient/SmtpPort"), QStringLiteral("2525")},
                       {QStringLiteral("ContactClient/SmtpSecurity"), QStringLiteral("tls")}};
     SetupWindow w(m_store, m_keyring);
-    QVERIFY(w.optCardDav->isChecked());
-    QCOMPARE(w.txtCardDavUrl->text(), QStringLiteral("https://dav.example.org/"));
-    QVERIFY(w.txtCardDavUrl->isEnabled());
-    QVERIFY(!w.txtFolder->isEnabled());
-    QVERIFY(w.optSmtp->isChecked());
-    QCOMPARE(w.txtSmtpPort->value(), 2525);
-    QCOMPARE(w.cmbSmtpSecurity->currentData().toString(), QStringLiteral("tls"));
-    QVERIFY(!w.optMailFolder->isVisibleTo(&w));
-    QVERIFY(!w.chkAutostart->isChecked());
-    QVERIFY(w.cmdSave->isDefault());
-    QVERIFY(!w.cmdUseLocal);
+    QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("optCardDav"))->isChecked());
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("txtCardDavUrl"))->text(),
+             QStringLiteral("https://dav.example.org/"));
+    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("txtCardDavUrl"))->isEnabled());
+    QVERIFY(!w.findChild<QLineEdit*>(QStringLiteral("txtFolder"))->isEnabled());
+    QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("optSmtp"))->isChecked());
+    QCOMPARE(w.findChild<QSpinBox*>(QStringLiteral("txtSmtpPort"))->value(), 2525);
+    QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cmbSmtpSecurity"))->currentData().toString(),
+             QStringLiteral("tls"));
+    QVERIFY(!w.findChild<QRadioButton*>(QStringLiteral("optMailFolder"))->isVisibleTo(&w));
+    QVERIFY(!w.findChild<QCheckBox*>(QStringLiteral("chkAutostart"))->isChecked());
+    QVERIFY(w.findChild<QPushButton*>(QStringLiteral("cmdSave"))->isDefault());
+    QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdUseLocal")));
 }
 
 void TestSetupWindow::savesTheEnteredAccount()
@@ -85,15 +87,17 @@ void TestSetupWindow::savesTheEnteredAccount()
     SetupWindow w(m_store, m_keyring);
     w.show();
     QSignalSpy accepted(&w, &QDialog::accepted);
-    w.optSmtp->click();
-    QVERIFY(w.txtSmtpHost->isEnabled());
-    QTest::keyClicks(w.txtSmtpHost, QStringLiteral("smtp.example.org"));
-    w.cmbSmtpSecurity->setCurrentIndex(w.cmbSmtpSecurity->findData(QStringLiteral("starttls")));
-    QTest::keyClicks(w.txtSmtpUser, QStringLiteral("ann"));
-    QTest::keyClicks(w.txtSmtpPassword, QStringLiteral("pa55"));
-    QTest::keyClicks(w.txtMailFrom, QStringLiteral("ann@example.org"));
-    w.chkAutostart->setChecked(true);
-    w.cmdSave->click();
+    w.findChild<QRadioButton*>(QStringLiteral("optSmtp"))->click();
+    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("txtSmtpHost"))->isEnabled());
+    QTest::keyClicks(w.findChild<QLineEdit*>(QStringLiteral("txtSmtpHost")), QStringLiteral("smtp.example.org"));
+    w.findChild<QComboBox*>(QStringLiteral("cmbSmtpSecurity"))
+        ->setCurrentIndex(
+            w.findChild<QComboBox*>(QStringLiteral("cmbSmtpSecurity"))->findData(QStringLiteral("starttls")));
+    QTest::keyClicks(w.findChild<QLineEdit*>(QStringLiteral("txtSmtpUser")), QStringLiteral("ann"));
+    QTest::keyClicks(w.findChild<QLineEdit*>(QStringLiteral("txtSmtpPassword")), QStringLiteral("pa55"));
+    QTest::keyClicks(w.findChild<QLineEdit*>(QStringLiteral("txtMailFrom")), QStringLiteral("ann@example.org"));
+    w.findChild<QCheckBox*>(QStringLiteral("chkAutostart"))->setChecked(true);
+    w.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
 
     QCOMPARE(accepted.count(), 1);
     QVERIFY(MessageBox::shownInTest().isEmpty());
@@ -112,27 +116,27 @@ void TestSetupWindow::refusedInputStaysInTheWindow()
     SetupWindow w(m_store, m_keyring);
     w.show();
     QSignalSpy accepted(&w, &QDialog::accepted);
-    w.optCardDav->click();
-    w.txtCardDavUrl->setText(QStringLiteral("http://dav.example.org/"));
-    w.txtCardDavPassword->setText(QStringLiteral("secret"));
-    w.cmdSave->click();
+    w.findChild<QRadioButton*>(QStringLiteral("optCardDav"))->click();
+    w.findChild<QLineEdit*>(QStringLiteral("txtCardDavUrl"))->setText(QStringLiteral("http://dav.example.org/"));
+    w.findChild<QLineEdit*>(QStringLiteral("txtCardDavPassword"))->setText(QStringLiteral("secret"));
+    w.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
     QCOMPARE(accepted.count(), 0);
     QCOMPARE(MessageBox::shownInTest().size(), 1);
     QCOMPARE(MessageBox::shownInTest().first().title, QStringLiteral("Quintel Setup"));
     QVERIFY(MessageBox::shownInTest().first().text.contains(QStringLiteral("https://")));
     QVERIFY(m_store.writes.isEmpty());
     QVERIFY(m_keyring.entries.isEmpty());
-    QCOMPARE(w.txtCardDavPassword->text(), QStringLiteral("secret"));
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("txtCardDavPassword"))->text(), QStringLiteral("secret"));
 }
 
 void TestSetupWindow::firstRunUsesALocalAddressBookInOneClick()
 {
     SetupWindow w(m_store, m_keyring, SetupWindow::Mode::FirstRun);
     w.show();
-    QVERIFY(w.cmdUseLocal);
-    QVERIFY(w.cmdUseLocal->isDefault());
+    QVERIFY(w.findChild<QPushButton*>(QStringLiteral("cmdUseLocal")));
+    QVERIFY(w.findChild<QPushButton*>(QStringLiteral("cmdUseLocal"))->isDefault());
     QSignalSpy accepted(&w, &QDialog::accepted);
-    w.cmdUseLocal->click();
+    w.findChild<QPushButton*>(QStringLiteral("cmdUseLocal"))->click();
     QCOMPARE(accepted.count(), 1);
     QCOMPARE(m_store.writes, QStringList{QStringLiteral("ContactClient/Backend=vcard")});
     QVERIFY(QFileInfo(m_home->filePath(QStringLiteral("data/contacts"))).isDir());
