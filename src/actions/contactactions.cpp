@@ -26,6 +26,16 @@ ContactActions::ContactActions(ContactActionControls controls, ContactSession& s
     wire(controls.cmdWriteContact, &ContactActions::cmdWriteContact_Click);
 }
 
+void ContactActions::addContact(const QString& text)
+{
+    const auto application = m_session.application();
+    if (!application)
+        return;
+    const auto item = application->CreateItem(contactclient::olContactItem);
+    item->setForm(contactclient::formFromText(text));
+    item->Display();
+}
+
 // The buttons are enabled only with a contact chosen; a click that races a change of contact
 // does nothing.
 

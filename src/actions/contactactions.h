@@ -35,6 +35,10 @@ public:
     void cmdQEmailContact_Click();
     void cmdWriteContact_Click();
     QString contactMailingAddress() const;
+    // A new contact from the box's text (Ctrl+N in the box; the list of matches may offer it too):
+    // the card opens in edit mode with the text put where it belongs. Throws errReadOnly when no
+    // address book takes new contacts.
+    void addContact(const QString& text);
 
     DesktopIntegration& desktop() { return m_desktop; }
     void setWordProcessor(std::shared_ptr<wordprocessor::Application> wordApp) { m_wordApp = std::move(wordApp); }

@@ -34,6 +34,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QWindow>
 
@@ -141,6 +142,11 @@ void frmMain::buildParts()
     m_actions = std::make_unique<ContactActions>(
         ContactActionControls{cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
         *m_session, *m_modes, *m_desktop, m_guard);
+    // Ctrl+N in the box: a new contact made from what it holds.
+    auto* addContact =
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), txtContact, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(addContact, &QShortcut::activated, this,
+            [this] { m_guard.run([this] { m_actions->addContact(txtContact->text()); }); });
     m_quickMail = std::make_unique<QuickMail>(
         *this, QuickMailControls{txtSubject, txtBody, cmdSendMail, cmdCancelMail, cmdClearMail}, *m_session, *m_modes,
         *m_status, m_guard);

@@ -1,13 +1,17 @@
 // The bar on the real contact client (a vCard folder) on a real display: quick mail lands in the
 // mail folder, the e-mail and call actions reach a mailto:/tel: handler through xdg-open. The
-// handler is a script registered with xdg-mime in a throw-away XDG_DATA_HOME.
+// handler is a script registered with xdg-mime in a throw-away XDG_DATA_HOME. Ctrl+N in the box
+// adds a contact through the card's edit mode; the lists follow the save.
 
+#include "actions/contacteditform.h"
 #include "actions/desktopintegration.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/factory.h"
 #include "support/barfixture.h"
 #include "support/urlhandler.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFormLayout>
 #include <QLabel>
@@ -122,7 +126,7 @@ private slots:
         QCOMPARE(card->lblFileAs->text(), QStringLiteral("Émile, Ann"));
         QCOMPARE(card->lblOrganization->text(), QStringLiteral("Acme & Co"));
         QStringList values;
-        auto* fields = card->findChild<QFormLayout*>();
+        auto* fields = card->findChild<QFormLayout*>(QStringLiteral("layFields"));
         for (int row = 0; row < fields->rowCount(); ++row)
             values.append(qobject_cast<QLabel*>(fields->itemAt(row, QFormLayout::FieldRole)->widget())->text());
         for (const char* expected : {"ann@example.com", "ann@work.example", "+1 555 0101", "+1 555 0202", "+1 555 0303",
@@ -132,6 +136,36 @@ private slots:
         // The same contact again raises the same window.
         QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdViewContact")), Qt::LeftButton);
         QCOMPARE(m_bar.form->actions()->desktop().cardFor(m_bar.form->session()->currentContact()->EntryID()), card);
+        QCOMPARE(MessageBox::shownInTest().size(), 0);
+    }
+
+    // Ctrl+N in the box: the card opens in edit mode with the text as given and family name;
+    // saved, the contact is a new file of the folder and in the bar's lists.
+    void addContactFromTheBox()
+    {
+        auto* box = m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact"));
+        m_bar.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_bar.form.get()));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("Bo Ek"));
+        QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+        auto newCard = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* card = qobject_cast<ContactCard*>(w); card && card->editing() && card->isVisible())
+                    return card;
+            return static_cast<ContactCard*>(nullptr);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(newCard() != nullptr, 10000);
+        ContactCard* card = newCard();
+        QCOMPARE(card->editForm->txtGivenName->text(), QStringLiteral("Bo"));
+        QCOMPARE(card->editForm->txtFamilyName->text(), QStringLiteral("Ek"));
+        QCOMPARE(card->editForm->txtFullName->text(), QStringLiteral("Bo Ek"));
+        QVERIFY(card->save());
+        QCOMPARE(QDir(path(QStringLiteral("contacts"))).entryList({QStringLiteral("*.vcf")}, QDir::Files).size(), 2);
+        auto* names = m_bar.form->findChild<QComboBox*>(QStringLiteral("cmbContacts"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            names->findText(QStringLiteral("Ek, Bo")) >= 0 || names->findText(QStringLiteral("Bo Ek")) >= 0, 15000);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
     }
 };
