@@ -37,10 +37,10 @@
 #include <QToolButton>
 #include <QWindow>
 
-frmMain::frmMain(Platform platform, QWidget* parent)
+frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_guard([this](int number, const QString& description) { reportError(this, number, description); }),
-      m_platform(std::move(platform))
+      m_platform(std::move(platform)), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quintel"));
@@ -52,7 +52,7 @@ frmMain::frmMain(Platform platform, QWidget* parent)
     setFont(controlfactory::windowFont());
     twips::setGeometry(this, {0, 0, layout::kWindowWidth, layout::kWindowHeight});
     if (!m_platform.settingsStore)
-        m_platform.settingsStore = []() -> SettingsStore& { return modSettings::store(); };
+        m_platform.settingsStore = [this]() -> SettingsStore& { return m_settings.store(); };
 
     buildControls();
     buildParts();
@@ -129,11 +129,11 @@ void frmMain::buildParts()
     m_status = std::make_unique<StatusLine>(txtStatus);
 
     m_lists = std::make_unique<ContactListView>(cmbContacts, lstContacts, lblContactCount, *m_session);
-    m_categories = std::make_unique<CategorySelector>(cmbCategories, *m_session, *m_status, m_guard);
+    m_categories = std::make_unique<CategorySelector>(cmbCategories, m_settings, *m_session, *m_status, m_guard);
     m_availability =
         std::make_unique<ActionAvailability>(ActionControls{cmdViewContact, cmdEMailContact, cmdQEmailContact,
                                                             cmdDialContact, cmdWriteContact, imgOne, imgTwo},
-                                             *m_session);
+                                             *m_session, m_settings);
     m_drag = std::make_unique<WindowDrag>(*this, m_platform.windowSystem);
     m_entry = std::make_unique<ContactEntry>(*this, EntryControls{txtContact, cmbContacts, lstContacts}, *m_session,
                                              *m_status, *m_drag, m_guard);
@@ -154,7 +154,7 @@ void frmMain::buildParts()
     m_placementAutoSave = std::make_unique<PlacementAutoSave>(
         *this, *m_modes, *m_placement, [this] { return lifetime::isLoaded(this) && m_session->isLoaded(); });
     m_tray = std::make_unique<TrayIcon>(*this, cmdMin, *m_status, m_guard);
-    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_guard);
+    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard);
     m_windowsAbove = std::make_unique<WindowsAbove>(*this);
 
     connect(m_lists.get(), &ContactListView::firstEntrySelected, m_entry.get(),
@@ -166,7 +166,7 @@ void frmMain::buildParts()
     connect(m_session.get(), &ContactSession::loaded, this, &frmMain::sessionLoaded);
     connect(m_session.get(), &ContactSession::loadFailed, this, &frmMain::loadFailed);
     // Saving the settings refills the selector while the bar is open.
-    connect(&modSettings::notifier(), &modSettings::Notifier::saved, this, [this] {
+    connect(&m_settings, &modSettings::saved, this, [this] {
         if (lifetime::isLoaded(this))
             m_guard.run([this] { populateCatCombo(); });
     });
@@ -184,7 +184,7 @@ void frmMain::Form_Load()
         m_modes->setWindowMode(WindowMode::QuickMail);
     m_started = true;
     m_session->setLoading(true);
-    modSettings::loadSettings();
+    m_settings.loadSettings();
     showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
 
     m_modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,

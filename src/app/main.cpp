@@ -96,7 +96,7 @@ int main(int argc, char* argv[])
         firstStart.note = notice;
     if (!firstStart.go)
         return 0;
-    modSettings::setStore(&store);
+    modSettings settings(store);
     DesktopWindowSystem windowSystem;
     Platform platform;
     // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
@@ -109,7 +109,7 @@ int main(int argc, char* argv[])
     platform.background = workerThreads();
     platform.mailAccount = [&store] { return mail::readMailAccount(store); };
 
-    frmMain form(platform);
+    frmMain form(platform, settings);
     // A failure to open the address book is reported and ends the program.
     QObject::connect(&form, &frmMain::loadFailed, &form, [&form](int number, const QString& description) {
         reportError(&form, number, description);

@@ -31,7 +31,7 @@ constexpr int kPageOutOfView = -20000;
 
 } // namespace
 
-frmOptions::frmOptions() : QDialog(nullptr)
+frmOptions::frmOptions(modSettings& settings) : QDialog(nullptr), m_settings(settings)
 {
     buildControls();
     wireControls();
@@ -48,10 +48,10 @@ frmOptions* frmOptions::instance()
     return s_loaded.data();
 }
 
-frmOptions* frmOptions::showDialog()
+frmOptions* frmOptions::showDialog(modSettings& settings)
 {
     if (!s_loaded) {
-        auto* dialog = new frmOptions;
+        auto* dialog = new frmOptions(settings);
         s_loaded = dialog;
         dialog->Form_Load();
     }
@@ -106,9 +106,9 @@ void frmOptions::Form_Load()
     windowHandle()->installEventFilter(this);
     lblVersion->setText(versionText());
     centreOnScreen();
-    modSettings::loadSettings();
-    chkCheckEmailAddresses->setChecked(modSettings::boolToCheck(modSettings::checkEmailAddresses) == 1);
-    fillCategoryList(modSettings::Categories);
+    m_settings.loadSettings();
+    chkCheckEmailAddresses->setChecked(modSettings::boolToCheck(m_settings.checkEmailAddresses) == 1);
+    fillCategoryList(m_settings.Categories);
 }
 
 void frmOptions::centreOnScreen()
@@ -140,7 +140,7 @@ void frmOptions::tbsOptions_Click()
 
 void frmOptions::chkCheckEmailAddresses_Click()
 {
-    modSettings::checkEmailAddresses = chkCheckEmailAddresses->isChecked();
+    m_settings.checkEmailAddresses = chkCheckEmailAddresses->isChecked();
 }
 
 void frmOptions::txtNewCat_Change()
@@ -151,7 +151,7 @@ void frmOptions::txtNewCat_Change()
 void frmOptions::cmdAddCat_Click()
 {
     const QString name = txtNewCat->text();
-    if (modSettings::addCategory(name))
+    if (m_settings.addCategory(name))
         addToList(name);
     else
         MessageBox::show(this, QStringLiteral("Too Many Categories"), QStringLiteral("Can't Add New Category"),
@@ -169,8 +169,8 @@ void frmOptions::lstCats_Click()
 
 void frmOptions::cmdDeleteCat_Click()
 {
-    if (modSettings::deleteCategory(selectedCategory()))
-        fillCategoryList(modSettings::Categories);
+    if (m_settings.deleteCategory(selectedCategory()))
+        fillCategoryList(m_settings.Categories);
     else
         MessageBox::show(this, QStringLiteral("Error"), QStringLiteral("You Can't Delete This Category"),
                          MessageBox::Icon::None);
@@ -178,18 +178,18 @@ void frmOptions::cmdDeleteCat_Click()
 
 void frmOptions::cmdApply_Click()
 {
-    modSettings::saveSettings();
+    m_settings.saveSettings();
 }
 
 void frmOptions::cmdOK_Click()
 {
-    modSettings::saveSettings();
+    m_settings.saveSettings();
     close();
 }
 
 void frmOptions::cmdCancel_Click()
 {
-    modSettings::loadSettings();
+    m_settings.loadSettings();
     close();
 }
 

@@ -152,7 +152,7 @@ void TestSecondStart::shortcutSavedBySetupWorksAtOnce()
     p.createContactClient = [&bar](contactclient::DesktopHooks&) { return bar.client.application(); };
     p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
     p.windowSystem = &bar.windowSystem;
-    bar.form = std::make_unique<frmMain>(p);
+    bar.form = std::make_unique<frmMain>(p, bar.settings);
     frmMain& form = *bar.form;
     connectSummonShortcut(form, shortcut, file);
     form.Form_Load();

@@ -25,7 +25,7 @@ struct SessionBar : RealBar {
         p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
         p.windowSystem = &windowSystem;
-        form = std::make_unique<frmMain>(p);
+        form = std::make_unique<frmMain>(p, RealBar::settings);
         QObject::connect(form->findChild<QLineEdit*>(QStringLiteral("txtStatus")), &QLineEdit::textChanged, form.get(),
                          [this](const QString& text) { statusTexts.append(text); });
         connectSummonShortcut(*form, shortcut, settings.filePath(QStringLiteral("Quintel.conf")));

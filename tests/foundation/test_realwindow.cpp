@@ -73,7 +73,7 @@ void TestRealWindow::hintsSurviveHideAndShow()
     p.createContactClient = [&f](contactclient::DesktopHooks&) { return f.client.application(); };
     p.createWordProcessor = [&f] { return std::static_pointer_cast<wordprocessor::Application>(f.word); };
     p.windowSystem = &windowSystem;
-    frmMain form(p);
+    frmMain form(p, f.settings);
     form.Form_Load();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTRY_VERIFY_WITH_TIMEOUT(hasHints(form.winId()), 5000);

@@ -224,7 +224,7 @@ void TestRealWindow::testOpenedWindowsStandAbove()
     std::unique_ptr<QMessageBox> box;
     if (window == QStringLiteral("options")) {
         form.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
-        opened = frmOptions::showDialog();
+        opened = frmOptions::showDialog(bar.settings);
     } else {
         box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Quintel message"),
                                             QStringLiteral("Error 1001: The address book is gone."), QMessageBox::Ok,
