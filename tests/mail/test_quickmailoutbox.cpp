@@ -5,7 +5,7 @@
 #include "actions/mailserver.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
-#include "actions/urlcatcher.h"
+#include "urlcatcher.h"
 #include "mail/clientmailitem.h"
 #include "mail/outbox.h"
 #include "mail/outboxsender.h"

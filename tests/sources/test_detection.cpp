@@ -2,7 +2,7 @@
 // khard's folders from their configuration, KDE's contacts folder and Thunderbird's profiles, each
 // with its number of contacts; the first start uses one book without asking and offers several.
 
-#include "../setup/fakekeyring.h"
+#include "fakekeyring.h"
 #include "booklayout.h"
 #include "fakes/memorysettingsstore.h"
 #include "setup/bookdetection.h"
