@@ -195,7 +195,7 @@ private slots:
         client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"),
                    Props{{QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
         auto ns = client.application()->GetNamespace(QStringLiteral("MAPI"));
-        mail::ClientMailItem item(*ns, form->actions->desktop(), [] { return mail::MailAccount{}; });
+        mail::ClientMailItem item(*ns, form->actions()->desktop(), [] { return mail::MailAccount{}; });
         item.setTo(to);
         item.setSubject(subject);
         item.setBody(body);
@@ -242,7 +242,7 @@ private slots:
         } else {
             // The contact client's own mail item, which hands itself to the bar's composer.
             auto ns = f->client.application()->GetNamespace(QStringLiteral("MAPI"));
-            mail::ClientMailItem item(*ns, form->actions->desktop(), [] { return mail::MailAccount{}; });
+            mail::ClientMailItem item(*ns, form->actions()->desktop(), [] { return mail::MailAccount{}; });
             item.setTo(QStringLiteral("js@example.com"));
             item.Display();
         }

@@ -2,6 +2,7 @@
 // the expected targets found by their texts, and the ones no program measured reported as such.
 
 #include "targets.h"
+#include "testfiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +14,8 @@
 using namespace bench;
 
 namespace {
+
+using testsupport::write;
 
 QJsonObject target(int issue, const QString& text, double measured, bool met, const QString& unit = QStringLiteral("x"))
 {
@@ -26,13 +29,6 @@ QJsonObject target(int issue, const QString& text, double measured, bool met, co
 QJsonObject figures(const QJsonArray& targets)
 {
     return {{QStringLiteral("runs"), 3}, {QStringLiteral("targets"), targets}};
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // The line of the expected target whose own text starts as given: the expected lines come in the

@@ -7,6 +7,7 @@
 #include "contactclient/carddav/syncengine.h"
 #include "contactclient/errors.h"
 #include "radicaleserver.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,8 @@ using namespace contactclient;
 using namespace contactclient::carddav;
 
 namespace {
+
+using testsupport::readFile;
 
 const QString kUser = QStringLiteral("alice");
 const QString kPassword = QStringLiteral("s3cret");
@@ -29,12 +32,6 @@ QStringList filesIn(const QString& folder)
 QStringList cardsIn(const QString& folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray manyCards(const QString& prefix, int count)

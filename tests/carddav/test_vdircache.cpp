@@ -5,6 +5,7 @@
 #include "contactclient/carddav/carddavstore.h"
 #include "contactclient/carddav/vdircache.h"
 #include "contactclient/errors.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,16 +21,12 @@ using namespace contactclient::carddav;
 
 namespace {
 
+using testsupport::writeFile;
+
 QByteArray readFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 const QByteArray kCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEND:VCARD\r\n";

@@ -1,6 +1,7 @@
 // "Import a .vcf file…": one file per card in the folder, written whole, nothing of the folder lost.
 
 #include "setup/vcfimport.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -8,19 +9,14 @@
 
 namespace {
 
+using testsupport::write;
+
 QByteArray card(const QByteArray& name, const QByteArray& uid = {}, const QByteArray& eol = "\r\n")
 {
     QByteArray c = "BEGIN:VCARD" + eol + "VERSION:3.0" + eol + "FN:" + name + eol;
     if (!uid.isEmpty())
         c += "UID:" + uid + eol;
     return c + "END:VCARD" + eol;
-}
-
-void write(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
 }
 
 QStringList cardFiles(const QString& folder)

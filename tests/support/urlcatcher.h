@@ -4,6 +4,8 @@
 // takes the scheme (xdg-mime) sees private folders, with a program registered for the schemes
 // or none, or cannot be asked at all.
 
+#include "urlhandler.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -24,7 +26,6 @@ public:
     {
         const QString data = m_dir.filePath(QStringLiteral("data"));
         const QString config = m_dir.filePath(QStringLiteral("config"));
-        QDir().mkpath(data + QStringLiteral("/applications"));
         QDir().mkpath(config);
         setEnv("XDG_DATA_HOME", data);
         setEnv("XDG_CONFIG_HOME", config);
@@ -35,16 +36,9 @@ public:
             setEnv(name, std::nullopt);
         if (desktop == Desktop::CannotAsk)
             setEnv("PATH", m_dir.filePath(QStringLiteral("no-programs")));
-        if (desktop == Desktop::Registered) {
-            QFile entry(data + QStringLiteral("/applications/quintel-catcher.desktop"));
-            QFile list(config + QStringLiteral("/mimeapps.list"));
-            if (entry.open(QIODevice::WriteOnly) && list.open(QIODevice::WriteOnly)) {
-                entry.write("[Desktop Entry]\nType=Application\nName=Catcher\nExec=/bin/true %u\n");
-                list.write("[Default Applications]\n");
-                for (const QString& s : m_schemes)
-                    list.write("x-scheme-handler/" + s.toUtf8() + "=quintel-catcher.desktop\n");
-            }
-        }
+        if (desktop == Desktop::Registered)
+            testsupport::registerUrlHandler(data, config, QStringLiteral("quintel-catcher.desktop"), "/bin/true",
+                                            m_schemes);
         for (const QString& s : m_schemes)
             QDesktopServices::setUrlHandler(s, this, "handle");
     }
