@@ -254,7 +254,8 @@ void frmOptions::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    QWidget::keyPressEvent(event);
+    // Past QDialog on purpose: its Esc and Enter handling is the dialog's own, decided above.
+    QWidget::keyPressEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
 void frmOptions::closeEvent(QCloseEvent* event)
