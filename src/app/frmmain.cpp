@@ -279,6 +279,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed() &&
         m_platform.windowSystem && !m_exposed) {
         m_platform.windowSystem->applySkipTaskbar(this);
+        // Keeping on top is one of the states a window manager drops when it withdraws the window:
+        // the bar shown again would otherwise lose it.
+        if (testAttribute(Qt::WA_WState_Created) && (windowFlags() & Qt::WindowStaysOnTopHint))
+            m_platform.windowSystem->setTopmost(this, true);
     }
     if (event->type() == QEvent::Expose && watched == windowHandle())
         m_exposed = windowHandle()->isExposed();
