@@ -38,9 +38,9 @@
 #include <QWindow>
 
 frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_guard([this](int number, const QString& description) { reportError(this, number, description); }),
-      m_platform(std::move(platform)), m_settings(settings)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_platform(std::move(platform)),
+      m_settings(settings),
+      m_guard([this](int number, const QString& description) { reportError(this, number, description); })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quintel"));
