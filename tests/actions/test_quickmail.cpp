@@ -237,7 +237,12 @@ private slots:
                 !form.findChild<QPushButton*>(QStringLiteral("cmdClearMail"))->isEnabled() &&
                 !form.findChild<QPushButton*>(QStringLiteral("cmdCancelMail"))->isEnabled());
         QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->isReadOnly());
-        QCOMPARE(form.status()->text(), QuickMail::sendingMessage());
+        // The line names whom the mail goes to, as SEND's tip and description do.
+        QCOMPARE(form.status()->text(), QStringLiteral("Sending the mail to Jane Doe <jd@example.com>..."));
+        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->toolTip(),
+                 QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->accessibleDescription(),
+                 QStringLiteral("Send to Jane Doe <jd@example.com>"));
         QVERIFY(form.status()->isShown());
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail")),
                           Qt::LeftButton); // a second click sends nothing more
