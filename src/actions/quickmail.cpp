@@ -30,8 +30,13 @@ QuickMail::QuickMail(QWidget& window, QuickMailControls controls, ContactSession
     wire(m_controls.cmdSendMail, &QuickMail::cmdSendMail_Click);
     wire(m_controls.cmdCancelMail, &QuickMail::cmdCancelMail_Click);
     wire(m_controls.cmdClearMail, &QuickMail::cmdClearMail_Click);
-    connect(&m_session, &ContactSession::currentContactChanged, this, &QuickMail::showRecipient);
-    showRecipient();
+    // Told when the area opens, and again whenever SEND is pointed at or reached with the keys:
+    // reading the address on every change of the chosen contact would slow typing.
+    m_controls.cmdSendMail->installEventFilter(this);
+    connect(&m_modes, &WindowModes::modeChanged, this, [this] {
+        if (!m_controls.cmdSendMail->isHidden())
+            showRecipient();
+    });
 }
 
 QString QuickMail::recipient(const contactclient::ContactItem& contact)
@@ -62,7 +67,9 @@ bool QuickMail::eventFilter(QObject* watched, QEvent* event)
 {
     const bool in = event->type() == QEvent::FocusIn;
     const bool out = event->type() == QEvent::FocusOut;
-    if (watched == m_controls.txtSubject && (in || out))
+    if (watched == m_controls.cmdSendMail && (in || event->type() == QEvent::ToolTip))
+        showRecipient();
+    else if (watched == m_controls.txtSubject && (in || out))
         in ? txtSubject_GotFocus() : txtSubject_LostFocus();
     else if (watched == m_controls.txtBody && (in || out))
         in ? txtBody_GotFocus() : txtBody_LostFocus();
