@@ -259,6 +259,9 @@ void applyTabOrder(QWidget* parent)
     QWidget* previous = nullptr;
     for (const layout::Control* c : ordered) {
         QWidget* w = parent->findChild<QWidget*>(c->name, Qt::FindDirectChildrenOnly);
+        // Controls that never take the focus (labels, the small window buttons) stay out of the chain.
+        if (w && w->focusPolicy() == Qt::NoFocus)
+            continue;
         if (previous && w)
             QWidget::setTabOrder(previous, w);
         if (w)
