@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
@@ -25,6 +26,11 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
     lstNumbers = new QListWidget(this);
     lstNumbers->setObjectName(QStringLiteral("lstNumbers"));
     lstNumbers->setAccessibleName(QStringLiteral("Numbers"));
+    lblHandedOver = new QLabel(this);
+    lblHandedOver->setObjectName(QStringLiteral("lblHandedOver"));
+    lblHandedOver->setTextFormat(Qt::PlainText);
+    lblHandedOver->setWordWrap(true);
+    lblHandedOver->hide();
     cmdCall = new QPushButton(QStringLiteral("&Call"), this);
     cmdCall->setObjectName(QStringLiteral("cmdCall"));
     cmdCall->setDefault(true);
@@ -38,11 +44,20 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblName);
     layout->addWidget(lstNumbers);
+    layout->addWidget(lblHandedOver);
     layout->addLayout(buttons);
 
     connect(cmdCall, &QAbstractButton::clicked, this, &CallWindow::cmdCall_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
     connect(lstNumbers, &QListWidget::itemActivated, this, &CallWindow::cmdCall_Click);
+    connect(launcher, &UrlLauncher::done, this, [this](const QUrl& url, bool opened) {
+        if (!opened)
+            return;
+        lblHandedOver->setText(
+            QStringLiteral("%1 was handed to your telephone program.").arg(url.toString(QUrl::RemoveScheme)));
+        lblHandedOver->show();
+        QTimer::singleShot(kCloseAfterMs, this, &QWidget::close);
+    });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     resize(320, 220);
 }
@@ -70,8 +85,7 @@ void CallWindow::cmdCall_Click()
     if (!item || !item->data(Qt::UserRole).isValid())
         return;
     auto noDialer = [this] {
-        MessageBox::show(this, QStringLiteral("Quintel"),
-                         QStringLiteral("No telephone program could be opened for tel: links."),
+        MessageBox::show(this, QStringLiteral("Quintel"), UrlLauncher::noProgramText(QStringLiteral("tel")),
                          MessageBox::Icon::Warning);
     };
     const QUrl url = dialing::telUrl(item->data(Qt::UserRole).toString());

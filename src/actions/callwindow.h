@@ -1,6 +1,6 @@
 #pragma once
 // The call window: the contact's name and its numbers; "Call" hands the chosen number to the
-// desktop's dialer as a tel: URL.
+// desktop's dialer as a tel: URL. Once it is handed on the window says so and closes itself.
 
 #include "contactclient/automation.h"
 
@@ -16,11 +16,14 @@ class CallWindow : public QWidget {
 
 public:
     CallWindow();
+    // How long the window stays after the number was handed on.
+    static constexpr int kCloseAfterMs = 2500;
     void setContact(const contactclient::ContactItem& contact);
     void cmdCall_Click();
 
     QLabel* lblName = nullptr;
     QListWidget* lstNumbers = nullptr;
+    QLabel* lblHandedOver = nullptr; // says the number went to the telephone program
     QPushButton* cmdCall = nullptr;
     QPushButton* cmdClose = nullptr;
     UrlLauncher* launcher = nullptr; // hands the number on, or says that no dialer is registered

@@ -73,6 +73,13 @@ void ContactActions::cmdWriteContact_Click()
     wordprocessor::Document& letter = m_wordApp->Documents().Add();
     letter.Content().setText(contact->FullName() + QStringLiteral("\r\n") + contactMailingAddress());
     m_wordApp->setVisible(true);
+    // The word processor takes its time to show; the user sees that the letter is coming.
+    emit note(letterOpeningMessage(contact->FullName().isEmpty() ? contact->FileAs() : contact->FullName()), 15000);
+}
+
+QString ContactActions::letterOpeningMessage(const QString& name)
+{
+    return QStringLiteral("Opening the letter to %1 in the word processor...").arg(name);
 }
 
 QString ContactActions::contactMailingAddress() const

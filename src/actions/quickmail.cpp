@@ -30,18 +30,46 @@ QuickMail::QuickMail(QWidget& window, QuickMailControls controls, ContactSession
     wire(m_controls.cmdSendMail, &QuickMail::cmdSendMail_Click);
     wire(m_controls.cmdCancelMail, &QuickMail::cmdCancelMail_Click);
     wire(m_controls.cmdClearMail, &QuickMail::cmdClearMail_Click);
+    // Told when the area opens, and again whenever SEND is pointed at or reached with the keys:
+    // reading the address on every change of the chosen contact would slow typing.
+    m_controls.cmdSendMail->installEventFilter(this);
+    connect(&m_modes, &WindowModes::modeChanged, this, [this] {
+        if (!m_controls.cmdSendMail->isHidden())
+            showRecipient();
+    });
 }
 
-QString QuickMail::sendingMessage()
+QString QuickMail::recipient(const contactclient::ContactItem& contact)
 {
-    return QStringLiteral("Sending the mail...");
+    const QString name = contact.FullName().isEmpty() ? contact.FileAs() : contact.FullName();
+    const QString address = contact.Email1Address();
+    if (address.isEmpty())
+        return name;
+    return name.isEmpty() ? address : QStringLiteral("%1 <%2>").arg(name, address);
+}
+
+QString QuickMail::sendingMessage(const QString& recipient)
+{
+    return QStringLiteral("Sending the mail to %1...").arg(recipient);
+}
+
+// SEND tells whom the mail goes to, as its tool tip and to a screen reader.
+void QuickMail::showRecipient()
+{
+    const auto contact = m_session.currentContact();
+    const QString text = contact ? QStringLiteral("Send to %1").arg(recipient(*contact))
+                                 : QStringLiteral("Choose a contact to send the mail to");
+    m_controls.cmdSendMail->setToolTip(text);
+    m_controls.cmdSendMail->setAccessibleDescription(text);
 }
 
 bool QuickMail::eventFilter(QObject* watched, QEvent* event)
 {
     const bool in = event->type() == QEvent::FocusIn;
     const bool out = event->type() == QEvent::FocusOut;
-    if (watched == m_controls.txtSubject && (in || out))
+    if (watched == m_controls.cmdSendMail && (in || event->type() == QEvent::ToolTip))
+        showRecipient();
+    else if (watched == m_controls.txtSubject && (in || out))
         in ? txtSubject_GotFocus() : txtSubject_LostFocus();
     else if (watched == m_controls.txtBody && (in || out))
         in ? txtBody_GotFocus() : txtBody_LostFocus();
@@ -118,7 +146,8 @@ void QuickMail::cmdSendMail_Click()
     }
 
     setBusy(true);
-    m_status.show(sendingMessage());
+    m_sendingText = sendingMessage(recipient(*contact));
+    m_status.show(m_sendingText);
     // Set only when the transmission failed.
     auto failure = std::make_shared<std::optional<contactclient::Failure>>();
     auto work = [transmit = std::move(transmit), mail, failure] {
@@ -143,7 +172,7 @@ void QuickMail::cmdSendMail_Click()
 void QuickMail::sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure)
 {
     setBusy(false);
-    if (m_status.text() == sendingMessage())
+    if (m_status.text() == m_sendingText)
         m_status.hide();
     if (failure) {
         if (failure->number == contactclient::errMailTryLater && m_outbox) {

@@ -10,6 +10,21 @@ UrlLauncher::Handler UrlLauncher::handlerFromQuery(bool finishedNormally, int ex
     return output.trimmed().isEmpty() ? Handler::Missing : Handler::Registered;
 }
 
+QString UrlLauncher::noProgramText(const QString& scheme)
+{
+    const bool mail = scheme == QStringLiteral("mailto");
+    const QString what = mail ? QStringLiteral("mail program") : QStringLiteral("telephone program");
+    const QString handed =
+        mail ? QStringLiteral("The mail was not handed on") : QStringLiteral("The number was not handed on");
+    const QString example = mail ? QStringLiteral("thunderbird") : QStringLiteral("org.gnome.Calls");
+    const QString package =
+        mail ? QStringLiteral("thunderbird or evolution") : QStringLiteral("gnome-calls or linphone-desktop");
+    return QStringLiteral("No %1 is set to open %2: links. %3.\n\n"
+                          "Install one (for example the package %4), then choose it in your desktop's settings "
+                          "under default applications, or run:\n\n    xdg-mime default %5.desktop x-scheme-handler/%2")
+        .arg(what, scheme, handed, package, example);
+}
+
 UrlLauncher::UrlLauncher(QObject* parent) : QObject(parent) {}
 
 void UrlLauncher::open(const QUrl& url, std::function<void()> failed)

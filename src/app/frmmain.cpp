@@ -11,8 +11,10 @@
 #include "entry/contactlistview.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
+#include "window/contrast.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
+#include "window/focusorder.h"
 #include "window/layout.h"
 #include "window/lifetime.h"
 #include "window/placement.h"
@@ -48,6 +50,7 @@ frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, layout::kBackground);
+    pal.setColor(QPalette::WindowText, contrast::textOn(layout::kBackground, pal.color(QPalette::WindowText)));
     setPalette(pal);
     setFont(controlfactory::windowFont());
     twips::setGeometry(this, {0, 0, layout::kWindowWidth, layout::kWindowHeight});
@@ -62,6 +65,7 @@ frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
 frmMain::~frmMain()
 {
     // The parts hold references to the controls and the session; let them go first.
+    m_focusOrder.reset();
     m_windowsAbove.reset();
     m_options.reset();
     m_drag.reset();
@@ -157,9 +161,20 @@ void frmMain::buildParts()
     m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard);
     m_windowsAbove = std::make_unique<WindowsAbove>(*this);
 
+    QList<QWidget*> focusable;
+    for (const layout::Control& spec : layout::controls())
+        focusable.append(control(spec.name));
+    m_focusOrder = std::make_unique<FocusOrder>(*this, focusable, [this] { m_entry->returnFocus(); });
+    connect(m_modes.get(), &WindowModes::modeChanged, m_focusOrder.get(), &FocusOrder::update);
+    connect(m_windowsAbove.get(), &WindowsAbove::returned, m_entry.get(), &ContactEntry::returnFocus);
+    // Once a quick-mail button has acted, the keys go to the box again.
+    for (QPushButton* button : {cmdSendMail, cmdCancelMail, cmdClearMail})
+        connect(button, &QAbstractButton::clicked, m_entry.get(), &ContactEntry::returnFocus);
+
     connect(m_lists.get(), &ContactListView::firstEntrySelected, m_entry.get(),
             [this] { m_guard.run([this] { m_entry->cmbContacts_Click(); }); });
     connect(m_session.get(), &ContactSession::note, m_status.get(), &StatusLine::flash);
+    connect(m_actions.get(), &ContactActions::note, m_status.get(), &StatusLine::flash);
     connect(m_status.get(), &StatusLine::hidden, m_entry.get(), &ContactEntry::takeBackFocus);
     connect(m_session.get(), &ContactSession::failed, this,
             [this](int number, const QString& description) { m_guard.report(number, description); });
@@ -193,6 +208,7 @@ void frmMain::Form_Load()
                          {txtSubject, txtBody, cmdSendMail, cmdClearMail});
     m_windowState.windowMode = int(WindowMode::QuickMail);
     m_placement->restorePlacement();
+    m_focusOrder->update();
     toggleOnTop();
     QCoreApplication::processEvents();
     show();

@@ -32,6 +32,7 @@ class ContactActions;
 class ContactEntry;
 class ContactListView;
 class DesktopIntegration;
+class FocusOrder;
 class OptionsOpener;
 class Placement;
 class PlacementAutoSave;
@@ -183,4 +184,5 @@ private:
     std::unique_ptr<WindowDrag> m_drag;
     std::unique_ptr<OptionsOpener> m_options;
     std::unique_ptr<WindowsAbove> m_windowsAbove;
+    std::unique_ptr<FocusOrder> m_focusOrder;
 };

@@ -81,6 +81,11 @@ void frmOptions::wireControls()
     on(chkCheckEmailAddresses, &QCheckBox::toggled, &frmOptions::chkCheckEmailAddresses_Click);
     on(txtNewCat, &QLineEdit::textChanged, &frmOptions::txtNewCat_Change);
     on(cmdAddCat, &QAbstractButton::clicked, &frmOptions::cmdAddCat_Click);
+    // Return in the name box adds the name, as Add does.
+    connect(txtNewCat, &QLineEdit::returnPressed, this, [this] {
+        if (cmdAddCat->isEnabled())
+            guarded(&frmOptions::cmdAddCat_Click);
+    });
     on(lstCats, &QListWidget::itemSelectionChanged, &frmOptions::lstCats_Click);
     on(cmdDeleteCat, &QAbstractButton::clicked, &frmOptions::cmdDeleteCat_Click);
     on(cmdApply, &QAbstractButton::clicked, &frmOptions::cmdApply_Click);

@@ -106,8 +106,9 @@ void frmOptions::buildControls()
     buildAboutPage();
 
     // Keyboard order of the controls that take the focus.
+    // Add follows the name box: it is enabled by typing there, so the Tab after the name reaches it.
     const QList<QWidget*> order = {tbsOptions, cmdOK,     cmdCancel, cmdApply,    chkCheckEmailAddresses,
-                                   lstCats,    cmdAddCat, txtNewCat, cmdDeleteCat};
+                                   lstCats,    txtNewCat, cmdAddCat, cmdDeleteCat};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }

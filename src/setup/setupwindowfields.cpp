@@ -36,6 +36,8 @@ void SetupWindow::updateEnabled()
                                   m_running == 0);
     for (QWidget* w : {static_cast<QWidget*>(m_ui->txtMailFrom), static_cast<QWidget*>(m_ui->txtMailFromName)})
         w->setEnabled(!m_ui->optMailClient->isChecked());
+    // What choosing your own mail program means is told only while it is chosen.
+    m_ui->lblMailClientHint->setVisible(m_ui->optMailClient->isChecked());
     // The copy in Sent is made for mail sent through SMTP; a mail program keeps its own.
     m_ui->chkSaveSentCopy->setEnabled(smtpChosen);
     const bool imap = smtpChosen && m_ui->chkSaveSentCopy->isChecked();

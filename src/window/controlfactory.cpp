@@ -1,5 +1,8 @@
 #include "controlfactory.h"
 
+#include "window/contrast.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QIcon>
@@ -37,6 +40,12 @@ QString colour(int r, int g, int b)
     return QStringLiteral("rgb(%1, %2, %3)").arg(r).arg(g).arg(b);
 }
 
+// A fixed light background with text the theme's colour where that can be read on it.
+QString textOn(int r, int g, int b, QPalette::ColorRole themeText)
+{
+    return contrast::textOn(QColor(r, g, b), QApplication::palette().color(themeText)).name();
+}
+
 QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
 {
     auto* b = new QToolButton(parent);
@@ -52,9 +61,13 @@ QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
         b->setStyleSheet(QStringLiteral("QToolButton { border: none; background: %1; }"
                                         "QToolButton:focus { border: 1px dotted yellow; }")
                              .arg(colour(0, 0, 192)));
-        b->setFocusPolicy(Qt::TabFocus);
+        // Out of the focus order: a Tab from the box must never land on Close, where a Space ends
+        // the program. They are worked with the mouse or their keys.
+        b->setFocusPolicy(Qt::NoFocus);
     } else {
         b->setIconSize(QSize(17, 16));
+        // A ring the eye finds at once, on the bar's pale background.
+        b->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid black; }"));
     }
     return b;
 }
@@ -65,10 +78,12 @@ QWidget* textButton(const layout::Control& spec, QWidget* parent)
     b->setFont(smallFont());
     if (spec.kind == layout::Kind::TextButton) {
         const bool send = spec.name == QStringLiteral("cmdSendMail");
-        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid gray; padding: 0; }"
+        const QColor background = send ? QColor(192, 255, 192) : QColor(255, 192, 192);
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid gray; padding: 0; }"
                                         "QPushButton:pressed { border-style: inset; }"
-                                        "QPushButton:focus { border: 1px dotted black; }")
-                             .arg(send ? colour(192, 255, 192) : colour(255, 192, 192)));
+                                        "QPushButton:focus { border: 2px solid black; }")
+                             .arg(background.name(), textOn(background.red(), background.green(), background.blue(),
+                                                            QPalette::ButtonText)));
     }
     return b;
 }
@@ -94,7 +109,8 @@ QWidget* textBox(const layout::Control& spec, QWidget* parent)
         e->setPalette(pal);
     } else {
         e->setFont(smallFont(true));
-        e->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(colour(255, 255, 192)));
+        e->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; }")
+                             .arg(colour(255, 255, 192), textOn(255, 255, 192, QPalette::Text)));
     }
     return e;
 }
@@ -135,6 +151,7 @@ QWidget* dropDown(QWidget* parent)
         view->setUniformItemSizes(true);
     c->setStyleSheet(
         QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid gray; padding-left: 2px; }"
+                       "QComboBox:focus { border: 2px solid %2; }"
                        "QComboBox QAbstractItemView { background: %1; color: %2; "
                        "selection-background-color: %2; selection-color: %1; }")
             .arg(colour(0, 0, 128), colour(255, 255, 192)));
@@ -174,7 +191,8 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
         e->setFont(smallFont());
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         e->setTabChangesFocus(true);
-        e->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; }").arg(colour(255, 255, 192)));
+        e->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; color: %2; }")
+                             .arg(colour(255, 255, 192), textOn(255, 255, 192, QPalette::Text)));
         w = e;
         break;
     }
@@ -213,6 +231,14 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
     }
     }
     w->setObjectName(spec.name);
+    // What a screen reader says for the control. A label keeps its text as its name, and a
+    // drop-down's name is its current entry on Linux: both tell what they are in the description.
+    if (!spec.accessible.isEmpty()) {
+        if (spec.kind != Kind::Label)
+            w->setAccessibleName(spec.accessible);
+        if (spec.kind == Kind::Label || spec.kind == Kind::DropDown)
+            w->setAccessibleDescription(spec.accessible);
+    }
     w->setEnabled(spec.enabled);
     if (!spec.visible)
         w->setVisible(false);
@@ -233,6 +259,9 @@ void applyTabOrder(QWidget* parent)
     QWidget* previous = nullptr;
     for (const layout::Control* c : ordered) {
         QWidget* w = parent->findChild<QWidget*>(c->name, Qt::FindDirectChildrenOnly);
+        // Controls that never take the focus (labels, the small window buttons) stay out of the chain.
+        if (w && w->focusPolicy() == Qt::NoFocus)
+            continue;
         if (previous && w)
             QWidget::setTabOrder(previous, w);
         if (w)

@@ -10,6 +10,7 @@
 #include "window/twips.h"
 #include "window/windowmodes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -96,6 +97,8 @@ private slots:
     void opening();
     void oneInstance();
     void addAndDelete();
+    void addByKeyboard_data();
+    void addByKeyboard();
     void buttons_data();
     void buttons();
     void ctrlTab_data();
@@ -196,6 +199,34 @@ void TestOptions::addAndDelete()
     d->cmdDeleteCat->click(); // nothing selected
     QCOMPARE(boxes(), (QStringList{refused, refused}));
     QCOMPARE(m_settings->NumberOfCategories, 13);
+}
+
+void TestOptions::addByKeyboard_data()
+{
+    QTest::addColumn<QString>("keys"); // after the name, typed into the name box
+    QTest::newRow("Return in the name box") << "Return";
+    QTest::newRow("Tab to Add, Return") << "Tab Return";
+    QTest::newRow("Tab to Add, Space") << "Tab Space";
+}
+
+// A keyboard user adds a category: from the list, Tab reaches the name box and then Add.
+void TestOptions::addByKeyboard()
+{
+    QFETCH(QString, keys);
+    frmOptions* d = open();
+    d->lstCats->setFocus();
+    press(d, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d->txtNewCat);
+    for (const QChar c : QStringLiteral("Golf"))
+        QTest::keyClick(d->windowHandle(), c.toLatin1());
+    QCOMPARE(d->txtNewCat->text(), QStringLiteral("Golf"));
+    for (const QString& key : keys.split(QLatin1Char(' ')))
+        press(d, key == QStringLiteral("Tab")     ? Qt::Key_Tab
+                 : key == QStringLiteral("Space") ? Qt::Key_Space
+                                                  : Qt::Key_Return);
+    QVERIFY2(listed(d).contains(QStringLiteral("Golf")), qPrintable(listed(d).join(QLatin1Char(','))));
+    QVERIFY(d->txtNewCat->text().isEmpty());
+    QVERIFY(frmOptions::instance());
 }
 
 // Tick the box and add "Golf", then leave the dialog one way or another.

@@ -35,6 +35,8 @@ private slots:
     void refusedInputStaysInTheWindow();
     void firstRunUsesALocalAddressBookInOneClick();
     void controlsHaveNamesForAssistiveTechnology();
+    void mailProgramHintOnlyWhenChosen_data();
+    void mailProgramHintOnlyWhenChosen();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -141,6 +143,31 @@ void TestSetupWindow::firstRunUsesALocalAddressBookInOneClick()
     QCOMPARE(m_store.writes, QStringList{QStringLiteral("ContactClient/Backend=vcard")});
     QVERIFY(QFileInfo(m_home->filePath(QStringLiteral("data/contacts"))).isDir());
     QVERIFY(!autostart::isEnabled());
+}
+
+void TestSetupWindow::mailProgramHintOnlyWhenChosen_data()
+{
+    QTest::addColumn<QString>("stored");  // the transport in the settings
+    QTest::addColumn<QString>("clicked"); // the transport then chosen in the window; empty: none
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("SMTP") << QStringLiteral("smtp") << QString() << false;
+    QTest::newRow("sendmail") << QStringLiteral("sendmail") << QString() << false;
+    QTest::newRow("mail program") << QStringLiteral("client") << QString() << true;
+    QTest::newRow("mail program, then SMTP chosen") << QStringLiteral("client") << QStringLiteral("optSmtp") << false;
+    QTest::newRow("SMTP, then mail program chosen")
+        << QStringLiteral("smtp") << QStringLiteral("optMailClient") << true;
+}
+
+void TestSetupWindow::mailProgramHintOnlyWhenChosen()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, clicked);
+    QFETCH(bool, shown);
+    m_store.values = {{QStringLiteral("ContactClient/MailTransport"), stored}};
+    SetupWindow w(m_store, m_keyring);
+    if (!clicked.isEmpty())
+        w.findChild<QRadioButton*>(clicked)->click();
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblMailClientHint"))->isVisibleTo(&w), shown);
 }
 
 void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()

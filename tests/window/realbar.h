@@ -18,9 +18,9 @@
 // The desktop's window system, counting the moves handed to the window manager.
 struct CountingWindowSystem : DesktopWindowSystem {
     int systemMoves = 0;
-    bool startSystemMove(QWidget* window) override
+    bool startSystemMove(QWidget* window, const QPoint& pressedAt) override
     {
-        const bool started = DesktopWindowSystem::startSystemMove(window);
+        const bool started = DesktopWindowSystem::startSystemMove(window, pressedAt);
         systemMoves += started ? 1 : 0;
         return started;
     }
