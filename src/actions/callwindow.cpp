@@ -4,6 +4,7 @@
 #include "actions/urllauncher.h"
 #include "desktop/messagebox.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -24,11 +25,11 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
     lblName->setFont(bold);
     lstNumbers = new QListWidget(this);
     lstNumbers->setObjectName(QStringLiteral("lstNumbers"));
-    lstNumbers->setAccessibleName(QStringLiteral("Numbers"));
+    lstNumbers->setAccessibleName(QCoreApplication::translate("CallWindow", "Numbers"));
     cmdCall = new QPushButton(QStringLiteral("&Call"), this);
     cmdCall->setObjectName(QStringLiteral("cmdCall"));
     cmdCall->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(QCoreApplication::translate("CallWindow", "Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto* buttons = new QHBoxLayout;
@@ -50,7 +51,7 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
 void CallWindow::setContact(const contactclient::ContactItem& contact)
 {
     const QString name = contact.FullName().isEmpty() ? contact.FileAs() : contact.FullName();
-    setWindowTitle(QStringLiteral("Call %1").arg(name));
+    setWindowTitle(QCoreApplication::translate("CallWindow", "Call %1").arg(name));
     lblName->setText(name);
     lstNumbers->clear();
     for (const dialing::Number& n : dialing::numbersOf(contact)) {
@@ -58,7 +59,7 @@ void CallWindow::setContact(const contactclient::ContactItem& contact)
         item->setData(Qt::UserRole, n.number);
     }
     if (lstNumbers->count() == 0)
-        new QListWidgetItem(QStringLiteral("No telephone numbers"), lstNumbers);
+        new QListWidgetItem(QCoreApplication::translate("CallWindow", "No telephone numbers"), lstNumbers);
     cmdCall->setEnabled(lstNumbers->item(0)->data(Qt::UserRole).isValid());
     lstNumbers->setCurrentRow(0);
     lstNumbers->setFocus();
@@ -70,9 +71,10 @@ void CallWindow::cmdCall_Click()
     if (!item || !item->data(Qt::UserRole).isValid())
         return;
     auto noDialer = [this] {
-        MessageBox::show(this, QStringLiteral("Quintel"),
-                         QStringLiteral("No telephone program could be opened for tel: links."),
-                         MessageBox::Icon::Warning);
+        MessageBox::show(
+            this, QStringLiteral("Quintel"),
+            QCoreApplication::translate("CallWindow", "No telephone program could be opened for tel: links."),
+            MessageBox::Icon::Warning);
     };
     const QUrl url = dialing::telUrl(item->data(Qt::UserRole).toString());
     if (url.isEmpty())

@@ -5,6 +5,8 @@
 #include "contactclient/errors.h"
 #include "mail/mailtourl.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Shows the window for the entry, making one when there is none; the same contact raises its own.
@@ -53,6 +55,7 @@ void DesktopIntegration::openComposer(const contactclient::MailItem& mail)
         mail::mailtoUrl(mail.To().split(QLatin1Char(','), Qt::SkipEmptyParts), mail.Subject(), mail.Body());
     m_launcher.open(url, [report = m_report] {
         if (report)
-            report(contactclient::errComposer, QStringLiteral("No mail program could be opened for mailto: links."));
+            report(contactclient::errComposer,
+                   QCoreApplication::translate("frmMain", "No mail program could be opened for mailto: links."));
     });
 }

@@ -1,5 +1,7 @@
 #include "dialnumbers.h"
 
+#include <QCoreApplication>
+
 namespace dialing {
 namespace {
 
@@ -16,11 +18,11 @@ QString digitsOf(const QString& number)
 QString shownKind(const QString& kind)
 {
     if (kind.isEmpty())
-        return QStringLiteral("Phone");
+        return QCoreApplication::translate("CallWindow", "Phone");
     if (kind.compare(QStringLiteral("work"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Business");
+        return QCoreApplication::translate("CallWindow", "Business");
     if (kind.compare(QStringLiteral("cell"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Mobile");
+        return QCoreApplication::translate("CallWindow", "Mobile");
     return kind.left(1).toUpper() + kind.mid(1).toLower();
 }
 
@@ -38,11 +40,11 @@ QList<Number> numbersOf(const contactclient::ContactItem& contact)
         seen.append(key);
         numbers.append({kind, n});
     };
-    add(QStringLiteral("Mobile"), contact.MobileTelephoneNumber());
-    add(QStringLiteral("Business"), contact.BusinessTelephoneNumber());
-    add(QStringLiteral("Business 2"), contact.Business2TelephoneNumber());
-    add(QStringLiteral("Home"), contact.HomeTelephoneNumber());
-    add(QStringLiteral("Home 2"), contact.Home2TelephoneNumber());
+    add(QCoreApplication::translate("CallWindow", "Mobile"), contact.MobileTelephoneNumber());
+    add(QCoreApplication::translate("CallWindow", "Business"), contact.BusinessTelephoneNumber());
+    add(QCoreApplication::translate("CallWindow", "Business 2"), contact.Business2TelephoneNumber());
+    add(QCoreApplication::translate("CallWindow", "Home"), contact.HomeTelephoneNumber());
+    add(QCoreApplication::translate("CallWindow", "Home 2"), contact.Home2TelephoneNumber());
     for (const auto& phone : contact.details().phones) {
         const QString kind = phone.kind.toLower();
         if (kind.contains(QStringLiteral("fax")) || kind.contains(QStringLiteral("pager")))

@@ -7,6 +7,7 @@
 #include "window/statusline.h"
 #include "window/windowmodes.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,7 +35,7 @@ QuickMail::QuickMail(QWidget& window, QuickMailControls controls, ContactSession
 
 QString QuickMail::sendingMessage()
 {
-    return QStringLiteral("Sending the mail...");
+    return QCoreApplication::translate("QuickMail", "Sending the mail...");
 }
 
 bool QuickMail::eventFilter(QObject* watched, QEvent* event)
@@ -74,9 +75,11 @@ void QuickMail::txtBody_LostFocus()
 
 void QuickMail::reportNotSent(const QString& description)
 {
-    MessageBox::show(&m_window, QStringLiteral("Quintel"),
-                     QStringLiteral("The mail was not sent.\n\n%1\n\nThe subject and text are kept.").arg(description),
-                     MessageBox::Icon::Warning);
+    MessageBox::show(
+        &m_window, QStringLiteral("Quintel"),
+        QCoreApplication::translate("QuickMail", "The mail was not sent.\n\n%1\n\nThe subject and text are kept.")
+            .arg(description),
+        MessageBox::Icon::Warning);
 }
 
 void QuickMail::setBusy(bool busy)
@@ -95,7 +98,8 @@ void QuickMail::cmdSendMail_Click()
         return;
     const auto contact = m_session.currentContact();
     if (!contact || !m_session.application()) {
-        MessageBox::show(&m_window, QStringLiteral("Quintel"), QStringLiteral("Choose a contact to send the mail to."),
+        MessageBox::show(&m_window, QStringLiteral("Quintel"),
+                         QCoreApplication::translate("QuickMail", "Choose a contact to send the mail to."),
                          MessageBox::Icon::Warning);
         return;
     }
@@ -172,11 +176,12 @@ void QuickMail::afterSent()
 // after a send) and keeping the subject and text in the area.
 void QuickMail::offerToKeep(contactclient::MailItem& mail, const QString& description)
 {
-    const bool keep = MessageBox::ask(&m_window, QStringLiteral("Quintel"),
-                                      QStringLiteral("The mail was not sent.\n\n%1\n\nKeep it in the outbox? Quintel "
-                                                     "sends it as soon as the server can be reached.")
-                                          .arg(description),
-                                      MessageBox::Icon::Warning);
+    const bool keep = MessageBox::ask(
+        &m_window, QStringLiteral("Quintel"),
+        QCoreApplication::translate("QuickMail", "The mail was not sent.\n\n%1\n\nKeep it in the outbox? Quintel "
+                                                 "sends it as soon as the server can be reached.")
+            .arg(description),
+        MessageBox::Icon::Warning);
     if (!keep) {
         emit sendFinished(false);
         return;

@@ -4,6 +4,7 @@
 #include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
+#include "desktop/messagebox.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
 #include "entry/categoryselector.h"
@@ -11,6 +12,7 @@
 #include "entry/contactlistview.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
+#include "window/actionkeys.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
 #include "window/layout.h"
@@ -57,6 +59,11 @@ frmMain::frmMain(Platform platform, QWidget* parent)
     buildControls();
     buildParts();
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    // Every button on a key; closing by a key asks first, as a stray key must not end the bar.
+    actionkeys::install(*this, [this] {
+        return MessageBox::ask(this, QStringLiteral("Quintel"),
+                               QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
+    });
 }
 
 frmMain::~frmMain()
@@ -185,7 +192,7 @@ void frmMain::Form_Load()
     m_started = true;
     m_session->setLoading(true);
     modSettings::loadSettings();
-    showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
+    showStatus(QCoreApplication::translate("frmMain", "Please Wait - Finding Contacts..."));
 
     m_modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,
                           cmdWriteContact, cmdState, cmdOptions, lblContactCount, imgOne, imgTwo, txtContact,

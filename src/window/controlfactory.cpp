@@ -42,8 +42,8 @@ QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
     auto* b = new QToolButton(parent);
     b->setIcon(QIcon(spec.picture));
     b->setAutoRaise(false);
-    b->setToolTip(spec.accessible);
-    b->setAccessibleName(spec.accessible);
+    b->setToolTip(QCoreApplication::translate("layout", spec.accessible.toUtf8().constData()));
+    b->setAccessibleName(QCoreApplication::translate("layout", spec.accessible.toUtf8().constData()));
     const bool small = spec.rect.width() < 300;
     // The small window buttons show their 10x10 glyph edge to edge on navy; the action buttons
     // show their picture at its own size.
@@ -61,7 +61,7 @@ QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
 
 QWidget* textButton(const layout::Control& spec, QWidget* parent)
 {
-    auto* b = new QPushButton(spec.text, parent);
+    auto* b = new QPushButton(QCoreApplication::translate("layout", spec.text.toUtf8().constData()), parent);
     b->setFont(smallFont());
     if (spec.kind == layout::Kind::TextButton) {
         const bool send = spec.name == QStringLiteral("cmdSendMail");

@@ -5,6 +5,7 @@
 #include "window/statusnotifier.h"
 #include "window/windowposition.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -44,7 +45,8 @@ void TrayIcon::cmdMin_Click()
     // Hidden without a notification area, the bar could never be brought back: it stays. The
     // check runs on every click, so the button works as soon as a notification area appears.
     if (!m_available()) {
-        m_status.flash(QStringLiteral("Cannot hide: this desktop has no notification area"), kMessageTime);
+        m_status.flash(QCoreApplication::translate("TrayIcon", "Cannot hide: this desktop has no notification area"),
+                       kMessageTime);
         return;
     }
     if (!m_icon) {
@@ -100,5 +102,6 @@ void TrayIcon::watchTray()
         return;
     // The notification area went away while the bar was hidden in it.
     restoreFromTray();
-    m_status.flash(QStringLiteral("The notification area has gone: the bar is back"), kMessageTime);
+    m_status.flash(QCoreApplication::translate("TrayIcon", "The notification area has gone: the bar is back"),
+                   kMessageTime);
 }
