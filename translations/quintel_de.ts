@@ -1050,7 +1050,7 @@ Optionen:
     </message>
     <message>
         <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>New category</source>
@@ -1122,6 +1122,18 @@ Optionen:
     <message>
         <source>View contact</source>
         <translation>Kontakt anzeigen</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statuszeile</translation>
     </message>
 </context>
 <context>

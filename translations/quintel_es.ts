@@ -1123,6 +1123,18 @@ Opciones:
         <source>View contact</source>
         <translation>Ver el contacto</translation>
     </message>
+    <message>
+        <source>Subject</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de estado</translation>
+    </message>
 </context>
 <context>
     <name>quintel-contacts</name>

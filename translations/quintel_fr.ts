@@ -1042,7 +1042,7 @@ Options :
     </message>
     <message>
         <source>Only enable Email Buttons if Contact has Email Address</source>
-        <translation>Boutons e-mail seulement si le contact a une adresse</translation>
+        <translation>Boutons e-mail seulement si contact avec adresse</translation>
     </message>
     <message>
         <source>Categories </source>
@@ -1050,7 +1050,7 @@ Options :
     </message>
     <message>
         <source>Add</source>
-        <translation>Ajouter</translation>
+        <translation>Créer</translation>
     </message>
     <message>
         <source>New category</source>
@@ -1122,6 +1122,18 @@ Options :
     <message>
         <source>View contact</source>
         <translation>Afficher le contact</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d&apos;état</translation>
     </message>
 </context>
 <context>

@@ -1050,7 +1050,7 @@ Opzioni:
     </message>
     <message>
         <source>Add</source>
-        <translation>Aggiungi</translation>
+        <translation>Crea</translation>
     </message>
     <message>
         <source>New category</source>
@@ -1122,6 +1122,18 @@ Opzioni:
     <message>
         <source>View contact</source>
         <translation>Mostra il contatto</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Oggetto</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra di stato</translation>
     </message>
 </context>
 <context>

@@ -1050,7 +1050,7 @@ Opties:
     </message>
     <message>
         <source>Add</source>
-        <translation>Toevoegen</translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>New category</source>
@@ -1122,6 +1122,18 @@ Opties:
     <message>
         <source>View contact</source>
         <translation>Contact bekijken</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Onderwerp</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusbalk</translation>
     </message>
 </context>
 <context>

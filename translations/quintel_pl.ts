@@ -1124,6 +1124,18 @@ Opcje:
         <source>View contact</source>
         <translation>Pokaż kontakt</translation>
     </message>
+    <message>
+        <source>Subject</source>
+        <translation>Temat</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Treść</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Pasek stanu</translation>
+    </message>
 </context>
 <context>
     <name>quintel-contacts</name>

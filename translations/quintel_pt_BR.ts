@@ -1050,7 +1050,7 @@ Opções:
     </message>
     <message>
         <source>Add</source>
-        <translation>Adicionar</translation>
+        <translation>Criar</translation>
     </message>
     <message>
         <source>New category</source>
@@ -1122,6 +1122,18 @@ Opções:
     <message>
         <source>View contact</source>
         <translation>Ver o contato</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Assunto</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de status</translation>
     </message>
 </context>
 <context>

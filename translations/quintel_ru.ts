@@ -1051,7 +1051,7 @@ Options:
     </message>
     <message>
         <source>Add</source>
-        <translation>Добавить</translation>
+        <translation>Новая</translation>
     </message>
     <message>
         <source>New category</source>
@@ -1123,6 +1123,18 @@ Options:
     <message>
         <source>View contact</source>
         <translation>Показать контакт</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Строка состояния</translation>
     </message>
 </context>
 <context>

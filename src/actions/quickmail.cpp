@@ -14,8 +14,15 @@
 #include <QPushButton>
 
 namespace {
-const QString kSubject = QStringLiteral("Subject");
-const QString kBody = QStringLiteral("Body");
+// The prompts the empty boxes show, in the user's language (the layout's texts).
+QString subjectPrompt()
+{
+    return QCoreApplication::translate("layout", "Subject");
+}
+QString bodyPrompt()
+{
+    return QCoreApplication::translate("layout", "Body");
+}
 } // namespace
 
 QuickMail::QuickMail(QWidget& window, QuickMailControls controls, ContactSession& session, WindowModes& modes,
@@ -51,26 +58,26 @@ bool QuickMail::eventFilter(QObject* watched, QEvent* event)
 
 void QuickMail::txtSubject_GotFocus()
 {
-    if (m_controls.txtSubject->text().trimmed() == kSubject)
+    if (m_controls.txtSubject->text().trimmed() == subjectPrompt())
         m_controls.txtSubject->setText(QString());
 }
 
 void QuickMail::txtSubject_LostFocus()
 {
     if (m_controls.txtSubject->text().isEmpty())
-        m_controls.txtSubject->setText(kSubject);
+        m_controls.txtSubject->setText(subjectPrompt());
 }
 
 void QuickMail::txtBody_GotFocus()
 {
-    if (m_controls.txtBody->toPlainText().startsWith(kBody))
+    if (m_controls.txtBody->toPlainText().startsWith(bodyPrompt()))
         m_controls.txtBody->setPlainText(QString());
 }
 
 void QuickMail::txtBody_LostFocus()
 {
     if (m_controls.txtBody->toPlainText().isEmpty())
-        m_controls.txtBody->setPlainText(kBody);
+        m_controls.txtBody->setPlainText(bodyPrompt());
 }
 
 void QuickMail::reportNotSent(const QString& description)
@@ -212,6 +219,6 @@ void QuickMail::cmdCancelMail_Click()
 
 void QuickMail::cmdClearMail_Click()
 {
-    m_controls.txtBody->setPlainText(kBody);
-    m_controls.txtSubject->setText(kSubject);
+    m_controls.txtBody->setPlainText(bodyPrompt());
+    m_controls.txtSubject->setText(subjectPrompt());
 }

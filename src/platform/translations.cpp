@@ -82,8 +82,7 @@ QStringList shipped()
 
 QString install(QCoreApplication& app)
 {
-    QString language =
-        choose(wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }), shipped());
+    QString language = choose(wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }), shipped());
     // English is the sources' own language; its file holds only the plural forms ("1 contact").
     if (language.isEmpty())
         language = QStringLiteral("en");

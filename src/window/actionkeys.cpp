@@ -35,8 +35,8 @@ void install(QWidget& window, const std::function<bool()>& confirmClose)
         if (!button)
             continue;
         button->setToolTip(toolTip(button->accessibleName(), key.keys));
-        button->setAccessibleDescription(QCoreApplication::translate("actionkeys", "Key: %1")
-                                             .arg(key.keys.toString(QKeySequence::NativeText)));
+        button->setAccessibleDescription(
+            QCoreApplication::translate("actionkeys", "Key: %1").arg(key.keys.toString(QKeySequence::NativeText)));
         auto* shortcut = new QShortcut(key.keys, &window);
         const bool asks = key.control == QLatin1String("cmdClose");
         QObject::connect(shortcut, &QShortcut::activated, button, [button, asks, confirmClose] {

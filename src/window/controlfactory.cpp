@@ -37,6 +37,17 @@ QString colour(int r, int g, int b)
     return QStringLiteral("rgb(%1, %2, %3)").arg(r).arg(g).arg(b);
 }
 
+// A layout text in the user's language; the spaces and line ends around it stay.
+QString translated(const QString& text)
+{
+    const QString core = text.trimmed();
+    if (core.isEmpty())
+        return text;
+    const qsizetype at = text.indexOf(core);
+    return text.left(at) + QCoreApplication::translate("layout", core.toUtf8().constData()) +
+           text.mid(at + core.size());
+}
+
 QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
 {
     auto* b = new QToolButton(parent);
@@ -75,7 +86,7 @@ QWidget* textButton(const layout::Control& spec, QWidget* parent)
 
 QWidget* textBox(const layout::Control& spec, QWidget* parent)
 {
-    auto* e = new QLineEdit(spec.text, parent);
+    auto* e = new QLineEdit(translated(spec.text), parent);
     if (spec.name == QStringLiteral("txtStatus")) {
         e->setStyleSheet(QStringLiteral("QLineEdit { border: none; background: %1; color: %2; }")
                              .arg(colour(64, 64, 64), colour(255, 255, 192)));
@@ -170,7 +181,7 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
         break;
     case Kind::MultiLineTextBox: {
         auto* e = new QPlainTextEdit(parent);
-        e->setPlainText(spec.text);
+        e->setPlainText(translated(spec.text));
         e->setFont(smallFont());
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         e->setTabChangesFocus(true);

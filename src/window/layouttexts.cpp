@@ -11,6 +11,8 @@ namespace {
     QT_TRANSLATE_NOOP("layout", "Close"),        QT_TRANSLATE_NOOP("layout", "CLEAR"),
     QT_TRANSLATE_NOOP("layout", "SEND"),         QT_TRANSLATE_NOOP("layout", "Change size"),
     QT_TRANSLATE_NOOP("layout", "E-mail"),       QT_TRANSLATE_NOOP("layout", "View contact"),
+    QT_TRANSLATE_NOOP("layout", "Status bar"),   QT_TRANSLATE_NOOP("layout", "Subject"),
+    QT_TRANSLATE_NOOP("layout", "Body"),
 };
 
 } // namespace

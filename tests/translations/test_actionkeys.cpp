@@ -128,15 +128,24 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("view") << "cmdViewContact" << "View contact (Ctrl+1)";
-        QTest::newRow("e-mail") << "cmdEMailContact" << "E-mail (Ctrl+2)";
-        QTest::newRow("quick e-mail") << "cmdQEmailContact" << "Quick e-mail (Ctrl+3)";
-        QTest::newRow("dial") << "cmdDialContact" << "Dial (Ctrl+4)";
-        QTest::newRow("write") << "cmdWriteContact" << "Write letter (Ctrl+5)";
-        QTest::newRow("size") << "cmdState" << "Change size (Ctrl+M)";
-        QTest::newRow("hide") << "cmdMin" << "Hide to tray (Ctrl+H)";
-        QTest::newRow("options") << "cmdOptions" << "Options (Ctrl+O)";
-        QTest::newRow("close") << "cmdClose" << "Close (Ctrl+Q)";
+        QTest::newRow("view") << "cmdViewContact"
+                              << "View contact (Ctrl+1)";
+        QTest::newRow("e-mail") << "cmdEMailContact"
+                                << "E-mail (Ctrl+2)";
+        QTest::newRow("quick e-mail") << "cmdQEmailContact"
+                                      << "Quick e-mail (Ctrl+3)";
+        QTest::newRow("dial") << "cmdDialContact"
+                              << "Dial (Ctrl+4)";
+        QTest::newRow("write") << "cmdWriteContact"
+                               << "Write letter (Ctrl+5)";
+        QTest::newRow("size") << "cmdState"
+                              << "Change size (Ctrl+M)";
+        QTest::newRow("hide") << "cmdMin"
+                              << "Hide to tray (Ctrl+H)";
+        QTest::newRow("options") << "cmdOptions"
+                                 << "Options (Ctrl+O)";
+        QTest::newRow("close") << "cmdClose"
+                               << "Close (Ctrl+Q)";
     }
     void barNamesTheKeys()
     {

@@ -40,19 +40,18 @@ private slots:
         QTest::newRow("LANG") << env({{"LANG", "de_DE.UTF-8"}}) << QStringList{QStringLiteral("de_DE")};
         QTest::newRow("LC_MESSAGES before LANG")
             << env({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}) << QStringList{QStringLiteral("fr_FR")};
-        QTest::newRow("LC_ALL before all") << env({{"LANG", "de_DE.UTF-8"},
-                                                   {"LC_MESSAGES", "fr_FR.UTF-8"},
-                                                   {"LC_ALL", "it_IT.UTF-8@euro"}})
-                                           << QStringList{QStringLiteral("it_IT")};
+        QTest::newRow("LC_ALL before all")
+            << env({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}, {"LC_ALL", "it_IT.UTF-8@euro"}})
+            << QStringList{QStringLiteral("it_IT")};
         QTest::newRow("empty LC_ALL is unset")
             << env({{"LANG", "nl_NL.UTF-8"}, {"LC_ALL", ""}}) << QStringList{QStringLiteral("nl_NL")};
-        QTest::newRow("LANGUAGE list first")
-            << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:pl::ru"}})
-            << QStringList{QStringLiteral("pt_BR"), QStringLiteral("pl"), QStringLiteral("ru"), QStringLiteral("de_DE")};
-        QTest::newRow("C locale ignores LANGUAGE")
-            << env({{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}) << QStringList();
+        QTest::newRow("LANGUAGE list first") << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:pl::ru"}})
+                                             << QStringList{QStringLiteral("pt_BR"), QStringLiteral("pl"),
+                                                            QStringLiteral("ru"), QStringLiteral("de_DE")};
+        QTest::newRow("C locale ignores LANGUAGE") << env({{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}) << QStringList();
         QTest::newRow("POSIX") << env({{"LC_ALL", "POSIX"}, {"LANGUAGE", "fr"}}) << QStringList();
-        QTest::newRow("no doubles") << env({{"LANG", "de"}, {"LANGUAGE", "de:de"}}) << QStringList{QStringLiteral("de")};
+        QTest::newRow("no doubles") << env({{"LANG", "de"}, {"LANGUAGE", "de:de"}})
+                                    << QStringList{QStringLiteral("de")};
     }
     void wantedLanguages()
     {
@@ -71,9 +70,9 @@ private slots:
         QTest::newRow("same name") << QStringList{QStringLiteral("pt_BR")} << QStringLiteral("pt_BR");
         QTest::newRow("language alone") << QStringList{QStringLiteral("de_AT")} << QStringLiteral("de");
         QTest::newRow("another country's variant") << QStringList{QStringLiteral("pt_PT")} << QStringLiteral("pt_BR");
-        QTest::newRow("first that fits")
-            << QStringList{QStringLiteral("sv_SE"), QStringLiteral("fr_CA"), QStringLiteral("de")}
-            << QStringLiteral("fr");
+        QTest::newRow("first that fits") << QStringList{QStringLiteral("sv_SE"), QStringLiteral("fr_CA"),
+                                                        QStringLiteral("de")}
+                                         << QStringLiteral("fr");
         QTest::newRow("English before the others")
             << QStringList{QStringLiteral("en_GB"), QStringLiteral("de_DE")} << QStringLiteral("en");
         QTest::newRow("nothing fits") << QStringList{QStringLiteral("sv_SE"), QStringLiteral("ja")} << QString();
@@ -103,8 +102,7 @@ private slots:
         QVERIFY(translator.load(QStringLiteral("quintel_") + language, QStringLiteral(":/i18n")));
         int texts = 0;
         for (const layout::Control& control : layout::controls()) {
-            const bool caption =
-                control.kind == layout::Kind::TextButton || control.kind == layout::Kind::Button;
+            const bool caption = control.kind == layout::Kind::TextButton || control.kind == layout::Kind::Button;
             for (const QString& text : {control.accessible, caption ? control.text : QString()}) {
                 if (text.isEmpty())
                     continue;
@@ -157,14 +155,16 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("quintel, German") << QStringLiteral(QUINTEL_BIN) << "de_DE.UTF-8" << QString()
                                          << "Diese Hilfe zeigen und beenden.";
-        QTest::newRow("quintel, LANGUAGE first") << QStringLiteral(QUINTEL_BIN) << "de_DE.UTF-8" << "ru:de"
+        QTest::newRow("quintel, LANGUAGE first") << QStringLiteral(QUINTEL_BIN) << "de_DE.UTF-8"
+                                                 << "ru:de"
                                                  << "Показать эту справку и выйти.";
-        QTest::newRow("quintel, C locale") << QStringLiteral(QUINTEL_BIN) << "C.UTF-8" << "fr"
+        QTest::newRow("quintel, C locale") << QStringLiteral(QUINTEL_BIN) << "C.UTF-8"
+                                           << "fr"
                                            << "Show this help and exit.";
         QTest::newRow("quintel-setup, French") << QStringLiteral(QUINTEL_SETUP_BIN) << "fr_FR.UTF-8" << QString()
                                                << "Configuration de Quintel : le carnet d'adresses";
-        QTest::newRow("quintel-contacts, Polish") << QStringLiteral(QUINTEL_CONTACTS_BIN) << "pl_PL.UTF-8"
-                                                  << QString() << "Jeden obiekt JSON na element i wiersz.";
+        QTest::newRow("quintel-contacts, Polish") << QStringLiteral(QUINTEL_CONTACTS_BIN) << "pl_PL.UTF-8" << QString()
+                                                  << "Jeden obiekt JSON na element i wiersz.";
         // QCommandLineParser's own line, from Qt's translations.
         QTest::newRow("quintel-contacts, Qt's own") << QStringLiteral(QUINTEL_CONTACTS_BIN) << "de_DE.UTF-8"
                                                     << QString() << "Zeigt Hilfe zu den Kommandozeilenoptionen an.";
