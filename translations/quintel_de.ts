@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Privat 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Anrufen</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;SMS</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>Für sms:-Links ließ sich kein Nachrichtenprogramm öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

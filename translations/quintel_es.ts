@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Casa 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Llamar</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;SMS</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>No se pudo abrir ningún programa de mensajes para los enlaces sms:.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Domicile 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Appeler</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;SMS</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>Aucun programme de messagerie SMS n&apos;a pu être ouvert pour les liens sms:.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Casa 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Chiama</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;SMS</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>Non è stato possibile aprire un programma di messaggi per i link sms:.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Thuis 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Bellen</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;Sms</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>Er kon geen berichtenprogramma worden geopend voor sms:-koppelingen.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

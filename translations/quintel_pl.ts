@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Domowy 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Zadzwoń</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;SMS</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>Nie udało się otworzyć programu do wiadomości dla odnośników sms:.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

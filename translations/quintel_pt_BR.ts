@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Residencial 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Ligar</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;SMS</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>Não foi possível abrir um programa de mensagens para links sms:.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

@@ -47,6 +47,18 @@
         <source>Home 2</source>
         <translation>Домашний 2</translation>
     </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Позвонить</translation>
+    </message>
+    <message>
+        <source>&amp;Text message</source>
+        <translation>&amp;SMS</translation>
+    </message>
+    <message>
+        <source>No messaging program could be opened for sms: links.</source>
+        <translation>Не удалось открыть программу сообщений для ссылок sms:.</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>

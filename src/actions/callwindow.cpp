@@ -26,15 +26,19 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
     lstNumbers = new QListWidget(this);
     lstNumbers->setObjectName(QStringLiteral("lstNumbers"));
     lstNumbers->setAccessibleName(QCoreApplication::translate("CallWindow", "Numbers"));
-    cmdCall = new QPushButton(QStringLiteral("&Call"), this);
+    cmdCall = new QPushButton(QCoreApplication::translate("CallWindow", "&Call"), this);
     cmdCall->setObjectName(QStringLiteral("cmdCall"));
     cmdCall->setDefault(true);
+    cmdSms = new QPushButton(QCoreApplication::translate("CallWindow", "&Text message"), this);
+    cmdSms->setObjectName(QStringLiteral("cmdSms"));
+    cmdSms->setEnabled(false);
     cmdClose = new QPushButton(QCoreApplication::translate("CallWindow", "Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdCall);
+    buttons->addWidget(cmdSms);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblName);
@@ -43,6 +47,9 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
 
     connect(cmdCall, &QAbstractButton::clicked, this, &CallWindow::cmdCall_Click);
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(cmdSms, &QAbstractButton::clicked, this, &CallWindow::cmdSms_Click);
+    connect(lstNumbers, &QListWidget::currentItemChanged, this,
+            [this](const QListWidgetItem* item) { cmdSms->setEnabled(item && item->data(Qt::UserRole + 1).toBool()); });
     connect(lstNumbers, &QListWidget::itemActivated, this, &CallWindow::cmdCall_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     resize(320, 220);
@@ -57,6 +64,7 @@ void CallWindow::setContact(const contactclient::ContactItem& contact)
     for (const dialing::Number& n : dialing::numbersOf(contact)) {
         auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(n.kind, n.number), lstNumbers);
         item->setData(Qt::UserRole, n.number);
+        item->setData(Qt::UserRole + 1, n.mobile);
     }
     if (lstNumbers->count() == 0)
         new QListWidgetItem(QCoreApplication::translate("CallWindow", "No telephone numbers"), lstNumbers);
@@ -81,4 +89,22 @@ void CallWindow::cmdCall_Click()
         noDialer();
     else
         launcher->open(url, noDialer);
+}
+
+void CallWindow::cmdSms_Click()
+{
+    const QListWidgetItem* item = lstNumbers->currentItem();
+    if (!item || !item->data(Qt::UserRole + 1).toBool())
+        return;
+    auto noMessenger = [this] {
+        MessageBox::show(
+            this, QStringLiteral("Quintel"),
+            QCoreApplication::translate("CallWindow", "No messaging program could be opened for sms: links."),
+            MessageBox::Icon::Warning);
+    };
+    const QUrl url = dialing::smsUrl(item->data(Qt::UserRole).toString());
+    if (url.isEmpty())
+        noMessenger();
+    else
+        launcher->open(url, noMessenger);
 }

@@ -32,15 +32,15 @@ QList<Number> numbersOf(const contactclient::ContactItem& contact)
 {
     QList<Number> numbers;
     QStringList seen;
-    auto add = [&](const QString& kind, const QString& number) {
+    auto add = [&](const QString& kind, const QString& number, bool mobile = false) {
         const QString n = number.trimmed();
         const QString key = digitsOf(n);
         if (n.isEmpty() || key.isEmpty() || seen.contains(key))
             return;
         seen.append(key);
-        numbers.append({kind, n});
+        numbers.append({kind, n, mobile});
     };
-    add(QCoreApplication::translate("CallWindow", "Mobile"), contact.MobileTelephoneNumber());
+    add(QCoreApplication::translate("CallWindow", "Mobile"), contact.MobileTelephoneNumber(), true);
     add(QCoreApplication::translate("CallWindow", "Business"), contact.BusinessTelephoneNumber());
     add(QCoreApplication::translate("CallWindow", "Business 2"), contact.Business2TelephoneNumber());
     add(QCoreApplication::translate("CallWindow", "Home"), contact.HomeTelephoneNumber());
@@ -49,7 +49,8 @@ QList<Number> numbersOf(const contactclient::ContactItem& contact)
         const QString kind = phone.kind.toLower();
         if (kind.contains(QStringLiteral("fax")) || kind.contains(QStringLiteral("pager")))
             continue;
-        add(shownKind(phone.kind), phone.value);
+        add(shownKind(phone.kind), phone.value,
+            kind.contains(QStringLiteral("cell")) || kind.contains(QStringLiteral("mobile")));
     }
     return numbers;
 }
@@ -64,6 +65,14 @@ QUrl telUrl(const QString& number)
     if (digitsOf(compact).isEmpty())
         return {};
     return QUrl::fromEncoded("tel:" + QUrl::toPercentEncoding(compact, "+()"), QUrl::StrictMode);
+}
+
+QUrl smsUrl(const QString& number)
+{
+    const QUrl tel = telUrl(number);
+    if (tel.isEmpty())
+        return {};
+    return QUrl::fromEncoded("sms:" + tel.toEncoded().mid(4), QUrl::StrictMode);
 }
 
 } // namespace dialing
