@@ -997,6 +997,18 @@ Optionen:
         <source>Close Quintel?</source>
         <translation>Quintel schließen?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Wählen Sie einen Kontakt, um seine Adresse zu kopieren.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>Dieser Kontakt hat keine E-Mail-Adresse.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Kopiert: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

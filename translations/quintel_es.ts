@@ -997,6 +997,18 @@ Opciones:
         <source>Close Quintel?</source>
         <translation>¿Cerrar Quintel?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Elija un contacto para copiar su dirección.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>Este contacto no tiene dirección de correo.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copiado: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -997,6 +997,18 @@ Options :
         <source>Close Quintel?</source>
         <translation>Fermer Quintel ?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Choisissez un contact pour copier son adresse.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>Ce contact n&apos;a pas d&apos;adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copié : %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

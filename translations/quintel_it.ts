@@ -997,6 +997,18 @@ Opzioni:
         <source>Close Quintel?</source>
         <translation>Chiudere Quintel?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Scegli un contatto per copiarne l&apos;indirizzo.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>Questo contatto non ha un indirizzo e-mail.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copiato: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -997,6 +997,18 @@ Opties:
         <source>Close Quintel?</source>
         <translation>Quintel sluiten?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Kies een contact om het adres te kopiëren.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>Dit contact heeft geen e-mailadres.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Gekopieerd: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

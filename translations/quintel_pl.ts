@@ -998,6 +998,18 @@ Opcje:
         <source>Close Quintel?</source>
         <translation>Zamknąć Quintel?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Wybierz kontakt, aby skopiować jego adres.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>Ten kontakt nie ma adresu e-mail.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Skopiowano: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -997,6 +997,18 @@ Opções:
         <source>Close Quintel?</source>
         <translation>Fechar o Quintel?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Escolha um contato para copiar o endereço.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>Este contato não tem endereço de e-mail.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copiado: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

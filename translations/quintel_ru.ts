@@ -998,6 +998,18 @@ Options:
         <source>Close Quintel?</source>
         <translation>Закрыть Quintel?</translation>
     </message>
+    <message>
+        <source>Choose a contact to copy its address.</source>
+        <translation>Выберите контакт, чтобы скопировать его адрес.</translation>
+    </message>
+    <message>
+        <source>This contact has no e-mail address.</source>
+        <translation>У этого контакта нет адреса эл. почты.</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Скопировано: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "actions/contactactions.h"
+#include "actions/contactcopy.h"
 #include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
@@ -64,6 +65,7 @@ frmMain::frmMain(Platform platform, QWidget* parent)
         return MessageBox::ask(this, QStringLiteral("Quintel"),
                                QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
     });
+    contactcopy::install(*this);
 }
 
 frmMain::~frmMain()

@@ -20,9 +20,12 @@ private slots:
     {
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("url");
-        QTest::newRow("spaces go") << "+1 555 0101" << "sms:+15550101";
-        QTest::newRow("separators kept") << "+49 (30) 1234-56" << "sms:+49(30)1234-56";
-        QTest::newRow("nothing to send to") << "n/a" << "";
+        QTest::newRow("spaces go") << "+1 555 0101"
+                                   << "sms:+15550101";
+        QTest::newRow("separators kept") << "+49 (30) 1234-56"
+                                         << "sms:+49(30)1234-56";
+        QTest::newRow("nothing to send to") << "n/a"
+                                            << "";
     }
     void smsUrl()
     {
@@ -61,9 +64,8 @@ private slots:
         QTest::addColumn<int>("desktop");
         QTest::addColumn<QString>("said");
         QTest::newRow("messaging program registered") << int(UrlCatcher::Desktop::Registered) << QString();
-        QTest::newRow("no messaging program")
-            << int(UrlCatcher::Desktop::NoProgram)
-            << QStringLiteral("No messaging program could be opened for sms: links.");
+        QTest::newRow("no messaging program") << int(UrlCatcher::Desktop::NoProgram)
+                                              << QStringLiteral("No messaging program could be opened for sms: links.");
     }
     void handOff()
     {
