@@ -18,15 +18,30 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("mailbox");
-        QTest::newRow("plain name") << "John Smith" << "js@example.com" << "John Smith <js@example.com>";
-        QTest::newRow("comma quoted") << "Smith, John" << "js@example.com" << "\"Smith, John\" <js@example.com>";
-        QTest::newRow("quote escaped") << "John \"JJ\" Smith" << "js@example.com"
+        QTest::newRow("plain name") << "John Smith"
+                                    << "js@example.com"
+                                    << "John Smith <js@example.com>";
+        QTest::newRow("comma quoted") << "Smith, John"
+                                      << "js@example.com"
+                                      << "\"Smith, John\" <js@example.com>";
+        QTest::newRow("quote escaped") << "John \"JJ\" Smith"
+                                       << "js@example.com"
                                        << "\"John \\\"JJ\\\" Smith\" <js@example.com>";
-        QTest::newRow("dot quoted") << "J. Smith" << "js@example.com" << "\"J. Smith\" <js@example.com>";
-        QTest::newRow("no name") << "" << "js@example.com" << "js@example.com";
-        QTest::newRow("spaces trimmed") << "  Ann   Lee " << " al@example.com " << "Ann Lee <al@example.com>";
-        QTest::newRow("no address") << "John Smith" << "" << "";
-        QTest::newRow("non-ASCII name as it is") << "Jürgen Groß" << "jg@example.de" << "Jürgen Groß <jg@example.de>";
+        QTest::newRow("dot quoted") << "J. Smith"
+                                    << "js@example.com"
+                                    << "\"J. Smith\" <js@example.com>";
+        QTest::newRow("no name") << ""
+                                 << "js@example.com"
+                                 << "js@example.com";
+        QTest::newRow("spaces trimmed") << "  Ann   Lee "
+                                        << " al@example.com "
+                                        << "Ann Lee <al@example.com>";
+        QTest::newRow("no address") << "John Smith"
+                                    << ""
+                                    << "";
+        QTest::newRow("non-ASCII name as it is") << "Jürgen Groß"
+                                                 << "jg@example.de"
+                                                 << "Jürgen Groß <jg@example.de>";
     }
     void mailbox()
     {
@@ -40,10 +55,14 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("clipboard");
-        QTest::newRow("first address") << "id1" << "John Smith <js@example.com>";
-        QTest::newRow("second address when the first is empty") << "id2" << "Rick Roe <rr@example.com>";
-        QTest::newRow("no address: nothing copied") << "id3" << "before";
-        QTest::newRow("no contact chosen") << "" << "before";
+        QTest::newRow("first address") << "id1"
+                                       << "John Smith <js@example.com>";
+        QTest::newRow("second address when the first is empty") << "id2"
+                                                                << "Rick Roe <rr@example.com>";
+        QTest::newRow("no address: nothing copied") << "id3"
+                                                    << "before";
+        QTest::newRow("no contact chosen") << ""
+                                           << "before";
     }
     void keyCopiesTheChosenContact()
     {
