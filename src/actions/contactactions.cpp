@@ -6,6 +6,7 @@
 #include "window/windowmodes.h"
 #include "wordprocessor/wordprocessor.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 ContactActions::ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
@@ -79,7 +80,7 @@ void ContactActions::cmdWriteContact_Click()
 
 QString ContactActions::letterOpeningMessage(const QString& name)
 {
-    return QStringLiteral("Opening the letter to %1 in the word processor...").arg(name);
+    return QCoreApplication::translate("ContactActions", "Opening the letter to %1 in the word processor...").arg(name);
 }
 
 QString ContactActions::contactMailingAddress() const

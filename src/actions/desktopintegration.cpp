@@ -6,6 +6,8 @@
 #include "desktop/messagebox.h"
 #include "mail/mailtourl.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Shows the window for the entry, making one when there is none; the same contact raises its own.

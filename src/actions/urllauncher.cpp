@@ -1,5 +1,6 @@
 #include "urllauncher.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 
@@ -12,17 +13,20 @@ UrlLauncher::Handler UrlLauncher::handlerFromQuery(bool finishedNormally, int ex
 
 QString UrlLauncher::noProgramText(const QString& scheme)
 {
-    const bool mail = scheme == QStringLiteral("mailto");
-    const QString what = mail ? QStringLiteral("mail program") : QStringLiteral("telephone program");
-    const QString handed =
-        mail ? QStringLiteral("The mail was not handed on") : QStringLiteral("The number was not handed on");
-    const QString example = mail ? QStringLiteral("thunderbird") : QStringLiteral("org.gnome.Calls");
-    const QString package =
-        mail ? QStringLiteral("thunderbird or evolution") : QStringLiteral("gnome-calls or linphone-desktop");
-    return QStringLiteral("No %1 is set to open %2: links. %3.\n\n"
-                          "Install one (for example the package %4), then choose it in your desktop's settings "
-                          "under default applications, or run:\n\n    xdg-mime default %5.desktop x-scheme-handler/%2")
-        .arg(what, scheme, handed, package, example);
+    // Whole sentences, so that each language can put the package and the command where it needs them.
+    if (scheme == QStringLiteral("mailto"))
+        return QCoreApplication::translate(
+                   "UrlLauncher", "No mail program is set to open mailto: links. The mail was not handed on.\n\n"
+                                  "Install one (for example the package %1), then choose it in your desktop's "
+                                  "settings under default applications, or run:\n\n    %2")
+            .arg(QStringLiteral("thunderbird or evolution"),
+                 QStringLiteral("xdg-mime default thunderbird.desktop x-scheme-handler/mailto"));
+    return QCoreApplication::translate(
+               "UrlLauncher", "No telephone program is set to open %3: links. The number was not handed on.\n\n"
+                              "Install one (for example the package %1), then choose it in your desktop's "
+                              "settings under default applications, or run:\n\n    %2")
+        .arg(QStringLiteral("gnome-calls or linphone-desktop"),
+             QStringLiteral("xdg-mime default org.gnome.Calls.desktop x-scheme-handler/") + scheme, scheme);
 }
 
 UrlLauncher::UrlLauncher(QObject* parent) : QObject(parent) {}

@@ -1,9 +1,11 @@
 #include "frmmain.h"
 
 #include "actions/contactactions.h"
+#include "actions/contactcopy.h"
 #include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
+#include "desktop/messagebox.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
 #include "entry/categoryselector.h"
@@ -12,6 +14,7 @@
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
 #include "window/contrast.h"
+#include "window/actionkeys.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
 #include "window/focusorder.h"
@@ -60,6 +63,12 @@ frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
     buildControls();
     buildParts();
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    // Every button on a key; closing by a key asks first, as a stray key must not end the bar.
+    actionkeys::install(*this, [this] {
+        return MessageBox::ask(this, QStringLiteral("Quintel"),
+                               QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
+    });
+    contactcopy::install(*this);
 }
 
 frmMain::~frmMain()
@@ -200,7 +209,7 @@ void frmMain::Form_Load()
     m_started = true;
     m_session->setLoading(true);
     m_settings.loadSettings();
-    showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
+    showStatus(QCoreApplication::translate("frmMain", "Please Wait - Finding Contacts..."));
 
     m_modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,
                           cmdWriteContact, cmdState, cmdOptions, lblContactCount, imgOne, imgTwo, txtContact,

@@ -50,7 +50,7 @@ void CategorySelector::cmbCategories_Click()
         m_session.selectCategory(QString());
         return;
     }
-    m_status.show(QStringLiteral("Please Wait - Filtering Contacts..."));
+    m_status.show(QCoreApplication::translate("frmMain", "Please Wait - Filtering Contacts..."));
     QCoreApplication::processEvents();
     try {
         m_session.selectCategory(m_combo->currentText());

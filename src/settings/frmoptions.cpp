@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,8 +69,9 @@ QString frmOptions::versionText()
 
 QString frmOptions::noteText()
 {
-    return QStringLiteral("Note:  With this option on, each contact's e-mail addresses are read "
-                          "whenever a name is typed in.");
+    return QCoreApplication::translate("frmOptions",
+                                       "Note:  With this option on, each contact's e-mail addresses are read "
+                                       "whenever a name is typed in.");
 }
 
 void frmOptions::wireControls()
@@ -159,8 +161,8 @@ void frmOptions::cmdAddCat_Click()
     if (m_settings.addCategory(name))
         addToList(name);
     else
-        MessageBox::show(this, QStringLiteral("Too Many Categories"), QStringLiteral("Can't Add New Category"),
-                         MessageBox::Icon::None);
+        MessageBox::show(this, QCoreApplication::translate("frmOptions", "Too Many Categories"),
+                         QCoreApplication::translate("frmOptions", "Can't Add New Category"), MessageBox::Icon::None);
     txtNewCat->clear();
     cmdAddCat->setEnabled(false);
 }
@@ -177,7 +179,8 @@ void frmOptions::cmdDeleteCat_Click()
     if (m_settings.deleteCategory(selectedCategory()))
         fillCategoryList(m_settings.Categories);
     else
-        MessageBox::show(this, QStringLiteral("Error"), QStringLiteral("You Can't Delete This Category"),
+        MessageBox::show(this, QCoreApplication::translate("frmOptions", "Error"),
+                         QCoreApplication::translate("frmOptions", "You Can't Delete This Category"),
                          MessageBox::Icon::None);
 }
 

@@ -7,6 +7,8 @@
 #include "mail/mailaccount.h"
 #include "ui_setupwindow.h"
 
+#include <QCoreApplication>
+
 namespace setup {
 
 void SetupWindow::updateEnabled()
@@ -47,10 +49,10 @@ void SetupWindow::updateEnabled()
         w->setEnabled(imap);
     m_ui->cmdTestImap->setEnabled(imap && m_running == 0);
     m_ui->txtImapPort->setSpecialValueText(
-        QStringLiteral("usual port (%1)")
+        QCoreApplication::translate("SetupWindow", "usual port (%1)")
             .arg(SetupSettings::defaultImapPort(m_ui->cmbImapSecurity->currentData().toString())));
     m_ui->txtSmtpPort->setSpecialValueText(
-        QStringLiteral("usual port (%1)")
+        QCoreApplication::translate("SetupWindow", "usual port (%1)")
             .arg(SetupSettings::defaultPort(m_ui->cmbSmtpSecurity->currentData().toString())));
 }
 

@@ -46,13 +46,24 @@ QString textOn(int r, int g, int b, QPalette::ColorRole themeText)
     return contrast::textOn(QColor(r, g, b), QApplication::palette().color(themeText)).name();
 }
 
+// A layout text in the user's language; the spaces and line ends around it stay.
+QString translated(const QString& text)
+{
+    const QString core = text.trimmed();
+    if (core.isEmpty())
+        return text;
+    const qsizetype at = text.indexOf(core);
+    return text.left(at) + QCoreApplication::translate("layout", core.toUtf8().constData()) +
+           text.mid(at + core.size());
+}
+
 QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
 {
     auto* b = new QToolButton(parent);
     b->setIcon(QIcon(spec.picture));
     b->setAutoRaise(false);
-    b->setToolTip(spec.accessible);
-    b->setAccessibleName(spec.accessible);
+    b->setToolTip(QCoreApplication::translate("layout", spec.accessible.toUtf8().constData()));
+    b->setAccessibleName(QCoreApplication::translate("layout", spec.accessible.toUtf8().constData()));
     const bool small = spec.rect.width() < 300;
     // The small window buttons show their 10x10 glyph edge to edge on navy; the action buttons
     // show their picture at its own size.
@@ -74,7 +85,7 @@ QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
 
 QWidget* textButton(const layout::Control& spec, QWidget* parent)
 {
-    auto* b = new QPushButton(spec.text, parent);
+    auto* b = new QPushButton(QCoreApplication::translate("layout", spec.text.toUtf8().constData()), parent);
     b->setFont(smallFont());
     if (spec.kind == layout::Kind::TextButton) {
         const bool send = spec.name == QStringLiteral("cmdSendMail");
@@ -90,7 +101,7 @@ QWidget* textButton(const layout::Control& spec, QWidget* parent)
 
 QWidget* textBox(const layout::Control& spec, QWidget* parent)
 {
-    auto* e = new QLineEdit(spec.text, parent);
+    auto* e = new QLineEdit(translated(spec.text), parent);
     if (spec.name == QStringLiteral("txtStatus")) {
         e->setStyleSheet(QStringLiteral("QLineEdit { border: none; background: %1; color: %2; }")
                              .arg(colour(64, 64, 64), colour(255, 255, 192)));
@@ -187,7 +198,7 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
         break;
     case Kind::MultiLineTextBox: {
         auto* e = new QPlainTextEdit(parent);
-        e->setPlainText(spec.text);
+        e->setPlainText(translated(spec.text));
         e->setFont(smallFont());
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         e->setTabChangesFocus(true);
@@ -234,10 +245,11 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
     // What a screen reader says for the control. A label keeps its text as its name, and a
     // drop-down's name is its current entry on Linux: both tell what they are in the description.
     if (!spec.accessible.isEmpty()) {
+        const QString accessible = QCoreApplication::translate("layout", spec.accessible.toUtf8().constData());
         if (spec.kind != Kind::Label)
-            w->setAccessibleName(spec.accessible);
+            w->setAccessibleName(accessible);
         if (spec.kind == Kind::Label || spec.kind == Kind::DropDown)
-            w->setAccessibleDescription(spec.accessible);
+            w->setAccessibleDescription(accessible);
     }
     w->setEnabled(spec.enabled);
     if (!spec.visible)

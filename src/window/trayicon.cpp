@@ -49,7 +49,8 @@ void TrayIcon::cmdMin_Click()
     // Hidden without a notification area, the bar could never be brought back: it stays. The
     // check runs on every click, so the button works as soon as a notification area appears.
     if (!m_available()) {
-        m_status.flash(QStringLiteral("Cannot hide: this desktop has no notification area"), kMessageTime);
+        m_status.flash(QCoreApplication::translate("TrayIcon", "Cannot hide: this desktop has no notification area"),
+                       kMessageTime);
         return;
     }
     if (!m_icon) {
@@ -97,24 +98,24 @@ void TrayIcon::buildMenu()
 {
     m_menu = new QMenu(&m_window);
     m_menu->setObjectName(QStringLiteral("mnuTray"));
-    m_menu->addAction(QStringLiteral("Show Quintel"), this, [this] {
+    m_menu->addAction(QCoreApplication::translate("TrayIcon", "Show Quintel"), this, [this] {
         m_guard.run([this] {
             if (m_inTray)
                 restoreFromTray();
         });
     });
-    m_menu->addAction(QStringLiteral("Quintel Setup"), this, [this] {
+    m_menu->addAction(QCoreApplication::translate("TrayIcon", "Quintel Setup"), this, [this] {
         // The set-up program lies beside this one when installed, else on the path.
         const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quintel-setup"));
         const QString program = QFileInfo(beside).isExecutable() ? beside : QStringLiteral("quintel-setup");
         if (!QProcess::startDetached(program, {}))
-            m_status.flash(QStringLiteral("Quintel Setup could not be started (%1)").arg(program), kMessageTime);
+            m_status.flash(QCoreApplication::translate("TrayIcon", "Quintel Setup could not be started (%1)").arg(program), kMessageTime);
     });
-    m_notes = m_menu->addMenu(QStringLiteral("Last notes"));
+    m_notes = m_menu->addMenu(QCoreApplication::translate("TrayIcon", "Last notes"));
     connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::fillNotes);
     fillNotes();
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Quit Quintel"), this, [this] {
+    m_menu->addAction(QCoreApplication::translate("TrayIcon", "Quit Quintel"), this, [this] {
         m_window.close();
         QCoreApplication::quit();
     });
@@ -136,7 +137,7 @@ void TrayIcon::fillNotes()
         });
     }
     if (notes.isEmpty())
-        m_notes->addAction(QStringLiteral("No notes"))->setEnabled(false);
+        m_notes->addAction(QCoreApplication::translate("TrayIcon", "No notes"))->setEnabled(false);
 }
 
 bool TrayIcon::desktopHasTray()
@@ -152,5 +153,6 @@ void TrayIcon::watchTray()
         return;
     // The notification area went away while the bar was hidden in it.
     restoreFromTray();
-    m_status.flash(QStringLiteral("The notification area has gone: the bar is back"), kMessageTime);
+    m_status.flash(QCoreApplication::translate("TrayIcon", "The notification area has gone: the bar is back"),
+                   kMessageTime);
 }
