@@ -6,6 +6,7 @@
 #include "window/windowmodes.h"
 #include "wordprocessor/wordprocessor.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 ContactActions::ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
@@ -83,6 +84,13 @@ void ContactActions::cmdWriteContact_Click()
     wordprocessor::Document& letter = m_wordApp->Documents().Add();
     letter.Content().setText(contact->FullName() + QStringLiteral("\r\n") + contactMailingAddress());
     m_wordApp->setVisible(true);
+    // The word processor takes its time to show; the user sees that the letter is coming.
+    emit note(letterOpeningMessage(contact->FullName().isEmpty() ? contact->FileAs() : contact->FullName()), 15000);
+}
+
+QString ContactActions::letterOpeningMessage(const QString& name)
+{
+    return QCoreApplication::translate("ContactActions", "Opening the letter to %1 in the word processor...").arg(name);
 }
 
 QString ContactActions::contactMailingAddress() const

@@ -43,6 +43,12 @@ public:
     DesktopIntegration& desktop() { return m_desktop; }
     void setWordProcessor(std::shared_ptr<wordprocessor::Application> wordApp) { m_wordApp = std::move(wordApp); }
 
+    static QString letterOpeningMessage(const QString& name);
+
+signals:
+    // A short word for the status line (the letter is on its way to the word processor).
+    void note(const QString& message, int milliseconds);
+
 private:
     ContactSession& m_session;
     WindowModes& m_modes;

@@ -3,6 +3,7 @@
 #include "actions/birthdaytext.h"
 #include "actions/contacteditform.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -43,7 +44,7 @@ ContactCard::ContactCard(QStringList barCategories) : QWidget(nullptr, Qt::Windo
     setAttribute(Qt::WA_DeleteOnClose);
     imgPhoto = new QLabel(this);
     imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
-    imgPhoto->setAccessibleName(QStringLiteral("Photo"));
+    imgPhoto->setAccessibleName(QCoreApplication::translate("ContactCard", "Photo"));
     lblName = textLabel(this, QStringLiteral("lblName"));
     QFont big = lblName->font();
     big.setBold(true);
@@ -316,18 +317,18 @@ void ContactCard::setContact(const contactclient::ContactItem& contact)
 
     while (m_fields->rowCount() > 0)
         m_fields->removeRow(0);
-    addRow(QStringLiteral("Nickname"), details.nickname);
+    addRow(QCoreApplication::translate("ContactCard", "Nickname"), details.nickname);
     for (const auto& e : details.emails)
-        addRow(kindLabel(QStringLiteral("E-mail"), e.kind), e.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "E-mail"), e.kind), e.value);
     for (const auto& p : details.phones)
-        addRow(kindLabel(QStringLiteral("Phone"), p.kind), p.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Phone"), p.kind), p.value);
     for (const auto& a : details.addresses)
-        addRow(kindLabel(QStringLiteral("Address"), a.kind), a.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Address"), a.kind), a.value);
     for (const auto& u : details.urls)
-        addRow(kindLabel(QStringLiteral("Web page"), u.kind), u.value);
-    addRow(QStringLiteral("Birthday"), card::birthdayText(details.birthday));
-    addRow(QStringLiteral("Categories"), details.categories.join(QStringLiteral(", ")));
-    addRow(QStringLiteral("Note"), details.note);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Web page"), u.kind), u.value);
+    addRow(QCoreApplication::translate("ContactCard", "Birthday"), card::birthdayText(details.birthday));
+    addRow(QCoreApplication::translate("ContactCard", "Categories"), details.categories.join(QStringLiteral(", ")));
+    addRow(QCoreApplication::translate("ContactCard", "Note"), details.note);
     if (!editing())
         showView();
     if (m_item && m_item->writable() && m_item->EntryID().isEmpty() && !editing()) {

@@ -1,9 +1,11 @@
 #include "frmmain.h"
 
 #include "actions/contactactions.h"
+#include "actions/contactcopy.h"
 #include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
+#include "desktop/messagebox.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
 #include "entry/categoryselector.h"
@@ -11,8 +13,11 @@
 #include "entry/contactlistview.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
+#include "window/contrast.h"
+#include "window/actionkeys.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
+#include "window/focusorder.h"
 #include "window/layout.h"
 #include "window/lifetime.h"
 #include "window/placement.h"
@@ -38,10 +43,10 @@
 #include <QToolButton>
 #include <QWindow>
 
-frmMain::frmMain(Platform platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_guard([this](int number, const QString& description) { reportError(this, number, description); }),
-      m_platform(std::move(platform))
+frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_platform(std::move(platform)),
+      m_settings(settings),
+      m_guard([this](int number, const QString& description) { reportError(this, number, description); })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quintel"));
@@ -49,20 +54,28 @@ frmMain::frmMain(Platform platform, QWidget* parent)
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, layout::kBackground);
+    pal.setColor(QPalette::WindowText, contrast::textOn(layout::kBackground, pal.color(QPalette::WindowText)));
     setPalette(pal);
     setFont(controlfactory::windowFont());
     twips::setGeometry(this, {0, 0, layout::kWindowWidth, layout::kWindowHeight});
     if (!m_platform.settingsStore)
-        m_platform.settingsStore = []() -> SettingsStore& { return modSettings::store(); };
+        m_platform.settingsStore = [this]() -> SettingsStore& { return m_settings.store(); };
 
     buildControls();
     buildParts();
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    // Every button on a key; closing by a key asks first, as a stray key must not end the bar.
+    actionkeys::install(*this, [this] {
+        return MessageBox::ask(this, QStringLiteral("Quintel"),
+                               QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
+    });
+    contactcopy::install(*this);
 }
 
 frmMain::~frmMain()
 {
     // The parts hold references to the controls and the session; let them go first.
+    m_focusOrder.reset();
     m_windowsAbove.reset();
     m_options.reset();
     m_drag.reset();
@@ -130,11 +143,11 @@ void frmMain::buildParts()
     m_status = std::make_unique<StatusLine>(txtStatus);
 
     m_lists = std::make_unique<ContactListView>(cmbContacts, lstContacts, lblContactCount, *m_session);
-    m_categories = std::make_unique<CategorySelector>(cmbCategories, *m_session, *m_status, m_guard);
+    m_categories = std::make_unique<CategorySelector>(cmbCategories, m_settings, *m_session, *m_status, m_guard);
     m_availability =
         std::make_unique<ActionAvailability>(ActionControls{cmdViewContact, cmdEMailContact, cmdQEmailContact,
                                                             cmdDialContact, cmdWriteContact, imgOne, imgTwo},
-                                             *m_session);
+                                             *m_session, m_settings);
     m_drag = std::make_unique<WindowDrag>(*this, m_platform.windowSystem);
     m_entry = std::make_unique<ContactEntry>(*this, EntryControls{txtContact, cmbContacts, lstContacts}, *m_session,
                                              *m_status, *m_drag, m_guard);
@@ -160,19 +173,30 @@ void frmMain::buildParts()
     m_placementAutoSave = std::make_unique<PlacementAutoSave>(
         *this, *m_modes, *m_placement, [this] { return lifetime::isLoaded(this) && m_session->isLoaded(); });
     m_tray = std::make_unique<TrayIcon>(*this, cmdMin, *m_status, m_guard);
-    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_guard);
+    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard);
     m_windowsAbove = std::make_unique<WindowsAbove>(*this);
+
+    QList<QWidget*> focusable;
+    for (const layout::Control& spec : layout::controls())
+        focusable.append(control(spec.name));
+    m_focusOrder = std::make_unique<FocusOrder>(*this, focusable, [this] { m_entry->returnFocus(); });
+    connect(m_modes.get(), &WindowModes::modeChanged, m_focusOrder.get(), &FocusOrder::update);
+    connect(m_windowsAbove.get(), &WindowsAbove::returned, m_entry.get(), &ContactEntry::returnFocus);
+    // Once a quick-mail button has acted, the keys go to the box again.
+    for (QPushButton* button : {cmdSendMail, cmdCancelMail, cmdClearMail})
+        connect(button, &QAbstractButton::clicked, m_entry.get(), &ContactEntry::returnFocus);
 
     connect(m_lists.get(), &ContactListView::firstEntrySelected, m_entry.get(),
             [this] { m_guard.run([this] { m_entry->cmbContacts_Click(); }); });
     connect(m_session.get(), &ContactSession::note, m_status.get(), &StatusLine::flash);
+    connect(m_actions.get(), &ContactActions::note, m_status.get(), &StatusLine::flash);
     connect(m_status.get(), &StatusLine::hidden, m_entry.get(), &ContactEntry::takeBackFocus);
     connect(m_session.get(), &ContactSession::failed, this,
             [this](int number, const QString& description) { m_guard.report(number, description); });
     connect(m_session.get(), &ContactSession::loaded, this, &frmMain::sessionLoaded);
     connect(m_session.get(), &ContactSession::loadFailed, this, &frmMain::loadFailed);
     // Saving the settings refills the selector while the bar is open.
-    connect(&modSettings::notifier(), &modSettings::Notifier::saved, this, [this] {
+    connect(&m_settings, &modSettings::saved, this, [this] {
         if (lifetime::isLoaded(this))
             m_guard.run([this] { populateCatCombo(); });
     });
@@ -190,8 +214,8 @@ void frmMain::Form_Load()
         m_modes->setWindowMode(WindowMode::QuickMail);
     m_started = true;
     m_session->setLoading(true);
-    modSettings::loadSettings();
-    showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
+    m_settings.loadSettings();
+    showStatus(QCoreApplication::translate("frmMain", "Please Wait - Finding Contacts..."));
 
     m_modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,
                           cmdWriteContact, cmdState, cmdOptions, lblContactCount, imgOne, imgTwo, txtContact,
@@ -199,6 +223,7 @@ void frmMain::Form_Load()
                          {txtSubject, txtBody, cmdSendMail, cmdClearMail});
     m_windowState.windowMode = int(WindowMode::QuickMail);
     m_placement->restorePlacement();
+    m_focusOrder->update();
     toggleOnTop();
     QCoreApplication::processEvents();
     show();
@@ -285,6 +310,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed() &&
         m_platform.windowSystem && !m_exposed) {
         m_platform.windowSystem->applySkipTaskbar(this);
+        // Keeping on top is one of the states a window manager drops when it withdraws the window:
+        // the bar shown again would otherwise lose it.
+        if (testAttribute(Qt::WA_WState_Created) && (windowFlags() & Qt::WindowStaysOnTopHint))
+            m_platform.windowSystem->setTopmost(this, true);
     }
     if (event->type() == QEvent::Expose && watched == windowHandle())
         m_exposed = windowHandle()->isExposed();

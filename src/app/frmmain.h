@@ -32,6 +32,7 @@ class ContactActions;
 class ContactEntry;
 class ContactListView;
 class DesktopIntegration;
+class FocusOrder;
 class OptionsOpener;
 class Placement;
 class PlacementAutoSave;
@@ -43,6 +44,7 @@ class TrayIcon;
 class WindowDrag;
 class WindowModes;
 class WindowsAbove;
+class modSettings;
 
 namespace contactclient {
 class DesktopHooks;
@@ -57,7 +59,7 @@ struct Platform {
     WindowSystem* windowSystem = nullptr;
     // Where reading the address book and sending quick mail run; empty: at once, on the UI thread.
     ContactSession::Background background;
-    // Where the window's place is kept; empty: the settings store of the bar's settings.
+    // Where the window's place is kept; empty: the store of the bar's settings.
     std::function<SettingsStore&()> settingsStore;
     // The mail account of quick mail's outbox; empty: no outbox (a failed send is only reported).
     std::function<mail::MailAccount()> mailAccount;
@@ -67,7 +69,8 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmMain(Platform platform, QWidget* parent = nullptr);
+    // The settings (categories, e-mail preference) are the run's one instance and outlive the bar.
+    frmMain(Platform platform, modSettings& settings, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The start-up: shows the bar with its wait message and starts reading the address book. The
@@ -129,6 +132,7 @@ private:
     void Form_Unload();
 
     Platform m_platform;
+    modSettings& m_settings;
     bool m_started = false;
     bool m_outboxStarted = false;
     bool m_watchingExposure = false; // the window handle's Expose events reach eventFilter
@@ -180,4 +184,5 @@ private:
     std::unique_ptr<WindowDrag> m_drag;
     std::unique_ptr<OptionsOpener> m_options;
     std::unique_ptr<WindowsAbove> m_windowsAbove;
+    std::unique_ptr<FocusOrder> m_focusOrder;
 };

@@ -1,5 +1,9 @@
 #include "commandline.h"
 
+#include "translations.h"
+
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace commandline {
@@ -50,7 +54,7 @@ const QtOption* qtOption(const QString& argument)
 
 QString usage(const Program& program)
 {
-    return QStringLiteral("Usage: %1 [--help | --version]\n").arg(program.name);
+    return QCoreApplication::translate("commandline", "Usage: %1 [--help | --version]\n").arg(program.name);
 }
 
 Outcome failure(const Program& program, const QString& what)
@@ -71,11 +75,12 @@ Outcome parse(const Program& program, const QStringList& arguments)
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             Outcome outcome;
             outcome.run = false;
-            outcome.out = usage(program) + program.summary +
-                          QStringLiteral("\n\n"
-                                         "Options:\n"
-                                         "  -h, --help     Show this help and exit.\n"
-                                         "  -v, --version  Show the version and exit.\n");
+            outcome.out = usage(program) +
+                          QCoreApplication::translate("commandline", program.summary.toUtf8().constData()) +
+                          QCoreApplication::translate("commandline", "\n\n"
+                                                                     "Options:\n"
+                                                                     "  -h, --help     Show this help and exit.\n"
+                                                                     "  -v, --version  Show the version and exit.\n");
             return outcome;
         }
         if (argument == QLatin1String("--version") || argument == QLatin1String("-v")) {
@@ -86,12 +91,13 @@ Outcome parse(const Program& program, const QStringList& arguments)
         }
         if (const QtOption* option = qtOption(argument)) {
             if (option->takesValue && ++i >= arguments.size())
-                return failure(program, QStringLiteral("the option %1 needs a value").arg(argument));
+                return failure(program,
+                               QCoreApplication::translate("commandline", "the option %1 needs a value").arg(argument));
             continue;
         }
         if (argument.startsWith(QLatin1Char('-')))
-            return failure(program, QStringLiteral("unknown option %1").arg(argument));
-        return failure(program, QStringLiteral("unexpected argument %1").arg(argument));
+            return failure(program, QCoreApplication::translate("commandline", "unknown option %1").arg(argument));
+        return failure(program, QCoreApplication::translate("commandline", "unexpected argument %1").arg(argument));
     }
     return {};
 }
@@ -101,9 +107,16 @@ int handle(const Program& program, int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const Outcome outcome = parse(program, arguments);
+    Outcome outcome = parse(program, arguments);
     if (outcome.run)
         return -1;
+    // What is printed is in the user's language: the translations need an application object.
+    if (!QCoreApplication::instance()) {
+        int count = argc;
+        const QCoreApplication app(count, argv);
+        translations::install(*QCoreApplication::instance());
+        outcome = parse(program, arguments);
+    }
     std::fputs(outcome.out.toLocal8Bit().constData(), stdout);
     std::fputs(outcome.err.toLocal8Bit().constData(), stderr);
     return outcome.status;

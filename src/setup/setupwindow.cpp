@@ -7,6 +7,7 @@
 #include "setup/vcfimport.h"
 #include "ui_setupwindow.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
@@ -55,7 +56,8 @@ void SetupWindow::wire()
     // The introduction and the one-click local address book belong to the first start only.
     if (m_mode == Mode::FirstRun) {
         m_ui->cmdUseLocal->setToolTip(
-            QStringLiteral("Keep contacts in %1 and start Quintel").arg(firstrun::defaultContactsFolder()));
+            QCoreApplication::translate("SetupWindow", "Keep contacts in %1 and start Quintel")
+                .arg(firstrun::defaultContactsFolder()));
         m_ui->buttons->addButton(m_ui->cmdUseLocal, QDialogButtonBox::AcceptRole);
         connect(m_ui->cmdUseLocal, &QAbstractButton::clicked, this, &SetupWindow::useLocal);
     } else {
@@ -80,8 +82,8 @@ void SetupWindow::wire()
         inner->setAccessibleName(m_ui->txtSummonKey->accessibleName());
     for (QAbstractButton* clear : m_ui->txtSummonKey->findChildren<QAbstractButton*>()) {
         clear->setObjectName(QStringLiteral("cmdClearSummonKey"));
-        clear->setAccessibleName(QStringLiteral("No shortcut"));
-        clear->setToolTip(QStringLiteral("No shortcut"));
+        clear->setAccessibleName(QCoreApplication::translate("SetupWindow", "No shortcut"));
+        clear->setToolTip(QCoreApplication::translate("SetupWindow", "No shortcut"));
     }
 
     for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{
@@ -123,16 +125,17 @@ QString SetupWindow::folderForImport() const
 
 void SetupWindow::chooseFolder()
 {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Address-book folder"), folderForImport());
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QCoreApplication::translate("SetupWindow", "Address-book folder"), folderForImport());
     if (!folder.isEmpty())
         m_ui->txtFolder->setText(folder);
 }
 
 void SetupWindow::chooseImportFile()
 {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Import a .vcf file"), QDir::homePath(),
-                                                      QStringLiteral("vCard files (*.vcf *.vcard);;All files (*)"));
+    const QString file = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("SetupWindow", "Import a .vcf file"), QDir::homePath(),
+        QCoreApplication::translate("SetupWindow", "vCard files (*.vcf *.vcard);;All files (*)"));
     if (!file.isEmpty())
         importFile(file);
 }
@@ -141,7 +144,9 @@ void SetupWindow::importFile(const QString& vcfFile)
 {
     const QString folder = folderForImport();
     if (QDir::isRelativePath(folder)) {
-        MessageBox::show(this, kTitle, QStringLiteral("The address-book folder must be a full path (starting with /)."),
+        MessageBox::show(this, kTitle,
+                         QCoreApplication::translate("SetupWindow",
+                                                     "The address-book folder must be a full path (starting with /)."),
                          MessageBox::Icon::Warning);
         return;
     }
@@ -223,9 +228,10 @@ void SetupWindow::showDesktopBooks(const DesktopBooks& found)
         m_ui->lstEdsBooks->addItem(found.problem);
     const QStringList chosen = m_edsBooks.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const DesktopBook& b : found.books) {
-        const QString count = b.contacts < 0    ? QStringLiteral("cannot be read: %1").arg(b.problem)
-                              : b.contacts == 1 ? QStringLiteral("1 contact")
-                                                : QStringLiteral("%1 contacts").arg(b.contacts);
+        const QString count =
+            b.contacts < 0    ? QCoreApplication::translate("SetupWindow", "cannot be read: %1").arg(b.problem)
+            : b.contacts == 1 ? QCoreApplication::translate("SetupWindow", "1 contact")
+                              : QCoreApplication::translate("SetupWindow", "%1 contacts").arg(b.contacts);
         auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(b.name, count), m_ui->lstEdsBooks);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(chosen.isEmpty() || chosen.contains(b.uid) || chosen.contains(b.name, Qt::CaseInsensitive)

@@ -7,6 +7,8 @@
 #include "mail/mailaccount.h"
 #include "ui_setupwindow.h"
 
+#include <QCoreApplication>
+
 namespace setup {
 
 void SetupWindow::updateEnabled()
@@ -36,6 +38,8 @@ void SetupWindow::updateEnabled()
                                   m_running == 0);
     for (QWidget* w : {static_cast<QWidget*>(m_ui->txtMailFrom), static_cast<QWidget*>(m_ui->txtMailFromName)})
         w->setEnabled(!m_ui->optMailClient->isChecked());
+    // What choosing your own mail program means is told only while it is chosen.
+    m_ui->lblMailClientHint->setVisible(m_ui->optMailClient->isChecked());
     // The copy in Sent is made for mail sent through SMTP; a mail program keeps its own.
     m_ui->chkSaveSentCopy->setEnabled(smtpChosen);
     const bool imap = smtpChosen && m_ui->chkSaveSentCopy->isChecked();
@@ -45,10 +49,10 @@ void SetupWindow::updateEnabled()
         w->setEnabled(imap);
     m_ui->cmdTestImap->setEnabled(imap && m_running == 0);
     m_ui->txtImapPort->setSpecialValueText(
-        QStringLiteral("usual port (%1)")
+        QCoreApplication::translate("SetupWindow", "usual port (%1)")
             .arg(SetupSettings::defaultImapPort(m_ui->cmbImapSecurity->currentData().toString())));
     m_ui->txtSmtpPort->setSpecialValueText(
-        QStringLiteral("usual port (%1)")
+        QCoreApplication::translate("SetupWindow", "usual port (%1)")
             .arg(SetupSettings::defaultPort(m_ui->cmbSmtpSecurity->currentData().toString())));
 }
 

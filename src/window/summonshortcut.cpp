@@ -5,6 +5,7 @@
 
 #include "desktop/x11.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace {
@@ -44,7 +45,8 @@ void SummonShortcut::setShortcut(const QString& text)
         return;
     const summon::KeyCombination combination = summon::parse(m_text);
     if (!combination.isValid()) {
-        fail(QStringLiteral("The shortcut %1 cannot be used: %2").arg(m_text, summon::problem(m_text)));
+        fail(QCoreApplication::translate("SummonShortcut", "The shortcut %1 cannot be used: %2")
+                 .arg(m_text, summon::problem(m_text)));
         return;
     }
     if (x11::isAvailable()) {
@@ -60,8 +62,9 @@ void SummonShortcut::setShortcut(const QString& text)
         m_portal->bind(summon::portalTrigger(m_text));
         return;
     }
-    fail(QStringLiteral("This desktop offers programs no shortcuts of their own: bind %1 to the command "
-                        "\"quintel\" in the desktop's keyboard settings.")
+    fail(QCoreApplication::translate("SummonShortcut",
+                                     "This desktop offers programs no shortcuts of their own: bind %1 to the command "
+                                     "\"quintel\" in the desktop's keyboard settings.")
              .arg(m_text));
 }
 
@@ -70,7 +73,9 @@ bool SummonShortcut::grabX11(unsigned modifiers, unsigned keysym)
     m_root = x11::rootWindow();
     const QList<unsigned char> keycodes = x11::keycodesOf(keysym);
     if (keycodes.isEmpty()) {
-        fail(QStringLiteral("The shortcut %1 cannot be used: the keyboard has no such key.").arg(m_text));
+        fail(QCoreApplication::translate("SummonShortcut",
+                                         "The shortcut %1 cannot be used: the keyboard has no such key.")
+                 .arg(m_text));
         return false;
     }
     m_modifiers = modifiers;
@@ -88,7 +93,8 @@ bool SummonShortcut::grabX11(unsigned modifiers, unsigned keysym)
     }
     if (taken) {
         releaseX11();
-        fail(QStringLiteral("The shortcut %1 is taken by another program: choose another one in Quintel Setup.")
+        fail(QCoreApplication::translate(
+                 "SummonShortcut", "The shortcut %1 is taken by another program: choose another one in Quintel Setup.")
                  .arg(m_text));
         return false;
     }

@@ -9,6 +9,7 @@
 #include "window/windowmodes.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -237,7 +238,12 @@ private slots:
                 !form.findChild<QPushButton*>(QStringLiteral("cmdClearMail"))->isEnabled() &&
                 !form.findChild<QPushButton*>(QStringLiteral("cmdCancelMail"))->isEnabled());
         QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->isReadOnly());
-        QCOMPARE(form.status()->text(), QuickMail::sendingMessage());
+        // The line names whom the mail goes to, as SEND's tip and description do.
+        QCOMPARE(form.status()->text(), QStringLiteral("Sending the mail to Jane Doe <jd@example.com>..."));
+        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->toolTip(),
+                 QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->accessibleDescription(),
+                 QStringLiteral("Send to Jane Doe <jd@example.com>"));
         QVERIFY(form.status()->isShown());
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail")),
                           Qt::LeftButton); // a second click sends nothing more
@@ -277,6 +283,38 @@ private slots:
         // The mail still goes out; its result reaches no window.
         QVERIFY(background.runNext());
         QCOMPARE(f.client.logOf({QStringLiteral("Send")}), QStringList{QStringLiteral("Send")});
+    }
+
+    // With the area open, another contact chosen: SEND names the new one when pointed at or reached.
+    void sendNamesTheContactNowChosen_data()
+    {
+        QTest::addColumn<int>("how"); // QEvent::ToolTip or QEvent::FocusIn
+        QTest::newRow("pointed at") << int(QEvent::ToolTip);
+        QTest::newRow("reached with Tab") << int(QEvent::FocusIn);
+    }
+    void sendNamesTheContactNowChosen()
+    {
+        QFETCH(int, how);
+        BarFixture f;
+        f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
+                     Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
+        f.client.add(QStringLiteral("Roe, Rick"), QStringLiteral("Rick Roe"),
+                     Props{{QStringLiteral("Email1Address"), QStringLiteral("rr@example.com")}});
+        frmMain& form = f.load();
+        f.choose(QStringLiteral("id1"));
+        form.actions()->cmdQEmailContact_Click();
+        auto* send = form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"));
+        QCOMPARE(send->toolTip(), QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        f.choose(QStringLiteral("id2"));
+        if (how == int(QEvent::ToolTip)) {
+            QHelpEvent pointed(QEvent::ToolTip, send->rect().center(), send->mapToGlobal(send->rect().center()));
+            QApplication::sendEvent(send, &pointed);
+        } else {
+            QFocusEvent reached(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(send, &reached);
+        }
+        QCOMPARE(send->toolTip(), QStringLiteral("Send to Rick Roe <rr@example.com>"));
+        QCOMPARE(send->accessibleDescription(), QStringLiteral("Send to Rick Roe <rr@example.com>"));
     }
 };
 

@@ -34,7 +34,6 @@ class TestAvailability : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { modSettings::checkEmailAddresses = false; }
     void buttons_data();
     void buttons();
     void readOrder_data();
@@ -77,7 +76,7 @@ void TestAvailability::buttons()
     BarFixture f;
     frmMain& form = loadBar(f, kDoe, property.isEmpty() ? QMap<QString, QString>{} : QMap{std::pair{property, value}});
     QCOMPARE(::states(form), u"00000-"_s);
-    modSettings::checkEmailAddresses = checkEmail;
+    f.settings.checkEmailAddresses = checkEmail;
     typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), typed);
     QCOMPARE(::states(form), states);
 }
@@ -97,7 +96,7 @@ void TestAvailability::readOrder()
     QFETCH(QString, present);
     BarFixture f;
     frmMain& form = loadBar(f, kDoe, {{present, u"x"_s}});
-    modSettings::checkEmailAddresses = checkEmail;
+    f.settings.checkEmailAddresses = checkEmail;
 
     // One keystroke: one fetch, then each group read in full, in order.
     typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"d"_s);
@@ -113,11 +112,11 @@ void TestAvailability::preferenceTakesEffectAtTheNextChange()
     frmMain& form = loadBar(f, kDoe);
     typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"d"_s);
     QCOMPARE(states(form), u"11100+"_s);
-    modSettings::checkEmailAddresses = true;
+    f.settings.checkEmailAddresses = true;
     QCOMPARE(states(form), u"11100+"_s);
     typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"o"_s);
     QCOMPARE(states(form), u"10000+"_s);
-    modSettings::checkEmailAddresses = false;
+    f.settings.checkEmailAddresses = false;
     typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"e"_s);
     QCOMPARE(states(form), u"11100+"_s);
 }

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -40,6 +42,8 @@ private slots:
     void pressOnANote_data();
     void pressOnANote();
     void longNoteShowsItsBeginning();
+    void noteCanBeReadWhole_data();
+    void noteCanBeReadWhole();
 };
 
 void TestEntryFocus::firstKeyStartsAName_data()
@@ -135,6 +139,46 @@ void TestEntryFocus::longNoteShowsItsBeginning()
     QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text(), note);
     QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->cursorPosition(), 0);
     QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->hasFocus());
+}
+
+void TestEntryFocus::noteCanBeReadWhole_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("shownOnPress"); // a press shows it whole before it goes
+    QTest::newRow("fits the line") << u"Address book read"_s << false;
+    QTest::newRow("cut short") << u"3 contacts were skipped (quintel-contacts could not read them): see the log "
+                                  u"for their files"_s
+                               << true;
+}
+
+void TestEntryFocus::noteCanBeReadWhole()
+{
+    QFETCH(QString, note);
+    QFETCH(bool, shownOnPress);
+    BarFixture f;
+    frmMain& form = startIn(f, 1);
+    QToolTip::hideText();
+    form.flashStatus(note);
+    auto* line = form.findChild<QLineEdit*>(QStringLiteral("txtStatus"));
+    auto* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
+    QCOMPARE(form.status()->isCut(), shownOnPress);
+
+    // The pointer resting on the line (the box under it gets the event): the whole note.
+    const QPoint at = line->geometry().center();
+    QHelpEvent rest(QEvent::ToolTip, box->mapFromParent(at), form.mapToGlobal(at));
+    QApplication::sendEvent(box, &rest);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), note);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, at);
+    QVERIFY(line->isHidden());
+    QCOMPARE(QToolTip::isVisible(), shownOnPress);
+    if (shownOnPress)
+        QCOMPARE(QToolTip::text(), note);
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, at);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestEntryFocus)

@@ -5,11 +5,11 @@
 #include "actions/mailserver.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
-#include "actions/urlcatcher.h"
 #include "mail/clientmailitem.h"
 #include "mail/outbox.h"
 #include "mail/outboxsender.h"
 #include "support/barfixture.h"
+#include "urlcatcher.h"
 #include "window/statusline.h"
 
 #include <QSignalSpy>

@@ -139,9 +139,9 @@ void TestCategories::saveResetsToTheTop()
 {
     CategoryBar f;
     f.pick(QStringLiteral("Family"));
-    QVERIFY(modSettings::addCategory(QStringLiteral("Golf")));
+    QVERIFY(f.settings.addCategory(QStringLiteral("Golf")));
     f.client.clearLog();
-    modSettings::saveSettings();
+    f.settings.saveSettings();
     QCOMPARE(entries(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))),
              list("All Contacts,Business,Family,Friends,Golf"));
     QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), 0);
@@ -155,8 +155,8 @@ void TestCategories::saveAfterTheBarWasClosed()
     f.pick(QStringLiteral("Family"));
     f.bar->close();
     f.client.clearLog();
-    QVERIFY(modSettings::addCategory(QStringLiteral("Golf")));
-    modSettings::saveSettings();
+    QVERIFY(f.settings.addCategory(QStringLiteral("Golf")));
+    f.settings.saveSettings();
     QCOMPARE(f.store.values.value(QStringLiteral("Categories/5")), QStringLiteral("Golf"));
     QCOMPARE(f.calls(), QStringList());
     QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentText(), QStringLiteral("Family"));
@@ -166,8 +166,8 @@ void TestCategories::noCategoriesListsAll()
 {
     CategoryBar f;
     f.pick(QStringLiteral("Family"));
-    modSettings::NumberOfCategories = 0;
-    modSettings::Categories = {QString()};
+    f.settings.NumberOfCategories = 0;
+    f.settings.Categories = {QString()};
     f.bar->populateCatCombo();
     QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->count(), 0);
     QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), -1);
@@ -211,7 +211,7 @@ void TestCategories::sameOrderEverywhere()
     for (int i = 0; i < names.size(); ++i)
         f.store.values.insert(QStringLiteral("Categories/%1").arg(i + 1), names.at(i));
     frmMain& bar = f.load();
-    frmOptions* options = frmOptions::showDialog();
+    frmOptions* options = frmOptions::showDialog(f.settings);
     QStringList inOptions;
     for (int i = 0; i < options->lstCats->count(); ++i)
         inOptions << options->lstCats->item(i)->text();

@@ -48,7 +48,7 @@ private slots:
                             tmp.filePath(QStringLiteral("out")));
         fake::FakeWindowSystem windowSystem;
         MessageBox::setTestMode(true);
-        modSettings::setStore(&store);
+        modSettings settings(store);
         {
             Platform p;
             p.createContactClient = [&store](contactclient::DesktopHooks& desktop) {
@@ -56,7 +56,7 @@ private slots:
             };
             p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
             p.windowSystem = &windowSystem;
-            frmMain form(p);
+            frmMain form(p, settings);
             form.Form_Load();
             QTRY_VERIFY(!form.isLoading());
             form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
@@ -92,7 +92,6 @@ private slots:
             QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->cursorPosition(), cursor);
             QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), selected);
         }
-        modSettings::setStore(nullptr);
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // A bar on fakes: the recording contact client, a recording word processor, a fake window system
-// and a settings store in memory. Message boxes are recorded instead of shown.
+// and the bar's settings over a store in memory. Message boxes are recorded instead of shown.
 
 #include "app/frmmain.h"
 #include "desktop/messagebox.h"
@@ -26,6 +26,7 @@ struct BarFixture {
     fake::RecordingClient client;
     fake::FakeWindowSystem windowSystem;
     fake::MemorySettingsStore store;
+    modSettings settings{store};
     std::shared_ptr<fake::RecordingWordProcessor> word = std::make_shared<fake::RecordingWordProcessor>();
     std::unique_ptr<frmMain> form;
     // Where the bar's slow work runs; empty: at once (set before create()).
@@ -33,16 +34,8 @@ struct BarFixture {
     // Last changes to the platform before the bar is made (set before create()).
     std::function<void(Platform&)> adjustPlatform;
 
-    BarFixture()
-    {
-        MessageBox::setTestMode(true);
-        modSettings::setStore(&store);
-    }
-    ~BarFixture()
-    {
-        form.reset();
-        modSettings::setStore(nullptr);
-    }
+    BarFixture() { MessageBox::setTestMode(true); }
+    ~BarFixture() { form.reset(); }
 
     // Creates the bar without running its start-up.
     frmMain& create()
@@ -57,7 +50,7 @@ struct BarFixture {
         p.background = background;
         if (adjustPlatform)
             adjustPlatform(p);
-        form = std::make_unique<frmMain>(p);
+        form = std::make_unique<frmMain>(p, settings);
         return *form;
     }
 

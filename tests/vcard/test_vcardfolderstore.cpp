@@ -8,6 +8,7 @@
 #include "contactclient/vcard/vcardreader.h"
 #include "fakes/memorysettingsstore.h"
 
+#include "testfiles.h"
 #include "textlists.h"
 
 #include <QDir>
@@ -23,16 +24,11 @@ using namespace contactclient;
 
 namespace {
 
+using testsupport::write;
+
 QByteArray card(const QByteArray& fn, const QByteArray& more = {})
 {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + fn + "\r\n" + more + "END:VCARD\r\n";
-}
-
-void write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
 }
 
 QStringList listing(const ItemSet& set)

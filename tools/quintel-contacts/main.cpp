@@ -20,6 +20,7 @@
 #include "contactclient/eds/edsstore.h"
 #endif
 #include "settingsstore.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -132,33 +133,44 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quintel-contacts"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
+    translations::install(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists the contact items of Quintel's address book, as the contact bar sees them.\n"
-                       "Exit status: 0 all read; 1 some cards or files skipped (see stderr); 2 nothing listed."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "quintel-contacts", "Lists the contact items of Quintel's address book, as the contact bar sees them.\n"
+                            "Exit status: 0 all read; 1 some cards or files skipped (see stderr); 2 nothing listed."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("One JSON object per item and line."));
-    const QCommandLineOption filter(QStringLiteral("filter"),
-                                    QStringLiteral("Only the items the filter keeps, e.g. [Categories] = \"Work\"."),
-                                    QStringLiteral("TEXT"));
+    const QCommandLineOption json(
+        QStringLiteral("json"), QCoreApplication::translate("quintel-contacts", "One JSON object per item and line."));
+    const QCommandLineOption filter(
+        QStringLiteral("filter"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "Only the items the filter keeps, e.g. [Categories] = \"Work\"."),
+        QStringLiteral("TEXT"));
     const QCommandLineOption book(
         QStringLiteral("book"),
-        QStringLiteral("One address book, written as in the Books setting: a folder, vcard:FOLDER, "
-                       "thunderbird[:PROFILE or FILE], carddav. With --backend eds: the desktop's address book "
-                       "by name or UID (several: separated by \";\")."),
+        QCoreApplication::translate(
+            "quintel-contacts",
+            "One address book, written as in the Books setting: a folder, vcard:FOLDER, "
+            "thunderbird[:PROFILE or FILE], carddav. With --backend eds: the desktop's address book "
+            "by name or UID (several: separated by \";\")."),
         QStringLiteral("BOOK"));
     const QCommandLineOption backend(
         QStringLiteral("backend"),
-        QStringLiteral("The back-end to read, as a book of the Books setting names it (vcard, thunderbird, carddav, "
-                       "eds). Default: the configured address books."),
+        QCoreApplication::translate(
+            "quintel-contacts",
+            "The back-end to read, as a book of the Books setting names it (vcard, thunderbird, carddav, "
+            "eds). Default: the configured address books."),
         QStringLiteral("NAME"));
-    const QCommandLineOption listBooks(QStringLiteral("list-books"),
-                                       QStringLiteral("With --backend eds: the desktop's address books with their "
-                                                      "contact counts."));
+    const QCommandLineOption listBooks(
+        QStringLiteral("list-books"),
+        QCoreApplication::translate("quintel-contacts", "With --backend eds: the desktop's address books with their "
+                                                        "contact counts."));
     const QCommandLineOption wait(
-        QStringLiteral("wait"), QStringLiteral("Longest wait for the desktop's address book, in seconds (default 15)."),
+        QStringLiteral("wait"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "Longest wait for the desktop's address book, in seconds (default 15)."),
         QStringLiteral("SECONDS"), QStringLiteral("15"));
     const QCommandLineOption set(QStringLiteral("set"),
                                  QStringLiteral("Changes the contact with this entry ID (as the listing prints it) by "
@@ -186,10 +198,12 @@ int main(int argc, char* argv[])
     parser.addOption(backend);
     parser.addOption(listBooks);
     parser.addOption(wait);
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("A folder of .vcf files or a vdir root with one folder per collection "
-                                                "(default: the configured address books)."),
-                                 QStringLiteral("[FOLDER]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "A folder of .vcf files or a vdir root with one folder per collection "
+                                    "(default: the configured address books)."),
+        QStringLiteral("[FOLDER]"));
     parser.process(app);
 
     QTextStream out(stdout);

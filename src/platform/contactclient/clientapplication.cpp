@@ -1,47 +1,22 @@
 #include "clientapplication.h"
 
-#include <QObject>
+#include "contactclient/forwardingcontactitem.h"
+
+#include <QCoreApplication>
 
 namespace contactclient {
 namespace {
 
 // A contact as the application hands it out: the store's item, shown on the desktop's card.
-class ClientContactItem : public ContactItem {
+class ClientContactItem : public ForwardingContactItem {
 public:
     ClientContactItem(std::shared_ptr<ContactItem> inner, DesktopHooks& desktop)
-        : m_inner(std::move(inner)), m_desktop(desktop)
+        : ForwardingContactItem(std::move(inner)), m_desktop(desktop)
     {
     }
-    QString TypeName() const override { return m_inner->TypeName(); }
-    QString FileAs() const override { return m_inner->FileAs(); }
-    QString FullName() const override { return m_inner->FullName(); }
-    QString EntryID() const override { return m_inner->EntryID(); }
-    QString Email1Address() const override { return m_inner->Email1Address(); }
-    QString Email2Address() const override { return m_inner->Email2Address(); }
-    QString Email3Address() const override { return m_inner->Email3Address(); }
-    QString Email1DisplayName() const override { return m_inner->Email1DisplayName(); }
-    QString MobileTelephoneNumber() const override { return m_inner->MobileTelephoneNumber(); }
-    QString BusinessTelephoneNumber() const override { return m_inner->BusinessTelephoneNumber(); }
-    QString Business2TelephoneNumber() const override { return m_inner->Business2TelephoneNumber(); }
-    QString HomeTelephoneNumber() const override { return m_inner->HomeTelephoneNumber(); }
-    QString Home2TelephoneNumber() const override { return m_inner->Home2TelephoneNumber(); }
-    QString HomeAddress() const override { return m_inner->HomeAddress(); }
-    QString BusinessAddress() const override { return m_inner->BusinessAddress(); }
-    QString OtherAddress() const override { return m_inner->OtherAddress(); }
-    QString MailingAddress() const override { return m_inner->MailingAddress(); }
-    QStringList Categories() const override { return m_inner->Categories(); }
-    CardDetails details() const override { return m_inner->details(); }
     void Display() override { m_desktop.showContactCard(*this); }
-    bool writable() const override { return m_inner->writable(); }
-    QString readOnlyReason() const override { return m_inner->readOnlyReason(); }
-    ContactForm form() override { return m_inner->form(); }
-    void setForm(const ContactForm& form) override { m_inner->setForm(form); }
-    void Save() override { m_inner->Save(); }
-    void Delete() override { m_inner->Delete(); }
-    QString deletedFolder() const override { return m_inner->deletedFolder(); }
 
 private:
-    std::shared_ptr<ContactItem> m_inner;
     DesktopHooks& m_desktop;
 };
 
@@ -127,7 +102,7 @@ std::shared_ptr<ContactItem> ClientApplication::createContactItem()
 
 QString ContactItem::defaultReadOnlyReason()
 {
-    return QObject::tr(
+    return QCoreApplication::translate("ContactItem",
         "Quintel does not change contacts of this address book; change it in the program it belongs to.");
 }
 

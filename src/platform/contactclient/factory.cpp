@@ -9,9 +9,9 @@
 namespace contactclient {
 
 std::shared_ptr<Application> createApplication(SettingsStore& settings, DesktopHooks& desktop,
-                                               std::shared_ptr<carddav::PasswordPrompt> prompt)
+                                               const std::shared_ptr<carddav::PasswordPrompt>& prompt)
 {
-    return std::make_shared<ClientApplication>(createConfiguredStore(settings, std::move(prompt)),
+    return std::make_shared<ClientApplication>(createConfiguredStore(settings, prompt),
                                                mail::createMailItemFactory(settings), desktop);
 }
 

@@ -18,6 +18,6 @@ class PasswordPrompt;
 // desktop: the card, call window and composer the client's objects open (it outlives them);
 // prompt: who is asked for an address book's password (null: the terminal, when there is one).
 std::shared_ptr<Application> createApplication(SettingsStore& settings, DesktopHooks& desktop,
-                                               std::shared_ptr<carddav::PasswordPrompt> prompt);
+                                               const std::shared_ptr<carddav::PasswordPrompt>& prompt);
 
 } // namespace contactclient

@@ -2,6 +2,7 @@
 
 #include "x11.h"
 
+#include <QPoint>
 #include <QWidget>
 #include <QWindow>
 
@@ -36,8 +37,16 @@ void DesktopWindowSystem::applySkipTaskbar(QWidget* window)
         x11::addNetWmStateBeforeMapping(w, {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
 }
 
-bool DesktopWindowSystem::startSystemMove(QWidget* window)
+bool DesktopWindowSystem::startSystemMove(QWidget* window, const QPoint& pressedAt)
 {
     QWindow* handle = window->windowHandle();
-    return handle && handle->startSystemMove();
+    if (!handle)
+        return false;
+    // Qt's own request starts from where the pointer is now, which loses the way it moved since
+    // the press; on X11 the request names the press's place.
+    if (x11::isAvailable()) {
+        const qreal ratio = handle->devicePixelRatio();
+        return x11::startMove(window->winId(), (QPointF(pressedAt) * ratio).toPoint(), 1);
+    }
+    return handle->startSystemMove();
 }

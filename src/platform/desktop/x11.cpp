@@ -260,6 +260,31 @@ bool requestFrameExtents(WId window)
     return true;
 }
 
+bool startMove(WId window, const QPoint& pointerAtStart, int button)
+{
+    xcb_connection_t* c = connection();
+    if (!c)
+        return false;
+    const xcb_atom_t moveResize = atomOn(c, "_NET_WM_MOVERESIZE");
+    if (moveResize == XCB_ATOM_NONE)
+        return false;
+    const std::vector<uint32_t> supported =
+        listProperty(c, rootOf(c), atomOn(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
+    if (std::find(supported.begin(), supported.end(), moveResize) == supported.end())
+        return false;
+    xcb_client_message_event_t event = clientMessage(static_cast<xcb_window_t>(window), moveResize, 32);
+    event.data.data32[0] = static_cast<uint32_t>(pointerAtStart.x());
+    event.data.data32[1] = static_cast<uint32_t>(pointerAtStart.y());
+    event.data.data32[2] = 8; // _NET_WM_MOVERESIZE_MOVE
+    event.data.data32[3] = static_cast<uint32_t>(button);
+    event.data.data32[4] = 1; // from an application
+    // The window manager takes the pointer: the press's own grab has to go first.
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    sendToRoot(c, event, kToRootWindowManager);
+    xcb_flush(c);
+    return true;
+}
+
 // --- Keys ---
 
 QList<unsigned char> keycodesOf(unsigned keysym)

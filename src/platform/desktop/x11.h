@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMargins>
+#include <QPoint>
 #include <QString>
 #include <qwindowdefs.h>
 
@@ -32,6 +33,11 @@ void changeNetWmState(WId window, bool add, const char* state, const char* other
 // Adds the states to a window not mapped yet: the window manager reads them when it maps it.
 void addNetWmStateBeforeMapping(WId window, std::initializer_list<const char*> states);
 bool isMapped(WId window);
+
+// Hands a move of the window to the window manager (_NET_WM_MOVERESIZE) as if it had begun with the
+// pointer at pointerAtStart (root coordinates): the window then stays where it was relative to that
+// place. False when the window manager does not move windows for clients.
+bool startMove(WId window, const QPoint& pointerAtStart, int button);
 
 // The client windows from bottom to top (_NET_CLIENT_LIST_STACKING); empty without a window manager.
 std::vector<quint32> clientStacking();
