@@ -53,8 +53,8 @@ private:
         QDir().mkpath(m_home.filePath(QStringLiteral(".config/Quintel")));
         QFile f(m_home.filePath(QStringLiteral(".config/Quintel/Quintel.conf")));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("[ContactClient]\nBackend=ldap\nLdapUrl=" + url.toUtf8() + "\nLdapBaseDn=" +
-                SlapdServer::kBase.toUtf8() + "\n");
+        f.write("[ContactClient]\nBackend=ldap\nLdapUrl=" + url.toUtf8() +
+                "\nLdapBaseDn=" + SlapdServer::kBase.toUtf8() + "\n");
     }
 
 private slots:

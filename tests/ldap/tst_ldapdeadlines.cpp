@@ -22,7 +22,8 @@ public:
     explicit HostileDirectory(const QString& mode)
     {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(QUINTEL_LDAP_TESTS "/hostileldap.py"), mode});
+        m_process.start(QStringLiteral("/usr/bin/python3"),
+                        {QStringLiteral(QUINTEL_LDAP_TESTS "/hostileldap.py"), mode});
         if (!m_process.waitForStarted())
             return;
         for (int i = 0; i < 100 && !m_process.canReadLine(); ++i)

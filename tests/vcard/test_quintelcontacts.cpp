@@ -100,7 +100,7 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("more than 200000 cards in one file; the other 1 are not read")),
                  qPrintable(r.err));
         QVERIFY2(r.err.contains(QStringLiteral("props.vcf (card 1): more than 10000 properties")), qPrintable(r.err));
-        QVERIFY(!r.err.contains(QStringLiteral("skipped props.vcf#")));    // nothing listed failed to open
+        QVERIFY(!r.err.contains(QStringLiteral("skipped props.vcf#"))); // nothing listed failed to open
         QCOMPARE(r.out.count(QStringLiteral("ContactItem\t")), 200001); // 200,000 of many.vcf and "Other"
         QVERIFY(!r.out.contains(QStringLiteral("FullName: Props")));
     }
