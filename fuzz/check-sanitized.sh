@@ -6,9 +6,9 @@
 set -euo pipefail
 src=$1 build=$2 cmake=$3 ctest=$4
 
-targets=(test_vcardreader test_contactmapping test_vcardfolderstore tst_vdircache tst_boundedreads
-         tst_carddavsync tst_carddavstore tst_carddavstart tst_ldapmapping tst_ldapstore tst_ldappack
-         tst_ldapdeadlines test_outbox test_mail test_settings)
+targets=(test_vcardreader test_contactmapping test_vcardfolderstore test_vdircache test_boundedreads
+         test_carddavsync test_carddavstore test_carddavstart test_ldapmapping test_ldapstore test_ldappack
+         test_ldapdeadlines test_outbox test_mail test_settings)
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -2,6 +2,7 @@
 
 #include "actions/birthdaytext.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -38,7 +39,7 @@ ContactCard::ContactCard() : QWidget(nullptr, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     imgPhoto = new QLabel(this);
     imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
-    imgPhoto->setAccessibleName(QStringLiteral("Photo"));
+    imgPhoto->setAccessibleName(QCoreApplication::translate("ContactCard", "Photo"));
     lblName = textLabel(this, QStringLiteral("lblName"));
     QFont big = lblName->font();
     big.setBold(true);
@@ -60,7 +61,7 @@ ContactCard::ContactCard() : QWidget(nullptr, Qt::Window)
     m_fields = new QFormLayout(fieldsHost);
     m_fields->setContentsMargins(0, 0, 0, 0);
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(QCoreApplication::translate("ContactCard", "Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QAbstractButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -123,16 +124,16 @@ void ContactCard::setContact(const contactclient::ContactItem& contact)
 
     while (m_fields->rowCount() > 0)
         m_fields->removeRow(0);
-    addRow(QStringLiteral("Nickname"), details.nickname);
+    addRow(QCoreApplication::translate("ContactCard", "Nickname"), details.nickname);
     for (const auto& e : details.emails)
-        addRow(kindLabel(QStringLiteral("E-mail"), e.kind), e.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "E-mail"), e.kind), e.value);
     for (const auto& p : details.phones)
-        addRow(kindLabel(QStringLiteral("Phone"), p.kind), p.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Phone"), p.kind), p.value);
     for (const auto& a : details.addresses)
-        addRow(kindLabel(QStringLiteral("Address"), a.kind), a.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Address"), a.kind), a.value);
     for (const auto& u : details.urls)
-        addRow(kindLabel(QStringLiteral("Web page"), u.kind), u.value);
-    addRow(QStringLiteral("Birthday"), card::birthdayText(details.birthday));
-    addRow(QStringLiteral("Categories"), details.categories.join(QStringLiteral(", ")));
-    addRow(QStringLiteral("Note"), details.note);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Web page"), u.kind), u.value);
+    addRow(QCoreApplication::translate("ContactCard", "Birthday"), card::birthdayText(details.birthday));
+    addRow(QCoreApplication::translate("ContactCard", "Categories"), details.categories.join(QStringLiteral(", ")));
+    addRow(QCoreApplication::translate("ContactCard", "Note"), details.note);
 }

@@ -55,28 +55,30 @@ private slots:
         QVERIFY(m_handler.install(m_tmp.path(), {QStringLiteral("mailto"), QStringLiteral("tel")}));
 
         m_bar.adjustPlatform = [this](Platform& p) {
-            p.createContactClient = [this] { return contactclient::createApplication(m_bar.store); };
+            p.createContactClient = [this](contactclient::DesktopHooks& desktop) {
+                return contactclient::createApplication(m_bar.store, desktop, nullptr);
+            };
         };
         m_bar.load();
-        m_bar.form->txtContact->setFocus();
-        QTest::keyClicks(m_bar.form->txtContact, QStringLiteral("Ann"));
-        QVERIFY(m_bar.form->session->currentContact());
-        QCOMPARE(m_bar.form->session->currentContact()->FullName(), QStringLiteral("Ann Émile"));
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
+        QTest::keyClicks(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("Ann"));
+        QVERIFY(m_bar.form->session()->currentContact());
+        QCOMPARE(m_bar.form->session()->currentContact()->FullName(), QStringLiteral("Ann Émile"));
     }
     void cleanupTestCase() { m_bar.form.reset(); }
 
     void quickMailIsSent()
     {
-        QVERIFY(m_bar.form->cmdQEmailContact->isEnabled());
-        QTest::mouseClick(m_bar.form->cmdQEmailContact, Qt::LeftButton);
+        QVERIFY(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdQEmailContact"))->isEnabled());
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdQEmailContact")), Qt::LeftButton);
         m_bar.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_bar.form.get()));
-        m_bar.form->txtSubject->setFocus();
-        m_bar.form->txtSubject->insert(QStringLiteral("Grüße"));
-        m_bar.form->txtBody->setFocus();
-        QCOMPARE(m_bar.form->txtSubject->text(), QStringLiteral("Grüße"));
-        QTest::keyClicks(m_bar.form->txtBody, QStringLiteral("See you"));
-        QTest::mouseClick(m_bar.form->cmdSendMail, Qt::LeftButton);
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setFocus();
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->insert(QStringLiteral("Grüße"));
+        m_bar.form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setFocus();
+        QCOMPARE(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Grüße"));
+        QTest::keyClicks(m_bar.form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody")), QStringLiteral("See you"));
+        QTest::mouseClick(m_bar.form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
         const QDir outbox(path(QStringLiteral("outbox")));
         const QStringList files = outbox.entryList({QStringLiteral("*.eml")}, QDir::Files);
@@ -87,15 +89,16 @@ private slots:
         QVERIFY2(message.contains("\r\nTo: =?UTF-8?B?QW5uIMOJbWlsZQ==?= <ann@example.com>\r\n"), message.constData());
         QVERIFY2(message.contains("\r\nSubject: =?UTF-8?B?R3LDvMOfZQ==?=\r\n"), message.constData());
         QVERIFY(message.endsWith("\r\n\r\nSee you\r\n"));
-        QCOMPARE(m_bar.form->txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
     }
 
     void handOffsReachTheDesktop()
     {
-        QTest::mouseClick(m_bar.form->cmdEMailContact, Qt::LeftButton);
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdEMailContact")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(handled(), QByteArray("mailto:ann@example.com\n"), 15000);
-        QTest::mouseClick(m_bar.form->cmdDialContact, Qt::LeftButton);
-        CallWindow* dialer = m_bar.form->actions->desktop().dialerFor(m_bar.form->session->currentContact()->EntryID());
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdDialContact")), Qt::LeftButton);
+        CallWindow* dialer =
+            m_bar.form->actions()->desktop().dialerFor(m_bar.form->session()->currentContact()->EntryID());
         QVERIFY(dialer);
         QVERIFY(QTest::qWaitForWindowExposed(dialer));
         QStringList rows;
@@ -110,8 +113,9 @@ private slots:
 
     void contactCard()
     {
-        QTest::mouseClick(m_bar.form->cmdViewContact, Qt::LeftButton);
-        ContactCard* card = m_bar.form->actions->desktop().cardFor(m_bar.form->session->currentContact()->EntryID());
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdViewContact")), Qt::LeftButton);
+        ContactCard* card =
+            m_bar.form->actions()->desktop().cardFor(m_bar.form->session()->currentContact()->EntryID());
         QVERIFY(card);
         QVERIFY(QTest::qWaitForWindowExposed(card));
         QCOMPARE(card->lblName->text(), QStringLiteral("Ann Émile"));
@@ -126,8 +130,8 @@ private slots:
             QVERIFY2(values.contains(QString::fromUtf8(expected)), expected);
         QVERIFY(values.join(QLatin1Char('|')).contains(QStringLiteral("1 Main St")));
         // The same contact again raises the same window.
-        QTest::mouseClick(m_bar.form->cmdViewContact, Qt::LeftButton);
-        QCOMPARE(m_bar.form->actions->desktop().cardFor(m_bar.form->session->currentContact()->EntryID()), card);
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdViewContact")), Qt::LeftButton);
+        QCOMPARE(m_bar.form->actions()->desktop().cardFor(m_bar.form->session()->currentContact()->EntryID()), card);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
     }
 };

@@ -6,6 +6,7 @@
 #include "mail/mailaccount.h"
 #include "mail/outbox.h"
 #include "mail/outboxsender.h"
+#include "testfiles.h"
 
 #include <QTest>
 
@@ -16,18 +17,13 @@ using contactclient::AutomationError;
 
 namespace {
 
+using testsupport::write;
+
 struct Crash {};
 
 QByteArray message(const QByteArray& subject, const QByteArray& to = "js@example.com")
 {
     return "From: me@example.org\r\nTo: " + to + "\r\nSubject: " + subject + "\r\n\r\nText\r\n";
-}
-
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
 }
 
 } // namespace
@@ -106,9 +102,9 @@ private slots:
         QFETCH(QByteArray, eml);
         QFETCH(QString, why);
         QDir().mkpath(folder());
-        writeFile(folder() + QStringLiteral("/20260101-000000-000-bad.eml"), eml);
+        write(folder() + QStringLiteral("/20260101-000000-000-bad.eml"), eml);
         if (envelope != "-")
-            writeFile(folder() + QStringLiteral("/20260101-000000-000-bad.env"), envelope);
+            write(folder() + QStringLiteral("/20260101-000000-000-bad.env"), envelope);
         mail::Outbox outbox(folder());
         try {
             outbox.read(QStringLiteral("20260101-000000-000-bad"));

@@ -1,5 +1,7 @@
 // quintel-contacts: the listing, --json, --filter and the exit status.
 
+#include "testfiles.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -7,6 +9,8 @@
 #include <QTest>
 
 namespace {
+
+using testsupport::write;
 
 struct Run {
     int status = -1;
@@ -26,13 +30,6 @@ Run run(const QStringList& args)
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
-}
-
-void write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "contactclient/vcard/vcardreader.h"
 #include "fakes/memorysettingsstore.h"
 
+#include "testfiles.h"
 #include "textlists.h"
 
 #include <QDir>
@@ -24,16 +25,11 @@ using namespace contactclient;
 
 namespace {
 
+using testsupport::write;
+
 QByteArray card(const QByteArray& fn, const QByteArray& more = {})
 {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + fn + "\r\n" + more + "END:VCARD\r\n";
-}
-
-void write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
 }
 
 QStringList listing(const ItemSet& set)
@@ -487,8 +483,9 @@ private slots:
 
     void testCorpusThroughTheAutomationSurface()
     {
+        CardHooks hooks;
         auto app = std::make_shared<ClientApplication>(
-            createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr);
+            createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr, hooks);
         auto ns = app->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();
         auto items = ns->GetDefaultFolder(olFolderContacts)->Items();
@@ -510,10 +507,7 @@ private slots:
         QCOMPARE(mei->Email1Address(), QStringLiteral("mei@home.example"));
         QCOMPARE(mei->details().photo.left(4), QByteArray("\x89PNG"));
 
-        CardHooks hooks;
-        setDesktopHooks(&hooks);
         mei->Display();
-        setDesktopHooks(nullptr);
         QCOMPARE(hooks.shown, QStringList{QStringLiteral("Dr. Mei Chen")});
     }
 };

@@ -18,6 +18,7 @@
 #include "contactclient/eds/edsstore.h"
 #endif
 #include "settingsstore.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -74,37 +75,49 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quintel-contacts"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
+    translations::install(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists the contact items of Quintel's address book, as the contact bar sees them.\n"
-                       "Exit status: 0 all read; 1 some cards or files skipped (see stderr); 2 nothing listed."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "quintel-contacts", "Lists the contact items of Quintel's address book, as the contact bar sees them.\n"
+                            "Exit status: 0 all read; 1 some cards or files skipped (see stderr); 2 nothing listed."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("One JSON object per item and line."));
-    const QCommandLineOption filter(QStringLiteral("filter"),
-                                    QStringLiteral("Only the items the filter keeps, e.g. [Categories] = \"Work\"."),
-                                    QStringLiteral("TEXT"));
+    const QCommandLineOption json(
+        QStringLiteral("json"), QCoreApplication::translate("quintel-contacts", "One JSON object per item and line."));
+    const QCommandLineOption filter(
+        QStringLiteral("filter"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "Only the items the filter keeps, e.g. [Categories] = \"Work\"."),
+        QStringLiteral("TEXT"));
     const QCommandLineOption book(
         QStringLiteral("book"),
-        QStringLiteral("One address book, written as in the Books setting: a folder, vcard:FOLDER, "
-                       "thunderbird[:PROFILE or FILE], carddav. With --backend eds: the desktop's address book "
-                       "by name or UID (several: separated by \";\")."),
+        QCoreApplication::translate(
+            "quintel-contacts",
+            "One address book, written as in the Books setting: a folder, vcard:FOLDER, "
+            "thunderbird[:PROFILE or FILE], carddav. With --backend eds: the desktop's address book "
+            "by name or UID (several: separated by \";\")."),
         QStringLiteral("BOOK"));
     const QCommandLineOption backend(
         QStringLiteral("backend"),
-        QStringLiteral("The back-end to read, as a book of the Books setting names it (vcard, thunderbird, carddav, "
-                       "eds). Default: the configured address books."),
+        QCoreApplication::translate(
+            "quintel-contacts",
+            "The back-end to read, as a book of the Books setting names it (vcard, thunderbird, carddav, "
+            "eds). Default: the configured address books."),
         QStringLiteral("NAME"));
-    const QCommandLineOption listBooks(QStringLiteral("list-books"),
-                                       QStringLiteral("With --backend eds: the desktop's address books with their "
-                                                      "contact counts."));
+    const QCommandLineOption listBooks(
+        QStringLiteral("list-books"),
+        QCoreApplication::translate("quintel-contacts", "With --backend eds: the desktop's address books with their "
+                                                        "contact counts."));
     const QCommandLineOption wait(
-        QStringLiteral("wait"), QStringLiteral("Longest wait for the desktop's address book, in seconds (default 15)."),
+        QStringLiteral("wait"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "Longest wait for the desktop's address book, in seconds (default 15)."),
         QStringLiteral("SECONDS"), QStringLiteral("15"));
-    const QCommandLineOption offline(QStringLiteral("offline"),
-                                     QStringLiteral("List a server's book (CardDAV, LDAP) from its copy at once, "
-                                                    "without bringing the copy up to date."));
+    const QCommandLineOption offline(
+        QStringLiteral("offline"),
+        QCoreApplication::translate("quintel-contacts", "List a server's book (CardDAV, LDAP) from its copy at once, "
+                                                        "without bringing the copy up to date."));
     parser.addOption(json);
     parser.addOption(offline);
     parser.addOption(filter);
@@ -112,10 +125,12 @@ int main(int argc, char* argv[])
     parser.addOption(backend);
     parser.addOption(listBooks);
     parser.addOption(wait);
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("A folder of .vcf files or a vdir root with one folder per collection "
-                                                "(default: the configured address books)."),
-                                 QStringLiteral("[FOLDER]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "A folder of .vcf files or a vdir root with one folder per collection "
+                                    "(default: the configured address books)."),
+        QStringLiteral("[FOLDER]"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -175,7 +190,7 @@ int main(int argc, char* argv[])
         options.books = parser.value(book);
         options.wait = waitTime;
         store = std::make_shared<cc::EdsStore>(options);
-        application = std::make_shared<cc::ClientApplication>(store, nullptr);
+        application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
 #else
         Q_UNUSED(waitTime);
         err << "quintel-contacts: this build has no support for the desktop's address book (libebook)\n";
@@ -191,7 +206,7 @@ int main(int argc, char* argv[])
                 return 2;
             }
             store = cc::storeOfBooks(cc::createBooks({backendName, {}}, settings));
-            application = std::make_shared<cc::ClientApplication>(store, nullptr);
+            application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
         } else if (parser.isSet(book)) {
             const QList<cc::BookSpec> specs = cc::parseBooks(parser.value(book));
             if (specs.size() != 1) {
@@ -199,14 +214,14 @@ int main(int argc, char* argv[])
                 return 2;
             }
             store = cc::storeOfBooks(cc::createBooks(specs.front(), settings));
-            application = std::make_shared<cc::ClientApplication>(store, nullptr);
+            application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
         } else if (args.isEmpty()) {
-            application = cc::createApplication(settings);
+            application = cc::createApplication(settings, cc::noDesktop(), nullptr);
             if (auto client = std::dynamic_pointer_cast<cc::ClientApplication>(application))
                 store = std::shared_ptr<cc::Store>(application, &client->store());
         } else {
             store = cc::createFolderBook(args.front());
-            application = std::make_shared<cc::ClientApplication>(store, nullptr);
+            application = std::make_shared<cc::ClientApplication>(store, nullptr, cc::noDesktop());
         }
     } catch (const cc::AutomationError& e) {
         err << "quintel-contacts: " << e.description() << " (error " << e.number() << ")\n";

@@ -1,8 +1,11 @@
 #pragma once
 // The contact client's automation surface: application -> namespace "MAPI" -> Logon ->
 // GetDefaultFolder(10) -> Items -> Restrict -> enumeration, item type names, contact properties,
-// GetItemFromID, Dial, Display, CreateItem(0) -> mail item. The program sees only this surface;
-// a back-end (a vCard folder, a CardDAV account, a recording fake in tests) sits behind it.
+// GetItemFromID, Dial, Display, CreateItem(0) -> mail item, and what the bar shows of the address
+// book beyond its items (the status note, the change notifier). The program sees only this surface;
+// behind it sits one back-end (a vCard folder, a CardDAV account, the desktop's address books, a
+// Thunderbird profile, a company directory over LDAP), several books of those merged into one, or a
+// recording fake in tests.
 //
 // Every call either does what it says or throws AutomationError (see errors.h); nothing returns
 // a half-valid object.
@@ -18,6 +21,8 @@
 #include <memory>
 
 namespace contactclient {
+
+class StoreNotifier;
 
 // Folder kinds of GetDefaultFolder and item kinds of CreateItem.
 inline constexpr int olFolderContacts = 10;
@@ -153,6 +158,12 @@ public:
     virtual ~Application() = default;
     virtual std::shared_ptr<NameSpace> GetNamespace(const QString& type) = 0;
     virtual std::unique_ptr<MailItem> CreateItem(int itemKind) = 0;
+    // A line for the status line after Logon (working offline, cards skipped); empty when there
+    // is nothing to say.
+    virtual QString statusNote() const { return {}; }
+    // Emits changed() when the address book changes while the bar runs (storenotifier.h);
+    // nullptr: it never does.
+    virtual StoreNotifier* notifier() const { return nullptr; }
 };
 
 } // namespace contactclient

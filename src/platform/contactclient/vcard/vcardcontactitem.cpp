@@ -1,7 +1,5 @@
 #include "vcardcontactitem.h"
 
-#include "contactclient/desktophooks.h"
-
 namespace contactclient {
 
 VCardContactItem::VCardContactItem(QString entryId, vcard::ContactData data)
@@ -16,7 +14,7 @@ QString VCardContactItem::TypeName() const
 
 void VCardContactItem::Display()
 {
-    desktopHooks().showContactCard(*this);
+    // A store's item has no desktop: the application hands out the item that shows the card.
 }
 
 } // namespace contactclient
