@@ -67,6 +67,8 @@ private slots:
     void removedFileIsFetchedAgain_data();
     void removedFileIsFetchedAgain();
     void stoppedHalfWayLeavesWholeCopy();
+    void hostileHrefsAreSkipped();
+    void cutShortWithoutEnd();
 
 private:
     SyncResult sync(const QUrl& book, VdirCache& cache, SyncOptions options = {})
@@ -148,7 +150,7 @@ void TestCardDavSync::namedServersAreNotAsked_data()
     QTest::newRow("principal on another server") << "principal";
     QTest::newRow("home set on another server") << "homeset";
     QTest::newRow("address book on another server") << "book";
-    QTest::newRow("card on another server") << "report";
+    // A card on another server is left out of an answer that is otherwise kept: hostileHrefsAreSkipped.
 }
 
 void TestCardDavSync::namedServersAreNotAsked()
@@ -160,8 +162,7 @@ void TestCardDavSync::namedServersAreNotAsked()
     VdirCache cache(dir.path());
     DavHttp http({kUser, kPassword}, {hostile.url()});
     try {
-        const QUrl book = mode == QStringLiteral("report") ? hostile.url(QStringLiteral("/alice/contacts/"))
-                                                           : discoverAddressBook(http, hostile.url(), {});
+        const QUrl book = discoverAddressBook(http, hostile.url(), {});
         SyncEngine(http, cache).run(book);
         QFAIL("an address on another server was accepted");
     } catch (const DavError& e) {
@@ -394,6 +395,41 @@ void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
         QVERIFY(readFile(dir.filePath(QStringLiteral("h-%1.vcf").arg(i, 4, 10, QLatin1Char('0'))))
                     .contains(QStringLiteral("FN:Changed %1\r\n").arg(i).toUtf8()));
     QVERIFY(readFile(dir.filePath(VdirCache::kStateFile)) != state);
+}
+
+// A listing that holds, beside its good cards, hrefs that lead out of the collection, into a
+// sub-folder, to another server, or hold a NUL or an encoded slash: the good cards are kept, the
+// others counted as cards that cannot be read, nothing is written outside the copy, and the
+// other server is never asked.
+void TestCardDavSync::hostileHrefsAreSkipped()
+{
+    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {QStringLiteral("hrefs")});
+    QVERIFY(hostile.start());
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({kUser, kPassword}, {hostile.url()});
+    const SyncResult result = SyncEngine(http, cache).run(hostile.url(QStringLiteral("/alice/contacts/")));
+    QCOMPARE(result.written, 2);
+    QCOMPARE(result.broken, 7);
+    QCOMPARE(cardsIn(dir.path()), (QStringList{QStringLiteral("a.vcf"), QStringLiteral("b.vcf")}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(hostile.output(), QByteArray());
+}
+
+// A server that answers every sync-collection with "cut short" (507) and a new token is asked a
+// few times, then the cards are listed with PROPFIND.
+void TestCardDavSync::cutShortWithoutEnd()
+{
+    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {QStringLiteral("507")});
+    QVERIFY(hostile.start());
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({kUser, kPassword}, {hostile.url()});
+    const SyncResult result = SyncEngine(http, cache).run(hostile.url(QStringLiteral("/alice/contacts/")));
+    QCOMPARE(result.written, 1);
+    QCOMPARE(cardsIn(dir.path()), QStringList{QStringLiteral("a.vcf")});
+    const qsizetype asked = hostile.output().count("SYNC");
+    QVERIFY2(asked >= 1 && asked <= 5, qPrintable(QString::number(asked)));
 }
 
 QTEST_GUILESS_MAIN(TestCardDavSync)

@@ -5,7 +5,7 @@
 #include "actions/dialnumbers.h"
 #include "actions/urllauncher.h"
 #include "support/barfixture.h"
-#include "urlcatcher.h"
+#include "support/urlcatcher.h"
 
 #include <QListWidget>
 #include <QSignalSpy>

@@ -18,6 +18,8 @@
 
 #include <csignal>
 
+#include <malloc.h>
+
 using namespace contactclient;
 using namespace contactclient::carddav;
 using namespace ldaptesting;
@@ -74,6 +76,8 @@ private slots:
     void serverDownWithCopy();
     void startFromCopyWhileTheServerIsSilent_data();
     void startFromCopyWhileTheServerIsSilent();
+    void largeValues_data();
+    void largeValues();
 
 private:
     QTemporaryDir m_xdgCache;
@@ -450,6 +454,49 @@ void TestLdapStore::startFromCopyWhileTheServerIsSilent()
     QCOMPARE(fullNames(*store.items()), after);
     QCOMPARE(changed.count(), change.isEmpty() ? 0 : 1); // nothing new: nothing to reload
     QCOMPARE(store.lastRefresh().full, false);
+}
+
+void TestLdapStore::largeValues_data()
+{
+    QTest::addColumn<QByteArray>("attribute"); // given a long value on the first entry
+    QTest::addColumn<int>("size");
+
+    QTest::newRow("200 KB name") << QByteArray("cn") << 200 * 1024;
+    QTest::newRow("4 MB name") << QByteArray("cn") << 4 * 1024 * 1024;
+    QTest::newRow("1 MB title") << QByteArray("title") << 1024 * 1024;
+    QTest::newRow("1 MB postal address") << QByteArray("postalAddress") << 1024 * 1024;
+}
+
+void TestLdapStore::largeValues()
+{
+    QFETCH(QByteArray, attribute);
+    QFETCH(int, size);
+    // As in a program that has not freed large blocks yet: a large answer lives in memory of its
+    // own that goes back to the system when it is freed, and freed memory is overwritten.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_PERTURB, 0x5a);
+    auto restore = qScopeGuard([] { mallopt(M_PERTURB, 0); });
+    // The long value comes first, so that the memory of its answer is reused by the entries after.
+    const QByteArray value = QByteArray(size, 'x');
+    const QByteArray first = "dn: uid=big,dc=example,dc=com\nobjectClass: inetOrgPerson\nuid: big\nsn: Big\n" +
+                             (attribute == "cn" ? QByteArray() : QByteArray("cn: Big Entry\n")) + attribute + ": " +
+                             value + "\n\n";
+    SlapdServer server;
+    QVERIFY2(server.load(first + people(300)), qPrintable(server.error()));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    LdapStore store(anonymous(server.url()), cache.path());
+    QCOMPARE(openError(store), QString());
+    const QStringList names = fullNames(*store.items());
+    QVERIFY2(names.contains(QStringLiteral("Given300 Family")), qPrintable(names.join(QLatin1Char(','))));
+    // The long entry itself is listed, its value whole.
+    QCOMPARE(names.size(), 301);
+    if (attribute == "cn")
+        QVERIFY(names.contains(QString::fromLatin1(value)));
+    else
+        QVERIFY(names.contains(QStringLiteral("Big Entry")));
+    // Every entry listed can be opened.
+    store.items()->forEach([&](const Item& item) { QVERIFY(store.itemFromId(item.EntryID())); });
 }
 
 QTEST_GUILESS_MAIN(TestLdapStore)

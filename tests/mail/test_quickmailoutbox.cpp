@@ -183,7 +183,7 @@ private slots:
         QVERIFY(server.start());
         m_account.smtpPort = QString::number(server.port);
         const QString id = outbox().keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")},
-                                         "Subject: x\r\n\r\nText\r\n");
+                                         "To: js@example.com\r\nSubject: x\r\n\r\nText\r\n");
         if (inDoubt)
             outbox().markSending(id);
         load({sendAgain});

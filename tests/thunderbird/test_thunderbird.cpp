@@ -497,6 +497,39 @@ private slots:
         QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook-2.sqlite")), QStringLiteral("abook-2"));
     }
 
+    void manyProfiles_data()
+    {
+        QTest::addColumn<int>("count");       // [ProfileN] sections
+        QTest::addColumn<int>("repeatEvery"); // every so many name a folder already named
+        QTest::newRow("200,000 profiles") << 200000 << 0;
+        QTest::newRow("200,000 profiles naming 1,000 folders") << 200000 << 1000;
+    }
+
+    // A profiles.ini of many sections (written by a faulty tool, or by someone who wants the bar
+    // to hang): every folder once, the default first, the rest by number.
+    void manyProfiles()
+    {
+        QFETCH(int, count);
+        QFETCH(int, repeatEvery);
+        const QString root = path(QStringLiteral("many/%1-%2").arg(count).arg(repeatEvery));
+        const auto folderOf = [&](int n) { return repeatEvery > 0 ? n % repeatEvery : n; };
+        QByteArray ini;
+        ini.reserve(qsizetype(count) * 48);
+        for (int n = 0; n < count; ++n)
+            ini += "[Profile" + QByteArray::number(n) + "]\nIsRelative=1\nPath=p" + QByteArray::number(folderOf(n)) +
+                   (n == count / 2 ? "\nDefault=1" : "") + "\n";
+        QVERIFY(writeText(root + QStringLiteral("/profiles.ini"), ini));
+        // Only some of the folders are there.
+        const QList<int> present{0, 7, folderOf(count / 2), folderOf(count - 1)};
+        for (int n : present)
+            QVERIFY(QDir().mkpath(root + QStringLiteral("/p%1").arg(n)));
+        QStringList expected{root + QStringLiteral("/p%1").arg(folderOf(count / 2))};
+        for (int n : present)
+            if (!expected.contains(root + QStringLiteral("/p%1").arg(n)))
+                expected.append(root + QStringLiteral("/p%1").arg(n));
+        QCOMPARE(thunderbird::profileFolders(root), expected);
+    }
+
     void defaultProfileThroughTheSettings()
     {
         // Backend=thunderbird: the default profile's books, the personal one first, history left out.

@@ -169,6 +169,61 @@ private slots:
         QCOMPARE(f.readAll(), ann);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
+
+    // A limit is named where it bites, and what is listed opens.
+    void testLimitsNamed()
+    {
+        QTemporaryDir dir;
+        QByteArray many;
+        for (int i = 0; i <= 200000; ++i)
+            many += "BEGIN:VCARD\nFN:c" + QByteArray::number(i) + "\nEND:VCARD\n";
+        write(dir.filePath(QStringLiteral("many.vcf")), many);
+        QByteArray props = "BEGIN:VCARD\nFN:Props\n";
+        for (int i = 0; i <= 10000; ++i)
+            props += "NOTE:n" + QByteArray::number(i) + "\n";
+        write(dir.filePath(QStringLiteral("props.vcf")), props + "END:VCARD\nBEGIN:VCARD\nFN:Other\nEND:VCARD\n");
+        const Run r = run({dir.path()});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("more than 200000 cards in one file; the other 1 are not read")),
+                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("props.vcf (card 1): more than 10000 properties")), qPrintable(r.err));
+        QVERIFY(!r.err.contains(QStringLiteral("skipped props.vcf#"))); // nothing listed failed to open
+        QCOMPARE(r.out.count(QStringLiteral("ContactItem\t")), 200001); // 200,000 of many.vcf and "Other"
+        QVERIFY(!r.out.contains(QStringLiteral("FullName: Props")));
+    }
+
+    void testArgumentsNotUnderstood_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // on stderr, or on stdout for status 0
+
+        const QString corpus = QStringLiteral(QUINTEL_TEST_DATA "/corpus");
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--no-such-option"), corpus} << 2
+                                        << QStringLiteral("no-such-option");
+        QTest::newRow("unknown short option")
+            << QStringList{QStringLiteral("-z"), corpus} << 2 << QStringLiteral("'z'");
+        QTest::newRow("option without its value")
+            << QStringList{corpus, QStringLiteral("--filter")} << 2 << QStringLiteral("filter");
+        QTest::newRow("two folders") << QStringList{corpus, corpus} << 2 << QStringLiteral("one folder");
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QStringLiteral("Exit status");
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral("quintel-contacts");
+    }
+
+    void testArgumentsNotUnderstood()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        const Run r = run(args);
+        QCOMPARE(r.status, status);
+        if (status == 0) {
+            QVERIFY2(r.out.contains(said), qPrintable(r.out));
+        } else {
+            QVERIFY2(r.err.contains(said), qPrintable(r.err));
+            QVERIFY2(r.out.isEmpty(), "nothing is listed");
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestQuintelContacts)

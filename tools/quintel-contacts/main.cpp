@@ -3,8 +3,10 @@
 // quintel-contacts --set ENTRYID --value PROPERTY=VALUE [--value …] [--book BOOK | FOLDER]
 // quintel-contacts --add --value PROPERTY=VALUE [--value …] [--book BOOK | FOLDER]
 // quintel-contacts --delete ENTRYID [--book BOOK | FOLDER]
-// Lists the address book's items as the contact client sees them. Exit status: 0 all items read;
-// 1 some cards or files were skipped (listed on stderr); 2 nothing could be listed. Changes one
+// Lists the address book's items as the contact client sees them. A server's book (CardDAV, LDAP)
+// is brought up to date first (within the back-end's deadline), unless --offline. Exit status: 0
+// all items read; 1 some cards or files were skipped, or a server's copy could not be brought up
+// to date (said on stderr); 2 nothing could be listed. Changes one
 // contact, adds or deletes one through the same write path as the bar: exit status 0 written, 2
 // not written (a read-only book, a contact changed meanwhile, an unknown property or entry ID).
 
@@ -14,6 +16,7 @@
 #include "contactclient/books/vdircollections.h"
 #include "contactclient/clientapplication.h"
 #include "contactclient/factory.h"
+#include "contactclient/localcopy/localcopy.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 #ifdef QUINTEL_HAVE_EDS
 #include "contactclient/eds/edsbooklist.h"
@@ -44,6 +47,19 @@ QList<cc::SkippedItem> skippedCards(cc::Store& store, const QString& prefix = {}
             skipped += skippedCards(*book.store, prefix + book.label + QLatin1Char('/'));
     }
     return skipped;
+}
+
+// The books served from a server's copy.
+QList<cc::LocalCopy*> serverCopies(cc::Store& store)
+{
+    QList<cc::LocalCopy*> copies;
+    if (auto* copy = dynamic_cast<cc::LocalCopy*>(&store)) {
+        copies.append(copy);
+    } else if (auto* merged = dynamic_cast<cc::MergedStore*>(&store)) {
+        for (const cc::Book& book : merged->books())
+            copies += serverCopies(*book.store);
+    }
+    return copies;
 }
 
 // Why books of several were left out.
@@ -139,8 +155,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QCoreApplication::translate(
         "quintel-contacts", "Lists the contact items of Quintel's address book, as the contact bar sees them.\n"
                             "Exit status: 0 all read; 1 some cards or files skipped (see stderr); 2 nothing listed."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption json(
         QStringLiteral("json"), QCoreApplication::translate("quintel-contacts", "One JSON object per item and line."));
     const QCommandLineOption filter(
@@ -172,27 +188,38 @@ int main(int argc, char* argv[])
         QCoreApplication::translate("quintel-contacts",
                                     "Longest wait for the desktop's address book, in seconds (default 15)."),
         QStringLiteral("SECONDS"), QStringLiteral("15"));
-    const QCommandLineOption set(QStringLiteral("set"),
-                                 QStringLiteral("Changes the contact with this entry ID (as the listing prints it) by "
-                                                "the --value options."),
-                                 QStringLiteral("ENTRYID"));
-    const QCommandLineOption add(QStringLiteral("add"),
-                                 QStringLiteral("Adds a contact made of the --value options to the address book."));
-    const QCommandLineOption remove(QStringLiteral("delete"),
-                                    QStringLiteral("Deletes the contact with this entry ID; its card is kept in "
-                                                   "~/.local/share/Quintel/deleted-contacts."),
-                                    QStringLiteral("ENTRYID"));
-    const QCommandLineOption value(QStringLiteral("value"),
-                                   QStringLiteral("PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, "
-                                                  "Email1Address, MobileTelephoneNumber, HomeAddress as "
-                                                  "street;city;region;postal code;country, Categories as a comma "
-                                                  "list, …); an empty VALUE removes it. Repeatable."),
-                                   QStringLiteral("PROPERTY=VALUE"));
+    const QCommandLineOption set(
+        QStringLiteral("set"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "Changes the contact with this entry ID (as the listing prints it) by "
+                                    "the --value options."),
+        QStringLiteral("ENTRYID"));
+    const QCommandLineOption add(
+        QStringLiteral("add"),
+        QCoreApplication::translate("quintel-contacts",
+                                    "Adds a contact made of the --value options to the address book."));
+    const QCommandLineOption remove(
+        QStringLiteral("delete"),
+        QCoreApplication::translate("quintel-contacts", "Deletes the contact with this entry ID; its card is kept in "
+                                                        "~/.local/share/Quintel/deleted-contacts."),
+        QStringLiteral("ENTRYID"));
+    const QCommandLineOption value(
+        QStringLiteral("value"),
+        QCoreApplication::translate("quintel-contacts", "PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, "
+                                                        "Email1Address, MobileTelephoneNumber, HomeAddress as "
+                                                        "street;city;region;postal code;country, Categories as a comma "
+                                                        "list, …); an empty VALUE removes it. Repeatable."),
+        QStringLiteral("PROPERTY=VALUE"));
     parser.addOption(set);
     parser.addOption(add);
     parser.addOption(remove);
     parser.addOption(value);
+    const QCommandLineOption offline(
+        QStringLiteral("offline"),
+        QCoreApplication::translate("quintel-contacts", "List a server's book (CardDAV, LDAP) from its copy at once, "
+                                                        "without bringing the copy up to date."));
     parser.addOption(json);
+    parser.addOption(offline);
     parser.addOption(filter);
     parser.addOption(book);
     parser.addOption(backend);
@@ -204,10 +231,18 @@ int main(int argc, char* argv[])
                                     "A folder of .vcf files or a vdir root with one folder per collection "
                                     "(default: the configured address books)."),
         QStringLiteral("[FOLDER]"));
-    parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Arguments not understood end with status 2, as every other usage error here does.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << "quintel-contacts: " << parser.errorText() << '\n';
+        return 2;
+    }
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
     const QStringList args = parser.positionalArguments();
     if (args.size() > 1 || (!args.isEmpty() && parser.isSet(book))) {
         err << "quintel-contacts: one folder or one --book at most\n";
@@ -333,6 +368,13 @@ int main(int argc, char* argv[])
     try {
         auto ns = application->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();
+        // The bar refreshes a server's copy in the background; a one-off listing waits for that
+        // refresh (each back-end bounds it by its own deadline) so that it does not print a copy
+        // that is out of date without saying so.
+        if (store && !parser.isSet(offline)) {
+            for (cc::LocalCopy* copy : serverCopies(*store))
+                copy->waitForRefresh();
+        }
         std::shared_ptr<cc::ItemSet> items = ns->GetDefaultFolder(cc::olFolderContacts)->Items();
         if (parser.isSet(filter))
             items = items->Restrict(parser.value(filter));
@@ -359,6 +401,15 @@ int main(int argc, char* argv[])
     if (backendName == QLatin1String("eds") && !store->statusNote().isEmpty()) {
         err << "quintel-contacts: " << store->statusNote() << '\n';
         ++failures;
+    }
+    // A server's copy that could not be brought up to date (or is still being fetched) says so.
+    if (store && !parser.isSet(offline)) {
+        for (cc::LocalCopy* copy : serverCopies(*store)) {
+            if (const QString note = copy->statusNote(); !note.isEmpty()) {
+                err << "quintel-contacts: " << note << '\n';
+                ++failures;
+            }
+        }
     }
     if (store) {
         for (const cc::SkippedItem& s : skippedCards(*store)) {

@@ -87,6 +87,9 @@ LdapStore::LdapStore(LdapAccount account, QString cacheRoot, ldap::RefreshOption
     // A download writes thousands of packed cards at once: the summary of the copy is made whole
     // once they have settled, so that the next start reads none of them.
     setSettleCards(true);
+    // A first start without a copy waits as long as the CardDAV one does; a download that takes
+    // longer fills the lists when it lands.
+    setFirstWait(std::chrono::seconds(20), std::chrono::seconds(30));
 }
 
 ldap::ConnectionSettings LdapStore::connectionSettings() const
@@ -98,6 +101,10 @@ ldap::ConnectionSettings LdapStore::connectionSettings() const
     s.caFile = m_account.caFile.trimmed();
     // A plain connection is for this computer only: anywhere else StartTLS is required.
     s.startTls = ldap::startTlsWanted(ldap::parseLdapUrl(s.url), m_account.startTlsHere);
+    if (m_options.silenceTimeoutS > 0)
+        s.operationTimeoutS = m_options.silenceTimeoutS;
+    if (m_options.overallTimeoutS > 0)
+        s.overallTimeoutS = m_options.overallTimeoutS;
     return s;
 }
 

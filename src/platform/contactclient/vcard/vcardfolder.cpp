@@ -178,6 +178,7 @@ bool isBlankData(const QByteArray& data)
 struct FolderHandle {
     int fd = -1;
     QByteArray path;
+    bool followLinks = false;
 };
 
 void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables)
@@ -191,10 +192,10 @@ void readOneFile(const FolderHandle& folder, FileResult& r, ReaderTables& tables
     safefile::FileInfo info;
     QString why;
     int error = 0;
-    const safefile::Fd fd =
-        folder.fd >= 0
-            ? safefile::openRegularFile(folder.fd, QByteArray(r.nameBytes), kMaxFileSize, &info, &why, &error)
-            : safefile::openRegularFile(-1, folder.path + r.nameBytes, kMaxFileSize, &info, &why, &error);
+    const safefile::Fd fd = folder.fd >= 0 ? safefile::openRegularFile(folder.fd, QByteArray(r.nameBytes), kMaxFileSize,
+                                                                       &info, &why, &error, folder.followLinks)
+                                           : safefile::openRegularFile(-1, folder.path + r.nameBytes, kMaxFileSize,
+                                                                       &info, &why, &error, folder.followLinks);
     if (!fd.isOpen()) {
         r.skipped.append(
             {r.name, 0, error != 0 && error != ELOOP ? QStringLiteral("cannot be opened: %1").arg(why) : why});
@@ -426,17 +427,18 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder)
 }
 
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::shared_ptr<const FolderSnapshot> earlier,
-                                                 ReadStats* stats)
+                                                 ReadStats* stats, bool followLinks)
 {
     if (!earlier)
-        return readFolder(folder, std::future<std::shared_ptr<const FolderSnapshot>>(), stats);
+        return readFolder(folder, std::future<std::shared_ptr<const FolderSnapshot>>(), stats, followLinks);
     std::promise<std::shared_ptr<const FolderSnapshot>> given;
     given.set_value(std::move(earlier));
-    return readFolder(folder, given.get_future(), stats);
+    return readFolder(folder, given.get_future(), stats, followLinks);
 }
 
-std::shared_ptr<const FolderSnapshot>
-readFolder(const QString& folder, std::future<std::shared_ptr<const FolderSnapshot>> pending, ReadStats* stats)
+std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder,
+                                                 std::future<std::shared_ptr<const FolderSnapshot>> pending,
+                                                 ReadStats* stats, bool followLinks)
 {
     ReadStats ownStats;
     ReadStats& counts = stats ? *stats : ownStats;
@@ -470,6 +472,7 @@ readFolder(const QString& folder, std::future<std::shared_ptr<const FolderSnapsh
     const size_t listed = listing.size();
     FolderHandle handle;
     handle.path = QFile::encodeName(folder) + '/';
+    handle.followLinks = followLinks;
     handle.fd = ::open(handle.path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const auto closeFolder = qScopeGuard([&handle] {
         if (handle.fd >= 0)
@@ -496,7 +499,7 @@ readFolder(const QString& folder, std::future<std::shared_ptr<const FolderSnapsh
         std::atomic<size_t> next{0};
         inParallel(statThreads, [&] {
             for (size_t i = next++; i < listed; i = next++)
-                stamped[i] = statEntry(handle.fd, listing.nameBytes(i), &stamps[i]);
+                stamped[i] = statEntry(handle.fd, listing.nameBytes(i), &stamps[i], followLinks);
         });
     }
 

@@ -127,7 +127,7 @@ void VCardFolderStore::read(std::future<std::shared_ptr<const FolderSnapshot>> e
     // The time is taken first: a change while the files are read shows as a later one.
     const qint64 folderTime = folderMtime(m_folder);
     ReadStats stats;
-    m_snapshot = readFolder(m_folder, std::move(earlier), &stats);
+    m_snapshot = readFolder(m_folder, std::move(earlier), &stats, m_followLinks);
     m_folderMtimeNs = folderTime;
     if (m_summaries && !stats.unchanged)
         m_summaries->save(m_snapshot);
@@ -195,7 +195,7 @@ std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId
     int error = 0;
     safefile::Fd fd;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        fd = safefile::openRegularFile(-1, path, kMaxFileSize, &info, &why, &error);
+        fd = safefile::openRegularFile(-1, path, kMaxFileSize, &info, &why, &error, m_followLinks);
         if (fd.isOpen() || error != ENOENT)
             break;
         QThread::yieldCurrentThread();
@@ -301,7 +301,9 @@ QString vcardFolderFromSettings(const SettingsStore& settings)
 
 std::shared_ptr<Store> createVCardFolderStore(const SettingsStore& settings)
 {
-    return std::make_shared<VCardFolderStore>(vcardFolderFromSettings(settings));
+    auto store = std::make_shared<VCardFolderStore>(vcardFolderFromSettings(settings));
+    store->setFollowLinks(true); // the user's own address book
+    return store;
 }
 
 std::shared_ptr<Store> createVCardFolderStore(const QString& folder)

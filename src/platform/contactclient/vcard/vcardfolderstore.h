@@ -46,6 +46,10 @@ public:
     std::shared_ptr<ContactItem> newItem() override;
 
     QString folder() const { return m_folder; }
+    // Cards that are symbolic links to regular files are read through them: the user's own
+    // address book (a folder of links kept by git-annex, stow or a collection of links). The
+    // program's private copies refuse them (the default).
+    void setFollowLinks(bool follow) { m_followLinks = follow; }
     // Cards and files the last read skipped, with the reasons.
     QList<SkippedItem> skipped() const;
 
@@ -59,6 +63,7 @@ private:
     QByteArray decodedFile(int fd, const QString& name, const safefile::FileInfo& info);
 
     QString m_folder;
+    bool m_followLinks = false;
     std::shared_ptr<const FolderSnapshot> m_snapshot;
     qint64 m_folderMtimeNs = -1; // the folder's time when the snapshot was read
     std::shared_ptr<SummaryWriter> m_summaries;
