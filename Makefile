@@ -1,12 +1,13 @@
 # make run   — installs what is missing, builds, starts Quintel on a demo sandbox
 # make test  — installs what is missing, builds, runs every test
+# make translations — brings translations/*.ts up to date with the sources
 # make deb   — builds the Debian package quintel_<version>_<arch>.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test bench fuzz tidy format install deb clean
+.PHONY: all deps build run test bench fuzz tidy format install deb clean translations
 
 all: build
 
@@ -24,6 +25,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# Brings translations/*.ts up to date with the texts in the sources (then translate what is new).
+translations: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target quintel-lupdate
 
 bench: build
 	cmake --build $(BUILD) --target bench

@@ -38,13 +38,12 @@ BarSession::BarSession(const QString& folder)
     for (qsizetype i = 0; i < categories.size(); ++i)
         m_store->SaveSetting(modSettings::kApplication, QStringLiteral("Categories"), QString::number(i + 1),
                              categories[i]);
-    modSettings::setStore(m_store.get());
+    m_settings = std::make_unique<modSettings>(*m_store);
 }
 
 BarSession::~BarSession()
 {
     destroy();
-    modSettings::setStore(nullptr);
 }
 
 frmMain& BarSession::create()
@@ -52,10 +51,12 @@ frmMain& BarSession::create()
     destroy();
     QSettingsStore* store = m_store.get();
     Platform platform;
-    platform.createContactClient = [store] { return contactclient::createApplication(*store); };
+    platform.createContactClient = [store](contactclient::DesktopHooks& desktop) {
+        return contactclient::createApplication(*store, desktop, nullptr);
+    };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &m_windowSystem;
-    m_form = std::make_unique<frmMain>(platform);
+    m_form = std::make_unique<frmMain>(platform, *m_settings);
     return *m_form;
 }
 

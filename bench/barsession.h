@@ -11,6 +11,7 @@
 #include <memory>
 
 class frmMain;
+class modSettings;
 
 namespace bench {
 
@@ -32,6 +33,7 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<QSettingsStore> m_store;
+    std::unique_ptr<modSettings> m_settings;
     DesktopWindowSystem m_windowSystem;
     std::unique_ptr<frmMain> m_form;
 };

@@ -116,7 +116,7 @@ int sessionStart()
     EdsStore::Options options;
     options.books = kBook;
     auto store = std::make_shared<EdsStore>(options);
-    ContactSession session([store] { return std::make_shared<ClientApplication>(store, nullptr); });
+    ContactSession session([store] { return std::make_shared<ClientApplication>(store, nullptr, noDesktop()); });
     QString failure;
     QObject::connect(&session, &ContactSession::loadFailed,
                      [&failure](int, const QString& description) { failure = description; });

@@ -123,7 +123,7 @@ struct Timing {
 // the activation. Returns the time until the lists are refilled.
 Timing pickCategory(frmMain& form, const QString& name)
 {
-    QComboBox* combo = form.cmbCategories;
+    QComboBox* combo = form.findChild<QComboBox*>(QStringLiteral("cmbCategories"));
     const int index = combo->findText(name, Qt::MatchExactly);
     if (index < 0)
         throw std::runtime_error("category not offered: " + name.toStdString());
@@ -159,10 +159,10 @@ void runFilterRound(frmMain& form, std::vector<FilterCase>& cases, Checks& check
         c.ms.push_back(t.ms);
         c.cpuMs.push_back(t.cpuMs);
         QCoreApplication::processEvents();
-        checks.expect(form.cmbContacts->count() == c.members,
+        checks.expect(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count() == c.members,
                       QStringLiteral("category \"%1\" lists %2 contacts, the folder has %3")
                           .arg(c.name)
-                          .arg(form.cmbContacts->count())
+                          .arg(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count())
                           .arg(c.members));
     }
     expectNoBoxes(checks, QStringLiteral("category filter"));
@@ -202,7 +202,7 @@ QJsonObject typingJson(const TypingResult& r, Checks& checks)
 // the list is on the screen and drawn. Then closes it again.
 Timing openDropDown(frmMain& form, Checks& checks)
 {
-    QComboBox* combo = form.cmbContacts;
+    QComboBox* combo = form.findChild<QComboBox*>(QStringLiteral("cmbContacts"));
     QAbstractItemView* view = combo->view();
     QElapsedTimer t;
     const double cpu = threadCpuMs();
@@ -311,9 +311,9 @@ QJsonObject measureSpeed(const MeasureOptions& o)
         startupMs.push_back(msSince(t));
         startupCpuMs.push_back(processCpuMs() - cpu);
         QCoreApplication::processEvents();
-        checks.expect(form.cmbContacts->count() == manifest.contacts,
+        checks.expect(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count() == manifest.contacts,
                       QStringLiteral("the bar lists %1 contacts, the folder has %2")
-                          .arg(form.cmbContacts->count())
+                          .arg(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count())
                           .arg(manifest.contacts));
         expectNoBoxes(checks, QStringLiteral("start-up"));
         if (i + 1 < o.runs)

@@ -41,7 +41,7 @@ template <typename Send> void timedKey(frmMain& form, TypingResult& r, Send send
     QCoreApplication::processEvents();
     k.paintedMs = msSince(t);
     r.keys.push_back(k);
-    if (form.session->currentContact())
+    if (form.session()->currentContact())
         ++r.found;
     else
         ++r.notFound;
@@ -49,14 +49,15 @@ template <typename Send> void timedKey(frmMain& form, TypingResult& r, Send send
     // QUINTEL_BENCH_TRACE=1 shows every key's outcome (to check the script, or find a slow key).
     if (qEnvironmentVariableIsSet("QUINTEL_BENCH_TRACE"))
         std::fprintf(stderr, "key %zu: \"%s\" sel %d+%d %s %.3f ms\n", r.keys.size(),
-                     qPrintable(form.txtContact->text()), form.txtContact->selectionStart(),
-                     int(form.txtContact->selectedText().size()), form.session->currentContact() ? "found" : "-",
-                     k.chainMs);
+                     qPrintable(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text()),
+                     form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectionStart(),
+                     int(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText().size()),
+                     form.session()->currentContact() ? "found" : "-", k.chainMs);
 }
 
 void typeCharacter(frmMain& form, TypingResult& r, const QString& ch)
 {
-    QLineEdit* box = form.txtContact;
+    QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
     ++r.textKeys;
     if (ch.size() == 1 && ch.at(0).unicode() < 0x80) {
         timedKey(form, r, [&] { QTest::keyClick(box, ch.at(0).toLatin1()); });
@@ -70,13 +71,15 @@ void typeCharacter(frmMain& form, TypingResult& r, const QString& ch)
 void pressBackspace(frmMain& form, TypingResult& r)
 {
     ++r.backspaces;
-    timedKey(form, r, [&] { QTest::keyClick(form.txtContact, Qt::Key_Backspace); });
+    QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
+    timedKey(form, r, [&] { QTest::keyClick(box, Qt::Key_Backspace); });
 }
 
 void pressDelete(frmMain& form, TypingResult& r)
 {
     ++r.deletes;
-    timedKey(form, r, [&] { QTest::keyClick(form.txtContact, Qt::Key_Delete); });
+    QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
+    timedKey(form, r, [&] { QTest::keyClick(box, Qt::Key_Delete); });
 }
 
 // Characters as the user types them: a pair of surrogates is one key.
@@ -97,9 +100,10 @@ QStringList characters(const QString& word)
 // Empties the box the way a user would: Backspace until nothing is left.
 void clearBox(frmMain& form, TypingResult& r)
 {
-    if (form.txtContact->cursorPosition() == 0 && !form.txtContact->hasSelectedText())
-        QTest::keyClick(form.txtContact, Qt::Key_End); // moves the caret only: not timed
-    for (int guard = 0; !form.txtContact->text().isEmpty() && guard < 200; ++guard)
+    QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
+    if (box->cursorPosition() == 0 && !box->hasSelectedText())
+        QTest::keyClick(box, Qt::Key_End); // moves the caret only: not timed
+    for (int guard = 0; !box->text().isEmpty() && guard < 200; ++guard)
         pressBackspace(form, r);
 }
 
@@ -169,7 +173,7 @@ std::vector<QString> typingWords()
 TypingResult runTypingSession(frmMain& form, int minKeys)
 {
     TypingResult r;
-    QLineEdit* box = form.txtContact;
+    QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
     form.activateWindow();
     box->setFocus(Qt::OtherFocusReason);
     QCoreApplication::processEvents();

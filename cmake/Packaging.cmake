@@ -31,8 +31,9 @@ set(CPACK_DEBIAN_FILE_NAME quintel_${PROJECT_VERSION}_${QUINTEL_DEB_ARCH}.deb)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so invisible to dpkg-shlibdeps: the SVG icon engine draws every picture.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Loaded at run time, so invisible to dpkg-shlibdeps: the SVG icon engine draws every picture, and
+# Qt's SQLite driver reads Thunderbird's address books.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # Native Wayland, the desktop's mail composer and dialer, the word processor for letters.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libreoffice-writer")

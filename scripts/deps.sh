@@ -8,6 +8,8 @@ PACKAGES=(
     cmake make g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
     libxcb1-dev libcurl4-openssl-dev qtkeychain-qt6-dev libldap-dev libicu-dev
+    # translations: lupdate and lrelease, and Qt's own translations
+    qt6-l10n-tools qt6-translations-l10n
     # fuzzing
     clang libclang-rt-14-dev
     # format and static checks

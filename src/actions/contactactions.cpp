@@ -6,15 +6,13 @@
 #include "window/windowmodes.h"
 #include "wordprocessor/wordprocessor.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 ContactActions::ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
-                               const Guard& guard)
-    : m_session(session), m_modes(modes),
-      m_desktop(std::make_unique<DesktopIntegration>(
-          [&guard](int number, const QString& description) { guard.report(number, description); }))
+                               DesktopIntegration& desktop, const Guard& guard)
+    : m_session(session), m_modes(modes), m_desktop(desktop)
 {
-    contactclient::setDesktopHooks(m_desktop.get());
     auto wire = [this, &guard](QAbstractButton* button, void (ContactActions::*handler)()) {
         connect(button, &QAbstractButton::clicked, this, [this, &guard, handler] {
             // A component that refuses (no word processor, no composer, the store) is reported;
@@ -29,10 +27,14 @@ ContactActions::ContactActions(ContactActionControls controls, ContactSession& s
     wire(controls.cmdWriteContact, &ContactActions::cmdWriteContact_Click);
 }
 
-ContactActions::~ContactActions()
+void ContactActions::addContact(const QString& text)
 {
-    if (&contactclient::desktopHooks() == m_desktop.get())
-        contactclient::setDesktopHooks(nullptr);
+    const auto application = m_session.application();
+    if (!application)
+        return;
+    const auto item = application->CreateItem(contactclient::olContactItem);
+    item->setForm(contactclient::formFromText(text));
+    item->Display();
 }
 
 // The buttons are enabled only with a contact chosen; a click that races a change of contact
@@ -71,7 +73,7 @@ void ContactActions::cmdViewContact_Click()
 void ContactActions::cmdQEmailContact_Click()
 {
     m_modes.state().rememberedMode = m_modes.state().windowMode;
-    m_modes.setWindowMode(3);
+    m_modes.setWindowMode(WindowMode::QuickMail);
 }
 
 void ContactActions::cmdWriteContact_Click()
@@ -82,6 +84,13 @@ void ContactActions::cmdWriteContact_Click()
     wordprocessor::Document& letter = m_wordApp->Documents().Add();
     letter.Content().setText(contact->FullName() + QStringLiteral("\r\n") + contactMailingAddress());
     m_wordApp->setVisible(true);
+    // The word processor takes its time to show; the user sees that the letter is coming.
+    emit note(letterOpeningMessage(contact->FullName().isEmpty() ? contact->FileAs() : contact->FullName()), 15000);
+}
+
+QString ContactActions::letterOpeningMessage(const QString& name)
+{
+    return QCoreApplication::translate("ContactActions", "Opening the letter to %1 in the word processor...").arg(name);
 }
 
 QString ContactActions::contactMailingAddress() const

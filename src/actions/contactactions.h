@@ -1,6 +1,6 @@
 #pragma once
-// The five actions on the chosen contact. Also installs the contact client's desktop windows
-// (contact card, call window, mail composer) for as long as the bar lives.
+// The five actions on the chosen contact. The contact client's desktop windows (contact card, call
+// window, mail composer) are the bar's DesktopIntegration, which the client was built with.
 
 #include <QObject>
 
@@ -27,22 +27,31 @@ class ContactActions : public QObject {
     Q_OBJECT
 
 public:
-    ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes, const Guard& guard);
-    ~ContactActions() override;
+    ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
+                   DesktopIntegration& desktop, const Guard& guard);
     void cmdDialContact_Click();
     void cmdEMailContact_Click();
     void cmdViewContact_Click();
     void cmdQEmailContact_Click();
     void cmdWriteContact_Click();
     QString contactMailingAddress() const;
+    // A new contact from the box's text (Ctrl+N in the box; the list of matches may offer it too):
+    // the card opens in edit mode with the text put where it belongs. Throws errReadOnly when no
+    // address book takes new contacts.
+    void addContact(const QString& text);
 
-    DesktopIntegration& desktop() { return *m_desktop; }
+    DesktopIntegration& desktop() { return m_desktop; }
     void setWordProcessor(std::shared_ptr<wordprocessor::Application> wordApp) { m_wordApp = std::move(wordApp); }
-    const std::shared_ptr<wordprocessor::Application>& wordProcessor() const { return m_wordApp; }
+
+    static QString letterOpeningMessage(const QString& name);
+
+signals:
+    // A short word for the status line (the letter is on its way to the word processor).
+    void note(const QString& message, int milliseconds);
 
 private:
     ContactSession& m_session;
     WindowModes& m_modes;
     std::shared_ptr<wordprocessor::Application> m_wordApp;
-    std::unique_ptr<DesktopIntegration> m_desktop;
+    DesktopIntegration& m_desktop;
 };

@@ -1,14 +1,20 @@
 #include "contactcard.h"
 
 #include "actions/birthdaytext.h"
+#include "actions/contacteditform.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,13 +38,13 @@ QString kindLabel(const QString& base, const QString& kind)
 
 } // namespace
 
-ContactCard::ContactCard() : QWidget(nullptr, Qt::Window)
+ContactCard::ContactCard(QStringList barCategories) : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("frmContactCard"));
     setAttribute(Qt::WA_DeleteOnClose);
     imgPhoto = new QLabel(this);
     imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
-    imgPhoto->setAccessibleName(QStringLiteral("Photo"));
+    imgPhoto->setAccessibleName(QCoreApplication::translate("ContactCard", "Photo"));
     lblName = textLabel(this, QStringLiteral("lblName"));
     QFont big = lblName->font();
     big.setBold(true);
@@ -58,23 +64,206 @@ ContactCard::ContactCard() : QWidget(nullptr, Qt::Window)
 
     auto* fieldsHost = new QWidget(this);
     m_fields = new QFormLayout(fieldsHost);
+    m_fields->setObjectName(QStringLiteral("layFields"));
     m_fields->setContentsMargins(0, 0, 0, 0);
+    auto* view = new QWidget(this);
+    auto* viewLayout = new QVBoxLayout(view);
+    viewLayout->setContentsMargins(0, 0, 0, 0);
+    viewLayout->addWidget(fieldsHost);
+    viewLayout->addStretch();
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    connect(close, &QAbstractButton::clicked, this, &QWidget::close);
+    editForm = new ContactEditForm(barCategories, this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrEdit"));
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(editForm);
+    scroll->setFrameShape(QFrame::NoFrame);
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(view);
+    m_pages->addWidget(scroll);
+
+    lblStatus = textLabel(this, QStringLiteral("lblStatus"));
+    lblStatus->hide();
+
+    auto button = [this](const QString& name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        return b;
+    };
+    cmdEdit = button(QStringLiteral("cmdEdit"), tr("&Edit"));
+    cmdDelete = button(QStringLiteral("cmdDelete"), tr("&Delete…"));
+    cmdSave = button(QStringLiteral("cmdSave"), tr("&Save"));
+    cmdCancel = button(QStringLiteral("cmdCancel"), tr("Cancel"));
+    cmdClose = button(QStringLiteral("cmdClose"), tr("Close"));
+    connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(cmdEdit, &QAbstractButton::clicked, this, [this] { edit(); });
+    connect(cmdSave, &QAbstractButton::clicked, this, [this] { save(); });
+    connect(cmdCancel, &QAbstractButton::clicked, this, [this] { cancel(); });
+    connect(cmdDelete, &QAbstractButton::clicked, this, [this] { deleteContact(); });
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_E)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
+            if (!editing())
+                edit();
+        });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this, [this] {
+        if (editing())
+            save();
+    });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    connect(escape, &QShortcut::activated, this, &ContactCard::escape);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdEdit);
+    buttons->addWidget(cmdDelete);
     buttons->addStretch();
-    buttons->addWidget(close);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(head);
-    layout->addWidget(fieldsHost);
-    layout->addStretch();
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(lblStatus);
     layout->addLayout(buttons);
-    resize(380, 420);
+    showView();
+    resize(420, 480);
+}
+
+QString ContactCard::contactName() const
+{
+    return lblName->text();
+}
+
+bool ContactCard::editing() const
+{
+    return m_pages->currentIndex() == 1;
+}
+
+void ContactCard::showView()
+{
+    m_pages->setCurrentIndex(0);
+    const bool writable = m_item && m_item->writable();
+    cmdEdit->setVisible(true);
+    cmdDelete->setVisible(true);
+    cmdEdit->setEnabled(writable);
+    cmdDelete->setEnabled(writable && !m_item->EntryID().isEmpty());
+    const QString why = writable
+                            ? QString()
+                            : (m_item ? m_item->readOnlyReason() : contactclient::ContactItem::defaultReadOnlyReason());
+    cmdEdit->setToolTip(writable ? tr("Change this contact (F2)") : why);
+    cmdDelete->setToolTip(writable ? tr("Delete this contact") : why);
+    cmdSave->setVisible(false);
+    cmdCancel->setVisible(false);
+    cmdClose->setVisible(true);
+}
+
+bool ContactCard::edit()
+{
+    if (!m_item || !m_item->writable())
+        return false;
+    try {
+        m_base = m_item->form();
+    } catch (const contactclient::AutomationError& e) {
+        QMessageBox::warning(this, windowTitle(), e.description());
+        return false;
+    }
+    if (!m_item->EntryID().isEmpty())
+        setContact(*m_item); // the card as it is now
+    editForm->setForm(m_base);
+    m_pages->setCurrentIndex(1);
+    cmdEdit->setVisible(false);
+    cmdDelete->setVisible(false);
+    cmdClose->setVisible(false);
+    cmdSave->setVisible(true);
+    cmdCancel->setVisible(true);
+    lblStatus->hide();
+    editForm->txtGivenName->setFocus();
+    return true;
+}
+
+bool ContactCard::save()
+{
+    const contactclient::ContactForm form = editForm->form();
+    const QList<contactclient::FieldError> errors = contactclient::validateForm(form);
+    editForm->showErrors(errors);
+    if (!errors.isEmpty())
+        return false;
+    try {
+        m_item->setForm(form);
+        m_item->Save();
+    } catch (const contactclient::ConflictError& e) {
+        // Their state is shown; the user's changes stay in the fields, carried onto it, to save again.
+        QMessageBox::warning(this, windowTitle(),
+                             tr("%1\n\nThe card now shows the contact as it is; your changes are kept in the fields. "
+                                "Check them and save again.")
+                                 .arg(e.description()));
+        try {
+            const contactclient::ContactForm theirs = m_item->form();
+            const contactclient::ContactForm carried = contactclient::rebaseForm(m_base, form, theirs);
+            setContact(*m_item);
+            m_base = theirs;
+            editForm->setForm(theirs);
+            editForm->setForm(carried, false);
+            m_pages->setCurrentIndex(1);
+        } catch (const contactclient::AutomationError& again) {
+            QMessageBox::warning(this, windowTitle(), again.description());
+        }
+        return false;
+    } catch (const contactclient::AutomationError& e) {
+        QMessageBox::warning(this, windowTitle(), e.description());
+        return false;
+    }
+    setContact(*m_item);
+    showView();
+    emit saved(m_item->EntryID(), m_item->FileAs());
+    return true;
+}
+
+bool ContactCard::cancel()
+{
+    if (editForm->changed()) {
+        const auto answer =
+            QMessageBox::question(this, windowTitle(), tr("Discard your changes to “%1”?").arg(contactName()),
+                                  QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Discard)
+            return false;
+    }
+    if (m_item && m_item->EntryID().isEmpty()) {
+        close(); // a new contact that was not saved
+        return true;
+    }
+    showView();
+    return true;
+}
+
+void ContactCard::escape()
+{
+    if (editing())
+        cancel();
+    else
+        close();
+}
+
+bool ContactCard::deleteContact()
+{
+    if (!m_item || !m_item->writable() || m_item->EntryID().isEmpty())
+        return false;
+    const auto answer =
+        QMessageBox::question(this, windowTitle(),
+                              tr("Delete “%1” from the address book?\n\nA copy of the card is kept in %2.")
+                                  .arg(contactName(), m_item->deletedFolder()),
+                              QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Yes)
+        return false;
+    const QString id = m_item->EntryID();
+    try {
+        m_item->Delete();
+    } catch (const contactclient::AutomationError& e) {
+        QMessageBox::warning(this, windowTitle(), e.description());
+        return false;
+    }
+    emit deleted(id);
+    close();
+    return true;
 }
 
 void ContactCard::addRow(const QString& label, const QString& value)
@@ -96,6 +285,11 @@ void ContactCard::addRow(const QString& label, const QString& value)
 
 void ContactCard::setContact(const contactclient::ContactItem& contact)
 {
+    // The item itself when it is shared (as the address book hands items out): it is changed here.
+    if (auto shared = contact.weak_from_this().lock())
+        m_item = std::const_pointer_cast<contactclient::ContactItem>(shared);
+    else
+        m_item.reset();
     const contactclient::CardDetails details = contact.details();
     const QString name = contact.FullName().isEmpty() ? contact.FileAs() : contact.FullName();
     setWindowTitle(name);
@@ -123,16 +317,22 @@ void ContactCard::setContact(const contactclient::ContactItem& contact)
 
     while (m_fields->rowCount() > 0)
         m_fields->removeRow(0);
-    addRow(QStringLiteral("Nickname"), details.nickname);
+    addRow(QCoreApplication::translate("ContactCard", "Nickname"), details.nickname);
     for (const auto& e : details.emails)
-        addRow(kindLabel(QStringLiteral("E-mail"), e.kind), e.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "E-mail"), e.kind), e.value);
     for (const auto& p : details.phones)
-        addRow(kindLabel(QStringLiteral("Phone"), p.kind), p.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Phone"), p.kind), p.value);
     for (const auto& a : details.addresses)
-        addRow(kindLabel(QStringLiteral("Address"), a.kind), a.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Address"), a.kind), a.value);
     for (const auto& u : details.urls)
-        addRow(kindLabel(QStringLiteral("Web page"), u.kind), u.value);
-    addRow(QStringLiteral("Birthday"), card::birthdayText(details.birthday));
-    addRow(QStringLiteral("Categories"), details.categories.join(QStringLiteral(", ")));
-    addRow(QStringLiteral("Note"), details.note);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Web page"), u.kind), u.value);
+    addRow(QCoreApplication::translate("ContactCard", "Birthday"), card::birthdayText(details.birthday));
+    addRow(QCoreApplication::translate("ContactCard", "Categories"), details.categories.join(QStringLiteral(", ")));
+    addRow(QCoreApplication::translate("ContactCard", "Note"), details.note);
+    if (!editing())
+        showView();
+    if (m_item && m_item->writable() && m_item->EntryID().isEmpty() && !editing()) {
+        setWindowTitle(tr("New contact"));
+        edit(); // a new contact opens in edit mode
+    }
 }

@@ -1,26 +1,64 @@
 #pragma once
-// The contact card: a read-only window with everything the address book holds for a contact.
+// The contact card: a window with everything the address book holds for a contact. With Edit (F2,
+// Ctrl+E) the values become fields; Save (Ctrl+S) writes them to the contact's own address book,
+// Cancel (Esc) goes back, asking first when something was changed. Delete asks, naming the contact
+// and the folder its card is kept in. A contact whose book Quintel does not write has Edit
+// disabled, with a tooltip that says where it can be changed.
 
 #include "contactclient/automation.h"
 
 #include <QWidget>
 
+class ContactEditForm;
 class QFormLayout;
 class QLabel;
+class QPushButton;
+class QScrollArea;
+class QStackedWidget;
 
 class ContactCard : public QWidget {
     Q_OBJECT
 
 public:
-    ContactCard();
+    // barCategories: offered as boxes to tick in edit mode.
+    explicit ContactCard(QStringList barCategories = {});
     void setContact(const contactclient::ContactItem& contact);
+
+    // Edit mode: entered from the view (false when the contact cannot be changed).
+    bool edit();
+    bool editing() const;
+    // Saves the fields; false (errors shown, a message for a failure) when nothing was written.
+    bool save();
+    // Leaves edit mode; asks first when something was changed (false: the user stayed).
+    bool cancel();
+    // Deletes the contact after the confirmation; false when it was not deleted.
+    bool deleteContact();
 
     QLabel* imgPhoto = nullptr;
     QLabel* lblName = nullptr;
     QLabel* lblFileAs = nullptr;
     QLabel* lblOrganization = nullptr;
+    QLabel* lblStatus = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdClose = nullptr;
+    ContactEditForm* editForm = nullptr;
+
+signals:
+    // A save went through: the contact's entry ID and the name it is filed by now.
+    void saved(const QString& entryId, const QString& fileAs);
+    void deleted(const QString& entryId);
 
 private:
     void addRow(const QString& label, const QString& value);
+    void showView();
+    void escape();
+    QString contactName() const;
+
     QFormLayout* m_fields = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    std::shared_ptr<contactclient::ContactItem> m_item; // null when the contact cannot be changed
+    contactclient::ContactForm m_base;                  // the form as the book held it when edited
 };

@@ -3,7 +3,10 @@
 #include "actions/callwindow.h"
 #include "actions/contactcard.h"
 #include "contactclient/errors.h"
+#include "desktop/messagebox.h"
 #include "mail/mailtourl.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -51,8 +54,9 @@ void DesktopIntegration::openComposer(const contactclient::MailItem& mail)
 {
     const QUrl url =
         mail::mailtoUrl(mail.To().split(QLatin1Char(','), Qt::SkipEmptyParts), mail.Subject(), mail.Body());
-    m_launcher.open(url, [report = m_report] {
-        if (report)
-            report(contactclient::errComposer, QStringLiteral("No mail program could be opened for mailto: links."));
+    // Told as the call window tells a missing dialer: what to install or choose, not an error number.
+    m_launcher.open(url, [] {
+        MessageBox::show(nullptr, QStringLiteral("Quintel"), UrlLauncher::noProgramText(QStringLiteral("mailto")),
+                         MessageBox::Icon::Warning);
     });
 }

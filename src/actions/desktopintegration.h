@@ -21,8 +21,8 @@ public:
 
     void showContactCard(const contactclient::ContactItem& contact) override;
     void showDialer(const contactclient::ContactItem& contact) override;
-    // Hands the mail to the desktop's mail program. When no program takes mailto: URLs, the
-    // reporter is told (errComposer) once the desktop has answered.
+    // Hands the mail to the desktop's mail program. When no program takes mailto: URLs, the user
+    // is told what to install or choose once the desktop has answered.
     void openComposer(const contactclient::MailItem& mail) override;
 
     ContactCard* cardFor(const QString& entryId) const { return m_cards.value(entryId); }

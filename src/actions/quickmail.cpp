@@ -7,14 +7,22 @@
 #include "window/statusline.h"
 #include "window/windowmodes.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
-const QString kSubject = QStringLiteral("Subject");
-const QString kBody = QStringLiteral("Body");
+// The prompts the empty boxes show, in the user's language (the layout's texts).
+QString subjectPrompt()
+{
+    return QCoreApplication::translate("layout", "Subject");
+}
+QString bodyPrompt()
+{
+    return QCoreApplication::translate("layout", "Body");
+}
 } // namespace
 
 QuickMail::QuickMail(QWidget& window, QuickMailControls controls, ContactSession& session, WindowModes& modes,
@@ -30,18 +38,46 @@ QuickMail::QuickMail(QWidget& window, QuickMailControls controls, ContactSession
     wire(m_controls.cmdSendMail, &QuickMail::cmdSendMail_Click);
     wire(m_controls.cmdCancelMail, &QuickMail::cmdCancelMail_Click);
     wire(m_controls.cmdClearMail, &QuickMail::cmdClearMail_Click);
+    // Told when the area opens, and again whenever SEND is pointed at or reached with the keys:
+    // reading the address on every change of the chosen contact would slow typing.
+    m_controls.cmdSendMail->installEventFilter(this);
+    connect(&m_modes, &WindowModes::modeChanged, this, [this] {
+        if (!m_controls.cmdSendMail->isHidden())
+            showRecipient();
+    });
 }
 
-QString QuickMail::sendingMessage()
+QString QuickMail::recipient(const contactclient::ContactItem& contact)
 {
-    return QStringLiteral("Sending the mail...");
+    const QString name = contact.FullName().isEmpty() ? contact.FileAs() : contact.FullName();
+    const QString address = contact.Email1Address();
+    if (address.isEmpty())
+        return name;
+    return name.isEmpty() ? address : QStringLiteral("%1 <%2>").arg(name, address);
+}
+
+QString QuickMail::sendingMessage(const QString& recipient)
+{
+    return QCoreApplication::translate("QuickMail", "Sending the mail to %1...").arg(recipient);
+}
+
+// SEND tells whom the mail goes to, as its tool tip and to a screen reader.
+void QuickMail::showRecipient()
+{
+    const auto contact = m_session.currentContact();
+    const QString text = contact ? QCoreApplication::translate("QuickMail", "Send to %1").arg(recipient(*contact))
+                                 : QCoreApplication::translate("QuickMail", "Choose a contact to send the mail to");
+    m_controls.cmdSendMail->setToolTip(text);
+    m_controls.cmdSendMail->setAccessibleDescription(text);
 }
 
 bool QuickMail::eventFilter(QObject* watched, QEvent* event)
 {
     const bool in = event->type() == QEvent::FocusIn;
     const bool out = event->type() == QEvent::FocusOut;
-    if (watched == m_controls.txtSubject && (in || out))
+    if (watched == m_controls.cmdSendMail && (in || event->type() == QEvent::ToolTip))
+        showRecipient();
+    else if (watched == m_controls.txtSubject && (in || out))
         in ? txtSubject_GotFocus() : txtSubject_LostFocus();
     else if (watched == m_controls.txtBody && (in || out))
         in ? txtBody_GotFocus() : txtBody_LostFocus();
@@ -50,33 +86,35 @@ bool QuickMail::eventFilter(QObject* watched, QEvent* event)
 
 void QuickMail::txtSubject_GotFocus()
 {
-    if (m_controls.txtSubject->text().trimmed() == kSubject)
+    if (m_controls.txtSubject->text().trimmed() == subjectPrompt())
         m_controls.txtSubject->setText(QString());
 }
 
 void QuickMail::txtSubject_LostFocus()
 {
     if (m_controls.txtSubject->text().isEmpty())
-        m_controls.txtSubject->setText(kSubject);
+        m_controls.txtSubject->setText(subjectPrompt());
 }
 
 void QuickMail::txtBody_GotFocus()
 {
-    if (m_controls.txtBody->toPlainText().startsWith(kBody))
+    if (m_controls.txtBody->toPlainText().startsWith(bodyPrompt()))
         m_controls.txtBody->setPlainText(QString());
 }
 
 void QuickMail::txtBody_LostFocus()
 {
     if (m_controls.txtBody->toPlainText().isEmpty())
-        m_controls.txtBody->setPlainText(kBody);
+        m_controls.txtBody->setPlainText(bodyPrompt());
 }
 
 void QuickMail::reportNotSent(const QString& description)
 {
-    MessageBox::show(&m_window, QStringLiteral("Quintel"),
-                     QStringLiteral("The mail was not sent.\n\n%1\n\nThe subject and text are kept.").arg(description),
-                     MessageBox::Icon::Warning);
+    MessageBox::show(
+        &m_window, QStringLiteral("Quintel"),
+        QCoreApplication::translate("QuickMail", "The mail was not sent.\n\n%1\n\nThe subject and text are kept.")
+            .arg(description),
+        MessageBox::Icon::Warning);
 }
 
 void QuickMail::setBusy(bool busy)
@@ -95,7 +133,8 @@ void QuickMail::cmdSendMail_Click()
         return;
     const auto contact = m_session.currentContact();
     if (!contact || !m_session.application()) {
-        MessageBox::show(&m_window, QStringLiteral("Quintel"), QStringLiteral("Choose a contact to send the mail to."),
+        MessageBox::show(&m_window, QStringLiteral("Quintel"),
+                         QCoreApplication::translate("QuickMail", "Choose a contact to send the mail to."),
                          MessageBox::Icon::Warning);
         return;
     }
@@ -118,7 +157,8 @@ void QuickMail::cmdSendMail_Click()
     }
 
     setBusy(true);
-    m_status.show(sendingMessage());
+    m_sendingText = sendingMessage(recipient(*contact));
+    m_status.show(m_sendingText);
     // Set only when the transmission failed.
     auto failure = std::make_shared<std::optional<contactclient::Failure>>();
     auto work = [transmit = std::move(transmit), mail, failure] {
@@ -143,7 +183,7 @@ void QuickMail::cmdSendMail_Click()
 void QuickMail::sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure)
 {
     setBusy(false);
-    if (m_status.text() == sendingMessage())
+    if (m_status.text() == m_sendingText)
         m_status.hide();
     if (failure) {
         if (failure->number == contactclient::errMailTryLater && m_outbox) {
@@ -172,11 +212,12 @@ void QuickMail::afterSent()
 // after a send) and keeping the subject and text in the area.
 void QuickMail::offerToKeep(contactclient::MailItem& mail, const QString& description)
 {
-    const bool keep = MessageBox::ask(&m_window, QStringLiteral("Quintel"),
-                                      QStringLiteral("The mail was not sent.\n\n%1\n\nKeep it in the outbox? Quintel "
-                                                     "sends it as soon as the server can be reached.")
-                                          .arg(description),
-                                      MessageBox::Icon::Warning);
+    const bool keep = MessageBox::ask(
+        &m_window, QStringLiteral("Quintel"),
+        QCoreApplication::translate("QuickMail", "The mail was not sent.\n\n%1\n\nKeep it in the outbox? Quintel "
+                                                 "sends it as soon as the server can be reached.")
+            .arg(description),
+        MessageBox::Icon::Warning);
     if (!keep) {
         emit sendFinished(false);
         return;
@@ -207,6 +248,6 @@ void QuickMail::cmdCancelMail_Click()
 
 void QuickMail::cmdClearMail_Click()
 {
-    m_controls.txtBody->setPlainText(kBody);
-    m_controls.txtSubject->setText(kSubject);
+    m_controls.txtBody->setPlainText(bodyPrompt());
+    m_controls.txtSubject->setText(subjectPrompt());
 }

@@ -49,7 +49,9 @@ public:
 
     bool isSending() const { return m_sending; }
 
-    static QString sendingMessage();
+    // Who the mail goes to, as "Name <address>".
+    static QString recipient(const contactclient::ContactItem& contact);
+    static QString sendingMessage(const QString& recipient);
 
 signals:
     // The result of a send is in (sent: the area was cleared; else the user was told and the
@@ -60,6 +62,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showRecipient();
     void setBusy(bool busy);
     void sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure);
     void afterSent();
@@ -74,6 +77,7 @@ private:
     ContactSession::Background m_background;
     QuickMailOutbox* m_outbox = nullptr;
     bool m_sending = false;
+    QString m_sendingText; // on the status line while the mail goes out
     // The result of a send may come back after the area is gone.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -5,6 +5,8 @@
 #include "mail/outbox.h"
 #include "window/statusline.h"
 
+#include <QCoreApplication>
+
 QuickMailOutbox::QuickMailOutbox(QWidget& window, StatusLine& status, AccountReader account)
     : m_window(window), m_status(status), m_account(std::move(account))
 {
@@ -39,7 +41,7 @@ void QuickMailOutbox::sendNow()
         account = m_account();
     } catch (...) {
         MessageBox::show(&m_window, QStringLiteral("Quintel"),
-                         QStringLiteral("The mail in the outbox cannot be sent.\n\n%1")
+                         QCoreApplication::translate("QuickMail", "The mail in the outbox cannot be sent.\n\n%1")
                              .arg(contactclient::describeFailure(std::current_exception()).description),
                          MessageBox::Icon::Warning);
         return;
@@ -73,10 +75,10 @@ void QuickMailOutbox::roundDone(const mail::OutboxReport& report)
     if (report.waiting > 0)
         m_status.flash(mail::waitingMessage(report.waiting), 6000);
     if (!report.problems.isEmpty())
-        MessageBox::show(
-            &m_window, QStringLiteral("Quintel"),
-            QStringLiteral("Mail in the outbox was not sent.\n\n%1").arg(report.problems.join(QStringLiteral("\n\n"))),
-            MessageBox::Icon::Warning);
+        MessageBox::show(&m_window, QStringLiteral("Quintel"),
+                         QCoreApplication::translate("QuickMail", "Mail in the outbox was not sent.\n\n%1")
+                             .arg(report.problems.join(QStringLiteral("\n\n"))),
+                         MessageBox::Icon::Warning);
     for (const QString& notice : report.notices)
         MessageBox::show(&m_window, QStringLiteral("Quintel"), notice, MessageBox::Icon::Warning);
     askAboutInDoubt(report);
@@ -101,16 +103,18 @@ void QuickMailOutbox::askAboutInDoubt(const mail::OutboxReport& report)
         const QString to = report.inDoubtAbout.value(i);
         const bool again = MessageBox::ask(
             &m_window, QStringLiteral("Quintel"),
-            QStringLiteral("A mail to %1 was being sent when Quintel stopped. The server may have received it "
-                           "already.\n\nSend it again?\n\nNo keeps it out of the outbox without sending it.")
-                .arg(to.isEmpty() ? QStringLiteral("an unknown recipient") : to));
+            QCoreApplication::translate(
+                "QuickMail", "A mail to %1 was being sent when Quintel stopped. The server may have received it "
+                             "already.\n\nSend it again?\n\nNo keeps it out of the outbox without sending it.")
+                .arg(to.isEmpty() ? QCoreApplication::translate("QuickMail", "an unknown recipient") : to));
         if (again) {
             m_resend.append(id);
         } else {
             const QString aside = outbox.setAside(id);
-            MessageBox::show(&m_window, QStringLiteral("Quintel"),
-                             QStringLiteral("The mail was not sent again. It is kept in %1.").arg(aside),
-                             MessageBox::Icon::Information);
+            MessageBox::show(
+                &m_window, QStringLiteral("Quintel"),
+                QCoreApplication::translate("QuickMail", "The mail was not sent again. It is kept in %1.").arg(aside),
+                MessageBox::Icon::Information);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "urllauncher.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 
@@ -8,6 +9,24 @@ UrlLauncher::Handler UrlLauncher::handlerFromQuery(bool finishedNormally, int ex
     if (!finishedNormally || exitCode != 0)
         return Handler::Unknown;
     return output.trimmed().isEmpty() ? Handler::Missing : Handler::Registered;
+}
+
+QString UrlLauncher::noProgramText(const QString& scheme)
+{
+    // Whole sentences, so that each language can put the package and the command where it needs them.
+    if (scheme == QStringLiteral("mailto"))
+        return QCoreApplication::translate(
+                   "UrlLauncher", "No mail program is set to open mailto: links. The mail was not handed on.\n\n"
+                                  "Install one (for example the package %1), then choose it in your desktop's "
+                                  "settings under default applications, or run:\n\n    %2")
+            .arg(QStringLiteral("thunderbird or evolution"),
+                 QStringLiteral("xdg-mime default thunderbird.desktop x-scheme-handler/mailto"));
+    return QCoreApplication::translate(
+               "UrlLauncher", "No telephone program is set to open %3: links. The number was not handed on.\n\n"
+                              "Install one (for example the package %1), then choose it in your desktop's "
+                              "settings under default applications, or run:\n\n    %2")
+        .arg(QStringLiteral("gnome-calls or linphone-desktop"),
+             QStringLiteral("xdg-mime default org.gnome.Calls.desktop x-scheme-handler/") + scheme, scheme);
 }
 
 UrlLauncher::UrlLauncher(QObject* parent) : QObject(parent) {}

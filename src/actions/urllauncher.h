@@ -19,6 +19,10 @@ public:
     // (none registered), or a failure (the desktop cannot be asked; the URL is handed on anyway).
     static Handler handlerFromQuery(bool finishedNormally, int exitCode, const QByteArray& output);
 
+    // What the user is told when no program takes the scheme: what to install or choose, and the
+    // command that makes a program the one for the scheme.
+    static QString noProgramText(const QString& scheme);
+
     explicit UrlLauncher(QObject* parent = nullptr);
 
     // Opens the URL with the scheme's program; `failed` runs when there is none or it cannot be

@@ -1,11 +1,14 @@
 #include "frmmain.h"
 
 #include "actions/contactactions.h"
+#include "actions/contactcopy.h"
+#include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
 #include "contacts/contactlookup.h"
 #include "contacts/contactuse.h"
 #include "contacts/matchsetting.h"
+#include "desktop/messagebox.h"
 #include "desktop/windowsystem.h"
 #include "entry/actionavailability.h"
 #include "entry/categoryselector.h"
@@ -14,8 +17,11 @@
 #include "entry/matchlist.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
+#include "window/contrast.h"
+#include "window/actionkeys.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
+#include "window/focusorder.h"
 #include "window/layout.h"
 #include "window/lifetime.h"
 #include "window/placement.h"
@@ -37,13 +43,14 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QWindow>
 
-frmMain::frmMain(Platform platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      guard([this](int number, const QString& description) { reportError(this, number, description); }),
-      m_platform(std::move(platform))
+frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_platform(std::move(platform)),
+      m_settings(settings),
+      m_guard([this](int number, const QString& description) { reportError(this, number, description); })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quintel"));
@@ -51,36 +58,44 @@ frmMain::frmMain(Platform platform, QWidget* parent)
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, layout::kBackground);
+    pal.setColor(QPalette::WindowText, contrast::textOn(layout::kBackground, pal.color(QPalette::WindowText)));
     setPalette(pal);
     setFont(controlfactory::windowFont());
     twips::setGeometry(this, {0, 0, layout::kWindowWidth, layout::kWindowHeight});
     if (!m_platform.settingsStore)
-        m_platform.settingsStore = []() -> SettingsStore& { return modSettings::store(); };
+        m_platform.settingsStore = [this]() -> SettingsStore& { return m_settings.store(); };
 
     buildControls();
     buildParts();
     connect(cmdClose, &QAbstractButton::clicked, this, &QWidget::close);
+    // Every button on a key; closing by a key asks first, as a stray key must not end the bar.
+    actionkeys::install(*this, [this] {
+        return MessageBox::ask(this, QStringLiteral("Quintel"),
+                               QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
+    });
+    contactcopy::install(*this);
 }
 
 frmMain::~frmMain()
 {
     // The parts hold references to the controls and the session; let them go first.
-    windowsAbove.reset();
-    options.reset();
-    drag.reset();
-    tray.reset();
-    placementAutoSave.reset();
-    placement.reset();
-    quickMail.reset();
-    outbox.reset();
-    actions.reset();
-    modes.reset();
-    entry.reset();
-    availability.reset();
-    categories.reset();
-    lists.reset();
-    status.reset();
-    session.reset();
+    m_focusOrder.reset();
+    m_windowsAbove.reset();
+    m_options.reset();
+    m_drag.reset();
+    m_tray.reset();
+    m_placementAutoSave.reset();
+    m_placement.reset();
+    m_quickMail.reset();
+    m_outbox.reset();
+    m_actions.reset();
+    m_modes.reset();
+    m_entry.reset();
+    m_availability.reset();
+    m_categories.reset();
+    m_lists.reset();
+    m_status.reset();
+    m_session.reset();
 }
 
 void frmMain::buildControls()
@@ -125,60 +140,79 @@ void frmMain::buildControls()
 
 void frmMain::buildParts()
 {
-    session = std::make_unique<ContactSession>(m_platform.createContactClient);
-    session->setBackground(m_platform.background);
-    status = std::make_unique<StatusLine>(txtStatus);
+    m_desktop = std::make_unique<DesktopIntegration>(
+        [this](int number, const QString& description) { m_guard.report(number, description); });
+    m_session = std::make_unique<ContactSession>([this] { return m_platform.createContactClient(*m_desktop); });
+    m_session->setBackground(m_platform.background);
+    m_status = std::make_unique<StatusLine>(txtStatus);
 
-    lists = std::make_unique<ContactListView>(cmbContacts, lstContacts, lblContactCount, *session);
-    categories = std::make_unique<CategorySelector>(cmbCategories, *session, *status, guard);
-    availability =
+    m_lists = std::make_unique<ContactListView>(cmbContacts, lstContacts, lblContactCount, *m_session);
+    m_categories = std::make_unique<CategorySelector>(cmbCategories, m_settings, *m_session, *m_status, m_guard);
+    m_availability =
         std::make_unique<ActionAvailability>(ActionControls{cmdViewContact, cmdEMailContact, cmdQEmailContact,
                                                             cmdDialContact, cmdWriteContact, imgOne, imgTwo},
-                                             *session);
-    drag = std::make_unique<WindowDrag>(*this, m_platform.windowSystem);
-    entry = std::make_unique<ContactEntry>(*this, EntryControls{txtContact, cmbContacts, lstContacts}, *session,
-                                           *status, *drag, guard);
-    modes = std::make_unique<WindowModes>(*this, cmdState, windowState, guard);
-    actions = std::make_unique<ContactActions>(
+                                             *m_session, m_settings);
+    m_drag = std::make_unique<WindowDrag>(*this, m_platform.windowSystem);
+    m_entry = std::make_unique<ContactEntry>(*this, EntryControls{txtContact, cmbContacts, lstContacts}, *m_session,
+                                             *m_status, *m_drag, m_guard);
+    m_modes = std::make_unique<WindowModes>(*this, cmdState, m_windowState, m_guard);
+    m_actions = std::make_unique<ContactActions>(
         ContactActionControls{cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
-        *session, *modes, guard);
-    quickMail = std::make_unique<QuickMail>(
-        *this, QuickMailControls{txtSubject, txtBody, cmdSendMail, cmdCancelMail, cmdClearMail}, *session, *modes,
-        *status, guard);
-    quickMail->setBackground(m_platform.background);
+        *m_session, *m_modes, *m_desktop, m_guard);
+    // Ctrl+N in the box: a new contact made from what it holds.
+    auto* addContact =
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), txtContact, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(addContact, &QShortcut::activated, this,
+            [this] { m_guard.run([this] { m_actions->addContact(txtContact->text()); }); });
+    m_quickMail = std::make_unique<QuickMail>(
+        *this, QuickMailControls{txtSubject, txtBody, cmdSendMail, cmdCancelMail, cmdClearMail}, *m_session, *m_modes,
+        *m_status, m_guard);
+    m_quickMail->setBackground(m_platform.background);
     if (m_platform.mailAccount) {
-        outbox = std::make_unique<QuickMailOutbox>(*this, *status, m_platform.mailAccount);
-        outbox->setBackground(m_platform.background);
-        quickMail->setOutbox(outbox.get());
+        m_outbox = std::make_unique<QuickMailOutbox>(*this, *m_status, m_platform.mailAccount);
+        m_outbox->setBackground(m_platform.background);
+        m_quickMail->setOutbox(m_outbox.get());
     }
-    placement = std::make_unique<Placement>(*this, *modes, m_platform.settingsStore);
-    placementAutoSave = std::make_unique<PlacementAutoSave>(
-        *this, *modes, *placement, [this] { return lifetime::isLoaded(this) && session->isLoaded(); });
-    tray = std::make_unique<TrayIcon>(*this, cmdMin, *status, guard);
-    options = std::make_unique<OptionsOpener>(cmdOptions, guard);
-    windowsAbove = std::make_unique<WindowsAbove>(*this);
-    contactUse = std::make_unique<ContactUse>(m_platform.contactUseFile);
-    lookup = std::make_unique<ContactLookup>(*session, *contactUse);
-    lookup->setBackground(m_platform.background);
-    matches = std::make_unique<MatchList>(*this, txtContact, *entry, *lookup);
+    m_placement = std::make_unique<Placement>(*this, *m_modes, m_platform.settingsStore);
+    m_placementAutoSave = std::make_unique<PlacementAutoSave>(
+        *this, *m_modes, *m_placement, [this] { return lifetime::isLoaded(this) && m_session->isLoaded(); });
+    m_tray = std::make_unique<TrayIcon>(*this, cmdMin, *m_status, m_guard);
+    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard);
+    m_windowsAbove = std::make_unique<WindowsAbove>(*this);
+    m_contactUse = std::make_unique<ContactUse>(m_platform.contactUseFile);
+    m_lookup = std::make_unique<ContactLookup>(*m_session, *m_contactUse);
+    m_lookup->setBackground(m_platform.background);
+    m_matches = std::make_unique<MatchList>(*this, txtContact, *m_entry, *m_lookup);
     // The bar's actions on the chosen contact are its use.
-    matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact}, [this] {
-        const auto current = session->currentContact();
-        return current ? current->EntryID() : QString();
-    });
+    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
+                          [this] {
+                              const auto current = m_session->currentContact();
+                              return current ? current->EntryID() : QString();
+                          });
 
-    connect(lists.get(), &ContactListView::firstEntrySelected, entry.get(),
-            [this] { guard.run([this] { entry->cmbContacts_Click(); }); });
-    connect(session.get(), &ContactSession::note, status.get(), &StatusLine::flash);
-    connect(status.get(), &StatusLine::hidden, entry.get(), &ContactEntry::takeBackFocus);
-    connect(session.get(), &ContactSession::failed, this,
-            [this](int number, const QString& description) { guard.report(number, description); });
-    connect(session.get(), &ContactSession::loaded, this, &frmMain::sessionLoaded);
-    connect(session.get(), &ContactSession::loadFailed, this, &frmMain::loadFailed);
+    QList<QWidget*> focusable;
+    for (const layout::Control& spec : layout::controls())
+        focusable.append(control(spec.name));
+    m_focusOrder = std::make_unique<FocusOrder>(*this, focusable, [this] { m_entry->returnFocus(); });
+    connect(m_modes.get(), &WindowModes::modeChanged, m_focusOrder.get(), &FocusOrder::update);
+    connect(m_windowsAbove.get(), &WindowsAbove::returned, m_entry.get(), &ContactEntry::returnFocus);
+    // Once a quick-mail button has acted, the keys go to the box again.
+    for (QPushButton* button : {cmdSendMail, cmdCancelMail, cmdClearMail})
+        connect(button, &QAbstractButton::clicked, m_entry.get(), &ContactEntry::returnFocus);
+
+    connect(m_lists.get(), &ContactListView::firstEntrySelected, m_entry.get(),
+            [this] { m_guard.run([this] { m_entry->cmbContacts_Click(); }); });
+    connect(m_session.get(), &ContactSession::note, m_status.get(), &StatusLine::flash);
+    connect(m_actions.get(), &ContactActions::note, m_status.get(), &StatusLine::flash);
+    connect(m_status.get(), &StatusLine::hidden, m_entry.get(), &ContactEntry::takeBackFocus);
+    connect(m_session.get(), &ContactSession::failed, this,
+            [this](int number, const QString& description) { m_guard.report(number, description); });
+    connect(m_session.get(), &ContactSession::loaded, this, &frmMain::sessionLoaded);
+    connect(m_session.get(), &ContactSession::loadFailed, this, &frmMain::loadFailed);
     // Saving the settings refills the selector while the bar is open.
-    connect(&modSettings::notifier(), &modSettings::Notifier::saved, this, [this] {
+    connect(&m_settings, &modSettings::saved, this, [this] {
         if (lifetime::isLoaded(this))
-            guard.run([this] { populateCatCombo(); });
+            m_guard.run([this] { populateCatCombo(); });
     });
 }
 
@@ -191,18 +225,20 @@ void frmMain::Form_Load()
 {
     // A second run after the bar was closed starts from the full height, as the first one does.
     if (m_started)
-        modes->setWindowMode(3);
+        m_modes->setWindowMode(WindowMode::QuickMail);
     m_started = true;
-    session->setLoading(true);
-    modSettings::loadSettings();
-    matches->setEnabled(matchsetting::showMatches(modSettings::store()));
-    showStatus(QStringLiteral("Please Wait - Finding Contacts..."));
+    m_session->setLoading(true);
+    m_settings.loadSettings();
+    m_matches->setEnabled(matchsetting::showMatches(m_settings.store()));
+    showStatus(QCoreApplication::translate("frmMain", "Please Wait - Finding Contacts..."));
 
-    modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,
-                        cmdWriteContact, cmdState, cmdOptions, lblContactCount, imgOne, imgTwo, txtContact, txtStatus},
-                       {txtSubject, txtBody, cmdSendMail, cmdClearMail});
-    windowState.windowMode = 3;
-    placement->restorePlacement();
+    m_modes->setControls({cmbContacts, cmbCategories, cmdDialContact, cmdViewContact, cmdEMailContact, cmdQEmailContact,
+                          cmdWriteContact, cmdState, cmdOptions, lblContactCount, imgOne, imgTwo, txtContact,
+                          txtStatus},
+                         {txtSubject, txtBody, cmdSendMail, cmdClearMail});
+    m_windowState.windowMode = int(WindowMode::QuickMail);
+    m_placement->restorePlacement();
+    m_focusOrder->update();
     toggleOnTop();
     QCoreApplication::processEvents();
     show();
@@ -212,40 +248,40 @@ void frmMain::Form_Load()
     lifetime::loaded(this);
 
     if (m_platform.createWordProcessor)
-        actions->setWordProcessor(m_platform.createWordProcessor());
+        m_actions->setWordProcessor(m_platform.createWordProcessor());
     // The selector only fills while the lists are loading; the contacts follow.
     populateCatCombo();
-    session->load();
+    m_session->load();
 }
 
 void frmMain::sessionLoaded()
 {
     hideStatus();
-    entry->listsLoaded();
+    m_entry->listsLoaded();
     // What waited in the outbox goes out once the bar is up.
-    if (outbox && !std::exchange(m_outboxStarted, true))
-        outbox->start();
+    if (m_outbox && !std::exchange(m_outboxStarted, true))
+        m_outbox->start();
     emit loaded();
 }
 
 void frmMain::populateCatCombo()
 {
-    categories->populateCatCombo();
+    m_categories->populateCatCombo();
 }
 
 void frmMain::showStatus(const QString& message)
 {
-    status->show(message);
+    m_status->show(message);
 }
 
 void frmMain::hideStatus()
 {
-    status->hide();
+    m_status->hide();
 }
 
 void frmMain::flashStatus(const QString& message, int milliseconds)
 {
-    status->flash(message, milliseconds);
+    m_status->flash(message, milliseconds);
 }
 
 void frmMain::toggleOnTop()
@@ -258,7 +294,7 @@ void frmMain::toggleOnTop()
 
 void frmMain::Form_Unload()
 {
-    guard.run([this] { placement->savePlacement(); });
+    m_guard.run([this] { m_placement->savePlacement(); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -289,6 +325,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed() &&
         m_platform.windowSystem && !m_exposed) {
         m_platform.windowSystem->applySkipTaskbar(this);
+        // Keeping on top is one of the states a window manager drops when it withdraws the window:
+        // the bar shown again would otherwise lose it.
+        if (testAttribute(Qt::WA_WState_Created) && (windowFlags() & Qt::WindowStaysOnTopHint))
+            m_platform.windowSystem->setTopmost(this, true);
     }
     if (event->type() == QEvent::Expose && watched == windowHandle())
         m_exposed = windowHandle()->isExposed();
@@ -297,7 +337,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::savePlacementOnExit()
 {
-    placementAutoSave->saveNow();
+    m_placementAutoSave->saveNow();
 }
 
 void frmMain::changeEvent(QEvent* event)
@@ -306,19 +346,19 @@ void frmMain::changeEvent(QEvent* event)
     // Answered once the window manager's change has gone through.
     if (event->type() == QEvent::WindowStateChange)
         QMetaObject::invokeMethod(
-            this, [this] { guard.run([this] { answerWindowManager(); }); }, Qt::QueuedConnection);
+            this, [this] { m_guard.run([this] { answerWindowManager(); }); }, Qt::QueuedConnection);
 }
 
 void frmMain::answerWindowManager()
 {
-    switch (windowrequests::answer(QWidget::windowState(), tray->isAvailable())) {
+    switch (windowrequests::answer(QWidget::windowState(), m_tray->isAvailable())) {
     case windowrequests::Answer::Accept:
         return;
     case windowrequests::Answer::Restore:
         setWindowState(Qt::WindowNoState);
         // The size of the mode and the place the bar had.
         twips::setGeometry(this, twips::geometry(this));
-        if (!tray->isInTray() && lifetime::isLoaded(this)) {
+        if (!m_tray->isInTray() && lifetime::isLoaded(this)) {
             show();
             activateWindow();
         }
@@ -327,12 +367,12 @@ void frmMain::answerWindowManager()
         // The bar stays minimized while it is in the tray: leaving that state maps the window
         // (Qt's de-iconify), which would show it again behind the icon. It leaves the state on its
         // way back (TrayIcon::restoreFromTray).
-        tray->cmdMin_Click();
+        m_tray->cmdMin_Click();
         return;
     }
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
-    drag->startDrag(event);
+    m_drag->startDrag(event);
 }

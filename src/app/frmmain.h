@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the bar. It builds the controls of the designed layout under their own names
 // and wires the parts that own their handlers (contacts/, entry/, actions/, window/, settings/);
-// each part gets only its own controls and what it works with. Nothing else lives here.
+// each part gets only its own controls and what it works with. What stays here is the bar's own
+// order of things: the start-up (Form_Load) and its end, the status line's calls, keeping the
+// window topmost and answering the window manager, and keeping the place on the ways out.
 
 #include "contacts/contactsession.h"
 #include "mail/mailaccount.h"
@@ -31,6 +33,8 @@ class ContactEntry;
 class ContactListView;
 class ContactLookup;
 class ContactUse;
+class DesktopIntegration;
+class FocusOrder;
 class MatchList;
 class OptionsOpener;
 class Placement;
@@ -43,15 +47,22 @@ class TrayIcon;
 class WindowDrag;
 class WindowModes;
 class WindowsAbove;
+class modSettings;
+
+namespace contactclient {
+class DesktopHooks;
+}
 
 // What the bar is built on; main() passes the real components, tests pass fakes.
 struct Platform {
-    std::function<std::shared_ptr<contactclient::Application>()> createContactClient;
+    // Builds the contact client on the bar's desktop windows (card, call window, composer).
+    std::function<std::shared_ptr<contactclient::Application>(contactclient::DesktopHooks& desktop)>
+        createContactClient;
     std::function<std::shared_ptr<wordprocessor::Application>()> createWordProcessor;
     WindowSystem* windowSystem = nullptr;
     // Where reading the address book and sending quick mail run; empty: at once, on the UI thread.
     ContactSession::Background background;
-    // Where the window's place is kept; empty: the settings store of the bar's settings.
+    // Where the window's place is kept; empty: the store of the bar's settings.
     std::function<SettingsStore&()> settingsStore;
     // The mail account of quick mail's outbox; empty: no outbox (a failed send is only reported).
     std::function<mail::MailAccount()> mailAccount;
@@ -63,7 +74,8 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmMain(Platform platform, QWidget* parent = nullptr);
+    // The settings (categories, e-mail preference) are the run's one instance and outlive the bar.
+    frmMain(Platform platform, modSettings& settings, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The start-up: shows the bar with its wait message and starts reading the address book. The
@@ -83,9 +95,55 @@ public:
     void savePlacementOnExit();
 
     // Runs a handler; a failure of a component is reported in a message box and the bar goes on.
-    void runGuarded(const std::function<void()>& handler) { guard.run(handler); }
+    void runGuarded(const std::function<void()>& handler) { m_guard.run(handler); }
 
-    bool isLoading() const { return session->isLoading(); }
+    bool isLoading() const { return m_session->isLoading(); }
+
+    const Platform& platform() const { return m_platform; }
+    // A control of the designed layout by its name (tests find them with findChild as well).
+    QWidget* control(const QString& name) const;
+
+    // The parts a caller drives or watches: the program's single-instance and summon handling and
+    // the tests that work a part through the bar it sits in. The controls stay the window's own.
+    ContactSession* session() const { return m_session.get(); }
+    WindowModes* modes() const { return m_modes.get(); }
+    WindowState& modeState() { return m_windowState; } // the window mode, and the one remembered
+    ContactActions* actions() const { return m_actions.get(); }
+    QuickMail* quickMail() const { return m_quickMail.get(); }
+    QuickMailOutbox* outbox() const { return m_outbox.get(); } // none without a mail account
+    TrayIcon* tray() const { return m_tray.get(); }
+    PlacementAutoSave* placementAutoSave() const { return m_placementAutoSave.get(); }
+    const StatusLine* status() const { return m_status.get(); }
+    const WindowDrag* drag() const { return m_drag.get(); }
+    MatchList* matches() const { return m_matches.get(); }
+    ContactLookup* lookup() const { return m_lookup.get(); }
+
+signals:
+    void loaded();
+    void loadFailed(int number, const QString& description);
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildParts();
+    void toggleOnTop();
+    void answerWindowManager();
+    void sessionLoaded();
+    void Form_Unload();
+
+    Platform m_platform;
+    modSettings& m_settings;
+    bool m_started = false;
+    bool m_outboxStarted = false;
+    bool m_watchingExposure = false; // the window handle's Expose events reach eventFilter
+    bool m_exposed = false;
 
     // Controls of the designed layout.
     QLineEdit* txtStatus = nullptr;
@@ -112,56 +170,29 @@ public:
     QLabel* imgOne = nullptr;
     QLabel* lblContactCount = nullptr;
 
-    Guard guard;
-    WindowState windowState;
-    std::unique_ptr<ContactSession> session;
-    std::unique_ptr<StatusLine> status;
+    Guard m_guard;
+    WindowState m_windowState;
+    std::unique_ptr<DesktopIntegration> m_desktop; // outlives the contact client built on it
+    std::unique_ptr<ContactSession> m_session;
+    std::unique_ptr<StatusLine> m_status;
 
     // The parts and their handlers.
-    std::unique_ptr<ContactListView> lists;
-    std::unique_ptr<CategorySelector> categories;
-    std::unique_ptr<ActionAvailability> availability;
-    std::unique_ptr<ContactEntry> entry;
-    std::unique_ptr<WindowModes> modes;
-    std::unique_ptr<ContactActions> actions;
-    std::unique_ptr<QuickMail> quickMail;
-    std::unique_ptr<QuickMailOutbox> outbox;
-    std::unique_ptr<Placement> placement;
-    std::unique_ptr<PlacementAutoSave> placementAutoSave;
-    std::unique_ptr<TrayIcon> tray;
-    std::unique_ptr<WindowDrag> drag;
-    std::unique_ptr<OptionsOpener> options;
-    std::unique_ptr<WindowsAbove> windowsAbove;
-    std::unique_ptr<ContactUse> contactUse;
-    std::unique_ptr<ContactLookup> lookup;
-    std::unique_ptr<MatchList> matches;
-
-    const Platform& platform() const { return m_platform; }
-    QWidget* control(const QString& name) const;
-
-signals:
-    void loaded();
-    void loadFailed(int number, const QString& description);
-    void unloaded();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    void buildControls();
-    void buildParts();
-    void toggleOnTop();
-    void answerWindowManager();
-    void sessionLoaded();
-    void Form_Unload();
-
-    Platform m_platform;
-    bool m_started = false;
-    bool m_outboxStarted = false;
-    bool m_watchingExposure = false; // the window handle's Expose events reach eventFilter
-    bool m_exposed = false;
+    std::unique_ptr<ContactListView> m_lists;
+    std::unique_ptr<CategorySelector> m_categories;
+    std::unique_ptr<ActionAvailability> m_availability;
+    std::unique_ptr<ContactEntry> m_entry;
+    std::unique_ptr<WindowModes> m_modes;
+    std::unique_ptr<ContactActions> m_actions;
+    std::unique_ptr<QuickMail> m_quickMail;
+    std::unique_ptr<QuickMailOutbox> m_outbox;
+    std::unique_ptr<Placement> m_placement;
+    std::unique_ptr<PlacementAutoSave> m_placementAutoSave;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<WindowDrag> m_drag;
+    std::unique_ptr<OptionsOpener> m_options;
+    std::unique_ptr<WindowsAbove> m_windowsAbove;
+    std::unique_ptr<FocusOrder> m_focusOrder;
+    std::unique_ptr<ContactUse> m_contactUse;
+    std::unique_ptr<ContactLookup> m_lookup;
+    std::unique_ptr<MatchList> m_matches;
 };

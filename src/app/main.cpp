@@ -2,12 +2,12 @@
 
 #include "allocator.h"
 #include "app/background.h"
-#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/guardedapplication.h"
 #include "app/shutdownsignals.h"
 #include "app/singleinstance.h"
 #include "app/summon.h"
+#include "commandline.h"
 #include "contactclient/carddav/credentials.h"
 #include "contactclient/factory.h"
 #include "contacts/contactsession.h"
@@ -18,6 +18,7 @@
 #include "settingsstore.h"
 #include "setup/firstrun.h"
 #include "setup/firststart.h"
+#include "translations.h"
 #include "window/errorreport.h"
 #include "window/passworddialog.h"
 #include "window/statusline.h"
@@ -55,7 +56,9 @@ int main(int argc, char* argv[])
     allocator::tuneAllocator();
     const int answered = commandline::handle(
         {QStringLiteral("quintel"),
-         QStringLiteral("Quintel: a small always-on-top contact bar. Type a contact's name, then mail, call or write."),
+         QStringLiteral(QT_TRANSLATE_NOOP(
+             "commandline",
+             "Quintel: a small always-on-top contact bar. Type a contact's name, then mail, call or write.")),
          QStringLiteral(QUINTEL_VERSION_TEXT)},
         argc, argv);
     if (answered >= 0)
@@ -68,6 +71,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     GuardedApplication app(argc, argv);
+    translations::install(app);
     QApplication::setApplicationName(QStringLiteral("Quintel"));
     QApplication::setOrganizationName(QStringLiteral("Quintel"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
@@ -97,19 +101,21 @@ int main(int argc, char* argv[])
         firstStart.note = notice;
     if (!firstStart.go)
         return 0;
-    modSettings::setStore(&store);
+    modSettings settings(store);
     DesktopWindowSystem windowSystem;
     Platform platform;
-    platform.createContactClient = [&store] { return contactclient::createApplication(store); };
+    // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
+    platform.createContactClient =
+        [&store, prompt = std::make_shared<DialogPasswordPrompt>()](contactclient::DesktopHooks& desktop) {
+            return contactclient::createApplication(store, desktop, prompt);
+        };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &windowSystem;
     platform.background = workerThreads();
     platform.mailAccount = [&store] { return mail::readMailAccount(store); };
     platform.contactUseFile = ContactUse::standardFile();
-    // The address book is opened on a worker; a password is asked in a dialog on the UI thread.
-    contactclient::carddav::setPasswordPrompt(std::make_shared<DialogPasswordPrompt>());
 
-    frmMain form(platform);
+    frmMain form(platform, settings);
     // A failure to open the address book is reported and ends the program.
     QObject::connect(&form, &frmMain::loadFailed, &form, [&form](int number, const QString& description) {
         reportError(&form, number, description);

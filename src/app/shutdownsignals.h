@@ -16,7 +16,6 @@ public:
     ~ShutdownSignals() override;
 
     // Whether the handlers are in place (a socket could be made).
-    bool isWatching() const { return m_notifier != nullptr; }
 
 signals:
     void received(int signalNumber);

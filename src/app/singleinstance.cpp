@@ -4,6 +4,7 @@
 #include "window/activation.h"
 #include "window/trayicon.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -96,7 +97,7 @@ SingleInstance::Role SingleInstance::start()
         return Role::Primary;
     }
     if (m_lock->error() != QLockFile::LockFailedError) {
-        m_error = QStringLiteral("The lock file %1 cannot be created.").arg(lockPath());
+        m_error = QCoreApplication::translate("frmMain", "The lock file %1 cannot be created.").arg(lockPath());
         return Role::Unreachable;
     }
     if (askRunningInstance())
@@ -104,7 +105,8 @@ SingleInstance::Role SingleInstance::start()
     qint64 pid = 0;
     QString host, app;
     m_lock->getLockInfo(&pid, &host, &app);
-    m_error = QStringLiteral("Quintel is already running (process %1) but does not answer.").arg(pid);
+    m_error =
+        QCoreApplication::translate("frmMain", "Quintel is already running (process %1) but does not answer.").arg(pid);
     return Role::Unreachable;
 }
 
@@ -159,8 +161,8 @@ void raiseBar(frmMain& form)
 {
     // A bar in the tray is also minimized when the window manager sent it there: the tray brings
     // it back, icon and state together.
-    if (!form.isVisible() && form.tray) {
-        form.tray->restoreFromTray();
+    if (!form.isVisible() && form.tray()) {
+        form.tray()->restoreFromTray();
         if (form.isVisible())
             return;
     }

@@ -9,6 +9,7 @@
 #include "window/summonshortcut.h"
 #include "window/summonwatch.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QStringList>
@@ -51,8 +52,9 @@ void summonBar(frmMain& form, const QString& token)
 {
     raiseBar(form);
     activation::activate(&form, token);
-    form.txtContact->clear();
-    form.txtContact->setFocus(Qt::ShortcutFocusReason);
+    auto* entry = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
+    entry->clear();
+    entry->setFocus(Qt::ShortcutFocusReason);
 }
 
 void connectSummonShortcut(frmMain& form, SummonShortcut& shortcut, const QString& settingsFile)
@@ -75,8 +77,9 @@ void connectSummonShortcut(frmMain& form, SummonShortcut& shortcut, const QStrin
         [notes, &shortcut, watch] {
             // Natively under Wayland the window cannot keep itself above the others.
             if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-                notes->add(QStringLiteral("Under Wayland, keeping the bar on top of other windows is up to the "
-                                          "compositor."));
+                notes->add(QCoreApplication::translate(
+                    "frmMain", "Under Wayland, keeping the bar on top of other windows is up to the "
+                               "compositor."));
             shortcut.setShortcut(watch->current());
             // From now on the combination follows the settings file.
             QObject::connect(watch, &SummonWatch::changed, &shortcut,

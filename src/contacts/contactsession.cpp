@@ -1,6 +1,5 @@
 #include "contactsession.h"
 
-#include "contactclient/clientapplication.h"
 #include "contactclient/storenotifier.h"
 #include "contacts/categoryfilter.h"
 
@@ -184,8 +183,7 @@ void ContactSession::chooseEntry(const QString& entryId)
 
 QString ContactSession::storeNote() const
 {
-    auto* client = dynamic_cast<contactclient::ClientApplication*>(m_application.get());
-    return client ? client->store().statusNote() : QString();
+    return m_application ? m_application->statusNote() : QString();
 }
 
 void ContactSession::attachStore()
@@ -194,7 +192,7 @@ void ContactSession::attachStore()
         disconnect(m_storeConnection);
     if (!m_application)
         return;
-    if (auto* notifier = contactclient::storeNotifier(*m_application))
+    if (auto* notifier = m_application->notifier())
         m_storeConnection = connect(notifier, &contactclient::StoreNotifier::changed, this,
                                     &ContactSession::reloadGuarded, Qt::QueuedConnection);
 }

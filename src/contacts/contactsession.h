@@ -61,11 +61,10 @@ public:
 
     std::shared_ptr<contactclient::Application> application() const { return m_application; }
     std::shared_ptr<contactclient::NameSpace> nameSpace() const { return m_namespace; }
-    std::shared_ptr<contactclient::MAPIFolder> contactsFolder() const { return m_folder; }
     std::shared_ptr<contactclient::ItemSet> contactItems() const { return m_items; }
     std::shared_ptr<contactclient::ContactItem> currentContact() const { return m_current; }
 
-    // The store's note (working offline, cards skipped), empty when it has none.
+    // The address book's note (working offline, cards skipped), empty when it has none.
     QString storeNote() const;
 
     static QString noLongerThereMessage();

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QToolButton>
 
-ActionAvailability::ActionAvailability(ActionControls controls, ContactSession& session)
-    : m_controls(controls), m_session(session)
+ActionAvailability::ActionAvailability(ActionControls controls, ContactSession& session, const modSettings& settings)
+    : m_controls(controls), m_session(session), m_settings(settings)
 {
     connect(&m_session, &ContactSession::currentContactChanged, this, &ActionAvailability::updateActionButtons);
 }
@@ -15,7 +15,7 @@ ActionAvailability::ActionAvailability(ActionControls controls, ContactSession& 
 void ActionAvailability::updateActionButtons()
 {
     const auto contact = m_session.currentContact();
-    apply(actionStates(contact.get(), modSettings::checkEmailAddresses));
+    apply(actionStates(contact.get(), m_settings.checkEmailAddresses));
 }
 
 void ActionAvailability::apply(const ActionStates& states)

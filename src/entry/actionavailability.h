@@ -8,6 +8,7 @@
 class ContactSession;
 class QLabel;
 class QToolButton;
+class modSettings;
 
 struct ActionControls {
     QToolButton* cmdViewContact = nullptr;
@@ -23,7 +24,7 @@ class ActionAvailability : public QObject {
     Q_OBJECT
 
 public:
-    ActionAvailability(ActionControls controls, ContactSession& session);
+    ActionAvailability(ActionControls controls, ContactSession& session, const modSettings& settings);
     // Enables the buttons for the session's current contact and the e-mail preference.
     void updateActionButtons();
     void apply(const ActionStates& states);
@@ -31,4 +32,5 @@ public:
 private:
     ActionControls m_controls;
     ContactSession& m_session;
+    const modSettings& m_settings;
 };

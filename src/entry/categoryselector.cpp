@@ -10,9 +10,9 @@
 #include <QCoreApplication>
 #include <QSignalBlocker>
 
-CategorySelector::CategorySelector(QComboBox* cmbCategories, ContactSession& session, StatusLine& status,
-                                   const Guard& guard)
-    : m_combo(cmbCategories), m_session(session), m_status(status)
+CategorySelector::CategorySelector(QComboBox* cmbCategories, const modSettings& settings, ContactSession& session,
+                                   StatusLine& status, const Guard& guard)
+    : m_combo(cmbCategories), m_settings(settings), m_session(session), m_status(status)
 {
     connect(m_combo, &QComboBox::activated, this, [this, &guard] { guard.run([this] { cmbCategories_Click(); }); });
 }
@@ -20,8 +20,8 @@ CategorySelector::CategorySelector(QComboBox* cmbCategories, ContactSession& ses
 void CategorySelector::populateCatCombo()
 {
     QStringList names;
-    for (int i = 1; i <= modSettings::NumberOfCategories; ++i)
-        names.append(modSettings::Categories.value(i));
+    for (int i = 1; i <= m_settings.NumberOfCategories; ++i)
+        names.append(m_settings.Categories.value(i));
     namesort::sortAlphabetically(names);
     {
         const QSignalBlocker blocker(m_combo);
@@ -50,7 +50,7 @@ void CategorySelector::cmbCategories_Click()
         m_session.selectCategory(QString());
         return;
     }
-    m_status.show(QStringLiteral("Please Wait - Filtering Contacts..."));
+    m_status.show(QCoreApplication::translate("frmMain", "Please Wait - Filtering Contacts..."));
     QCoreApplication::processEvents();
     try {
         m_session.selectCategory(m_combo->currentText());

@@ -7,12 +7,14 @@ class ContactSession;
 class Guard;
 class QComboBox;
 class StatusLine;
+class modSettings;
 
 class CategorySelector : public QObject {
     Q_OBJECT
 
 public:
-    CategorySelector(QComboBox* cmbCategories, ContactSession& session, StatusLine& status, const Guard& guard);
+    CategorySelector(QComboBox* cmbCategories, const modSettings& settings, ContactSession& session, StatusLine& status,
+                     const Guard& guard);
 
     // Refills the selector from the settings (sorted) and selects the top entry, which stands for
     // all contacts. With no categories at all nothing is selected and all contacts are listed.
@@ -21,6 +23,7 @@ public:
 
 private:
     QComboBox* m_combo;
+    const modSettings& m_settings;
     ContactSession& m_session;
     StatusLine& m_status;
 };

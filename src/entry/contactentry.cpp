@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 ContactEntry::ContactEntry(QWidget& window, EntryControls controls, ContactSession& session, StatusLine& status,
                            WindowDrag& drag, const Guard& guard)
@@ -144,6 +145,15 @@ void ContactEntry::takeBackFocus()
     m_returningFocus = false;
 }
 
+void ContactEntry::returnFocus()
+{
+    QLineEdit* box = m_controls.txtContact;
+    m_returningFocus = true;
+    box->setFocus(Qt::OtherFocusReason);
+    m_returningFocus = false;
+    box->selectAll();
+}
+
 void ContactEntry::cmbContacts_Click()
 {
     pickName(m_controls.cmbContacts->currentText());
@@ -207,9 +217,14 @@ bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::MouseButtonPress:
-        // A note lying over the box goes at the press, which is the box's own.
-        if (m_status.isShown() && m_status.isNote())
+        // A note lying over the box goes at the press, which is the box's own; one cut short by
+        // the line is shown whole first.
+        if (m_status.isShown() && m_status.isNote()) {
+            if (m_status.isCut())
+                QToolTip::showText(static_cast<QMouseEvent*>(event)->globalPosition().toPoint(), m_status.text(),
+                                   m_controls.txtContact);
             m_status.hide();
+        }
         // The press is not passed on to the box, so give it the keyboard focus here: the user
         // clicks into the box to type.
         if (!m_controls.txtContact->hasFocus()) {
@@ -218,6 +233,14 @@ bool ContactEntry::eventFilter(QObject* watched, QEvent* event)
         }
         m_guard.run([this, event] { txtContact_MouseDown(static_cast<QMouseEvent*>(event)); });
         return true;
+    case QEvent::ToolTip:
+        // The pointer rests on a message over the box (which lets the pointer through): its tip
+        // is the whole message.
+        if (m_status.isShown()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), m_status.text(), m_controls.txtContact);
+            return true;
+        }
+        break;
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:

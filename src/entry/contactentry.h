@@ -44,6 +44,10 @@ public:
     // The keyboard focus goes to the box unless it is on a control the user can see and use: the
     // first key typed starts a name. After start-up and whenever a note over the box goes.
     void takeBackFocus();
+    // Gives the box the keyboard focus without emptying it (after a button of the bar acted, or a
+    // window the bar opened closed): a chosen contact stays chosen, and its name is selected so the
+    // first key typed starts another.
+    void returnFocus();
 
     static QString noLongerThereMessage();
 

@@ -5,8 +5,10 @@
 #include "window/countlabel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
+#include <QLocale>
 #include <QSignalBlocker>
 
 ContactListView::ContactListView(QComboBox* cmbContacts, QListView* lstContacts, QLabel* lblContactCount,
@@ -24,7 +26,10 @@ void ContactListView::showLists()
     // The count label follows every contact added; nobody sees the steps, so it is set once to
     // the final count. With no contacts it keeps its text.
     if (m_session.contactCount() > 0)
-        countlabel::show(m_count, QStringLiteral("(%1)").arg(m_session.contactCount()));
+        countlabel::show(m_count, QStringLiteral("(%1)").arg(QLocale().toString(m_session.contactCount())));
+    // Screen readers say what the number counts, in the user's language.
+    m_count->setAccessibleName(
+        QCoreApplication::translate("frmMain", "%n contact(s)", nullptr, int(m_session.contactCount())));
     // The models read the lists the session holds now, and keep them while they show them.
     const std::shared_ptr<const ContactListData> lists = m_session.lists();
     {

@@ -96,12 +96,14 @@ int Fd::release()
     return fd;
 }
 
-Fd openRegularFile(int dirFd, const QByteArray& name, qint64 maxSize, FileInfo* info, QString* why, int* errorCode)
+Fd openRegularFile(int dirFd, const QByteArray& name, qint64 maxSize, FileInfo* info, QString* why, int* errorCode,
+                   bool followLinks)
 {
     if (errorCode)
         *errorCode = 0;
     // O_NONBLOCK: opening a FIFO returns at once instead of waiting for a writer.
-    Fd fd(::openat(dirFd >= 0 ? dirFd : AT_FDCWD, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    Fd fd(::openat(dirFd >= 0 ? dirFd : AT_FDCWD, name.constData(),
+                   O_RDONLY | (followLinks ? 0 : O_NOFOLLOW) | O_NONBLOCK | O_CLOEXEC));
     if (!fd.isOpen()) {
         const int error = errno;
         if (errorCode)

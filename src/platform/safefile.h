@@ -42,8 +42,10 @@ struct FileInfo {
 // for reading: O_NOFOLLOW | O_NONBLOCK, then fstat. Anything but a regular file of at most
 // maxSize bytes is refused. Returns the descriptor, or an invalid one with why set; errorCode
 // receives the errno of a failed open (ENOENT for a file that is not there), else 0.
+// followLinks: a symbolic link is followed (for the user's own files, never for the program's
+// private ones); the checks apply to the file it leads to.
 Fd openRegularFile(int dirFd, const QByteArray& name, qint64 maxSize, FileInfo* info, QString* why,
-                   int* errorCode = nullptr);
+                   int* errorCode = nullptr, bool followLinks = false);
 
 // Reads a file opened by openRegularFile to its end, never more than maxSize bytes. False (why
 // set) when a read fails or the file grew past maxSize.

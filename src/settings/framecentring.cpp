@@ -1,5 +1,7 @@
 #include "framecentring.h"
 
+#include "desktop/x11.h"
+
 #include <QDeadlineTimer>
 #include <QEvent>
 #include <QGuiApplication>
@@ -9,11 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 
 namespace framecentring {
 namespace {
@@ -21,82 +19,21 @@ namespace {
 // How long to wait for the window manager to say which frame it will draw.
 constexpr int kFrameAnswerMs = 250;
 
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name)
-{
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-    std::free(reply);
-    return result;
-}
-
-xcb_window_t rootOf(xcb_connection_t* c)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
-// _NET_FRAME_EXTENTS (left, right, top, bottom) as the window manager set it; false when unset.
-bool readExtents(xcb_connection_t* c, xcb_window_t w, QMargins* frame)
-{
-    auto* reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, w, atom(c, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 0, 4), nullptr);
-    bool found = false;
-    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
-        const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply));
-        // A frame is a few pixels; anything else is not one.
-        if (v[0] < 500 && v[1] < 500 && v[2] < 500 && v[3] < 500) {
-            *frame = QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
-            found = true;
-        }
-    }
-    std::free(reply);
-    return found;
-}
-
-bool supported(xcb_connection_t* c, xcb_atom_t wanted)
-{
-    auto* reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096), nullptr);
-    bool found = false;
-    if (reply) {
-        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-        const int n = xcb_get_property_value_length(reply) / 4;
-        for (int i = 0; i < n && !found; ++i)
-            found = atoms[i] == wanted;
-    }
-    std::free(reply);
-    return found;
-}
-
 // Asks the window manager for the frame of a window it has not mapped yet, and waits a moment for
 // the answer.
-bool requestExtents(xcb_connection_t* c, xcb_window_t w, QMargins* frame)
+std::optional<QMargins> askFrame(WId w)
 {
-    const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    if (request == XCB_ATOM_NONE || !supported(c, request))
-        return false;
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = w;
-    event.type = request;
-    xcb_send_event(c, 0, rootOf(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));
-    xcb_flush(c);
+    if (!x11::requestFrameExtents(w))
+        return std::nullopt;
     // The answer is a property on the window; the window manager sets it within a few milliseconds.
     const QDeadlineTimer deadline(kFrameAnswerMs);
-    while (!readExtents(c, w, frame)) {
+    for (;;) {
+        if (const std::optional<QMargins> frame = x11::frameExtents(w))
+            return frame;
         if (deadline.hasExpired())
-            return false;
+            return std::nullopt;
         QThread::msleep(2);
     }
-    return true;
 }
 
 // Puts the window's inner area at the point. move() takes the frame's place as Qt knows the frame
@@ -121,12 +58,11 @@ protected:
     {
         if (event->type() == QEvent::Expose && m_window && m_window->isVisible()) {
             watched->removeEventFilter(this);
-            QMargins frame;
-            xcb_connection_t* c = x11Connection();
-            if (c && readExtents(c, xcb_window_t(m_window->winId()), &frame) && frame != m_assumed &&
-                m_window->geometry().topLeft() == m_placed) {
+            const std::optional<QMargins> frame =
+                x11::isAvailable() ? x11::frameExtents(m_window->winId()) : std::nullopt;
+            if (frame && *frame != m_assumed && m_window->geometry().topLeft() == m_placed) {
                 if (const QScreen* screen = QGuiApplication::primaryScreen())
-                    placeInner(m_window, centredPosition(screen->geometry(), m_window->size(), frame));
+                    placeInner(m_window, centredPosition(screen->geometry(), m_window->size(), *frame));
             }
             deleteLater();
         }
@@ -152,16 +88,14 @@ QPoint centredPosition(const QRect& area, const QSize& inner, const QMargins& fr
 
 QMargins frameOf(QWidget* window)
 {
-    xcb_connection_t* c = x11Connection();
-    if (!c)
+    if (!x11::isAvailable())
         return {};
-    const auto w = xcb_window_t(window->winId());
-    QMargins frame;
-    if (readExtents(c, w, &frame))
-        return frame;
-    if (!window->isVisible() && requestExtents(c, w, &frame))
-        return frame;
-    return {};
+    const WId w = window->winId();
+    if (const std::optional<QMargins> frame = x11::frameExtents(w))
+        return *frame;
+    if (window->isVisible())
+        return {};
+    return askFrame(w).value_or(QMargins());
 }
 
 void centreOnScreen(QWidget* window)
@@ -172,7 +106,7 @@ void centreOnScreen(QWidget* window)
     const QMargins frame = frameOf(window);
     const QPoint place = centredPosition(screen->geometry(), window->size(), frame);
     placeInner(window, place);
-    if (!window->isVisible() && window->windowHandle() && x11Connection())
+    if (!window->isVisible() && window->windowHandle() && x11::isAvailable())
         new FrameCheck(window, frame, place);
 }
 

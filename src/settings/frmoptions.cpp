@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,7 @@ constexpr int kPageOutOfView = -20000;
 
 } // namespace
 
-frmOptions::frmOptions() : QDialog(nullptr)
+frmOptions::frmOptions(modSettings& settings) : QDialog(nullptr), m_settings(settings)
 {
     buildControls();
     wireControls();
@@ -48,10 +49,10 @@ frmOptions* frmOptions::instance()
     return s_loaded.data();
 }
 
-frmOptions* frmOptions::showDialog()
+frmOptions* frmOptions::showDialog(modSettings& settings)
 {
     if (!s_loaded) {
-        auto* dialog = new frmOptions;
+        auto* dialog = new frmOptions(settings);
         s_loaded = dialog;
         dialog->Form_Load();
     }
@@ -68,8 +69,9 @@ QString frmOptions::versionText()
 
 QString frmOptions::noteText()
 {
-    return QStringLiteral("Note:  With this option on, each contact's e-mail addresses are read "
-                          "whenever a name is typed in.");
+    return QCoreApplication::translate("frmOptions",
+                                       "Note:  With this option on, each contact's e-mail addresses are read "
+                                       "whenever a name is typed in.");
 }
 
 void frmOptions::wireControls()
@@ -81,6 +83,11 @@ void frmOptions::wireControls()
     on(chkCheckEmailAddresses, &QCheckBox::toggled, &frmOptions::chkCheckEmailAddresses_Click);
     on(txtNewCat, &QLineEdit::textChanged, &frmOptions::txtNewCat_Change);
     on(cmdAddCat, &QAbstractButton::clicked, &frmOptions::cmdAddCat_Click);
+    // Return in the name box adds the name, as Add does.
+    connect(txtNewCat, &QLineEdit::returnPressed, this, [this] {
+        if (cmdAddCat->isEnabled())
+            guarded(&frmOptions::cmdAddCat_Click);
+    });
     on(lstCats, &QListWidget::itemSelectionChanged, &frmOptions::lstCats_Click);
     on(cmdDeleteCat, &QAbstractButton::clicked, &frmOptions::cmdDeleteCat_Click);
     on(cmdApply, &QAbstractButton::clicked, &frmOptions::cmdApply_Click);
@@ -106,9 +113,9 @@ void frmOptions::Form_Load()
     windowHandle()->installEventFilter(this);
     lblVersion->setText(versionText());
     centreOnScreen();
-    modSettings::loadSettings();
-    chkCheckEmailAddresses->setChecked(modSettings::boolToCheck(modSettings::checkEmailAddresses) == 1);
-    fillCategoryList(modSettings::Categories);
+    m_settings.loadSettings();
+    chkCheckEmailAddresses->setChecked(modSettings::boolToCheck(m_settings.checkEmailAddresses) == 1);
+    fillCategoryList(m_settings.Categories);
 }
 
 void frmOptions::centreOnScreen()
@@ -140,7 +147,7 @@ void frmOptions::tbsOptions_Click()
 
 void frmOptions::chkCheckEmailAddresses_Click()
 {
-    modSettings::checkEmailAddresses = chkCheckEmailAddresses->isChecked();
+    m_settings.checkEmailAddresses = chkCheckEmailAddresses->isChecked();
 }
 
 void frmOptions::txtNewCat_Change()
@@ -151,11 +158,11 @@ void frmOptions::txtNewCat_Change()
 void frmOptions::cmdAddCat_Click()
 {
     const QString name = txtNewCat->text();
-    if (modSettings::addCategory(name))
+    if (m_settings.addCategory(name))
         addToList(name);
     else
-        MessageBox::show(this, QStringLiteral("Too Many Categories"), QStringLiteral("Can't Add New Category"),
-                         MessageBox::Icon::None);
+        MessageBox::show(this, QCoreApplication::translate("frmOptions", "Too Many Categories"),
+                         QCoreApplication::translate("frmOptions", "Can't Add New Category"), MessageBox::Icon::None);
     txtNewCat->clear();
     cmdAddCat->setEnabled(false);
 }
@@ -169,27 +176,28 @@ void frmOptions::lstCats_Click()
 
 void frmOptions::cmdDeleteCat_Click()
 {
-    if (modSettings::deleteCategory(selectedCategory()))
-        fillCategoryList(modSettings::Categories);
+    if (m_settings.deleteCategory(selectedCategory()))
+        fillCategoryList(m_settings.Categories);
     else
-        MessageBox::show(this, QStringLiteral("Error"), QStringLiteral("You Can't Delete This Category"),
+        MessageBox::show(this, QCoreApplication::translate("frmOptions", "Error"),
+                         QCoreApplication::translate("frmOptions", "You Can't Delete This Category"),
                          MessageBox::Icon::None);
 }
 
 void frmOptions::cmdApply_Click()
 {
-    modSettings::saveSettings();
+    m_settings.saveSettings();
 }
 
 void frmOptions::cmdOK_Click()
 {
-    modSettings::saveSettings();
+    m_settings.saveSettings();
     close();
 }
 
 void frmOptions::cmdCancel_Click()
 {
-    modSettings::loadSettings();
+    m_settings.loadSettings();
     close();
 }
 
@@ -254,7 +262,8 @@ void frmOptions::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    QWidget::keyPressEvent(event);
+    // Past QDialog on purpose: its Esc and Enter handling is the dialog's own, decided above.
+    QWidget::keyPressEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
 void frmOptions::closeEvent(QCloseEvent* event)

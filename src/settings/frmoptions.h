@@ -1,7 +1,7 @@
 #pragma once
 // The options dialog: the category list and the e-mail preference on the General page, the
 // program's name and version on the About page. It keeps no state of its own: every edit goes
-// straight to modSettings, and its buttons decide what happens to that state — Apply writes it,
+// straight to the settings it was given, and its buttons decide what happens to that state — Apply writes it,
 // OK writes it and closes, Cancel (Esc) reads the store back and closes, and the close box just
 // closes, leaving the edits in memory until the next load.
 //
@@ -20,6 +20,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class TabStrip;
+class modSettings;
 
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -29,8 +30,9 @@ public:
 
     // The dialog while it is loaded, or nullptr.
     static frmOptions* instance();
-    // Shows the one dialog: loads it when it is not loaded, otherwise brings it to the front.
-    static frmOptions* showDialog();
+    // Shows the one dialog: loads it on these settings when it is not loaded, otherwise brings it
+    // to the front. The settings outlive the dialog.
+    static frmOptions* showDialog(modSettings& settings);
 
     // "v<major>.<minor>" of the program's version.
     static QString versionText();
@@ -84,7 +86,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    frmOptions();
+    explicit frmOptions(modSettings& settings);
 
     void buildControls();
     void buildGeneralPage();
@@ -96,4 +98,6 @@ private:
     void Form_Unload();
     // Runs a handler; a failure of the settings store is reported and the dialog stays as it is.
     void guarded(void (frmOptions::*handler)());
+
+    modSettings& m_settings;
 };

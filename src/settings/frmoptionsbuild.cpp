@@ -8,6 +8,7 @@
 #include "window/twips.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -82,7 +83,7 @@ QWidget* page(QWidget* parent, const char* name, int left)
 void frmOptions::buildControls()
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(QCoreApplication::translate("frmOptions", "Options"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
@@ -93,12 +94,14 @@ void frmOptions::buildControls()
 
     tbsOptions = place(new TabStrip(this), "tbsOptions", {90, 135, 5895, 4245});
     tbsOptions->setFont(controlfactory::windowFont());
-    tbsOptions->addTab(QStringLiteral("General"), QStringLiteral("General"), QStringLiteral("General Preferences"));
-    tbsOptions->addTab(QStringLiteral("About"), QStringLiteral("About"), QStringLiteral("About"));
+    tbsOptions->addTab(QCoreApplication::translate("frmOptions", "General"), QStringLiteral("General"),
+                       QCoreApplication::translate("frmOptions", "General Preferences"));
+    tbsOptions->addTab(QCoreApplication::translate("frmOptions", "About"), QStringLiteral("About"),
+                       QCoreApplication::translate("frmOptions", "About"));
 
-    cmdOK = button(this, QStringLiteral("OK"), "cmdOK", {2490, 4455, 1095, 375});
-    cmdCancel = button(this, QStringLiteral("Cancel"), "cmdCancel", {3720, 4455, 1095, 375});
-    cmdApply = button(this, QStringLiteral("Apply"), "cmdApply", {4920, 4455, 1095, 375});
+    cmdOK = button(this, QCoreApplication::translate("frmOptions", "OK"), "cmdOK", {2490, 4455, 1095, 375});
+    cmdCancel = button(this, QCoreApplication::translate("frmOptions", "Cancel"), "cmdCancel", {3720, 4455, 1095, 375});
+    cmdApply = button(this, QCoreApplication::translate("frmOptions", "Apply"), "cmdApply", {4920, 4455, 1095, 375});
 
     picOptions[0] = page(this, "picOptions(0)", kPageInitialLeft);
     picOptions[1] = page(this, "picOptions(1)", kPageOutOfView);
@@ -106,8 +109,9 @@ void frmOptions::buildControls()
     buildAboutPage();
 
     // Keyboard order of the controls that take the focus.
+    // Add follows the name box: it is enabled by typing there, so the Tab after the name reaches it.
     const QList<QWidget*> order = {tbsOptions, cmdOK,     cmdCancel, cmdApply,    chkCheckEmailAddresses,
-                                   lstCats,    cmdAddCat, txtNewCat, cmdDeleteCat};
+                                   lstCats,    txtNewCat, cmdAddCat, cmdDeleteCat};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -115,9 +119,12 @@ void frmOptions::buildControls()
 void frmOptions::buildGeneralPage()
 {
     QWidget* general = picOptions[0];
-    fraSample1 = place(new QGroupBox(QStringLiteral("Preferences"), general), "fraSample1", {135, 135, 5430, 1695});
+    fraSample1 = place(new QGroupBox(QCoreApplication::translate("frmOptions", "Preferences"), general), "fraSample1",
+                       {135, 135, 5430, 1695});
     chkCheckEmailAddresses =
-        place(new QCheckBox(QStringLiteral("Only enable Email Buttons if Contact has Email Address"), fraSample1),
+        place(new QCheckBox(
+                  QCoreApplication::translate("frmOptions", "Only enable Email Buttons if Contact has Email Address"),
+                  fraSample1),
               "chkCheckEmailAddresses", {360, 585, 4740, 285});
 
     Text1 = place(new QPlainTextEdit(noteText(), fraSample1), "Text1", {1035, 945, 4155, 420});
@@ -132,14 +139,16 @@ void frmOptions::buildGeneralPage()
         notePalette.setColor(group, QPalette::Base, notePalette.color(group, QPalette::Window));
     Text1->setPalette(notePalette);
 
-    fraCats = place(new QGroupBox(QStringLiteral("Categories "), general), "fraCats", {135, 1980, 5415, 1590});
+    fraCats = place(new QGroupBox(QCoreApplication::translate("frmOptions", "Categories "), general), "fraCats",
+                    {135, 1980, 5415, 1590});
     lstCats = place(new QListWidget(fraCats), "lstCats", {180, 315, 2535, 1035});
     lstCats->setSelectionMode(QAbstractItemView::SingleSelection);
-    cmdAddCat = button(fraCats, QStringLiteral("Add"), "cmdAddCat", {4680, 1035, 600, 330});
+    cmdAddCat = button(fraCats, QCoreApplication::translate("frmOptions", "Add"), "cmdAddCat", {4680, 1035, 600, 330});
     cmdAddCat->setEnabled(false);
     txtNewCat = place(new QLineEdit(fraCats), "txtNewCat", {2835, 1035, 1770, 330});
-    txtNewCat->setAccessibleName(QStringLiteral("New category"));
-    cmdDeleteCat = button(fraCats, QStringLiteral("Delete"), "cmdDeleteCat", {2835, 630, 2445, 330});
+    txtNewCat->setAccessibleName(QCoreApplication::translate("frmOptions", "New category"));
+    cmdDeleteCat =
+        button(fraCats, QCoreApplication::translate("frmOptions", "Delete"), "cmdDeleteCat", {2835, 630, 2445, 330});
     cmdDeleteCat->setEnabled(false);
 
     const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, chkCheckEmailAddresses) +
@@ -157,17 +166,18 @@ void frmOptions::buildAboutPage()
     title.setPointSizeF(24);
     title.setBold(true);
     Label1->setFont(title);
-    Label2 = place(new QLabel(QStringLiteral("A small contact bar for the desktop."), fraSample2), "Label2",
-                   {900, 855, 3570, 285});
+    Label2 =
+        place(new QLabel(QCoreApplication::translate("frmOptions", "A small contact bar for the desktop."), fraSample2),
+              "Label2", {900, 855, 3570, 285});
     Label3 = place(new QLabel(QStringLiteral("\u00a9 2026 The Quintel developers"), fraSample2), "Label3",
                    {90, 2340, 2040, 240});
     Label4 = place(new QLabel(QStringLiteral("quintel.example.org"), about), "Label4", {3960, 3465, 1590, 240});
     lblVersion = place(new QLabel(QStringLiteral("v0.0"), fraSample2), "lblVersion", {135, 2070, 1095, 240});
 
     Image1 = picture(fraSample2, "Image1", {2970, 1665, 1440, 825}, QStringLiteral(":/icons/about-logo.svg"),
-                     QStringLiteral("Quintel logo"));
+                     QCoreApplication::translate("frmOptions", "Quintel logo"));
     Image2 = picture(fraSample2, "Image2", {45, 270, 480, 480}, QStringLiteral(":/icons/about-icon.svg"),
-                     QStringLiteral("Quintel icon"));
+                     QCoreApplication::translate("frmOptions", "Quintel icon"));
     for (QLabel* label : {Label2, Label3, Label4, lblVersion})
         condenseToFit(label);
 }

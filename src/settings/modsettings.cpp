@@ -5,15 +5,7 @@
 
 #include <memory>
 
-namespace modSettings {
-
-bool checkEmailAddresses = false;
-int NumberOfCategories = 0;
-QStringList Categories;
-
 namespace {
-
-SettingsStore* s_store = nullptr;
 
 const QString kSettings = QStringLiteral("Settings");
 const QString kCategories = QStringLiteral("Categories");
@@ -23,48 +15,33 @@ const QString kUnnamed = QStringLiteral("<Unnamed>");
 
 QString get(const SettingsStore& from, const QString& section, const QString& key, const QString& defaultValue)
 {
-    return from.GetSetting(kApplication, section, key, defaultValue);
+    return from.GetSetting(modSettings::kApplication, section, key, defaultValue);
 }
 
 // A settings file is read when it is opened and its values are kept from then on, so a file
 // edited since (by hand, by Quintel Setup, by a second Quintel) would go unseen and be written
 // over by the next save. Loading reads such a file afresh.
-std::unique_ptr<SettingsStore> freshReader()
+std::unique_ptr<SettingsStore> freshReader(const SettingsStore& store)
 {
-    if (const auto* file = dynamic_cast<const QSettingsStore*>(&store()))
+    if (const auto* file = dynamic_cast<const QSettingsStore*>(&store))
         return std::make_unique<QSettingsStore>(file->fileName());
     return nullptr;
 }
 
+} // namespace
+
+modSettings::modSettings(SettingsStore& store, QObject* parent) : QObject(parent), m_store(store) {}
+
 // Entry 0 is a placeholder, so that entry i is the i-th name.
-void resize(int count)
+void modSettings::resize(int count)
 {
     Categories.resize(count + 1);
 }
 
-} // namespace
-
-Notifier& notifier()
+void modSettings::loadSettings()
 {
-    static Notifier instance;
-    return instance;
-}
-
-void setStore(SettingsStore* store)
-{
-    s_store = store;
-}
-
-SettingsStore& store()
-{
-    static QSettingsStore defaultStore;
-    return s_store ? *s_store : defaultStore;
-}
-
-void loadSettings()
-{
-    const std::unique_ptr<SettingsStore> fresh = freshReader();
-    const SettingsStore& from = fresh ? *fresh : store();
+    const std::unique_ptr<SettingsStore> fresh = freshReader(m_store);
+    const SettingsStore& from = fresh ? *fresh : m_store;
     checkEmailAddresses =
         settingsvalues::flag(get(from, kSettings, kCheckEmailAddresses, settingsvalues::flagText(false)));
     NumberOfCategories = settingsvalues::categoryCount(get(from, kSettings, kNumberOfCategories, QStringLiteral("0")));
@@ -81,18 +58,18 @@ void loadSettings()
         Categories.append(get(from, kCategories, QString::number(i), kUnnamed));
 }
 
-void saveSettings()
+void modSettings::saveSettings()
 {
     QList<SettingsStore::Value> values;
     values.append({kSettings, kCheckEmailAddresses, settingsvalues::flagText(checkEmailAddresses)});
     values.append({kSettings, kNumberOfCategories, QString::number(NumberOfCategories)});
     for (int i = 1; i <= NumberOfCategories; ++i)
         values.append({kCategories, QString::number(i), Categories.value(i)});
-    store().SaveSettings(kApplication, values);
-    emit notifier().saved();
+    m_store.SaveSettings(kApplication, values);
+    emit saved();
 }
 
-bool addCategory(const QString& name)
+bool modSettings::addCategory(const QString& name)
 {
     if (NumberOfCategories >= kMaxAddedCategories)
         return false;
@@ -102,7 +79,7 @@ bool addCategory(const QString& name)
     return true;
 }
 
-bool deleteCategory(const QString& name)
+bool modSettings::deleteCategory(const QString& name)
 {
     // The exact name first, so that a user's "ALL CONTACTS" can go while "All Contacts" stays.
     int idx = 0;
@@ -123,9 +100,7 @@ bool deleteCategory(const QString& name)
     return true;
 }
 
-int boolToCheck(bool flag)
+int modSettings::boolToCheck(bool flag)
 {
     return flag ? 1 : 0;
 }
-
-} // namespace modSettings

@@ -5,7 +5,7 @@
 
 #include <QToolButton>
 
-OptionsOpener::OptionsOpener(QToolButton* cmdOptions, const Guard& guard)
+OptionsOpener::OptionsOpener(QToolButton* cmdOptions, modSettings& settings, const Guard& guard) : m_settings(settings)
 {
     connect(cmdOptions, &QAbstractButton::clicked, this, [this, &guard] { guard.run([this] { cmdOptions_Click(); }); });
 }
@@ -13,5 +13,5 @@ OptionsOpener::OptionsOpener(QToolButton* cmdOptions, const Guard& guard)
 void OptionsOpener::cmdOptions_Click()
 {
     // One dialog for the whole program, modeless and without an owner: it may outlive the bar.
-    frmOptions::showDialog();
+    frmOptions::showDialog(m_settings);
 }

@@ -5,11 +5,15 @@
 
 class Guard;
 class QToolButton;
+class modSettings;
 
 class OptionsOpener : public QObject {
     Q_OBJECT
 
 public:
-    OptionsOpener(QToolButton* cmdOptions, const Guard& guard);
+    OptionsOpener(QToolButton* cmdOptions, modSettings& settings, const Guard& guard);
     void cmdOptions_Click();
+
+private:
+    modSettings& m_settings;
 };

@@ -77,18 +77,19 @@ QString setEnabled(bool enabled, const QString& program)
     const QString path = filePath();
     if (!enabled) {
         if (QFileInfo::exists(path) && !QFile::remove(path))
-            return QStringLiteral("%1 cannot be removed.").arg(path);
+            return QCoreApplication::translate("SetupWindow", "%1 cannot be removed.").arg(path);
         return {};
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("The folder %1 cannot be created.").arg(QFileInfo(path).absolutePath());
+        return QCoreApplication::translate("SetupWindow", "The folder %1 cannot be created.")
+            .arg(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("SetupWindow", "%1 cannot be written: %2").arg(path, file.errorString());
     }
     file.write(desktopEntry(program).toUtf8());
     if (!file.commit())
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("SetupWindow", "%1 cannot be written: %2").arg(path, file.errorString());
     return {};
 }
 

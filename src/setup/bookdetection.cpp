@@ -4,6 +4,7 @@
 #include "contactclient/thunderbird/thunderbirdprofiles.h"
 #include "setup/firstrun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +73,7 @@ QList<FoundBook> existingFolders(const QString& source, const QStringList& folde
 
 QList<FoundBook> defaultFolder(const Places& places)
 {
-    return existingFolders(QStringLiteral("Address book folder"),
+    return existingFolders(QCoreApplication::translate("SetupWindow", "Address book folder"),
                            {QDir::cleanPath(places.dataHome + QStringLiteral("/contacts"))}, places);
 }
 
@@ -98,7 +99,8 @@ QList<FoundBook> khard(const Places& places)
 
 QList<FoundBook> kdeContacts(const Places& places)
 {
-    return existingFolders(QStringLiteral("KDE contacts"), {places.dataHome + QStringLiteral("/kpeoplevcard")}, places);
+    return existingFolders(QCoreApplication::translate("SetupWindow", "KDE contacts"),
+                           {places.dataHome + QStringLiteral("/kpeoplevcard")}, places);
 }
 
 QList<FoundBook> thunderbirdProfiles(const Places& places)
@@ -136,9 +138,9 @@ int countContacts(const QString& spec, const SettingsStore& settings)
 
 QString FoundBook::text() const
 {
-    const QString count = contacts < 0    ? QStringLiteral("cannot be read")
-                          : contacts == 1 ? QStringLiteral("1 contact")
-                                          : QStringLiteral("%1 contacts").arg(contacts);
+    const QString count = contacts < 0    ? QCoreApplication::translate("SetupWindow", "cannot be read")
+                          : contacts == 1 ? QCoreApplication::translate("SetupWindow", "1 contact")
+                                          : QCoreApplication::translate("SetupWindow", "%1 contacts").arg(contacts);
     return QStringLiteral("%1: %2 (%3)").arg(source, location, count);
 }
 
@@ -250,7 +252,7 @@ FirstRunPlan planFirstRun(const QList<FoundBook>& found)
 QString usedBookNote(const FoundBook& book)
 {
     // Short: the bar's status line is narrow.
-    return QStringLiteral("Using %1").arg(book.text());
+    return QCoreApplication::translate("SetupWindow", "Using %1").arg(book.text());
 }
 
 } // namespace setup

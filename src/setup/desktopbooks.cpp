@@ -5,6 +5,7 @@
 #include "contactclient/errors.h"
 #endif
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QThread>
 
@@ -19,14 +20,16 @@ void listDesktopBooks(QObject* context, std::function<void(const DesktopBooks&)>
             for (const auto& b : contactclient::eds::listBooks(std::chrono::seconds(10)))
                 result->books.append({b.book.uid, b.book.name, b.contacts, b.problem});
             if (result->books.isEmpty())
-                result->problem = QStringLiteral("The desktop has no address book switched on.");
+                result->problem =
+                    QCoreApplication::translate("SetupWindow", "The desktop has no address book switched on.");
         } catch (const contactclient::AutomationError& e) {
             result->problem = e.description();
         }
     });
 #else
     QThread* thread = QThread::create([result] {
-        result->problem = QStringLiteral("This Quintel was built without the desktop's address book (libebook).");
+        result->problem = QCoreApplication::translate(
+            "SetupWindow", "This Quintel was built without the desktop's address book (libebook).");
     });
 #endif
     // The thread ends on its own; a window closed meanwhile is simply not told.

@@ -7,6 +7,7 @@
 #include "contactclient/eds/edsbooklist.h"
 #endif
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,7 +43,7 @@ QString useLocalAddressBook(SettingsStore& store, const QString& folder)
 {
     const QString path = QDir::cleanPath(folder);
     if (!QDir().mkpath(path))
-        return QStringLiteral("The folder %1 cannot be created.").arg(path);
+        return QCoreApplication::translate("SetupWindow", "The folder %1 cannot be created.").arg(path);
     try {
         store.SaveSetting(contactclient::kClientApplication, contactclient::kClientSection, contactclient::key::Backend,
                           QStringLiteral("vcard"));
@@ -80,7 +81,8 @@ QString useDesktopAddressBook(SettingsStore& store)
     } catch (const contactclient::AutomationError&) {
         return {};
     }
-    return QStringLiteral("Using the desktop's address book (%1 contacts in %2 %3); Quintel Setup changes this.")
+    return QCoreApplication::translate(
+               "SetupWindow", "Using the desktop's address book (%1 contacts in %2 %3); Quintel Setup changes this.")
         .arg(contacts)
         .arg(books)
         .arg(books == 1 ? QStringLiteral("book") : QStringLiteral("books"));

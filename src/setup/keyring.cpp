@@ -4,6 +4,7 @@
 #include "contactclient/ldap/ldapstore.h"
 #include "mail/mailaccount.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace setup {
@@ -33,7 +34,7 @@ QString ldapPasswordKey(const QString& bindDn, const QString& url)
 QString DesktopKeyring::writePassword(const QString& key, const QString& password)
 {
     if (!carddav::createSystemKeyring()->write(key, password))
-        return QStringLiteral("No keyring (Secret Service or KWallet) took the password.");
+        return QCoreApplication::translate("SetupWindow", "No keyring (Secret Service or KWallet) took the password.");
     return {};
 }
 
@@ -45,11 +46,11 @@ QString DesktopKeyring::readPassword(const QString& key, QString& password)
         password = result.password;
         return {};
     case carddav::Keyring::Status::NotFound:
-        return QStringLiteral("The keyring holds no password for this account.");
+        return QCoreApplication::translate("SetupWindow", "The keyring holds no password for this account.");
     case carddav::Keyring::Status::Unavailable:
         break;
     }
-    return QStringLiteral("No keyring is available: %1").arg(result.error);
+    return QCoreApplication::translate("SetupWindow", "No keyring is available: %1").arg(result.error);
 }
 
 } // namespace setup

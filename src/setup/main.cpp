@@ -1,12 +1,14 @@
 // Quintel Setup: chooses the address book and the mail account of Quintel's contact client, and
 // whether the bar starts at login.
 
-#include "app/commandline.h"
+#include "commandline.h"
 #include "settingsstore.h"
 #include "setup/keyring.h"
 #include "setup/setupwindow.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -14,8 +16,9 @@ int main(int argc, char* argv[])
 {
     const int answered = commandline::handle(
         {QStringLiteral("quintel-setup"),
-         QStringLiteral("Quintel Setup: the address book and mail account of the Quintel contact bar, and its "
-                        "start at login."),
+         QStringLiteral(QT_TRANSLATE_NOOP(
+             "commandline", "Quintel Setup: the address book and mail account of the Quintel contact bar, and its "
+                            "start at login.")),
          QStringLiteral(QUINTEL_VERSION_TEXT)},
         argc, argv);
     if (answered >= 0)
@@ -26,9 +29,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication app(argc, argv);
+    translations::install(app);
     QApplication::setApplicationName(QStringLiteral("Quintel"));
     QApplication::setOrganizationName(QStringLiteral("Quintel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintel Setup"));
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("SetupWindow", "Quintel Setup"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("org.quintel.Quintel.Setup"));
 

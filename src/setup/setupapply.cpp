@@ -4,6 +4,8 @@
 #include "setup/autostart.h"
 #include "setup/keyring.h"
 
+#include <QCoreApplication>
+
 namespace setup {
 
 SetupInput currentSetup(const SettingsStore& store)
@@ -22,7 +24,7 @@ ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& 
     outcome.error = s.problem();
     if (outcome.error.isEmpty() && !input.summonShortcut.trimmed().isEmpty() &&
         !summon::problem(input.summonShortcut).isEmpty())
-        outcome.error = QStringLiteral("The summon shortcut %1 cannot be used: %2")
+        outcome.error = QCoreApplication::translate("SetupWindow", "The summon shortcut %1 cannot be used: %2")
                             .arg(input.summonShortcut.trimmed(), summon::problem(input.summonShortcut));
     if (!outcome.error.isEmpty())
         return outcome;
@@ -39,9 +41,10 @@ ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& 
             return;
         const QString error = keyring.writePassword(key, password);
         if (!error.isEmpty())
-            outcome.warnings.append(QStringLiteral("The %1 password was not saved: %2 Quintel will ask for it "
-                                                   "when it needs it.")
-                                        .arg(what, error));
+            outcome.warnings.append(
+                QCoreApplication::translate("SetupWindow", "The %1 password was not saved: %2 Quintel will ask for it "
+                                                           "when it needs it.")
+                    .arg(what, error));
     };
     if (s.addressBook == SetupSettings::AddressBook::CardDav)
         keep(cardDavPasswordKey(s.cardDavUser.trimmed(), s.cardDavUrl.trimmed()), input.cardDavPassword,

@@ -8,6 +8,7 @@
 #include "settingsstore.h"
 #include "setup/firstrun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHostAddress>
@@ -195,15 +196,16 @@ QString SetupSettings::problem() const
     case AddressBook::VCardFolder: {
         const QString f = folder.trimmed();
         if (!f.isEmpty() && QDir::isRelativePath(f))
-            return QStringLiteral("The address-book folder must be a full path (starting with /).");
+            return QCoreApplication::translate("SetupWindow",
+                                               "The address-book folder must be a full path (starting with /).");
         if (!f.isEmpty() && QFileInfo::exists(f) && !QFileInfo(f).isDir())
-            return QStringLiteral("%1 is a file, not a folder.").arg(f);
+            return QCoreApplication::translate("SetupWindow", "%1 is a file, not a folder.").arg(f);
         break;
     }
     case AddressBook::CardDav: {
         const QUrl url(cardDavUrl.trimmed(), QUrl::StrictMode);
         if (cardDavUrl.trimmed().isEmpty())
-            return QStringLiteral("Enter the address of the CardDAV server.");
+            return QCoreApplication::translate("SetupWindow", "Enter the address of the CardDAV server.");
         if (!url.isValid() || url.host().isEmpty() ||
             (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
             return QStringLiteral("The CardDAV address must look like https://server.example/dav/.");
@@ -211,7 +213,7 @@ QString SetupSettings::problem() const
             return QStringLiteral("Use an https:// address: over http:// the password would cross the network "
                                   "unencrypted.");
         if (hasControlCharacters(cardDavUser))
-            return QStringLiteral("The CardDAV user name contains control characters.");
+            return QCoreApplication::translate("SetupWindow", "The CardDAV user name contains control characters.");
         break;
     }
     case AddressBook::Eds:
@@ -225,22 +227,23 @@ QString SetupSettings::problem() const
     if (mail == Mail::Smtp) {
         const QString host = smtpHost.trimmed();
         if (host.isEmpty())
-            return QStringLiteral("Enter the SMTP server's host name.");
+            return QCoreApplication::translate("SetupWindow", "Enter the SMTP server's host name.");
         if (hasControlCharacters(host) || host.contains(QLatin1Char(' ')) || host.contains(QLatin1Char('/')))
-            return QStringLiteral("The SMTP host name is not valid.");
+            return QCoreApplication::translate("SetupWindow", "The SMTP host name is not valid.");
         if (smtpPort < 0 || smtpPort > 65535)
-            return QStringLiteral("The SMTP port must be between 1 and 65535.");
+            return QCoreApplication::translate("SetupWindow", "The SMTP port must be between 1 and 65535.");
         if (smtpSecurity == QLatin1String("none") && !isLoopback(host))
-            return QStringLiteral("A connection without encryption is allowed only to this computer (localhost): "
-                                  "choose TLS or STARTTLS.");
+            return QCoreApplication::translate(
+                "SetupWindow", "A connection without encryption is allowed only to this computer (localhost): "
+                               "choose TLS or STARTTLS.");
         if (hasControlCharacters(smtpUser))
-            return QStringLiteral("The SMTP user name contains control characters.");
+            return QCoreApplication::translate("SetupWindow", "The SMTP user name contains control characters.");
         if (mailFrom.trimmed().isEmpty())
-            return QStringLiteral("Enter your own mail address as the sender address.");
+            return QCoreApplication::translate("SetupWindow", "Enter your own mail address as the sender address.");
     } else if (mail == Mail::Sendmail) {
         const QString path = sendmailPath.trimmed();
         if (!path.isEmpty() && QDir::isRelativePath(path))
-            return QStringLiteral("The sendmail program must be given with its full path.");
+            return QCoreApplication::translate("SetupWindow", "The sendmail program must be given with its full path.");
     }
     if (mail == Mail::Smtp && saveSentCopy) {
         if (const QString p = imapProblem(); !p.isEmpty())
@@ -249,7 +252,7 @@ QString SetupSettings::problem() const
     if (!mailFrom.trimmed().isEmpty() && !isMailAddress(mailFrom.trimmed()))
         return QStringLiteral("\"%1\" is not a mail address (name@example.org).").arg(mailFrom.trimmed());
     if (hasControlCharacters(mailFromName))
-        return QStringLiteral("The sender's name contains control characters.");
+        return QCoreApplication::translate("SetupWindow", "The sender's name contains control characters.");
     return {};
 }
 
@@ -259,14 +262,16 @@ QString SetupSettings::ldapProblem() const
     if (url.isEmpty())
         return QStringLiteral("Enter the address of the directory server (ldaps://ldap.example.com).");
     if (hasControlCharacters(url))
-        return QStringLiteral("The directory server's address contains control characters.");
+        return QCoreApplication::translate("SetupWindow",
+                                           "The directory server's address contains control characters.");
     try {
         contactclient::ldap::parseLdapUrl(url);
     } catch (const contactclient::ldap::LdapError& e) {
         return e.message().remove(QStringLiteral(" (key LdapUrl)"));
     }
     if (ldapBaseDn.trimmed().isEmpty())
-        return QStringLiteral("Enter the base of the directory, where the search starts (dc=example,dc=com).");
+        return QCoreApplication::translate(
+            "SetupWindow", "Enter the base of the directory, where the search starts (dc=example,dc=com).");
     if (hasControlCharacters(ldapBaseDn) || !ldapBaseDn.contains(QLatin1Char('=')))
         return QStringLiteral("\"%1\" is not a base of a directory (dc=example,dc=com).").arg(ldapBaseDn.trimmed());
     if (hasControlCharacters(ldapBindDn) || (!ldapBindDn.trimmed().isEmpty() && !ldapBindDn.contains(QLatin1Char('='))))
@@ -280,17 +285,19 @@ QString SetupSettings::imapProblem() const
 {
     const QString host = imapHost.trimmed();
     if (host.isEmpty())
-        return QStringLiteral("Enter the IMAP server's host name, or do not keep a copy in Sent.");
+        return QCoreApplication::translate("SetupWindow",
+                                           "Enter the IMAP server's host name, or do not keep a copy in Sent.");
     if (hasControlCharacters(host) || host.contains(QLatin1Char(' ')) || host.contains(QLatin1Char('/')) ||
         host.contains(QLatin1Char('@')))
-        return QStringLiteral("The IMAP host name is not valid.");
+        return QCoreApplication::translate("SetupWindow", "The IMAP host name is not valid.");
     if (imapPort < 0 || imapPort > 65535)
-        return QStringLiteral("The IMAP port must be between 1 and 65535.");
+        return QCoreApplication::translate("SetupWindow", "The IMAP port must be between 1 and 65535.");
     if (imapSecurity == QLatin1String("none") && !isLoopback(host))
-        return QStringLiteral("An IMAP connection without encryption is allowed only to this computer (localhost): "
-                              "choose TLS or STARTTLS.");
+        return QCoreApplication::translate(
+            "SetupWindow", "An IMAP connection without encryption is allowed only to this computer (localhost): "
+                           "choose TLS or STARTTLS.");
     if (imapUser.trimmed().isEmpty() || hasControlCharacters(imapUser))
-        return QStringLiteral("Enter the IMAP user name.");
+        return QCoreApplication::translate("SetupWindow", "Enter the IMAP user name.");
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Quintel Setup: which address book the contact client reads, which mail account it sends through,
-// whether the bar starts at login and which keys summon it. The window only shows and collects; saving is applySetup().
+// whether the bar starts at login and which keys summon it. The controls are the form setupwindow.ui;
+// the window only wires them, shows and collects; saving is applySetup().
 
 #include "setup/bookdetection.h"
 #include "setup/connectionchecks.h"
@@ -12,19 +13,13 @@
 #include <atomic>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QKeySequenceEdit;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
-class QScrollArea;
-class QSpinBox;
-class QVBoxLayout;
 class SettingsStore;
+
+namespace Ui {
+class SetupWindow;
+}
 
 namespace setup {
 
@@ -53,77 +48,18 @@ public:
     // Copies the cards of a .vcf file into the chosen folder and says how it went.
     void importFile(const QString& vcfFile);
 
-    // The program the autostart entry starts; by default the bar beside this program.
-    void setBarProgram(const QString& program) { m_barProgram = program; }
-
-    QGroupBox* fraAddressBook = nullptr;
-    QLabel* lblBooks = nullptr;
-    QListWidget* lstBooks = nullptr;
-    QRadioButton* optVCardFolder = nullptr;
-    QLineEdit* txtFolder = nullptr;
-    QPushButton* cmdChooseFolder = nullptr;
-    QPushButton* cmdImportVcf = nullptr;
-    QRadioButton* optCardDav = nullptr;
-    QLineEdit* txtCardDavUrl = nullptr;
-    QLineEdit* txtCardDavUser = nullptr;
-    QLineEdit* txtCardDavPassword = nullptr;
-    QRadioButton* optEds = nullptr;
-    QListWidget* lstEdsBooks = nullptr; // the desktop's books with their counts, ticked: read
-    QRadioButton* optLdap = nullptr;
-    QLineEdit* txtLdapUrl = nullptr;
-    QLineEdit* txtLdapBaseDn = nullptr;
-    QLineEdit* txtLdapBindDn = nullptr;
-    QLineEdit* txtLdapPassword = nullptr;
-    QPushButton* cmdTestConnection = nullptr; // the CardDAV server or the directory, as chosen
-    QLabel* lblAddressBookResult = nullptr;
-
-    QGroupBox* fraMail = nullptr;
-    QRadioButton* optSendmail = nullptr;
-    QRadioButton* optSmtp = nullptr;
-    QRadioButton* optMailFolder = nullptr;
-    QRadioButton* optMailClient = nullptr;
-    QLabel* lblMailClientHint = nullptr;
-    QLineEdit* txtSmtpHost = nullptr;
-    QSpinBox* txtSmtpPort = nullptr;
-    QComboBox* cmbSmtpSecurity = nullptr;
-    QLineEdit* txtSmtpUser = nullptr;
-    QLineEdit* txtSmtpPassword = nullptr;
-    QLineEdit* txtMailFrom = nullptr;
-    QLineEdit* txtMailFromName = nullptr;
-    QPushButton* cmdSendTest = nullptr;
-    QLabel* lblMailResult = nullptr;
-    QCheckBox* chkSaveSentCopy = nullptr;
-    QLineEdit* txtImapHost = nullptr;
-    QSpinBox* txtImapPort = nullptr;
-    QComboBox* cmbImapSecurity = nullptr;
-    QLineEdit* txtImapUser = nullptr;
-    QLineEdit* txtImapPassword = nullptr;
-    QPushButton* cmdTestImap = nullptr;
-    QLabel* lblImapResult = nullptr;
-    QLabel* lblOutbox = nullptr;
-
-    QCheckBox* chkAutostart = nullptr;
-    QCheckBox* chkShowMatches = nullptr;
-    QPushButton* cmdClearUse = nullptr;
-    QKeySequenceEdit* txtSummonKey = nullptr;
-    QPushButton* cmdUseLocal = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdCancel = nullptr;
-
 signals:
     // A check on the worker thread has finished (tests wait for it).
     void checkFinished(const setup::CheckResult& result);
 
 private:
-    void build();
+    void wire();
     void updateEnabled();
     void chooseFolder();
     void showDesktopBooks(const DesktopBooks& found);
     void chooseImportFile();
     enum class Check { CardDav, Ldap, SendTest, Imap };
     void runCheck(QPushButton* button, QLabel* label, Check check);
-    void buildImap(QVBoxLayout* mail);
-    void buildLdap(QVBoxLayout* book);
     void fitScreen();
     void save();
     void useLocal();
@@ -131,6 +67,7 @@ private:
     QString storedPassword(const QString& key) const;
     QString folderForImport() const;
 
+    std::unique_ptr<Ui::SetupWindow> m_ui; // the form: setupwindow.ui
     SettingsStore& m_store;
     Keyring& m_keyring;
     Mode m_mode;
@@ -142,7 +79,6 @@ private:
     QStringList m_books; // the Books entries as loaded
     QString m_edsBooks;
     QList<DesktopBook> m_desktopBooks;
-    QScrollArea* m_scroll = nullptr;
     QString m_ldapFilter;
     QString m_ldapCaFile;
     bool m_ldapStartTlsHere = false;

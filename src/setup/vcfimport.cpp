@@ -1,5 +1,6 @@
 #include "vcfimport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,12 +71,13 @@ QSet<QString> uidsIn(const QString& folder)
 
 QString ImportResult::summary() const
 {
-    QString text =
-        imported == 1 ? QStringLiteral("1 contact imported.") : QStringLiteral("%1 contacts imported.").arg(imported);
+    QString text = imported == 1 ? QCoreApplication::translate("SetupWindow", "1 contact imported.")
+                                 : QCoreApplication::translate("SetupWindow", "%1 contacts imported.").arg(imported);
     if (alreadyPresent > 0)
-        text += QStringLiteral(" %1 already in the address book.").arg(alreadyPresent);
+        text += QCoreApplication::translate("SetupWindow", " %1 already in the address book.").arg(alreadyPresent);
     if (!problems.isEmpty())
-        text += QStringLiteral(" %1 not imported:\n").arg(problems.size()) + problems.join(QLatin1Char('\n'));
+        text += QCoreApplication::translate("SetupWindow", " %1 not imported:\n").arg(problems.size()) +
+                problems.join(QLatin1Char('\n'));
     return text;
 }
 
@@ -136,16 +138,19 @@ ImportResult importVcfFile(const QString& vcfFile, const QString& folder)
     ImportResult result;
     QFile in(vcfFile);
     if (!in.open(QIODevice::ReadOnly)) {
-        result.problems.append(QStringLiteral("%1 cannot be read: %2").arg(vcfFile, in.errorString()));
+        result.problems.append(
+            QCoreApplication::translate("SetupWindow", "%1 cannot be read: %2").arg(vcfFile, in.errorString()));
         return result;
     }
     const QList<QByteArray> cards = splitCards(in.readAll());
     if (cards.isEmpty()) {
-        result.problems.append(QStringLiteral("%1 holds no vCard (BEGIN:VCARD … END:VCARD).").arg(vcfFile));
+        result.problems.append(
+            QCoreApplication::translate("SetupWindow", "%1 holds no vCard (BEGIN:VCARD … END:VCARD).").arg(vcfFile));
         return result;
     }
     if (!QDir().mkpath(folder)) {
-        result.problems.append(QStringLiteral("The folder %1 cannot be created.").arg(folder));
+        result.problems.append(
+            QCoreApplication::translate("SetupWindow", "The folder %1 cannot be created.").arg(folder));
         return result;
     }
     QSet<QString> known = uidsIn(folder);
@@ -166,8 +171,9 @@ ImportResult importVcfFile(const QString& vcfFile, const QString& folder)
             name = fileNameFor(QString());
         QSaveFile out(folder + QLatin1Char('/') + name);
         if (!out.open(QIODevice::WriteOnly) || out.write(card) != card.size() || !out.commit()) {
-            result.problems.append(
-                QStringLiteral("Card %1: %2 cannot be written: %3").arg(number).arg(out.fileName(), out.errorString()));
+            result.problems.append(QCoreApplication::translate("SetupWindow", "Card %1: %2 cannot be written: %3")
+                                       .arg(number)
+                                       .arg(out.fileName(), out.errorString()));
             continue;
         }
         known.insert(uid);

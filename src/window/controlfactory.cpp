@@ -1,5 +1,8 @@
 #include "controlfactory.h"
 
+#include "window/contrast.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QIcon>
@@ -37,13 +40,30 @@ QString colour(int r, int g, int b)
     return QStringLiteral("rgb(%1, %2, %3)").arg(r).arg(g).arg(b);
 }
 
+// A fixed light background with text the theme's colour where that can be read on it.
+QString textOn(int r, int g, int b, QPalette::ColorRole themeText)
+{
+    return contrast::textOn(QColor(r, g, b), QApplication::palette().color(themeText)).name();
+}
+
+// A layout text in the user's language; the spaces and line ends around it stay.
+QString translated(const QString& text)
+{
+    const QString core = text.trimmed();
+    if (core.isEmpty())
+        return text;
+    const qsizetype at = text.indexOf(core);
+    return text.left(at) + QCoreApplication::translate("layout", core.toUtf8().constData()) +
+           text.mid(at + core.size());
+}
+
 QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
 {
     auto* b = new QToolButton(parent);
     b->setIcon(QIcon(spec.picture));
     b->setAutoRaise(false);
-    b->setToolTip(spec.accessible);
-    b->setAccessibleName(spec.accessible);
+    b->setToolTip(QCoreApplication::translate("layout", spec.accessible.toUtf8().constData()));
+    b->setAccessibleName(QCoreApplication::translate("layout", spec.accessible.toUtf8().constData()));
     const bool small = spec.rect.width() < 300;
     // The small window buttons show their 10x10 glyph edge to edge on navy; the action buttons
     // show their picture at its own size.
@@ -52,30 +72,36 @@ QWidget* pictureButton(const layout::Control& spec, QWidget* parent)
         b->setStyleSheet(QStringLiteral("QToolButton { border: none; background: %1; }"
                                         "QToolButton:focus { border: 1px dotted yellow; }")
                              .arg(colour(0, 0, 192)));
-        b->setFocusPolicy(Qt::TabFocus);
+        // Out of the focus order: a Tab from the box must never land on Close, where a Space ends
+        // the program. They are worked with the mouse or their keys.
+        b->setFocusPolicy(Qt::NoFocus);
     } else {
         b->setIconSize(QSize(17, 16));
+        // A ring the eye finds at once, on the bar's pale background.
+        b->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid black; }"));
     }
     return b;
 }
 
 QWidget* textButton(const layout::Control& spec, QWidget* parent)
 {
-    auto* b = new QPushButton(spec.text, parent);
+    auto* b = new QPushButton(QCoreApplication::translate("layout", spec.text.toUtf8().constData()), parent);
     b->setFont(smallFont());
     if (spec.kind == layout::Kind::TextButton) {
         const bool send = spec.name == QStringLiteral("cmdSendMail");
-        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid gray; padding: 0; }"
+        const QColor background = send ? QColor(192, 255, 192) : QColor(255, 192, 192);
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid gray; padding: 0; }"
                                         "QPushButton:pressed { border-style: inset; }"
-                                        "QPushButton:focus { border: 1px dotted black; }")
-                             .arg(send ? colour(192, 255, 192) : colour(255, 192, 192)));
+                                        "QPushButton:focus { border: 2px solid black; }")
+                             .arg(background.name(), textOn(background.red(), background.green(), background.blue(),
+                                                            QPalette::ButtonText)));
     }
     return b;
 }
 
 QWidget* textBox(const layout::Control& spec, QWidget* parent)
 {
-    auto* e = new QLineEdit(spec.text, parent);
+    auto* e = new QLineEdit(translated(spec.text), parent);
     if (spec.name == QStringLiteral("txtStatus")) {
         e->setStyleSheet(QStringLiteral("QLineEdit { border: none; background: %1; color: %2; }")
                              .arg(colour(64, 64, 64), colour(255, 255, 192)));
@@ -94,7 +120,8 @@ QWidget* textBox(const layout::Control& spec, QWidget* parent)
         e->setPalette(pal);
     } else {
         e->setFont(smallFont(true));
-        e->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(colour(255, 255, 192)));
+        e->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; }")
+                             .arg(colour(255, 255, 192), textOn(255, 255, 192, QPalette::Text)));
     }
     return e;
 }
@@ -135,6 +162,7 @@ QWidget* dropDown(QWidget* parent)
         view->setUniformItemSizes(true);
     c->setStyleSheet(
         QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid gray; padding-left: 2px; }"
+                       "QComboBox:focus { border: 2px solid %2; }"
                        "QComboBox QAbstractItemView { background: %1; color: %2; "
                        "selection-background-color: %2; selection-color: %1; }")
             .arg(colour(0, 0, 128), colour(255, 255, 192)));
@@ -170,11 +198,12 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
         break;
     case Kind::MultiLineTextBox: {
         auto* e = new QPlainTextEdit(parent);
-        e->setPlainText(spec.text);
+        e->setPlainText(translated(spec.text));
         e->setFont(smallFont());
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         e->setTabChangesFocus(true);
-        e->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; }").arg(colour(255, 255, 192)));
+        e->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; color: %2; }")
+                             .arg(colour(255, 255, 192), textOn(255, 255, 192, QPalette::Text)));
         w = e;
         break;
     }
@@ -213,6 +242,15 @@ QWidget* create(const layout::Control& spec, QWidget* parent)
     }
     }
     w->setObjectName(spec.name);
+    // What a screen reader says for the control. A label keeps its text as its name, and a
+    // drop-down's name is its current entry on Linux: both tell what they are in the description.
+    if (!spec.accessible.isEmpty()) {
+        const QString accessible = QCoreApplication::translate("layout", spec.accessible.toUtf8().constData());
+        if (spec.kind != Kind::Label)
+            w->setAccessibleName(accessible);
+        if (spec.kind == Kind::Label || spec.kind == Kind::DropDown)
+            w->setAccessibleDescription(accessible);
+    }
     w->setEnabled(spec.enabled);
     if (!spec.visible)
         w->setVisible(false);
@@ -233,6 +271,9 @@ void applyTabOrder(QWidget* parent)
     QWidget* previous = nullptr;
     for (const layout::Control* c : ordered) {
         QWidget* w = parent->findChild<QWidget*>(c->name, Qt::FindDirectChildrenOnly);
+        // Controls that never take the focus (labels, the small window buttons) stay out of the chain.
+        if (w && w->focusPolicy() == Qt::NoFocus)
+            continue;
         if (previous && w)
             QWidget::setTabOrder(previous, w);
         if (w)

@@ -3,12 +3,13 @@
 #include "desktop/messagebox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
 QString errorText(int number, const QString& description)
 {
-    return QStringLiteral("Error %1: %2").arg(number).arg(description);
+    return QCoreApplication::translate("ErrorReport", "Error %1: %2").arg(number).arg(description);
 }
 
 void reportError(QWidget* parent, int number, const QString& description)

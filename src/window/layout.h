@@ -37,7 +37,7 @@ struct Control {
     bool enabled;
     bool visible;
     QString picture;    // resource path of the picture, if any
-    QString accessible; // tool tip and accessible name of a picture button
+    QString accessible; // accessible name (and a picture button's tool tip)
 };
 
 // The 23 controls in their order of creation.

@@ -4,10 +4,10 @@ namespace modecycle {
 
 int height(int mode)
 {
-    switch (mode) {
-    case 1:
+    switch (WindowMode(mode)) {
+    case WindowMode::EntryOnly:
         return 400;
-    case 2:
+    case WindowMode::EntryAndSelectors:
         return 800;
     default:
         return 2355;

@@ -2,10 +2,12 @@
 // The arithmetic of the three window modes: the cycle 1 → 2 → 3 → 1, each mode's height and how far
 // the bar's two lower rows move when the window steps into a mode. All sizes in twips.
 
+#include "window/windowstate.h"
+
 namespace modecycle {
 
-inline constexpr int kFirst = 1;
-inline constexpr int kLast = 3;
+inline constexpr int kFirst = int(WindowMode::EntryOnly);
+inline constexpr int kLast = int(WindowMode::QuickMail);
 
 // The window's height in the given mode (400, 800 or 2355 twips).
 int height(int mode);

@@ -9,7 +9,8 @@ namespace {
 std::optional<QString> askInDialog(const QString& account, const QString& reason)
 {
     bool ok = false;
-    const QString question = QStringLiteral("Password for the address book %1:").arg(account);
+    const QString question =
+        QCoreApplication::translate("PasswordDialog", "Password for the address book %1:").arg(account);
     const QString text = reason.isEmpty() ? question : reason + QStringLiteral("\n\n") + question;
     const QString password =
         QInputDialog::getText(nullptr, QStringLiteral("Quintel"), text, QLineEdit::Password, QString(), &ok);

@@ -3,6 +3,8 @@
 // in twips. The bottom edge is kept, not the top, so the bar returns with its bottom in place
 // whatever its mode.
 
+#include "window/windowstate.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -25,7 +27,7 @@ struct Screens {
 struct Placement {
     int left = 0;
     int bottom = 0;
-    int mode = 1;
+    int mode = int(WindowMode::EntryOnly);
 };
 
 // A stored text taken as a number; empty when it is none.

@@ -1,5 +1,6 @@
 #include "portalshortcut.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -49,8 +50,9 @@ QString token()
 
 QString responseProblem(uint response)
 {
-    return response == 1 ? QStringLiteral("the shortcut was not accepted in the desktop's dialog")
-                         : QStringLiteral("the desktop portal refused it");
+    return response == 1
+               ? QCoreApplication::translate("SummonShortcut", "the shortcut was not accepted in the desktop's dialog")
+               : QCoreApplication::translate("SummonShortcut", "the desktop portal refused it");
 }
 
 } // namespace
@@ -111,14 +113,16 @@ void PortalShortcut::bind(const QString& trigger)
     connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* watcher) {
         watcher->deleteLater();
         if (watcher->isError())
-            emit failed(QStringLiteral("The desktop portal gives no shortcut: %1").arg(watcher->error().message()));
+            emit failed(QCoreApplication::translate("SummonShortcut", "The desktop portal gives no shortcut: %1")
+                            .arg(watcher->error().message()));
     });
 }
 
 void PortalShortcut::onSessionCreated(uint response, const QVariantMap& results)
 {
     if (response != 0) {
-        emit failed(QStringLiteral("The summon shortcut cannot be set: %1.").arg(responseProblem(response)));
+        emit failed(QCoreApplication::translate("SummonShortcut", "The summon shortcut cannot be set: %1.")
+                        .arg(responseProblem(response)));
         return;
     }
     const QVariant handle = results.value(QStringLiteral("session_handle"));
@@ -142,14 +146,16 @@ void PortalShortcut::onSessionCreated(uint response, const QVariantMap& results)
     connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* watcher) {
         watcher->deleteLater();
         if (watcher->isError())
-            emit failed(QStringLiteral("The desktop portal gives no shortcut: %1").arg(watcher->error().message()));
+            emit failed(QCoreApplication::translate("SummonShortcut", "The desktop portal gives no shortcut: %1")
+                            .arg(watcher->error().message()));
     });
 }
 
 void PortalShortcut::onBound(uint response, const QVariantMap& results)
 {
     if (response != 0) {
-        emit failed(QStringLiteral("The summon shortcut cannot be set: %1.").arg(responseProblem(response)));
+        emit failed(QCoreApplication::translate("SummonShortcut", "The summon shortcut cannot be set: %1.")
+                        .arg(responseProblem(response)));
         return;
     }
     QList<PortalShortcutEntry> shortcuts;
@@ -166,8 +172,9 @@ void PortalShortcut::onBound(uint response, const QVariantMap& results)
         emit bound(description);
         return;
     }
-    emit failed(QStringLiteral("The desktop did not give the summon shortcut a key combination (another program may "
-                               "hold it): choose one in the desktop's keyboard settings."));
+    emit failed(QCoreApplication::translate(
+        "SummonShortcut", "The desktop did not give the summon shortcut a key combination (another program may "
+                          "hold it): choose one in the desktop's keyboard settings."));
 }
 
 void PortalShortcut::onActivated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp,

@@ -19,7 +19,6 @@ public:
 
     // Asks the portal for the shortcut, with trigger as the preferred combination ("CTRL+ALT+q").
     void bind(const QString& trigger);
-    QString sessionHandle() const { return m_session; }
 
     static const QString kShortcutId;
 

@@ -17,8 +17,10 @@ StatusLine::StatusLine(QLineEdit* txtStatus, QObject* parent)
 void StatusLine::show(const QString& message)
 {
     m_timer->stop();
-    if (!message.isEmpty())
+    if (!message.isEmpty()) {
         m_box->setText(message);
+        m_box->setToolTip(message);
+    }
     // A message longer than the line shows its beginning.
     m_box->setCursorPosition(0);
     if (!m_box->isVisible())
@@ -36,6 +38,12 @@ void StatusLine::hide()
 
 void StatusLine::flash(const QString& message, int milliseconds)
 {
+    if (!message.isEmpty()) {
+        m_recent.removeAll(message);
+        m_recent.prepend(message);
+        while (m_recent.size() > kRecentNotes)
+            m_recent.removeLast();
+    }
     show(message);
     m_timer->start(milliseconds);
 }
@@ -53,4 +61,10 @@ bool StatusLine::isShown() const
 QString StatusLine::text() const
 {
     return m_box->text();
+}
+
+bool StatusLine::isCut() const
+{
+    // The line has no frame: its text has the width less a small margin on each side.
+    return m_box->fontMetrics().horizontalAdvance(m_box->text()) > m_box->width() - 4;
 }

@@ -2,6 +2,7 @@
 
 #include "settingsstore.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace summon {
@@ -89,7 +90,7 @@ Parsed parseWithProblem(const QString& text)
     Parsed result;
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) {
-        result.problem = QStringLiteral("No key combination was given.");
+        result.problem = QCoreApplication::translate("SummonKeys", "No key combination was given.");
         return result;
     }
     const QStringList names = parts(trimmed);
@@ -97,8 +98,9 @@ Parsed parseWithProblem(const QString& text)
     for (qsizetype i = 0; i + 1 < names.size(); ++i) {
         const unsigned modifier = modifierOf(names.at(i).trimmed());
         if (!modifier) {
-            result.problem = QStringLiteral("%1 is not a modifier key (Ctrl, Alt, Shift or Meta).")
-                                 .arg(names.at(i).trimmed().isEmpty() ? QStringLiteral("\"\"") : names.at(i).trimmed());
+            result.problem =
+                QCoreApplication::translate("SummonKeys", "%1 is not a modifier key (Ctrl, Alt, Shift or Meta).")
+                    .arg(names.at(i).trimmed().isEmpty() ? QStringLiteral("\"\"") : names.at(i).trimmed());
             return result;
         }
         modifiers |= modifier;
@@ -106,14 +108,18 @@ Parsed parseWithProblem(const QString& text)
     const QString key = names.constLast().trimmed();
     const unsigned keysym = keysymOf(key);
     if (!keysym) {
-        result.problem = modifierOf(key) ? QStringLiteral("The combination needs a key besides the modifiers.")
-                                         : QStringLiteral("The key %1 cannot be used for the shortcut.").arg(key);
+        result.problem =
+            modifierOf(key)
+                ? QCoreApplication::translate("SummonKeys", "The combination needs a key besides the modifiers.")
+                : QCoreApplication::translate("SummonKeys", "The key %1 cannot be used for the shortcut.").arg(key);
         return result;
     }
     if (!isFunctionKey(keysym) && !(modifiers & (Control | Alt | Super))) {
-        result.problem = QStringLiteral("The combination needs Ctrl, Alt or Meta: otherwise typing %1 anywhere would "
+        result.problem =
+            QCoreApplication::translate("SummonKeys",
+                                        "The combination needs Ctrl, Alt or Meta: otherwise typing %1 anywhere would "
                                         "summon the bar.")
-                             .arg(trimmed);
+                .arg(trimmed);
         return result;
     }
     result.combination = {modifiers, keysym};

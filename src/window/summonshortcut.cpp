@@ -3,49 +3,16 @@
 #include "window/portalshortcut.h"
 #include "window/summonkeys.h"
 
+#include "desktop/x11.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 
 namespace {
 
 // The lock modifiers a user may have on: the grab holds with and without each.
-constexpr unsigned kNumLock = XCB_MOD_MASK_2;
-constexpr unsigned kLockVariants[] = {0, XCB_MOD_MASK_LOCK, kNumLock, XCB_MOD_MASK_LOCK | kNumLock};
+constexpr unsigned kLockVariants[] = {0, x11::kLockMask, x11::kNumLockMask, x11::kLockMask | x11::kNumLockMask};
 constexpr unsigned kModifierMask = 0xff; // Shift, Lock, Control, Mod1 … Mod5
-constexpr unsigned char kBadAccess = 10;
-
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-// The key codes that carry the keysym unshifted or shifted.
-QList<unsigned char> keycodesOf(xcb_connection_t* connection, unsigned keysym)
-{
-    QList<unsigned char> found;
-    const xcb_setup_t* setup = xcb_get_setup(connection);
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    xcb_get_keyboard_mapping_reply_t* reply = xcb_get_keyboard_mapping_reply(
-        connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, quint8(count)), nullptr);
-    if (!reply)
-        return found;
-    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(reply);
-    const int perKeycode = reply->keysyms_per_keycode;
-    for (int i = 0; i < count; ++i) {
-        for (int column = 0; column < qMin(perKeycode, 2); ++column) {
-            if (keysyms[i * perKeycode + column] == keysym) {
-                found.append(static_cast<unsigned char>(setup->min_keycode + i));
-                break;
-            }
-        }
-    }
-    free(reply);
-    return found;
-}
 
 } // namespace
 
@@ -78,10 +45,11 @@ void SummonShortcut::setShortcut(const QString& text)
         return;
     const summon::KeyCombination combination = summon::parse(m_text);
     if (!combination.isValid()) {
-        fail(QStringLiteral("The shortcut %1 cannot be used: %2").arg(m_text, summon::problem(m_text)));
+        fail(QCoreApplication::translate("SummonShortcut", "The shortcut %1 cannot be used: %2")
+                 .arg(m_text, summon::problem(m_text)));
         return;
     }
-    if (x11Connection()) {
+    if (x11::isAvailable()) {
         if (grabX11(combination.modifiers, combination.keysym))
             m_active = true;
         return;
@@ -94,33 +62,28 @@ void SummonShortcut::setShortcut(const QString& text)
         m_portal->bind(summon::portalTrigger(m_text));
         return;
     }
-    fail(QStringLiteral("This desktop offers programs no shortcuts of their own: bind %1 to the command "
-                        "\"quintel\" in the desktop's keyboard settings.")
+    fail(QCoreApplication::translate("SummonShortcut",
+                                     "This desktop offers programs no shortcuts of their own: bind %1 to the command "
+                                     "\"quintel\" in the desktop's keyboard settings.")
              .arg(m_text));
 }
 
 bool SummonShortcut::grabX11(unsigned modifiers, unsigned keysym)
 {
-    xcb_connection_t* connection = x11Connection();
-    m_root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const QList<unsigned char> keycodes = keycodesOf(connection, keysym);
+    m_root = x11::rootWindow();
+    const QList<unsigned char> keycodes = x11::keycodesOf(keysym);
     if (keycodes.isEmpty()) {
-        fail(QStringLiteral("The shortcut %1 cannot be used: the keyboard has no such key.").arg(m_text));
+        fail(QCoreApplication::translate("SummonShortcut",
+                                         "The shortcut %1 cannot be used: the keyboard has no such key.")
+                 .arg(m_text));
         return false;
     }
     m_modifiers = modifiers;
     bool taken = false;
     for (const unsigned char keycode : keycodes) {
         for (const unsigned variant : kLockVariants) {
-            xcb_generic_error_t* error =
-                xcb_request_check(connection, xcb_grab_key_checked(connection, 1, m_root, quint16(modifiers | variant),
-                                                                   keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
-            if (error) {
-                taken = taken || error->error_code == kBadAccess;
-                free(error);
-                if (!taken) {
-                    continue;
-                }
+            if (x11::grabKey(keycode, modifiers | variant) == x11::GrabResult::Taken) {
+                taken = true;
                 break;
             }
         }
@@ -130,7 +93,8 @@ bool SummonShortcut::grabX11(unsigned modifiers, unsigned keysym)
     }
     if (taken) {
         releaseX11();
-        fail(QStringLiteral("The shortcut %1 is taken by another program: choose another one in Quintel Setup.")
+        fail(QCoreApplication::translate(
+                 "SummonShortcut", "The shortcut %1 is taken by another program: choose another one in Quintel Setup.")
                  .arg(m_text));
         return false;
     }
@@ -139,30 +103,28 @@ bool SummonShortcut::grabX11(unsigned modifiers, unsigned keysym)
 
 void SummonShortcut::releaseX11()
 {
-    xcb_connection_t* connection = x11Connection();
-    if (!connection || m_keycodes.isEmpty()) {
+    if (!x11::isAvailable() || m_keycodes.isEmpty()) {
         m_keycodes.clear();
         return;
     }
     for (const unsigned char keycode : std::as_const(m_keycodes)) {
         for (const unsigned variant : kLockVariants)
-            xcb_ungrab_key(connection, keycode, m_root, quint16(m_modifiers | variant));
+            x11::ungrabKey(keycode, m_modifiers | variant);
     }
-    xcb_flush(connection);
+    x11::flush();
     m_keycodes.clear();
 }
 
 bool SummonShortcut::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result)
 {
     Q_UNUSED(result);
-    if (m_keycodes.isEmpty() || eventType != "xcb_generic_event_t")
+    if (m_keycodes.isEmpty())
         return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
+    const std::optional<x11::KeyPress> press = x11::keyPressOf(eventType, message);
+    if (!press)
         return false;
-    const auto* press = reinterpret_cast<const xcb_key_press_event_t*>(event);
-    const unsigned state = press->state & kModifierMask & ~(XCB_MOD_MASK_LOCK | kNumLock);
-    if (press->event == m_root && state == m_modifiers && m_keycodes.contains(press->detail))
+    const unsigned state = press->state & kModifierMask & ~(x11::kLockMask | x11::kNumLockMask);
+    if (press->window == m_root && state == m_modifiers && m_keycodes.contains(press->keycode))
         emit activated();
     // Qt goes on with the event: it takes the key's time as the last user action, which lets the
     // bar take the focus from the program the user was in.

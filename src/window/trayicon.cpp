@@ -5,7 +5,12 @@
 #include "window/statusnotifier.h"
 #include "window/windowposition.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMenu>
+#include <QProcess>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
@@ -44,13 +49,15 @@ void TrayIcon::cmdMin_Click()
     // Hidden without a notification area, the bar could never be brought back: it stays. The
     // check runs on every click, so the button works as soon as a notification area appears.
     if (!m_available()) {
-        m_status.flash(QStringLiteral("Cannot hide: this desktop has no notification area"), kMessageTime);
+        m_status.flash(QCoreApplication::translate("TrayIcon", "Cannot hide: this desktop has no notification area"),
+                       kMessageTime);
         return;
     }
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(this);
         connect(m_icon, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) { trayIcon_Activated(reason); });
+        buildMenu();
     }
     // Always the lit lamp, whichever lamp the bar is showing.
     m_icon->setIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
@@ -87,6 +94,52 @@ void TrayIcon::restoreFromTray()
         m_icon->hide();
 }
 
+void TrayIcon::buildMenu()
+{
+    m_menu = new QMenu(&m_window);
+    m_menu->setObjectName(QStringLiteral("mnuTray"));
+    m_menu->addAction(QCoreApplication::translate("TrayIcon", "Show Quintel"), this, [this] {
+        m_guard.run([this] {
+            if (m_inTray)
+                restoreFromTray();
+        });
+    });
+    m_menu->addAction(QCoreApplication::translate("TrayIcon", "Quintel Setup"), this, [this] {
+        // The set-up program lies beside this one when installed, else on the path.
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quintel-setup"));
+        const QString program = QFileInfo(beside).isExecutable() ? beside : QStringLiteral("quintel-setup");
+        if (!QProcess::startDetached(program, {}))
+            m_status.flash(QCoreApplication::translate("TrayIcon", "Quintel Setup could not be started (%1)").arg(program), kMessageTime);
+    });
+    m_notes = m_menu->addMenu(QCoreApplication::translate("TrayIcon", "Last notes"));
+    connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::fillNotes);
+    fillNotes();
+    m_menu->addSeparator();
+    m_menu->addAction(QCoreApplication::translate("TrayIcon", "Quit Quintel"), this, [this] {
+        m_window.close();
+        QCoreApplication::quit();
+    });
+    m_icon->setContextMenu(m_menu);
+}
+
+void TrayIcon::fillNotes()
+{
+    m_notes->clear();
+    const QStringList notes = m_status.recentNotes();
+    // A note chosen is shown on the bar's line again.
+    for (const QString& note : notes) {
+        m_notes->addAction(note, this, [this, note] {
+            m_guard.run([this, note] {
+                if (m_inTray)
+                    restoreFromTray();
+                m_status.flash(note, kMessageTime);
+            });
+        });
+    }
+    if (notes.isEmpty())
+        m_notes->addAction(QCoreApplication::translate("TrayIcon", "No notes"))->setEnabled(false);
+}
+
 bool TrayIcon::desktopHasTray()
 {
     static const bool overDBus = statusnotifier::hostRegistered();
@@ -100,5 +153,6 @@ void TrayIcon::watchTray()
         return;
     // The notification area went away while the bar was hidden in it.
     restoreFromTray();
-    m_status.flash(QStringLiteral("The notification area has gone: the bar is back"), kMessageTime);
+    m_status.flash(QCoreApplication::translate("TrayIcon", "The notification area has gone: the bar is back"),
+                   kMessageTime);
 }

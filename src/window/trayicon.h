@@ -1,5 +1,6 @@
 #pragma once
-// Hiding the bar to a notification-area icon and bringing it back.
+// Hiding the bar to a notification-area icon and bringing it back. The icon's menu shows the bar,
+// opens Quintel Setup, lists the last notes and ends the program.
 
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -10,6 +11,7 @@ class Guard;
 class QToolButton;
 class QWidget;
 class StatusLine;
+class QMenu;
 class QTimer;
 
 class TrayIcon : public QObject {
@@ -34,9 +36,14 @@ public:
     // How often a hidden bar checks that its notification area is still there (tests shorten it).
     void setWatchInterval(int milliseconds);
 
+    // The icon's menu (made with the icon).
+    QMenu* menu() const { return m_menu; }
+
     static const QString kToolTip;
 
 private:
+    void buildMenu();
+    void fillNotes();
     void watchTray();
     // Qt settles on D-Bus or the X11 tray once per program, at its first look: with a
     // StatusNotifierWatcher then, D-Bus for good. Afterwards only the way Qt took tells whether the
@@ -47,6 +54,8 @@ private:
     StatusLine& m_status;
     const Guard& m_guard;
     QSystemTrayIcon* m_icon = nullptr;
+    QMenu* m_menu = nullptr;
+    QMenu* m_notes = nullptr;
     QTimer* m_watch = nullptr;
     std::function<bool()> m_available;
     bool m_inTray = false;

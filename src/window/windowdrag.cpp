@@ -77,9 +77,11 @@ void WindowDrag::beginMove(const QPoint& globalPointer)
     // The window manager's move loop follows the left button only (openbox ignores a move begun
     // with another button); the other buttons drag through the fallback, as does a platform
     // without a window manager.
-    if (m_button == Qt::LeftButton && m_windowSystem && m_windowSystem->startSystemMove(&m_window)) {
-        // The window manager moves the window from here on, with the pointer where it now is on
-        // the window; the new place is read back when it is needed.
+    // Both keep the bar where it would be had it followed the pointer from the press: the way
+    // moved before the drag distance was reached counts.
+    if (m_button == Qt::LeftButton && m_windowSystem && m_windowSystem->startSystemMove(&m_window, m_pressAt)) {
+        // The window manager moves the window from here on, with the pointer where it was on the
+        // window at the press; the new place is read back when it is needed.
         m_state = State::SystemMove;
         return;
     }

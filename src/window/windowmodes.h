@@ -22,7 +22,9 @@ public:
     WindowState& state() { return m_state; }
     void cmdState_Click();
     void nextWindowMode();
+    // Steps through the cycle until the window is in the target mode (a stored number, 1 to 3).
     void setWindowMode(int target);
+    void setWindowMode(WindowMode target) { setWindowMode(int(target)); }
     void restoreRememberedMode();
     void hideMailControls();
     void showMailControls();

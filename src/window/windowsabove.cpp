@@ -1,5 +1,7 @@
 #include "windowsabove.h"
 
+#include "window/besidebar.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
@@ -56,15 +58,43 @@ void WindowsAbove::keepOnScreen(QWidget* window)
     window->move(window->pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
+void WindowsAbove::giveBackFocus()
+{
+    if (!m_bar.isVisible() || m_bar.isMinimized())
+        return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool another = std::any_of(windows.cbegin(), windows.cend(),
+                                     [this](const QWidget* w) { return w->isVisible() && opensAbove(w, &m_bar); });
+    if (another)
+        return;
+    m_bar.activateWindow();
+    emit returned();
+}
+
 bool WindowsAbove::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!watched->isWidgetType() || (event->type() != QEvent::Show && event->type() != QEvent::Move))
+    const QEvent::Type type = event->type();
+    if (!watched->isWidgetType() || (type != QEvent::Show && type != QEvent::Move && type != QEvent::Hide))
         return QObject::eventFilter(watched, event);
     auto* window = static_cast<QWidget*>(watched);
     if (!opensAbove(window, &m_bar))
         return QObject::eventFilter(watched, event);
 
+    if (type == QEvent::Hide) {
+        // Once the window has gone: a message box's own event loop ends after its hide.
+        QTimer::singleShot(0, this, &WindowsAbove::giveBackFocus);
+        return QObject::eventFilter(watched, event);
+    }
+
     if (event->type() == QEvent::Show) {
+        // A window of its own (the card, the call window) opens next to the bar; dialogs are
+        // centred on the bar by their owners.
+        if (!window->parentWidget() && window->windowType() == Qt::Window && m_bar.isVisible() && m_bar.screen()) {
+            const QRect frame = window->frameGeometry();
+            const QSize withFrame = frame.size().expandedTo(window->size());
+            const QPoint at = besidebar::place(m_bar.frameGeometry(), withFrame, m_bar.screen()->availableGeometry());
+            window->move(at + (window->pos() - frame.topLeft()));
+        }
         // Before the window is mapped, so that the window manager stacks it above from the start.
         if (QWindow* handle = window->windowHandle())
             handle->setFlag(Qt::WindowStaysOnTopHint, true);

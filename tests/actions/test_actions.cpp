@@ -10,6 +10,7 @@
 #include "mail/mailaccount.h"
 #include "support/barfixture.h"
 #include "urlcatcher.h"
+#include "window/statusline.h"
 #include "window/windowmodes.h"
 
 #include <QPushButton>
@@ -97,12 +98,12 @@ private slots:
     void quickEmailRemembersTheMode()
     {
         QFETCH(int, mode);
-        form->modes->setWindowMode(mode);
+        form->modes()->setWindowMode(mode);
         choose(QStringLiteral("id1"));
         f->client.clearLog();
-        form->actions->cmdQEmailContact_Click();
-        QCOMPARE(form->windowState.rememberedMode, std::optional<int>(mode));
-        QCOMPARE(form->windowState.windowMode, 3);
+        form->actions()->cmdQEmailContact_Click();
+        QCOMPARE(form->modeState().rememberedMode, std::optional<int>(mode));
+        QCOMPARE(form->modeState().windowMode, 3);
         QVERIFY(f->client.log.isEmpty());
     }
 
@@ -121,12 +122,16 @@ private slots:
         QFETCH(QString, text);
         choose(id);
         f->word->log.clear();
-        form->actions->cmdWriteContact_Click();
-        form->actions->cmdWriteContact_Click();
+        form->actions()->cmdWriteContact_Click();
+        form->actions()->cmdWriteContact_Click();
         const QStringList one{QStringLiteral("Documents"), QStringLiteral("Add"), QStringLiteral("Content"),
                               QStringLiteral("Text=") + text, QStringLiteral("Visible=true")};
         QCOMPARE(f->word->log, one + one);
         QCOMPARE(f->word->docs.documents.size(), size_t(2));
+        // The word processor is slow to show: the line says the letter is on its way.
+        QVERIFY(form->status()->isShown());
+        QVERIFY2(form->status()->text().startsWith(QStringLiteral("Opening the letter to ")),
+                 qPrintable(form->status()->text()));
     }
 
     // A failing component is reported and the bar goes on.
@@ -157,7 +162,7 @@ private slots:
         QCOMPARE(MessageBox::shownInTest().size(), 1);
         QVERIFY(form->isVisible());
         f->client.failures.clear();
-        form->actions->cmdViewContact_Click();
+        form->actions()->cmdViewContact_Click();
         QVERIFY(f->client.log.contains(QStringLiteral("Display(id1)")));
     }
 
@@ -195,7 +200,7 @@ private slots:
         client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"),
                    Props{{QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
         auto ns = client.application()->GetNamespace(QStringLiteral("MAPI"));
-        mail::ClientMailItem item(*ns, [] { return mail::MailAccount{}; });
+        mail::ClientMailItem item(*ns, form->actions()->desktop(), [] { return mail::MailAccount{}; });
         item.setTo(to);
         item.setSubject(subject);
         item.setBody(body);
@@ -211,8 +216,9 @@ private slots:
         QTest::addColumn<QString>("scheme");
         QTest::addColumn<int>("desktop");
         QTest::addColumn<QString>("said"); // empty: the URL was handed on
-        const QString noMail = QStringLiteral("No mail program could be opened for mailto: links.");
-        const QString noPhone = QStringLiteral("No telephone program could be opened for tel: links.");
+        // Both say alike what to do: install, choose, or the command that sets the program.
+        const QString noMail = QStringLiteral("xdg-mime default thunderbird.desktop x-scheme-handler/mailto");
+        const QString noPhone = QStringLiteral("xdg-mime default org.gnome.Calls.desktop x-scheme-handler/tel");
         QTest::newRow("mail program registered") << "mailto" << int(UrlCatcher::Desktop::Registered) << QString();
         QTest::newRow("no mail program") << "mailto" << int(UrlCatcher::Desktop::NoProgram) << noMail;
         QTest::newRow("mail: desktop cannot be asked") << "mailto" << int(UrlCatcher::Desktop::CannotAsk) << QString();
@@ -229,20 +235,21 @@ private slots:
         const UrlLauncher* launcher = nullptr;
         std::unique_ptr<CallWindow> dialer;
         if (scheme == QStringLiteral("mailto")) {
-            launcher = &form->actions->desktop().launcher();
+            launcher = &form->actions()->desktop().launcher();
         } else {
             dialer = std::make_unique<CallWindow>();
             dialer->setAttribute(Qt::WA_DeleteOnClose, false);
-            dialer->setContact(*form->session->currentContact());
+            dialer->setContact(*form->session()->currentContact());
+            dialer->show();
             launcher = dialer->launcher;
         }
         QSignalSpy done(launcher, &UrlLauncher::done);
         if (dialer) {
             dialer->cmdCall_Click();
         } else {
-            // The contact client's own mail item, which hands itself to the bar's composer hook.
+            // The contact client's own mail item, which hands itself to the bar's composer.
             auto ns = f->client.application()->GetNamespace(QStringLiteral("MAPI"));
-            mail::ClientMailItem item(*ns, [] { return mail::MailAccount{}; });
+            mail::ClientMailItem item(*ns, form->actions()->desktop(), [] { return mail::MailAccount{}; });
             item.setTo(QStringLiteral("js@example.com"));
             item.Display();
         }
@@ -250,11 +257,23 @@ private slots:
         QCOMPARE(done.first().at(1).toBool(), said.isEmpty());
         QCOMPARE(catcher.urls.size(), said.isEmpty() ? 1 : 0);
         QCOMPARE(MessageBox::shownInTest().size(), said.isEmpty() ? 0 : 1);
-        if (!said.isEmpty())
+        if (!said.isEmpty()) {
             QVERIFY2(MessageBox::shownInTest().first().text.contains(said),
                      qPrintable(MessageBox::shownInTest().first().text));
-        else
+            // One look for one kind of failure: a warning, without an error number.
+            QVERIFY(MessageBox::shownInTest().first().icon == MessageBox::Icon::Warning);
+            QVERIFY(!MessageBox::shownInTest().first().text.contains(QStringLiteral("Error")));
+        } else
             QCOMPARE(catcher.urls.first().scheme(), scheme);
+        if (dialer) {
+            // The call window says whether the number went on; when it did, it closes itself.
+            QCOMPARE(dialer->lblHandedOver->isVisibleTo(dialer.get()), said.isEmpty());
+            if (said.isEmpty()) {
+                QVERIFY2(dialer->lblHandedOver->text().contains(catcher.urls.first().path()),
+                         qPrintable(dialer->lblHandedOver->text()));
+                QTRY_VERIFY_WITH_TIMEOUT(!dialer->isVisible(), 10 * CallWindow::kCloseAfterMs);
+            }
+        }
     }
 };
 

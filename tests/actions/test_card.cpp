@@ -1,15 +1,26 @@
 // The contact card and the call window: what they show of a card (nickname, web pages, birthday
-// included), contact data shown as plain text, and what a screen reader is told of each field.
+// included), contact data shown as plain text, and what a screen reader is told of each field. The
+// card's edit mode on a real vCard folder: keys, saving, errors beside fields, asking before
+// changes are dropped, delete, a card changed on disk meanwhile, a book that is read-only.
 
 #include "actions/birthdaytext.h"
 #include "actions/callwindow.h"
 #include "actions/contactcard.h"
+#include "actions/contacteditform.h"
 #include "contactclient/vcard/vcardcontactitem.h"
+#include "contactclient/vcard/vcardfolderstore.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -34,7 +45,7 @@ QString accessibleName(QWidget* w)
 QStringList rows(ContactCard& card)
 {
     QStringList out;
-    auto* form = card.findChild<QFormLayout*>();
+    auto* form = card.findChild<QFormLayout*>(QStringLiteral("layFields"));
     for (int r = 0; r < form->rowCount(); ++r) {
         auto* caption = qobject_cast<QLabel*>(form->itemAt(r, QFormLayout::LabelRole)->widget());
         auto* value = qobject_cast<QLabel*>(form->itemAt(r, QFormLayout::FieldRole)->widget());
@@ -42,6 +53,31 @@ QStringList rows(ContactCard& card)
     }
     return out;
 }
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Answers the next message box with the button, once it is up.
+void answerNextMessage(QMessageBox::StandardButton button, QString* text = nullptr)
+{
+    QTimer::singleShot(50, [button, text] {
+        for (int tries = 0; tries < 100; ++tries) {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (text)
+                    *text = box->text();
+                box->button(button)->click();
+                return;
+            }
+            QTest::qWait(20);
+        }
+    });
+}
+
+const QByteArray kAnn = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\n"
+                        "EMAIL;TYPE=work:ann@work.example\r\nX-OTHER-APP;P=1:kept as it is\r\nEND:VCARD\r\n";
 
 } // namespace
 
@@ -82,7 +118,7 @@ private slots:
         QCOMPARE(rows(card), shown);
         // Every label shows its text as written, so a screen reader is given the same text.
         for (QLabel* label : card.findChildren<QLabel*>()) {
-            if (!label->text().isEmpty())
+            if (!label->text().isEmpty() && !card.editForm->isAncestorOf(label))
                 QCOMPARE(accessibleName(label), label->text());
         }
     }
@@ -95,7 +131,7 @@ private slots:
         ContactCard card;
         card.setAttribute(Qt::WA_DeleteOnClose, false);
         card.setContact(*c);
-        auto* form = card.findChild<QFormLayout*>();
+        auto* form = card.findChild<QFormLayout*>(QStringLiteral("layFields"));
         QCOMPARE(form->rowCount(), 2);
         for (int r = 0; r < form->rowCount(); ++r) {
             QWidget* value = form->itemAt(r, QFormLayout::FieldRole)->widget();
@@ -106,6 +142,198 @@ private slots:
             QCOMPARE(labelledBy.first().first->object(), caption);
             QCOMPARE(labelledBy.first().first->text(QAccessible::Name), qobject_cast<QLabel*>(caption)->text());
         }
+    }
+
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Edit mode from the keyboard alone: F2 or Ctrl+E, new values typed, Ctrl+S; the file holds
+    // them, every other line as it was.
+    void editWithKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("editKey");
+        QTest::newRow("F2") << QKeySequence(Qt::Key_F2);
+        QTest::newRow("Ctrl+E") << QKeySequence(Qt::CTRL | Qt::Key_E);
+    }
+    void editWithKeys()
+    {
+        QFETCH(QKeySequence, editKey);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ann.vcf"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kAnn);
+        f.close();
+        contactclient::VCardFolderStore store(dir.path(), std::nullopt);
+        store.open();
+        const auto item = store.itemFromId(QStringLiteral("ann.vcf"));
+        ContactCard card;
+        card.setAttribute(Qt::WA_DeleteOnClose, false);
+        card.setContact(*item);
+        card.show();
+        card.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&card));
+        QVERIFY(card.cmdEdit->isEnabled());
+        QTest::keySequence(&card, editKey);
+        QVERIFY(card.editing());
+        QCOMPARE(QApplication::focusWidget(), card.editForm->txtGivenName);
+        QCOMPARE(card.editForm->txtFamilyName->text(), QStringLiteral("Lee"));
+        // To the family name with Tab, replaced; the full name follows.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), card.editForm->txtFamilyName);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ray"));
+        QCOMPARE(card.editForm->txtFullName->text(), QStringLiteral("Ann Ray"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!card.editing());
+        const QByteArray now = readAll(path);
+        QVERIFY(now.contains("\r\nN:Ray;Ann;;;\r\n"));
+        QVERIFY(now.contains("\r\nFN:Ann Ray\r\n"));
+        QVERIFY(now.contains("\r\nEMAIL;TYPE=work:ann@work.example\r\nX-OTHER-APP;P=1:kept as it is\r\n"));
+        QCOMPARE(card.lblName->text(), QStringLiteral("Ann Ray"));
+    }
+
+    // An error is shown beside its field and nothing is written.
+    void errorsBesideFields()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ann.vcf"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kAnn);
+        f.close();
+        contactclient::VCardFolderStore store(dir.path(), std::nullopt);
+        store.open();
+        const auto item = store.itemFromId(QStringLiteral("ann.vcf"));
+        ContactCard card;
+        card.setAttribute(Qt::WA_DeleteOnClose, false);
+        card.setContact(*item);
+        QVERIFY(card.edit());
+        card.editForm->findChild<QPushButton*>(QStringLiteral("cmdAddEmail"))->click();
+        QCOMPARE(card.editForm->emailFields().size(), 2);
+        QTest::keyClicks(card.editForm->emailFields().back(), QStringLiteral("ann.example.org"));
+        card.editForm->txtBirthday->setText(QStringLiteral("1985-02-30"));
+        QVERIFY(!card.save());
+        QVERIFY(card.editing());
+        auto* emailError = card.editForm->findChild<QLabel*>(QStringLiteral("lblEmailError1"));
+        QVERIFY(emailError && !emailError->isHidden());
+        QVERIFY(emailError->text().contains(QStringLiteral("@")));
+        QVERIFY(!card.editForm->lblBirthdayError->isHidden());
+        QCOMPARE(readAll(path), kAnn);
+    }
+
+    // Esc with changes asks; kept, the fields stay; discarded, the view is back.
+    void cancelAsksWhenChanged()
+    {
+        QTemporaryDir dir;
+        QFile f(dir.filePath(QStringLiteral("ann.vcf")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kAnn);
+        f.close();
+        contactclient::VCardFolderStore store(dir.path(), std::nullopt);
+        store.open();
+        const auto item = store.itemFromId(QStringLiteral("ann.vcf"));
+        ContactCard card;
+        card.setAttribute(Qt::WA_DeleteOnClose, false);
+        card.setContact(*item);
+        QVERIFY(card.edit());
+        QVERIFY(card.cancel()); // nothing changed: no question
+        QVERIFY(card.edit());
+        QTest::keyClicks(card.editForm->txtNickname, QStringLiteral("Annie"));
+        QString asked;
+        answerNextMessage(QMessageBox::Cancel, &asked);
+        QVERIFY(!card.cancel());
+        QVERIFY(asked.contains(QStringLiteral("Ann Lee")));
+        QVERIFY(card.editing());
+        QCOMPARE(card.editForm->txtNickname->text(), QStringLiteral("Annie"));
+        answerNextMessage(QMessageBox::Discard);
+        QVERIFY(card.cancel());
+        QVERIFY(!card.editing());
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("ann.vcf"))), kAnn);
+    }
+
+    // A card changed on disk after Edit: not overwritten; the card shows it, the user's change
+    // stays in the field, and saving again writes it onto the new state.
+    void changedMeanwhile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ann.vcf"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kAnn);
+        f.close();
+        contactclient::VCardFolderStore store(dir.path(), std::nullopt);
+        store.open();
+        const auto item = store.itemFromId(QStringLiteral("ann.vcf"));
+        ContactCard card;
+        card.setAttribute(Qt::WA_DeleteOnClose, false);
+        card.setContact(*item);
+        QVERIFY(card.edit());
+        card.editForm->txtNickname->setText(QStringLiteral("Annie"));
+        QByteArray theirs = kAnn;
+        theirs.replace("END:VCARD", "TEL;TYPE=CELL:+1 555 0199\r\nEND:VCARD");
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(theirs);
+        f.close();
+        QString told;
+        answerNextMessage(QMessageBox::Ok, &told);
+        QVERIFY(!card.save());
+        QVERIFY(told.contains(QStringLiteral("changed by another program")));
+        QCOMPARE(readAll(path), theirs);
+        QVERIFY(card.editing());
+        QCOMPARE(card.editForm->txtNickname->text(), QStringLiteral("Annie"));
+        QCOMPARE(card.editForm->phoneFields().size(), 1);
+        QVERIFY(card.save());
+        const QByteArray now = readAll(path);
+        QVERIFY(now.contains("TEL;TYPE=CELL:+1 555 0199\r\n"));
+        QVERIFY(now.contains("NICKNAME:Annie\r\n"));
+    }
+
+    void deleteAsksAndKeepsTheCard()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ann.vcf"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kAnn);
+        f.close();
+        contactclient::VCardFolderStore store(dir.path(), std::nullopt);
+        store.open();
+        const auto item = store.itemFromId(QStringLiteral("ann.vcf"));
+        ContactCard card;
+        card.setAttribute(Qt::WA_DeleteOnClose, false);
+        card.setContact(*item);
+        QString asked;
+        answerNextMessage(QMessageBox::Cancel, &asked);
+        QVERIFY(!card.deleteContact());
+        QVERIFY(asked.contains(QStringLiteral("Ann Lee")));
+        QVERIFY(asked.contains(item->deletedFolder()));
+        QVERIFY(QFile::exists(path));
+        answerNextMessage(QMessageBox::Yes);
+        QVERIFY(card.deleteContact());
+        QVERIFY(!QFile::exists(path));
+        const QStringList kept = QDir(item->deletedFolder()).entryList(QDir::Files);
+        QVERIFY(!kept.isEmpty());
+        QVERIFY(readAll(QDir(item->deletedFolder()).filePath(kept.back())).contains("FN:Ann Lee"));
+    }
+
+    // A book Quintel does not write: Edit and Delete are disabled and say where to change it.
+    void readOnlyBook()
+    {
+        const QByteArray data = "BEGIN:VCARD\nVERSION:3.0\nFN:Tb\nEND:VCARD\n";
+        std::shared_ptr<contactclient::ContactItem> item;
+        vcard::readCards(data, vcard::Detail::Full, [&](vcard::Card& c) {
+            item = std::make_shared<contactclient::VCardContactItem>(
+                QStringLiteral("tb"), vcard::mapContact(c), nullptr, QStringLiteral("Change it in Thunderbird."));
+            return false;
+        });
+        ContactCard card;
+        card.setAttribute(Qt::WA_DeleteOnClose, false);
+        card.setContact(*item);
+        QVERIFY(!card.cmdEdit->isEnabled());
+        QVERIFY(!card.cmdDelete->isEnabled());
+        QCOMPARE(card.cmdEdit->toolTip(), QStringLiteral("Change it in Thunderbird."));
+        QVERIFY(!card.edit());
     }
 
     void callWindowName()

@@ -1,13 +1,17 @@
 // The bar on the real contact client (a vCard folder) on a real display: quick mail lands in the
 // mail folder, the e-mail and call actions reach a mailto:/tel: handler through xdg-open. The
-// handler is a script registered with xdg-mime in a throw-away XDG_DATA_HOME.
+// handler is a script registered with xdg-mime in a throw-away XDG_DATA_HOME. Ctrl+N in the box
+// adds a contact through the card's edit mode; the lists follow the save.
 
+#include "actions/contacteditform.h"
 #include "actions/desktopintegration.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/factory.h"
 #include "support/barfixture.h"
 #include "support/urlhandler.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFormLayout>
 #include <QLabel>
@@ -55,28 +59,30 @@ private slots:
         QVERIFY(m_handler.install(m_tmp.path(), {QStringLiteral("mailto"), QStringLiteral("tel")}));
 
         m_bar.adjustPlatform = [this](Platform& p) {
-            p.createContactClient = [this] { return contactclient::createApplication(m_bar.store); };
+            p.createContactClient = [this](contactclient::DesktopHooks& desktop) {
+                return contactclient::createApplication(m_bar.store, desktop, nullptr);
+            };
         };
         m_bar.load();
-        m_bar.form->txtContact->setFocus();
-        QTest::keyClicks(m_bar.form->txtContact, QStringLiteral("Ann"));
-        QVERIFY(m_bar.form->session->currentContact());
-        QCOMPARE(m_bar.form->session->currentContact()->FullName(), QStringLiteral("Ann Émile"));
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
+        QTest::keyClicks(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("Ann"));
+        QVERIFY(m_bar.form->session()->currentContact());
+        QCOMPARE(m_bar.form->session()->currentContact()->FullName(), QStringLiteral("Ann Émile"));
     }
     void cleanupTestCase() { m_bar.form.reset(); }
 
     void quickMailIsSent()
     {
-        QVERIFY(m_bar.form->cmdQEmailContact->isEnabled());
-        QTest::mouseClick(m_bar.form->cmdQEmailContact, Qt::LeftButton);
+        QVERIFY(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdQEmailContact"))->isEnabled());
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdQEmailContact")), Qt::LeftButton);
         m_bar.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_bar.form.get()));
-        m_bar.form->txtSubject->setFocus();
-        m_bar.form->txtSubject->insert(QStringLiteral("Grüße"));
-        m_bar.form->txtBody->setFocus();
-        QCOMPARE(m_bar.form->txtSubject->text(), QStringLiteral("Grüße"));
-        QTest::keyClicks(m_bar.form->txtBody, QStringLiteral("See you"));
-        QTest::mouseClick(m_bar.form->cmdSendMail, Qt::LeftButton);
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setFocus();
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->insert(QStringLiteral("Grüße"));
+        m_bar.form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setFocus();
+        QCOMPARE(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Grüße"));
+        QTest::keyClicks(m_bar.form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody")), QStringLiteral("See you"));
+        QTest::mouseClick(m_bar.form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
         const QDir outbox(path(QStringLiteral("outbox")));
         const QStringList files = outbox.entryList({QStringLiteral("*.eml")}, QDir::Files);
@@ -87,15 +93,16 @@ private slots:
         QVERIFY2(message.contains("\r\nTo: =?UTF-8?B?QW5uIMOJbWlsZQ==?= <ann@example.com>\r\n"), message.constData());
         QVERIFY2(message.contains("\r\nSubject: =?UTF-8?B?R3LDvMOfZQ==?=\r\n"), message.constData());
         QVERIFY(message.endsWith("\r\n\r\nSee you\r\n"));
-        QCOMPARE(m_bar.form->txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
     }
 
     void handOffsReachTheDesktop()
     {
-        QTest::mouseClick(m_bar.form->cmdEMailContact, Qt::LeftButton);
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdEMailContact")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(handled(), QByteArray("mailto:ann@example.com\n"), 15000);
-        QTest::mouseClick(m_bar.form->cmdDialContact, Qt::LeftButton);
-        CallWindow* dialer = m_bar.form->actions->desktop().dialerFor(m_bar.form->session->currentContact()->EntryID());
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdDialContact")), Qt::LeftButton);
+        CallWindow* dialer =
+            m_bar.form->actions()->desktop().dialerFor(m_bar.form->session()->currentContact()->EntryID());
         QVERIFY(dialer);
         QVERIFY(QTest::qWaitForWindowExposed(dialer));
         QStringList rows;
@@ -110,15 +117,16 @@ private slots:
 
     void contactCard()
     {
-        QTest::mouseClick(m_bar.form->cmdViewContact, Qt::LeftButton);
-        ContactCard* card = m_bar.form->actions->desktop().cardFor(m_bar.form->session->currentContact()->EntryID());
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdViewContact")), Qt::LeftButton);
+        ContactCard* card =
+            m_bar.form->actions()->desktop().cardFor(m_bar.form->session()->currentContact()->EntryID());
         QVERIFY(card);
         QVERIFY(QTest::qWaitForWindowExposed(card));
         QCOMPARE(card->lblName->text(), QStringLiteral("Ann Émile"));
         QCOMPARE(card->lblFileAs->text(), QStringLiteral("Émile, Ann"));
         QCOMPARE(card->lblOrganization->text(), QStringLiteral("Acme & Co"));
         QStringList values;
-        auto* fields = card->findChild<QFormLayout*>();
+        auto* fields = card->findChild<QFormLayout*>(QStringLiteral("layFields"));
         for (int row = 0; row < fields->rowCount(); ++row)
             values.append(qobject_cast<QLabel*>(fields->itemAt(row, QFormLayout::FieldRole)->widget())->text());
         for (const char* expected : {"ann@example.com", "ann@work.example", "+1 555 0101", "+1 555 0202", "+1 555 0303",
@@ -126,8 +134,38 @@ private slots:
             QVERIFY2(values.contains(QString::fromUtf8(expected)), expected);
         QVERIFY(values.join(QLatin1Char('|')).contains(QStringLiteral("1 Main St")));
         // The same contact again raises the same window.
-        QTest::mouseClick(m_bar.form->cmdViewContact, Qt::LeftButton);
-        QCOMPARE(m_bar.form->actions->desktop().cardFor(m_bar.form->session->currentContact()->EntryID()), card);
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdViewContact")), Qt::LeftButton);
+        QCOMPARE(m_bar.form->actions()->desktop().cardFor(m_bar.form->session()->currentContact()->EntryID()), card);
+        QCOMPARE(MessageBox::shownInTest().size(), 0);
+    }
+
+    // Ctrl+N in the box: the card opens in edit mode with the text as given and family name;
+    // saved, the contact is a new file of the folder and in the bar's lists.
+    void addContactFromTheBox()
+    {
+        auto* box = m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact"));
+        m_bar.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_bar.form.get()));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("Bo Ek"));
+        QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+        auto newCard = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* card = qobject_cast<ContactCard*>(w); card && card->editing() && card->isVisible())
+                    return card;
+            return static_cast<ContactCard*>(nullptr);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(newCard() != nullptr, 10000);
+        ContactCard* card = newCard();
+        QCOMPARE(card->editForm->txtGivenName->text(), QStringLiteral("Bo"));
+        QCOMPARE(card->editForm->txtFamilyName->text(), QStringLiteral("Ek"));
+        QCOMPARE(card->editForm->txtFullName->text(), QStringLiteral("Bo Ek"));
+        QVERIFY(card->save());
+        QCOMPARE(QDir(path(QStringLiteral("contacts"))).entryList({QStringLiteral("*.vcf")}, QDir::Files).size(), 2);
+        auto* names = m_bar.form->findChild<QComboBox*>(QStringLiteral("cmbContacts"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            names->findText(QStringLiteral("Ek, Bo")) >= 0 || names->findText(QStringLiteral("Bo Ek")) >= 0, 15000);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
     }
 };

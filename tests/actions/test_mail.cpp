@@ -86,7 +86,8 @@ private:
     std::unique_ptr<mail::ClientMailItem> item(const mail::MailAccount& account, const QString& to,
                                                const QString& subject, const QString& body)
     {
-        auto m = std::make_unique<mail::ClientMailItem>(*m_ns, [account] { return account; });
+        auto m =
+            std::make_unique<mail::ClientMailItem>(*m_ns, contactclient::noDesktop(), [account] { return account; });
         m->setTo(to);
         m->setSubject(subject);
         m->setBody(body);

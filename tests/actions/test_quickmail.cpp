@@ -9,6 +9,7 @@
 #include "window/windowmodes.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,8 +27,8 @@ private:
     frmMain* form = nullptr;
 
     void choose(const QString& id) { f->choose(id); }
-    QString subject() const { return form->txtSubject->text(); }
-    QString body() const { return form->txtBody->toPlainText(); }
+    QString subject() const { return form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(); }
+    QString body() const { return form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->toPlainText(); }
 
 private slots:
     void init()
@@ -69,13 +70,13 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, gotFocus);
         QFETCH(QString, expected);
-        QuickMail& q = *form->quickMail;
+        QuickMail& q = *form->quickMail();
         if (isSubject) {
-            form->txtSubject->setText(text);
+            form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(text);
             gotFocus ? q.txtSubject_GotFocus() : q.txtSubject_LostFocus();
             QCOMPARE(subject(), expected);
         } else {
-            form->txtBody->setPlainText(text);
+            form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(text);
             gotFocus ? q.txtBody_GotFocus() : q.txtBody_LostFocus();
             QCOMPARE(body(), expected);
         }
@@ -83,13 +84,13 @@ private slots:
 
     void clearResetsBothAndStaysOpen()
     {
-        form->modes->setWindowMode(3);
-        form->txtSubject->setText(QStringLiteral("typed"));
-        form->txtBody->setPlainText(QStringLiteral("typed\ntext"));
-        QTest::mouseClick(form->cmdClearMail, Qt::LeftButton);
+        form->modes()->setWindowMode(3);
+        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("typed"));
+        form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(QStringLiteral("typed\ntext"));
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdClearMail")), Qt::LeftButton);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
-        QCOMPARE(form->windowState.windowMode, 3);
+        QCOMPARE(form->modeState().windowMode, 3);
     }
 
     void send_data()
@@ -108,20 +109,20 @@ private slots:
         QFETCH(QString, to);
         if (id == QLatin1String("id2"))
             to = QStringLiteral("jd@example.com");
-        form->modes->setWindowMode(startMode);
+        form->modes()->setWindowMode(startMode);
         choose(id);
-        form->actions->cmdQEmailContact_Click();
-        QCOMPARE(form->windowState.windowMode, 3);
-        form->txtSubject->setText(QStringLiteral(" Hi  "));
-        form->txtBody->setPlainText(QStringLiteral("Line 1\nLine 2\n"));
+        form->actions()->cmdQEmailContact_Click();
+        QCOMPARE(form->modeState().windowMode, 3);
+        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral(" Hi  "));
+        form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(QStringLiteral("Line 1\nLine 2\n"));
         f->client.clearLog();
-        QTest::mouseClick(form->cmdSendMail, Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
         QCOMPARE(
             f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Subject="), QStringLiteral("Body="),
                              QStringLiteral("To="), QStringLiteral("Send")}),
             (QStringList{QStringLiteral("CreateItem(0)"), QStringLiteral("Subject= Hi  "),
                          QStringLiteral("Body=Line 1\nLine 2\n"), QStringLiteral("To=") + to, QStringLiteral("Send")}));
-        QCOMPARE(form->windowState.windowMode, startMode);
+        QCOMPARE(form->modeState().windowMode, startMode);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
         QVERIFY(MessageBox::shownInTest().isEmpty());
@@ -133,8 +134,8 @@ private slots:
         choose(QStringLiteral("id1"));
         const QString designed = body();
         QVERIFY(designed.startsWith(QStringLiteral("Body")) && designed.size() > 4);
-        form->quickMail->cmdSendMail_Click();
-        form->quickMail->cmdSendMail_Click();
+        form->quickMail()->cmdSendMail_Click();
+        form->quickMail()->cmdSendMail_Click();
         QCOMPARE(f->client.mails.size(), 2);
         QCOMPARE(f->client.mails.at(0).subject, QStringLiteral("Subject"));
         QCOMPARE(f->client.mails.at(0).body, designed);
@@ -143,14 +144,14 @@ private slots:
 
     void cancel()
     {
-        form->modes->setWindowMode(2);
+        form->modes()->setWindowMode(2);
         choose(QStringLiteral("id1"));
-        form->actions->cmdQEmailContact_Click();
-        form->txtSubject->setText(QStringLiteral("typed"));
+        form->actions()->cmdQEmailContact_Click();
+        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("typed"));
         f->client.clearLog();
-        QTest::mouseClick(form->cmdCancelMail, Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdCancelMail")), Qt::LeftButton);
         QVERIFY(f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Send")}).isEmpty());
-        QCOMPARE(form->windowState.windowMode, 2);
+        QCOMPARE(form->modeState().windowMode, 2);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
     }
@@ -173,25 +174,26 @@ private slots:
         QFETCH(QString, id);
         QFETCH(QString, failure);
         QFETCH(QString, reason);
-        form->modes->setWindowMode(1);
+        form->modes()->setWindowMode(1);
         if (!id.isEmpty())
             choose(id);
-        form->actions->cmdQEmailContact_Click();
+        form->actions()->cmdQEmailContact_Click();
         if (id.isEmpty())
-            form->session->chooseEntry(QString());
+            form->session()->chooseEntry(QString());
         if (!failure.isEmpty())
             f->client.failures.insert(QStringLiteral("Send"), failure);
-        form->txtSubject->setText(QStringLiteral("Über"));
-        form->txtBody->setPlainText(QStringLiteral("Dear John,\n\nsee you.\n"));
+        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Über"));
+        form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))
+            ->setPlainText(QStringLiteral("Dear John,\n\nsee you.\n"));
         f->client.clearLog();
-        QTest::mouseClick(form->cmdSendMail, Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
         QCOMPARE(MessageBox::shownInTest().size(), 1);
         QVERIFY2(MessageBox::shownInTest().first().text.contains(reason),
                  qPrintable(MessageBox::shownInTest().first().text));
         QCOMPARE(subject(), QStringLiteral("Über"));
         QCOMPARE(body(), QStringLiteral("Dear John,\n\nsee you.\n"));
-        QCOMPARE(form->windowState.windowMode, 3);
-        QCOMPARE(form->windowState.rememberedMode, std::optional<int>(1));
+        QCOMPARE(form->modeState().windowMode, 3);
+        QCOMPARE(form->modeState().rememberedMode, std::optional<int>(1));
         if (id.isEmpty())
             QVERIFY(f->client.logOf({QStringLiteral("CreateItem")}).isEmpty());
         QVERIFY(form->isVisible());
@@ -218,40 +220,49 @@ private slots:
         f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
                      Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
         frmMain& form = f.create();
-        form.quickMail->setBackground(background.runner());
+        form.quickMail()->setBackground(background.runner());
         form.Form_Load();
         MessageBox::shownInTest().clear();
-        form.modes->setWindowMode(1);
+        form.modes()->setWindowMode(1);
         f.choose(QStringLiteral("id1"));
-        form.actions->cmdQEmailContact_Click();
-        form.txtSubject->setText(QStringLiteral("Lunch"));
+        form.actions()->cmdQEmailContact_Click();
+        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Lunch"));
         if (!failure.isEmpty())
             f.client.failures.insert(QStringLiteral("Send"), failure);
-        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
+        QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
 
-        QTest::mouseClick(form.cmdSendMail, Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
         QCOMPARE(background.pending(), 1);
-        QVERIFY(form.quickMail->isSending());
-        QVERIFY(!form.cmdSendMail->isEnabled() && !form.cmdClearMail->isEnabled() && !form.cmdCancelMail->isEnabled());
-        QVERIFY(form.txtSubject->isReadOnly());
-        QCOMPARE(form.status->text(), QuickMail::sendingMessage());
-        QVERIFY(form.status->isShown());
-        QTest::mouseClick(form.cmdSendMail, Qt::LeftButton); // a second click sends nothing more
+        QVERIFY(form.quickMail()->isSending());
+        QVERIFY(!form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->isEnabled() &&
+                !form.findChild<QPushButton*>(QStringLiteral("cmdClearMail"))->isEnabled() &&
+                !form.findChild<QPushButton*>(QStringLiteral("cmdCancelMail"))->isEnabled());
+        QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->isReadOnly());
+        // The line names whom the mail goes to, as SEND's tip and description do.
+        QCOMPARE(form.status()->text(), QStringLiteral("Sending the mail to Jane Doe <jd@example.com>..."));
+        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->toolTip(),
+                 QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->accessibleDescription(),
+                 QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        QVERIFY(form.status()->isShown());
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail")),
+                          Qt::LeftButton); // a second click sends nothing more
         QCOMPARE(background.pending(), 1);
         QCOMPARE(finished.size(), 0);
 
         QVERIFY(background.runNext());
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.at(0).at(0).toBool(), failure.isEmpty());
-        QVERIFY(form.cmdSendMail->isEnabled() && !form.txtSubject->isReadOnly());
-        QVERIFY(!form.status->isShown());
+        QVERIFY(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->isEnabled() &&
+                !form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->isReadOnly());
+        QVERIFY(!form.status()->isShown());
         if (failure.isEmpty()) {
-            QCOMPARE(form.txtSubject->text(), QStringLiteral("Subject"));
-            QCOMPARE(form.windowState.windowMode, 1);
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
+            QCOMPARE(form.modeState().windowMode, 1);
             QVERIFY(MessageBox::shownInTest().isEmpty());
         } else {
-            QCOMPARE(form.txtSubject->text(), QStringLiteral("Lunch"));
-            QCOMPARE(form.windowState.windowMode, 3);
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Lunch"));
+            QCOMPARE(form.modeState().windowMode, 3);
             QCOMPARE(MessageBox::shownInTest().size(), 1);
             QVERIFY(MessageBox::shownInTest().first().text.contains(failure));
         }
@@ -264,14 +275,46 @@ private slots:
         f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
                      Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
         frmMain& form = f.create();
-        form.quickMail->setBackground(background.runner());
+        form.quickMail()->setBackground(background.runner());
         form.Form_Load();
         f.choose(QStringLiteral("id1"));
-        form.quickMail->cmdSendMail_Click();
+        form.quickMail()->cmdSendMail_Click();
         f.form.reset();
         // The mail still goes out; its result reaches no window.
         QVERIFY(background.runNext());
         QCOMPARE(f.client.logOf({QStringLiteral("Send")}), QStringList{QStringLiteral("Send")});
+    }
+
+    // With the area open, another contact chosen: SEND names the new one when pointed at or reached.
+    void sendNamesTheContactNowChosen_data()
+    {
+        QTest::addColumn<int>("how"); // QEvent::ToolTip or QEvent::FocusIn
+        QTest::newRow("pointed at") << int(QEvent::ToolTip);
+        QTest::newRow("reached with Tab") << int(QEvent::FocusIn);
+    }
+    void sendNamesTheContactNowChosen()
+    {
+        QFETCH(int, how);
+        BarFixture f;
+        f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
+                     Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
+        f.client.add(QStringLiteral("Roe, Rick"), QStringLiteral("Rick Roe"),
+                     Props{{QStringLiteral("Email1Address"), QStringLiteral("rr@example.com")}});
+        frmMain& form = f.load();
+        f.choose(QStringLiteral("id1"));
+        form.actions()->cmdQEmailContact_Click();
+        auto* send = form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"));
+        QCOMPARE(send->toolTip(), QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        f.choose(QStringLiteral("id2"));
+        if (how == int(QEvent::ToolTip)) {
+            QHelpEvent pointed(QEvent::ToolTip, send->rect().center(), send->mapToGlobal(send->rect().center()));
+            QApplication::sendEvent(send, &pointed);
+        } else {
+            QFocusEvent reached(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(send, &reached);
+        }
+        QCOMPARE(send->toolTip(), QStringLiteral("Send to Rick Roe <rr@example.com>"));
+        QCOMPARE(send->accessibleDescription(), QStringLiteral("Send to Rick Roe <rr@example.com>"));
     }
 };
 

@@ -15,9 +15,10 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.lo
 deb="$work/out/quintel_${version}_${arch}.deb"
 [ -f "$deb" ] || fail "no $(basename "$deb") was built: $(ls "$work/out")"
 
-# Dependencies come from the programs themselves.
+# Dependencies come from the programs themselves, and the plug-ins they load at run time from the
+# package's own list (the SVG icon engine, the SQLite driver of the Thunderbird back-end).
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6 libcurl4; do
+for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6 libqt6sql6-sqlite libcurl4; do
     grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
@@ -45,7 +46,7 @@ for program in quintel quintel-setup quintel-contacts; do
     out="$("$root/usr/bin/$program" --help)" || fail "$program --help failed"
     grep -q "Usage: .*$program" <<<"$out" || fail "$program --help printed no usage: $out"
 done
-for program in quintel quintel-setup; do
+for program in quintel quintel-setup quintel-contacts; do
     status=0
     "$root/usr/bin/$program" --no-such-option >/dev/null 2>"$work/err" || status=$?
     [ "$status" = 2 ] || fail "$program --no-such-option ended with $status"

@@ -42,5 +42,5 @@ inline void typeInto(QWidget* w, const QString& steps)
 
 inline QString chosenId(const frmMain& form)
 {
-    return form.session->currentContact() ? form.session->currentContact()->EntryID() : QString();
+    return form.session()->currentContact() ? form.session()->currentContact()->EntryID() : QString();
 }

@@ -18,10 +18,14 @@ const QStringList kAddresses{u"HomeAddress"_s, u"BusinessAddress"_s, u"OtherAddr
 QString states(const frmMain& form)
 {
     QString s;
-    for (const QToolButton* b :
-         {form.cmdViewContact, form.cmdEMailContact, form.cmdQEmailContact, form.cmdDialContact, form.cmdWriteContact})
+    for (const QToolButton* b : {form.findChild<QToolButton*>(QStringLiteral("cmdViewContact")),
+                                 form.findChild<QToolButton*>(QStringLiteral("cmdEMailContact")),
+                                 form.findChild<QToolButton*>(QStringLiteral("cmdQEmailContact")),
+                                 form.findChild<QToolButton*>(QStringLiteral("cmdDialContact")),
+                                 form.findChild<QToolButton*>(QStringLiteral("cmdWriteContact"))})
         s += b->isEnabled() ? u'1' : u'0';
-    return s + (form.imgOne->isVisible() ? u"+"_s : QString()) + (form.imgTwo->isVisible() ? u"-"_s : QString());
+    return s + (form.findChild<QLabel*>(QStringLiteral("imgOne"))->isVisible() ? u"+"_s : QString()) +
+           (form.findChild<QLabel*>(QStringLiteral("imgTwo"))->isVisible() ? u"-"_s : QString());
 }
 
 } // namespace
@@ -30,7 +34,6 @@ class TestAvailability : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { modSettings::checkEmailAddresses = false; }
     void buttons_data();
     void buttons();
     void readOrder_data();
@@ -73,8 +76,8 @@ void TestAvailability::buttons()
     BarFixture f;
     frmMain& form = loadBar(f, kDoe, property.isEmpty() ? QMap<QString, QString>{} : QMap{std::pair{property, value}});
     QCOMPARE(::states(form), u"00000-"_s);
-    modSettings::checkEmailAddresses = checkEmail;
-    typeInto(form.txtContact, typed);
+    f.settings.checkEmailAddresses = checkEmail;
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), typed);
     QCOMPARE(::states(form), states);
 }
 
@@ -93,10 +96,10 @@ void TestAvailability::readOrder()
     QFETCH(QString, present);
     BarFixture f;
     frmMain& form = loadBar(f, kDoe, {{present, u"x"_s}});
-    modSettings::checkEmailAddresses = checkEmail;
+    f.settings.checkEmailAddresses = checkEmail;
 
     // One keystroke: one fetch, then each group read in full, in order.
-    typeInto(form.txtContact, u"d"_s);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"d"_s);
     QStringList reads;
     for (const QString& call : f.client.logOf(kEmails + kPhones + kAddresses + QStringList{u"GetItemFromID"_s}))
         reads << call.section(u'(', 0, 0);
@@ -107,14 +110,14 @@ void TestAvailability::preferenceTakesEffectAtTheNextChange()
 {
     BarFixture f;
     frmMain& form = loadBar(f, kDoe);
-    typeInto(form.txtContact, u"d"_s);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"d"_s);
     QCOMPARE(states(form), u"11100+"_s);
-    modSettings::checkEmailAddresses = true;
+    f.settings.checkEmailAddresses = true;
     QCOMPARE(states(form), u"11100+"_s);
-    typeInto(form.txtContact, u"o"_s);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"o"_s);
     QCOMPARE(states(form), u"10000+"_s);
-    modSettings::checkEmailAddresses = false;
-    typeInto(form.txtContact, u"e"_s);
+    f.settings.checkEmailAddresses = false;
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"e"_s);
     QCOMPARE(states(form), u"11100+"_s);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -40,6 +42,8 @@ private slots:
     void pressOnANote_data();
     void pressOnANote();
     void longNoteShowsItsBeginning();
+    void noteCanBeReadWhole_data();
+    void noteCanBeReadWhole();
 };
 
 void TestEntryFocus::firstKeyStartsAName_data()
@@ -55,13 +59,13 @@ void TestEntryFocus::firstKeyStartsAName()
     QFETCH(int, mode);
     BarFixture f;
     frmMain& form = startIn(f, mode);
-    QCOMPARE(QApplication::focusWidget(), form.txtContact);
+    QCOMPARE(QApplication::focusWidget(), form.findChild<QLineEdit*>(QStringLiteral("txtContact")));
 
     // "f" is also the first letter of the category "Family": it must start a name instead.
     typeAtFocus(u"f"_s);
-    QCOMPARE(form.txtContact->text(), u"Fischer, Fritz"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), u"Fischer, Fritz"_s);
     QCOMPARE(chosenId(form), u"id1"_s);
-    QCOMPARE(form.cmbCategories->currentIndex(), 0);
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), 0);
     QVERIFY(f.client.logOf({u"Restrict"_s}).isEmpty());
 }
 
@@ -88,10 +92,10 @@ void TestEntryFocus::focusWhenANoteGoes()
     form.control(focusedBefore)->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget()->objectName(), focusedBefore);
     if (focusedBefore == u"txtBody"_s)
-        form.modes->setWindowMode(1); // the quick-mail area goes, with the focus in it
+        form.modes()->setWindowMode(1); // the quick-mail area goes, with the focus in it
 
     form.flashStatus(u"The address book has 2 cards that could not be read."_s, 50);
-    QTRY_VERIFY(form.txtStatus->isHidden());
+    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
     QCOMPARE(QApplication::focusWidget()->objectName(), focusedAfter);
 }
 
@@ -108,20 +112,20 @@ void TestEntryFocus::pressOnANote()
     BarFixture f;
     frmMain& form = startIn(f, 1);
     typeAtFocus(u"sm"_s);
-    form.cmdState->setFocus(Qt::TabFocusReason);
+    form.findChild<QToolButton*>(QStringLiteral("cmdState"))->setFocus(Qt::TabFocusReason);
     form.flashStatus(u"Cannot hide: this desktop has no notification area"_s);
-    QVERIFY(form.txtStatus->isVisible());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isVisible());
 
     // Through the window, as the platform delivers it: the note is on top at that place.
-    const QPoint at = form.txtStatus->geometry().center();
+    const QPoint at = form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->geometry().center();
     QTest::mousePress(form.windowHandle(), button, {}, at);
-    QVERIFY(form.txtStatus->isHidden());
-    QCOMPARE(QApplication::focusWidget(), form.txtContact);
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
+    QCOMPARE(QApplication::focusWidget(), form.findChild<QLineEdit*>(QStringLiteral("txtContact")));
     QTest::mouseRelease(form.windowHandle(), button, {}, at);
-    QCOMPARE(form.txtContact->text(), QString());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QString());
 
     typeAtFocus(u"jo"_s);
-    QCOMPARE(form.txtContact->text(), u"John Smith"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), u"John Smith"_s);
     QCOMPARE(chosenId(form), u"id2"_s);
 }
 
@@ -132,9 +136,49 @@ void TestEntryFocus::longNoteShowsItsBeginning()
     const QString note = u"This contact is no longer in the address book, and this note goes on well past the end "
                          u"of the line it is shown on."_s;
     form.flashStatus(note);
-    QCOMPARE(form.txtStatus->text(), note);
-    QCOMPARE(form.txtStatus->cursorPosition(), 0);
-    QVERIFY(!form.txtStatus->hasFocus());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text(), note);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->cursorPosition(), 0);
+    QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->hasFocus());
+}
+
+void TestEntryFocus::noteCanBeReadWhole_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("shownOnPress"); // a press shows it whole before it goes
+    QTest::newRow("fits the line") << u"Address book read"_s << false;
+    QTest::newRow("cut short") << u"3 contacts were skipped (quintel-contacts could not read them): see the log "
+                                  u"for their files"_s
+                               << true;
+}
+
+void TestEntryFocus::noteCanBeReadWhole()
+{
+    QFETCH(QString, note);
+    QFETCH(bool, shownOnPress);
+    BarFixture f;
+    frmMain& form = startIn(f, 1);
+    QToolTip::hideText();
+    form.flashStatus(note);
+    auto* line = form.findChild<QLineEdit*>(QStringLiteral("txtStatus"));
+    auto* box = form.findChild<QLineEdit*>(QStringLiteral("txtContact"));
+    QCOMPARE(form.status()->isCut(), shownOnPress);
+
+    // The pointer resting on the line (the box under it gets the event): the whole note.
+    const QPoint at = line->geometry().center();
+    QHelpEvent rest(QEvent::ToolTip, box->mapFromParent(at), form.mapToGlobal(at));
+    QApplication::sendEvent(box, &rest);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), note);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, at);
+    QVERIFY(line->isHidden());
+    QCOMPARE(QToolTip::isVisible(), shownOnPress);
+    if (shownOnPress)
+        QCOMPARE(QToolTip::text(), note);
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, at);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestEntryFocus)

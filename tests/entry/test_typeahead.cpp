@@ -17,8 +17,11 @@ const QString kJohnny = u"Smith, Johnny|Johnny Smith;Smith, John|John Smith"_s;
 
 bool anyActionEnabled(const frmMain& form)
 {
-    return form.cmdViewContact->isEnabled() || form.cmdEMailContact->isEnabled() ||
-           form.cmdQEmailContact->isEnabled() || form.cmdDialContact->isEnabled() || form.cmdWriteContact->isEnabled();
+    return form.findChild<QToolButton*>(QStringLiteral("cmdViewContact"))->isEnabled() ||
+           form.findChild<QToolButton*>(QStringLiteral("cmdEMailContact"))->isEnabled() ||
+           form.findChild<QToolButton*>(QStringLiteral("cmdQEmailContact"))->isEnabled() ||
+           form.findChild<QToolButton*>(QStringLiteral("cmdDialContact"))->isEnabled() ||
+           form.findChild<QToolButton*>(QStringLiteral("cmdWriteContact"))->isEnabled();
 }
 
 } // namespace
@@ -84,15 +87,15 @@ void TestTypeahead::keys()
 
     BarFixture f;
     frmMain& form = loadBar(f, contacts);
-    typeInto(form.txtContact, keys);
-    QCOMPARE(form.txtContact->text(), text);
-    QCOMPARE(form.txtContact->selectedText(), selected);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), keys);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), text);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), selected);
     if (!selected.isEmpty())
-        QCOMPARE(form.txtContact->selectionEnd(), text.size());
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectionEnd(), text.size());
     QCOMPARE(chosenId(form), chosen);
     QCOMPARE(anyActionEnabled(form), !chosen.isEmpty());
-    QCOMPARE(form.imgOne->isVisible(), !chosen.isEmpty());
-    QCOMPARE(form.imgTwo->isVisible(), chosen.isEmpty());
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("imgOne"))->isVisible(), !chosen.isEmpty());
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("imgTwo"))->isVisible(), chosen.isEmpty());
 }
 
 void TestTypeahead::focus_data()
@@ -113,13 +116,13 @@ void TestTypeahead::focus()
     frmMain& form = loadBar(f, kSmith);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.cmbContacts->setFocus();
-    typeInto(form.txtContact, u"sm"_s);
+    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->setFocus();
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"sm"_s);
 
-    form.txtContact->setFocus(reason);
-    QVERIFY(form.txtContact->hasFocus());
-    QCOMPARE(form.txtContact->text().isEmpty(), empties);
-    QCOMPARE(!form.session->currentContact() && !anyActionEnabled(form), empties);
+    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus(reason);
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty(), empties);
+    QCOMPARE(!form.session()->currentContact() && !anyActionEnabled(form), empties);
 }
 
 void TestTypeahead::mousePressEmptiesTheBox()
@@ -127,12 +130,12 @@ void TestTypeahead::mousePressEmptiesTheBox()
     BarFixture f;
     frmMain& form = loadBar(f, kSmith);
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-        typeInto(form.txtContact, u"sm"_s);
-        QVERIFY(form.session->currentContact());
-        QTest::mousePress(form.txtContact, button, {}, QPoint(5, 5));
-        QTest::mouseRelease(form.txtContact, button, {}, QPoint(5, 5));
-        QCOMPARE(form.txtContact->text(), QString());
-        QVERIFY(!form.session->currentContact() && !anyActionEnabled(form));
+        typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"sm"_s);
+        QVERIFY(form.session()->currentContact());
+        QTest::mousePress(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), button, {}, QPoint(5, 5));
+        QTest::mouseRelease(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), button, {}, QPoint(5, 5));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QString());
+        QVERIFY(!form.session()->currentContact() && !anyActionEnabled(form));
     }
 }
 
@@ -141,21 +144,21 @@ void TestTypeahead::dropDown()
     BarFixture f;
     frmMain& form = loadBar(f, kJohnny);
     // Start-up selected the first name without filling the box.
-    QCOMPARE(form.cmbContacts->currentText(), u"Smith, John"_s);
-    QCOMPARE(form.txtContact->text(), QString());
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->currentText(), u"Smith, John"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QString());
 
     // Picking "Smith, John" completes to the earlier "Smith, Johnny", wholly selected.
-    QTest::keyClick(form.cmbContacts, Qt::Key_Down);
-    QTest::keyClick(form.cmbContacts, Qt::Key_Up);
-    QCOMPARE(form.cmbContacts->currentText(), u"Smith, John"_s);
-    QCOMPARE(form.txtContact->selectedText(), u"Smith, Johnny"_s);
+    QTest::keyClick(form.findChild<QComboBox*>(QStringLiteral("cmbContacts")), Qt::Key_Down);
+    QTest::keyClick(form.findChild<QComboBox*>(QStringLiteral("cmbContacts")), Qt::Key_Up);
+    QCOMPARE(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->currentText(), u"Smith, John"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), u"Smith, Johnny"_s);
     QCOMPARE(chosenId(form), u"id1"_s);
 
     // A reload outside start-up selects the first name once, and the box follows.
-    typeInto(form.txtContact, u"<Delete>"_s);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"<Delete>"_s);
     f.client.clearLog();
-    form.session->selectCategory(form.session->category());
-    QCOMPARE(form.txtContact->selectedText(), u"Smith, Johnny"_s);
+    form.session()->selectCategory(form.session()->category());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), u"Smith, Johnny"_s);
     QCOMPARE(f.client.logOf({u"GetItemFromID"_s}), QStringList{u"GetItemFromID(id1)"_s});
 }
 
@@ -164,15 +167,15 @@ void TestTypeahead::deletedContact()
     BarFixture f;
     frmMain& form = loadBar(f, u"Smith, John|John Smith;Adams|Jo Adams"_s);
     f.client.contacts.removeFirst();
-    typeInto(form.txtContact, u"sm"_s);
-    QCOMPARE(form.txtContact->text(), u"Smith, John"_s);
-    QVERIFY(!form.session->currentContact() && !anyActionEnabled(form));
-    QVERIFY(form.txtStatus->isVisible());
-    QCOMPARE(form.txtStatus->text(), ContactEntry::noLongerThereMessage());
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"sm"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), u"Smith, John"_s);
+    QVERIFY(!form.session()->currentContact() && !anyActionEnabled(form));
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isVisible());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text(), ContactEntry::noLongerThereMessage());
 
     // The bar goes on working; the note goes with the next change.
-    typeInto(form.txtContact, u"<Delete>ad"_s);
-    QVERIFY(!form.txtStatus->isVisible());
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"<Delete>ad"_s);
+    QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isVisible());
     QCOMPARE(chosenId(form), u"id2"_s);
 }
 
@@ -180,18 +183,18 @@ void TestTypeahead::failingStore()
 {
     BarFixture f;
     frmMain& form = loadBar(f, kSmith);
-    typeInto(form.txtContact, u"s"_s);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"s"_s);
     QCOMPARE(chosenId(form), u"id1"_s);
 
     // Reported like any failure of the address book; the key is not lost, and the contact
     // chosen before is not kept for a name that could not be read.
     f.client.failures.insert(u"GetItemFromID"_s, u"The address book is gone."_s);
-    typeInto(form.txtContact, u"m"_s);
-    QCOMPARE(form.txtContact->selectedText(), u"ith, John"_s);
-    QVERIFY(!form.session->currentContact() && !anyActionEnabled(form));
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"m"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), u"ith, John"_s);
+    QVERIFY(!form.session()->currentContact() && !anyActionEnabled(form));
 
     f.client.failures.clear();
-    typeInto(form.txtContact, u"<Backspace>"_s);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"<Backspace>"_s);
     QCOMPARE(chosenId(form), u"id1"_s);
 }
 

@@ -19,7 +19,7 @@ public:
         log.append(topmost ? QStringLiteral("topmost") : QStringLiteral("not topmost"));
     }
     void applySkipTaskbar(QWidget*) override { log.append(QStringLiteral("skip taskbar")); }
-    bool startSystemMove(QWidget*) override
+    bool startSystemMove(QWidget*, const QPoint&) override
     {
         log.append(QStringLiteral("system move"));
         return systemMoveWorks;

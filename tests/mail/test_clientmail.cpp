@@ -40,27 +40,30 @@ private slots:
         QVERIFY(m_handler.install(m_tmp.path(), {QStringLiteral("mailto")}));
 
         m_bar.adjustPlatform = [this](Platform& p) {
-            p.createContactClient = [this] { return contactclient::createApplication(m_bar.store); };
+            p.createContactClient = [this](contactclient::DesktopHooks& desktop) {
+                return contactclient::createApplication(m_bar.store, desktop, nullptr);
+            };
         };
         m_bar.load();
-        m_bar.form->txtContact->setFocus();
-        QTest::keyClicks(m_bar.form->txtContact, QStringLiteral("Ann"));
-        QVERIFY(m_bar.form->session->currentContact());
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
+        QTest::keyClicks(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("Ann"));
+        QVERIFY(m_bar.form->session()->currentContact());
     }
     void cleanupTestCase() { m_bar.form.reset(); }
 
     void handedToTheMailProgram()
     {
-        QTest::mouseClick(m_bar.form->cmdQEmailContact, Qt::LeftButton);
-        m_bar.form->txtSubject->setText(QStringLiteral("Grüße & more?"));
-        m_bar.form->txtBody->setPlainText(QStringLiteral("Line 1\n#2 = 50%"));
-        QTest::mouseClick(m_bar.form->cmdSendMail, Qt::LeftButton);
+        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdQEmailContact")), Qt::LeftButton);
+        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Grüße & more?"));
+        m_bar.form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))
+            ->setPlainText(QStringLiteral("Line 1\n#2 = 50%"));
+        QTest::mouseClick(m_bar.form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!handled().isEmpty(), 20000);
         QCOMPARE(handled(), QByteArray("mailto:ann%2Bnews@example.com?subject=Gr%C3%BC%C3%9Fe%20%26%20more%3F"
                                        "&body=Line%201%0D%0A%232%20%3D%2050%25\n"));
         // As after a send: nothing reported, the area cleared.
         QCOMPARE(MessageBox::shownInTest().size(), 0);
-        QCOMPARE(m_bar.form->txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
     }
 };
 

@@ -236,7 +236,7 @@ private slots:
             account.imapCaFile = m_tmp.filePath(QStringLiteral("cert.pem"));
 
         auto ns = m_client.application()->GetNamespace(QStringLiteral("MAPI"));
-        mail::ClientMailItem item(*ns, [account] { return account; });
+        mail::ClientMailItem item(*ns, contactclient::noDesktop(), [account] { return account; });
         item.setTo(QStringLiteral("\"Smith, John\" <js@example.com>"));
         item.setSubject(QStringLiteral("Grüße"));
         item.setBody(QStringLiteral("Line one\nLine two\n"));

@@ -6,25 +6,24 @@
 #include "mail/mailaccount.h"
 #include "mail/outbox.h"
 #include "mail/outboxsender.h"
+#include "testfiles.h"
 
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using contactclient::AutomationError;
 
 namespace {
 
+using testsupport::write;
+
 struct Crash {};
 
-QByteArray message(const QByteArray& subject)
+QByteArray message(const QByteArray& subject, const QByteArray& to = "js@example.com")
 {
-    return "From: me@example.org\r\nTo: js@example.com\r\nSubject: " + subject + "\r\n\r\nText\r\n";
-}
-
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
+    return "From: me@example.org\r\nTo: " + to + "\r\nSubject: " + subject + "\r\n\r\nText\r\n";
 }
 
 } // namespace
@@ -62,10 +61,12 @@ private slots:
     void keptAsWritten()
     {
         mail::Outbox outbox(folder());
-        const QByteArray bytes = message("One") + QByteArray(70000, 'x') + "\r\n";
+        const QByteArray bytes =
+            message("One", "Ann <a@example.com>,\r\n \"Lee, Bob\" <B@Example.com>") + QByteArray(70000, 'x') + "\r\n";
         const QString first = outbox.keep(QStringLiteral("me@example.org"),
                                           {QStringLiteral("a@example.com"), QStringLiteral("b@example.com")}, bytes);
-        const QString second = outbox.keep(QString(), {QStringLiteral("c@example.com")}, message("Two"));
+        const QString second =
+            outbox.keep(QString(), {QStringLiteral("c@example.com")}, message("Two", "c@example.com"));
         QCOMPARE(outbox.ids(), (QStringList{first, second}));
         const mail::OutboxMessage m = outbox.read(first);
         QCOMPARE(m.message, bytes);
@@ -101,9 +102,9 @@ private slots:
         QFETCH(QByteArray, eml);
         QFETCH(QString, why);
         QDir().mkpath(folder());
-        writeFile(folder() + QStringLiteral("/20260101-000000-000-bad.eml"), eml);
+        write(folder() + QStringLiteral("/20260101-000000-000-bad.eml"), eml);
         if (envelope != "-")
-            writeFile(folder() + QStringLiteral("/20260101-000000-000-bad.env"), envelope);
+            write(folder() + QStringLiteral("/20260101-000000-000-bad.env"), envelope);
         mail::Outbox outbox(folder());
         try {
             outbox.read(QStringLiteral("20260101-000000-000-bad"));
@@ -207,10 +208,12 @@ private slots:
     void damagedAmongOthers()
     {
         mail::Outbox outbox(folder());
-        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("a@example.com")}, message("First"));
-        const QString bad =
-            outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("b@example.com")}, message("Bad"));
-        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("c@example.com")}, message("Third"));
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("a@example.com")},
+                    message("First", "a@example.com"));
+        const QString bad = outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("b@example.com")},
+                                        message("Bad", "b@example.com"));
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("c@example.com")},
+                    message("Third", "c@example.com"));
         QFile::remove(folder() + QLatin1Char('/') + bad + QStringLiteral(".env"));
 
         MailServer server;
@@ -220,18 +223,138 @@ private slots:
         QCOMPARE(report.waiting, 0);
         QCOMPARE(report.problems.size(), 1);
         QVERIFY2(report.problems.first().contains(QStringLiteral("damaged")), qPrintable(report.problems.first()));
-        QCOMPARE(server.message(0), message("First"));
-        QCOMPARE(server.message(1), message("Third"));
+        QCOMPARE(server.message(0), message("First", "a@example.com"));
+        QCOMPARE(server.message(1), message("Third", "c@example.com"));
         // Set aside, not deleted.
         QVERIFY(QFile::exists(m_tmp->filePath(QStringLiteral("outbox-not-sent/") + bad + QStringLiteral(".eml"))));
         QCOMPARE(mail::sendOutbox(account(server.port)).problems.size(), 0);
+    }
+
+    // The outbox and its files are the user's alone.
+    void keptPrivately()
+    {
+        mail::Outbox outbox(folder());
+        const QString id =
+            outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("Mine"));
+        const auto mode = [](const QString& path) {
+            struct stat st {};
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+        };
+        QCOMPARE(mode(folder()), 0700);
+        for (const char* suffix : {".eml", ".env"})
+            QCOMPARE(mode(folder() + QLatin1Char('/') + id + QLatin1String(suffix)), 0600);
+        // A folder that is a symbolic link to another is not written through.
+        const QString elsewhere = m_tmp->filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::link(elsewhere, m_tmp->filePath(QStringLiteral("linked"))));
+        mail::Outbox linked(m_tmp->filePath(QStringLiteral("linked")));
+        QVERIFY_THROWS_EXCEPTION(AutomationError, linked.keep(QStringLiteral("me@example.org"),
+                                                              {QStringLiteral("js@example.com")}, message("x")));
+        QVERIFY(QDir(elsewhere).isEmpty());
+    }
+
+    // Files planted in the outbox, or changed there: none of them goes out, each is set aside with
+    // a note, and the message kept after them is sent.
+    void plantedFiles_data()
+    {
+        QTest::addColumn<QString>("plant"); // what is done to the first message's files
+        QTest::addColumn<QString>("why");   // in the note
+
+        QTest::newRow("message a link to another file") << "eml-link"
+                                                        << "symbolic link";
+        QTest::newRow("envelope a link to another file") << "env-link"
+                                                         << "symbolic link";
+        QTest::newRow("message a pipe") << "eml-fifo"
+                                        << "not a regular file";
+        QTest::newRow("message of another user") << "eml-owner"
+                                                 << "another user";
+        QTest::newRow("recipient added to the envelope") << "env-added"
+                                                         << "not one the message is addressed to";
+        QTest::newRow("envelope of other recipients") << "env-replaced"
+                                                      << "not one the message is addressed to";
+        QTest::newRow("message larger than servers take") << "eml-huge"
+                                                          << "larger than 64 MB";
+    }
+    void plantedFiles()
+    {
+        QFETCH(QString, plant);
+        QFETCH(QString, why);
+        if (plant == QLatin1String("eml-owner") && ::geteuid() != 0)
+            QSKIP("giving a file to another user takes root");
+        mail::Outbox outbox(folder());
+        const QString first =
+            outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("First"));
+        const QString second =
+            outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("Second"));
+        const QString eml = folder() + QLatin1Char('/') + first + QStringLiteral(".eml");
+        const QString env = folder() + QLatin1Char('/') + first + QStringLiteral(".env");
+        const QString secret = m_tmp->filePath(QStringLiteral("secret.txt"));
+        writeFile(secret, "To: js@example.com\r\n\r\nThe private key\r\n");
+        if (plant == QLatin1String("eml-link")) {
+            QVERIFY(QFile::remove(eml) && QFile::link(secret, eml));
+        } else if (plant == QLatin1String("env-link")) {
+            writeFile(m_tmp->filePath(QStringLiteral("env.txt")), "me@example.org\njs@example.com\n");
+            QVERIFY(QFile::remove(env) && QFile::link(m_tmp->filePath(QStringLiteral("env.txt")), env));
+        } else if (plant == QLatin1String("eml-fifo")) {
+            QVERIFY(QFile::remove(eml));
+            QCOMPARE(::mkfifo(QFile::encodeName(eml).constData(), 0600), 0);
+        } else if (plant == QLatin1String("eml-owner")) {
+            QCOMPARE(::chown(QFile::encodeName(eml).constData(), 65534, 65534), 0);
+        } else if (plant == QLatin1String("env-added")) {
+            writeFile(env, "me@example.org\njs@example.com\nspy@example.net\n");
+        } else if (plant == QLatin1String("env-replaced")) {
+            writeFile(env, "me@example.org\nspy@example.net\n");
+        } else if (plant == QLatin1String("eml-huge")) {
+            // Sparse: its size without the disk space.
+            QFile f(eml);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(65LL * 1024 * 1024));
+        }
+
+        MailServer server;
+        QVERIFY(server.start());
+        const mail::OutboxReport report = mail::sendOutbox(account(server.port));
+        QCOMPARE(report.sent, 1);
+        QCOMPARE(report.waiting, 0);
+        QCOMPARE(report.problems.size(), 1);
+        QVERIFY2(report.problems.first().contains(why), qPrintable(report.problems.first()));
+        QCOMPARE(server.received().size(), 1);
+        QCOMPARE(server.message(0), message("Second"));
+        QVERIFY(!server.envelope(0).contains("spy@"));
+        // The planted file is kept for the user to look at, not deleted; what it led to is untouched.
+        QVERIFY(
+            QFileInfo(m_tmp->filePath(QStringLiteral("outbox-not-sent/") + first + QStringLiteral(".eml")))
+                .isSymLink() ||
+            QFileInfo::exists(m_tmp->filePath(QStringLiteral("outbox-not-sent/") + first + QStringLiteral(".eml"))));
+        QVERIFY(QFileInfo::exists(secret));
+        Q_UNUSED(second);
+    }
+
+    // An outbox folder that is a symbolic link is neither sent from nor changed.
+    void linkedFolderNotSentFrom()
+    {
+        const QString elsewhere = m_tmp->filePath(QStringLiteral("elsewhere"));
+        {
+            mail::Outbox real(elsewhere);
+            real.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("Planted"));
+        }
+        QVERIFY(QFile::link(elsewhere, folder()));
+        MailServer server;
+        QVERIFY(server.start());
+        const mail::OutboxReport report = mail::sendOutbox(account(server.port));
+        QCOMPARE(report.sent, 0);
+        QCOMPARE(report.problems.size(), 1);
+        QVERIFY2(report.problems.first().contains(QStringLiteral("symbolic link")),
+                 qPrintable(report.problems.first()));
+        QCOMPARE(server.received().size(), 0);
+        QCOMPARE(QDir(elsewhere).entryList(QDir::Files).size(), 2);
     }
 
     // A refusal that will not pass (a bad setting) keeps every message and says why.
     void refusedKeepsAll()
     {
         mail::Outbox outbox(folder());
-        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("a@example.com")}, message("A"));
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("a@example.com")}, message("A", "a@example.com"));
         mail::MailAccount a = account(25);
         a.smtpHost = QStringLiteral("mail.example.org"); // plain SMTP to another host is refused
         const mail::OutboxReport report = mail::sendOutbox(a);

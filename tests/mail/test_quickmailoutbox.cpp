@@ -5,11 +5,11 @@
 #include "actions/mailserver.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
-#include "actions/urlcatcher.h"
 #include "mail/clientmailitem.h"
 #include "mail/outbox.h"
 #include "mail/outboxsender.h"
 #include "support/barfixture.h"
+#include "urlcatcher.h"
 #include "window/statusline.h"
 
 #include <QSignalSpy>
@@ -22,8 +22,9 @@ namespace {
 // The fake address book, with mail items that build and send real messages.
 class MailingApplication : public contactclient::Application {
 public:
-    MailingApplication(std::shared_ptr<contactclient::Application> inner, std::function<mail::MailAccount()> account)
-        : m_inner(std::move(inner)), m_account(std::move(account))
+    MailingApplication(std::shared_ptr<contactclient::Application> inner, contactclient::DesktopHooks& desktop,
+                       std::function<mail::MailAccount()> account)
+        : m_inner(std::move(inner)), m_desktop(desktop), m_account(std::move(account))
     {
     }
     std::shared_ptr<contactclient::NameSpace> GetNamespace(const QString& type) override
@@ -33,12 +34,13 @@ public:
     }
     std::unique_ptr<contactclient::MailItem> CreateItem(int) override
     {
-        return std::make_unique<mail::ClientMailItem>(*m_ns, m_account);
+        return std::make_unique<mail::ClientMailItem>(*m_ns, m_desktop, m_account);
     }
 
 private:
     std::shared_ptr<contactclient::Application> m_inner;
     std::shared_ptr<contactclient::NameSpace> m_ns;
+    contactclient::DesktopHooks& m_desktop;
     std::function<mail::MailAccount()> m_account;
 };
 
@@ -70,8 +72,8 @@ private:
                             {QStringLiteral("Email1Address"), QStringLiteral("js@example.com")}});
         f->adjustPlatform = [this](Platform& p) {
             auto reader = [this] { return m_account; };
-            p.createContactClient = [this, reader] {
-                return std::make_shared<MailingApplication>(f->client.application(), reader);
+            p.createContactClient = [this, reader](contactclient::DesktopHooks& desktop) {
+                return std::make_shared<MailingApplication>(f->client.application(), desktop, reader);
             };
             p.mailAccount = reader;
         };
@@ -112,12 +114,12 @@ private slots:
         QFETCH(bool, keep);
         m_account.smtpPort = QString::number(closedPort());
         frmMain& form = load();
-        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
-        form.txtSubject->setText(QStringLiteral("Hello"));
-        form.txtBody->setPlainText(QStringLiteral("Text"));
+        QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
+        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Hello"));
+        form.findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(QStringLiteral("Text"));
         MessageBox::shownInTest().clear();
         MessageBox::setNextAnswers({keep});
-        form.cmdSendMail->click();
+        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
 
         QCOMPARE(finished.size(), 1);
         // One question, no second box on top of it.
@@ -126,10 +128,11 @@ private slots:
         QVERIFY(boxes().first().contains(QStringLiteral("Keep it in the outbox?")));
         QCOMPARE(finished.first().first().toBool(), keep);
         QCOMPARE(outbox().count(), keep ? 1 : 0);
-        QCOMPARE(form.txtSubject->text(), keep ? QStringLiteral("Subject") : QStringLiteral("Hello"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(),
+                 keep ? QStringLiteral("Subject") : QStringLiteral("Hello"));
         if (keep) {
-            QCOMPARE(form.status->text(), QStringLiteral("1 message waiting to be sent"));
-            QCOMPARE(form.outbox->plannedRetrySeconds(), 30);
+            QCOMPARE(form.status()->text(), QStringLiteral("1 message waiting to be sent"));
+            QCOMPARE(form.outbox()->plannedRetrySeconds(), 30);
             QVERIFY(outbox().read(outbox().ids().first()).message.contains("Subject: Hello"));
         }
     }
@@ -145,14 +148,14 @@ private slots:
         m_account.imapPort = QString::number(closedPort());
         m_account.imapSecurity = QStringLiteral("none");
         frmMain& form = load();
-        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
-        form.txtSubject->setText(QStringLiteral("Hello"));
+        QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
+        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Hello"));
         MessageBox::shownInTest().clear();
-        form.cmdSendMail->click();
+        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
         QCOMPARE(server.received().size(), 1);
         QCOMPARE(finished.size(), 1);
         QVERIFY(finished.first().first().toBool());
-        QCOMPARE(form.txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
         QCOMPARE(boxes().size(), 1);
         QVERIFY2(boxes().first().contains(QStringLiteral("The mail was sent, but no copy")),
                  qPrintable(boxes().first()));
@@ -180,7 +183,7 @@ private slots:
         QVERIFY(server.start());
         m_account.smtpPort = QString::number(server.port);
         const QString id = outbox().keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")},
-                                         "Subject: x\r\n\r\nText\r\n");
+                                         "To: js@example.com\r\nSubject: x\r\n\r\nText\r\n");
         if (inDoubt)
             outbox().markSending(id);
         load({sendAgain});
@@ -215,17 +218,17 @@ private slots:
         m_account.transport = QStringLiteral("client");
         UrlCatcher catcher({QStringLiteral("mailto")});
         frmMain& form = load();
-        QSignalSpy finished(form.quickMail.get(), &QuickMail::sendFinished);
-        form.txtSubject->setText(subject);
-        form.txtBody->setPlainText(body);
+        QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
+        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(subject);
+        form.findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(body);
         MessageBox::shownInTest().clear();
-        form.cmdSendMail->click();
+        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
         QTRY_COMPARE(catcher.urls.size(), 1); // the desktop is asked for a mail program first
         QCOMPARE(catcher.urls.first().toEncoded(), url);
         // As after a send: the area is cleared and nothing is reported.
         QCOMPARE(finished.size(), 1);
         QVERIFY(finished.first().first().toBool());
-        QCOMPARE(form.txtSubject->text(), QStringLiteral("Subject"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
         QVERIFY(MessageBox::shownInTest().isEmpty());
     }
 };

@@ -2,7 +2,7 @@
 // (saved, refused when unusable, its password in the keyring, "Test connection" against a real
 // dovecot) and the outbox's state.
 
-#include "desktop/fakekeyring.h"
+#include "fakekeyring.h"
 #include "fakes/memorysettingsstore.h"
 #include "imapserver.h"
 #include "mail/outbox.h"

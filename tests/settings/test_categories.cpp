@@ -44,12 +44,12 @@ struct CategoryBar : BarFixture {
     // The user picks an entry of the selector.
     void pick(const QString& name)
     {
-        const int i = bar->cmbCategories->findText(name, Qt::MatchExactly);
+        const int i = bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->findText(name, Qt::MatchExactly);
         QVERIFY2(i >= 0, qPrintable(name));
-        bar->cmbCategories->setCurrentIndex(i);
-        emit bar->cmbCategories->activated(i);
+        bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->setCurrentIndex(i);
+        emit bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->activated(i);
     }
-    QStringList listed() const { return entries(bar->cmbContacts); }
+    QStringList listed() const { return entries(bar->findChild<QComboBox*>(QStringLiteral("cmbContacts"))); }
     QStringList calls() const { return client.logOf({QStringLiteral("Items"), QStringLiteral("Restrict")}); }
 };
 
@@ -95,12 +95,13 @@ void TestCategories::choosing()
     QFETCH(QStringList, listed);
     QFETCH(QStringList, calls);
     CategoryBar f(list("All Contacts,Family,Golf,Say \"hi\",Aardvarks"));
-    QCOMPARE(entries(f.bar->cmbCategories), list("Aardvarks,All Contacts,Family,Golf,Say \"hi\""));
-    QCOMPARE(f.bar->cmbCategories->currentIndex(), 0);
+    QCOMPARE(entries(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))),
+             list("Aardvarks,All Contacts,Family,Golf,Say \"hi\""));
+    QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), 0);
     f.pick(category);
     QCOMPARE(f.listed(), listed);
     QCOMPARE(f.calls(), calls);
-    QVERIFY(f.bar->txtStatus->isHidden());
+    QVERIFY(f.bar->findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
 }
 
 // The wait message is on screen while the event loop gets its one turn; the top entry shows none.
@@ -109,13 +110,16 @@ void TestCategories::waitMessageDuringFiltering()
     CategoryBar f(list("All Contacts,Friends"));
     for (const char* category : {"Friends", "All Contacts"}) {
         QString shown;
-        QTimer::singleShot(0, f.bar,
-                           [&] { shown = f.bar->txtStatus->isHidden() ? QString() : f.bar->txtStatus->text(); });
+        QTimer::singleShot(0, f.bar, [&] {
+            shown = f.bar->findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden()
+                        ? QString()
+                        : f.bar->findChild<QLineEdit*>(QStringLiteral("txtStatus"))->text();
+        });
         f.pick(QString::fromLatin1(category));
         QCOMPARE(shown,
                  qstrcmp(category, "Friends") == 0 ? QStringLiteral("Please Wait - Filtering Contacts...") : QString());
         QCoreApplication::processEvents();
-        QVERIFY(f.bar->txtStatus->isHidden());
+        QVERIFY(f.bar->findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
     }
 }
 
@@ -135,11 +139,12 @@ void TestCategories::saveResetsToTheTop()
 {
     CategoryBar f;
     f.pick(QStringLiteral("Family"));
-    QVERIFY(modSettings::addCategory(QStringLiteral("Golf")));
+    QVERIFY(f.settings.addCategory(QStringLiteral("Golf")));
     f.client.clearLog();
-    modSettings::saveSettings();
-    QCOMPARE(entries(f.bar->cmbCategories), list("All Contacts,Business,Family,Friends,Golf"));
-    QCOMPARE(f.bar->cmbCategories->currentIndex(), 0);
+    f.settings.saveSettings();
+    QCOMPARE(entries(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))),
+             list("All Contacts,Business,Family,Friends,Golf"));
+    QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), 0);
     QCOMPARE(f.listed(), kAll);
     QCOMPARE(f.calls(), list("Items"));
 }
@@ -150,22 +155,22 @@ void TestCategories::saveAfterTheBarWasClosed()
     f.pick(QStringLiteral("Family"));
     f.bar->close();
     f.client.clearLog();
-    QVERIFY(modSettings::addCategory(QStringLiteral("Golf")));
-    modSettings::saveSettings();
+    QVERIFY(f.settings.addCategory(QStringLiteral("Golf")));
+    f.settings.saveSettings();
     QCOMPARE(f.store.values.value(QStringLiteral("Categories/5")), QStringLiteral("Golf"));
     QCOMPARE(f.calls(), QStringList());
-    QCOMPARE(f.bar->cmbCategories->currentText(), QStringLiteral("Family"));
+    QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentText(), QStringLiteral("Family"));
 }
 
 void TestCategories::noCategoriesListsAll()
 {
     CategoryBar f;
     f.pick(QStringLiteral("Family"));
-    modSettings::NumberOfCategories = 0;
-    modSettings::Categories = {QString()};
+    f.settings.NumberOfCategories = 0;
+    f.settings.Categories = {QString()};
     f.bar->populateCatCombo();
-    QCOMPARE(f.bar->cmbCategories->count(), 0);
-    QCOMPARE(f.bar->cmbCategories->currentIndex(), -1);
+    QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->count(), 0);
+    QCOMPARE(f.bar->findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), -1);
     QCOMPARE(f.listed(), kAll);
 }
 
@@ -174,7 +179,7 @@ void TestCategories::failedFilterHidesTheWaitMessage()
     CategoryBar f;
     f.client.failures.insert(QStringLiteral("Restrict"), QStringLiteral("the address book went away"));
     f.pick(QStringLiteral("Family"));
-    QVERIFY(f.bar->txtStatus->isHidden());
+    QVERIFY(f.bar->findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isHidden());
     f.client.failures.clear();
     f.pick(QStringLiteral("Friends")); // the bar goes on
     QCOMPARE(f.listed(), list("Dee"));
@@ -206,15 +211,15 @@ void TestCategories::sameOrderEverywhere()
     for (int i = 0; i < names.size(); ++i)
         f.store.values.insert(QStringLiteral("Categories/%1").arg(i + 1), names.at(i));
     frmMain& bar = f.load();
-    frmOptions* options = frmOptions::showDialog();
+    frmOptions* options = frmOptions::showDialog(f.settings);
     QStringList inOptions;
     for (int i = 0; i < options->lstCats->count(); ++i)
         inOptions << options->lstCats->item(i)->text();
     options->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QLocale::setDefault(QLocale::system());
-    QCOMPARE(entries(bar.cmbContacts), sorted);
-    QCOMPARE(entries(bar.cmbCategories), sorted);
+    QCOMPARE(entries(bar.findChild<QComboBox*>(QStringLiteral("cmbContacts"))), sorted);
+    QCOMPARE(entries(bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))), sorted);
     QCOMPARE(inOptions, sorted);
 }
 

@@ -10,6 +10,7 @@
 #include "window/twips.h"
 #include "window/windowmodes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -81,19 +84,21 @@ private slots:
     void init()
     {
         MessageBox::setTestMode(true);
-        modSettings::setStore(&m_store);
+        m_settings = std::make_unique<modSettings>(m_store);
     }
     void cleanup()
     {
         if (frmOptions* d = frmOptions::instance())
             d->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        modSettings::setStore(nullptr);
+        m_settings.reset();
         m_store = {};
     }
     void opening();
     void oneInstance();
     void addAndDelete();
+    void addByKeyboard_data();
+    void addByKeyboard();
     void buttons_data();
     void buttons();
     void ctrlTab_data();
@@ -105,14 +110,16 @@ private slots:
     void readsTheFileAsItIsNow();
 
 private:
-    frmOptions* open()
+    frmOptions* open() { return open(*m_settings); }
+    frmOptions* open(modSettings& settings)
     {
-        frmOptions* d = frmOptions::showDialog();
+        frmOptions* d = frmOptions::showDialog(settings);
         if (!QTest::qWaitForWindowActive(d))
             qWarning("the dialog did not become active");
         return d;
     }
     fake::MemorySettingsStore m_store;
+    std::unique_ptr<modSettings> m_settings;
 };
 
 void TestOptions::opening()
@@ -122,8 +129,8 @@ void TestOptions::opening()
                       {QStringLiteral("Categories/1"), QStringLiteral("All Contacts")},
                       {QStringLiteral("Categories/2"), QStringLiteral("zoo")},
                       {QStringLiteral("Categories/3"), QStringLiteral("Golf")}};
-    modSettings::loadSettings();
-    modSettings::addCategory(QStringLiteral("unsaved")); // dropped on opening
+    m_settings->loadSettings();
+    m_settings->addCategory(QStringLiteral("unsaved")); // dropped on opening
     frmOptions* d = open();
 
     QCOMPARE(d->windowTitle(), QStringLiteral("Options"));
@@ -149,10 +156,10 @@ void TestOptions::oneInstance()
 {
     BarFixture f;
     frmMain& bar = f.load();
-    bar.cmdOptions->click();
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     frmOptions* first = frmOptions::instance();
     add(first, "Golf");
-    bar.cmdOptions->click();
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     QCOMPARE(frmOptions::instance(), first);
     QCOMPARE(listed(first).size(), 5); // shown again, not loaded again
 }
@@ -169,8 +176,8 @@ void TestOptions::addAndDelete()
     QCOMPARE(listed(d),
              (QStringList{QStringLiteral("All Contacts"), QStringLiteral("Business"), QStringLiteral("Cycling"),
                           QStringLiteral("Family"), QStringLiteral("Family"), QStringLiteral("Friends")}));
-    QCOMPARE(modSettings::Categories.last(), QStringLiteral("Family")); // appended in memory
-    for (int i = 0; i < 9; ++i)                                         // the ninth is refused
+    QCOMPARE(m_settings->Categories.last(), QStringLiteral("Family")); // appended in memory
+    for (int i = 0; i < 9; ++i)                                        // the ninth is refused
         add(d, "X");
     QCOMPARE(boxes(), QStringList{QStringLiteral("Too Many Categories|Can't Add New Category")});
     QCOMPARE(listed(d).size(), 14);
@@ -191,7 +198,35 @@ void TestOptions::addAndDelete()
     QVERIFY(d->lstCats->selectedItems().isEmpty() && d->cmdDeleteCat->isEnabled());
     d->cmdDeleteCat->click(); // nothing selected
     QCOMPARE(boxes(), (QStringList{refused, refused}));
-    QCOMPARE(modSettings::NumberOfCategories, 13);
+    QCOMPARE(m_settings->NumberOfCategories, 13);
+}
+
+void TestOptions::addByKeyboard_data()
+{
+    QTest::addColumn<QString>("keys"); // after the name, typed into the name box
+    QTest::newRow("Return in the name box") << "Return";
+    QTest::newRow("Tab to Add, Return") << "Tab Return";
+    QTest::newRow("Tab to Add, Space") << "Tab Space";
+}
+
+// A keyboard user adds a category: from the list, Tab reaches the name box and then Add.
+void TestOptions::addByKeyboard()
+{
+    QFETCH(QString, keys);
+    frmOptions* d = open();
+    d->lstCats->setFocus();
+    press(d, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d->txtNewCat);
+    for (const QChar c : QStringLiteral("Golf"))
+        QTest::keyClick(d->windowHandle(), c.toLatin1());
+    QCOMPARE(d->txtNewCat->text(), QStringLiteral("Golf"));
+    for (const QString& key : keys.split(QLatin1Char(' ')))
+        press(d, key == QStringLiteral("Tab")     ? Qt::Key_Tab
+                 : key == QStringLiteral("Space") ? Qt::Key_Space
+                                                  : Qt::Key_Return);
+    QVERIFY2(listed(d).contains(QStringLiteral("Golf")), qPrintable(listed(d).join(QLatin1Char(','))));
+    QVERIFY(d->txtNewCat->text().isEmpty());
+    QVERIFY(frmOptions::instance());
 }
 
 // Tick the box and add "Golf", then leave the dialog one way or another.
@@ -239,8 +274,8 @@ void TestOptions::buttons()
     QCOMPARE(m_store.values.value(QStringLiteral("Settings/checkEmailAddresses")),
              saved ? QStringLiteral("True") : QString());
     QCOMPARE(m_store.values.value(QStringLiteral("Categories/5")), saved ? QStringLiteral("Golf") : QString());
-    QCOMPARE(modSettings::checkEmailAddresses, flagInMemory);
-    QCOMPARE(modSettings::NumberOfCategories, flagInMemory ? 5 : 4); // the list goes with the flag
+    QCOMPARE(m_settings->checkEmailAddresses, flagInMemory);
+    QCOMPARE(m_settings->NumberOfCategories, flagInMemory ? 5 : 4); // the list goes with the flag
     QCOMPARE(frmOptions::instance() != nullptr, stillOpen);
     QCOMPARE(lifetime::isLoaded(d), stillOpen);
     if (stillOpen) {
@@ -251,7 +286,7 @@ void TestOptions::buttons()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     d = open();
     QCOMPARE(d->chkCheckEmailAddresses->isChecked(), saved);
-    QCOMPARE(modSettings::checkEmailAddresses, saved);
+    QCOMPARE(m_settings->checkEmailAddresses, saved);
 }
 
 void TestOptions::ctrlTab_data()
@@ -289,16 +324,16 @@ void TestOptions::saveRefillsTheBarWhileItIsOpen()
     f.client.add(QStringLiteral("Ann"), QStringLiteral("Ann A"), {}, {QStringLiteral("Family")});
     f.client.add(QStringLiteral("Bob"), QStringLiteral("Bob B"));
     frmMain& bar = f.load();
-    const int family = bar.cmbCategories->findText(QStringLiteral("Family"));
-    bar.cmbCategories->setCurrentIndex(family);
-    emit bar.cmbCategories->activated(family);
-    bar.cmdOptions->click();
+    const int family = bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->findText(QStringLiteral("Family"));
+    bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->setCurrentIndex(family);
+    emit bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->activated(family);
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     frmOptions* d = frmOptions::instance();
     add(d, "Golf");
     d->cmdApply->click();
-    QCOMPARE(bar.cmbCategories->count(), 5);
-    QCOMPARE(bar.cmbCategories->currentIndex(), 0);
-    QCOMPARE(bar.cmbContacts->count(), 2);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->count(), 5);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbCategories"))->currentIndex(), 0);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 2);
 
     bar.close(); // the dialog stays, and saving leaves the closed bar alone
     f.client.clearLog();
@@ -315,9 +350,9 @@ void TestOptions::secondStartAfterTheBarClosed()
     BarFixture f;
     f.client.add(QStringLiteral("Smith, John"), QStringLiteral("John Smith"));
     frmMain& bar = f.load();
-    bar.modes->setWindowMode(1);
-    const QRect boxInModeOne = bar.txtContact->geometry();
-    bar.cmdOptions->click();
+    bar.modes()->setWindowMode(1);
+    const QRect boxInModeOne = bar.findChild<QLineEdit*>(QStringLiteral("txtContact"))->geometry();
+    bar.findChild<QToolButton*>(QStringLiteral("cmdOptions"))->click();
     frmOptions* d = frmOptions::instance();
     QVERIFY(d);
     bar.close();
@@ -326,9 +361,9 @@ void TestOptions::secondStartAfterTheBarClosed()
     bar.Form_Load();
     QVERIFY(lifetime::isLoaded(&bar));
     QVERIFY(!bar.isLoading());
-    QCOMPARE(bar.cmbContacts->count(), 1);
-    QCOMPARE(bar.windowState.windowMode, 1); // the saved mode, with the controls where mode 1 has them
-    QCOMPARE(bar.txtContact->geometry(), boxInModeOne);
+    QCOMPARE(bar.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->count(), 1);
+    QCOMPARE(bar.modeState().windowMode, 1); // the saved mode, with the controls where mode 1 has them
+    QCOMPARE(bar.findChild<QLineEdit*>(QStringLiteral("txtContact"))->geometry(), boxInModeOne);
     d->cmdOK->click();
     QVERIFY(lifetime::isLoaded(&bar));
     bar.close();
@@ -337,13 +372,13 @@ void TestOptions::secondStartAfterTheBarClosed()
 void TestOptions::failedSaveKeepsTheDialogOpen()
 {
     FailingStore failing;
-    modSettings::setStore(&failing);
-    frmOptions* d = open();
+    modSettings settings(failing);
+    frmOptions* d = open(settings);
     add(d, "Golf");
     d->cmdOK->click();
     QCOMPARE(frmOptions::instance(), d);
     QCOMPARE(listed(d).size(), 5); // nothing lost
-    modSettings::setStore(&m_store);
+    d->close();
 }
 
 // The settings file is read when the dialog opens and on Cancel, as it is at that moment: edits
@@ -361,10 +396,10 @@ void TestOptions::readsTheFileAsItIsNow()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
     QSettingsStore store(file);
-    modSettings::setStore(&store);
-    modSettings::loadSettings();
-    modSettings::saveSettings(); // the default list, written by the program
-    frmOptions* d = open();
+    modSettings settings(store);
+    settings.loadSettings();
+    settings.saveSettings(); // the default list, written by the program
+    frmOptions* d = open(settings);
     QCOMPARE(listed(d), QStringList({QStringLiteral("All Contacts"), QStringLiteral("Business"),
                                      QStringLiteral("Family"), QStringLiteral("Friends")}));
     if (!cancel)
@@ -378,12 +413,12 @@ void TestOptions::readsTheFileAsItIsNow()
 
     if (cancel) {
         d->cmdCancel->click();
-        QCOMPARE(modSettings::Categories.mid(1),
+        QCOMPARE(settings.Categories.mid(1),
                  QStringList({QStringLiteral("All Contacts"), QStringLiteral("Written by hand")}));
-        QCOMPARE(modSettings::checkEmailAddresses, true);
+        QCOMPARE(settings.checkEmailAddresses, true);
         return;
     }
-    d = open();
+    d = open(settings);
     QCOMPARE(listed(d), QStringList({QStringLiteral("All Contacts"), QStringLiteral("Written by hand")}));
     QVERIFY(d->chkCheckEmailAddresses->isChecked());
     add(d, "Golf");

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 #include <sys/stat.h>
 
 namespace {
@@ -22,11 +24,11 @@ const QStringList kDefaults = {QStringLiteral("All Contacts"), QStringLiteral("F
                                QStringLiteral("Business")};
 
 // Categories 1 … N, checking that the array's upper bound is N.
-QStringList names()
+QStringList names(const modSettings& settings)
 {
-    if (modSettings::Categories.size() != modSettings::NumberOfCategories + 1)
+    if (settings.Categories.size() != settings.NumberOfCategories + 1)
         return {QStringLiteral("<array does not match the count>")};
-    return modSettings::Categories.mid(1);
+    return settings.Categories.mid(1);
 }
 
 QStringList numbered(int count)
@@ -43,10 +45,10 @@ class TestSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { modSettings::setStore(&m_store); }
+    void init() { m_settings = std::make_unique<modSettings>(m_store); }
     void cleanup()
     {
-        modSettings::setStore(nullptr);
+        m_settings.reset();
         m_store = {};
     }
     void firstRunSaveAndLoad();
@@ -73,19 +75,21 @@ private:
             m_store.values.insert(QStringLiteral("Categories/%1").arg(i + 1), list.at(i));
     }
     QString stored(const char* key) const { return m_store.values.value(QString::fromLatin1(key)); }
+    QStringList names() const { return ::names(*m_settings); }
     fake::MemorySettingsStore m_store;
+    std::unique_ptr<modSettings> m_settings;
 };
 
 void TestSettings::firstRunSaveAndLoad()
 {
-    modSettings::checkEmailAddresses = true;
-    modSettings::loadSettings();
-    QCOMPARE(modSettings::checkEmailAddresses, false);
+    m_settings->checkEmailAddresses = true;
+    m_settings->loadSettings();
+    QCOMPARE(m_settings->checkEmailAddresses, false);
     QCOMPARE(names(), kDefaults);
     QVERIFY(m_store.writes.isEmpty()); // the defaults live in memory until the first save
 
-    QSignalSpy saved(&modSettings::notifier(), &modSettings::Notifier::saved);
-    modSettings::saveSettings();
+    QSignalSpy saved(m_settings.get(), &modSettings::saved);
+    m_settings->saveSettings();
     QCOMPARE(m_store.saves, 1); // one change of the store, not one per key
     QCOMPARE(saved.size(), 1);
     QCOMPARE(m_store.writes,
@@ -95,12 +99,12 @@ void TestSettings::firstRunSaveAndLoad()
                           QStringLiteral("Categories/4=Business")}));
 
     // Unsaved edits are dropped by the next load.
-    QVERIFY(modSettings::addCategory(QStringLiteral("Golf")));
-    QVERIFY(modSettings::deleteCategory(QStringLiteral("Family")));
-    modSettings::checkEmailAddresses = true;
-    modSettings::loadSettings();
+    QVERIFY(m_settings->addCategory(QStringLiteral("Golf")));
+    QVERIFY(m_settings->deleteCategory(QStringLiteral("Family")));
+    m_settings->checkEmailAddresses = true;
+    m_settings->loadSettings();
     QCOMPARE(names(), kDefaults);
-    QCOMPARE(modSettings::checkEmailAddresses, false);
+    QCOMPARE(m_settings->checkEmailAddresses, false);
 }
 
 // What stored texts read as. The store holds the names C1 … C5; count 0 means the default list.
@@ -145,9 +149,9 @@ void TestSettings::damagedValues()
     storeList(numbered(5));
     m_store.values.insert(QStringLiteral("Settings/NumberOfCategories"), count);
     m_store.values.insert(QStringLiteral("Settings/checkEmailAddresses"), flag);
-    modSettings::checkEmailAddresses = !checked;
-    modSettings::loadSettings();
-    QCOMPARE(modSettings::checkEmailAddresses, checked);
+    m_settings->checkEmailAddresses = !checked;
+    m_settings->loadSettings();
+    QCOMPARE(m_settings->checkEmailAddresses, checked);
     if (n == 0) {
         QCOMPARE(names(), kDefaults);
         return;
@@ -156,7 +160,7 @@ void TestSettings::damagedValues()
     QCOMPARE(names().first(), QStringLiteral("C1"));
     QCOMPARE(names().last(), n <= 5 ? QStringLiteral("C%1").arg(n) : QStringLiteral("<Unnamed>"));
     if (n == 7) { // the missing keys are written back as "<Unnamed>"
-        modSettings::saveSettings();
+        m_settings->saveSettings();
         QCOMPARE(stored("Categories/6"), QStringLiteral("<Unnamed>"));
     }
 }
@@ -164,16 +168,16 @@ void TestSettings::damagedValues()
 void TestSettings::limitOnAddNotOnLoad()
 {
     storeList(numbered(20));
-    modSettings::loadSettings();
+    m_settings->loadSettings();
     QCOMPARE(names(), numbered(20));
     for (int i = 20; i > 13; --i) {
-        QVERIFY(!modSettings::addCategory(QStringLiteral("More")));
-        QVERIFY(modSettings::deleteCategory(QStringLiteral("C%1").arg(i)));
+        QVERIFY(!m_settings->addCategory(QStringLiteral("More")));
+        QVERIFY(m_settings->deleteCategory(QStringLiteral("C%1").arg(i)));
     }
-    QVERIFY(modSettings::addCategory(QStringLiteral(" More "))); // 13 → 14, kept as typed
+    QVERIFY(m_settings->addCategory(QStringLiteral(" More "))); // 13 → 14, kept as typed
     QCOMPARE(names(), numbered(13) << QStringLiteral(" More "));
-    QVERIFY(!modSettings::addCategory(QStringLiteral("Fifteen")));
-    QCOMPARE(modSettings::NumberOfCategories, 14);
+    QVERIFY(!m_settings->addCategory(QStringLiteral("Fifteen")));
+    QCOMPARE(m_settings->NumberOfCategories, 14);
 }
 
 void TestSettings::deleteCategory_data()
@@ -208,26 +212,26 @@ void TestSettings::deleteCategory()
     QFETCH(QString, name);
     QFETCH(QStringList, after);
     storeList(list);
-    modSettings::loadSettings();
-    QCOMPARE(modSettings::deleteCategory(name), !after.isEmpty());
+    m_settings->loadSettings();
+    QCOMPARE(m_settings->deleteCategory(name), !after.isEmpty());
     QCOMPARE(names(), after.isEmpty() ? list : after);
 }
 
 void TestSettings::deleteShiftsAndLeavesTheStaleKey()
 {
     storeList(numbered(5));
-    modSettings::loadSettings();
-    QVERIFY(modSettings::deleteCategory(QStringLiteral("C3")));
-    modSettings::saveSettings();
+    m_settings->loadSettings();
+    QVERIFY(m_settings->deleteCategory(QStringLiteral("C3")));
+    m_settings->saveSettings();
     QCOMPARE(stored("Settings/NumberOfCategories"), QStringLiteral("4"));
     QCOMPARE(stored("Categories/3"), QStringLiteral("C4"));
     QCOMPARE(stored("Categories/4"), QStringLiteral("C5"));
     QCOMPARE(stored("Categories/5"), QStringLiteral("C5")); // stale, never read
-    modSettings::loadSettings();
+    m_settings->loadSettings();
     QCOMPARE(names(),
              (QStringList{QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C4"), QStringLiteral("C5")}));
-    QVERIFY(modSettings::addCategory(QStringLiteral("New")));
-    modSettings::saveSettings();
+    QVERIFY(m_settings->addCategory(QStringLiteral("New")));
+    m_settings->saveSettings();
     QCOMPARE(stored("Categories/5"), QStringLiteral("New"));
 }
 
@@ -258,11 +262,11 @@ void TestSettings::settingsFile()
                              QStringLiteral("1, 2")};
     if (content.isEmpty()) {
         QSettingsStore writer(file);
-        modSettings::setStore(&writer);
-        modSettings::Categories = QStringList{QString()} + odd;
-        modSettings::NumberOfCategories = static_cast<int>(odd.size());
-        modSettings::checkEmailAddresses = true;
-        modSettings::saveSettings();
+        modSettings settings(writer);
+        settings.Categories = QStringList{QString()} + odd;
+        settings.NumberOfCategories = static_cast<int>(odd.size());
+        settings.checkEmailAddresses = true;
+        settings.saveSettings();
         loaded = odd;
     } else if (content == "<dir>") {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Quintel.conf")));
@@ -271,11 +275,11 @@ void TestSettings::settingsFile()
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
     }
     QSettingsStore reader(file);
-    modSettings::setStore(&reader);
-    modSettings::checkEmailAddresses = content.isEmpty() ? false : true;
-    modSettings::loadSettings();
-    QCOMPARE(names(), loaded);
-    QCOMPARE(modSettings::checkEmailAddresses, content.isEmpty());
+    modSettings settings(reader);
+    settings.checkEmailAddresses = content.isEmpty() ? false : true;
+    settings.loadSettings();
+    QCOMPARE(::names(settings), loaded);
+    QCOMPARE(settings.checkEmailAddresses, content.isEmpty());
 }
 
 // Values are text as written: what a user types into the file by hand reads back exactly, with

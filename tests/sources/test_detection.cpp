@@ -2,11 +2,12 @@
 // khard's folders from their configuration, KDE's contacts folder and Thunderbird's profiles, each
 // with its number of contacts; the first start uses one book without asking and offers several.
 
-#include "../desktop/fakekeyring.h"
 #include "booklayout.h"
+#include "fakekeyring.h"
 #include "fakes/memorysettingsstore.h"
 #include "setup/bookdetection.h"
 #include "setup/setupwindow.h"
+#include "testfiles.h"
 #include "textlists.h"
 
 #include <QListWidget>
@@ -20,12 +21,7 @@ using booklayout::addCard;
 
 namespace {
 
-bool writeText(const QString& file, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(file).path());
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
-}
+using testsupport::writeFile;
 
 // A Thunderbird address book with the given display names and one mailing list.
 bool writeThunderbirdBook(const QString& file, const QStringList& names)
@@ -125,15 +121,15 @@ private slots:
                         QStringLiteral("Ray")));
         QVERIFY(addCard(home + QStringLiteral("/.contacts/family"), QStringLiteral("c"), QStringLiteral("Cy"),
                         QStringLiteral("Ode")));
-        QVERIFY(writeText(m_places.configHome + QStringLiteral("/vdirsyncer/config"),
+        QVERIFY(writeFile(m_places.configHome + QStringLiteral("/vdirsyncer/config"),
                           "[storage c]\ntype = \"filesystem\"\npath = \"~/.contacts/\"\nfileext = \".vcf\"\n"));
         // khard names the default folder (found already) and a missing one (left out).
-        QVERIFY(writeText(m_places.configHome + QStringLiteral("/khard/khard.conf"),
+        QVERIFY(writeFile(m_places.configHome + QStringLiteral("/khard/khard.conf"),
                           "[addressbooks]\n[[a]]\npath = " + m_places.dataHome.toUtf8() +
                               "/contacts/\n[[gone]]\npath = ~/gone\n"));
         QVERIFY(QDir().mkpath(m_places.dataHome + QStringLiteral("/kpeoplevcard")));
         const QString profile = home + QStringLiteral("/.thunderbird/x.default");
-        QVERIFY(writeText(home + QStringLiteral("/.thunderbird/profiles.ini"),
+        QVERIFY(writeFile(home + QStringLiteral("/.thunderbird/profiles.ini"),
                           "[Profile0]\nName=default\nIsRelative=1\nPath=x.default\nDefault=1\n"));
         QVERIFY(QDir().mkpath(profile));
         QVERIFY(writeThunderbirdBook(profile + QStringLiteral("/abook.sqlite"), sl({"Dee", "Eve", "Fay"})));

@@ -3,6 +3,7 @@
 // books and one --book.
 
 #include "booklayout.h"
+#include "testfiles.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,6 +11,8 @@
 #include <QTest>
 
 namespace {
+
+using testsupport::writeFile;
 
 struct Run {
     int status = -1;
@@ -41,13 +44,6 @@ QStringList listedIds(const QString& text)
     return ids;
 }
 
-bool writeText(const QString& file, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(file).path());
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
-}
-
 } // namespace
 
 class TestKhard : public QObject {
@@ -65,7 +61,7 @@ private slots:
         const QString root = path(QStringLiteral("contacts"));
         QVERIFY(QDir().mkpath(root + QStringLiteral("/work")));
         QVERIFY(QDir().mkpath(root + QStringLiteral("/family")));
-        QVERIFY(writeText(config() + QStringLiteral("/khard/khard.conf"),
+        QVERIFY(writeFile(config() + QStringLiteral("/khard/khard.conf"),
                           "[addressbooks]\n[[work]]\npath = " + root.toUtf8() + "/work/\n[[family]]\npath = " +
                               root.toUtf8() + "/family/\n[general]\neditor = /bin/false\nmerge_editor = /bin/false\n"));
     }
@@ -75,7 +71,7 @@ private slots:
         const QString khard = QStandardPaths::findExecutable(QStringLiteral("khard"));
         QVERIFY2(!khard.isEmpty(), "khard is missing (scripts/deps.sh installs it)");
         const QString root = path(QStringLiteral("contacts"));
-        QVERIFY(writeText(path(QStringLiteral("ann.yaml")),
+        QVERIFY(writeFile(path(QStringLiteral("ann.yaml")),
                           "First name : Ann\nLast name : Lee\nEmail :\n    work : ann@example.com\n"));
         const Run made = run(khard,
                              {QStringLiteral("new"), QStringLiteral("-a"), QStringLiteral("work"), QStringLiteral("-i"),
@@ -131,7 +127,7 @@ private slots:
         const QString root = path(QStringLiteral("contacts"));
         QVERIFY(booklayout::addCard(root + QStringLiteral("/family"), QStringLiteral("eve-1"), QStringLiteral("Eve"),
                                     QStringLiteral("Gale")));
-        QVERIFY(writeText(config() + QStringLiteral("/Quintel/Quintel.conf"),
+        QVERIFY(writeFile(config() + QStringLiteral("/Quintel/Quintel.conf"),
                           "[ContactClient]\nMailTransport=folder\nBooks=\"" +
                               books.replace(QStringLiteral("ROOT"), root).toUtf8() + "\"\n"));
         for (QString& a : args)

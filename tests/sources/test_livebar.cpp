@@ -48,20 +48,23 @@ private slots:
                             tmp.filePath(QStringLiteral("out")));
         fake::FakeWindowSystem windowSystem;
         MessageBox::setTestMode(true);
-        modSettings::setStore(&store);
+        modSettings settings(store);
         {
             Platform p;
-            p.createContactClient = [&store] { return contactclient::createApplication(store); };
+            p.createContactClient = [&store](contactclient::DesktopHooks& desktop) {
+                return contactclient::createApplication(store, desktop, nullptr);
+            };
             p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
             p.windowSystem = &windowSystem;
-            frmMain form(p);
+            frmMain form(p, settings);
             form.Form_Load();
             QTRY_VERIFY(!form.isLoading());
-            form.txtContact->setFocus();
-            QTest::keyClicks(form.txtContact, QStringLiteral("Ann L"));
-            const QString typed = form.txtContact->text();
-            const int cursor = form.txtContact->cursorPosition();
-            const QString selected = form.txtContact->selectedText(); // the completed rest of the name
+            form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
+            QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("Ann L"));
+            const QString typed = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text();
+            const int cursor = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->cursorPosition();
+            const QString selected = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))
+                                         ->selectedText(); // the completed rest of the name
 
             if (change == QLatin1String("add")) {
                 QVERIFY(addCard(folder, QStringLiteral("cy"), QStringLiteral("Cy"), QStringLiteral("Ode")));
@@ -76,20 +79,19 @@ private slots:
                                     QStringLiteral("Many")));
             }
             // The change has been read: the count, and for a changed card its new number.
-            QTRY_COMPARE(form.session->contactCount(), count);
+            QTRY_COMPARE(form.session()->contactCount(), count);
             if (change == QLatin1String("remove")) {
-                QTRY_VERIFY(!form.session->currentContact());
+                QTRY_VERIFY(!form.session()->currentContact());
             } else {
-                QTRY_VERIFY(form.session->currentContact());
-                QTRY_COMPARE(form.session->currentContact()->MobileTelephoneNumber(),
+                QTRY_VERIFY(form.session()->currentContact());
+                QTRY_COMPARE(form.session()->currentContact()->MobileTelephoneNumber(),
                              change == QLatin1String("change") ? QStringLiteral("2") : QStringLiteral("1"));
             }
             QTRY_VERIFY(!form.isLoading());
-            QCOMPARE(form.txtContact->text(), typed);
-            QCOMPARE(form.txtContact->cursorPosition(), cursor);
-            QCOMPARE(form.txtContact->selectedText(), selected);
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), typed);
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->cursorPosition(), cursor);
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), selected);
         }
-        modSettings::setStore(nullptr);
     }
 };
 

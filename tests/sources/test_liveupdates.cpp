@@ -4,6 +4,7 @@
 
 #include "booklayout.h"
 #include "contactclient/clientconfig.h"
+#include "contactclient/desktophooks.h"
 #include "contactclient/factory.h"
 #include "contactclient/storenotifier.h"
 #include "contacts/contactsession.h"
@@ -57,7 +58,7 @@ private slots:
 
         fake::MemorySettingsStore settings;
         settings.values.insert(kClientSection + QStringLiteral("/Folder"), root);
-        ContactSession session([&settings] { return createApplication(settings); });
+        ContactSession session([&settings] { return createApplication(settings, noDesktop(), nullptr); });
         QSignalSpy notes(&session, &ContactSession::note);
         QSignalSpy failures(&session, &ContactSession::failed);
         session.load();

@@ -1,6 +1,6 @@
 #pragma once
 // A bar on fakes: the recording contact client, a recording word processor, a fake window system
-// and a settings store in memory. Message boxes are recorded instead of shown.
+// and the bar's settings over a store in memory. Message boxes are recorded instead of shown.
 
 #include "app/frmmain.h"
 #include "desktop/messagebox.h"
@@ -11,7 +11,7 @@
 #include "settings/modsettings.h"
 #include "window/windowmodes.h"
 
-// The controls, so tests can use frmMain's members directly.
+// The control types, so tests can find frmMain's controls by name.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +26,7 @@ struct BarFixture {
     fake::RecordingClient client;
     fake::FakeWindowSystem windowSystem;
     fake::MemorySettingsStore store;
+    modSettings settings{store};
     std::shared_ptr<fake::RecordingWordProcessor> word = std::make_shared<fake::RecordingWordProcessor>();
     std::unique_ptr<frmMain> form;
     // Where the bar's slow work runs; empty: at once (set before create()).
@@ -33,22 +34,14 @@ struct BarFixture {
     // Last changes to the platform before the bar is made (set before create()).
     std::function<void(Platform&)> adjustPlatform;
 
-    BarFixture()
-    {
-        MessageBox::setTestMode(true);
-        modSettings::setStore(&store);
-    }
-    ~BarFixture()
-    {
-        form.reset();
-        modSettings::setStore(nullptr);
-    }
+    BarFixture() { MessageBox::setTestMode(true); }
+    ~BarFixture() { form.reset(); }
 
     // Creates the bar without running its start-up.
     frmMain& create()
     {
         Platform p;
-        p.createContactClient = [this] { return client.application(); };
+        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [this] {
             client.record(QStringLiteral("create word processor"));
             return std::static_pointer_cast<wordprocessor::Application>(word);
@@ -57,12 +50,12 @@ struct BarFixture {
         p.background = background;
         if (adjustPlatform)
             adjustPlatform(p);
-        form = std::make_unique<frmMain>(p);
+        form = std::make_unique<frmMain>(p, settings);
         return *form;
     }
 
     // Makes the contact with this entry identifier the chosen one, as the entry box would.
-    void choose(const QString& entryId) { form->session->chooseEntry(entryId); }
+    void choose(const QString& entryId) { form->session()->chooseEntry(entryId); }
 
     // Creates the bar and runs its start-up.
     frmMain& load()

@@ -1,24 +1,33 @@
 #pragma once
-// A desktop's URL handler for tests: a script registered with xdg-mime, in a throw-away
+// A desktop's URL handler for tests: a script registered as xdg-mime would, in a throw-away
 // XDG_DATA_HOME and XDG_CONFIG_HOME, for the schemes given. Every URL xdg-open hands it is
 // appended, one per line, to handled.txt in the folder.
+
+#include "testfiles.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 namespace testsupport {
 
-inline bool writeFile(const QString& path, const QByteArray& data, bool executable = false)
+// Makes the desktop entry named `entry` (running exec with the URL) the handler of the schemes, in
+// the throw-away data and config folders that XDG_DATA_HOME and XDG_CONFIG_HOME name.
+inline bool registerUrlHandler(const QString& data, const QString& config, const QString& entry, const QByteArray& exec,
+                               const QStringList& schemes)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
-        return false;
-    f.close();
-    return !executable || f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QByteArray mimeTypes;
+    QByteArray defaults = "[Default Applications]\n";
+    for (const QString& scheme : schemes) {
+        mimeTypes += "x-scheme-handler/" + scheme.toUtf8() + ';';
+        defaults += "x-scheme-handler/" + scheme.toUtf8() + '=' + entry.toUtf8() + '\n';
+    }
+    return writeFile(data + QStringLiteral("/applications/") + entry,
+                     "[Desktop Entry]\nType=Application\nName=Quintel test handler\nExec=" + exec +
+                         " %u\nMimeType=" + mimeTypes + "\nNoDisplay=true\n") &&
+           writeFile(config + QStringLiteral("/mimeapps.list"), defaults);
 }
 
 class RecordingUrlHandler {
@@ -31,36 +40,18 @@ public:
         const QString data = folder + QStringLiteral("/data");
         const QString config = folder + QStringLiteral("/config");
         const QString script = folder + QStringLiteral("/handler.sh");
-        if (!QDir().mkpath(data + QStringLiteral("/applications")) || !QDir().mkpath(config))
-            return false;
-        if (!writeFile(script, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + m_log.toUtf8() + "'\n", true))
-            return false;
-        QByteArray mimeTypes;
-        for (const QString& scheme : schemes)
-            mimeTypes += "x-scheme-handler/" + scheme.toUtf8() + ';';
-        if (!writeFile(data + QStringLiteral("/applications/quintel-test-handler.desktop"),
-                       "[Desktop Entry]\nType=Application\nName=Quintel test handler\nExec=" + script.toUtf8() +
-                           " %u\nMimeType=" + mimeTypes + "\nNoDisplay=true\n"))
+        if (!writeFile(script, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + m_log.toUtf8() + "'\n", true) ||
+            !registerUrlHandler(data, config, QStringLiteral("quintel-test-handler.desktop"), script.toUtf8(), schemes))
             return false;
         qputenv("XDG_DATA_HOME", data.toUtf8());
         qputenv("XDG_CONFIG_HOME", config.toUtf8());
         qunsetenv("XDG_CURRENT_DESKTOP");
         qunsetenv("BROWSER");
-        for (const QString& scheme : schemes) {
-            if (QProcess::execute(QStringLiteral("xdg-mime"),
-                                  {QStringLiteral("default"), QStringLiteral("quintel-test-handler.desktop"),
-                                   QStringLiteral("x-scheme-handler/") + scheme}) != 0)
-                return false;
-        }
         return true;
     }
 
     // What the handler was given so far.
-    QByteArray handled() const
-    {
-        QFile f(m_log);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray handled() const { return readFile(m_log); }
 
 private:
     QString m_log;

@@ -12,6 +12,7 @@
 #include "contactclient/thunderbird/thunderbirdprofiles.h"
 #include "contactclient/thunderbird/thunderbirdstore.h"
 #include "fakes/memorysettingsstore.h"
+#include "testfiles.h"
 #include "textlists.h"
 
 #include <QCryptographicHash>
@@ -26,6 +27,8 @@
 using namespace contactclient;
 
 namespace {
+
+using testsupport::writeFile;
 
 using Props = QList<std::pair<QString, QString>>;
 
@@ -146,13 +149,6 @@ QByteArray fileHash(const QString& file)
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
                                        : QByteArray();
-}
-
-bool writeText(const QString& file, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(file).path());
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
 }
 
 } // namespace
@@ -403,7 +399,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         const QString file = path(QStringLiteral("bad/abook.sqlite"));
-        QVERIFY(writeText(file, content));
+        QVERIFY(writeFile(file, content));
         ThunderbirdBookStore store(file);
         try {
             store.open();
@@ -468,7 +464,7 @@ private slots:
     void findsProfilesAndBooks()
     {
         const QString root = path(QStringLiteral("home/.thunderbird"));
-        QVERIFY(writeText(root + QStringLiteral("/profiles.ini"),
+        QVERIFY(writeFile(root + QStringLiteral("/profiles.ini"),
                           "[Profile1]\nName=default\nIsRelative=1\nPath=p.default\nDefault=1\n\n"
                           "[Profile0]\nName=release\nIsRelative=1\nPath=p.release\n\n"
                           "[Profile2]\nName=elsewhere\nIsRelative=0\nPath=" +
@@ -485,14 +481,14 @@ private slots:
         const QString profile = root + QStringLiteral("/p.release");
         for (const char* f : {"abook-10.sqlite", "history.sqlite", "abook-2.sqlite", "abook.sqlite", "abook-1.sqlite",
                               "abook.sqlite-wal", "abook.mab"}) {
-            QVERIFY(writeText(profile + QLatin1Char('/') + QString::fromLatin1(f), {}));
+            QVERIFY(writeFile(profile + QLatin1Char('/') + QString::fromLatin1(f), {}));
         }
         QStringList names;
         for (const QString& f : thunderbird::addressBookFiles(profile))
             names.append(QFileInfo(f).fileName());
         QCOMPARE(names, sl({"abook.sqlite", "abook-1.sqlite", "abook-2.sqlite", "abook-10.sqlite"}));
 
-        QVERIFY(writeText(profile + QStringLiteral("/prefs.js"),
+        QVERIFY(writeFile(profile + QStringLiteral("/prefs.js"),
                           "user_pref(\"ldap_2.servers.work.description\", \"Work \\\"A\\\"\");\n"
                           "user_pref(\"ldap_2.servers.work.filename\", \"abook-1.sqlite\");\n"));
         QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook-1.sqlite")), QStringLiteral("Work \"A\""));
@@ -501,12 +497,45 @@ private slots:
         QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook-2.sqlite")), QStringLiteral("abook-2"));
     }
 
+    void manyProfiles_data()
+    {
+        QTest::addColumn<int>("count");       // [ProfileN] sections
+        QTest::addColumn<int>("repeatEvery"); // every so many name a folder already named
+        QTest::newRow("200,000 profiles") << 200000 << 0;
+        QTest::newRow("200,000 profiles naming 1,000 folders") << 200000 << 1000;
+    }
+
+    // A profiles.ini of many sections (written by a faulty tool, or by someone who wants the bar
+    // to hang): every folder once, the default first, the rest by number.
+    void manyProfiles()
+    {
+        QFETCH(int, count);
+        QFETCH(int, repeatEvery);
+        const QString root = path(QStringLiteral("many/%1-%2").arg(count).arg(repeatEvery));
+        const auto folderOf = [&](int n) { return repeatEvery > 0 ? n % repeatEvery : n; };
+        QByteArray ini;
+        ini.reserve(qsizetype(count) * 48);
+        for (int n = 0; n < count; ++n)
+            ini += "[Profile" + QByteArray::number(n) + "]\nIsRelative=1\nPath=p" + QByteArray::number(folderOf(n)) +
+                   (n == count / 2 ? "\nDefault=1" : "") + "\n";
+        QVERIFY(writeText(root + QStringLiteral("/profiles.ini"), ini));
+        // Only some of the folders are there.
+        const QList<int> present{0, 7, folderOf(count / 2), folderOf(count - 1)};
+        for (int n : present)
+            QVERIFY(QDir().mkpath(root + QStringLiteral("/p%1").arg(n)));
+        QStringList expected{root + QStringLiteral("/p%1").arg(folderOf(count / 2))};
+        for (int n : present)
+            if (!expected.contains(root + QStringLiteral("/p%1").arg(n)))
+                expected.append(root + QStringLiteral("/p%1").arg(n));
+        QCOMPARE(thunderbird::profileFolders(root), expected);
+    }
+
     void defaultProfileThroughTheSettings()
     {
         // Backend=thunderbird: the default profile's books, the personal one first, history left out.
         const QString home = path(QStringLiteral("home2"));
         const QString profile = home + QStringLiteral("/.thunderbird/x.default");
-        QVERIFY(writeText(home + QStringLiteral("/.thunderbird/profiles.ini"),
+        QVERIFY(writeFile(home + QStringLiteral("/.thunderbird/profiles.ini"),
                           "[Profile0]\nName=default\nIsRelative=1\nPath=x.default\nDefault=1\n"));
         QVERIFY(QDir().mkpath(profile));
         {
@@ -523,7 +552,7 @@ private slots:
         qputenv("HOME", home.toUtf8());
         fake::MemorySettingsStore settings;
         settings.values.insert(kClientSection + QStringLiteral("/Backend"), QStringLiteral("thunderbird"));
-        auto application = createApplication(settings);
+        auto application = createApplication(settings, noDesktop(), nullptr);
         qputenv("HOME", oldHome);
         auto ns = application->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();

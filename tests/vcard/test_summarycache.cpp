@@ -7,6 +7,7 @@
 #include "contactclient/vcard/vcardfolderstore.h"
 #include "contactclient/vcard/vcarditemset.h"
 #include "contacts/contactlistdata.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using testsupport::writeFile;
+
 // A clock a minute ahead: files the test has just written count as settled, so that a summary
 // takes them over (the test then makes sure a change lands in a later tick of the file clock).
 qint64 aheadClock()
@@ -39,12 +42,6 @@ qint64 behindClock()
 QByteArray card(const QByteArray& fn, const QByteArray& more = {})
 {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + fn + "\r\n" + more + "END:VCARD\r\n";
-}
-
-bool write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size() && f.flush();
 }
 
 timespec mtimeOf(const QString& path)
@@ -66,13 +63,13 @@ void setMtime(const QString& path, const timespec& when)
 void waitForNextTick(const QString& folder)
 {
     const QString probe = folder + QStringLiteral("/.tick");
-    QVERIFY(write(probe, "0"));
+    QVERIFY(writeFile(probe, "0"));
     struct stat first {};
     ::stat(QFile::encodeName(probe).constData(), &first);
     QVERIFY(QTest::qWaitFor(
         [&] {
             struct stat now {};
-            write(probe, "1");
+            writeFile(probe, "1");
             ::stat(QFile::encodeName(probe).constData(), &now);
             return now.st_ctim.tv_sec != first.st_ctim.tv_sec || now.st_ctim.tv_nsec != first.st_ctim.tv_nsec;
         },
@@ -126,12 +123,12 @@ struct Book {
     void fill() const
     {
         QDir().mkpath(folder);
-        write(path("a.vcf"), card("Ann", "N:Smith;Ann;;;\r\nEMAIL:ann@example.org\r\nTEL:+49 171 2345678\r\n"
+        writeFile(path("a.vcf"), card("Ann", "N:Smith;Ann;;;\r\nEMAIL:ann@example.org\r\nTEL:+49 171 2345678\r\n"
                                          "ORG:Acme\r\nADR:;;Main St 1;Berlin;;10115;DE\r\nNICKNAME:Annie\r\n"));
-        write(path("b.vcf"), card("Bea", "CATEGORIES:Work,Golf\r\n") + card("Bob", "CATEGORIES:work\r\n"));
-        write(path("c.vcf"), "BEGIN:VCARD\r\nFN:Cut\r\nBEGIN:VCARD\r\n" + card("Cy"));
-        write(path("d.vcf"), QByteArray());
-        write(path("e.vcf"), card("Eve", "KIND:group\r\nCATEGORIES:\xC3\x84rzte\r\n"));
+        writeFile(path("b.vcf"), card("Bea", "CATEGORIES:Work,Golf\r\n") + card("Bob", "CATEGORIES:work\r\n"));
+        writeFile(path("c.vcf"), "BEGIN:VCARD\r\nFN:Cut\r\nBEGIN:VCARD\r\n" + card("Cy"));
+        writeFile(path("d.vcf"), QByteArray());
+        writeFile(path("e.vcf"), card("Eve", "KIND:group\r\nCATEGORIES:\xC3\x84rzte\r\n"));
     }
 
     // Opens a store on the folder and lets it write its summary.
@@ -173,13 +170,13 @@ void apply(const Book& book, Change change)
         break;
     }
     case Change::EditOtherSize:
-        write(book.path("b.vcf"), card("Bea", "CATEGORIES:Home\r\n") + card("Bob") + card("Ben"));
+        writeFile(book.path("b.vcf"), card("Bea", "CATEGORIES:Home\r\n") + card("Bob") + card("Ben"));
         break;
     case Change::TouchOnly:
         setMtime(book.path("e.vcf"), {12345, 0});
         break;
     case Change::Add:
-        write(book.path("aa.vcf"), card("Abe"));
+        writeFile(book.path("aa.vcf"), card("Abe"));
         break;
     case Change::Remove:
         QFile::remove(book.path("b.vcf"));
@@ -197,7 +194,7 @@ void apply(const Book& book, Change change)
         break;
     }
     case Change::Symlink:
-        write(book.root.filePath(QStringLiteral("elsewhere.vcf")), card("Elsewhere"));
+        writeFile(book.root.filePath(QStringLiteral("elsewhere.vcf")), card("Elsewhere"));
         QFile::remove(book.path("e.vcf"));
         QFile::link(book.root.filePath(QStringLiteral("elsewhere.vcf")), book.path("e.vcf"));
         break;
@@ -255,15 +252,15 @@ void randomStep(const QString& folder, QRandomGenerator& random, int step)
         break;
     }
     case 1:
-        write(path, card(name, categories));
+        writeFile(path, card(name, categories));
         break;
     case 2:
     case 3:
         // Names beyond ASCII too: they go through the file-name codec.
-        write(QStringLiteral("%1/%2%3.vcf")
-                  .arg(folder, step % 2 ? QStringLiteral("n") : QStringLiteral("\u00f1"))
-                  .arg(step),
-              card(name, categories) + card(name + " Jr."));
+        writeFile(QStringLiteral("%1/%2%3.vcf")
+                      .arg(folder, step % 2 ? QStringLiteral("n") : QStringLiteral("\u00f1"))
+                      .arg(step),
+                  card(name, categories) + card(name + " Jr."));
         break;
     case 4:
         QFile::remove(path);
@@ -272,18 +269,18 @@ void randomStep(const QString& folder, QRandomGenerator& random, int step)
         QFile::rename(path, QStringLiteral("%1/r%2.vcf").arg(folder).arg(step));
         break;
     case 6:
-        write(path + QStringLiteral(".tmp"), card(name));
+        writeFile(path + QStringLiteral(".tmp"), card(name));
         QFile::rename(path + QStringLiteral(".tmp"), path);
         break;
     case 7:
-        write(path, "BEGIN:VCARD\r\nFN:" + name + "\r\n");
+        writeFile(path, "BEGIN:VCARD\r\nFN:" + name + "\r\n");
         break;
     case 8:
-        write(path, QByteArray());
+        writeFile(path, QByteArray());
         break;
     case 9:
-        write(QStringLiteral("%1/.hidden%2.vcf").arg(folder).arg(step), card(name));
-        write(QStringLiteral("%1/notes%2.txt").arg(folder).arg(step), card(name));
+        writeFile(QStringLiteral("%1/.hidden%2.vcf").arg(folder).arg(step), card(name));
+        writeFile(QStringLiteral("%1/notes%2.txt").arg(folder).arg(step), card(name));
         break;
     }
 }
@@ -323,7 +320,7 @@ private slots:
         QDir().mkpath(book.folder);
         for (qsizetype i = 0; i < categories.size(); ++i) {
             const QByteArray more = categories[i].isEmpty() ? QByteArray() : "CATEGORIES:" + categories[i] + "\r\n";
-            QVERIFY(write(book.folder + QStringLiteral("/%1.vcf").arg(i), card("C" + QByteArray::number(i), more)));
+            QVERIFY(writeFile(book.folder + QStringLiteral("/%1.vcf").arg(i), card("C" + QByteArray::number(i), more)));
         }
         const auto full = readFolder(book.folder);
         QStringList held;
@@ -459,7 +456,7 @@ private slots:
             bytes.clear();
         else
             bytes = card("Not a summary");
-        QVERIFY(write(file, bytes));
+        QVERIFY(writeFile(file, bytes));
 
         QVERIFY(!decodeSummary(bytes, book.folder));
         QVERIFY(!book.cache.load(book.folder));
@@ -498,8 +495,8 @@ private slots:
         Book book;
         QDir().mkpath(book.folder);
         for (int i = 0; i < 12; ++i)
-            write(QStringLiteral("%1/f%2.vcf").arg(book.folder).arg(i),
-                  card("Card " + QByteArray::number(i), "CATEGORIES:" + QByteArray::number(i % 3) + "\r\n"));
+            writeFile(QStringLiteral("%1/f%2.vcf").arg(book.folder).arg(i),
+                      card("Card " + QByteArray::number(i), "CATEGORIES:" + QByteArray::number(i % 3) + "\r\n"));
         book.openStore();
         auto refreshed = readFolder(book.folder);
         size_t keptInAll = 0;
@@ -626,7 +623,7 @@ private slots:
         Book book;
         book.fill();
         QTemporaryDir gone;
-        write(gone.filePath(QStringLiteral("g.vcf")), card("Gone"));
+        writeFile(gone.filePath(QStringLiteral("g.vcf")), card("Gone"));
         const auto goneSnapshot = readFolder(gone.path());
         QVERIFY(book.cache.save(*goneSnapshot));
         QVERIFY(book.cache.saveMemo(*goneSnapshot, "orders"));
@@ -636,7 +633,7 @@ private slots:
         book.openStore();
         QVERIFY(QFile::exists(goneSummary)); // its folder is still there
         gone.remove();
-        write(book.path("new.vcf"), card("New")); // something to write a summary for
+        writeFile(book.path("new.vcf"), card("New")); // something to write a summary for
         book.openStore();
         QVERIFY(!QFile::exists(goneSummary));
         QVERIFY(!QFile::exists(book.cache.memoFileFor(gone.path())));

@@ -1,6 +1,7 @@
 // The vCard folder back-end: which files it reads and in what order, entry identifiers,
 // GetItemFromID after changes, broken files, Restrict, the folder from the settings, and errors.
 
+#include "contactclient/books/vdircollections.h"
 #include "contactclient/clientapplication.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/desktophooks.h"
@@ -8,6 +9,7 @@
 #include "contactclient/vcard/vcardreader.h"
 #include "fakes/memorysettingsstore.h"
 
+#include "testfiles.h"
 #include "textlists.h"
 
 #include <QDir>
@@ -23,16 +25,11 @@ using namespace contactclient;
 
 namespace {
 
+using testsupport::write;
+
 QByteArray card(const QByteArray& fn, const QByteArray& more = {})
 {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + fn + "\r\n" + more + "END:VCARD\r\n";
-}
-
-void write(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
 }
 
 QStringList listing(const ItemSet& set)
@@ -185,6 +182,105 @@ private slots:
         if (reason.isEmpty())
             return;
         QVERIFY2(again.skipped().first().reason.contains(reason), qPrintable(again.skipped().first().reason));
+    }
+
+    // The user's own address book follows a card that is a symbolic link (git-annex, stow, a
+    // collection of links into another) to a regular file; the checks apply to what it leads to.
+    // The program's private folders keep refusing links.
+    void testLinkedCards_data()
+    {
+        QTest::addColumn<QString>("target"); // what ann.vcf links to
+        QTest::addColumn<bool>("userBook");  // the user's book, or a private folder of the program
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("reason"); // of the skipped card; empty: none skipped
+
+        QTest::newRow("card elsewhere") << "card" << true << sl({"Other"}) << QString();
+        QTest::newRow("card through two links") << "link" << true << sl({"Other"}) << QString();
+        QTest::newRow("card elsewhere, private folder")
+            << "card" << false << QStringList() << QStringLiteral("symbolic link");
+        QTest::newRow("device") << "/dev/zero" << true << QStringList() << QString();
+        QTest::newRow("nothing") << "missing" << true << QStringList() << QString();
+        QTest::newRow("file over the size limit") << "large" << true << QStringList() << QStringLiteral("larger than");
+    }
+    void testLinkedCards()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, userBook);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        const QString other = elsewhere.filePath(QStringLiteral("other.vcf"));
+        write(other, card("Other"));
+        QString to = other;
+        if (target == QLatin1String("link")) {
+            to = elsewhere.filePath(QStringLiteral("link.vcf"));
+            QVERIFY(QFile::link(other, to));
+        } else if (target == QLatin1String("missing")) {
+            to = elsewhere.filePath(QStringLiteral("missing.vcf"));
+        } else if (target == QLatin1String("large")) {
+            to = elsewhere.filePath(QStringLiteral("large.vcf"));
+            QFile f(to);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(kMaxFileSize + 1)); // sparse
+        } else if (target.startsWith(QLatin1Char('/'))) {
+            to = target;
+        }
+        QVERIFY(QFile::link(to, dir.filePath(QStringLiteral("ann.vcf"))));
+
+        VCardFolderStore store(dir.path(), std::nullopt);
+        store.setFollowLinks(userBook);
+        store.open();
+        QStringList names;
+        store.items()->forEach([&](const Item& item) { names.append(item.FullName()); });
+        QCOMPARE(names, listed);
+        QCOMPARE(store.skipped().size(), reason.isEmpty() ? 0 : 1);
+        if (!reason.isEmpty())
+            QVERIFY2(store.skipped().first().reason.contains(reason), qPrintable(store.skipped().first().reason));
+        // What is listed opens.
+        if (!listed.isEmpty())
+            QCOMPARE(store.itemFromId(QStringLiteral("ann.vcf"))->FullName(), listed.first());
+    }
+
+    // The user's books made from the settings or a folder follow links; a change of the file a
+    // link leads to shows on the next start, also from the folder's summary.
+    void testLinkedCardsInTheUsersBooks()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        QTemporaryDir cache;
+        for (int i = 0; i < 40; ++i) {
+            const QString name = QStringLiteral("c%1.vcf").arg(i);
+            write(elsewhere.filePath(name), card("Card " + QByteArray::number(i)));
+            QVERIFY(QFile::link(elsewhere.filePath(name), dir.filePath(name)));
+        }
+        {
+            auto book = createFolderBook(dir.path());
+            book->open();
+            QCOMPARE(book->items()->Count(), 40);
+        }
+        SummaryCache summaries(cache.path(), QStringLiteral("summaries"), 1);
+        {
+            VCardFolderStore store(dir.path(), summaries);
+            store.setFollowLinks(true);
+            store.open();
+            QCOMPARE(store.items()->Count(), 40);
+        }
+        QTest::qWait(20); // past the file system's clock tick
+        write(elsewhere.filePath(QStringLiteral("c7.vcf")), card("Changed Card"));
+        VCardFolderStore again(dir.path(), summaries);
+        again.setFollowLinks(true);
+        again.open();
+        QStringList names;
+        again.items()->forEach([&](const Item& item) { names.append(item.FullName()); });
+        QVERIFY2(names.contains(QStringLiteral("Changed Card")), qPrintable(names.join(QLatin1Char(','))));
+        QVERIFY(!names.contains(QStringLiteral("Card 7")));
+
+        fake::MemorySettingsStore settings;
+        settings.values.insert(kClientSection + QStringLiteral("/Folder"), dir.path());
+        auto fromSettings = createVCardFolderStore(settings);
+        fromSettings->open();
+        QCOMPARE(fromSettings->items()->Count(), 40);
     }
 
     // The note counts every card that was not read, the unread rest of an oversized file included.
@@ -387,8 +483,9 @@ private slots:
 
     void testCorpusThroughTheAutomationSurface()
     {
+        CardHooks hooks;
         auto app = std::make_shared<ClientApplication>(
-            createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr);
+            createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr, hooks);
         auto ns = app->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();
         auto items = ns->GetDefaultFolder(olFolderContacts)->Items();
@@ -410,10 +507,7 @@ private slots:
         QCOMPARE(mei->Email1Address(), QStringLiteral("mei@home.example"));
         QCOMPARE(mei->details().photo.left(4), QByteArray("\x89PNG"));
 
-        CardHooks hooks;
-        setDesktopHooks(&hooks);
         mei->Display();
-        setDesktopHooks(nullptr);
         QCOMPARE(hooks.shown, QStringList{QStringLiteral("Dr. Mei Chen")});
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 // A bar on a real X display (Xvfb and openbox, started by with-display.sh) with the desktop's own
-// window system, on a recording contact client and a settings store in memory.
+// window system, on a recording contact client and the bar's settings over a store in memory.
 
 #include "app/frmmain.h"
 #include "desktop/messagebox.h"
@@ -18,9 +18,9 @@
 // The desktop's window system, counting the moves handed to the window manager.
 struct CountingWindowSystem : DesktopWindowSystem {
     int systemMoves = 0;
-    bool startSystemMove(QWidget* window) override
+    bool startSystemMove(QWidget* window, const QPoint& pressedAt) override
     {
-        const bool started = DesktopWindowSystem::startSystemMove(window);
+        const bool started = DesktopWindowSystem::startSystemMove(window, pressedAt);
         systemMoves += started ? 1 : 0;
         return started;
     }
@@ -30,25 +30,18 @@ struct RealBar {
     fake::RecordingClient client;
     CountingWindowSystem windowSystem;
     fake::MemorySettingsStore store;
+    modSettings settings{store};
     std::unique_ptr<frmMain> form;
 
-    RealBar()
-    {
-        MessageBox::setTestMode(true);
-        modSettings::setStore(&store);
-    }
-    ~RealBar()
-    {
-        form.reset();
-        modSettings::setStore(nullptr);
-    }
+    RealBar() { MessageBox::setTestMode(true); }
+    ~RealBar() { form.reset(); }
     frmMain& load()
     {
         Platform p;
-        p.createContactClient = [this] { return client.application(); };
+        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
         p.windowSystem = &windowSystem;
-        form = std::make_unique<frmMain>(p);
+        form = std::make_unique<frmMain>(p, settings);
         form->Form_Load();
         return *form;
     }

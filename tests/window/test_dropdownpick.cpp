@@ -46,7 +46,7 @@ void TestDropDownPick::pickedNameSelectedWhole()
     bar.client.add(QStringLiteral("Baker, Bo"), QStringLiteral("Bo Baker"));
     bar.client.add(QStringLiteral("Cole, Cy"), QStringLiteral("Cy Cole"));
     frmMain& form = bar.load();
-    form.modes->setWindowMode(2);
+    form.modes()->setWindowMode(2);
     QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
     QVERIFY(settled(form));
     auto* combo = qobject_cast<QComboBox*>(form.control(QStringLiteral("cmbContacts")));
@@ -54,11 +54,11 @@ void TestDropDownPick::pickedNameSelectedWhole()
 
     if (!typed.isEmpty()) {
         form.activateWindow();
-        form.txtContact->setFocus();
-        QTRY_VERIFY_WITH_TIMEOUT(form.txtContact->hasFocus(), kPatience);
+        form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus(), kPatience);
         xdotool(QStringLiteral("type ") + typed);
-        QTRY_COMPARE(form.txtContact->text(), QStringLiteral("Cole, Cy"));
-        QCOMPARE(form.txtContact->selectedText(), QStringLiteral("le, Cy"));
+        QTRY_COMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), QStringLiteral("Cole, Cy"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), QStringLiteral("le, Cy"));
     }
     bar.client.clearLog();
 
@@ -79,9 +79,9 @@ void TestDropDownPick::pickedNameSelectedWhole()
     QTRY_VERIFY_WITH_TIMEOUT(!combo->view()->isVisible(), kPatience);
     QCOMPARE(combo->currentText(), name);
 
-    QTRY_COMPARE(form.txtContact->text(), name);
-    QTRY_COMPARE(form.txtContact->selectedText(), name);
-    QCOMPARE(form.txtContact->selectionStart(), 0);
+    QTRY_COMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), name);
+    QTRY_COMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), name);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectionStart(), 0);
     // The chosen contact is fetched for the name, as after any change that leaves a whole name.
     QTRY_VERIFY(!bar.client.logOf({QStringLiteral("GetItemFromID")}).isEmpty());
 }

@@ -41,7 +41,7 @@ struct MatchBar {
         form->move(form->x(), lowerHalf ? screen.bottom() - form->height() - 20 : screen.top() + 20);
     }
     QLineEdit* box() const { return form->txtContact; }
-    MatchList& list() const { return *form->matches; }
+    MatchList& list() const { return *form->matches(); }
 
     bool typeInto(const QString& text) const
     {
@@ -114,8 +114,8 @@ private slots:
         QTRY_COMPARE(b.box()->text(), chosen);
         QCOMPARE(b.box()->selectedText(), chosen);
         QVERIFY(b.box()->hasFocus());
-        QTRY_VERIFY(b.form->session->currentContact());
-        QCOMPARE(b.form->session->currentContact()->FileAs(), chosen);
+        QTRY_VERIFY(b.form->session()->currentContact());
+        QCOMPARE(b.form->session()->currentContact()->FileAs(), chosen);
     }
 
     void escapeAndEmptyBoxClose()
@@ -201,7 +201,7 @@ private slots:
     {
         MatchBar b;
         QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
-        b.form->lookup->recordUse(b.bar.client.contacts[2].entryId);
+        b.form->lookup()->recordUse(b.bar.client.contacts[2].entryId);
         QVERIFY(b.typeInto(QString()));
         QCOMPARE(b.box()->text(), QString());
         xdotool(QStringLiteral("key Down"));

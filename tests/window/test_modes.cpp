@@ -75,8 +75,8 @@ void TestModes::testLayoutOfMode()
 
     BarFixture f;
     frmMain& form = f.load();
-    form.modes->setWindowMode(mode);
-    QCOMPARE(form.windowState.windowMode, mode);
+    form.modes()->setWindowMode(mode);
+    QCOMPARE(form.modeState().windowMode, mode);
     QCOMPARE(twips::geometry(&form).size(), QSize(6525, height));
     QCOMPARE(form.height(), twips::toPixels(height));
     for (int i = 0; i < kMoving.size(); ++i)
@@ -96,13 +96,13 @@ void TestModes::testBottomEdgeKeptAndThreeStepsReturnHome()
     QRandomGenerator random(20261206);
     for (int i = 0; i < 40; ++i) {
         if (random.bounded(2) == 0)
-            form.modes->setWindowMode(random.bounded(1, 4));
+            form.modes()->setWindowMode(random.bounded(1, 4));
         QMap<QWidget*, QRect> home;
         for (QWidget* w : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             home.insert(w, twips::geometry(w));
         const QRect window = twips::geometry(&form);
         for (int step = 0; step < 3; ++step) {
-            QTest::mouseClick(form.cmdState, Qt::LeftButton);
+            QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("cmdState")), Qt::LeftButton);
             QCOMPARE(bottomOf(&form), bottom);
             QCOMPARE(twips::geometry(&form).x(), left);
             QCOMPARE(form.geometry().bottom() + 1, twips::toPixels(bottom));
@@ -143,20 +143,20 @@ void TestModes::testSetWindowMode()
 
     BarFixture f;
     frmMain& form = f.load();
-    form.modes->setWindowMode(from);
-    form.windowState.rememberedMode = remembered;
+    form.modes()->setWindowMode(from);
+    form.modeState().rememberedMode = remembered;
     HeightLog log;
     form.installEventFilter(&log);
     if (remembered || target < 0)
-        form.modes->restoreRememberedMode();
+        form.modes()->restoreRememberedMode();
     else
-        form.modes->setWindowMode(target);
+        form.modes()->setWindowMode(target);
     form.removeEventFilter(&log);
     QList<int> pixels;
     for (int h : std::as_const(heights))
         pixels.append(twips::toPixels(h));
     QCOMPARE(log.heights, pixels);
-    QCOMPARE(form.windowState.windowMode, mode);
+    QCOMPARE(form.modeState().windowMode, mode);
 }
 
 QTEST_MAIN(TestModes)

@@ -58,12 +58,12 @@ private slots:
 
 private:
     fake::MemorySettingsStore m_store;
+    modSettings m_settings{m_store};
 };
 
 void TestOptionsCentring::initTestCase()
 {
     MessageBox::setTestMode(true);
-    modSettings::setStore(&m_store);
     QVERIFY(windowManagerReady());
 }
 
@@ -102,7 +102,7 @@ void TestOptionsCentring::dialogCentredByItsFrame_data()
 void TestOptionsCentring::dialogCentredByItsFrame()
 {
     QFETCH(bool, movedAndReopened);
-    frmOptions* dialog = frmOptions::showDialog();
+    frmOptions* dialog = frmOptions::showDialog(m_settings);
     QTRY_VERIFY_WITH_TIMEOUT(exposed(*dialog), kPatience);
     const QRect screen = dialog->screen()->geometry();
     QTRY_VERIFY_WITH_TIMEOUT(!outerFrame(*dialog).isEmpty(), kPatience);
@@ -111,7 +111,7 @@ void TestOptionsCentring::dialogCentredByItsFrame()
         QTRY_VERIFY_WITH_TIMEOUT(!centredIn(outerFrame(*dialog), screen), kPatience);
         dialog->close();
         QTRY_VERIFY(!frmOptions::instance());
-        dialog = frmOptions::showDialog();
+        dialog = frmOptions::showDialog(m_settings);
         QTRY_VERIFY_WITH_TIMEOUT(exposed(*dialog), kPatience);
     }
     QTRY_VERIFY2_WITH_TIMEOUT(centredIn(outerFrame(*dialog), screen),

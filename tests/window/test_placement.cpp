@@ -90,9 +90,9 @@ void TestPlacement::testSaveAndStartAgain()
 
     BarFixture f;
     frmMain& form = f.load();
-    form.modes->setWindowMode(3);
+    form.modes()->setWindowMode(3);
     twips::setGeometry(&form, QRect(topLeft, twips::geometry(&form).size()));
-    form.modes->setWindowMode(mode);
+    form.modes()->setWindowMode(mode);
     const QRect before = twips::geometry(&form);
     form.close();
     QCOMPARE(setting(f, "WindowBottom"), QString::number(topLeft.y() + 2355));
@@ -100,7 +100,7 @@ void TestPlacement::testSaveAndStartAgain()
     QCOMPARE(setting(f, "WindowMode"), QString::number(mode));
 
     frmMain& again = f.load();
-    QCOMPARE(again.windowState.windowMode, mode);
+    QCOMPARE(again.modeState().windowMode, mode);
     QCOMPARE(twips::geometry(&again), before);
 }
 

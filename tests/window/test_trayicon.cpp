@@ -25,26 +25,28 @@ void TestTrayIcon::testNotificationAreaComesAndGoes()
     BarFixture f;
     frmMain& form = f.load();
     bool available = false;
-    form.tray->setAvailabilityCheck([&available] { return available; });
+    form.tray()->setAvailabilityCheck([&available] { return available; });
 
     // Without a notification area the bar stays and says why, for a while.
-    QTest::mouseClick(form.cmdMin, Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("cmdMin")), Qt::LeftButton);
     QVERIFY(form.isVisible());
-    QVERIFY(form.txtStatus->isVisible());
-    QVERIFY(form.txtStatus->text().contains(QStringLiteral("no notification area")));
-    QTRY_VERIFY_WITH_TIMEOUT(!form.txtStatus->isVisible(), 10000);
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isVisible());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))
+                ->text()
+                .contains(QStringLiteral("no notification area")));
+    QTRY_VERIFY_WITH_TIMEOUT(!form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isVisible(), 10000);
 
     // One that appears later is used.
     available = true;
-    QTest::mouseClick(form.cmdMin, Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("cmdMin")), Qt::LeftButton);
     QVERIFY(!form.isVisible());
-    QVERIFY(form.tray->isInTray());
+    QVERIFY(form.tray()->isInTray());
 
     // One that goes away gives the bar back.
     available = false;
     QTRY_VERIFY_WITH_TIMEOUT(form.isVisible(), 10000);
-    QVERIFY(!form.tray->isInTray());
-    QVERIFY(form.txtStatus->isVisible());
+    QVERIFY(!form.tray()->isInTray());
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtStatus"))->isVisible());
 }
 
 void TestTrayIcon::testActivation_data()
@@ -64,13 +66,13 @@ void TestTrayIcon::testActivation()
 
     BarFixture f;
     frmMain& form = f.load();
-    form.tray->setAvailabilityCheck([] { return true; });
-    form.modes->setWindowMode(2);
-    form.imgOne->setVisible(false); // the unlit lamp is showing
+    form.tray()->setAvailabilityCheck([] { return true; });
+    form.modes()->setWindowMode(2);
+    form.findChild<QLabel*>(QStringLiteral("imgOne"))->setVisible(false); // the unlit lamp is showing
     const QRect place = twips::geometry(&form);
 
-    form.cmdMin->click();
-    QSystemTrayIcon* icon = form.tray->icon();
+    form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
+    QSystemTrayIcon* icon = form.tray()->icon();
     QVERIFY(icon && icon->isVisible());
     QCOMPARE(icon->toolTip(), QStringLiteral("Quintel"));
     QVERIFY(!icon->icon().isNull());
@@ -79,7 +81,7 @@ void TestTrayIcon::testActivation()
     emit icon->activated(reason);
     QCOMPARE(form.isVisible(), restores);
     QCOMPARE(icon->isVisible(), !restores);
-    QCOMPARE(form.windowState.windowMode, 2);
+    QCOMPARE(form.modeState().windowMode, 2);
     QCOMPARE(twips::geometry(&form), place);
 }
 

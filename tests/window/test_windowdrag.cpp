@@ -52,11 +52,11 @@ void TestWindowDrag::press()
     frmMain& form = loadBar(f, u"Smith, John|John Smith"_s);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    typeInto(form.txtContact, u"sm"_s);
-    QCOMPARE(form.txtContact->text(), u"Smith, John"_s);
+    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"sm"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), u"Smith, John"_s);
     f.windowSystem.log.clear();
 
-    QPoint at = form.txtContact->geometry().center();
+    QPoint at = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->geometry().center();
     if (on == u"body"_s) {
         at = QPoint(form.width() - 1, form.height() / 2);
         QVERIFY(!form.childAt(at));
@@ -75,13 +75,13 @@ void TestWindowDrag::press()
         QTest::mouseMove(window, local(pressedAt + by));
     }
     // Until the press ends the box keeps its name.
-    QCOMPARE(form.txtContact->text(), u"Smith, John"_s);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), u"Smith, John"_s);
     QCOMPARE(f.windowSystem.log.count(u"system move"_s), askedWindowManager ? 1 : 0);
     QTest::mouseRelease(window, button, {}, local(pressedAt + (distance == 0 ? QPoint() : by)));
 
     QCOMPARE(form.pos(), start + by * movedHalves / 2);
-    QVERIFY(!form.drag->isPressed());
-    QCOMPARE(form.txtContact->text().isEmpty(), on == u"box"_s);
+    QVERIFY(!form.drag()->isPressed());
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty(), on == u"box"_s);
 }
 
 void TestWindowDrag::placeIsKeptAfterAMove_data()
@@ -96,7 +96,7 @@ void TestWindowDrag::placeIsKeptAfterAMove()
     QFETCH(QString, change);
     BarFixture f;
     frmMain& form = loadBar(f, u"Smith, John|John Smith"_s);
-    form.placementAutoSave->setDelay(20);
+    form.placementAutoSave()->setDelay(20);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTRY_VERIFY(f.store.values.contains(u"Settings/WindowLeft"_s)); // the place it came up at
     const QString left = f.store.values.value(u"Settings/WindowLeft"_s);
@@ -104,7 +104,7 @@ void TestWindowDrag::placeIsKeptAfterAMove()
     if (change == u"move"_s)
         form.move(form.pos() + QPoint(-40, 0));
     else
-        form.cmdState->click();
+        form.findChild<QToolButton*>(QStringLiteral("cmdState"))->click();
     if (change == u"move"_s)
         QTRY_COMPARE(f.store.values.value(u"Settings/WindowLeft"_s), QString::number(left.toInt() - 600));
     else
@@ -132,7 +132,7 @@ void TestWindowDrag::placeIsKeptOnExit()
     if (!failingCall.isEmpty())
         f.client.failures.insert(failingCall, u"The address book is on fire."_s);
     frmMain& form = f.load();
-    form.modes->setWindowMode(2);
+    form.modes()->setWindowMode(2);
     if (inTrayMinimized) {
         form.hide();
         form.setWindowState(Qt::WindowMinimized);

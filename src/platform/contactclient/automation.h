@@ -1,12 +1,16 @@
 #pragma once
 // The contact client's automation surface: application -> namespace "MAPI" -> Logon ->
 // GetDefaultFolder(10) -> Items -> Restrict -> enumeration, item type names, contact properties,
-// GetItemFromID, Dial, Display, CreateItem(0) -> mail item. The program sees only this surface;
-// a back-end (a vCard folder, a CardDAV account, a recording fake in tests) sits behind it.
+// GetItemFromID, Dial, Display, CreateItem(0) -> mail item, and what the bar shows of the address
+// book beyond its items (the status note, the change notifier). The program sees only this surface;
+// behind it sits one back-end (a vCard folder, a CardDAV account, the desktop's address books, a
+// Thunderbird profile, a company directory over LDAP), several books of those merged into one, or a
+// recording fake in tests.
 //
 // Every call either does what it says or throws AutomationError (see errors.h); nothing returns
 // a half-valid object.
 
+#include "contactclient/contactform.h"
 #include "contactclient/errors.h"
 
 #include <QByteArray>
@@ -19,9 +23,18 @@
 
 namespace contactclient {
 
+class StoreNotifier;
+
 // Folder kinds of GetDefaultFolder and item kinds of CreateItem.
 inline constexpr int olFolderContacts = 10;
 inline constexpr int olMailItem = 0;
+
+// The item kind of CreateItem for a new contact (the client's 2). A type of its own: the item it
+// makes is a contact item, where CreateItem(0) makes mail.
+struct ContactItemKind {
+    int value = 2;
+};
+inline constexpr ContactItemKind olContactItem{};
 
 inline const QString kContactItemType = QStringLiteral("ContactItem");
 inline const QString kDistListItemType = QStringLiteral("DistListItem");
@@ -56,8 +69,9 @@ struct CardDetails {
     QByteArray photo;  // encoded image data, empty when there is none
 };
 
-// A contact read from the store (GetItemFromID). Absent properties read as the empty string.
-class ContactItem : public Item {
+// A contact read from the store (GetItemFromID). Absent properties read as the empty string. Made
+// shared (the card keeps the item it shows, to change it).
+class ContactItem : public Item, public std::enable_shared_from_this<ContactItem> {
 public:
     virtual QString Email1Address() const = 0;
     virtual QString Email2Address() const = 0;
@@ -76,6 +90,26 @@ public:
     virtual CardDetails details() const = 0;
     // Shows the contact's card, modeless.
     virtual void Display() = 0;
+
+    // Changing the contact. An item whose address book Quintel does not write says so here, with
+    // a text that tells where the contact can be changed; the calls below then throw errReadOnly.
+    virtual bool writable() const { return false; }
+    virtual QString readOnlyReason() const { return defaultReadOnlyReason(); }
+    // The contact's values as its address book holds them now: what Save() compares with. A new
+    // item's are the values set so far.
+    virtual ContactForm form() { throw AutomationError(errReadOnly, readOnlyReason()); }
+    // The values Save() is to write.
+    virtual void setForm(const ContactForm&) { throw AutomationError(errReadOnly, readOnlyReason()); }
+    // Writes what differs from form() to the contact's own address book (a new item: adds it).
+    // Throws ConflictError when the contact was changed elsewhere since form() (nothing is written;
+    // form() again shows the new state), errBadValue for a value that cannot be written,
+    // errNotWritten when the write failed.
+    virtual void Save() { throw AutomationError(errReadOnly, readOnlyReason()); }
+    // Removes the contact from its address book, its card kept aside in deletedFolder().
+    virtual void Delete() { throw AutomationError(errReadOnly, readOnlyReason()); }
+    virtual QString deletedFolder() const { return {}; }
+
+    static QString defaultReadOnlyReason();
 };
 
 // Where what is built from an item set (the bar's sorted lists) may be kept from one run to the
@@ -153,6 +187,21 @@ public:
     virtual ~Application() = default;
     virtual std::shared_ptr<NameSpace> GetNamespace(const QString& type) = 0;
     virtual std::unique_ptr<MailItem> CreateItem(int itemKind) = 0;
+    // A new, unsaved contact of the address book that takes new contacts; Save() adds it. Throws
+    // errReadOnly when no book of the application takes new contacts.
+    std::shared_ptr<ContactItem> CreateItem(ContactItemKind) { return createContactItem(); }
+    // A line for the status line after Logon (working offline, cards skipped); empty when there
+    // is nothing to say.
+    virtual QString statusNote() const { return {}; }
+    // Emits changed() when the address book changes while the bar runs (storenotifier.h);
+    // nullptr: it never does.
+    virtual StoreNotifier* notifier() const { return nullptr; }
+
+protected:
+    virtual std::shared_ptr<ContactItem> createContactItem()
+    {
+        throw AutomationError(errReadOnly, ContactItem::defaultReadOnlyReason());
+    }
 };
 
 } // namespace contactclient

@@ -1,10 +1,24 @@
 #include "clientapplication.h"
 
-#include "contactclient/desktophooks.h"
-#include "contactclient/storenotifier.h"
+#include "contactclient/forwardingcontactitem.h"
+
+#include <QCoreApplication>
 
 namespace contactclient {
 namespace {
+
+// A contact as the application hands it out: the store's item, shown on the desktop's card.
+class ClientContactItem : public ForwardingContactItem {
+public:
+    ClientContactItem(std::shared_ptr<ContactItem> inner, DesktopHooks& desktop)
+        : ForwardingContactItem(std::move(inner)), m_desktop(desktop)
+    {
+    }
+    void Display() override { m_desktop.showContactCard(*this); }
+
+private:
+    DesktopHooks& m_desktop;
+};
 
 class ClientFolder : public MAPIFolder {
 public:
@@ -17,7 +31,9 @@ private:
 
 class ClientNameSpace : public NameSpace {
 public:
-    explicit ClientNameSpace(std::shared_ptr<Store> store) : m_store(std::move(store)) {}
+    ClientNameSpace(std::shared_ptr<Store> store, DesktopHooks& desktop) : m_store(std::move(store)), m_desktop(desktop)
+    {
+    }
 
     void Logon() override
     {
@@ -38,10 +54,11 @@ public:
     std::shared_ptr<ContactItem> GetItemFromID(const QString& entryId) override
     {
         requireLogon();
-        return m_store->itemFromId(entryId);
+        std::shared_ptr<ContactItem> item = m_store->itemFromId(entryId);
+        return item ? std::make_shared<ClientContactItem>(std::move(item), m_desktop) : nullptr;
     }
 
-    void Dial(ContactItem& contact) override { desktopHooks().showDialer(contact); }
+    void Dial(ContactItem& contact) override { m_desktop.showDialer(contact); }
 
 private:
     void requireLogon() const
@@ -50,13 +67,14 @@ private:
             throw AutomationError(errStoreUnavailable, QStringLiteral("Not logged on to the address book."));
     }
     std::shared_ptr<Store> m_store;
+    DesktopHooks& m_desktop;
     bool m_loggedOn = false;
 };
 
 } // namespace
 
-ClientApplication::ClientApplication(std::shared_ptr<Store> store, MailItemFactory mailItems)
-    : m_store(std::move(store)), m_mailItems(std::move(mailItems))
+ClientApplication::ClientApplication(std::shared_ptr<Store> store, MailItemFactory mailItems, DesktopHooks& desktop)
+    : m_store(std::move(store)), m_mailItems(std::move(mailItems)), m_desktop(desktop)
 {
 }
 
@@ -65,7 +83,7 @@ std::shared_ptr<NameSpace> ClientApplication::GetNamespace(const QString& type)
     if (type != QStringLiteral("MAPI"))
         throw AutomationError(errUnsupported, QStringLiteral("Unknown namespace \"%1\".").arg(type));
     if (!m_namespace)
-        m_namespace = std::make_shared<ClientNameSpace>(m_store);
+        m_namespace = std::make_shared<ClientNameSpace>(m_store, m_desktop);
     return m_namespace;
 }
 
@@ -74,13 +92,18 @@ std::unique_ptr<MailItem> ClientApplication::CreateItem(int itemKind)
     if (itemKind != olMailItem)
         throw AutomationError(errUnsupported,
                               QStringLiteral("Item kind %1 is not supported; only mail (0) is.").arg(itemKind));
-    return m_mailItems(*GetNamespace(QStringLiteral("MAPI")));
+    return m_mailItems(*GetNamespace(QStringLiteral("MAPI")), m_desktop);
 }
 
-StoreNotifier* storeNotifier(Application& application)
+std::shared_ptr<ContactItem> ClientApplication::createContactItem()
 {
-    auto* client = dynamic_cast<ClientApplication*>(&application);
-    return client ? client->store().notifier() : nullptr;
+    return std::make_shared<ClientContactItem>(m_store->newItem(), m_desktop);
+}
+
+QString ContactItem::defaultReadOnlyReason()
+{
+    return QCoreApplication::translate("ContactItem",
+        "Quintel does not change contacts of this address book; change it in the program it belongs to.");
 }
 
 } // namespace contactclient

@@ -10,19 +10,12 @@ public:
     void openComposer(const MailItem&) override {}
 };
 
-NoDesktop s_noDesktop;
-DesktopHooks* s_hooks = &s_noDesktop;
-
 } // namespace
 
-DesktopHooks& desktopHooks()
+DesktopHooks& noDesktop()
 {
-    return *s_hooks;
-}
-
-void setDesktopHooks(DesktopHooks* hooks)
-{
-    s_hooks = hooks ? hooks : &s_noDesktop;
+    static NoDesktop none;
+    return none;
 }
 
 } // namespace contactclient

@@ -1,7 +1,8 @@
 #pragma once
 // The windows the contact client opens on the desktop and the hand-offs to other programs:
-// contact card, call window, mail composer. Back-ends' items call these; the real ones live with
-// the actions, tests install recording ones.
+// contact card, call window, mail composer. The application is built with them and hands them to
+// what it gives out (namespace, items, mail items); the real ones live with the actions, tests
+// pass recording ones.
 
 #include "contactclient/automation.h"
 
@@ -15,8 +16,7 @@ public:
     virtual void openComposer(const MailItem& mail) = 0;
 };
 
-// The hooks in use; never null (a do-nothing set until one is installed).
-DesktopHooks& desktopHooks();
-void setDesktopHooks(DesktopHooks* hooks);
+// Hooks that show nothing, for a program without windows (the command-line tools).
+DesktopHooks& noDesktop();
 
 } // namespace contactclient

@@ -36,6 +36,10 @@ enum ErrorNumber : int {
     errMailTryLater = 1013,     // Send failed for a reason that may pass (server unreachable, timeout,
                                 // a 4xx answer); nothing was lost
     errWordProcessor = 1020,    // the word processor is missing or could not open the letter
+    errReadOnly = 1030,         // the contact's address book cannot be written from here
+    errConflict = 1031,         // the contact was changed elsewhere since it was read; nothing written
+    errNotWritten = 1032,       // writing the contact failed; the address book is as it was
+    errBadValue = 1033,         // a value or property name that cannot be written
 };
 
 // The number and description of whatever was thrown (an AutomationError keeps its own).
@@ -62,6 +66,11 @@ public:
         : AutomationError(errItemNotFound, QStringLiteral("The item \"%1\" is not in the address book.").arg(entryId))
     {
     }
+};
+
+class ConflictError : public AutomationError {
+public:
+    explicit ConflictError(const QString& description) : AutomationError(errConflict, description) {}
 };
 
 } // namespace contactclient

@@ -22,6 +22,11 @@ public:
     virtual QString statusNote() const { return {}; }
     // Emits changed() when the address book changes while the bar runs; nullptr: it never does.
     virtual StoreNotifier* notifier() const { return nullptr; }
+    // Whether new contacts can be added here, and when not, where they can be.
+    virtual bool writable() const { return false; }
+    virtual QString readOnlyReason() const { return ContactItem::defaultReadOnlyReason(); }
+    // A new, unsaved contact of this address book; throws errReadOnly when it takes none.
+    virtual std::shared_ptr<ContactItem> newItem() { throw AutomationError(errReadOnly, readOnlyReason()); }
 };
 
 } // namespace contactclient

@@ -7,8 +7,6 @@
 
 namespace contactclient {
 
-class Application;
-
 class StoreNotifier : public QObject {
     Q_OBJECT
 
@@ -20,8 +18,5 @@ signals:
     // Restrict) and show the store's statusNote() again.
     void changed();
 };
-
-// The notifier of the application's store; nullptr when its address book never changes under it.
-StoreNotifier* storeNotifier(Application& application);
 
 } // namespace contactclient

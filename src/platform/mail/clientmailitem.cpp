@@ -1,6 +1,5 @@
 #include "clientmailitem.h"
 
-#include "contactclient/desktophooks.h"
 #include "mail/mailaccount.h"
 #include "mail/message.h"
 #include "mail/outbox.h"
@@ -41,8 +40,9 @@ struct ClientMailItem::Prepared {
     QString notice; // written by the transmission, read once it is over
 };
 
-ClientMailItem::ClientMailItem(contactclient::NameSpace& ns, AccountReader account)
-    : m_ns(ns), m_account(std::move(account))
+ClientMailItem::ClientMailItem(contactclient::NameSpace& ns, contactclient::DesktopHooks& desktop,
+                               AccountReader account)
+    : m_ns(ns), m_desktop(desktop), m_account(std::move(account))
 {
 }
 
@@ -102,7 +102,7 @@ void ClientMailItem::Display()
             addresses.append(found->address);
     }
     ComposerCopy copy(addresses.join(QLatin1Char(',')), m_subject, m_body);
-    contactclient::desktopHooks().openComposer(copy);
+    m_desktop.openComposer(copy);
 }
 
 void ClientMailItem::Send()

@@ -2,7 +2,7 @@
 // The contact client's mail item: To, Subject and Body; Display opens the desktop's composer,
 // Send resolves the recipients, builds the message and hands it to the account's transport.
 
-#include "contactclient/automation.h"
+#include "contactclient/desktophooks.h"
 #include "mail/mailbox.h"
 
 #include <functional>
@@ -16,7 +16,8 @@ struct MailAccount;
 class ClientMailItem : public contactclient::MailItem {
 public:
     using AccountReader = std::function<MailAccount()>;
-    ClientMailItem(contactclient::NameSpace& ns, AccountReader account);
+    // desktop: where Display opens the composer; it outlives the item.
+    ClientMailItem(contactclient::NameSpace& ns, contactclient::DesktopHooks& desktop, AccountReader account);
 
     QString To() const override { return m_to; }
     void setTo(const QString& to) override { m_to = to; }
@@ -35,6 +36,7 @@ public:
 
 private:
     contactclient::NameSpace& m_ns;
+    contactclient::DesktopHooks& m_desktop;
     AccountReader m_account;
     QString m_to, m_subject, m_body;
     // The message of the last prepareSend, and what its transmission left to tell.

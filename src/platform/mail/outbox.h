@@ -1,7 +1,9 @@
 #pragma once
 // Mail waiting to be sent: a folder of .eml files, each the message exactly as it will go out,
 // with its envelope (sender, then one recipient a line) in a .env file beside it. Files are written
-// to a temporary name and renamed into place. A message being handed to the server carries a
+// to a temporary name and renamed into place. The folder is the user's alone (0700, its files
+// 0600); only regular files of the user are read from it (never through a symbolic link), and an
+// envelope may name only recipients the message itself is addressed to. A message being handed to the server carries a
 // .sending marker; a marker found later means the bar stopped in the middle, and the message may
 // already have been delivered.
 
@@ -28,6 +30,9 @@ public:
     // The messages in the order they were kept.
     QStringList ids() const;
     qsizetype count() const { return ids().size(); }
+    // Why the outbox folder is not used (a symbolic link, another user's); empty when it is
+    // fine or not there yet.
+    QString problem() const;
     // The message was being sent when the bar stopped.
     bool isInDoubt(const QString& id) const;
     // Throws errMailNotSent naming the file when the message or its envelope is damaged.

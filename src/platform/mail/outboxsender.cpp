@@ -12,6 +12,12 @@ OutboxReport sendOutbox(const MailAccount& account, const OutboxSendOptions& opt
     using contactclient::describeFailure;
     Outbox outbox(account.outboxFolder);
     OutboxReport report;
+    // A folder that is a symbolic link or another user's is not sent from, nor changed.
+    if (const QString problem = outbox.problem(); !problem.isEmpty()) {
+        report.problems.append(problem);
+        report.waiting = outbox.count();
+        return report;
+    }
     const QStringList ids = outbox.ids();
     std::unique_ptr<Transport> transport;
     for (const QString& id : ids) {

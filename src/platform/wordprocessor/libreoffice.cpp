@@ -95,15 +95,12 @@ private:
                                       QStringLiteral("LibreOffice (%1) cannot be started.").arg(soffice));
             return;
         }
-        const QString opener = m_env.findProgram(QStringLiteral("xdg-open"));
-        if (!opener.isEmpty()) {
-            if (!m_env.startDetached(opener, {path}))
-                throw AutomationError(errWordProcessor, QStringLiteral("%1 cannot be started.").arg(opener));
-            return;
-        }
+        // Handed to xdg-open instead, the letter went to whatever the desktop has for the file, or
+        // nowhere, without a word: the user is told what to install.
         throw AutomationError(errWordProcessor,
-                              QStringLiteral("No word processor is installed: neither LibreOffice (soffice) nor "
-                                             "xdg-open was found. The letter was saved as %1.")
+                              QStringLiteral("No word processor is installed: LibreOffice Writer opens the letters. "
+                                             "Install the package libreoffice-writer (for example: sudo apt install "
+                                             "libreoffice-writer) and write the letter again. It was saved as %1.")
                                   .arg(path));
     }
 

@@ -7,6 +7,10 @@ The argument says where the other server is named:
   homeset    addressbook-home-set
   book       the href of an address book in the home set
   report     the href of a card in a sync-collection report
+  hrefs      a collection whose listing holds two good cards among hostile hrefs (a way out of the
+             collection, an encoded slash, another server, a NUL, a sub-folder)
+  507        every sync-collection answers 507 (cut short) with a new token and nothing else;
+             prints "SYNC" for each; PROPFIND lists one card
 """
 import sys
 import threading
@@ -61,16 +65,51 @@ class Hostile(BaseHTTPRequestHandler):
             book = other("/alice/contacts/") if MODE == "book" else "/alice/contacts/"
             self.answer(207, multistatus(response("/alice/", COLLECTION),
                                          response(book, BOOK + "<d:displayname>Contacts</d:displayname>")))
+        elif path == "/alice/contacts/" and MODE == "507" and self.headers.get("Depth") == "1":
+            self.answer(207, multistatus(response("/alice/contacts/", BOOK),
+                                         response("/alice/contacts/a.vcf", '<d:getetag>"1"</d:getetag>')))
         elif path == "/alice/contacts/":
             self.answer(207, multistatus(response("/alice/contacts/", BOOK)))
         else:
             self.answer(404)
 
     def do_REPORT(self):
-        self.rfile.read(int(self.headers.get("Content-Length") or 0))
+        request = self.rfile.read(int(self.headers.get("Content-Length") or 0))
+        if MODE in ("hrefs", "507"):
+            return self.report(request)
         card = other("/alice/contacts/a.vcf") if MODE == "report" else "/alice/contacts/a.vcf"
         body = multistatus(response(card, '<d:getetag>"1"</d:getetag>'))
         self.answer(207, body.replace(b"</d:multistatus>", b"<d:sync-token>t1</d:sync-token></d:multistatus>"))
+
+    HOSTILE = ["/alice/contacts/../../etc/x.vcf", "/alice/contacts/a%2fb.vcf", "/alice/contacts/n%00.vcf",
+               "/alice/contacts/sub/d.vcf", "../x.vcf", "/alice/contacts/%2e%2e"]
+
+    def hrefs(self):
+        good = ["/alice/contacts/a.vcf", "/alice/contacts/b.vcf"]
+        hostile = self.HOSTILE + [other("/alice/contacts/c.vcf")]
+        return good, hostile
+
+    def report(self, request):
+        good, hostile = self.hrefs()
+        if b"sync-collection" in request:
+            if MODE == "507":
+                print("SYNC", flush=True)
+                OTHER["rounds"] = OTHER.get("rounds", 0) + 1
+                token = "t%d" % OTHER["rounds"]
+                body = multistatus('<d:response><d:href>/alice/contacts/</d:href>'
+                                   '<d:status>HTTP/1.1 507 Insufficient Storage</d:status></d:response>')
+            else:
+                token = "t1"
+                body = multistatus(*[response(h, '<d:getetag>"1"</d:getetag>') for h in good + hostile])
+            return self.answer(207, body.replace(b"</d:multistatus>",
+                                                 ("<d:sync-token>%s</d:sync-token></d:multistatus>" % token).encode()))
+        # addressbook-multiget: every card asked for, and the hostile ones unasked
+        cards = []
+        for h in good + hostile:
+            name = h.rsplit("/", 1)[-1].replace(".vcf", "")
+            data = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%s\r\nFN:Card %s\r\nEND:VCARD\r\n" % (name, name)
+            cards.append(response(h, '<d:getetag>"1"</d:getetag><c:address-data>%s</c:address-data>' % data))
+        self.answer(207, multistatus(*cards))
 
     def do_GET(self):
         card = b"BEGIN:VCARD\r\nVERSION:3.0\r\nUID:a\r\nFN:A\r\nEND:VCARD\r\n"

@@ -17,30 +17,30 @@
 namespace contactclient {
 namespace {
 
-std::vector<Book> vcardBooks(const QString& location, const SettingsStore& settings)
+std::vector<Book> vcardBooks(const QString& location, const SettingsStore& settings, const PromptPtr&)
 {
     const QString folder = location.isEmpty() ? vcardFolderFromSettings(settings) : expandHome(location);
     const QString label = QFileInfo(QDir::cleanPath(folder)).fileName();
     return {{label, createFolderBook(folder)}};
 }
 
-std::vector<Book> cardDavBooks(const QString& location, const SettingsStore& settings)
+std::vector<Book> cardDavBooks(const QString& location, const SettingsStore& settings, const PromptPtr& prompt)
 {
     if (!location.isEmpty())
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("A CardDAV book takes its account from the CardDav keys; write "
                                              "\"carddav\" alone in Books (not \"carddav:%1\").")
                                   .arg(location));
-    return {{QStringLiteral("CardDAV"), createCardDavStore(settings)}};
+    return {{QStringLiteral("CardDAV"), createCardDavStore(settings, prompt)}};
 }
 
-std::vector<Book> thunderbirdBooksOf(const QString& location, const SettingsStore&)
+std::vector<Book> thunderbirdBooksOf(const QString& location, const SettingsStore&, const PromptPtr&)
 {
     return thunderbirdBooks(expandHome(location));
 }
 
 // The desktop's address book: the books its EdsBooks key chooses (all by default).
-std::vector<Book> desktopBooks(const QString& location, const SettingsStore& settings)
+std::vector<Book> desktopBooks(const QString& location, const SettingsStore& settings, const PromptPtr&)
 {
     if (!location.isEmpty())
         throw AutomationError(errStoreUnavailable,
@@ -56,14 +56,14 @@ std::vector<Book> desktopBooks(const QString& location, const SettingsStore& set
 #endif
 }
 
-std::vector<Book> directoryBooks(const QString& location, const SettingsStore& settings)
+std::vector<Book> directoryBooks(const QString& location, const SettingsStore& settings, const PromptPtr& prompt)
 {
     if (!location.isEmpty())
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("A company directory takes its account from the Ldap keys; write "
                                              "\"ldap\" alone in Books (not \"ldap:%1\").")
                                   .arg(location));
-    return {{QStringLiteral("Directory"), createLdapStore(settings)}};
+    return {{QStringLiteral("Directory"), createLdapStore(settings, prompt)}};
 }
 
 } // namespace
@@ -106,11 +106,11 @@ QList<BookSpec> parseBooks(const QString& text)
     return books;
 }
 
-std::vector<Book> createBooks(const BookSpec& spec, const SettingsStore& settings)
+std::vector<Book> createBooks(const BookSpec& spec, const SettingsStore& settings, const PromptPtr& prompt)
 {
     for (const BookBackend& b : bookBackends())
         if (b.name == spec.backend)
-            return b.create(spec.location, settings);
+            return b.create(spec.location, settings, prompt);
     QStringList names;
     for (const BookBackend& b : bookBackends())
         names.append(QLatin1Char('"') + b.name + QLatin1Char('"'));
@@ -125,19 +125,19 @@ std::shared_ptr<Store> storeOfBooks(std::vector<Book> books)
     return std::make_shared<MergedStore>(std::move(books));
 }
 
-std::shared_ptr<Store> createConfiguredStore(const SettingsStore& settings)
+std::shared_ptr<Store> createConfiguredStore(const SettingsStore& settings, const PromptPtr& prompt)
 {
     const QList<BookSpec> specs = parseBooks(clientSetting(settings, key::Books));
     if (specs.isEmpty()) {
         QString backend = clientSetting(settings, key::Backend, QStringLiteral("vcard")).trimmed().toLower();
         if (backend.isEmpty())
             backend = QStringLiteral("vcard");
-        return storeOfBooks(createBooks({backend, {}}, settings));
+        return storeOfBooks(createBooks({backend, {}}, settings, prompt));
     }
     std::vector<Book> books;
     for (const BookSpec& spec : specs) {
         try {
-            for (Book& book : createBooks(spec, settings))
+            for (Book& book : createBooks(spec, settings, prompt))
                 books.push_back(std::move(book));
         } catch (const AutomationError& e) {
             // Left out with its reason on the status line; the other books still load.

@@ -23,6 +23,12 @@ class SettingsStore;
 
 namespace contactclient {
 
+namespace carddav {
+class PasswordPrompt;
+}
+// Who is asked for an address book's password (null: the terminal, when there is one).
+using PromptPtr = std::shared_ptr<carddav::PasswordPrompt>;
+
 struct BookSpec {
     QString backend;  // "vcard", "thunderbird", "carddav", …
     QString location; // as written, "~/" not yet expanded; may be empty
@@ -36,7 +42,8 @@ QList<BookSpec> parseBooks(const QString& text);
 // One entry can make several books (a Thunderbird profile has several address books).
 struct BookBackend {
     QString name;
-    std::function<std::vector<Book>(const QString& location, const SettingsStore& settings)> create;
+    std::function<std::vector<Book>(const QString& location, const SettingsStore& settings, const PromptPtr& prompt)>
+        create;
 };
 
 // The back-ends Books= and Backend= understand. Another back-end joins by adding its entry here.
@@ -44,10 +51,10 @@ const QList<BookBackend>& bookBackends();
 
 // The books one entry names. Throws AutomationError (errStoreUnavailable) for an unknown back-end
 // or a location that names nothing.
-std::vector<Book> createBooks(const BookSpec& spec, const SettingsStore& settings);
+std::vector<Book> createBooks(const BookSpec& spec, const SettingsStore& settings, const PromptPtr& prompt = nullptr);
 
 // The store the settings describe: the books of Books=, else the one back-end of Backend=.
-std::shared_ptr<Store> createConfiguredStore(const SettingsStore& settings);
+std::shared_ptr<Store> createConfiguredStore(const SettingsStore& settings, const PromptPtr& prompt);
 
 // One store over the books: the single book's own store when there is one, else a merge.
 std::shared_ptr<Store> storeOfBooks(std::vector<Book> books);

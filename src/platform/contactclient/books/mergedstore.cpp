@@ -2,6 +2,7 @@
 
 #include "contactclient/books/bookcontactitem.h"
 #include "contactclient/books/mergeditemset.h"
+#include "contactclient/localcopy/localcopy.h"
 #include "contactclient/storenotifier.h"
 
 #include <QHash>
@@ -38,6 +39,10 @@ void MergedStore::open()
     m_state->failures.clear();
     std::exception_ptr first;
     for (const Book& book : m_books) {
+        // Each book opens on its own: a server's book without a copy yet does not hold back the
+        // others; it starts empty, says so on the status line, and joins when its server answers.
+        if (auto* copy = dynamic_cast<LocalCopy*>(book.store.get()); copy && m_books.size() > 1)
+            copy->setFirstWait(std::chrono::milliseconds(0));
         try {
             book.store->open();
             m_state->opened.insert(book.store.get());
@@ -89,6 +94,27 @@ std::shared_ptr<ContactItem> MergedStore::itemFromId(const QString& entryId)
         }
     }
     throw ItemNotFound(entryId);
+}
+
+bool MergedStore::writable() const
+{
+    for (const Book& book : m_books)
+        if (book.store->writable())
+            return true;
+    return false;
+}
+
+QString MergedStore::readOnlyReason() const
+{
+    return m_books.empty() ? ContactItem::defaultReadOnlyReason() : m_books.front().store->readOnlyReason();
+}
+
+std::shared_ptr<ContactItem> MergedStore::newItem()
+{
+    for (const Book& book : m_books)
+        if (book.store->writable())
+            return BookContactItem::added(book.label, book.store->newItem());
+    throw AutomationError(errReadOnly, readOnlyReason());
 }
 
 QString MergedStore::statusNote() const

@@ -31,6 +31,10 @@ public:
     QString statusNote() const override;
     // Emits changed() when any book's notifier does.
     StoreNotifier* notifier() const override;
+    // New contacts go to the first book that takes them.
+    bool writable() const override;
+    QString readOnlyReason() const override;
+    std::shared_ptr<ContactItem> newItem() override;
 
     const std::vector<Book>& books() const { return m_books; }
     // A line for each book left out, with the reason.

@@ -25,8 +25,11 @@ bool holdsVCardFile(const QString& folder)
 std::vector<Book> collectionBooks(const QString& root)
 {
     std::vector<Book> books;
-    for (const QString& name : collectionFolders(root))
-        books.push_back({name, std::make_shared<VCardFolderStore>(root + QLatin1Char('/') + name)});
+    for (const QString& name : collectionFolders(root)) {
+        auto store = std::make_shared<VCardFolderStore>(root + QLatin1Char('/') + name);
+        store->setFollowLinks(true); // the user's own address book
+        books.push_back({name, std::move(store)});
+    }
     return books;
 }
 
@@ -79,7 +82,9 @@ std::shared_ptr<Store> createFolderBook(const QString& folder)
 {
     if (!collectionFolders(folder).isEmpty())
         return std::make_shared<CollectionRootStore>(folder);
-    return std::make_shared<VCardFolderStore>(folder);
+    auto store = std::make_shared<VCardFolderStore>(folder);
+    store->setFollowLinks(true); // the user's own address book
+    return store;
 }
 
 } // namespace contactclient

@@ -52,9 +52,10 @@ QString cacheInside(const QString& cacheRoot, const CardDavAccount& account)
 
 } // namespace
 
-CardDavStore::CardDavStore(CardDavAccount account, QString cacheRoot, SyncOptions options)
+CardDavStore::CardDavStore(CardDavAccount account, QString cacheRoot, SyncOptions options,
+                           std::shared_ptr<PasswordPrompt> prompt)
     : LocalCopy(cacheBase(cacheRoot), cacheInside(cacheRoot, account), texts()), m_account(std::move(account)),
-      m_host(serverOf(m_account, &m_configError).host()), m_options(std::move(options))
+      m_host(serverOf(m_account, &m_configError).host()), m_options(std::move(options)), m_prompt(std::move(prompt))
 {
     setFirstWait(std::chrono::seconds(20), std::chrono::seconds(30));
     // A download or a sync that brought many cards has just written them: the summary of the
@@ -70,8 +71,8 @@ void CardDavStore::open()
     if (!isRefreshing()) {
         if (!m_account.user.isEmpty()) {
             QString why;
-            const std::optional<QString> password =
-                passwordFor(m_account.user, m_host, &why, keyringKey(m_account.user, m_account.url.trimmed()));
+            const std::optional<QString> password = passwordFor(m_prompt.get(), m_account.user, m_host, &why,
+                                                                keyringKey(m_account.user, m_account.url.trimmed()));
             if (!password) {
                 if (!haveCopy)
                     throw AutomationError(errStoreUnavailable,
@@ -153,11 +154,12 @@ void CardDavStore::landed(const Outcome& outcome)
     }
 }
 
-std::shared_ptr<Store> createCardDavStore(const SettingsStore& settings)
+std::shared_ptr<Store> createCardDavStore(const SettingsStore& settings, std::shared_ptr<PasswordPrompt> prompt)
 {
     return std::make_shared<CardDavStore>(CardDavAccount{clientSetting(settings, key::CardDavUrl),
                                                          clientSetting(settings, key::CardDavUser),
-                                                         clientSetting(settings, key::CardDavAddressBook)});
+                                                         clientSetting(settings, key::CardDavAddressBook)},
+                                          QString(), SyncOptions{}, std::move(prompt));
 }
 
 } // namespace contactclient

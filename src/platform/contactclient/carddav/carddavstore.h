@@ -8,6 +8,7 @@
 // notifier emits changed(): the bar then takes a fresh Items() (and Restrict for the chosen
 // category), reloads its lists keeping the entry box's text, and shows statusNote() again.
 
+#include "contactclient/carddav/credentials.h"
 #include "contactclient/localcopy/localcopy.h"
 #include "syncengine.h"
 
@@ -30,8 +31,10 @@ struct CardDavAccount {
 
 class CardDavStore : public LocalCopy {
 public:
-    // cacheRoot: where the accounts' copies live; empty: ~/.cache/Quintel/carddav.
-    explicit CardDavStore(CardDavAccount account, QString cacheRoot = {}, carddav::SyncOptions options = {});
+    // cacheRoot: where the accounts' copies live; empty: ~/.cache/Quintel/carddav. prompt: who is
+    // asked for the password when the keyring has none (null: the terminal, when there is one).
+    explicit CardDavStore(CardDavAccount account, QString cacheRoot = {}, carddav::SyncOptions options = {},
+                          std::shared_ptr<carddav::PasswordPrompt> prompt = nullptr);
 
     void open() override;
     void refresh() override;
@@ -47,12 +50,14 @@ private:
     QString m_configError; // before m_host: set while m_host is worked out
     QString m_host;
     carddav::SyncOptions m_options;
+    std::shared_ptr<carddav::PasswordPrompt> m_prompt;
     QString m_password;
     carddav::SyncResult m_lastSync;
 };
 
 // The store configured in the contact client's section (CardDavUrl, CardDavUser,
 // CardDavAddressBook).
-std::shared_ptr<Store> createCardDavStore(const SettingsStore& settings);
+std::shared_ptr<Store> createCardDavStore(const SettingsStore& settings,
+                                          std::shared_ptr<carddav::PasswordPrompt> prompt);
 
 } // namespace contactclient

@@ -98,7 +98,6 @@ private:
 
 struct Session {
     std::shared_ptr<Keyring> keyring;
-    std::shared_ptr<PasswordPrompt> prompt;
     QHash<QString, QString> passwords; // passwords given in this session, by keyring key
     QHash<QString, bool> fromUser;     // the password was typed, not read from the keyring
     bool keyringThere = false;
@@ -118,12 +117,11 @@ std::shared_ptr<Keyring> keyring()
     return s.keyring;
 }
 
-std::shared_ptr<PasswordPrompt> prompt()
+std::optional<QString> ask(PasswordPrompt* prompt, const QString& account)
 {
-    Session& s = session();
-    if (!s.prompt)
-        s.prompt = createDefaultPrompt();
-    return s.prompt;
+    if (prompt)
+        return prompt->askPassword(account, QString());
+    return createDefaultPrompt()->askPassword(account, QString());
 }
 
 } // namespace
@@ -152,25 +150,19 @@ void setKeyring(std::shared_ptr<Keyring> replacement)
     s.fromUser.clear();
 }
 
-void setPasswordPrompt(std::shared_ptr<PasswordPrompt> replacement)
-{
-    Session& s = session();
-    s.prompt = std::move(replacement);
-    s.passwords.clear();
-    s.fromUser.clear();
-}
-
 QString keyringKey(const QString& user, const QString& host)
 {
     return QStringLiteral("carddav:%1@%2").arg(user, host);
 }
 
-std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why, const QString& olderKey)
+std::optional<QString> passwordFor(PasswordPrompt* prompt, const QString& user, const QString& host, QString* why,
+                                   const QString& olderKey)
 {
-    return passwordForKey(keyringKey(user, host), user + QLatin1Char('@') + host, why, olderKey);
+    return passwordForKey(prompt, keyringKey(user, host), user + QLatin1Char('@') + host, why, olderKey);
 }
 
-std::optional<QString> passwordForKey(const QString& key, const QString& account, QString* why, const QString& olderKey)
+std::optional<QString> passwordForKey(PasswordPrompt* prompt, const QString& key, const QString& account, QString* why,
+                                      const QString& olderKey)
 {
     Session& s = session();
     if (const auto it = s.passwords.constFind(key); it != s.passwords.cend())
@@ -193,7 +185,7 @@ std::optional<QString> passwordForKey(const QString& key, const QString& account
                                ? QStringLiteral("The desktop keyring holds no password for %1.").arg(key)
                                : QStringLiteral("No desktop keyring answers%1.")
                                      .arg(saysWhy ? QStringLiteral(" (%1)").arg(stored.error) : QString());
-    const std::optional<QString> answer = prompt()->askPassword(account, QString());
+    const std::optional<QString> answer = ask(prompt, account);
     if (!answer) {
         if (why)
             *why = reason + QStringLiteral(" No password was given for %1. Keep it in the desktop keyring (service "

@@ -34,22 +34,22 @@ public:
 
 // The keyring through QtKeychain, waiting at most a bounded time for an answer.
 std::unique_ptr<Keyring> createSystemKeyring();
-// A no-echo prompt on a terminal, nothing without one. A program with windows installs its own
-// prompt (a password dialog) with setPasswordPrompt.
+// A no-echo prompt on a terminal, nothing without one. A program with windows hands its own
+// prompt (a password dialog) to the stores that ask.
 std::unique_ptr<PasswordPrompt> createDefaultPrompt();
 
-// Replace the keyring and the prompt (tests); nullptr restores the defaults.
+// Replace the keyring (tests); nullptr restores the default. Either way the passwords given in
+// this session are forgotten, as in a new session.
 void setKeyring(std::shared_ptr<Keyring> keyring);
-void setPasswordPrompt(std::shared_ptr<PasswordPrompt> prompt);
 
 inline const QString kKeyringService = QStringLiteral("Quintel");
 QString keyringKey(const QString& user, const QString& host);
 
 // The password of the account: the one given earlier in this session, the keyring's, or the
-// user's answer. std::nullopt when there is none (no keyring entry and nobody to ask, or the
-// user declined); *why says why.
+// answer of the prompt (null: the terminal's default prompt). std::nullopt when there is none (no
+// keyring entry and nobody to ask, or the user declined); *why says why.
 // olderKey: another keyring key the password may have been stored under (tried second).
-std::optional<QString> passwordFor(const QString& user, const QString& host, QString* why,
+std::optional<QString> passwordFor(PasswordPrompt* prompt, const QString& user, const QString& host, QString* why,
                                    const QString& olderKey = {});
 // A password kept in the keyring in use under the key, without asking anyone; empty when there is
 // none or no keyring.
@@ -63,7 +63,7 @@ void passwordRefused(const QString& user, const QString& host);
 
 // The same for an account of another kind, kept in the keyring under its own key (for a company
 // directory "ldap:<bind DN>@<host>"); account names it when the user is asked.
-std::optional<QString> passwordForKey(const QString& key, const QString& account, QString* why,
+std::optional<QString> passwordForKey(PasswordPrompt* prompt, const QString& key, const QString& account, QString* why,
                                       const QString& olderKey = {});
 void passwordAcceptedForKey(const QString& key, const QString& password);
 void passwordRefusedForKey(const QString& key);

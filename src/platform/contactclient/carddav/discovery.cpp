@@ -35,7 +35,7 @@ std::optional<Multistatus> propfind(DavHttp& http, const QUrl& url, const QStrin
 // An address the server names, refused (as a server fault) when it is not on the server itself.
 QUrl onServer(const DavHttp& http, const QUrl& base, const QString& href)
 {
-    const QUrl url = base.resolved(QUrl(href));
+    QUrl url = base.resolved(QUrl(href));
     http.requireOnServer(url);
     return url;
 }

@@ -77,12 +77,34 @@ SyncEngine::SyncEngine(DavHttp& http, VdirCache& cache, SyncOptions options)
 {
 }
 
-QString SyncEngine::pathOf(const QUrl& book, const QString& href) const
+bool SyncEngine::onServer(const QUrl& url) const
 {
     // A card named on another server is not fetched from ours under a borrowed path.
+    try {
+        m_http.requireOnServer(url);
+    } catch (const DavError&) {
+        return false;
+    }
+    return url.isValid();
+}
+
+QString SyncEngine::memberPath(const QUrl& book, const QString& href) const
+{
+    if (href.contains(QChar(0)) || href.contains(QStringLiteral("%2f"), Qt::CaseInsensitive) ||
+        href.contains(QStringLiteral("%00")))
+        return {};
     const QUrl url = book.resolved(QUrl(href));
-    m_http.requireOnServer(url);
-    return url.path(QUrl::FullyDecoded);
+    if (!url.isValid() || !onServer(url))
+        return {};
+    const QString path = url.path(QUrl::FullyDecoded);
+    const QString self = collectionPath(book);
+    if (!path.startsWith(self))
+        return {};
+    const QString name = path.sliced(self.size());
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)) || name == QLatin1String(".") ||
+        name == QLatin1String(".."))
+        return {};
+    return path;
 }
 
 std::optional<SyncEngine::Listing> SyncEngine::syncCollection(const QUrl& book, const QString& startToken)
@@ -91,6 +113,10 @@ std::optional<SyncEngine::Listing> SyncEngine::syncCollection(const QUrl& book, 
     listing.full = startToken.isEmpty();
     QString token = startToken;
     const QString self = collectionPath(book);
+    // A server that says its answer was cut short (507) and gives nothing more is not asked
+    // without end: after a few such rounds the listing is taken from PROPFIND instead.
+    constexpr int kMostRoundsWithoutProgress = 3;
+    int withoutProgress = 0;
     for (int round = 0; round < 1000; ++round) {
         const DavReply reply = m_http.send("REPORT", book, syncCollectionBody(token), "0", kMaxListingReply);
         if (reply.status != 207) {
@@ -104,25 +130,41 @@ std::optional<SyncEngine::Listing> SyncEngine::syncCollection(const QUrl& book, 
         }
         const Multistatus status = parseMultistatus(reply.body);
         bool truncated = false;
+        bool progress = false;
         for (const DavResponse& r : status.responses) {
-            const QString path = pathOf(book, r.href);
-            if (path == self || path + QLatin1Char('/') == self) {
-                truncated = truncated || r.status == 507;
+            const QUrl url = book.resolved(QUrl(r.href));
+            if (url.isValid() && onServer(url)) {
+                const QString path = url.path(QUrl::FullyDecoded);
+                if (path == self || path + QLatin1Char('/') == self) {
+                    truncated = truncated || r.status == 507;
+                    continue;
+                }
+            }
+            const QString path = memberPath(book, r.href);
+            if (path.isEmpty()) {
+                // A removed entry names nothing the copy could hold; any other is counted.
+                if (r.status != 404 && !r.href.endsWith(QLatin1Char('/')))
+                    ++listing.refused;
                 continue;
             }
+            progress = true;
             if (r.status == 404) {
                 listing.changed.remove(path);
                 listing.removed.append(path);
-            } else if (!path.endsWith(QLatin1Char('/'))) {
+            } else {
                 listing.changed.insert(path, r.properties.value(kEtag).text);
             }
         }
         listing.syncToken = status.syncToken;
         if (!truncated || status.syncToken.isEmpty() || status.syncToken == token)
             return listing;
+        withoutProgress = progress ? 0 : withoutProgress + 1;
+        if (withoutProgress >= kMostRoundsWithoutProgress)
+            return std::nullopt;
         token = status.syncToken;
     }
-    return listing;
+    // Still cut short after all these rounds: the listing is not whole.
+    return std::nullopt;
 }
 
 SyncEngine::Listing SyncEngine::etagListing(const QUrl& book)
@@ -134,9 +176,16 @@ SyncEngine::Listing SyncEngine::etagListing(const QUrl& book)
         throw unexpected(book, "PROPFIND", reply.status);
     const QString self = collectionPath(book);
     for (const DavResponse& r : parseMultistatus(reply.body).responses) {
-        const QString path = pathOf(book, r.href);
-        if (path == self || path + QLatin1Char('/') == self || r.isCollection())
+        if (r.isCollection())
             continue;
+        const QString path = memberPath(book, r.href);
+        if (path.isEmpty()) {
+            const QUrl url = book.resolved(QUrl(r.href));
+            const QString whole = url.path(QUrl::FullyDecoded);
+            if (!(url.isValid() && onServer(url) && (whole == self || whole + QLatin1Char('/') == self)))
+                ++listing.refused;
+            continue;
+        }
         listing.changed.insert(path, r.properties.value(kEtag).text);
     }
     return listing;
@@ -154,8 +203,12 @@ void SyncEngine::fetch(const QUrl& book, const QStringList& paths, SyncResult& r
         if (reply.status != 207)
             throw unexpected(book, "addressbook-multiget", reply.status);
         QSet<QString> answered;
+        const QSet<QString> asked(batch.cbegin(), batch.cend());
         for (const DavResponse& r : parseMultistatus(reply.body).responses) {
-            const QString path = pathOf(book, r.href);
+            // Only the cards asked for: anything else in the answer is not written.
+            const QString path = memberPath(book, r.href);
+            if (path.isEmpty() || !asked.contains(path) || answered.contains(path))
+                continue;
             answered.insert(path);
             const QString etag = r.properties.value(kEtag).text;
             if (r.status == 404 || (r.properties.isEmpty() && r.status >= 400)) {
@@ -257,7 +310,7 @@ SyncResult SyncEngine::run(const QUrl& book)
     }
     m_cache.removeStrayFiles();
     m_cache.commit(state);
-    result.broken = m_cache.brokenCount();
+    result.broken = m_cache.brokenCount() + listing->refused;
     return result;
 }
 

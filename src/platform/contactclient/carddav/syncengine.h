@@ -25,7 +25,8 @@ struct SyncOptions {
 struct SyncResult {
     int written = 0; // cards added or changed
     int removed = 0; // cards gone from the server
-    int broken = 0;  // cards the server serves that cannot be read (all of them, not just new ones)
+    int broken = 0;  // cards the server serves that cannot be read (all of them, not just new ones),
+                     // hrefs that name no card of the collection among them
     bool fullListing = false;
 };
 
@@ -45,11 +46,17 @@ private:
         QStringList removed;
         QString syncToken;
         bool full = false;
+        int refused = 0; // members named by an href that is no card of the collection, left out
     };
     std::optional<Listing> syncCollection(const QUrl& book, const QString& token);
     Listing etagListing(const QUrl& book);
     void fetch(const QUrl& book, const QStringList& paths, SyncResult& result);
-    QString pathOf(const QUrl& book, const QString& href) const;
+    // Whether the server may be asked for the URL (one of ours, and allowed).
+    bool onServer(const QUrl& url) const;
+    // The decoded path of a card the href names directly inside the collection; empty for an href
+    // that leads out of it, to another server, into a sub-folder, or holds a NUL or an encoded
+    // slash: such an entry is left out, the rest of the answer kept.
+    QString memberPath(const QUrl& book, const QString& href) const;
     // Whether every card file the index names is in the folder.
     bool copyOnDisk() const;
 

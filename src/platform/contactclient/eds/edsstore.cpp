@@ -267,7 +267,10 @@ std::shared_ptr<ContactItem> EdsStore::itemFromId(const QString& id)
         if (card.ok()) {
             vcard::ContactData data = vcard::mapContact(card);
             data.summary.group = data.summary.group || contact->isList;
-            found = std::make_shared<VCardContactItem>(id, std::move(data));
+            found = std::make_shared<VCardContactItem>(
+                id, std::move(data), nullptr,
+                QObject::tr("Quintel does not change the desktop's address book; change this contact in GNOME "
+                            "Contacts or Evolution."));
         }
         return false;
     });

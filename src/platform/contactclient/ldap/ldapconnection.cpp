@@ -4,11 +4,13 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QSet>
 #include <QTcpSocket>
 #include <QUrl>
 
 #include <ldap.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace contactclient::ldap {
@@ -98,7 +100,10 @@ bool startTlsWanted(const ParsedUrl& url, bool alsoHere)
     return url.scheme == QLatin1String("ldap") && (alsoHere || !isThisComputer(url.host));
 }
 
-Connection::Connection(const ConnectionSettings& s, const std::atomic<bool>* cancel) : m_url(s.url), m_cancel(cancel)
+Connection::Connection(const ConnectionSettings& s, const std::atomic<bool>* cancel)
+    : m_url(s.url), m_cancel(cancel),
+      m_deadline(std::chrono::steady_clock::now() + std::chrono::seconds(std::max(s.overallTimeoutS, 1))),
+      m_overallS(std::max(s.overallTimeoutS, 1)), m_silenceS(std::max(s.operationTimeoutS, 1))
 {
     try {
         connect(s);
@@ -201,6 +206,22 @@ void Connection::checkCancel() const
         throw LdapError(LdapError::Cancelled, QStringLiteral("Stopped."));
 }
 
+void Connection::checkDeadline() const
+{
+    if (std::chrono::steady_clock::now() < m_deadline)
+        return;
+    throw LdapError(LdapError::Limit,
+                    m_overallS % 60 == 0
+                        ? QStringLiteral("The directory server %1 did not finish within %2 minutes; the listing was "
+                                         "stopped.")
+                              .arg(m_url)
+                              .arg(m_overallS / 60)
+                        : QStringLiteral("The directory server %1 did not finish within %2 seconds; the listing was "
+                                         "stopped.")
+                              .arg(m_url)
+                              .arg(m_overallS));
+}
+
 void Connection::fail(int code, const QString& doing) const
 {
     const QString why = diagnostic(m_ld);
@@ -238,13 +259,15 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
     for (QByteArray& n : names)
         attrs.push_back(n.data());
     attrs.push_back(nullptr);
-    // Attribute names in lower case, made once for the whole listing.
+    // Attribute names in lower case, made once for the whole listing. The name is looked up in the
+    // message's own bytes; the key kept is a deep copy, since the message is freed after its page
+    // (a copy of a QByteArray made by fromRawData would still point into it).
     QHash<QByteArray, QString> lowerNames;
     const auto attributeName = [&](const berval& name) {
         const QByteArray raw = QByteArray::fromRawData(name.bv_val, qsizetype(name.bv_len));
         auto it = lowerNames.constFind(raw);
         if (it == lowerNames.cend())
-            it = lowerNames.insert(QByteArray(raw), QString::fromUtf8(raw).toLower());
+            it = lowerNames.insert(QByteArray(raw.constData(), raw.size()), QString::fromUtf8(raw).toLower());
         return *it;
     };
     const QByteArray baseBytes = utf8(base);
@@ -258,8 +281,30 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
         nextCookie = nullptr;
     };
     bool firstPage = true;
+    // A server that hands back a cookie it gave before, or pages without entries without end,
+    // would be asked for pages for ever.
+    QSet<QByteArray> cookies;
+    int emptyPages = 0;
+    constexpr int kMostEmptyPages = 100;
+    constexpr ber_len_t kLargestCookie = 64 * 1024;
     do {
         checkCancel();
+        checkDeadline();
+        if (nextCookie) {
+            const QByteArray seen(nextCookie->bv_val, qsizetype(nextCookie->bv_len));
+            const bool repeated = cookies.contains(seen);
+            if (repeated || nextCookie->bv_len > kLargestCookie || emptyPages > kMostEmptyPages) {
+                freeCookie();
+                throw LdapError(LdapError::Refused,
+                                repeated ? QStringLiteral("The directory server %1 hands back a page of the listing it "
+                                                          "gave before; the listing was stopped.")
+                                               .arg(m_url)
+                                         : QStringLiteral("The directory server %1 pages the listing without end; "
+                                                          "the listing was stopped.")
+                                               .arg(m_url));
+            }
+            cookies.insert(seen);
+        }
         LDAPControl* page = nullptr;
         int rc = ldap_create_page_control(m_ld, ber_int_t(pageSize), nextCookie ? nextCookie : &cookie, 1, &page);
         if (rc != LDAP_SUCCESS) {
@@ -276,14 +321,27 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
             fail(rc, QStringLiteral("search"));
 
         bool pageDone = false;
+        bool pageHadEntries = false;
+        auto lastAnswer = std::chrono::steady_clock::now();
         while (!pageDone) {
             checkCancel();
+            checkDeadline();
             LDAPMessage* raw = nullptr;
             timeval wait{1, 0};
             rc = ldap_result(m_ld, msgid, LDAP_MSG_ONE, &wait, &raw);
             const std::unique_ptr<LDAPMessage, int (*)(LDAPMessage*)> message(raw, ldap_msgfree);
-            if (rc == 0)
-                continue; // nothing yet: look at the cancel flag, then wait on
+            if (rc == 0) {
+                // Nothing yet: look at the cancel flag and the deadlines, then wait on.
+                if (std::chrono::steady_clock::now() - lastAnswer >= std::chrono::seconds(m_silenceS)) {
+                    ldap_abandon_ext(m_ld, msgid, nullptr, nullptr);
+                    throw LdapError(LdapError::Network,
+                                    QStringLiteral("The directory server %1 did not answer for %2 seconds.")
+                                        .arg(m_url)
+                                        .arg(m_silenceS));
+                }
+                continue;
+            }
+            lastAnswer = std::chrono::steady_clock::now();
             if (rc < 0) {
                 int error = LDAP_SERVER_DOWN;
                 ldap_get_option(m_ld, LDAP_OPT_RESULT_CODE, &error);
@@ -313,6 +371,7 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
                     }
                     if (ber)
                         ber_free(ber, 0);
+                    pageHadEntries = true;
                     visit(entry);
                 } else if (type == LDAP_RES_SEARCH_RESULT) {
                     int code = LDAP_SUCCESS;
@@ -349,6 +408,7 @@ void Connection::pagedSearch(const QString& base, const QString& filter, const Q
             }
         }
         firstPage = false;
+        emptyPages = pageHadEntries ? 0 : emptyPages + 1;
     } while (nextCookie);
 }
 

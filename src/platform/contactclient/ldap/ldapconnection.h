@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <stdexcept>
 
@@ -47,8 +48,10 @@ struct ConnectionSettings {
     QString password;
     QString caFile;        // trusted CA certificates (PEM); empty: the system's
     bool startTls = false; // on ldap://: StartTLS before the bind
-    int networkTimeoutS = 10;
-    int operationTimeoutS = 120;
+    // The deadlines of all work with the server, here and nowhere else:
+    int networkTimeoutS = 10;    // reaching the server
+    int operationTimeoutS = 120; // the server's silence in any one step (StartTLS, the bind, the next answer)
+    int overallTimeoutS = 600;   // everything one connection does, from reaching the server to the last page
 };
 
 // The parts of an LDAP URL this program uses.
@@ -83,10 +86,15 @@ private:
     void connect(const ConnectionSettings& settings);
     [[noreturn]] void fail(int code, const QString& doing) const;
     void checkCancel() const;
+    // Throws LdapError(Limit) once the connection's overall deadline has passed.
+    void checkDeadline() const;
 
     ::ldap* m_ld = nullptr;
     QString m_url;
     const std::atomic<bool>* m_cancel;
+    std::chrono::steady_clock::time_point m_deadline;
+    int m_overallS = 0;
+    int m_silenceS = 0;
 };
 
 } // namespace contactclient::ldap

@@ -28,6 +28,10 @@ struct Directory {
 struct RefreshOptions {
     int pageSize = 1000;
     int packSize = 1000; // cards to a pack file
+    // The server's longest silence and the refresh's overall deadline, in seconds; 0: the
+    // connection's own (ConnectionSettings). Tests shorten them.
+    int silenceTimeoutS = 0;
+    int overallTimeoutS = 0;
     // Called on the reading thread for each entry read, with the number read so far (tests break
     // a refresh off here, by throwing or by stopping the server: the packing may lag behind).
     std::function<void(int)> entryRead;

@@ -79,13 +79,17 @@ QString ldapKeyringKey(const QString& bindDn, const QString& url)
     return QStringLiteral("ldap:%1@%2").arg(bindDn.trimmed(), QUrl(url.trimmed()).host());
 }
 
-LdapStore::LdapStore(LdapAccount account, QString cacheRoot, ldap::RefreshOptions options)
+LdapStore::LdapStore(LdapAccount account, QString cacheRoot, ldap::RefreshOptions options,
+                     std::shared_ptr<carddav::PasswordPrompt> prompt)
     : LocalCopy(cacheBase(cacheRoot), cacheInside(cacheRoot, account), texts()), m_account(std::move(account)),
-      m_host(hostOf(m_account, &m_configError)), m_options(std::move(options))
+      m_host(hostOf(m_account, &m_configError)), m_options(std::move(options)), m_prompt(std::move(prompt))
 {
     // A download writes thousands of packed cards at once: the summary of the copy is made whole
     // once they have settled, so that the next start reads none of them.
     setSettleCards(true);
+    // A first start without a copy waits as long as the CardDAV one does; a download that takes
+    // longer fills the lists when it lands.
+    setFirstWait(std::chrono::seconds(20), std::chrono::seconds(30));
 }
 
 ldap::ConnectionSettings LdapStore::connectionSettings() const
@@ -97,6 +101,10 @@ ldap::ConnectionSettings LdapStore::connectionSettings() const
     s.caFile = m_account.caFile.trimmed();
     // A plain connection is for this computer only: anywhere else StartTLS is required.
     s.startTls = ldap::startTlsWanted(ldap::parseLdapUrl(s.url), m_account.startTlsHere);
+    if (m_options.silenceTimeoutS > 0)
+        s.operationTimeoutS = m_options.silenceTimeoutS;
+    if (m_options.overallTimeoutS > 0)
+        s.overallTimeoutS = m_options.overallTimeoutS;
     return s;
 }
 
@@ -110,7 +118,7 @@ void LdapStore::open()
         if (!m_account.bindDn.trimmed().isEmpty()) {
             QString why;
             const std::optional<QString> password =
-                carddav::passwordForKey(ldapKeyringKey(m_account.bindDn, m_account.url),
+                carddav::passwordForKey(m_prompt.get(), ldapKeyringKey(m_account.bindDn, m_account.url),
                                         m_account.bindDn.trimmed() + QLatin1Char('@') + m_host, &why);
             if (!password) {
                 if (!haveCopy)
@@ -177,7 +185,7 @@ void LdapStore::landed(const Outcome& outcome)
     }
 }
 
-std::shared_ptr<Store> createLdapStore(const SettingsStore& settings)
+std::shared_ptr<Store> createLdapStore(const SettingsStore& settings, std::shared_ptr<carddav::PasswordPrompt> prompt)
 {
     LdapAccount a;
     a.url = clientSetting(settings, key::LdapUrl);
@@ -187,7 +195,7 @@ std::shared_ptr<Store> createLdapStore(const SettingsStore& settings)
     a.caFile = clientSetting(settings, key::LdapCaFile);
     a.startTlsHere = yes(clientSetting(settings, key::LdapStartTls));
     a.attributes = ldap::attributeMap(settings);
-    return std::make_shared<LdapStore>(std::move(a));
+    return std::make_shared<LdapStore>(std::move(a), QString(), ldap::RefreshOptions{}, std::move(prompt));
 }
 
 } // namespace contactclient

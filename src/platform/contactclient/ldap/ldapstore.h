@@ -8,6 +8,7 @@
 // with changes, its notifier emits changed(): the bar reloads its lists keeping what the user
 // typed, and shows statusNote() again.
 
+#include "contactclient/carddav/credentials.h"
 #include "contactclient/localcopy/localcopy.h"
 #include "ldapconnection.h"
 #include "ldaprefresh.h"
@@ -34,8 +35,10 @@ QString ldapKeyringKey(const QString& bindDn, const QString& url);
 
 class LdapStore : public LocalCopy {
 public:
-    // cacheRoot: where the accounts' copies live; empty: ~/.cache/Quintel/ldap.
-    explicit LdapStore(LdapAccount account, QString cacheRoot = {}, ldap::RefreshOptions options = {});
+    // cacheRoot: where the accounts' copies live; empty: ~/.cache/Quintel/ldap. prompt: who is asked
+    // for the bind password when the keyring has none (null: the terminal, when there is one).
+    explicit LdapStore(LdapAccount account, QString cacheRoot = {}, ldap::RefreshOptions options = {},
+                       std::shared_ptr<carddav::PasswordPrompt> prompt = nullptr);
 
     void open() override;
     void refresh() override;
@@ -53,6 +56,7 @@ private:
     QString m_configError; // before m_host: set while m_host is worked out
     QString m_host;
     ldap::RefreshOptions m_options;
+    std::shared_ptr<carddav::PasswordPrompt> m_prompt;
     QString m_password;
     QString m_lastError;
     ldap::RefreshResult m_lastRefresh;
@@ -60,6 +64,6 @@ private:
 
 // The store configured in the contact client's section (LdapUrl, LdapBaseDn, LdapFilter,
 // LdapBindDn, LdapCaFile, LdapStartTls) and the [LdapAttributes] section.
-std::shared_ptr<Store> createLdapStore(const SettingsStore& settings);
+std::shared_ptr<Store> createLdapStore(const SettingsStore& settings, std::shared_ptr<carddav::PasswordPrompt> prompt);
 
 } // namespace contactclient

@@ -1,3 +1,7 @@
+// A little over 400 lines: the refresh thread, the settling of freshly written cards and the
+// hand-over of the new copy to the UI thread share one job record and one lock; kept together so
+// that every step of that hand-over can be read, and checked, in one place.
+
 #include "localcopy.h"
 
 #include "contactclient/carddav/vdircache.h"

@@ -89,6 +89,7 @@ public:
         m_firstWait = wait;
         m_retryDelay = retryDelay;
     }
+    void setFirstWait(std::chrono::milliseconds wait) { m_firstWait = wait; }
 
     QString cacheFolder() const { return m_folder; }
     // The folder the copy's cards are read from now: the cache folder, or the generation of packed

@@ -178,7 +178,10 @@ std::shared_ptr<ContactItem> ThunderbirdBookStore::itemFromId(const QString& ent
     if (!readCard(text, vcard::Detail::Full, card))
         throw AutomationError(errStoreUnavailable,
                               QStringLiteral("The Thunderbird card \"%1\" cannot be read.").arg(entryId));
-    return std::make_shared<VCardContactItem>(entryId, vcard::mapContact(card));
+    return std::make_shared<VCardContactItem>(
+        entryId, vcard::mapContact(card), nullptr,
+        QObject::tr("Quintel reads Thunderbird's address book but does not change it; change this contact in "
+                    "Thunderbird."));
 }
 
 QString ThunderbirdBookStore::statusNote() const

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 
 #include <algorithm>
@@ -64,16 +65,24 @@ QStringList profileFolders(const QString& root)
     }
     // childGroups() is sorted as text (Profile10 before Profile2): order by the numbers.
     std::stable_sort(numbered.begin(), numbered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList listed;
+    // Each folder once, the defaults first; sets keep this linear in the number of profiles.
+    QSet<QString> listed;
+    listed.reserve(numbered.size());
     for (const auto& entry : std::as_const(numbered))
-        listed.append(entry.second);
+        listed.insert(entry.second);
     QStringList ordered;
-    for (const QString& first : {installDefault, markedDefault})
-        if (!first.isEmpty() && listed.contains(first) && !ordered.contains(first))
-            ordered.append(first);
-    for (const QString& p : std::as_const(listed))
-        if (!ordered.contains(p))
+    QSet<QString> taken;
+    const auto take = [&](const QString& p) {
+        if (!taken.contains(p)) {
+            taken.insert(p);
             ordered.append(p);
+        }
+    };
+    for (const QString& first : {installDefault, markedDefault})
+        if (!first.isEmpty() && listed.contains(first))
+            take(first);
+    for (const auto& entry : std::as_const(numbered))
+        take(entry.second);
     ordered.erase(
         std::remove_if(ordered.begin(), ordered.end(), [](const QString& p) { return !QFileInfo(p).isDir(); }),
         ordered.end());

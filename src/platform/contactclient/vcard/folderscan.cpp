@@ -38,11 +38,11 @@ qint64 readClockNs()
     return clock ? clock() : realTimeNs();
 }
 
-bool statEntry(int dirFd, const char* name, FileStamp* stamp)
+bool statEntry(int dirFd, const char* name, FileStamp* stamp, bool followLinks)
 {
     struct statx st {};
     const unsigned int wanted = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | STATX_INO;
-    if (::statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT, wanted, &st) != 0)
+    if (::statx(dirFd, name, (followLinks ? 0 : AT_SYMLINK_NOFOLLOW) | AT_STATX_SYNC_AS_STAT, wanted, &st) != 0)
         return false;
     // A field the file system could not give leaves the file in doubt.
     if ((st.stx_mask & wanted) != wanted || !S_ISREG(st.stx_mode))

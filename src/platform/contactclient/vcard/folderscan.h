@@ -37,8 +37,9 @@ void setReadClock(ReadClock clock);
 qint64 readClockNs();
 
 // The stamp of the entry name of the folder open as dirFd, the entry itself (a symbolic link is
-// not followed). False when it cannot be had or the entry is not a regular file.
-bool statEntry(int dirFd, const char* name, FileStamp* stamp);
+// not followed unless followLinks: then the file it leads to). False when it cannot be had or the
+// entry is not a regular file.
+bool statEntry(int dirFd, const char* name, FileStamp* stamp, bool followLinks = false);
 
 // The folder's device, inode and modification time (following a link to it). False when the
 // folder cannot be reached.

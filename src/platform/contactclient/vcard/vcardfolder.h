@@ -134,13 +134,15 @@ struct ReadStats {
 // The same, taking over from an earlier snapshot of the same folder every file whose stamp shows
 // it unchanged (stampHolds); the rest is read. An earlier snapshot of another folder, or of a
 // folder since replaced, is not used. When nothing differs, earlier itself is returned.
+// followLinks: a card that is a symbolic link to a regular file is read through it (the user's
+// own address book); without it such a card is skipped (the program's private copies).
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder, std::shared_ptr<const FolderSnapshot> earlier,
-                                                 ReadStats* stats = nullptr);
+                                                 ReadStats* stats = nullptr, bool followLinks = false);
 // The same with the earlier snapshot still on its way (a summary being loaded): the folder is
 // listed and its files stamped meanwhile. An invalid future: no earlier snapshot.
 std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder,
                                                  std::future<std::shared_ptr<const FolderSnapshot>> earlier,
-                                                 ReadStats* stats = nullptr);
+                                                 ReadStats* stats = nullptr, bool followLinks = false);
 
 // "name.vcf" or "name.vcf#3" → file name and card position (1 when there is none). False when the
 // text cannot name a file of the folder.

@@ -69,6 +69,34 @@ VCardFolderStore::VCardFolderStore(QString folder, std::optional<SummaryCache> s
 {
     if (summaries)
         m_summaries = std::make_shared<SummaryWriter>(std::move(*summaries));
+    m_writer = std::make_shared<VCardWriter>();
+    m_writer->folder = m_folder;
+    m_writer->stale = m_stale;
+}
+
+void VCardFolderStore::setReadOnly(const QString& reason)
+{
+    m_writer.reset();
+    m_readOnlyReason = reason;
+}
+
+bool VCardFolderStore::writable() const
+{
+    return m_writer != nullptr;
+}
+
+QString VCardFolderStore::readOnlyReason() const
+{
+    if (m_writer)
+        return {};
+    return m_readOnlyReason.isEmpty() ? ContactItem::defaultReadOnlyReason() : m_readOnlyReason;
+}
+
+std::shared_ptr<ContactItem> VCardFolderStore::newItem()
+{
+    if (!m_writer)
+        throw AutomationError(errReadOnly, readOnlyReason());
+    return std::make_shared<VCardContactItem>(QString(), vcard::ContactData(), m_writer);
 }
 
 VCardFolderStore::~VCardFolderStore() = default;
@@ -99,7 +127,7 @@ void VCardFolderStore::read(std::future<std::shared_ptr<const FolderSnapshot>> e
     // The time is taken first: a change while the files are read shows as a later one.
     const qint64 folderTime = folderMtime(m_folder);
     ReadStats stats;
-    m_snapshot = readFolder(m_folder, std::move(earlier), &stats);
+    m_snapshot = readFolder(m_folder, std::move(earlier), &stats, m_followLinks);
     m_folderMtimeNs = folderTime;
     if (m_summaries && !stats.unchanged)
         m_summaries->save(m_snapshot);
@@ -138,6 +166,8 @@ StoreNotifier* VCardFolderStore::notifier() const
                              emit notifier->changed();
                          });
         m_watcher->setPaths({m_folder});
+        if (m_writer)
+            m_writer->notifier = m_notifier.get();
     }
     return m_notifier.get();
 }
@@ -165,7 +195,7 @@ std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId
     int error = 0;
     safefile::Fd fd;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        fd = safefile::openRegularFile(-1, path, kMaxFileSize, &info, &why, &error);
+        fd = safefile::openRegularFile(-1, path, kMaxFileSize, &info, &why, &error, m_followLinks);
         if (fd.isOpen() || error != ENOENT)
             break;
         QThread::yieldCurrentThread();
@@ -181,7 +211,7 @@ std::shared_ptr<ContactItem> VCardFolderStore::itemFromId(const QString& entryId
         if (c.index != card)
             return true;
         if (c.ok())
-            found = std::make_shared<VCardContactItem>(entryId, vcard::mapContact(c));
+            found = std::make_shared<VCardContactItem>(entryId, vcard::mapContact(c), m_writer, m_readOnlyReason);
         return false;
     };
     // The card's own bytes, where the folder's reading recorded them: read from the file directly,
@@ -271,12 +301,17 @@ QString vcardFolderFromSettings(const SettingsStore& settings)
 
 std::shared_ptr<Store> createVCardFolderStore(const SettingsStore& settings)
 {
-    return std::make_shared<VCardFolderStore>(vcardFolderFromSettings(settings));
+    auto store = std::make_shared<VCardFolderStore>(vcardFolderFromSettings(settings));
+    store->setFollowLinks(true); // the user's own address book
+    return store;
 }
 
 std::shared_ptr<Store> createVCardFolderStore(const QString& folder)
 {
-    return std::make_shared<VCardFolderStore>(folder);
+    auto store = std::make_shared<VCardFolderStore>(folder);
+    store->setReadOnly(QObject::tr("This contact is Quintel's copy of a server's address book (CardDAV or LDAP); "
+                                   "change it on the server or in the program that manages it."));
+    return store;
 }
 
 } // namespace contactclient

@@ -16,6 +16,7 @@ namespace contactclient {
 
 class PathWatcher;
 class SummaryWriter;
+struct VCardWriter;
 
 class VCardFolderStore : public Store {
 public:
@@ -37,7 +38,18 @@ public:
     // on disk emit changed() once after a short quiet spell.
     StoreNotifier* notifier() const override;
 
+    // A user's folder is written back to: its items can be changed, new contacts added. A folder
+    // that is a copy of another book is made read-only, with the text that says where to change it.
+    void setReadOnly(const QString& reason);
+    bool writable() const override;
+    QString readOnlyReason() const override;
+    std::shared_ptr<ContactItem> newItem() override;
+
     QString folder() const { return m_folder; }
+    // Cards that are symbolic links to regular files are read through them: the user's own
+    // address book (a folder of links kept by git-annex, stow or a collection of links). The
+    // program's private copies refuse them (the default).
+    void setFollowLinks(bool follow) { m_followLinks = follow; }
     // Cards and files the last read skipped, with the reasons.
     QList<SkippedItem> skipped() const;
 
@@ -51,6 +63,7 @@ private:
     QByteArray decodedFile(int fd, const QString& name, const safefile::FileInfo& info);
 
     QString m_folder;
+    bool m_followLinks = false;
     std::shared_ptr<const FolderSnapshot> m_snapshot;
     qint64 m_folderMtimeNs = -1; // the folder's time when the snapshot was read
     std::shared_ptr<SummaryWriter> m_summaries;
@@ -66,6 +79,8 @@ private:
     // Set by the watcher: read the folder again even when its time stamp looks the same (two
     // changes within one tick of the file system's clock leave it unchanged).
     std::shared_ptr<std::atomic<bool>> m_stale = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<VCardWriter> m_writer; // null when read-only
+    QString m_readOnlyReason;
     mutable std::unique_ptr<StoreNotifier> m_notifier;
     mutable std::unique_ptr<PathWatcher> m_watcher;
 };
@@ -75,6 +90,7 @@ private:
 QString vcardFolderFromSettings(const SettingsStore& settings);
 
 std::shared_ptr<Store> createVCardFolderStore(const SettingsStore& settings);
+// A read-only store of a folder that copies another book (a CardDAV account, an LDAP directory).
 std::shared_ptr<Store> createVCardFolderStore(const QString& folder);
 
 } // namespace contactclient

@@ -1,3 +1,7 @@
+// Just over 400 lines: the line reader (folds, quoted-printable soft breaks) and the property and
+// parameter parser are the one lowest layer of vCard reading, and the parser's limits are set
+// for the reader's output; they stay one unit.
+
 #include "vcardlines.h"
 
 #include "contactclient/vcard/vcardtext.h"

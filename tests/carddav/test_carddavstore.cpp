@@ -1,0 +1,357 @@
+// The CardDAV store as the program uses it, against a real Radicale: the first start, later starts
+// from the copy, changes seen after a restart and after a background refresh, the server gone,
+// wrong passwords, the password asked once per session, and the store made by the factory in a
+// program without widgets.
+
+#include "contactclient/carddav/carddavstore.h"
+#include "contactclient/carddav/credentials.h"
+#include "contactclient/clientconfig.h"
+#include "contactclient/desktophooks.h"
+#include "contactclient/factory.h"
+#include "fakes/memorysettingsstore.h"
+#include "radicaleserver.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <qt6keychain/keychain.h>
+
+using namespace contactclient;
+using namespace contactclient::carddav;
+
+namespace {
+
+const QString kUser = QStringLiteral("alice");
+const QString kPassword = QStringLiteral("s3cret");
+const QString kTeamFilter = QStringLiteral("[Categories] = \"team\"");
+
+class AnsweringPrompt : public PasswordPrompt {
+public:
+    explicit AnsweringPrompt(std::optional<QString> answer) : m_answer(std::move(answer)) {}
+    std::optional<QString> askPassword(const QString&, const QString&) override
+    {
+        ++asked;
+        return m_answer;
+    }
+    int asked = 0;
+
+private:
+    std::optional<QString> m_answer;
+};
+
+class MemoryKeyring : public Keyring {
+public:
+    explicit MemoryKeyring(bool available) : m_available(available) {}
+    Result read(const QString& key) override
+    {
+        if (!m_available)
+            return {Status::Unavailable, {}, QStringLiteral("no Secret Service")};
+        return entries.contains(key) ? Result{Status::Found, entries.value(key), {}} : Result{Status::NotFound, {}, {}};
+    }
+    bool write(const QString& key, const QString& password) override
+    {
+        if (m_available)
+            entries.insert(key, password);
+        return m_available;
+    }
+    QHash<QString, QString> entries;
+
+private:
+    bool m_available;
+};
+
+QStringList fullNames(ItemSet& set)
+{
+    QStringList names;
+    set.forEach([&](const Item& item) { names.append(item.FullName()); });
+    names.sort();
+    return names;
+}
+
+QByteArray team(const QString& uid, const QString& name)
+{
+    return test::card(uid, name, {QStringLiteral("CATEGORIES:Team,Friends")});
+}
+
+} // namespace
+
+class TestCardDavStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void firstStartThenChangesAfterRestart();
+    void backgroundRefreshUpdatesTheCopy();
+    void serverGoneOpensFromTheCopy();
+    void wrongPasswordKeepsTheCopyUsable();
+    void passwordAskedOncePerSessionAndKept();
+    void desktopKeyring();
+    void factoryInProgramWithoutWidgets_data();
+    void factoryInProgramWithoutWidgets();
+
+private:
+    // Opens the store and lets its first sync land.
+    std::unique_ptr<CardDavStore> openStore(const CardDavAccount& account, const QString& cacheRoot)
+    {
+        auto store = std::make_unique<CardDavStore>(account, cacheRoot, SyncOptions{}, m_prompt);
+        store->open();
+        store->waitForRefresh();
+        return store;
+    }
+    CardDavAccount openAccount() const { return {m_open.url().toString(), {}, QStringLiteral("/shared/contacts/")}; }
+    CardDavAccount aliceAccount() const { return {m_auth.url().toString(), kUser, {}}; }
+
+    QTemporaryDir m_xdgCache;
+    test::RadicaleServer m_open;
+    test::RadicaleServer m_auth{kUser, kPassword};
+    std::shared_ptr<AnsweringPrompt> m_prompt;
+};
+
+void TestCardDavStore::initTestCase()
+{
+    qputenv("XDG_CACHE_HOME", m_xdgCache.path().toUtf8());
+    QVERIFY(m_open.start());
+    QVERIFY(m_auth.start());
+    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/contacts/"),
+                                      test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer")) +
+                                          team(QStringLiteral("bob"), QStringLiteral("Bob Baker")) +
+                                          test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
+             201);
+    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/contacts/"),
+                                      test::card(QStringLiteral("dee"), QStringLiteral("Dee Dunn")) +
+                                          team(QStringLiteral("eve"), QStringLiteral("Eve East"))),
+             201);
+}
+
+void TestCardDavStore::init()
+{
+    m_prompt = std::make_shared<AnsweringPrompt>(kPassword);
+    setKeyring(std::make_shared<MemoryKeyring>(false));
+}
+
+void TestCardDavStore::firstStartThenChangesAfterRestart()
+{
+    QTemporaryDir cache;
+    {
+        auto store = openStore(openAccount(), cache.path());
+        auto items = store->items();
+        QCOMPARE(fullNames(*items),
+                 (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole")}));
+        QCOMPARE(fullNames(*items->Restrict(kTeamFilter)), QStringList{QStringLiteral("Bob Baker")});
+        QString bobId;
+        items->forEach([&](const Item& item) {
+            if (item.FullName() == QStringLiteral("Bob Baker"))
+                bobId = item.EntryID();
+        });
+        QCOMPARE(store->itemFromId(bobId)->Categories(),
+                 (QStringList{QStringLiteral("Team"), QStringLiteral("Friends")}));
+        QCOMPARE(store->statusNote(), QString());
+        QCOMPARE(m_prompt->asked, 0); // no user, no password
+    }
+
+    QCOMPARE(
+        m_open.put(QStringLiteral("/shared/contacts/dan.vcf"), team(QStringLiteral("dan"), QStringLiteral("Dan Dale"))),
+        201);
+    QCOMPARE(
+        m_open.put(QStringLiteral("/shared/contacts/cy.vcf"), team(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
+        201);
+    QCOMPARE(m_open.remove(QStringLiteral("/shared/contacts/ann.vcf")), 200);
+
+    auto store = openStore(openAccount(), cache.path());
+    QCOMPARE(store->lastSync().written, 2);
+    QCOMPARE(store->lastSync().removed, 1);
+    QCOMPARE(fullNames(*store->items()->Restrict(kTeamFilter)),
+             (QStringList{QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole"), QStringLiteral("Dan Dale")}));
+
+    // Back as it was, for the other tests.
+    QCOMPARE(m_open.remove(QStringLiteral("/shared/contacts/dan.vcf")), 200);
+    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/cy.vcf"),
+                        test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
+             201);
+    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/ann.vcf"),
+                        test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer"))),
+             201);
+}
+
+void TestCardDavStore::backgroundRefreshUpdatesTheCopy()
+{
+    QTemporaryDir cache;
+    openStore(aliceAccount(), cache.path());
+    QCOMPARE(m_auth.put(QStringLiteral("/alice/contacts/fay.vcf"),
+                        test::card(QStringLiteral("fay"), QStringLiteral("Fay Ford"))),
+             201);
+
+    CardDavStore store(aliceAccount(), cache.path(), SyncOptions{}, m_prompt);
+    QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
+    store.open();
+    // Opened from the copy; the sync lands when the event loop runs.
+    QCOMPARE(fullNames(*store.items()), (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East")}));
+    QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 60000);
+    QCOMPARE(fullNames(*store.items()),
+             (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East"), QStringLiteral("Fay Ford")}));
+    QCOMPARE(store.statusNote(), QString());
+
+    // A refresh asked for later brings a deletion.
+    QCOMPARE(m_auth.remove(QStringLiteral("/alice/contacts/fay.vcf")), 200);
+    changed.clear();
+    store.refresh();
+    QVERIFY(changed.wait(60000));
+    QCOMPARE(fullNames(*store.items()), (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East")}));
+
+    // One that finds nothing new reloads nothing.
+    changed.clear();
+    store.refresh();
+    store.waitForRefresh();
+    QCoreApplication::processEvents();
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(store.lastSync().written, 0);
+}
+
+void TestCardDavStore::serverGoneOpensFromTheCopy()
+{
+    QTemporaryDir cache;
+    QTemporaryDir noCache;
+    test::RadicaleServer server;
+    QVERIFY(server.start());
+    QCOMPARE(server.createAddressBook(QStringLiteral("/shared/book/"),
+                                      team(QStringLiteral("gil"), QStringLiteral("Gil Gray"))),
+             201);
+    const CardDavAccount account{server.url().toString(), {}, {}};
+    openStore(account, cache.path());
+    server.stop();
+
+    auto store = openStore(account, cache.path());
+    QVERIFY2(store->statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(store->statusNote()));
+    QVERIFY2(store->statusNote().contains(QStringLiteral("cannot be reached")), qPrintable(store->statusNote()));
+    QCOMPARE(fullNames(*store->items()->Restrict(kTeamFilter)), QStringList{QStringLiteral("Gil Gray")});
+
+    try {
+        openStore(account, noCache.path());
+        QFAIL("opened without server and copy");
+    } catch (const AutomationError& e) {
+        QCOMPARE(e.number(), int(errStoreUnavailable));
+        QVERIFY2(e.description().contains(QStringLiteral("no copy")), qPrintable(e.description()));
+        QVERIFY2(e.description().contains(QStringLiteral("cannot be reached")), qPrintable(e.description()));
+    }
+}
+
+void TestCardDavStore::wrongPasswordKeepsTheCopyUsable()
+{
+    QTemporaryDir cache;
+    QTemporaryDir noCache;
+    openStore(aliceAccount(), cache.path());
+
+    // A new session: nothing remembered, and the user types a wrong password.
+    setKeyring(std::make_shared<MemoryKeyring>(false));
+    m_prompt = std::make_shared<AnsweringPrompt>(QStringLiteral("wrong"));
+    auto store = openStore(aliceAccount(), cache.path());
+    QVERIFY2(store->statusNote().contains(QStringLiteral("refused the user name \"alice\" or its password")),
+             qPrintable(store->statusNote()));
+    QCOMPARE(fullNames(*store->items()), (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East")}));
+
+    try {
+        openStore(aliceAccount(), noCache.path());
+        QFAIL("opened with a wrong password and no copy");
+    } catch (const AutomationError& e) {
+        QCOMPARE(e.number(), int(errStoreUnavailable));
+        QVERIFY2(e.description().contains(QStringLiteral("refused")), qPrintable(e.description()));
+    }
+
+    // Declining to give a password: the copy still opens.
+    m_prompt = std::make_shared<AnsweringPrompt>(std::nullopt);
+    auto declined = openStore(aliceAccount(), cache.path());
+    QVERIFY2(declined->statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(declined->statusNote()));
+    QCOMPARE(declined->items()->Count(), 2);
+}
+
+void TestCardDavStore::passwordAskedOncePerSessionAndKept()
+{
+    QTemporaryDir cache;
+    auto keyring = std::make_shared<MemoryKeyring>(true);
+    setKeyring(keyring);
+    openStore(aliceAccount(), cache.path());
+    openStore(aliceAccount(), cache.path());
+    QCOMPARE(m_prompt->asked, 1);
+    // Accepted by the server, the typed password went to the keyring, never to the settings.
+    QCOMPARE(keyring->entries.value(QStringLiteral("carddav:alice@127.0.0.1")), kPassword);
+
+    auto fresh = std::make_shared<AnsweringPrompt>(std::nullopt);
+    setKeyring(keyring); // a new session: the same keyring, nothing remembered
+    m_prompt = fresh;
+    auto store = openStore(aliceAccount(), cache.path());
+    QCOMPARE(fresh->asked, 0);
+    QCOMPARE(store->statusNote(), QString());
+}
+
+void TestCardDavStore::desktopKeyring()
+{
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        QSKIP("No D-Bus session bus, so no Secret Service: the desktop keyring is not tested here.");
+    auto keyring = createSystemKeyring();
+    const QString key = QStringLiteral("carddav:quintel-test-%1@127.0.0.1").arg(QCoreApplication::applicationPid());
+    if (!keyring->write(key, kPassword))
+        QSKIP("No Secret Service answers on the session bus: the desktop keyring is not tested here.");
+    const Keyring::Result read = keyring->read(key);
+    QKeychain::DeletePasswordJob remove(kKeyringService);
+    remove.setKey(key);
+    QEventLoop loop;
+    connect(&remove, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
+    remove.start();
+    loop.exec();
+    QCOMPARE(int(read.status), int(Keyring::Status::Found));
+    QCOMPARE(read.password, kPassword);
+}
+
+void TestCardDavStore::factoryInProgramWithoutWidgets_data()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("expected"); // item count, or "!" + part of the error
+
+    QTest::newRow("carddav") << "carddav"
+                             << "@"
+                             << "3";
+    QTest::newRow("CardDAV spelled otherwise") << "CardDAV"
+                                               << "@"
+                                               << "3";
+    QTest::newRow("plain http to another machine") << "carddav"
+                                                   << "http://dav.example.com/"
+                                                   << "!https://";
+    QTest::newRow("no address") << "carddav"
+                                << ""
+                                << "!CardDavUrl";
+}
+
+void TestCardDavStore::factoryInProgramWithoutWidgets()
+{
+    QFETCH(QString, backend);
+    QFETCH(QString, url);
+    QFETCH(QString, expected);
+    QVERIFY(!QCoreApplication::instance()->inherits("QGuiApplication"));
+
+    fake::MemorySettingsStore settings;
+    settings.values.insert(kClientSection + QLatin1Char('/') + key::Backend, backend);
+    settings.values.insert(kClientSection + QLatin1Char('/') + key::CardDavUrl,
+                           url == QStringLiteral("@") ? m_open.url().toString() : url);
+    auto app = createApplication(settings, noDesktop(), m_prompt);
+    QVERIFY(app->notifier());
+    auto ns = app->GetNamespace(QStringLiteral("MAPI"));
+    try {
+        ns->Logon();
+        QCOMPARE(QString::number(ns->GetDefaultFolder(olFolderContacts)->Items()->Count()), expected);
+        QVERIFY(QDir(m_xdgCache.path() + QStringLiteral("/Quintel/carddav")).exists());
+    } catch (const AutomationError& e) {
+        QVERIFY2(expected.startsWith(QLatin1Char('!')), qPrintable(e.description()));
+        QCOMPARE(e.number(), int(errStoreUnavailable));
+        QVERIFY2(e.description().contains(expected.mid(1)), qPrintable(e.description()));
+    }
+
+    fake::MemorySettingsStore folder; // the default back-end is the vCard folder, which follows its folder too
+    folder.values.insert(kClientSection + QLatin1Char('/') + key::Folder, m_xdgCache.path());
+    QVERIFY(createApplication(folder, noDesktop(), m_prompt)->notifier());
+}
+
+QTEST_GUILESS_MAIN(TestCardDavStore)
+#include "test_carddavstore.moc"

@@ -1,0 +1,436 @@
+// The sync engine against a real Radicale: discovery, the first sync, changes on the server,
+// servers without sync-collection, broken cards, and a sync stopped half-way.
+
+#include "contactclient/carddav/davhttp.h"
+#include "contactclient/carddav/davurl.h"
+#include "contactclient/carddav/discovery.h"
+#include "contactclient/carddav/syncengine.h"
+#include "contactclient/errors.h"
+#include "radicaleserver.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace contactclient;
+using namespace contactclient::carddav;
+
+namespace {
+
+using testsupport::readFile;
+
+const QString kUser = QStringLiteral("alice");
+const QString kPassword = QStringLiteral("s3cret");
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QStringList cardsIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
+}
+
+QByteArray manyCards(const QString& prefix, int count)
+{
+    QByteArray all;
+    for (int i = 0; i < count; ++i)
+        all += test::card(QStringLiteral("%1-%2").arg(prefix).arg(i, 4, 10, QLatin1Char('0')),
+                          QStringLiteral("Person %1").arg(i));
+    return all;
+}
+
+struct StopHere {};
+
+} // namespace
+
+class TestCardDavSync : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void urlPolicy_data();
+    void urlPolicy();
+    void redirectsStayOnTheServer();
+    void namedServersAreNotAsked_data();
+    void namedServersAreNotAsked();
+    void looksLikeVCard_data();
+    void looksLikeVCard();
+    void discovery_data();
+    void discovery();
+    void firstSyncThenChanges_data();
+    void firstSyncThenChanges();
+    void brokenCardSkippedAndCounted();
+    void removedFileIsFetchedAgain_data();
+    void removedFileIsFetchedAgain();
+    void stoppedHalfWayLeavesWholeCopy();
+    void hostileHrefsAreSkipped();
+    void cutShortWithoutEnd();
+
+private:
+    SyncResult sync(const QUrl& book, VdirCache& cache, SyncOptions options = {})
+    {
+        DavHttp http({kUser, kPassword}, {book});
+        return SyncEngine(http, cache, std::move(options)).run(book);
+    }
+
+    test::RadicaleServer m_open;
+    test::RadicaleServer m_auth{kUser, kPassword};
+};
+
+void TestCardDavSync::initTestCase()
+{
+    QVERIFY(m_open.start());
+    QVERIFY(m_auth.start());
+    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/contacts/"), manyCards(QStringLiteral("s"), 3)), 201);
+    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/contacts/"), manyCards(QStringLiteral("c"), 2)), 201);
+    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/work/"), manyCards(QStringLiteral("w"), 2)), 201);
+}
+
+void TestCardDavSync::urlPolicy_data()
+{
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<QString>("expected"); // empty: refused
+
+    QTest::newRow("bare host means https") << "dav.example.com"
+                                           << "https://dav.example.com/";
+    QTest::newRow("https with a path") << "https://dav.example.com/dav/"
+                                       << "https://dav.example.com/dav/";
+    QTest::newRow("user info is dropped") << "https://bob:pw@dav.example.com/"
+                                          << "https://dav.example.com/";
+    QTest::newRow("http to loopback") << "http://127.0.0.1:5232"
+                                      << "http://127.0.0.1:5232/";
+    QTest::newRow("http to localhost") << "http://localhost:5232/"
+                                       << "http://localhost:5232/";
+    QTest::newRow("http to ::1") << "http://[::1]:5232/"
+                                 << "http://[::1]:5232/";
+    QTest::newRow("http to another machine") << "http://dav.example.com/"
+                                             << "";
+    QTest::newRow("http to a private address") << "http://192.168.1.2/"
+                                               << "";
+    QTest::newRow("another scheme") << "ftp://dav.example.com/"
+                                    << "";
+    QTest::newRow("nothing") << "  "
+                             << "";
+}
+
+void TestCardDavSync::urlPolicy()
+{
+    QFETCH(QString, configured);
+    QFETCH(QString, expected);
+    if (expected.isEmpty()) {
+        try {
+            serverUrl(configured);
+            QFAIL("accepted");
+        } catch (const AutomationError& e) {
+            QCOMPARE(e.number(), int(errStoreUnavailable));
+            QVERIFY(!e.description().isEmpty());
+        }
+    } else {
+        QCOMPARE(serverUrl(configured).toString(), expected);
+    }
+}
+
+void TestCardDavSync::redirectsStayOnTheServer()
+{
+    const QUrl from(QStringLiteral("https://a.example/"));
+    QVERIFY(isSameServer(from, QUrl(QStringLiteral("https://a.example/dav/"))));
+    QVERIFY(isSameServer(QUrl(QStringLiteral("http://localhost/")), QUrl(QStringLiteral("https://localhost/"))));
+    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("https://b.example/"))));
+    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("https://a.example:8443/"))));
+    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("http://a.example/"))));
+}
+
+void TestCardDavSync::namedServersAreNotAsked_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("principal on another server") << "principal";
+    QTest::newRow("home set on another server") << "homeset";
+    QTest::newRow("address book on another server") << "book";
+    // A card on another server is left out of an answer that is otherwise kept: hostileHrefsAreSkipped.
+}
+
+void TestCardDavSync::namedServersAreNotAsked()
+{
+    QFETCH(QString, mode);
+    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {mode});
+    QVERIFY(hostile.start());
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({kUser, kPassword}, {hostile.url()});
+    try {
+        const QUrl book = discoverAddressBook(http, hostile.url(), {});
+        SyncEngine(http, cache).run(book);
+        QFAIL("an address on another server was accepted");
+    } catch (const DavError& e) {
+        QCOMPARE(e.kind(), DavError::Protocol);
+        QVERIFY2(e.message().contains(QStringLiteral("not on that server")), qPrintable(e.message()));
+    }
+    QCOMPARE(hostile.output(), QByteArray()); // the other server was never asked, no password went there
+    QCOMPARE(cardsIn(dir.path()), QStringList());
+}
+
+void TestCardDavSync::looksLikeVCard_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whole");
+
+    QTest::newRow("whole") << "BEGIN:VCARD\nVERSION:3.0\nFN:A\nEND:VCARD\n" << true;
+    QTest::newRow("folded line") << "BEGIN:VCARD\r\nNOTE:a\r\n  b\r\nEND:VCARD" << true;
+    QTest::newRow("no end") << "BEGIN:VCARD\nFN:A\n" << false;
+    QTest::newRow("line without colon") << "BEGIN:VCARD\nFN A\nEND:VCARD" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("html error page") << "<html>Error</html>" << false;
+}
+
+void TestCardDavSync::looksLikeVCard()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, whole);
+    QCOMPARE(carddav::looksLikeVCard(text), whole);
+}
+
+void TestCardDavSync::discovery_data()
+{
+    QTest::addColumn<bool>("withUser");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("expected"); // path, or "!" + part of the error
+
+    QTest::newRow("anonymous, from the root") << false << "/"
+                                              << ""
+                                              << "/shared/contacts/";
+    QTest::newRow("user, from the root, chosen book") << true << "/"
+                                                      << "/alice/work/"
+                                                      << "/alice/work/";
+    QTest::newRow("user, from the root, full URL") << true << "/"
+                                                   << "@/alice/contacts/"
+                                                   << "/alice/contacts/";
+    QTest::newRow("user, from the principal") << true << "/alice/"
+                                              << "/alice/contacts"
+                                              << "/alice/contacts/";
+    QTest::newRow("address book given") << true << "/alice/work/"
+                                        << ""
+                                        << "/alice/work/";
+    QTest::newRow("chosen book missing") << true << "/"
+                                         << "/alice/none/"
+                                         << "!is not on the server";
+}
+
+void TestCardDavSync::discovery()
+{
+    QFETCH(bool, withUser);
+    QFETCH(QString, start);
+    QFETCH(QString, wanted);
+    QFETCH(QString, expected);
+    test::RadicaleServer& server = withUser ? m_auth : m_open;
+    if (wanted.startsWith(QLatin1Char('@')))
+        wanted = server.url(wanted.mid(1)).toString();
+    DavHttp http(withUser ? DavCredentials{kUser, kPassword} : DavCredentials{}, {server.url()});
+    try {
+        const QUrl book = discoverAddressBook(http, server.url(start), wanted);
+        QCOMPARE(book.path(), expected);
+        QCOMPARE(book.port(), server.url().port());
+    } catch (const DavError& e) {
+        QVERIFY2(expected.startsWith(QLatin1Char('!')), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(expected.mid(1)), qPrintable(e.message()));
+    }
+}
+
+void TestCardDavSync::firstSyncThenChanges_data()
+{
+    QTest::addColumn<bool>("useSyncCollection");
+    QTest::newRow("sync-collection") << true;
+    QTest::newRow("ctag and etags") << false;
+}
+
+void TestCardDavSync::firstSyncThenChanges()
+{
+    QFETCH(bool, useSyncCollection);
+    const QString bookPath = QStringLiteral("/alice/many-%1/").arg(useSyncCollection ? 1 : 2);
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("m"), 300)), 201);
+    const QUrl book = m_auth.url(bookPath);
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    SyncOptions options;
+    options.useSyncCollection = useSyncCollection;
+
+    SyncResult first = sync(book, cache, options);
+    QCOMPARE(first.written, 300);
+    QVERIFY(first.fullListing);
+    QCOMPARE(cardsIn(dir.path()).size(), 300);
+    QVERIFY(readFile(dir.filePath(QStringLiteral("m-0017.vcf"))).contains("FN:Person 17\r\n"));
+    cache.load();
+    QVERIFY(cache.isComplete());
+    QCOMPARE(cache.state().syncToken.isEmpty(), !useSyncCollection);
+    QCOMPARE(cache.state().ctag.isEmpty(), useSyncCollection);
+
+    // Changes on the server: one card changed, one added, one deleted.
+    QCOMPARE(m_auth.put(bookPath + QStringLiteral("m-0005.vcf"),
+                        test::card(QStringLiteral("m-0005"), QStringLiteral("Renamed Five"))),
+             201);
+    QCOMPARE(
+        m_auth.put(bookPath + QStringLiteral("new.vcf"), test::card(QStringLiteral("new"), QStringLiteral("Newcomer"))),
+        201);
+    QCOMPARE(m_auth.remove(bookPath + QStringLiteral("m-0007.vcf")), 200);
+
+    const SyncResult second = sync(book, cache, options);
+    QCOMPARE(second.written, 2);
+    QCOMPARE(second.removed, 1);
+    QCOMPARE(second.fullListing, !useSyncCollection);
+    const QStringList cards = cardsIn(dir.path());
+    QCOMPARE(cards.size(), 300);
+    QVERIFY(cards.contains(QStringLiteral("new.vcf")));
+    QVERIFY(!cards.contains(QStringLiteral("m-0007.vcf")));
+    QVERIFY(readFile(dir.filePath(QStringLiteral("m-0005.vcf"))).contains("FN:Renamed Five\r\n"));
+
+    const SyncResult third = sync(book, cache, options);
+    QCOMPARE(third.written, 0);
+    QCOMPARE(third.removed, 0);
+}
+
+// A card file removed from the copy behind its back (by hand, by a cache cleaner) is fetched
+// again at the next sync, though the server has not changed it.
+void TestCardDavSync::removedFileIsFetchedAgain_data()
+{
+    QTest::addColumn<bool>("useSyncCollection");
+    QTest::newRow("sync-collection") << true;
+    QTest::newRow("ctag and etags") << false;
+}
+
+void TestCardDavSync::removedFileIsFetchedAgain()
+{
+    QFETCH(bool, useSyncCollection);
+    const QString bookPath = QStringLiteral("/alice/refetch-%1/").arg(useSyncCollection ? 1 : 2);
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("r"), 3)), 201);
+    const QUrl book = m_auth.url(bookPath);
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    SyncOptions options;
+    options.useSyncCollection = useSyncCollection;
+    QCOMPARE(sync(book, cache, options).written, 3);
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("r-0001.vcf"))));
+    const SyncResult again = sync(book, cache, options);
+    QCOMPARE(again.written, 1);
+    QCOMPARE(cardsIn(dir.path()),
+             (QStringList{QStringLiteral("r-0000.vcf"), QStringLiteral("r-0001.vcf"), QStringLiteral("r-0002.vcf")}));
+}
+
+void TestCardDavSync::brokenCardSkippedAndCounted()
+{
+    QByteArray cards = manyCards(QStringLiteral("b"), 3);
+    cards += test::card(QStringLiteral("broken"), QStringLiteral("Broken Card"), {QStringLiteral("NOTE:BREAK-ME")});
+    QVERIFY(!carddav::looksLikeVCard(
+        QString::fromUtf8(test::card(QStringLiteral("x"), QStringLiteral("X"), {QStringLiteral("NOTE BREAK-ME")}))));
+    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/broken/"), cards), 201);
+    test::ScriptServer proxy = test::breakingProxy(m_open.url().port());
+    QVERIFY(proxy.start());
+
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({}, {proxy.url()});
+    const QUrl book = proxy.url(QStringLiteral("/shared/broken/"));
+    const SyncResult first = SyncEngine(http, cache).run(book);
+    QCOMPARE(first.written, 3);
+    QCOMPARE(first.broken, 1);
+    QCOMPARE(cardsIn(dir.path()),
+             (QStringList{QStringLiteral("b-0000.vcf"), QStringLiteral("b-0001.vcf"), QStringLiteral("b-0002.vcf")}));
+
+    const SyncResult again = SyncEngine(http, cache).run(book);
+    QCOMPARE(again.written, 0);
+    QCOMPARE(again.broken, 1); // still counted, not fetched again
+}
+
+void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
+{
+    const QString bookPath = QStringLiteral("/alice/halfway/");
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("h"), 120)), 201);
+    const QUrl book = m_auth.url(bookPath);
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    SyncOptions stopping;
+    stopping.batchSize = 20;
+    stopping.cardWritten = [](int written) {
+        if (written == 50)
+            throw StopHere{};
+    };
+
+    // The first sync stops: whole cards, no index, no token: not a usable copy yet.
+    QVERIFY_THROWS_EXCEPTION(StopHere, sync(book, cache, stopping));
+    // Beside the cards only the list of those written, so that the next sync knows them as its own.
+    QCOMPARE(filesIn(dir.path()), QStringList{VdirCache::kJournalFile} + cardsIn(dir.path()));
+    QCOMPARE(cardsIn(dir.path()).size(), 50);
+    for (const QString& name : cardsIn(dir.path()))
+        QVERIFY2(readFile(dir.filePath(name)).endsWith("END:VCARD\r\n"), qPrintable(name));
+    cache.load();
+    QVERIFY(!cache.isComplete());
+
+    QCOMPARE(sync(book, cache).written, 120);
+    QCOMPARE(cardsIn(dir.path()).size(), 120);
+    const QByteArray state = readFile(dir.filePath(VdirCache::kStateFile));
+
+    // A later sync stops half-way: the token stays the old one, and the next sync finishes the job.
+    for (int i = 0; i < 30; ++i)
+        QCOMPARE(m_auth.put(bookPath + QStringLiteral("h-%1.vcf").arg(i, 4, 10, QLatin1Char('0')),
+                            test::card(QStringLiteral("h-%1").arg(i, 4, 10, QLatin1Char('0')),
+                                       QStringLiteral("Changed %1").arg(i))),
+                 201);
+    QCOMPARE(m_auth.remove(bookPath + QStringLiteral("h-0100.vcf")), 200);
+    stopping.cardWritten = [](int written) {
+        if (written == 10)
+            throw StopHere{};
+    };
+    QVERIFY_THROWS_EXCEPTION(StopHere, sync(book, cache, stopping));
+    QCOMPARE(readFile(dir.filePath(VdirCache::kStateFile)), state);
+    QCOMPARE(filesIn(dir.path()).size(), 122); // 120 cards, index, state
+
+    const SyncResult finish = sync(book, cache);
+    QVERIFY(finish.written >= 20);
+    QCOMPARE(finish.removed, 1);
+    QCOMPARE(cardsIn(dir.path()).size(), 119);
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(readFile(dir.filePath(QStringLiteral("h-%1.vcf").arg(i, 4, 10, QLatin1Char('0'))))
+                    .contains(QStringLiteral("FN:Changed %1\r\n").arg(i).toUtf8()));
+    QVERIFY(readFile(dir.filePath(VdirCache::kStateFile)) != state);
+}
+
+// A listing that holds, beside its good cards, hrefs that lead out of the collection, into a
+// sub-folder, to another server, or hold a NUL or an encoded slash: the good cards are kept, the
+// others counted as cards that cannot be read, nothing is written outside the copy, and the
+// other server is never asked.
+void TestCardDavSync::hostileHrefsAreSkipped()
+{
+    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {QStringLiteral("hrefs")});
+    QVERIFY(hostile.start());
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({kUser, kPassword}, {hostile.url()});
+    const SyncResult result = SyncEngine(http, cache).run(hostile.url(QStringLiteral("/alice/contacts/")));
+    QCOMPARE(result.written, 2);
+    QCOMPARE(result.broken, 7);
+    QCOMPARE(cardsIn(dir.path()), (QStringList{QStringLiteral("a.vcf"), QStringLiteral("b.vcf")}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(hostile.output(), QByteArray());
+}
+
+// A server that answers every sync-collection with "cut short" (507) and a new token is asked a
+// few times, then the cards are listed with PROPFIND.
+void TestCardDavSync::cutShortWithoutEnd()
+{
+    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {QStringLiteral("507")});
+    QVERIFY(hostile.start());
+    QTemporaryDir dir;
+    VdirCache cache(dir.path());
+    DavHttp http({kUser, kPassword}, {hostile.url()});
+    const SyncResult result = SyncEngine(http, cache).run(hostile.url(QStringLiteral("/alice/contacts/")));
+    QCOMPARE(result.written, 1);
+    QCOMPARE(cardsIn(dir.path()), QStringList{QStringLiteral("a.vcf")});
+    const qsizetype asked = hostile.output().count("SYNC");
+    QVERIFY2(asked >= 1 && asked <= 5, qPrintable(QString::number(asked)));
+}
+
+QTEST_GUILESS_MAIN(TestCardDavSync)
+#include "test_carddavsync.moc"

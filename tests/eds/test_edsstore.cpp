@@ -1,0 +1,438 @@
+// The desktop's address book back-end against a real evolution-data-server on a private bus:
+// what the bar lists, types and shows, several books, changes while it runs, and failures.
+
+#include "edssandbox.h"
+#include "lockedserver.h"
+#include "testbooks.h"
+
+#include "contactclient/clientapplication.h"
+#include "contactclient/eds/edsstore.h"
+#include "contactclient/storenotifier.h"
+#include "contacts/contactsession.h"
+#include "support/contactproperty.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+#include <algorithm>
+#include <map>
+
+#include <signal.h>
+
+using namespace contactclient;
+
+namespace {
+
+QByteArray card(const QString& lines)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines.toUtf8().replace("\n", "\r\n") + "\r\nEND:VCARD\r\n";
+}
+
+std::shared_ptr<EdsStore> openStore(const QString& books = {})
+{
+    EdsStore::Options options;
+    options.books = books;
+    options.wait = std::chrono::seconds(20);
+    options.settle = std::chrono::milliseconds(50);
+    auto store = std::make_shared<EdsStore>(options);
+    store->open();
+    return store;
+}
+
+// The listed item with this identifier: type, file-as and full name; empty when it is not listed.
+QStringList listed(ItemSet& items, const QString& entryId)
+{
+    QStringList found;
+    items.forEach([&](const Item& item) {
+        if (item.EntryID() == entryId)
+            found = QStringList{item.TypeName(), item.FileAs(), item.FullName()};
+    });
+    return found;
+}
+
+ContactSession::ClientFactory clientOf(std::shared_ptr<Store> store)
+{
+    return [store] { return std::make_shared<ClientApplication>(store, nullptr, noDesktop()); };
+}
+
+// The session reads on a thread of its own, as the bar does.
+void onWorker(ContactSession& session)
+{
+    session.setBackground([&session](std::function<void()> work, std::function<void()> done) {
+        QThread* thread = QThread::create(std::move(work));
+        QObject::connect(thread, &QThread::finished, &session, [thread, done] {
+            done();
+            thread->deleteLater();
+        });
+        thread->start();
+    });
+}
+
+QString quintelContacts()
+{
+    return QStringLiteral(QUINTEL_BUILD_DIR "/tools/quintel-contacts");
+}
+
+} // namespace
+
+class TestEdsStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_sandbox = std::make_unique<EdsSandbox>();
+        QVERIFY2(m_sandbox->start(), qPrintable(m_sandbox->error()));
+        m_sandbox->enterThisProcess();
+        m_books = std::make_unique<TestBooks>();
+        m_work = m_books->createBook(QStringLiteral("quintel-test-work"), QStringLiteral("Work"));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_store = openStore();
+    }
+
+    void cleanupTestCase()
+    {
+        m_store.reset();
+        m_books.reset();
+        // libebook's own bus connections end the process (SIGTERM) when their bus goes away.
+        ::signal(SIGTERM, SIG_IGN);
+        if (m_sandbox)
+            m_sandbox->stop();
+    }
+
+    void testProperty_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char* tag, const char* lines, const char* property, const QString& expected) {
+            QTest::newRow(tag) << QString::fromUtf8(lines) << QString::fromLatin1(property) << expected;
+        };
+        row("contact", "FN:Ann Lee\nN:Lee;Ann;;;", "TypeName", QStringLiteral("ContactItem"));
+        row("contact list", "FN:Golf Team\nX-EVOLUTION-LIST:TRUE", "TypeName", QStringLiteral("DistListItem"));
+        row("file-as kept", "FN:Sam Ok\nN:Ok;Sam;;;\nX-EVOLUTION-FILE-AS:Plumber", "FileAs", QStringLiteral("Plumber"));
+        row("family, given", "FN:Jürgen Müller\nN:Müller;Jürgen;;;", "FileAs", QStringLiteral("Müller, Jürgen"));
+        row("given only", "FN:Cher\nN:;Cher;;;", "FileAs", QStringLiteral("Cher"));
+        row("full name non-ASCII", "FN:Zoë Ærøskøbing 李 🎉\nN:Ærøskøbing;Zoë;;;", "FullName",
+            QStringLiteral("Zoë Ærøskøbing 李 🎉"));
+        row("preferred e-mail first", "FN:Mia Mail\nEMAIL;TYPE=WORK:w@example.com\nEMAIL;TYPE=HOME,PREF:h@example.com",
+            "Email1Address", QStringLiteral("h@example.com"));
+        row("then file order", "FN:Mia Mail\nEMAIL;TYPE=WORK:w@example.com\nEMAIL;TYPE=HOME,PREF:h@example.com",
+            "Email2Address", QStringLiteral("w@example.com"));
+        row("third of four", "FN:Four Mails\nEMAIL:a@x.org\nEMAIL:b@x.org\nEMAIL:c@x.org\nEMAIL:d@x.org",
+            "Email3Address", QStringLiteral("c@x.org"));
+        row("display name quoted", "FN:Smith\\, John\nN:Smith;John;;;\nEMAIL:js@example.com", "Email1DisplayName",
+            QStringLiteral("\"Smith, John\" <js@example.com>"));
+        row("mobile", "FN:Phil Phone\nTEL;TYPE=CELL:+44 7700 900123", "MobileTelephoneNumber",
+            QStringLiteral("+44 7700 900123"));
+        row("business 2", "FN:Phil Phone\nTEL;TYPE=WORK,VOICE:111\nTEL;TYPE=WORK,FAX:999\nTEL;TYPE=WORK,VOICE:222",
+            "Business2TelephoneNumber", QStringLiteral("222"));
+        row("home", "FN:Phil Phone\nTEL;TYPE=HOME,VOICE:333\nTEL;TYPE=HOME,VOICE:444", "Home2TelephoneNumber",
+            QStringLiteral("444"));
+        row("home address", "FN:Addy\nADR;TYPE=HOME:;;1 Main St;Springfield;IL;62701;USA", "HomeAddress",
+            QStringLiteral("1 Main St\nSpringfield IL 62701\nUSA"));
+        row("work address non-ASCII", "FN:Addy\nADR;TYPE=WORK:;;Königstraße 5;Köln;;50667;Deutschland",
+            "BusinessAddress", QStringLiteral("Königstraße 5\nKöln 50667\nDeutschland"));
+        row("mailing: the preferred", "FN:Addy\nADR;TYPE=HOME:;;1 A St;;;;\nADR;TYPE=WORK,PREF:;;2 B St;;;;",
+            "MailingAddress", QStringLiteral("2 B St"));
+        row("categories", "FN:Cat\nCATEGORIES:Work,Golf Club,Ünïcode", "Categories",
+            QStringLiteral("Work|Golf Club|Ünïcode"));
+        row("nothing but a name", "FN:Bare", "Email1Address", QString());
+    }
+    void testProperty()
+    {
+        QFETCH(QString, lines);
+        QFETCH(QString, property);
+        QFETCH(QString, expected);
+        const QString uid = m_books->add(TestBooks::personal(), card(lines));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        const QString id = TestBooks::personal() + QLatin1Char('/') + uid;
+
+        const std::shared_ptr<ContactItem> contact = m_store->itemFromId(id);
+        QCOMPARE(testsupport::contactProperty(*contact, property), expected);
+        QCOMPARE(contact->EntryID(), id);
+        // The lists show what the contact shows.
+        const QStringList item = listed(*m_store->items(), id);
+        QCOMPARE(item, (QStringList{contact->TypeName(), contact->FileAs(), contact->FullName()}));
+    }
+
+    // Two books with a contact of the same name: the first book in order owns the name.
+    void testSharedName_data()
+    {
+        QTest::addColumn<QString>("books");
+        QTest::addColumn<bool>("personalFirst");
+        QTest::newRow("all: the default book first") << QString() << true;
+        QTest::newRow("chosen order") << QStringLiteral("Work;Personal") << false;
+        QTest::newRow("by UID") << QStringLiteral("quintel-test-work; system-address-book") << false;
+    }
+    void testSharedName()
+    {
+        QFETCH(QString, books);
+        QFETCH(bool, personalFirst);
+        if (m_sharedPersonal.isEmpty()) {
+            m_sharedPersonal =
+                m_books->add(TestBooks::personal(), card(QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;")));
+            m_sharedWork = m_books->add(m_work, card(QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;")));
+            QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        }
+        ContactSession session(clientOf(openStore(books)));
+        session.load();
+        QVERIFY(session.isLoaded());
+        const QString owner = personalFirst ? TestBooks::personal() + QLatin1Char('/') + m_sharedPersonal
+                                            : m_work + QLatin1Char('/') + m_sharedWork;
+        QCOMPARE(session.contactIndex().Item(QStringLiteral("Näme, Shared")), owner);
+        // Typing the start of the name, in any letter case, finds it.
+        const qsizetype at = session.searchList().findString(QStringLiteral("NÄME, s"));
+        QVERIFY(at >= 0);
+        QCOMPARE(session.searchList().at(at), QStringLiteral("Näme, Shared"));
+        session.resolve(QStringLiteral("Näme, Shared"));
+        QVERIFY(session.currentContact());
+        QCOMPARE(session.currentContact()->EntryID(), owner);
+    }
+
+    void testRestrict_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("same case") << QStringLiteral("[Categories] = \"Bowls\"") << true;
+        QTest::newRow("other case") << QStringLiteral("[Categories] = \"bOWLS\"") << true;
+        QTest::newRow("non-ASCII, other case") << QStringLiteral("[Categories] = \"ÉQUIPE\"") << true;
+        QTest::newRow("doubled quote") << QStringLiteral("[Categories] = \"Say \"\"Hi\"\"\"") << true;
+        QTest::newRow("other category") << QStringLiteral("[Categories] = \"Bowl\"") << false;
+    }
+    void testRestrict()
+    {
+        QFETCH(QString, filter);
+        QFETCH(bool, kept);
+        if (m_categorised.isEmpty()) {
+            m_categorised = TestBooks::personal() + QLatin1Char('/') +
+                            m_books->add(TestBooks::personal(),
+                                         card(QStringLiteral("FN:Cat Egory\nCATEGORIES:Bowls,équipe,Say \"Hi\"")));
+            QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        }
+        const std::shared_ptr<ItemSet> restricted = m_store->items()->Restrict(filter);
+        QCOMPARE(!listed(*restricted, m_categorised).isEmpty(), kept);
+    }
+
+    void testNotThere_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::newRow("unknown contact") << TestBooks::personal() + QStringLiteral("/no-such-contact");
+        QTest::newRow("unknown book") << QStringLiteral("no-such-book/pas-id-1");
+        QTest::newRow("not an identifier of this store") << QStringLiteral("ann.vcf");
+        QTest::newRow("empty") << QString();
+    }
+    void testNotThere()
+    {
+        QFETCH(QString, id);
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, m_store->itemFromId(id));
+    }
+
+    // Changes made by another program while the bar runs reach the lists; the chosen contact is
+    // found again, and is none once it is gone.
+    void testLiveChanges_data()
+    {
+        QTest::addColumn<bool>("worker");
+        QTest::newRow("read on the UI thread") << false;
+        QTest::newRow("read on a worker, as the bar does") << true;
+    }
+    void testLiveChanges()
+    {
+        QFETCH(bool, worker);
+        auto store = openStore();
+        ContactSession session(clientOf(store));
+        if (worker)
+            onWorker(session);
+        session.load();
+        QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
+        QSignalSpy changed(store->notifier(), &StoreNotifier::changed);
+
+        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Live Added\nN:Added;Live;;;")));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(QStringLiteral("Added, Live")), 20000);
+        session.resolve(QStringLiteral("Added, Live"));
+        QVERIFY(session.currentContact());
+
+        m_books->modify(m_work, uid, card(QStringLiteral("FN:Live Added\nN:Added;Live;;;\nEMAIL:live@example.com")));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        QTRY_VERIFY_WITH_TIMEOUT(session.currentContact() &&
+                                     session.currentContact()->Email1Address() == QLatin1String("live@example.com"),
+                                 20000);
+
+        m_books->modify(m_work, uid, card(QStringLiteral("FN:Live Renamed\nN:Renamed;Live;;;")));
+        QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(QStringLiteral("Renamed, Live")) &&
+                                     !session.contactIndex().Exists(QStringLiteral("Added, Live")),
+                                 20000);
+
+        session.resolve(QStringLiteral("Renamed, Live"));
+        QVERIFY(session.currentContact());
+        m_books->remove(m_work, uid);
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        QTRY_VERIFY_WITH_TIMEOUT(!session.contactIndex().Exists(QStringLiteral("Renamed, Live")), 20000);
+        QVERIFY(!session.currentContact());
+        QVERIFY(changed.count() >= 3);
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store->itemFromId(m_work + QLatin1Char('/') + uid));
+    }
+
+    void testChosenBooks_data()
+    {
+        QTest::addColumn<QString>("books");
+        QTest::addColumn<QStringList>("open");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("one book") << QStringLiteral("work") << QStringList{QStringLiteral("quintel-test-work Work")}
+                                  << QString();
+        QTest::newRow("an unknown name is noted")
+            << QStringLiteral("Nope;Work") << QStringList{QStringLiteral("quintel-test-work Work")}
+            << QStringLiteral("The desktop has no address book \"Nope\".");
+        QTest::newRow("nothing readable")
+            << QStringLiteral("Nope") << QStringList{} << QStringLiteral("The desktop has no address book \"Nope\".");
+    }
+    void testChosenBooks()
+    {
+        QFETCH(QString, books);
+        QFETCH(QStringList, open);
+        QFETCH(QString, note);
+        EdsStore store({books, std::chrono::seconds(20), std::chrono::milliseconds(50)});
+        if (open.isEmpty()) {
+            try {
+                store.open();
+                QFAIL("open() succeeded");
+            } catch (const AutomationError& e) {
+                QCOMPARE(e.number(), int(errStoreUnavailable));
+                QVERIFY2(e.description().contains(note), qPrintable(e.description()));
+            }
+            return;
+        }
+        store.open();
+        QCOMPARE(store.openBooks(), open);
+        QCOMPARE(store.statusNote(), note);
+    }
+
+    // A book whose back-end cannot be started is skipped with a note; the others are read.
+    void testBrokenBookSkipped()
+    {
+        m_books->createBook(QStringLiteral("quintel-test-broken"), QStringLiteral("Broken"),
+                            QStringLiteral("no-such-backend"));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        auto store = openStore(QStringLiteral("Broken;Personal"));
+        QCOMPARE(store->openBooks(), QStringList{QStringLiteral("system-address-book Personal")});
+        QVERIFY2(store->statusNote().startsWith(QLatin1String("The address book \"Broken\" was skipped: ")),
+                 qPrintable(store->statusNote()));
+        QVERIFY(store->items()->Count() > 0);
+    }
+
+    // A book on a server that wants a password the desktop has not unlocked: nothing waits on it,
+    // the bar is told when its server asks, and from then on it is skipped with a note while the
+    // other books are listed.
+    void testLockedBookSkippedWithANote_data()
+    {
+        QTest::addColumn<bool>("worker");
+        QTest::newRow("read on the UI thread") << false;
+        QTest::newRow("read on a worker, as the bar does") << true;
+    }
+    void testLockedBookSkippedWithANote()
+    {
+        QFETCH(bool, worker);
+        LockedServer server;
+        QVERIFY(server.isListening());
+        m_books->createServerBook(QStringLiteral("quintel-test-locked"), QStringLiteral("Locked"), server.url(),
+                                  QStringLiteral("someone"));
+        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Una Locke\nN:Locke;Una;;;")));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+
+        // Opened by the session only, on the thread it reads on.
+        auto store = std::make_shared<EdsStore>(
+            EdsStore::Options{QStringLiteral("Work;Locked"), std::chrono::seconds(20), std::chrono::milliseconds(50)});
+        ContactSession session(clientOf(store));
+        if (worker)
+            onWorker(session);
+        QSignalSpy notes(&session, &ContactSession::note);
+        QSignalSpy failures(&session, &ContactSession::failed);
+        session.load();
+        QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
+        QCOMPARE(store->openBooks(),
+                 QStringList({QStringLiteral("quintel-test-work Work"), QStringLiteral("quintel-test-locked Locked")}));
+        const QString note = QStringLiteral(
+            "The address book \"Locked\" was skipped: it needs a password that the desktop has not unlocked.");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::any_of(notes.cbegin(), notes.cend(), [&](const QList<QVariant>& n) { return n[0] == note; }), 20000);
+        QVERIFY(server.requests() > 0);
+        QCOMPARE(store->statusNote(), note);
+        QVERIFY(session.contactIndex().Exists(QStringLiteral("Locke, Una")));
+        QCOMPARE(failures.count(), 0);
+
+        m_books->remove(m_work, uid);
+        m_books->removeBook(QStringLiteral("quintel-test-locked"));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+    }
+
+    void testTool_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("one book") << QStringList{QStringLiteral("--backend"), QStringLiteral("eds"),
+                                                 QStringLiteral("--book"), QStringLiteral("Work")}
+                                  << 0 << QStringLiteral("FileAs: Näme, Shared");
+        QTest::newRow("book list") << QStringList{QStringLiteral("--backend"), QStringLiteral("eds"),
+                                                  QStringLiteral("--list-books")}
+                                   << 0 << QStringLiteral("Work\tquintel-test-work\t");
+        QTest::newRow("unknown book") << QStringList{QStringLiteral("--backend"), QStringLiteral("eds"),
+                                                     QStringLiteral("--book"), QStringLiteral("Nope")}
+                                      << 2 << QString();
+    }
+    void testTool()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcess tool;
+        tool.setProcessEnvironment(m_sandbox->environment());
+        tool.start(quintelContacts(), arguments);
+        QVERIFY(tool.waitForFinished(60000));
+        const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+        QVERIFY2(tool.exitCode() == exitCode, qPrintable(QString::fromUtf8(tool.readAllStandardError())));
+        QVERIFY2(out.contains(output), qPrintable(out));
+    }
+
+    // No desktop address book on the bus, or a registry that never answers: a clear message,
+    // within the wait.
+    void testNoRegistry_data()
+    {
+        QTest::addColumn<int>("services");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not installed") << int(EdsSandbox::Services::None)
+                                       << QStringLiteral("The desktop's address book (evolution-data-server) is not "
+                                                         "available");
+        QTest::newRow("not answering") << int(EdsSandbox::Services::Hanging)
+                                       << QStringLiteral("The desktop's address book did not answer within 1 second.");
+    }
+    void testNoRegistry()
+    {
+        QFETCH(int, services);
+        QFETCH(QString, message);
+        EdsSandbox other(static_cast<EdsSandbox::Services>(services));
+        QVERIFY2(other.start(), qPrintable(other.error()));
+        QProcess tool;
+        tool.setProcessEnvironment(other.environment());
+        tool.start(quintelContacts(),
+                   {QStringLiteral("--backend"), QStringLiteral("eds"), QStringLiteral("--wait"), QStringLiteral("1")});
+        QVERIFY(tool.waitForFinished(60000));
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY2(err.contains(message), qPrintable(err));
+    }
+
+private:
+    std::unique_ptr<EdsSandbox> m_sandbox;
+    std::unique_ptr<TestBooks> m_books;
+    std::shared_ptr<EdsStore> m_store;
+    QString m_work;
+    QString m_sharedPersonal;
+    QString m_sharedWork;
+    QString m_categorised;
+};
+
+QTEST_GUILESS_MAIN(TestEdsStore)
+#include "test_edsstore.moc"

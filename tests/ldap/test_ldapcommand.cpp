@@ -1,0 +1,99 @@
+// quintel-contacts on the company directory (a real slapd on 127.0.0.1): every run brings the
+// copy up to date before it lists it, says so when it cannot (exit 1), and --offline lists the
+// copy at once.
+
+#include "ldaptesting.h"
+#include "slapdserver.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ldaptesting;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QStringList names; // the FullName lines of the listing, sorted
+    QString err;
+};
+
+} // namespace
+
+class TestLdapCommand : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+
+    Run run(const QStringList& args) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral(".cache")));
+        env.insert(QStringLiteral("LDAPNOINIT"), QStringLiteral("1"));
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("QUINTEL_CONTACTS_BIN"), args);
+        p.waitForFinished(120000);
+        Run r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+            if (line.startsWith(QLatin1String("  FullName: ")))
+                r.names.append(line.mid(12));
+        r.names.sort();
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    void configure(const QString& url)
+    {
+        QDir().mkpath(m_home.filePath(QStringLiteral(".config/Quintel")));
+        QFile f(m_home.filePath(QStringLiteral(".config/Quintel/Quintel.conf")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[ContactClient]\nBackend=ldap\nLdapUrl=" + url.toUtf8() +
+                "\nLdapBaseDn=" + SlapdServer::kBase.toUtf8() + "\n");
+    }
+
+private slots:
+    void listsTheDirectoryAsItIsNow()
+    {
+        SlapdServer server;
+        QVERIFY(server.load(people(3)));
+        QVERIFY2(server.start(), qPrintable(server.error()));
+        configure(server.url());
+        const QStringList three{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
+                                QStringLiteral("Given3 Family")};
+
+        Run first = run({});
+        QCOMPARE(first.names, three);
+        QCOMPARE(first.status, 0);
+
+        // A change on the server shows on the next run, not only in the bar.
+        QVERIFY2(server.modify("dn: uid=u4,dc=example,dc=com\nchangetype: add\nobjectClass: inetOrgPerson\n"
+                               "cn: Given4 Family\nsn: Family\ngivenName: Given4\n\n"),
+                 qPrintable(server.error()));
+        Run second = run({});
+        QCOMPARE(second.names, three + QStringList{QStringLiteral("Given4 Family")});
+        QVERIFY2(second.err.isEmpty(), qPrintable(second.err));
+        QCOMPARE(second.status, 0);
+
+        // --offline: the copy at once, as it is.
+        QVERIFY2(server.modify("dn: uid=u2,dc=example,dc=com\nchangetype: delete\n\n"), qPrintable(server.error()));
+        Run offline = run({QStringLiteral("--offline")});
+        QCOMPARE(offline.names, three + QStringList{QStringLiteral("Given4 Family")});
+        QCOMPARE(offline.status, 0);
+
+        // The server gone: the copy is listed, and the run says it is not up to date.
+        server.stop();
+        Run down = run({});
+        QCOMPARE(down.names, three + QStringList{QStringLiteral("Given4 Family")});
+        QVERIFY2(down.err.contains(QStringLiteral("Working offline from the copy")), qPrintable(down.err));
+        QCOMPARE(down.status, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLdapCommand)
+#include "test_ldapcommand.moc"

@@ -1,0 +1,503 @@
+// The company directory store against a real slapd on 127.0.0.1: the whole directory past the
+// server's size limit, a server that refuses paging, anonymous and bound access, ldaps and
+// StartTLS with the company's CA, a server stopped in the middle of a refresh, changes between two
+// starts, and names and addresses in other scripts and LDAP's own escapes.
+
+#include "contactclient/carddav/credentials.h"
+#include "contactclient/carddav/vdircache.h"
+#include "contactclient/ldap/ldapstore.h"
+#include "ldaptesting.h"
+#include "settingsstore.h"
+#include "slapdserver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <csignal>
+
+#include <malloc.h>
+
+using namespace contactclient;
+using namespace contactclient::carddav;
+using namespace ldaptesting;
+
+namespace {
+
+class AnsweringPrompt : public PasswordPrompt {
+public:
+    explicit AnsweringPrompt(std::optional<QString> answer) : m_answer(std::move(answer)) {}
+    std::optional<QString> askPassword(const QString&, const QString&) override { return m_answer; }
+
+private:
+    std::optional<QString> m_answer;
+};
+
+class MemoryKeyring : public Keyring {
+public:
+    Result read(const QString& key) override
+    {
+        return entries.contains(key) ? Result{Status::Found, entries.value(key), {}} : Result{Status::NotFound, {}, {}};
+    }
+    bool write(const QString& key, const QString& password) override
+    {
+        entries.insert(key, password);
+        return true;
+    }
+    QHash<QString, QString> entries;
+};
+
+const QByteArray kTeam = "dn: cn=Team,dc=example,dc=com\nobjectClass: groupOfNames\ncn: Team\n"
+                         "member: uid=u1,dc=example,dc=com\n\n";
+
+} // namespace
+
+class TestLdapStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void wholeDirectoryPastSizeLimit();
+    void serverRefusesPaging();
+    void boundAccess_data();
+    void boundAccess();
+    void secureConnections_data();
+    void secureConnections();
+    void serverStoppedMidRefresh();
+    void changesBetweenStarts();
+    void foreignScriptsAndPostalEscapes();
+    void namelessEntriesLeftOut();
+    void settingsWrittenByHand();
+    void failures_data();
+    void failures();
+    void serverDownWithCopy();
+    void startFromCopyWhileTheServerIsSilent_data();
+    void startFromCopyWhileTheServerIsSilent();
+    void largeValues_data();
+    void largeValues();
+
+private:
+    QTemporaryDir m_xdgCache;
+    std::shared_ptr<MemoryKeyring> m_keyring;
+    // Nobody types a password.
+    std::shared_ptr<PasswordPrompt> m_prompt = std::make_shared<AnsweringPrompt>(std::nullopt);
+};
+
+void TestLdapStore::initTestCase()
+{
+    qputenv("XDG_CACHE_HOME", m_xdgCache.path().toUtf8());
+    qputenv("LDAPNOINIT", "1"); // the machine's ldap.conf and ~/.ldaprc play no part
+}
+
+void TestLdapStore::init()
+{
+    m_keyring = std::make_shared<MemoryKeyring>();
+    setKeyring(m_keyring);
+}
+
+void TestLdapStore::wholeDirectoryPastSizeLimit()
+{
+    SlapdServer server({500, true, false});
+    QVERIFY2(server.load(people(3000) + kTeam), qPrintable(server.error()));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
+    QCOMPARE(openError(store), QString());
+    auto items = store.items();
+    QCOMPARE(items->Count(), 3001);
+    QVERIFY(store.lastRefresh().full);
+    int groups = 0;
+    items->forEach([&](const Item& i) { groups += i.TypeName() == kDistListItemType ? 1 : 0; });
+    QCOMPARE(groups, 1);
+    const auto u2999 = store.itemFromId(entryIdOf(*items, QStringLiteral("Given2999 Family")));
+    QCOMPARE(u2999->FileAs(), QStringLiteral("Family, Given2999"));
+    QCOMPARE(u2999->Email1Address(), QStringLiteral("u2999@example.com"));
+    // The copy holds personal data: its owner's only.
+    QCOMPARE(QFileInfo(store.cacheFolder()).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOther),
+             QFile::Permissions());
+}
+
+void TestLdapStore::serverRefusesPaging()
+{
+    SlapdServer server({500, false, false});
+    QVERIFY(server.load(people(10)));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
+    const QString error = openError(store);
+    QVERIFY2(error.contains(QStringLiteral("does not support paged results")), qPrintable(error));
+}
+
+void TestLdapStore::boundAccess_data()
+{
+    QTest::addColumn<QString>("stored"); // in the keyring; empty: nothing
+    QTest::addColumn<QString>("error");  // part of the failure; empty: it opens
+    QTest::newRow("right password") << SlapdServer::kReaderPassword << QString();
+    QTest::newRow("wrong password") << QStringLiteral("wrong") << QStringLiteral("refused the name or password");
+    QTest::newRow("no password anywhere")
+        << QString() << QStringLiteral("key \"ldap:cn=reader,dc=example,dc=com@127.0.0.1\"");
+}
+
+void TestLdapStore::boundAccess()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, error);
+    SlapdServer server;
+    QVERIFY(server.load(people(3)));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    if (!stored.isEmpty())
+        m_keyring->entries.insert(QStringLiteral("ldap:cn=reader,dc=example,dc=com@127.0.0.1"), stored);
+    LdapAccount account = anonymous(server.url());
+    account.bindDn = SlapdServer::kReaderDn;
+    QTemporaryDir cache;
+    LdapStore store(account, cache.path(), {}, m_prompt);
+    const QString failure = openError(store);
+    if (error.isEmpty()) {
+        QCOMPARE(failure, QString());
+        QCOMPARE(store.items()->Count(), 3);
+    } else {
+        QVERIFY2(failure.contains(error), qPrintable(failure));
+    }
+}
+
+void TestLdapStore::secureConnections_data()
+{
+    QTest::addColumn<bool>("ldaps"); // false: StartTLS
+    QTest::addColumn<bool>("withCa");
+    QTest::newRow("ldaps, company CA") << true << true;
+    QTest::newRow("ldaps, unknown CA") << true << false;
+    QTest::newRow("StartTLS, company CA") << false << true;
+    QTest::newRow("StartTLS, unknown CA") << false << false;
+}
+
+void TestLdapStore::secureConnections()
+{
+    QFETCH(bool, ldaps);
+    QFETCH(bool, withCa);
+    SlapdServer server({500, true, true});
+    QVERIFY(server.load(people(4)));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    LdapAccount account = anonymous(ldaps ? server.ldapsUrl() : server.url());
+    account.startTlsHere = !ldaps;
+    if (withCa)
+        account.caFile = server.caFile();
+    QTemporaryDir cache;
+    LdapStore store(account, cache.path(), {}, m_prompt);
+    const QString failure = openError(store);
+    if (withCa) {
+        QCOMPARE(failure, QString());
+        QCOMPARE(store.items()->Count(), 4);
+    } else {
+        QVERIFY2(failure.contains(QStringLiteral("secure connection")), qPrintable(failure));
+    }
+}
+
+void TestLdapStore::serverStoppedMidRefresh()
+{
+    SlapdServer server;
+    QVERIFY(server.load(people(2000)));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    {
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
+        QCOMPARE(openError(first), QString());
+        QCOMPARE(first.items()->Count(), 2000);
+    }
+    // Another mapping means every entry is read and written again; the server goes half-way.
+    LdapAccount account = anonymous(server.url());
+    account.attributes.fullName = QStringList{QStringLiteral("uid")};
+    const qint64 pid = server.processId();
+    ldap::RefreshOptions options;
+    options.entryRead = [pid](int read) {
+        if (read == 300)
+            ::kill(pid_t(pid), SIGKILL);
+    };
+    {
+        LdapStore store(account, cache.path(), options, m_prompt);
+        store.setStartupWait(std::chrono::minutes(5));
+        QCOMPARE(openError(store), QString()); // the bar works from the copy
+        QVERIFY2(!store.lastError().isEmpty(), "the refresh cannot have finished");
+        QVERIFY2(store.statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(store.statusNote()));
+        auto items = store.items();
+        QCOMPARE(items->Count(), 2000); // every card whole: none skipped, none missing
+        QCOMPARE(store.statusNote().contains(QStringLiteral("cannot be read")), false);
+    }
+    // The next start repairs the copy.
+    QVERIFY(server.start());
+    LdapStore again(account, cache.path(), {}, m_prompt);
+    again.setStartupWait(std::chrono::minutes(5));
+    QCOMPARE(openError(again), QString());
+    QCOMPARE(again.lastError(), QString());
+    auto items = again.items();
+    QCOMPARE(items->Count(), 2000);
+    QVERIFY(!entryIdOf(*items, QStringLiteral("u1234")).isEmpty());
+    QCOMPARE(again.statusNote(), QString());
+}
+
+void TestLdapStore::changesBetweenStarts()
+{
+    SlapdServer server;
+    QVERIFY(server.load(people(5) + kTeam));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    {
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
+        QCOMPARE(openError(first), QString());
+        QCOMPARE(first.items()->Count(), 6);
+    }
+    QVERIFY2(server.modify("dn: uid=u2,dc=example,dc=com\nchangetype: modify\nreplace: displayName\n"
+                           "displayName: Renamed Two\n\n"
+                           "dn: uid=u3,dc=example,dc=com\nchangetype: delete\n\n"
+                           "dn: cn=Team,dc=example,dc=com\nchangetype: delete\n\n"
+                           "dn: uid=u6,dc=example,dc=com\nchangetype: add\nobjectClass: inetOrgPerson\n"
+                           "cn: Given6 Family\nsn: Family\ngivenName: Given6\n\n"),
+             qPrintable(server.error()));
+    LdapStore second(anonymous(server.url()), cache.path(), {}, m_prompt);
+    second.setStartupWait(std::chrono::minutes(5));
+    QCOMPARE(openError(second), QString());
+    QCOMPARE(fullNames(*second.items()), (QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given4 Family"),
+                                                      QStringLiteral("Given5 Family"), QStringLiteral("Given6 Family"),
+                                                      QStringLiteral("Renamed Two")}));
+    // Only what changed was asked for.
+    QCOMPARE(second.lastRefresh().full, false);
+    QCOMPARE(second.lastRefresh().removed, 2);
+    QCOMPARE(second.lastRefresh().written, 2);
+}
+
+void TestLdapStore::foreignScriptsAndPostalEscapes()
+{
+    SlapdServer server;
+    const QString extra =
+        QStringLiteral("postalAddress: Bahnhofstra\u00dfe 3$8001 Z\u00fcrich$Schweiz\n"
+                       "homePostalAddress: Box \\24 12$Kyiv\n"
+                       "departmentNumber: \u0420\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430\n");
+    QByteArray ldif =
+        personLdif(QStringLiteral("zoe"), QStringLiteral("Zo\u00eb"), QStringLiteral("\u00c5ngstr\u00f6m"), QString());
+    ldif.chop(1);
+    // Values with non-ASCII text go in base64.
+    for (const QString& line : extra.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype colon = line.indexOf(QStringLiteral(": "));
+        ldif += line.left(colon).toUtf8() + ":: " + line.mid(colon + 2).toUtf8().toBase64() + '\n';
+    }
+    ldif += '\n';
+    QVERIFY2(server.load(ldif), qPrintable(server.error()));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
+    QCOMPARE(openError(store), QString());
+    auto items = store.items();
+    const auto zoe = store.itemFromId(entryIdOf(*items, QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m")));
+    QCOMPARE(zoe->FileAs(), QStringLiteral("\u00c5ngstr\u00f6m, Zo\u00eb"));
+    QCOMPARE(zoe->BusinessAddress(), QStringLiteral("Bahnhofstra\u00dfe 3\n8001 Z\u00fcrich\nSchweiz"));
+    QCOMPARE(zoe->HomeAddress(), QStringLiteral("Box $ 12\nKyiv"));
+    QCOMPARE(zoe->Categories(),
+             QStringList{QStringLiteral("\u0420\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430")});
+    QCOMPARE(items
+                 ->Restrict(
+                     QStringLiteral("[Categories] = \"\u0440\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430\""))
+                 ->Count(),
+             1);
+}
+
+void TestLdapStore::namelessEntriesLeftOut()
+{
+    SlapdServer server;
+    QVERIFY(server.load(people(2) + personLdif(QStringLiteral("named"), QStringLiteral("Has"), QStringLiteral("Name"),
+                                               QStringLiteral("displayName: Has A Name\n"))));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    // Names only from displayName: the two entries without one have none.
+    LdapAccount account = anonymous(server.url());
+    const QStringList displayName{QStringLiteral("displayName")};
+    account.attributes.fullName = account.attributes.commonName = account.attributes.surname =
+        account.attributes.givenName = displayName;
+    QTemporaryDir cache;
+    LdapStore store(account, cache.path(), {}, m_prompt);
+    QCOMPARE(openError(store), QString());
+    QCOMPARE(fullNames(*store.items()), QStringList{QStringLiteral("Has A Name")});
+    QCOMPARE(store.statusNote(), QStringLiteral("2 directory entries have no name and were left out."));
+}
+
+void TestLdapStore::settingsWrittenByHand()
+{
+    SlapdServer server;
+    QVERIFY(server.load(people(2) + personLdif(QStringLiteral("x"), QStringLiteral("Ex"), QStringLiteral("Ample"),
+                                               QStringLiteral("departmentNumber: D1\nou: O1\n"))));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Quintel.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[ContactClient]\nBackend=ldap\nLdapUrl=" + server.url().toUtf8() +
+               "\nLdapBaseDn=dc=example,dc=com\nLdapFilter=(objectClass=inetOrgPerson)\n"
+               "[LdapAttributes]\nCategories=ou,departmentNumber\n");
+    file.close();
+    QSettingsStore settings(file.fileName());
+    auto store = std::dynamic_pointer_cast<LdapStore>(createLdapStore(settings, m_prompt));
+    QVERIFY(store);
+    QCOMPARE(openError(*store), QString());
+    QCOMPARE(store->items()->Count(), 3);
+    QCOMPARE(store->items()->Restrict(QStringLiteral("[Categories] = \"O1\""))->Count(), 1);
+}
+
+void TestLdapStore::failures_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("serverUp");
+    QTest::addColumn<QString>("error");
+    const QString base = SlapdServer::kBase;
+    QTest::newRow("referral") << QStringLiteral("ou=elsewhere,dc=example,dc=com") << QString() << true
+                              << QStringLiteral("refers to another server");
+    QTest::newRow("no such base") << QStringLiteral("ou=none,dc=example,dc=com") << QString() << true
+                                  << QStringLiteral("No such object");
+    QTest::newRow("bad filter") << base << QStringLiteral("(cn=") << true << QStringLiteral("Bad search filter");
+    QTest::newRow("server down") << base << QString() << false << QStringLiteral("cannot be reached");
+}
+
+void TestLdapStore::failures()
+{
+    QFETCH(QString, base);
+    QFETCH(QString, filter);
+    QFETCH(bool, serverUp);
+    QFETCH(QString, error);
+    SlapdServer server;
+    QVERIFY(server.load(people(2) + "dn: ou=elsewhere,dc=example,dc=com\nobjectClass: referral\n"
+                                    "objectClass: extensibleObject\nou: elsewhere\n"
+                                    "ref: ldap://directory.example.net/ou=people,dc=example,dc=net\n\n"));
+    if (serverUp)
+        QVERIFY2(server.start(), qPrintable(server.error()));
+    LdapAccount account = anonymous(server.url());
+    account.baseDn = base;
+    account.filter = filter;
+    QTemporaryDir cache;
+    LdapStore store(account, cache.path(), {}, m_prompt);
+    const QString failure = openError(store);
+    QVERIFY2(failure.contains(error), qPrintable(failure));
+    QVERIFY2(failure.contains(QStringLiteral("no copy of it")), qPrintable(failure));
+}
+
+void TestLdapStore::serverDownWithCopy()
+{
+    SlapdServer server;
+    QVERIFY(server.load(people(3)));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    {
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
+        QCOMPARE(openError(first), QString());
+    }
+    server.stop();
+    LdapStore offline(anonymous(server.url()), cache.path(), {}, m_prompt);
+    offline.setStartupWait(std::chrono::minutes(5));
+    QCOMPARE(openError(offline), QString());
+    QCOMPARE(offline.items()->Count(), 3);
+    QVERIFY2(offline.statusNote().startsWith(QStringLiteral("Working offline from the copy of ")),
+             qPrintable(offline.statusNote()));
+    QVERIFY2(offline.statusNote().contains(QStringLiteral("cannot be reached")), qPrintable(offline.statusNote()));
+    // The server back: a refresh brings the bar online again and tells it.
+    QVERIFY(server.start());
+    QSignalSpy changed(offline.notifier(), &StoreNotifier::changed);
+    offline.refresh();
+    QTRY_COMPARE(changed.count(), 1);
+    QCOMPARE(offline.statusNote(), QString());
+}
+
+void TestLdapStore::startFromCopyWhileTheServerIsSilent_data()
+{
+    QTest::addColumn<QByteArray>("change"); // LDIF applied while the bar was closed
+    QTest::addColumn<QStringList>("after"); // the names once the refresh has landed
+
+    const QStringList three{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
+                            QStringLiteral("Given3 Family")};
+    QTest::newRow("entry added") << QByteArray("dn: uid=u4,dc=example,dc=com\nchangetype: add\n"
+                                               "objectClass: inetOrgPerson\ncn: Given4 Family\nsn: Family\n"
+                                               "givenName: Given4\n\n")
+                                 << three + QStringList{QStringLiteral("Given4 Family")};
+    QTest::newRow("entry deleted") << QByteArray("dn: uid=u2,dc=example,dc=com\nchangetype: delete\n\n")
+                                   << QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given3 Family")};
+    QTest::newRow("nothing changed") << QByteArray() << three;
+}
+
+void TestLdapStore::startFromCopyWhileTheServerIsSilent()
+{
+    QFETCH(QByteArray, change);
+    QFETCH(QStringList, after);
+    SlapdServer server;
+    QVERIFY(server.load(people(3)));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    {
+        LdapStore first(anonymous(server.url()), cache.path(), {}, m_prompt);
+        QCOMPARE(openError(first), QString());
+    }
+    if (!change.isEmpty())
+        QVERIFY2(server.modify(change), qPrintable(server.error()));
+
+    // Stopped, the server still accepts connections (the system does that) but answers nothing.
+    const auto pid = pid_t(server.processId());
+    QCOMPARE(::kill(pid, SIGSTOP), 0);
+    auto resume = qScopeGuard([pid] { ::kill(pid, SIGCONT); });
+    LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
+    QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
+    QCOMPARE(openError(store), QString());
+    QVERIFY2(store.isRefreshing(), "the start waited for the server");
+    QCOMPARE(fullNames(*store.items()), (QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
+                                                     QStringLiteral("Given3 Family")}));
+    QCOMPARE(store.statusNote(), QString());
+
+    resume.dismiss();
+    QCOMPARE(::kill(pid, SIGCONT), 0);
+    store.waitForRefresh();
+    QCOMPARE(store.lastError(), QString());
+    QCOMPARE(fullNames(*store.items()), after);
+    QCOMPARE(changed.count(), change.isEmpty() ? 0 : 1); // nothing new: nothing to reload
+    QCOMPARE(store.lastRefresh().full, false);
+}
+
+void TestLdapStore::largeValues_data()
+{
+    QTest::addColumn<QByteArray>("attribute"); // given a long value on the first entry
+    QTest::addColumn<int>("size");
+
+    QTest::newRow("200 KB name") << QByteArray("cn") << 200 * 1024;
+    QTest::newRow("4 MB name") << QByteArray("cn") << 4 * 1024 * 1024;
+    QTest::newRow("1 MB title") << QByteArray("title") << 1024 * 1024;
+    QTest::newRow("1 MB postal address") << QByteArray("postalAddress") << 1024 * 1024;
+}
+
+void TestLdapStore::largeValues()
+{
+    QFETCH(QByteArray, attribute);
+    QFETCH(int, size);
+    // As in a program that has not freed large blocks yet: a large answer lives in memory of its
+    // own that goes back to the system when it is freed, and freed memory is overwritten.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_PERTURB, 0x5a);
+    auto restore = qScopeGuard([] { mallopt(M_PERTURB, 0); });
+    // The long value comes first, so that the memory of its answer is reused by the entries after.
+    const QByteArray value = QByteArray(size, 'x');
+    const QByteArray first = "dn: uid=big,dc=example,dc=com\nobjectClass: inetOrgPerson\nuid: big\nsn: Big\n" +
+                             (attribute == "cn" ? QByteArray() : QByteArray("cn: Big Entry\n")) + attribute + ": " +
+                             value + "\n\n";
+    SlapdServer server;
+    QVERIFY2(server.load(first + people(300)), qPrintable(server.error()));
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    QTemporaryDir cache;
+    LdapStore store(anonymous(server.url()), cache.path());
+    QCOMPARE(openError(store), QString());
+    const QStringList names = fullNames(*store.items());
+    QVERIFY2(names.contains(QStringLiteral("Given300 Family")), qPrintable(names.join(QLatin1Char(','))));
+    // The long entry itself is listed, its value whole.
+    QCOMPARE(names.size(), 301);
+    if (attribute == "cn")
+        QVERIFY(names.contains(QString::fromLatin1(value)));
+    else
+        QVERIFY(names.contains(QStringLiteral("Big Entry")));
+    // Every entry listed can be opened.
+    store.items()->forEach([&](const Item& item) { QVERIFY(store.itemFromId(item.EntryID())); });
+}
+
+QTEST_GUILESS_MAIN(TestLdapStore)
+#include "test_ldapstore.moc"

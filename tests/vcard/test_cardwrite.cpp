@@ -1,0 +1,576 @@
+// Writing cards back: every card of the test corpora changed in one property keeps every other
+// line's bytes and reads back as set; a file changed since it was read is never overwritten; a
+// save killed half-way leaves the old file or the new one; khard reads what was written.
+
+#include "contactclient/vcard/carddocument.h"
+#include "contactclient/vcard/cardfile.h"
+#include "contactclient/vcard/contactmapping.h"
+#include "contactclient/vcard/vcardreader.h"
+#include "contactclient/vcard/vcardtext.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include <csignal>
+#include <functional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace contactclient;
+using vcard::CardDocument;
+
+namespace {
+
+const QDateTime kNow = QDateTime(QDate(2026, 5, 17), QTime(9, 30, 5), Qt::UTC);
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
+}
+
+// The raw logical lines of the data whose property is not one of the names, in order.
+QList<QByteArray> untouchedLines(const QByteArray& data, const QSet<QByteArray>& names)
+{
+    QList<QByteArray> out;
+    vcard::LineReader reader(data);
+    vcard::Line line;
+    while (reader.next(line)) {
+        const QByteArray name = line.name.toByteArray().toUpper();
+        if (!names.contains(name))
+            out.append(data.sliced(line.start, line.end - line.start));
+    }
+    return out;
+}
+
+// Every card of the corpora: each as its own bytes.
+QList<QPair<QString, QByteArray>> corpusCards()
+{
+    QList<QPair<QString, QByteArray>> cards;
+    const QStringList roots{QStringLiteral(QUINTEL_TEST_DATA "/corpus"),
+                            QStringLiteral(QUINTEL_TEST_DATA "/../../../fuzz/corpus/vcardreader"),
+                            QStringLiteral(QUINTEL_TEST_DATA "/../../../demo/contacts")};
+    for (const QString& root : roots) {
+        QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QByteArray data = readAll(path);
+            if (data.size() > 512 * 1024 || vcard::toUtf8Data(data).constData() != data.constData())
+                continue;
+            vcard::readCards(data, vcard::Detail::Summary, [&](vcard::Card& c) {
+                if (c.ok())
+                    cards.append({QFileInfo(path).fileName() + QLatin1Char('#') + QString::number(c.index),
+                                  data.sliced(c.offset, c.length)});
+                return true;
+            });
+        }
+    }
+    return cards;
+}
+
+ContactForm withoutOrigins(ContactForm f)
+{
+    for (auto* list : {&f.emails, &f.phones, &f.urls})
+        for (FormEntry& e : *list)
+            e.origin = -1;
+    for (FormAddress& a : f.addresses)
+        a.origin = -1;
+    return f;
+}
+
+using Change = std::function<void(ContactForm&)>;
+
+struct Edit {
+    const char* name;
+    QSet<QByteArray> lines; // the properties it may rewrite (REV always)
+    Change change;
+};
+
+const QList<Edit>& edits()
+{
+    static const QList<Edit> list{
+        {"family name", {"N"}, [](ContactForm& f) { f.family = QStringLiteral("Ångström; Nørgaard, Jr"); }},
+        {"full name", {"FN"}, [](ContactForm& f) { f.fullName = QStringLiteral("Zoë \"Zed\" Example"); }},
+        {"file-as", {"X-EVOLUTION-FILE-AS"}, [](ContactForm& f) { f.fileAs = QStringLiteral("Example, Zoë"); }},
+        {"added e-mail",
+         {"EMAIL"},
+         [](ContactForm& f) {
+             f.emails.append({QStringLiteral("work"), QStringLiteral("new@example.org"), false, -1});
+         }},
+        {"removed e-mail",
+         {"EMAIL"},
+         [](ContactForm& f) {
+             if (!f.emails.isEmpty())
+                 f.emails.removeFirst();
+         }},
+        {"preferred e-mail moved",
+         {"EMAIL"},
+         [](ContactForm& f) {
+             if (f.emails.size() < 2)
+                 return;
+             for (FormEntry& e : f.emails)
+                 e.preferred = false;
+             f.emails.back().preferred = true;
+         }},
+        {"changed phone",
+         {"TEL"},
+         [](ContactForm& f) {
+             if (f.phones.isEmpty())
+                 f.phones.append({QStringLiteral("mobile"), QString(), false, -1});
+             f.phones.front().value = QStringLiteral("+44 20 7946 0958");
+         }},
+        {"phone kind",
+         {"TEL"},
+         [](ContactForm& f) {
+             if (!f.phones.isEmpty())
+                 f.phones.front().kind = QStringLiteral("pager");
+         }},
+        {"organisation", {"ORG"}, [](ContactForm& f) { f.organization = QStringLiteral("Müller & Söhne; GmbH"); }},
+        {"title", {"TITLE"}, [](ContactForm& f) { f.title = QStringLiteral("Head of Ünits; R&D, North"); }},
+        {"title removed", {"TITLE"}, [](ContactForm& f) { f.title = QString(); }},
+        {"nickname", {"NICKNAME"}, [](ContactForm& f) { f.nickname = QStringLiteral("Zed, Zee"); }},
+        {"note",
+         {"NOTE"},
+         [](ContactForm& f) { f.note = QStringLiteral("Two lines;\nthe second, with a comma and a \\ backslash."); }},
+        {"long note",
+         {"NOTE"},
+         [](ContactForm& f) { f.note = QStringLiteral("Grüße aus Köln — 東京の友人より. ").repeated(12).trimmed(); }},
+        {"categories",
+         {"CATEGORIES"},
+         [](ContactForm& f) {
+             f.categories = {QStringLiteral("Friends"), QStringLiteral("Book club, Tuesdays")};
+         }},
+        {"birthday", {"BDAY"}, [](ContactForm& f) { f.birthday = QStringLiteral("1985-04-12"); }},
+        {"address city",
+         {"ADR", "LABEL"},
+         [](ContactForm& f) {
+             if (f.addresses.isEmpty())
+                 f.addresses.append({QStringLiteral("home"), QStringLiteral("1 Main St"), {}, {}, {}, {}, -1});
+             f.addresses.front().city = QStringLiteral("Saint-Étienne");
+         }},
+        {"removed address",
+         {"ADR", "LABEL"},
+         [](ContactForm& f) {
+             if (!f.addresses.isEmpty())
+                 f.addresses.removeFirst();
+         }},
+        {"web page",
+         {"URL"},
+         [](ContactForm& f) {
+             f.urls.append({QStringLiteral("other"), QStringLiteral("https://example.org/a,b;c"), false, -1});
+         }},
+    };
+    return list;
+}
+
+} // namespace
+
+class TestCardWrite : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+
+    QString folder(const QString& name)
+    {
+        const QString path = m_tmp.filePath(name);
+        QDir(path).removeRecursively();
+        QDir().mkpath(path);
+        return path;
+    }
+
+private slots:
+    void fold_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("short") << QByteArray("FN:Ann");
+        QTest::newRow("ascii") << ("NOTE:" + QByteArray(300, 'x'));
+        QTest::newRow("two-byte") << ("NOTE:" + QString(200, QChar(0x00FC)).toUtf8());
+        QTest::newRow("three-byte at the edge") << ("NOTE:ab" + QString(100, QChar(0x6771)).toUtf8());
+        QTest::newRow("four-byte") << ("NOTE:a" + QString::fromUcs4(U"\U0001F600").repeated(60).toUtf8());
+    }
+    void fold()
+    {
+        QFETCH(QByteArray, line);
+        const QByteArray folded = vcard::foldLine(line, "\r\n");
+        QVERIFY(folded.endsWith("\r\n"));
+        const QList<QByteArray> physical = folded.chopped(2).split('\n');
+        for (QByteArray p : physical) {
+            if (p.endsWith('\r'))
+                p.chop(1);
+            QVERIFY2(p.size() <= 75, p.constData());
+            QVERIFY(vcard::isValidUtf8(p.startsWith(' ') ? p.mid(1) : p)); // no sequence cut
+        }
+        // Unfolded, it is the line again.
+        QByteArray unfolded = folded.chopped(2);
+        unfolded.replace("\r\n ", "");
+        QCOMPARE(unfolded, line);
+    }
+
+    // Every card of the corpora, changed in one property: the other lines keep their bytes and
+    // the card reads back as set.
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("edit");
+        for (int i = 0; i < edits().size(); ++i)
+            QTest::newRow(edits()[i].name) << i;
+    }
+    void roundTrip()
+    {
+        QFETCH(int, edit);
+        const Edit& e = edits()[edit];
+        const auto cards = corpusCards();
+        QVERIFY(cards.size() > 50);
+        int changed = 0;
+        for (const auto& [where, bytes] : cards) {
+            const CardDocument doc(bytes);
+            if (!doc.ok())
+                continue;
+            ContactForm form = doc.form();
+            e.change(form);
+            const QByteArray written = doc.apply(form, kNow);
+            if (written == bytes)
+                continue;
+            ++changed;
+            QSet<QByteArray> touched = e.lines;
+            touched.insert("REV");
+            if (doc.form().fullName.isEmpty())
+                touched.insert("FN"); // a card without a full name gets one
+            QCOMPARE(untouchedLines(written, touched), untouchedLines(bytes, touched));
+
+            // One card, readable, with the value as set.
+            int count = 0;
+            QString error;
+            vcard::readCards(written, vcard::Detail::Full, [&](vcard::Card& c) {
+                ++count;
+                error += c.error;
+                return true;
+            });
+            QCOMPARE(count, 1);
+            QVERIFY2(error.isEmpty(), qPrintable(where + QStringLiteral(": ") + error));
+            const CardDocument back(written);
+            QVERIFY2(back.ok(), qPrintable(where));
+            ContactForm expected = withoutOrigins(form);
+            ContactForm actual = withoutOrigins(back.form());
+            if (expected.fullName.isEmpty())
+                expected.fullName = actual.fullName;
+            if (expected == actual)
+                continue;
+            QCOMPARE(actual.family, expected.family);
+            QCOMPARE(actual.note, expected.note);
+            QCOMPARE(actual.categories, expected.categories);
+            QCOMPARE(actual.emails, expected.emails);
+            QCOMPARE(actual.phones, expected.phones);
+            QCOMPARE(actual.addresses, expected.addresses);
+            QCOMPARE(actual.urls, expected.urls);
+            QVERIFY2(false, qPrintable(where + QStringLiteral(": read back differently")));
+        }
+        // Every edit that applies to most cards changed many of them.
+        static const QSet<QByteArray> rare{"preferred e-mail moved", "phone kind", "title removed"};
+        if (!rare.contains(e.name))
+            QVERIFY(changed > 10);
+    }
+
+    void nothingChangedKeepsEveryByte()
+    {
+        for (const auto& [where, bytes] : corpusCards()) {
+            const CardDocument doc(bytes);
+            if (doc.ok())
+                QCOMPARE(doc.apply(doc.form(), kNow), bytes);
+        }
+    }
+
+    void newCard_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::newRow("2.1") << int(vcard::Version::V21);
+        QTest::newRow("3.0") << int(vcard::Version::V30);
+        QTest::newRow("4.0") << int(vcard::Version::V40);
+    }
+    void newCard()
+    {
+        QFETCH(int, version);
+        ContactForm form = formFromText(QStringLiteral("Jürgen van Dijk"));
+        form.emails.append({QStringLiteral("home"), QStringLiteral("jurgen@example.nl"), true, -1});
+        form.note = QStringLiteral("Line one\nline two");
+        const QByteArray card = CardDocument::create(form, vcard::Version(version), QStringLiteral("abc-123"), kNow);
+        const CardDocument doc(card);
+        QVERIFY(doc.ok());
+        QCOMPARE(int(doc.version()), version);
+        QCOMPARE(doc.uid(), QStringLiteral("abc-123"));
+        QCOMPARE(withoutOrigins(doc.form()), withoutOrigins(form));
+        QVERIFY(card.contains("REV:20260517T093005Z"));
+    }
+
+    // In a file of three cards, the others keep every byte.
+    void otherCardsKeepTheirBytes()
+    {
+        const QString dir = folder(QStringLiteral("multi"));
+        const QByteArray a =
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\nN:A;;;;\r\nX-ODD;weird=\"x;y\":keep\r\nEND:VCARD\r\n";
+        const QByteArray b =
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bee\r\nN:Bee;;;;\r\nEMAIL:b@example.org\r\nEND:VCARD\r\n";
+        const QByteArray c = "\r\nBEGIN:VCARD\nVERSION:4.0\nFN:C\nEND:VCARD\n";
+        QVERIFY(writeFile(dir + QStringLiteral("/three.vcf"), a + b + c));
+        OpenedCard opened = openCard(dir, QStringLiteral("three.vcf#2"));
+        QCOMPARE(opened.bytes + "\r\n", b);
+        const CardDocument doc(opened.bytes);
+        ContactForm form = doc.form();
+        form.given = QStringLiteral("Bo");
+        replaceCard(opened.origin, doc.apply(form, kNow));
+        const QByteArray now = readAll(dir + QStringLiteral("/three.vcf"));
+        QVERIFY(now.startsWith(a));
+        QVERIFY(now.endsWith(c));
+        QVERIFY(now.contains("N:Bee;Bo;;;\r\n"));
+    }
+
+    // A card changed on disk between opening and saving is not overwritten.
+    void changedOnDiskIsRefused_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("in place, size and time put back") << QStringLiteral("in place");
+        QTest::newRow("replaced by rename") << QStringLiteral("rename");
+        QTest::newRow("removed") << QStringLiteral("remove");
+        QTest::newRow("appended to") << QStringLiteral("append");
+    }
+    void changedOnDiskIsRefused()
+    {
+        QFETCH(QString, how);
+        const QString dir = folder(QStringLiteral("conflict"));
+        const QString path = dir + QStringLiteral("/ann.vcf");
+        const QByteArray original = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
+        const QByteArray theirs = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Ray\r\nN:Ray;Ann;;;\r\nEND:VCARD\r\n";
+        QCOMPARE(theirs.size(), original.size());
+        QVERIFY(writeFile(path, original));
+        const OpenedCard opened = openCard(dir, QStringLiteral("ann.vcf"));
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        if (how == QLatin1String("in place")) {
+            QVERIFY(writeFile(path, theirs));
+            const timespec times[2] = {before.st_atim, before.st_mtim};
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+        } else if (how == QLatin1String("rename")) {
+            QVERIFY(writeFile(path + QStringLiteral(".new"), theirs));
+            QCOMPARE(::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(),
+                              QFile::encodeName(path).constData()),
+                     0);
+        } else if (how == QLatin1String("remove")) {
+            QVERIFY(QFile::remove(path));
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::Append));
+            f.write("BEGIN:VCARD\r\nFN:Other\r\nEND:VCARD\r\n");
+        }
+        const QByteArray onDisk = readAll(path);
+        const CardDocument doc(opened.bytes);
+        ContactForm form = doc.form();
+        form.given = QStringLiteral("Annie");
+        bool refused = false;
+        try {
+            replaceCard(opened.origin, doc.apply(form, kNow));
+        } catch (const ConflictError&) {
+            refused = true;
+        }
+        QVERIFY(refused);
+        QCOMPARE(readAll(path), onDisk);
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), how == QLatin1String("remove") ? 0 : 1);
+
+        // Delete is refused the same way.
+        refused = false;
+        try {
+            deleteCard(opened.origin, m_tmp.filePath(QStringLiteral("aside")));
+        } catch (const ConflictError&) {
+            refused = true;
+        }
+        QVERIFY(refused);
+        QCOMPARE(readAll(path), onDisk);
+    }
+
+    // A save killed between its steps leaves the old file or the new one, never a part.
+    void killedSave_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("newFile");
+        QTest::newRow("after the temporary file") << int(WriteStep::TemporaryWritten) << false;
+        QTest::newRow("after the rename") << int(WriteStep::Renamed) << true;
+    }
+    void killedSave()
+    {
+        QFETCH(int, step);
+        QFETCH(bool, newFile);
+        const QString dir = folder(QStringLiteral("killed"));
+        const QString path = dir + QStringLiteral("/big.vcf");
+        QByteArray original;
+        for (int i = 0; i < 2000; ++i)
+            original += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person " + QByteArray::number(i) + "\r\nN:Person;" +
+                        QByteArray::number(i) + ";;;\r\nEND:VCARD\r\n";
+        QVERIFY(writeFile(path, original));
+        const OpenedCard opened = openCard(dir, QStringLiteral("big.vcf#1000"));
+        const CardDocument doc(opened.bytes);
+        ContactForm form = doc.form();
+        form.family = QStringLiteral("Changed");
+        const QByteArray card = doc.apply(form, kNow);
+        const QByteArray expected =
+            original.left(opened.origin.offset) + card + original.mid(opened.origin.offset + opened.origin.length);
+
+        const pid_t child = ::fork();
+        if (child == 0) {
+            setWriteHook([step](WriteStep s) {
+                if (int(s) == step)
+                    ::kill(::getpid(), SIGKILL);
+            });
+            try {
+                replaceCard(opened.origin, card);
+            } catch (...) {
+                ::_exit(3);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(readAll(path), newFile ? expected : original);
+        // The temporary file is hidden from the folder's reading (a name starting with a dot).
+        for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
+            QVERIFY(name == QLatin1String("big.vcf") || name.startsWith(QLatin1Char('.')));
+    }
+
+    void permissionsKept()
+    {
+        const QString dir = folder(QStringLiteral("modes"));
+        const QString path = dir + QStringLiteral("/m.vcf");
+        QVERIFY(writeFile(path, "BEGIN:VCARD\nVERSION:4.0\nFN:M\nEND:VCARD\n"));
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        const OpenedCard opened = openCard(dir, QStringLiteral("m.vcf"));
+        const CardDocument doc(opened.bytes);
+        ContactForm form = doc.form();
+        form.title = QStringLiteral("Engineer");
+        const CardOrigin after = replaceCard(opened.origin, doc.apply(form, kNow));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), 0640);
+        QCOMPARE(readAll(path),
+                 QByteArray("BEGIN:VCARD\nVERSION:4.0\nFN:M\nTITLE:Engineer\nREV:20260517T093005Z\nEND:VCARD\n"));
+        // Saved again from the origin the save returned: not a conflict.
+        form.title = QStringLiteral("Lead");
+        replaceCard(after, CardDocument(openCard(dir, QStringLiteral("m.vcf")).bytes).apply(form, kNow));
+        QVERIFY(readAll(path).contains("TITLE:Lead\n"));
+    }
+
+    void addedCard_data()
+    {
+        QTest::addColumn<QByteArrayList>("existing");
+        QTest::addColumn<QByteArray>("version");
+        QTest::newRow("empty folder") << QByteArrayList{} << QByteArray("3.0");
+        QTest::newRow("4.0 folder") << QByteArrayList{"BEGIN:VCARD\nVERSION:4.0\nFN:A\nEND:VCARD\n",
+                                                      "BEGIN:VCARD\nVERSION:4.0\nFN:B\nEND:VCARD\n"}
+                                    << QByteArray("4.0");
+        QTest::newRow("2.1 folder") << QByteArrayList{"BEGIN:VCARD\nVERSION:2.1\nFN:A\nEND:VCARD\n"}
+                                    << QByteArray("2.1");
+    }
+    void addedCard()
+    {
+        QFETCH(QByteArrayList, existing);
+        QFETCH(QByteArray, version);
+        const QString dir = folder(QStringLiteral("added"));
+        for (int i = 0; i < existing.size(); ++i)
+            QVERIFY(writeFile(dir + QStringLiteral("/%1.vcf").arg(i), existing[i]));
+        const vcard::Version v = folderVersion(dir);
+        QCOMPARE(vcard::versionText(v), version);
+        const QByteArray card =
+            CardDocument::create(formFromText(QStringLiteral("ann@example.org")), v, QStringLiteral("1234-abcd"), kNow);
+        QCOMPARE(addCard(dir, QStringLiteral("1234-abcd"), card), QStringLiteral("1234-abcd.vcf"));
+        QCOMPARE(readAll(dir + QStringLiteral("/1234-abcd.vcf")), card);
+        // A second card of the same UID never replaces the first.
+        QVERIFY_THROWS_EXCEPTION(AutomationError, addCard(dir, QStringLiteral("1234-abcd"), "other"));
+        QCOMPARE(readAll(dir + QStringLiteral("/1234-abcd.vcf")), card);
+    }
+
+    void deletedCardIsKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("entryId");
+        QTest::addColumn<QByteArray>("rest"); // empty: the file goes
+        QTest::newRow("alone") << QByteArray("BEGIN:VCARD\r\nFN:Gone\r\nEND:VCARD\r\n") << QStringLiteral("d.vcf")
+                               << QByteArray();
+        QTest::newRow("second of three")
+            << QByteArray(
+                   "BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:Gone\nEND:VCARD\nBEGIN:VCARD\nFN:C\nEND:VCARD\n")
+            << QStringLiteral("d.vcf#2") << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:C\nEND:VCARD\n");
+    }
+    void deletedCardIsKeptAside()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, entryId);
+        QFETCH(QByteArray, rest);
+        const QString dir = folder(QStringLiteral("delete"));
+        const QString aside = m_tmp.filePath(QStringLiteral("aside-") + QString::number(qHash(entryId)));
+        QVERIFY(writeFile(dir + QStringLiteral("/d.vcf"), file));
+        const OpenedCard opened = openCard(dir, entryId);
+        const QString copy = deleteCard(opened.origin, aside);
+        QVERIFY(copy.startsWith(aside + QLatin1Char('/')));
+        QVERIFY(readAll(copy).contains("FN:Gone"));
+        QCOMPARE(QFileInfo::exists(dir + QStringLiteral("/d.vcf")), !rest.isEmpty());
+        if (!rest.isEmpty())
+            QCOMPARE(readAll(dir + QStringLiteral("/d.vcf")), rest);
+    }
+
+    // khard reads the cards written here as the same contacts.
+    void khardReadsTheResult()
+    {
+        const QString khard = QStandardPaths::findExecutable(QStringLiteral("khard"));
+        QVERIFY2(!khard.isEmpty(), "khard is missing (scripts/deps.sh installs it)");
+        const QString dir = folder(QStringLiteral("khard/book"));
+        const QString config = m_tmp.filePath(QStringLiteral("khard/khard.conf"));
+        QVERIFY(writeFile(config, "[addressbooks]\n[[book]]\npath = " + dir.toUtf8() +
+                                      "/\n[general]\neditor = /bin/false\nmerge_editor = /bin/false\n"));
+        // The corpus cards khard can read (3.0 and 4.0), each changed, and one made here.
+        int written = 0;
+        for (const auto& [where, bytes] : corpusCards()) {
+            const CardDocument doc(bytes);
+            if (!doc.ok() || doc.version() == vcard::Version::V21)
+                continue;
+            ContactForm form = doc.form();
+            // khard leaves out cards without a UID (as it would the originals).
+            if (form.fullName.isEmpty() || doc.uid().isEmpty() || bytes.contains("KIND:group"))
+                continue;
+            form.emails.append({QStringLiteral("work"), QStringLiteral("k%1@example.org").arg(written), false, -1});
+            QVERIFY(writeFile(dir + QStringLiteral("/c%1.vcf").arg(written), doc.apply(form, kNow)));
+            ++written;
+        }
+        QVERIFY(written > 20);
+        ContactForm fresh = formFromText(QStringLiteral("Ann Lee"));
+        fresh.phones.append({QStringLiteral("mobile"), QStringLiteral("+1 555 0100"), false, -1});
+        fresh.emails.append({QStringLiteral("work"), QStringLiteral("ann.lee@example.org"), true, -1});
+        addCard(dir, QStringLiteral("fresh-uid"),
+                CardDocument::create(fresh, vcard::Version::V30, QStringLiteral("fresh-uid"), kNow));
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_tmp.path());
+        p.setProcessEnvironment(env);
+        p.start(khard, {QStringLiteral("-c"), config, QStringLiteral("email"), QStringLiteral("--parsable")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(p.exitCode() == 0, qPrintable(QString::fromUtf8(p.readAllStandardError())));
+        for (int i = 0; i < written; ++i)
+            QVERIFY2(out.contains(QStringLiteral("k%1@example.org").arg(i)), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("ann.lee@example.org\tAnn Lee")), qPrintable(out));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCardWrite)
+#include "test_cardwrite.moc"
