@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Notiz</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Diesen Kontakt ändern (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Diesen Kontakt löschen</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+Die Karte zeigt den Kontakt jetzt so, wie er ist; Ihre Änderungen bleiben in den Feldern erhalten. Prüfen Sie sie und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>Ihre Änderungen an „%1“ verwerfen?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>„%1“ aus dem Adressbuch löschen?
+
+Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Neuer Kontakt</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Geschäftlich</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>Prä&amp;fix</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>&amp;Vorname</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>&amp;Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>&amp;Nachname</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>Suffi&amp;x</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>Vollständiger Na&amp;me</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>Ablegen &amp;unter</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>wie der Name</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>&amp;Organisation</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Position</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>Spitzn&amp;ame</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>E-Mail-Adresse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Telefonnummer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Postanschrift</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Postanschrift hinzufügen</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Webseite hinzufügen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Weitere &amp;Kategorien</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>&amp;Geburtstag</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12 oder --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>No&amp;tiz</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Bevorzugt</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Adresse entfernen</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>Quintel ändert keine Kontakte dieses Adressbuchs; ändern Sie den Kontakt in dem Programm, zu dem das Adressbuch gehört.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Passende Kontakte</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Passwort für das Adressbuch %1:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>Eine E-Mail-Adresse braucht ein „@“.</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>Dies ist keine E-Mail-Adresse.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>Ein Geburtstag ist ein Datum wie 1985-04-12 oder --04-12 ohne Jahr.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>Ein Kontakt braucht einen Namen, eine Organisation, eine E-Mail-Adresse oder eine Telefonnummer.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>Quintel ändert das Adressbuch des Desktops nicht; ändern Sie diesen Kontakt in GNOME Contacts oder Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>Quintel liest das Adressbuch von Thunderbird, ändert es aber nicht; ändern Sie diesen Kontakt in Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>Die Kontaktdatei „%1“ konnte nicht geschrieben werden (%2); sie ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>Der Adressbuch-Ordner „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>Die Kontaktdatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>Der Kontakt in „%1“ wurde seit dem Öffnen von einem anderen Programm geändert; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>Die Kontaktdatei „%1“ wurde seit dem Öffnen entfernt; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>Die Kontaktdatei „%1“ ist in UTF-16 geschrieben, das Quintel liest, aber nicht schreibt; ändern Sie sie in einem anderen Programm.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>Der Kontakt hat keine brauchbare UID für seinen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>der Ordner „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>Der Kontakt „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Dieser Kontakt ist Quintels Kopie aus dem Adressbuch eines Servers (CardDAV oder LDAP); ändern Sie ihn auf dem Server oder in dem Programm, das ihn verwaltet.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ Quintel kann E-Mails senden. Eine Antwort ist nicht nötig.
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Drücken Sie die Tasten, die die Leiste aus jedem Programm hervorholen; leeren Sie das Feld für keine. Eine laufende Leiste übernimmt die neuen Tasten, sobald sie gespeichert sind.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Beim Tippen Treffer aus allen Feldern zeigen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>Die verwendeten Kontakte vergessen</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Vergisst, mit welchen Kontakten Sie über die Leiste gearbeitet haben und wie oft (gespeichert in %1, nur verwendet, um sie unter den Treffern zuerst zu zeigen)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1293,6 +1645,30 @@ Rückgabewert: 0 alles gelesen; 1 einige Karten oder Dateien übersprungen (sieh
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Ein Ordner mit .vcf-Dateien oder eine vdir-Wurzel mit einem Ordner je Sammlung (Vorgabe: die eingestellten Adressbücher).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Nur die Kontakte, die die Wörter finden, wie die Trefferliste der Leiste sie findet (jedes Wort beginnt ein Wort eines Namens, Spitznamens, einer Organisation, eines Titels, einer E-Mail-Adresse, Kategorie, eines Orts oder einer Postleitzahl oder ist Teil einer Nummer; Akzente und Groß-/Kleinschreibung zählen nicht), in deren Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Ändert den Kontakt mit dieser Eintrags-ID (wie die Liste sie ausgibt) nach den Optionen --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Fügt dem Adressbuch einen Kontakt aus den Optionen --value hinzu.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Löscht den Kontakt mit dieser Eintrags-ID; seine Karte wird in ~/.local/share/Quintel/deleted-contacts aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, PROPERTY ein Name, den die Liste ausgibt (FullName, Email1Address, MobileTelephoneNumber, HomeAddress als Straße;Ort;Region;Postleitzahl;Land, Categories als Liste mit Kommas, …); ein leerer VALUE entfernt sie. Wiederholbar.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Das Adressbuch eines Servers (CardDAV, LDAP) sofort aus seiner Kopie auflisten, ohne die Kopie zu aktualisieren.</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Nota</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>E&amp;liminar…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Modificar este contacto (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Eliminar este contacto</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+La tarjeta muestra ahora el contacto tal como está; sus cambios se conservan en los campos. Revíselos y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>¿Descartar sus cambios en «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>¿Eliminar «%1» de la libreta de direcciones?
+
+Se guarda una copia de la tarjeta en %2.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Nuevo contacto</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Móvil</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Buscapersonas</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>&amp;Prefijo</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>&amp;Segundo nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>&amp;Apellidos</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>Sufi&amp;jo</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>Nombre co&amp;mpleto</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>Archi&amp;var como</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>como el nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>&amp;Organización</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>Ca&amp;rgo</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>Apo&amp;do</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>Añadir dirección de correo</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Añadir número de teléfono</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Dirección postal</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Añadir dirección postal</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Añadir página web</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Otras &amp;categorías</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>separadas por comas</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>C&amp;umpleaños</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12 o --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>No&amp;ta</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Preferente</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Quitar la dirección</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>Quintel no modifica los contactos de esta libreta de direcciones; modifique el contacto en el programa al que pertenece la libreta.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>correo</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>número</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>organización</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>cargo</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>apodo</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>categoría</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>lugar</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Contactos que coinciden</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Contraseña de la libreta de direcciones %1:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>Una dirección de correo necesita una «@».</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>Esto no es una dirección de correo.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>Un cumpleaños es una fecha como 1985-04-12 o --04-12 sin el año.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>Un contacto necesita un nombre, una organización, una dirección de correo o un número de teléfono.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>Quintel no modifica la libreta de direcciones del escritorio; modifique este contacto en GNOME Contacts o Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>Quintel lee la libreta de direcciones de Thunderbird, pero no la modifica; modifique este contacto en Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>No se pudo escribir el archivo de contacto «%1» (%2); sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>No se puede abrir la carpeta de la libreta «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>No se puede leer el archivo de contacto «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>Otro programa ha modificado el contacto de «%1» desde que se abrió; no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>El archivo de contacto «%1» se ha eliminado desde que se abrió; no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>El archivo de contacto «%1» está escrito en UTF-16, que Quintel lee pero no escribe; modifíquelo en otro programa.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>El contacto no tiene un UID utilizable para su nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>no se puede crear la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>No se puede leer el contacto «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Este contacto es la copia que Quintel tiene de la libreta de direcciones de un servidor (CardDAV o LDAP); modifíquelo en el servidor o en el programa que la gestiona.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ Quintel puede enviar correo. No hace falta responder.
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Pulse las teclas que traen la barra al frente desde cualquier programa; vacíe el campo para ninguna. Una barra abierta toma las nuevas teclas en cuanto se guardan.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Mostrar mientras escribo las coincidencias de todos los campos</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>Olvidar los contactos usados</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Olvida con qué contactos ha trabajado desde la barra y cuántas veces (guardado en %1, usado solo para ponerlos primero entre las coincidencias)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1293,6 +1645,30 @@ Estado de salida: 0 todo leído; 1 se omitieron tarjetas o archivos (véase stde
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Una carpeta de archivos .vcf o una raíz vdir con una carpeta por colección (por omisión: las libretas configuradas).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Solo los contactos que encuentran las palabras, como los encuentra la lista de coincidencias de la barra (cada palabra empieza una palabra de un nombre, apodo, organización, cargo, dirección de correo, categoría, ciudad o código postal, o es parte de un número; se ignoran acentos y mayúsculas), en su orden.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Cambia el contacto con este ID de entrada (como lo muestra el listado) según las opciones --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Añade a la libreta de direcciones un contacto hecho de las opciones --value.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Elimina el contacto con este ID de entrada; su tarjeta se guarda en ~/.local/share/Quintel/deleted-contacts.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, con PROPERTY un nombre que muestra el listado (FullName, Email1Address, MobileTelephoneNumber, HomeAddress como calle;ciudad;región;código postal;país, Categories como lista separada por comas, …); una VALUE vacía la quita. Repetible.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Listar al momento la libreta de un servidor (CardDAV, LDAP) desde su copia, sin actualizar la copia.</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Note</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Modifier ce contact (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Supprimer ce contact</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+La fiche affiche maintenant le contact tel qu&apos;il est ; vos modifications sont conservées dans les champs. Vérifiez-les et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>Abandonner vos modifications de « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>Supprimer « %1 » du carnet d&apos;adresses ?
+
+Une copie de la fiche est conservée dans %2.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Nouveau contact</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Professionnel</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobile</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Bipeur</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>&amp;Préfixe</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>P&amp;rénom</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>&amp;Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>&amp;Nom de famille</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>Suffi&amp;xe</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>Nom comp&amp;let</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>Cl&amp;asser sous</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>comme le nom</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>&amp;Organisation</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Fonction</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>S&amp;urnom</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>Ajouter une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Ajouter un numéro de téléphone</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Adresse postale</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Ajouter une adresse postale</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Ajouter une page web</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Autres &amp;catégories</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>séparées par des virgules</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>Anni&amp;versaire</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12, ou --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>No&amp;te</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Préféré</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Supprimer l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Rue</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>Quintel ne modifie pas les contacts de ce carnet d&apos;adresses ; modifiez ce contact dans le programme auquel le carnet appartient.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>adresse e-mail</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>numéro</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>organisation</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>fonction</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>surnom</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>catégorie</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>lieu</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Contacts correspondants</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Mot de passe du carnet d&apos;adresses %1 :</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>Une adresse e-mail doit contenir un « @ ».</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>Ce n&apos;est pas une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>Un anniversaire est une date comme 1985-04-12, ou --04-12 sans l&apos;année.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>Un contact doit avoir un nom, une organisation, une adresse e-mail ou un numéro de téléphone.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>Quintel ne modifie pas le carnet d&apos;adresses du bureau ; modifiez ce contact dans GNOME Contacts ou Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>Quintel lit le carnet d&apos;adresses de Thunderbird mais ne le modifie pas ; modifiez ce contact dans Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>Le fichier de contact « %1 » n&apos;a pas pu être écrit (%2) ; il est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>Le dossier du carnet d&apos;adresses « %1 » ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>Le fichier de contact « %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>Le contact de « %1 » a été modifié par un autre programme depuis son ouverture ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>Le fichier de contact « %1 » a été supprimé depuis son ouverture ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>Le fichier de contact « %1 » est écrit en UTF-16, que Quintel lit mais n&apos;écrit pas ; modifiez-le dans un autre programme.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>Le contact n&apos;a pas d&apos;UID utilisable pour son nom de fichier.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>le dossier « %1 » ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>Le contact « %1 » ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Ce contact est la copie par Quintel du carnet d&apos;adresses d&apos;un serveur (CardDAV ou LDAP) ; modifiez-le sur le serveur ou dans le programme qui le gère.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ Quintel peut envoyer des messages. Aucune réponse n&apos;est nécessaire.
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Appuyez sur les touches qui font apparaître la barre depuis n&apos;importe quel programme ; videz le champ pour n&apos;en avoir aucune. Une barre ouverte prend les nouvelles touches dès qu&apos;elles sont enregistrées.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Afficher pendant la saisie les correspondances de tous les champs</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>Oublier les contacts utilisés</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Oublie les contacts sur lesquels vous avez agi depuis la barre et combien de fois (conservé dans %1, utilisé seulement pour les placer en tête des correspondances)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1293,6 +1645,30 @@ Code de sortie : 0 tout lu ; 1 des fiches ou fichiers ignorés (voir stderr) ; 2
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Un dossier de fichiers .vcf ou une racine vdir avec un dossier par collection (par défaut : les carnets d&apos;adresses configurés).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Seulement les contacts que les mots trouvent, comme la liste des correspondances de la barre les trouve (chaque mot commence un mot d&apos;un nom, surnom, d&apos;une organisation, fonction, adresse e-mail, catégorie, ville ou d&apos;un code postal, ou fait partie d&apos;un numéro ; accents et casse ignorés), dans son ordre.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Modifie le contact ayant cet identifiant d&apos;entrée (tel que la liste l&apos;affiche) selon les options --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Ajoute au carnet d&apos;adresses un contact fait des options --value.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Supprime le contact ayant cet identifiant d&apos;entrée ; sa fiche est conservée dans ~/.local/share/Quintel/deleted-contacts.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, PROPERTY étant un nom que la liste affiche (FullName, Email1Address, MobileTelephoneNumber, HomeAddress sous la forme rue;ville;région;code postal;pays, Categories en liste séparée par des virgules, …) ; une VALUE vide la supprime. Peut être répété.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Lister tout de suite le carnet d&apos;un serveur (CardDAV, LDAP) depuis sa copie, sans mettre la copie à jour.</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Nota</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Elimina…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Modifica questo contatto (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Elimina questo contatto</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+La scheda ora mostra il contatto così com&apos;è; le tue modifiche restano nei campi. Controllale e salva di nuovo.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>Scartare le modifiche a «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>Eliminare «%1» dalla rubrica?
+
+Una copia della scheda viene conservata in %2.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Nuovo contatto</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Lavoro</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Cellulare</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Cercapersone</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>Pre&amp;fisso</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>Secon&amp;do nome</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>Co&amp;gnome</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>S&amp;uffisso</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>Nome com&amp;pleto</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>&amp;Archivia come</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>come il nome</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>&amp;Organizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Qualifica</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>Sop&amp;rannome</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>Aggiungi indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Aggiungi numero di telefono</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Indirizzo postale</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Aggiungi indirizzo postale</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Pagina web</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Aggiungi pagina web</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Altre &amp;categorie</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>separate da virgole</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>Comp&amp;leanno</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12, oppure --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>No&amp;ta</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Preferito</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Rimuovi indirizzo</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Paese</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>Quintel non modifica i contatti di questa rubrica; modifica il contatto nel programma a cui appartiene la rubrica.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>numero</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>organizzazione</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>qualifica</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>soprannome</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>categoria</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>luogo</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Contatti corrispondenti</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Password della rubrica %1:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>Un indirizzo e-mail deve contenere una «@».</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>Questo non è un indirizzo e-mail.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>Un compleanno è una data come 1985-04-12, oppure --04-12 senza l&apos;anno.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>Un contatto richiede un nome, un&apos;organizzazione, un indirizzo e-mail o un numero di telefono.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>Quintel non modifica la rubrica del desktop; modifica questo contatto in GNOME Contacts o Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>Quintel legge la rubrica di Thunderbird ma non la modifica; modifica questo contatto in Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>Impossibile scrivere il file del contatto «%1» (%2); è rimasto com&apos;era.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>Impossibile aprire la cartella della rubrica «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>Impossibile leggere il file del contatto «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>Il contatto in «%1» è stato modificato da un altro programma dopo l&apos;apertura; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>Il file del contatto «%1» è stato rimosso dopo l&apos;apertura; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>Il file del contatto «%1» è scritto in UTF-16, che Quintel legge ma non scrive; modificalo in un altro programma.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>Il contatto non ha un UID utilizzabile per il nome del file.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>impossibile creare la cartella «%1»</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>Impossibile leggere il contatto «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Questo contatto è la copia di Quintel della rubrica di un server (CardDAV o LDAP); modificalo sul server o nel programma che la gestisce.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ Quintel può inviare posta. Non serve rispondere.
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Premi i tasti che portano in primo piano la barra da qualsiasi programma; svuota il campo per nessuno. Una barra aperta usa i nuovi tasti appena sono salvati.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Mostra mentre scrivo le corrispondenze di tutti i campi</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>Dimentica i contatti usati</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Dimentica su quali contatti hai agito dalla barra e quante volte (conservato in %1, usato solo per metterli per primi tra le corrispondenze)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1293,6 +1645,30 @@ Stato di uscita: 0 tutto letto; 1 alcune schede o file saltati (vedi stderr); 2 
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Una cartella di file .vcf o una radice vdir con una cartella per raccolta (predefinito: le rubriche configurate).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Solo i contatti che le parole trovano, come li trova l&apos;elenco delle corrispondenze della barra (ogni parola inizia una parola di un nome, soprannome, organizzazione, qualifica, indirizzo e-mail, categoria, città o CAP, o è parte di un numero; accenti e maiuscole ignorati), nel suo ordine.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Modifica il contatto con questo ID di voce (come lo stampa l&apos;elenco) secondo le opzioni --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Aggiunge alla rubrica un contatto fatto delle opzioni --value.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Elimina il contatto con questo ID di voce; la sua scheda è conservata in ~/.local/share/Quintel/deleted-contacts.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, dove PROPERTY è un nome che l&apos;elenco stampa (FullName, Email1Address, MobileTelephoneNumber, HomeAddress come via;città;regione;CAP;paese, Categories come elenco separato da virgole, …); una VALUE vuota la rimuove. Ripetibile.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Elenca subito la rubrica di un server (CardDAV, LDAP) dalla sua copia, senza aggiornare la copia.</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Notitie</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bewerken</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Verwijderen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Dit contact wijzigen (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Dit contact verwijderen</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+De kaart toont het contact nu zoals het is; uw wijzigingen blijven in de velden staan. Controleer ze en sla opnieuw op.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>Uw wijzigingen in “%1” verwerpen?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>“%1” uit het adresboek verwijderen?
+
+Een kopie van de kaart wordt bewaard in %2.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Nieuw contact</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Zakelijk</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobiel</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pieper</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Overig</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>&amp;Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>Voor&amp;naam</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>&amp;Middelste naam</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>&amp;Achternaam</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>Achtervoe&amp;gsel</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>Vo&amp;lledige naam</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>Arc&amp;hiveren als</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>als de naam</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>&amp;Organisatie</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Functie</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>B&amp;ijnaam</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>E-mailadres toevoegen</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefoon</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Telefoonnummer toevoegen</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Postadres</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Postadres toevoegen</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webpagina</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Webpagina toevoegen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorieën</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Andere &amp;categorieën</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>gescheiden door komma&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>Ve&amp;rjaardag</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12, of --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notitie</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>Notiti&amp;e</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Voorkeur</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Adres verwijderen</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straat</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Provincie</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>Quintel wijzigt geen contacten van dit adresboek; wijzig het contact in het programma waar het adresboek bij hoort.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>nummer</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>organisatie</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>functie</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>bijnaam</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>categorie</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>plaats</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>naam</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Passende contacten</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Wachtwoord voor het adresboek %1:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>Een e-mailadres heeft een “@” nodig.</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>Dit is geen e-mailadres.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>Een verjaardag is een datum zoals 1985-04-12, of --04-12 zonder het jaar.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>Een contact heeft een naam, een organisatie, een e-mailadres of een telefoonnummer nodig.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>Quintel wijzigt het adresboek van het bureaublad niet; wijzig dit contact in GNOME Contacts of Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>Quintel leest het adresboek van Thunderbird, maar wijzigt het niet; wijzig dit contact in Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>Het contactbestand “%1” kon niet worden geschreven (%2); het is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>De adresboekmap “%1” kan niet worden geopend: %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>Het contactbestand “%1” kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>Het contact in “%1” is sinds het openen door een ander programma gewijzigd; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>Het contactbestand “%1” is sinds het openen verwijderd; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>Het contactbestand “%1” is geschreven in UTF-16, dat Quintel wel leest maar niet schrijft; wijzig het in een ander programma.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>Het contact heeft geen bruikbare UID voor de bestandsnaam.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>de map “%1” kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>Het contact “%1” kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Dit contact is de kopie van Quintel uit het adresboek van een server (CardDAV of LDAP); wijzig het op de server of in het programma dat het beheert.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ Quintel kan e-mail verzenden. Antwoorden is niet nodig.
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Druk op de toetsen die de balk vanuit elk programma naar voren halen; maak het veld leeg voor geen. Een geopende balk neemt de nieuwe toetsen over zodra ze zijn opgeslagen.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Tijdens het typen overeenkomsten uit alle velden tonen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>De gebruikte contacten vergeten</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Vergeet met welke contacten u via de balk iets deed en hoe vaak (bewaard in %1, alleen gebruikt om ze bovenaan de overeenkomsten te zetten)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1293,6 +1645,30 @@ Afsluitstatus: 0 alles gelezen; 1 enkele kaarten of bestanden overgeslagen (zie 
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Een map met .vcf-bestanden of een vdir-hoofdmap met één map per verzameling (standaard: de ingestelde adresboeken).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Alleen de contacten die de woorden vinden, zoals de lijst met overeenkomsten van de balk ze vindt (elk woord begint een woord van een naam, bijnaam, organisatie, functie, e-mailadres, categorie, plaats of postcode, of is deel van een nummer; accenten en hoofdletters tellen niet), in die volgorde.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Wijzigt het contact met deze item-ID (zoals de lijst die toont) volgens de opties --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Voegt een contact uit de opties --value aan het adresboek toe.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Verwijdert het contact met deze item-ID; de kaart wordt bewaard in ~/.local/share/Quintel/deleted-contacts.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, met PROPERTY een naam die de lijst toont (FullName, Email1Address, MobileTelephoneNumber, HomeAddress als straat;plaats;regio;postcode;land, Categories als lijst met komma&apos;s, …); een lege VALUE verwijdert hem. Herhaalbaar.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Het adresboek van een server (CardDAV, LDAP) meteen uit de kopie tonen, zonder de kopie bij te werken.</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Notatka</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edytuj</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Usuń…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Zmień ten kontakt (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Usuń ten kontakt</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+Wizytówka pokazuje teraz kontakt w obecnej postaci; Twoje zmiany zostały zachowane w polach. Sprawdź je i zapisz ponownie.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>Odrzucić zmiany w „%1”?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>Usunąć „%1” z książki adresowej?
+
+Kopia wizytówki zostanie zachowana w %2.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Nowy kontakt</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Domowy</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Służbowy</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Komórkowy</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Faks</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inny</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>&amp;Tytuł</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>&amp;Imię</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>&amp;Drugie imię</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>&amp;Nazwisko</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>&amp;Sufiks</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>&amp;Pełna nazwa</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>Sortuj j&amp;ako</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>jak nazwa</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>&amp;Organizacja</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>Stano&amp;wisko</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>Pseudoni&amp;m</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>Dodaj adres e-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Dodaj numer telefonu</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Adres pocztowy</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Dodaj adres pocztowy</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Strona WWW</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Dodaj stronę WWW</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Inne kate&amp;gorie</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>rozdzielone przecinkami</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>U&amp;rodziny</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12 lub --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>Notat&amp;ka</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Preferowany</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Usuń: %1</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Usuń adres</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Ulica</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Miasto</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Kod pocztowy</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Kraj</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>Quintel nie zmienia kontaktów tej książki adresowej; zmień kontakt w programie, do którego należy ta książka.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>numer</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>organizacja</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>stanowisko</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>pseudonim</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>kategoria</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>miejscowość</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nazwa</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Pasujące kontakty</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Hasło do książki adresowej %1:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>Adres e-mail musi zawierać „@”.</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>To nie jest adres e-mail.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>Urodziny to data, np. 1985-04-12 lub --04-12 bez roku.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>Kontakt musi mieć nazwę, organizację, adres e-mail lub numer telefonu.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>Quintel nie zmienia książki adresowej pulpitu; zmień ten kontakt w GNOME Contacts lub Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>Quintel czyta książkę adresową programu Thunderbird, ale jej nie zmienia; zmień ten kontakt w programie Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>Nie udało się zapisać pliku kontaktu „%1” (%2); pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>Nie można otworzyć folderu książki adresowej „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>Nie można odczytać pliku kontaktu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>Kontakt w „%1” został zmieniony przez inny program od czasu otwarcia; niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>Plik kontaktu „%1” został usunięty od czasu otwarcia; niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>Plik kontaktu „%1” jest zapisany w UTF-16, które Quintel czyta, ale nie zapisuje; zmień go w innym programie.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>Kontakt nie ma UID, którego można użyć jako nazwy pliku.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>nie można utworzyć folderu „%1”</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>Nie można odczytać kontaktu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Ten kontakt jest kopią Quintel z książki adresowej serwera (CardDAV lub LDAP); zmień go na serwerze lub w programie, który nim zarządza.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ Quintel może wysyłać pocztę. Odpowiedź nie jest potrzebna.
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Naciśnij klawisze, które przywołują pasek z dowolnego programu; wyczyść pole, by nie używać żadnych. Działający pasek przyjmuje nowe klawisze od razu po zapisaniu.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Pokazuj podczas pisania dopasowania ze wszystkich pól</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>Zapomnij użyte kontakty</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Zapomina, z którymi kontaktami pracowałeś przez pasek i jak często (zapisane w %1, używane tylko do stawiania ich na początku dopasowań)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1294,6 +1646,30 @@ Kod wyjścia: 0 wszystko odczytane; 1 pominięto niektóre wizytówki lub pliki 
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Folder plików .vcf lub katalog główny vdir z jednym folderem na kolekcję (domyślnie: skonfigurowane książki adresowe).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Tylko kontakty, które znajdują słowa, tak jak znajduje je lista dopasowań paska (każde słowo zaczyna słowo nazwy, pseudonimu, organizacji, stanowiska, adresu e-mail, kategorii, miejscowości lub kodu pocztowego albo jest częścią numeru; akcenty i wielkość liter bez znaczenia), w jej kolejności.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Zmienia kontakt o tym identyfikatorze wpisu (takim, jak wypisuje go lista) według opcji --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Dodaje do książki adresowej kontakt złożony z opcji --value.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Usuwa kontakt o tym identyfikatorze wpisu; jego wizytówka zostaje zachowana w ~/.local/share/Quintel/deleted-contacts.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, gdzie PROPERTY to nazwa wypisywana przez listę (FullName, Email1Address, MobileTelephoneNumber, HomeAddress jako ulica;miejscowość;region;kod pocztowy;kraj, Categories jako lista rozdzielona przecinkami, …); pusta VALUE usuwa właściwość. Można powtarzać.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Wypisz od razu książkę adresową serwera (CardDAV, LDAP) z jej kopii, bez aktualizowania kopii.</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Observação</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>E&amp;xcluir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Alterar este contato (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Excluir este contato</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+O cartão agora mostra o contato como ele está; suas alterações foram mantidas nos campos. Confira-as e salve de novo.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>Descartar suas alterações em “%1”?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>Excluir “%1” do catálogo de endereços?
+
+Uma cópia do cartão fica guardada em %2.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Novo contato</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Residencial</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Comercial</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Celular</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>&amp;Prefixo</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>Nome do &amp;meio</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>So&amp;brenome</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>Su&amp;fixo</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>Nome comp&amp;leto</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>&amp;Arquivar como</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>como o nome</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>Or&amp;ganização</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>Ca&amp;rgo</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>Apel&amp;ido</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>Adicionar endereço de e-mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Adicionar número de telefone</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Endereço postal</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Adicionar endereço postal</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Página da web</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Adicionar página da web</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Outras &amp;categorias</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>separadas por vírgulas</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>Ani&amp;versário</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12 ou --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>&amp;Observação</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Preferencial</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Remover %1</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Remover endereço</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Rua</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Cidade</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>CEP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>O Quintel não altera os contatos deste catálogo de endereços; altere o contato no programa ao qual o catálogo pertence.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>número</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>organização</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>cargo</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>apelido</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>categoria</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>local</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Contatos correspondentes</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Senha do catálogo de endereços %1:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>Um endereço de e-mail precisa de um “@”.</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>Isto não é um endereço de e-mail.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>Um aniversário é uma data como 1985-04-12 ou --04-12 sem o ano.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>Um contato precisa de um nome, uma organização, um endereço de e-mail ou um número de telefone.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>O Quintel não altera o catálogo de endereços da área de trabalho; altere este contato no GNOME Contacts ou no Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>O Quintel lê o catálogo de endereços do Thunderbird, mas não o altera; altere este contato no Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>Não foi possível gravar o arquivo de contato “%1” (%2); ele continua como estava.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>A pasta do catálogo “%1” não pode ser aberta: %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>O arquivo de contato “%1” não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>O contato em “%1” foi alterado por outro programa desde que foi aberto; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>O arquivo de contato “%1” foi removido desde que foi aberto; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>O arquivo de contato “%1” está gravado em UTF-16, que o Quintel lê, mas não grava; altere-o em outro programa.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>O contato não tem um UID utilizável para o nome do arquivo.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>a pasta “%1” não pode ser criada</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>O contato “%1” não pode ser lido: %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Este contato é a cópia do Quintel do catálogo de endereços de um servidor (CardDAV ou LDAP); altere-o no servidor ou no programa que o gerencia.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ O Quintel pode enviar e-mails. Não é preciso responder.
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Pressione as teclas que trazem a barra para a frente a partir de qualquer programa; esvazie o campo para nenhuma. Uma barra aberta passa a usar as novas teclas assim que forem salvas.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Mostrar enquanto digito as correspondências de todos os campos</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>Esquecer os contatos usados</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Esquece com quais contatos você agiu pela barra e quantas vezes (guardado em %1, usado apenas para colocá-los primeiro entre as correspondências)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1293,6 +1645,30 @@ Status de saída: 0 tudo lido; 1 alguns cartões ou arquivos ignorados (veja std
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Uma pasta de arquivos .vcf ou uma raiz vdir com uma pasta por coleção (padrão: os catálogos configurados).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Apenas os contatos que as palavras encontram, como a lista de correspondências da barra os encontra (cada palavra começa uma palavra de um nome, apelido, organização, cargo, endereço de e-mail, categoria, cidade ou CEP, ou é parte de um número; acentos e maiúsculas ignorados), na sua ordem.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Altera o contato com este ID de entrada (como a listagem o mostra) segundo as opções --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Adiciona ao catálogo de endereços um contato feito das opções --value.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Exclui o contato com este ID de entrada; seu cartão é guardado em ~/.local/share/Quintel/deleted-contacts.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, sendo PROPERTY um nome que a listagem mostra (FullName, Email1Address, MobileTelephoneNumber, HomeAddress como rua;cidade;região;CEP;país, Categories como lista separada por vírgulas, …); uma VALUE vazia a remove. Pode ser repetido.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Listar de imediato o catálogo de um servidor (CardDAV, LDAP) a partir da sua cópia, sem atualizar a cópia.</translation>
     </message>
 </context>
 </TS>

@@ -109,6 +109,232 @@
         <source>Note</source>
         <translation>Заметка</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Изменить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Удалить…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Change this contact (F2)</source>
+        <translation>Изменить этот контакт (F2)</translation>
+    </message>
+    <message>
+        <source>Delete this contact</source>
+        <translation>Удалить этот контакт</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is; your changes are kept in the fields. Check them and save again.</source>
+        <translation>%1
+
+Теперь карточка показывает контакт в его текущем виде; ваши изменения остались в полях. Проверьте их и сохраните ещё раз.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to “%1”?</source>
+        <translation>Отбросить изменения в «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete “%1” from the address book?
+
+A copy of the card is kept in %2.</source>
+        <translation>Удалить «%1» из адресной книги?
+
+Копия карточки будет сохранена в %2.</translation>
+    </message>
+    <message>
+        <source>New contact</source>
+        <translation>Новый контакт</translation>
+    </message>
+</context>
+<context>
+    <name>ContactEditForm</name>
+    <message>
+        <source>Home</source>
+        <translation>Домашний</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Рабочий</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Мобильный</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Факс</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation>Пейджер</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix</source>
+        <translation>Об&amp;ращение</translation>
+    </message>
+    <message>
+        <source>&amp;Given name</source>
+        <translation>И&amp;мя</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name</source>
+        <translation>От&amp;чество</translation>
+    </message>
+    <message>
+        <source>&amp;Family name</source>
+        <translation>Фами&amp;лия</translation>
+    </message>
+    <message>
+        <source>Suffi&amp;x</source>
+        <translation>Су&amp;ффикс</translation>
+    </message>
+    <message>
+        <source>F&amp;ull name</source>
+        <translation>&amp;Полное имя</translation>
+    </message>
+    <message>
+        <source>File &amp;as</source>
+        <translation>&amp;Хранить как</translation>
+    </message>
+    <message>
+        <source>as the name</source>
+        <translation>как имя</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation</source>
+        <translation>&amp;Организация</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>Дол&amp;жность</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname</source>
+        <translation>Пс&amp;евдоним</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Add e-mail address</source>
+        <translation>Добавить адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Добавить номер телефона</translation>
+    </message>
+    <message>
+        <source>Postal address</source>
+        <translation>Почтовый адрес</translation>
+    </message>
+    <message>
+        <source>Add postal address</source>
+        <translation>Добавить почтовый адрес</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Веб-страница</translation>
+    </message>
+    <message>
+        <source>Add web page</source>
+        <translation>Добавить веб-страницу</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категории</translation>
+    </message>
+    <message>
+        <source>Other &amp;categories</source>
+        <translation>Другие &amp;категории</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>через запятую</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday</source>
+        <translation>&amp;День рождения</translation>
+    </message>
+    <message>
+        <source>1985-04-12, or --04-12</source>
+        <translation>1985-04-12 или --04-12</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>No&amp;te</source>
+        <translation>&amp;Заметка</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Preferred</source>
+        <translation>Основной</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Удалить: %1</translation>
+    </message>
+    <message>
+        <source>Remove address</source>
+        <translation>Удалить адрес</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Улица</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Регион</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+</context>
+<context>
+    <name>ContactItem</name>
+    <message>
+        <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
+        <translation>Quintel не изменяет контакты этой адресной книги; измените контакт в программе, которой принадлежит эта книга.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -118,10 +344,120 @@
     </message>
 </context>
 <context>
+    <name>MatchList</name>
+    <message>
+        <source>e-mail</source>
+        <translation>эл. почта</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>номер</translation>
+    </message>
+    <message>
+        <source>organisation</source>
+        <translation>организация</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>должность</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>псевдоним</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>категория</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>место</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>Matching contacts</source>
+        <translation>Подходящие контакты</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password for the address book %1:</source>
         <translation>Пароль адресной книги %1:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>An e-mail address needs an “@”.</source>
+        <translation>В адресе эл. почты должен быть символ «@».</translation>
+    </message>
+    <message>
+        <source>This is not an e-mail address.</source>
+        <translation>Это не адрес эл. почты.</translation>
+    </message>
+    <message>
+        <source>A birthday is a date such as 1985-04-12, or --04-12 without the year.</source>
+        <translation>День рождения — это дата вида 1985-04-12 или --04-12 без года.</translation>
+    </message>
+    <message>
+        <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
+        <translation>У контакта должно быть имя, организация, адрес эл. почты или номер телефона.</translation>
+    </message>
+    <message>
+        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
+        <translation>Quintel не изменяет адресную книгу рабочего стола; измените этот контакт в GNOME Contacts или Evolution.</translation>
+    </message>
+    <message>
+        <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
+        <translation>Quintel читает адресную книгу Thunderbird, но не изменяет её; измените этот контакт в Thunderbird.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” could not be written (%2); it is as it was.</source>
+        <translation>Не удалось записать файл контакта «%1» (%2); он остался прежним.</translation>
+    </message>
+    <message>
+        <source>The address book folder “%1” cannot be opened: %2.</source>
+        <translation>Не удаётся открыть папку адресной книги «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл контакта «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The contact in “%1” was changed by another program since it was opened; nothing was written.</source>
+        <translation>Контакт в «%1» был изменён другой программой после открытия; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” was removed since it was opened; nothing was written.</source>
+        <translation>Файл контакта «%1» был удалён после открытия; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>The contact file “%1” is written in UTF-16, which Quintel reads but does not write; change it in another program.</source>
+        <translation>Файл контакта «%1» записан в UTF-16, который Quintel читает, но не записывает; измените его в другой программе.</translation>
+    </message>
+    <message>
+        <source>The contact has no usable UID for its file name.</source>
+        <translation>У контакта нет UID, пригодного для имени файла.</translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be created</source>
+        <translation>не удаётся создать папку «%1»</translation>
+    </message>
+    <message>
+        <source>The contact “%1” cannot be read: %2.</source>
+        <translation>Не удаётся прочитать контакт «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
+        <translation>Этот контакт — копия Quintel из адресной книги сервера (CardDAV или LDAP); измените его на сервере или в программе, которая им управляет.</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1183,22 @@ Quintel может отправлять почту. Отвечать не нуж
         <source>Press the keys that bring the bar forward from any program; clear the box for none. A running bar takes the new keys as soon as they are saved.</source>
         <translation>Нажмите клавиши, которые вызывают панель из любой программы; очистите поле, чтобы не использовать их. Запущенная панель принимает новые клавиши сразу после сохранения.</translation>
     </message>
+    <message>
+        <source>Show matches from every field while I type</source>
+        <translation>Показывать при вводе совпадения по всем полям</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Clear the contacts I used</source>
+        <translation>Забыть использованные контакты</translation>
+    </message>
+    <message>
+        <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
+        <translation>Забывает, с какими контактами вы работали через панель и как часто (хранится в %1, используется только чтобы ставить их первыми среди совпадений)</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1294,6 +1646,30 @@ Exit status: 0 all read; 1 some cards or files skipped (see stderr); 2 nothing l
     <message>
         <source>A folder of .vcf files or a vdir root with one folder per collection (default: the configured address books).</source>
         <translation>Папка с файлами .vcf или корень vdir с папкой на каждую коллекцию (по умолчанию: настроенные адресные книги).</translation>
+    </message>
+    <message>
+        <source>Only the contacts the words find, as the bar&apos;s list of matches finds them (every word begins a word of a name, nickname, organisation, title, e-mail address, category, city or postal code, or is part of a number; accents and letter case ignored), in its order.</source>
+        <translation>Только контакты, которые находят слова, так, как их находит список совпадений панели (каждое слово начинает слово имени, псевдонима, организации, должности, адреса эл. почты, категории, города или индекса либо является частью номера; регистр и диакритика не учитываются), в его порядке.</translation>
+    </message>
+    <message>
+        <source>Changes the contact with this entry ID (as the listing prints it) by the --value options.</source>
+        <translation>Изменяет контакт с этим идентификатором записи (как его выводит список) по параметрам --value.</translation>
+    </message>
+    <message>
+        <source>Adds a contact made of the --value options to the address book.</source>
+        <translation>Добавляет в адресную книгу контакт из параметров --value.</translation>
+    </message>
+    <message>
+        <source>Deletes the contact with this entry ID; its card is kept in ~/.local/share/Quintel/deleted-contacts.</source>
+        <translation>Удаляет контакт с этим идентификатором записи; его карточка сохраняется в ~/.local/share/Quintel/deleted-contacts.</translation>
+    </message>
+    <message>
+        <source>PROPERTY=VALUE, PROPERTY a name the listing prints (FullName, Email1Address, MobileTelephoneNumber, HomeAddress as street;city;region;postal code;country, Categories as a comma list, …); an empty VALUE removes it. Repeatable.</source>
+        <translation>PROPERTY=VALUE, где PROPERTY — имя, которое выводит список (FullName, Email1Address, MobileTelephoneNumber, HomeAddress как улица;город;регион;индекс;страна, Categories как список через запятую, …); пустое VALUE удаляет свойство. Можно повторять.</translation>
+    </message>
+    <message>
+        <source>List a server&apos;s book (CardDAV, LDAP) from its copy at once, without bringing the copy up to date.</source>
+        <translation>Сразу вывести адресную книгу сервера (CardDAV, LDAP) из её копии, не обновляя копию.</translation>
     </message>
 </context>
 </TS>
