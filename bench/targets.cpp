@@ -70,6 +70,11 @@ QList<ExpectedTarget> expectedTargets()
                "^(?!.*paint)(?=.*(keystroke|typing))(?=.*(flat|1\\.5 ?x|its value|\\b1000\\b))"),
         expect({20}, "keystroke with repaint p99 at 100,000 contacts <= 0.5 ms", "quintel-bench", "paint"),
         expect({20}, "category filter at 100,000 contacts <= 100 ms", "quintel-bench", "categor"),
+        expect({30}, "list of matches at 100,000 contacts: rows computed p99 <= 1 ms", "quintel-bench-finder",
+               "^(?!.*(scan|flat))(?=.*rows computed)"),
+        expect({30}, "list of matches at 100,000 contacts <= 0.2x a plain scan of the same folded fields",
+               "quintel-bench-finder", "scan"),
+        expect({30}, "list of matches flat: p99 at 100,000 <= 1.5x its value at 1,000", "quintel-bench-finder", "flat"),
     };
 }
 

@@ -1,3 +1,7 @@
+// A little over 400 lines: the edit form's rows (names, e-mail addresses, numbers, postal addresses,
+// web pages, categories) are built, filled and read back here side by side, so that what a row shows
+// and what it hands back stay one pair.
+
 #include "contacteditform.h"
 
 #include <QCheckBox>

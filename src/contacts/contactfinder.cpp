@@ -1,3 +1,7 @@
+// Longer than 400 lines: the index is built and searched by the same rules (how a query becomes
+// words and digits, how numbers are written) and the part of a field that matched is marked by them
+// too; apart, the rules would have to be written twice.
+
 #include "contactfinder.h"
 
 #include "contacts/textfold.h"

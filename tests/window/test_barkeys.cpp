@@ -193,8 +193,14 @@ void TestBarKeys::closedWindowGivesTheBoxTheKeys()
         opened = message;
     } else if (window == u"options"_s) {
         click(form.findChild<QToolButton*>(u"cmdOptions"_s));
-        QTRY_VERIFY(frmOptions::showDialog());
-        opened = frmOptions::showDialog();
+        const auto shownOptions = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<frmOptions*>(w); dialog && dialog->isVisible())
+                    return dialog;
+            return static_cast<frmOptions*>(nullptr);
+        };
+        QTRY_VERIFY(shownOptions());
+        opened = shownOptions();
     } else {
         auto* card = new ContactCard;
         card->setContact(*form.session()->currentContact());

@@ -1,3 +1,7 @@
+// A little over 400 lines: binding, the paged search and the deadlines every step of it keeps
+// share the one libldap handle and its error handling; kept together so that each wait on the
+// server can be seen, with its deadline, in one place.
+
 #include "ldapconnection.h"
 
 #include <QFile>

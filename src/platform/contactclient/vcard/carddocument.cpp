@@ -1,3 +1,7 @@
+// Longer than 400 lines on purpose: a card is changed line by line so that every line it does not
+// change keeps its bytes. Reading the lines, matching them to the form's values and writing only the
+// changed ones back are one pass over the same line records, checked together by the round-trip tests.
+
 #include "carddocument.h"
 
 #include "contactclient/vcard/contactmapping.h"

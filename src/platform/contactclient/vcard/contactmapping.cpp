@@ -1,3 +1,6 @@
+// A little over 400 lines: the mapping of every vCard property to the contact item's properties and
+// back, one table read both ways, so that a property read is always the one written.
+
 #include "contactmapping.h"
 
 #include "mail/mailbox.h"

@@ -1,0 +1,305 @@
+// quintel-bench-finder: the list of matches on generated address books, keystroke by keystroke.
+//
+//   quintel-bench-finder --data DIR [--sizes 1000,10000,100000] [--runs 3] [--out FILE]
+//
+// Each query of the set (names without their accents, e-mail parts, numbers written three ways,
+// a company, a city, several words, words that match thousands and words that match none) is
+// typed letter by letter; after each letter the rows of the list are computed as the bar computes
+// them (the finder, the rows' names, the matched field and its marked part). Beside it, the plain
+// scan: every contact's fields, folded once beforehand, searched by the same rule one contact after
+// the other (the floor an index has to beat). p50 and p99 per keystroke, and the ratio of the two.
+// The folders are the ones quintel-bench generates (DIR/contacts-N), read through their summary.
+
+#include "contactclient/automation.h"
+#include "contactclient/books/vdircollections.h"
+#include "contactclient/store.h"
+#include "contactclient/vcard/summarycache.h"
+#include "contacts/contactfinder.h"
+#include "contacts/contactlistdata.h"
+#include "contacts/contactsearch.h"
+#include "contacts/textfold.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Kind = contactclient::searchfields::Kind;
+
+// This thread's CPU time: on a machine busy with other work the wall time of a keystroke holds the
+// waits for the processor, which say nothing of the search.
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const auto at = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
+    return v[at];
+}
+
+// The plain scan: each contact's folded words and its numbers' digits, searched one contact after
+// the other.
+class Scan {
+public:
+    explicit Scan(const ContactListData& lists)
+    {
+        textfold::Folder folder;
+        m_words.resize(size_t(lists.contactCount));
+        m_digits.resize(size_t(lists.contactCount));
+        for (int c = 0; c < lists.contactCount; ++c) {
+            auto add = [&](Kind kind, QStringView value) {
+                if (kind == Kind::Phone) {
+                    std::string d;
+                    for (QChar ch : value)
+                        if (ch.isDigit())
+                            d.push_back(char(ch.unicode()));
+                    m_digits[size_t(c)].push_back(d);
+                    return;
+                }
+                for (textfold::Word& w : folder.words(value))
+                    m_words[size_t(c)].push_back(std::move(w.folded));
+            };
+            add(Kind::Name, lists.search.view(2 * qsizetype(c)));
+            add(Kind::Name, lists.search.view(2 * qsizetype(c) + 1));
+            if (c < lists.fields.count())
+                contactclient::searchfields::forEach(lists.fields.at(c), add);
+        }
+    }
+
+    int find(QStringView query) const
+    {
+        const std::vector<ContactFinder::Term> terms = ContactFinder::terms(query);
+        if (terms.empty())
+            return 0;
+        int found = 0;
+        for (size_t c = 0; c < m_words.size(); ++c) {
+            bool all = true;
+            for (const ContactFinder::Term& t : terms) {
+                bool hit = false;
+                for (const std::string& w : m_words[c])
+                    for (const std::string& p : t.prefixes)
+                        hit = hit || (!p.empty() && w.starts_with(p));
+                for (const std::string& d : m_digits[c])
+                    for (const ContactFinder::Term::Digits& n : t.numbers)
+                        hit = hit || (!n.digits.empty() && d.find(n.digits) != std::string::npos);
+                if (!hit) {
+                    all = false;
+                    break;
+                }
+            }
+            found += all ? 1 : 0;
+        }
+        return found;
+    }
+
+private:
+    std::vector<std::vector<std::string>> m_words;
+    std::vector<std::vector<std::string>> m_digits;
+};
+
+// The queries, taken from the book itself so that every size has hits of every kind.
+QStringList queriesOf(const ContactListData& lists)
+{
+    QStringList queries{QStringLiteral("m"), QStringLiteral("s"),   QStringLiteral("a"),     QStringLiteral("zzqx"),
+                        QStringLiteral("0"), QStringLiteral("+49"), QStringLiteral("jo sm"), QStringLiteral("1")};
+    textfold::Folder folder;
+    const int step = std::max(1, lists.contactCount / 7);
+    for (int c = 0; c < lists.contactCount && queries.size() < 40; c += step) {
+        const QString fullName = lists.search.at(2 * qsizetype(c) + 1);
+        const std::vector<textfold::Word> words = folder.words(fullName, false);
+        if (!words.empty())
+            queries << QString::fromStdString(words.back().folded); // a family name without accents
+        if (words.size() >= 2)
+            queries << QString::fromStdString(words.front().folded).left(3) + QLatin1Char(' ') +
+                           QString::fromStdString(words.back().folded).left(2);
+        if (c >= lists.fields.count())
+            continue;
+        contactclient::searchfields::forEach(lists.fields.at(c), [&](Kind kind, QStringView value) {
+            if (kind == Kind::Email)
+                queries << value.left(value.indexOf(u'@')).toString() << value.mid(value.indexOf(u'@') + 1).toString();
+            else if (kind == Kind::Phone)
+                queries << value.right(7).toString();
+            else if (kind == Kind::Organization || kind == Kind::Place)
+                queries << value.toString();
+        });
+    }
+    queries.removeDuplicates();
+    return queries;
+}
+
+struct Figures {
+    double p50 = 0;
+    double p99 = 0;
+    double scanP50 = 0;
+    double scanP99 = 0;
+    double buildMs = 0;
+    double cpuP99 = 0; // CPU time of this thread
+    double scanCpuP99 = 0;
+    int keys = 0;
+};
+
+Figures measure(const QString& folder, int runs)
+{
+    auto store = contactclient::createFolderBook(folder);
+    store->open();
+    auto lists = std::make_shared<ContactListData>(buildContactLists(*store->items()));
+    QElapsedTimer built;
+    built.start();
+    ContactSearch search(lists);
+    Figures f;
+    f.buildMs = double(built.nsecsElapsed()) / 1e6;
+    const Scan scan(*lists);
+    const QStringList queries = queriesOf(*lists);
+
+    // Some contacts used, as the bar counts them.
+    std::vector<float> use(size_t(lists->contactCount), 0.0f);
+    for (int c = 0; c < lists->contactCount; c += std::max(1, lists->contactCount / 200))
+        use[size_t(c)] = float(c % 17 + 1);
+    ContactFinder::Ranking ranking;
+    ranking.use = use;
+
+    std::vector<double> keys;
+    std::vector<double> scanKeys;
+    std::vector<double> keysCpu;
+    std::vector<double> scanKeysCpu;
+    size_t rows = 0;
+    for (int run = 0; run < runs; ++run) {
+        for (const QString& q : queries) {
+            for (qsizetype n = 1; n <= q.size(); ++n) {
+                const QString typed = q.left(n);
+                QElapsedTimer t;
+                double cpu = threadCpuMs();
+                t.start();
+                rows += search.find(typed, ranking, 50).size();
+                keys.push_back(double(t.nsecsElapsed()) / 1e6);
+                keysCpu.push_back(threadCpuMs() - cpu);
+                cpu = threadCpuMs();
+                t.restart();
+                rows += size_t(scan.find(typed));
+                scanKeys.push_back(double(t.nsecsElapsed()) / 1e6);
+                scanKeysCpu.push_back(threadCpuMs() - cpu);
+            }
+        }
+    }
+    f.keys = int(keys.size());
+    f.p50 = percentile(keys, 0.5);
+    f.p99 = percentile(keys, 0.99);
+    f.scanP50 = percentile(scanKeys, 0.5);
+    f.scanP99 = percentile(scanKeys, 0.99);
+    f.cpuP99 = percentile(keysCpu, 0.99);
+    f.scanCpuP99 = percentile(scanKeysCpu, 0.99);
+    std::fprintf(stderr, "  %d contacts: %zu queries, %d keys, %zu rows\n", lists->contactCount, size_t(queries.size()),
+                 f.keys, rows);
+    return f;
+}
+
+QJsonObject target(const QString& text, double measured, const QString& unit, double limit)
+{
+    return {{QStringLiteral("issue"), 30},
+            {QStringLiteral("target"), text},
+            {QStringLiteral("measured"), measured},
+            {QStringLiteral("unit"), unit},
+            {QStringLiteral("met"), measured > 0 && measured <= limit}};
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The list of matches, keystroke by keystroke, against a scan."));
+    parser.addHelpOption();
+    parser.addOption(
+        {QStringLiteral("data"), QStringLiteral("Where the generated address books are kept."), QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("sizes"), QStringLiteral("Address-book sizes, comma-separated."),
+                      QStringLiteral("list"), QStringLiteral("1000,10000,100000")});
+    parser.addOption(
+        {QStringLiteral("runs"), QStringLiteral("Rounds of the query set."), QStringLiteral("n"), QStringLiteral("3")});
+    parser.addOption({QStringLiteral("out"), QStringLiteral("Figures and targets as JSON."), QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("generator"), QStringLiteral("The address-book generator."),
+                      QStringLiteral("file"), QStringLiteral(QUINTEL_BENCH_GENERATOR)});
+    parser.process(app);
+    const QString data = parser.value(QStringLiteral("data"));
+    if (data.isEmpty()) {
+        std::fprintf(stderr, "quintel-bench-finder: --data DIR is needed\n");
+        return 2;
+    }
+    contactclient::SummaryCache::setStandardBase(data + QStringLiteral("/summaries"));
+    const int runs = std::max(1, parser.value(QStringLiteral("runs")).toInt());
+
+    QJsonArray sizes;
+    QJsonArray targets;
+    double p99AtFirst = 0;
+    double p99AtLast = 0;
+    int lastSize = 0;
+    for (const QString& text : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const int size = text.toInt();
+        const QString folder = QStringLiteral("%1/contacts-%2").arg(data).arg(size);
+        if (!QFileInfo::exists(folder + QStringLiteral("/.generated.json"))) {
+            std::fprintf(stderr, "generating %d contacts in %s ...\n", size, qPrintable(folder));
+            if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                                  {parser.value(QStringLiteral("generator")), QStringLiteral("--count"),
+                                   QString::number(size), QStringLiteral("--out"), folder}) != 0)
+                return 1;
+        }
+        const Figures f = measure(folder, runs);
+        std::printf("%7d contacts: list of matches p50 %.3f ms p99 %.3f ms (CPU p99 %.3f ms); plain scan p50 %.3f ms "
+                    "p99 %.3f ms (CPU p99 %.3f ms); %.2fx; index built in %.0f ms\n",
+                    size, f.p50, f.p99, f.cpuP99, f.scanP50, f.scanP99, f.scanCpuP99,
+                    f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, f.buildMs);
+        sizes.append(QJsonObject{{QStringLiteral("contacts"), size},
+                                 {QStringLiteral("keys"), f.keys},
+                                 {QStringLiteral("p50Ms"), f.p50},
+                                 {QStringLiteral("p99Ms"), f.p99},
+                                 {QStringLiteral("scanP50Ms"), f.scanP50},
+                                 {QStringLiteral("scanP99Ms"), f.scanP99},
+                                 {QStringLiteral("cpuP99Ms"), f.cpuP99},
+                                 {QStringLiteral("scanCpuP99Ms"), f.scanCpuP99},
+                                 {QStringLiteral("indexBuildMs"), f.buildMs}});
+        if (p99AtFirst == 0)
+            p99AtFirst = f.p99;
+        p99AtLast = f.p99;
+        lastSize = size;
+        if (size == 100000) {
+            targets.append(target(QStringLiteral("list of matches at 100,000 contacts: rows computed p99 <= 1 ms"),
+                                  f.p99, QStringLiteral("ms"), 1.0));
+            targets.append(target(QStringLiteral("list of matches at 100,000 contacts <= 0.2x a plain scan of the "
+                                                 "same folded fields"),
+                                  f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, QStringLiteral("x"), 0.2));
+        }
+    }
+    if (lastSize == 100000 && p99AtFirst > 0)
+        targets.append(target(QStringLiteral("list of matches flat: p99 at 100,000 <= 1.5x its value at 1,000"),
+                              p99AtLast / p99AtFirst, QStringLiteral("x"), 1.5));
+    const QString out = parser.value(QStringLiteral("out"));
+    if (!out.isEmpty()) {
+        QFile f(out);
+        const QJsonObject o{{QStringLiteral("sizes"), sizes}, {QStringLiteral("targets"), targets}};
+        if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(o).toJson()) < 0)
+            return 1;
+    }
+    return 0;
+}
