@@ -196,11 +196,9 @@ int main(int argc, char* argv[])
         QStringLiteral("SECONDS"), QStringLiteral("15"));
     const QCommandLineOption search(
         QStringLiteral("search"),
-        QCoreApplication::translate(
-            "quintel-contacts",
-            "Only the contacts the words find, as the bar's list of matches finds them (every word "
-            "begins a word of a name, nickname, organisation, title, e-mail address, category, city or "
-            "postal code, or is part of a number; accents and letter case ignored), in its order."),
+        QCoreApplication::translate("quintel-contacts", "Only the contacts the words find, as the bar's list of matches finds them (every word "
+                       "begins a word of a name, nickname, organisation, title, e-mail address, category, city or "
+                       "postal code, or is part of a number; accents and letter case ignored), in its order."),
         QStringLiteral("WORDS"));
     const QCommandLineOption set(
         QStringLiteral("set"),
