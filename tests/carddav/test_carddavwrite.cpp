@@ -145,9 +145,9 @@ void TestCardDavWrite::editKeepsOtherLinesAndFollowsTheEtag()
     const QByteArray card = onServer(m_server, book, id, &status, &etag);
     QCOMPARE(status, 200);
     QVERIFY2(card.contains("FN:Ann Archer-Baker\r\n"), card.constData());
-    for (const QByteArray& kept : {QByteArrayLiteral("X-UNKNOWN;X-P=odd:keep me\r\n"),
-                                   QByteArrayLiteral("TEL;TYPE=CELL:+49 170 1\r\n"),
-                                   QByteArrayLiteral("item1.EMAIL;TYPE=INTERNET:ann@example.org\r\n")})
+    for (const QByteArray& kept :
+         {QByteArrayLiteral("X-UNKNOWN;X-P=odd:keep me\r\n"), QByteArrayLiteral("TEL;TYPE=CELL:+49 170 1\r\n"),
+          QByteArrayLiteral("item1.EMAIL;TYPE=INTERNET:ann@example.org\r\n")})
         QVERIFY2(card.contains(kept), card.constData());
     // The copy took the server's new ETag: a second change goes through without a sync between.
     QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));

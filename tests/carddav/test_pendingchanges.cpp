@@ -56,8 +56,8 @@ void TestPendingChanges::merge_data()
         << QList<PendingChange>{change(PendingChange::Change, kAnn, QStringLiteral("\"e1\""), "v2")};
     QTest::newRow("a change of a new card stays an addition")
         << QList<PendingChange>{add} << edit2 << QList<PendingChange>{change(PendingChange::Add, kAnn, {}, "v2")};
-    QTest::newRow("removing a new card drops it") << QList<PendingChange>{bob, add} << removal
-                                                  << QList<PendingChange>{bob};
+    QTest::newRow("removing a new card drops it")
+        << QList<PendingChange>{bob, add} << removal << QList<PendingChange>{bob};
     QTest::newRow("removing a changed card removes it with the first ETag")
         << QList<PendingChange>{edit1, bob} << change(PendingChange::Remove, kAnn, QStringLiteral("\"x\""), {})
         << QList<PendingChange>{change(PendingChange::Remove, kAnn, QStringLiteral("\"e1\""), {}), bob};

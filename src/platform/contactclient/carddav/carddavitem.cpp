@@ -80,8 +80,7 @@ void CardDavContactItem::Save()
     bool queued = false;
     if (m_entryId.isEmpty()) {
         const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        const QByteArray card =
-            vcard::CardDocument::create(*m_pending, folderVersion(book.copyFolder()), uid, now);
+        const QByteArray card = vcard::CardDocument::create(*m_pending, folderVersion(book.copyFolder()), uid, now);
         PendingChange change{PendingChange::Add, book.hrefFor(uid), QString(), card, name()};
         queued = book.write(change);
         m_entryId = book.entryIdOf(change.href);

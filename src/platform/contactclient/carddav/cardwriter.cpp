@@ -43,8 +43,7 @@ QString fileNameOf(const QString& href)
 } // namespace
 
 CardWriter::CardWriter(VdirCache& cache, QUrl book, DavHttp* http, QString asideFolder)
-    : m_cache(cache), m_book(std::move(book)), m_http(http), m_aside(std::move(asideFolder)),
-      m_pending(cache.folder())
+    : m_cache(cache), m_book(std::move(book)), m_http(http), m_aside(std::move(asideFolder)), m_pending(cache.folder())
 {
     m_queue = m_pending.load();
 }
@@ -81,8 +80,8 @@ CardWriter::Result CardWriter::write(PendingChange change)
             answer = send(change);
         } catch (const DavError& e) {
             if (e.kind() != DavError::Network)
-                throw AutomationError(errNotWritten, QObject::tr("The change to “%1” was not written: %2")
-                                                         .arg(change.name, e.message()));
+                throw AutomationError(
+                    errNotWritten, QObject::tr("The change to “%1” was not written: %2").arg(change.name, e.message()));
         }
         if (answer == Answer::Done)
             return Result::Sent;
@@ -117,8 +116,8 @@ void CardWriter::sendPending()
         } catch (const AutomationError& refused) {
             // Refused for good: the user's card is kept where it can be found, and said so.
             if (change.kind == PendingChange::Remove) {
-                m_notes.append(
-                    QObject::tr("The address book server did not delete “%1”: %2").arg(change.name, refused.description()));
+                m_notes.append(QObject::tr("The address book server did not delete “%1”: %2")
+                                   .arg(change.name, refused.description()));
             } else {
                 const QString kept = keepCardAside(m_aside, fileNameOf(change.href), change.card);
                 m_notes.append(QObject::tr("%1 Your version of the contact is kept in %2.")
@@ -170,9 +169,10 @@ CardWriter::Answer CardWriter::send(const PendingChange& change)
         return Answer::Done;
     }
     if (!succeeded(reply.status))
-        throw AutomationError(errNotWritten, QObject::tr("The address book server refused the change to “%1” (HTTP %2).")
-                                                 .arg(change.name)
-                                                 .arg(reply.status));
+        throw AutomationError(errNotWritten,
+                              QObject::tr("The address book server refused the change to “%1” (HTTP %2).")
+                                  .arg(change.name)
+                                  .arg(reply.status));
     // The server's new ETag: from its answer, else from the card fetched again (a server that
     // changed the card as it stored it says so by sending none).
     QString etag = QString::fromUtf8(reply.etag);
