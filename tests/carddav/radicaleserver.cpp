@@ -26,10 +26,8 @@ bool RadicaleServer::start()
     QString auth;
     QString rights;
     if (m_user.isEmpty()) {
-        QFile rules(dir + QStringLiteral("/rights"));
-        if (!rules.open(QIODevice::WriteOnly))
+        if (!QFile::exists(dir + QStringLiteral("/rights")) && !setReadOnly(false))
             return false;
-        rules.write("[all]\nuser: .*\ncollection: .*\npermissions: RrWw\n");
         auth = QStringLiteral("type = none\n");
         rights = QStringLiteral("type = from_file\nfile = %1/rights\n").arg(dir);
     } else {
@@ -82,6 +80,15 @@ bool RadicaleServer::start()
     }
     qWarning("radicale did not come up:\n%s", qPrintable(m_log));
     return false;
+}
+
+bool RadicaleServer::setReadOnly(bool readOnly)
+{
+    QFile rules(m_dir.path() + QStringLiteral("/rights"));
+    if (!rules.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray permissions = readOnly ? "Rr" : "RrWw";
+    return rules.write("[all]\nuser: .*\ncollection: .*\npermissions: " + permissions + "\n") > 0;
 }
 
 void RadicaleServer::stop()

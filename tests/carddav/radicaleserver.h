@@ -23,6 +23,9 @@ public:
     // the same port: the same server, back.
     bool start();
     void stop();
+    // Without a user: whether everybody may only read (true) or read and write (false, as it
+    // starts). Radicale reads its rights anew for each request.
+    bool setReadOnly(bool readOnly);
     bool isRunning() const { return m_process && m_process->state() == QProcess::Running; }
     qint64 processId() const { return m_process ? m_process->processId() : 0; }
     QUrl url(const QString& path = QStringLiteral("/")) const;

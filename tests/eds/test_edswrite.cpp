@@ -4,6 +4,7 @@
 // written over.
 
 #include "edssandbox.h"
+#include "radicaleserver.h"
 #include "testbooks.h"
 
 #include "contactclient/eds/edsbooks.h"
@@ -178,6 +179,63 @@ private slots:
         item->Save();
         QVERIFY(inBook(m_work, uid).contains("FN:Dee Mine"));
         m_books->remove(m_work, uid);
+    }
+
+    // A book EDS reports read-only (its server lets everyone only read) is not offered for changes,
+    // and says where the contact can be changed; a new contact goes to the first book that takes
+    // changes.
+    void readOnlyBookIsNotWritten_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("the server lets everyone only read") << true;
+        QTest::newRow("the server takes changes") << false;
+    }
+    void readOnlyBookIsNotWritten()
+    {
+        QFETCH(bool, readOnly);
+        test::RadicaleServer server;
+        QVERIFY(server.start());
+        QCOMPARE(server.createAddressBook(QStringLiteral("/shared/book/"),
+                                          test::card(QStringLiteral("rae"), QStringLiteral("Rae Shared"))),
+                 201);
+        QVERIFY(server.setReadOnly(readOnly));
+        const QString shared = QStringLiteral("quintel-test-shared");
+        m_books->createServerBook(shared, QStringLiteral("Shared"),
+                                  server.url(QStringLiteral("/shared/book/")).toString(), QString());
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        auto store = openStore(QStringLiteral("Shared;Work"));
+        QTRY_VERIFY_WITH_TIMEOUT(listed(*store, QStringLiteral("Rae Shared")), 60000);
+        QString id;
+        store->items()->forEach([&](const Item& item) {
+            if (item.FullName() == QStringLiteral("Rae Shared"))
+                id = item.EntryID();
+        });
+        auto item = store->itemFromId(id);
+        QTRY_COMPARE_WITH_TIMEOUT(item->writable(), !readOnly, 30000);
+        QString book;
+        QString uid;
+        if (readOnly) {
+            QVERIFY2(item->readOnlyReason().contains(QStringLiteral("“Shared”")), qPrintable(item->readOnlyReason()));
+            try {
+                item->form();
+                QFAIL("a read-only book's contact opened for changes");
+            } catch (const AutomationError& e) {
+                QCOMPARE(e.number(), int(errReadOnly));
+            }
+            // A new contact goes to the next book.
+            auto added = store->newItem();
+            ContactForm form;
+            form.fullName = QStringLiteral("Ned New");
+            added->setForm(form);
+            added->Save();
+            QVERIFY(eds::parseEntryId(added->EntryID(), book, uid));
+            QCOMPARE(book, m_work);
+            m_books->remove(m_work, uid);
+        } else {
+            QCOMPARE(item->readOnlyReason(), QString());
+            QCOMPARE(item->form().fullName, QStringLiteral("Rae Shared"));
+        }
+        m_books->removeBook(shared);
     }
 
 private:
