@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using testsupport::writeFile;
+
 using contactclient::AutomationError;
 
 namespace {
