@@ -204,7 +204,7 @@ void CardDavStore::startSync()
 void CardDavStore::landed(const Outcome& outcome)
 {
     if (const auto* report = std::any_cast<SyncReport>(&outcome.detail))
-        m_notes.append(report->notes);
+        addNotes(report->notes);
     m_waiting = PendingChanges::count(cacheFolder());
     if (m_waiting > 0 && outcome.status == Outcome::Failed)
         scheduleSend();
@@ -218,6 +218,12 @@ void CardDavStore::landed(const Outcome& outcome)
         passwordRefused(m_account.user, m_host);
         m_password.clear();
     }
+}
+
+void CardDavStore::addNotes(const QStringList& notes)
+{
+    std::lock_guard lock(m_notesLock);
+    m_notes.append(notes);
 }
 
 void CardDavStore::scheduleSend()
@@ -242,10 +248,11 @@ QString CardDavStore::statusNote() const
     QStringList parts;
     if (const QString note = LocalCopy::statusNote(); !note.isEmpty())
         parts.append(note);
-    if (m_waiting > 0)
+    if (const int waiting = m_waiting; waiting > 0)
         parts.append(QCoreApplication::translate(
             "CardDav", "%n change(s) to contacts wait for the address book server and are sent when it answers.",
-            nullptr, m_waiting));
+            nullptr, waiting));
+    std::lock_guard lock(m_notesLock);
     parts.append(m_notes);
     return parts.join(QLatin1Char(' '));
 }
@@ -337,7 +344,7 @@ bool CardDavStore::write(const PendingChange& change)
     try {
         result = writer.write(change);
     } catch (const AutomationError&) {
-        m_notes.append(writer.notes());
+        addNotes(writer.notes());
         copyWritten(); // a conflict brought the server's card into the copy
         throw;
     } catch (const std::exception& e) {
@@ -347,7 +354,7 @@ bool CardDavStore::write(const PendingChange& change)
     }
     if (change.kind == PendingChange::Remove)
         QFile::remove(cacheFolder() + QLatin1Char('/') + copy.fileNameFor(change.href));
-    m_notes.append(writer.notes());
+    addNotes(writer.notes());
     m_waiting = writer.waiting();
     copyWritten();
     if (m_waiting > 0)

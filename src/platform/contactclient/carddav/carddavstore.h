@@ -15,8 +15,10 @@
 
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
+#include <mutex>
 
 class SettingsStore;
 
@@ -89,9 +91,12 @@ private:
     std::shared_ptr<carddav::PasswordPrompt> m_prompt;
     QString m_password;
     carddav::SyncResult m_lastSync;
-    QString m_book;      // the address book's URL the copy is of; empty before the first sync
-    int m_waiting = 0;   // changes in the queue
+    QString m_book; // the address book's URL the copy is of; empty before the first sync
+    // Set on the UI thread; the status note is read by the thread that loads the lists too.
+    std::atomic<int> m_waiting{0}; // changes in the queue
+    mutable std::mutex m_notesLock;
     QStringList m_notes; // queued changes the server refused, said once per session
+    void addNotes(const QStringList& notes);
     bool m_writing = false;
     bool m_sendScheduled = false;
     std::shared_ptr<CardDavLink> m_link;
