@@ -214,6 +214,9 @@ bool ContactCard::save()
     }
     setContact(*m_item);
     showView();
+    // A change the address book keeps for later (its server cannot be reached) says so here.
+    lblStatus->setText(m_item->writeNote());
+    lblStatus->setVisible(!lblStatus->text().isEmpty());
     emit saved(m_item->EntryID(), m_item->FileAs());
     return true;
 }

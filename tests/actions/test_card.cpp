@@ -7,6 +7,7 @@
 #include "actions/callwindow.h"
 #include "actions/contactcard.h"
 #include "actions/contacteditform.h"
+#include "contactclient/forwardingcontactitem.h"
 #include "contactclient/vcard/vcardcontactitem.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 
@@ -78,6 +79,19 @@ void answerNextMessage(QMessageBox::StandardButton button, QString* text = nullp
 
 const QByteArray kAnn = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\n"
                         "EMAIL;TYPE=work:ann@work.example\r\nX-OTHER-APP;P=1:kept as it is\r\nEND:VCARD\r\n";
+
+// An item of a book that may keep a change for later (a server that cannot be reached) and says so.
+class NotingItem : public contactclient::ForwardingContactItem {
+public:
+    NotingItem(std::shared_ptr<contactclient::ContactItem> inner, QString note)
+        : ForwardingContactItem(std::move(inner)), m_note(std::move(note))
+    {
+    }
+    QString writeNote() const override { return m_note; }
+
+private:
+    QString m_note;
+};
 
 } // namespace
 
@@ -287,6 +301,38 @@ private slots:
         const QByteArray now = readAll(path);
         QVERIFY(now.contains("TEL;TYPE=CELL:+1 555 0199\r\n"));
         QVERIFY(now.contains("NICKNAME:Annie\r\n"));
+    }
+
+    // What the book says after a save (the change waits for its server) is shown on the card.
+    void noteAfterSave_data()
+    {
+        QTest::addColumn<QString>("note");
+        QTest::newRow("written") << QString();
+        QTest::newRow("kept for later") << QStringLiteral("The change is kept on this computer.");
+    }
+    void noteAfterSave()
+    {
+        QFETCH(QString, note);
+        QTemporaryDir dir;
+        QFile f(dir.filePath(QStringLiteral("ann.vcf")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kAnn);
+        f.close();
+        contactclient::VCardFolderStore store(dir.path(), std::nullopt);
+        store.open();
+        const auto item = std::make_shared<NotingItem>(store.itemFromId(QStringLiteral("ann.vcf")), note);
+        ContactCard card;
+        card.setAttribute(Qt::WA_DeleteOnClose, false);
+        card.setContact(*item);
+        card.show();
+        QVERIFY(card.edit());
+        card.editForm->txtNickname->setText(QStringLiteral("Annie"));
+        QVERIFY(card.save());
+        QCOMPARE(card.lblStatus->isVisible(), !note.isEmpty());
+        QCOMPARE(card.lblStatus->text(), note);
+        // Editing again hides it.
+        QVERIFY(card.edit());
+        QVERIFY(!card.lblStatus->isVisible());
     }
 
     void deleteAsksAndKeepsTheCard()

@@ -26,10 +26,8 @@ bool RadicaleServer::start()
     QString auth;
     QString rights;
     if (m_user.isEmpty()) {
-        QFile rules(dir + QStringLiteral("/rights"));
-        if (!rules.open(QIODevice::WriteOnly))
+        if (!QFile::exists(dir + QStringLiteral("/rights")) && !setReadOnly(false))
             return false;
-        rules.write("[all]\nuser: .*\ncollection: .*\npermissions: RrWw\n");
         auth = QStringLiteral("type = none\n");
         rights = QStringLiteral("type = from_file\nfile = %1/rights\n").arg(dir);
     } else {
@@ -48,9 +46,9 @@ bool RadicaleServer::start()
     if (!config.open(QIODevice::WriteOnly))
         return false;
     config.write(
-        QStringLiteral("[server]\nhosts = 127.0.0.1:0\n[auth]\n%1[rights]\n%2[storage]\nfilesystem_folder = %3\n"
+        QStringLiteral("[server]\nhosts = 127.0.0.1:%4\n[auth]\n%1[rights]\n%2[storage]\nfilesystem_folder = %3\n"
                        "[logging]\nlevel = info\n")
-            .arg(auth, rights, storage())
+            .arg(auth, rights, storage(), QString::number(m_port))
             .toUtf8());
     config.close();
 
@@ -69,17 +67,28 @@ bool RadicaleServer::start()
     }
     static const QRegularExpression listening(QStringLiteral("Listening on '\\[?127\\.0\\.0\\.1\\]?:(\\d+)'"));
     const QDeadlineTimer deadline(15000);
+    const qsizetype logStart = m_log.size(); // a server started again says it anew
     while (!deadline.hasExpired() && m_process->state() == QProcess::Running) {
         m_process->waitForReadyRead(200);
         m_log += QString::fromUtf8(m_process->readAll());
-        const auto match = listening.match(m_log);
-        if (match.hasMatch() && m_log.contains(QStringLiteral("ready"))) {
+        const QString said = m_log.mid(logStart);
+        const auto match = listening.match(said);
+        if (match.hasMatch() && said.contains(QStringLiteral("ready"))) {
             m_port = match.captured(1).toInt();
             return true;
         }
     }
     qWarning("radicale did not come up:\n%s", qPrintable(m_log));
     return false;
+}
+
+bool RadicaleServer::setReadOnly(bool readOnly)
+{
+    QFile rules(m_dir.path() + QStringLiteral("/rights"));
+    if (!rules.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray permissions = readOnly ? "Rr" : "RrWw";
+    return rules.write("[all]\nuser: .*\ncollection: .*\npermissions: " + permissions + "\n") > 0;
 }
 
 void RadicaleServer::stop()
@@ -116,6 +125,26 @@ int RadicaleServer::request(const QByteArray& method, const QString& path, const
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     delete reply;
     return status;
+}
+
+QByteArray RadicaleServer::get(const QString& path, int* status, QByteArray* etag)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request(url(path));
+    if (!m_user.isEmpty())
+        request.setRawHeader("Authorization", "Basic " + (m_user + QLatin1Char(':') + m_password).toUtf8().toBase64());
+    QNetworkReply* reply = network.get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (status)
+        *status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (etag)
+        *etag = reply->rawHeader("ETag");
+    const QByteArray body = reply->readAll();
+    delete reply;
+    return body;
 }
 
 int RadicaleServer::createAddressBook(const QString& path, const QByteArray& cards)

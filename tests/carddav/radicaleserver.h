@@ -19,8 +19,13 @@ public:
     explicit RadicaleServer(QString user = {}, QString password = {});
     ~RadicaleServer();
 
-    bool start(); // false (with a warning) when it does not come up
+    // False (with a warning) when it does not come up. Started again after stop(), it listens on
+    // the same port: the same server, back.
+    bool start();
     void stop();
+    // Without a user: whether everybody may only read (true) or read and write (false, as it
+    // starts). Radicale reads its rights anew for each request.
+    bool setReadOnly(bool readOnly);
     bool isRunning() const { return m_process && m_process->state() == QProcess::Running; }
     qint64 processId() const { return m_process ? m_process->processId() : 0; }
     QUrl url(const QString& path = QStringLiteral("/")) const;
@@ -32,6 +37,8 @@ public:
                 const QByteArray& contentType = "text/vcard");
     int put(const QString& path, const QByteArray& card) { return request("PUT", path, card); }
     int remove(const QString& path) { return request("DELETE", path); }
+    // The resource's body, with its status and ETag header.
+    QByteArray get(const QString& path, int* status = nullptr, QByteArray* etag = nullptr);
     // Creates an address book holding the cards (one PUT of the whole collection).
     int createAddressBook(const QString& path, const QByteArray& cards);
 

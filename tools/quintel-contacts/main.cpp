@@ -133,6 +133,8 @@ int writeContact(cc::Application& application, const QString& mode, const QStrin
             const QString name = item->FullName().isEmpty() ? item->FileAs() : item->FullName();
             item->Delete();
             out << "deleted\t" << entryId << "\t" << name << "\t(kept in " << item->deletedFolder() << ")\n";
+            if (!item->writeNote().isEmpty()) // kept on this computer until the server answers
+                err << "quintel-contacts: " << item->writeNote() << '\n';
             return 0;
         }
         cc::ContactForm form = item->form();
@@ -141,6 +143,8 @@ int writeContact(cc::Application& application, const QString& mode, const QStrin
         item->setForm(form);
         item->Save();
         out << (mode == QLatin1String("add") ? "added\t" : "written\t") << item->EntryID() << '\n';
+        if (!item->writeNote().isEmpty())
+            err << "quintel-contacts: " << item->writeNote() << '\n';
         return 0;
     } catch (const cc::AutomationError& e) {
         err << "quintel-contacts: " << e.description() << " (error " << e.number() << ")\n";

@@ -108,6 +108,9 @@ public:
     // Removes the contact from its address book, its card kept aside in deletedFolder().
     virtual void Delete() { throw AutomationError(errReadOnly, readOnlyReason()); }
     virtual QString deletedFolder() const { return {}; }
+    // After Save() or Delete() went through: what the user should still be told (the change is kept
+    // on this computer and waits for the server), else empty.
+    virtual QString writeNote() const { return {}; }
 
     static QString defaultReadOnlyReason();
 };

@@ -39,6 +39,11 @@ public:
     void Save() override { m_inner->Save(); }
     void Delete() override { m_inner->Delete(); }
     QString deletedFolder() const override { return m_inner->deletedFolder(); }
+    QString writeNote() const override { return m_inner->writeNote(); }
+
+protected:
+    // The item handed on to from now on (a wrapper that reads its contact again).
+    void setInner(std::shared_ptr<ContactItem> inner) { m_inner = std::move(inner); }
 
 private:
     std::shared_ptr<ContactItem> m_inner;

@@ -127,11 +127,20 @@ void DavHttp::requireOnServer(const QUrl& url) const
 DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
                        qint64 maxBytes)
 {
+    DavHeaders headers;
+    if (!depth.isEmpty())
+        headers.append({QByteArrayLiteral("Depth"), depth});
+    return send(method, url, body, headers, maxBytes);
+}
+
+DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArray& body, const DavHeaders& headers,
+                       qint64 maxBytes)
+{
     requireOnServer(url);
     QUrl current = url;
     for (int hop = 0;; ++hop) {
         QUrl next;
-        DavReply reply = sendOnce(method, current, body, depth, maxBytes, &next);
+        DavReply reply = sendOnce(method, current, body, headers, maxBytes, &next);
         if (next.isEmpty())
             return reply;
         if (hop >= kMaxRedirects)
@@ -148,7 +157,7 @@ DavReply DavHttp::send(const QByteArray& method, const QUrl& url, const QByteArr
     }
 }
 
-DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
+DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const DavHeaders& headers,
                            qint64 maxBytes, QUrl* redirect)
 {
     if (isCancelled())
@@ -160,8 +169,12 @@ DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByt
     request.setRawHeader("User-Agent", "Quintel");
     if (!body.isEmpty())
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
-    if (!depth.isEmpty())
-        request.setRawHeader("Depth", depth);
+    for (const auto& [name, value] : headers) {
+        if (name.compare("Content-Type", Qt::CaseInsensitive) == 0)
+            request.setHeader(QNetworkRequest::ContentTypeHeader, value);
+        else
+            request.setRawHeader(name, value);
+    }
     if (!m_credentials.user.isEmpty())
         request.setRawHeader("Authorization",
                              "Basic " +
@@ -239,6 +252,7 @@ DavReply DavHttp::sendOnce(const QByteArray& method, const QUrl& url, const QByt
     result.status = statusAttr.toInt();
     result.body = received.finish(&result.spool);
     result.url = url;
+    result.etag = reply->rawHeader("ETag");
     if (result.status == 401)
         throw DavError(
             DavError::Auth,

@@ -45,6 +45,7 @@ struct DavReply {
     int status = 0;
     QByteArray body; // for a large answer, a view of the file it was spooled to (kept by spool)
     QUrl url;        // where the answer came from, after redirects
+    QByteArray etag; // the ETag header, as sent (quotes included); empty when there was none
     std::shared_ptr<QFile> spool;
 };
 
@@ -55,6 +56,9 @@ inline constexpr qint64 kMaxCardReply = 4LL * 1024 * 1024;
 inline constexpr qint64 kMaxListingReply = 512LL * 1024 * 1024;
 // Larger answers than this go to a temporary file instead of memory.
 inline constexpr qint64 kSpoolThreshold = 16LL * 1024 * 1024;
+
+// Header lines a request carries beyond the ones every request has.
+using DavHeaders = QList<std::pair<QByteArray, QByteArray>>;
 
 struct DavCredentials {
     QString user; // empty: no authentication
@@ -76,6 +80,10 @@ public:
     // Config or Cancelled. depth is the Depth header ("0", "1"), none when empty. An answer larger
     // than maxBytes is cut off and throws Protocol.
     DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body = {}, const QByteArray& depth = {},
+                  qint64 maxBytes = kMaxSmallReply);
+    // The same with header lines of the caller's own (Content-Type, If-Match, If-None-Match); a
+    // Content-Type given here replaces the XML one a body gets otherwise.
+    DavReply send(const QByteArray& method, const QUrl& url, const QByteArray& body, const DavHeaders& headers,
                   qint64 maxBytes = kMaxSmallReply);
 
     // How long one request may go without a byte from the server, in milliseconds. Reports
@@ -101,7 +109,7 @@ public:
 
 private:
     bool isOnServer(const QUrl& url) const;
-    DavReply sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const QByteArray& depth,
+    DavReply sendOnce(const QByteArray& method, const QUrl& url, const QByteArray& body, const DavHeaders& headers,
                       qint64 maxBytes, QUrl* redirect);
     DavCredentials m_credentials;
     QList<QUrl> m_servers;

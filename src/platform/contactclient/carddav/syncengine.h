@@ -8,6 +8,7 @@
 
 #include <QUrl>
 
+#include <chrono>
 #include <functional>
 
 namespace contactclient::carddav {
@@ -17,6 +18,8 @@ class DavHttp;
 struct SyncOptions {
     bool useSyncCollection = true; // false: ctag and etags only (servers without sync-collection)
     int batchSize = 200;           // cards per addressbook-multiget
+    // How long changes the server could not take wait before they are sent again.
+    std::chrono::milliseconds sendRetry{30000};
     // Called after each card written, with the number written so far (tests stop a sync half-way
     // by throwing from here).
     std::function<void(int)> cardWritten;

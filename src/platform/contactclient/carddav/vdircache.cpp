@@ -249,6 +249,18 @@ void VdirCache::commit(const SyncState& state)
         ::syncfs(dir);
         ::close(dir);
     }
+    writeIndex();
+    m_state = state;
+    writeState(m_folder, m_state, brokenCount());
+    m_complete = true;
+    // The index names every file now: the journal has done its work.
+    m_journal.reset();
+    QFile::remove(m_folder + QLatin1Char('/') + kJournalFile);
+    m_ownFiles = known(m_index);
+}
+
+void VdirCache::writeIndex()
+{
     QJsonObject cards;
     for (auto it = m_index.cbegin(); it != m_index.cend(); ++it) {
         QJsonObject card{{QStringLiteral("etag"), it->etag}};
@@ -260,13 +272,14 @@ void VdirCache::commit(const SyncState& state)
     }
     writeFileAtomically(m_folder + QLatin1Char('/') + kIndexFile,
                         QJsonDocument(QJsonObject{{QStringLiteral("cards"), cards}}).toJson(QJsonDocument::Compact));
-    m_state = state;
-    writeState(m_folder, m_state, brokenCount());
-    m_complete = true;
-    // The index names every file now: the journal has done its work.
-    m_journal.reset();
-    QFile::remove(m_folder + QLatin1Char('/') + kJournalFile);
-    m_ownFiles = known(m_index);
+}
+
+QString VdirCache::hrefOfFile(const QString& file) const
+{
+    for (auto it = m_index.cbegin(); it != m_index.cend(); ++it)
+        if (!it->broken && it->file == file)
+            return it.key();
+    return {};
 }
 
 void VdirCache::writeState(const QString& folder, SyncState& state, int broken, const QString& packs)

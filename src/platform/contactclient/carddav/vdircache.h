@@ -77,6 +77,11 @@ public:
     void removeStrayFiles();
     // Writes the index, then the sync state (in that order).
     void commit(const SyncState& state);
+    // Writes the index alone, atomically: after a change the program made itself, which leaves the
+    // sync state as it is. Throws std::runtime_error when the disk refuses.
+    void writeIndex();
+    // The server resource whose card lies in the file; empty when the index names none.
+    QString hrefOfFile(const QString& file) const;
     // Writes the sync state file alone, atomically, with its time set to now, the number of cards
     // that could not be read and the sub-folder of packed cards (none: empty). Throws
     // std::runtime_error when the disk refuses.

@@ -3,8 +3,10 @@
 #include "contactclient/eds/edsstore.h"
 
 #include "contactclient/clientconfig.h"
+#include "contactclient/eds/edscontactitem.h"
 #include "contactclient/eds/edsitemset.h"
 #include "contactclient/eds/edsregistry.h"
+#include "contactclient/eds/openbook.h"
 #include "contactclient/storenotifier.h"
 #include "contactclient/vcard/categoryfilter.h"
 #include "contactclient/vcard/vcardcontactitem.h"
@@ -13,34 +15,10 @@
 #include <QHash>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 
 namespace contactclient {
-
-namespace eds {
-
-struct OpenBook {
-    BookInfo info;
-    GRef<EBookClient> client;
-    GRef<EBookClientView> view; // made and used on the UI thread
-    void* listener = nullptr;   // what the view's signals are connected to
-    GRef<ESource> source;       // a server's book: its connection status is followed
-    gulong statusHandler = 0;
-    EdsStore* owner = nullptr;
-    std::atomic<bool> locked{false}; // its server waits for a password the desktop has not given
-
-    ~OpenBook()
-    {
-        if (statusHandler)
-            g_signal_handler_disconnect(source.get(), statusHandler);
-        if (view) {
-            g_signal_handlers_disconnect_matched(view.get(), G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, listener);
-            e_book_client_view_stop(view.get(), nullptr);
-        }
-    }
-};
-
-} // namespace eds
 
 using namespace eds;
 
@@ -262,23 +240,44 @@ std::shared_ptr<ContactItem> EdsStore::itemFromId(const QString& id)
     const std::optional<ContactText> contact = readContact(book->client.get(), contactUid, m_options.wait);
     if (!contact)
         throw ItemNotFound(id);
-    std::shared_ptr<ContactItem> found;
-    vcard::readCards(contact->vcard, vcard::Detail::Full, [&](vcard::Card& card) {
-        if (card.ok()) {
-            vcard::ContactData data = vcard::mapContact(card);
-            data.summary.group = data.summary.group || contact->isList;
-            found = std::make_shared<VCardContactItem>(
-                id, std::move(data), nullptr,
-                QObject::tr("Quintel does not change the desktop's address book; change this contact in GNOME "
-                            "Contacts or Evolution."));
-        }
-        return false;
-    });
+    std::shared_ptr<ContactItem> found = EdsContactItem::readItem(id, *contact);
     if (!found)
         throw AutomationError(
             errStoreUnavailable,
             QStringLiteral("The contact \"%1\" of \"%2\" cannot be read.").arg(contactUid, book->info.name));
-    return found;
+    return std::make_shared<EdsContactItem>(book, contactUid, std::move(found), m_options.wait);
+}
+
+bool EdsStore::writable() const
+{
+    std::lock_guard lock(m_mutex);
+    return std::any_of(m_books.cbegin(), m_books.cend(), [](const auto& b) { return b->writable() && !b->locked; });
+}
+
+QString EdsStore::readOnlyReason() const
+{
+    if (writable())
+        return {};
+    return QObject::tr("None of the desktop's address books Quintel reads takes changes; add contacts in GNOME "
+                       "Contacts or Evolution.");
+}
+
+std::shared_ptr<ContactItem> EdsStore::newItem()
+{
+    std::shared_ptr<OpenBook> book;
+    {
+        std::lock_guard lock(m_mutex);
+        for (const auto& b : m_books) {
+            if (b->writable() && !b->locked) {
+                book = b;
+                break;
+            }
+        }
+    }
+    if (!book)
+        throw AutomationError(errReadOnly, readOnlyReason());
+    return std::make_shared<EdsContactItem>(
+        book, QString(), std::make_shared<VCardContactItem>(QString(), vcard::ContactData()), m_options.wait);
 }
 
 QString EdsStore::statusNote() const

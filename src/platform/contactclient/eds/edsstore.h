@@ -43,6 +43,10 @@ public:
     std::shared_ptr<ContactItem> itemFromId(const QString& entryId) override;
     QString statusNote() const override;
     StoreNotifier* notifier() const override { return m_notifier.get(); }
+    // New contacts go to the first book that takes changes (as EDS reports it).
+    bool writable() const override;
+    QString readOnlyReason() const override;
+    std::shared_ptr<ContactItem> newItem() override;
 
     // The books read, in order, as "UID name" lines; for tools and tests.
     QStringList openBooks() const;

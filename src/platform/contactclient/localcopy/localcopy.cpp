@@ -338,6 +338,13 @@ void LocalCopy::finishOpen()
     }
 }
 
+void LocalCopy::copyWritten()
+{
+    if (const auto folder = std::dynamic_pointer_cast<VCardFolderStore>(current()))
+        folder->markStale();
+    static_cast<CopyNotifier*>(m_notifier.get())->notify();
+}
+
 void LocalCopy::waitForRefresh()
 {
     std::shared_ptr<Job> job = m_job;

@@ -122,6 +122,9 @@ protected:
     // open(), last step after runRefresh(): reads the copy, or waits for the first refresh as
     // described above. Throws errStoreUnavailable when there is no copy and the refresh failed.
     void finishOpen();
+    // After the program changed cards of the copy itself: the copy is read again at its next look,
+    // and the notifier tells the bar.
+    void copyWritten();
 
 private:
     struct Job;

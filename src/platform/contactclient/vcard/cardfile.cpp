@@ -275,20 +275,10 @@ QString deleteCard(const CardOrigin& origin, const QString& asideFolder)
     const FileNow was = checkedFile(dir.get(), origin);
 
     // The copy first: once the card leaves its file, it is already kept.
-    QString why;
-    QDir().mkpath(QFileInfo(asideFolder).path());
-    const safefile::Fd aside = safefile::openPrivateFolder(asideFolder, &why);
-    if (!aside.isOpen())
-        notWritten(origin.fileName, why);
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    QString copyName = stamp + QLatin1Char('-') + origin.fileName;
+    QString copyName = origin.fileName;
     if (origin.card > 1 || was.data.size() > origin.length + 2)
         copyName.insert(copyName.size() - 4, QStringLiteral("-%1").arg(origin.card));
-    QByteArray copy = was.data.sliced(origin.offset, origin.length);
-    copy += copy.contains("\r\n") ? "\r\n" : "\n";
-    if (!safefile::writeAtomically(aside.get(), copyName, copy, &why))
-        notWritten(copyName, why);
-    syncFolder(aside.get());
+    const QString copy = keepCardAside(asideFolder, copyName, was.data.sliced(origin.offset, origin.length));
 
     // The rest of the file: the card and its line break taken out.
     qsizetype end = origin.offset + origin.length;
@@ -309,6 +299,23 @@ QString deleteCard(const CardOrigin& origin, const QString& asideFolder)
             notWritten(origin.fileName, systemText(errno));
         syncFolder(dir.get());
     }
+    return copy;
+}
+
+QString keepCardAside(const QString& asideFolder, const QString& fileName, QByteArray card)
+{
+    QString why;
+    QDir().mkpath(QFileInfo(asideFolder).path());
+    const safefile::Fd aside = safefile::openPrivateFolder(asideFolder, &why);
+    if (!aside.isOpen())
+        notWritten(fileName, why);
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const QString copyName = stamp + QLatin1Char('-') + fileName;
+    if (!card.endsWith('\n'))
+        card += card.contains("\r\n") ? "\r\n" : "\n";
+    if (!safefile::writeAtomically(aside.get(), copyName, card, &why))
+        notWritten(copyName, why);
+    syncFolder(aside.get());
     return QDir(asideFolder).filePath(copyName);
 }
 

@@ -52,6 +52,10 @@ QString deleteCard(const CardOrigin& origin, const QString& asideFolder);
 // Where deleted cards are kept: ~/.local/share/Quintel/deleted-contacts.
 QString deletedCardsFolder();
 
+// Keeps a card's bytes in the aside folder (made private when missing) under a name of the time
+// and fileName, synced to disk. Throws errNotWritten. Returns the path of the copy.
+QString keepCardAside(const QString& asideFolder, const QString& fileName, QByteArray card);
+
 // The version most of the folder's cards are written in (a sample of its files); 3.0 when it
 // has none.
 vcard::Version folderVersion(const QString& folder);

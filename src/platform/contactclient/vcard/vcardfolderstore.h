@@ -46,6 +46,9 @@ public:
     std::shared_ptr<ContactItem> newItem() override;
 
     QString folder() const { return m_folder; }
+    // The folder is read again at the next look, whatever its time stamp says (a change this
+    // program made itself).
+    void markStale() { m_stale->store(true); }
     // Cards that are symbolic links to regular files are read through them: the user's own
     // address book (a folder of links kept by git-annex, stow or a collection of links). The
     // program's private copies refuse them (the default).

@@ -1,0 +1,394 @@
+// Changing contacts of a CardDAV address book, against a real Radicale: a change, a new contact and
+// a removal reach the server with the checks that keep others' changes (If-Match, If-None-Match);
+// the copy follows the server's ETags; a change made on the server meanwhile is a conflict that
+// writes nothing; changes made while the server is stopped are kept on disk, survive a restart,
+// and are sent when it is back (or, when the server changed the card meanwhile, kept aside).
+
+#include "contactclient/carddav/carddavstore.h"
+#include "contactclient/carddav/credentials.h"
+#include "contactclient/carddav/pendingchanges.h"
+#include "contactclient/carddav/vdircache.h"
+#include "contactclient/vcard/cardfile.h"
+#include "radicaleserver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace contactclient;
+using namespace contactclient::carddav;
+
+namespace {
+
+class NoKeyring : public Keyring {
+public:
+    Result read(const QString&) override { return {Status::Unavailable, {}, QStringLiteral("none")}; }
+    bool write(const QString&, const QString&) override { return false; }
+};
+
+QString idOf(Store& store, const QString& fullName)
+{
+    QString id;
+    store.items()->forEach([&](const Item& item) {
+        if (item.FullName() == fullName)
+            id = item.EntryID();
+    });
+    return id;
+}
+
+QStringList fullNames(Store& store)
+{
+    QStringList names;
+    store.items()->forEach([&](const Item& item) { names.append(item.FullName()); });
+    names.sort();
+    return names;
+}
+
+// The book's cards: Ann with lines this program does not show, Bob plain.
+QByteArray bookCards()
+{
+    return test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer"),
+                      {QStringLiteral("X-UNKNOWN;X-P=odd:keep me"), QStringLiteral("TEL;TYPE=CELL:+49 170 1"),
+                       QStringLiteral("item1.EMAIL;TYPE=INTERNET:ann@example.org")}) +
+           test::card(QStringLiteral("bob"), QStringLiteral("Bob Baker"));
+}
+
+// What each action does, and how the server should look when it went through.
+enum class Action { Edit, Add, Delete };
+
+} // namespace
+
+class TestCardDavWrite : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void editKeepsOtherLinesAndFollowsTheEtag();
+    void addPutsANewCard();
+    void deleteRemovesItAndKeepsACopy();
+    void changedOnTheServerMeanwhile_data();
+    void changedOnTheServerMeanwhile();
+    void whileTheServerIsStopped_data();
+    void whileTheServerIsStopped();
+    void keptChangeMeetsAServerChange();
+
+private:
+    std::unique_ptr<CardDavStore> openStore(test::RadicaleServer& server, const QString& book, const QString& cache,
+                                            std::chrono::milliseconds retry = std::chrono::hours(1))
+    {
+        SyncOptions options;
+        options.sendRetry = retry;
+        auto store = std::make_unique<CardDavStore>(CardDavAccount{server.url().toString(), {}, book}, cache, options);
+        store->open();
+        store->waitForRefresh();
+        return store;
+    }
+    // A book of its own for each test, with bookCards() in it.
+    QString newBook(test::RadicaleServer& server)
+    {
+        const QString path = QStringLiteral("/shared/book%1/").arg(++m_books);
+        if (server.createAddressBook(path, bookCards()) != 201)
+            return {};
+        return path;
+    }
+    // The server's ETag of the card as the copy records it.
+    static QString copyEtag(CardDavStore& store, const QString& entryId) { return store.cardOf(entryId).etag; }
+    // The card the server holds for an entry of the book (the copy names its files after the
+    // server's).
+    QByteArray onServer(test::RadicaleServer& server, const QString& book, const QString& entryId, int* status,
+                        QByteArray* etag = nullptr)
+    {
+        return server.get(book + entryId, status, etag);
+    }
+
+    QTemporaryDir m_xdg;
+    test::RadicaleServer m_server;
+    int m_books = 0;
+};
+
+void TestCardDavWrite::initTestCase()
+{
+    qputenv("XDG_CACHE_HOME", (m_xdg.path() + QStringLiteral("/cache")).toUtf8());
+    qputenv("XDG_DATA_HOME", (m_xdg.path() + QStringLiteral("/data")).toUtf8());
+    QVERIFY(m_server.start());
+}
+
+void TestCardDavWrite::init()
+{
+    setKeyring(std::make_shared<NoKeyring>());
+}
+
+void TestCardDavWrite::editKeepsOtherLinesAndFollowsTheEtag()
+{
+    QTemporaryDir cache;
+    const QString book = newBook(m_server);
+    QVERIFY(!book.isEmpty());
+    auto store = openStore(m_server, book, cache.path());
+    QVERIFY(store->writable());
+    const QString id = idOf(*store, QStringLiteral("Ann Archer"));
+    auto item = store->itemFromId(id);
+    QVERIFY(item->writable());
+
+    ContactForm form = item->form();
+    form.fullName = QStringLiteral("Ann Archer-Baker");
+    item->setForm(form);
+    item->Save();
+    QCOMPARE(item->writeNote(), QString());
+    QCOMPARE(item->FullName(), QStringLiteral("Ann Archer-Baker"));
+
+    int status = 0;
+    QByteArray etag;
+    const QByteArray card = onServer(m_server, book, id, &status, &etag);
+    QCOMPARE(status, 200);
+    QVERIFY2(card.contains("FN:Ann Archer-Baker\r\n"), card.constData());
+    for (const QByteArray& kept :
+         {QByteArrayLiteral("X-UNKNOWN;X-P=odd:keep me\r\n"), QByteArrayLiteral("TEL;TYPE=CELL:+49 170 1\r\n"),
+          QByteArrayLiteral("item1.EMAIL;TYPE=INTERNET:ann@example.org\r\n")})
+        QVERIFY2(card.contains(kept), card.constData());
+    // The copy took the server's new ETag: a second change goes through without a sync between.
+    QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
+    QVERIFY(fullNames(*store).contains(QStringLiteral("Ann Archer-Baker")));
+
+    form = item->form();
+    form.note = QStringLiteral("Met at the fair");
+    item->setForm(form);
+    item->Save();
+    QVERIFY(onServer(m_server, book, id, &status, &etag).contains("NOTE:Met at the fair"));
+    QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
+    QCOMPARE(store->waitingChanges(), 0);
+}
+
+void TestCardDavWrite::addPutsANewCard()
+{
+    QTemporaryDir cache;
+    const QString book = newBook(m_server);
+    auto store = openStore(m_server, book, cache.path());
+    auto item = store->newItem();
+    ContactForm form;
+    form.given = QStringLiteral("Cy");
+    form.family = QStringLiteral("Cole");
+    form.fullName = QStringLiteral("Cy Cole");
+    form.emails = {{QStringLiteral("work"), QStringLiteral("cy@example.org")}};
+    item->setForm(form);
+    item->Save();
+
+    const QString id = item->EntryID();
+    QVERIFY2(id.endsWith(QStringLiteral(".vcf")), qPrintable(id));
+    int status = 0;
+    QByteArray etag;
+    const QByteArray card = onServer(m_server, book, id, &status, &etag);
+    QCOMPARE(status, 200);
+    QVERIFY2(card.contains("cy@example.org"), card.constData());
+    QVERIFY2(card.contains(QByteArray("UID:" + id.chopped(4).toUtf8())), card.constData());
+    QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
+    QCOMPARE(fullNames(*store),
+             (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole")}));
+    QCOMPARE(store->itemFromId(id)->Email1Address(), QStringLiteral("cy@example.org"));
+
+    // A sync afterwards finds the copy as the server has it: nothing to fetch.
+    store->refresh();
+    store->waitForRefresh();
+    QCOMPARE(store->lastSync().written, 0);
+    QCOMPARE(store->lastSync().removed, 0);
+}
+
+void TestCardDavWrite::deleteRemovesItAndKeepsACopy()
+{
+    QTemporaryDir cache;
+    const QString book = newBook(m_server);
+    auto store = openStore(m_server, book, cache.path());
+    const QString id = idOf(*store, QStringLiteral("Bob Baker"));
+    auto item = store->itemFromId(id);
+    const QDir aside(item->deletedFolder());
+    const qsizetype keptBefore = aside.entryList(QDir::Files).size();
+    item->Delete();
+
+    int status = 0;
+    onServer(m_server, book, id, &status);
+    QCOMPARE(status, 404);
+    QCOMPARE(fullNames(*store), QStringList{QStringLiteral("Ann Archer")});
+    QCOMPARE(aside.entryList(QDir::Files).size(), keptBefore + 1);
+    QVERIFY_THROWS_EXCEPTION(ItemNotFound, store->itemFromId(id));
+}
+
+void TestCardDavWrite::changedOnTheServerMeanwhile_data()
+{
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("a change") << false;
+    QTest::newRow("a removal") << true;
+}
+
+void TestCardDavWrite::changedOnTheServerMeanwhile()
+{
+    QFETCH(bool, remove);
+    QTemporaryDir cache;
+    const QString book = newBook(m_server);
+    auto store = openStore(m_server, book, cache.path());
+    const QString id = idOf(*store, QStringLiteral("Ann Archer"));
+    auto item = store->itemFromId(id);
+    ContactForm form = item->form();
+
+    // Someone else changes the card on the server; the copy has not seen it.
+    QCOMPARE(m_server.put(book + id, test::card(QStringLiteral("ann"), QStringLiteral("Ann Theirs"))), 201);
+    try {
+        if (remove) {
+            item->Delete();
+        } else {
+            form.fullName = QStringLiteral("Ann Mine");
+            item->setForm(form);
+            item->Save();
+        }
+        QFAIL("written over a change on the server");
+    } catch (const ConflictError& e) {
+        QVERIFY2(e.description().contains(QStringLiteral("Ann")), qPrintable(e.description()));
+    }
+    int status = 0;
+    QVERIFY(onServer(m_server, book, id, &status).contains("FN:Ann Theirs"));
+    // The card now shows the server's state, and the change can be made on it.
+    QCOMPARE(item->form().fullName, QStringLiteral("Ann Theirs"));
+    QVERIFY(fullNames(*store).contains(QStringLiteral("Ann Theirs")));
+    if (remove) {
+        item->Delete();
+        onServer(m_server, book, id, &status);
+        QCOMPARE(status, 404);
+    } else {
+        form = item->form();
+        form.fullName = QStringLiteral("Ann Mine");
+        item->setForm(form);
+        item->Save();
+        QVERIFY(onServer(m_server, book, id, &status).contains("FN:Ann Mine"));
+    }
+}
+
+void TestCardDavWrite::whileTheServerIsStopped_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::newRow("edit") << int(Action::Edit);
+    QTest::newRow("add") << int(Action::Add);
+    QTest::newRow("delete") << int(Action::Delete);
+}
+
+void TestCardDavWrite::whileTheServerIsStopped()
+{
+    QFETCH(int, action);
+    QTemporaryDir cache;
+    test::RadicaleServer server;
+    QVERIFY(server.start());
+    const QString book = newBook(server);
+    QString id;
+    {
+        auto store = openStore(server, book, cache.path());
+        server.stop();
+        std::shared_ptr<ContactItem> item;
+        if (Action(action) == Action::Add) {
+            item = store->newItem();
+            ContactForm form;
+            form.fullName = QStringLiteral("Dee Dunn");
+            item->setForm(form);
+            item->Save();
+        } else {
+            item = store->itemFromId(idOf(*store, QStringLiteral("Ann Archer")));
+            if (Action(action) == Action::Delete) {
+                item->Delete();
+            } else {
+                ContactForm form = item->form();
+                form.fullName = QStringLiteral("Ann Offline");
+                item->setForm(form);
+                item->Save();
+                // A second change before the server is back: still one change to send.
+                form = item->form();
+                form.note = QStringLiteral("typed offline");
+                item->setForm(form);
+                item->Save();
+            }
+        }
+        id = item->EntryID();
+        QCOMPARE(item->writeNote(), CardDavStore::waitingNote());
+        QCOMPARE(store->waitingChanges(), 1);
+        QVERIFY2(store->statusNote().contains(QStringLiteral("wait for the address book server")),
+                 qPrintable(store->statusNote()));
+        const QFileInfo queue(store->cacheFolder() + QLatin1Char('/') + PendingChanges::kFile);
+        QVERIFY(queue.exists());
+        QCOMPARE(int(queue.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther)), 0);
+    }
+
+    // The program ends and starts again, the server still stopped: the change is still there.
+    auto store = openStore(server, book, cache.path(), std::chrono::milliseconds(200));
+    QCOMPARE(store->waitingChanges(), 1);
+    const QStringList shown = fullNames(*store);
+    switch (Action(action)) {
+    case Action::Edit:
+        QCOMPARE(shown, (QStringList{QStringLiteral("Ann Offline"), QStringLiteral("Bob Baker")}));
+        break;
+    case Action::Add:
+        QCOMPARE(shown,
+                 (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Dee Dunn")}));
+        break;
+    case Action::Delete:
+        QCOMPARE(shown, QStringList{QStringLiteral("Bob Baker")});
+        break;
+    }
+
+    // The server is back: the change goes by itself, and the copy follows the server.
+    QVERIFY(server.start());
+    QTRY_COMPARE_WITH_TIMEOUT(store->waitingChanges(), 0, 60000);
+    QVERIFY(!QFileInfo::exists(store->cacheFolder() + QLatin1Char('/') + PendingChanges::kFile));
+    int status = 0;
+    QByteArray etag;
+    const QByteArray card = server.get(book + id, &status, &etag);
+    if (Action(action) == Action::Delete) {
+        QCOMPARE(status, 404);
+    } else {
+        QCOMPARE(status, 200);
+        QVERIFY2(card.contains(Action(action) == Action::Add ? "FN:Dee Dunn" : "FN:Ann Offline"), card.constData());
+        if (Action(action) == Action::Edit) {
+            QVERIFY2(card.contains("NOTE:typed offline"), card.constData());
+            QVERIFY2(card.contains("X-UNKNOWN;X-P=odd:keep me"), card.constData());
+        }
+        QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
+    }
+    QTRY_VERIFY2(!store->statusNote().contains(QStringLiteral("wait")), qPrintable(store->statusNote()));
+}
+
+void TestCardDavWrite::keptChangeMeetsAServerChange()
+{
+    QTemporaryDir cache;
+    test::RadicaleServer server;
+    QVERIFY(server.start());
+    const QString book = newBook(server);
+    auto store = openStore(server, book, cache.path());
+    const QString id = idOf(*store, QStringLiteral("Ann Archer"));
+    server.stop();
+    auto item = store->itemFromId(id);
+    ContactForm form = item->form();
+    form.fullName = QStringLiteral("Ann Offline");
+    item->setForm(form);
+    item->Save();
+    QCOMPARE(store->waitingChanges(), 1);
+
+    // Back, but another device changed the card first.
+    QVERIFY(server.start());
+    QCOMPARE(server.put(book + id, test::card(QStringLiteral("ann"), QStringLiteral("Ann Elsewhere"))), 201);
+    store->refresh();
+    store->waitForRefresh();
+
+    QCOMPARE(store->waitingChanges(), 0);
+    int status = 0;
+    QVERIFY(server.get(book + id, &status).contains("FN:Ann Elsewhere")); // not written over
+    QCOMPARE(fullNames(*store), (QStringList{QStringLiteral("Ann Elsewhere"), QStringLiteral("Bob Baker")}));
+    // The user's version is kept, and the status line says where.
+    const QDir unsent(CardDavStore::unsentFolder());
+    const QStringList kept = unsent.entryList(QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QFile keptCard(unsent.filePath(kept.first()));
+    QVERIFY(keptCard.open(QIODevice::ReadOnly));
+    QVERIFY(keptCard.readAll().contains("FN:Ann Offline"));
+    QVERIFY2(store->statusNote().contains(QDir::toNativeSeparators(unsent.path())), qPrintable(store->statusNote()));
+}
+
+QTEST_GUILESS_MAIN(TestCardDavWrite)
+#include "test_carddavwrite.moc"

@@ -1,0 +1,250 @@
+// Changing contacts of the desktop's address book, against a real evolution-data-server on a
+// private bus: a change keeps what the card does not show, a new contact goes to the first book
+// that takes changes, a removal keeps a copy aside, a change made in the book meanwhile is not
+// written over.
+
+#include "edssandbox.h"
+#include "radicaleserver.h"
+#include "testbooks.h"
+
+#include "contactclient/eds/edsbooks.h"
+#include "contactclient/eds/edsregistry.h"
+#include "contactclient/eds/edsstore.h"
+#include "contactclient/vcard/cardfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <signal.h>
+
+using namespace contactclient;
+
+namespace {
+
+QByteArray card(const QString& lines)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines.toUtf8().replace("\n", "\r\n") + "\r\nEND:VCARD\r\n";
+}
+
+std::shared_ptr<EdsStore> openStore(const QString& books)
+{
+    EdsStore::Options options;
+    options.books = books;
+    options.wait = std::chrono::seconds(20);
+    options.settle = std::chrono::milliseconds(50);
+    auto store = std::make_shared<EdsStore>(options);
+    store->open();
+    return store;
+}
+
+// The contact's vCard as the book holds it, read as another program would; empty when it is gone.
+QByteArray inBook(const QString& book, const QString& uid)
+{
+    eds::Registry registry(std::chrono::seconds(20));
+    QString why;
+    eds::GRef<EBookClient> client = registry.openBook(book, std::chrono::seconds(20), why, false);
+    if (!client)
+        return "cannot open: " + why.toUtf8();
+    const std::optional<eds::ContactText> contact = eds::readContact(client.get(), uid, std::chrono::seconds(20));
+    return contact ? contact->vcard : QByteArray();
+}
+
+bool listed(Store& store, const QString& fullName)
+{
+    bool found = false;
+    store.items()->forEach([&](const Item& item) { found = found || item.FullName() == fullName; });
+    return found;
+}
+
+} // namespace
+
+class TestEdsWrite : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_data.isValid());
+        m_sandbox = std::make_unique<EdsSandbox>();
+        QVERIFY2(m_sandbox->start(), qPrintable(m_sandbox->error()));
+        m_sandbox->enterThisProcess();
+        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+        m_books = std::make_unique<TestBooks>();
+        m_work = m_books->createBook(QStringLiteral("quintel-test-work"), QStringLiteral("Work"));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_store = openStore(QStringLiteral("Work"));
+    }
+
+    void cleanupTestCase()
+    {
+        m_store.reset();
+        m_books.reset();
+        // libebook's own bus connections end the process (SIGTERM) when their bus goes away.
+        ::signal(SIGTERM, SIG_IGN);
+        if (m_sandbox)
+            m_sandbox->stop();
+    }
+
+    // A change of one value keeps every property the card does not show.
+    void modifyKeepsWhatIsNotShown_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("kept"); // as the book writes it back
+        QTest::newRow("another program's property")
+            << QStringLiteral("X-EVOLUTION-SPOUSE:Kim") << QStringLiteral("X-EVOLUTION-SPOUSE:Kim");
+        QTest::newRow("unknown parameter")
+            << QStringLiteral("X-CUSTOM;X-P=odd:keep me") << QStringLiteral("X-CUSTOM;X-P=odd:keep me");
+        QTest::newRow("grouped label") << QStringLiteral("item1.X-ABLABEL:Club")
+                                       << QStringLiteral("item1.X-ABLABEL:Club");
+        // The book adds a parameter of its own to a phone number when it is added.
+        QTest::newRow("a phone the change leaves alone")
+            << QStringLiteral("TEL;TYPE=CELL:+49 170 1") << QStringLiteral("TYPE=CELL:+49 170 1");
+    }
+    void modifyKeepsWhatIsNotShown()
+    {
+        QFETCH(QString, lines);
+        QFETCH(QString, kept);
+        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Ann Archer\nN:Archer;Ann;;;\n") + lines));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        auto item = m_store->itemFromId(eds::entryId(m_work, uid));
+        QVERIFY2(item->writable(), qPrintable(item->readOnlyReason()));
+        ContactForm form = item->form();
+        form.note = QStringLiteral("Met at the fair");
+        item->setForm(form);
+        item->Save();
+
+        const QByteArray written = inBook(m_work, uid);
+        QVERIFY2(written.contains("NOTE:Met at the fair"), written.constData());
+        QVERIFY2(written.contains(kept.toUtf8()), written.constData());
+        QVERIFY2(written.contains("FN:Ann Archer"), written.constData());
+        QCOMPARE(item->details().note, QStringLiteral("Met at the fair"));
+        m_books->remove(m_work, uid);
+    }
+
+    void addGoesToTheFirstWritableBook()
+    {
+        QVERIFY(m_store->writable());
+        auto item = m_store->newItem();
+        ContactForm form;
+        form.given = QStringLiteral("Cy");
+        form.family = QStringLiteral("Cole");
+        form.fullName = QStringLiteral("Cy Cole");
+        form.emails = {{QStringLiteral("work"), QStringLiteral("cy@example.org")}};
+        item->setForm(form);
+        item->Save();
+        QString book;
+        QString uid;
+        QVERIFY(eds::parseEntryId(item->EntryID(), book, uid));
+        QCOMPARE(book, m_work);
+        const QByteArray written = inBook(m_work, uid);
+        QVERIFY2(written.contains("cy@example.org"), written.constData());
+        QVERIFY(listed(*m_store, QStringLiteral("Cy Cole")));
+        QCOMPARE(m_store->itemFromId(item->EntryID())->Email1Address(), QStringLiteral("cy@example.org"));
+        m_books->remove(m_work, uid);
+    }
+
+    void removeKeepsACopyAside()
+    {
+        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Bob Baker\nN:Baker;Bob;;;")));
+        auto item = m_store->itemFromId(eds::entryId(m_work, uid));
+        const QDir aside(item->deletedFolder());
+        const qsizetype before = aside.entryList(QDir::Files).size();
+        item->Delete();
+        QCOMPARE(inBook(m_work, uid), QByteArray());
+        QVERIFY(!listed(*m_store, QStringLiteral("Bob Baker")));
+        const QStringList kept = aside.entryList(QDir::Files, QDir::Time);
+        QCOMPARE(kept.size(), before + 1);
+        QFile copy(aside.filePath(kept.first()));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll().contains("FN:Bob Baker"));
+    }
+
+    void changedInTheBookMeanwhile()
+    {
+        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Dee Dunn\nN:Dunn;Dee;;;")));
+        auto item = m_store->itemFromId(eds::entryId(m_work, uid));
+        ContactForm form = item->form();
+        m_books->modify(m_work, uid, card(QStringLiteral("FN:Dee Theirs\nN:Theirs;Dee;;;")));
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        form.fullName = QStringLiteral("Dee Mine");
+        item->setForm(form);
+        QVERIFY_THROWS_EXCEPTION(ConflictError, item->Save());
+        QVERIFY(inBook(m_work, uid).contains("FN:Dee Theirs"));
+        // Read again, the change goes through.
+        form = item->form();
+        QCOMPARE(form.fullName, QStringLiteral("Dee Theirs"));
+        form.fullName = QStringLiteral("Dee Mine");
+        item->setForm(form);
+        item->Save();
+        QVERIFY(inBook(m_work, uid).contains("FN:Dee Mine"));
+        m_books->remove(m_work, uid);
+    }
+
+    // A book EDS reports read-only (its server lets everyone only read) is not offered for changes,
+    // and says where the contact can be changed; a new contact goes to the first book that takes
+    // changes.
+    void readOnlyBookIsNotWritten_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("the server lets everyone only read") << true;
+        QTest::newRow("the server takes changes") << false;
+    }
+    void readOnlyBookIsNotWritten()
+    {
+        QFETCH(bool, readOnly);
+        test::RadicaleServer server;
+        QVERIFY(server.start());
+        QCOMPARE(server.createAddressBook(QStringLiteral("/shared/book/"),
+                                          test::card(QStringLiteral("rae"), QStringLiteral("Rae Shared"))),
+                 201);
+        QVERIFY(server.setReadOnly(readOnly));
+        const QString shared = QStringLiteral("quintel-test-shared");
+        m_books->createServerBook(shared, QStringLiteral("Shared"),
+                                  server.url(QStringLiteral("/shared/book/")).toString(), QString());
+        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        auto store = openStore(QStringLiteral("Shared;Work"));
+        QTRY_VERIFY_WITH_TIMEOUT(listed(*store, QStringLiteral("Rae Shared")), 60000);
+        QString id;
+        store->items()->forEach([&](const Item& item) {
+            if (item.FullName() == QStringLiteral("Rae Shared"))
+                id = item.EntryID();
+        });
+        auto item = store->itemFromId(id);
+        QTRY_COMPARE_WITH_TIMEOUT(item->writable(), !readOnly, 30000);
+        QString book;
+        QString uid;
+        if (readOnly) {
+            QVERIFY2(item->readOnlyReason().contains(QStringLiteral("“Shared”")), qPrintable(item->readOnlyReason()));
+            try {
+                item->form();
+                QFAIL("a read-only book's contact opened for changes");
+            } catch (const AutomationError& e) {
+                QCOMPARE(e.number(), int(errReadOnly));
+            }
+            // A new contact goes to the next book.
+            auto added = store->newItem();
+            ContactForm form;
+            form.fullName = QStringLiteral("Ned New");
+            added->setForm(form);
+            added->Save();
+            QVERIFY(eds::parseEntryId(added->EntryID(), book, uid));
+            QCOMPARE(book, m_work);
+            m_books->remove(m_work, uid);
+        } else {
+            QCOMPARE(item->readOnlyReason(), QString());
+            QCOMPARE(item->form().fullName, QStringLiteral("Rae Shared"));
+        }
+        m_books->removeBook(shared);
+    }
+
+private:
+    QTemporaryDir m_data;
+    std::unique_ptr<EdsSandbox> m_sandbox;
+    std::unique_ptr<TestBooks> m_books;
+    QString m_work;
+    std::shared_ptr<EdsStore> m_store;
+};
+
+QTEST_GUILESS_MAIN(TestEdsWrite)
+#include "test_edswrite.moc"
