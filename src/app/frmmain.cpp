@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "actions/addressmenu.h"
 #include "actions/contactactions.h"
 #include "actions/contactcopy.h"
 #include "actions/desktopintegration.h"
@@ -17,8 +18,8 @@
 #include "entry/matchlist.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
-#include "window/contrast.h"
 #include "window/actionkeys.h"
+#include "window/contrast.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
 #include "window/focusorder.h"
@@ -74,6 +75,7 @@ frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
                                QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
     });
     contactcopy::install(*this);
+    new AddressMenu(*this);
 }
 
 frmMain::~frmMain()
@@ -184,11 +186,10 @@ void frmMain::buildParts()
     m_lookup->setBackground(m_platform.background);
     m_matches = std::make_unique<MatchList>(*this, txtContact, *m_entry, *m_lookup);
     // The bar's actions on the chosen contact are its use.
-    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
-                          [this] {
-                              const auto current = m_session->currentContact();
-                              return current ? current->EntryID() : QString();
-                          });
+    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact}, [this] {
+        const auto current = m_session->currentContact();
+        return current ? current->EntryID() : QString();
+    });
 
     QList<QWidget*> focusable;
     for (const layout::Control& spec : layout::controls())
