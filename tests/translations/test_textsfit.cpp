@@ -8,8 +8,8 @@
 #include "actions/contactcard.h"
 #include "barfixture.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#include "fakekeyring.h"
 #include "settings/frmoptions.h"
-#include "setup/fakekeyring.h"
 #include "setup/setupwindow.h"
 
 #include <QAbstractScrollArea>
