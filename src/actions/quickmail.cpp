@@ -59,8 +59,12 @@ QString QuickMail::recipient(const contactclient::ContactItem& contact)
 
 void QuickMail::setAddress(const QString& entryId, const QString& address)
 {
-    m_addressFor = address.isEmpty() ? QString() : entryId;
-    m_address = m_addressFor.isEmpty() ? QString() : address;
+    const QString forContact = address.isEmpty() ? QString() : entryId;
+    const QString picked = forContact.isEmpty() ? QString() : address;
+    if (forContact == m_addressFor && picked == m_address)
+        return; // the contact is not read for nothing
+    m_addressFor = forContact;
+    m_address = picked;
     if (!m_controls.cmdSendMail->isHidden())
         showRecipient();
 }
