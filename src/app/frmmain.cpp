@@ -18,8 +18,8 @@
 #include "entry/matchlist.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
-#include "window/actionkeys.h"
 #include "window/contrast.h"
+#include "window/actionkeys.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
 #include "window/focusorder.h"
@@ -186,10 +186,11 @@ void frmMain::buildParts()
     m_lookup->setBackground(m_platform.background);
     m_matches = std::make_unique<MatchList>(*this, txtContact, *m_entry, *m_lookup);
     // The bar's actions on the chosen contact are its use.
-    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact}, [this] {
-        const auto current = m_session->currentContact();
-        return current ? current->EntryID() : QString();
-    });
+    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
+                          [this] {
+                              const auto current = m_session->currentContact();
+                              return current ? current->EntryID() : QString();
+                          });
 
     QList<QWidget*> focusable;
     for (const layout::Control& spec : layout::controls())
