@@ -14,7 +14,9 @@ QString dateFormat(const QLocale& locale, bool withYear)
     static const QRegularExpression weekday(QStringLiteral("d{4}[^dMy']*"));
     format.remove(weekday);
     if (!withYear) {
-        static const QRegularExpression year(QStringLiteral("[^dM']*y+[^dM']*"));
+        // The year with the words that belong to it on either side, quoted or not: " 'de' yyyy"
+        // (es, pt), " yyyy 'г'." (ru), "yyyy年" (ja).
+        static const QRegularExpression year(QStringLiteral("(?:'[^']*'|[^dM'])*y+(?:'[^']*'|[^dM'])*"));
         format.remove(year);
     }
     static const QRegularExpression trailing(QStringLiteral("[,\\s]+$"));

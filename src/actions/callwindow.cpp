@@ -61,8 +61,8 @@ CallWindow::CallWindow() : QWidget(nullptr, Qt::Window)
     connect(launcher, &UrlLauncher::done, this, [this](const QUrl& url, bool opened) {
         if (!opened)
             return;
-        lblHandedOver->setText(
-            QCoreApplication::translate("CallWindow", "%1 was handed to your telephone program.").arg(url.toString(QUrl::RemoveScheme)));
+        lblHandedOver->setText(QCoreApplication::translate("CallWindow", "%1 was handed to your telephone program.")
+                                   .arg(url.toString(QUrl::RemoveScheme)));
         lblHandedOver->show();
         QTimer::singleShot(kCloseAfterMs, this, &QWidget::close);
     });

@@ -1,6 +1,7 @@
 #include "contactactions.h"
 
 #include "actions/desktopintegration.h"
+#include "actions/mailaddresses.h"
 #include "contacts/contactsession.h"
 #include "window/guard.h"
 #include "window/windowmodes.h"
@@ -8,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QToolButton>
+
+#include <utility>
 
 ContactActions::ContactActions(ContactActionControls controls, ContactSession& session, WindowModes& modes,
                                DesktopIntegration& desktop, const Guard& guard)
@@ -50,11 +53,17 @@ void ContactActions::cmdDialContact_Click()
 
 void ContactActions::cmdEMailContact_Click()
 {
+    const QString address = std::exchange(m_nextAddress, {});
     const auto chosen = m_session.currentContact();
     if (!chosen || !m_session.application())
         return;
     auto mail = m_session.application()->CreateItem(contactclient::olMailItem);
     const contactclient::ContactItem& contact = *chosen;
+    if (!address.isEmpty()) {
+        mail->setTo(mailaddresses::recipient(contact, address));
+        mail->Display();
+        return;
+    }
     QString to = contact.Email1DisplayName();
     if (to.isEmpty())
         to = contact.Email1Address();
@@ -72,6 +81,9 @@ void ContactActions::cmdViewContact_Click()
 
 void ContactActions::cmdQEmailContact_Click()
 {
+    const QString address = std::exchange(m_nextAddress, {});
+    const auto contact = m_session.currentContact();
+    emit quickMailAddressed(contact ? contact->EntryID() : QString(), address);
     m_modes.state().rememberedMode = m_modes.state().windowMode;
     m_modes.setWindowMode(WindowMode::QuickMail);
 }

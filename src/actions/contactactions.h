@@ -35,6 +35,9 @@ public:
     void cmdQEmailContact_Click();
     void cmdWriteContact_Click();
     QString contactMailingAddress() const;
+    // The address the next E-mail or Quick e-mail writes to, one of the chosen contact's (the
+    // buttons' menu sets it just before it clicks the button). Used once; empty: the first address.
+    void setNextAddress(const QString& address) { m_nextAddress = address; }
     // A new contact from the box's text (Ctrl+N in the box; the list of matches may offer it too):
     // the card opens in edit mode with the text put where it belongs. Throws errReadOnly when no
     // address book takes new contacts.
@@ -48,10 +51,13 @@ public:
 signals:
     // A short word for the status line (the letter is on its way to the word processor).
     void note(const QString& message, int milliseconds);
+    // The quick-mail area was opened for this contact, to write to this address (empty: its first).
+    void quickMailAddressed(const QString& entryId, const QString& address);
 
 private:
     ContactSession& m_session;
     WindowModes& m_modes;
     std::shared_ptr<wordprocessor::Application> m_wordApp;
     DesktopIntegration& m_desktop;
+    QString m_nextAddress;
 };

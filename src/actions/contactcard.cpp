@@ -1,7 +1,11 @@
 #include "contactcard.h"
 
 #include "actions/birthdaytext.h"
+#include "actions/cardrow.h"
 #include "actions/contacteditform.h"
+#include "actions/maplink.h"
+#include "actions/urllauncher.h"
+#include "desktop/messagebox.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -15,6 +19,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,6 +47,7 @@ ContactCard::ContactCard(QStringList barCategories) : QWidget(nullptr, Qt::Windo
 {
     setObjectName(QStringLiteral("frmContactCard"));
     setAttribute(Qt::WA_DeleteOnClose);
+    launcher = new UrlLauncher(this);
     imgPhoto = new QLabel(this);
     imgPhoto->setObjectName(QStringLiteral("imgPhoto"));
     imgPhoto->setAccessibleName(QCoreApplication::translate("ContactCard", "Photo"));
@@ -269,7 +275,7 @@ bool ContactCard::deleteContact()
     return true;
 }
 
-void ContactCard::addRow(const QString& label, const QString& value)
+void ContactCard::addRow(const QString& label, const QString& value, CardRow::Kind kind)
 {
     if (value.trimmed().isEmpty())
         return;
@@ -277,13 +283,30 @@ void ContactCard::addRow(const QString& label, const QString& value)
     // says "E-mail (work): ann@work.example" rather than the caption twice. Both are plain text:
     // a kind comes from the card as much as the value does.
     const int row = m_fields->rowCount();
-    auto* field = textLabel(this, QStringLiteral("lblField%1").arg(row));
-    field->setText(value);
+    auto* field = new CardRow(label, value, kind, row, this);
+    connect(field, &CardRow::copied, this, [this](const QString& copied) {
+        lblStatus->setText(tr("Copied: %1").arg(copied));
+        lblStatus->show();
+    });
+    connect(field, &CardRow::mapRequested, this, &ContactCard::showOnMap);
     auto* caption = new QLabel(label + QLatin1Char(':'), this);
     caption->setObjectName(QStringLiteral("lblCaption%1").arg(row));
     caption->setTextFormat(Qt::PlainText);
-    caption->setBuddy(field);
-    m_fields->addRow(caption, field);
+    caption->setBuddy(field->lblValue);
+    m_fields->addRow(caption, field->layout());
+    m_rows.append(field);
+}
+
+bool ContactCard::showOnMap(const QString& address)
+{
+    const QUrl url = maplink::mapUrl(address);
+    if (url.isEmpty())
+        return false;
+    launcher->open(url, [this, scheme = url.scheme()] {
+        MessageBox::show(this, QStringLiteral("Quintel"), UrlLauncher::noProgramText(scheme),
+                         MessageBox::Icon::Warning);
+    });
+    return true;
 }
 
 void ContactCard::setContact(const contactclient::ContactItem& contact)
@@ -320,18 +343,31 @@ void ContactCard::setContact(const contactclient::ContactItem& contact)
 
     while (m_fields->rowCount() > 0)
         m_fields->removeRow(0);
+    m_rows.clear();
+    lblStatus->hide();
+    using Kind = CardRow::Kind;
     addRow(QCoreApplication::translate("ContactCard", "Nickname"), details.nickname);
     for (const auto& e : details.emails)
-        addRow(kindLabel(QCoreApplication::translate("ContactCard", "E-mail"), e.kind), e.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "E-mail"), e.kind), e.value, Kind::Copyable);
     for (const auto& p : details.phones)
-        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Phone"), p.kind), p.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Phone"), p.kind), p.value, Kind::Copyable);
     for (const auto& a : details.addresses)
-        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Address"), a.kind), a.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Address"), a.kind), a.value, Kind::PostalAddress);
     for (const auto& u : details.urls)
-        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Web page"), u.kind), u.value);
+        addRow(kindLabel(QCoreApplication::translate("ContactCard", "Web page"), u.kind), u.value, Kind::Copyable);
     addRow(QCoreApplication::translate("ContactCard", "Birthday"), card::birthdayText(details.birthday));
     addRow(QCoreApplication::translate("ContactCard", "Categories"), details.categories.join(QStringLiteral(", ")));
     addRow(QCoreApplication::translate("ContactCard", "Note"), details.note);
+    // Tab goes through the values and their buttons, then to the card's buttons.
+    QList<QWidget*> chain;
+    for (const CardRow* row : std::as_const(m_rows)) {
+        for (QWidget* w : std::initializer_list<QWidget*>{row->lblValue, row->cmdCopy, row->cmdMap})
+            if (w)
+                chain.append(w);
+    }
+    chain << cmdEdit << cmdDelete << cmdSave << cmdCancel << cmdClose;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
     if (!editing())
         showView();
     if (m_item && m_item->writable() && m_item->EntryID().isEmpty() && !editing()) {

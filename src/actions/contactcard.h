@@ -5,6 +5,7 @@
 // and the folder its card is kept in. A contact whose book Quintel does not write has Edit
 // disabled, with a tooltip that says where it can be changed.
 
+#include "actions/cardrow.h"
 #include "contactclient/automation.h"
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
+class UrlLauncher;
 
 class ContactCard : public QWidget {
     Q_OBJECT
@@ -33,6 +35,11 @@ public:
     bool cancel();
     // Deletes the contact after the confirmation; false when it was not deleted.
     bool deleteContact();
+    // Opens the postal address on a map page in the user's web browser (only the address is sent,
+    // to www.openstreetmap.org); false when there is no address. Says so when no browser is set.
+    bool showOnMap(const QString& address);
+    // The view's value rows, in the card's order.
+    const QList<CardRow*>& rows() const { return m_rows; }
 
     QLabel* imgPhoto = nullptr;
     QLabel* lblName = nullptr;
@@ -45,6 +52,7 @@ public:
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdClose = nullptr;
     ContactEditForm* editForm = nullptr;
+    UrlLauncher* launcher = nullptr; // hands a map page to the web browser
 
 signals:
     // A save went through: the contact's entry ID and the name it is filed by now.
@@ -52,12 +60,13 @@ signals:
     void deleted(const QString& entryId);
 
 private:
-    void addRow(const QString& label, const QString& value);
+    void addRow(const QString& label, const QString& value, CardRow::Kind kind = CardRow::Kind::Text);
     void showView();
     void escape();
     QString contactName() const;
 
     QFormLayout* m_fields = nullptr;
+    QList<CardRow*> m_rows; // the view's value rows, in order
     QStackedWidget* m_pages = nullptr;
     std::shared_ptr<contactclient::ContactItem> m_item; // null when the contact cannot be changed
     contactclient::ContactForm m_base;                  // the form as the book held it when edited

@@ -1,5 +1,6 @@
 #include "quickmail.h"
 
+#include "actions/mailaddresses.h"
 #include "actions/quickmailoutbox.h"
 #include "contactclient/errors.h"
 #include "desktop/messagebox.h"
@@ -56,6 +57,32 @@ QString QuickMail::recipient(const contactclient::ContactItem& contact)
     return name.isEmpty() ? address : QStringLiteral("%1 <%2>").arg(name, address);
 }
 
+void QuickMail::setAddress(const QString& entryId, const QString& address)
+{
+    const QString forContact = address.isEmpty() ? QString() : entryId;
+    const QString picked = forContact.isEmpty() ? QString() : address;
+    if (forContact == m_addressFor && picked == m_address)
+        return; // the contact is not read for nothing
+    m_addressFor = forContact;
+    m_address = picked;
+    if (!m_controls.cmdSendMail->isHidden())
+        showRecipient();
+}
+
+// The picked address counts while its contact is the chosen one and still has it.
+QString QuickMail::pickedAddress(const contactclient::ContactItem& contact) const
+{
+    if (m_address.isEmpty() || contact.EntryID() != m_addressFor || !mailaddresses::has(contact, m_address))
+        return {};
+    return m_address;
+}
+
+QString QuickMail::recipientOf(const contactclient::ContactItem& contact) const
+{
+    const QString picked = pickedAddress(contact);
+    return picked.isEmpty() ? recipient(contact) : mailaddresses::recipient(contact, picked);
+}
+
 QString QuickMail::sendingMessage(const QString& recipient)
 {
     return QCoreApplication::translate("QuickMail", "Sending the mail to %1...").arg(recipient);
@@ -65,7 +92,7 @@ QString QuickMail::sendingMessage(const QString& recipient)
 void QuickMail::showRecipient()
 {
     const auto contact = m_session.currentContact();
-    const QString text = contact ? QCoreApplication::translate("QuickMail", "Send to %1").arg(recipient(*contact))
+    const QString text = contact ? QCoreApplication::translate("QuickMail", "Send to %1").arg(recipientOf(*contact))
                                  : QCoreApplication::translate("QuickMail", "Choose a contact to send the mail to");
     m_controls.cmdSendMail->setToolTip(text);
     m_controls.cmdSendMail->setAccessibleDescription(text);
@@ -145,7 +172,8 @@ void QuickMail::cmdSendMail_Click()
         mail->setSubject(m_controls.txtSubject->text());
         // Qt gives the text's line breaks as LF; the mail goes out with CRLF.
         mail->setBody(m_controls.txtBody->toPlainText());
-        QString to = contact->Email1DisplayName();
+        const QString picked = pickedAddress(*contact);
+        QString to = picked.isEmpty() ? contact->Email1DisplayName() : mailaddresses::recipient(*contact, picked);
         if (to.isEmpty())
             to = contact->Email1Address();
         mail->setTo(to);
@@ -157,7 +185,7 @@ void QuickMail::cmdSendMail_Click()
     }
 
     setBusy(true);
-    m_sendingText = sendingMessage(recipient(*contact));
+    m_sendingText = sendingMessage(recipientOf(*contact));
     m_status.show(m_sendingText);
     // Set only when the transmission failed.
     auto failure = std::make_shared<std::optional<contactclient::Failure>>();
@@ -203,6 +231,7 @@ void QuickMail::sendDone(contactclient::MailItem& mail, const std::optional<cont
 
 void QuickMail::afterSent()
 {
+    setAddress({}, {});
     m_modes.restoreRememberedMode();
     cmdClearMail_Click();
     emit sendFinished(true);
@@ -242,6 +271,7 @@ void QuickMail::cmdCancelMail_Click()
 {
     if (m_sending)
         return;
+    setAddress({}, {});
     m_modes.restoreRememberedMode();
     cmdClearMail_Click();
 }

@@ -49,8 +49,14 @@ public:
 
     bool isSending() const { return m_sending; }
 
+    // The address the mail goes to while this contact is the chosen one (picked from the Quick
+    // e-mail button's menu); empty: the contact's first address.
+    void setAddress(const QString& entryId, const QString& address);
+
     // Who the mail goes to, as "Name <address>".
     static QString recipient(const contactclient::ContactItem& contact);
+    // Who the mail goes to with the address picked for the contact (none: its first address).
+    QString recipientOf(const contactclient::ContactItem& contact) const;
     static QString sendingMessage(const QString& recipient);
 
 signals:
@@ -63,6 +69,7 @@ protected:
 
 private:
     void showRecipient();
+    QString pickedAddress(const contactclient::ContactItem& contact) const;
     void setBusy(bool busy);
     void sendDone(contactclient::MailItem& mail, const std::optional<contactclient::Failure>& failure);
     void afterSent();
@@ -78,6 +85,8 @@ private:
     QuickMailOutbox* m_outbox = nullptr;
     bool m_sending = false;
     QString m_sendingText; // on the status line while the mail goes out
+    QString m_addressFor;  // the contact whose address was picked (entry ID)
+    QString m_address;
     // The result of a send may come back after the area is gone.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -21,6 +21,13 @@ QString UrlLauncher::noProgramText(const QString& scheme)
                                   "settings under default applications, or run:\n\n    %2")
             .arg(QStringLiteral("thunderbird or evolution"),
                  QStringLiteral("xdg-mime default thunderbird.desktop x-scheme-handler/mailto"));
+    if (scheme == QStringLiteral("https") || scheme == QStringLiteral("http"))
+        return QCoreApplication::translate("UrlLauncher",
+                                           "No web browser is set to open web pages. The map was not opened.\n\n"
+                                           "Install one (for example the package %1), then choose it in your desktop's "
+                                           "settings under default applications, or run:\n\n    %2")
+            .arg(QStringLiteral("firefox-esr or chromium"),
+                 QStringLiteral("xdg-settings set default-web-browser firefox-esr.desktop"));
     return QCoreApplication::translate(
                "UrlLauncher", "No telephone program is set to open %3: links. The number was not handed on.\n\n"
                               "Install one (for example the package %1), then choose it in your desktop's "

@@ -1,5 +1,5 @@
 #pragma once
-// Hands mailto: and tel: URLs to the desktop's program for their scheme. xdg-open takes any URL
+// Hands mailto:, tel:, sms: and web page URLs to the desktop's program for their scheme. xdg-open takes any URL
 // and fails later, where nobody sees it, when no program is registered; so the desktop is asked
 // first (xdg-mime) without blocking the bar, and the user is told when there is none.
 

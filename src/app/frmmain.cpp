@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "actions/addressmenu.h"
 #include "actions/contactactions.h"
 #include "actions/contactcopy.h"
 #include "actions/desktopintegration.h"
@@ -74,6 +75,7 @@ frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
                                QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
     });
     contactcopy::install(*this);
+    new AddressMenu(*this);
 }
 
 frmMain::~frmMain()

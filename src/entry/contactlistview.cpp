@@ -29,7 +29,7 @@ void ContactListView::showLists()
         countlabel::show(m_count, QStringLiteral("(%1)").arg(QLocale().toString(m_session.contactCount())));
     // Screen readers say what the number counts, in the user's language.
     m_count->setAccessibleName(
-        QCoreApplication::translate("frmMain", "%n contact(s)", nullptr, int(m_session.contactCount())));
+        QCoreApplication::translate("frmMain", "%Ln contact(s)", nullptr, int(m_session.contactCount())));
     // The models read the lists the session holds now, and keep them while they show them.
     const std::shared_ptr<const ContactListData> lists = m_session.lists();
     {

@@ -42,6 +42,13 @@ QString accessibleName(QWidget* w)
     return a ? a->text(QAccessible::Name) : QString();
 }
 
+// The value of a field row (beside it, the row's buttons).
+QLabel* valueAt(QFormLayout* form, int row)
+{
+    QLayout* field = form->itemAt(row, QFormLayout::FieldRole)->layout();
+    return field ? qobject_cast<QLabel*>(field->itemAt(0)->widget()) : nullptr;
+}
+
 // "Caption: value" for each field row, as the form lays them out.
 QStringList rows(ContactCard& card)
 {
@@ -49,7 +56,7 @@ QStringList rows(ContactCard& card)
     auto* form = card.findChild<QFormLayout*>(QStringLiteral("layFields"));
     for (int r = 0; r < form->rowCount(); ++r) {
         auto* caption = qobject_cast<QLabel*>(form->itemAt(r, QFormLayout::LabelRole)->widget());
-        auto* value = qobject_cast<QLabel*>(form->itemAt(r, QFormLayout::FieldRole)->widget());
+        QLabel* value = valueAt(form, r);
         out << caption->text() + QLatin1Char(' ') + value->text();
     }
     return out;
@@ -148,9 +155,9 @@ private slots:
         auto* form = card.findChild<QFormLayout*>(QStringLiteral("layFields"));
         QCOMPARE(form->rowCount(), 2);
         for (int r = 0; r < form->rowCount(); ++r) {
-            QWidget* value = form->itemAt(r, QFormLayout::FieldRole)->widget();
+            QLabel* value = valueAt(form, r);
             QWidget* caption = form->itemAt(r, QFormLayout::LabelRole)->widget();
-            QCOMPARE(accessibleName(value), qobject_cast<QLabel*>(value)->text());
+            QCOMPARE(accessibleName(value), value->text());
             const auto labelledBy = QAccessible::queryAccessibleInterface(value)->relations(QAccessible::Label);
             QCOMPARE(labelledBy.size(), 1);
             QCOMPARE(labelledBy.first().first->object(), caption);
@@ -412,6 +419,21 @@ private slots:
         QTest::newRow("Japanese, no year") << "ja_JP"
                                            << "--0412"
                                            << "4月12日";
+        QTest::newRow("Russian, no year") << "ru_RU"
+                                          << "--0412"
+                                          << "12 апреля";
+        QTest::newRow("Russian") << "ru_RU"
+                                 << "1985-04-12"
+                                 << "12 апреля 1985 г.";
+        QTest::newRow("Spanish, no year") << "es_ES"
+                                          << "--0412"
+                                          << "12 de abril";
+        QTest::newRow("Brazilian Portuguese, no year") << "pt_BR"
+                                                       << "--04-12"
+                                                       << "12 de abril";
+        QTest::newRow("Spanish") << "es_ES"
+                                 << "1985-04-12"
+                                 << "12 de abril de 1985";
         QTest::newRow("no such day") << "C"
                                      << "1985-02-30"
                                      << "1985-02-30";

@@ -1,10 +1,15 @@
 // Texts that fit, in every shipped language: each label, button, check box and frame title of the
-// bar, the options dialog and Quintel Setup shows its text whole at the size the window gives it.
+// bar, the options dialog, the contact card (its view and its edit form), the call window and
+// Quintel Setup (from the menu and before the first start) shows its text whole at the size the
+// window gives it.
 // Screenshots of each window per language are kept in the build folder (textsfit/).
 
+#include "actions/callwindow.h"
+#include "actions/contactcard.h"
 #include "barfixture.h"
+#include "contactclient/vcard/vcardfolderstore.h"
+#include "fakekeyring.h"
 #include "settings/frmoptions.h"
-#include "support/fakekeyring.h"
 #include "setup/setupwindow.h"
 
 #include <QAbstractScrollArea>
@@ -14,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
@@ -114,6 +120,15 @@ struct Language {
     }
 };
 
+// A contact with a row of every kind the card shows, in a folder Quintel writes (Edit and Delete
+// enabled).
+const QByteArray kFullCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nNICKNAME:Annie\r\n"
+                             "ORG:Acme\r\nTITLE:Engineer\r\nEMAIL;TYPE=work:ann@work.example\r\n"
+                             "EMAIL;TYPE=home:ann@home.example\r\nTEL;TYPE=cell:+1 555 0101\r\n"
+                             "TEL;TYPE=work:+1 555 0102\r\nADR;TYPE=home:;;1 Main St;Springfield;;12345;USA\r\n"
+                             "URL:https://ann.example\r\nBDAY:1985-04-12\r\nCATEGORIES:Friends\r\n"
+                             "NOTE:Met at the fair\r\nEND:VCARD\r\n";
+
 } // namespace
 
 class TestTextsFit : public QObject {
@@ -151,7 +166,7 @@ private slots:
                                     .arg(button->contentsRect().width());
             }
 
-            frmOptions* options = frmOptions::showDialog();
+            frmOptions* options = frmOptions::showDialog(f.settings);
             QVERIFY(QTest::qWaitForWindowExposed(options));
             for (int page = 0; page < 2; ++page) {
                 options->picOptions.at(page)->show();
@@ -171,6 +186,60 @@ private slots:
             for (const QString& line : clipped(setupWindow))
                 problems << QStringLiteral("setup: ") + line;
             keep(setupWindow, language, QStringLiteral("setup"));
+        }
+        {
+            fake::MemorySettingsStore store;
+            FakeKeyring keyring;
+            setup::SetupWindow setupWindow(store, keyring, setup::SetupWindow::Mode::FirstRun);
+            setupWindow.setFoundBooks(
+                {{QStringLiteral("vdirsyncer"), QStringLiteral("vcard:/home/ann/.contacts"),
+                  QStringLiteral("/home/ann/.contacts"), 12},
+                 {QStringLiteral("Thunderbird"), QStringLiteral("thunderbird:/home/ann/.thunderbird"),
+                  QStringLiteral("/home/ann/.thunderbird"), -1}});
+            // The note on using one's own mail program shows while it is chosen.
+            auto* mailClient = setupWindow.findChild<QRadioButton*>(QStringLiteral("optMailClient"));
+            QVERIFY(mailClient);
+            mailClient->setChecked(true);
+            setupWindow.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&setupWindow));
+            QVERIFY(setupWindow.findChild<QLabel*>(QStringLiteral("lblMailClientHint"))->isVisible());
+            for (const QString& line : clipped(setupWindow))
+                problems << QStringLiteral("setup (first start): ") + line;
+            keep(setupWindow, language, QStringLiteral("setup-firstrun"));
+        }
+        {
+            QTemporaryDir dir;
+            QFile file(dir.filePath(QStringLiteral("ann.vcf")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(kFullCard);
+            file.close();
+            contactclient::VCardFolderStore store(dir.path(), std::nullopt);
+            store.open();
+            const auto item = store.itemFromId(QStringLiteral("ann.vcf"));
+            QVERIFY(item);
+            ContactCard card({QStringLiteral("Friends"), QStringLiteral("Work")});
+            card.setAttribute(Qt::WA_DeleteOnClose, false);
+            card.setContact(*item);
+            card.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&card));
+            QVERIFY(card.cmdEdit->isEnabled());
+            for (const QString& line : clipped(card))
+                problems << QStringLiteral("card: ") + line;
+            keep(card, language, QStringLiteral("card"));
+            QVERIFY(card.edit());
+            QTest::qWait(0);
+            for (const QString& line : clipped(card))
+                problems << QStringLiteral("card (edit): ") + line;
+            keep(card, language, QStringLiteral("card-edit"));
+
+            CallWindow call;
+            call.setAttribute(Qt::WA_DeleteOnClose, false);
+            call.setContact(*item);
+            call.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&call));
+            for (const QString& line : clipped(call))
+                problems << QStringLiteral("call window: ") + line;
+            keep(call, language, QStringLiteral("call"));
         }
         if (!problems.isEmpty())
             qWarning().noquote() << problems.join(QLatin1Char('\n'));
