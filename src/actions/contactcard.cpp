@@ -187,6 +187,7 @@ bool ContactCard::save()
     editForm->showErrors(errors);
     if (!errors.isEmpty())
         return false;
+    const bool adding = m_item->EntryID().isEmpty();
     try {
         m_item->setForm(form);
         m_item->Save();
@@ -214,7 +215,7 @@ bool ContactCard::save()
     }
     setContact(*m_item);
     showView();
-    emit saved(m_item->EntryID(), m_item->FileAs());
+    emit saved(m_item->EntryID(), m_item->FileAs(), adding);
     return true;
 }
 
