@@ -2,7 +2,7 @@
 // a text that names nobody is offered as a new contact in the last row of the list of matches;
 // chosen, the card opens in edit mode with the text put in its place, and saved, the contact is in
 // the lists and chosen in the box at once. A contact renamed in its card is chosen in the box under
-// its new name.
+// its new name; one deleted leaves the lists and the box.
 
 #include "actions/contactactions.h"
 #include "actions/contactcard.h"
@@ -22,9 +22,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -129,8 +132,7 @@ private slots:
         QTest::newRow("a name of nobody, Down, Return")
             << u"Bo Ek"_s << QStringList{u"Add “Bo Ek” as a new contact…"_s} << u"Down Return"_s;
         QTest::newRow("after a match by e-mail, Up to the last row")
-            << u"example"_s
-            << QStringList{u"Lee, Ann, e-mail ann@acme.example"_s, u"Add “example” as a new contact…"_s}
+            << u"example"_s << QStringList{u"Lee, Ann, e-mail ann@acme.example"_s, u"Add “example” as a new contact…"_s}
             << u"Up Return"_s;
         QTest::newRow("a click on it") << u"Dee Fox"_s << QStringList{u"Add “Dee Fox” as a new contact…"_s}
                                        << u"click"_s;
@@ -213,6 +215,32 @@ private slots:
         QVERIFY(names->findText(u"Ray, Ann"_s) >= 0);
         QCOMPARE(names->findText(u"Lee, Ann"_s), -1);
         card->close();
+    }
+
+    // A contact deleted from its card leaves the lists and the box.
+    void deletedContactLeaves()
+    {
+        WritableBar b;
+        QVERIFY(b.load());
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
+        QVERIFY(b.typeInto(u"Cole"_s));
+        QTRY_VERIFY(b.chosen(u"Cole, Cy"_s));
+        const QString id = b.form->session()->currentContact()->EntryID();
+        b.form->findChild<QToolButton*>(u"cmdViewContact"_s)->click();
+        ContactCard* card = b.form->actions()->desktop().cardFor(id);
+        QVERIFY(card);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == card, kPatience);
+        // The confirmation is answered with its Yes button once it is up.
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()), kPatience);
+            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(card->deleteContact());
+        QCOMPARE(b.box()->text(), QString());
+        QVERIFY(!b.form->session()->currentContact());
+        QVERIFY(!b.form->findChild<QToolButton*>(u"cmdViewContact"_s)->isEnabled());
+        QCOMPARE(b.form->findChild<QComboBox*>(u"cmbContacts"_s)->findText(u"Cole, Cy"_s), -1);
+        QCOMPARE(b.form->session()->contactCount(), 1);
     }
 };
 
