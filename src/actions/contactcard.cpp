@@ -193,6 +193,7 @@ bool ContactCard::save()
     editForm->showErrors(errors);
     if (!errors.isEmpty())
         return false;
+    const bool adding = m_item->EntryID().isEmpty();
     try {
         m_item->setForm(form);
         m_item->Save();
@@ -223,7 +224,7 @@ bool ContactCard::save()
     // A change the address book keeps for later (its server cannot be reached) says so here.
     lblStatus->setText(m_item->writeNote());
     lblStatus->setVisible(!lblStatus->text().isEmpty());
-    emit saved(m_item->EntryID(), m_item->FileAs());
+    emit saved(m_item->EntryID(), m_item->FileAs(), adding);
     return true;
 }
 

@@ -55,8 +55,10 @@ public:
     UrlLauncher* launcher = nullptr; // hands a map page to the web browser
 
 signals:
-    // A save went through: the contact's entry ID and the name it is filed by now.
-    void saved(const QString& entryId, const QString& fileAs);
+    // A save went through: the contact's entry ID, the name it is filed by now, and whether the
+    // save added it to the address book (a new contact).
+    void saved(const QString& entryId, const QString& fileAs, bool added);
+    // The contact was deleted from its address book.
     void deleted(const QString& entryId);
 
 private:

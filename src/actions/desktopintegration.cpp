@@ -10,9 +10,11 @@
 
 namespace {
 
-// Shows the window for the entry, making one when there is none; the same contact raises its own.
+// Shows the window for the entry, making one when there is none (made is told of it); the same
+// contact raises its own.
 template <typename Window>
-Window* showFor(QHash<QString, QPointer<Window>>& windows, const contactclient::ContactItem& contact)
+Window* showFor(QHash<QString, QPointer<Window>>& windows, const contactclient::ContactItem& contact,
+                const std::function<void(Window*)>& made = {})
 {
     const QString id = contact.EntryID();
     Window* window = id.isEmpty() ? nullptr : windows.value(id).data();
@@ -20,6 +22,8 @@ Window* showFor(QHash<QString, QPointer<Window>>& windows, const contactclient::
         window = new Window;
         if (!id.isEmpty())
             windows.insert(id, window);
+        if (made)
+            made(window);
     }
     window->setContact(contact);
     window->show();
@@ -42,7 +46,24 @@ DesktopIntegration::~DesktopIntegration()
 
 void DesktopIntegration::showContactCard(const contactclient::ContactItem& contact)
 {
-    showFor(m_cards, contact);
+    showFor<ContactCard>(m_cards, contact, [this](ContactCard* card) { cardMade(card); });
+}
+
+void DesktopIntegration::cardMade(ContactCard* card)
+{
+    QObject::connect(card, &ContactCard::saved, card,
+                     [this, card](const QString& entryId, const QString& fileAs, bool added) {
+                         // A new contact's card is its own from now on: showing the contact raises it.
+                         if (!entryId.isEmpty() && !m_cards.value(entryId))
+                             m_cards.insert(entryId, card);
+                         if (m_follow.saved)
+                             m_follow.saved(entryId, fileAs, added);
+                     });
+    QObject::connect(card, &ContactCard::deleted, card, [this](const QString& entryId) {
+        m_cards.remove(entryId);
+        if (m_follow.deleted)
+            m_follow.deleted(entryId);
+    });
 }
 
 void DesktopIntegration::showDialer(const contactclient::ContactItem& contact)

@@ -25,12 +25,23 @@ public:
     // is told what to install or choose once the desktop has answered.
     void openComposer(const contactclient::MailItem& mail) override;
 
+    // What follows a card's writes (the bar's lists and box): a contact saved (added: it is new)
+    // and a contact deleted.
+    struct CardWrites {
+        std::function<void(const QString& entryId, const QString& fileAs, bool added)> saved;
+        std::function<void(const QString& entryId)> deleted;
+    };
+    void followCardWrites(CardWrites follow) { m_follow = std::move(follow); }
+
     ContactCard* cardFor(const QString& entryId) const { return m_cards.value(entryId); }
     CallWindow* dialerFor(const QString& entryId) const { return m_dialers.value(entryId); }
     UrlLauncher& launcher() { return m_launcher; }
 
 private:
+    void cardMade(ContactCard* card);
+
     Reporter m_report;
+    CardWrites m_follow;
     UrlLauncher m_launcher;
     QHash<QString, QPointer<ContactCard>> m_cards;
     QHash<QString, QPointer<CallWindow>> m_dialers;

@@ -6,6 +6,7 @@
 #include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
+#include "contacts/cardwrites.h"
 #include "contacts/contactlookup.h"
 #include "contacts/contactuse.h"
 #include "contacts/matchsetting.h"
@@ -16,10 +17,11 @@
 #include "entry/contactentry.h"
 #include "entry/contactlistview.h"
 #include "entry/matchlist.h"
+#include "entry/newcontactrow.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
-#include "window/contrast.h"
 #include "window/actionkeys.h"
+#include "window/contrast.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
 #include "window/focusorder.h"
@@ -81,6 +83,8 @@ frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
 frmMain::~frmMain()
 {
     // The parts hold references to the controls and the session; let them go first.
+    m_desktop->followCardWrites({});
+    m_cardWrites.reset();
     m_focusOrder.reset();
     m_windowsAbove.reset();
     m_options.reset();
@@ -166,6 +170,16 @@ void frmMain::buildParts()
         new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), txtContact, nullptr, nullptr, Qt::WidgetShortcut);
     connect(addContact, &QShortcut::activated, this,
             [this] { m_guard.run([this] { m_actions->addContact(txtContact->text()); }); });
+    // What a card writes shows in the bar at once: the lists, the matches and the box follow.
+    m_cardWrites = std::make_unique<CardWrites>(
+        *m_session,
+        CardWrites::Bar{[this](const QString& name, const QString& entryId) { m_entry->pickName(name, entryId); },
+                        [this] { m_entry->clearName(); }, [this] { m_categories->showAllContacts(); }});
+    m_desktop->followCardWrites(
+        {[this](const QString& entryId, const QString& fileAs, bool added) {
+             m_guard.run([&] { m_cardWrites->saved(entryId, fileAs, added); });
+         },
+         [this](const QString& entryId) { m_guard.run([&] { m_cardWrites->deleted(entryId); }); }});
     m_quickMail = std::make_unique<QuickMail>(
         *this, QuickMailControls{txtSubject, txtBody, cmdSendMail, cmdCancelMail, cmdClearMail}, *m_session, *m_modes,
         *m_status, m_guard);
@@ -185,12 +199,17 @@ void frmMain::buildParts()
     m_lookup = std::make_unique<ContactLookup>(*m_session, *m_contactUse);
     m_lookup->setBackground(m_platform.background);
     m_matches = std::make_unique<MatchList>(*this, txtContact, *m_entry, *m_lookup);
+    // Its last row adds what the box holds, as Ctrl+N does, where the address book takes it.
+    m_matches->offerNewContacts(
+        [this](const QString& text) {
+            return newcontactrow::offered(text, m_session->contactIndex().Exists(text), m_session->takesNewContacts());
+        },
+        [this](const QString& text) { m_guard.run([this, &text] { m_actions->addContact(text); }); });
     // The bar's actions on the chosen contact are its use.
-    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
-                          [this] {
-                              const auto current = m_session->currentContact();
-                              return current ? current->EntryID() : QString();
-                          });
+    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact}, [this] {
+        const auto current = m_session->currentContact();
+        return current ? current->EntryID() : QString();
+    });
 
     QList<QWidget*> focusable;
     for (const layout::Control& spec : layout::controls())

@@ -27,6 +27,7 @@ class QToolButton;
 class WindowSystem;
 
 class ActionAvailability;
+class CardWrites;
 class CategorySelector;
 class ContactActions;
 class ContactEntry;
@@ -195,4 +196,5 @@ private:
     std::unique_ptr<ContactUse> m_contactUse;
     std::unique_ptr<ContactLookup> m_lookup;
     std::unique_ptr<MatchList> m_matches;
+    std::unique_ptr<CardWrites> m_cardWrites;
 };

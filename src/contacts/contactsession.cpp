@@ -10,6 +10,16 @@ namespace {
 constexpr int kNoteMilliseconds = 4000;
 constexpr int kStoreNoteMilliseconds = 6000;
 
+// Whether the application makes new contacts: an item made is not saved, so nothing is written.
+bool probeNewContacts(contactclient::Application& application)
+{
+    try {
+        return application.CreateItem(contactclient::olContactItem) != nullptr;
+    } catch (...) {
+        return false; // a book that says no, or cannot say: nothing is offered
+    }
+}
+
 } // namespace
 
 ContactSession::ContactSession(ClientFactory createClient, QObject* parent)
@@ -49,6 +59,7 @@ void ContactSession::load()
     m_folder.reset();
     m_items.reset();
     m_current.reset();
+    m_takesNewContacts = false;
     m_category.clear();
     m_resolvedText.clear();
     m_allLists.reset();
@@ -93,6 +104,7 @@ void ContactSession::load()
             }
             m_folder = result->folder;
             m_items = result->items;
+            m_takesNewContacts = probeNewContacts(*m_application);
             m_allLists = result->lists;
             applyLists(std::move(result->lists));
             m_loading = false;
@@ -179,6 +191,16 @@ void ContactSession::chooseEntry(const QString& entryId)
         throw;
     }
     emit currentContactChanged();
+}
+
+qsizetype ContactSession::contactPlace(const QString& entryId) const
+{
+    if (entryId.isEmpty())
+        return -1;
+    for (qsizetype c = 0; c < m_lists->entryIds.count(); ++c)
+        if (m_lists->entryIds.equals(c, entryId))
+            return c;
+    return -1;
 }
 
 QString ContactSession::storeNote() const

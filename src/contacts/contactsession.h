@@ -64,6 +64,11 @@ public:
     std::shared_ptr<contactclient::ItemSet> contactItems() const { return m_items; }
     std::shared_ptr<contactclient::ContactItem> currentContact() const { return m_current; }
 
+    // Whether the address book takes new contacts (known once the lists are in; false before).
+    bool takesNewContacts() const { return m_takesNewContacts; }
+    // The place of the contact with this entry identifier in the lists, -1 when they do not hold it.
+    qsizetype contactPlace(const QString& entryId) const;
+
     // The address book's note (working offline, cards skipped), empty when it has none.
     QString storeNote() const;
 
@@ -101,6 +106,7 @@ private:
     QString m_category;
     QString m_resolvedText;
     bool m_loading = false;
+    bool m_takesNewContacts = false;
     QMetaObject::Connection m_storeConnection;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -42,6 +42,20 @@ void CategorySelector::populateCatCombo()
     cmbCategories_Click();
 }
 
+void CategorySelector::showAllContacts()
+{
+    if (m_combo->count() == 0) {
+        if (!m_session.isLoading() && m_session.isLoaded())
+            m_session.selectCategory(QString());
+        return;
+    }
+    {
+        const QSignalBlocker blocker(m_combo);
+        m_combo->setCurrentIndex(0);
+    }
+    cmbCategories_Click();
+}
+
 void CategorySelector::cmbCategories_Click()
 {
     if (m_session.isLoading() || !m_session.isLoaded())

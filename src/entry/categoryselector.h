@@ -20,6 +20,8 @@ public:
     // all contacts. With no categories at all nothing is selected and all contacts are listed.
     void populateCatCombo();
     void cmbCategories_Click();
+    // Back to all contacts: the top entry selected, as a pick of it does.
+    void showAllContacts();
 
 private:
     QComboBox* m_combo;

@@ -83,6 +83,14 @@ void ContactEntry::selectSearchEntry(qsizetype position)
         list->selectionModel()->clear();
 }
 
+void ContactEntry::clearName()
+{
+    if (m_controls.txtContact->text().isEmpty())
+        m_session.resolve(QString());
+    else
+        setBoxText(QString());
+}
+
 void ContactEntry::listsLoaded()
 {
     // Keys typed while the address book was read went into the box unanswered.

@@ -38,6 +38,8 @@ public:
     // box as a pick in the drop-down writes it; when the box then holds exactly that name, the
     // contact with this entry identifier is the chosen one (another may share its name).
     void pickName(const QString& name, const QString& entryId = {});
+    // The box empties, as the program's own change: nobody is chosen.
+    void clearName();
     // The lists are in after a load: what the user typed meanwhile is completed now.
     void listsLoaded();
 

@@ -3,6 +3,7 @@
 #include "contacts/contactlookup.h"
 #include "entry/contactentry.h"
 #include "entry/matchplacement.h"
+#include "entry/newcontactrow.h"
 
 #include <QAbstractButton>
 #include <QAbstractListModel>
@@ -45,24 +46,50 @@ QString kindLabel(ContactFinder::Kind kind)
     return {};
 }
 
-enum Role { MarkStartRole = Qt::UserRole + 1, MarkLengthRole, ValueRole, EntryIdRole };
+enum Role { MarkStartRole = Qt::UserRole + 1, MarkLengthRole, ValueRole, EntryIdRole, NewContactRole };
 
 } // namespace
 
 class MatchModel : public QAbstractListModel {
 public:
-    void setRows(std::vector<ContactSearch::Shown> rows)
+    // newContact: the text the last row offers to add, empty for no such row.
+    void setRows(std::vector<ContactSearch::Shown> rows, const QString& newContact = {})
     {
         beginResetModel();
         m_rows = std::move(rows);
+        m_newContact = newContact;
+        m_newLabel = newContact.isEmpty() ? QString() : newcontactrow::label(newContact);
         endResetModel();
     }
     const ContactSearch::Shown& at(int row) const { return m_rows[size_t(row)]; }
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    bool isNewContact(int row) const { return !m_newContact.isEmpty() && row == int(m_rows.size()); }
+    const QString& newContact() const { return m_newContact; }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_rows.size()) + (m_newContact.isEmpty() ? 0 : 1);
+    }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (!index.isValid() || index.row() >= rowCount())
             return {};
+        if (isNewContact(index.row())) {
+            switch (role) {
+            case Qt::DisplayRole:
+            case Qt::AccessibleTextRole:
+                return m_newLabel;
+            case Qt::ToolTipRole:
+                return QCoreApplication::translate("MatchList", "Opens a new contact card with this text (Ctrl+N)");
+            case Qt::FontRole: {
+                QFont font;
+                font.setItalic(true);
+                return font;
+            }
+            case NewContactRole:
+                return true;
+            default:
+                return {};
+            }
+        }
         const ContactSearch::Shown& r = at(index.row());
         switch (role) {
         case Qt::DisplayRole:
@@ -87,6 +114,8 @@ public:
 
 private:
     std::vector<ContactSearch::Shown> m_rows;
+    QString m_newContact;
+    QString m_newLabel;
 };
 
 namespace {
@@ -196,6 +225,12 @@ void MatchList::setEnabled(bool enabled)
         close();
 }
 
+void MatchList::offerNewContacts(std::function<bool(const QString&)> offered, std::function<void(const QString&)> add)
+{
+    m_offerNew = std::move(offered);
+    m_addNew = std::move(add);
+}
+
 void MatchList::countUseOf(const QList<QAbstractButton*>& buttons, const std::function<QString()>& chosenEntryId)
 {
     for (QAbstractButton* button : buttons) {
@@ -228,11 +263,12 @@ void MatchList::typed()
     // What the user typed: the completed tail is selected behind it.
     const QString query = m_box->hasSelectedText() ? text.left(m_box->selectionStart()) : text;
     std::vector<ContactSearch::Shown> rows = m_lookup.find(query, text);
-    if (rows.empty()) {
+    const bool offerNew = m_addNew && m_offerNew && m_offerNew(text);
+    if (rows.empty() && !offerNew) {
         close();
         return;
     }
-    m_model->setRows(std::move(rows));
+    m_model->setRows(std::move(rows), offerNew ? text : QString());
     show();
 }
 
@@ -280,6 +316,12 @@ void MatchList::choose(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
+    if (m_model->isNewContact(index.row())) {
+        const QString text = m_model->newContact();
+        close();
+        m_addNew(text);
+        return;
+    }
     const QString name = m_model->at(index.row()).fileAs;
     const QString entryId = m_model->at(index.row()).entryId;
     close();

@@ -3,7 +3,8 @@
 // by any word of any field (ContactLookup), the contact's name and the field that matched with
 // its matched part marked. The keyboard focus never leaves the box: Up, Down, Page Up and Page
 // Down move through the list from the box, Return chooses (as a pick in the drop-down), Esc
-// closes. In an empty box Down opens the contacts used most recently.
+// closes. In an empty box Down opens the contacts used most recently. When the box's text names
+// nobody, the last row offers to add it as a new contact (newcontactrow.h).
 
 #include <QListView>
 #include <QObject>
@@ -31,6 +32,11 @@ public:
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_enabled; }
 
+    // The last row that adds the box's text as a new contact: offered(text) says whether it is
+    // shown, add(text) is what choosing it does.
+    void offerNewContacts(std::function<bool(const QString& text)> offered,
+                          std::function<void(const QString& text)> add);
+
     // A use of the chosen contact through one of these buttons is counted.
     void countUseOf(const QList<QAbstractButton*>& buttons, const std::function<QString()>& chosenEntryId);
 
@@ -54,6 +60,8 @@ private:
     ContactLookup& m_lookup;
     QPointer<QListView> m_view; // a child of the window, gone with it
     std::unique_ptr<MatchModel> m_model;
+    std::function<bool(const QString&)> m_offerNew;
+    std::function<void(const QString&)> m_addNew;
     bool m_enabled = true;
     bool m_choosing = false;
 };

@@ -32,6 +32,8 @@ struct RealBar {
     fake::MemorySettingsStore store;
     modSettings settings{store};
     std::unique_ptr<frmMain> form;
+    // Last changes to the platform before the bar is made (another contact client).
+    std::function<void(Platform&)> adjustPlatform;
 
     RealBar() { MessageBox::setTestMode(true); }
     ~RealBar() { form.reset(); }
@@ -41,6 +43,8 @@ struct RealBar {
         p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
         p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
         p.windowSystem = &windowSystem;
+        if (adjustPlatform)
+            adjustPlatform(p);
         form = std::make_unique<frmMain>(p, settings);
         form->Form_Load();
         return *form;

@@ -191,7 +191,7 @@ private slots:
         QVERIFY(b.typeInto(QStringLiteral("acme")));
         QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
         if (what == QLatin1String("mode"))
-            b.form->modes()->setWindowMode(2);
+            b.form->modes()->setWindowMode(WindowMode::EntryAndSelectors);
         else
             b.form->hide();
         QTRY_VERIFY(!b.list().isOpen());
