@@ -17,8 +17,8 @@
 #include "entry/matchlist.h"
 #include "settings/modsettings.h"
 #include "settings/optionsopener.h"
-#include "window/contrast.h"
 #include "window/actionkeys.h"
+#include "window/contrast.h"
 #include "window/controlfactory.h"
 #include "window/errorreport.h"
 #include "window/focusorder.h"
@@ -177,18 +177,18 @@ void frmMain::buildParts()
     m_placementAutoSave = std::make_unique<PlacementAutoSave>(
         *this, *m_modes, *m_placement, [this] { return lifetime::isLoaded(this) && m_session->isLoaded(); });
     m_tray = std::make_unique<TrayIcon>(*this, cmdMin, *m_status, m_guard);
-    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard);
+    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard,
+                                                [this] { return m_session->bookCategories(); });
     m_windowsAbove = std::make_unique<WindowsAbove>(*this);
     m_contactUse = std::make_unique<ContactUse>(m_platform.contactUseFile);
     m_lookup = std::make_unique<ContactLookup>(*m_session, *m_contactUse);
     m_lookup->setBackground(m_platform.background);
     m_matches = std::make_unique<MatchList>(*this, txtContact, *m_entry, *m_lookup);
     // The bar's actions on the chosen contact are its use.
-    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact},
-                          [this] {
-                              const auto current = m_session->currentContact();
-                              return current ? current->EntryID() : QString();
-                          });
+    m_matches->countUseOf({cmdDialContact, cmdEMailContact, cmdViewContact, cmdQEmailContact, cmdWriteContact}, [this] {
+        const auto current = m_session->currentContact();
+        return current ? current->EntryID() : QString();
+    });
 
     QList<QWidget*> focusable;
     for (const layout::Control& spec : layout::controls())

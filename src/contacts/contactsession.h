@@ -64,6 +64,10 @@ public:
     std::shared_ptr<contactclient::ItemSet> contactItems() const { return m_items; }
     std::shared_ptr<contactclient::ContactItem> currentContact() const { return m_current; }
 
+    // The categories the address book's contacts carry (all contacts, whichever category is
+    // chosen), each once, in the lists' order.
+    QStringList bookCategories() const;
+
     // The address book's note (working offline, cards skipped), empty when it has none.
     QString storeNote() const;
 

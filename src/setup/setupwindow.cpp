@@ -128,12 +128,12 @@ void SetupWindow::wire()
 
 void SetupWindow::fitScreen()
 {
-    // As tall as the choices need, as far as the screen allows (its panels and a title bar kept free).
-    const QWidget* page = m_ui->scroll->widget();
-    const int wanted = sizeHint().height() - m_ui->scroll->sizeHint().height() + page->sizeHint().height();
+    // Each page as large as its choices need, the window as large as the largest page; never
+    // beyond the screen (its panels and a title bar kept free).
+    const QSize wanted = sizeHint().expandedTo(minimumSizeHint());
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().height() - 40 : wanted;
-    resize(std::max(width(), page->sizeHint().width() + 40), std::min(wanted, room));
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(20, 40) : wanted;
+    resize(wanted.boundedTo(room));
 }
 
 QString SetupWindow::folderForImport() const
