@@ -193,7 +193,8 @@ void frmMain::buildParts()
     m_placementAutoSave = std::make_unique<PlacementAutoSave>(
         *this, *m_modes, *m_placement, [this] { return lifetime::isLoaded(this) && m_session->isLoaded(); });
     m_tray = std::make_unique<TrayIcon>(*this, cmdMin, *m_status, m_guard);
-    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard);
+    m_options = std::make_unique<OptionsOpener>(cmdOptions, m_settings, m_guard,
+                                                [this] { return m_session->bookCategories(); });
     m_windowsAbove = std::make_unique<WindowsAbove>(*this);
     m_contactUse = std::make_unique<ContactUse>(m_platform.contactUseFile);
     m_lookup = std::make_unique<ContactLookup>(*m_session, *m_contactUse);

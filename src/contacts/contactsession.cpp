@@ -1,6 +1,7 @@
 #include "contactsession.h"
 
 #include "contactclient/storenotifier.h"
+#include "contacts/bookcategories.h"
 #include "contacts/categoryfilter.h"
 
 #include <QScopedValueRollback>
@@ -201,6 +202,19 @@ qsizetype ContactSession::contactPlace(const QString& entryId) const
         if (m_lists->entryIds.equals(c, entryId))
             return c;
     return -1;
+}
+
+QStringList ContactSession::bookCategories() const
+{
+    if (m_allLists)
+        return bookcategories::of(*m_allLists);
+    if (m_category.isEmpty() || !m_folder)
+        return bookcategories::of(*m_lists);
+    try {
+        return bookcategories::of(buildContactLists(*m_folder->Items()));
+    } catch (const contactclient::AutomationError&) {
+        return bookcategories::of(*m_lists); // the chosen category's at least
+    }
 }
 
 QString ContactSession::storeNote() const

@@ -68,6 +68,9 @@ public:
     bool takesNewContacts() const { return m_takesNewContacts; }
     // The place of the contact with this entry identifier in the lists, -1 when they do not hold it.
     qsizetype contactPlace(const QString& entryId) const;
+    // The categories the address book's contacts carry (all contacts, whichever category is
+    // chosen), each once, in the lists' order.
+    QStringList bookCategories() const;
 
     // The address book's note (working offline, cards skipped), empty when it has none.
     QString storeNote() const;

@@ -1,6 +1,7 @@
 #include "frmoptions.h"
 
 #include "contactclient/errors.h"
+#include "contacts/bookcategories.h"
 #include "contacts/namesort.h"
 #include "desktop/messagebox.h"
 #include "settings/framecentring.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringListModel>
 #include <QWindow>
 
 namespace {
@@ -49,13 +52,14 @@ frmOptions* frmOptions::instance()
     return s_loaded.data();
 }
 
-frmOptions* frmOptions::showDialog(modSettings& settings)
+frmOptions* frmOptions::showDialog(modSettings& settings, const QStringList& bookCategories)
 {
     if (!s_loaded) {
         auto* dialog = new frmOptions(settings);
         s_loaded = dialog;
         dialog->Form_Load();
     }
+    s_loaded->setBookCategories(bookCategories);
     s_loaded->show();
     s_loaded->raise();
     s_loaded->activateWindow();
@@ -74,6 +78,28 @@ QString frmOptions::noteText()
                                        "whenever a name is typed in.");
 }
 
+void frmOptions::setBookCategories(const QStringList& categories)
+{
+    m_bookCategories = categories;
+    updateCompletions();
+}
+
+void frmOptions::updateCompletions()
+{
+    if (!m_completions) {
+        m_completions = new QStringListModel(this);
+        auto* completer = new QCompleter(m_completions, this);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setCompletionMode(QCompleter::PopupCompletion);
+        completer->setFilterMode(Qt::MatchStartsWith);
+        txtNewCat->setCompleter(completer);
+    }
+    QStringList listed;
+    for (int i = 0; i < lstCats->count(); ++i)
+        listed.append(lstCats->item(i)->text());
+    m_completions->setStringList(bookcategories::notYetListed(m_bookCategories, listed));
+}
+
 void frmOptions::wireControls()
 {
     auto on = [this](auto* sender, auto signal, void (frmOptions::*handler)()) {
@@ -83,8 +109,13 @@ void frmOptions::wireControls()
     on(chkCheckEmailAddresses, &QCheckBox::toggled, &frmOptions::chkCheckEmailAddresses_Click);
     on(txtNewCat, &QLineEdit::textChanged, &frmOptions::txtNewCat_Change);
     on(cmdAddCat, &QAbstractButton::clicked, &frmOptions::cmdAddCat_Click);
-    // Return in the name box adds the name, as Add does.
+    // Return in the name box adds the name, as Add does; the Return that takes a name picked in
+    // the list of offered ones only takes it into the box (the list fills it in after this), so
+    // that the user sees what is added.
     connect(txtNewCat, &QLineEdit::returnPressed, this, [this] {
+        const QCompleter* offered = txtNewCat->completer();
+        if (offered && offered->popup()->isVisible() && offered->popup()->currentIndex().isValid())
+            return;
         if (cmdAddCat->isEnabled())
             guarded(&frmOptions::cmdAddCat_Click);
     });
@@ -206,6 +237,7 @@ void frmOptions::fillCategoryList(const QStringList& categories)
     lstCats->clear();
     for (qsizetype i = 1; i < categories.size(); ++i)
         addToList(categories.at(i));
+    updateCompletions();
 }
 
 void frmOptions::addToList(const QString& name)
@@ -215,6 +247,7 @@ void frmOptions::addToList(const QString& name)
     while (row < lstCats->count() && !namesort::sortsBefore(name, lstCats->item(row)->text()))
         ++row;
     lstCats->insertItem(row, name);
+    updateCompletions();
 }
 
 QString frmOptions::selectedCategory() const

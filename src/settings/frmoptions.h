@@ -9,10 +9,12 @@
 // open when the bar is closed. Each showing after it was closed loads it afresh.
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
 class QCheckBox;
+class QStringListModel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,8 +33,10 @@ public:
     // The dialog while it is loaded, or nullptr.
     static frmOptions* instance();
     // Shows the one dialog: loads it on these settings when it is not loaded, otherwise brings it
-    // to the front. The settings outlive the dialog.
-    static frmOptions* showDialog(modSettings& settings);
+    // to the front. The settings outlive the dialog. bookCategories: the categories the address
+    // book uses, offered as completions in the name box (those the list holds already left out).
+    static frmOptions* showDialog(modSettings& settings, const QStringList& bookCategories = {});
+    void setBookCategories(const QStringList& categories);
 
     // "v<major>.<minor>" of the program's version.
     static QString versionText();
@@ -93,6 +97,8 @@ private:
     void buildAboutPage();
     void wireControls();
     void addToList(const QString& name);
+    // The completions offered: the book's categories the list does not hold yet.
+    void updateCompletions();
     QString selectedCategory() const;
     void centreOnScreen();
     void Form_Unload();
@@ -100,4 +106,6 @@ private:
     void guarded(void (frmOptions::*handler)());
 
     modSettings& m_settings;
+    QStringList m_bookCategories;
+    QStringListModel* m_completions = nullptr;
 };

@@ -2,11 +2,39 @@
 
 #include "contactclient/errors.h"
 #include "setup/autostart.h"
+#include "setup/firstrun.h"
 #include "setup/keyring.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace setup {
+namespace {
+
+// The folder of a vCard address book just saved. The default one is made here, on the user's word;
+// any other folder that is not there is only said (the bar does not make it either: a mistyped
+// path would become an empty address book). Empty when all is well.
+QString prepareFolder(const SetupSettings& s)
+{
+    if (s.addressBook != SetupSettings::AddressBook::VCardFolder || !s.books.isEmpty())
+        return {};
+    const QString folder =
+        s.folder.trimmed().isEmpty() ? firstrun::defaultContactsFolder() : QDir::cleanPath(s.folder.trimmed());
+    if (QFileInfo(folder).isDir())
+        return {};
+    if (folder == firstrun::defaultContactsFolder()) {
+        if (QDir().mkpath(folder))
+            return {};
+        return QCoreApplication::translate("SetupWindow", "The folder %1 cannot be created.").arg(folder);
+    }
+    return QCoreApplication::translate("SetupWindow",
+                                       "The folder %1 does not exist: the bar shows no contacts until it does. "
+                                       "Choose an existing folder, or make this one.")
+        .arg(folder);
+}
+
+} // namespace
 
 SetupInput currentSetup(const SettingsStore& store)
 {
@@ -35,6 +63,9 @@ ApplyOutcome applySetup(const SetupInput& input, SettingsStore& store, Keyring& 
         outcome.error = e.description();
         return outcome;
     }
+
+    if (const QString folderWarning = prepareFolder(s); !folderWarning.isEmpty())
+        outcome.warnings.append(folderWarning);
 
     const auto keep = [&](const QString& key, const QString& password, const QString& what) {
         if (password.isEmpty())

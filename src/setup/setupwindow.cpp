@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLayout>
 #include <QScreen>
 #include <QThread>
 
@@ -41,11 +42,11 @@ SetupWindow::SetupWindow(SettingsStore& store, Keyring& keyring, Mode mode, QWid
     setWindowIcon(QIcon(QStringLiteral(":/icons/lamp-lit.svg")));
     wire();
     listDesktopBooks(this, [this](const DesktopBooks& found) { showDesktopBooks(found); });
-    fitScreen();
     setInput(currentSetup(store));
     m_ui->chkShowMatches->setChecked(matchsetting::showMatches(store));
     m_ui->cmdClearUse->setEnabled(!ContactUse(ContactUse::standardFile()).isEmpty());
     updateEnabled();
+    fitScreen(); // with the fields of the choices made shown
 }
 
 SetupWindow::~SetupWindow()
@@ -128,12 +129,19 @@ void SetupWindow::wire()
 
 void SetupWindow::fitScreen()
 {
-    // As tall as the choices need, as far as the screen allows (its panels and a title bar kept free).
-    const QWidget* page = m_ui->scroll->widget();
-    const int wanted = sizeHint().height() - m_ui->scroll->sizeHint().height() + page->sizeHint().height();
+    // Each page as large as its choices need, the window as large as the largest page; never
+    // beyond the screen (its panels and a title bar kept free).
+    // Fields shown or hidden before the window was first shown leave the sizes the layouts keep
+    // of their widgets stale.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->updateGeometry();
+    for (QLayout* l : findChildren<QLayout*>())
+        l->invalidate();
+    layout()->activate();
+    const QSize wanted = sizeHint().expandedTo(minimumSizeHint());
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().height() - 40 : wanted;
-    resize(std::max(width(), page->sizeHint().width() + 40), std::min(wanted, room));
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(20, 40) : wanted;
+    resize(wanted.boundedTo(room));
 }
 
 QString SetupWindow::folderForImport() const

@@ -8,8 +8,21 @@
 #include "ui_setupwindow.h"
 
 #include <QCoreApplication>
+#include <QFormLayout>
 
 namespace setup {
+
+namespace {
+
+// Shows or hides every label and field of a form.
+void showRows(QFormLayout* form, bool shown)
+{
+    for (int i = 0; i < form->count(); ++i)
+        if (QWidget* w = form->itemAt(i)->widget())
+            w->setVisible(shown);
+}
+
+} // namespace
 
 void SetupWindow::updateEnabled()
 {
@@ -26,6 +39,12 @@ void SetupWindow::updateEnabled()
     // An anonymous reader has no password.
     m_ui->txtLdapPassword->setEnabled(ldap && !m_ui->txtLdapBindDn->text().trimmed().isEmpty());
     m_ui->cmdTestConnection->setEnabled((carddav || ldap) && m_running == 0);
+    // Only the chosen kind of address book shows its fields: the page stays short enough for a
+    // small screen, and what is shown is what is used.
+    showRows(m_ui->layCardDav, carddav);
+    showRows(m_ui->layLdap, ldap);
+    m_ui->lstEdsBooks->setVisible(m_ui->optEds->isChecked());
+    m_ui->cmdTestConnection->setVisible(carddav || ldap);
     // Import always goes into a local folder: with another address book chosen there is none.
     m_ui->cmdImportVcf->setEnabled(folder);
 

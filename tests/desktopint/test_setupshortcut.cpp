@@ -26,7 +26,8 @@ private:
 void TestSetupShortcut::initTestCase()
 {
     QVERIFY(m_config.isValid());
-    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); // the autostart entry's folder
+    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());                         // the autostart entry's folder
+    qputenv("XDG_DATA_HOME", m_config.filePath(QStringLiteral("data")).toUtf8()); // the default address book
 }
 
 void TestSetupShortcut::save_data()

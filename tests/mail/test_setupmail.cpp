@@ -10,6 +10,7 @@
 #include "setup/keyring.h"
 #include "setup/setupapply.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using setup::SetupSettings;
@@ -48,6 +49,14 @@ class TestSetupMail : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Saving a vCard address book makes the default folder: in a home of the test's own.
+        QVERIFY(m_home.isValid());
+        qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("data")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
+    }
+
     void saved_data()
     {
         QTest::addColumn<SetupSettings>("settings");
@@ -184,6 +193,9 @@ private slots:
         mail::Outbox(folder).keep(QString(), {QStringLiteral("a@example.org")}, "Subject: x\r\n\r\nx\r\n");
         QVERIFY(setup::outboxState(folder).startsWith(QStringLiteral("Outbox: 1 message waiting to be sent")));
     }
+
+private:
+    QTemporaryDir m_home;
 };
 
 QTEST_GUILESS_MAIN(TestSetupMail)

@@ -2,6 +2,7 @@
 // Esc and the close box do to the settings in memory and in the store, Ctrl+Tab, one instance.
 
 #include "contactclient/errors.h"
+#include "contactclient/searchfields.h"
 #include "settings/frmoptions.h"
 #include "settings/tabstrip.h"
 #include "settingsstore.h"
@@ -10,20 +11,25 @@
 #include "window/twips.h"
 #include "window/windowmodes.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringListModel>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -75,6 +81,15 @@ void press(frmOptions* d, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoM
     QTest::keyClick(d->windowHandle(), key, modifiers);
 }
 
+// Whether the completer offers this name at all.
+bool isOffered(QCompleter* completer, const QString& name)
+{
+    const QStringList all = qobject_cast<QStringListModel*>(completer->model())
+                                ? qobject_cast<QStringListModel*>(completer->model())->stringList()
+                                : QStringList();
+    return all.contains(name);
+}
+
 } // namespace
 
 class TestOptions : public QObject {
@@ -104,6 +119,8 @@ private slots:
     void ctrlTab_data();
     void ctrlTab();
     void saveRefillsTheBarWhileItIsOpen();
+    void offersTheBookCategories_data();
+    void offersTheBookCategories();
     void secondStartAfterTheBarClosed();
     void failedSaveKeepsTheDialogOpen();
     void readsTheFileAsItIsNow_data();
@@ -341,6 +358,73 @@ void TestOptions::saveRefillsTheBarWhileItIsOpen()
     QCOMPARE(f.client.log, QStringList());
     QCOMPARE(f.store.values.value(QStringLiteral("Settings/NumberOfCategories")), QStringLiteral("5"));
     QVERIFY(!lifetime::isLoaded(d));
+}
+
+void TestOptions::offersTheBookCategories_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("offered"); // what the completion lists for the typed letters
+    QTest::addColumn<QString>("added");       // after Down and Return; empty: nothing offered
+    QTest::newRow("one match, taken as the book writes it") << "gol" << QStringList{u"Golf Club"_s} << "Golf Club";
+    QTest::newRow("letter case ignored") << "VOL" << QStringList{u"volunteers"_s} << "volunteers";
+    QTest::newRow("several, in order") << "c" << QStringList{u"Chess"_s, u"Choir"_s} << "Chess";
+    // Family is in the bar's list already: it is not offered again.
+    QTest::newRow("listed ones not offered") << "fam" << QStringList{} << QString();
+}
+
+// Adding a category offers the categories the address book's contacts carry, whichever category
+// the bar shows, so that the name matches the book's and the category finds its contacts.
+void TestOptions::offersTheBookCategories()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, offered);
+    QFETCH(QString, added);
+    using contactclient::searchfields::Builder;
+    using contactclient::searchfields::Kind;
+    BarFixture f;
+    f.client.add(u"Ann"_s, u"Ann A"_s, {}, {u"Family"_s}).searchFields =
+        Builder().add(Kind::Category, u"Family").add(Kind::Category, u"Golf Club").text();
+    f.client.add(u"Bob"_s, u"Bob B"_s, {}, {u"Chess"_s}).searchFields =
+        Builder().add(Kind::Category, u"Chess").add(Kind::Category, u"volunteers").text();
+    f.client.add(u"Cy"_s, u"Cy C"_s).searchFields = Builder().add(Kind::Category, u"Choir").text();
+    frmMain& bar = f.load();
+    auto* categories = bar.findChild<QComboBox*>(u"cmbCategories"_s);
+    const int family = categories->findText(u"Family"_s);
+    categories->setCurrentIndex(family);
+    emit categories->activated(family);
+    QCOMPARE(bar.findChild<QComboBox*>(u"cmbContacts"_s)->count(), 1);
+
+    bar.findChild<QToolButton*>(u"cmdOptions"_s)->click();
+    frmOptions* d = frmOptions::instance();
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    QCompleter* completer = d->txtNewCat->completer();
+    QVERIFY(completer);
+    d->txtNewCat->setFocus();
+    for (const QChar c : typed)
+        QTest::keyClick(d->windowHandle(), c.toLatin1());
+    QStringList listedNow;
+    if (!offered.isEmpty()) {
+        QTRY_VERIFY(completer->popup()->isVisible());
+        const QAbstractItemModel* shown = completer->completionModel();
+        for (int row = 0; row < shown->rowCount(); ++row)
+            listedNow.append(shown->index(row, 0).data().toString());
+    } else {
+        QVERIFY(!completer->popup()->isVisible());
+    }
+    QCOMPARE(listedNow, offered);
+    if (added.isEmpty())
+        return;
+    // The keyboard picks the first one (the open list has the keys); Return takes it into the box,
+    // and Return adds it.
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    QTRY_VERIFY(!completer->popup()->isVisible());
+    QCOMPARE(d->txtNewCat->text(), added);
+    QVERIFY(!listed(d).contains(added));
+    press(d, Qt::Key_Return);
+    QVERIFY2(listed(d).contains(added), qPrintable(listed(d).join(u',')));
+    // Once listed, it is offered no more.
+    QVERIFY(!isOffered(completer, added));
 }
 
 void TestOptions::secondStartAfterTheBarClosed()

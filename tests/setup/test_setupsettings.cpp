@@ -42,6 +42,8 @@ private slots:
     void passwordsGoToTheKeyring();
     void keyringFailureKeepsTheSettings();
     void refusedSettingsWriteNothing();
+    void folderOnSave_data();
+    void folderOnSave();
     void realKeyring();
     void autostartWrittenAndRemoved();
     void autostartEntryIsValid();
@@ -244,6 +246,56 @@ void TestSetupSettings::refusedSettingsWriteNothing()
     QVERIFY(store.writes.isEmpty());
     QVERIFY(keyring.entries.isEmpty());
     QVERIFY(!QFile::exists(autostart::filePath()));
+}
+
+void TestSetupSettings::folderOnSave_data()
+{
+    QTest::addColumn<QString>("book");   // "vcard" or "carddav"
+    QTest::addColumn<QString>("folder"); // under the temporary home; "" is the default folder
+    QTest::addColumn<bool>("exists");    // the folder is there before saving
+    QTest::addColumn<bool>("madeAfter"); // the folder is there after saving
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("the default folder is made") << "vcard"
+                                                << "" << false << true << QString();
+    QTest::newRow("the default folder named in full is made") << "vcard"
+                                                              << "data/contacts" << false << true << QString();
+    QTest::newRow("another folder is only said") << "vcard"
+                                                 << "elsewhere/book" << false << false << "does not exist";
+    QTest::newRow("an existing folder is left alone") << "vcard"
+                                                      << "elsewhere/book" << true << true << QString();
+    QTest::newRow("a server's book makes no folder") << "carddav"
+                                                     << "" << false << false << QString();
+}
+
+void TestSetupSettings::folderOnSave()
+{
+    QFETCH(QString, book);
+    QFETCH(QString, folder);
+    QFETCH(bool, exists);
+    QFETCH(bool, madeAfter);
+    QFETCH(QString, warning);
+    const QString path = m_home->filePath(folder.isEmpty() ? QStringLiteral("data/contacts") : folder);
+    if (exists)
+        QVERIFY(QDir().mkpath(path));
+    fake::MemorySettingsStore store;
+    FakeKeyring keyring;
+    setup::SetupInput in;
+    if (book == QLatin1String("carddav")) {
+        in.settings.addressBook = SetupSettings::AddressBook::CardDav;
+        in.settings.cardDavUrl = QStringLiteral("https://dav.example.org/");
+    } else if (!folder.isEmpty()) {
+        in.settings.folder = path;
+    }
+    const setup::ApplyOutcome outcome = setup::applySetup(in, store, keyring, QStringLiteral("quintel"));
+    QVERIFY(outcome.saved());
+    QCOMPARE(QFileInfo(path).isDir(), madeAfter);
+    if (warning.isEmpty()) {
+        QVERIFY2(outcome.warnings.isEmpty(), qPrintable(outcome.warnings.join(u'\n')));
+    } else {
+        QCOMPARE(outcome.warnings.size(), 1);
+        QVERIFY2(outcome.warnings.first().contains(warning) && outcome.warnings.first().contains(path),
+                 qPrintable(outcome.warnings.first()));
+    }
 }
 
 void TestSetupSettings::realKeyring()

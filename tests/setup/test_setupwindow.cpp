@@ -8,6 +8,7 @@
 #include "setup/autostart.h"
 #include "setup/setupwindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -15,11 +16,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using setup::SetupWindow;
 
 namespace {
@@ -41,6 +46,11 @@ private slots:
     void matchesSwitchAndClearingUse();
     void mailProgramHintOnlyWhenChosen_data();
     void mailProgramHintOnlyWhenChosen();
+    void controlsOnTheirPages_data();
+    void controlsOnTheirPages();
+    void fitsASmallScreen_data();
+    void fitsASmallScreen();
+    void pagesByKeyboard();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -82,7 +92,8 @@ void TestSetupWindow::showsWhatIsStored()
     QCOMPARE(w.findChild<QSpinBox*>(QStringLiteral("txtSmtpPort"))->value(), 2525);
     QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cmbSmtpSecurity"))->currentData().toString(),
              QStringLiteral("tls"));
-    QVERIFY(!w.findChild<QRadioButton*>(QStringLiteral("optMailFolder"))->isVisibleTo(&w));
+    QVERIFY(
+        !w.findChild<QRadioButton*>(QStringLiteral("optMailFolder"))->isVisibleTo(w.findChild<QWidget*>(u"tabMail"_s)));
     QVERIFY(!w.findChild<QCheckBox*>(QStringLiteral("chkAutostart"))->isChecked());
     QVERIFY(w.findChild<QPushButton*>(QStringLiteral("cmdSave"))->isDefault());
     QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdUseLocal")));
@@ -207,7 +218,10 @@ void TestSetupWindow::mailProgramHintOnlyWhenChosen()
     SetupWindow w(m_store, m_keyring);
     if (!clicked.isEmpty())
         w.findChild<QRadioButton*>(clicked)->click();
-    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblMailClientHint"))->isVisibleTo(&w), shown);
+    // Shown on its page, the Mail page, while that choice is made.
+    QCOMPARE(
+        w.findChild<QLabel*>(QStringLiteral("lblMailClientHint"))->isVisibleTo(w.findChild<QWidget*>(u"tabMail"_s)),
+        shown);
 }
 
 void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()
@@ -242,6 +256,130 @@ void TestSetupWindow::controlsHaveNamesForAssistiveTechnology()
         keys.insert(key, text);
     }
     QVERIFY(keys.size() >= 15);
+}
+
+// The window is three pages a user can find things on: where the contacts come from, how mail is
+// sent, and the bar itself.
+void TestSetupWindow::controlsOnTheirPages_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("choice"); // the choice that shows the control; empty: always shown
+    const QString book = u"tabAddressBook"_s;
+    const QString mail = u"tabMail"_s;
+    const QString bar = u"tabBar"_s;
+    for (const char* name : {"optVCardFolder", "txtFolder", "cmdChooseFolder", "cmdImportVcf", "optCardDav", "optEds",
+                             "optLdap", "lblAddressBookResult"})
+        QTest::newRow(name) << QString::fromLatin1(name) << book << u"Address book"_s << QString();
+    for (const char* name : {"txtCardDavUrl", "txtCardDavPassword", "cmdTestConnection"})
+        QTest::newRow(name) << QString::fromLatin1(name) << book << u"Address book"_s << u"optCardDav"_s;
+    for (const char* name : {"txtLdapUrl", "txtLdapPassword"})
+        QTest::newRow(name) << QString::fromLatin1(name) << book << u"Address book"_s << u"optLdap"_s;
+    QTest::newRow("lstEdsBooks") << u"lstEdsBooks"_s << book << u"Address book"_s << u"optEds"_s;
+    for (const char* name : {"optSendmail", "optSmtp", "optMailClient", "txtSmtpHost", "cmbSmtpSecurity", "txtMailFrom",
+                             "cmdSendTest", "chkSaveSentCopy", "txtImapHost", "cmdTestImap", "lblOutbox"})
+        QTest::newRow(name) << QString::fromLatin1(name) << mail << u"Mail"_s << QString();
+    QTest::newRow("lblMailClientHint") << u"lblMailClientHint"_s << mail << u"Mail"_s << u"optMailClient"_s;
+    for (const char* name : {"chkAutostart", "chkShowMatches", "cmdClearUse", "txtSummonKey"})
+        QTest::newRow(name) << QString::fromLatin1(name) << bar << u"The bar"_s << QString();
+}
+
+void TestSetupWindow::controlsOnTheirPages()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, page);
+    QFETCH(QString, title);
+    QFETCH(QString, choice);
+    SetupWindow w(m_store, m_keyring);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* pages = w.findChild<QTabWidget*>(u"tabSetup"_s);
+    QVERIFY(pages);
+    QCOMPARE(pages->currentIndex(), 0); // it opens on the address book
+    QWidget* widget = w.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    auto* onPage = w.findChild<QWidget*>(page);
+    QVERIFY(onPage->isAncestorOf(widget));
+    const int index = pages->indexOf(onPage);
+    QCOMPARE(pages->tabText(index), title);
+    pages->setCurrentIndex(index);
+    if (!choice.isEmpty()) {
+        // Shown with its choice only.
+        QVERIFY(!widget->isVisible());
+        w.findChild<QAbstractButton*>(choice)->click();
+    }
+    QTRY_VERIFY(widget->isVisible());
+    // The buttons stay under every page.
+    QVERIFY(w.findChild<QPushButton*>(u"cmdSave"_s)->isVisible());
+    QVERIFY(w.findChild<QPushButton*>(u"cmdCancel"_s)->isVisible());
+}
+
+void TestSetupWindow::fitsASmallScreen_data()
+{
+    QTest::addColumn<bool>("firstRun");
+    QTest::addColumn<int>("books"); // address books found on the computer
+    QTest::newRow("from the menu") << false << 0;
+    QTest::newRow("first start") << true << 0;
+    QTest::newRow("first start, many books found") << true << 12;
+}
+
+// Every page fits a 1024×768 screen (less its panels and the title bar) whole: no scrolling.
+void TestSetupWindow::fitsASmallScreen()
+{
+    QFETCH(bool, firstRun);
+    QFETCH(int, books);
+    SetupWindow w(m_store, m_keyring, firstRun ? SetupWindow::Mode::FirstRun : SetupWindow::Mode::Normal);
+    QList<setup::FoundBook> found;
+    for (int i = 0; i < books; ++i)
+        found.append({u"vdirsyncer"_s, u"/home/ann/.contacts/book%1"_s.arg(i), u"~/.contacts/book%1"_s.arg(i), 40});
+    w.setFoundBooks(found);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.findChildren<QScrollArea*>().isEmpty());
+    const QSize screen(1024, 768 - 32 - 40); // a panel and a title bar
+    auto* pages = w.findChild<QTabWidget*>(u"tabSetup"_s);
+    // The tallest choices: the company directory's four fields, SMTP with the IMAP copy.
+    w.findChild<QAbstractButton*>(u"optLdap"_s)->click();
+    w.findChild<QAbstractButton*>(u"optSmtp"_s)->click();
+    w.findChild<QAbstractButton*>(u"chkSaveSentCopy"_s)->click();
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        const QSize needed = w.minimumSizeHint();
+        QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
+                 qPrintable(u"%1: %2×%3"_s.arg(pages->tabText(page)).arg(needed.width()).arg(needed.height())));
+    }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab go from page to page; Tab goes through the page shown, in the
+// form's order, then on to the buttons.
+void TestSetupWindow::pagesByKeyboard()
+{
+    SetupWindow w(m_store, m_keyring);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* pages = w.findChild<QTabWidget*>(u"tabSetup"_s);
+    w.findChild<QRadioButton*>(u"optVCardFolder"_s)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(pages->currentWidget()->objectName(), u"tabMail"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(pages->currentWidget()->objectName(), u"tabBar"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(pages->currentWidget()->objectName(), u"tabMail"_s);
+
+    // From the page's tab, Tab goes through the page in the form's order, then to the buttons.
+    w.findChild<QRadioButton*>(u"optSmtp"_s)->click();
+    pages->tabBar()->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(QApplication::focusWidget()->objectName());
+    }
+    // The choices are one stop (the arrow keys move among them).
+    QCOMPARE(reached, (QStringList{u"optSendmail"_s, u"txtSmtpHost"_s, u"txtSmtpPort"_s, u"cmbSmtpSecurity"_s,
+                                   u"txtSmtpUser"_s, u"txtSmtpPassword"_s, u"txtMailFrom"_s, u"txtMailFromName"_s,
+                                   u"cmdSendTest"_s, u"chkSaveSentCopy"_s, u"cmdSave"_s, u"cmdCancel"_s}));
 }
 
 QTEST_MAIN(TestSetupWindow)

@@ -1,5 +1,6 @@
 // The bar while its folder changes on disk: what the user is typing stays as typed, and the
-// contacts added, changed or removed are there (or gone) without a restart.
+// contacts added, changed or removed are there (or gone) without a restart. A folder that is not
+// there, from the start or because a folder above it was renamed, is said on the status line.
 
 #include "app/frmmain.h"
 #include "booklayout.h"
@@ -10,8 +11,10 @@
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordingwordprocessor.h"
 #include "settings/modsettings.h"
+#include "window/statusline.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +95,52 @@ private slots:
             QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->cursorPosition(), cursor);
             QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), selected);
         }
+    }
+
+    void saysTheFolderIsMissing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("missing from the start") << "start"
+                                                << "does not exist";
+        QTest::newRow("parent folder renamed while running") << "rename"
+                                                             << "is gone";
+    }
+    void saysTheFolderIsMissing()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, said);
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("home/contacts"));
+        if (how == QLatin1String("rename"))
+            QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee")));
+
+        fake::MemorySettingsStore store;
+        store.values.insert(contactclient::kClientSection + QStringLiteral("/Folder"), folder);
+        fake::FakeWindowSystem windowSystem;
+        MessageBox::setTestMode(true);
+        modSettings settings(store);
+        Platform p;
+        p.createContactClient = [&store](contactclient::DesktopHooks& desktop) {
+            return contactclient::createApplication(store, desktop, nullptr);
+        };
+        p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
+        p.windowSystem = &windowSystem;
+        frmMain form(p, settings);
+        QSignalSpy failures(&form, &frmMain::loadFailed); // would end the program
+        form.Form_Load();
+        QTRY_VERIFY(!form.isLoading());
+        QCOMPARE(failures.size(), 0);
+        if (how == QLatin1String("rename")) {
+            QCOMPARE(form.session()->contactCount(), 1);
+            QVERIFY(QDir(tmp.path()).rename(QStringLiteral("home"), QStringLiteral("moved")));
+        }
+        // Within the time the README promises.
+        QTRY_VERIFY_WITH_TIMEOUT(form.status()->text().contains(said), 12000);
+        QVERIFY2(form.status()->text().contains(folder), qPrintable(form.status()->text()));
+        QVERIFY(form.status()->recentNotes().value(0).contains(said));
+        QCOMPARE(form.session()->contactCount(), 0);
+        QVERIFY(!QFileInfo::exists(folder));
     }
 };
 

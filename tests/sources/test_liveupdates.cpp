@@ -1,6 +1,7 @@
 // A folder changed under a running bar: the session follows it without being asked (added,
-// changed, removed, a thousand files at once, a folder that vanishes and comes back), keeps the
-// text the user typed and resolves it again.
+// changed, removed, a thousand files at once, a folder that vanishes and comes back, a parent
+// folder renamed), keeps the text the user typed and resolves it again. A folder that is not there
+// at the start is not made: the session says so and reads it when it appears.
 
 #include "booklayout.h"
 #include "contactclient/clientconfig.h"
@@ -39,6 +40,8 @@ private slots:
                 << collections << "vanish" << 0 << "";
             QTest::newRow(QByteArray(layout + QByteArray("back again")).constData())
                 << collections << "return" << 2 << "1";
+            QTest::newRow(QByteArray(layout + QByteArray("parent folder renamed")).constData())
+                << collections << "rename parent" << 0 << "";
         }
         QTest::newRow("root: a new collection") << true << "collection" << 3 << "1";
     }
@@ -50,7 +53,7 @@ private slots:
         QFETCH(QString, mobile);
 
         QTemporaryDir tmp;
-        const QString root = tmp.filePath(QStringLiteral("contacts"));
+        const QString root = tmp.filePath(QStringLiteral("home/contacts"));
         const QString folder = collections ? root + QStringLiteral("/work") : root;
         QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
                         QStringLiteral("1")));
@@ -92,6 +95,13 @@ private slots:
                                 QStringLiteral("1")));
                 QVERIFY(addCard(folder, QStringLiteral("bob"), QStringLiteral("Bob"), QStringLiteral("Ray")));
             }
+        } else if (change == QLatin1String("rename parent")) {
+            // Nothing happens in the folder itself: only the folder above it changes its name.
+            QVERIFY(QDir(tmp.path()).rename(QStringLiteral("home"), QStringLiteral("moved")));
+            QTRY_COMPARE_WITH_TIMEOUT(session.contactCount(), 0, 12000);
+            QVERIFY(!notes.isEmpty());
+            QVERIFY2(notes.last().at(0).toString().contains(root), qPrintable(notes.last().at(0).toString()));
+            QVERIFY(!QFileInfo::exists(root)); // not made anew in the old place
         } else if (change == QLatin1String("collection")) {
             QVERIFY(addCard(root + QStringLiteral("/family"), QStringLiteral("eve"), QStringLiteral("Eve"),
                             QStringLiteral("Gale")));
@@ -111,6 +121,48 @@ private slots:
             // One sync, a handful of reloads at most: not one per file.
             QVERIFY2(reloads.size() < 20, qPrintable(QString::number(reloads.size())));
         }
+    }
+
+    // A folder named in the settings that is not there: nothing is made, the session says which
+    // folder and where to choose another, and reads the folder once it is there.
+    void missingFolder_data()
+    {
+        QTest::addColumn<bool>("inBooks"); // named in Books rather than Folder
+        QTest::addColumn<QString>("parentExists");
+        QTest::newRow("Folder, parent there") << false << "yes";
+        QTest::newRow("Folder, parent missing too") << false << "no";
+        QTest::newRow("Books, parent there") << true << "yes";
+    }
+    void missingFolder()
+    {
+        QFETCH(bool, inBooks);
+        QFETCH(QString, parentExists);
+        QTemporaryDir tmp;
+        const QString parent = tmp.filePath(QStringLiteral("data"));
+        if (parentExists == QLatin1String("yes"))
+            QVERIFY(QDir().mkpath(parent));
+        const QString folder = parent + QStringLiteral("/contacts");
+
+        fake::MemorySettingsStore settings;
+        settings.values.insert(kClientSection + (inBooks ? QStringLiteral("/Books") : QStringLiteral("/Folder")),
+                               folder);
+        ContactSession session([&settings] { return createApplication(settings, noDesktop(), nullptr); });
+        QSignalSpy notes(&session, &ContactSession::note);
+        QSignalSpy loadFailures(&session, &ContactSession::loadFailed);
+        session.load();
+        QTRY_VERIFY(session.isLoaded());
+        QCOMPARE(loadFailures.size(), 0);
+        QCOMPARE(session.contactCount(), 0);
+        QVERIFY(!QFileInfo::exists(folder));
+        QVERIFY(!notes.isEmpty());
+        const QString note = notes.last().at(0).toString();
+        QVERIFY2(note.contains(folder) && note.contains(QStringLiteral("does not exist")) &&
+                     note.contains(QStringLiteral("Quintel Setup")),
+                 qPrintable(note));
+
+        // The user makes the folder (or mounts the disk): its contacts come without a restart.
+        QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee")));
+        QTRY_COMPARE_WITH_TIMEOUT(session.contactCount(), 1, 12000);
     }
 };
 

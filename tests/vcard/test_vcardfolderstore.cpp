@@ -460,14 +460,41 @@ private slots:
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
-    void testMissingFolderIsCreated()
+    // Only the program's own copies make their folder; a user's folder that is not there is said,
+    // not made (a mistyped path would otherwise become an empty address book without a word).
+    void testMissingFolder_data()
     {
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("the user's folder") << false;
+        QTest::newRow("a server's copy") << true;
+    }
+    void testMissingFolder()
+    {
+        QFETCH(bool, copy);
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("new/contacts"));
-        VCardFolderStore store(folder);
-        store.open();
-        QVERIFY(QFileInfo(folder).isDir());
-        QCOMPARE(store.items()->Count(), 0);
+        fake::MemorySettingsStore settings;
+        settings.SaveSetting(kClientApplication, kClientSection, key::Folder, folder);
+        std::shared_ptr<Store> store = copy ? createVCardFolderStore(folder) : createVCardFolderStore(settings);
+        store->open();
+        QCOMPARE(QFileInfo(folder).isDir(), copy);
+        QCOMPARE(store->items()->Count(), 0);
+        QCOMPARE(static_cast<VCardFolderStore*>(store.get())->folderMissing(), !copy);
+        if (copy) {
+            QCOMPARE(store->statusNote(), QString());
+            return;
+        }
+        QVERIFY2(store->statusNote().contains(folder) && store->statusNote().contains(QStringLiteral("Quintel Setup")),
+                 qPrintable(store->statusNote()));
+        // Still not made by looking again; read once it is there, and said to be gone when it goes.
+        QCOMPARE(store->items()->Count(), 0);
+        QVERIFY(!QFileInfo::exists(folder));
+        write(folder + QStringLiteral("/a.vcf"), card("Al"));
+        QCOMPARE(store->items()->Count(), 1);
+        QCOMPARE(store->statusNote(), QString());
+        QVERIFY(QDir(dir.filePath(QStringLiteral("new"))).removeRecursively());
+        QCOMPARE(store->items()->Count(), 0);
+        QVERIFY2(store->statusNote().contains(QStringLiteral("is gone")), qPrintable(store->statusNote()));
     }
 
     void testFolderFromSettings()

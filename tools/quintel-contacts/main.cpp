@@ -55,6 +55,20 @@ QList<cc::SkippedItem> skippedCards(cc::Store& store, const QString& prefix = {}
     return skipped;
 }
 
+// The notes of the folders that are not there (a folder named wrongly, a disk not mounted).
+QStringList missingFolders(cc::Store& store)
+{
+    QStringList notes;
+    if (auto* folder = dynamic_cast<cc::VCardFolderStore*>(&store)) {
+        if (folder->folderMissing())
+            notes.append(folder->statusNote());
+    } else if (auto* merged = dynamic_cast<cc::MergedStore*>(&store)) {
+        for (const cc::Book& book : merged->books())
+            notes += missingFolders(*book.store);
+    }
+    return notes;
+}
+
 // The books served from a server's copy.
 QList<cc::LocalCopy*> serverCopies(cc::Store& store)
 {
@@ -200,9 +214,11 @@ int main(int argc, char* argv[])
         QStringLiteral("SECONDS"), QStringLiteral("15"));
     const QCommandLineOption search(
         QStringLiteral("search"),
-        QCoreApplication::translate("quintel-contacts", "Only the contacts the words find, as the bar's list of matches finds them (every word "
-                       "begins a word of a name, nickname, organisation, title, e-mail address, category, city or "
-                       "postal code, or is part of a number; accents and letter case ignored), in its order."),
+        QCoreApplication::translate(
+            "quintel-contacts",
+            "Only the contacts the words find, as the bar's list of matches finds them (every word "
+            "begins a word of a name, nickname, organisation, title, e-mail address, category, city or "
+            "postal code, or is part of a number; accents and letter case ignored), in its order."),
         QStringLiteral("WORDS"));
     const QCommandLineOption set(
         QStringLiteral("set"),
@@ -385,6 +401,11 @@ int main(int argc, char* argv[])
     try {
         auto ns = application->GetNamespace(QStringLiteral("MAPI"));
         ns->Logon();
+        // A single folder that is not there is an address book that cannot be read, not an empty one.
+        if (auto* folder = dynamic_cast<cc::VCardFolderStore*>(store.get()); folder && folder->folderMissing()) {
+            err << "quintel-contacts: " << folder->statusNote() << " (error " << int(cc::errStoreUnavailable) << ")\n";
+            return 2;
+        }
         // The bar refreshes a server's copy in the background; a one-off listing waits for that
         // refresh (each back-end bounds it by its own deadline) so that it does not print a copy
         // that is out of date without saying so.
@@ -448,6 +469,10 @@ int main(int argc, char* argv[])
     if (store) {
         for (const cc::SkippedItem& s : skippedCards(*store)) {
             err << "quintel-contacts: skipped " << s.text() << '\n';
+            ++failures;
+        }
+        for (const QString& note : missingFolders(*store)) {
+            err << "quintel-contacts: " << note << '\n';
             ++failures;
         }
         // Books left out of several.

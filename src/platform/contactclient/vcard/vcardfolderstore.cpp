@@ -9,6 +9,7 @@
 #include "safefile.h"
 #include "settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,9 +104,18 @@ VCardFolderStore::~VCardFolderStore() = default;
 
 void VCardFolderStore::open()
 {
-    if (!QFileInfo::exists(m_folder) && !QDir().mkpath(m_folder))
-        throw AutomationError(errStoreUnavailable,
-                              QStringLiteral("The address book folder \"%1\" cannot be created.").arg(m_folder));
+    if (!QFileInfo::exists(m_folder)) {
+        if (!m_createMissing) {
+            becomeMissing(QCoreApplication::translate(
+                              "VCardFolderStore",
+                              "The address book folder %1 does not exist. Choose your address book in Quintel Setup.")
+                              .arg(m_folder));
+            return;
+        }
+        if (!QDir().mkpath(m_folder))
+            throw AutomationError(errStoreUnavailable,
+                                  QStringLiteral("The address book folder \"%1\" cannot be created.").arg(m_folder));
+    }
     // The summary is loaded while the folder is listed and its files stamped.
     std::future<std::shared_ptr<const FolderSnapshot>> earlier;
     if (m_summaries && QFileInfo::exists(m_summaries->cache().fileFor(m_folder)))
@@ -113,6 +123,16 @@ void VCardFolderStore::open()
                              [cache = m_summaries->cache(), folder = m_folder] { return cache.load(folder); });
     read(std::move(earlier));
     m_missingNote.clear();
+}
+
+void VCardFolderStore::becomeMissing(const QString& note)
+{
+    auto empty = std::make_shared<FolderSnapshot>();
+    empty->folder = m_folder;
+    empty->folderMtimeNs = -1;
+    m_snapshot = std::move(empty);
+    m_folderMtimeNs = -1;
+    m_missingNote = note;
 }
 
 void VCardFolderStore::read(std::shared_ptr<const FolderSnapshot> earlier)
@@ -137,15 +157,14 @@ std::shared_ptr<const FolderSnapshot> VCardFolderStore::snapshot()
 {
     const bool stale = m_stale->exchange(false);
     if (m_snapshot && !QFileInfo(m_folder).isDir()) {
-        // Gone after it was opened (a sync tool moving it, an unmounted disk): no contacts and a
-        // note until it comes back, rather than a failure on every change.
-        auto empty = std::make_shared<FolderSnapshot>();
-        empty->folder = m_folder;
-        empty->folderMtimeNs = -1;
-        m_snapshot = std::move(empty);
-        m_folderMtimeNs = -1;
-        m_missingNote =
-            QStringLiteral("The address book folder \"%1\" is gone; its contacts are back when it is.").arg(m_folder);
+        // Gone after it was opened (a sync tool moving it, an unmounted disk, a parent folder
+        // renamed), or never there: no contacts and a note until it comes, rather than a failure
+        // on every change.
+        if (m_missingNote.isEmpty())
+            becomeMissing(
+                QCoreApplication::translate("VCardFolderStore",
+                                            "The address book folder %1 is gone; its contacts are back when it is.")
+                    .arg(m_folder));
         return m_snapshot;
     }
     if (!m_snapshot || stale || folderMtime(m_folder) != m_folderMtimeNs) {
@@ -309,6 +328,7 @@ std::shared_ptr<Store> createVCardFolderStore(const SettingsStore& settings)
 std::shared_ptr<Store> createVCardFolderStore(const QString& folder)
 {
     auto store = std::make_shared<VCardFolderStore>(folder);
+    store->setCreateMissing(true); // the program's own copy: its folder is made as it is filled
     store->setReadOnly(QObject::tr("This contact is Quintel's copy of a server's address book (CardDAV or LDAP); "
                                    "change it on the server or in the program that manages it."));
     return store;

@@ -26,8 +26,9 @@ public:
     // Waits for a summary being written.
     ~VCardFolderStore() override;
 
-    // Creates the folder when it is missing and reads it: from its summary what is unchanged since,
-    // the rest from the files.
+    // Reads the folder: from its summary what is unchanged since, the rest from the files. A
+    // missing folder is created only for a store told so (the program's own copies); a user's
+    // folder that does not exist leaves the store empty with a note, and is read when it appears.
     void open() override;
     // The items as last read; the folder is looked at again when its listing changed since (or the
     // watcher saw a change), and only the files that changed are read again.
@@ -53,6 +54,11 @@ public:
     // address book (a folder of links kept by git-annex, stow or a collection of links). The
     // program's private copies refuse them (the default).
     void setFollowLinks(bool follow) { m_followLinks = follow; }
+    // open() creates the folder when it is missing (the program's private copies, never a user's
+    // address book: a mistyped path would become an empty book without a word).
+    void setCreateMissing(bool create) { m_createMissing = create; }
+    // The folder did not exist, or no longer does, when it was last looked at.
+    bool folderMissing() const { return !m_missingNote.isEmpty(); }
     // Cards and files the last read skipped, with the reasons.
     QList<SkippedItem> skipped() const;
 
@@ -62,11 +68,14 @@ private:
     // when anything changed.
     void read(std::shared_ptr<const FolderSnapshot> earlier);
     void read(std::future<std::shared_ptr<const FolderSnapshot>> earlier);
+    // No contacts and the note until the folder is there again.
+    void becomeMissing(const QString& note);
     // The file's data as UTF-8; a file converted from UTF-16 is kept until another one is.
     QByteArray decodedFile(int fd, const QString& name, const safefile::FileInfo& info);
 
     QString m_folder;
     bool m_followLinks = false;
+    bool m_createMissing = false;
     std::shared_ptr<const FolderSnapshot> m_snapshot;
     qint64 m_folderMtimeNs = -1; // the folder's time when the snapshot was read
     std::shared_ptr<SummaryWriter> m_summaries;
@@ -78,7 +87,7 @@ private:
     };
     std::mutex m_decodedLock;
     Decoded m_decoded;
-    QString m_missingNote; // the folder vanished after it was opened
+    QString m_missingNote; // the folder is not there: why the bar is empty
     // Set by the watcher: read the folder again even when its time stamp looks the same (two
     // changes within one tick of the file system's clock leave it unchanged).
     std::shared_ptr<std::atomic<bool>> m_stale = std::make_shared<std::atomic<bool>>(false);
