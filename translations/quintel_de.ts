@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>An welche Adresse schreiben</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,32 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>%1 wurde an Ihr Telefonprogramm übergeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n Änderung an Kontakten wartet auf den Adressbuch-Server und wird gesendet, sobald er antwortet.</numerusform>
+            <numerusform>%n Änderungen an Kontakten warten auf den Adressbuch-Server und werden gesendet, sobald er antwortet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>Das Adressbuch wurde noch nicht von seinem Server geholt; seine Kontakte können geändert werden, sobald das geschehen ist.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>Der Adressbuch-Server ist nicht erreichbar: Die Änderung wird auf diesem Computer aufbewahrt und gesendet, sobald der Server wieder antwortet.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>Eine andere Änderung wird gerade geschrieben; versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>Die Änderung an „%1“ wurde nicht geschrieben: %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +189,30 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
     <message>
         <source>New contact</source>
         <translation>Neuer Kontakt</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>%1 auf einer Karte zeigen</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>&amp;Auswahl kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Auf einer &amp;Karte zeigen</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Kopiert: %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +442,14 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
         <source>Matching contacts</source>
         <translation>Passende Kontakte</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Öffnet eine neue Kontaktkarte mit diesem Text (Strg+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>„%1“ als neuen Kontakt hinzufügen…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +475,6 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>Ein Kontakt braucht einen Namen, eine Organisation, eine E-Mail-Adresse oder eine Telefonnummer.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>Quintel ändert das Adressbuch des Desktops nicht; ändern Sie diesen Kontakt in GNOME Contacts oder Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +519,82 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Dieser Kontakt ist Quintels Kopie aus dem Adressbuch eines Servers (CardDAV oder LDAP); ändern Sie ihn auf dem Server oder in dem Programm, das ihn verwaltet.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>Das CardDAV-Adressbuch ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>„%1“ wurde seit dem Lesen auf dem Adressbuch-Server geändert; Ihre Änderung wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>Die Änderung an „%1“ wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>„%1“ wurde seit dem Lesen auf dem Adressbuch-Server geändert; der Kontakt wurde nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>Der Adressbuch-Server hat „%1“ nicht gelöscht: %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 Ihre Fassung des Kontakts wird in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>Der Adressbuch-Server nimmt im Moment keine Änderungen an.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>„%1“ wurde auf dem Adressbuch-Server nicht gelöscht: Der Kontakt wurde dort inzwischen geändert.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>Ihre Änderung an „%1“ wurde nicht gesendet: Der Kontakt wurde inzwischen auf dem Adressbuch-Server geändert. Ihre Fassung wird in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>Der Adressbuch-Server hat die Änderung an „%1“ abgelehnt (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>Die Änderung kann auf diesem Computer nicht aufbewahrt werden (%1: %2); es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>„%1“ wurde seit dem Lesen aus „%2“ entfernt; Ihre Änderung wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>Das Adressbuch „%1“ nimmt keine Änderungen an: %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>Das Adressbuch „%1“ hat nicht rechtzeitig geantwortet; „%2“ ist unverändert.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>„%1“ konnte nicht in „%2“ geschrieben werden: %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>Der Kontakt kann nicht als vCard geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>Das Adressbuch „%1“ des Desktops ist schreibgeschützt; ändern Sie diesen Kontakt dort, wo das Adressbuch geführt wird (GNOME Kontakte, Evolution oder sein Server).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>„%1“ wurde seit dem Lesen in „%2“ geändert; Ihre Änderung wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Keines der Adressbücher des Desktops, die Quintel liest, nimmt Änderungen an; fügen Sie Kontakte in GNOME Kontakte oder Evolution hinzu.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1336,14 @@ Quintel kann E-Mails senden. Eine Antwort ist nicht nötig.
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Vergisst, mit welchen Kontakten Sie über die Leiste gearbeitet haben und wie oft (gespeichert in %1, nur verwendet, um sie unter den Treffern zuerst zu zeigen)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Leiste</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>Der Ordner %1 existiert nicht: Die Leiste zeigt keine Kontakte, bis es ihn gibt. Wählen Sie einen vorhandenen Ordner oder legen Sie diesen an.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1468,29 @@ Installieren Sie eines (zum Beispiel das Paket %1) und wählen Sie es in den Ein
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>Für Webseiten ist kein Webbrowser eingestellt. Die Karte wurde nicht geöffnet.
+
+Installieren Sie einen (zum Beispiel das Paket %1) und wählen Sie ihn in den Einstellungen Ihres Desktops unter Standardanwendungen, oder führen Sie aus:
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>Der Adressbuch-Ordner %1 existiert nicht. Wählen Sie Ihr Adressbuch in der Quintel-Einrichtung.</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>Der Adressbuch-Ordner %1 ist verschwunden; seine Kontakte erscheinen wieder, sobald er zurück ist.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,13 +1568,6 @@ Optionen:
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Bitte warten - Kontakte werden gefiltert...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n Kontakt</numerusform>
-            <numerusform>%n Kontakte</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>Quintel schließen?</translation>
@@ -1422,6 +1583,13 @@ Optionen:
     <message>
         <source>Copied: %1</source>
         <translation>Kopiert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln Kontakt</numerusform>
+            <numerusform>%Ln Kontakte</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,12 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n change to a contact waits for the address book server and is sent when it answers.</numerusform>
+            <numerusform>%n changes to contacts wait for the address book server and are sent when it answers.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message numerus="yes">
-        <source>%n contact(s)</source>
+        <source>%Ln contact(s)</source>
         <translation>
-            <numerusform>%n contact</numerusform>
-            <numerusform>%n contacts</numerusform>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacts</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>A qué dirección escribir</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,32 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>%1 se ha pasado a su programa de teléfono.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n cambio de contactos espera al servidor de la libreta de direcciones y se enviará cuando responda.</numerusform>
+            <numerusform>%n cambios de contactos esperan al servidor de la libreta de direcciones y se enviarán cuando responda.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>La libreta de direcciones aún no se ha obtenido de su servidor; sus contactos se podrán cambiar cuando se haya obtenido.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>No se puede contactar con el servidor de la libreta de direcciones: el cambio se guarda en este equipo y se enviará cuando el servidor vuelva a responder.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>Se está escribiendo otro cambio; inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>El cambio de «%1» no se ha escrito: %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +189,30 @@ Se guarda una copia de la tarjeta en %2.</translation>
     <message>
         <source>New contact</source>
         <translation>Nuevo contacto</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>Mostrar %1 en un mapa</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>Copiar la &amp;selección</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Mostrar en un &amp;mapa</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copiado: %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +442,14 @@ Se guarda una copia de la tarjeta en %2.</translation>
         <source>Matching contacts</source>
         <translation>Contactos que coinciden</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Abre una tarjeta de contacto nueva con este texto (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>Añadir «%1» como contacto nuevo…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +475,6 @@ Se guarda una copia de la tarjeta en %2.</translation>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>Un contacto necesita un nombre, una organización, una dirección de correo o un número de teléfono.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>Quintel no modifica la libreta de direcciones del escritorio; modifique este contacto en GNOME Contacts o Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +519,82 @@ Se guarda una copia de la tarjeta en %2.</translation>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Este contacto es la copia que Quintel tiene de la libreta de direcciones de un servidor (CardDAV o LDAP); modifíquelo en el servidor o en el programa que la gestiona.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>La libreta de direcciones CardDAV está cerrada.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>«%1» se ha modificado en el servidor de la libreta de direcciones desde que se leyó; su cambio no se ha escrito.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>El cambio de «%1» no se ha escrito: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>«%1» se ha modificado en el servidor de la libreta de direcciones desde que se leyó; no se ha eliminado.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>El servidor de la libreta de direcciones no ha eliminado «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 Su versión del contacto se guarda en %2.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>El servidor de la libreta de direcciones no acepta cambios en este momento.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>«%1» no se ha eliminado en el servidor de la libreta de direcciones: mientras tanto se modificó allí.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>Su cambio de «%1» no se ha enviado: mientras tanto el contacto se modificó en el servidor de la libreta de direcciones. Su versión se guarda en %2.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>El servidor de la libreta de direcciones ha rechazado el cambio de «%1» (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>El cambio no se puede guardar en este equipo (%1: %2); no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>«%1» se ha eliminado de «%2» desde que se leyó; su cambio no se ha escrito.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>La libreta de direcciones «%1» no acepta cambios: %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>La libreta de direcciones «%1» no ha respondido a tiempo; «%2» sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>No se ha podido escribir «%1» en «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>El contacto no se puede escribir como vCard.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>La libreta de direcciones «%1» del escritorio es de solo lectura; cambie este contacto donde se mantiene la libreta (Contactos de GNOME, Evolution o su servidor).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>«%1» se ha modificado en «%2» desde que se leyó; su cambio no se ha escrito.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Ninguna de las libretas de direcciones del escritorio que lee Quintel acepta cambios; añada contactos en Contactos de GNOME o Evolution.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1336,14 @@ Quintel puede enviar correo. No hace falta responder.
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Olvida con qué contactos ha trabajado desde la barra y cuántas veces (guardado en %1, usado solo para ponerlos primero entre las coincidencias)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>La carpeta %1 no existe: la barra no muestra contactos hasta que exista. Elija una carpeta existente o cree esta.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1468,29 @@ Instale uno (por ejemplo el paquete %1) y elíjalo en la configuración de su es
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>No hay ningún navegador web configurado para abrir páginas web. El mapa no se ha abierto.
+
+Instale uno (por ejemplo el paquete %1) y elíjalo en la configuración de su escritorio en Aplicaciones predeterminadas, o ejecute:
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>La carpeta de la libreta de direcciones %1 no existe. Elija su libreta de direcciones en la Configuración de Quintel.</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>La carpeta de la libreta de direcciones %1 ha desaparecido; sus contactos volverán cuando vuelva ella.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,13 +1568,6 @@ Opciones:
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Espere - filtrando contactos...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n contacto</numerusform>
-            <numerusform>%n contactos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>¿Cerrar Quintel?</translation>
@@ -1422,6 +1583,13 @@ Opciones:
     <message>
         <source>Copied: %1</source>
         <translation>Copiado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln contacto</numerusform>
+            <numerusform>%Ln contactos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

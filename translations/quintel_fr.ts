@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>Écrire à quelle adresse</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,32 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>%1 a été transmis à votre programme de téléphonie.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n modification de contact attend le serveur du carnet d&apos;adresses et sera envoyée dès qu&apos;il répondra.</numerusform>
+            <numerusform>%n modifications de contacts attendent le serveur du carnet d&apos;adresses et seront envoyées dès qu&apos;il répondra.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>Le carnet d&apos;adresses n&apos;a pas encore été récupéré depuis son serveur ; ses contacts pourront être modifiés ensuite.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>Le serveur du carnet d&apos;adresses est injoignable : la modification est conservée sur cet ordinateur et sera envoyée dès que le serveur répondra à nouveau.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>Une autre modification est en cours d&apos;écriture ; réessayez.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>La modification de « %1 » n&apos;a pas été écrite : %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +189,30 @@ Une copie de la fiche est conservée dans %2.</translation>
     <message>
         <source>New contact</source>
         <translation>Nouveau contact</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copier %1</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>Afficher %1 sur une carte</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>Copier la &amp;sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Afficher sur une &amp;carte</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copié : %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +442,14 @@ Une copie de la fiche est conservée dans %2.</translation>
         <source>Matching contacts</source>
         <translation>Contacts correspondants</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Ouvre une nouvelle fiche de contact avec ce texte (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>Ajouter « %1 » comme nouveau contact…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +475,6 @@ Une copie de la fiche est conservée dans %2.</translation>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>Un contact doit avoir un nom, une organisation, une adresse e-mail ou un numéro de téléphone.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>Quintel ne modifie pas le carnet d&apos;adresses du bureau ; modifiez ce contact dans GNOME Contacts ou Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +519,82 @@ Une copie de la fiche est conservée dans %2.</translation>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Ce contact est la copie par Quintel du carnet d&apos;adresses d&apos;un serveur (CardDAV ou LDAP) ; modifiez-le sur le serveur ou dans le programme qui le gère.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>Le carnet d&apos;adresses CardDAV est fermé.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>« %1 » a été modifié sur le serveur du carnet d&apos;adresses depuis sa lecture ; votre modification n&apos;a pas été écrite.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>La modification de « %1 » n&apos;a pas été écrite : %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>« %1 » a été modifié sur le serveur du carnet d&apos;adresses depuis sa lecture ; il n&apos;a pas été supprimé.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>Le serveur du carnet d&apos;adresses n&apos;a pas supprimé « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 Votre version du contact est conservée dans %2.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>Le serveur du carnet d&apos;adresses n&apos;accepte pas de modifications pour le moment.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>« %1 » n&apos;a pas été supprimé sur le serveur du carnet d&apos;adresses : il y a été modifié entre-temps.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>Votre modification de « %1 » n&apos;a pas été envoyée : le contact a été modifié entre-temps sur le serveur du carnet d&apos;adresses. Votre version est conservée dans %2.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>Le serveur du carnet d&apos;adresses a refusé la modification de « %1 » (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>La modification ne peut pas être conservée sur cet ordinateur (%1 : %2) ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>« %1 » a été supprimé de « %2 » depuis sa lecture ; votre modification n&apos;a pas été écrite.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>Le carnet d&apos;adresses « %1 » n&apos;accepte pas de modifications : %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>Le carnet d&apos;adresses « %1 » n&apos;a pas répondu à temps ; « %2 » est inchangé.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>« %1 » n&apos;a pas pu être écrit dans « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>Le contact ne peut pas être écrit en vCard.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>Le carnet d&apos;adresses « %1 » du bureau est en lecture seule ; modifiez ce contact là où le carnet est tenu (Contacts de GNOME, Evolution ou son serveur).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>« %1 » a été modifié dans « %2 » depuis sa lecture ; votre modification n&apos;a pas été écrite.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Aucun des carnets d&apos;adresses du bureau que lit Quintel n&apos;accepte de modifications ; ajoutez des contacts dans Contacts de GNOME ou Evolution.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1336,14 @@ Quintel peut envoyer des messages. Aucune réponse n&apos;est nécessaire.
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Oublie les contacts sur lesquels vous avez agi depuis la barre et combien de fois (conservé dans %1, utilisé seulement pour les placer en tête des correspondances)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Barre</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>Le dossier %1 n&apos;existe pas : la barre n&apos;affiche aucun contact tant qu&apos;il n&apos;existe pas. Choisissez un dossier existant, ou créez celui-ci.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1468,29 @@ Installez-en un (par exemple le paquet %1), puis choisissez-le dans les paramèt
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>Aucun navigateur web n&apos;est choisi pour ouvrir les pages web. La carte n&apos;a pas été ouverte.
+
+Installez-en un (par exemple le paquet %1), puis choisissez-le dans les paramètres de votre bureau sous Applications par défaut, ou exécutez :
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>Le dossier du carnet d&apos;adresses %1 n&apos;existe pas. Choisissez votre carnet d&apos;adresses dans la Configuration de Quintel.</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>Le dossier du carnet d&apos;adresses %1 a disparu ; ses contacts reviendront avec lui.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,13 +1568,6 @@ Options :
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Veuillez patienter - filtrage des contacts...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n contact</numerusform>
-            <numerusform>%n contacts</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>Fermer Quintel ?</translation>
@@ -1422,6 +1583,13 @@ Options :
     <message>
         <source>Copied: %1</source>
         <translation>Copié : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacts</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>A quale indirizzo scrivere</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,32 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>%1 è stato passato al tuo programma telefonico.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n modifica ai contatti attende il server della rubrica e sarà inviata quando risponde.</numerusform>
+            <numerusform>%n modifiche ai contatti attendono il server della rubrica e saranno inviate quando risponde.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>La rubrica non è ancora stata scaricata dal suo server; i suoi contatti potranno essere modificati dopo.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>Il server della rubrica non è raggiungibile: la modifica è conservata su questo computer e sarà inviata quando il server risponderà di nuovo.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>È in corso la scrittura di un&apos;altra modifica; riprova.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>La modifica a «%1» non è stata scritta: %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +189,30 @@ Una copia della scheda viene conservata in %2.</translation>
     <message>
         <source>New contact</source>
         <translation>Nuovo contatto</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copia %1</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>Mostra %1 su una mappa</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>Copia la &amp;selezione</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Mostra su una &amp;mappa</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copiato: %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +442,14 @@ Una copia della scheda viene conservata in %2.</translation>
         <source>Matching contacts</source>
         <translation>Contatti corrispondenti</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Apre una nuova scheda del contatto con questo testo (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>Aggiungi «%1» come nuovo contatto…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +475,6 @@ Una copia della scheda viene conservata in %2.</translation>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>Un contatto richiede un nome, un&apos;organizzazione, un indirizzo e-mail o un numero di telefono.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>Quintel non modifica la rubrica del desktop; modifica questo contatto in GNOME Contacts o Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +519,82 @@ Una copia della scheda viene conservata in %2.</translation>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Questo contatto è la copia di Quintel della rubrica di un server (CardDAV o LDAP); modificalo sul server o nel programma che la gestisce.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>La rubrica CardDAV è chiusa.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>«%1» è stato modificato sul server della rubrica dopo la lettura; la tua modifica non è stata scritta.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>La modifica a «%1» non è stata scritta: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>«%1» è stato modificato sul server della rubrica dopo la lettura; non è stato eliminato.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>Il server della rubrica non ha eliminato «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 La tua versione del contatto è conservata in %2.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>Il server della rubrica al momento non accetta modifiche.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>«%1» non è stato eliminato sul server della rubrica: nel frattempo è stato modificato lì.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>La tua modifica a «%1» non è stata inviata: nel frattempo il contatto è stato modificato sul server della rubrica. La tua versione è conservata in %2.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>Il server della rubrica ha rifiutato la modifica a «%1» (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>La modifica non può essere conservata su questo computer (%1: %2); non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>«%1» è stato rimosso da «%2» dopo la lettura; la tua modifica non è stata scritta.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>La rubrica «%1» non accetta modifiche: %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>La rubrica «%1» non ha risposto in tempo; «%2» è rimasto com&apos;era.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>Impossibile scrivere «%1» in «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>Il contatto non può essere scritto come vCard.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>La rubrica «%1» del desktop è di sola lettura; modifica questo contatto dove la rubrica è gestita (Contatti di GNOME, Evolution o il suo server).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>«%1» è stato modificato in «%2» dopo la lettura; la tua modifica non è stata scritta.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Nessuna delle rubriche del desktop lette da Quintel accetta modifiche; aggiungi i contatti in Contatti di GNOME o Evolution.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1336,14 @@ Quintel può inviare posta. Non serve rispondere.
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Dimentica su quali contatti hai agito dalla barra e quante volte (conservato in %1, usato solo per metterli per primi tra le corrispondenze)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>La cartella %1 non esiste: la barra non mostra contatti finché non esiste. Scegli una cartella esistente o crea questa.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1468,29 @@ Installane uno (per esempio il pacchetto %1), poi sceglilo nelle impostazioni de
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>Nessun browser web è impostato per aprire le pagine web. La mappa non è stata aperta.
+
+Installane uno (per esempio il pacchetto %1), poi sceglilo nelle impostazioni del desktop sotto Applicazioni predefinite, oppure esegui:
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>La cartella della rubrica %1 non esiste. Scegli la tua rubrica nella Configurazione di Quintel.</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>La cartella della rubrica %1 non c&apos;è più; i suoi contatti tornano quando torna lei.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,13 +1568,6 @@ Opzioni:
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Attendere - filtro dei contatti...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n contatto</numerusform>
-            <numerusform>%n contatti</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>Chiudere Quintel?</translation>
@@ -1422,6 +1583,13 @@ Opzioni:
     <message>
         <source>Copied: %1</source>
         <translation>Copiato: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln contatto</numerusform>
+            <numerusform>%Ln contatti</numerusform>
+        </translation>
     </message>
 </context>
 <context>

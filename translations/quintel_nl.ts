@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>Naar welk adres schrijven</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,32 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>%1 is doorgegeven aan uw telefoonprogramma.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n wijziging van contacten wacht op de adresboekserver en wordt verzonden zodra die antwoordt.</numerusform>
+            <numerusform>%n wijzigingen van contacten wachten op de adresboekserver en worden verzonden zodra die antwoordt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>Het adresboek is nog niet van de server opgehaald; de contacten kunnen worden gewijzigd zodra dat is gebeurd.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>De adresboekserver is niet bereikbaar: de wijziging wordt op deze computer bewaard en verzonden zodra de server weer antwoordt.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>Er wordt al een andere wijziging geschreven; probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>De wijziging van “%1” is niet geschreven: %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +189,30 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
     <message>
         <source>New contact</source>
         <translation>Nieuw contact</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopiëren</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>%1 op een kaart tonen</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>&amp;Selectie kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Op een &amp;kaart tonen</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Gekopieerd: %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +442,14 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
         <source>Matching contacts</source>
         <translation>Passende contacten</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Opent een nieuwe contactkaart met deze tekst (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>“%1” als nieuw contact toevoegen…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +475,6 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>Een contact heeft een naam, een organisatie, een e-mailadres of een telefoonnummer nodig.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>Quintel wijzigt het adresboek van het bureaublad niet; wijzig dit contact in GNOME Contacts of Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +519,82 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Dit contact is de kopie van Quintel uit het adresboek van een server (CardDAV of LDAP); wijzig het op de server of in het programma dat het beheert.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>Het CardDAV-adresboek is gesloten.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>“%1” is op de adresboekserver gewijzigd sinds het werd gelezen; uw wijziging is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>De wijziging van “%1” is niet geschreven: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>“%1” is op de adresboekserver gewijzigd sinds het werd gelezen; het is niet verwijderd.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>De adresboekserver heeft “%1” niet verwijderd: %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 Uw versie van het contact wordt bewaard in %2.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>De adresboekserver neemt op dit moment geen wijzigingen aan.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>“%1” is niet verwijderd op de adresboekserver: het is daar intussen gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>Uw wijziging van “%1” is niet verzonden: het contact is intussen op de adresboekserver gewijzigd. Uw versie wordt bewaard in %2.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>De adresboekserver heeft de wijziging van “%1” geweigerd (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>De wijziging kan niet op deze computer worden bewaard (%1: %2); er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>“%1” is uit “%2” verwijderd sinds het werd gelezen; uw wijziging is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>Het adresboek “%1” neemt geen wijzigingen aan: %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>Het adresboek “%1” heeft niet op tijd geantwoord; “%2” is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>“%1” kon niet naar “%2” worden geschreven: %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>Het contact kan niet als vCard worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>Het adresboek “%1” van het bureaublad is alleen-lezen; wijzig dit contact waar het adresboek wordt bijgehouden (GNOME Contacten, Evolution of de server ervan).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>“%1” is in “%2” gewijzigd sinds het werd gelezen; uw wijziging is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Geen van de adresboeken van het bureaublad die Quintel leest neemt wijzigingen aan; voeg contacten toe in GNOME Contacten of Evolution.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1336,14 @@ Quintel kan e-mail verzenden. Antwoorden is niet nodig.
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Vergeet met welke contacten u via de balk iets deed en hoe vaak (bewaard in %1, alleen gebruikt om ze bovenaan de overeenkomsten te zetten)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Balk</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>De map %1 bestaat niet: de balk toont geen contacten tot de map er is. Kies een bestaande map of maak deze aan.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1468,29 @@ Installeer er een (bijvoorbeeld het pakket %1) en kies het in de instellingen va
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>Er is geen webbrowser ingesteld voor webpagina&apos;s. De kaart is niet geopend.
+
+Installeer er een (bijvoorbeeld het pakket %1) en kies het in de instellingen van uw bureaublad onder Standaardtoepassingen, of voer uit:
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>De adresboekmap %1 bestaat niet. Kies uw adresboek in Quintel-instellingen.</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>De adresboekmap %1 is verdwenen; de contacten komen terug zodra de map terug is.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,13 +1568,6 @@ Opties:
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Even geduld - contacten filteren...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n contact</numerusform>
-            <numerusform>%n contacten</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>Quintel sluiten?</translation>
@@ -1422,6 +1583,13 @@ Opties:
     <message>
         <source>Copied: %1</source>
         <translation>Gekopieerd: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

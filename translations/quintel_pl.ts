@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>Na który adres napisać</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,33 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>Numer %1 przekazano do programu telefonicznego.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n zmiana kontaktów czeka na serwer książki adresowej i zostanie wysłana, gdy odpowie.</numerusform>
+            <numerusform>%n zmiany kontaktów czekają na serwer książki adresowej i zostaną wysłane, gdy odpowie.</numerusform>
+            <numerusform>%n zmian kontaktów czeka na serwer książki adresowej i zostaną wysłane, gdy odpowie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>Książka adresowa nie została jeszcze pobrana z serwera; jej kontakty będzie można zmieniać, gdy to nastąpi.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>Serwer książki adresowej jest nieosiągalny: zmiana jest przechowywana na tym komputerze i zostanie wysłana, gdy serwer znów odpowie.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>Trwa zapisywanie innej zmiany; spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>Zmiana kontaktu „%1” nie została zapisana: %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +190,30 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
     <message>
         <source>New contact</source>
         <translation>Nowy kontakt</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopiuj: %1</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>Pokaż na mapie: %1</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>Kopiuj &amp;zaznaczenie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Pokaż na &amp;mapie</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Skopiowano: %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +443,14 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
         <source>Matching contacts</source>
         <translation>Pasujące kontakty</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Otwiera nową wizytówkę kontaktu z tym tekstem (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>Dodaj „%1” jako nowy kontakt…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +476,6 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>Kontakt musi mieć nazwę, organizację, adres e-mail lub numer telefonu.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>Quintel nie zmienia książki adresowej pulpitu; zmień ten kontakt w GNOME Contacts lub Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +520,82 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Ten kontakt jest kopią Quintel z książki adresowej serwera (CardDAV lub LDAP); zmień go na serwerze lub w programie, który nim zarządza.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>Książka adresowa CardDAV jest zamknięta.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>Kontakt „%1” został zmieniony na serwerze książki adresowej od czasu odczytu; twoja zmiana nie została zapisana.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>Zmiana kontaktu „%1” nie została zapisana: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>Kontakt „%1” został zmieniony na serwerze książki adresowej od czasu odczytu; nie został usunięty.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>Serwer książki adresowej nie usunął kontaktu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 Twoja wersja kontaktu jest przechowywana w %2.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>Serwer książki adresowej nie przyjmuje teraz zmian.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>Kontakt „%1” nie został usunięty na serwerze książki adresowej: w międzyczasie został tam zmieniony.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>Twoja zmiana kontaktu „%1” nie została wysłana: w międzyczasie kontakt został zmieniony na serwerze książki adresowej. Twoja wersja jest przechowywana w %2.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>Serwer książki adresowej odrzucił zmianę kontaktu „%1” (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>Nie można zachować zmiany na tym komputerze (%1: %2); nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>Kontakt „%1” został usunięty z „%2” od czasu odczytu; twoja zmiana nie została zapisana.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>Książka adresowa „%1” nie przyjmuje zmian: %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>Książka adresowa „%1” nie odpowiedziała na czas; kontakt „%2” pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>Nie można zapisać kontaktu „%1” w „%2”: %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>Nie można zapisać kontaktu jako vCard.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>Książka adresowa „%1” pulpitu jest tylko do odczytu; zmień ten kontakt tam, gdzie książka jest prowadzona (Kontakty GNOME, Evolution lub jej serwer).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>Kontakt „%1” został zmieniony w „%2” od czasu odczytu; twoja zmiana nie została zapisana.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Żadna z książek adresowych pulpitu czytanych przez Quintel nie przyjmuje zmian; dodawaj kontakty w Kontaktach GNOME lub Evolution.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1337,14 @@ Quintel może wysyłać pocztę. Odpowiedź nie jest potrzebna.
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Zapomina, z którymi kontaktami pracowałeś przez pasek i jak często (zapisane w %1, używane tylko do stawiania ich na początku dopasowań)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Pasek</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>Folder %1 nie istnieje: pasek nie pokaże kontaktów, dopóki nie powstanie. Wybierz istniejący folder albo utwórz ten.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1469,29 @@ Zainstaluj jakiś (na przykład pakiet %1), a potem wybierz go w ustawieniach pu
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>Żadna przeglądarka internetowa nie jest ustawiona do otwierania stron WWW. Mapy nie otwarto.
+
+Zainstaluj jakąś (na przykład pakiet %1), a potem wybierz ją w ustawieniach pulpitu w sekcji Domyślne programy albo uruchom:
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>Folder książki adresowej %1 nie istnieje. Wybierz książkę adresową w Konfiguracji Quintel.</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>Folder książki adresowej %1 zniknął; jego kontakty wrócą, gdy on wróci.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,14 +1569,6 @@ Opcje:
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Proszę czekać - filtrowanie kontaktów...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n kontakt</numerusform>
-            <numerusform>%n kontakty</numerusform>
-            <numerusform>%n kontaktów</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>Zamknąć Quintel?</translation>
@@ -1423,6 +1584,14 @@ Opcje:
     <message>
         <source>Copied: %1</source>
         <translation>Skopiowano: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln kontakt</numerusform>
+            <numerusform>%Ln kontakty</numerusform>
+            <numerusform>%Ln kontaktów</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>Para qual endereço escrever</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,32 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>%1 foi passado para o seu programa de telefone.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n alteração de contatos aguarda o servidor do catálogo de endereços e será enviada quando ele responder.</numerusform>
+            <numerusform>%n alterações de contatos aguardam o servidor do catálogo de endereços e serão enviadas quando ele responder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>O catálogo de endereços ainda não foi obtido do servidor; seus contatos poderão ser alterados depois disso.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>O servidor do catálogo de endereços não pode ser alcançado: a alteração fica guardada neste computador e será enviada quando o servidor responder novamente.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>Outra alteração está sendo gravada; tente novamente.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>A alteração de “%1” não foi gravada: %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +189,30 @@ Uma cópia do cartão fica guardada em %2.</translation>
     <message>
         <source>New contact</source>
         <translation>Novo contato</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>Mostrar %1 em um mapa</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>Copiar a &amp;seleção</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Mostrar em um &amp;mapa</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Copiado: %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +442,14 @@ Uma cópia do cartão fica guardada em %2.</translation>
         <source>Matching contacts</source>
         <translation>Contatos correspondentes</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Abre um novo cartão de contato com este texto (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>Adicionar “%1” como novo contato…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +475,6 @@ Uma cópia do cartão fica guardada em %2.</translation>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>Um contato precisa de um nome, uma organização, um endereço de e-mail ou um número de telefone.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>O Quintel não altera o catálogo de endereços da área de trabalho; altere este contato no GNOME Contacts ou no Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +519,82 @@ Uma cópia do cartão fica guardada em %2.</translation>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Este contato é a cópia do Quintel do catálogo de endereços de um servidor (CardDAV ou LDAP); altere-o no servidor ou no programa que o gerencia.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>O catálogo de endereços CardDAV está fechado.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>“%1” foi alterado no servidor do catálogo de endereços desde que foi lido; sua alteração não foi gravada.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>A alteração de “%1” não foi gravada: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>“%1” foi alterado no servidor do catálogo de endereços desde que foi lido; não foi excluído.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>O servidor do catálogo de endereços não excluiu “%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 Sua versão do contato está guardada em %2.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>O servidor do catálogo de endereços não aceita alterações no momento.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>“%1” não foi excluído no servidor do catálogo de endereços: foi alterado lá nesse meio-tempo.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>Sua alteração de “%1” não foi enviada: o contato foi alterado no servidor do catálogo de endereços nesse meio-tempo. Sua versão está guardada em %2.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>O servidor do catálogo de endereços recusou a alteração de “%1” (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>A alteração não pode ser guardada neste computador (%1: %2); nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>“%1” foi removido de “%2” desde que foi lido; sua alteração não foi gravada.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>O catálogo de endereços “%1” não aceita alterações: %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>O catálogo de endereços “%1” não respondeu a tempo; “%2” continua como estava.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>Não foi possível gravar “%1” em “%2”: %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>O contato não pode ser gravado como vCard.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>O catálogo de endereços “%1” da área de trabalho é somente leitura; altere este contato onde o catálogo é mantido (Contatos do GNOME, Evolution ou o servidor dele).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>“%1” foi alterado em “%2” desde que foi lido; sua alteração não foi gravada.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Nenhum dos catálogos de endereços da área de trabalho que o Quintel lê aceita alterações; adicione contatos no Contatos do GNOME ou no Evolution.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1336,14 @@ O Quintel pode enviar e-mails. Não é preciso responder.
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Esquece com quais contatos você agiu pela barra e quantas vezes (guardado em %1, usado apenas para colocá-los primeiro entre as correspondências)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>A pasta %1 não existe: a barra não mostra contatos até que ela exista. Escolha uma pasta existente ou crie esta.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1468,29 @@ Instale um (por exemplo o pacote %1) e escolha-o nas configurações da sua áre
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>Nenhum navegador da web está definido para abrir páginas da web. O mapa não foi aberto.
+
+Instale um (por exemplo o pacote %1) e escolha-o nas configurações da sua área de trabalho em Aplicativos padrão, ou execute:
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>A pasta do catálogo de endereços %1 não existe. Escolha o seu catálogo de endereços na Configuração do Quintel.</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>A pasta do catálogo de endereços %1 sumiu; os contatos dela voltam quando ela voltar.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,13 +1568,6 @@ Opções:
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Aguarde - filtrando contatos...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n contato</numerusform>
-            <numerusform>%n contatos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>Fechar o Quintel?</translation>
@@ -1422,6 +1583,13 @@ Opções:
     <message>
         <source>Copied: %1</source>
         <translation>Copiado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln contato</numerusform>
+            <numerusform>%Ln contatos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

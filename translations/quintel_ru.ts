@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AddressMenu</name>
+    <message>
+        <source>Write to which address</source>
+        <translation>На какой адрес написать</translation>
+    </message>
+</context>
+<context>
     <name>CallWindow</name>
     <message>
         <source>Numbers</source>
@@ -58,6 +65,33 @@
     <message>
         <source>%1 was handed to your telephone program.</source>
         <translation>Номер %1 передан программе телефонии.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>%n change(s) to contacts wait for the address book server and are sent when it answers.</source>
+        <translation>
+            <numerusform>%n изменение контактов ждёт сервер адресной книги и будет отправлено, когда он ответит.</numerusform>
+            <numerusform>%n изменения контактов ждут сервер адресной книги и будут отправлены, когда он ответит.</numerusform>
+            <numerusform>%n изменений контактов ждут сервер адресной книги и будут отправлены, когда он ответит.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The address book has not been fetched from its server yet; its contacts can be changed once it has.</source>
+        <translation>Адресная книга ещё не получена с сервера; её контакты можно будет изменять после этого.</translation>
+    </message>
+    <message>
+        <source>The address book server cannot be reached: the change is kept on this computer and sent when the server answers again.</source>
+        <translation>Сервер адресной книги недоступен: изменение сохранено на этом компьютере и будет отправлено, когда сервер снова ответит.</translation>
+    </message>
+    <message>
+        <source>Another change is being written; try again.</source>
+        <translation>Записывается другое изменение; повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>Изменение контакта «%1» не записано: %2</translation>
     </message>
 </context>
 <context>
@@ -156,6 +190,30 @@ A copy of the card is kept in %2.</source>
     <message>
         <source>New contact</source>
         <translation>Новый контакт</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Копировать: %1</translation>
+    </message>
+    <message>
+        <source>Show %1 on a map</source>
+        <translation>Показать на карте: %1</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;selection</source>
+        <translation>Копировать &amp;выделенное</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Show on a &amp;map</source>
+        <translation>Показать на &amp;карте</translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation>Скопировано: %1</translation>
     </message>
 </context>
 <context>
@@ -385,6 +443,14 @@ A copy of the card is kept in %2.</source>
         <source>Matching contacts</source>
         <translation>Подходящие контакты</translation>
     </message>
+    <message>
+        <source>Opens a new contact card with this text (Ctrl+N)</source>
+        <translation>Открывает новую карточку контакта с этим текстом (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Add “%1” as a new contact…</source>
+        <translation>Добавить «%1» как новый контакт…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -410,10 +476,6 @@ A copy of the card is kept in %2.</source>
     <message>
         <source>A contact needs a name, an organisation, an e-mail address or a phone number.</source>
         <translation>У контакта должно быть имя, организация, адрес эл. почты или номер телефона.</translation>
-    </message>
-    <message>
-        <source>Quintel does not change the desktop&apos;s address book; change this contact in GNOME Contacts or Evolution.</source>
-        <translation>Quintel не изменяет адресную книгу рабочего стола; измените этот контакт в GNOME Contacts или Evolution.</translation>
     </message>
     <message>
         <source>Quintel reads Thunderbird&apos;s address book but does not change it; change this contact in Thunderbird.</source>
@@ -458,6 +520,82 @@ A copy of the card is kept in %2.</source>
     <message>
         <source>This contact is Quintel&apos;s copy of a server&apos;s address book (CardDAV or LDAP); change it on the server or in the program that manages it.</source>
         <translation>Этот контакт — копия Quintel из адресной книги сервера (CardDAV или LDAP); измените его на сервере или в программе, которая им управляет.</translation>
+    </message>
+    <message>
+        <source>The CardDAV address book is closed.</source>
+        <translation>Адресная книга CardDAV закрыта.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; your change was not written.</source>
+        <translation>Контакт «%1» был изменён на сервере адресной книги после чтения; ваше изменение не записано.</translation>
+    </message>
+    <message>
+        <source>The change to “%1” was not written: %2</source>
+        <translation>Изменение контакта «%1» не записано: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was changed on the address book server since it was read; it was not deleted.</source>
+        <translation>Контакт «%1» был изменён на сервере адресной книги после чтения; он не удалён.</translation>
+    </message>
+    <message>
+        <source>The address book server did not delete “%1”: %2</source>
+        <translation>Сервер адресной книги не удалил контакт «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1 Your version of the contact is kept in %2.</source>
+        <translation>%1 Ваша версия контакта сохранена в %2.</translation>
+    </message>
+    <message>
+        <source>The address book server does not take changes at the moment.</source>
+        <translation>Сервер адресной книги сейчас не принимает изменения.</translation>
+    </message>
+    <message>
+        <source>“%1” was not deleted on the address book server: it was changed there meanwhile.</source>
+        <translation>Контакт «%1» не удалён на сервере адресной книги: тем временем он был там изменён.</translation>
+    </message>
+    <message>
+        <source>Your change to “%1” was not sent: the contact was changed on the address book server meanwhile. Your version is kept in %2.</source>
+        <translation>Ваше изменение контакта «%1» не отправлено: тем временем контакт был изменён на сервере адресной книги. Ваша версия сохранена в %2.</translation>
+    </message>
+    <message>
+        <source>The address book server refused the change to “%1” (HTTP %2).</source>
+        <translation>Сервер адресной книги отклонил изменение контакта «%1» (HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The change cannot be kept on this computer (%1: %2); nothing was written.</source>
+        <translation>Не удаётся сохранить изменение на этом компьютере (%1: %2); ничего не записано.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed from “%2” since it was read; your change was not written.</source>
+        <translation>Контакт «%1» был удалён из «%2» после чтения; ваше изменение не записано.</translation>
+    </message>
+    <message>
+        <source>The address book “%1” does not take changes: %2</source>
+        <translation>Адресная книга «%1» не принимает изменения: %2</translation>
+    </message>
+    <message>
+        <source>The address book “%1” did not answer in time; “%2” is as it was.</source>
+        <translation>Адресная книга «%1» не ответила вовремя; контакт «%2» не изменён.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written to “%2”: %3</source>
+        <translation>Не удалось записать контакт «%1» в «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The contact cannot be written as a vCard.</source>
+        <translation>Контакт нельзя записать как vCard.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s address book “%1” is read-only; change this contact where the book is kept (GNOME Contacts, Evolution, or its server).</source>
+        <translation>Адресная книга «%1» рабочего стола доступна только для чтения; измените этот контакт там, где ведётся книга (Контакты GNOME, Evolution или её сервер).</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; your change was not written.</source>
+        <translation>Контакт «%1» был изменён в «%2» после чтения; ваше изменение не записано.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
+        <translation>Ни одна из адресных книг рабочего стола, которые читает Quintel, не принимает изменения; добавляйте контакты в Контактах GNOME или Evolution.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1337,14 @@ Quintel может отправлять почту. Отвечать не нуж
         <source>Forgets which contacts you acted on through the bar and how often (kept in %1, used only to put them first among the matches)</source>
         <translation>Забывает, с какими контактами вы работали через панель и как часто (хранится в %1, используется только чтобы ставить их первыми среди совпадений)</translation>
     </message>
+    <message>
+        <source>The bar</source>
+        <translation>Панель</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist: the bar shows no contacts until it does. Choose an existing folder, or make this one.</source>
+        <translation>Папка %1 не существует: панель не покажет контактов, пока её нет. Выберите существующую папку или создайте эту.</translation>
+    </message>
 </context>
 <context>
     <name>SummonKeys</name>
@@ -1323,6 +1469,29 @@ Install one (for example the package %1), then choose it in your desktop&apos;s 
 
     %2</translation>
     </message>
+    <message>
+        <source>No web browser is set to open web pages. The map was not opened.
+
+Install one (for example the package %1), then choose it in your desktop&apos;s settings under default applications, or run:
+
+    %2</source>
+        <translation>Для веб-страниц не задан веб-браузер. Карта не открыта.
+
+Установите его (например, пакет %1) и выберите в настройках рабочего стола в разделе «Приложения по умолчанию» или выполните:
+
+    %2</translation>
+    </message>
+</context>
+<context>
+    <name>VCardFolderStore</name>
+    <message>
+        <source>The address book folder %1 does not exist. Choose your address book in Quintel Setup.</source>
+        <translation>Папка адресной книги %1 не существует. Выберите адресную книгу в окне «Настройка Quintel».</translation>
+    </message>
+    <message>
+        <source>The address book folder %1 is gone; its contacts are back when it is.</source>
+        <translation>Папка адресной книги %1 пропала; её контакты вернутся вместе с ней.</translation>
+    </message>
 </context>
 <context>
     <name>actionkeys</name>
@@ -1400,14 +1569,6 @@ Options:
         <source>Please Wait - Filtering Contacts...</source>
         <translation>Подождите — фильтрация контактов...</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s)</source>
-        <translation>
-            <numerusform>%n контакт</numerusform>
-            <numerusform>%n контакта</numerusform>
-            <numerusform>%n контактов</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Close Quintel?</source>
         <translation>Закрыть Quintel?</translation>
@@ -1423,6 +1584,14 @@ Options:
     <message>
         <source>Copied: %1</source>
         <translation>Скопировано: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contact(s)</source>
+        <translation>
+            <numerusform>%Ln контакт</numerusform>
+            <numerusform>%Ln контакта</numerusform>
+            <numerusform>%Ln контактов</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,7 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral("quintel_") + language, QStringLiteral(":/i18n")));
         QCoreApplication::installTranslator(&translator);
-        const QString shown = QCoreApplication::translate("frmMain", "%n contact(s)", nullptr, count);
+        const QString shown = QCoreApplication::translate("frmMain", "%Ln contact(s)", nullptr, count);
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(shown, text);
     }
