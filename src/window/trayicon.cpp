@@ -109,7 +109,9 @@ void TrayIcon::buildMenu()
         const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quintel-setup"));
         const QString program = QFileInfo(beside).isExecutable() ? beside : QStringLiteral("quintel-setup");
         if (!QProcess::startDetached(program, {}))
-            m_status.flash(QCoreApplication::translate("TrayIcon", "Quintel Setup could not be started (%1)").arg(program), kMessageTime);
+            m_status.flash(
+                QCoreApplication::translate("TrayIcon", "Quintel Setup could not be started (%1)").arg(program),
+                kMessageTime);
     });
     m_notes = m_menu->addMenu(QCoreApplication::translate("TrayIcon", "Last notes"));
     connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::fillNotes);

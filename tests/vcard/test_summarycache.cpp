@@ -124,7 +124,7 @@ struct Book {
     {
         QDir().mkpath(folder);
         writeFile(path("a.vcf"), card("Ann", "N:Smith;Ann;;;\r\nEMAIL:ann@example.org\r\nTEL:+49 171 2345678\r\n"
-                                         "ORG:Acme\r\nADR:;;Main St 1;Berlin;;10115;DE\r\nNICKNAME:Annie\r\n"));
+                                             "ORG:Acme\r\nADR:;;Main St 1;Berlin;;10115;DE\r\nNICKNAME:Annie\r\n"));
         writeFile(path("b.vcf"), card("Bea", "CATEGORIES:Work,Golf\r\n") + card("Bob", "CATEGORIES:work\r\n"));
         writeFile(path("c.vcf"), "BEGIN:VCARD\r\nFN:Cut\r\nBEGIN:VCARD\r\n" + card("Cy"));
         writeFile(path("d.vcf"), QByteArray());

@@ -102,7 +102,8 @@ std::shared_ptr<ContactItem> ClientApplication::createContactItem()
 
 QString ContactItem::defaultReadOnlyReason()
 {
-    return QCoreApplication::translate("ContactItem",
+    return QCoreApplication::translate(
+        "ContactItem",
         "Quintel does not change contacts of this address book; change it in the program it belongs to.");
 }
 
