@@ -518,7 +518,7 @@ private slots:
         for (int n = 0; n < count; ++n)
             ini += "[Profile" + QByteArray::number(n) + "]\nIsRelative=1\nPath=p" + QByteArray::number(folderOf(n)) +
                    (n == count / 2 ? "\nDefault=1" : "") + "\n";
-        QVERIFY(writeText(root + QStringLiteral("/profiles.ini"), ini));
+        QVERIFY(writeFile(root + QStringLiteral("/profiles.ini"), ini));
         // Only some of the folders are there.
         const QList<int> present{0, 7, folderOf(count / 2), folderOf(count - 1)};
         for (int n : present)
