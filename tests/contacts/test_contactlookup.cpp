@@ -151,7 +151,8 @@ private slots:
         QVERIFY(writeFile(folder + u"/a.vcf"_s, before));
         QVERIFY(writeFile(folder + u"/b.vcf"_s, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nEND:VCARD\r\n"));
         ContactSession session([folder] {
-            return std::make_shared<contactclient::ClientApplication>(contactclient::createFolderBook(folder), nullptr);
+            return std::make_shared<contactclient::ClientApplication>(contactclient::createFolderBook(folder), nullptr,
+                                                                      contactclient::noDesktop());
         });
         ContactUse use;
         ContactLookup lookup(session, use);
