@@ -265,6 +265,7 @@ void ImapClient::append(const QString& folder, MessageSource& message) const
         Session session(m_settings, url(folder));
         CURL* c = session.curl.get();
         message.rewind();
+        setTransferDeadline(c, m_settings.timeoutSeconds, message.size());
         // libcurl appends with the \Seen flag.
         curl_easy_setopt(c, CURLOPT_READFUNCTION, readMessage);
         curl_easy_setopt(c, CURLOPT_READDATA, &message);

@@ -67,14 +67,6 @@ size_t readMessage(char* buffer, size_t size, size_t count, void* user)
     return size_t(n);
 }
 
-// A larger overall deadline for a larger message: the connection's own, and the time the message
-// takes at the slowest rate still worth waiting for.
-long deadlineSeconds(long base, qint64 size)
-{
-    constexpr qint64 slowestBytesPerSecond = 32 * 1024;
-    return base + long(size / slowestBytesPerSecond);
-}
-
 QString describe(CURLcode code, const char* errorBuffer, long response, const QString& host)
 {
     QString detail = QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(code));
@@ -173,7 +165,7 @@ void SmtpTransport::send(const QString& from, const QStringList& recipients, Mes
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, m_settings.connectTimeoutSeconds);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, deadlineSeconds(m_settings.timeoutSeconds, message.size()));
+    setTransferDeadline(c, m_settings.timeoutSeconds, message.size());
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!caFile.isEmpty())
