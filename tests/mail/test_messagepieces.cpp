@@ -34,14 +34,12 @@ private slots:
         QTest::addColumn<QByteArray>("local");
         QTest::newRow("whole") << QByteArrayList{"A: b\r\n\r\nText\r\n"} << QByteArray("A: b\n\nText\n");
         QTest::newRow("cut between CR and LF") << QByteArrayList{"Text\r", "\nMore\r\n"} << QByteArray("Text\nMore\n");
-        QTest::newRow("CR ends a piece, no LF follows")
-            << QByteArrayList{"Text\r", "More"} << QByteArray("Text\rMore");
+        QTest::newRow("CR ends a piece, no LF follows") << QByteArrayList{"Text\r", "More"} << QByteArray("Text\rMore");
         QTest::newRow("CR at the very end") << QByteArrayList{"Text\r"} << QByteArray("Text\r");
         QTest::newRow("empty piece after a CR") << QByteArrayList{"a\r", "", "\nb"} << QByteArray("a\nb");
         QTest::newRow("lone CR and bare LF kept") << QByteArrayList{"a\rb\nc"} << QByteArray("a\rb\nc");
         QTest::newRow("CR CR LF") << QByteArrayList{"a\r", "\r", "\n"} << QByteArray("a\r\n");
-        QTest::newRow("one byte a piece")
-            << QByteArrayList{"a", "\r", "\n", "\r", "\n", "b"} << QByteArray("a\n\nb");
+        QTest::newRow("one byte a piece") << QByteArrayList{"a", "\r", "\n", "\r", "\n", "b"} << QByteArray("a\n\nb");
     }
     void localLineEnds()
     {
