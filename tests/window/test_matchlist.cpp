@@ -40,7 +40,7 @@ struct MatchBar {
         const QRect screen = form->screen()->availableGeometry();
         form->move(form->x(), lowerHalf ? screen.bottom() - form->height() - 20 : screen.top() + 20);
     }
-    QLineEdit* box() const { return form->txtContact; }
+    QLineEdit* box() const { return form->findChild<QLineEdit*>(QStringLiteral("txtContact")); }
     MatchList& list() const { return *form->matches(); }
 
     bool typeInto(const QString& text) const
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(b.typeInto(QStringLiteral("acme")));
         QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
         if (what == QLatin1String("mode"))
-            b.form->modes->setWindowMode(2);
+            b.form->modes()->setWindowMode(2);
         else
             b.form->hide();
         QTRY_VERIFY(!b.list().isOpen());
