@@ -4,7 +4,7 @@
 
 #include "barfixture.h"
 #include "settings/frmoptions.h"
-#include "setup/fakekeyring.h"
+#include "fakekeyring.h"
 #include "setup/setupwindow.h"
 
 #include <QAbstractScrollArea>

@@ -193,8 +193,8 @@ void TestBarKeys::closedWindowGivesTheBoxTheKeys()
         opened = message;
     } else if (window == u"options"_s) {
         click(form.findChild<QToolButton*>(u"cmdOptions"_s));
-        QTRY_VERIFY(frmOptions::showDialog());
-        opened = frmOptions::showDialog();
+        QTRY_VERIFY(frmOptions::instance());
+        opened = frmOptions::instance();
     } else {
         auto* card = new ContactCard;
         card->setContact(*form.session()->currentContact());
