@@ -3,8 +3,8 @@
 // Screenshots of each window per language are kept in the build folder (textsfit/).
 
 #include "barfixture.h"
-#include "settings/frmoptions.h"
 #include "fakekeyring.h"
+#include "settings/frmoptions.h"
 #include "setup/setupwindow.h"
 
 #include <QAbstractScrollArea>
