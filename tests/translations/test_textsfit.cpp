@@ -151,7 +151,7 @@ private slots:
                                     .arg(button->contentsRect().width());
             }
 
-            frmOptions* options = frmOptions::showDialog();
+            frmOptions* options = frmOptions::showDialog(f.settings);
             QVERIFY(QTest::qWaitForWindowExposed(options));
             for (int page = 0; page < 2; ++page) {
                 options->picOptions.at(page)->show();
