@@ -6,8 +6,11 @@ dot-unstuffing of DATA) with NNNN.env beside it (MAIL FROM, then one RCPT TO per
 temp file renamed into place, the .env first. Prints "READY <port>" once it listens; ends on
 SIGTERM or when its standard input closes.
 
-Usage: smtpserver.py OUTDIR [--tls CERT KEY] [--auth USER PASSWORD]
+Usage: smtpserver.py OUTDIR [--tls CERT KEY] [--auth USER PASSWORD] [--size-limit BYTES]
+                     [--refuse CODE ADDRESS]...
 With --tls the server offers STARTTLS and requires it; with --auth it requires AUTH (PLAIN/LOGIN).
+--size-limit states the largest message in the EHLO answer (SIZE) and refuses larger ones; 0 states
+none (the default is aiosmtpd's 32 MiB). --refuse answers RCPT TO:<ADDRESS> with CODE (550, 450).
 """
 import argparse
 import asyncio
@@ -22,9 +25,17 @@ from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
 
 class Handler:
-    def __init__(self, outdir):
+    def __init__(self, outdir, refuse):
         self.outdir = outdir
+        self.refuse = {address.lower(): code for code, address in refuse}
         self.count = 0
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        code = self.refuse.get(address.lower())
+        if code:
+            return "%s No such user here" % code
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
 
     def _write(self, name, data):
         path = os.path.join(self.outdir, name)
@@ -46,13 +57,17 @@ def main():
     parser.add_argument("outdir")
     parser.add_argument("--tls", nargs=2, metavar=("CERT", "KEY"))
     parser.add_argument("--auth", nargs=2, metavar=("USER", "PASSWORD"))
+    parser.add_argument("--size-limit", type=int)
+    parser.add_argument("--refuse", nargs=2, action="append", default=[], metavar=("CODE", "ADDRESS"))
     args = parser.parse_args()
     # Refused handshakes are part of the tests; keep their tracebacks out of the test output.
     logging.getLogger("mail.log").setLevel(logging.CRITICAL)
     warnings.simplefilter("ignore", DeprecationWarning)
 
-    handler = Handler(args.outdir)
+    handler = Handler(args.outdir, args.refuse)
     options = {"decode_data": False}
+    if args.size_limit is not None:
+        options.update(data_size_limit=args.size_limit)
     if args.tls:
         context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
         context.load_cert_chain(args.tls[0], args.tls[1])

@@ -8,8 +8,10 @@
 #include "mail/outboxsender.h"
 #include "testfiles.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,12 +22,28 @@ using contactclient::AutomationError;
 namespace {
 
 using testsupport::write;
+using testsupport::writeFile;
 
 struct Crash {};
 
 QByteArray message(const QByteArray& subject, const QByteArray& to = "js@example.com")
 {
     return "From: me@example.org\r\nTo: " + to + "\r\nSubject: " + subject + "\r\n\r\nText\r\n";
+}
+
+// The most memory this process has held so far, in MB.
+qint64 peakMegabytes()
+{
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// Makes a kept message `size` bytes long without the disk space (the rest is a hole).
+bool makeSparse(const QString& path, qint64 size)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.resize(size);
 }
 
 } // namespace
@@ -71,7 +89,8 @@ private slots:
             outbox.keep(QString(), {QStringLiteral("c@example.com")}, message("Two", "c@example.com"));
         QCOMPARE(outbox.ids(), (QStringList{first, second}));
         const mail::OutboxMessage m = outbox.read(first);
-        QCOMPARE(m.message, bytes);
+        QString why;
+        QCOMPARE(mail::readAll(*m.message, bytes.size(), &why).value_or(QByteArray()), bytes);
         QCOMPARE(m.from, QStringLiteral("me@example.org"));
         QCOMPARE(m.recipients, (QStringList{QStringLiteral("a@example.com"), QStringLiteral("b@example.com")}));
         QCOMPARE(outbox.read(second).from, QString()); // sendmail adds its own sender
@@ -274,8 +293,8 @@ private slots:
                                                          << "not one the message is addressed to";
         QTest::newRow("envelope of other recipients") << "env-replaced"
                                                       << "not one the message is addressed to";
-        QTest::newRow("message larger than servers take") << "eml-huge"
-                                                          << "larger than 64 MB";
+        QTest::newRow("message larger than the server takes") << "eml-huge"
+                                                              << "larger than the 32 MB the mail server";
     }
     void plantedFiles()
     {
@@ -330,6 +349,120 @@ private slots:
             QFileInfo::exists(m_tmp->filePath(QStringLiteral("outbox-not-sent/") + first + QStringLiteral(".eml"))));
         QVERIFY(QFileInfo::exists(secret));
         Q_UNUSED(second);
+    }
+
+    // A message larger than the account sends is set aside unread, with a note naming the limit,
+    // and the message after it still goes out.
+    void tooLargeSetAside_data()
+    {
+        QTest::addColumn<QStringList>("serverOptions");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("why");
+        const qint64 mb = 1024 * 1024;
+        QTest::newRow("over the server's SIZE")
+            << QStringList{QStringLiteral("--size-limit"), QStringLiteral("1048576")} << 2 * mb
+            << "The mail is 2 MB, larger than the 1 MB the mail server";
+        QTest::newRow("2 GB, the server's usual SIZE")
+            << QStringList{} << 2048 * mb << "The mail is 2048 MB, larger than the 32 MB the mail server";
+        QTest::newRow("2 GB, a server that states no limit")
+            << QStringList{QStringLiteral("--size-limit"), QStringLiteral("0")} << 2048 * mb
+            << "larger than the 64 MB sent to a mail server that states no limit";
+    }
+    void tooLargeSetAside()
+    {
+        QFETCH(QStringList, serverOptions);
+        QFETCH(qint64, size);
+        QFETCH(QString, why);
+        mail::Outbox outbox(folder());
+        const QString big =
+            outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("Big"));
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("After"));
+        QVERIFY(makeSparse(folder() + QLatin1Char('/') + big + QStringLiteral(".eml"), size));
+
+        MailServer server;
+        QVERIFY(server.start(serverOptions));
+        const qint64 peakBefore = peakMegabytes();
+        const mail::OutboxReport report = mail::sendOutbox(account(server.port));
+        QVERIFY2(peakMegabytes() - peakBefore < 32, "the message was read into memory");
+        QCOMPARE(report.sent, 1);
+        QCOMPARE(report.waiting, 0);
+        QVERIFY(!report.tryLater);
+        QCOMPARE(report.problems.size(), 1);
+        QVERIFY2(report.problems.first().contains(why) && report.problems.first().contains(QStringLiteral("moved to")),
+                 qPrintable(report.problems.first()));
+        QCOMPARE(server.received().size(), 1);
+        QCOMPARE(server.message(0), message("After"));
+        // Kept whole for the user, not in doubt, and not tried again.
+        const QString aside = m_tmp->filePath(QStringLiteral("outbox-not-sent/") + big);
+        QCOMPARE(QFileInfo(aside + QStringLiteral(".eml")).size(), size);
+        QVERIFY(!QFileInfo::exists(aside + QStringLiteral(".sending")));
+        QCOMPARE(mail::sendOutbox(account(server.port)).problems.size(), 0);
+    }
+
+    // A message larger than the usual limit goes out to a server that states a larger one, read a
+    // piece at a time as it is sent.
+    void largeMessageStreamed()
+    {
+        mail::Outbox outbox(folder());
+        const QByteArray head = message("Large");
+        const QString id = outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, head);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        hash.addData(head);
+        qint64 size = head.size();
+        {
+            QFile eml(folder() + QLatin1Char('/') + id + QStringLiteral(".eml"));
+            QVERIFY(eml.open(QIODevice::Append));
+            QByteArray piece;
+            for (int i = 0; i < 13'000; ++i)
+                piece += QByteArray::number(i).rightJustified(76, 'x') + "\r\n";
+            while (size < 70LL * 1024 * 1024) {
+                QCOMPARE(eml.write(piece), piece.size());
+                hash.addData(piece);
+                size += piece.size();
+            }
+        }
+        MailServer server;
+        QVERIFY(server.start({QStringLiteral("--size-limit"), QString::number(100 * 1024 * 1024)}));
+        const qint64 peakBefore = peakMegabytes();
+        const mail::OutboxReport report = mail::sendOutbox(account(server.port));
+        QVERIFY2(peakMegabytes() - peakBefore < 32, "the message was read into memory");
+        QVERIFY2(report.problems.isEmpty(), qPrintable(report.problems.join(QLatin1Char('\n'))));
+        QCOMPARE(report.sent, 1);
+        const QByteArray received = server.message(0);
+        QCOMPARE(received.size(), size);
+        QCOMPARE(QCryptographicHash::hash(received, QCryptographicHash::Sha256), hash.result());
+    }
+
+    // The server refuses one message (a recipient it does not know): that message waits, with a
+    // note when the refusal will not pass, and the messages after it still go out.
+    void refusedMessageDoesNotHoldBackOthers_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("tryLater");
+        QTest::newRow("refused for good") << "550" << false;
+        QTest::newRow("refused for now") << "450" << true;
+    }
+    void refusedMessageDoesNotHoldBackOthers()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, tryLater);
+        mail::Outbox outbox(folder());
+        const QString refused = outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("nobody@example.com")},
+                                            message("Refused", "nobody@example.com"));
+        outbox.keep(QStringLiteral("me@example.org"), {QStringLiteral("js@example.com")}, message("After"));
+        MailServer server;
+        QVERIFY(server.start({QStringLiteral("--refuse"), code, QStringLiteral("nobody@example.com")}));
+        const mail::OutboxReport report = mail::sendOutbox(account(server.port));
+        QCOMPARE(report.sent, 1);
+        QCOMPARE(report.waiting, 1);
+        QCOMPARE(report.tryLater, tryLater);
+        QCOMPARE(report.problems.size(), tryLater ? 0 : 1);
+        if (!tryLater)
+            QVERIFY2(report.problems.first().contains(code), qPrintable(report.problems.first()));
+        QCOMPARE(server.received().size(), 1);
+        QCOMPARE(server.message(0), message("After"));
+        QCOMPARE(outbox.ids(), QStringList{refused});
+        QVERIFY(!outbox.isInDoubt(refused));
     }
 
     // An outbox folder that is a symbolic link is neither sent from nor changed.

@@ -4,6 +4,7 @@
 
 #include <QHostAddress>
 
+#include <algorithm>
 #include <mutex>
 
 namespace mail {
@@ -17,6 +18,14 @@ CurlHandle newCurlHandle()
         throw contactclient::AutomationError(contactclient::errMailNotSent,
                                              QStringLiteral("The mail library cannot be started."));
     return curl;
+}
+
+void setTransferDeadline(CURL* curl, long baseSeconds, qint64 size)
+{
+    constexpr qint64 slowestBytesPerSecond = 32 * 1024;
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, baseSeconds + long(std::max<qint64>(size, 0) / slowestBytesPerSecond));
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, baseSeconds);
 }
 
 bool isLoopbackHost(const QString& host)

@@ -18,6 +18,11 @@ struct SlistDeleter {
 };
 using CurlHandle = std::unique_ptr<CURL, CurlDeleter>;
 
+// The overall deadline of a transfer that sends `size` bytes: the connection's own (base seconds)
+// and the time the bytes take at the slowest rate still worth waiting for (32 KB/s); a transfer
+// that moves nothing for base seconds ends sooner.
+void setTransferDeadline(CURL* curl, long baseSeconds, qint64 size);
+
 // A new easy handle (libcurl started once per process); throws errMailNotSent when none can be had.
 CurlHandle newCurlHandle();
 

@@ -2,6 +2,7 @@
 
 #include "contactclient/errors.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QSaveFile>
@@ -11,9 +12,13 @@ namespace mail {
 
 FolderTransport::FolderTransport(QString folder) : m_folder(std::move(folder)) {}
 
-void FolderTransport::send(const QString&, const QStringList&, const QByteArray& message)
+void FolderTransport::send(const QString&, const QStringList&, MessageSource& message)
 {
     using contactclient::AutomationError;
+    if (message.size() > kLargestMessageWithoutLimit)
+        throw MessageTooLarge(QCoreApplication::translate(
+                                  "MailTransport", "The mail is %1, larger than the %2 written to the mail folder %3.")
+                                  .arg(megabytes(message.size()), megabytes(kLargestMessageWithoutLimit), m_folder));
     if (m_folder.isEmpty())
         throw AutomationError(contactclient::errMailNotSent, QStringLiteral("No mail folder is set up (MailFolder)."));
     if (!QDir().mkpath(m_folder))
@@ -23,9 +28,22 @@ void FolderTransport::send(const QString&, const QStringList&, const QByteArray&
                              .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss")),
                                   QUuid::createUuid().toString(QUuid::Id128).left(12));
     QSaveFile file(QDir(m_folder).filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(message) != message.size() || !file.commit())
-        throw AutomationError(contactclient::errMailNotSent,
-                              QStringLiteral("The mail cannot be written to %1: %2").arg(m_folder, file.errorString()));
+    const auto failed = [&](const QString& why) {
+        return AutomationError(contactclient::errMailNotSent,
+                               QStringLiteral("The mail cannot be written to %1: %2").arg(m_folder, why));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        throw failed(file.errorString());
+    message.rewind();
+    QByteArray piece(256 * 1024, Qt::Uninitialized);
+    for (qint64 n; (n = message.read(piece.data(), piece.size())) != 0;) {
+        if (n < 0)
+            throw failed(message.error());
+        if (file.write(piece.constData(), n) != n)
+            throw failed(file.errorString());
+    }
+    if (!file.commit())
+        throw failed(file.errorString());
 }
 
 } // namespace mail

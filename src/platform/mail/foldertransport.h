@@ -8,7 +8,8 @@ namespace mail {
 class FolderTransport : public Transport {
 public:
     explicit FolderTransport(QString folder);
-    void send(const QString& from, const QStringList& recipients, const QByteArray& message) override;
+    using Transport::send;
+    void send(const QString& from, const QStringList& recipients, MessageSource& message) override;
 
 private:
     QString m_folder;

@@ -2,10 +2,9 @@
 
 #include "contactclient/errors.h"
 #include "mail/curlsupport.h"
+#include "mail/messagesource.h"
 
 #include <QUrl>
-
-#include <cstring>
 
 namespace mail {
 namespace {
@@ -38,18 +37,10 @@ size_t collect(char* data, size_t size, size_t count, void* user)
     return size * count;
 }
 
-struct Upload {
-    const QByteArray& data;
-    qsizetype offset = 0;
-};
-
 size_t readMessage(char* buffer, size_t size, size_t count, void* user)
 {
-    auto* upload = static_cast<Upload*>(user);
-    const size_t n = std::min(size * count, static_cast<size_t>(upload->data.size() - upload->offset));
-    std::memcpy(buffer, upload->data.constData() + upload->offset, n);
-    upload->offset += static_cast<qsizetype>(n);
-    return n;
+    const qint64 n = static_cast<MessageSource*>(user)->read(buffer, qint64(size * count));
+    return n < 0 ? CURL_READFUNC_ABORT : size_t(n);
 }
 
 QString describe(CURLcode code, const char* errorBuffer, const QString& host)
@@ -264,13 +255,20 @@ QString ImapClient::sentFolder() const
 
 void ImapClient::append(const QString& folder, const QByteArray& message) const
 {
+    BytesSource source(message);
+    append(folder, source);
+}
+
+void ImapClient::append(const QString& folder, MessageSource& message) const
+{
     auto tryAppend = [&] {
         Session session(m_settings, url(folder));
         CURL* c = session.curl.get();
-        Upload upload{message};
+        message.rewind();
+        setTransferDeadline(c, m_settings.timeoutSeconds, message.size());
         // libcurl appends with the \Seen flag.
         curl_easy_setopt(c, CURLOPT_READFUNCTION, readMessage);
-        curl_easy_setopt(c, CURLOPT_READDATA, &upload);
+        curl_easy_setopt(c, CURLOPT_READDATA, &message);
         curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
         const CURLcode result = session.perform();

@@ -9,6 +9,8 @@
 
 namespace mail {
 
+class MessageSource;
+
 struct ImapSettings {
     QString host;
     int port = 0;     // 0: the security's usual port (993, 143)
@@ -51,6 +53,8 @@ public:
     QString sentFolder() const;
     // Appends the message, byte for byte, with the \Seen flag. Throws as folders() does.
     void append(const QString& folder, const QByteArray& message) const;
+    // The same, read from the source as it goes.
+    void append(const QString& folder, MessageSource& message) const;
 
 private:
     ImapSettings m_settings;

@@ -11,6 +11,7 @@
 #include <QUuid>
 
 #include <cerrno>
+#include <limits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,9 +23,9 @@ namespace {
 using contactclient::AutomationError;
 using contactclient::errMailNotSent;
 
-// Larger messages are more than mail servers take (most stop at 25 to 50 MB); such a file is set
-// aside rather than read into memory.
-constexpr qint64 kLargestMessage = 64LL * 1024 * 1024;
+// A message's header: the envelope is checked against its To and Cc. A message whose header
+// does not end within this is not one the outbox wrote.
+constexpr qint64 kLargestHeader = 1024 * 1024;
 constexpr qint64 kLargestEnvelope = 1024 * 1024;
 
 // The outbox folder, made private (0700) when it is not yet, and never through a symbolic link.
@@ -37,30 +38,56 @@ safefile::Fd openFolder(const QString& folder, QString* why)
     return safefile::openPrivateFolder(folder, why);
 }
 
-// A file of the outbox, read only when it is a regular file of this user no larger than maxSize.
-// Empty with why set otherwise; tooLarge tells that reason from the others.
-bool readOwnFile(int dirFd, const QString& name, qint64 maxSize, QByteArray* data, QString* why,
-                 bool* tooLarge = nullptr)
+// A file of the outbox, opened only when it is a regular file of this user no larger than maxSize.
+// Not open, with why set (empty when the file is not there), otherwise.
+safefile::Fd openOwnFile(int dirFd, const QString& name, qint64 maxSize, safefile::FileInfo* info, QString* why)
 {
-    safefile::FileInfo info;
     int error = 0;
-    const safefile::Fd fd = safefile::openRegularFile(dirFd, QFile::encodeName(name), maxSize, &info, why, &error);
+    safefile::Fd fd = safefile::openRegularFile(dirFd, QFile::encodeName(name), maxSize, info, why, &error);
     if (!fd.isOpen()) {
-        if (tooLarge) {
-            struct stat st {};
-            *tooLarge = ::fstatat(dirFd, QFile::encodeName(name).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-                        S_ISREG(st.st_mode) && st.st_size > maxSize;
-        }
         if (error == ENOENT)
             *why = QString();
-        return false;
+        return {};
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || st.st_uid != ::geteuid()) {
         *why = QStringLiteral("it belongs to another user");
-        return false;
+        return {};
     }
-    return safefile::readToEnd(fd.get(), info.size, maxSize, *data, why);
+    return fd;
+}
+
+bool readOwnFile(int dirFd, const QString& name, qint64 maxSize, QByteArray* data, QString* why)
+{
+    safefile::FileInfo info;
+    const safefile::Fd fd = openOwnFile(dirFd, name, maxSize, &info, why);
+    return fd.isOpen() && safefile::readToEnd(fd.get(), info.size, maxSize, *data, why);
+}
+
+// The header of a message and the blank line after it; empty when it does not end within
+// kLargestHeader.
+QByteArray readHeader(MessageSource& message, QString* why)
+{
+    QByteArray head;
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    message.rewind();
+    while (head.size() < kLargestHeader) {
+        const qint64 n = message.read(piece.data(), piece.size());
+        if (n <= 0) {
+            if (n < 0)
+                *why = message.error();
+            break;
+        }
+        // The blank line may straddle two pieces.
+        const qsizetype from = std::max<qsizetype>(head.size() - 3, 0);
+        head.append(piece.constData(), n);
+        if (const qsizetype end = head.indexOf("\r\n\r\n", from); end >= 0) {
+            message.rewind();
+            return head.left(end + 4);
+        }
+    }
+    message.rewind();
+    return {};
 }
 
 } // namespace
@@ -131,24 +158,24 @@ OutboxMessage Outbox::read(const QString& id) const
                               QStringLiteral("The outbox folder %1 cannot be used: %2").arg(m_folder, why));
     OutboxMessage m;
     m.id = id;
-    QByteArray envelope;
-    bool tooLarge = false;
-    if (!readOwnFile(dir.get(), id + QStringLiteral(".eml"), kLargestMessage, &m.message, &why, &tooLarge)) {
-        if (tooLarge)
-            throw AutomationError(errMailNotSent,
-                                  QStringLiteral("The outbox file %1 is larger than %2 MB, more than mail servers "
-                                                 "take.")
-                                      .arg(path(id, ".eml"))
-                                      .arg(kLargestMessage / (1024 * 1024)));
+    // Opened, not read: a message of any size is sent a piece at a time, and one larger than the
+    // mail account takes is set aside by the sender without being read.
+    safefile::FileInfo info;
+    safefile::Fd eml =
+        openOwnFile(dir.get(), id + QStringLiteral(".eml"), std::numeric_limits<qint64>::max(), &info, &why);
+    if (!eml.isOpen())
         throw damaged(why.isEmpty() ? QStringLiteral("it cannot be read")
                                     : QStringLiteral("it cannot be read: %1").arg(why));
-    }
-    if (!m.message.contains("\r\n\r\n"))
-        throw damaged(QStringLiteral("it is not a mail message"));
+    m.message = std::make_shared<FileSource>(std::move(eml), info.size, path(id, ".eml"));
+    const QByteArray header = readHeader(*m.message, &why);
+    if (header.isEmpty())
+        throw damaged(why.isEmpty() ? QStringLiteral("it is not a mail message")
+                                    : QStringLiteral("it cannot be read: %1").arg(why));
+    QByteArray envelope;
     if (!readOwnFile(dir.get(), id + QStringLiteral(".env"), kLargestEnvelope, &envelope, &why))
         throw damaged(why.isEmpty() ? QStringLiteral("its recipients are missing")
                                     : QStringLiteral("its recipients cannot be read: %1").arg(why));
-    const std::optional<Envelope> parsed = parseEnvelope(envelope, m.message, &why);
+    const std::optional<Envelope> parsed = parseEnvelope(envelope, header, &why);
     if (!parsed)
         throw damaged(why);
     m.from = parsed->from;

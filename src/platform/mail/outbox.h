@@ -7,9 +7,13 @@
 // .sending marker; a marker found later means the bar stopped in the middle, and the message may
 // already have been delivered.
 
+#include "mail/messagesource.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace mail {
 
@@ -17,7 +21,8 @@ struct OutboxMessage {
     QString id;
     QString from;
     QStringList recipients;
-    QByteArray message;
+    // The .eml, open: read as it is sent, never whole.
+    std::shared_ptr<MessageSource> message;
 };
 
 class Outbox {
@@ -35,7 +40,9 @@ public:
     QString problem() const;
     // The message was being sent when the bar stopped.
     bool isInDoubt(const QString& id) const;
-    // Throws errMailNotSent naming the file when the message or its envelope is damaged.
+    // The envelope, and the message opened to be read as it is sent (only its header is read
+    // here, to check the envelope against it). Throws errMailNotSent naming the file when the
+    // message or its envelope is damaged.
     OutboxMessage read(const QString& id) const;
 
     // Before the message is handed to the server. Throws errMailNotSent.
@@ -44,8 +51,8 @@ public:
     void removeSent(const QString& id);
     // The server did not take it: it waits again.
     void clearMark(const QString& id);
-    // A damaged message is moved into the "not sent" folder beside the outbox, for the user to
-    // look at; returns where it went.
+    // A damaged message, or one the mail account cannot send, is moved into the "not sent" folder
+    // beside the outbox, for the user to look at; returns where it went.
     QString setAside(const QString& id);
 
 private:

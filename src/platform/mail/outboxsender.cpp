@@ -4,6 +4,7 @@
 #include "mail/mailaccount.h"
 #include "mail/outbox.h"
 #include "mail/sentcopy.h"
+#include "mail/transport.h"
 
 namespace mail {
 
@@ -51,7 +52,22 @@ OutboxReport sendOutbox(const MailAccount& account, const OutboxSendOptions& opt
             break;
         }
         try {
-            transport->send(message.from, message.recipients, message.message);
+            transport->send(message.from, message.recipients, *message.message);
+        } catch (const MessageTooLarge& e) {
+            // Nothing of it went out, and it never will as it is: it makes way for the others.
+            outbox.clearMark(id);
+            const QString aside = outbox.setAside(id);
+            report.problems.append(
+                QStringLiteral("%1 It was moved to %2 and will not be sent.").arg(e.description(), aside));
+            continue;
+        } catch (const MessageRefused& e) {
+            // The server refused this message alone; it waits, and the next ones still go.
+            outbox.clearMark(id);
+            if (e.number() == contactclient::errMailTryLater)
+                report.tryLater = true;
+            else
+                report.problems.append(e.description());
+            continue;
         } catch (...) {
             outbox.clearMark(id);
             const contactclient::Failure failure = describeFailure(std::current_exception());
@@ -59,7 +75,8 @@ OutboxReport sendOutbox(const MailAccount& account, const OutboxSendOptions& opt
                 report.tryLater = true;
             else
                 report.problems.append(failure.description);
-            // The next messages would meet the same server.
+            // The server cannot be reached or will not take a connection: the next messages
+            // would meet the same.
             break;
         }
         if (options.afterAccept)
@@ -67,7 +84,7 @@ OutboxReport sendOutbox(const MailAccount& account, const OutboxSendOptions& opt
         outbox.removeSent(id);
         ++report.sent;
         if (savesSentCopy(account)) {
-            if (const QString notice = saveSentCopy(account, message.message); !notice.isEmpty())
+            if (const QString notice = saveSentCopy(account, *message.message); !notice.isEmpty())
                 report.notices.append(notice);
         }
     }

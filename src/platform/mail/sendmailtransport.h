@@ -8,7 +8,8 @@ namespace mail {
 class SendmailTransport : public Transport {
 public:
     explicit SendmailTransport(QString program);
-    void send(const QString& from, const QStringList& recipients, const QByteArray& message) override;
+    using Transport::send;
+    void send(const QString& from, const QStringList& recipients, MessageSource& message) override;
 
 private:
     QString m_program;

@@ -2,6 +2,7 @@
 
 #include "contactclient/errors.h"
 #include "mail/mailaccount.h"
+#include "mail/messagesource.h"
 
 namespace mail {
 
@@ -30,6 +31,12 @@ ImapSettings imapSettingsOf(const MailAccount& account)
 }
 
 QString saveSentCopy(const MailAccount& account, const QByteArray& message)
+{
+    BytesSource source(message);
+    return saveSentCopy(account, source);
+}
+
+QString saveSentCopy(const MailAccount& account, MessageSource& message)
 {
     try {
         const ImapClient imap(imapSettingsOf(account));

@@ -6,6 +6,7 @@
 namespace mail {
 
 struct MailAccount;
+class MessageSource;
 
 // Whether the account keeps a copy of each mail it sends through SMTP.
 bool savesSentCopy(const MailAccount& account);
@@ -17,5 +18,6 @@ ImapSettings imapSettingsOf(const MailAccount& account);
 // whatever happens here. Returns what the user should be told when the copy could not be saved,
 // else the empty string.
 QString saveSentCopy(const MailAccount& account, const QByteArray& message);
+QString saveSentCopy(const MailAccount& account, MessageSource& message);
 
 } // namespace mail

@@ -3,7 +3,7 @@
 #include "contactclient/errors.h"
 #include "mail/curlsupport.h"
 
-#include <cstring>
+#include <QCoreApplication>
 
 namespace mail {
 namespace {
@@ -11,19 +11,60 @@ namespace {
 using contactclient::AutomationError;
 using contactclient::errMailNotSent;
 
-struct Upload {
-    const QByteArray& data;
-    qsizetype offset = 0;
+// What one SMTP session tells about itself: the size limit of the server's EHLO answer and how
+// far the transaction got, taken from the protocol lines libcurl reports.
+struct Session {
+    MessageSource& message;
+    qint64 serverLimit = 0;   // SIZE of the EHLO answer; 0: none stated
+    bool transaction = false; // MAIL FROM was sent: a refusal from here on is about this message
+    bool tooLarge = false;    // stopped before the first byte of the message went out
+    bool readFailed = false;
+
+    qint64 limit() const { return serverLimit > 0 ? serverLimit : kLargestMessageWithoutLimit; }
 };
 
+// "250-SIZE 35882577" or "250 SIZE": the server's limit (0 for none or an unlimited one).
+void takeServerLine(Session& session, QByteArrayView lines)
+{
+    for (QByteArrayView line : lines.toByteArray().split('\n')) {
+        line = line.trimmed();
+        if (line.size() < 8 || !line.startsWith("250") || (line[3] != '-' && line[3] != ' '))
+            continue;
+        const QByteArray keyword = line.sliced(4).trimmed().toByteArray();
+        if (keyword.left(4).toUpper() != "SIZE" || (keyword.size() > 4 && keyword[4] != ' '))
+            continue;
+        bool ok = false;
+        const qint64 limit = keyword.mid(4).trimmed().toLongLong(&ok);
+        session.serverLimit = ok && limit > 0 ? limit : 0;
+    }
+}
+
+int onProtocol(CURL*, curl_infotype type, char* data, size_t size, void* user)
+{
+    auto* session = static_cast<Session*>(user);
+    const QByteArrayView text(data, qsizetype(size));
+    if (type == CURLINFO_HEADER_IN)
+        takeServerLine(*session, text);
+    else if (type == CURLINFO_HEADER_OUT && text.size() >= 9 && text.first(9).toByteArray().toUpper() == "MAIL FROM")
+        session->transaction = true;
+    return 0;
+}
+
+// The message, read from its source as libcurl sends it. Nothing is read from a message larger
+// than the server takes (or, where it states no limit, larger than kLargestMessageWithoutLimit).
 size_t readMessage(char* buffer, size_t size, size_t count, void* user)
 {
-    auto* upload = static_cast<Upload*>(user);
-    const size_t left = static_cast<size_t>(upload->data.size() - upload->offset);
-    const size_t n = std::min(size * count, left);
-    std::memcpy(buffer, upload->data.constData() + upload->offset, n);
-    upload->offset += static_cast<qsizetype>(n);
-    return n;
+    auto* session = static_cast<Session*>(user);
+    if (session->message.size() > session->limit()) {
+        session->tooLarge = true;
+        return CURL_READFUNC_ABORT;
+    }
+    const qint64 n = session->message.read(buffer, qint64(size * count));
+    if (n < 0) {
+        session->readFailed = true;
+        return CURL_READFUNC_ABORT;
+    }
+    return size_t(n);
 }
 
 QString describe(CURLcode code, const char* errorBuffer, long response, const QString& host)
@@ -97,7 +138,7 @@ QString SmtpTransport::url() const
     return QStringLiteral("%1://%2:%3").arg(scheme, urlHost(host)).arg(port);
 }
 
-void SmtpTransport::send(const QString& from, const QStringList& recipients, const QByteArray& message)
+void SmtpTransport::send(const QString& from, const QStringList& recipients, MessageSource& message)
 {
     const QByteArray url = this->url().toUtf8();
     const CurlHandle curl = newCurlHandle();
@@ -116,14 +157,15 @@ void SmtpTransport::send(const QString& from, const QStringList& recipients, con
     const QByteArray user = m_settings.user.toUtf8();
     const QByteArray password = m_settings.password.toUtf8();
     const QByteArray caFile = m_settings.caFile.toLocal8Bit();
-    Upload upload{message};
+    message.rewind();
+    Session session{message};
 
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, m_settings.connectTimeoutSeconds);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, m_settings.timeoutSeconds);
+    setTransferDeadline(c, m_settings.timeoutSeconds, message.size());
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!caFile.isEmpty())
@@ -136,18 +178,43 @@ void SmtpTransport::send(const QString& from, const QStringList& recipients, con
     }
     curl_easy_setopt(c, CURLOPT_MAIL_FROM, mailFrom.constData());
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
+    // The server's answers tell its size limit and how far the transaction got; with a debug
+    // function of its own, libcurl prints nothing.
+    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, onProtocol);
+    curl_easy_setopt(c, CURLOPT_DEBUGDATA, &session);
+    curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(c, CURLOPT_READFUNCTION, readMessage);
-    curl_easy_setopt(c, CURLOPT_READDATA, &upload);
+    curl_easy_setopt(c, CURLOPT_READDATA, &session);
     curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
+    // The size goes with MAIL FROM (SIZE=) to a server that states a limit: it refuses a larger
+    // message before any of it is sent.
     curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
 
     const CURLcode result = curl_easy_perform(c);
-    if (result != CURLE_OK) {
-        long response = 0;
-        curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response);
-        throw AutomationError(mayPass(result, response) ? contactclient::errMailTryLater : errMailNotSent,
-                              describe(result, errorBuffer, response, m_settings.host.trimmed()));
-    }
+    if (result == CURLE_OK)
+        return;
+    long response = 0;
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response);
+    const QString host = m_settings.host.trimmed();
+    if (session.tooLarge ||
+        (session.transaction && response == 552 && session.serverLimit > 0 && message.size() > session.serverLimit))
+        throw MessageTooLarge(session.serverLimit > 0
+                                  ? QCoreApplication::translate(
+                                        "MailTransport", "The mail is %1, larger than the %2 the mail server %3 takes.")
+                                        .arg(megabytes(message.size()), megabytes(session.serverLimit), host)
+                                  : QCoreApplication::translate(
+                                        "MailTransport", "The mail is %1, larger than the %2 sent to a mail server "
+                                                         "that states no limit (%3).")
+                                        .arg(megabytes(message.size()), megabytes(kLargestMessageWithoutLimit), host));
+    if (session.readFailed)
+        throw MessageRefused(errMailNotSent,
+                             QCoreApplication::translate("MailTransport", "The mail could not be read to be sent: %1.")
+                                 .arg(message.error()));
+    const int number = mayPass(result, response) ? contactclient::errMailTryLater : errMailNotSent;
+    const QString why = describe(result, errorBuffer, response, host);
+    if (session.transaction && response >= 400)
+        throw MessageRefused(number, why);
+    throw AutomationError(number, why);
 }
 
 } // namespace mail

@@ -20,7 +20,11 @@ struct SmtpSettings {
 class SmtpTransport : public Transport {
 public:
     explicit SmtpTransport(SmtpSettings settings);
-    void send(const QString& from, const QStringList& recipients, const QByteArray& message) override;
+    using Transport::send;
+    // The message is read as it goes out. A message larger than the server's SIZE, or than
+    // kLargestMessageWithoutLimit when it states none, throws MessageTooLarge before any of it is
+    // read; a refusal of this message after MAIL FROM throws MessageRefused.
+    void send(const QString& from, const QStringList& recipients, MessageSource& message) override;
     // The URL libcurl is given; throws errMailNotSent for a setting it cannot use.
     QString url() const;
 
