@@ -401,6 +401,29 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>Die E-Mail ist %1 groß, größer als die %2, die in den Mailordner %3 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>Die E-Mail ist %1 groß, größer als die %2, die an das Mailprogramm %3 übergeben werden.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>Die E-Mail konnte zum Senden nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>Die E-Mail ist %1 groß, größer als die %2, die der Mailserver %3 annimmt.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>Die E-Mail ist %1 groß, größer als die %2, die an einen Mailserver ohne angegebene Grenze gesendet werden (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>

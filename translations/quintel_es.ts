@@ -401,6 +401,29 @@ Se guarda una copia de la tarjeta en %2.</translation>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>El correo ocupa %1, más que los %2 que se escriben en la carpeta de correo %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>El correo ocupa %1, más que los %2 que se entregan al programa de correo %3.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>No se pudo leer el correo para enviarlo: %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>El correo ocupa %1, más que los %2 que acepta el servidor de correo %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>El correo ocupa %1, más que los %2 que se envían a un servidor de correo que no indica ningún límite (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>

@@ -401,6 +401,29 @@ Une copie de la fiche est conservée dans %2.</translation>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>Le message fait %1, plus que les %2 écrits dans le dossier de messagerie %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>Le message fait %1, plus que les %2 transmis au programme de messagerie %3.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>Le message n&apos;a pas pu être lu pour être envoyé : %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>Le message fait %1, plus que les %2 qu&apos;accepte le serveur de messagerie %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>Le message fait %1, plus que les %2 envoyés à un serveur de messagerie qui n&apos;indique pas de limite (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>

@@ -401,6 +401,29 @@ Una copia della scheda viene conservata in %2.</translation>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>Il messaggio è di %1, più dei %2 scritti nella cartella di posta %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>Il messaggio è di %1, più dei %2 passati al programma di posta %3.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>Non è stato possibile leggere il messaggio per inviarlo: %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>Il messaggio è di %1, più dei %2 che il server di posta %3 accetta.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>Il messaggio è di %1, più dei %2 inviati a un server di posta che non indica alcun limite (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>

@@ -401,6 +401,29 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>De e-mail is %1, groter dan de %2 die naar de mailmap %3 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>De e-mail is %1, groter dan de %2 die aan het mailprogramma %3 worden doorgegeven.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>De e-mail kon niet worden gelezen om te verzenden: %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>De e-mail is %1, groter dan de %2 die de mailserver %3 aanneemt.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>De e-mail is %1, groter dan de %2 die naar een mailserver zonder opgegeven limiet worden verzonden (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>

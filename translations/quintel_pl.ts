@@ -402,6 +402,29 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>Wiadomość ma %1, więcej niż %2 zapisywane w folderze poczty %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>Wiadomość ma %1, więcej niż %2 przekazywane programowi pocztowemu %3.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>Nie udało się odczytać wiadomości do wysłania: %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>Wiadomość ma %1, więcej niż %2, które przyjmuje serwer poczty %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>Wiadomość ma %1, więcej niż %2 wysyłane do serwera poczty, który nie podaje limitu (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>

@@ -401,6 +401,29 @@ Uma cópia do cartão fica guardada em %2.</translation>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>O e-mail tem %1, mais que os %2 gravados na pasta de e-mail %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>O e-mail tem %1, mais que os %2 entregues ao programa de e-mail %3.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>Não foi possível ler o e-mail para enviá-lo: %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>O e-mail tem %1, mais que os %2 que o servidor de e-mail %3 aceita.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>O e-mail tem %1, mais que os %2 enviados a um servidor de e-mail que não informa limite (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>

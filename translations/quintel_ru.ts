@@ -402,6 +402,29 @@ A copy of the card is kept in %2.</source>
     </message>
 </context>
 <context>
+    <name>MailTransport</name>
+    <message>
+        <source>The mail is %1, larger than the %2 written to the mail folder %3.</source>
+        <translation>Письмо занимает %1 — больше, чем %2, записываемые в почтовую папку %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 handed to the mail program %3.</source>
+        <translation>Письмо занимает %1 — больше, чем %2, передаваемые почтовой программе %3.</translation>
+    </message>
+    <message>
+        <source>The mail could not be read to be sent: %1.</source>
+        <translation>Не удалось прочитать письмо для отправки: %1.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 the mail server %3 takes.</source>
+        <translation>Письмо занимает %1 — больше, чем %2, которые принимает почтовый сервер %3.</translation>
+    </message>
+    <message>
+        <source>The mail is %1, larger than the %2 sent to a mail server that states no limit (%3).</source>
+        <translation>Письмо занимает %1 — больше, чем %2, отправляемые на почтовый сервер, не сообщающий своего предела (%3).</translation>
+    </message>
+</context>
+<context>
     <name>MatchList</name>
     <message>
         <source>e-mail</source>
