@@ -215,9 +215,64 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     for (const Entry& e : entries)
         m_postings[fill[e.word]++] = Ref{e.contact, e.field, e.kind};
 
+    m_namePostStart.assign(sorted.size() + 1, 0);
+    for (const Entry& e : entries)
+        if (contactclient::searchfields::isName(Kind(e.kind)))
+            ++m_namePostStart[e.word + 1];
+    std::partial_sum(m_namePostStart.begin(), m_namePostStart.end(), m_namePostStart.begin());
+    m_namePostings.resize(m_namePostStart.back());
+    fill.assign(m_namePostStart.begin(), m_namePostStart.end() - 1);
+    for (const Entry& e : entries)
+        if (contactclient::searchfields::isName(Kind(e.kind)))
+            m_namePostings[fill[e.word]++] = Ref{e.contact, e.field, e.kind};
+
     m_rank.resize(size_t(m_count));
     for (int c = 0; c < m_count; ++c)
         m_rank[size_t(c)] = source.alphabeticalRank ? source.alphabeticalRank(c) : std::uint32_t(c);
+    m_byRank.resize(size_t(m_count));
+    std::iota(m_byRank.begin(), m_byRank.end(), 0u);
+    std::sort(m_byRank.begin(), m_byRank.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return std::tie(m_rank[a], a) < std::tie(m_rank[b], b); });
+}
+
+bool ContactFinder::matches(std::uint32_t c, const std::vector<std::vector<Range>>& ranges,
+                            const std::vector<std::vector<Ref>>& numbers, Row& row) const
+{
+    row = Row{c, true, -1};
+    const Ref* begin = m_forward.data() + m_forwardStart[c];
+    const Ref* end = m_forward.data() + m_forwardStart[c + 1];
+    for (size_t t = 0; t < ranges.size(); ++t) {
+        bool hit = false;
+        bool nameHit = false;
+        int otherField = -1;
+        for (const Range& r : ranges[t]) {
+            const Ref* at =
+                std::lower_bound(begin, end, r.from, [](const Ref& ref, std::uint32_t w) { return ref.id < w; });
+            for (; at != end && at->id < r.to; ++at) {
+                hit = true;
+                if (contactclient::searchfields::isName(Kind(at->kind)))
+                    nameHit = true;
+                else if (otherField < 0 || at->field < otherField)
+                    otherField = at->field;
+            }
+        }
+        const std::vector<Ref>& inNumbers = numbers[t];
+        const auto number = std::lower_bound(inNumbers.begin(), inNumbers.end(), c,
+                                             [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
+        if (number != inNumbers.end() && number->id == c) {
+            hit = true;
+            if (otherField < 0 || number->field < otherField)
+                otherField = number->field;
+        }
+        if (!hit)
+            return false;
+        if (!nameHit) {
+            row.byName = false;
+            if (row.field < 0)
+                row.field = otherField;
+        }
+    }
+    return true;
 }
 
 ContactFinder::Range ContactFinder::prefixRange(const std::string& prefix) const
@@ -308,6 +363,94 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
         }
     }
 
+    struct Candidate {
+        int tier;
+        float use;
+        std::uint32_t rank;
+        Row row;
+    };
+    const auto before = [](const Candidate& a, const Candidate& b) {
+        if (a.tier != b.tier)
+            return a.tier < b.tier;
+        if (a.use != b.use)
+            return a.use > b.use;
+        return a.rank < b.rank;
+    };
+    const auto useOf = [&](std::uint32_t c) { return c < ranking.use.size() ? ranking.use[c] : 0.0f; };
+    const auto candidateOf = [&](const Row& row) {
+        const std::uint32_t c = row.contact;
+        const int tier = std::int64_t(c) == ranking.first ? 0 : row.byName ? 1 : 2;
+        return Candidate{tier, useOf(c), m_rank[c], row};
+    };
+    const auto rowsOf = [](std::vector<Candidate>& candidates, int most) {
+        const auto cut = std::min(candidates.size(), size_t(most));
+        std::vector<Row> rows;
+        rows.reserve(cut);
+        for (size_t i = 0; i < cut; ++i)
+            rows.push_back(candidates[i].row);
+        return rows;
+    };
+
+    // A query that many contacts answer: the contacts matched by their names come from the names'
+    // own postings; when they fill the list, nothing else is looked at. Else the others are taken in
+    // the order they would be shown (the contacts used, then the alphabet) until the list is full,
+    // instead of every contact the driver word names being checked.
+    if (fewest > size_t(limit) * 64) {
+        thread_local std::vector<std::uint32_t> seen;
+        thread_local std::uint32_t seenRound = 0;
+        if (seen.size() < size_t(m_count)) {
+            seen.assign(size_t(m_count), 0);
+            seenRound = 0;
+        }
+        if (++seenRound == 0) {
+            std::fill(seen.begin(), seen.end(), 0);
+            seenRound = 1;
+        }
+        std::vector<Candidate> shown;
+        bool gaveUp = false;
+        auto consider = [&](std::uint32_t c) {
+            if (seen[c] == seenRound)
+                return;
+            seen[c] = seenRound;
+            Row row;
+            if (matches(c, ranges, numbers, row))
+                shown.push_back(candidateOf(row));
+        };
+        if (ranking.first >= 0 && ranking.first < m_count)
+            consider(std::uint32_t(ranking.first));
+        for (const Range& dr : ranges[driver])
+            for (std::uint32_t p = m_namePostStart[dr.from]; p < m_namePostStart[dr.to]; ++p)
+                consider(m_namePostings[p].id);
+        const auto byNameCount =
+            size_t(std::count_if(shown.begin(), shown.end(), [](const Candidate& k) { return k.tier < 2; }));
+        if (byNameCount < size_t(limit)) {
+            for (std::uint32_t c = 0; c < ranking.use.size() && c < std::uint32_t(m_count); ++c)
+                if (ranking.use[c] > 0)
+                    consider(c);
+            size_t others = 0;
+            std::uint32_t k = 0;
+            for (; k < m_byRank.size() && byNameCount + others < size_t(limit); ++k) {
+                // Few contacts have every word: checking them in alphabetical order would cost more
+                // than the driver word's postings.
+                if (k > fewest) {
+                    gaveUp = true;
+                    break;
+                }
+                const std::uint32_t c = m_byRank[k];
+                if (seen[c] == seenRound)
+                    continue;
+                const size_t had = shown.size();
+                consider(c);
+                others += shown.size() - had;
+            }
+        }
+        if (!gaveUp) {
+            const auto most = std::min(shown.size(), size_t(limit));
+            std::partial_sort(shown.begin(), shown.begin() + std::ptrdiff_t(most), shown.end(), before);
+            return rowsOf(shown, limit);
+        }
+    }
+
     // The driver term's contacts, each once, with what its postings say of the fields matched.
     struct Hit {
         std::uint32_t contact;
@@ -347,19 +490,6 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
     for (const Ref& posting : numbers[driver])
         visit(posting);
 
-    struct Candidate {
-        int tier;
-        float use;
-        std::uint32_t rank;
-        Row row;
-    };
-    const auto before = [](const Candidate& a, const Candidate& b) {
-        if (a.tier != b.tier)
-            return a.tier < b.tier;
-        if (a.use != b.use)
-            return a.use > b.use;
-        return a.rank < b.rank;
-    };
     // The best limit candidates so far, the worst of them on top.
     std::vector<Candidate> best;
     best.reserve(size_t(limit) + 1);

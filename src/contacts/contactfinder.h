@@ -98,6 +98,9 @@ private:
     // The numbers a term's digits stand in, as postings, by contact.
     std::vector<Ref> numberHits(const Term& term) const;
     Range prefixRange(const std::string& prefix) const;
+    // Whether contact c has every term: by its names alone (byName), else the first other field.
+    bool matches(std::uint32_t c, const std::vector<std::vector<Range>>& ranges,
+                 const std::vector<std::vector<Ref>>& numbers, Row& row) const;
     std::string_view word(std::uint32_t w) const
     {
         return std::string_view(m_chars).substr(m_wordStart[w], m_wordStart[w + 1] - m_wordStart[w]);
@@ -108,6 +111,10 @@ private:
     std::vector<std::uint32_t> m_wordStart; // word w is m_chars[m_wordStart[w], m_wordStart[w + 1])
     std::vector<std::uint32_t> m_postStart; // word w's contacts are m_postings[m_postStart[w], …[w + 1])
     std::vector<Ref> m_postings;
+    // The same for the names alone: the contacts a word begins a name of.
+    std::vector<std::uint32_t> m_namePostStart;
+    std::vector<Ref> m_namePostings;
+    std::vector<std::uint32_t> m_byRank;       // the contacts in alphabetical order
     std::vector<std::uint32_t> m_forwardStart; // contact c's words, ascending
     std::vector<Ref> m_forward;
     std::vector<std::uint32_t> m_rank;        // alphabetical rank of each contact
