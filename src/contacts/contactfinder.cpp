@@ -165,14 +165,17 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         }
         ++fieldNo;
     };
+    m_contactNumbers.reserve(size_t(m_count) + 1);
     for (int c = 0; c < m_count; ++c) {
         contact = std::uint32_t(c);
         fieldNo = 0;
+        m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
         addField(Kind::Name, source.fileAs(c));
         addField(Kind::Name, source.fullName(c));
         if (source.fields)
             contactclient::searchfields::forEach(source.fields(c), addField);
     }
+    m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
     ids.clear();
 
     // The words in sorted order; entries renumbered to it.
@@ -235,8 +238,9 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
               [this](std::uint32_t a, std::uint32_t b) { return std::tie(m_rank[a], a) < std::tie(m_rank[b], b); });
 }
 
-bool ContactFinder::matches(std::uint32_t c, const std::vector<std::vector<Range>>& ranges,
-                            const std::vector<std::vector<Ref>>& numbers, Row& row) const
+bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
+                            const std::vector<std::vector<Range>>& ranges, const std::vector<std::vector<Ref>>& numbers,
+                            const std::vector<char>& broad, Row& row) const
 {
     row = Row{c, true, -1};
     const Ref* begin = m_forward.data() + m_forwardStart[c];
@@ -256,13 +260,11 @@ bool ContactFinder::matches(std::uint32_t c, const std::vector<std::vector<Range
                     otherField = at->field;
             }
         }
-        const std::vector<Ref>& inNumbers = numbers[t];
-        const auto number = std::lower_bound(inNumbers.begin(), inNumbers.end(), c,
-                                             [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
-        if (number != inNumbers.end() && number->id == c) {
+        const int numberField = numberFieldIn(c, t, terms, numbers, broad);
+        if (numberField >= 0) {
             hit = true;
-            if (otherField < 0 || number->field < otherField)
-                otherField = number->field;
+            if (otherField < 0 || numberField < otherField)
+                otherField = numberField;
         }
         if (!hit)
             return false;
@@ -312,14 +314,49 @@ std::vector<ContactFinder::Range> ContactFinder::rangesOf(const Term& term) cons
     return ranges;
 }
 
-std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term) const
+int ContactFinder::numberFieldOf(std::uint32_t c, const Term& term) const
+{
+    int field = -1;
+    for (std::uint32_t n = m_contactNumbers[c]; n < m_contactNumbers[c + 1]; ++n) {
+        const size_t from = m_numberStart[n] + 1;
+        const size_t to = n + 1 < m_numberStart.size() ? m_numberStart[n + 1] : m_numbers.size();
+        const std::string_view digits = std::string_view(m_numbers).substr(from, to - from);
+        for (const Term::Digits& pattern : term.numbers) {
+            if (pattern.digits.empty())
+                continue;
+            const bool in = pattern.nationalStart ? m_national[n] && digits.starts_with(pattern.digits)
+                                                  : digits.find(pattern.digits) != std::string_view::npos;
+            if (in && (field < 0 || m_numberOwner[n].field < field))
+                field = m_numberOwner[n].field;
+        }
+    }
+    return field;
+}
+
+int ContactFinder::numberFieldIn(std::uint32_t c, size_t t, const std::vector<Term>& terms,
+                                 const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad) const
+{
+    if (broad[t])
+        return numberFieldOf(c, terms[t]);
+    const std::vector<Ref>& inNumbers = numbers[t];
+    const auto number = std::lower_bound(inNumbers.begin(), inNumbers.end(), c,
+                                         [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
+    return number != inNumbers.end() && number->id == c ? number->field : -1;
+}
+
+std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size_t most, bool& broad) const
 {
     std::vector<Ref> hits;
+    broad = false;
     for (const Term::Digits& pattern : term.numbers) {
         if (pattern.digits.empty())
             continue;
         const std::string needle = pattern.nationalStart ? '\n' + pattern.digits : pattern.digits;
         for (size_t at = m_numbers.find(needle); at != std::string::npos; at = m_numbers.find(needle, at + 1)) {
+            if (hits.size() > most) {
+                broad = true;
+                return {};
+            }
             const auto number = size_t(std::upper_bound(m_numberStart.begin(), m_numberStart.end(), std::uint32_t(at)) -
                                        m_numberStart.begin()) -
                                 1;
@@ -347,12 +384,16 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
         return {};
     std::vector<std::vector<Range>> ranges;
     std::vector<std::vector<Ref>> numbers;
+    std::vector<char> broad; // the term's digits stand in more numbers than are collected
     size_t driver = 0;
     size_t fewest = SIZE_MAX;
+    const size_t broadFrom = size_t(limit) * 64;
     for (const Term& t : queryTerms) {
         ranges.push_back(rangesOf(t));
-        numbers.push_back(numberHits(t));
-        size_t postings = numbers.back().size();
+        bool many = false;
+        numbers.push_back(numberHits(t, broadFrom, many));
+        broad.push_back(many ? 1 : 0);
+        size_t postings = many ? size_t(m_count) * 4 : numbers.back().size();
         for (const Range& r : ranges.back())
             postings += m_postStart[r.to] - m_postStart[r.from];
         if (postings == 0)
@@ -395,7 +436,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
     // own postings; when they fill the list, nothing else is looked at. Else the others are taken in
     // the order they would be shown (the contacts used, then the alphabet) until the list is full,
     // instead of every contact the driver word names being checked.
-    if (fewest > size_t(limit) * 64) {
+    if (fewest > broadFrom) {
         thread_local std::vector<std::uint32_t> seen;
         thread_local std::uint32_t seenRound = 0;
         if (seen.size() < size_t(m_count)) {
@@ -413,7 +454,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
                 return;
             seen[c] = seenRound;
             Row row;
-            if (matches(c, ranges, numbers, row))
+            if (matches(c, queryTerms, ranges, numbers, broad, row))
                 shown.push_back(candidateOf(row));
         };
         if (ranking.first >= 0 && ranking.first < m_count)
@@ -516,13 +557,11 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
                         otherField = at->field;
                 }
             }
-            const std::vector<Ref>& inNumbers = numbers[t];
-            const auto number = std::lower_bound(inNumbers.begin(), inNumbers.end(), c,
-                                                 [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
-            if (number != inNumbers.end() && number->id == c) {
+            const int numberField = numberFieldIn(c, t, queryTerms, numbers, broad);
+            if (numberField >= 0) {
                 hit = true;
-                if (otherField < 0 || number->field < otherField)
-                    otherField = number->field;
+                if (otherField < 0 || numberField < otherField)
+                    otherField = numberField;
             }
             all = hit;
             if (hit && !nameHit) {

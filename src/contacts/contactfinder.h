@@ -96,11 +96,18 @@ private:
     };
     std::vector<Range> rangesOf(const Term& term) const;
     // The numbers a term's digits stand in, as postings, by contact.
-    std::vector<Ref> numberHits(const Term& term) const;
+    // More than most: the search stops there and says so (broad), the numbers are then checked
+    // contact by contact.
+    std::vector<Ref> numberHits(const Term& term, size_t most, bool& broad) const;
     Range prefixRange(const std::string& prefix) const;
     // Whether contact c has every term: by its names alone (byName), else the first other field.
-    bool matches(std::uint32_t c, const std::vector<std::vector<Range>>& ranges,
-                 const std::vector<std::vector<Ref>>& numbers, Row& row) const;
+    bool matches(std::uint32_t c, const std::vector<Term>& terms, const std::vector<std::vector<Range>>& ranges,
+                 const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad, Row& row) const;
+    // The field of the first number of contact c the term's digits stand in, -1 for none.
+    int numberFieldOf(std::uint32_t c, const Term& term) const;
+    // The same for term t of a query, from its collected numbers unless it is broad.
+    int numberFieldIn(std::uint32_t c, size_t t, const std::vector<Term>& terms,
+                      const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad) const;
     std::string_view word(std::uint32_t w) const
     {
         return std::string_view(m_chars).substr(m_wordStart[w], m_wordStart[w + 1] - m_wordStart[w]);
@@ -117,9 +124,10 @@ private:
     std::vector<std::uint32_t> m_byRank;       // the contacts in alphabetical order
     std::vector<std::uint32_t> m_forwardStart; // contact c's words, ascending
     std::vector<Ref> m_forward;
-    std::vector<std::uint32_t> m_rank;        // alphabetical rank of each contact
-    std::string m_numbers;                    // "\n" and the digits of each number
-    std::vector<std::uint32_t> m_numberStart; // where each number's "\n" stands
-    std::vector<Ref> m_numberOwner;           // its contact and field
-    std::vector<bool> m_national;             // written without its country
+    std::vector<std::uint32_t> m_rank;           // alphabetical rank of each contact
+    std::string m_numbers;                       // "\n" and the digits of each number
+    std::vector<std::uint32_t> m_numberStart;    // where each number's "\n" stands
+    std::vector<Ref> m_numberOwner;              // its contact and field
+    std::vector<bool> m_national;                // written without its country
+    std::vector<std::uint32_t> m_contactNumbers; // contact c's numbers are [m_contactNumbers[c], …[c + 1])
 };

@@ -210,6 +210,53 @@ private slots:
         QCOMPARE(book.fileAs.at(found.back().contact), QStringLiteral("Name 049"));
     }
 
+    // A query many contacts answer is answered by a shortcut (names first, then the others in the
+    // order shown, numbers checked contact by contact); a small limit takes it at a few hundred
+    // contacts. Its rows must be the first rows of the same query answered in full.
+    void broadQueriesAsInFull_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("first");
+        for (const char* q : {"n", "name", "name 1", "acme", "171", "1", "+49", "0171 2", "ann", "de 1", "a"}) {
+            QTest::newRow(q) << QString::fromUtf8(q) << -1;
+            QTest::newRow(qPrintable(QStringLiteral("%1, completion's first").arg(QString::fromUtf8(q))))
+                << QString::fromUtf8(q) << 321;
+        }
+    }
+    void broadQueriesAsInFull()
+    {
+        QFETCH(QString, query);
+        QFETCH(int, first);
+        QStringList rows;
+        for (int i = 0; i < 400; ++i) {
+            const QString n = QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'));
+            const QString name = i % 37 == 0 ? QStringLiteral("Ann %1").arg(n) : QStringLiteral("Name %1").arg(n);
+            QString fields = QStringLiteral("p:+49 171 %1").arg(n);
+            if (i % 2 == 0)
+                fields += QStringLiteral(";e:n%1@acme.de").arg(n);
+            if (i % 5 == 0)
+                fields += QStringLiteral(";a:Annaberg");
+            rows << QStringLiteral("%1|%1|%2").arg(name, fields);
+        }
+        const Book book(rows);
+        const ContactFinder finder(book.source());
+        std::vector<float> use(400, 0.0f);
+        for (int i = 7; i < 400; i += 53)
+            use[size_t(i)] = float(i % 5 + 1);
+        const ContactFinder::Ranking ranking{first, use};
+        const auto full = finder.find(query, ranking, 400);
+        QVERIFY2(full.size() > 3, qPrintable(QString::number(full.size())));
+        for (const int limit : {1, 3}) {
+            const auto few = finder.find(query, ranking, limit);
+            QCOMPARE(few.size(), size_t(limit));
+            for (size_t r = 0; r < few.size(); ++r) {
+                QCOMPARE(book.fileAs.at(few[r].contact), book.fileAs.at(full[r].contact));
+                QCOMPARE(few[r].byName, full[r].byName);
+                QCOMPARE(few[r].field, full[r].field);
+            }
+        }
+    }
+
     void shownField_data()
     {
         QTest::addColumn<QString>("query");
