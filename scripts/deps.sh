@@ -29,6 +29,8 @@ PACKAGES=(
     desktop-file-utils appstream
     # the Debian package (make deb) and its checks
     dpkg-dev file lintian
+    # the package installed into a clean minimal Debian root
+    debootstrap
     # desktops for real: a private D-Bus session bus and its Python stand-ins, a Wayland compositor
     dbus-daemon python3-dbus python3-gi weston xwayland qt6-wayland
 )
