@@ -1,12 +1,12 @@
 #include "contactcopy.h"
 
-#include "app/frmmain.h"
 #include "contacts/contactsession.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QShortcut>
+#include <QWidget>
 
 namespace contactcopy {
 
@@ -42,23 +42,22 @@ QString mailboxOf(const contactclient::ContactItem& contact)
     return {};
 }
 
-void install(frmMain& form)
+void install(QWidget& bar, const ContactSession& session, std::function<void(const QString&)> note)
 {
-    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &form);
-    QObject::connect(shortcut, &QShortcut::activated, &form, [&form] {
-        const std::shared_ptr<contactclient::ContactItem> contact =
-            form.session() ? form.session()->currentContact() : nullptr;
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &bar);
+    QObject::connect(shortcut, &QShortcut::activated, &bar, [&session, note = std::move(note)] {
+        const std::shared_ptr<contactclient::ContactItem> contact = session.currentContact();
         if (!contact) {
-            form.flashStatus(QCoreApplication::translate("frmMain", "Choose a contact to copy its address."));
+            note(QCoreApplication::translate("frmMain", "Choose a contact to copy its address."));
             return;
         }
         const QString text = mailboxOf(*contact);
         if (text.isEmpty()) {
-            form.flashStatus(QCoreApplication::translate("frmMain", "This contact has no e-mail address."));
+            note(QCoreApplication::translate("frmMain", "This contact has no e-mail address."));
             return;
         }
         QGuiApplication::clipboard()->setText(text);
-        form.flashStatus(QCoreApplication::translate("frmMain", "Copied: %1").arg(text));
+        note(QCoreApplication::translate("frmMain", "Copied: %1").arg(text));
     });
 }
 

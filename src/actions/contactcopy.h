@@ -6,7 +6,10 @@
 
 #include <QString>
 
-class frmMain;
+#include <functional>
+
+class ContactSession;
+class QWidget;
 
 namespace contactcopy {
 
@@ -18,8 +21,8 @@ QString mailbox(const QString& name, const QString& address);
 // The contact's first e-mail address with its name, as mailbox() writes it.
 QString mailboxOf(const contactclient::ContactItem& contact);
 
-// Ctrl+Shift+C on the bar copies the chosen contact's mailbox to the clipboard and says so in the
-// status line (Ctrl+C stays the entry box's own copy).
-void install(frmMain& form);
+// Ctrl+Shift+C on the bar copies the chosen contact's mailbox to the clipboard and says so with
+// note, on the bar's status line (Ctrl+C stays the entry box's own copy).
+void install(QWidget& bar, const ContactSession& session, std::function<void(const QString&)> note);
 
 } // namespace contactcopy

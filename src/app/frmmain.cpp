@@ -1,11 +1,11 @@
 #include "frmmain.h"
 
-#include "actions/addressmenu.h"
 #include "actions/contactactions.h"
 #include "actions/contactcopy.h"
 #include "actions/desktopintegration.h"
 #include "actions/quickmail.h"
 #include "actions/quickmailoutbox.h"
+#include "app/addressmenu.h"
 #include "contacts/cardwrites.h"
 #include "contacts/contactlookup.h"
 #include "contacts/contactuse.h"
@@ -76,7 +76,7 @@ frmMain::frmMain(Platform platform, modSettings& settings, QWidget* parent)
         return MessageBox::ask(this, QStringLiteral("Quintel"),
                                QCoreApplication::translate("frmMain", "Close Quintel?"), MessageBox::Icon::None);
     });
-    contactcopy::install(*this);
+    contactcopy::install(*this, *m_session, [this](const QString& note) { flashStatus(note); });
     new AddressMenu(*this);
 }
 

@@ -1,7 +1,7 @@
 // Which address a mail goes to: the contact's addresses as the menu lists them, and the E-mail and
 // Quick e-mail buttons writing to the one picked (a plain click keeps the first).
 
-#include "actions/addressmenu.h"
+#include "app/addressmenu.h"
 #include "actions/mailaddresses.h"
 #include "actions/quickmail.h"
 #include "contactmore/menupick.h"
