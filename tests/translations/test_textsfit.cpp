@@ -19,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -183,9 +184,16 @@ private slots:
             setup::SetupWindow setupWindow(store, keyring);
             setupWindow.show();
             QVERIFY(QTest::qWaitForWindowExposed(&setupWindow));
-            for (const QString& line : clipped(setupWindow))
-                problems << QStringLiteral("setup: ") + line;
-            keep(setupWindow, language, QStringLiteral("setup"));
+            // Every page of the window, in turn.
+            auto* pages = setupWindow.findChild<QTabWidget*>(QStringLiteral("tabSetup"));
+            QVERIFY(pages);
+            for (int page = 0; page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                QTest::qWait(0);
+                for (const QString& line : clipped(setupWindow))
+                    problems << QStringLiteral("setup, page %1: ").arg(page + 1) + line;
+                keep(setupWindow, language, QStringLiteral("setup-%1").arg(page + 1));
+            }
         }
         {
             fake::MemorySettingsStore store;
@@ -202,10 +210,17 @@ private slots:
             mailClient->setChecked(true);
             setupWindow.show();
             QVERIFY(QTest::qWaitForWindowExposed(&setupWindow));
+            auto* pages = setupWindow.findChild<QTabWidget*>(QStringLiteral("tabSetup"));
+            QVERIFY(pages);
+            for (int page = 0; page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                QTest::qWait(0);
+                for (const QString& line : clipped(setupWindow))
+                    problems << QStringLiteral("setup (first start), page %1: ").arg(page + 1) + line;
+                keep(setupWindow, language, QStringLiteral("setup-firstrun-%1").arg(page + 1));
+            }
+            pages->setCurrentWidget(setupWindow.findChild<QWidget*>(QStringLiteral("tabMail")));
             QVERIFY(setupWindow.findChild<QLabel*>(QStringLiteral("lblMailClientHint"))->isVisible());
-            for (const QString& line : clipped(setupWindow))
-                problems << QStringLiteral("setup (first start): ") + line;
-            keep(setupWindow, language, QStringLiteral("setup-firstrun"));
         }
         {
             QTemporaryDir dir;
