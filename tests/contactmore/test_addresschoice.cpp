@@ -1,9 +1,9 @@
 // Which address a mail goes to: the contact's addresses as the menu lists them, and the E-mail and
 // Quick e-mail buttons writing to the one picked (a plain click keeps the first).
 
-#include "app/addressmenu.h"
 #include "actions/mailaddresses.h"
 #include "actions/quickmail.h"
+#include "app/addressmenu.h"
 #include "contactmore/menupick.h"
 #include "contactmore/vcardcontact.h"
 #include "support/barfixture.h"

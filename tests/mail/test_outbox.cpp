@@ -425,7 +425,12 @@ private slots:
         QVERIFY(server.start({QStringLiteral("--size-limit"), QString::number(100 * 1024 * 1024)}));
         const qint64 peakBefore = peakMegabytes();
         const mail::OutboxReport report = mail::sendOutbox(account(server.port));
+#ifndef __SANITIZE_ADDRESS__
+        // The address sanitizer keeps freed pieces in its quarantine, so the peak says nothing there.
         QVERIFY2(peakMegabytes() - peakBefore < 32, "the message was read into memory");
+#else
+        Q_UNUSED(peakBefore);
+#endif
         QVERIFY2(report.problems.isEmpty(), qPrintable(report.problems.join(QLatin1Char('\n'))));
         QCOMPARE(report.sent, 1);
         const QByteArray received = server.message(0);
