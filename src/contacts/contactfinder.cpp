@@ -240,12 +240,13 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
 
 bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
                             const std::vector<std::vector<Range>>& ranges, const std::vector<std::vector<Ref>>& numbers,
-                            const std::vector<char>& broad, Row& row) const
+                            const std::vector<char>& broad, size_t skip, Row& row) const
 {
-    row = Row{c, true, -1};
     const Ref* begin = m_forward.data() + m_forwardStart[c];
     const Ref* end = m_forward.data() + m_forwardStart[c + 1];
     for (size_t t = 0; t < ranges.size(); ++t) {
+        if (t == skip)
+            continue;
         bool hit = false;
         bool nameHit = false;
         int otherField = -1;
@@ -453,8 +454,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
             if (seen[c] == seenRound)
                 return;
             seen[c] = seenRound;
-            Row row;
-            if (matches(c, queryTerms, ranges, numbers, broad, row))
+            Row row{c, true, -1};
+            if (matches(c, queryTerms, ranges, numbers, broad, SIZE_MAX, row))
                 shown.push_back(candidateOf(row));
         };
         if (ranking.first >= 0 && ranking.first < m_count)
@@ -536,41 +537,9 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
     best.reserve(size_t(limit) + 1);
     for (const Hit& h : hits) {
         const std::uint32_t c = h.contact;
+        // The driver's own postings said how it matched; the other terms are looked up.
         Row row{c, h.nameHit, h.nameHit ? -1 : h.otherField};
-        bool all = true;
-        const Ref* begin = m_forward.data() + m_forwardStart[c];
-        const Ref* end = m_forward.data() + m_forwardStart[c + 1];
-        for (size_t t = 0; t < ranges.size() && all; ++t) {
-            if (t == driver)
-                continue;
-            bool hit = false;
-            bool nameHit = false;
-            int otherField = -1;
-            for (const Range& r : ranges[t]) {
-                const Ref* at =
-                    std::lower_bound(begin, end, r.from, [](const Ref& ref, std::uint32_t w) { return ref.id < w; });
-                for (; at != end && at->id < r.to; ++at) {
-                    hit = true;
-                    if (contactclient::searchfields::isName(Kind(at->kind)))
-                        nameHit = true;
-                    else if (otherField < 0 || at->field < otherField)
-                        otherField = at->field;
-                }
-            }
-            const int numberField = numberFieldIn(c, t, queryTerms, numbers, broad);
-            if (numberField >= 0) {
-                hit = true;
-                if (otherField < 0 || numberField < otherField)
-                    otherField = numberField;
-            }
-            all = hit;
-            if (hit && !nameHit) {
-                row.byName = false;
-                if (row.field < 0)
-                    row.field = otherField;
-            }
-        }
-        if (!all)
+        if (!matches(c, queryTerms, ranges, numbers, broad, driver, row))
             continue;
         const int tier = std::int64_t(c) == ranking.first ? 0 : row.byName ? 1 : 2;
         const float use = c < ranking.use.size() ? ranking.use[c] : 0.0f;

@@ -100,9 +100,12 @@ private:
     // contact by contact.
     std::vector<Ref> numberHits(const Term& term, size_t most, bool& broad) const;
     Range prefixRange(const std::string& prefix) const;
-    // Whether contact c has every term: by its names alone (byName), else the first other field.
+    // Whether contact c has every term but term skip; row (set by the caller for the skipped
+    // term, or to byName without a field) learns whether the names alone matched, else the first
+    // other field.
     bool matches(std::uint32_t c, const std::vector<Term>& terms, const std::vector<std::vector<Range>>& ranges,
-                 const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad, Row& row) const;
+                 const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad, size_t skip,
+                 Row& row) const;
     // The field of the first number of contact c the term's digits stand in, -1 for none.
     int numberFieldOf(std::uint32_t c, const Term& term) const;
     // The same for term t of a query, from its collected numbers unless it is broad.

@@ -1,5 +1,6 @@
 #include "contactform.h"
 
+#include "contactclient/errors.h"
 #include "mail/mailbox.h"
 
 #include <QDate>
@@ -375,6 +376,13 @@ bool setFormProperty(ContactForm& form, const QString& property, const QString& 
             return false;
     }
     return true;
+}
+
+void requireValid(const ContactForm& form)
+{
+    const QList<FieldError> errors = validateForm(form);
+    if (!errors.isEmpty())
+        throw AutomationError(errBadValue, errors.front().message);
 }
 
 } // namespace contactclient

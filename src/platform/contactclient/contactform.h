@@ -62,6 +62,8 @@ struct FieldError {
     QString message;
 };
 QList<FieldError> validateForm(const ContactForm& form);
+// Every writer's check before it writes: the first fault as an AutomationError (errBadValue).
+void requireValid(const ContactForm& form);
 bool isBirthday(const QString& text);
 
 // A new contact from what the user typed in the box: an e-mail address goes to e-mail, a number to

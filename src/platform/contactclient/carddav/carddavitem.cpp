@@ -73,9 +73,7 @@ void CardDavContactItem::Save()
     CardDavStore& book = store();
     if (!m_pending)
         return;
-    const QList<FieldError> errors = validateForm(*m_pending);
-    if (!errors.isEmpty())
-        throw AutomationError(errBadValue, errors.front().message);
+    requireValid(*m_pending);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     bool queued = false;
     if (m_entryId.isEmpty()) {

@@ -142,9 +142,7 @@ void EdsContactItem::Save()
     requireWritable();
     if (!m_pending)
         return;
-    const QList<FieldError> errors = validateForm(*m_pending);
-    if (!errors.isEmpty())
-        throw AutomationError(errBadValue, errors.front().message);
+    requireValid(*m_pending);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QString name = m_pending->fullName.isEmpty() ? composedFullName(*m_pending) : m_pending->fullName;
     EBookClient* client = m_book->client.get();

@@ -84,9 +84,7 @@ void VCardContactItem::Save()
     requireWriter();
     if (!m_pending)
         return;
-    const QList<FieldError> errors = validateForm(*m_pending);
-    if (!errors.isEmpty())
-        throw AutomationError(errBadValue, errors.front().message);
+    requireValid(*m_pending);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (m_entryId.isEmpty()) {
         const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
