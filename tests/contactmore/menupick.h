@@ -16,8 +16,9 @@ struct MenuPick {
     {
         QTimer::singleShot(0, [this, index] {
             QMenu* menu = nullptr;
-            QTest::qWaitFor([&menu] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, 5000);
-            if (!menu)
+            const bool shownInTime = QTest::qWaitFor(
+                [&menu] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, 5000);
+            if (!shownInTime || !menu)
                 return;
             opened = true;
             for (const QAction* action : menu->actions())
