@@ -8,11 +8,11 @@
 #include "contactclient/vcard/summarycache.h"
 #include "contacts/contactsession.h"
 #include "radicaleserver.h"
+#include "storetesting.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <csignal>
@@ -21,16 +21,7 @@ using namespace contactclient;
 
 namespace {
 
-// The bar's worker: the work on a thread of its own, done back on the UI thread.
-void onWorker(std::function<void()> work, std::function<void()> done)
-{
-    QThread* thread = QThread::create(std::move(work));
-    QObject::connect(thread, &QThread::finished, QCoreApplication::instance(), [thread, done = std::move(done)] {
-        done();
-        thread->deleteLater();
-    });
-    thread->start();
-}
+using testsupport::onWorkerThread;
 
 const QString kBook = QStringLiteral("/shared/book/");
 
@@ -90,7 +81,7 @@ void TestCardDavStart::listsFromTheCopyWhileTheServerIsSilent()
 
     auto store = std::make_shared<CardDavStore>(account, cache.path());
     ContactSession session([store] { return std::make_shared<ClientApplication>(store, nullptr, noDesktop()); });
-    session.setBackground(onWorker);
+    session.setBackground(onWorkerThread);
     QSignalSpy lists(&session, &ContactSession::listsChanged);
     session.load();
     QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded() && !session.isLoading(), 30000);

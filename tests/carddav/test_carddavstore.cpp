@@ -10,6 +10,7 @@
 #include "contactclient/factory.h"
 #include "fakes/memorysettingsstore.h"
 #include "radicaleserver.h"
+#include "storetesting.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,55 +20,13 @@
 
 using namespace contactclient;
 using namespace contactclient::carddav;
+using namespace testsupport;
 
 namespace {
 
 const QString kUser = QStringLiteral("alice");
 const QString kPassword = QStringLiteral("s3cret");
 const QString kTeamFilter = QStringLiteral("[Categories] = \"team\"");
-
-class AnsweringPrompt : public PasswordPrompt {
-public:
-    explicit AnsweringPrompt(std::optional<QString> answer) : m_answer(std::move(answer)) {}
-    std::optional<QString> askPassword(const QString&, const QString&) override
-    {
-        ++asked;
-        return m_answer;
-    }
-    int asked = 0;
-
-private:
-    std::optional<QString> m_answer;
-};
-
-class MemoryKeyring : public Keyring {
-public:
-    explicit MemoryKeyring(bool available) : m_available(available) {}
-    Result read(const QString& key) override
-    {
-        if (!m_available)
-            return {Status::Unavailable, {}, QStringLiteral("no Secret Service")};
-        return entries.contains(key) ? Result{Status::Found, entries.value(key), {}} : Result{Status::NotFound, {}, {}};
-    }
-    bool write(const QString& key, const QString& password) override
-    {
-        if (m_available)
-            entries.insert(key, password);
-        return m_available;
-    }
-    QHash<QString, QString> entries;
-
-private:
-    bool m_available;
-};
-
-QStringList fullNames(ItemSet& set)
-{
-    QStringList names;
-    set.forEach([&](const Item& item) { names.append(item.FullName()); });
-    names.sort();
-    return names;
-}
 
 QByteArray team(const QString& uid, const QString& name)
 {
@@ -140,12 +99,7 @@ void TestCardDavStore::firstStartThenChangesAfterRestart()
         QCOMPARE(fullNames(*items),
                  (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole")}));
         QCOMPARE(fullNames(*items->Restrict(kTeamFilter)), QStringList{QStringLiteral("Bob Baker")});
-        QString bobId;
-        items->forEach([&](const Item& item) {
-            if (item.FullName() == QStringLiteral("Bob Baker"))
-                bobId = item.EntryID();
-        });
-        QCOMPARE(store->itemFromId(bobId)->Categories(),
+        QCOMPARE(store->itemFromId(entryIdOf(*items, QStringLiteral("Bob Baker")))->Categories(),
                  (QStringList{QStringLiteral("Team"), QStringLiteral("Friends")}));
         QCOMPARE(store->statusNote(), QString());
         QCOMPARE(m_prompt->asked, 0); // no user, no password
@@ -227,14 +181,11 @@ void TestCardDavStore::serverGoneOpensFromTheCopy()
     QVERIFY2(store->statusNote().contains(QStringLiteral("cannot be reached")), qPrintable(store->statusNote()));
     QCOMPARE(fullNames(*store->items()->Restrict(kTeamFilter)), QStringList{QStringLiteral("Gil Gray")});
 
-    try {
-        openStore(account, noCache.path());
-        QFAIL("opened without server and copy");
-    } catch (const AutomationError& e) {
-        QCOMPARE(e.number(), int(errStoreUnavailable));
-        QVERIFY2(e.description().contains(QStringLiteral("no copy")), qPrintable(e.description()));
-        QVERIFY2(e.description().contains(QStringLiteral("cannot be reached")), qPrintable(e.description()));
-    }
+    const auto failure = failureOf([&] { openStore(account, noCache.path()); });
+    QCOMPARE(failure.number, int(errStoreUnavailable));
+    QVERIFY2(failure.description.contains(QStringLiteral("no copy")) &&
+                 failure.description.contains(QStringLiteral("cannot be reached")),
+             qPrintable(failure.description));
 }
 
 void TestCardDavStore::wrongPasswordKeepsTheCopyUsable()
@@ -251,13 +202,9 @@ void TestCardDavStore::wrongPasswordKeepsTheCopyUsable()
              qPrintable(store->statusNote()));
     QCOMPARE(fullNames(*store->items()), (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East")}));
 
-    try {
-        openStore(aliceAccount(), noCache.path());
-        QFAIL("opened with a wrong password and no copy");
-    } catch (const AutomationError& e) {
-        QCOMPARE(e.number(), int(errStoreUnavailable));
-        QVERIFY2(e.description().contains(QStringLiteral("refused")), qPrintable(e.description()));
-    }
+    const auto failure = failureOf([&] { openStore(aliceAccount(), noCache.path()); });
+    QCOMPARE(failure.number, int(errStoreUnavailable));
+    QVERIFY2(failure.description.contains(QStringLiteral("refused")), qPrintable(failure.description));
 
     // Declining to give a password: the copy still opens.
     m_prompt = std::make_shared<AnsweringPrompt>(std::nullopt);

@@ -10,6 +10,7 @@
 #include "contactclient/carddav/vdircache.h"
 #include "contactclient/vcard/cardfile.h"
 #include "radicaleserver.h"
+#include "storetesting.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,32 +21,9 @@
 
 using namespace contactclient;
 using namespace contactclient::carddav;
+using namespace testsupport;
 
 namespace {
-
-class NoKeyring : public Keyring {
-public:
-    Result read(const QString&) override { return {Status::Unavailable, {}, QStringLiteral("none")}; }
-    bool write(const QString&, const QString&) override { return false; }
-};
-
-QString idOf(Store& store, const QString& fullName)
-{
-    QString id;
-    store.items()->forEach([&](const Item& item) {
-        if (item.FullName() == fullName)
-            id = item.EntryID();
-    });
-    return id;
-}
-
-QStringList fullNames(Store& store)
-{
-    QStringList names;
-    store.items()->forEach([&](const Item& item) { names.append(item.FullName()); });
-    names.sort();
-    return names;
-}
 
 // The book's cards: Ann with lines this program does not show, Bob plain.
 QByteArray bookCards()
@@ -97,14 +75,6 @@ private:
     }
     // The server's ETag of the card as the copy records it.
     static QString copyEtag(CardDavStore& store, const QString& entryId) { return store.cardOf(entryId).etag; }
-    // The card the server holds for an entry of the book (the copy names its files after the
-    // server's).
-    QByteArray onServer(test::RadicaleServer& server, const QString& book, const QString& entryId, int* status,
-                        QByteArray* etag = nullptr)
-    {
-        return server.get(book + entryId, status, etag);
-    }
-
     QTemporaryDir m_xdg;
     test::RadicaleServer m_server;
     int m_books = 0;
@@ -119,7 +89,7 @@ void TestCardDavWrite::initTestCase()
 
 void TestCardDavWrite::init()
 {
-    setKeyring(std::make_shared<NoKeyring>());
+    setKeyring(std::make_shared<MemoryKeyring>(false));
 }
 
 void TestCardDavWrite::editKeepsOtherLinesAndFollowsTheEtag()
@@ -129,20 +99,17 @@ void TestCardDavWrite::editKeepsOtherLinesAndFollowsTheEtag()
     QVERIFY(!book.isEmpty());
     auto store = openStore(m_server, book, cache.path());
     QVERIFY(store->writable());
-    const QString id = idOf(*store, QStringLiteral("Ann Archer"));
+    const QString id = entryIdOf(*store->items(), QStringLiteral("Ann Archer"));
     auto item = store->itemFromId(id);
     QVERIFY(item->writable());
 
-    ContactForm form = item->form();
-    form.fullName = QStringLiteral("Ann Archer-Baker");
-    item->setForm(form);
-    item->Save();
+    saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Archer-Baker"); });
     QCOMPARE(item->writeNote(), QString());
     QCOMPARE(item->FullName(), QStringLiteral("Ann Archer-Baker"));
 
     int status = 0;
     QByteArray etag;
-    const QByteArray card = onServer(m_server, book, id, &status, &etag);
+    const QByteArray card = m_server.get(book + id, &status, &etag);
     QCOMPARE(status, 200);
     QVERIFY2(card.contains("FN:Ann Archer-Baker\r\n"), card.constData());
     for (const QByteArray& kept :
@@ -151,13 +118,10 @@ void TestCardDavWrite::editKeepsOtherLinesAndFollowsTheEtag()
         QVERIFY2(card.contains(kept), card.constData());
     // The copy took the server's new ETag: a second change goes through without a sync between.
     QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
-    QVERIFY(fullNames(*store).contains(QStringLiteral("Ann Archer-Baker")));
+    QVERIFY(fullNames(*store->items()).contains(QStringLiteral("Ann Archer-Baker")));
 
-    form = item->form();
-    form.note = QStringLiteral("Met at the fair");
-    item->setForm(form);
-    item->Save();
-    QVERIFY(onServer(m_server, book, id, &status, &etag).contains("NOTE:Met at the fair"));
+    saveChanged(*item, [](ContactForm& form) { form.note = QStringLiteral("Met at the fair"); });
+    QVERIFY(m_server.get(book + id, &status, &etag).contains("NOTE:Met at the fair"));
     QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
     QCOMPARE(store->waitingChanges(), 0);
 }
@@ -180,12 +144,12 @@ void TestCardDavWrite::addPutsANewCard()
     QVERIFY2(id.endsWith(QStringLiteral(".vcf")), qPrintable(id));
     int status = 0;
     QByteArray etag;
-    const QByteArray card = onServer(m_server, book, id, &status, &etag);
+    const QByteArray card = m_server.get(book + id, &status, &etag);
     QCOMPARE(status, 200);
     QVERIFY2(card.contains("cy@example.org"), card.constData());
     QVERIFY2(card.contains(QByteArray("UID:" + id.chopped(4).toUtf8())), card.constData());
     QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
-    QCOMPARE(fullNames(*store),
+    QCOMPARE(fullNames(*store->items()),
              (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole")}));
     QCOMPARE(store->itemFromId(id)->Email1Address(), QStringLiteral("cy@example.org"));
 
@@ -201,16 +165,16 @@ void TestCardDavWrite::deleteRemovesItAndKeepsACopy()
     QTemporaryDir cache;
     const QString book = newBook(m_server);
     auto store = openStore(m_server, book, cache.path());
-    const QString id = idOf(*store, QStringLiteral("Bob Baker"));
+    const QString id = entryIdOf(*store->items(), QStringLiteral("Bob Baker"));
     auto item = store->itemFromId(id);
     const QDir aside(item->deletedFolder());
     const qsizetype keptBefore = aside.entryList(QDir::Files).size();
     item->Delete();
 
     int status = 0;
-    onServer(m_server, book, id, &status);
+    m_server.get(book + id, &status);
     QCOMPARE(status, 404);
-    QCOMPARE(fullNames(*store), QStringList{QStringLiteral("Ann Archer")});
+    QCOMPARE(fullNames(*store->items()), QStringList{QStringLiteral("Ann Archer")});
     QCOMPARE(aside.entryList(QDir::Files).size(), keptBefore + 1);
     QVERIFY_THROWS_EXCEPTION(ItemNotFound, store->itemFromId(id));
 }
@@ -228,7 +192,7 @@ void TestCardDavWrite::changedOnTheServerMeanwhile()
     QTemporaryDir cache;
     const QString book = newBook(m_server);
     auto store = openStore(m_server, book, cache.path());
-    const QString id = idOf(*store, QStringLiteral("Ann Archer"));
+    const QString id = entryIdOf(*store->items(), QStringLiteral("Ann Archer"));
     auto item = store->itemFromId(id);
     ContactForm form = item->form();
 
@@ -247,20 +211,17 @@ void TestCardDavWrite::changedOnTheServerMeanwhile()
         QVERIFY2(e.description().contains(QStringLiteral("Ann")), qPrintable(e.description()));
     }
     int status = 0;
-    QVERIFY(onServer(m_server, book, id, &status).contains("FN:Ann Theirs"));
+    QVERIFY(m_server.get(book + id, &status).contains("FN:Ann Theirs"));
     // The card now shows the server's state, and the change can be made on it.
     QCOMPARE(item->form().fullName, QStringLiteral("Ann Theirs"));
-    QVERIFY(fullNames(*store).contains(QStringLiteral("Ann Theirs")));
+    QVERIFY(fullNames(*store->items()).contains(QStringLiteral("Ann Theirs")));
     if (remove) {
         item->Delete();
-        onServer(m_server, book, id, &status);
+        m_server.get(book + id, &status);
         QCOMPARE(status, 404);
     } else {
-        form = item->form();
-        form.fullName = QStringLiteral("Ann Mine");
-        item->setForm(form);
-        item->Save();
-        QVERIFY(onServer(m_server, book, id, &status).contains("FN:Ann Mine"));
+        saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Mine"); });
+        QVERIFY(m_server.get(book + id, &status).contains("FN:Ann Mine"));
     }
 }
 
@@ -291,19 +252,13 @@ void TestCardDavWrite::whileTheServerIsStopped()
             item->setForm(form);
             item->Save();
         } else {
-            item = store->itemFromId(idOf(*store, QStringLiteral("Ann Archer")));
+            item = store->itemFromId(entryIdOf(*store->items(), QStringLiteral("Ann Archer")));
             if (Action(action) == Action::Delete) {
                 item->Delete();
             } else {
-                ContactForm form = item->form();
-                form.fullName = QStringLiteral("Ann Offline");
-                item->setForm(form);
-                item->Save();
+                saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Offline"); });
                 // A second change before the server is back: still one change to send.
-                form = item->form();
-                form.note = QStringLiteral("typed offline");
-                item->setForm(form);
-                item->Save();
+                saveChanged(*item, [](ContactForm& form) { form.note = QStringLiteral("typed offline"); });
             }
         }
         id = item->EntryID();
@@ -319,7 +274,7 @@ void TestCardDavWrite::whileTheServerIsStopped()
     // The program ends and starts again, the server still stopped: the change is still there.
     auto store = openStore(server, book, cache.path(), std::chrono::milliseconds(200));
     QCOMPARE(store->waitingChanges(), 1);
-    const QStringList shown = fullNames(*store);
+    const QStringList shown = fullNames(*store->items());
     switch (Action(action)) {
     case Action::Edit:
         QCOMPARE(shown, (QStringList{QStringLiteral("Ann Offline"), QStringLiteral("Bob Baker")}));
@@ -361,13 +316,10 @@ void TestCardDavWrite::keptChangeMeetsAServerChange()
     QVERIFY(server.start());
     const QString book = newBook(server);
     auto store = openStore(server, book, cache.path());
-    const QString id = idOf(*store, QStringLiteral("Ann Archer"));
+    const QString id = entryIdOf(*store->items(), QStringLiteral("Ann Archer"));
     server.stop();
     auto item = store->itemFromId(id);
-    ContactForm form = item->form();
-    form.fullName = QStringLiteral("Ann Offline");
-    item->setForm(form);
-    item->Save();
+    saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Offline"); });
     QCOMPARE(store->waitingChanges(), 1);
 
     // Back, but another device changed the card first.
@@ -379,7 +331,7 @@ void TestCardDavWrite::keptChangeMeetsAServerChange()
     QCOMPARE(store->waitingChanges(), 0);
     int status = 0;
     QVERIFY(server.get(book + id, &status).contains("FN:Ann Elsewhere")); // not written over
-    QCOMPARE(fullNames(*store), (QStringList{QStringLiteral("Ann Elsewhere"), QStringLiteral("Bob Baker")}));
+    QCOMPARE(fullNames(*store->items()), (QStringList{QStringLiteral("Ann Elsewhere"), QStringLiteral("Bob Baker")}));
     // The user's version is kept, and the status line says where.
     const QDir unsent(CardDavStore::unsentFolder());
     const QStringList kept = unsent.entryList(QDir::Files);

@@ -25,8 +25,7 @@ using testsupport::writeFile;
 
 QByteArray readFile(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return testsupport::readFile(path, "<missing>");
 }
 
 const QByteArray kCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nEND:VCARD\r\n";

@@ -1,44 +1,26 @@
 // The desktop's address book back-end against a real evolution-data-server on a private bus:
 // what the bar lists, types and shows, several books, changes while it runs, and failures.
 
-#include "edssandbox.h"
+#include "edsfixture.h"
 #include "lockedserver.h"
-#include "testbooks.h"
 
 #include "contactclient/clientapplication.h"
 #include "contactclient/eds/edsstore.h"
 #include "contactclient/storenotifier.h"
 #include "contacts/contactsession.h"
+#include "storetesting.h"
 #include "support/contactproperty.h"
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QThread>
 
 #include <algorithm>
 #include <map>
 
-#include <signal.h>
-
 using namespace contactclient;
+using edstesting::openStore;
 
 namespace {
-
-QByteArray card(const QString& lines)
-{
-    return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines.toUtf8().replace("\n", "\r\n") + "\r\nEND:VCARD\r\n";
-}
-
-std::shared_ptr<EdsStore> openStore(const QString& books = {})
-{
-    EdsStore::Options options;
-    options.books = books;
-    options.wait = std::chrono::seconds(20);
-    options.settle = std::chrono::milliseconds(50);
-    auto store = std::make_shared<EdsStore>(options);
-    store->open();
-    return store;
-}
 
 // The listed item with this identifier: type, file-as and full name; empty when it is not listed.
 QStringList listed(ItemSet& items, const QString& entryId)
@@ -56,19 +38,6 @@ ContactSession::ClientFactory clientOf(std::shared_ptr<Store> store)
     return [store] { return std::make_shared<ClientApplication>(store, nullptr, noDesktop()); };
 }
 
-// The session reads on a thread of its own, as the bar does.
-void onWorker(ContactSession& session)
-{
-    session.setBackground([&session](std::function<void()> work, std::function<void()> done) {
-        QThread* thread = QThread::create(std::move(work));
-        QObject::connect(thread, &QThread::finished, &session, [thread, done] {
-            done();
-            thread->deleteLater();
-        });
-        thread->start();
-    });
-}
-
 QString quintelContacts()
 {
     return QStringLiteral(QUINTEL_BUILD_DIR "/tools/quintel-contacts");
@@ -82,23 +51,14 @@ class TestEdsStore : public QObject {
 private slots:
     void initTestCase()
     {
-        m_sandbox = std::make_unique<EdsSandbox>();
-        QVERIFY2(m_sandbox->start(), qPrintable(m_sandbox->error()));
-        m_sandbox->enterThisProcess();
-        m_books = std::make_unique<TestBooks>();
-        m_work = m_books->createBook(QStringLiteral("quintel-test-work"), QStringLiteral("Work"));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.start();
         m_store = openStore();
     }
 
     void cleanupTestCase()
     {
         m_store.reset();
-        m_books.reset();
-        // libebook's own bus connections end the process (SIGTERM) when their bus goes away.
-        ::signal(SIGTERM, SIG_IGN);
-        if (m_sandbox)
-            m_sandbox->stop();
+        m_eds.stop();
     }
 
     void testProperty_data()
@@ -145,8 +105,7 @@ private slots:
         QFETCH(QString, lines);
         QFETCH(QString, property);
         QFETCH(QString, expected);
-        const QString uid = m_books->add(TestBooks::personal(), card(lines));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        const QString uid = m_eds.add(TestBooks::personal(), lines);
         const QString id = TestBooks::personal() + QLatin1Char('/') + uid;
 
         const std::shared_ptr<ContactItem> contact = m_store->itemFromId(id);
@@ -171,16 +130,14 @@ private slots:
         QFETCH(QString, books);
         QFETCH(bool, personalFirst);
         if (m_sharedPersonal.isEmpty()) {
-            m_sharedPersonal =
-                m_books->add(TestBooks::personal(), card(QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;")));
-            m_sharedWork = m_books->add(m_work, card(QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;")));
-            QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+            m_sharedPersonal = m_eds.add(TestBooks::personal(), QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;"));
+            m_sharedWork = m_eds.add(m_eds.work, QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;"));
         }
         ContactSession session(clientOf(openStore(books)));
         session.load();
         QVERIFY(session.isLoaded());
         const QString owner = personalFirst ? TestBooks::personal() + QLatin1Char('/') + m_sharedPersonal
-                                            : m_work + QLatin1Char('/') + m_sharedWork;
+                                            : m_eds.work + QLatin1Char('/') + m_sharedWork;
         QCOMPARE(session.contactIndex().Item(QStringLiteral("Näme, Shared")), owner);
         // Typing the start of the name, in any letter case, finds it.
         const qsizetype at = session.searchList().findString(QStringLiteral("NÄME, s"));
@@ -206,10 +163,9 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(bool, kept);
         if (m_categorised.isEmpty()) {
-            m_categorised = TestBooks::personal() + QLatin1Char('/') +
-                            m_books->add(TestBooks::personal(),
-                                         card(QStringLiteral("FN:Cat Egory\nCATEGORIES:Bowls,équipe,Say \"Hi\"")));
-            QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+            m_categorised =
+                TestBooks::personal() + QLatin1Char('/') +
+                m_eds.add(TestBooks::personal(), QStringLiteral("FN:Cat Egory\nCATEGORIES:Bowls,équipe,Say \"Hi\""));
         }
         const std::shared_ptr<ItemSet> restricted = m_store->items()->Restrict(filter);
         QCOMPARE(!listed(*restricted, m_categorised).isEmpty(), kept);
@@ -243,36 +199,34 @@ private slots:
         auto store = openStore();
         ContactSession session(clientOf(store));
         if (worker)
-            onWorker(session);
+            session.setBackground(testsupport::onWorkerThread); // as the bar reads
         session.load();
         QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
         QSignalSpy changed(store->notifier(), &StoreNotifier::changed);
 
-        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Live Added\nN:Added;Live;;;")));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        const QString uid = m_eds.add(m_eds.work, QStringLiteral("FN:Live Added\nN:Added;Live;;;"));
         QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(QStringLiteral("Added, Live")), 20000);
         session.resolve(QStringLiteral("Added, Live"));
         QVERIFY(session.currentContact());
 
-        m_books->modify(m_work, uid, card(QStringLiteral("FN:Live Added\nN:Added;Live;;;\nEMAIL:live@example.com")));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.modify(m_eds.work, uid, QStringLiteral("FN:Live Added\nN:Added;Live;;;\nEMAIL:live@example.com"));
         QTRY_VERIFY_WITH_TIMEOUT(session.currentContact() &&
                                      session.currentContact()->Email1Address() == QLatin1String("live@example.com"),
                                  20000);
 
-        m_books->modify(m_work, uid, card(QStringLiteral("FN:Live Renamed\nN:Renamed;Live;;;")));
+        m_eds.modify(m_eds.work, uid, QStringLiteral("FN:Live Renamed\nN:Renamed;Live;;;"));
         QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(QStringLiteral("Renamed, Live")) &&
                                      !session.contactIndex().Exists(QStringLiteral("Added, Live")),
                                  20000);
 
         session.resolve(QStringLiteral("Renamed, Live"));
         QVERIFY(session.currentContact());
-        m_books->remove(m_work, uid);
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.books->remove(m_eds.work, uid);
+        m_eds.check();
         QTRY_VERIFY_WITH_TIMEOUT(!session.contactIndex().Exists(QStringLiteral("Renamed, Live")), 20000);
         QVERIFY(!session.currentContact());
         QVERIFY(changed.count() >= 3);
-        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store->itemFromId(m_work + QLatin1Char('/') + uid));
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store->itemFromId(m_eds.work + QLatin1Char('/') + uid));
     }
 
     void testChosenBooks_data()
@@ -312,9 +266,9 @@ private slots:
     // A book whose back-end cannot be started is skipped with a note; the others are read.
     void testBrokenBookSkipped()
     {
-        m_books->createBook(QStringLiteral("quintel-test-broken"), QStringLiteral("Broken"),
-                            QStringLiteral("no-such-backend"));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.books->createBook(QStringLiteral("quintel-test-broken"), QStringLiteral("Broken"),
+                                QStringLiteral("no-such-backend"));
+        m_eds.check();
         auto store = openStore(QStringLiteral("Broken;Personal"));
         QCOMPARE(store->openBooks(), QStringList{QStringLiteral("system-address-book Personal")});
         QVERIFY2(store->statusNote().startsWith(QLatin1String("The address book \"Broken\" was skipped: ")),
@@ -336,17 +290,16 @@ private slots:
         QFETCH(bool, worker);
         LockedServer server;
         QVERIFY(server.isListening());
-        m_books->createServerBook(QStringLiteral("quintel-test-locked"), QStringLiteral("Locked"), server.url(),
-                                  QStringLiteral("someone"));
-        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Una Locke\nN:Locke;Una;;;")));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.books->createServerBook(QStringLiteral("quintel-test-locked"), QStringLiteral("Locked"), server.url(),
+                                      QStringLiteral("someone"));
+        const QString uid = m_eds.add(m_eds.work, QStringLiteral("FN:Una Locke\nN:Locke;Una;;;"));
 
         // Opened by the session only, on the thread it reads on.
         auto store = std::make_shared<EdsStore>(
             EdsStore::Options{QStringLiteral("Work;Locked"), std::chrono::seconds(20), std::chrono::milliseconds(50)});
         ContactSession session(clientOf(store));
         if (worker)
-            onWorker(session);
+            session.setBackground(testsupport::onWorkerThread); // as the bar reads
         QSignalSpy notes(&session, &ContactSession::note);
         QSignalSpy failures(&session, &ContactSession::failed);
         session.load();
@@ -362,9 +315,9 @@ private slots:
         QVERIFY(session.contactIndex().Exists(QStringLiteral("Locke, Una")));
         QCOMPARE(failures.count(), 0);
 
-        m_books->remove(m_work, uid);
-        m_books->removeBook(QStringLiteral("quintel-test-locked"));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.books->remove(m_eds.work, uid);
+        m_eds.books->removeBook(QStringLiteral("quintel-test-locked"));
+        m_eds.check();
     }
 
     void testTool_data()
@@ -388,7 +341,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         QProcess tool;
-        tool.setProcessEnvironment(m_sandbox->environment());
+        tool.setProcessEnvironment(m_eds.sandbox->environment());
         tool.start(quintelContacts(), arguments);
         QVERIFY(tool.waitForFinished(60000));
         const QString out = QString::fromUtf8(tool.readAllStandardOutput());
@@ -425,10 +378,8 @@ private slots:
     }
 
 private:
-    std::unique_ptr<EdsSandbox> m_sandbox;
-    std::unique_ptr<TestBooks> m_books;
+    edstesting::Fixture m_eds;
     std::shared_ptr<EdsStore> m_store;
-    QString m_work;
     QString m_sharedPersonal;
     QString m_sharedWork;
     QString m_categorised;

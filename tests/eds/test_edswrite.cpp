@@ -3,9 +3,9 @@
 // that takes changes, a removal keeps a copy aside, a change made in the book meanwhile is not
 // written over.
 
-#include "edssandbox.h"
+#include "edsfixture.h"
 #include "radicaleserver.h"
-#include "testbooks.h"
+#include "storetesting.h"
 
 #include "contactclient/eds/edsbooks.h"
 #include "contactclient/eds/edsregistry.h"
@@ -16,27 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <signal.h>
-
 using namespace contactclient;
+using namespace testsupport;
+using edstesting::openStore;
 
 namespace {
-
-QByteArray card(const QString& lines)
-{
-    return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + lines.toUtf8().replace("\n", "\r\n") + "\r\nEND:VCARD\r\n";
-}
-
-std::shared_ptr<EdsStore> openStore(const QString& books)
-{
-    EdsStore::Options options;
-    options.books = books;
-    options.wait = std::chrono::seconds(20);
-    options.settle = std::chrono::milliseconds(50);
-    auto store = std::make_shared<EdsStore>(options);
-    store->open();
-    return store;
-}
 
 // The contact's vCard as the book holds it, read as another program would; empty when it is gone.
 QByteArray inBook(const QString& book, const QString& uid)
@@ -50,13 +34,6 @@ QByteArray inBook(const QString& book, const QString& uid)
     return contact ? contact->vcard : QByteArray();
 }
 
-bool listed(Store& store, const QString& fullName)
-{
-    bool found = false;
-    store.items()->forEach([&](const Item& item) { found = found || item.FullName() == fullName; });
-    return found;
-}
-
 } // namespace
 
 class TestEdsWrite : public QObject {
@@ -66,24 +43,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_data.isValid());
-        m_sandbox = std::make_unique<EdsSandbox>();
-        QVERIFY2(m_sandbox->start(), qPrintable(m_sandbox->error()));
-        m_sandbox->enterThisProcess();
-        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
-        m_books = std::make_unique<TestBooks>();
-        m_work = m_books->createBook(QStringLiteral("quintel-test-work"), QStringLiteral("Work"));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.start(m_data.path());
         m_store = openStore(QStringLiteral("Work"));
     }
 
     void cleanupTestCase()
     {
         m_store.reset();
-        m_books.reset();
-        // libebook's own bus connections end the process (SIGTERM) when their bus goes away.
-        ::signal(SIGTERM, SIG_IGN);
-        if (m_sandbox)
-            m_sandbox->stop();
+        m_eds.stop();
     }
 
     // A change of one value keeps every property the card does not show.
@@ -105,21 +72,17 @@ private slots:
     {
         QFETCH(QString, lines);
         QFETCH(QString, kept);
-        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Ann Archer\nN:Archer;Ann;;;\n") + lines));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
-        auto item = m_store->itemFromId(eds::entryId(m_work, uid));
+        const QString uid = m_eds.add(m_eds.work, QStringLiteral("FN:Ann Archer\nN:Archer;Ann;;;\n") + lines);
+        auto item = m_store->itemFromId(eds::entryId(m_eds.work, uid));
         QVERIFY2(item->writable(), qPrintable(item->readOnlyReason()));
-        ContactForm form = item->form();
-        form.note = QStringLiteral("Met at the fair");
-        item->setForm(form);
-        item->Save();
+        saveChanged(*item, [](ContactForm& form) { form.note = QStringLiteral("Met at the fair"); });
 
-        const QByteArray written = inBook(m_work, uid);
+        const QByteArray written = inBook(m_eds.work, uid);
         QVERIFY2(written.contains("NOTE:Met at the fair"), written.constData());
         QVERIFY2(written.contains(kept.toUtf8()), written.constData());
         QVERIFY2(written.contains("FN:Ann Archer"), written.constData());
         QCOMPARE(item->details().note, QStringLiteral("Met at the fair"));
-        m_books->remove(m_work, uid);
+        m_eds.books->remove(m_eds.work, uid);
     }
 
     void addGoesToTheFirstWritableBook()
@@ -136,23 +99,23 @@ private slots:
         QString book;
         QString uid;
         QVERIFY(eds::parseEntryId(item->EntryID(), book, uid));
-        QCOMPARE(book, m_work);
-        const QByteArray written = inBook(m_work, uid);
+        QCOMPARE(book, m_eds.work);
+        const QByteArray written = inBook(m_eds.work, uid);
         QVERIFY2(written.contains("cy@example.org"), written.constData());
-        QVERIFY(listed(*m_store, QStringLiteral("Cy Cole")));
+        QVERIFY(!entryIdOf(*m_store->items(), QStringLiteral("Cy Cole")).isEmpty());
         QCOMPARE(m_store->itemFromId(item->EntryID())->Email1Address(), QStringLiteral("cy@example.org"));
-        m_books->remove(m_work, uid);
+        m_eds.books->remove(m_eds.work, uid);
     }
 
     void removeKeepsACopyAside()
     {
-        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Bob Baker\nN:Baker;Bob;;;")));
-        auto item = m_store->itemFromId(eds::entryId(m_work, uid));
+        const QString uid = m_eds.add(m_eds.work, QStringLiteral("FN:Bob Baker\nN:Baker;Bob;;;"));
+        auto item = m_store->itemFromId(eds::entryId(m_eds.work, uid));
         const QDir aside(item->deletedFolder());
         const qsizetype before = aside.entryList(QDir::Files).size();
         item->Delete();
-        QCOMPARE(inBook(m_work, uid), QByteArray());
-        QVERIFY(!listed(*m_store, QStringLiteral("Bob Baker")));
+        QCOMPARE(inBook(m_eds.work, uid), QByteArray());
+        QVERIFY(entryIdOf(*m_store->items(), QStringLiteral("Bob Baker")).isEmpty());
         const QStringList kept = aside.entryList(QDir::Files, QDir::Time);
         QCOMPARE(kept.size(), before + 1);
         QFile copy(aside.filePath(kept.first()));
@@ -162,23 +125,21 @@ private slots:
 
     void changedInTheBookMeanwhile()
     {
-        const QString uid = m_books->add(m_work, card(QStringLiteral("FN:Dee Dunn\nN:Dunn;Dee;;;")));
-        auto item = m_store->itemFromId(eds::entryId(m_work, uid));
+        const QString uid = m_eds.add(m_eds.work, QStringLiteral("FN:Dee Dunn\nN:Dunn;Dee;;;"));
+        auto item = m_store->itemFromId(eds::entryId(m_eds.work, uid));
         ContactForm form = item->form();
-        m_books->modify(m_work, uid, card(QStringLiteral("FN:Dee Theirs\nN:Theirs;Dee;;;")));
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.modify(m_eds.work, uid, QStringLiteral("FN:Dee Theirs\nN:Theirs;Dee;;;"));
         form.fullName = QStringLiteral("Dee Mine");
         item->setForm(form);
         QVERIFY_THROWS_EXCEPTION(ConflictError, item->Save());
-        QVERIFY(inBook(m_work, uid).contains("FN:Dee Theirs"));
+        QVERIFY(inBook(m_eds.work, uid).contains("FN:Dee Theirs"));
         // Read again, the change goes through.
-        form = item->form();
-        QCOMPARE(form.fullName, QStringLiteral("Dee Theirs"));
-        form.fullName = QStringLiteral("Dee Mine");
-        item->setForm(form);
-        item->Save();
-        QVERIFY(inBook(m_work, uid).contains("FN:Dee Mine"));
-        m_books->remove(m_work, uid);
+        saveChanged(*item, [](ContactForm& form) {
+            QCOMPARE(form.fullName, QStringLiteral("Dee Theirs"));
+            form.fullName = QStringLiteral("Dee Mine");
+        });
+        QVERIFY(inBook(m_eds.work, uid).contains("FN:Dee Mine"));
+        m_eds.books->remove(m_eds.work, uid);
     }
 
     // A book EDS reports read-only (its server lets everyone only read) is not offered for changes,
@@ -200,28 +161,18 @@ private slots:
                  201);
         QVERIFY(server.setReadOnly(readOnly));
         const QString shared = QStringLiteral("quintel-test-shared");
-        m_books->createServerBook(shared, QStringLiteral("Shared"),
-                                  server.url(QStringLiteral("/shared/book/")).toString(), QString());
-        QVERIFY2(m_books->error().isEmpty(), qPrintable(m_books->error()));
+        m_eds.books->createServerBook(shared, QStringLiteral("Shared"),
+                                      server.url(QStringLiteral("/shared/book/")).toString(), QString());
+        m_eds.check();
         auto store = openStore(QStringLiteral("Shared;Work"));
-        QTRY_VERIFY_WITH_TIMEOUT(listed(*store, QStringLiteral("Rae Shared")), 60000);
-        QString id;
-        store->items()->forEach([&](const Item& item) {
-            if (item.FullName() == QStringLiteral("Rae Shared"))
-                id = item.EntryID();
-        });
-        auto item = store->itemFromId(id);
+        QTRY_VERIFY_WITH_TIMEOUT(!entryIdOf(*store->items(), QStringLiteral("Rae Shared")).isEmpty(), 60000);
+        auto item = store->itemFromId(entryIdOf(*store->items(), QStringLiteral("Rae Shared")));
         QTRY_COMPARE_WITH_TIMEOUT(item->writable(), !readOnly, 30000);
         QString book;
         QString uid;
         if (readOnly) {
             QVERIFY2(item->readOnlyReason().contains(QStringLiteral("“Shared”")), qPrintable(item->readOnlyReason()));
-            try {
-                item->form();
-                QFAIL("a read-only book's contact opened for changes");
-            } catch (const AutomationError& e) {
-                QCOMPARE(e.number(), int(errReadOnly));
-            }
+            QCOMPARE(failureOf([&] { item->form(); }).number, int(errReadOnly));
             // A new contact goes to the next book.
             auto added = store->newItem();
             ContactForm form;
@@ -229,20 +180,18 @@ private slots:
             added->setForm(form);
             added->Save();
             QVERIFY(eds::parseEntryId(added->EntryID(), book, uid));
-            QCOMPARE(book, m_work);
-            m_books->remove(m_work, uid);
+            QCOMPARE(book, m_eds.work);
+            m_eds.books->remove(m_eds.work, uid);
         } else {
             QCOMPARE(item->readOnlyReason(), QString());
             QCOMPARE(item->form().fullName, QStringLiteral("Rae Shared"));
         }
-        m_books->removeBook(shared);
+        m_eds.books->removeBook(shared);
     }
 
 private:
     QTemporaryDir m_data;
-    std::unique_ptr<EdsSandbox> m_sandbox;
-    std::unique_ptr<TestBooks> m_books;
-    QString m_work;
+    edstesting::Fixture m_eds;
     std::shared_ptr<EdsStore> m_store;
 };
 

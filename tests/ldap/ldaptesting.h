@@ -4,6 +4,7 @@
 
 #include "contactclient/ldap/ldapstore.h"
 #include "slapdserver.h"
+#include "storetesting.h"
 
 #include <QStringList>
 
@@ -38,22 +39,7 @@ inline QString openError(contactclient::LdapStore& store)
     return {};
 }
 
-inline QStringList fullNames(contactclient::ItemSet& set)
-{
-    QStringList names;
-    set.forEach([&](const contactclient::Item& item) { names.append(item.FullName()); });
-    names.sort();
-    return names;
-}
-
-inline QString entryIdOf(contactclient::ItemSet& set, const QString& fullName)
-{
-    QString id;
-    set.forEach([&](const contactclient::Item& item) {
-        if (item.FullName() == fullName)
-            id = item.EntryID();
-    });
-    return id;
-}
+using testsupport::entryIdOf;
+using testsupport::fullNames;
 
 } // namespace ldaptesting

@@ -26,28 +26,8 @@ using namespace ldaptesting;
 
 namespace {
 
-class AnsweringPrompt : public PasswordPrompt {
-public:
-    explicit AnsweringPrompt(std::optional<QString> answer) : m_answer(std::move(answer)) {}
-    std::optional<QString> askPassword(const QString&, const QString&) override { return m_answer; }
-
-private:
-    std::optional<QString> m_answer;
-};
-
-class MemoryKeyring : public Keyring {
-public:
-    Result read(const QString& key) override
-    {
-        return entries.contains(key) ? Result{Status::Found, entries.value(key), {}} : Result{Status::NotFound, {}, {}};
-    }
-    bool write(const QString& key, const QString& password) override
-    {
-        entries.insert(key, password);
-        return true;
-    }
-    QHash<QString, QString> entries;
-};
+using testsupport::AnsweringPrompt;
+using testsupport::MemoryKeyring;
 
 const QByteArray kTeam = "dn: cn=Team,dc=example,dc=com\nobjectClass: groupOfNames\ncn: Team\n"
                          "member: uid=u1,dc=example,dc=com\n\n";

@@ -9,10 +9,9 @@
 #include "setup/setupwindow.h"
 #include "testfiles.h"
 #include "textlists.h"
+#include "thunderbirdwriter.h"
 
 #include <QListWidget>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,26 +25,10 @@ using testsupport::writeFile;
 // A Thunderbird address book with the given display names and one mailing list.
 bool writeThunderbirdBook(const QString& file, const QStringList& names)
 {
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tb"));
-        db.setDatabaseName(file);
-        ok = db.open();
-        QSqlQuery q(db);
-        for (const char* sql :
-             {"CREATE TABLE cards (uid TEXT PRIMARY KEY, localId INTEGER)",
-              "CREATE TABLE properties (card TEXT, name TEXT, value TEXT)",
-              "CREATE TABLE lists (uid TEXT PRIMARY KEY, localId INTEGER, name TEXT, nickName TEXT, description TEXT)",
-              "CREATE TABLE list_cards (list TEXT, card TEXT, PRIMARY KEY(list, card))",
-              "INSERT INTO lists VALUES ('l1', 1, 'Team', '', '')"})
-            ok = ok && q.exec(QString::fromLatin1(sql));
-        for (const QString& name : names) {
-            ok = ok && q.exec(QStringLiteral("INSERT INTO cards (uid) VALUES ('%1')").arg(name)) &&
-                 q.exec(QStringLiteral("INSERT INTO properties VALUES ('%1', 'DisplayName', '%1')").arg(name));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("tb"));
+    testsupport::ThunderbirdWriter book(file, false);
+    bool ok = book.createSchema() && book.addList(QStringLiteral("l1"), QStringLiteral("Team"), {});
+    for (const QString& name : names)
+        ok = ok && book.addCard(name, {{QStringLiteral("DisplayName"), name}});
     return ok;
 }
 

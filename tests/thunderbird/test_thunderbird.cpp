@@ -14,13 +14,12 @@
 #include "fakes/memorysettingsstore.h"
 #include "testfiles.h"
 #include "textlists.h"
+#include "thunderbirdwriter.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QSignalSpy>
 #include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,78 +29,8 @@ namespace {
 
 using testsupport::writeFile;
 
-using Props = QList<std::pair<QString, QString>>;
-
-const char* const kSchema[] = {
-    "CREATE TABLE cards (uid TEXT PRIMARY KEY, localId INTEGER)",
-    "CREATE TABLE properties (card TEXT, name TEXT, value TEXT)",
-    "CREATE TABLE lists (uid TEXT PRIMARY KEY, localId INTEGER, name TEXT, nickName TEXT, description TEXT)",
-    "CREATE TABLE list_cards (list TEXT, card TEXT, PRIMARY KEY(list, card))",
-    "CREATE INDEX properties_card ON properties(card)",
-    "CREATE INDEX properties_name ON properties(name)",
-};
-
-// A read-write connection, as Thunderbird has one.
-class Writer {
-public:
-    Writer(const QString& file, bool wal) : m_name(QStringLiteral("writer-") + file)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(file);
-        db.open();
-        exec(wal ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE");
-    }
-    ~Writer()
-    {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    bool exec(const char* sql) { return exec(QString::fromUtf8(sql), {}); }
-    bool exec(const QString& sql, const QVariantList& values)
-    {
-        QSqlQuery q(QSqlDatabase::database(m_name));
-        q.prepare(sql);
-        for (const QVariant& v : values)
-            q.addBindValue(v);
-        if (!q.exec()) {
-            qWarning() << sql << q.lastError().text();
-            return false;
-        }
-        return true;
-    }
-    bool createSchema()
-    {
-        for (const char* sql : kSchema)
-            if (!exec(sql))
-                return false;
-        return true;
-    }
-    bool addCard(const QString& uid, const Props& properties)
-    {
-        if (!exec(QStringLiteral("INSERT INTO cards (uid, localId) VALUES (?, ?)"), {uid, ++m_localId}))
-            return false;
-        for (const auto& [name, value] : properties)
-            if (!exec(QStringLiteral("INSERT INTO properties (card, name, value) VALUES (?, ?, ?)"),
-                      {uid, name, value}))
-                return false;
-        return true;
-    }
-    bool addList(const QString& uid, const QString& name, const QStringList& members)
-    {
-        if (!exec(QStringLiteral("INSERT INTO lists (uid, localId, name, nickName, description) VALUES (?, ?, ?, '', "
-                                 "'Team list')"),
-                  {uid, ++m_localId, name}))
-            return false;
-        for (const QString& m : members)
-            if (!exec(QStringLiteral("INSERT INTO list_cards (list, card) VALUES (?, ?)"), {uid, m}))
-                return false;
-        return true;
-    }
-
-private:
-    QString m_name;
-    int m_localId = 0;
-};
+using Props = testsupport::ThunderbirdWriter::Props;
+using Writer = testsupport::ThunderbirdWriter;
 
 QString vcard(const char* body)
 {

@@ -7,6 +7,7 @@
 #include "contactclient/vcard/contactmapping.h"
 #include "contactclient/vcard/vcardreader.h"
 #include "contactclient/vcard/vcardtext.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -31,17 +32,8 @@ namespace {
 
 const QDateTime kNow = QDateTime(QDate(2026, 5, 17), QTime(9, 30, 5), Qt::UTC);
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 // The raw logical lines of the data whose property is not one of the names, in order.
 QList<QByteArray> untouchedLines(const QByteArray& data, const QSet<QByteArray>& names)
@@ -68,7 +60,7 @@ QList<QPair<QString, QByteArray>> corpusCards()
         QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
-            const QByteArray data = readAll(path);
+            const QByteArray data = readFile(path);
             if (data.size() > 512 * 1024 || vcard::toUtf8Data(data).constData() != data.constData())
                 continue;
             vcard::readCards(data, vcard::Detail::Summary, [&](vcard::Card& c) {
@@ -331,7 +323,7 @@ private slots:
         ContactForm form = doc.form();
         form.given = QStringLiteral("Bo");
         replaceCard(opened.origin, doc.apply(form, kNow));
-        const QByteArray now = readAll(dir + QStringLiteral("/three.vcf"));
+        const QByteArray now = readFile(dir + QStringLiteral("/three.vcf"));
         QVERIFY(now.startsWith(a));
         QVERIFY(now.endsWith(c));
         QVERIFY(now.contains("N:Bee;Bo;;;\r\n"));
@@ -374,7 +366,7 @@ private slots:
             QVERIFY(f.open(QIODevice::Append));
             f.write("BEGIN:VCARD\r\nFN:Other\r\nEND:VCARD\r\n");
         }
-        const QByteArray onDisk = readAll(path);
+        const QByteArray onDisk = readFile(path);
         const CardDocument doc(opened.bytes);
         ContactForm form = doc.form();
         form.given = QStringLiteral("Annie");
@@ -385,7 +377,7 @@ private slots:
             refused = true;
         }
         QVERIFY(refused);
-        QCOMPARE(readAll(path), onDisk);
+        QCOMPARE(readFile(path), onDisk);
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), how == QLatin1String("remove") ? 0 : 1);
 
         // Delete is refused the same way.
@@ -396,7 +388,7 @@ private slots:
             refused = true;
         }
         QVERIFY(refused);
-        QCOMPARE(readAll(path), onDisk);
+        QCOMPARE(readFile(path), onDisk);
     }
 
     // A save killed between its steps leaves the old file or the new one, never a part.
@@ -442,7 +434,7 @@ private slots:
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFSIGNALED(status));
-        QCOMPARE(readAll(path), newFile ? expected : original);
+        QCOMPARE(readFile(path), newFile ? expected : original);
         // The temporary file is hidden from the folder's reading (a name starting with a dot).
         for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
             QVERIFY(name == QLatin1String("big.vcf") || name.startsWith(QLatin1Char('.')));
@@ -462,12 +454,12 @@ private slots:
         struct stat st {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 07777), 0640);
-        QCOMPARE(readAll(path),
+        QCOMPARE(readFile(path),
                  QByteArray("BEGIN:VCARD\nVERSION:4.0\nFN:M\nTITLE:Engineer\nREV:20260517T093005Z\nEND:VCARD\n"));
         // Saved again from the origin the save returned: not a conflict.
         form.title = QStringLiteral("Lead");
         replaceCard(after, CardDocument(openCard(dir, QStringLiteral("m.vcf")).bytes).apply(form, kNow));
-        QVERIFY(readAll(path).contains("TITLE:Lead\n"));
+        QVERIFY(readFile(path).contains("TITLE:Lead\n"));
     }
 
     void addedCard_data()
@@ -493,10 +485,10 @@ private slots:
         const QByteArray card =
             CardDocument::create(formFromText(QStringLiteral("ann@example.org")), v, QStringLiteral("1234-abcd"), kNow);
         QCOMPARE(addCard(dir, QStringLiteral("1234-abcd"), card), QStringLiteral("1234-abcd.vcf"));
-        QCOMPARE(readAll(dir + QStringLiteral("/1234-abcd.vcf")), card);
+        QCOMPARE(readFile(dir + QStringLiteral("/1234-abcd.vcf")), card);
         // A second card of the same UID never replaces the first.
         QVERIFY_THROWS_EXCEPTION(AutomationError, addCard(dir, QStringLiteral("1234-abcd"), "other"));
-        QCOMPARE(readAll(dir + QStringLiteral("/1234-abcd.vcf")), card);
+        QCOMPARE(readFile(dir + QStringLiteral("/1234-abcd.vcf")), card);
     }
 
     void deletedCardIsKeptAside_data()
@@ -522,10 +514,10 @@ private slots:
         const OpenedCard opened = openCard(dir, entryId);
         const QString copy = deleteCard(opened.origin, aside);
         QVERIFY(copy.startsWith(aside + QLatin1Char('/')));
-        QVERIFY(readAll(copy).contains("FN:Gone"));
+        QVERIFY(readFile(copy).contains("FN:Gone"));
         QCOMPARE(QFileInfo::exists(dir + QStringLiteral("/d.vcf")), !rest.isEmpty());
         if (!rest.isEmpty())
-            QCOMPARE(readAll(dir + QStringLiteral("/d.vcf")), rest);
+            QCOMPARE(readFile(dir + QStringLiteral("/d.vcf")), rest);
     }
 
     // khard reads the cards written here as the same contacts.

@@ -8,6 +8,8 @@
 #include "contactclient/desktophooks.h"
 #include "contactclient/storenotifier.h"
 #include "contactclient/vcard/vcardfolderstore.h"
+#include "storetesting.h"
+#include "testfiles.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -18,11 +20,8 @@ using namespace contactclient;
 
 namespace {
 
-bool writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
+using testsupport::errorOf;
+using testsupport::writeFile;
 
 QStringList fileAsNames(Store& store)
 {
@@ -30,16 +29,6 @@ QStringList fileAsNames(Store& store)
     store.items()->forEach([&](const Item& item) { names.append(item.FileAs()); });
     names.sort();
     return names;
-}
-
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 } // namespace
