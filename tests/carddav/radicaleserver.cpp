@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace test {
 
 RadicaleServer::RadicaleServer(QString user, QString password)
@@ -26,23 +28,21 @@ bool RadicaleServer::start()
     QString auth;
     QString rights;
     if (m_user.isEmpty()) {
-        if (!QFile::exists(dir + QStringLiteral("/rights")) && !setReadOnly(false))
+        if (!QFile::exists(dir + u"/rights"_s) && !setReadOnly(false))
             return false;
-        auth = QStringLiteral("type = none\n");
-        rights = QStringLiteral("type = from_file\nfile = %1/rights\n").arg(dir);
+        auth = u"type = none\n"_s;
+        rights = u"type = from_file\nfile = %1/rights\n"_s.arg(dir);
     } else {
-        const int rc = QProcess::execute(QStringLiteral("htpasswd"),
-                                         {QStringLiteral("-c"), QStringLiteral("-b"), QStringLiteral("-m"),
-                                          dir + QStringLiteral("/users"), m_user, m_password});
+        const int rc =
+            QProcess::execute(u"htpasswd"_s, {u"-c"_s, u"-b"_s, u"-m"_s, dir + u"/users"_s, m_user, m_password});
         if (rc != 0) {
             qWarning("htpasswd failed (%d)", rc);
             return false;
         }
-        auth = QStringLiteral("type = htpasswd\nhtpasswd_filename = %1/users\nhtpasswd_encryption = md5\ndelay = 0\n")
-                   .arg(dir);
-        rights = QStringLiteral("type = owner_only\n");
+        auth = u"type = htpasswd\nhtpasswd_filename = %1/users\nhtpasswd_encryption = md5\ndelay = 0\n"_s.arg(dir);
+        rights = u"type = owner_only\n"_s;
     }
-    QFile config(dir + QStringLiteral("/config"));
+    QFile config(dir + u"/config"_s);
     if (!config.open(QIODevice::WriteOnly))
         return false;
     config.write(
@@ -56,8 +56,8 @@ bool RadicaleServer::start()
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     // Radicale itself, with fsync turned off: its storage is a throw-away folder, and syncing every
     // card to disk makes seeding hundreds of cards take many seconds.
-    m_process->start(QStringLiteral("/usr/bin/python3"),
-                     {QStringLiteral("-c"),
+    m_process->start(u"/usr/bin/python3"_s,
+                     {u"-c"_s,
                       QStringLiteral("import os, sys; os.fsync = lambda fd: None; sys.argv = ['radicale', '--config', "
                                      "sys.argv[1]]; from radicale.__main__ import run; run()"),
                       config.fileName()});
@@ -65,7 +65,7 @@ bool RadicaleServer::start()
         qWarning("radicale does not start: %s", qPrintable(m_process->errorString()));
         return false;
     }
-    static const QRegularExpression listening(QStringLiteral("Listening on '\\[?127\\.0\\.0\\.1\\]?:(\\d+)'"));
+    static const QRegularExpression listening(u"Listening on '\\[?127\\.0\\.0\\.1\\]?:(\\d+)'"_s);
     const QDeadlineTimer deadline(15000);
     const qsizetype logStart = m_log.size(); // a server started again says it anew
     while (!deadline.hasExpired() && m_process->state() == QProcess::Running) {
@@ -73,7 +73,7 @@ bool RadicaleServer::start()
         m_log += QString::fromUtf8(m_process->readAll());
         const QString said = m_log.mid(logStart);
         const auto match = listening.match(said);
-        if (match.hasMatch() && said.contains(QStringLiteral("ready"))) {
+        if (match.hasMatch() && said.contains(u"ready"_s)) {
             m_port = match.captured(1).toInt();
             return true;
         }
@@ -84,7 +84,7 @@ bool RadicaleServer::start()
 
 bool RadicaleServer::setReadOnly(bool readOnly)
 {
-    QFile rules(m_dir.path() + QStringLiteral("/rights"));
+    QFile rules(m_dir.path() + u"/rights"_s);
     if (!rules.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     const QByteArray permissions = readOnly ? "Rr" : "RrWw";
@@ -106,7 +106,7 @@ void RadicaleServer::stop()
 
 QUrl RadicaleServer::url(const QString& path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+    return QUrl(u"http://127.0.0.1:%1%2"_s.arg(m_port).arg(path));
 }
 
 int RadicaleServer::request(const QByteArray& method, const QString& path, const QByteArray& body,
@@ -159,10 +159,10 @@ int RadicaleServer::createAddressBook(const QString& path, const QByteArray& car
 
 QByteArray card(const QString& uid, const QString& fullName, const QStringList& extra)
 {
-    QString text = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%2\r\nN:%2;;;;\r\n").arg(uid, fullName);
+    QString text = u"BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%2\r\nN:%2;;;;\r\n"_s.arg(uid, fullName);
     for (const QString& line : extra)
-        text += line + QStringLiteral("\r\n");
-    text += QStringLiteral("END:VCARD\r\n");
+        text += line + u"\r\n"_s;
+    text += u"END:VCARD\r\n"_s;
     return text.toUtf8();
 }
 
@@ -179,8 +179,7 @@ ScriptServer::~ScriptServer()
 
 bool ScriptServer::start()
 {
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    QStringList{QStringLiteral(QUINTEL_TEST_DATA "/") + m_script} + m_arguments);
+    m_process.start(u"/usr/bin/python3"_s, QStringList{QStringLiteral(QUINTEL_TEST_DATA "/") + m_script} + m_arguments);
     const QDeadlineTimer deadline(10000);
     QByteArray out;
     while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
@@ -200,7 +199,7 @@ bool ScriptServer::start()
 
 QUrl ScriptServer::url(const QString& path, int which) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_ports.value(which)).arg(path));
+    return QUrl(u"http://127.0.0.1:%1%2"_s.arg(m_ports.value(which)).arg(path));
 }
 
 QByteArray ScriptServer::output()

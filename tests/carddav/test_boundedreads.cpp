@@ -11,6 +11,7 @@
 
 using namespace contactclient;
 using namespace contactclient::carddav;
+using namespace Qt::StringLiterals;
 
 class TestBoundedReads : public QObject {
     Q_OBJECT
@@ -25,12 +26,12 @@ private slots:
     void initTestCase()
     {
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(QUINTEL_CARDDAV_TESTS "/hostileserver.py")});
+        m_server.start(u"/usr/bin/python3"_s, {QStringLiteral(QUINTEL_CARDDAV_TESTS "/hostileserver.py")});
         QVERIFY(m_server.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(m_server.canReadLine(), 10000);
         const QByteArray ready = m_server.readLine().trimmed();
         QVERIFY2(ready.startsWith("READY "), ready.constData());
-        m_base = QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(QString::fromLatin1(ready.mid(6))));
+        m_base = QUrl(u"http://127.0.0.1:%1/"_s.arg(QString::fromLatin1(ready.mid(6))));
     }
     void cleanupTestCase()
     {
@@ -46,16 +47,15 @@ private slots:
         QTest::addColumn<int>("error"); // a DavError kind, -1: none
         QTest::addColumn<qint64>("size");
         QTest::addColumn<int>("deadline"); // ms; generous but for the server that never ends
-        QTest::newRow("endless answer") << QStringLiteral("endless/") << qint64(2 * 1024 * 1024)
-                                        << int(DavError::Protocol) << qint64(0) << 60000;
-        QTest::newRow("declared 10 GB") << QStringLiteral("declared/") << kMaxListingReply << int(DavError::Protocol)
+        QTest::newRow("endless answer") << u"endless/"_s << qint64(2 * 1024 * 1024) << int(DavError::Protocol)
                                         << qint64(0) << 60000;
-        QTest::newRow("drips for ever") << QStringLiteral("drip/") << kMaxSmallReply << int(DavError::Network)
-                                        << qint64(0) << 1500;
+        QTest::newRow("declared 10 GB") << u"declared/"_s << kMaxListingReply << int(DavError::Protocol) << qint64(0)
+                                        << 60000;
+        QTest::newRow("drips for ever") << u"drip/"_s << kMaxSmallReply << int(DavError::Network) << qint64(0) << 1500;
         QTest::newRow("large answer within its cap")
-            << QStringLiteral("large/20/") << qint64(64 * 1024 * 1024) << -1 << qint64(20 * 1024 * 1024) << 60000;
+            << u"large/20/"_s << qint64(64 * 1024 * 1024) << -1 << qint64(20 * 1024 * 1024) << 60000;
         QTest::newRow("large answer over its cap")
-            << QStringLiteral("large/20/") << qint64(8 * 1024 * 1024) << int(DavError::Protocol) << qint64(0) << 60000;
+            << u"large/20/"_s << qint64(8 * 1024 * 1024) << int(DavError::Protocol) << qint64(0) << 60000;
     }
     void replies()
     {
@@ -82,11 +82,11 @@ private slots:
     void firstStartWithoutAnswer()
     {
         QTemporaryDir cache;
-        CardDavStore store({at("drip/").toString(), QString(), QStringLiteral("/drip/")}, cache.path());
+        CardDavStore store({at("drip/").toString(), QString(), u"/drip/"_s}, cache.path());
         store.setFirstWait(std::chrono::milliseconds(300), std::chrono::milliseconds(60000));
         store.open();
         QCOMPARE(store.items()->Count(), 0);
-        QVERIFY2(store.statusNote().contains(QStringLiteral("not answered yet")), qPrintable(store.statusNote()));
+        QVERIFY2(store.statusNote().contains(u"not answered yet"_s), qPrintable(store.statusNote()));
     }
 };
 

@@ -18,12 +18,13 @@
 #include <csignal>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using testsupport::onWorkerThread;
 
-const QString kBook = QStringLiteral("/shared/book/");
+const QString kBook = u"/shared/book/"_s;
 
 } // namespace
 
@@ -45,9 +46,9 @@ void TestCardDavStart::listsFromTheCopyWhileTheServerIsSilent_data()
     QTest::addColumn<QString>("change"); // on the server while the bar was closed
     QTest::addColumn<int>("after");      // contacts once the sync has landed
 
-    QTest::newRow("a card added") << "add" << 3;
-    QTest::newRow("a card removed") << "remove" << 1;
-    QTest::newRow("nothing changed") << "" << 2;
+    QTest::newRow("a card added") << u"add"_s << 3;
+    QTest::newRow("a card removed") << u"remove"_s << 1;
+    QTest::newRow("nothing changed") << u""_s << 2;
 }
 
 void TestCardDavStart::listsFromTheCopyWhileTheServerIsSilent()
@@ -57,8 +58,7 @@ void TestCardDavStart::listsFromTheCopyWhileTheServerIsSilent()
 
     test::RadicaleServer server;
     QVERIFY(server.start());
-    QCOMPARE(server.createAddressBook(kBook, test::card(QStringLiteral("hal"), QStringLiteral("Hal Hill")) +
-                                                 test::card(QStringLiteral("ida"), QStringLiteral("Ida Ives"))),
+    QCOMPARE(server.createAddressBook(kBook, test::card(u"hal"_s, u"Hal Hill"_s) + test::card(u"ida"_s, u"Ida Ives"_s)),
              201);
     const CardDavAccount account{server.url().toString(), {}, {}};
     QTemporaryDir cache;
@@ -68,11 +68,9 @@ void TestCardDavStart::listsFromTheCopyWhileTheServerIsSilent()
         QCOMPARE(first.items()->Count(), 2);
     }
     if (change == QLatin1String("add"))
-        QCOMPARE(
-            server.put(kBook + QStringLiteral("jo.vcf"), test::card(QStringLiteral("jo"), QStringLiteral("Jo Jones"))),
-            201);
+        QCOMPARE(server.put(kBook + u"jo.vcf"_s, test::card(u"jo"_s, u"Jo Jones"_s)), 201);
     else if (change == QLatin1String("remove"))
-        QCOMPARE(server.remove(kBook + QStringLiteral("hal.vcf")), 200);
+        QCOMPARE(server.remove(kBook + u"hal.vcf"_s), 200);
 
     // Stopped, the server still accepts connections (the system does that) but answers nothing.
     const auto pid = pid_t(server.processId());
@@ -112,7 +110,7 @@ void TestCardDavStart::nextStartReadsNoCardAfterADownload()
     QVERIFY(server.start());
     QByteArray cards;
     for (int i = 0; i < 300; ++i)
-        cards += test::card(QStringLiteral("c%1").arg(i), QStringLiteral("Contact %1").arg(i));
+        cards += test::card(u"c%1"_s.arg(i), u"Contact %1"_s.arg(i));
     QCOMPARE(server.createAddressBook(kBook, cards), 201);
     QTemporaryDir cache;
     CardDavStore store(CardDavAccount{server.url().toString(), {}, {}}, cache.path());
@@ -125,7 +123,7 @@ void TestCardDavStart::nextStartReadsNoCardAfterADownload()
     QVERIFY(summary);
     ReadStats stats;
     readFolder(copy, summary, &stats);
-    QVERIFY2(stats.unchanged, qPrintable(QStringLiteral("%1 files read again").arg(stats.filesRead)));
+    QVERIFY2(stats.unchanged, qPrintable(u"%1 files read again"_s.arg(stats.filesRead)));
 }
 
 QTEST_GUILESS_MAIN(TestCardDavStart)

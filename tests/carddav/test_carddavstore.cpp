@@ -21,16 +21,17 @@
 using namespace contactclient;
 using namespace contactclient::carddav;
 using namespace testsupport;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kUser = QStringLiteral("alice");
-const QString kPassword = QStringLiteral("s3cret");
-const QString kTeamFilter = QStringLiteral("[Categories] = \"team\"");
+const QString kUser = u"alice"_s;
+const QString kPassword = u"s3cret"_s;
+const QString kTeamFilter = u"[Categories] = \"team\""_s;
 
 QByteArray team(const QString& uid, const QString& name)
 {
-    return test::card(uid, name, {QStringLiteral("CATEGORIES:Team,Friends")});
+    return test::card(uid, name, {u"CATEGORIES:Team,Friends"_s});
 }
 
 } // namespace
@@ -59,7 +60,7 @@ private:
         store->waitForRefresh();
         return store;
     }
-    CardDavAccount openAccount() const { return {m_open.url().toString(), {}, QStringLiteral("/shared/contacts/")}; }
+    CardDavAccount openAccount() const { return {m_open.url().toString(), {}, u"/shared/contacts/"_s}; }
     CardDavAccount aliceAccount() const { return {m_auth.url().toString(), kUser, {}}; }
 
     QTemporaryDir m_xdgCache;
@@ -73,14 +74,12 @@ void TestCardDavStore::initTestCase()
     qputenv("XDG_CACHE_HOME", m_xdgCache.path().toUtf8());
     QVERIFY(m_open.start());
     QVERIFY(m_auth.start());
-    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/contacts/"),
-                                      test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer")) +
-                                          team(QStringLiteral("bob"), QStringLiteral("Bob Baker")) +
-                                          test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
+    QCOMPARE(m_open.createAddressBook(u"/shared/contacts/"_s, test::card(u"ann"_s, u"Ann Archer"_s) +
+                                                                  team(u"bob"_s, u"Bob Baker"_s) +
+                                                                  test::card(u"cy"_s, u"Cy Cole"_s)),
              201);
-    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/contacts/"),
-                                      test::card(QStringLiteral("dee"), QStringLiteral("Dee Dunn")) +
-                                          team(QStringLiteral("eve"), QStringLiteral("Eve East"))),
+    QCOMPARE(m_auth.createAddressBook(u"/alice/contacts/"_s,
+                                      test::card(u"dee"_s, u"Dee Dunn"_s) + team(u"eve"_s, u"Eve East"_s)),
              201);
 }
 
@@ -96,63 +95,51 @@ void TestCardDavStore::firstStartThenChangesAfterRestart()
     {
         auto store = openStore(openAccount(), cache.path());
         auto items = store->items();
-        QCOMPARE(fullNames(*items),
-                 (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole")}));
-        QCOMPARE(fullNames(*items->Restrict(kTeamFilter)), QStringList{QStringLiteral("Bob Baker")});
-        QCOMPARE(store->itemFromId(entryIdOf(*items, QStringLiteral("Bob Baker")))->Categories(),
-                 (QStringList{QStringLiteral("Team"), QStringLiteral("Friends")}));
+        QCOMPARE(fullNames(*items), (QStringList{u"Ann Archer"_s, u"Bob Baker"_s, u"Cy Cole"_s}));
+        QCOMPARE(fullNames(*items->Restrict(kTeamFilter)), QStringList{u"Bob Baker"_s});
+        QCOMPARE(store->itemFromId(entryIdOf(*items, u"Bob Baker"_s))->Categories(),
+                 (QStringList{u"Team"_s, u"Friends"_s}));
         QCOMPARE(store->statusNote(), QString());
         QCOMPARE(m_prompt->asked, 0); // no user, no password
     }
 
-    QCOMPARE(
-        m_open.put(QStringLiteral("/shared/contacts/dan.vcf"), team(QStringLiteral("dan"), QStringLiteral("Dan Dale"))),
-        201);
-    QCOMPARE(
-        m_open.put(QStringLiteral("/shared/contacts/cy.vcf"), team(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
-        201);
-    QCOMPARE(m_open.remove(QStringLiteral("/shared/contacts/ann.vcf")), 200);
+    QCOMPARE(m_open.put(u"/shared/contacts/dan.vcf"_s, team(u"dan"_s, u"Dan Dale"_s)), 201);
+    QCOMPARE(m_open.put(u"/shared/contacts/cy.vcf"_s, team(u"cy"_s, u"Cy Cole"_s)), 201);
+    QCOMPARE(m_open.remove(u"/shared/contacts/ann.vcf"_s), 200);
 
     auto store = openStore(openAccount(), cache.path());
     QCOMPARE(store->lastSync().written, 2);
     QCOMPARE(store->lastSync().removed, 1);
     QCOMPARE(fullNames(*store->items()->Restrict(kTeamFilter)),
-             (QStringList{QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole"), QStringLiteral("Dan Dale")}));
+             (QStringList{u"Bob Baker"_s, u"Cy Cole"_s, u"Dan Dale"_s}));
 
     // Back as it was, for the other tests.
-    QCOMPARE(m_open.remove(QStringLiteral("/shared/contacts/dan.vcf")), 200);
-    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/cy.vcf"),
-                        test::card(QStringLiteral("cy"), QStringLiteral("Cy Cole"))),
-             201);
-    QCOMPARE(m_open.put(QStringLiteral("/shared/contacts/ann.vcf"),
-                        test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer"))),
-             201);
+    QCOMPARE(m_open.remove(u"/shared/contacts/dan.vcf"_s), 200);
+    QCOMPARE(m_open.put(u"/shared/contacts/cy.vcf"_s, test::card(u"cy"_s, u"Cy Cole"_s)), 201);
+    QCOMPARE(m_open.put(u"/shared/contacts/ann.vcf"_s, test::card(u"ann"_s, u"Ann Archer"_s)), 201);
 }
 
 void TestCardDavStore::backgroundRefreshUpdatesTheCopy()
 {
     QTemporaryDir cache;
     openStore(aliceAccount(), cache.path());
-    QCOMPARE(m_auth.put(QStringLiteral("/alice/contacts/fay.vcf"),
-                        test::card(QStringLiteral("fay"), QStringLiteral("Fay Ford"))),
-             201);
+    QCOMPARE(m_auth.put(u"/alice/contacts/fay.vcf"_s, test::card(u"fay"_s, u"Fay Ford"_s)), 201);
 
     CardDavStore store(aliceAccount(), cache.path(), SyncOptions{}, m_prompt);
     QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
     store.open();
     // Opened from the copy; the sync lands when the event loop runs.
-    QCOMPARE(fullNames(*store.items()), (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East")}));
+    QCOMPARE(fullNames(*store.items()), (QStringList{u"Dee Dunn"_s, u"Eve East"_s}));
     QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 60000);
-    QCOMPARE(fullNames(*store.items()),
-             (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East"), QStringLiteral("Fay Ford")}));
+    QCOMPARE(fullNames(*store.items()), (QStringList{u"Dee Dunn"_s, u"Eve East"_s, u"Fay Ford"_s}));
     QCOMPARE(store.statusNote(), QString());
 
     // A refresh asked for later brings a deletion.
-    QCOMPARE(m_auth.remove(QStringLiteral("/alice/contacts/fay.vcf")), 200);
+    QCOMPARE(m_auth.remove(u"/alice/contacts/fay.vcf"_s), 200);
     changed.clear();
     store.refresh();
     QVERIFY(changed.wait(60000));
-    QCOMPARE(fullNames(*store.items()), (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East")}));
+    QCOMPARE(fullNames(*store.items()), (QStringList{u"Dee Dunn"_s, u"Eve East"_s}));
 
     // One that finds nothing new reloads nothing.
     changed.clear();
@@ -169,22 +156,19 @@ void TestCardDavStore::serverGoneOpensFromTheCopy()
     QTemporaryDir noCache;
     test::RadicaleServer server;
     QVERIFY(server.start());
-    QCOMPARE(server.createAddressBook(QStringLiteral("/shared/book/"),
-                                      team(QStringLiteral("gil"), QStringLiteral("Gil Gray"))),
-             201);
+    QCOMPARE(server.createAddressBook(u"/shared/book/"_s, team(u"gil"_s, u"Gil Gray"_s)), 201);
     const CardDavAccount account{server.url().toString(), {}, {}};
     openStore(account, cache.path());
     server.stop();
 
     auto store = openStore(account, cache.path());
-    QVERIFY2(store->statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(store->statusNote()));
-    QVERIFY2(store->statusNote().contains(QStringLiteral("cannot be reached")), qPrintable(store->statusNote()));
-    QCOMPARE(fullNames(*store->items()->Restrict(kTeamFilter)), QStringList{QStringLiteral("Gil Gray")});
+    QVERIFY2(store->statusNote().startsWith(u"Working offline"_s), qPrintable(store->statusNote()));
+    QVERIFY2(store->statusNote().contains(u"cannot be reached"_s), qPrintable(store->statusNote()));
+    QCOMPARE(fullNames(*store->items()->Restrict(kTeamFilter)), QStringList{u"Gil Gray"_s});
 
     const auto failure = failureOf([&] { openStore(account, noCache.path()); });
     QCOMPARE(failure.number, int(errStoreUnavailable));
-    QVERIFY2(failure.description.contains(QStringLiteral("no copy")) &&
-                 failure.description.contains(QStringLiteral("cannot be reached")),
+    QVERIFY2(failure.description.contains(u"no copy"_s) && failure.description.contains(u"cannot be reached"_s),
              qPrintable(failure.description));
 }
 
@@ -196,20 +180,20 @@ void TestCardDavStore::wrongPasswordKeepsTheCopyUsable()
 
     // A new session: nothing remembered, and the user types a wrong password.
     setKeyring(std::make_shared<MemoryKeyring>(false));
-    m_prompt = std::make_shared<AnsweringPrompt>(QStringLiteral("wrong"));
+    m_prompt = std::make_shared<AnsweringPrompt>(u"wrong"_s);
     auto store = openStore(aliceAccount(), cache.path());
-    QVERIFY2(store->statusNote().contains(QStringLiteral("refused the user name \"alice\" or its password")),
+    QVERIFY2(store->statusNote().contains(u"refused the user name \"alice\" or its password"_s),
              qPrintable(store->statusNote()));
-    QCOMPARE(fullNames(*store->items()), (QStringList{QStringLiteral("Dee Dunn"), QStringLiteral("Eve East")}));
+    QCOMPARE(fullNames(*store->items()), (QStringList{u"Dee Dunn"_s, u"Eve East"_s}));
 
     const auto failure = failureOf([&] { openStore(aliceAccount(), noCache.path()); });
     QCOMPARE(failure.number, int(errStoreUnavailable));
-    QVERIFY2(failure.description.contains(QStringLiteral("refused")), qPrintable(failure.description));
+    QVERIFY2(failure.description.contains(u"refused"_s), qPrintable(failure.description));
 
     // Declining to give a password: the copy still opens.
     m_prompt = std::make_shared<AnsweringPrompt>(std::nullopt);
     auto declined = openStore(aliceAccount(), cache.path());
-    QVERIFY2(declined->statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(declined->statusNote()));
+    QVERIFY2(declined->statusNote().startsWith(u"Working offline"_s), qPrintable(declined->statusNote()));
     QCOMPARE(declined->items()->Count(), 2);
 }
 
@@ -222,7 +206,7 @@ void TestCardDavStore::passwordAskedOncePerSessionAndKept()
     openStore(aliceAccount(), cache.path());
     QCOMPARE(m_prompt->asked, 1);
     // Accepted by the server, the typed password went to the keyring, never to the settings.
-    QCOMPARE(keyring->entries.value(QStringLiteral("carddav:alice@127.0.0.1")), kPassword);
+    QCOMPARE(keyring->entries.value(u"carddav:alice@127.0.0.1"_s), kPassword);
 
     auto fresh = std::make_shared<AnsweringPrompt>(std::nullopt);
     setKeyring(keyring); // a new session: the same keyring, nothing remembered
@@ -237,7 +221,7 @@ void TestCardDavStore::desktopKeyring()
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         QSKIP("No D-Bus session bus, so no Secret Service: the desktop keyring is not tested here.");
     auto keyring = createSystemKeyring();
-    const QString key = QStringLiteral("carddav:quintel-test-%1@127.0.0.1").arg(QCoreApplication::applicationPid());
+    const QString key = u"carddav:quintel-test-%1@127.0.0.1"_s.arg(QCoreApplication::applicationPid());
     if (!keyring->write(key, kPassword))
         QSKIP("No Secret Service answers on the session bus: the desktop keyring is not tested here.");
     const Keyring::Result read = keyring->read(key);
@@ -257,18 +241,10 @@ void TestCardDavStore::factoryInProgramWithoutWidgets_data()
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("expected"); // item count, or "!" + part of the error
 
-    QTest::newRow("carddav") << "carddav"
-                             << "@"
-                             << "3";
-    QTest::newRow("CardDAV spelled otherwise") << "CardDAV"
-                                               << "@"
-                                               << "3";
-    QTest::newRow("plain http to another machine") << "carddav"
-                                                   << "http://dav.example.com/"
-                                                   << "!https://";
-    QTest::newRow("no address") << "carddav"
-                                << ""
-                                << "!CardDavUrl";
+    QTest::newRow("carddav") << u"carddav"_s << u"@"_s << u"3"_s;
+    QTest::newRow("CardDAV spelled otherwise") << u"CardDAV"_s << u"@"_s << u"3"_s;
+    QTest::newRow("plain http to another machine") << u"carddav"_s << u"http://dav.example.com/"_s << u"!https://"_s;
+    QTest::newRow("no address") << u"carddav"_s << u""_s << u"!CardDavUrl"_s;
 }
 
 void TestCardDavStore::factoryInProgramWithoutWidgets()
@@ -281,14 +257,14 @@ void TestCardDavStore::factoryInProgramWithoutWidgets()
     fake::MemorySettingsStore settings;
     settings.values.insert(kClientSection + QLatin1Char('/') + key::Backend, backend);
     settings.values.insert(kClientSection + QLatin1Char('/') + key::CardDavUrl,
-                           url == QStringLiteral("@") ? m_open.url().toString() : url);
+                           url == u"@"_s ? m_open.url().toString() : url);
     auto app = createApplication(settings, noDesktop(), m_prompt);
     QVERIFY(app->notifier());
-    auto ns = app->GetNamespace(QStringLiteral("MAPI"));
+    auto ns = app->GetNamespace(u"MAPI"_s);
     try {
         ns->Logon();
         QCOMPARE(QString::number(ns->GetDefaultFolder(olFolderContacts)->Items()->Count()), expected);
-        QVERIFY(QDir(m_xdgCache.path() + QStringLiteral("/Quintel/carddav")).exists());
+        QVERIFY(QDir(m_xdgCache.path() + u"/Quintel/carddav"_s).exists());
     } catch (const AutomationError& e) {
         QVERIFY2(expected.startsWith(QLatin1Char('!')), qPrintable(e.description()));
         QCOMPARE(e.number(), int(errStoreUnavailable));

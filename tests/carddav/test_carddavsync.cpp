@@ -16,13 +16,14 @@
 
 using namespace contactclient;
 using namespace contactclient::carddav;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using testsupport::readFile;
 
-const QString kUser = QStringLiteral("alice");
-const QString kPassword = QStringLiteral("s3cret");
+const QString kUser = u"alice"_s;
+const QString kPassword = u"s3cret"_s;
 
 QStringList filesIn(const QString& folder)
 {
@@ -31,15 +32,14 @@ QStringList filesIn(const QString& folder)
 
 QStringList cardsIn(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
+    return QDir(folder).entryList({u"*.vcf"_s}, QDir::Files, QDir::Name);
 }
 
 QByteArray manyCards(const QString& prefix, int count)
 {
     QByteArray all;
     for (int i = 0; i < count; ++i)
-        all += test::card(QStringLiteral("%1-%2").arg(prefix).arg(i, 4, 10, QLatin1Char('0')),
-                          QStringLiteral("Person %1").arg(i));
+        all += test::card(u"%1-%2"_s.arg(prefix).arg(i, 4, 10, QLatin1Char('0')), u"Person %1"_s.arg(i));
     return all;
 }
 
@@ -85,9 +85,9 @@ void TestCardDavSync::initTestCase()
 {
     QVERIFY(m_open.start());
     QVERIFY(m_auth.start());
-    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/contacts/"), manyCards(QStringLiteral("s"), 3)), 201);
-    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/contacts/"), manyCards(QStringLiteral("c"), 2)), 201);
-    QCOMPARE(m_auth.createAddressBook(QStringLiteral("/alice/work/"), manyCards(QStringLiteral("w"), 2)), 201);
+    QCOMPARE(m_open.createAddressBook(u"/shared/contacts/"_s, manyCards(u"s"_s, 3)), 201);
+    QCOMPARE(m_auth.createAddressBook(u"/alice/contacts/"_s, manyCards(u"c"_s, 2)), 201);
+    QCOMPARE(m_auth.createAddressBook(u"/alice/work/"_s, manyCards(u"w"_s, 2)), 201);
 }
 
 void TestCardDavSync::urlPolicy_data()
@@ -95,26 +95,16 @@ void TestCardDavSync::urlPolicy_data()
     QTest::addColumn<QString>("configured");
     QTest::addColumn<QString>("expected"); // empty: refused
 
-    QTest::newRow("bare host means https") << "dav.example.com"
-                                           << "https://dav.example.com/";
-    QTest::newRow("https with a path") << "https://dav.example.com/dav/"
-                                       << "https://dav.example.com/dav/";
-    QTest::newRow("user info is dropped") << "https://bob:pw@dav.example.com/"
-                                          << "https://dav.example.com/";
-    QTest::newRow("http to loopback") << "http://127.0.0.1:5232"
-                                      << "http://127.0.0.1:5232/";
-    QTest::newRow("http to localhost") << "http://localhost:5232/"
-                                       << "http://localhost:5232/";
-    QTest::newRow("http to ::1") << "http://[::1]:5232/"
-                                 << "http://[::1]:5232/";
-    QTest::newRow("http to another machine") << "http://dav.example.com/"
-                                             << "";
-    QTest::newRow("http to a private address") << "http://192.168.1.2/"
-                                               << "";
-    QTest::newRow("another scheme") << "ftp://dav.example.com/"
-                                    << "";
-    QTest::newRow("nothing") << "  "
-                             << "";
+    QTest::newRow("bare host means https") << u"dav.example.com"_s << u"https://dav.example.com/"_s;
+    QTest::newRow("https with a path") << u"https://dav.example.com/dav/"_s << u"https://dav.example.com/dav/"_s;
+    QTest::newRow("user info is dropped") << u"https://bob:pw@dav.example.com/"_s << u"https://dav.example.com/"_s;
+    QTest::newRow("http to loopback") << u"http://127.0.0.1:5232"_s << u"http://127.0.0.1:5232/"_s;
+    QTest::newRow("http to localhost") << u"http://localhost:5232/"_s << u"http://localhost:5232/"_s;
+    QTest::newRow("http to ::1") << u"http://[::1]:5232/"_s << u"http://[::1]:5232/"_s;
+    QTest::newRow("http to another machine") << u"http://dav.example.com/"_s << u""_s;
+    QTest::newRow("http to a private address") << u"http://192.168.1.2/"_s << u""_s;
+    QTest::newRow("another scheme") << u"ftp://dav.example.com/"_s << u""_s;
+    QTest::newRow("nothing") << u"  "_s << u""_s;
 }
 
 void TestCardDavSync::urlPolicy()
@@ -136,27 +126,27 @@ void TestCardDavSync::urlPolicy()
 
 void TestCardDavSync::redirectsStayOnTheServer()
 {
-    const QUrl from(QStringLiteral("https://a.example/"));
-    QVERIFY(isSameServer(from, QUrl(QStringLiteral("https://a.example/dav/"))));
-    QVERIFY(isSameServer(QUrl(QStringLiteral("http://localhost/")), QUrl(QStringLiteral("https://localhost/"))));
-    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("https://b.example/"))));
-    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("https://a.example:8443/"))));
-    QVERIFY(!isSameServer(from, QUrl(QStringLiteral("http://a.example/"))));
+    const QUrl from(u"https://a.example/"_s);
+    QVERIFY(isSameServer(from, QUrl(u"https://a.example/dav/"_s)));
+    QVERIFY(isSameServer(QUrl(u"http://localhost/"_s), QUrl(u"https://localhost/"_s)));
+    QVERIFY(!isSameServer(from, QUrl(u"https://b.example/"_s)));
+    QVERIFY(!isSameServer(from, QUrl(u"https://a.example:8443/"_s)));
+    QVERIFY(!isSameServer(from, QUrl(u"http://a.example/"_s)));
 }
 
 void TestCardDavSync::namedServersAreNotAsked_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::newRow("principal on another server") << "principal";
-    QTest::newRow("home set on another server") << "homeset";
-    QTest::newRow("address book on another server") << "book";
+    QTest::newRow("principal on another server") << u"principal"_s;
+    QTest::newRow("home set on another server") << u"homeset"_s;
+    QTest::newRow("address book on another server") << u"book"_s;
     // A card on another server is left out of an answer that is otherwise kept: hostileHrefsAreSkipped.
 }
 
 void TestCardDavSync::namedServersAreNotAsked()
 {
     QFETCH(QString, mode);
-    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {mode});
+    test::ScriptServer hostile(u"hostiledav.py"_s, {mode});
     QVERIFY(hostile.start());
     QTemporaryDir dir;
     VdirCache cache(dir.path());
@@ -167,7 +157,7 @@ void TestCardDavSync::namedServersAreNotAsked()
         QFAIL("an address on another server was accepted");
     } catch (const DavError& e) {
         QCOMPARE(e.kind(), DavError::Protocol);
-        QVERIFY2(e.message().contains(QStringLiteral("not on that server")), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(u"not on that server"_s), qPrintable(e.message()));
     }
     QCOMPARE(hostile.output(), QByteArray()); // the other server was never asked, no password went there
     QCOMPARE(cardsIn(dir.path()), QStringList());
@@ -178,12 +168,12 @@ void TestCardDavSync::looksLikeVCard_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("whole");
 
-    QTest::newRow("whole") << "BEGIN:VCARD\nVERSION:3.0\nFN:A\nEND:VCARD\n" << true;
-    QTest::newRow("folded line") << "BEGIN:VCARD\r\nNOTE:a\r\n  b\r\nEND:VCARD" << true;
-    QTest::newRow("no end") << "BEGIN:VCARD\nFN:A\n" << false;
-    QTest::newRow("line without colon") << "BEGIN:VCARD\nFN A\nEND:VCARD" << false;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("html error page") << "<html>Error</html>" << false;
+    QTest::newRow("whole") << u"BEGIN:VCARD\nVERSION:3.0\nFN:A\nEND:VCARD\n"_s << true;
+    QTest::newRow("folded line") << u"BEGIN:VCARD\r\nNOTE:a\r\n  b\r\nEND:VCARD"_s << true;
+    QTest::newRow("no end") << u"BEGIN:VCARD\nFN:A\n"_s << false;
+    QTest::newRow("line without colon") << u"BEGIN:VCARD\nFN A\nEND:VCARD"_s << false;
+    QTest::newRow("empty") << u""_s << false;
+    QTest::newRow("html error page") << u"<html>Error</html>"_s << false;
 }
 
 void TestCardDavSync::looksLikeVCard()
@@ -200,24 +190,12 @@ void TestCardDavSync::discovery_data()
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<QString>("expected"); // path, or "!" + part of the error
 
-    QTest::newRow("anonymous, from the root") << false << "/"
-                                              << ""
-                                              << "/shared/contacts/";
-    QTest::newRow("user, from the root, chosen book") << true << "/"
-                                                      << "/alice/work/"
-                                                      << "/alice/work/";
-    QTest::newRow("user, from the root, full URL") << true << "/"
-                                                   << "@/alice/contacts/"
-                                                   << "/alice/contacts/";
-    QTest::newRow("user, from the principal") << true << "/alice/"
-                                              << "/alice/contacts"
-                                              << "/alice/contacts/";
-    QTest::newRow("address book given") << true << "/alice/work/"
-                                        << ""
-                                        << "/alice/work/";
-    QTest::newRow("chosen book missing") << true << "/"
-                                         << "/alice/none/"
-                                         << "!is not on the server";
+    QTest::newRow("anonymous, from the root") << false << u"/"_s << u""_s << u"/shared/contacts/"_s;
+    QTest::newRow("user, from the root, chosen book") << true << u"/"_s << u"/alice/work/"_s << u"/alice/work/"_s;
+    QTest::newRow("user, from the root, full URL") << true << u"/"_s << u"@/alice/contacts/"_s << u"/alice/contacts/"_s;
+    QTest::newRow("user, from the principal") << true << u"/alice/"_s << u"/alice/contacts"_s << u"/alice/contacts/"_s;
+    QTest::newRow("address book given") << true << u"/alice/work/"_s << u""_s << u"/alice/work/"_s;
+    QTest::newRow("chosen book missing") << true << u"/"_s << u"/alice/none/"_s << u"!is not on the server"_s;
 }
 
 void TestCardDavSync::discovery()
@@ -250,8 +228,8 @@ void TestCardDavSync::firstSyncThenChanges_data()
 void TestCardDavSync::firstSyncThenChanges()
 {
     QFETCH(bool, useSyncCollection);
-    const QString bookPath = QStringLiteral("/alice/many-%1/").arg(useSyncCollection ? 1 : 2);
-    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("m"), 300)), 201);
+    const QString bookPath = u"/alice/many-%1/"_s.arg(useSyncCollection ? 1 : 2);
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(u"m"_s, 300)), 201);
     const QUrl book = m_auth.url(bookPath);
     QTemporaryDir dir;
     VdirCache cache(dir.path());
@@ -262,20 +240,16 @@ void TestCardDavSync::firstSyncThenChanges()
     QCOMPARE(first.written, 300);
     QVERIFY(first.fullListing);
     QCOMPARE(cardsIn(dir.path()).size(), 300);
-    QVERIFY(readFile(dir.filePath(QStringLiteral("m-0017.vcf"))).contains("FN:Person 17\r\n"));
+    QVERIFY(readFile(dir.filePath(u"m-0017.vcf"_s)).contains("FN:Person 17\r\n"));
     cache.load();
     QVERIFY(cache.isComplete());
     QCOMPARE(cache.state().syncToken.isEmpty(), !useSyncCollection);
     QCOMPARE(cache.state().ctag.isEmpty(), useSyncCollection);
 
     // Changes on the server: one card changed, one added, one deleted.
-    QCOMPARE(m_auth.put(bookPath + QStringLiteral("m-0005.vcf"),
-                        test::card(QStringLiteral("m-0005"), QStringLiteral("Renamed Five"))),
-             201);
-    QCOMPARE(
-        m_auth.put(bookPath + QStringLiteral("new.vcf"), test::card(QStringLiteral("new"), QStringLiteral("Newcomer"))),
-        201);
-    QCOMPARE(m_auth.remove(bookPath + QStringLiteral("m-0007.vcf")), 200);
+    QCOMPARE(m_auth.put(bookPath + u"m-0005.vcf"_s, test::card(u"m-0005"_s, u"Renamed Five"_s)), 201);
+    QCOMPARE(m_auth.put(bookPath + u"new.vcf"_s, test::card(u"new"_s, u"Newcomer"_s)), 201);
+    QCOMPARE(m_auth.remove(bookPath + u"m-0007.vcf"_s), 200);
 
     const SyncResult second = sync(book, cache, options);
     QCOMPARE(second.written, 2);
@@ -283,9 +257,9 @@ void TestCardDavSync::firstSyncThenChanges()
     QCOMPARE(second.fullListing, !useSyncCollection);
     const QStringList cards = cardsIn(dir.path());
     QCOMPARE(cards.size(), 300);
-    QVERIFY(cards.contains(QStringLiteral("new.vcf")));
-    QVERIFY(!cards.contains(QStringLiteral("m-0007.vcf")));
-    QVERIFY(readFile(dir.filePath(QStringLiteral("m-0005.vcf"))).contains("FN:Renamed Five\r\n"));
+    QVERIFY(cards.contains(u"new.vcf"_s));
+    QVERIFY(!cards.contains(u"m-0007.vcf"_s));
+    QVERIFY(readFile(dir.filePath(u"m-0005.vcf"_s)).contains("FN:Renamed Five\r\n"));
 
     const SyncResult third = sync(book, cache, options);
     QCOMPARE(third.written, 0);
@@ -304,40 +278,37 @@ void TestCardDavSync::removedFileIsFetchedAgain_data()
 void TestCardDavSync::removedFileIsFetchedAgain()
 {
     QFETCH(bool, useSyncCollection);
-    const QString bookPath = QStringLiteral("/alice/refetch-%1/").arg(useSyncCollection ? 1 : 2);
-    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("r"), 3)), 201);
+    const QString bookPath = u"/alice/refetch-%1/"_s.arg(useSyncCollection ? 1 : 2);
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(u"r"_s, 3)), 201);
     const QUrl book = m_auth.url(bookPath);
     QTemporaryDir dir;
     VdirCache cache(dir.path());
     SyncOptions options;
     options.useSyncCollection = useSyncCollection;
     QCOMPARE(sync(book, cache, options).written, 3);
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("r-0001.vcf"))));
+    QVERIFY(QFile::remove(dir.filePath(u"r-0001.vcf"_s)));
     const SyncResult again = sync(book, cache, options);
     QCOMPARE(again.written, 1);
-    QCOMPARE(cardsIn(dir.path()),
-             (QStringList{QStringLiteral("r-0000.vcf"), QStringLiteral("r-0001.vcf"), QStringLiteral("r-0002.vcf")}));
+    QCOMPARE(cardsIn(dir.path()), (QStringList{u"r-0000.vcf"_s, u"r-0001.vcf"_s, u"r-0002.vcf"_s}));
 }
 
 void TestCardDavSync::brokenCardSkippedAndCounted()
 {
-    QByteArray cards = manyCards(QStringLiteral("b"), 3);
-    cards += test::card(QStringLiteral("broken"), QStringLiteral("Broken Card"), {QStringLiteral("NOTE:BREAK-ME")});
-    QVERIFY(!carddav::looksLikeVCard(
-        QString::fromUtf8(test::card(QStringLiteral("x"), QStringLiteral("X"), {QStringLiteral("NOTE BREAK-ME")}))));
-    QCOMPARE(m_open.createAddressBook(QStringLiteral("/shared/broken/"), cards), 201);
+    QByteArray cards = manyCards(u"b"_s, 3);
+    cards += test::card(u"broken"_s, u"Broken Card"_s, {u"NOTE:BREAK-ME"_s});
+    QVERIFY(!carddav::looksLikeVCard(QString::fromUtf8(test::card(u"x"_s, u"X"_s, {u"NOTE BREAK-ME"_s}))));
+    QCOMPARE(m_open.createAddressBook(u"/shared/broken/"_s, cards), 201);
     test::ScriptServer proxy = test::breakingProxy(m_open.url().port());
     QVERIFY(proxy.start());
 
     QTemporaryDir dir;
     VdirCache cache(dir.path());
     DavHttp http({}, {proxy.url()});
-    const QUrl book = proxy.url(QStringLiteral("/shared/broken/"));
+    const QUrl book = proxy.url(u"/shared/broken/"_s);
     const SyncResult first = SyncEngine(http, cache).run(book);
     QCOMPARE(first.written, 3);
     QCOMPARE(first.broken, 1);
-    QCOMPARE(cardsIn(dir.path()),
-             (QStringList{QStringLiteral("b-0000.vcf"), QStringLiteral("b-0001.vcf"), QStringLiteral("b-0002.vcf")}));
+    QCOMPARE(cardsIn(dir.path()), (QStringList{u"b-0000.vcf"_s, u"b-0001.vcf"_s, u"b-0002.vcf"_s}));
 
     const SyncResult again = SyncEngine(http, cache).run(book);
     QCOMPARE(again.written, 0);
@@ -346,8 +317,8 @@ void TestCardDavSync::brokenCardSkippedAndCounted()
 
 void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
 {
-    const QString bookPath = QStringLiteral("/alice/halfway/");
-    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(QStringLiteral("h"), 120)), 201);
+    const QString bookPath = u"/alice/halfway/"_s;
+    QCOMPARE(m_auth.createAddressBook(bookPath, manyCards(u"h"_s, 120)), 201);
     const QUrl book = m_auth.url(bookPath);
     QTemporaryDir dir;
     VdirCache cache(dir.path());
@@ -374,11 +345,10 @@ void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
 
     // A later sync stops half-way: the token stays the old one, and the next sync finishes the job.
     for (int i = 0; i < 30; ++i)
-        QCOMPARE(m_auth.put(bookPath + QStringLiteral("h-%1.vcf").arg(i, 4, 10, QLatin1Char('0')),
-                            test::card(QStringLiteral("h-%1").arg(i, 4, 10, QLatin1Char('0')),
-                                       QStringLiteral("Changed %1").arg(i))),
+        QCOMPARE(m_auth.put(bookPath + u"h-%1.vcf"_s.arg(i, 4, 10, QLatin1Char('0')),
+                            test::card(u"h-%1"_s.arg(i, 4, 10, QLatin1Char('0')), u"Changed %1"_s.arg(i))),
                  201);
-    QCOMPARE(m_auth.remove(bookPath + QStringLiteral("h-0100.vcf")), 200);
+    QCOMPARE(m_auth.remove(bookPath + u"h-0100.vcf"_s), 200);
     stopping.cardWritten = [](int written) {
         if (written == 10)
             throw StopHere{};
@@ -392,8 +362,8 @@ void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
     QCOMPARE(finish.removed, 1);
     QCOMPARE(cardsIn(dir.path()).size(), 119);
     for (int i = 0; i < 30; ++i)
-        QVERIFY(readFile(dir.filePath(QStringLiteral("h-%1.vcf").arg(i, 4, 10, QLatin1Char('0'))))
-                    .contains(QStringLiteral("FN:Changed %1\r\n").arg(i).toUtf8()));
+        QVERIFY(readFile(dir.filePath(u"h-%1.vcf"_s.arg(i, 4, 10, QLatin1Char('0'))))
+                    .contains(u"FN:Changed %1\r\n"_s.arg(i).toUtf8()));
     QVERIFY(readFile(dir.filePath(VdirCache::kStateFile)) != state);
 }
 
@@ -403,15 +373,15 @@ void TestCardDavSync::stoppedHalfWayLeavesWholeCopy()
 // other server is never asked.
 void TestCardDavSync::hostileHrefsAreSkipped()
 {
-    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {QStringLiteral("hrefs")});
+    test::ScriptServer hostile(u"hostiledav.py"_s, {u"hrefs"_s});
     QVERIFY(hostile.start());
     QTemporaryDir dir;
     VdirCache cache(dir.path());
     DavHttp http({kUser, kPassword}, {hostile.url()});
-    const SyncResult result = SyncEngine(http, cache).run(hostile.url(QStringLiteral("/alice/contacts/")));
+    const SyncResult result = SyncEngine(http, cache).run(hostile.url(u"/alice/contacts/"_s));
     QCOMPARE(result.written, 2);
     QCOMPARE(result.broken, 7);
-    QCOMPARE(cardsIn(dir.path()), (QStringList{QStringLiteral("a.vcf"), QStringLiteral("b.vcf")}));
+    QCOMPARE(cardsIn(dir.path()), (QStringList{u"a.vcf"_s, u"b.vcf"_s}));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
     QCOMPARE(hostile.output(), QByteArray());
 }
@@ -420,14 +390,14 @@ void TestCardDavSync::hostileHrefsAreSkipped()
 // few times, then the cards are listed with PROPFIND.
 void TestCardDavSync::cutShortWithoutEnd()
 {
-    test::ScriptServer hostile(QStringLiteral("hostiledav.py"), {QStringLiteral("507")});
+    test::ScriptServer hostile(u"hostiledav.py"_s, {u"507"_s});
     QVERIFY(hostile.start());
     QTemporaryDir dir;
     VdirCache cache(dir.path());
     DavHttp http({kUser, kPassword}, {hostile.url()});
-    const SyncResult result = SyncEngine(http, cache).run(hostile.url(QStringLiteral("/alice/contacts/")));
+    const SyncResult result = SyncEngine(http, cache).run(hostile.url(u"/alice/contacts/"_s));
     QCOMPARE(result.written, 1);
-    QCOMPARE(cardsIn(dir.path()), QStringList{QStringLiteral("a.vcf")});
+    QCOMPARE(cardsIn(dir.path()), QStringList{u"a.vcf"_s});
     const qsizetype asked = hostile.output().count("SYNC");
     QVERIFY2(asked >= 1 && asked <= 5, qPrintable(QString::number(asked)));
 }

@@ -22,16 +22,17 @@
 using namespace contactclient;
 using namespace contactclient::carddav;
 using namespace testsupport;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // The book's cards: Ann with lines this program does not show, Bob plain.
 QByteArray bookCards()
 {
-    return test::card(QStringLiteral("ann"), QStringLiteral("Ann Archer"),
-                      {QStringLiteral("X-UNKNOWN;X-P=odd:keep me"), QStringLiteral("TEL;TYPE=CELL:+49 170 1"),
-                       QStringLiteral("item1.EMAIL;TYPE=INTERNET:ann@example.org")}) +
-           test::card(QStringLiteral("bob"), QStringLiteral("Bob Baker"));
+    return test::card(u"ann"_s, u"Ann Archer"_s,
+                      {u"X-UNKNOWN;X-P=odd:keep me"_s, u"TEL;TYPE=CELL:+49 170 1"_s,
+                       u"item1.EMAIL;TYPE=INTERNET:ann@example.org"_s}) +
+           test::card(u"bob"_s, u"Bob Baker"_s);
 }
 
 // What each action does, and how the server should look when it went through.
@@ -68,7 +69,7 @@ private:
     // A book of its own for each test, with bookCards() in it.
     QString newBook(test::RadicaleServer& server)
     {
-        const QString path = QStringLiteral("/shared/book%1/").arg(++m_books);
+        const QString path = u"/shared/book%1/"_s.arg(++m_books);
         if (server.createAddressBook(path, bookCards()) != 201)
             return {};
         return path;
@@ -82,8 +83,8 @@ private:
 
 void TestCardDavWrite::initTestCase()
 {
-    qputenv("XDG_CACHE_HOME", (m_xdg.path() + QStringLiteral("/cache")).toUtf8());
-    qputenv("XDG_DATA_HOME", (m_xdg.path() + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_CACHE_HOME", (m_xdg.path() + u"/cache"_s).toUtf8());
+    qputenv("XDG_DATA_HOME", (m_xdg.path() + u"/data"_s).toUtf8());
     QVERIFY(m_server.start());
 }
 
@@ -99,13 +100,13 @@ void TestCardDavWrite::editKeepsOtherLinesAndFollowsTheEtag()
     QVERIFY(!book.isEmpty());
     auto store = openStore(m_server, book, cache.path());
     QVERIFY(store->writable());
-    const QString id = entryIdOf(*store->items(), QStringLiteral("Ann Archer"));
+    const QString id = entryIdOf(*store->items(), u"Ann Archer"_s);
     auto item = store->itemFromId(id);
     QVERIFY(item->writable());
 
-    saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Archer-Baker"); });
+    saveChanged(*item, [](ContactForm& form) { form.fullName = u"Ann Archer-Baker"_s; });
     QCOMPARE(item->writeNote(), QString());
-    QCOMPARE(item->FullName(), QStringLiteral("Ann Archer-Baker"));
+    QCOMPARE(item->FullName(), u"Ann Archer-Baker"_s);
 
     int status = 0;
     QByteArray etag;
@@ -118,9 +119,9 @@ void TestCardDavWrite::editKeepsOtherLinesAndFollowsTheEtag()
         QVERIFY2(card.contains(kept), card.constData());
     // The copy took the server's new ETag: a second change goes through without a sync between.
     QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
-    QVERIFY(fullNames(*store->items()).contains(QStringLiteral("Ann Archer-Baker")));
+    QVERIFY(fullNames(*store->items()).contains(u"Ann Archer-Baker"_s));
 
-    saveChanged(*item, [](ContactForm& form) { form.note = QStringLiteral("Met at the fair"); });
+    saveChanged(*item, [](ContactForm& form) { form.note = u"Met at the fair"_s; });
     QVERIFY(m_server.get(book + id, &status, &etag).contains("NOTE:Met at the fair"));
     QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
     QCOMPARE(store->waitingChanges(), 0);
@@ -133,15 +134,15 @@ void TestCardDavWrite::addPutsANewCard()
     auto store = openStore(m_server, book, cache.path());
     auto item = store->newItem();
     ContactForm form;
-    form.given = QStringLiteral("Cy");
-    form.family = QStringLiteral("Cole");
-    form.fullName = QStringLiteral("Cy Cole");
-    form.emails = {{QStringLiteral("work"), QStringLiteral("cy@example.org")}};
+    form.given = u"Cy"_s;
+    form.family = u"Cole"_s;
+    form.fullName = u"Cy Cole"_s;
+    form.emails = {{u"work"_s, u"cy@example.org"_s}};
     item->setForm(form);
     item->Save();
 
     const QString id = item->EntryID();
-    QVERIFY2(id.endsWith(QStringLiteral(".vcf")), qPrintable(id));
+    QVERIFY2(id.endsWith(u".vcf"_s), qPrintable(id));
     int status = 0;
     QByteArray etag;
     const QByteArray card = m_server.get(book + id, &status, &etag);
@@ -149,9 +150,8 @@ void TestCardDavWrite::addPutsANewCard()
     QVERIFY2(card.contains("cy@example.org"), card.constData());
     QVERIFY2(card.contains(QByteArray("UID:" + id.chopped(4).toUtf8())), card.constData());
     QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
-    QCOMPARE(fullNames(*store->items()),
-             (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole")}));
-    QCOMPARE(store->itemFromId(id)->Email1Address(), QStringLiteral("cy@example.org"));
+    QCOMPARE(fullNames(*store->items()), (QStringList{u"Ann Archer"_s, u"Bob Baker"_s, u"Cy Cole"_s}));
+    QCOMPARE(store->itemFromId(id)->Email1Address(), u"cy@example.org"_s);
 
     // A sync afterwards finds the copy as the server has it: nothing to fetch.
     store->refresh();
@@ -165,7 +165,7 @@ void TestCardDavWrite::deleteRemovesItAndKeepsACopy()
     QTemporaryDir cache;
     const QString book = newBook(m_server);
     auto store = openStore(m_server, book, cache.path());
-    const QString id = entryIdOf(*store->items(), QStringLiteral("Bob Baker"));
+    const QString id = entryIdOf(*store->items(), u"Bob Baker"_s);
     auto item = store->itemFromId(id);
     const QDir aside(item->deletedFolder());
     const qsizetype keptBefore = aside.entryList(QDir::Files).size();
@@ -174,7 +174,7 @@ void TestCardDavWrite::deleteRemovesItAndKeepsACopy()
     int status = 0;
     m_server.get(book + id, &status);
     QCOMPARE(status, 404);
-    QCOMPARE(fullNames(*store->items()), QStringList{QStringLiteral("Ann Archer")});
+    QCOMPARE(fullNames(*store->items()), QStringList{u"Ann Archer"_s});
     QCOMPARE(aside.entryList(QDir::Files).size(), keptBefore + 1);
     QVERIFY_THROWS_EXCEPTION(ItemNotFound, store->itemFromId(id));
 }
@@ -192,35 +192,35 @@ void TestCardDavWrite::changedOnTheServerMeanwhile()
     QTemporaryDir cache;
     const QString book = newBook(m_server);
     auto store = openStore(m_server, book, cache.path());
-    const QString id = entryIdOf(*store->items(), QStringLiteral("Ann Archer"));
+    const QString id = entryIdOf(*store->items(), u"Ann Archer"_s);
     auto item = store->itemFromId(id);
     ContactForm form = item->form();
 
     // Someone else changes the card on the server; the copy has not seen it.
-    QCOMPARE(m_server.put(book + id, test::card(QStringLiteral("ann"), QStringLiteral("Ann Theirs"))), 201);
+    QCOMPARE(m_server.put(book + id, test::card(u"ann"_s, u"Ann Theirs"_s)), 201);
     try {
         if (remove) {
             item->Delete();
         } else {
-            form.fullName = QStringLiteral("Ann Mine");
+            form.fullName = u"Ann Mine"_s;
             item->setForm(form);
             item->Save();
         }
         QFAIL("written over a change on the server");
     } catch (const ConflictError& e) {
-        QVERIFY2(e.description().contains(QStringLiteral("Ann")), qPrintable(e.description()));
+        QVERIFY2(e.description().contains(u"Ann"_s), qPrintable(e.description()));
     }
     int status = 0;
     QVERIFY(m_server.get(book + id, &status).contains("FN:Ann Theirs"));
     // The card now shows the server's state, and the change can be made on it.
-    QCOMPARE(item->form().fullName, QStringLiteral("Ann Theirs"));
-    QVERIFY(fullNames(*store->items()).contains(QStringLiteral("Ann Theirs")));
+    QCOMPARE(item->form().fullName, u"Ann Theirs"_s);
+    QVERIFY(fullNames(*store->items()).contains(u"Ann Theirs"_s));
     if (remove) {
         item->Delete();
         m_server.get(book + id, &status);
         QCOMPARE(status, 404);
     } else {
-        saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Mine"); });
+        saveChanged(*item, [](ContactForm& form) { form.fullName = u"Ann Mine"_s; });
         QVERIFY(m_server.get(book + id, &status).contains("FN:Ann Mine"));
     }
 }
@@ -248,24 +248,23 @@ void TestCardDavWrite::whileTheServerIsStopped()
         if (Action(action) == Action::Add) {
             item = store->newItem();
             ContactForm form;
-            form.fullName = QStringLiteral("Dee Dunn");
+            form.fullName = u"Dee Dunn"_s;
             item->setForm(form);
             item->Save();
         } else {
-            item = store->itemFromId(entryIdOf(*store->items(), QStringLiteral("Ann Archer")));
+            item = store->itemFromId(entryIdOf(*store->items(), u"Ann Archer"_s));
             if (Action(action) == Action::Delete) {
                 item->Delete();
             } else {
-                saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Offline"); });
+                saveChanged(*item, [](ContactForm& form) { form.fullName = u"Ann Offline"_s; });
                 // A second change before the server is back: still one change to send.
-                saveChanged(*item, [](ContactForm& form) { form.note = QStringLiteral("typed offline"); });
+                saveChanged(*item, [](ContactForm& form) { form.note = u"typed offline"_s; });
             }
         }
         id = item->EntryID();
         QCOMPARE(item->writeNote(), CardDavStore::waitingNote());
         QCOMPARE(store->waitingChanges(), 1);
-        QVERIFY2(store->statusNote().contains(QStringLiteral("wait for the address book server")),
-                 qPrintable(store->statusNote()));
+        QVERIFY2(store->statusNote().contains(u"wait for the address book server"_s), qPrintable(store->statusNote()));
         const QFileInfo queue(store->cacheFolder() + QLatin1Char('/') + PendingChanges::kFile);
         QVERIFY(queue.exists());
         QCOMPARE(int(queue.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther)), 0);
@@ -277,14 +276,13 @@ void TestCardDavWrite::whileTheServerIsStopped()
     const QStringList shown = fullNames(*store->items());
     switch (Action(action)) {
     case Action::Edit:
-        QCOMPARE(shown, (QStringList{QStringLiteral("Ann Offline"), QStringLiteral("Bob Baker")}));
+        QCOMPARE(shown, (QStringList{u"Ann Offline"_s, u"Bob Baker"_s}));
         break;
     case Action::Add:
-        QCOMPARE(shown,
-                 (QStringList{QStringLiteral("Ann Archer"), QStringLiteral("Bob Baker"), QStringLiteral("Dee Dunn")}));
+        QCOMPARE(shown, (QStringList{u"Ann Archer"_s, u"Bob Baker"_s, u"Dee Dunn"_s}));
         break;
     case Action::Delete:
-        QCOMPARE(shown, QStringList{QStringLiteral("Bob Baker")});
+        QCOMPARE(shown, QStringList{u"Bob Baker"_s});
         break;
     }
 
@@ -306,7 +304,7 @@ void TestCardDavWrite::whileTheServerIsStopped()
         }
         QCOMPARE(copyEtag(*store, id), QString::fromUtf8(etag));
     }
-    QTRY_VERIFY2(!store->statusNote().contains(QStringLiteral("wait")), qPrintable(store->statusNote()));
+    QTRY_VERIFY2(!store->statusNote().contains(u"wait"_s), qPrintable(store->statusNote()));
 }
 
 void TestCardDavWrite::keptChangeMeetsAServerChange()
@@ -316,22 +314,22 @@ void TestCardDavWrite::keptChangeMeetsAServerChange()
     QVERIFY(server.start());
     const QString book = newBook(server);
     auto store = openStore(server, book, cache.path());
-    const QString id = entryIdOf(*store->items(), QStringLiteral("Ann Archer"));
+    const QString id = entryIdOf(*store->items(), u"Ann Archer"_s);
     server.stop();
     auto item = store->itemFromId(id);
-    saveChanged(*item, [](ContactForm& form) { form.fullName = QStringLiteral("Ann Offline"); });
+    saveChanged(*item, [](ContactForm& form) { form.fullName = u"Ann Offline"_s; });
     QCOMPARE(store->waitingChanges(), 1);
 
     // Back, but another device changed the card first.
     QVERIFY(server.start());
-    QCOMPARE(server.put(book + id, test::card(QStringLiteral("ann"), QStringLiteral("Ann Elsewhere"))), 201);
+    QCOMPARE(server.put(book + id, test::card(u"ann"_s, u"Ann Elsewhere"_s)), 201);
     store->refresh();
     store->waitForRefresh();
 
     QCOMPARE(store->waitingChanges(), 0);
     int status = 0;
     QVERIFY(server.get(book + id, &status).contains("FN:Ann Elsewhere")); // not written over
-    QCOMPARE(fullNames(*store->items()), (QStringList{QStringLiteral("Ann Elsewhere"), QStringLiteral("Bob Baker")}));
+    QCOMPARE(fullNames(*store->items()), (QStringList{u"Ann Elsewhere"_s, u"Bob Baker"_s}));
     // The user's version is kept, and the status line says where.
     const QDir unsent(CardDavStore::unsentFolder());
     const QStringList kept = unsent.entryList(QDir::Files);

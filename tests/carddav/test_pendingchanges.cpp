@@ -11,6 +11,7 @@
 #include <QtTest>
 
 using namespace contactclient::carddav;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(QList<PendingChange>)
 
@@ -18,11 +19,11 @@ namespace {
 
 PendingChange change(PendingChange::Kind kind, const QString& href, const QString& etag, const QByteArray& card)
 {
-    return {kind, href, etag, card, QStringLiteral("Ann")};
+    return {kind, href, etag, card, u"Ann"_s};
 }
 
-const QString kAnn = QStringLiteral("/book/ann.vcf");
-const QString kBob = QStringLiteral("/book/bob.vcf");
+const QString kAnn = u"/book/ann.vcf"_s;
+const QString kBob = u"/book/bob.vcf"_s;
 
 } // namespace
 
@@ -43,27 +44,27 @@ void TestPendingChanges::merge_data()
     QTest::addColumn<PendingChange>("added");
     QTest::addColumn<QList<PendingChange>>("expected");
 
-    const PendingChange edit1 = change(PendingChange::Change, kAnn, QStringLiteral("\"e1\""), "v1");
-    const PendingChange edit2 = change(PendingChange::Change, kAnn, QStringLiteral("\"e9\""), "v2");
+    const PendingChange edit1 = change(PendingChange::Change, kAnn, u"\"e1\""_s, "v1");
+    const PendingChange edit2 = change(PendingChange::Change, kAnn, u"\"e9\""_s, "v2");
     const PendingChange add = change(PendingChange::Add, kAnn, {}, "new");
-    const PendingChange removal = change(PendingChange::Remove, kAnn, QStringLiteral("\"e1\""), {});
-    const PendingChange bob = change(PendingChange::Change, kBob, QStringLiteral("\"b\""), "bob");
+    const PendingChange removal = change(PendingChange::Remove, kAnn, u"\"e1\""_s, {});
+    const PendingChange bob = change(PendingChange::Change, kBob, u"\"b\""_s, "bob");
 
     QTest::newRow("first change") << QList<PendingChange>{} << edit1 << QList<PendingChange>{edit1};
     QTest::newRow("another card goes behind") << QList<PendingChange>{bob} << edit1 << QList<PendingChange>{bob, edit1};
     QTest::newRow("a second change keeps the first ETag")
         << QList<PendingChange>{edit1} << edit2
-        << QList<PendingChange>{change(PendingChange::Change, kAnn, QStringLiteral("\"e1\""), "v2")};
+        << QList<PendingChange>{change(PendingChange::Change, kAnn, u"\"e1\""_s, "v2")};
     QTest::newRow("a change of a new card stays an addition")
         << QList<PendingChange>{add} << edit2 << QList<PendingChange>{change(PendingChange::Add, kAnn, {}, "v2")};
     QTest::newRow("removing a new card drops it")
         << QList<PendingChange>{bob, add} << removal << QList<PendingChange>{bob};
     QTest::newRow("removing a changed card removes it with the first ETag")
-        << QList<PendingChange>{edit1, bob} << change(PendingChange::Remove, kAnn, QStringLiteral("\"x\""), {})
-        << QList<PendingChange>{change(PendingChange::Remove, kAnn, QStringLiteral("\"e1\""), {}), bob};
+        << QList<PendingChange>{edit1, bob} << change(PendingChange::Remove, kAnn, u"\"x\""_s, {})
+        << QList<PendingChange>{change(PendingChange::Remove, kAnn, u"\"e1\""_s, {}), bob};
     QTest::newRow("put back before the removal went")
         << QList<PendingChange>{removal} << edit2
-        << QList<PendingChange>{change(PendingChange::Change, kAnn, QStringLiteral("\"e1\""), "v2")};
+        << QList<PendingChange>{change(PendingChange::Change, kAnn, u"\"e1\""_s, "v2")};
 }
 
 void TestPendingChanges::merge()
@@ -95,7 +96,7 @@ void TestPendingChanges::keptOnDisk()
     QTemporaryDir dir;
     const PendingChanges pending(dir.path());
     const QList<PendingChange> queue{change(PendingChange::Add, kAnn, {}, card),
-                                     change(PendingChange::Remove, kBob, QStringLiteral("\"b\""), {})};
+                                     change(PendingChange::Remove, kBob, u"\"b\""_s, {})};
     pending.save(queue);
     const QFileInfo file(dir.filePath(PendingChanges::kFile));
     QCOMPARE(int(file.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther)),
@@ -104,7 +105,7 @@ void TestPendingChanges::keptOnDisk()
     const QList<PendingChange> read = pending.load();
     QCOMPARE(read.size(), 2);
     QCOMPARE(read[0].card, card);
-    QCOMPARE(read[1].etag, QStringLiteral("\"b\""));
+    QCOMPARE(read[1].etag, u"\"b\""_s);
     QCOMPARE(int(read[1].kind), int(PendingChange::Remove));
 
     pending.save({});

@@ -18,6 +18,7 @@
 
 using namespace contactclient;
 using namespace contactclient::carddav;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,29 +44,29 @@ private slots:
         QTest::addColumn<QString>("setup");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("fresh root") << QString() << true;
-        QTest::newRow("root writable by all") << QStringLiteral("root-777") << false;
-        QTest::newRow("account folder is a link") << QStringLiteral("link") << false;
-        QTest::newRow("root owned by another") << QStringLiteral("root-other") << false;
+        QTest::newRow("root writable by all") << u"root-777"_s << false;
+        QTest::newRow("account folder is a link") << u"link"_s << false;
+        QTest::newRow("root owned by another") << u"root-other"_s << false;
     }
     void copyFolder()
     {
         QFETCH(QString, setup);
         QFETCH(bool, accepted);
-        if (setup.endsWith(QStringLiteral("other")) && ::geteuid() != 0)
+        if (setup.endsWith(u"other"_s) && ::geteuid() != 0)
             QSKIP("needs root to give a folder to another user");
         QTemporaryDir tmp;
-        const QString root = tmp.filePath(QStringLiteral("root"));
-        const QString victim = tmp.filePath(QStringLiteral("victim"));
+        const QString root = tmp.filePath(u"root"_s);
+        const QString victim = tmp.filePath(u"victim"_s);
         QVERIFY(QDir().mkpath(root) && QDir().mkpath(victim));
-        QVERIFY(writeFile(victim + QStringLiteral("/keep.vcf"), kCard));
+        QVERIFY(writeFile(victim + u"/keep.vcf"_s, kCard));
         ::chmod(QFile::encodeName(victim).constData(), 0755);
-        CardDavStore store({QStringLiteral("http://127.0.0.1:1/"), QString(), QString()}, root);
+        CardDavStore store({u"http://127.0.0.1:1/"_s, QString(), QString()}, root);
         const QString account = store.cacheFolder();
-        if (setup == QStringLiteral("root-777"))
+        if (setup == u"root-777"_s)
             ::chmod(QFile::encodeName(root).constData(), 0777);
-        if (setup == QStringLiteral("root-other"))
+        if (setup == u"root-other"_s)
             QCOMPARE(::chown(QFile::encodeName(root).constData(), 65534, 65534), 0);
-        if (setup == QStringLiteral("link"))
+        if (setup == u"link"_s)
             QVERIFY(QFile::link(victim, account));
         QString error;
         try {
@@ -74,12 +75,12 @@ private slots:
             error = e.description();
         }
         // An unreachable server is fine here: only the folder is in question.
-        const bool folderRefused = error.contains(QStringLiteral("copy cannot be kept"));
+        const bool folderRefused = error.contains(u"copy cannot be kept"_s);
         QVERIFY2(accepted != folderRefused, qPrintable(error));
         struct stat st {};
         QCOMPARE(::stat(QFile::encodeName(victim).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, 0755u);
-        QCOMPARE(readFile(victim + QStringLiteral("/keep.vcf")), kCard);
+        QCOMPARE(readFile(victim + u"/keep.vcf"_s), kCard);
         if (accepted) {
             QCOMPARE(::lstat(QFile::encodeName(account).constData(), &st), 0);
             QVERIFY(S_ISDIR(st.st_mode));
@@ -91,17 +92,17 @@ private slots:
     void plantedLinksAreReplaced()
     {
         QTemporaryDir tmp;
-        const QString folder = tmp.filePath(QStringLiteral("copy"));
+        const QString folder = tmp.filePath(u"copy"_s);
         QVERIFY(QDir().mkpath(folder));
-        const QString victim = tmp.filePath(QStringLiteral("victim.txt"));
+        const QString victim = tmp.filePath(u"victim.txt"_s);
         QVERIFY(writeFile(victim, "precious"));
         QVERIFY(QFile::link(victim, folder + QLatin1Char('/') + VdirCache::kStateFile));
         QVERIFY(QFile::link(victim, folder + QLatin1Char('/') + VdirCache::kIndexFile));
         VdirCache cache(folder);
         cache.load();
         QVERIFY(!cache.isComplete()); // a link is not read as the state
-        cache.writeCard(QStringLiteral("/book/ann.vcf"), QStringLiteral("\"1\""), kCard);
-        cache.commit({QStringLiteral("http://127.0.0.1/book/"), QString(), QString(), QString()});
+        cache.writeCard(u"/book/ann.vcf"_s, u"\"1\""_s, kCard);
+        cache.commit({u"http://127.0.0.1/book/"_s, QString(), QString(), QString()});
         QCOMPARE(readFile(victim), QByteArray("precious"));
         QVERIFY(!QFileInfo(folder + QLatin1Char('/') + VdirCache::kStateFile).isSymLink());
         VdirCache again(folder);
@@ -119,8 +120,8 @@ private slots:
         for (const bool complete : {false, true}) {
             const char* copy = complete ? "complete copy, " : "fresh copy, ";
             QTest::addRow("%snothing", copy) << complete << QString();
-            QTest::addRow("%sstale file", copy) << complete << QStringLiteral("file");
-            QTest::addRow("%slink", copy) << complete << QStringLiteral("link");
+            QTest::addRow("%sstale file", copy) << complete << u"file"_s;
+            QTest::addRow("%slink", copy) << complete << u"link"_s;
         }
     }
     void cardWrittenOverWhatLiesAtItsName()
@@ -128,18 +129,18 @@ private slots:
         QFETCH(bool, complete);
         QFETCH(QString, lying);
         QTemporaryDir tmp;
-        const QString folder = tmp.filePath(QStringLiteral("copy"));
+        const QString folder = tmp.filePath(u"copy"_s);
         QVERIFY(QDir().mkpath(folder));
-        const QString victim = tmp.filePath(QStringLiteral("victim.txt"));
+        const QString victim = tmp.filePath(u"victim.txt"_s);
         QVERIFY(writeFile(victim, "precious"));
         if (complete) {
             VdirCache first(folder);
             first.load();
-            first.writeCard(QStringLiteral("/book/bob.vcf"), QStringLiteral("\"1\""), kCard);
-            first.markBroken(QStringLiteral("/book/bad.vcf"), QStringLiteral("\"1\""));
-            first.commit({QStringLiteral("http://127.0.0.1/book/"), QString(), QString(), QString()});
+            first.writeCard(u"/book/bob.vcf"_s, u"\"1\""_s, kCard);
+            first.markBroken(u"/book/bad.vcf"_s, u"\"1\""_s);
+            first.commit({u"http://127.0.0.1/book/"_s, QString(), QString(), QString()});
         }
-        const QString card = folder + QStringLiteral("/ann.vcf");
+        const QString card = folder + u"/ann.vcf"_s;
         if (lying == QLatin1String("file"))
             QVERIFY(writeFile(card, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Half"));
         else if (lying == QLatin1String("link"))
@@ -148,12 +149,12 @@ private slots:
         VdirCache cache(folder);
         cache.load();
         QCOMPARE(cache.isComplete(), complete);
-        cache.writeCard(QStringLiteral("/book/ann.vcf"), QStringLiteral("\"2\""), kCard);
+        cache.writeCard(u"/book/ann.vcf"_s, u"\"2\""_s, kCard);
         QCOMPARE(readFile(card), kCard);
         QVERIFY(!QFileInfo(card).isSymLink());
         QCOMPARE(readFile(victim), QByteArray("precious"));
-        cache.commit({QStringLiteral("http://127.0.0.1/book/"), QString(), QString(), QString()});
-        QCOMPARE(QDir(folder).entryList({QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden), QStringList());
+        cache.commit({u"http://127.0.0.1/book/"_s, QString(), QString(), QString()});
+        QCOMPARE(QDir(folder).entryList({u".tmp-*"_s}, QDir::Files | QDir::Hidden), QStringList());
         const CopyState state = VdirCache::readState(folder);
         QVERIFY(state.complete);
         QCOMPARE(state.broken, complete ? 1 : 0);
@@ -165,26 +166,26 @@ private slots:
     {
         QTemporaryDir tmp;
         const QString folder = tmp.path();
-        QVERIFY(writeFile(folder + QStringLiteral("/foreign.vcf"), kCard));
+        QVERIFY(writeFile(folder + u"/foreign.vcf"_s, kCard));
         {
             VdirCache first(folder);
             first.load();
-            first.writeCard(QStringLiteral("/book/kept.vcf"), QStringLiteral("1"), kCard);
-            first.commit({QStringLiteral("http://127.0.0.1/book/"), QString(), QString(), QString()});
+            first.writeCard(u"/book/kept.vcf"_s, u"1"_s, kCard);
+            first.commit({u"http://127.0.0.1/book/"_s, QString(), QString(), QString()});
         }
         {
             // A sync stopped after writing a card, before its index.
             VdirCache stopped(folder);
             stopped.load();
-            stopped.writeCard(QStringLiteral("/book/orphan.vcf"), QStringLiteral("1"), kCard);
+            stopped.writeCard(u"/book/orphan.vcf"_s, u"1"_s, kCard);
         }
         VdirCache next(folder);
         next.load();
-        next.removeCard(QStringLiteral("/book/foreign.vcf")); // same name as the foreign file
+        next.removeCard(u"/book/foreign.vcf"_s); // same name as the foreign file
         next.removeStrayFiles();
-        next.commit({QStringLiteral("http://127.0.0.1/book/"), QString(), QString(), QString()});
-        const QStringList cards = QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
-        QCOMPARE(cards, (QStringList{QStringLiteral("foreign.vcf"), QStringLiteral("kept.vcf")}));
+        next.commit({u"http://127.0.0.1/book/"_s, QString(), QString(), QString()});
+        const QStringList cards = QDir(folder).entryList({u"*.vcf"_s}, QDir::Files, QDir::Name);
+        QCOMPARE(cards, (QStringList{u"foreign.vcf"_s, u"kept.vcf"_s}));
     }
 
     // Distinct server paths never share a local file, whatever their names.
@@ -192,20 +193,19 @@ private slots:
     {
         QTemporaryDir tmp;
         VdirCache cache(tmp.path());
-        cache.setCollection(QStringLiteral("/book/"));
-        const QString hashedOther = cache.fileNameFor(QStringLiteral("/other/x.vcf"));
-        const QStringList paths{QStringLiteral("/book/x.vcf"), QStringLiteral("/book/sub/x.vcf"),
-                                QStringLiteral("/other/x.vcf"), QStringLiteral("/book/") + hashedOther.mid(1),
-                                QStringLiteral("/book/") + hashedOther};
+        cache.setCollection(u"/book/"_s);
+        const QString hashedOther = cache.fileNameFor(u"/other/x.vcf"_s);
+        const QStringList paths{u"/book/x.vcf"_s, u"/book/sub/x.vcf"_s, u"/other/x.vcf"_s,
+                                u"/book/"_s + hashedOther.mid(1), u"/book/"_s + hashedOther};
         QSet<QString> files;
         for (const QString& path : paths) {
-            cache.writeCard(path, QStringLiteral("1"), kCard);
+            cache.writeCard(path, u"1"_s, kCard);
             files.insert(cache.fileNameFor(path));
         }
         QCOMPARE(files.size(), paths.size());
-        QCOMPARE(cache.fileNameFor(QStringLiteral("/book/x.vcf")), QStringLiteral("x.vcf"));
-        cache.removeCard(QStringLiteral("/other/x.vcf"));
-        QVERIFY(QFile::exists(tmp.filePath(QStringLiteral("x.vcf"))));
+        QCOMPARE(cache.fileNameFor(u"/book/x.vcf"_s), u"x.vcf"_s);
+        cache.removeCard(u"/other/x.vcf"_s);
+        QVERIFY(QFile::exists(tmp.filePath(u"x.vcf"_s)));
         QCOMPARE(cache.filesOnDisk().size(), paths.size() - 1);
     }
 };

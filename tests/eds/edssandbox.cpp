@@ -14,6 +14,8 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool writeFile(const QString& path, const QByteArray& text)
@@ -32,7 +34,7 @@ bool gone(pid_t pid)
 {
     if (::kill(pid, 0) != 0)
         return true;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
         return true;
     const QByteArray line = stat.readAll();
@@ -69,22 +71,21 @@ bool EdsSandbox::writeConfig()
         if (!QDir().mkpath(root + QLatin1Char('/') + QLatin1String(dir)))
             return false;
     }
-    QFile::setPermissions(root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString services = root + QStringLiteral("/services");
+    QFile::setPermissions(root + u"/runtime"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString services = root + u"/services"_s;
     bool ok = true;
     if (m_services == Services::Eds) {
-        ok = writeFile(services + QStringLiteral("/registry.service"),
-                       serviceFile("org.gnome.evolution.dataserver.Sources5",
-                                   QStringLiteral("/usr/libexec/evolution-source-registry"))) &&
-             writeFile(services + QStringLiteral("/addressbook.service"),
+        ok = writeFile(services + u"/registry.service"_s, serviceFile("org.gnome.evolution.dataserver.Sources5",
+                                                                      u"/usr/libexec/evolution-source-registry"_s)) &&
+             writeFile(services + u"/addressbook.service"_s,
                        serviceFile("org.gnome.evolution.dataserver.AddressBook10",
-                                   QStringLiteral("/usr/libexec/evolution-addressbook-factory")));
+                                   u"/usr/libexec/evolution-addressbook-factory"_s));
     } else if (m_services == Services::Hanging) {
         // Started by the bus, never on it: it leaves its process number for stop().
-        const QString script = root + QStringLiteral("/hanging-registry");
+        const QString script = root + u"/hanging-registry"_s;
         ok = writeFile(script, "#!/bin/sh\necho $$ > '" + root.toUtf8() + "/hanging.pid'\nexec sleep 120\n") &&
              QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
-             writeFile(services + QStringLiteral("/registry.service"),
+             writeFile(services + u"/registry.service"_s,
                        serviceFile("org.gnome.evolution.dataserver.Sources5", script));
     }
     const QByteArray config = "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-BUS Bus Configuration 1.0//EN\"\n"
@@ -103,31 +104,29 @@ bool EdsSandbox::writeConfig()
                               "    <allow own=\"*\"/>\n"
                               "  </policy>\n"
                               "</busconfig>\n";
-    return ok && writeFile(root + QStringLiteral("/bus.conf"), config);
+    return ok && writeFile(root + u"/bus.conf"_s, config);
 }
 
 bool EdsSandbox::start()
 {
     if (!m_root.isValid() || !writeConfig()) {
-        m_error = QStringLiteral("cannot write the sandbox's files");
+        m_error = u"cannot write the sandbox's files"_s;
         return false;
     }
     QProcessEnvironment env = environment();
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    env.remove(u"DBUS_SESSION_BUS_ADDRESS"_s);
     m_bus.setProcessEnvironment(env);
     // A test that dies takes its bus along, and the address book's services end with their bus.
     m_bus.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_bus.start(QStringLiteral("dbus-daemon"),
-                {QStringLiteral("--config-file=") + m_root.path() + QStringLiteral("/bus.conf"),
-                 QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    m_bus.start(u"dbus-daemon"_s,
+                {u"--config-file="_s + m_root.path() + u"/bus.conf"_s, u"--nofork"_s, u"--print-address=1"_s});
     if (!m_bus.waitForStarted(10000)) {
-        m_error = QStringLiteral("dbus-daemon does not start: ") + m_bus.errorString();
+        m_error = u"dbus-daemon does not start: "_s + m_bus.errorString();
         return false;
     }
     while (!m_bus.canReadLine()) {
         if (!m_bus.waitForReadyRead(10000)) {
-            m_error =
-                QStringLiteral("dbus-daemon prints no address: ") + QString::fromUtf8(m_bus.readAllStandardError());
+            m_error = u"dbus-daemon prints no address: "_s + QString::fromUtf8(m_bus.readAllStandardError());
             return false;
         }
     }
@@ -139,13 +138,13 @@ QProcessEnvironment EdsSandbox::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString root = m_root.path();
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), root + QStringLiteral("/cache"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
-    env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
-    env.remove(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"));
+    env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_address);
+    env.insert(u"XDG_CONFIG_HOME"_s, root + u"/config"_s);
+    env.insert(u"XDG_DATA_HOME"_s, root + u"/data"_s);
+    env.insert(u"XDG_CACHE_HOME"_s, root + u"/cache"_s);
+    env.insert(u"XDG_RUNTIME_DIR"_s, root + u"/runtime"_s);
+    env.insert(u"GSETTINGS_BACKEND"_s, u"memory"_s);
+    env.remove(u"DBUS_SYSTEM_BUS_ADDRESS"_s);
     return env;
 }
 
@@ -202,7 +201,7 @@ void EdsSandbox::endBusClients()
         g_variant_unref(names);
     }
     g_object_unref(bus);
-    QFile hanging(m_root.path() + QStringLiteral("/hanging.pid"));
+    QFile hanging(m_root.path() + u"/hanging.pid"_s);
     if (hanging.open(QIODevice::ReadOnly))
         pids.append(pid_t(hanging.readAll().trimmed().toInt()));
     for (pid_t pid : pids)

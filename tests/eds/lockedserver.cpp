@@ -8,6 +8,8 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 LockedServer::LockedServer()
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -38,7 +40,7 @@ LockedServer::~LockedServer()
 
 QString LockedServer::url() const
 {
-    return QStringLiteral("http://127.0.0.1:%1/dav/").arg(m_port);
+    return u"http://127.0.0.1:%1/dav/"_s.arg(m_port);
 }
 
 void LockedServer::serve()

@@ -6,6 +6,7 @@
 #include <QTest>
 
 using namespace contactclient::eds;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,26 +52,22 @@ private slots:
         QTest::addColumn<QStringList>("chosen");
         QTest::addColumn<QStringList>("unknown");
 
-        const QStringList three{QStringLiteral("w=Work"), QStringLiteral("*p=Personal"), QStringLiteral("a=archive")};
+        const QStringList three{u"w=Work"_s, u"*p=Personal"_s, u"a=archive"_s};
         QTest::newRow("empty: all, default first, then by name") << three << QString() << ids("p,a,w") << ids("");
-        QTest::newRow("star: all") << three << QStringLiteral(" * ") << ids("p,a,w") << ids("");
-        QTest::newRow("blank entries ignored") << three << QStringLiteral(" ; ;") << ids("p,a,w") << ids("");
+        QTest::newRow("star: all") << three << u" * "_s << ids("p,a,w") << ids("");
+        QTest::newRow("blank entries ignored") << three << u" ; ;"_s << ids("p,a,w") << ids("");
         QTest::newRow("by name, letter case aside, in the setting's order")
-            << three << QStringLiteral("work;PERSONAL") << ids("w,p") << ids("");
-        QTest::newRow("by UID") << three << QStringLiteral("a") << ids("a") << ids("");
+            << three << u"work;PERSONAL"_s << ids("w,p") << ids("");
+        QTest::newRow("by UID") << three << u"a"_s << ids("a") << ids("");
         QTest::newRow("UID before a name that spells it")
-            << QStringList{QStringLiteral("x=a"), QStringLiteral("a=Other")} << QStringLiteral("a") << ids("a")
-            << ids("");
-        QTest::newRow("listed twice, read once") << three << QStringLiteral("Work;w;work") << ids("w") << ids("");
-        QTest::newRow("unknown names kept for a note")
-            << three << QStringLiteral("Nope;Work;Gone") << ids("w") << ids("Nope,Gone");
-        QTest::newRow("nothing known") << three << QStringLiteral("Nope") << ids("") << ids("Nope");
+            << QStringList{u"x=a"_s, u"a=Other"_s} << u"a"_s << ids("a") << ids("");
+        QTest::newRow("listed twice, read once") << three << u"Work;w;work"_s << ids("w") << ids("");
+        QTest::newRow("unknown names kept for a note") << three << u"Nope;Work;Gone"_s << ids("w") << ids("Nope,Gone");
+        QTest::newRow("nothing known") << three << u"Nope"_s << ids("") << ids("Nope");
         QTest::newRow("no books at all") << ids("") << QString() << ids("") << ids("");
         QTest::newRow("same name twice: the first in order")
-            << QStringList{QStringLiteral("z=Team"), QStringLiteral("b=Team")} << QStringLiteral("team") << ids("b")
-            << ids("");
-        QTest::newRow("non-ASCII name") << QStringList{QStringLiteral("k=Kontakte Ä")} << QStringLiteral("kontakte ä")
-                                        << ids("k") << ids("");
+            << QStringList{u"z=Team"_s, u"b=Team"_s} << u"team"_s << ids("b") << ids("");
+        QTest::newRow("non-ASCII name") << QStringList{u"k=Kontakte Ä"_s} << u"kontakte ä"_s << ids("k") << ids("");
     }
     void testChoice()
     {
@@ -89,15 +86,14 @@ private slots:
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("contact");
-        QTest::newRow("plain") << QStringLiteral("system-address-book/pas-id-1") << true
-                               << QStringLiteral("system-address-book") << QStringLiteral("pas-id-1");
-        QTest::newRow("slash in the contact's UID")
-            << QStringLiteral("b/https://x/y.vcf") << true << QStringLiteral("b") << QStringLiteral("https://x/y.vcf");
-        QTest::newRow("no slash") << QStringLiteral("pas-id-1") << false << QString() << QString();
-        QTest::newRow("no book") << QStringLiteral("/pas-id-1") << false << QString() << QString();
-        QTest::newRow("no contact") << QStringLiteral("book/") << false << QString() << QString();
+        QTest::newRow("plain") << u"system-address-book/pas-id-1"_s << true << u"system-address-book"_s
+                               << u"pas-id-1"_s;
+        QTest::newRow("slash in the contact's UID") << u"b/https://x/y.vcf"_s << true << u"b"_s << u"https://x/y.vcf"_s;
+        QTest::newRow("no slash") << u"pas-id-1"_s << false << QString() << QString();
+        QTest::newRow("no book") << u"/pas-id-1"_s << false << QString() << QString();
+        QTest::newRow("no contact") << u"book/"_s << false << QString() << QString();
         QTest::newRow("empty") << QString() << false << QString() << QString();
-        QTest::newRow("a vCard file's identifier") << QStringLiteral("ann.vcf#2") << false << QString() << QString();
+        QTest::newRow("a vCard file's identifier") << u"ann.vcf#2"_s << false << QString() << QString();
     }
     void testEntryId()
     {

@@ -18,6 +18,7 @@
 #include <map>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 using edstesting::openStore;
 
 namespace {
@@ -69,35 +70,32 @@ private slots:
         auto row = [](const char* tag, const char* lines, const char* property, const QString& expected) {
             QTest::newRow(tag) << QString::fromUtf8(lines) << QString::fromLatin1(property) << expected;
         };
-        row("contact", "FN:Ann Lee\nN:Lee;Ann;;;", "TypeName", QStringLiteral("ContactItem"));
-        row("contact list", "FN:Golf Team\nX-EVOLUTION-LIST:TRUE", "TypeName", QStringLiteral("DistListItem"));
-        row("file-as kept", "FN:Sam Ok\nN:Ok;Sam;;;\nX-EVOLUTION-FILE-AS:Plumber", "FileAs", QStringLiteral("Plumber"));
-        row("family, given", "FN:Jürgen Müller\nN:Müller;Jürgen;;;", "FileAs", QStringLiteral("Müller, Jürgen"));
-        row("given only", "FN:Cher\nN:;Cher;;;", "FileAs", QStringLiteral("Cher"));
-        row("full name non-ASCII", "FN:Zoë Ærøskøbing 李 🎉\nN:Ærøskøbing;Zoë;;;", "FullName",
-            QStringLiteral("Zoë Ærøskøbing 李 🎉"));
+        row("contact", "FN:Ann Lee\nN:Lee;Ann;;;", "TypeName", u"ContactItem"_s);
+        row("contact list", "FN:Golf Team\nX-EVOLUTION-LIST:TRUE", "TypeName", u"DistListItem"_s);
+        row("file-as kept", "FN:Sam Ok\nN:Ok;Sam;;;\nX-EVOLUTION-FILE-AS:Plumber", "FileAs", u"Plumber"_s);
+        row("family, given", "FN:Jürgen Müller\nN:Müller;Jürgen;;;", "FileAs", u"Müller, Jürgen"_s);
+        row("given only", "FN:Cher\nN:;Cher;;;", "FileAs", u"Cher"_s);
+        row("full name non-ASCII", "FN:Zoë Ærøskøbing 李 🎉\nN:Ærøskøbing;Zoë;;;", "FullName", u"Zoë Ærøskøbing 李 🎉"_s);
         row("preferred e-mail first", "FN:Mia Mail\nEMAIL;TYPE=WORK:w@example.com\nEMAIL;TYPE=HOME,PREF:h@example.com",
-            "Email1Address", QStringLiteral("h@example.com"));
+            "Email1Address", u"h@example.com"_s);
         row("then file order", "FN:Mia Mail\nEMAIL;TYPE=WORK:w@example.com\nEMAIL;TYPE=HOME,PREF:h@example.com",
-            "Email2Address", QStringLiteral("w@example.com"));
+            "Email2Address", u"w@example.com"_s);
         row("third of four", "FN:Four Mails\nEMAIL:a@x.org\nEMAIL:b@x.org\nEMAIL:c@x.org\nEMAIL:d@x.org",
-            "Email3Address", QStringLiteral("c@x.org"));
+            "Email3Address", u"c@x.org"_s);
         row("display name quoted", "FN:Smith\\, John\nN:Smith;John;;;\nEMAIL:js@example.com", "Email1DisplayName",
-            QStringLiteral("\"Smith, John\" <js@example.com>"));
-        row("mobile", "FN:Phil Phone\nTEL;TYPE=CELL:+44 7700 900123", "MobileTelephoneNumber",
-            QStringLiteral("+44 7700 900123"));
+            u"\"Smith, John\" <js@example.com>"_s);
+        row("mobile", "FN:Phil Phone\nTEL;TYPE=CELL:+44 7700 900123", "MobileTelephoneNumber", u"+44 7700 900123"_s);
         row("business 2", "FN:Phil Phone\nTEL;TYPE=WORK,VOICE:111\nTEL;TYPE=WORK,FAX:999\nTEL;TYPE=WORK,VOICE:222",
-            "Business2TelephoneNumber", QStringLiteral("222"));
+            "Business2TelephoneNumber", u"222"_s);
         row("home", "FN:Phil Phone\nTEL;TYPE=HOME,VOICE:333\nTEL;TYPE=HOME,VOICE:444", "Home2TelephoneNumber",
-            QStringLiteral("444"));
+            u"444"_s);
         row("home address", "FN:Addy\nADR;TYPE=HOME:;;1 Main St;Springfield;IL;62701;USA", "HomeAddress",
-            QStringLiteral("1 Main St\nSpringfield IL 62701\nUSA"));
+            u"1 Main St\nSpringfield IL 62701\nUSA"_s);
         row("work address non-ASCII", "FN:Addy\nADR;TYPE=WORK:;;Königstraße 5;Köln;;50667;Deutschland",
-            "BusinessAddress", QStringLiteral("Königstraße 5\nKöln 50667\nDeutschland"));
+            "BusinessAddress", u"Königstraße 5\nKöln 50667\nDeutschland"_s);
         row("mailing: the preferred", "FN:Addy\nADR;TYPE=HOME:;;1 A St;;;;\nADR;TYPE=WORK,PREF:;;2 B St;;;;",
-            "MailingAddress", QStringLiteral("2 B St"));
-        row("categories", "FN:Cat\nCATEGORIES:Work,Golf Club,Ünïcode", "Categories",
-            QStringLiteral("Work|Golf Club|Ünïcode"));
+            "MailingAddress", u"2 B St"_s);
+        row("categories", "FN:Cat\nCATEGORIES:Work,Golf Club,Ünïcode", "Categories", u"Work|Golf Club|Ünïcode"_s);
         row("nothing but a name", "FN:Bare", "Email1Address", QString());
     }
     void testProperty()
@@ -122,28 +120,28 @@ private slots:
         QTest::addColumn<QString>("books");
         QTest::addColumn<bool>("personalFirst");
         QTest::newRow("all: the default book first") << QString() << true;
-        QTest::newRow("chosen order") << QStringLiteral("Work;Personal") << false;
-        QTest::newRow("by UID") << QStringLiteral("quintel-test-work; system-address-book") << false;
+        QTest::newRow("chosen order") << u"Work;Personal"_s << false;
+        QTest::newRow("by UID") << u"quintel-test-work; system-address-book"_s << false;
     }
     void testSharedName()
     {
         QFETCH(QString, books);
         QFETCH(bool, personalFirst);
         if (m_sharedPersonal.isEmpty()) {
-            m_sharedPersonal = m_eds.add(TestBooks::personal(), QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;"));
-            m_sharedWork = m_eds.add(m_eds.work, QStringLiteral("FN:Shared Näme\nN:Näme;Shared;;;"));
+            m_sharedPersonal = m_eds.add(TestBooks::personal(), u"FN:Shared Näme\nN:Näme;Shared;;;"_s);
+            m_sharedWork = m_eds.add(m_eds.work, u"FN:Shared Näme\nN:Näme;Shared;;;"_s);
         }
         ContactSession session(clientOf(openStore(books)));
         session.load();
         QVERIFY(session.isLoaded());
         const QString owner = personalFirst ? TestBooks::personal() + QLatin1Char('/') + m_sharedPersonal
                                             : m_eds.work + QLatin1Char('/') + m_sharedWork;
-        QCOMPARE(session.contactIndex().Item(QStringLiteral("Näme, Shared")), owner);
+        QCOMPARE(session.contactIndex().Item(u"Näme, Shared"_s), owner);
         // Typing the start of the name, in any letter case, finds it.
-        const qsizetype at = session.searchList().findString(QStringLiteral("NÄME, s"));
+        const qsizetype at = session.searchList().findString(u"NÄME, s"_s);
         QVERIFY(at >= 0);
-        QCOMPARE(session.searchList().at(at), QStringLiteral("Näme, Shared"));
-        session.resolve(QStringLiteral("Näme, Shared"));
+        QCOMPARE(session.searchList().at(at), u"Näme, Shared"_s);
+        session.resolve(u"Näme, Shared"_s);
         QVERIFY(session.currentContact());
         QCOMPARE(session.currentContact()->EntryID(), owner);
     }
@@ -152,20 +150,19 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("same case") << QStringLiteral("[Categories] = \"Bowls\"") << true;
-        QTest::newRow("other case") << QStringLiteral("[Categories] = \"bOWLS\"") << true;
-        QTest::newRow("non-ASCII, other case") << QStringLiteral("[Categories] = \"ÉQUIPE\"") << true;
-        QTest::newRow("doubled quote") << QStringLiteral("[Categories] = \"Say \"\"Hi\"\"\"") << true;
-        QTest::newRow("other category") << QStringLiteral("[Categories] = \"Bowl\"") << false;
+        QTest::newRow("same case") << u"[Categories] = \"Bowls\""_s << true;
+        QTest::newRow("other case") << u"[Categories] = \"bOWLS\""_s << true;
+        QTest::newRow("non-ASCII, other case") << u"[Categories] = \"ÉQUIPE\""_s << true;
+        QTest::newRow("doubled quote") << u"[Categories] = \"Say \"\"Hi\"\"\""_s << true;
+        QTest::newRow("other category") << u"[Categories] = \"Bowl\""_s << false;
     }
     void testRestrict()
     {
         QFETCH(QString, filter);
         QFETCH(bool, kept);
         if (m_categorised.isEmpty()) {
-            m_categorised =
-                TestBooks::personal() + QLatin1Char('/') +
-                m_eds.add(TestBooks::personal(), QStringLiteral("FN:Cat Egory\nCATEGORIES:Bowls,équipe,Say \"Hi\""));
+            m_categorised = TestBooks::personal() + QLatin1Char('/') +
+                            m_eds.add(TestBooks::personal(), u"FN:Cat Egory\nCATEGORIES:Bowls,équipe,Say \"Hi\""_s);
         }
         const std::shared_ptr<ItemSet> restricted = m_store->items()->Restrict(filter);
         QCOMPARE(!listed(*restricted, m_categorised).isEmpty(), kept);
@@ -174,9 +171,9 @@ private slots:
     void testNotThere_data()
     {
         QTest::addColumn<QString>("id");
-        QTest::newRow("unknown contact") << TestBooks::personal() + QStringLiteral("/no-such-contact");
-        QTest::newRow("unknown book") << QStringLiteral("no-such-book/pas-id-1");
-        QTest::newRow("not an identifier of this store") << QStringLiteral("ann.vcf");
+        QTest::newRow("unknown contact") << TestBooks::personal() + u"/no-such-contact"_s;
+        QTest::newRow("unknown book") << u"no-such-book/pas-id-1"_s;
+        QTest::newRow("not an identifier of this store") << u"ann.vcf"_s;
         QTest::newRow("empty") << QString();
     }
     void testNotThere()
@@ -204,26 +201,26 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
         QSignalSpy changed(store->notifier(), &StoreNotifier::changed);
 
-        const QString uid = m_eds.add(m_eds.work, QStringLiteral("FN:Live Added\nN:Added;Live;;;"));
-        QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(QStringLiteral("Added, Live")), 20000);
-        session.resolve(QStringLiteral("Added, Live"));
+        const QString uid = m_eds.add(m_eds.work, u"FN:Live Added\nN:Added;Live;;;"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(u"Added, Live"_s), 20000);
+        session.resolve(u"Added, Live"_s);
         QVERIFY(session.currentContact());
 
-        m_eds.modify(m_eds.work, uid, QStringLiteral("FN:Live Added\nN:Added;Live;;;\nEMAIL:live@example.com"));
+        m_eds.modify(m_eds.work, uid, u"FN:Live Added\nN:Added;Live;;;\nEMAIL:live@example.com"_s);
         QTRY_VERIFY_WITH_TIMEOUT(session.currentContact() &&
                                      session.currentContact()->Email1Address() == QLatin1String("live@example.com"),
                                  20000);
 
-        m_eds.modify(m_eds.work, uid, QStringLiteral("FN:Live Renamed\nN:Renamed;Live;;;"));
-        QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(QStringLiteral("Renamed, Live")) &&
-                                     !session.contactIndex().Exists(QStringLiteral("Added, Live")),
+        m_eds.modify(m_eds.work, uid, u"FN:Live Renamed\nN:Renamed;Live;;;"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(session.contactIndex().Exists(u"Renamed, Live"_s) &&
+                                     !session.contactIndex().Exists(u"Added, Live"_s),
                                  20000);
 
-        session.resolve(QStringLiteral("Renamed, Live"));
+        session.resolve(u"Renamed, Live"_s);
         QVERIFY(session.currentContact());
         m_eds.books->remove(m_eds.work, uid);
         m_eds.check();
-        QTRY_VERIFY_WITH_TIMEOUT(!session.contactIndex().Exists(QStringLiteral("Renamed, Live")), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.contactIndex().Exists(u"Renamed, Live"_s), 20000);
         QVERIFY(!session.currentContact());
         QVERIFY(changed.count() >= 3);
         QVERIFY_THROWS_EXCEPTION(ItemNotFound, store->itemFromId(m_eds.work + QLatin1Char('/') + uid));
@@ -234,13 +231,11 @@ private slots:
         QTest::addColumn<QString>("books");
         QTest::addColumn<QStringList>("open");
         QTest::addColumn<QString>("note");
-        QTest::newRow("one book") << QStringLiteral("work") << QStringList{QStringLiteral("quintel-test-work Work")}
-                                  << QString();
-        QTest::newRow("an unknown name is noted")
-            << QStringLiteral("Nope;Work") << QStringList{QStringLiteral("quintel-test-work Work")}
-            << QStringLiteral("The desktop has no address book \"Nope\".");
+        QTest::newRow("one book") << u"work"_s << QStringList{u"quintel-test-work Work"_s} << QString();
+        QTest::newRow("an unknown name is noted") << u"Nope;Work"_s << QStringList{u"quintel-test-work Work"_s}
+                                                  << u"The desktop has no address book \"Nope\"."_s;
         QTest::newRow("nothing readable")
-            << QStringLiteral("Nope") << QStringList{} << QStringLiteral("The desktop has no address book \"Nope\".");
+            << u"Nope"_s << QStringList{} << u"The desktop has no address book \"Nope\"."_s;
     }
     void testChosenBooks()
     {
@@ -266,11 +261,10 @@ private slots:
     // A book whose back-end cannot be started is skipped with a note; the others are read.
     void testBrokenBookSkipped()
     {
-        m_eds.books->createBook(QStringLiteral("quintel-test-broken"), QStringLiteral("Broken"),
-                                QStringLiteral("no-such-backend"));
+        m_eds.books->createBook(u"quintel-test-broken"_s, u"Broken"_s, u"no-such-backend"_s);
         m_eds.check();
-        auto store = openStore(QStringLiteral("Broken;Personal"));
-        QCOMPARE(store->openBooks(), QStringList{QStringLiteral("system-address-book Personal")});
+        auto store = openStore(u"Broken;Personal"_s);
+        QCOMPARE(store->openBooks(), QStringList{u"system-address-book Personal"_s});
         QVERIFY2(store->statusNote().startsWith(QLatin1String("The address book \"Broken\" was skipped: ")),
                  qPrintable(store->statusNote()));
         QVERIFY(store->items()->Count() > 0);
@@ -290,13 +284,12 @@ private slots:
         QFETCH(bool, worker);
         LockedServer server;
         QVERIFY(server.isListening());
-        m_eds.books->createServerBook(QStringLiteral("quintel-test-locked"), QStringLiteral("Locked"), server.url(),
-                                      QStringLiteral("someone"));
-        const QString uid = m_eds.add(m_eds.work, QStringLiteral("FN:Una Locke\nN:Locke;Una;;;"));
+        m_eds.books->createServerBook(u"quintel-test-locked"_s, u"Locked"_s, server.url(), u"someone"_s);
+        const QString uid = m_eds.add(m_eds.work, u"FN:Una Locke\nN:Locke;Una;;;"_s);
 
         // Opened by the session only, on the thread it reads on.
         auto store = std::make_shared<EdsStore>(
-            EdsStore::Options{QStringLiteral("Work;Locked"), std::chrono::seconds(20), std::chrono::milliseconds(50)});
+            EdsStore::Options{u"Work;Locked"_s, std::chrono::seconds(20), std::chrono::milliseconds(50)});
         ContactSession session(clientOf(store));
         if (worker)
             session.setBackground(testsupport::onWorkerThread); // as the bar reads
@@ -304,19 +297,18 @@ private slots:
         QSignalSpy failures(&session, &ContactSession::failed);
         session.load();
         QTRY_VERIFY_WITH_TIMEOUT(session.isLoaded(), 20000);
-        QCOMPARE(store->openBooks(),
-                 QStringList({QStringLiteral("quintel-test-work Work"), QStringLiteral("quintel-test-locked Locked")}));
+        QCOMPARE(store->openBooks(), QStringList({u"quintel-test-work Work"_s, u"quintel-test-locked Locked"_s}));
         const QString note = QStringLiteral(
             "The address book \"Locked\" was skipped: it needs a password that the desktop has not unlocked.");
         QTRY_VERIFY_WITH_TIMEOUT(
             std::any_of(notes.cbegin(), notes.cend(), [&](const QList<QVariant>& n) { return n[0] == note; }), 20000);
         QVERIFY(server.requests() > 0);
         QCOMPARE(store->statusNote(), note);
-        QVERIFY(session.contactIndex().Exists(QStringLiteral("Locke, Una")));
+        QVERIFY(session.contactIndex().Exists(u"Locke, Una"_s));
         QCOMPARE(failures.count(), 0);
 
         m_eds.books->remove(m_eds.work, uid);
-        m_eds.books->removeBook(QStringLiteral("quintel-test-locked"));
+        m_eds.books->removeBook(u"quintel-test-locked"_s);
         m_eds.check();
     }
 
@@ -325,15 +317,12 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("one book") << QStringList{QStringLiteral("--backend"), QStringLiteral("eds"),
-                                                 QStringLiteral("--book"), QStringLiteral("Work")}
-                                  << 0 << QStringLiteral("FileAs: Näme, Shared");
-        QTest::newRow("book list") << QStringList{QStringLiteral("--backend"), QStringLiteral("eds"),
-                                                  QStringLiteral("--list-books")}
-                                   << 0 << QStringLiteral("Work\tquintel-test-work\t");
-        QTest::newRow("unknown book") << QStringList{QStringLiteral("--backend"), QStringLiteral("eds"),
-                                                     QStringLiteral("--book"), QStringLiteral("Nope")}
-                                      << 2 << QString();
+        QTest::newRow("one book") << QStringList{u"--backend"_s, u"eds"_s, u"--book"_s, u"Work"_s} << 0
+                                  << u"FileAs: Näme, Shared"_s;
+        QTest::newRow("book list") << QStringList{u"--backend"_s, u"eds"_s, u"--list-books"_s} << 0
+                                   << u"Work\tquintel-test-work\t"_s;
+        QTest::newRow("unknown book") << QStringList{u"--backend"_s, u"eds"_s, u"--book"_s, u"Nope"_s} << 2
+                                      << QString();
     }
     void testTool()
     {
@@ -359,7 +348,7 @@ private slots:
                                        << QStringLiteral("The desktop's address book (evolution-data-server) is not "
                                                          "available");
         QTest::newRow("not answering") << int(EdsSandbox::Services::Hanging)
-                                       << QStringLiteral("The desktop's address book did not answer within 1 second.");
+                                       << u"The desktop's address book did not answer within 1 second."_s;
     }
     void testNoRegistry()
     {
@@ -369,8 +358,7 @@ private slots:
         QVERIFY2(other.start(), qPrintable(other.error()));
         QProcess tool;
         tool.setProcessEnvironment(other.environment());
-        tool.start(quintelContacts(),
-                   {QStringLiteral("--backend"), QStringLiteral("eds"), QStringLiteral("--wait"), QStringLiteral("1")});
+        tool.start(quintelContacts(), {u"--backend"_s, u"eds"_s, u"--wait"_s, u"1"_s});
         QVERIFY(tool.waitForFinished(60000));
         const QString err = QString::fromUtf8(tool.readAllStandardError());
         QCOMPARE(tool.exitCode(), 2);

@@ -2,11 +2,13 @@
 
 #include "testbooks.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString take(GError* error)
 {
-    const QString text = error ? QString::fromUtf8(error->message) : QStringLiteral("failed");
+    const QString text = error ? QString::fromUtf8(error->message) : u"failed"_s;
     g_clear_error(&error);
     return text;
 }
@@ -18,7 +20,7 @@ TestBooks::TestBooks()
     GError* error = nullptr;
     m_registry = e_source_registry_new_sync(nullptr, &error);
     if (!m_registry)
-        m_error += QStringLiteral("registry: ") + take(error);
+        m_error += u"registry: "_s + take(error);
 }
 
 TestBooks::~TestBooks()
@@ -34,7 +36,7 @@ QString TestBooks::createBook(const QString& uid, const QString& name, const QSt
     GError* error = nullptr;
     ESource* source = e_source_new_with_uid(uid.toUtf8().constData(), nullptr, &error);
     if (!source) {
-        m_error += QStringLiteral("new book: ") + take(error);
+        m_error += u"new book: "_s + take(error);
         return {};
     }
     e_source_set_parent(source, "local-stub");
@@ -42,7 +44,7 @@ QString TestBooks::createBook(const QString& uid, const QString& name, const QSt
     auto* extension = static_cast<ESourceBackend*>(e_source_get_extension(source, E_SOURCE_EXTENSION_ADDRESS_BOOK));
     e_source_backend_set_backend_name(extension, backend.toUtf8().constData());
     if (!e_source_registry_commit_source_sync(m_registry, source, nullptr, &error))
-        m_error += QStringLiteral("commit book: ") + take(error);
+        m_error += u"commit book: "_s + take(error);
     g_object_unref(source);
     return uid;
 }
@@ -52,7 +54,7 @@ QString TestBooks::createServerBook(const QString& uid, const QString& name, con
     GError* error = nullptr;
     ESource* source = e_source_new_with_uid(uid.toUtf8().constData(), nullptr, &error);
     if (!source) {
-        m_error += QStringLiteral("new book: ") + take(error);
+        m_error += u"new book: "_s + take(error);
         return {};
     }
     e_source_set_display_name(source, name.toUtf8().constData());
@@ -60,7 +62,7 @@ QString TestBooks::createServerBook(const QString& uid, const QString& name, con
     e_source_backend_set_backend_name(book, "carddav");
     GUri* address = g_uri_parse(url.toUtf8().constData(), G_URI_FLAGS_NONE, &error);
     if (!address) {
-        m_error += QStringLiteral("url: ") + take(error);
+        m_error += u"url: "_s + take(error);
         g_object_unref(source);
         return {};
     }
@@ -73,7 +75,7 @@ QString TestBooks::createServerBook(const QString& uid, const QString& name, con
     e_source_authentication_set_method(auth, "plain/password");
     g_uri_unref(address);
     if (!e_source_registry_commit_source_sync(m_registry, source, nullptr, &error))
-        m_error += QStringLiteral("commit book: ") + take(error);
+        m_error += u"commit book: "_s + take(error);
     g_object_unref(source);
     return uid;
 }
@@ -87,7 +89,7 @@ void TestBooks::removeBook(const QString& uid)
         return;
     GError* error = nullptr;
     if (!e_source_remove_sync(source, nullptr, &error))
-        m_error += QStringLiteral("remove book: ") + take(error);
+        m_error += u"remove book: "_s + take(error);
     g_object_unref(source);
 }
 
@@ -97,14 +99,14 @@ EBookClient* TestBooks::client(const QString& book)
         return c;
     ESource* source = e_source_registry_ref_source(m_registry, book.toUtf8().constData());
     if (!source) {
-        m_error += QStringLiteral("no book ") + book + QLatin1Char(' ');
+        m_error += u"no book "_s + book + QLatin1Char(' ');
         return nullptr;
     }
     GError* error = nullptr;
     EClient* c = e_book_client_connect_sync(source, G_MAXUINT32, nullptr, &error); // -1: no waiting
     g_object_unref(source);
     if (!c) {
-        m_error += QStringLiteral("connect: ") + take(error);
+        m_error += u"connect: "_s + take(error);
         return nullptr;
     }
     auto* bookClient = reinterpret_cast<EBookClient*>(c);
@@ -121,7 +123,7 @@ QString TestBooks::add(const QString& book, const QByteArray& vcard)
     gchar* uid = nullptr;
     GError* error = nullptr;
     if (!e_book_client_add_contact_sync(c, contact, E_BOOK_OPERATION_FLAG_NONE, &uid, nullptr, &error))
-        m_error += QStringLiteral("add: ") + take(error);
+        m_error += u"add: "_s + take(error);
     g_object_unref(contact);
     const QString result = QString::fromUtf8(uid);
     g_free(uid);
@@ -140,7 +142,7 @@ int TestBooks::addMany(const QString& book, const QList<QByteArray>& vcards)
     GSList* uids = nullptr;
     GError* error = nullptr;
     if (!e_book_client_add_contacts_sync(c, contacts, E_BOOK_OPERATION_FLAG_NONE, &uids, nullptr, &error))
-        m_error += QStringLiteral("add many: ") + take(error);
+        m_error += u"add many: "_s + take(error);
     const int added = int(g_slist_length(uids));
     g_slist_free_full(uids, g_free);
     g_slist_free_full(contacts, g_object_unref);
@@ -155,7 +157,7 @@ void TestBooks::modify(const QString& book, const QString& contact, const QByteA
     EContact* changed = e_contact_new_from_vcard_with_uid(vcard.constData(), contact.toUtf8().constData());
     GError* error = nullptr;
     if (!e_book_client_modify_contact_sync(c, changed, E_BOOK_OPERATION_FLAG_NONE, nullptr, &error))
-        m_error += QStringLiteral("modify: ") + take(error);
+        m_error += u"modify: "_s + take(error);
     g_object_unref(changed);
 }
 
@@ -167,5 +169,5 @@ void TestBooks::remove(const QString& book, const QString& contact)
     GError* error = nullptr;
     if (!e_book_client_remove_contact_by_uid_sync(c, contact.toUtf8().constData(), E_BOOK_OPERATION_FLAG_NONE, nullptr,
                                                   &error))
-        m_error += QStringLiteral("remove: ") + take(error);
+        m_error += u"remove: "_s + take(error);
 }

@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int freePort()
@@ -24,15 +26,14 @@ const QByteArray kBaseLdif = "dn: dc=example,dc=com\nobjectClass: dcObject\nobje
 
 QByteArray personLdif(const QString& uid, const QString& givenName, const QString& sn, const QString& extra)
 {
-    QString text = QStringLiteral("dn: uid=%1,dc=example,dc=com\nobjectClass: inetOrgPerson\nuid: %1\n").arg(uid);
+    QString text = u"dn: uid=%1,dc=example,dc=com\nobjectClass: inetOrgPerson\nuid: %1\n"_s.arg(uid);
     auto add = [&](const char* name, const QString& value) {
         if (value.isEmpty())
             return;
         const QByteArray bytes = value.toUtf8();
         const bool plain = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return c >= 0x20 && c < 0x7f; });
         text += QString::fromLatin1(name) +
-                (plain ? QStringLiteral(": ") + value : QStringLiteral(":: ") + QString::fromLatin1(bytes.toBase64())) +
-                QLatin1Char('\n');
+                (plain ? u": "_s + value : u":: "_s + QString::fromLatin1(bytes.toBase64())) + QLatin1Char('\n');
     };
     add("cn", QStringList{givenName, sn}.join(QLatin1Char(' ')).trimmed());
     add("sn", sn.isEmpty() ? uid : sn);
@@ -45,7 +46,7 @@ QByteArray personLdif(const QString& uid, const QString& givenName, const QStrin
 
 SlapdServer::SlapdServer(Options options) : m_options(options)
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("db"));
+    QDir(m_dir.path()).mkpath(u"db"_s);
     m_port = freePort();
     if (m_options.tls) {
         // Two calls can hand out the same free port.
@@ -69,14 +70,14 @@ bool SlapdServer::run(const QString& program, const QStringList& arguments, cons
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, arguments);
     if (!p.waitForStarted()) {
-        m_error = program + QStringLiteral(" cannot be started");
+        m_error = program + u" cannot be started"_s;
         return false;
     }
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(60000);
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        m_error = program + QStringLiteral(": ") + QString::fromUtf8(p.readAll());
+        m_error = program + u": "_s + QString::fromUtf8(p.readAll());
         return false;
     }
     return true;
@@ -85,28 +86,19 @@ bool SlapdServer::run(const QString& program, const QStringList& arguments, cons
 bool SlapdServer::makeCertificates()
 {
     const QString d = m_dir.path() + QLatin1Char('/');
-    QFile ext(d + QStringLiteral("server.ext"));
+    QFile ext(d + u"server.ext"_s);
     ext.open(QIODevice::WriteOnly);
     ext.write("subjectAltName=IP:127.0.0.1,DNS:localhost\nbasicConstraints=CA:FALSE\n");
     ext.close();
-    const QString curve = QStringLiteral("ec_paramgen_curve:prime256v1");
-    return run(QStringLiteral("openssl"),
-               {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                QStringLiteral("-pkeyopt"), curve, QStringLiteral("-nodes"), QStringLiteral("-keyout"),
-                d + QStringLiteral("ca.key"), QStringLiteral("-out"), d + QStringLiteral("ca.pem"),
-                QStringLiteral("-subj"), QStringLiteral("/CN=Quintel Test CA"), QStringLiteral("-days"),
-                QStringLiteral("2")}) &&
-           run(QStringLiteral("openssl"),
-               {QStringLiteral("req"), QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                curve, QStringLiteral("-nodes"), QStringLiteral("-keyout"), d + QStringLiteral("server.key"),
-                QStringLiteral("-out"), d + QStringLiteral("server.csr"), QStringLiteral("-subj"),
-                QStringLiteral("/CN=127.0.0.1")}) &&
-           run(QStringLiteral("openssl"),
-               {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), d + QStringLiteral("server.csr"),
-                QStringLiteral("-CA"), d + QStringLiteral("ca.pem"), QStringLiteral("-CAkey"),
-                d + QStringLiteral("ca.key"), QStringLiteral("-CAcreateserial"), QStringLiteral("-out"),
-                d + QStringLiteral("server.pem"), QStringLiteral("-days"), QStringLiteral("2"),
-                QStringLiteral("-extfile"), d + QStringLiteral("server.ext")});
+    const QString curve = u"ec_paramgen_curve:prime256v1"_s;
+    return run(u"openssl"_s, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, curve, u"-nodes"_s,
+                              u"-keyout"_s, d + u"ca.key"_s, u"-out"_s, d + u"ca.pem"_s, u"-subj"_s,
+                              u"/CN=Quintel Test CA"_s, u"-days"_s, u"2"_s}) &&
+           run(u"openssl"_s, {u"req"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, curve, u"-nodes"_s, u"-keyout"_s,
+                              d + u"server.key"_s, u"-out"_s, d + u"server.csr"_s, u"-subj"_s, u"/CN=127.0.0.1"_s}) &&
+           run(u"openssl"_s, {u"x509"_s, u"-req"_s, u"-in"_s, d + u"server.csr"_s, u"-CA"_s, d + u"ca.pem"_s,
+                              u"-CAkey"_s, d + u"ca.key"_s, u"-CAcreateserial"_s, u"-out"_s, d + u"server.pem"_s,
+                              u"-days"_s, u"2"_s, u"-extfile"_s, d + u"server.ext"_s});
 }
 
 void SlapdServer::writeConfig()
@@ -129,16 +121,15 @@ void SlapdServer::writeConfig()
                            "access to * by * read\n")
                 .arg(d)
                 .arg(m_options.sizeLimit)
-                .arg(m_options.allowPaging ? QStringLiteral("unlimited") : QStringLiteral("disabled"));
-    QFile file(d + QStringLiteral("/slapd.conf"));
+                .arg(m_options.allowPaging ? u"unlimited"_s : u"disabled"_s);
+    QFile file(d + u"/slapd.conf"_s);
     file.open(QIODevice::WriteOnly);
     file.write(conf.toUtf8());
 }
 
 bool SlapdServer::load(const QByteArray& ldif)
 {
-    return run(QStringLiteral("/usr/sbin/slapadd"),
-               {QStringLiteral("-f"), m_dir.filePath(QStringLiteral("slapd.conf")), QStringLiteral("-q")}, ldif);
+    return run(u"/usr/sbin/slapadd"_s, {u"-f"_s, m_dir.filePath(u"slapd.conf"_s), u"-q"_s}, ldif);
 }
 
 bool SlapdServer::start()
@@ -149,11 +140,10 @@ bool SlapdServer::start()
     stop(); // one that died under the test
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process->start(QStringLiteral("/usr/sbin/slapd"),
-                     {QStringLiteral("-f"), m_dir.filePath(QStringLiteral("slapd.conf")), QStringLiteral("-h"), listen,
-                      QStringLiteral("-d"), QStringLiteral("0")});
+    m_process->start(u"/usr/sbin/slapd"_s,
+                     {u"-f"_s, m_dir.filePath(u"slapd.conf"_s), u"-h"_s, listen, u"-d"_s, u"0"_s});
     if (!m_process->waitForStarted()) {
-        m_error = QStringLiteral("slapd cannot be started");
+        m_error = u"slapd cannot be started"_s;
         return false;
     }
     // Ready when it takes connections.
@@ -167,7 +157,7 @@ bool SlapdServer::start()
         },
         10000);
     if (!ready || !isRunning()) {
-        m_error = QStringLiteral("slapd did not come up: ") + QString::fromUtf8(m_process->readAll());
+        m_error = u"slapd did not come up: "_s + QString::fromUtf8(m_process->readAll());
         stop();
         return false;
     }
@@ -190,18 +180,16 @@ void SlapdServer::stop()
 
 bool SlapdServer::modify(const QByteArray& ldif)
 {
-    return run(QStringLiteral("ldapmodify"),
-               {QStringLiteral("-x"), QStringLiteral("-H"), url(), QStringLiteral("-D"),
-                QStringLiteral("cn=admin,dc=example,dc=com"), QStringLiteral("-w"), QStringLiteral("secret")},
-               ldif);
+    return run(u"ldapmodify"_s,
+               {u"-x"_s, u"-H"_s, url(), u"-D"_s, u"cn=admin,dc=example,dc=com"_s, u"-w"_s, u"secret"_s}, ldif);
 }
 
 QString SlapdServer::url() const
 {
-    return QStringLiteral("ldap://127.0.0.1:%1").arg(m_port);
+    return u"ldap://127.0.0.1:%1"_s.arg(m_port);
 }
 
 QString SlapdServer::ldapsUrl() const
 {
-    return QStringLiteral("ldaps://127.0.0.1:%1").arg(m_tlsPort);
+    return u"ldaps://127.0.0.1:%1"_s.arg(m_tlsPort);
 }

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 using namespace ldaptesting;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,10 +32,10 @@ private:
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_home.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral(".cache")));
-        env.insert(QStringLiteral("LDAPNOINIT"), QStringLiteral("1"));
+        env.insert(u"HOME"_s, m_home.path());
+        env.insert(u"XDG_CONFIG_HOME"_s, m_home.filePath(u".config"_s));
+        env.insert(u"XDG_CACHE_HOME"_s, m_home.filePath(u".cache"_s));
+        env.insert(u"LDAPNOINIT"_s, u"1"_s);
         p.setProcessEnvironment(env);
         p.start(qEnvironmentVariable("QUINTEL_CONTACTS_BIN"), args);
         p.waitForFinished(120000);
@@ -50,8 +51,8 @@ private:
 
     void configure(const QString& url)
     {
-        QDir().mkpath(m_home.filePath(QStringLiteral(".config/Quintel")));
-        QFile f(m_home.filePath(QStringLiteral(".config/Quintel/Quintel.conf")));
+        QDir().mkpath(m_home.filePath(u".config/Quintel"_s));
+        QFile f(m_home.filePath(u".config/Quintel/Quintel.conf"_s));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("[ContactClient]\nBackend=ldap\nLdapUrl=" + url.toUtf8() +
                 "\nLdapBaseDn=" + SlapdServer::kBase.toUtf8() + "\n");
@@ -64,8 +65,7 @@ private slots:
         QVERIFY(server.load(people(3)));
         QVERIFY2(server.start(), qPrintable(server.error()));
         configure(server.url());
-        const QStringList three{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
-                                QStringLiteral("Given3 Family")};
+        const QStringList three{u"Given1 Family"_s, u"Given2 Family"_s, u"Given3 Family"_s};
 
         Run first = run({});
         QCOMPARE(first.names, three);
@@ -76,21 +76,21 @@ private slots:
                                "cn: Given4 Family\nsn: Family\ngivenName: Given4\n\n"),
                  qPrintable(server.error()));
         Run second = run({});
-        QCOMPARE(second.names, three + QStringList{QStringLiteral("Given4 Family")});
+        QCOMPARE(second.names, three + QStringList{u"Given4 Family"_s});
         QVERIFY2(second.err.isEmpty(), qPrintable(second.err));
         QCOMPARE(second.status, 0);
 
         // --offline: the copy at once, as it is.
         QVERIFY2(server.modify("dn: uid=u2,dc=example,dc=com\nchangetype: delete\n\n"), qPrintable(server.error()));
-        Run offline = run({QStringLiteral("--offline")});
-        QCOMPARE(offline.names, three + QStringList{QStringLiteral("Given4 Family")});
+        Run offline = run({u"--offline"_s});
+        QCOMPARE(offline.names, three + QStringList{u"Given4 Family"_s});
         QCOMPARE(offline.status, 0);
 
         // The server gone: the copy is listed, and the run says it is not up to date.
         server.stop();
         Run down = run({});
-        QCOMPARE(down.names, three + QStringList{QStringLiteral("Given4 Family")});
-        QVERIFY2(down.err.contains(QStringLiteral("Working offline from the copy")), qPrintable(down.err));
+        QCOMPARE(down.names, three + QStringList{u"Given4 Family"_s});
+        QVERIFY2(down.err.contains(u"Working offline from the copy"_s), qPrintable(down.err));
         QCOMPARE(down.status, 1);
     }
 };

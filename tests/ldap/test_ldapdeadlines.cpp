@@ -13,6 +13,7 @@
 
 using namespace contactclient;
 using namespace ldaptesting;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,15 +23,14 @@ public:
     explicit HostileDirectory(const QString& mode)
     {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("/usr/bin/python3"),
-                        {QStringLiteral(QUINTEL_LDAP_TESTS "/hostileldap.py"), mode});
+        m_process.start(u"/usr/bin/python3"_s, {QStringLiteral(QUINTEL_LDAP_TESTS "/hostileldap.py"), mode});
         if (!m_process.waitForStarted())
             return;
         for (int i = 0; i < 100 && !m_process.canReadLine(); ++i)
             m_process.waitForReadyRead(100);
         const QByteArray ready = m_process.readLine().trimmed();
         if (ready.startsWith("READY "))
-            m_url = QStringLiteral("ldap://127.0.0.1:%1").arg(QString::fromLatin1(ready.mid(6)));
+            m_url = u"ldap://127.0.0.1:%1"_s.arg(QString::fromLatin1(ready.mid(6)));
     }
     ~HostileDirectory()
     {
@@ -61,15 +61,12 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("note"); // a pattern of the failure
 
-        QTest::newRow("silent from the start") << QStringLiteral("silent") << QStringLiteral("cannot be reached");
-        QTest::newRow("silent after the bind")
-            << QStringLiteral("stall") << QStringLiteral("did not answer for 2 seconds");
-        QTest::newRow("entries without end")
-            << QStringLiteral("drip") << QStringLiteral("did not finish within 6 seconds");
+        QTest::newRow("silent from the start") << u"silent"_s << u"cannot be reached"_s;
+        QTest::newRow("silent after the bind") << u"stall"_s << u"did not answer for 2 seconds"_s;
+        QTest::newRow("entries without end") << u"drip"_s << u"did not finish within 6 seconds"_s;
         QTest::newRow("the same cookie again")
-            << QStringLiteral("samecookie") << QStringLiteral("hands back a page of the listing it gave before");
-        QTest::newRow("empty pages without end")
-            << QStringLiteral("newcookie") << QStringLiteral("pages the listing without end");
+            << u"samecookie"_s << u"hands back a page of the listing it gave before"_s;
+        QTest::newRow("empty pages without end") << u"newcookie"_s << u"pages the listing without end"_s;
     }
 
     void refreshEndsWithANote()
@@ -85,14 +82,14 @@ private slots:
         LdapStore store(anonymous(server.url()), cache.path(), options);
         const QString error = openError(store);
         QVERIFY2(error.contains(QRegularExpression(note)), qPrintable(error));
-        QVERIFY2(error.contains(QStringLiteral("no copy of it")), qPrintable(error));
+        QVERIFY2(error.contains(u"no copy of it"_s), qPrintable(error));
     }
 
     // With the deadlines as they stand, a start without a copy waits a while and then goes on
     // with empty lists and a note; the refresh goes on behind.
     void firstStartIsBounded()
     {
-        HostileDirectory server(QStringLiteral("stall"));
+        HostileDirectory server(u"stall"_s);
         QVERIFY(!server.url().isEmpty());
         QTemporaryDir cache;
         LdapStore store(anonymous(server.url()), cache.path());
@@ -106,22 +103,22 @@ private slots:
     // listed at once, the directory's join when it answers, and meanwhile the status line says so.
     void slowBookDoesNotHoldTheOthers()
     {
-        HostileDirectory server(QStringLiteral("slow"));
+        HostileDirectory server(u"slow"_s);
         QVERIFY(!server.url().isEmpty());
         QTemporaryDir folder;
         for (int i = 1; i <= 5; ++i) {
-            QFile card(folder.filePath(QStringLiteral("c%1.vcf").arg(i)));
+            QFile card(folder.filePath(u"c%1.vcf"_s.arg(i)));
             QVERIFY(card.open(QIODevice::WriteOnly));
             card.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Local " + QByteArray::number(i) + "\r\nEND:VCARD\r\n");
         }
         QTemporaryDir cache;
         auto directory = std::make_shared<LdapStore>(anonymous(server.url()), cache.path());
-        MergedStore merged({{QStringLiteral("folder"), std::make_shared<VCardFolderStore>(folder.path(), std::nullopt)},
-                            {QStringLiteral("directory"), directory}});
+        MergedStore merged({{u"folder"_s, std::make_shared<VCardFolderStore>(folder.path(), std::nullopt)},
+                            {u"directory"_s, directory}});
         merged.open();
         QVERIFY2(directory->isRefreshing(), "the folder waited for the directory");
         QCOMPARE(merged.items()->Count(), 5);
-        QVERIFY2(merged.statusNote().contains(QStringLiteral("not answered yet")), qPrintable(merged.statusNote()));
+        QVERIFY2(merged.statusNote().contains(u"not answered yet"_s), qPrintable(merged.statusNote()));
 
         directory->waitForRefresh();
         QCOMPARE(merged.items()->Count(), 7);

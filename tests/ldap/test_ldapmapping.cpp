@@ -12,6 +12,7 @@
 
 using namespace contactclient;
 using namespace contactclient::ldap;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -20,7 +21,7 @@ using Attributes = QList<std::pair<QString, QString>>;
 Entry entryOf(const Attributes& attributes)
 {
     Entry e;
-    e.dn = QStringLiteral("uid=x,dc=example,dc=com");
+    e.dn = u"uid=x,dc=example,dc=com"_s;
     for (const auto& [name, value] : attributes)
         e.attributes[name.toLower()].append(value.toUtf8());
     return e;
@@ -29,13 +30,13 @@ Entry entryOf(const Attributes& attributes)
 // The entry read back as the bar reads any contact.
 std::unique_ptr<VCardContactItem> itemOf(const Entry& entry, const AttributeMap& map = {})
 {
-    const QByteArray data = toVCard(entry, QStringLiteral("x"), map);
+    const QByteArray data = toVCard(entry, u"x"_s, map);
     if (data.isEmpty())
         return nullptr;
     std::unique_ptr<VCardContactItem> item;
     vcard::readCards(data, vcard::Detail::Full, [&](vcard::Card& card) {
         if (card.ok())
-            item = std::make_unique<VCardContactItem>(QStringLiteral("x.vcf"), vcard::mapContact(card));
+            item = std::make_unique<VCardContactItem>(u"x.vcf"_s, vcard::mapContact(card));
         return false;
     });
     return item;
@@ -44,8 +45,7 @@ std::unique_ptr<VCardContactItem> itemOf(const Entry& entry, const AttributeMap&
 // Every property the lists, the actions and the card show, one per line.
 QString describe(const ContactItem& i)
 {
-    QStringList lines{QStringLiteral("type=") + i.TypeName(), QStringLiteral("full=") + i.FullName(),
-                      QStringLiteral("fileAs=") + i.FileAs()};
+    QStringList lines{u"type="_s + i.TypeName(), u"full="_s + i.FullName(), u"fileAs="_s + i.FileAs()};
     auto add = [&](const char* name, const QString& value) {
         if (!value.isEmpty())
             lines.append(QString::fromLatin1(name) + QLatin1Char('=') +
@@ -151,7 +151,7 @@ void TestLdapMapping::entryAsContact_data()
 {
     QTest::addColumn<Attributes>("attributes");
     QTest::addColumn<QString>("expected");
-    const QString inet = QStringLiteral("inetOrgPerson");
+    const QString inet = u"inetOrgPerson"_s;
     QTest::newRow("full person") << Attributes{{s("objectClass"), inet},
                                                {s("cn"), s("John Smith")},
                                                {s("displayName"), s("Johnny Smith")},

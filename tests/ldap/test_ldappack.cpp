@@ -17,18 +17,19 @@
 
 using namespace contactclient;
 using namespace ldaptesting;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QStringList packsIn(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
+    return QDir(folder).entryList({u"*.vcf"_s}, QDir::Files, QDir::Name);
 }
 
 // The UID of every card in the folder's packs, in pack order; the largest pack's card count.
 QStringList uidsIn(const QString& folder, int* largestPack = nullptr)
 {
-    static const QRegularExpression uid(QStringLiteral("^UID:(.*)\r$"), QRegularExpression::MultilineOption);
+    static const QRegularExpression uid(u"^UID:(.*)\r$"_s, QRegularExpression::MultilineOption);
     QStringList uids;
     int largest = 0;
     for (const QString& pack : packsIn(folder)) {
@@ -138,11 +139,11 @@ void TestLdapPack::fullDownloadPacksEveryEntryOnce()
     LdapStore again(anonymous(server.url()), cache.path(), packsOf(packSize));
     QCOMPARE(openError(again), QString());
     auto items = again.items();
-    QCOMPARE(fullNames(*items), names(QStringLiteral("Given%1 Family"), 1, entries));
+    QCOMPARE(fullNames(*items), names(u"Given%1 Family"_s, 1, entries));
     QCOMPARE(idsByName(*items), ids);
-    const QString last = QStringLiteral("Given%1 Family").arg(entries);
+    const QString last = u"Given%1 Family"_s.arg(entries);
     QCOMPARE(again.itemFromId(ids.value(last))->FullName(), last);
-    QCOMPARE(again.itemFromId(ids.value(last))->Email1Address(), QStringLiteral("u%1@example.com").arg(entries));
+    QCOMPARE(again.itemFromId(ids.value(last))->Email1Address(), u"u%1@example.com"_s.arg(entries));
     again.waitForRefresh();
 }
 
@@ -154,12 +155,11 @@ void TestLdapPack::entryIdsAcrossChanges_data()
     QTest::addColumn<QStringList>("added");
     QTest::newRow("entry renamed") << QByteArray("dn: uid=u5,dc=example,dc=com\nchangetype: modify\n"
                                                  "replace: displayName\ndisplayName: Renamed Five\n\n")
-                                   << QStringLiteral("Given5 Family") << QStringLiteral("Renamed Five")
-                                   << QStringList();
+                                   << u"Given5 Family"_s << u"Renamed Five"_s << QStringList();
     QTest::newRow("entry deleted") << QByteArray("dn: uid=u5,dc=example,dc=com\nchangetype: delete\n\n")
-                                   << QStringLiteral("Given5 Family") << QString() << QStringList();
+                                   << u"Given5 Family"_s << QString() << QStringList();
     QTest::newRow("entries added") << people(4, 10).replace("objectClass:", "changetype: add\nobjectClass:")
-                                   << QString() << QString() << names(QStringLiteral("Given%1 Family"), 10, 13);
+                                   << QString() << QString() << names(u"Given%1 Family"_s, 10, 13);
     QTest::newRow("nothing changed") << QByteArray() << QString() << QString() << QStringList();
 }
 
@@ -191,7 +191,7 @@ void TestLdapPack::entryIdsAcrossChanges()
     QCOMPARE(second.lastError(), QString());
     QCOMPARE(second.lastRefresh().full, false);
     auto items = second.items();
-    QStringList expected = names(QStringLiteral("Given%1 Family"), 1, 9) + added;
+    QStringList expected = names(u"Given%1 Family"_s, 1, 9) + added;
     if (!gone.isEmpty())
         expected.removeOne(gone);
     if (!renamed.isEmpty())
@@ -236,7 +236,7 @@ void TestLdapPack::firstDownloadBrokenOff()
     {
         LdapStore store(anonymous(server.url()), cache.path(), options);
         const QString error = openError(store);
-        QVERIFY2(error.contains(QStringLiteral("no copy of it")), qPrintable(error));
+        QVERIFY2(error.contains(u"no copy of it"_s), qPrintable(error));
         folder = store.cacheFolder();
     }
     // Packs of the first page were written before the server went: none of them looks like a copy.
@@ -244,7 +244,7 @@ void TestLdapPack::firstDownloadBrokenOff()
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     {
         LdapStore offline(anonymous(server.url()), cache.path());
-        QVERIFY(openError(offline).contains(QStringLiteral("no copy of it")));
+        QVERIFY(openError(offline).contains(u"no copy of it"_s));
     }
     QVERIFY(server.start());
     LdapStore again(anonymous(server.url()), cache.path(), packsOf(100));
@@ -275,7 +275,7 @@ void TestLdapPack::olderCopiesReplaced()
         QVERIFY(QDir().mkpath(folder));
         carddav::VdirCache old(folder);
         for (int i = 1; i <= 3; ++i) {
-            const QString file = QStringLiteral("old-u%1.vcf").arg(i);
+            const QString file = u"old-u%1.vcf"_s.arg(i);
             old.writeCard(file, QString(),
                           QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\nUID:old-u%1\r\nFN:Given%1 Family\r\n"
                                          "N:Family;Given%1;;;\r\nEND:VCARD\r\n")
@@ -296,7 +296,7 @@ void TestLdapPack::olderCopiesReplaced()
         index.write("not an index\n");
     }
     const QString before = carddav::VdirCache::readState(folder).packs;
-    const QStringList three = names(QStringLiteral("Given%1 Family"), 1, 3);
+    const QStringList three = names(u"Given%1 Family"_s, 1, 3);
 
     // A refresh that breaks off, then the server away: the bar works from the copy as it is.
     ldap::RefreshOptions breaksOff;

@@ -23,6 +23,7 @@
 using namespace contactclient;
 using namespace contactclient::carddav;
 using namespace ldaptesting;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -92,9 +93,9 @@ void TestLdapStore::wholeDirectoryPastSizeLimit()
     int groups = 0;
     items->forEach([&](const Item& i) { groups += i.TypeName() == kDistListItemType ? 1 : 0; });
     QCOMPARE(groups, 1);
-    const auto u2999 = store.itemFromId(entryIdOf(*items, QStringLiteral("Given2999 Family")));
-    QCOMPARE(u2999->FileAs(), QStringLiteral("Family, Given2999"));
-    QCOMPARE(u2999->Email1Address(), QStringLiteral("u2999@example.com"));
+    const auto u2999 = store.itemFromId(entryIdOf(*items, u"Given2999 Family"_s));
+    QCOMPARE(u2999->FileAs(), u"Family, Given2999"_s);
+    QCOMPARE(u2999->Email1Address(), u"u2999@example.com"_s);
     // The copy holds personal data: its owner's only.
     QCOMPARE(QFileInfo(store.cacheFolder()).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOther),
              QFile::Permissions());
@@ -108,7 +109,7 @@ void TestLdapStore::serverRefusesPaging()
     QTemporaryDir cache;
     LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
     const QString error = openError(store);
-    QVERIFY2(error.contains(QStringLiteral("does not support paged results")), qPrintable(error));
+    QVERIFY2(error.contains(u"does not support paged results"_s), qPrintable(error));
 }
 
 void TestLdapStore::boundAccess_data()
@@ -116,9 +117,8 @@ void TestLdapStore::boundAccess_data()
     QTest::addColumn<QString>("stored"); // in the keyring; empty: nothing
     QTest::addColumn<QString>("error");  // part of the failure; empty: it opens
     QTest::newRow("right password") << SlapdServer::kReaderPassword << QString();
-    QTest::newRow("wrong password") << QStringLiteral("wrong") << QStringLiteral("refused the name or password");
-    QTest::newRow("no password anywhere")
-        << QString() << QStringLiteral("key \"ldap:cn=reader,dc=example,dc=com@127.0.0.1\"");
+    QTest::newRow("wrong password") << u"wrong"_s << u"refused the name or password"_s;
+    QTest::newRow("no password anywhere") << QString() << u"key \"ldap:cn=reader,dc=example,dc=com@127.0.0.1\""_s;
 }
 
 void TestLdapStore::boundAccess()
@@ -129,7 +129,7 @@ void TestLdapStore::boundAccess()
     QVERIFY(server.load(people(3)));
     QVERIFY2(server.start(), qPrintable(server.error()));
     if (!stored.isEmpty())
-        m_keyring->entries.insert(QStringLiteral("ldap:cn=reader,dc=example,dc=com@127.0.0.1"), stored);
+        m_keyring->entries.insert(u"ldap:cn=reader,dc=example,dc=com@127.0.0.1"_s, stored);
     LdapAccount account = anonymous(server.url());
     account.bindDn = SlapdServer::kReaderDn;
     QTemporaryDir cache;
@@ -171,7 +171,7 @@ void TestLdapStore::secureConnections()
         QCOMPARE(failure, QString());
         QCOMPARE(store.items()->Count(), 4);
     } else {
-        QVERIFY2(failure.contains(QStringLiteral("secure connection")), qPrintable(failure));
+        QVERIFY2(failure.contains(u"secure connection"_s), qPrintable(failure));
     }
 }
 
@@ -188,7 +188,7 @@ void TestLdapStore::serverStoppedMidRefresh()
     }
     // Another mapping means every entry is read and written again; the server goes half-way.
     LdapAccount account = anonymous(server.url());
-    account.attributes.fullName = QStringList{QStringLiteral("uid")};
+    account.attributes.fullName = QStringList{u"uid"_s};
     const qint64 pid = server.processId();
     ldap::RefreshOptions options;
     options.entryRead = [pid](int read) {
@@ -200,10 +200,10 @@ void TestLdapStore::serverStoppedMidRefresh()
         store.setStartupWait(std::chrono::minutes(5));
         QCOMPARE(openError(store), QString()); // the bar works from the copy
         QVERIFY2(!store.lastError().isEmpty(), "the refresh cannot have finished");
-        QVERIFY2(store.statusNote().startsWith(QStringLiteral("Working offline")), qPrintable(store.statusNote()));
+        QVERIFY2(store.statusNote().startsWith(u"Working offline"_s), qPrintable(store.statusNote()));
         auto items = store.items();
         QCOMPARE(items->Count(), 2000); // every card whole: none skipped, none missing
-        QCOMPARE(store.statusNote().contains(QStringLiteral("cannot be read")), false);
+        QCOMPARE(store.statusNote().contains(u"cannot be read"_s), false);
     }
     // The next start repairs the copy.
     QVERIFY(server.start());
@@ -213,7 +213,7 @@ void TestLdapStore::serverStoppedMidRefresh()
     QCOMPARE(again.lastError(), QString());
     auto items = again.items();
     QCOMPARE(items->Count(), 2000);
-    QVERIFY(!entryIdOf(*items, QStringLiteral("u1234")).isEmpty());
+    QVERIFY(!entryIdOf(*items, u"u1234"_s).isEmpty());
     QCOMPARE(again.statusNote(), QString());
 }
 
@@ -238,9 +238,8 @@ void TestLdapStore::changesBetweenStarts()
     LdapStore second(anonymous(server.url()), cache.path(), {}, m_prompt);
     second.setStartupWait(std::chrono::minutes(5));
     QCOMPARE(openError(second), QString());
-    QCOMPARE(fullNames(*second.items()), (QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given4 Family"),
-                                                      QStringLiteral("Given5 Family"), QStringLiteral("Given6 Family"),
-                                                      QStringLiteral("Renamed Two")}));
+    QCOMPARE(fullNames(*second.items()), (QStringList{u"Given1 Family"_s, u"Given4 Family"_s, u"Given5 Family"_s,
+                                                      u"Given6 Family"_s, u"Renamed Two"_s}));
     // Only what changed was asked for.
     QCOMPARE(second.lastRefresh().full, false);
     QCOMPARE(second.lastRefresh().removed, 2);
@@ -254,12 +253,11 @@ void TestLdapStore::foreignScriptsAndPostalEscapes()
         QStringLiteral("postalAddress: Bahnhofstra\u00dfe 3$8001 Z\u00fcrich$Schweiz\n"
                        "homePostalAddress: Box \\24 12$Kyiv\n"
                        "departmentNumber: \u0420\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430\n");
-    QByteArray ldif =
-        personLdif(QStringLiteral("zoe"), QStringLiteral("Zo\u00eb"), QStringLiteral("\u00c5ngstr\u00f6m"), QString());
+    QByteArray ldif = personLdif(u"zoe"_s, u"Zo\u00eb"_s, u"\u00c5ngstr\u00f6m"_s, QString());
     ldif.chop(1);
     // Values with non-ASCII text go in base64.
     for (const QString& line : extra.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const qsizetype colon = line.indexOf(QStringLiteral(": "));
+        const qsizetype colon = line.indexOf(u": "_s);
         ldif += line.left(colon).toUtf8() + ":: " + line.mid(colon + 2).toUtf8().toBase64() + '\n';
     }
     ldif += '\n';
@@ -269,45 +267,40 @@ void TestLdapStore::foreignScriptsAndPostalEscapes()
     LdapStore store(anonymous(server.url()), cache.path(), {}, m_prompt);
     QCOMPARE(openError(store), QString());
     auto items = store.items();
-    const auto zoe = store.itemFromId(entryIdOf(*items, QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m")));
-    QCOMPARE(zoe->FileAs(), QStringLiteral("\u00c5ngstr\u00f6m, Zo\u00eb"));
-    QCOMPARE(zoe->BusinessAddress(), QStringLiteral("Bahnhofstra\u00dfe 3\n8001 Z\u00fcrich\nSchweiz"));
-    QCOMPARE(zoe->HomeAddress(), QStringLiteral("Box $ 12\nKyiv"));
-    QCOMPARE(zoe->Categories(),
-             QStringList{QStringLiteral("\u0420\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430")});
-    QCOMPARE(items
-                 ->Restrict(
-                     QStringLiteral("[Categories] = \"\u0440\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430\""))
-                 ->Count(),
-             1);
+    const auto zoe = store.itemFromId(entryIdOf(*items, u"Zo\u00eb \u00c5ngstr\u00f6m"_s));
+    QCOMPARE(zoe->FileAs(), u"\u00c5ngstr\u00f6m, Zo\u00eb"_s);
+    QCOMPARE(zoe->BusinessAddress(), u"Bahnhofstra\u00dfe 3\n8001 Z\u00fcrich\nSchweiz"_s);
+    QCOMPARE(zoe->HomeAddress(), u"Box $ 12\nKyiv"_s);
+    QCOMPARE(zoe->Categories(), QStringList{u"\u0420\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430"_s});
+    QCOMPARE(
+        items->Restrict(u"[Categories] = \"\u0440\u0430\u0437\u0440\u0430\u0431\u043e\u0442\u043a\u0430\""_s)->Count(),
+        1);
 }
 
 void TestLdapStore::namelessEntriesLeftOut()
 {
     SlapdServer server;
-    QVERIFY(server.load(people(2) + personLdif(QStringLiteral("named"), QStringLiteral("Has"), QStringLiteral("Name"),
-                                               QStringLiteral("displayName: Has A Name\n"))));
+    QVERIFY(server.load(people(2) + personLdif(u"named"_s, u"Has"_s, u"Name"_s, u"displayName: Has A Name\n"_s)));
     QVERIFY2(server.start(), qPrintable(server.error()));
     // Names only from displayName: the two entries without one have none.
     LdapAccount account = anonymous(server.url());
-    const QStringList displayName{QStringLiteral("displayName")};
+    const QStringList displayName{u"displayName"_s};
     account.attributes.fullName = account.attributes.commonName = account.attributes.surname =
         account.attributes.givenName = displayName;
     QTemporaryDir cache;
     LdapStore store(account, cache.path(), {}, m_prompt);
     QCOMPARE(openError(store), QString());
-    QCOMPARE(fullNames(*store.items()), QStringList{QStringLiteral("Has A Name")});
-    QCOMPARE(store.statusNote(), QStringLiteral("2 directory entries have no name and were left out."));
+    QCOMPARE(fullNames(*store.items()), QStringList{u"Has A Name"_s});
+    QCOMPARE(store.statusNote(), u"2 directory entries have no name and were left out."_s);
 }
 
 void TestLdapStore::settingsWrittenByHand()
 {
     SlapdServer server;
-    QVERIFY(server.load(people(2) + personLdif(QStringLiteral("x"), QStringLiteral("Ex"), QStringLiteral("Ample"),
-                                               QStringLiteral("departmentNumber: D1\nou: O1\n"))));
+    QVERIFY(server.load(people(2) + personLdif(u"x"_s, u"Ex"_s, u"Ample"_s, u"departmentNumber: D1\nou: O1\n"_s)));
     QVERIFY2(server.start(), qPrintable(server.error()));
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("Quintel.conf")));
+    QFile file(dir.filePath(u"Quintel.conf"_s));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[ContactClient]\nBackend=ldap\nLdapUrl=" + server.url().toUtf8() +
                "\nLdapBaseDn=dc=example,dc=com\nLdapFilter=(objectClass=inetOrgPerson)\n"
@@ -318,7 +311,7 @@ void TestLdapStore::settingsWrittenByHand()
     QVERIFY(store);
     QCOMPARE(openError(*store), QString());
     QCOMPARE(store->items()->Count(), 3);
-    QCOMPARE(store->items()->Restrict(QStringLiteral("[Categories] = \"O1\""))->Count(), 1);
+    QCOMPARE(store->items()->Restrict(u"[Categories] = \"O1\""_s)->Count(), 1);
 }
 
 void TestLdapStore::failures_data()
@@ -328,12 +321,11 @@ void TestLdapStore::failures_data()
     QTest::addColumn<bool>("serverUp");
     QTest::addColumn<QString>("error");
     const QString base = SlapdServer::kBase;
-    QTest::newRow("referral") << QStringLiteral("ou=elsewhere,dc=example,dc=com") << QString() << true
-                              << QStringLiteral("refers to another server");
-    QTest::newRow("no such base") << QStringLiteral("ou=none,dc=example,dc=com") << QString() << true
-                                  << QStringLiteral("No such object");
-    QTest::newRow("bad filter") << base << QStringLiteral("(cn=") << true << QStringLiteral("Bad search filter");
-    QTest::newRow("server down") << base << QString() << false << QStringLiteral("cannot be reached");
+    QTest::newRow("referral") << u"ou=elsewhere,dc=example,dc=com"_s << QString() << true
+                              << u"refers to another server"_s;
+    QTest::newRow("no such base") << u"ou=none,dc=example,dc=com"_s << QString() << true << u"No such object"_s;
+    QTest::newRow("bad filter") << base << u"(cn="_s << true << u"Bad search filter"_s;
+    QTest::newRow("server down") << base << QString() << false << u"cannot be reached"_s;
 }
 
 void TestLdapStore::failures()
@@ -355,7 +347,7 @@ void TestLdapStore::failures()
     LdapStore store(account, cache.path(), {}, m_prompt);
     const QString failure = openError(store);
     QVERIFY2(failure.contains(error), qPrintable(failure));
-    QVERIFY2(failure.contains(QStringLiteral("no copy of it")), qPrintable(failure));
+    QVERIFY2(failure.contains(u"no copy of it"_s), qPrintable(failure));
 }
 
 void TestLdapStore::serverDownWithCopy()
@@ -373,9 +365,8 @@ void TestLdapStore::serverDownWithCopy()
     offline.setStartupWait(std::chrono::minutes(5));
     QCOMPARE(openError(offline), QString());
     QCOMPARE(offline.items()->Count(), 3);
-    QVERIFY2(offline.statusNote().startsWith(QStringLiteral("Working offline from the copy of ")),
-             qPrintable(offline.statusNote()));
-    QVERIFY2(offline.statusNote().contains(QStringLiteral("cannot be reached")), qPrintable(offline.statusNote()));
+    QVERIFY2(offline.statusNote().startsWith(u"Working offline from the copy of "_s), qPrintable(offline.statusNote()));
+    QVERIFY2(offline.statusNote().contains(u"cannot be reached"_s), qPrintable(offline.statusNote()));
     // The server back: a refresh brings the bar online again and tells it.
     QVERIFY(server.start());
     QSignalSpy changed(offline.notifier(), &StoreNotifier::changed);
@@ -389,14 +380,13 @@ void TestLdapStore::startFromCopyWhileTheServerIsSilent_data()
     QTest::addColumn<QByteArray>("change"); // LDIF applied while the bar was closed
     QTest::addColumn<QStringList>("after"); // the names once the refresh has landed
 
-    const QStringList three{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
-                            QStringLiteral("Given3 Family")};
+    const QStringList three{u"Given1 Family"_s, u"Given2 Family"_s, u"Given3 Family"_s};
     QTest::newRow("entry added") << QByteArray("dn: uid=u4,dc=example,dc=com\nchangetype: add\n"
                                                "objectClass: inetOrgPerson\ncn: Given4 Family\nsn: Family\n"
                                                "givenName: Given4\n\n")
-                                 << three + QStringList{QStringLiteral("Given4 Family")};
+                                 << three + QStringList{u"Given4 Family"_s};
     QTest::newRow("entry deleted") << QByteArray("dn: uid=u2,dc=example,dc=com\nchangetype: delete\n\n")
-                                   << QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given3 Family")};
+                                   << QStringList{u"Given1 Family"_s, u"Given3 Family"_s};
     QTest::newRow("nothing changed") << QByteArray() << three;
 }
 
@@ -423,8 +413,7 @@ void TestLdapStore::startFromCopyWhileTheServerIsSilent()
     QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
     QCOMPARE(openError(store), QString());
     QVERIFY2(store.isRefreshing(), "the start waited for the server");
-    QCOMPARE(fullNames(*store.items()), (QStringList{QStringLiteral("Given1 Family"), QStringLiteral("Given2 Family"),
-                                                     QStringLiteral("Given3 Family")}));
+    QCOMPARE(fullNames(*store.items()), (QStringList{u"Given1 Family"_s, u"Given2 Family"_s, u"Given3 Family"_s}));
     QCOMPARE(store.statusNote(), QString());
 
     resume.dismiss();
@@ -468,13 +457,13 @@ void TestLdapStore::largeValues()
     LdapStore store(anonymous(server.url()), cache.path());
     QCOMPARE(openError(store), QString());
     const QStringList names = fullNames(*store.items());
-    QVERIFY2(names.contains(QStringLiteral("Given300 Family")), qPrintable(names.join(QLatin1Char(','))));
+    QVERIFY2(names.contains(u"Given300 Family"_s), qPrintable(names.join(QLatin1Char(','))));
     // The long entry itself is listed, its value whole.
     QCOMPARE(names.size(), 301);
     if (attribute == "cn")
         QVERIFY(names.contains(QString::fromLatin1(value)));
     else
-        QVERIFY(names.contains(QStringLiteral("Big Entry")));
+        QVERIFY(names.contains(u"Big Entry"_s));
     // Every entry listed can be opened.
     store.items()->forEach([&](const Item& item) { QVERIFY(store.itemFromId(item.EntryID())); });
 }

@@ -16,6 +16,7 @@
 #include <QTest>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 using booklayout::addCard;
 
 namespace {
@@ -38,11 +39,11 @@ class TestBooks : public QObject {
     std::shared_ptr<NameSpace> logon(const QString& books)
     {
         fake::MemorySettingsStore settings;
-        settings.values.insert(kClientSection + QStringLiteral("/Books"), books);
-        settings.values.insert(kClientSection + QStringLiteral("/MailTransport"), QStringLiteral("folder"));
-        settings.values.insert(kClientSection + QStringLiteral("/MailFolder"), path(QStringLiteral("outbox")));
+        settings.values.insert(kClientSection + u"/Books"_s, books);
+        settings.values.insert(kClientSection + u"/MailTransport"_s, u"folder"_s);
+        settings.values.insert(kClientSection + u"/MailFolder"_s, path(u"outbox"_s));
         m_application = createApplication(settings, noDesktop(), nullptr);
-        auto ns = m_application->GetNamespace(QStringLiteral("MAPI"));
+        auto ns = m_application->GetNamespace(u"MAPI"_s);
         ns->Logon();
         return ns;
     }
@@ -53,26 +54,17 @@ private slots:
     {
         QVERIFY(m_tmp.isValid());
         // A flat folder, a second one, and a vdir root with two collections and a hidden folder.
-        QVERIFY(addCard(path(QStringLiteral("flat")), QStringLiteral("ann"), QStringLiteral("Ann"),
-                        QStringLiteral("Lee"), sl({"Work"})));
-        QVERIFY(
-            addCard(path(QStringLiteral("flat")), QStringLiteral("bob"), QStringLiteral("Bob"), QStringLiteral("Ray")));
-        QVERIFY(addCard(path(QStringLiteral("other")), QStringLiteral("ann2"), QStringLiteral("Ann"),
-                        QStringLiteral("Lee"), sl({"work"})));
-        QVERIFY(
-            addCard(path(QStringLiteral("other")), QStringLiteral("cy"), QStringLiteral("Cy"), QStringLiteral("Ode")));
-        QVERIFY(addCard(path(QStringLiteral("root/work")), QStringLiteral("dee"), QStringLiteral("Dee"),
-                        QStringLiteral("Fox"), sl({"Work"})));
-        QVERIFY(addCard(path(QStringLiteral("root/family")), QStringLiteral("eve"), QStringLiteral("Eve"),
-                        QStringLiteral("Gale")));
-        QVERIFY(addCard(path(QStringLiteral("root/.git")), QStringLiteral("zed"), QStringLiteral("Zed"),
-                        QStringLiteral("Hid")));
-        QVERIFY(QDir().mkpath(path(QStringLiteral("root/empty"))));
+        QVERIFY(addCard(path(u"flat"_s), u"ann"_s, u"Ann"_s, u"Lee"_s, sl({"Work"})));
+        QVERIFY(addCard(path(u"flat"_s), u"bob"_s, u"Bob"_s, u"Ray"_s));
+        QVERIFY(addCard(path(u"other"_s), u"ann2"_s, u"Ann"_s, u"Lee"_s, sl({"work"})));
+        QVERIFY(addCard(path(u"other"_s), u"cy"_s, u"Cy"_s, u"Ode"_s));
+        QVERIFY(addCard(path(u"root/work"_s), u"dee"_s, u"Dee"_s, u"Fox"_s, sl({"Work"})));
+        QVERIFY(addCard(path(u"root/family"_s), u"eve"_s, u"Eve"_s, u"Gale"_s));
+        QVERIFY(addCard(path(u"root/.git"_s), u"zed"_s, u"Zed"_s, u"Hid"_s));
+        QVERIFY(QDir().mkpath(path(u"root/empty"_s)));
         // A folder with cards of its own is one book, whatever its subfolders hold.
-        QVERIFY(addCard(path(QStringLiteral("mixed")), QStringLiteral("fay"), QStringLiteral("Fay"),
-                        QStringLiteral("Ito")));
-        QVERIFY(addCard(path(QStringLiteral("mixed/sub")), QStringLiteral("gus"), QStringLiteral("Gus"),
-                        QStringLiteral("Jo")));
+        QVERIFY(addCard(path(u"mixed"_s), u"fay"_s, u"Fay"_s, u"Ito"_s));
+        QVERIFY(addCard(path(u"mixed/sub"_s), u"gus"_s, u"Gus"_s, u"Jo"_s));
     }
 
     void parsesBooks_data()
@@ -80,12 +72,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("specs");
         QTest::newRow("empty") << QString() << QStringList();
-        QTest::newRow("one folder") << QStringLiteral("~/.contacts") << sl({"vcard:~/.contacts"});
+        QTest::newRow("one folder") << u"~/.contacts"_s << sl({"vcard:~/.contacts"});
         QTest::newRow("in order, blanks and empty entries dropped")
-            << QStringLiteral(" thunderbird , ,vcard:/a/b,carddav") << sl({"thunderbird", "vcard:/a/b", "carddav"});
-        QTest::newRow("back-end names in any case") << QStringLiteral("Thunderbird:/p") << sl({"thunderbird:/p"});
-        QTest::newRow("an unknown prefix is part of a folder name")
-            << QStringLiteral("notes:old") << sl({"vcard:notes:old"});
+            << u" thunderbird , ,vcard:/a/b,carddav"_s << sl({"thunderbird", "vcard:/a/b", "carddav"});
+        QTest::newRow("back-end names in any case") << u"Thunderbird:/p"_s << sl({"thunderbird:/p"});
+        QTest::newRow("an unknown prefix is part of a folder name") << u"notes:old"_s << sl({"vcard:notes:old"});
     }
     void parsesBooks()
     {
@@ -101,10 +92,10 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("collections");
-        QTest::newRow("vdir root: visible subfolders, empty ones too") << "root" << sl({"empty", "family", "work"});
-        QTest::newRow("a folder of cards") << "flat" << QStringList();
-        QTest::newRow("cards of its own beside a subfolder") << "mixed" << QStringList();
-        QTest::newRow("missing") << "nowhere" << QStringList();
+        QTest::newRow("vdir root: visible subfolders, empty ones too") << u"root"_s << sl({"empty", "family", "work"});
+        QTest::newRow("a folder of cards") << u"flat"_s << QStringList();
+        QTest::newRow("cards of its own beside a subfolder") << u"mixed"_s << QStringList();
+        QTest::newRow("missing") << u"nowhere"_s << QStringList();
     }
     void collectionsOfAFolder()
     {
@@ -117,23 +108,23 @@ private slots:
     {
         QTest::addColumn<QString>("books");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("one folder keeps its own ids") << "flat" << sl({"ann.vcf=Ann Lee", "bob.vcf=Bob Ray"});
+        QTest::newRow("one folder keeps its own ids") << u"flat"_s << sl({"ann.vcf=Ann Lee", "bob.vcf=Bob Ray"});
         QTest::newRow("two books in the given order")
-            << "flat,other"
+            << u"flat,other"_s
             << sl({"flat/ann.vcf=Ann Lee", "flat/bob.vcf=Bob Ray", "other/ann2.vcf=Ann Lee", "other/cy.vcf=Cy Ode"});
-        QTest::newRow("the other order") << "other,flat"
+        QTest::newRow("the other order") << u"other,flat"_s
                                          << sl({"other/ann2.vcf=Ann Lee", "other/cy.vcf=Cy Ode", "flat/ann.vcf=Ann Lee",
                                                 "flat/bob.vcf=Bob Ray"});
         QTest::newRow("vdir root: one book per collection, by name")
-            << "root" << sl({"family/eve.vcf=Eve Gale", "work/dee.vcf=Dee Fox"});
-        QTest::newRow("a root beside a folder") << "vcard:root, flat"
+            << u"root"_s << sl({"family/eve.vcf=Eve Gale", "work/dee.vcf=Dee Fox"});
+        QTest::newRow("a root beside a folder") << u"vcard:root, flat"_s
                                                 << sl({"root/family/eve.vcf=Eve Gale", "root/work/dee.vcf=Dee Fox",
                                                        "flat/ann.vcf=Ann Lee", "flat/bob.vcf=Bob Ray"});
-        QTest::newRow("the same folder twice") << "flat,flat"
+        QTest::newRow("the same folder twice") << u"flat,flat"_s
                                                << sl({"flat/ann.vcf=Ann Lee", "flat/bob.vcf=Bob Ray",
                                                       "flat (2)/ann.vcf=Ann Lee", "flat (2)/bob.vcf=Bob Ray"});
         QTest::newRow("a book that cannot open is left out")
-            << "thunderbird:nowhere/abook.sqlite, flat" << sl({"flat/ann.vcf=Ann Lee", "flat/bob.vcf=Bob Ray"});
+            << u"thunderbird:nowhere/abook.sqlite, flat"_s << sl({"flat/ann.vcf=Ann Lee", "flat/bob.vcf=Bob Ray"});
     }
     void mergesInOrder()
     {
@@ -158,28 +149,23 @@ private slots:
 
     void aFailingBookIsANote()
     {
-        auto ns = logon(QStringLiteral("thunderbird:") + path(QStringLiteral("nowhere/abook.sqlite")) +
-                        QLatin1Char(',') + path(QStringLiteral("flat")));
+        auto ns = logon(u"thunderbird:"_s + path(u"nowhere/abook.sqlite"_s) + QLatin1Char(',') + path(u"flat"_s));
         const QString note = m_application->statusNote();
-        QVERIFY2(note.contains(QStringLiteral("was left out")) && note.contains(QStringLiteral("does not exist")),
-                 qPrintable(note));
+        QVERIFY2(note.contains(u"was left out"_s) && note.contains(u"does not exist"_s), qPrintable(note));
     }
 
     void noBookOpensIsAFailure()
     {
-        QVERIFY_THROWS_EXCEPTION(AutomationError,
-                                 logon(QStringLiteral("thunderbird:") + path(QStringLiteral("a/abook.sqlite")) +
-                                       QStringLiteral(",thunderbird:") + path(QStringLiteral("b/abook.sqlite"))));
+        QVERIFY_THROWS_EXCEPTION(AutomationError, logon(u"thunderbird:"_s + path(u"a/abook.sqlite"_s) +
+                                                        u",thunderbird:"_s + path(u"b/abook.sqlite"_s)));
     }
 
     void firstBookWinsASharedName_data()
     {
         QTest::addColumn<QString>("books");
         QTest::addColumn<QString>("owner");
-        QTest::newRow("flat first") << "flat,other"
-                                    << "flat/ann.vcf";
-        QTest::newRow("other first") << "other,flat"
-                                     << "other/ann2.vcf";
+        QTest::newRow("flat first") << u"flat,other"_s << u"flat/ann.vcf"_s;
+        QTest::newRow("other first") << u"other,flat"_s << u"other/ann2.vcf"_s;
     }
     void firstBookWinsASharedName()
     {
@@ -190,33 +176,31 @@ private slots:
             located.append(path(b));
         auto ns = logon(located.join(QLatin1Char(',')));
         const ContactListData lists = buildContactLists(*ns->GetDefaultFolder(olFolderContacts)->Items());
-        QCOMPARE(ContactIndex(lists).Item(QStringLiteral("Ann Lee")), owner);
-        QCOMPARE(ContactIndex(lists).Item(QStringLiteral("Lee, Ann")), owner);
+        QCOMPARE(ContactIndex(lists).Item(u"Ann Lee"_s), owner);
+        QCOMPARE(ContactIndex(lists).Item(u"Lee, Ann"_s), owner);
     }
 
     void restrictsEveryBook()
     {
-        auto ns = logon(path(QStringLiteral("flat")) + QStringLiteral(",vcard:") + path(QStringLiteral("root")) +
-                        QLatin1Char(',') + path(QStringLiteral("other")));
-        const auto work =
-            ns->GetDefaultFolder(olFolderContacts)->Items()->Restrict(QStringLiteral("[Categories] = \"WORK\""));
+        auto ns = logon(path(u"flat"_s) + u",vcard:"_s + path(u"root"_s) + QLatin1Char(',') + path(u"other"_s));
+        const auto work = ns->GetDefaultFolder(olFolderContacts)->Items()->Restrict(u"[Categories] = \"WORK\""_s);
         QCOMPARE(entries(*work), sl({"flat/ann.vcf=Ann Lee", "root/work/dee.vcf=Dee Fox", "other/ann2.vcf=Ann Lee"}));
-        QVERIFY_THROWS_EXCEPTION(AutomationError, work->Restrict(QStringLiteral("[FullName] = \"x\"")));
+        QVERIFY_THROWS_EXCEPTION(AutomationError, work->Restrict(u"[FullName] = \"x\""_s));
     }
 
     void unknownIdsAreNotFound_data()
     {
         QTest::addColumn<QString>("entryId");
-        QTest::newRow("no book") << "ann.vcf";
-        QTest::newRow("unknown book") << "nobook/ann.vcf";
-        QTest::newRow("empty book") << "/ann.vcf";
-        QTest::newRow("gone from its book") << "flat/zz.vcf";
-        QTest::newRow("escaping the book") << "flat/../other/cy.vcf";
+        QTest::newRow("no book") << u"ann.vcf"_s;
+        QTest::newRow("unknown book") << u"nobook/ann.vcf"_s;
+        QTest::newRow("empty book") << u"/ann.vcf"_s;
+        QTest::newRow("gone from its book") << u"flat/zz.vcf"_s;
+        QTest::newRow("escaping the book") << u"flat/../other/cy.vcf"_s;
     }
     void unknownIdsAreNotFound()
     {
         QFETCH(QString, entryId);
-        auto ns = logon(path(QStringLiteral("flat")) + QLatin1Char(',') + path(QStringLiteral("other")));
+        auto ns = logon(path(u"flat"_s) + QLatin1Char(',') + path(u"other"_s));
         QVERIFY_THROWS_EXCEPTION(ItemNotFound, ns->GetItemFromID(entryId));
     }
 };

@@ -16,6 +16,7 @@
 #include <QTest>
 
 using namespace setup;
+using namespace Qt::StringLiterals;
 using booklayout::addCard;
 
 namespace {
@@ -26,15 +27,15 @@ using testsupport::writeFile;
 bool writeThunderbirdBook(const QString& file, const QStringList& names)
 {
     testsupport::ThunderbirdWriter book(file, false);
-    bool ok = book.createSchema() && book.addList(QStringLiteral("l1"), QStringLiteral("Team"), {});
+    bool ok = book.createSchema() && book.addList(u"l1"_s, u"Team"_s, {});
     for (const QString& name : names)
-        ok = ok && book.addCard(name, {{QStringLiteral("DisplayName"), name}});
+        ok = ok && book.addCard(name, {{u"DisplayName"_s, name}});
     return ok;
 }
 
 FoundBook book(int contacts)
 {
-    return {QStringLiteral("x"), QStringLiteral("vcard:/b%1").arg(contacts), QStringLiteral("/b"), contacts};
+    return {u"x"_s, u"vcard:/b%1"_s.arg(contacts), u"/b"_s, contacts};
 }
 
 } // namespace
@@ -49,9 +50,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_tmp.isValid());
-        m_places.home = m_tmp.filePath(QStringLiteral("home"));
-        m_places.configHome = m_places.home + QStringLiteral("/.config");
-        m_places.dataHome = m_places.home + QStringLiteral("/.local/share");
+        m_places.home = m_tmp.filePath(u"home"_s);
+        m_places.configHome = m_places.home + u"/.config"_s;
+        m_places.dataHome = m_places.home + u"/.local/share"_s;
     }
 
     void readsKhardConfig_data()
@@ -59,17 +60,17 @@ private slots:
         QTest::addColumn<QString>("config");
         QTest::addColumn<QStringList>("folders");
         QTest::newRow("two books, ~ and $HOME")
-            << "[general]\npath = /not/a/book\n[addressbooks]\n[[work]]\npath = ~/.contacts/work/\n"
+            << u"[general]\npath = /not/a/book\n[addressbooks]\n[[work]]\npath = ~/.contacts/work/\n"_s
                "[[family]]\n  path=$HOME/.contacts/family\n# path = /commented\n[contact table]\ndisplay = first_name\n"
             << sl({"HOME/.contacts/work", "HOME/.contacts/family"});
-        QTest::newRow("quoted") << "[addressbooks]\n[[a]]\npath = \"/srv/a b\"\n" << sl({"/srv/a b"});
-        QTest::newRow("no books") << "[general]\neditor = vim\n" << QStringList();
+        QTest::newRow("quoted") << u"[addressbooks]\n[[a]]\npath = \"/srv/a b\"\n"_s << sl({"/srv/a b"});
+        QTest::newRow("no books") << u"[general]\neditor = vim\n"_s << QStringList();
     }
     void readsKhardConfig()
     {
         QFETCH(QString, config);
         QFETCH(QStringList, folders);
-        folders.replaceInStrings(QStringLiteral("HOME"), m_places.home);
+        folders.replaceInStrings(u"HOME"_s, m_places.home);
         QCOMPARE(khardFolders(config, m_places), folders);
     }
 
@@ -78,50 +79,46 @@ private slots:
         QTest::addColumn<QString>("config");
         QTest::addColumn<QStringList>("folders");
         QTest::newRow("contacts, not calendars, not the server")
-            << "[general]\nstatus_path = \"~/.vdirsyncer/status/\"\n\n[pair contacts]\na = \"c_local\"\n\n"
+            << u"[general]\nstatus_path = \"~/.vdirsyncer/status/\"\n\n[pair contacts]\na = \"c_local\"\n\n"_s
                "[storage c_local]\ntype = \"filesystem\"\npath = \"~/.contacts/\"\nfileext = \".vcf\"\n\n"
                "[storage c_remote]\ntype = \"carddav\"\nurl = \"https://example.org/\"\n\n"
                "[storage cal]\ntype = \"filesystem\"\npath = \"~/.calendars/\"\nfileext = \".ics\"\n"
             << sl({"HOME/.contacts"});
-        QTest::newRow("last section") << "[storage x]\nfileext = \".vcf\"\npath = \"/srv/x\"\ntype = \"filesystem\""
+        QTest::newRow("last section") << u"[storage x]\nfileext = \".vcf\"\npath = \"/srv/x\"\ntype = \"filesystem\""_s
                                       << sl({"/srv/x"});
-        QTest::newRow("nothing") << "" << QStringList();
+        QTest::newRow("nothing") << u""_s << QStringList();
     }
     void readsVdirsyncerConfig()
     {
         QFETCH(QString, config);
         QFETCH(QStringList, folders);
-        folders.replaceInStrings(QStringLiteral("HOME"), m_places.home);
+        folders.replaceInStrings(u"HOME"_s, m_places.home);
         QCOMPARE(vdirsyncerFolders(config, m_places), folders);
     }
 
     void findsTheBooksOfAHome()
     {
         const QString home = m_places.home;
-        QVERIFY(addCard(m_places.dataHome + QStringLiteral("/contacts"), QStringLiteral("a"), QStringLiteral("Ann"),
-                        QStringLiteral("Lee")));
-        QVERIFY(addCard(home + QStringLiteral("/.contacts/work"), QStringLiteral("b"), QStringLiteral("Bob"),
-                        QStringLiteral("Ray")));
-        QVERIFY(addCard(home + QStringLiteral("/.contacts/family"), QStringLiteral("c"), QStringLiteral("Cy"),
-                        QStringLiteral("Ode")));
-        QVERIFY(writeFile(m_places.configHome + QStringLiteral("/vdirsyncer/config"),
+        QVERIFY(addCard(m_places.dataHome + u"/contacts"_s, u"a"_s, u"Ann"_s, u"Lee"_s));
+        QVERIFY(addCard(home + u"/.contacts/work"_s, u"b"_s, u"Bob"_s, u"Ray"_s));
+        QVERIFY(addCard(home + u"/.contacts/family"_s, u"c"_s, u"Cy"_s, u"Ode"_s));
+        QVERIFY(writeFile(m_places.configHome + u"/vdirsyncer/config"_s,
                           "[storage c]\ntype = \"filesystem\"\npath = \"~/.contacts/\"\nfileext = \".vcf\"\n"));
         // khard names the default folder (found already) and a missing one (left out).
-        QVERIFY(writeFile(m_places.configHome + QStringLiteral("/khard/khard.conf"),
+        QVERIFY(writeFile(m_places.configHome + u"/khard/khard.conf"_s,
                           "[addressbooks]\n[[a]]\npath = " + m_places.dataHome.toUtf8() +
                               "/contacts/\n[[gone]]\npath = ~/gone\n"));
-        QVERIFY(QDir().mkpath(m_places.dataHome + QStringLiteral("/kpeoplevcard")));
-        const QString profile = home + QStringLiteral("/.thunderbird/x.default");
-        QVERIFY(writeFile(home + QStringLiteral("/.thunderbird/profiles.ini"),
+        QVERIFY(QDir().mkpath(m_places.dataHome + u"/kpeoplevcard"_s));
+        const QString profile = home + u"/.thunderbird/x.default"_s;
+        QVERIFY(writeFile(home + u"/.thunderbird/profiles.ini"_s,
                           "[Profile0]\nName=default\nIsRelative=1\nPath=x.default\nDefault=1\n"));
         QVERIFY(QDir().mkpath(profile));
-        QVERIFY(writeThunderbirdBook(profile + QStringLiteral("/abook.sqlite"), sl({"Dee", "Eve", "Fay"})));
+        QVERIFY(writeThunderbirdBook(profile + u"/abook.sqlite"_s, sl({"Dee", "Eve", "Fay"})));
 
         // The hook another back-end's detector joins through.
         QList<Detector> detectors = standardDetectors();
         detectors.append([](const Places&) {
-            return QList<FoundBook>{
-                {QStringLiteral("Other"), QStringLiteral("thunderbird:/nowhere"), QStringLiteral("/nowhere"), 0}};
+            return QList<FoundBook>{{u"Other"_s, u"thunderbird:/nowhere"_s, u"/nowhere"_s, 0}};
         });
         fake::MemorySettingsStore settings;
         QStringList found;
@@ -132,7 +129,7 @@ private slots:
                      "KDE contacts: ~/.local/share/kpeoplevcard (0 contacts)",
                      "Thunderbird: ~/.thunderbird/x.default (3 contacts)", "Other: /nowhere (cannot be read)"}));
         // Counting created nothing.
-        QVERIFY(!QFileInfo::exists(home + QStringLiteral("/gone")));
+        QVERIFY(!QFileInfo::exists(home + u"/gone"_s));
     }
 
     void plansTheFirstStart_data()
@@ -162,11 +159,11 @@ private slots:
     void windowSavesTheTickedBooksInOrder()
     {
         fake::MemorySettingsStore settings;
-        settings.values.insert(QStringLiteral("ContactClient/Books"), QStringLiteral("vcard:/b3, thunderbird"));
+        settings.values.insert(u"ContactClient/Books"_s, u"vcard:/b3, thunderbird"_s);
         FakeKeyring keyring;
         SetupWindow window(settings, keyring);
         window.setFoundBooks({book(1), book(3)});
-        QListWidget* list = window.findChild<QListWidget*>(QStringLiteral("lstBooks"));
+        QListWidget* list = window.findChild<QListWidget*>(u"lstBooks"_s);
         QVERIFY(list);
         // Configured first, in their order and ticked (one not found now is kept), then the others.
         QCOMPARE(list->count(), 3);

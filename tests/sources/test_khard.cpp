@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using testsupport::writeFile;
@@ -24,8 +26,8 @@ Run run(const QString& program, const QStringList& args, const QString& configHo
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    env.insert(QStringLiteral("HOME"), configHome + QStringLiteral("/home"));
+    env.insert(u"XDG_CONFIG_HOME"_s, configHome);
+    env.insert(u"HOME"_s, configHome + u"/home"_s);
     p.setProcessEnvironment(env);
     p.start(program, args);
     if (!p.waitForFinished(60000))
@@ -51,50 +53,46 @@ class TestKhard : public QObject {
 
     QTemporaryDir m_tmp;
     QString path(const QString& name) const { return m_tmp.filePath(name); }
-    QString config() const { return path(QStringLiteral("config")); }
+    QString config() const { return path(u"config"_s); }
     QString tool() const { return qEnvironmentVariable("QUINTEL_CONTACTS_BIN"); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_tmp.isValid());
-        const QString root = path(QStringLiteral("contacts"));
-        QVERIFY(QDir().mkpath(root + QStringLiteral("/work")));
-        QVERIFY(QDir().mkpath(root + QStringLiteral("/family")));
-        QVERIFY(writeFile(config() + QStringLiteral("/khard/khard.conf"),
+        const QString root = path(u"contacts"_s);
+        QVERIFY(QDir().mkpath(root + u"/work"_s));
+        QVERIFY(QDir().mkpath(root + u"/family"_s));
+        QVERIFY(writeFile(config() + u"/khard/khard.conf"_s,
                           "[addressbooks]\n[[work]]\npath = " + root.toUtf8() + "/work/\n[[family]]\npath = " +
                               root.toUtf8() + "/family/\n[general]\neditor = /bin/false\nmerge_editor = /bin/false\n"));
     }
 
     void khardAndQuintelSeeTheSameBook()
     {
-        const QString khard = QStandardPaths::findExecutable(QStringLiteral("khard"));
+        const QString khard = QStandardPaths::findExecutable(u"khard"_s);
         QVERIFY2(!khard.isEmpty(), "khard is missing (scripts/deps.sh installs it)");
-        const QString root = path(QStringLiteral("contacts"));
-        QVERIFY(writeFile(path(QStringLiteral("ann.yaml")),
-                          "First name : Ann\nLast name : Lee\nEmail :\n    work : ann@example.com\n"));
-        const Run made = run(khard,
-                             {QStringLiteral("new"), QStringLiteral("-a"), QStringLiteral("work"), QStringLiteral("-i"),
-                              path(QStringLiteral("ann.yaml"))},
-                             config());
+        const QString root = path(u"contacts"_s);
+        QVERIFY(
+            writeFile(path(u"ann.yaml"_s), "First name : Ann\nLast name : Lee\nEmail :\n    work : ann@example.com\n"));
+        const Run made = run(khard, {u"new"_s, u"-a"_s, u"work"_s, u"-i"_s, path(u"ann.yaml"_s)}, config());
         QVERIFY2(made.status == 0, qPrintable(made.err));
-        QVERIFY(booklayout::addCard(root + QStringLiteral("/family"), QStringLiteral("eve-1"), QStringLiteral("Eve"),
-                                    QStringLiteral("Gale")));
+        QVERIFY(booklayout::addCard(root + u"/family"_s, u"eve-1"_s, u"Eve"_s, u"Gale"_s));
 
         // khard: "uid<TAB>name<TAB>book" per card.
-        const Run listed = run(khard, {QStringLiteral("list"), QStringLiteral("-p")}, config());
+        const Run listed = run(khard, {u"list"_s, u"-p"_s}, config());
         QVERIFY2(listed.status == 0, qPrintable(listed.err));
         QStringList khardIds;
         for (const QString& line : listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             khardIds.append(line.section(QLatin1Char('\t'), 2, 2) + QLatin1Char('/') +
-                            line.section(QLatin1Char('\t'), 0, 0) + QStringLiteral(".vcf"));
+                            line.section(QLatin1Char('\t'), 0, 0) + u".vcf"_s);
         khardIds.sort();
         QCOMPARE(khardIds.size(), 2);
 
         const Run ours = run(tool(), {root}, config());
         QVERIFY2(ours.status == 0, qPrintable(ours.err));
         QCOMPARE(listedIds(ours.out), khardIds); // family before work, as both sort
-        QVERIFY(ours.out.contains(QStringLiteral("FullName: Ann Lee")));
+        QVERIFY(ours.out.contains(u"FullName: Ann Lee"_s));
     }
 
     void listsTheChosenBooks_data()
@@ -103,20 +101,17 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("ids");
-        const QStringList eve = {QStringLiteral("eve-1.vcf")};
+        const QStringList eve = {u"eve-1.vcf"_s};
         QTest::newRow("configured: a collection, then the root")
-            << "ROOT/family, vcard:ROOT" << QStringList() << 0
-            << QStringList({QStringLiteral("family/eve-1.vcf"), QStringLiteral("contacts/family/eve-1.vcf")});
-        QTest::newRow("configured: a book left out") << "thunderbird:ROOT/none.sqlite, ROOT/family" << QStringList()
-                                                     << 1 << QStringList({QStringLiteral("family/eve-1.vcf")});
-        QTest::newRow("--book: one collection")
-            << "" << QStringList({QStringLiteral("--book"), QStringLiteral("ROOT/family")}) << 0 << eve;
+            << u"ROOT/family, vcard:ROOT"_s << QStringList() << 0
+            << QStringList({u"family/eve-1.vcf"_s, u"contacts/family/eve-1.vcf"_s});
+        QTest::newRow("configured: a book left out") << u"thunderbird:ROOT/none.sqlite, ROOT/family"_s << QStringList()
+                                                     << 1 << QStringList({u"family/eve-1.vcf"_s});
+        QTest::newRow("--book: one collection") << u""_s << QStringList({u"--book"_s, u"ROOT/family"_s}) << 0 << eve;
         QTest::newRow("--book: nothing there")
-            << "" << QStringList({QStringLiteral("--book"), QStringLiteral("thunderbird:ROOT/x")}) << 2
-            << QStringList();
+            << u""_s << QStringList({u"--book"_s, u"thunderbird:ROOT/x"_s}) << 2 << QStringList();
         QTest::newRow("--book and a folder")
-            << "" << QStringList({QStringLiteral("--book"), QStringLiteral("ROOT"), QStringLiteral("ROOT")}) << 2
-            << QStringList();
+            << u""_s << QStringList({u"--book"_s, u"ROOT"_s, u"ROOT"_s}) << 2 << QStringList();
     }
     void listsTheChosenBooks()
     {
@@ -124,22 +119,20 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QStringList, ids);
-        const QString root = path(QStringLiteral("contacts"));
-        QVERIFY(booklayout::addCard(root + QStringLiteral("/family"), QStringLiteral("eve-1"), QStringLiteral("Eve"),
-                                    QStringLiteral("Gale")));
-        QVERIFY(writeFile(config() + QStringLiteral("/Quintel/Quintel.conf"),
-                          "[ContactClient]\nMailTransport=folder\nBooks=\"" +
-                              books.replace(QStringLiteral("ROOT"), root).toUtf8() + "\"\n"));
+        const QString root = path(u"contacts"_s);
+        QVERIFY(booklayout::addCard(root + u"/family"_s, u"eve-1"_s, u"Eve"_s, u"Gale"_s));
+        QVERIFY(writeFile(config() + u"/Quintel/Quintel.conf"_s, "[ContactClient]\nMailTransport=folder\nBooks=\"" +
+                                                                     books.replace(u"ROOT"_s, root).toUtf8() + "\"\n"));
         for (QString& a : args)
-            a.replace(QStringLiteral("ROOT"), root);
+            a.replace(u"ROOT"_s, root);
         const Run r = run(tool(), args, config());
         QVERIFY2(r.status == status, qPrintable(r.err));
         QStringList got = listedIds(r.out);
         if (QTest::currentDataTag() != QByteArrayLiteral("configured: a collection, then the root"))
-            got.removeIf([](const QString& id) { return id.contains(QStringLiteral("work/")); });
-        QCOMPARE(got.filter(QStringLiteral("eve")), ids);
+            got.removeIf([](const QString& id) { return id.contains(u"work/"_s); });
+        QCOMPARE(got.filter(u"eve"_s), ids);
         if (status == 1)
-            QVERIFY2(r.err.contains(QStringLiteral("was left out")), qPrintable(r.err));
+            QVERIFY2(r.err.contains(u"was left out"_s), qPrintable(r.err));
     }
 };
 

@@ -19,6 +19,7 @@
 #include <QTest>
 
 using booklayout::addCard;
+using namespace Qt::StringLiterals;
 
 class TestLiveBar : public QObject {
     Q_OBJECT
@@ -28,27 +29,25 @@ private slots:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("count");
-        QTest::newRow("added") << "add" << 3;
-        QTest::newRow("changed") << "change" << 2;
-        QTest::newRow("removed") << "remove" << 1;
-        QTest::newRow("1,000 files at once") << "thousand" << 1002;
+        QTest::newRow("added") << u"add"_s << 3;
+        QTest::newRow("changed") << u"change"_s << 2;
+        QTest::newRow("removed") << u"remove"_s << 1;
+        QTest::newRow("1,000 files at once") << u"thousand"_s << 1002;
     }
     void typingIsKept()
     {
         QFETCH(QString, change);
         QFETCH(int, count);
         QTemporaryDir tmp;
-        const QString root = tmp.filePath(QStringLiteral("contacts"));
-        const QString folder = root + QStringLiteral("/work"); // a vdir root with one collection
-        QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
-                        QStringLiteral("1")));
-        QVERIFY(addCard(folder, QStringLiteral("bob"), QStringLiteral("Bob"), QStringLiteral("Ray")));
+        const QString root = tmp.filePath(u"contacts"_s);
+        const QString folder = root + u"/work"_s; // a vdir root with one collection
+        QVERIFY(addCard(folder, u"ann"_s, u"Ann"_s, u"Lee"_s, {}, u"1"_s));
+        QVERIFY(addCard(folder, u"bob"_s, u"Bob"_s, u"Ray"_s));
 
         fake::MemorySettingsStore store;
-        store.values.insert(contactclient::kClientSection + QStringLiteral("/Folder"), root);
-        store.values.insert(contactclient::kClientSection + QStringLiteral("/MailTransport"), QStringLiteral("folder"));
-        store.values.insert(contactclient::kClientSection + QStringLiteral("/MailFolder"),
-                            tmp.filePath(QStringLiteral("out")));
+        store.values.insert(contactclient::kClientSection + u"/Folder"_s, root);
+        store.values.insert(contactclient::kClientSection + u"/MailTransport"_s, u"folder"_s);
+        store.values.insert(contactclient::kClientSection + u"/MailFolder"_s, tmp.filePath(u"out"_s));
         fake::FakeWindowSystem windowSystem;
         MessageBox::setTestMode(true);
         modSettings settings(store);
@@ -62,24 +61,22 @@ private slots:
             frmMain form(p, settings);
             form.Form_Load();
             QTRY_VERIFY(!form.isLoading());
-            form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
-            QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("Ann L"));
-            const QString typed = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text();
-            const int cursor = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->cursorPosition();
-            const QString selected = form.findChild<QLineEdit*>(QStringLiteral("txtContact"))
-                                         ->selectedText(); // the completed rest of the name
+            form.findChild<QLineEdit*>(u"txtContact"_s)->setFocus();
+            QTest::keyClicks(form.findChild<QLineEdit*>(u"txtContact"_s), u"Ann L"_s);
+            const QString typed = form.findChild<QLineEdit*>(u"txtContact"_s)->text();
+            const int cursor = form.findChild<QLineEdit*>(u"txtContact"_s)->cursorPosition();
+            const QString selected =
+                form.findChild<QLineEdit*>(u"txtContact"_s)->selectedText(); // the completed rest of the name
 
             if (change == QLatin1String("add")) {
-                QVERIFY(addCard(folder, QStringLiteral("cy"), QStringLiteral("Cy"), QStringLiteral("Ode")));
+                QVERIFY(addCard(folder, u"cy"_s, u"Cy"_s, u"Ode"_s));
             } else if (change == QLatin1String("change")) {
-                QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
-                                QStringLiteral("2")));
+                QVERIFY(addCard(folder, u"ann"_s, u"Ann"_s, u"Lee"_s, {}, u"2"_s));
             } else if (change == QLatin1String("remove")) {
-                QVERIFY(QFile::remove(folder + QStringLiteral("/ann.vcf")));
+                QVERIFY(QFile::remove(folder + u"/ann.vcf"_s));
             } else {
                 for (int i = 0; i < 1000; ++i)
-                    QVERIFY(addCard(folder, QStringLiteral("n%1").arg(i), QStringLiteral("N%1").arg(i),
-                                    QStringLiteral("Many")));
+                    QVERIFY(addCard(folder, u"n%1"_s.arg(i), u"N%1"_s.arg(i), u"Many"_s));
             }
             // The change has been read: the count, and for a changed card its new number.
             QTRY_COMPARE(form.session()->contactCount(), count);
@@ -88,12 +85,12 @@ private slots:
             } else {
                 QTRY_VERIFY(form.session()->currentContact());
                 QTRY_COMPARE(form.session()->currentContact()->MobileTelephoneNumber(),
-                             change == QLatin1String("change") ? QStringLiteral("2") : QStringLiteral("1"));
+                             change == QLatin1String("change") ? u"2"_s : u"1"_s);
             }
             QTRY_VERIFY(!form.isLoading());
-            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text(), typed);
-            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->cursorPosition(), cursor);
-            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->selectedText(), selected);
+            QCOMPARE(form.findChild<QLineEdit*>(u"txtContact"_s)->text(), typed);
+            QCOMPARE(form.findChild<QLineEdit*>(u"txtContact"_s)->cursorPosition(), cursor);
+            QCOMPARE(form.findChild<QLineEdit*>(u"txtContact"_s)->selectedText(), selected);
         }
     }
 
@@ -101,22 +98,20 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("said");
-        QTest::newRow("missing from the start") << "start"
-                                                << "does not exist";
-        QTest::newRow("parent folder renamed while running") << "rename"
-                                                             << "is gone";
+        QTest::newRow("missing from the start") << u"start"_s << u"does not exist"_s;
+        QTest::newRow("parent folder renamed while running") << u"rename"_s << u"is gone"_s;
     }
     void saysTheFolderIsMissing()
     {
         QFETCH(QString, how);
         QFETCH(QString, said);
         QTemporaryDir tmp;
-        const QString folder = tmp.filePath(QStringLiteral("home/contacts"));
+        const QString folder = tmp.filePath(u"home/contacts"_s);
         if (how == QLatin1String("rename"))
-            QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee")));
+            QVERIFY(addCard(folder, u"ann"_s, u"Ann"_s, u"Lee"_s));
 
         fake::MemorySettingsStore store;
-        store.values.insert(contactclient::kClientSection + QStringLiteral("/Folder"), folder);
+        store.values.insert(contactclient::kClientSection + u"/Folder"_s, folder);
         fake::FakeWindowSystem windowSystem;
         MessageBox::setTestMode(true);
         modSettings settings(store);
@@ -133,7 +128,7 @@ private slots:
         QCOMPARE(failures.size(), 0);
         if (how == QLatin1String("rename")) {
             QCOMPARE(form.session()->contactCount(), 1);
-            QVERIFY(QDir(tmp.path()).rename(QStringLiteral("home"), QStringLiteral("moved")));
+            QVERIFY(QDir(tmp.path()).rename(u"home"_s, u"moved"_s));
         }
         // Within the time the README promises.
         QTRY_VERIFY_WITH_TIMEOUT(form.status()->text().contains(said), 12000);

@@ -16,6 +16,7 @@
 #include <QTest>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 using booklayout::addCard;
 
 class TestLiveUpdates : public QObject {
@@ -30,20 +31,22 @@ private slots:
         QTest::addColumn<QString>("mobile"); // Ann's number afterwards; empty: Ann is gone
         for (bool collections : {false, true}) {
             const char* layout = collections ? "root: " : "flat: ";
-            QTest::newRow(QByteArray(layout + QByteArray("added")).constData()) << collections << "add" << 3 << "1";
+            QTest::newRow(QByteArray(layout + QByteArray("added")).constData())
+                << collections << u"add"_s << 3 << u"1"_s;
             QTest::newRow(QByteArray(layout + QByteArray("changed")).constData())
-                << collections << "change" << 2 << "2";
-            QTest::newRow(QByteArray(layout + QByteArray("removed")).constData()) << collections << "remove" << 1 << "";
+                << collections << u"change"_s << 2 << u"2"_s;
+            QTest::newRow(QByteArray(layout + QByteArray("removed")).constData())
+                << collections << u"remove"_s << 1 << u""_s;
             QTest::newRow(QByteArray(layout + QByteArray("1,000 files")).constData())
-                << collections << "thousand" << 1002 << "1";
+                << collections << u"thousand"_s << 1002 << u"1"_s;
             QTest::newRow(QByteArray(layout + QByteArray("vanished")).constData())
-                << collections << "vanish" << 0 << "";
+                << collections << u"vanish"_s << 0 << u""_s;
             QTest::newRow(QByteArray(layout + QByteArray("back again")).constData())
-                << collections << "return" << 2 << "1";
+                << collections << u"return"_s << 2 << u"1"_s;
             QTest::newRow(QByteArray(layout + QByteArray("parent folder renamed")).constData())
-                << collections << "rename parent" << 0 << "";
+                << collections << u"rename parent"_s << 0 << u""_s;
         }
-        QTest::newRow("root: a new collection") << true << "collection" << 3 << "1";
+        QTest::newRow("root: a new collection") << true << u"collection"_s << 3 << u"1"_s;
     }
     void followsTheFolder()
     {
@@ -53,14 +56,13 @@ private slots:
         QFETCH(QString, mobile);
 
         QTemporaryDir tmp;
-        const QString root = tmp.filePath(QStringLiteral("home/contacts"));
-        const QString folder = collections ? root + QStringLiteral("/work") : root;
-        QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
-                        QStringLiteral("1")));
-        QVERIFY(addCard(folder, QStringLiteral("bob"), QStringLiteral("Bob"), QStringLiteral("Ray")));
+        const QString root = tmp.filePath(u"home/contacts"_s);
+        const QString folder = collections ? root + u"/work"_s : root;
+        QVERIFY(addCard(folder, u"ann"_s, u"Ann"_s, u"Lee"_s, {}, u"1"_s));
+        QVERIFY(addCard(folder, u"bob"_s, u"Bob"_s, u"Ray"_s));
 
         fake::MemorySettingsStore settings;
-        settings.values.insert(kClientSection + QStringLiteral("/Folder"), root);
+        settings.values.insert(kClientSection + u"/Folder"_s, root);
         ContactSession session([&settings] { return createApplication(settings, noDesktop(), nullptr); });
         QSignalSpy notes(&session, &ContactSession::note);
         QSignalSpy failures(&session, &ContactSession::failed);
@@ -68,43 +70,39 @@ private slots:
         QVERIFY(session.isLoaded());
         QCOMPARE(session.contactCount(), 2);
         // The user has typed Ann's name: it stays resolved across the reload.
-        session.resolve(QStringLiteral("Ann Lee"));
+        session.resolve(u"Ann Lee"_s);
         QVERIFY(session.currentContact());
         QSignalSpy reloads(&session, &ContactSession::listsChanged);
 
         if (change == QLatin1String("add")) {
-            QVERIFY(addCard(folder, QStringLiteral("cy"), QStringLiteral("Cy"), QStringLiteral("Ode")));
+            QVERIFY(addCard(folder, u"cy"_s, u"Cy"_s, u"Ode"_s));
         } else if (change == QLatin1String("change")) {
-            QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
-                            QStringLiteral("2")));
+            QVERIFY(addCard(folder, u"ann"_s, u"Ann"_s, u"Lee"_s, {}, u"2"_s));
         } else if (change == QLatin1String("remove")) {
-            QVERIFY(QFile::remove(folder + QStringLiteral("/ann.vcf")));
+            QVERIFY(QFile::remove(folder + u"/ann.vcf"_s));
         } else if (change == QLatin1String("thousand")) {
             for (int i = 0; i < 1000; ++i)
-                QVERIFY(addCard(folder, QStringLiteral("n%1").arg(i), QStringLiteral("N%1").arg(i),
-                                QStringLiteral("Many")));
+                QVERIFY(addCard(folder, u"n%1"_s.arg(i), u"N%1"_s.arg(i), u"Many"_s));
         } else if (change == QLatin1String("vanish") || change == QLatin1String("return")) {
             QVERIFY(QDir(root).removeRecursively());
             QTRY_COMPARE(session.contactCount(), 0);
             QVERIFY(!notes.isEmpty());
-            QVERIFY2(notes.last().at(0).toString().contains(QStringLiteral("is gone")) ||
+            QVERIFY2(notes.last().at(0).toString().contains(u"is gone"_s) ||
                          notes.last().at(0).toString() == ContactSession::noLongerThereMessage(),
                      qPrintable(notes.last().at(0).toString()));
             if (change == QLatin1String("return")) {
-                QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee"), {},
-                                QStringLiteral("1")));
-                QVERIFY(addCard(folder, QStringLiteral("bob"), QStringLiteral("Bob"), QStringLiteral("Ray")));
+                QVERIFY(addCard(folder, u"ann"_s, u"Ann"_s, u"Lee"_s, {}, u"1"_s));
+                QVERIFY(addCard(folder, u"bob"_s, u"Bob"_s, u"Ray"_s));
             }
         } else if (change == QLatin1String("rename parent")) {
             // Nothing happens in the folder itself: only the folder above it changes its name.
-            QVERIFY(QDir(tmp.path()).rename(QStringLiteral("home"), QStringLiteral("moved")));
+            QVERIFY(QDir(tmp.path()).rename(u"home"_s, u"moved"_s));
             QTRY_COMPARE_WITH_TIMEOUT(session.contactCount(), 0, 12000);
             QVERIFY(!notes.isEmpty());
             QVERIFY2(notes.last().at(0).toString().contains(root), qPrintable(notes.last().at(0).toString()));
             QVERIFY(!QFileInfo::exists(root)); // not made anew in the old place
         } else if (change == QLatin1String("collection")) {
-            QVERIFY(addCard(root + QStringLiteral("/family"), QStringLiteral("eve"), QStringLiteral("Eve"),
-                            QStringLiteral("Gale")));
+            QVERIFY(addCard(root + u"/family"_s, u"eve"_s, u"Eve"_s, u"Gale"_s));
         }
 
         QTRY_COMPARE(session.contactCount(), count);
@@ -129,23 +127,22 @@ private slots:
     {
         QTest::addColumn<bool>("inBooks"); // named in Books rather than Folder
         QTest::addColumn<QString>("parentExists");
-        QTest::newRow("Folder, parent there") << false << "yes";
-        QTest::newRow("Folder, parent missing too") << false << "no";
-        QTest::newRow("Books, parent there") << true << "yes";
+        QTest::newRow("Folder, parent there") << false << u"yes"_s;
+        QTest::newRow("Folder, parent missing too") << false << u"no"_s;
+        QTest::newRow("Books, parent there") << true << u"yes"_s;
     }
     void missingFolder()
     {
         QFETCH(bool, inBooks);
         QFETCH(QString, parentExists);
         QTemporaryDir tmp;
-        const QString parent = tmp.filePath(QStringLiteral("data"));
+        const QString parent = tmp.filePath(u"data"_s);
         if (parentExists == QLatin1String("yes"))
             QVERIFY(QDir().mkpath(parent));
-        const QString folder = parent + QStringLiteral("/contacts");
+        const QString folder = parent + u"/contacts"_s;
 
         fake::MemorySettingsStore settings;
-        settings.values.insert(kClientSection + (inBooks ? QStringLiteral("/Books") : QStringLiteral("/Folder")),
-                               folder);
+        settings.values.insert(kClientSection + (inBooks ? u"/Books"_s : u"/Folder"_s), folder);
         ContactSession session([&settings] { return createApplication(settings, noDesktop(), nullptr); });
         QSignalSpy notes(&session, &ContactSession::note);
         QSignalSpy loadFailures(&session, &ContactSession::loadFailed);
@@ -156,12 +153,11 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder));
         QVERIFY(!notes.isEmpty());
         const QString note = notes.last().at(0).toString();
-        QVERIFY2(note.contains(folder) && note.contains(QStringLiteral("does not exist")) &&
-                     note.contains(QStringLiteral("Quintel Setup")),
+        QVERIFY2(note.contains(folder) && note.contains(u"does not exist"_s) && note.contains(u"Quintel Setup"_s),
                  qPrintable(note));
 
         // The user makes the folder (or mounts the disk): its contacts come without a restart.
-        QVERIFY(addCard(folder, QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral("Lee")));
+        QVERIFY(addCard(folder, u"ann"_s, u"Ann"_s, u"Lee"_s));
         QTRY_COMPARE_WITH_TIMEOUT(session.contactCount(), 1, 12000);
     }
 };

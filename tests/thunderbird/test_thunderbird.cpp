@@ -24,6 +24,7 @@
 #include <QTest>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -34,34 +35,33 @@ using Writer = testsupport::ThunderbirdWriter;
 
 QString vcard(const char* body)
 {
-    return QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\n") + QString::fromUtf8(body) + QStringLiteral("END:VCARD\r\n");
+    return u"BEGIN:VCARD\r\nVERSION:4.0\r\n"_s + QString::fromUtf8(body) + u"END:VCARD\r\n"_s;
 }
 
 // The cards of both forms that the tests read.
 bool fillBook(Writer& w)
 {
     return w.createSchema() &&
-           w.addCard(QStringLiteral("c-new"),
-                     {{QStringLiteral("_vCard"),
+           w.addCard(u"c-new"_s,
+                     {{u"_vCard"_s,
                        vcard("FN:Ann Lee\r\nN:Lee;Ann;;;\r\nEMAIL;PREF=1:ann@example.com\r\nTEL;TYPE=cell:+1 555 01\r\n"
                              "TEL;TYPE=work:+1 555 02\r\nCATEGORIES:Work\r\nADR;TYPE=home:;;1 Main "
                              "St;Springfield;;12345;\r\n")},
-                      {QStringLiteral("DisplayName"), QStringLiteral("Ann Lee")},
-                      {QStringLiteral("PrimaryEmail"), QStringLiteral("ann@example.com")}}) &&
-           w.addCard(QStringLiteral("c-old"), {{QStringLiteral("FirstName"), QStringLiteral("Bob")},
-                                               {QStringLiteral("LastName"), QStringLiteral("Ray; Jr")},
-                                               {QStringLiteral("DisplayName"), QStringLiteral("Bob Ray, Jr")},
-                                               {QStringLiteral("PrimaryEmail"), QStringLiteral("bob@example.com")},
-                                               {QStringLiteral("SecondEmail"), QStringLiteral("bob@home.example")},
-                                               {QStringLiteral("CellularNumber"), QStringLiteral("+1 555 03")},
-                                               {QStringLiteral("WorkPhone"), QStringLiteral("+1 555 04")},
-                                               {QStringLiteral("HomePhone"), QStringLiteral("+1 555 05")},
-                                               {QStringLiteral("HomeAddress"), QStringLiteral("2 Side St")},
-                                               {QStringLiteral("HomeCity"), QStringLiteral("Shelbyville")},
-                                               {QStringLiteral("HomeZipCode"), QStringLiteral("54321")},
-                                               {QStringLiteral("Company"), QStringLiteral("Acme")}}) &&
-           w.addList(QStringLiteral("l-team"), QStringLiteral("Team"),
-                     {QStringLiteral("c-new"), QStringLiteral("c-old")});
+                      {u"DisplayName"_s, u"Ann Lee"_s},
+                      {u"PrimaryEmail"_s, u"ann@example.com"_s}}) &&
+           w.addCard(u"c-old"_s, {{u"FirstName"_s, u"Bob"_s},
+                                  {u"LastName"_s, u"Ray; Jr"_s},
+                                  {u"DisplayName"_s, u"Bob Ray, Jr"_s},
+                                  {u"PrimaryEmail"_s, u"bob@example.com"_s},
+                                  {u"SecondEmail"_s, u"bob@home.example"_s},
+                                  {u"CellularNumber"_s, u"+1 555 03"_s},
+                                  {u"WorkPhone"_s, u"+1 555 04"_s},
+                                  {u"HomePhone"_s, u"+1 555 05"_s},
+                                  {u"HomeAddress"_s, u"2 Side St"_s},
+                                  {u"HomeCity"_s, u"Shelbyville"_s},
+                                  {u"HomeZipCode"_s, u"54321"_s},
+                                  {u"Company"_s, u"Acme"_s}}) &&
+           w.addList(u"l-team"_s, u"Team"_s, {u"c-new"_s, u"c-old"_s});
 }
 
 QStringList entries(const ItemSet& items)
@@ -91,22 +91,21 @@ class TestThunderbird : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY2(QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")),
+        QVERIFY2(QSqlDatabase::isDriverAvailable(u"QSQLITE"_s),
                  "Qt's SQLite driver is missing (scripts/deps.sh installs libqt6sql6-sqlite)");
         QVERIFY(m_tmp.isValid());
-        QDir().mkpath(path(QStringLiteral("book")));
-        Writer w(path(QStringLiteral("book/abook.sqlite")), false);
+        QDir().mkpath(path(u"book"_s));
+        Writer w(path(u"book/abook.sqlite"_s), false);
         QVERIFY(fillBook(w));
     }
 
     void enumeratesCardsThenLists()
     {
-        ThunderbirdBookStore store(path(QStringLiteral("book/abook.sqlite")));
+        ThunderbirdBookStore store(path(u"book/abook.sqlite"_s));
         store.open();
         QCOMPARE(entries(*store.items()),
                  sl({"ContactItem c-new Lee, Ann", "ContactItem c-old Ray; Jr, Bob", "DistListItem l-team Team"}));
-        QCOMPARE(entries(*store.items()->Restrict(QStringLiteral("[Categories] = \"work\""))),
-                 sl({"ContactItem c-new Lee, Ann"}));
+        QCOMPARE(entries(*store.items()->Restrict(u"[Categories] = \"work\""_s)), sl({"ContactItem c-new Lee, Ann"}));
     }
 
     // The lists take each card's "_vCard" as it is stored, else its name/value properties; a card
@@ -120,40 +119,37 @@ private slots:
         };
         QTest::newRow("_vCard alone, not ASCII")
             << Props{p("_vCard", "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Zoë Ångström\r\nN:Ångström;Zoë;;;\r\nEND:VCARD\r\n")}
-            << QStringLiteral("Ångström, Zoë");
+            << u"Ångström, Zoë"_s;
         QTest::newRow("_vCard wins over the properties")
             << Props{p("FirstName", "Other"), p("LastName", "Name"),
                      p("_vCard", "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n"),
                      p("DisplayName", "Other Name")}
-            << QStringLiteral("Lee, Ann");
+            << u"Lee, Ann"_s;
         QTest::newRow("blank _vCard: the properties")
-            << Props{p("_vCard", " \r\n"), p("FirstName", "Jürgen"), p("LastName", "Groß")}
-            << QStringLiteral("Groß, Jürgen");
+            << Props{p("_vCard", " \r\n"), p("FirstName", "Jürgen"), p("LastName", "Groß")} << u"Groß, Jürgen"_s;
         QTest::newRow("properties alone, not ASCII")
             << Props{p("FirstName", "Ελένη"), p("LastName", "Παπαδοπούλου"), p("PopularityIndex", "3")}
-            << QStringLiteral("Παπαδοπούλου, Ελένη");
+            << u"Παπαδοπούλου, Ελένη"_s;
     }
     void listsCardsOfEveryForm()
     {
         QFETCH(Props, properties);
         QFETCH(QString, fileAs);
         static int books = 0;
-        const QString file = path(QStringLiteral("forms/%1.sqlite").arg(++books));
-        QDir().mkpath(path(QStringLiteral("forms")));
+        const QString file = path(u"forms/%1.sqlite"_s.arg(++books));
+        QDir().mkpath(path(u"forms"_s));
         {
             Writer w(file, true);
             QVERIFY(w.createSchema());
-            QVERIFY(w.addCard(QStringLiteral("a-first"),
-                              {{QStringLiteral("_vCard"), vcard("FN:A First\r\nN:First;A;;;\r\n")}}));
-            QVERIFY(w.addCard(QStringLiteral("m-card"), properties));
-            QVERIFY(w.addCard(QStringLiteral("z-last"), {{QStringLiteral("FirstName"), QStringLiteral("Zed")},
-                                                         {QStringLiteral("LastName"), QStringLiteral("Last")}}));
+            QVERIFY(w.addCard(u"a-first"_s, {{u"_vCard"_s, vcard("FN:A First\r\nN:First;A;;;\r\n")}}));
+            QVERIFY(w.addCard(u"m-card"_s, properties));
+            QVERIFY(w.addCard(u"z-last"_s, {{u"FirstName"_s, u"Zed"_s}, {u"LastName"_s, u"Last"_s}}));
         }
         ThunderbirdBookStore store(file);
         store.open();
-        QCOMPARE(entries(*store.items()), QStringList({QStringLiteral("ContactItem a-first First, A"),
-                                                       QStringLiteral("ContactItem m-card ") + fileAs,
-                                                       QStringLiteral("ContactItem z-last Last, Zed")}));
+        QCOMPARE(entries(*store.items()),
+                 QStringList({u"ContactItem a-first First, A"_s, u"ContactItem m-card "_s + fileAs,
+                              u"ContactItem z-last Last, Zed"_s}));
         QCOMPARE(store.statusNote(), QString());
     }
 
@@ -161,27 +157,24 @@ private slots:
     // and loses none.
     void largeBookKeepsItsOrder()
     {
-        const QString file = path(QStringLiteral("large/abook.sqlite"));
-        QDir().mkpath(path(QStringLiteral("large")));
+        const QString file = path(u"large/abook.sqlite"_s);
+        QDir().mkpath(path(u"large"_s));
         QStringList expected;
         {
             Writer w(file, true);
             QVERIFY(w.createSchema());
             QVERIFY(w.exec("BEGIN"));
             for (int i = 0; i < 1000; ++i) {
-                const QString uid = QStringLiteral("c%1").arg(i, 4, 10, QLatin1Char('0'));
-                const QString family = QStringLiteral("Family%1").arg(999 - i);
+                const QString uid = u"c%1"_s.arg(i, 4, 10, QLatin1Char('0'));
+                const QString family = u"Family%1"_s.arg(999 - i);
                 Props properties;
                 if (i % 3 == 0)
-                    properties = {{QStringLiteral("FirstName"), QStringLiteral("Old")},
-                                  {QStringLiteral("LastName"), family}};
+                    properties = {{u"FirstName"_s, u"Old"_s}, {u"LastName"_s, family}};
                 else
                     properties = {
-                        {QStringLiteral("_vCard"),
-                         vcard(QStringLiteral("FN:New %1\r\nN:%1;New;;;\r\n").arg(family).toUtf8().constData())}};
+                        {u"_vCard"_s, vcard(u"FN:New %1\r\nN:%1;New;;;\r\n"_s.arg(family).toUtf8().constData())}};
                 QVERIFY(w.addCard(uid, properties));
-                expected.append(QStringLiteral("ContactItem %1 %2, %3")
-                                    .arg(uid, family, i % 3 == 0 ? QStringLiteral("Old") : QStringLiteral("New")));
+                expected.append(u"ContactItem %1 %2, %3"_s.arg(uid, family, i % 3 == 0 ? u"Old"_s : u"New"_s));
             }
             QVERIFY(w.exec("COMMIT"));
         }
@@ -228,8 +221,8 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QStringList, expected);
         static int books = 0;
-        QDir().mkpath(path(QStringLiteral("order")));
-        const QString file = path(QStringLiteral("order/%1.sqlite").arg(++books));
+        QDir().mkpath(path(u"order"_s));
+        const QString file = path(u"order/%1.sqlite"_s.arg(++books));
         {
             Writer w(file, false);
             QVERIFY(w.createSchema());
@@ -237,14 +230,14 @@ private slots:
                 const QStringList word = step.split(QLatin1Char(' '));
                 const QString& uid = word.at(1);
                 if (word[0] == QLatin1String("card")) {
-                    QVERIFY(w.exec(QStringLiteral("INSERT INTO cards (uid, localId) VALUES (?, 0)"), {uid}));
+                    QVERIFY(w.exec(u"INSERT INTO cards (uid, localId) VALUES (?, 0)"_s, {uid}));
                 } else if (word[0] == QLatin1String("edit")) {
-                    QVERIFY(w.exec(QStringLiteral("DELETE FROM properties WHERE card = ?"), {uid}));
+                    QVERIFY(w.exec(u"DELETE FROM properties WHERE card = ?"_s, {uid}));
                 } else {
                     QString value = word.mid(3).join(QLatin1Char(' '));
                     if (word[2] == QLatin1String("_vCard") && !value.trimmed().isEmpty())
                         value = vcard(QByteArray(value.toUtf8() + "\r\n").constData());
-                    QVERIFY(w.exec(QStringLiteral("INSERT INTO properties (card, name, value) VALUES (?, ?, ?)"),
+                    QVERIFY(w.exec(u"INSERT INTO properties (card, name, value) VALUES (?, ?, ?)"_s,
                                    {uid, word[2], value}));
                 }
             }
@@ -253,7 +246,7 @@ private slots:
         store.open();
         QStringList got = entries(*store.items());
         for (QString& e : got)
-            e.remove(QStringLiteral("ContactItem "));
+            e.remove(u"ContactItem "_s);
         QCOMPARE(got, expected);
         QCOMPARE(store.statusNote(), QString());
     }
@@ -262,11 +255,11 @@ private slots:
     {
         QTest::addColumn<QString>("uid");
         QTest::addColumn<QStringList>("properties"); // FullName, Email1, Email2, mobile, business, home, home address
-        QTest::newRow("_vCard form") << "c-new"
+        QTest::newRow("_vCard form") << u"c-new"_s
                                      << sl({"Ann Lee", "ann@example.com", "", "+1 555 01", "+1 555 02", "",
                                             "1 Main St\n12345 Springfield"});
         QTest::newRow("name/value form, separators in values")
-            << "c-old"
+            << u"c-old"_s
             << sl({"Bob Ray, Jr", "bob@example.com", "bob@home.example", "+1 555 03", "+1 555 04", "+1 555 05",
                    "2 Side St\n54321 Shelbyville"});
     }
@@ -274,7 +267,7 @@ private slots:
     {
         QFETCH(QString, uid);
         QFETCH(QStringList, properties);
-        ThunderbirdBookStore store(path(QStringLiteral("book/abook.sqlite")));
+        ThunderbirdBookStore store(path(u"book/abook.sqlite"_s));
         store.open();
         const auto c = store.itemFromId(uid);
         QCOMPARE(c->TypeName(), kContactItemType);
@@ -294,28 +287,28 @@ private slots:
 
     void listIsADistList()
     {
-        ThunderbirdBookStore store(path(QStringLiteral("book/abook.sqlite")));
+        ThunderbirdBookStore store(path(u"book/abook.sqlite"_s));
         store.open();
-        const auto list = store.itemFromId(QStringLiteral("l-team"));
+        const auto list = store.itemFromId(u"l-team"_s);
         QCOMPARE(list->TypeName(), kDistListItemType);
-        QCOMPARE(list->FullName(), QStringLiteral("Team"));
-        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(QStringLiteral("nobody")));
-        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(QStringLiteral("' OR 1=1 --")));
+        QCOMPARE(list->FullName(), u"Team"_s);
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(u"nobody"_s));
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(u"' OR 1=1 --"_s));
     }
 
     void neverWritesTheDatabase()
     {
-        const QString file = path(QStringLiteral("book/abook.sqlite"));
+        const QString file = path(u"book/abook.sqlite"_s);
         const QByteArray before = fileHash(file);
-        const QStringList filesBefore = QDir(path(QStringLiteral("book"))).entryList(QDir::Files);
+        const QStringList filesBefore = QDir(path(u"book"_s)).entryList(QDir::Files);
         {
             ThunderbirdBookStore store(file);
             store.open();
             store.items();
-            store.itemFromId(QStringLiteral("c-old"));
+            store.itemFromId(u"c-old"_s);
         }
         QCOMPARE(fileHash(file), before);
-        QCOMPARE(QDir(path(QStringLiteral("book"))).entryList(QDir::Files), filesBefore);
+        QCOMPARE(QDir(path(u"book"_s)).entryList(QDir::Files), filesBefore);
     }
 
     void notABookIsAClearFailure_data()
@@ -327,7 +320,7 @@ private slots:
     void notABookIsAClearFailure()
     {
         QFETCH(QByteArray, content);
-        const QString file = path(QStringLiteral("bad/abook.sqlite"));
+        const QString file = path(u"bad/abook.sqlite"_s);
         QVERIFY(writeFile(file, content));
         ThunderbirdBookStore store(file);
         try {
@@ -341,26 +334,25 @@ private slots:
 
     void readsWhileThunderbirdWrites()
     {
-        const QString file = path(QStringLiteral("wal/abook.sqlite"));
-        QDir().mkpath(path(QStringLiteral("wal")));
+        const QString file = path(u"wal/abook.sqlite"_s);
+        QDir().mkpath(path(u"wal"_s));
         Writer thunderbird(file, true);
         QVERIFY(fillBook(thunderbird));
         // Thunderbird is in the middle of a write.
         QVERIFY(thunderbird.exec("BEGIN IMMEDIATE"));
-        QVERIFY(
-            thunderbird.addCard(QStringLiteral("c-late"), {{QStringLiteral("DisplayName"), QStringLiteral("Cy Ode")}}));
+        QVERIFY(thunderbird.addCard(u"c-late"_s, {{u"DisplayName"_s, u"Cy Ode"_s}}));
 
         ThunderbirdBookStore store(file);
         QSignalSpy changed(store.notifier(), &StoreNotifier::changed);
         store.open();
         QCOMPARE(store.items()->Count(), 3); // what was committed
-        QCOMPARE(store.itemFromId(QStringLiteral("c-new"))->FullName(), QStringLiteral("Ann Lee"));
+        QCOMPARE(store.itemFromId(u"c-new"_s)->FullName(), u"Ann Lee"_s);
 
         // Thunderbird was not blocked, and its write shows up.
         QVERIFY(thunderbird.exec("COMMIT"));
         QTRY_VERIFY(changed.size() >= 1);
         QCOMPARE(store.items()->Count(), 4);
-        QCOMPARE(store.itemFromId(QStringLiteral("c-late"))->FullName(), QStringLiteral("Cy Ode"));
+        QCOMPARE(store.itemFromId(u"c-late"_s)->FullName(), u"Cy Ode"_s);
         QVERIFY(thunderbird.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
 
@@ -368,8 +360,8 @@ private slots:
     // it began, each card once, however many passes it takes.
     void aCardAddedDuringTheReadWaitsForTheNextRead()
     {
-        const QString file = path(QStringLiteral("during/abook.sqlite"));
-        QDir().mkpath(path(QStringLiteral("during")));
+        const QString file = path(u"during/abook.sqlite"_s);
+        QDir().mkpath(path(u"during"_s));
         Writer thunderbird(file, true);
         QVERIFY(fillBook(thunderbird)); // one card of each form
         QStringList seen;
@@ -377,9 +369,8 @@ private slots:
             thunderbird::ReadOnlyDatabase db(file);
             db.forEachCard([&](const thunderbird::CardRow& card) {
                 if (seen.isEmpty())
-                    QVERIFY(thunderbird.addCard(QStringLiteral("c-late"),
-                                                {{QStringLiteral("_vCard"), vcard("FN:Late\r\n")},
-                                                 {QStringLiteral("DisplayName"), QStringLiteral("Late")}}));
+                    QVERIFY(thunderbird.addCard(u"c-late"_s,
+                                                {{u"_vCard"_s, vcard("FN:Late\r\n")}, {u"DisplayName"_s, u"Late"_s}}));
                 seen.append(card.uid);
             });
         }
@@ -392,22 +383,21 @@ private slots:
 
     void findsProfilesAndBooks()
     {
-        const QString root = path(QStringLiteral("home/.thunderbird"));
-        QVERIFY(writeFile(root + QStringLiteral("/profiles.ini"),
+        const QString root = path(u"home/.thunderbird"_s);
+        QVERIFY(writeFile(root + u"/profiles.ini"_s,
                           "[Profile1]\nName=default\nIsRelative=1\nPath=p.default\nDefault=1\n\n"
                           "[Profile0]\nName=release\nIsRelative=1\nPath=p.release\n\n"
                           "[Profile2]\nName=elsewhere\nIsRelative=0\nPath=" +
-                              path(QStringLiteral("elsewhere")).toUtf8() +
+                              path(u"elsewhere"_s).toUtf8() +
                               "\n\n[Profile10]\nName=gone\nIsRelative=1\nPath=p.gone\n\n"
                               "[InstallABCDEF]\nDefault=p.release\nLocked=1\n\n[General]\nStartWithLastProfile=1\n"));
         for (const char* p : {"p.default", "p.release"})
             QVERIFY(QDir().mkpath(root + QLatin1Char('/') + QString::fromLatin1(p)));
-        QVERIFY(QDir().mkpath(path(QStringLiteral("elsewhere"))));
+        QVERIFY(QDir().mkpath(path(u"elsewhere"_s)));
         QCOMPARE(thunderbird::profileFolders(root),
-                 QStringList({root + QStringLiteral("/p.release"), root + QStringLiteral("/p.default"),
-                              path(QStringLiteral("elsewhere"))}));
+                 QStringList({root + u"/p.release"_s, root + u"/p.default"_s, path(u"elsewhere"_s)}));
 
-        const QString profile = root + QStringLiteral("/p.release");
+        const QString profile = root + u"/p.release"_s;
         for (const char* f : {"abook-10.sqlite", "history.sqlite", "abook-2.sqlite", "abook.sqlite", "abook-1.sqlite",
                               "abook.sqlite-wal", "abook.mab"}) {
             QVERIFY(writeFile(profile + QLatin1Char('/') + QString::fromLatin1(f), {}));
@@ -417,13 +407,12 @@ private slots:
             names.append(QFileInfo(f).fileName());
         QCOMPARE(names, sl({"abook.sqlite", "abook-1.sqlite", "abook-2.sqlite", "abook-10.sqlite"}));
 
-        QVERIFY(writeFile(profile + QStringLiteral("/prefs.js"),
+        QVERIFY(writeFile(profile + u"/prefs.js"_s,
                           "user_pref(\"ldap_2.servers.work.description\", \"Work \\\"A\\\"\");\n"
                           "user_pref(\"ldap_2.servers.work.filename\", \"abook-1.sqlite\");\n"));
-        QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook-1.sqlite")), QStringLiteral("Work \"A\""));
-        QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook.sqlite")),
-                 QStringLiteral("Personal Address Book"));
-        QCOMPARE(thunderbird::addressBookName(profile, QStringLiteral("abook-2.sqlite")), QStringLiteral("abook-2"));
+        QCOMPARE(thunderbird::addressBookName(profile, u"abook-1.sqlite"_s), u"Work \"A\""_s);
+        QCOMPARE(thunderbird::addressBookName(profile, u"abook.sqlite"_s), u"Personal Address Book"_s);
+        QCOMPARE(thunderbird::addressBookName(profile, u"abook-2.sqlite"_s), u"abook-2"_s);
     }
 
     void manyProfiles_data()
@@ -440,50 +429,50 @@ private slots:
     {
         QFETCH(int, count);
         QFETCH(int, repeatEvery);
-        const QString root = path(QStringLiteral("many/%1-%2").arg(count).arg(repeatEvery));
+        const QString root = path(u"many/%1-%2"_s.arg(count).arg(repeatEvery));
         const auto folderOf = [&](int n) { return repeatEvery > 0 ? n % repeatEvery : n; };
         QByteArray ini;
         ini.reserve(qsizetype(count) * 48);
         for (int n = 0; n < count; ++n)
             ini += "[Profile" + QByteArray::number(n) + "]\nIsRelative=1\nPath=p" + QByteArray::number(folderOf(n)) +
                    (n == count / 2 ? "\nDefault=1" : "") + "\n";
-        QVERIFY(testsupport::writeFile(root + QStringLiteral("/profiles.ini"), ini));
+        QVERIFY(testsupport::writeFile(root + u"/profiles.ini"_s, ini));
         // Only some of the folders are there.
         const QList<int> present{0, 7, folderOf(count / 2), folderOf(count - 1)};
         for (int n : present)
-            QVERIFY(QDir().mkpath(root + QStringLiteral("/p%1").arg(n)));
-        QStringList expected{root + QStringLiteral("/p%1").arg(folderOf(count / 2))};
+            QVERIFY(QDir().mkpath(root + u"/p%1"_s.arg(n)));
+        QStringList expected{root + u"/p%1"_s.arg(folderOf(count / 2))};
         for (int n : present)
-            if (!expected.contains(root + QStringLiteral("/p%1").arg(n)))
-                expected.append(root + QStringLiteral("/p%1").arg(n));
+            if (!expected.contains(root + u"/p%1"_s.arg(n)))
+                expected.append(root + u"/p%1"_s.arg(n));
         QCOMPARE(thunderbird::profileFolders(root), expected);
     }
 
     void defaultProfileThroughTheSettings()
     {
         // Backend=thunderbird: the default profile's books, the personal one first, history left out.
-        const QString home = path(QStringLiteral("home2"));
-        const QString profile = home + QStringLiteral("/.thunderbird/x.default");
-        QVERIFY(writeFile(home + QStringLiteral("/.thunderbird/profiles.ini"),
+        const QString home = path(u"home2"_s);
+        const QString profile = home + u"/.thunderbird/x.default"_s;
+        QVERIFY(writeFile(home + u"/.thunderbird/profiles.ini"_s,
                           "[Profile0]\nName=default\nIsRelative=1\nPath=x.default\nDefault=1\n"));
         QVERIFY(QDir().mkpath(profile));
         {
-            Writer personal(profile + QStringLiteral("/abook.sqlite"), false);
+            Writer personal(profile + u"/abook.sqlite"_s, false);
             QVERIFY(fillBook(personal));
-            Writer other(profile + QStringLiteral("/abook-1.sqlite"), false);
+            Writer other(profile + u"/abook-1.sqlite"_s, false);
             QVERIFY(other.createSchema());
-            QVERIFY(other.addCard(QStringLiteral("o-1"), {{QStringLiteral("DisplayName"), QStringLiteral("Ann Lee")}}));
-            Writer history(profile + QStringLiteral("/history.sqlite"), false);
+            QVERIFY(other.addCard(u"o-1"_s, {{u"DisplayName"_s, u"Ann Lee"_s}}));
+            Writer history(profile + u"/history.sqlite"_s, false);
             QVERIFY(history.createSchema());
-            QVERIFY(history.addCard(QStringLiteral("h-1"), {{QStringLiteral("PrimaryEmail"), QStringLiteral("x@y")}}));
+            QVERIFY(history.addCard(u"h-1"_s, {{u"PrimaryEmail"_s, u"x@y"_s}}));
         }
         const QByteArray oldHome = qgetenv("HOME");
         qputenv("HOME", home.toUtf8());
         fake::MemorySettingsStore settings;
-        settings.values.insert(kClientSection + QStringLiteral("/Backend"), QStringLiteral("thunderbird"));
+        settings.values.insert(kClientSection + u"/Backend"_s, u"thunderbird"_s);
         auto application = createApplication(settings, noDesktop(), nullptr);
         qputenv("HOME", oldHome);
-        auto ns = application->GetNamespace(QStringLiteral("MAPI"));
+        auto ns = application->GetNamespace(u"MAPI"_s);
         ns->Logon();
         QCOMPARE(entries(*ns->GetDefaultFolder(olFolderContacts)->Items()),
                  sl({"ContactItem Personal Address Book/c-new Lee, Ann",

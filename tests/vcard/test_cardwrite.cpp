@@ -26,6 +26,7 @@
 #include <unistd.h>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 using vcard::CardDocument;
 
 namespace {
@@ -95,13 +96,13 @@ struct Edit {
 const QList<Edit>& edits()
 {
     static const QList<Edit> list{
-        {"family name", {"N"}, [](ContactForm& f) { f.family = QStringLiteral("Ångström; Nørgaard, Jr"); }},
-        {"full name", {"FN"}, [](ContactForm& f) { f.fullName = QStringLiteral("Zoë \"Zed\" Example"); }},
-        {"file-as", {"X-EVOLUTION-FILE-AS"}, [](ContactForm& f) { f.fileAs = QStringLiteral("Example, Zoë"); }},
+        {"family name", {"N"}, [](ContactForm& f) { f.family = u"Ångström; Nørgaard, Jr"_s; }},
+        {"full name", {"FN"}, [](ContactForm& f) { f.fullName = u"Zoë \"Zed\" Example"_s; }},
+        {"file-as", {"X-EVOLUTION-FILE-AS"}, [](ContactForm& f) { f.fileAs = u"Example, Zoë"_s; }},
         {"added e-mail",
          {"EMAIL"},
          [](ContactForm& f) {
-             f.emails.append({QStringLiteral("work"), QStringLiteral("new@example.org"), false, -1});
+             f.emails.append({u"work"_s, u"new@example.org"_s, false, -1});
          }},
         {"removed e-mail",
          {"EMAIL"},
@@ -122,37 +123,37 @@ const QList<Edit>& edits()
          {"TEL"},
          [](ContactForm& f) {
              if (f.phones.isEmpty())
-                 f.phones.append({QStringLiteral("mobile"), QString(), false, -1});
-             f.phones.front().value = QStringLiteral("+44 20 7946 0958");
+                 f.phones.append({u"mobile"_s, QString(), false, -1});
+             f.phones.front().value = u"+44 20 7946 0958"_s;
          }},
         {"phone kind",
          {"TEL"},
          [](ContactForm& f) {
              if (!f.phones.isEmpty())
-                 f.phones.front().kind = QStringLiteral("pager");
+                 f.phones.front().kind = u"pager"_s;
          }},
-        {"organisation", {"ORG"}, [](ContactForm& f) { f.organization = QStringLiteral("Müller & Söhne; GmbH"); }},
-        {"title", {"TITLE"}, [](ContactForm& f) { f.title = QStringLiteral("Head of Ünits; R&D, North"); }},
+        {"organisation", {"ORG"}, [](ContactForm& f) { f.organization = u"Müller & Söhne; GmbH"_s; }},
+        {"title", {"TITLE"}, [](ContactForm& f) { f.title = u"Head of Ünits; R&D, North"_s; }},
         {"title removed", {"TITLE"}, [](ContactForm& f) { f.title = QString(); }},
-        {"nickname", {"NICKNAME"}, [](ContactForm& f) { f.nickname = QStringLiteral("Zed, Zee"); }},
+        {"nickname", {"NICKNAME"}, [](ContactForm& f) { f.nickname = u"Zed, Zee"_s; }},
         {"note",
          {"NOTE"},
-         [](ContactForm& f) { f.note = QStringLiteral("Two lines;\nthe second, with a comma and a \\ backslash."); }},
+         [](ContactForm& f) { f.note = u"Two lines;\nthe second, with a comma and a \\ backslash."_s; }},
         {"long note",
          {"NOTE"},
-         [](ContactForm& f) { f.note = QStringLiteral("Grüße aus Köln — 東京の友人より. ").repeated(12).trimmed(); }},
+         [](ContactForm& f) { f.note = u"Grüße aus Köln — 東京の友人より. "_s.repeated(12).trimmed(); }},
         {"categories",
          {"CATEGORIES"},
          [](ContactForm& f) {
-             f.categories = {QStringLiteral("Friends"), QStringLiteral("Book club, Tuesdays")};
+             f.categories = {u"Friends"_s, u"Book club, Tuesdays"_s};
          }},
-        {"birthday", {"BDAY"}, [](ContactForm& f) { f.birthday = QStringLiteral("1985-04-12"); }},
+        {"birthday", {"BDAY"}, [](ContactForm& f) { f.birthday = u"1985-04-12"_s; }},
         {"address city",
          {"ADR", "LABEL"},
          [](ContactForm& f) {
              if (f.addresses.isEmpty())
-                 f.addresses.append({QStringLiteral("home"), QStringLiteral("1 Main St"), {}, {}, {}, {}, -1});
-             f.addresses.front().city = QStringLiteral("Saint-Étienne");
+                 f.addresses.append({u"home"_s, u"1 Main St"_s, {}, {}, {}, {}, -1});
+             f.addresses.front().city = u"Saint-Étienne"_s;
          }},
         {"removed address",
          {"ADR", "LABEL"},
@@ -163,7 +164,7 @@ const QList<Edit>& edits()
         {"web page",
          {"URL"},
          [](ContactForm& f) {
-             f.urls.append({QStringLiteral("other"), QStringLiteral("https://example.org/a,b;c"), false, -1});
+             f.urls.append({u"other"_s, u"https://example.org/a,b;c"_s, false, -1});
          }},
     };
     return list;
@@ -252,7 +253,7 @@ private slots:
                 return true;
             });
             QCOMPARE(count, 1);
-            QVERIFY2(error.isEmpty(), qPrintable(where + QStringLiteral(": ") + error));
+            QVERIFY2(error.isEmpty(), qPrintable(where + u": "_s + error));
             const CardDocument back(written);
             QVERIFY2(back.ok(), qPrintable(where));
             ContactForm expected = withoutOrigins(form);
@@ -268,7 +269,7 @@ private slots:
             QCOMPARE(actual.phones, expected.phones);
             QCOMPARE(actual.addresses, expected.addresses);
             QCOMPARE(actual.urls, expected.urls);
-            QVERIFY2(false, qPrintable(where + QStringLiteral(": read back differently")));
+            QVERIFY2(false, qPrintable(where + u": read back differently"_s));
         }
         // Every edit that applies to most cards changed many of them.
         static const QSet<QByteArray> rare{"preferred e-mail moved", "phone kind", "title removed"};
@@ -295,14 +296,14 @@ private slots:
     void newCard()
     {
         QFETCH(int, version);
-        ContactForm form = formFromText(QStringLiteral("Jürgen van Dijk"));
-        form.emails.append({QStringLiteral("home"), QStringLiteral("jurgen@example.nl"), true, -1});
-        form.note = QStringLiteral("Line one\nline two");
-        const QByteArray card = CardDocument::create(form, vcard::Version(version), QStringLiteral("abc-123"), kNow);
+        ContactForm form = formFromText(u"Jürgen van Dijk"_s);
+        form.emails.append({u"home"_s, u"jurgen@example.nl"_s, true, -1});
+        form.note = u"Line one\nline two"_s;
+        const QByteArray card = CardDocument::create(form, vcard::Version(version), u"abc-123"_s, kNow);
         const CardDocument doc(card);
         QVERIFY(doc.ok());
         QCOMPARE(int(doc.version()), version);
-        QCOMPARE(doc.uid(), QStringLiteral("abc-123"));
+        QCOMPARE(doc.uid(), u"abc-123"_s);
         QCOMPARE(withoutOrigins(doc.form()), withoutOrigins(form));
         QVERIFY(card.contains("REV:20260517T093005Z"));
     }
@@ -310,20 +311,20 @@ private slots:
     // In a file of three cards, the others keep every byte.
     void otherCardsKeepTheirBytes()
     {
-        const QString dir = folder(QStringLiteral("multi"));
+        const QString dir = folder(u"multi"_s);
         const QByteArray a =
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\nN:A;;;;\r\nX-ODD;weird=\"x;y\":keep\r\nEND:VCARD\r\n";
         const QByteArray b =
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bee\r\nN:Bee;;;;\r\nEMAIL:b@example.org\r\nEND:VCARD\r\n";
         const QByteArray c = "\r\nBEGIN:VCARD\nVERSION:4.0\nFN:C\nEND:VCARD\n";
-        QVERIFY(writeFile(dir + QStringLiteral("/three.vcf"), a + b + c));
-        OpenedCard opened = openCard(dir, QStringLiteral("three.vcf#2"));
+        QVERIFY(writeFile(dir + u"/three.vcf"_s, a + b + c));
+        OpenedCard opened = openCard(dir, u"three.vcf#2"_s);
         QCOMPARE(opened.bytes + "\r\n", b);
         const CardDocument doc(opened.bytes);
         ContactForm form = doc.form();
-        form.given = QStringLiteral("Bo");
+        form.given = u"Bo"_s;
         replaceCard(opened.origin, doc.apply(form, kNow));
-        const QByteArray now = readFile(dir + QStringLiteral("/three.vcf"));
+        const QByteArray now = readFile(dir + u"/three.vcf"_s);
         QVERIFY(now.startsWith(a));
         QVERIFY(now.endsWith(c));
         QVERIFY(now.contains("N:Bee;Bo;;;\r\n"));
@@ -333,21 +334,21 @@ private slots:
     void changedOnDiskIsRefused_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("in place, size and time put back") << QStringLiteral("in place");
-        QTest::newRow("replaced by rename") << QStringLiteral("rename");
-        QTest::newRow("removed") << QStringLiteral("remove");
-        QTest::newRow("appended to") << QStringLiteral("append");
+        QTest::newRow("in place, size and time put back") << u"in place"_s;
+        QTest::newRow("replaced by rename") << u"rename"_s;
+        QTest::newRow("removed") << u"remove"_s;
+        QTest::newRow("appended to") << u"append"_s;
     }
     void changedOnDiskIsRefused()
     {
         QFETCH(QString, how);
-        const QString dir = folder(QStringLiteral("conflict"));
-        const QString path = dir + QStringLiteral("/ann.vcf");
+        const QString dir = folder(u"conflict"_s);
+        const QString path = dir + u"/ann.vcf"_s;
         const QByteArray original = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
         const QByteArray theirs = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Ray\r\nN:Ray;Ann;;;\r\nEND:VCARD\r\n";
         QCOMPARE(theirs.size(), original.size());
         QVERIFY(writeFile(path, original));
-        const OpenedCard opened = openCard(dir, QStringLiteral("ann.vcf"));
+        const OpenedCard opened = openCard(dir, u"ann.vcf"_s);
         struct stat before {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
         if (how == QLatin1String("in place")) {
@@ -355,10 +356,8 @@ private slots:
             const timespec times[2] = {before.st_atim, before.st_mtim};
             QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
         } else if (how == QLatin1String("rename")) {
-            QVERIFY(writeFile(path + QStringLiteral(".new"), theirs));
-            QCOMPARE(::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(),
-                              QFile::encodeName(path).constData()),
-                     0);
+            QVERIFY(writeFile(path + u".new"_s, theirs));
+            QCOMPARE(::rename(QFile::encodeName(path + u".new"_s).constData(), QFile::encodeName(path).constData()), 0);
         } else if (how == QLatin1String("remove")) {
             QVERIFY(QFile::remove(path));
         } else {
@@ -369,7 +368,7 @@ private slots:
         const QByteArray onDisk = readFile(path);
         const CardDocument doc(opened.bytes);
         ContactForm form = doc.form();
-        form.given = QStringLiteral("Annie");
+        form.given = u"Annie"_s;
         bool refused = false;
         try {
             replaceCard(opened.origin, doc.apply(form, kNow));
@@ -383,7 +382,7 @@ private slots:
         // Delete is refused the same way.
         refused = false;
         try {
-            deleteCard(opened.origin, m_tmp.filePath(QStringLiteral("aside")));
+            deleteCard(opened.origin, m_tmp.filePath(u"aside"_s));
         } catch (const ConflictError&) {
             refused = true;
         }
@@ -403,17 +402,17 @@ private slots:
     {
         QFETCH(int, step);
         QFETCH(bool, newFile);
-        const QString dir = folder(QStringLiteral("killed"));
-        const QString path = dir + QStringLiteral("/big.vcf");
+        const QString dir = folder(u"killed"_s);
+        const QString path = dir + u"/big.vcf"_s;
         QByteArray original;
         for (int i = 0; i < 2000; ++i)
             original += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person " + QByteArray::number(i) + "\r\nN:Person;" +
                         QByteArray::number(i) + ";;;\r\nEND:VCARD\r\n";
         QVERIFY(writeFile(path, original));
-        const OpenedCard opened = openCard(dir, QStringLiteral("big.vcf#1000"));
+        const OpenedCard opened = openCard(dir, u"big.vcf#1000"_s);
         const CardDocument doc(opened.bytes);
         ContactForm form = doc.form();
-        form.family = QStringLiteral("Changed");
+        form.family = u"Changed"_s;
         const QByteArray card = doc.apply(form, kNow);
         const QByteArray expected =
             original.left(opened.origin.offset) + card + original.mid(opened.origin.offset + opened.origin.length);
@@ -442,14 +441,14 @@ private slots:
 
     void permissionsKept()
     {
-        const QString dir = folder(QStringLiteral("modes"));
-        const QString path = dir + QStringLiteral("/m.vcf");
+        const QString dir = folder(u"modes"_s);
+        const QString path = dir + u"/m.vcf"_s;
         QVERIFY(writeFile(path, "BEGIN:VCARD\nVERSION:4.0\nFN:M\nEND:VCARD\n"));
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
-        const OpenedCard opened = openCard(dir, QStringLiteral("m.vcf"));
+        const OpenedCard opened = openCard(dir, u"m.vcf"_s);
         const CardDocument doc(opened.bytes);
         ContactForm form = doc.form();
-        form.title = QStringLiteral("Engineer");
+        form.title = u"Engineer"_s;
         const CardOrigin after = replaceCard(opened.origin, doc.apply(form, kNow));
         struct stat st {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
@@ -457,8 +456,8 @@ private slots:
         QCOMPARE(readFile(path),
                  QByteArray("BEGIN:VCARD\nVERSION:4.0\nFN:M\nTITLE:Engineer\nREV:20260517T093005Z\nEND:VCARD\n"));
         // Saved again from the origin the save returned: not a conflict.
-        form.title = QStringLiteral("Lead");
-        replaceCard(after, CardDocument(openCard(dir, QStringLiteral("m.vcf")).bytes).apply(form, kNow));
+        form.title = u"Lead"_s;
+        replaceCard(after, CardDocument(openCard(dir, u"m.vcf"_s).bytes).apply(form, kNow));
         QVERIFY(readFile(path).contains("TITLE:Lead\n"));
     }
 
@@ -477,18 +476,17 @@ private slots:
     {
         QFETCH(QByteArrayList, existing);
         QFETCH(QByteArray, version);
-        const QString dir = folder(QStringLiteral("added"));
+        const QString dir = folder(u"added"_s);
         for (int i = 0; i < existing.size(); ++i)
-            QVERIFY(writeFile(dir + QStringLiteral("/%1.vcf").arg(i), existing[i]));
+            QVERIFY(writeFile(dir + u"/%1.vcf"_s.arg(i), existing[i]));
         const vcard::Version v = folderVersion(dir);
         QCOMPARE(vcard::versionText(v), version);
-        const QByteArray card =
-            CardDocument::create(formFromText(QStringLiteral("ann@example.org")), v, QStringLiteral("1234-abcd"), kNow);
-        QCOMPARE(addCard(dir, QStringLiteral("1234-abcd"), card), QStringLiteral("1234-abcd.vcf"));
-        QCOMPARE(readFile(dir + QStringLiteral("/1234-abcd.vcf")), card);
+        const QByteArray card = CardDocument::create(formFromText(u"ann@example.org"_s), v, u"1234-abcd"_s, kNow);
+        QCOMPARE(addCard(dir, u"1234-abcd"_s, card), u"1234-abcd.vcf"_s);
+        QCOMPARE(readFile(dir + u"/1234-abcd.vcf"_s), card);
         // A second card of the same UID never replaces the first.
-        QVERIFY_THROWS_EXCEPTION(AutomationError, addCard(dir, QStringLiteral("1234-abcd"), "other"));
-        QCOMPARE(readFile(dir + QStringLiteral("/1234-abcd.vcf")), card);
+        QVERIFY_THROWS_EXCEPTION(AutomationError, addCard(dir, u"1234-abcd"_s, "other"));
+        QCOMPARE(readFile(dir + u"/1234-abcd.vcf"_s), card);
     }
 
     void deletedCardIsKeptAside_data()
@@ -496,37 +494,36 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("entryId");
         QTest::addColumn<QByteArray>("rest"); // empty: the file goes
-        QTest::newRow("alone") << QByteArray("BEGIN:VCARD\r\nFN:Gone\r\nEND:VCARD\r\n") << QStringLiteral("d.vcf")
-                               << QByteArray();
+        QTest::newRow("alone") << QByteArray("BEGIN:VCARD\r\nFN:Gone\r\nEND:VCARD\r\n") << u"d.vcf"_s << QByteArray();
         QTest::newRow("second of three")
             << QByteArray(
                    "BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:Gone\nEND:VCARD\nBEGIN:VCARD\nFN:C\nEND:VCARD\n")
-            << QStringLiteral("d.vcf#2") << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:C\nEND:VCARD\n");
+            << u"d.vcf#2"_s << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:C\nEND:VCARD\n");
     }
     void deletedCardIsKeptAside()
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, entryId);
         QFETCH(QByteArray, rest);
-        const QString dir = folder(QStringLiteral("delete"));
-        const QString aside = m_tmp.filePath(QStringLiteral("aside-") + QString::number(qHash(entryId)));
-        QVERIFY(writeFile(dir + QStringLiteral("/d.vcf"), file));
+        const QString dir = folder(u"delete"_s);
+        const QString aside = m_tmp.filePath(u"aside-"_s + QString::number(qHash(entryId)));
+        QVERIFY(writeFile(dir + u"/d.vcf"_s, file));
         const OpenedCard opened = openCard(dir, entryId);
         const QString copy = deleteCard(opened.origin, aside);
         QVERIFY(copy.startsWith(aside + QLatin1Char('/')));
         QVERIFY(readFile(copy).contains("FN:Gone"));
-        QCOMPARE(QFileInfo::exists(dir + QStringLiteral("/d.vcf")), !rest.isEmpty());
+        QCOMPARE(QFileInfo::exists(dir + u"/d.vcf"_s), !rest.isEmpty());
         if (!rest.isEmpty())
-            QCOMPARE(readFile(dir + QStringLiteral("/d.vcf")), rest);
+            QCOMPARE(readFile(dir + u"/d.vcf"_s), rest);
     }
 
     // khard reads the cards written here as the same contacts.
     void khardReadsTheResult()
     {
-        const QString khard = QStandardPaths::findExecutable(QStringLiteral("khard"));
+        const QString khard = QStandardPaths::findExecutable(u"khard"_s);
         QVERIFY2(!khard.isEmpty(), "khard is missing (scripts/deps.sh installs it)");
-        const QString dir = folder(QStringLiteral("khard/book"));
-        const QString config = m_tmp.filePath(QStringLiteral("khard/khard.conf"));
+        const QString dir = folder(u"khard/book"_s);
+        const QString config = m_tmp.filePath(u"khard/khard.conf"_s);
         QVERIFY(writeFile(config, "[addressbooks]\n[[book]]\npath = " + dir.toUtf8() +
                                       "/\n[general]\neditor = /bin/false\nmerge_editor = /bin/false\n"));
         // The corpus cards khard can read (3.0 and 4.0), each changed, and one made here.
@@ -539,28 +536,27 @@ private slots:
             // khard leaves out cards without a UID (as it would the originals).
             if (form.fullName.isEmpty() || doc.uid().isEmpty() || bytes.contains("KIND:group"))
                 continue;
-            form.emails.append({QStringLiteral("work"), QStringLiteral("k%1@example.org").arg(written), false, -1});
-            QVERIFY(writeFile(dir + QStringLiteral("/c%1.vcf").arg(written), doc.apply(form, kNow)));
+            form.emails.append({u"work"_s, u"k%1@example.org"_s.arg(written), false, -1});
+            QVERIFY(writeFile(dir + u"/c%1.vcf"_s.arg(written), doc.apply(form, kNow)));
             ++written;
         }
         QVERIFY(written > 20);
-        ContactForm fresh = formFromText(QStringLiteral("Ann Lee"));
-        fresh.phones.append({QStringLiteral("mobile"), QStringLiteral("+1 555 0100"), false, -1});
-        fresh.emails.append({QStringLiteral("work"), QStringLiteral("ann.lee@example.org"), true, -1});
-        addCard(dir, QStringLiteral("fresh-uid"),
-                CardDocument::create(fresh, vcard::Version::V30, QStringLiteral("fresh-uid"), kNow));
+        ContactForm fresh = formFromText(u"Ann Lee"_s);
+        fresh.phones.append({u"mobile"_s, u"+1 555 0100"_s, false, -1});
+        fresh.emails.append({u"work"_s, u"ann.lee@example.org"_s, true, -1});
+        addCard(dir, u"fresh-uid"_s, CardDocument::create(fresh, vcard::Version::V30, u"fresh-uid"_s, kNow));
 
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_tmp.path());
+        env.insert(u"HOME"_s, m_tmp.path());
         p.setProcessEnvironment(env);
-        p.start(khard, {QStringLiteral("-c"), config, QStringLiteral("email"), QStringLiteral("--parsable")});
+        p.start(khard, {u"-c"_s, config, u"email"_s, u"--parsable"_s});
         QVERIFY(p.waitForFinished(60000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(p.exitCode() == 0, qPrintable(QString::fromUtf8(p.readAllStandardError())));
         for (int i = 0; i < written; ++i)
-            QVERIFY2(out.contains(QStringLiteral("k%1@example.org").arg(i)), qPrintable(out));
-        QVERIFY2(out.contains(QStringLiteral("ann.lee@example.org\tAnn Lee")), qPrintable(out));
+            QVERIFY2(out.contains(u"k%1@example.org"_s.arg(i)), qPrintable(out));
+        QVERIFY2(out.contains(u"ann.lee@example.org\tAnn Lee"_s), qPrintable(out));
     }
 };
 

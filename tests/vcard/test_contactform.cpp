@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,18 +29,14 @@ private slots:
         QTest::addColumn<QString>("mobile");
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("family");
-        QTest::newRow("address") << QStringLiteral(" ann@example.org ") << QStringLiteral("ann@example.org")
-                                 << QString() << QString() << QString();
-        QTest::newRow("number") << QStringLiteral("+49 (151) 234-56") << QString() << QStringLiteral("+49 (151) 234-56")
-                                << QString() << QString();
-        QTest::newRow("one word") << QStringLiteral("Ann") << QString() << QString() << QStringLiteral("Ann")
-                                  << QString();
-        QTest::newRow("two words") << QStringLiteral("Ann  Lee") << QString() << QString() << QStringLiteral("Ann")
-                                   << QStringLiteral("Lee");
-        QTest::newRow("three words") << QStringLiteral("Mary Ann Lee") << QString() << QString()
-                                     << QStringLiteral("Mary Ann") << QStringLiteral("Lee");
-        QTest::newRow("words with digits")
-            << QStringLiteral("Room 101") << QString() << QString() << QStringLiteral("Room") << QStringLiteral("101");
+        QTest::newRow("address") << u" ann@example.org "_s << u"ann@example.org"_s << QString() << QString()
+                                 << QString();
+        QTest::newRow("number") << u"+49 (151) 234-56"_s << QString() << u"+49 (151) 234-56"_s << QString()
+                                << QString();
+        QTest::newRow("one word") << u"Ann"_s << QString() << QString() << u"Ann"_s << QString();
+        QTest::newRow("two words") << u"Ann  Lee"_s << QString() << QString() << u"Ann"_s << u"Lee"_s;
+        QTest::newRow("three words") << u"Mary Ann Lee"_s << QString() << QString() << u"Mary Ann"_s << u"Lee"_s;
+        QTest::newRow("words with digits") << u"Room 101"_s << QString() << QString() << u"Room"_s << u"101"_s;
     }
     void fromText()
     {
@@ -54,7 +51,7 @@ private slots:
             QVERIFY(f.emails.front().preferred);
         QCOMPARE(f.phones.isEmpty() ? QString() : f.phones.front().value, mobile);
         if (!mobile.isEmpty())
-            QCOMPARE(f.phones.front().kind, QStringLiteral("mobile"));
+            QCOMPARE(f.phones.front().kind, u"mobile"_s);
         QCOMPARE(f.given, given);
         QCOMPARE(f.family, family);
         QVERIFY(validateForm(f).isEmpty());
@@ -66,25 +63,17 @@ private slots:
         QTest::addColumn<QString>("birthday");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("fine") << QStringLiteral("a@b.example") << QStringLiteral("1985-04-12") << QStringLiteral("A")
-                              << QStringList();
-        QTest::newRow("no @") << QStringLiteral("ann.example.org") << QString() << QStringLiteral("A")
-                              << QStringList{QStringLiteral("email")};
-        QTest::newRow("two addresses") << QStringLiteral("a@b.example, c@d.example") << QString() << QStringLiteral("A")
-                                       << QStringList{QStringLiteral("email")};
-        QTest::newRow("no such day") << QString() << QStringLiteral("1985-02-30") << QStringLiteral("A")
-                                     << QStringList{QStringLiteral("birthday")};
-        QTest::newRow("29 February without a year")
-            << QString() << QStringLiteral("--02-29") << QStringLiteral("A") << QStringList();
-        QTest::newRow("basic format") << QString() << QStringLiteral("19850412") << QStringLiteral("A")
-                                      << QStringList();
-        QTest::newRow("words") << QString() << QStringLiteral("next spring") << QStringLiteral("A")
-                               << QStringList{QStringLiteral("birthday")};
-        QTest::newRow("nothing to call it by")
-            << QString() << QString() << QString() << QStringList{QStringLiteral("name")};
+        QTest::newRow("fine") << u"a@b.example"_s << u"1985-04-12"_s << u"A"_s << QStringList();
+        QTest::newRow("no @") << u"ann.example.org"_s << QString() << u"A"_s << QStringList{u"email"_s};
+        QTest::newRow("two addresses") << u"a@b.example, c@d.example"_s << QString() << u"A"_s
+                                       << QStringList{u"email"_s};
+        QTest::newRow("no such day") << QString() << u"1985-02-30"_s << u"A"_s << QStringList{u"birthday"_s};
+        QTest::newRow("29 February without a year") << QString() << u"--02-29"_s << u"A"_s << QStringList();
+        QTest::newRow("basic format") << QString() << u"19850412"_s << u"A"_s << QStringList();
+        QTest::newRow("words") << QString() << u"next spring"_s << u"A"_s << QStringList{u"birthday"_s};
+        QTest::newRow("nothing to call it by") << QString() << QString() << QString() << QStringList{u"name"_s};
         QTest::newRow("a number is enough") << QString() << QString() << QString() << QStringList();
-        QTest::newRow("an address is enough")
-            << QStringLiteral("a@b.example") << QString() << QString() << QStringList();
+        QTest::newRow("an address is enough") << u"a@b.example"_s << QString() << QString() << QStringList();
     }
     void validate()
     {
@@ -96,9 +85,9 @@ private slots:
         f.given = name;
         f.birthday = birthday;
         if (QByteArray(QTest::currentDataTag()) == "a number is enough")
-            f.phones.append({QStringLiteral("mobile"), QStringLiteral("+1 555"), false, -1});
+            f.phones.append({u"mobile"_s, u"+1 555"_s, false, -1});
         if (!email.isEmpty())
-            f.emails.append({QStringLiteral("home"), email, false, -1});
+            f.emails.append({u"home"_s, email, false, -1});
         QStringList got;
         for (const FieldError& e : validateForm(f)) {
             got.append(e.field);
@@ -114,29 +103,23 @@ private slots:
         QTest::addColumn<QStringList>("emails");
         QTest::addColumn<QStringList>("phones"); // kind:value
         QTest::newRow("second address replaced")
-            << QStringLiteral("Email2Address") << QStringLiteral("new@x.example")
-            << QStringList{QStringLiteral("new@x.example"), QStringLiteral("pref@x.example")}
-            << QStringList{QStringLiteral("work:1"), QStringLiteral("work:2")};
+            << u"Email2Address"_s << u"new@x.example"_s << QStringList{u"new@x.example"_s, u"pref@x.example"_s}
+            << QStringList{u"work:1"_s, u"work:2"_s};
         QTest::newRow("third address added")
-            << QStringLiteral("Email3Address") << QStringLiteral("new@x.example")
-            << QStringList{QStringLiteral("other@x.example"), QStringLiteral("pref@x.example"),
-                           QStringLiteral("new@x.example")}
-            << QStringList{QStringLiteral("work:1"), QStringLiteral("work:2")};
+            << u"Email3Address"_s << u"new@x.example"_s
+            << QStringList{u"other@x.example"_s, u"pref@x.example"_s, u"new@x.example"_s}
+            << QStringList{u"work:1"_s, u"work:2"_s};
         QTest::newRow("first address is the preferred one")
-            << QStringLiteral("Email1Address") << QStringLiteral("changed@x.example")
-            << QStringList{QStringLiteral("other@x.example"), QStringLiteral("changed@x.example")}
-            << QStringList{QStringLiteral("work:1"), QStringLiteral("work:2")};
-        QTest::newRow("empty removes") << QStringLiteral("Email1Address") << QString()
-                                       << QStringList{QStringLiteral("other@x.example")}
-                                       << QStringList{QStringLiteral("work:1"), QStringLiteral("work:2")};
+            << u"Email1Address"_s << u"changed@x.example"_s << QStringList{u"other@x.example"_s, u"changed@x.example"_s}
+            << QStringList{u"work:1"_s, u"work:2"_s};
+        QTest::newRow("empty removes") << u"Email1Address"_s << QString() << QStringList{u"other@x.example"_s}
+                                       << QStringList{u"work:1"_s, u"work:2"_s};
         QTest::newRow("second work number")
-            << QStringLiteral("Business2TelephoneNumber") << QStringLiteral("3")
-            << QStringList{QStringLiteral("other@x.example"), QStringLiteral("pref@x.example")}
-            << QStringList{QStringLiteral("work:1"), QStringLiteral("work:3")};
-        QTest::newRow("new mobile") << QStringLiteral("MobileTelephoneNumber") << QStringLiteral("+1 555")
-                                    << QStringList{QStringLiteral("other@x.example"), QStringLiteral("pref@x.example")}
-                                    << QStringList{QStringLiteral("work:1"), QStringLiteral("work:2"),
-                                                   QStringLiteral("mobile:+1 555")};
+            << u"Business2TelephoneNumber"_s << u"3"_s << QStringList{u"other@x.example"_s, u"pref@x.example"_s}
+            << QStringList{u"work:1"_s, u"work:3"_s};
+        QTest::newRow("new mobile") << u"MobileTelephoneNumber"_s << u"+1 555"_s
+                                    << QStringList{u"other@x.example"_s, u"pref@x.example"_s}
+                                    << QStringList{u"work:1"_s, u"work:2"_s, u"mobile:+1 555"_s};
     }
     void setProperty()
     {
@@ -161,31 +144,31 @@ private slots:
     {
         ContactForm f;
         for (const QString& name : formPropertyNames())
-            QVERIFY2(setFormProperty(f, name, QStringLiteral("x")), qPrintable(name));
-        QVERIFY(!setFormProperty(f, QStringLiteral("ShoeSize"), QStringLiteral("42")));
-        QVERIFY(setFormProperty(f, QStringLiteral("HomeAddress"), QStringLiteral("1 High St;Leeds;;LS1;UK")));
-        QCOMPARE(f.addresses.front().city, QStringLiteral("Leeds"));
-        QCOMPARE(f.addresses.front().postalCode, QStringLiteral("LS1"));
-        QCOMPARE(f.addresses.front().country, QStringLiteral("UK"));
+            QVERIFY2(setFormProperty(f, name, u"x"_s), qPrintable(name));
+        QVERIFY(!setFormProperty(f, u"ShoeSize"_s, u"42"_s));
+        QVERIFY(setFormProperty(f, u"HomeAddress"_s, u"1 High St;Leeds;;LS1;UK"_s));
+        QCOMPARE(f.addresses.front().city, u"Leeds"_s);
+        QCOMPARE(f.addresses.front().postalCode, u"LS1"_s);
+        QCOMPARE(f.addresses.front().country, u"UK"_s);
     }
 
     void fullNameFollowsTheParts()
     {
         ContactForm f;
         NameFollower follower(f);
-        f.given = QStringLiteral("Ann");
+        f.given = u"Ann"_s;
         follower.partsChanged(f);
-        f.family = QStringLiteral("Lee");
+        f.family = u"Lee"_s;
         follower.partsChanged(f);
-        QCOMPARE(f.fullName, QStringLiteral("Ann Lee"));
-        f.fullName = QStringLiteral("Dr. Ann Lee");
+        QCOMPARE(f.fullName, u"Ann Lee"_s);
+        f.fullName = u"Dr. Ann Lee"_s;
         follower.fullNameEdited(f);
-        f.family = QStringLiteral("Ray");
+        f.family = u"Ray"_s;
         follower.partsChanged(f);
-        QCOMPARE(f.fullName, QStringLiteral("Dr. Ann Lee"));
+        QCOMPARE(f.fullName, u"Dr. Ann Lee"_s);
         ContactForm own;
-        own.given = QStringLiteral("Bo");
-        own.fullName = QStringLiteral("Bobby");
+        own.given = u"Bo"_s;
+        own.fullName = u"Bobby"_s;
         QVERIFY(!NameFollower(own).follows());
     }
 
@@ -197,17 +180,12 @@ private slots:
         QTest::addColumn<QStringList>("emails");
         QTest::addColumn<QString>("note");
         QTest::newRow("both added an address")
-            << QStringLiteral("add") << QStringLiteral("add")
-            << QStringList{QStringLiteral("a@x.example"), QStringLiteral("t@x.example"), QStringLiteral("m@x.example")}
-            << QStringLiteral("base");
+            << u"add"_s << u"add"_s << QStringList{u"a@x.example"_s, u"t@x.example"_s, u"m@x.example"_s} << u"base"_s;
         QTest::newRow("mine changed, theirs noted")
-            << QStringLiteral("change") << QStringLiteral("note") << QStringList{QStringLiteral("changed@x.example")}
-            << QStringLiteral("theirs");
-        QTest::newRow("mine removed, theirs moved lines")
-            << QStringLiteral("remove") << QStringLiteral("reorder") << QStringList{} << QStringLiteral("base");
+            << u"change"_s << u"note"_s << QStringList{u"changed@x.example"_s} << u"theirs"_s;
+        QTest::newRow("mine removed, theirs moved lines") << u"remove"_s << u"reorder"_s << QStringList{} << u"base"_s;
         QTest::newRow("mine noted, theirs changed the address")
-            << QStringLiteral("note") << QStringLiteral("change") << QStringList{QStringLiteral("changed@x.example")}
-            << QStringLiteral("mine");
+            << u"note"_s << u"change"_s << QStringList{u"changed@x.example"_s} << u"mine"_s;
     }
     void rebase()
     {
@@ -217,13 +195,13 @@ private slots:
         QFETCH(QString, note);
         ContactForm base;
         base.emails = {entry("home", "a@x.example", 3)};
-        base.note = QStringLiteral("base");
+        base.note = u"base"_s;
         auto edit = [&](const QString& how, const char* address, int origin) {
             ContactForm f = base;
             if (how == QLatin1String("add"))
                 f.emails.append(entry("work", address, -1));
             else if (how == QLatin1String("change"))
-                f.emails.front().value = QStringLiteral("changed@x.example");
+                f.emails.front().value = u"changed@x.example"_s;
             else if (how == QLatin1String("remove"))
                 f.emails.clear();
             else if (how == QLatin1String("reorder"))

@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,62 +44,60 @@ private slots:
 
     void saveCreateDeleteAreFollowed()
     {
-        const QString dir = m_tmp.filePath(QStringLiteral("book"));
+        const QString dir = m_tmp.filePath(u"book"_s);
         QVERIFY(QDir().mkpath(dir));
-        QVERIFY(writeFile(dir + QStringLiteral("/ann.vcf"),
-                          "BEGIN:VCARD\nVERSION:4.0\nFN:Ann Lee\nN:Lee;Ann;;;\nEND:VCARD\n"));
+        QVERIFY(writeFile(dir + u"/ann.vcf"_s, "BEGIN:VCARD\nVERSION:4.0\nFN:Ann Lee\nN:Lee;Ann;;;\nEND:VCARD\n"));
         auto store = std::make_shared<VCardFolderStore>(dir, std::nullopt);
         ClientApplication app(store, nullptr, noDesktop());
-        app.GetNamespace(QStringLiteral("MAPI"))->Logon();
+        app.GetNamespace(u"MAPI"_s)->Logon();
         QSignalSpy changed(store->notifier(), &StoreNotifier::changed);
-        QCOMPARE(fileAsNames(*store), QStringList{QStringLiteral("Lee, Ann")});
+        QCOMPARE(fileAsNames(*store), QStringList{u"Lee, Ann"_s});
 
-        auto item = app.GetNamespace(QStringLiteral("MAPI"))->GetItemFromID(QStringLiteral("ann.vcf"));
+        auto item = app.GetNamespace(u"MAPI"_s)->GetItemFromID(u"ann.vcf"_s);
         QVERIFY(item->writable());
         ContactForm form = item->form();
-        form.family = QStringLiteral("Ray");
+        form.family = u"Ray"_s;
         form.fullName = composedFullName(form);
         item->setForm(form);
         item->Save();
-        QCOMPARE(item->FileAs(), QStringLiteral("Ray, Ann"));
+        QCOMPARE(item->FileAs(), u"Ray, Ann"_s);
         QVERIFY(changed.count() >= 1);
-        QCOMPARE(fileAsNames(*store), QStringList{QStringLiteral("Ray, Ann")});
+        QCOMPARE(fileAsNames(*store), QStringList{u"Ray, Ann"_s});
 
         auto added = app.CreateItem(olContactItem);
         QVERIFY(added->EntryID().isEmpty());
-        added->setForm(formFromText(QStringLiteral("Bo Ek")));
+        added->setForm(formFromText(u"Bo Ek"_s));
         added->Save();
         QVERIFY(added->EntryID().endsWith(QLatin1String(".vcf")));
         QVERIFY(QFile::exists(dir + QLatin1Char('/') + added->EntryID()));
-        QCOMPARE(fileAsNames(*store), (QStringList{QStringLiteral("Ek, Bo"), QStringLiteral("Ray, Ann")}));
-        QCOMPARE(app.GetNamespace(QStringLiteral("MAPI"))->GetItemFromID(added->EntryID())->FullName(),
-                 QStringLiteral("Bo Ek"));
+        QCOMPARE(fileAsNames(*store), (QStringList{u"Ek, Bo"_s, u"Ray, Ann"_s}));
+        QCOMPARE(app.GetNamespace(u"MAPI"_s)->GetItemFromID(added->EntryID())->FullName(), u"Bo Ek"_s);
 
         item->Delete();
-        QCOMPARE(fileAsNames(*store), QStringList{QStringLiteral("Ek, Bo")});
+        QCOMPARE(fileAsNames(*store), QStringList{u"Ek, Bo"_s});
         QVERIFY(!QDir(item->deletedFolder()).entryList(QDir::Files).isEmpty());
         QVERIFY(changed.count() >= 3);
     }
 
     void readOnlyStoresRefuse()
     {
-        const QString dir = m_tmp.filePath(QStringLiteral("copy"));
+        const QString dir = m_tmp.filePath(u"copy"_s);
         QVERIFY(QDir().mkpath(dir));
         const QByteArray card = "BEGIN:VCARD\nVERSION:3.0\nFN:Copied\nEND:VCARD\n";
-        QVERIFY(writeFile(dir + QStringLiteral("/c.vcf"), card));
+        QVERIFY(writeFile(dir + u"/c.vcf"_s, card));
         auto copy = createVCardFolderStore(dir); // a server's copy
         copy->open();
         QVERIFY(!copy->writable());
-        auto item = copy->itemFromId(QStringLiteral("c.vcf"));
+        auto item = copy->itemFromId(u"c.vcf"_s);
         QVERIFY(!item->writable());
-        QVERIFY(item->readOnlyReason().contains(QStringLiteral("server")));
+        QVERIFY(item->readOnlyReason().contains(u"server"_s));
         QCOMPARE(errorOf([&] { item->form(); }), int(errReadOnly));
         QCOMPARE(errorOf([&] { item->Save(); }), int(errReadOnly));
         QCOMPARE(errorOf([&] { item->Delete(); }), int(errReadOnly));
         QCOMPARE(errorOf([&] { copy->newItem(); }), int(errReadOnly));
         ClientApplication app(copy, nullptr, noDesktop());
         QCOMPARE(errorOf([&] { app.CreateItem(olContactItem); }), int(errReadOnly));
-        QFile f(dir + QStringLiteral("/c.vcf"));
+        QFile f(dir + u"/c.vcf"_s);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), card);
     }
@@ -106,29 +105,28 @@ private slots:
     // Several books: a change goes to the item's own book, a new contact to the first that takes one.
     void severalBooks()
     {
-        const QString copyDir = m_tmp.filePath(QStringLiteral("several/copy"));
-        const QString mineDir = m_tmp.filePath(QStringLiteral("several/mine"));
+        const QString copyDir = m_tmp.filePath(u"several/copy"_s);
+        const QString mineDir = m_tmp.filePath(u"several/mine"_s);
         QVERIFY(QDir().mkpath(copyDir));
         QVERIFY(QDir().mkpath(mineDir));
-        QVERIFY(writeFile(mineDir + QStringLiteral("/m.vcf"),
-                          "BEGIN:VCARD\nVERSION:3.0\nFN:Mine\nN:Mine;;;;\nEND:VCARD\n"));
-        std::vector<Book> books{{QStringLiteral("server"), createVCardFolderStore(copyDir)},
-                                {QStringLiteral("mine"), std::make_shared<VCardFolderStore>(mineDir, std::nullopt)}};
+        QVERIFY(writeFile(mineDir + u"/m.vcf"_s, "BEGIN:VCARD\nVERSION:3.0\nFN:Mine\nN:Mine;;;;\nEND:VCARD\n"));
+        std::vector<Book> books{{u"server"_s, createVCardFolderStore(copyDir)},
+                                {u"mine"_s, std::make_shared<VCardFolderStore>(mineDir, std::nullopt)}};
         auto merged = std::make_shared<MergedStore>(std::move(books));
         merged->open();
         QVERIFY(merged->writable());
         auto added = merged->newItem();
-        added->setForm(formFromText(QStringLiteral("new@example.org")));
+        added->setForm(formFromText(u"new@example.org"_s));
         added->Save();
         QVERIFY(added->EntryID().startsWith(QLatin1String("mine/")));
-        QCOMPARE(QDir(mineDir).entryList({QStringLiteral("*.vcf")}).size(), 2);
-        QVERIFY(QDir(copyDir).entryList({QStringLiteral("*.vcf")}).isEmpty());
-        auto mine = merged->itemFromId(QStringLiteral("mine/m.vcf"));
+        QCOMPARE(QDir(mineDir).entryList({u"*.vcf"_s}).size(), 2);
+        QVERIFY(QDir(copyDir).entryList({u"*.vcf"_s}).isEmpty());
+        auto mine = merged->itemFromId(u"mine/m.vcf"_s);
         ContactForm form = mine->form();
-        form.title = QStringLiteral("Boss");
+        form.title = u"Boss"_s;
         mine->setForm(form);
         mine->Save();
-        QFile f(mineDir + QStringLiteral("/m.vcf"));
+        QFile f(mineDir + u"/m.vcf"_s);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().contains("TITLE:Boss\n"));
     }

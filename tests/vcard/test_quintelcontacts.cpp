@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using testsupport::write;
@@ -22,9 +24,8 @@ Run run(const QStringList& args)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), QDir::tempPath() + QStringLiteral("/quintel-contacts-test-home"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"),
-               QDir::tempPath() + QStringLiteral("/quintel-contacts-test-home/.config"));
+    env.insert(u"HOME"_s, QDir::tempPath() + u"/quintel-contacts-test-home"_s);
+    env.insert(u"XDG_CONFIG_HOME"_s, QDir::tempPath() + u"/quintel-contacts-test-home/.config"_s);
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("QUINTEL_CONTACTS_BIN"), args);
     p.waitForFinished(60000);
@@ -43,53 +44,51 @@ private slots:
         const Run r = run({QStringLiteral(QUINTEL_TEST_DATA "/corpus")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.err.isEmpty());
-        QVERIFY(r.out.contains(QStringLiteral("ContactItem\tdesktop-book-30.vcf\n  FileAs: Sam (plumber)\n")));
-        QVERIFY(r.out.contains(QStringLiteral("DistListItem\tserver-40.vcf#2")));
+        QVERIFY(r.out.contains(u"ContactItem\tdesktop-book-30.vcf\n  FileAs: Sam (plumber)\n"_s));
+        QVERIFY(r.out.contains(u"DistListItem\tserver-40.vcf#2"_s));
     }
 
     void testJsonAndFilter()
     {
-        const Run r = run({QStringLiteral("--json"), QStringLiteral("--filter"),
-                           QStringLiteral("[Categories] = \"work\""), QStringLiteral(QUINTEL_TEST_DATA "/corpus")});
+        const Run r = run(
+            {u"--json"_s, u"--filter"_s, u"[Categories] = \"work\""_s, QStringLiteral(QUINTEL_TEST_DATA "/corpus")});
         QCOMPARE(r.status, 0);
         const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         const QJsonObject o = QJsonDocument::fromJson(lines[0].toUtf8()).object();
-        QCOMPARE(o.value(QStringLiteral("EntryID")).toString(), QStringLiteral("webmail-30.vcf#2"));
-        QCOMPARE(o.value(QStringLiteral("FileAs")).toString(), QStringLiteral("D\u00EDaz, Rosa"));
-        QCOMPARE(o.value(QStringLiteral("Business2TelephoneNumber")).toString(), QStringLiteral("+52 55 5555 0124"));
-        QCOMPARE(o.value(QStringLiteral("TypeName")).toString(), QStringLiteral("ContactItem"));
+        QCOMPARE(o.value(u"EntryID"_s).toString(), u"webmail-30.vcf#2"_s);
+        QCOMPARE(o.value(u"FileAs"_s).toString(), u"D\u00EDaz, Rosa"_s);
+        QCOMPARE(o.value(u"Business2TelephoneNumber"_s).toString(), u"+52 55 5555 0124"_s);
+        QCOMPARE(o.value(u"TypeName"_s).toString(), u"ContactItem"_s);
     }
 
     void testSearch_data()
     {
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("found"); // "entry id=matched value" per contact, in order
-        QTest::newRow("accent-free name") << QStringLiteral("mu") << QStringLiteral("m.vcf=");
-        QTest::newRow("e-mail domain, alphabetical")
-            << QStringLiteral("acme") << QStringLiteral("a.vcf=ann@acme.de m.vcf=j.mueller@acme.de");
-        QTest::newRow("national digits of an international number")
-            << QStringLiteral("0171 234") << QStringLiteral("m.vcf=+49 171 2345678");
-        QTest::newRow("two words in any order") << QStringLiteral("acme ann") << QStringLiteral("a.vcf=ann@acme.de");
-        QTest::newRow("nothing found is no failure") << QStringLiteral("zzz") << QString();
+        QTest::newRow("accent-free name") << u"mu"_s << u"m.vcf="_s;
+        QTest::newRow("e-mail domain, alphabetical") << u"acme"_s << u"a.vcf=ann@acme.de m.vcf=j.mueller@acme.de"_s;
+        QTest::newRow("national digits of an international number") << u"0171 234"_s << u"m.vcf=+49 171 2345678"_s;
+        QTest::newRow("two words in any order") << u"acme ann"_s << u"a.vcf=ann@acme.de"_s;
+        QTest::newRow("nothing found is no failure") << u"zzz"_s << QString();
     }
     void testSearch()
     {
         QFETCH(QString, words);
         QFETCH(QString, found);
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("m.vcf")), "BEGIN:VCARD\nVERSION:3.0\nFN:J\xC3\xBCrgen M\xC3\xBCller\n"
-                                                     "N:M\xC3\xBCller;J\xC3\xBCrgen;;;\nEMAIL:j.mueller@acme.de\n"
-                                                     "TEL;TYPE=cell:+49 171 2345678\nEND:VCARD\n");
-        write(dir.filePath(QStringLiteral("a.vcf")),
+        write(dir.filePath(u"m.vcf"_s), "BEGIN:VCARD\nVERSION:3.0\nFN:J\xC3\xBCrgen M\xC3\xBCller\n"
+                                        "N:M\xC3\xBCller;J\xC3\xBCrgen;;;\nEMAIL:j.mueller@acme.de\n"
+                                        "TEL;TYPE=cell:+49 171 2345678\nEND:VCARD\n");
+        write(dir.filePath(u"a.vcf"_s),
               "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Adams\nN:Adams;Ann;;;\nEMAIL:ann@acme.de\nEND:VCARD\n");
-        const Run r = run({QStringLiteral("--json"), QStringLiteral("--search"), words, dir.path()});
+        const Run r = run({u"--json"_s, u"--search"_s, words, dir.path()});
         QCOMPARE(r.status, 0);
         QStringList got;
         for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
-            got << o.value(QStringLiteral("EntryID")).toString() + QLatin1Char('=') +
-                       o.value(QStringLiteral("Matched")).toObject().value(QStringLiteral("value")).toString();
+            got << o.value(u"EntryID"_s).toString() + QLatin1Char('=') +
+                       o.value(u"Matched"_s).toObject().value(u"value"_s).toString();
         }
         QCOMPARE(got.join(QLatin1Char(' ')), found);
     }
@@ -97,20 +96,20 @@ private slots:
     void testExitStatus()
     {
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("good.vcf")), "BEGIN:VCARD\nFN:Good\nEND:VCARD\n");
-        write(dir.filePath(QStringLiteral("broken.vcf")), "no card here");
+        write(dir.filePath(u"good.vcf"_s), "BEGIN:VCARD\nFN:Good\nEND:VCARD\n");
+        write(dir.filePath(u"broken.vcf"_s), "no card here");
         const Run skipped = run({dir.path()});
         QCOMPARE(skipped.status, 1);
-        QVERIFY(skipped.out.contains(QStringLiteral("good.vcf")));
-        QVERIFY(skipped.err.contains(QStringLiteral("broken.vcf: no vCard in the file")));
+        QVERIFY(skipped.out.contains(u"good.vcf"_s));
+        QVERIFY(skipped.err.contains(u"broken.vcf: no vCard in the file"_s));
 
-        const Run bad = run({dir.filePath(QStringLiteral("good.vcf"))});
+        const Run bad = run({dir.filePath(u"good.vcf"_s)});
         QCOMPARE(bad.status, 2);
-        QVERIFY(bad.err.contains(QStringLiteral("is not a folder")));
+        QVERIFY(bad.err.contains(u"is not a folder"_s));
 
-        const Run badFilter = run({QStringLiteral("--filter"), QStringLiteral("[FullName] = 'x'"), dir.path()});
+        const Run badFilter = run({u"--filter"_s, u"[FullName] = 'x'"_s, dir.path()});
         QCOMPARE(badFilter.status, 2);
-        QVERIFY(badFilter.err.contains(QStringLiteral("[FullName] = 'x'")));
+        QVERIFY(badFilter.err.contains(u"[FullName] = 'x'"_s));
     }
 
     // --set, --add and --delete write, then the listing shows what was written.
@@ -120,20 +119,16 @@ private slots:
         QTest::addColumn<QString>("listed"); // in the listing afterwards
         QTest::addColumn<QString>("gone");   // no longer in the listing
         QTest::newRow("set the mobile number")
-            << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"), QStringLiteral("--value"),
-                           QStringLiteral("MobileTelephoneNumber=+49 151 0000")}
-            << QStringLiteral("MobileTelephoneNumber: +49 151 0000") << QString();
-        QTest::newRow("set two properties")
-            << QStringList{QStringLiteral("--set"),   QStringLiteral("two.vcf#2"),
-                           QStringLiteral("--value"), QStringLiteral("FullName=Bea Stone"),
-                           QStringLiteral("--value"), QStringLiteral("Email1Address=bea@example.org")}
-            << QStringLiteral("Email1Address: bea@example.org") << QStringLiteral("FullName: Bea\n");
-        QTest::newRow("add") << QStringList{QStringLiteral("--add"), QStringLiteral("--value"),
-                                            QStringLiteral("FullName=Cy New"), QStringLiteral("--value"),
-                                            QStringLiteral("HomeAddress=1 High St;Leeds;;LS1 1AA;UK")}
-                             << QStringLiteral("FullName: Cy New") << QString();
-        QTest::newRow("delete") << QStringList{QStringLiteral("--delete"), QStringLiteral("ann.vcf")} << QString()
-                                << QStringLiteral("Ann Lee");
+            << QStringList{u"--set"_s, u"ann.vcf"_s, u"--value"_s, u"MobileTelephoneNumber=+49 151 0000"_s}
+            << u"MobileTelephoneNumber: +49 151 0000"_s << QString();
+        QTest::newRow("set two properties") << QStringList{u"--set"_s,   u"two.vcf#2"_s,
+                                                           u"--value"_s, u"FullName=Bea Stone"_s,
+                                                           u"--value"_s, u"Email1Address=bea@example.org"_s}
+                                            << u"Email1Address: bea@example.org"_s << u"FullName: Bea\n"_s;
+        QTest::newRow("add") << QStringList{u"--add"_s, u"--value"_s, u"FullName=Cy New"_s, u"--value"_s,
+                                            u"HomeAddress=1 High St;Leeds;;LS1 1AA;UK"_s}
+                             << u"FullName: Cy New"_s << QString();
+        QTest::newRow("delete") << QStringList{u"--delete"_s, u"ann.vcf"_s} << QString() << u"Ann Lee"_s;
     }
     void writes()
     {
@@ -141,10 +136,10 @@ private slots:
         QFETCH(QString, listed);
         QFETCH(QString, gone);
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("ann.vcf")),
+        write(dir.filePath(u"ann.vcf"_s),
               "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nX-KEEP;A=b:kept\r\nEND:VCARD\r\n");
-        write(dir.filePath(QStringLiteral("two.vcf")), "BEGIN:VCARD\nVERSION:4.0\nFN:Al\nEND:VCARD\n"
-                                                       "BEGIN:VCARD\nVERSION:4.0\nFN:Bea\nEND:VCARD\n");
+        write(dir.filePath(u"two.vcf"_s), "BEGIN:VCARD\nVERSION:4.0\nFN:Al\nEND:VCARD\n"
+                                          "BEGIN:VCARD\nVERSION:4.0\nFN:Bea\nEND:VCARD\n");
         const Run r = run(args + QStringList{dir.path()});
         QVERIFY2(r.status == 0, qPrintable(r.err));
         const Run list = run({dir.path()});
@@ -153,7 +148,7 @@ private slots:
             QVERIFY2(list.out.contains(listed), qPrintable(list.out));
         if (!gone.isEmpty())
             QVERIFY2(!list.out.contains(gone), qPrintable(list.out));
-        QFile ann(dir.filePath(QStringLiteral("ann.vcf")));
+        QFile ann(dir.filePath(u"ann.vcf"_s));
         if (ann.open(QIODevice::ReadOnly))
             QVERIFY(ann.readAll().contains("X-KEEP;A=b:kept\r\n"));
     }
@@ -163,26 +158,20 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown property") << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"),
-                                                         QStringLiteral("--value"), QStringLiteral("Shoe=42")}
-                                          << QStringLiteral("unknown property \"Shoe\"");
-        QTest::newRow("unknown entry ID") << QStringList{QStringLiteral("--set"), QStringLiteral("nobody.vcf"),
-                                                         QStringLiteral("--value"), QStringLiteral("FullName=X")}
-                                          << QStringLiteral("no contact has the entry ID \"nobody.vcf\"");
-        QTest::newRow("delete unknown") << QStringList{QStringLiteral("--delete"), QStringLiteral("ann.vcf#7")}
-                                        << QStringLiteral("no contact has the entry ID");
+        QTest::newRow("unknown property")
+            << QStringList{u"--set"_s, u"ann.vcf"_s, u"--value"_s, u"Shoe=42"_s} << u"unknown property \"Shoe\""_s;
+        QTest::newRow("unknown entry ID") << QStringList{u"--set"_s, u"nobody.vcf"_s, u"--value"_s, u"FullName=X"_s}
+                                          << u"no contact has the entry ID \"nobody.vcf\""_s;
+        QTest::newRow("delete unknown") << QStringList{u"--delete"_s, u"ann.vcf#7"_s}
+                                        << u"no contact has the entry ID"_s;
         QTest::newRow("a file Quintel does not write")
-            << QStringList{QStringLiteral("--set"), QStringLiteral("wide.vcf"), QStringLiteral("--value"),
-                           QStringLiteral("FullName=X")}
-            << QStringLiteral("UTF-16");
-        QTest::newRow("bad e-mail") << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"),
-                                                   QStringLiteral("--value"), QStringLiteral("Email1Address=ann")}
-                                    << QStringLiteral("“@”");
-        QTest::newRow("bad birthday") << QStringList{QStringLiteral("--set"), QStringLiteral("ann.vcf"),
-                                                     QStringLiteral("--value"), QStringLiteral("Birthday=soon")}
-                                      << QStringLiteral("birthday");
-        QTest::newRow("value without a verb") << QStringList{QStringLiteral("--value"), QStringLiteral("FullName=X")}
-                                              << QStringLiteral("--value goes with --set or --add");
+            << QStringList{u"--set"_s, u"wide.vcf"_s, u"--value"_s, u"FullName=X"_s} << u"UTF-16"_s;
+        QTest::newRow("bad e-mail") << QStringList{u"--set"_s, u"ann.vcf"_s, u"--value"_s, u"Email1Address=ann"_s}
+                                    << u"“@”"_s;
+        QTest::newRow("bad birthday") << QStringList{u"--set"_s, u"ann.vcf"_s, u"--value"_s, u"Birthday=soon"_s}
+                                      << u"birthday"_s;
+        QTest::newRow("value without a verb")
+            << QStringList{u"--value"_s, u"FullName=X"_s} << u"--value goes with --set or --add"_s;
     }
     void refusals()
     {
@@ -190,14 +179,14 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QByteArray ann = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
-        write(dir.filePath(QStringLiteral("ann.vcf")), ann);
-        const QString wide = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Wide\r\nEND:VCARD\r\n");
-        write(dir.filePath(QStringLiteral("wide.vcf")),
+        write(dir.filePath(u"ann.vcf"_s), ann);
+        const QString wide = u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Wide\r\nEND:VCARD\r\n"_s;
+        write(dir.filePath(u"wide.vcf"_s),
               QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2));
         const Run r = run(args + QStringList{dir.path()});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QFile f(dir.filePath(QStringLiteral("ann.vcf")));
+        QFile f(dir.filePath(u"ann.vcf"_s));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), ann);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
@@ -210,19 +199,18 @@ private slots:
         QByteArray many;
         for (int i = 0; i <= 200000; ++i)
             many += "BEGIN:VCARD\nFN:c" + QByteArray::number(i) + "\nEND:VCARD\n";
-        write(dir.filePath(QStringLiteral("many.vcf")), many);
+        write(dir.filePath(u"many.vcf"_s), many);
         QByteArray props = "BEGIN:VCARD\nFN:Props\n";
         for (int i = 0; i <= 10000; ++i)
             props += "NOTE:n" + QByteArray::number(i) + "\n";
-        write(dir.filePath(QStringLiteral("props.vcf")), props + "END:VCARD\nBEGIN:VCARD\nFN:Other\nEND:VCARD\n");
+        write(dir.filePath(u"props.vcf"_s), props + "END:VCARD\nBEGIN:VCARD\nFN:Other\nEND:VCARD\n");
         const Run r = run({dir.path()});
         QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.contains(QStringLiteral("more than 200000 cards in one file; the other 1 are not read")),
-                 qPrintable(r.err));
-        QVERIFY2(r.err.contains(QStringLiteral("props.vcf (card 1): more than 10000 properties")), qPrintable(r.err));
-        QVERIFY(!r.err.contains(QStringLiteral("skipped props.vcf#"))); // nothing listed failed to open
-        QCOMPARE(r.out.count(QStringLiteral("ContactItem\t")), 200001); // 200,000 of many.vcf and "Other"
-        QVERIFY(!r.out.contains(QStringLiteral("FullName: Props")));
+        QVERIFY2(r.err.contains(u"more than 200000 cards in one file; the other 1 are not read"_s), qPrintable(r.err));
+        QVERIFY2(r.err.contains(u"props.vcf (card 1): more than 10000 properties"_s), qPrintable(r.err));
+        QVERIFY(!r.err.contains(u"skipped props.vcf#"_s)); // nothing listed failed to open
+        QCOMPARE(r.out.count(u"ContactItem\t"_s), 200001); // 200,000 of many.vcf and "Other"
+        QVERIFY(!r.out.contains(u"FullName: Props"_s));
     }
 
     void testArgumentsNotUnderstood_data()
@@ -232,15 +220,12 @@ private slots:
         QTest::addColumn<QString>("said"); // on stderr, or on stdout for status 0
 
         const QString corpus = QStringLiteral(QUINTEL_TEST_DATA "/corpus");
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--no-such-option"), corpus} << 2
-                                        << QStringLiteral("no-such-option");
-        QTest::newRow("unknown short option")
-            << QStringList{QStringLiteral("-z"), corpus} << 2 << QStringLiteral("'z'");
-        QTest::newRow("option without its value")
-            << QStringList{corpus, QStringLiteral("--filter")} << 2 << QStringLiteral("filter");
-        QTest::newRow("two folders") << QStringList{corpus, corpus} << 2 << QStringLiteral("one folder");
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QStringLiteral("Exit status");
-        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral("quintel-contacts");
+        QTest::newRow("unknown option") << QStringList{u"--no-such-option"_s, corpus} << 2 << u"no-such-option"_s;
+        QTest::newRow("unknown short option") << QStringList{u"-z"_s, corpus} << 2 << u"'z'"_s;
+        QTest::newRow("option without its value") << QStringList{corpus, u"--filter"_s} << 2 << u"filter"_s;
+        QTest::newRow("two folders") << QStringList{corpus, corpus} << 2 << u"one folder"_s;
+        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"Exit status"_s;
+        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"quintel-contacts"_s;
     }
 
     void testArgumentsNotUnderstood()

@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 using namespace contactclient;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -62,13 +63,13 @@ private slots:
     void testFilesAndOrder()
     {
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("b.vcf")), card("Bea"));
-        write(dir.filePath(QStringLiteral("a.vcf")), card("Al") + card("Ann"));
-        write(dir.filePath(QStringLiteral("C.VCF")), card("Cy"));
-        write(dir.filePath(QStringLiteral("notes.txt")), card("Text"));
-        write(dir.filePath(QStringLiteral(".hidden.vcf")), card("Hidden"));
-        write(dir.filePath(QStringLiteral("d.vcf.tmp")), card("Temp"));
-        QDir(dir.path()).mkdir(QStringLiteral("sub.vcf"));
+        write(dir.filePath(u"b.vcf"_s), card("Bea"));
+        write(dir.filePath(u"a.vcf"_s), card("Al") + card("Ann"));
+        write(dir.filePath(u"C.VCF"_s), card("Cy"));
+        write(dir.filePath(u"notes.txt"_s), card("Text"));
+        write(dir.filePath(u".hidden.vcf"_s), card("Hidden"));
+        write(dir.filePath(u"d.vcf.tmp"_s), card("Temp"));
+        QDir(dir.path()).mkdir(u"sub.vcf"_s);
         VCardFolderStore store(dir.path());
         store.open();
         auto items = store.items();
@@ -77,31 +78,31 @@ private slots:
         QVERIFY(store.skipped().isEmpty());
         for (const QString& id : ids(*items))
             QCOMPARE(store.itemFromId(id)->EntryID(), id);
-        QCOMPARE(store.itemFromId(QStringLiteral("a.vcf#2"))->FullName(), QStringLiteral("Ann"));
+        QCOMPARE(store.itemFromId(u"a.vcf#2"_s)->FullName(), u"Ann"_s);
     }
 
     void testGetItemFromIdReadsAfresh()
     {
         QTemporaryDir dir;
-        const QString multi = dir.filePath(QStringLiteral("all.vcf"));
-        const QString single = dir.filePath(QStringLiteral("one.vcf"));
+        const QString multi = dir.filePath(u"all.vcf"_s);
+        const QString single = dir.filePath(u"one.vcf"_s);
         write(multi, card("First") + card("Second", "EMAIL:old@x\r\n"));
         write(single, card("Solo"));
         VCardFolderStore store(dir.path());
         store.open();
-        QCOMPARE(store.itemFromId(QStringLiteral("all.vcf#2"))->Email1Address(), QStringLiteral("old@x"));
+        QCOMPARE(store.itemFromId(u"all.vcf#2"_s)->Email1Address(), u"old@x"_s);
 
         // Changed on disk: a longer first card moves the second one.
         write(multi, card("First, now with a much longer name") + card("Second", "EMAIL:new@x\r\n"));
-        QCOMPARE(store.itemFromId(QStringLiteral("all.vcf#2"))->Email1Address(), QStringLiteral("new@x"));
+        QCOMPARE(store.itemFromId(u"all.vcf#2"_s)->Email1Address(), u"new@x"_s);
         write(single, card("Solo Again"));
-        QCOMPARE(store.itemFromId(QStringLiteral("one.vcf"))->FullName(), QStringLiteral("Solo Again"));
+        QCOMPARE(store.itemFromId(u"one.vcf"_s)->FullName(), u"Solo Again"_s);
 
         // Gone: the file, or the card within the file.
         write(multi, card("First"));
-        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(QStringLiteral("all.vcf#2")));
+        QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(u"all.vcf#2"_s));
         QFile::remove(single);
-        const auto gone = failureOf([&] { store.itemFromId(QStringLiteral("one.vcf")); });
+        const auto gone = failureOf([&] { store.itemFromId(u"one.vcf"_s); });
         QCOMPARE(gone.number, int(errItemNotFound));
         QVERIFY(gone.description.contains(QLatin1String("one.vcf")));
     }
@@ -110,20 +111,20 @@ private slots:
     {
         QTest::addColumn<QString>("id");
         QTest::newRow("empty") << QString();
-        QTest::newRow("outside the folder") << QStringLiteral("../x.vcf");
-        QTest::newRow("absolute") << QStringLiteral("/etc/passwd");
-        QTest::newRow("other file") << QStringLiteral("notes.txt");
-        QTest::newRow("hidden") << QStringLiteral(".x.vcf");
-        QTest::newRow("card past the end") << QStringLiteral("a.vcf#3");
-        QTest::newRow("card zero") << QStringLiteral("a.vcf#0");
+        QTest::newRow("outside the folder") << u"../x.vcf"_s;
+        QTest::newRow("absolute") << u"/etc/passwd"_s;
+        QTest::newRow("other file") << u"notes.txt"_s;
+        QTest::newRow("hidden") << u".x.vcf"_s;
+        QTest::newRow("card past the end") << u"a.vcf#3"_s;
+        QTest::newRow("card zero") << u"a.vcf#0"_s;
     }
 
     void testBadEntryIds()
     {
         QFETCH(QString, id);
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("a.vcf")), card("A"));
-        write(dir.filePath(QStringLiteral("notes.txt")), card("T"));
+        write(dir.filePath(u"a.vcf"_s), card("A"));
+        write(dir.filePath(u"notes.txt"_s), card("T"));
         VCardFolderStore store(dir.path());
         store.open();
         QVERIFY_THROWS_EXCEPTION(ItemNotFound, store.itemFromId(id));
@@ -136,10 +137,10 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason"); // part of the scan's reason; empty: not listed at all
-        QTest::newRow("link to /dev/zero") << QStringLiteral("zero") << QString();
-        QTest::newRow("FIFO") << QStringLiteral("fifo") << QString();
-        QTest::newRow("link to a card elsewhere") << QStringLiteral("link") << QStringLiteral("symbolic link");
-        QTest::newRow("folder") << QStringLiteral("dir") << QString();
+        QTest::newRow("link to /dev/zero") << u"zero"_s << QString();
+        QTest::newRow("FIFO") << u"fifo"_s << QString();
+        QTest::newRow("link to a card elsewhere") << u"link"_s << u"symbolic link"_s;
+        QTest::newRow("folder") << u"dir"_s << QString();
     }
     void testSwappedCards()
     {
@@ -147,23 +148,23 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QTemporaryDir elsewhere;
-        const QString path = dir.filePath(QStringLiteral("ann.vcf"));
+        const QString path = dir.filePath(u"ann.vcf"_s);
         write(path, card("Ann"));
-        write(elsewhere.filePath(QStringLiteral("other.vcf")), card("Other"));
+        write(elsewhere.filePath(u"other.vcf"_s), card("Other"));
         VCardFolderStore store(dir.path());
         store.open();
         QCOMPARE(ids(*store.items()), sl({"ann.vcf"}));
         QVERIFY(QFile::remove(path));
         const QByteArray p = QFile::encodeName(path);
-        if (kind == QStringLiteral("zero"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-        else if (kind == QStringLiteral("fifo"))
+        if (kind == u"zero"_s)
+            QVERIFY(QFile::link(u"/dev/zero"_s, path));
+        else if (kind == u"fifo"_s)
             QCOMPARE(::mkfifo(p.constData(), 0600), 0);
-        else if (kind == QStringLiteral("link"))
-            QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("other.vcf")), path));
+        else if (kind == u"link"_s)
+            QVERIFY(QFile::link(elsewhere.filePath(u"other.vcf"_s), path));
         else
             QVERIFY(QDir().mkdir(path));
-        QVERIFY2(failureOf([&] { store.itemFromId(QStringLiteral("ann.vcf")); }).number != 0,
+        QVERIFY2(failureOf([&] { store.itemFromId(u"ann.vcf"_s); }).number != 0,
                  "a card that is not a regular file was read");
         VCardFolderStore again(dir.path());
         again.open();
@@ -184,13 +185,12 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QString>("reason"); // of the skipped card; empty: none skipped
 
-        QTest::newRow("card elsewhere") << "card" << true << sl({"Other"}) << QString();
-        QTest::newRow("card through two links") << "link" << true << sl({"Other"}) << QString();
-        QTest::newRow("card elsewhere, private folder")
-            << "card" << false << QStringList() << QStringLiteral("symbolic link");
-        QTest::newRow("device") << "/dev/zero" << true << QStringList() << QString();
-        QTest::newRow("nothing") << "missing" << true << QStringList() << QString();
-        QTest::newRow("file over the size limit") << "large" << true << QStringList() << QStringLiteral("larger than");
+        QTest::newRow("card elsewhere") << u"card"_s << true << sl({"Other"}) << QString();
+        QTest::newRow("card through two links") << u"link"_s << true << sl({"Other"}) << QString();
+        QTest::newRow("card elsewhere, private folder") << u"card"_s << false << QStringList() << u"symbolic link"_s;
+        QTest::newRow("device") << u"/dev/zero"_s << true << QStringList() << QString();
+        QTest::newRow("nothing") << u"missing"_s << true << QStringList() << QString();
+        QTest::newRow("file over the size limit") << u"large"_s << true << QStringList() << u"larger than"_s;
     }
     void testLinkedCards()
     {
@@ -200,23 +200,23 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QTemporaryDir elsewhere;
-        const QString other = elsewhere.filePath(QStringLiteral("other.vcf"));
+        const QString other = elsewhere.filePath(u"other.vcf"_s);
         write(other, card("Other"));
         QString to = other;
         if (target == QLatin1String("link")) {
-            to = elsewhere.filePath(QStringLiteral("link.vcf"));
+            to = elsewhere.filePath(u"link.vcf"_s);
             QVERIFY(QFile::link(other, to));
         } else if (target == QLatin1String("missing")) {
-            to = elsewhere.filePath(QStringLiteral("missing.vcf"));
+            to = elsewhere.filePath(u"missing.vcf"_s);
         } else if (target == QLatin1String("large")) {
-            to = elsewhere.filePath(QStringLiteral("large.vcf"));
+            to = elsewhere.filePath(u"large.vcf"_s);
             QFile f(to);
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(f.resize(kMaxFileSize + 1)); // sparse
         } else if (target.startsWith(QLatin1Char('/'))) {
             to = target;
         }
-        QVERIFY(QFile::link(to, dir.filePath(QStringLiteral("ann.vcf"))));
+        QVERIFY(QFile::link(to, dir.filePath(u"ann.vcf"_s)));
 
         VCardFolderStore store(dir.path(), std::nullopt);
         store.setFollowLinks(userBook);
@@ -229,7 +229,7 @@ private slots:
             QVERIFY2(store.skipped().first().reason.contains(reason), qPrintable(store.skipped().first().reason));
         // What is listed opens.
         if (!listed.isEmpty())
-            QCOMPARE(store.itemFromId(QStringLiteral("ann.vcf"))->FullName(), listed.first());
+            QCOMPARE(store.itemFromId(u"ann.vcf"_s)->FullName(), listed.first());
     }
 
     // The user's books made from the settings or a folder follow links; a change of the file a
@@ -240,7 +240,7 @@ private slots:
         QTemporaryDir elsewhere;
         QTemporaryDir cache;
         for (int i = 0; i < 40; ++i) {
-            const QString name = QStringLiteral("c%1.vcf").arg(i);
+            const QString name = u"c%1.vcf"_s.arg(i);
             write(elsewhere.filePath(name), card("Card " + QByteArray::number(i)));
             QVERIFY(QFile::link(elsewhere.filePath(name), dir.filePath(name)));
         }
@@ -249,7 +249,7 @@ private slots:
             book->open();
             QCOMPARE(book->items()->Count(), 40);
         }
-        SummaryCache summaries(cache.path(), QStringLiteral("summaries"), 1);
+        SummaryCache summaries(cache.path(), u"summaries"_s, 1);
         {
             VCardFolderStore store(dir.path(), summaries);
             store.setFollowLinks(true);
@@ -257,17 +257,17 @@ private slots:
             QCOMPARE(store.items()->Count(), 40);
         }
         QTest::qWait(20); // past the file system's clock tick
-        write(elsewhere.filePath(QStringLiteral("c7.vcf")), card("Changed Card"));
+        write(elsewhere.filePath(u"c7.vcf"_s), card("Changed Card"));
         VCardFolderStore again(dir.path(), summaries);
         again.setFollowLinks(true);
         again.open();
         QStringList names;
         again.items()->forEach([&](const Item& item) { names.append(item.FullName()); });
-        QVERIFY2(names.contains(QStringLiteral("Changed Card")), qPrintable(names.join(QLatin1Char(','))));
-        QVERIFY(!names.contains(QStringLiteral("Card 7")));
+        QVERIFY2(names.contains(u"Changed Card"_s), qPrintable(names.join(QLatin1Char(','))));
+        QVERIFY(!names.contains(u"Card 7"_s));
 
         fake::MemorySettingsStore settings;
-        settings.values.insert(kClientSection + QStringLiteral("/Folder"), dir.path());
+        settings.values.insert(kClientSection + u"/Folder"_s, dir.path());
         auto fromSettings = createVCardFolderStore(settings);
         fromSettings->open();
         QCOMPARE(fromSettings->items()->Count(), 40);
@@ -282,13 +282,12 @@ private slots:
         big.reserve(one.size() * (vcard::kMaxCardsPerFile + 3));
         for (int i = 0; i < vcard::kMaxCardsPerFile + 3; ++i)
             big += one;
-        write(dir.filePath(QStringLiteral("big.vcf")), big);
-        write(dir.filePath(QStringLiteral("bad.vcf")), "BEGIN:VCARD\r\nFN:unterminated\r\n");
+        write(dir.filePath(u"big.vcf"_s), big);
+        write(dir.filePath(u"bad.vcf"_s), "BEGIN:VCARD\r\nFN:unterminated\r\n");
         VCardFolderStore store(dir.path());
         store.open();
         QCOMPARE(store.items()->Count(), vcard::kMaxCardsPerFile);
-        QCOMPARE(store.statusNote(),
-                 QStringLiteral("4 contacts could not be read and were skipped (quintel-contacts shows why)."));
+        QCOMPARE(store.statusNote(), u"4 contacts could not be read and were skipped (quintel-contacts shows why)."_s);
     }
 
     // Every card the lists show opens when chosen, and one they skip does not: the summary read
@@ -319,7 +318,7 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(QStringList, listed);
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("c.vcf")), data);
+        write(dir.filePath(u"c.vcf"_s), data);
         VCardFolderStore store(dir.path());
         store.open();
         QCOMPARE(listing(*store.items()), listed);
@@ -332,12 +331,11 @@ private slots:
     void testBrokenFiles()
     {
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("a-good.vcf")), card("Good"));
-        write(dir.filePath(QStringLiteral("b-empty.vcf")), QByteArray());
-        write(dir.filePath(QStringLiteral("c-garbage.vcf")),
-              QByteArray::fromRawData("\x00\x01 not a card \xFF\xFE\xFD", 18));
-        write(dir.filePath(QStringLiteral("d-truncated.vcf")), card("Kept") + "BEGIN:VCARD\r\nFN:Cut");
-        write(dir.filePath(QStringLiteral("e-good.vcf")), card("Also Good"));
+        write(dir.filePath(u"a-good.vcf"_s), card("Good"));
+        write(dir.filePath(u"b-empty.vcf"_s), QByteArray());
+        write(dir.filePath(u"c-garbage.vcf"_s), QByteArray::fromRawData("\x00\x01 not a card \xFF\xFE\xFD", 18));
+        write(dir.filePath(u"d-truncated.vcf"_s), card("Kept") + "BEGIN:VCARD\r\nFN:Cut");
+        write(dir.filePath(u"e-good.vcf"_s), card("Also Good"));
         VCardFolderStore store(dir.path());
         store.open();
         QCOMPARE(listing(*store.items()), (sl({"a-good.vcf=Good", "d-truncated.vcf#1=Kept", "e-good.vcf=Also Good"})));
@@ -352,13 +350,13 @@ private slots:
     void testItemsSeeNewFiles()
     {
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("a.vcf")), card("A"));
+        write(dir.filePath(u"a.vcf"_s), card("A"));
         VCardFolderStore store(dir.path());
         store.open();
         auto before = store.items();
         // vdir writers add files by renaming a temporary file into place.
-        write(dir.filePath(QStringLiteral("b.vcf.tmp")), card("B"));
-        QVERIFY(QFile::rename(dir.filePath(QStringLiteral("b.vcf.tmp")), dir.filePath(QStringLiteral("b.vcf"))));
+        write(dir.filePath(u"b.vcf.tmp"_s), card("B"));
+        QVERIFY(QFile::rename(dir.filePath(u"b.vcf.tmp"_s), dir.filePath(u"b.vcf"_s)));
         QCOMPARE(store.items()->Count(), 2);
         QCOMPARE(before->Count(), 1); // a set already handed out stays as it was
     }
@@ -367,17 +365,17 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("double quotes") << QStringLiteral("[Categories] = \"Work\"") << sl({"a.vcf", "c.vcf"});
-        QTest::newRow("single quotes") << QStringLiteral("[Categories] = 'Work'") << sl({"a.vcf", "c.vcf"});
-        QTest::newRow("letter case") << QStringLiteral("[Categories] = \"wORK\"") << sl({"a.vcf", "c.vcf"});
-        QTest::newRow("Unicode letter case") << QStringLiteral("[Categories] = \"\u00C4RZTE\"") << sl({"b.vcf"});
+        QTest::newRow("double quotes") << u"[Categories] = \"Work\""_s << sl({"a.vcf", "c.vcf"});
+        QTest::newRow("single quotes") << u"[Categories] = 'Work'"_s << sl({"a.vcf", "c.vcf"});
+        QTest::newRow("letter case") << u"[Categories] = \"wORK\""_s << sl({"a.vcf", "c.vcf"});
+        QTest::newRow("Unicode letter case") << u"[Categories] = \"\u00C4RZTE\""_s << sl({"b.vcf"});
         QTest::newRow("Greek final sigma")
-            << QStringLiteral("[Categories] = \"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3\"") << sl({"b.vcf"});
-        QTest::newRow("doubled quote") << QStringLiteral("[Categories] = \"Bob\"\"s\"") << sl({"c.vcf"});
-        QTest::newRow("doubled single quote") << QStringLiteral("[Categories] = 'Bob''s'") << sl({"d.vcf"});
-        QTest::newRow("no match") << QStringLiteral("[Categories] = \"Golf\"") << QStringList{};
-        QTest::newRow("part of a name") << QStringLiteral("[Categories] = \"Wor\"") << QStringList{};
-        QTest::newRow("spacing") << QStringLiteral("  [Categories]=\"Work\"  ") << sl({"a.vcf", "c.vcf"});
+            << u"[Categories] = \"\u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3\""_s << sl({"b.vcf"});
+        QTest::newRow("doubled quote") << u"[Categories] = \"Bob\"\"s\""_s << sl({"c.vcf"});
+        QTest::newRow("doubled single quote") << u"[Categories] = 'Bob''s'"_s << sl({"d.vcf"});
+        QTest::newRow("no match") << u"[Categories] = \"Golf\""_s << QStringList{};
+        QTest::newRow("part of a name") << u"[Categories] = \"Wor\""_s << QStringList{};
+        QTest::newRow("spacing") << u"  [Categories]=\"Work\"  "_s << sl({"a.vcf", "c.vcf"});
     }
 
     void testRestrict()
@@ -385,11 +383,11 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QStringList, expected);
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("a.vcf")), card("A", "CATEGORIES:Work,Friends\r\n"));
-        write(dir.filePath(QStringLiteral("b.vcf")),
+        write(dir.filePath(u"a.vcf"_s), card("A", "CATEGORIES:Work,Friends\r\n"));
+        write(dir.filePath(u"b.vcf"_s),
               card("B", "CATEGORIES:\xC3\xA4rzte,\xCF\x83\xCE\xAF\xCF\x83\xCF\x85\xCF\x86\xCE\xBF\xCF\x82\r\n"));
-        write(dir.filePath(QStringLiteral("c.vcf")), card("C", "CATEGORIES:work\r\nCATEGORIES:Bob\"s\r\n"));
-        write(dir.filePath(QStringLiteral("d.vcf")), card("D", "CATEGORIES:Bob's\r\n"));
+        write(dir.filePath(u"c.vcf"_s), card("C", "CATEGORIES:work\r\nCATEGORIES:Bob\"s\r\n"));
+        write(dir.filePath(u"d.vcf"_s), card("D", "CATEGORIES:Bob's\r\n"));
         VCardFolderStore store(dir.path());
         store.open();
         auto all = store.items();
@@ -398,20 +396,19 @@ private slots:
         QCOMPARE(kept->Count(), expected.size());
         QCOMPARE(all->Count(), 4); // the set it was called on is unchanged
         // Restricting a restricted set narrows it further.
-        QCOMPARE(kept->Restrict(QStringLiteral("[Categories] = \"Friends\""))->Count(),
-                 expected.contains(QStringLiteral("a.vcf")) ? 1 : 0);
+        QCOMPARE(kept->Restrict(u"[Categories] = \"Friends\""_s)->Count(), expected.contains(u"a.vcf"_s) ? 1 : 0);
     }
 
     void testBadFilter_data()
     {
         QTest::addColumn<QString>("filter");
         QTest::newRow("empty") << QString();
-        QTest::newRow("other property") << QStringLiteral("[FullName] = \"A\"");
-        QTest::newRow("unquoted") << QStringLiteral("[Categories] = Work");
-        QTest::newRow("unclosed quote") << QStringLiteral("[Categories] = \"Work");
-        QTest::newRow("mixed quotes") << QStringLiteral("[Categories] = \"Work'");
-        QTest::newRow("more after") << QStringLiteral("[Categories] = \"Work\" OR [Categories] = \"Home\"");
-        QTest::newRow("other operator") << QStringLiteral("[Categories] <> \"Work\"");
+        QTest::newRow("other property") << u"[FullName] = \"A\""_s;
+        QTest::newRow("unquoted") << u"[Categories] = Work"_s;
+        QTest::newRow("unclosed quote") << u"[Categories] = \"Work"_s;
+        QTest::newRow("mixed quotes") << u"[Categories] = \"Work'"_s;
+        QTest::newRow("more after") << u"[Categories] = \"Work\" OR [Categories] = \"Home\""_s;
+        QTest::newRow("other operator") << u"[Categories] <> \"Work\""_s;
     }
 
     void testBadFilter()
@@ -428,14 +425,14 @@ private slots:
     void testFolderErrors()
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("plain-file"));
+        const QString file = dir.filePath(u"plain-file"_s);
         write(file, "x");
         const auto notAFolder = failureOf([&] { VCardFolderStore(file).open(); });
         QCOMPARE(notAFolder.number, int(errStoreUnavailable));
         QVERIFY(notAFolder.description.contains(file));
         if (::geteuid() == 0)
             QSKIP("root reads any folder; the permission case needs an ordinary user");
-        const QString locked = dir.filePath(QStringLiteral("locked"));
+        const QString locked = dir.filePath(u"locked"_s);
         QVERIFY(QDir().mkdir(locked));
         QFile::setPermissions(locked, QFileDevice::Permissions());
         QVERIFY_THROWS_EXCEPTION(AutomationError, VCardFolderStore(locked).open());
@@ -454,7 +451,7 @@ private slots:
     {
         QFETCH(bool, copy);
         QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("new/contacts"));
+        const QString folder = dir.filePath(u"new/contacts"_s);
         fake::MemorySettingsStore settings;
         settings.SaveSetting(kClientApplication, kClientSection, key::Folder, folder);
         std::shared_ptr<Store> store = copy ? createVCardFolderStore(folder) : createVCardFolderStore(settings);
@@ -466,28 +463,28 @@ private slots:
             QCOMPARE(store->statusNote(), QString());
             return;
         }
-        QVERIFY2(store->statusNote().contains(folder) && store->statusNote().contains(QStringLiteral("Quintel Setup")),
+        QVERIFY2(store->statusNote().contains(folder) && store->statusNote().contains(u"Quintel Setup"_s),
                  qPrintable(store->statusNote()));
         // Still not made by looking again; read once it is there, and said to be gone when it goes.
         QCOMPARE(store->items()->Count(), 0);
         QVERIFY(!QFileInfo::exists(folder));
-        write(folder + QStringLiteral("/a.vcf"), card("Al"));
+        write(folder + u"/a.vcf"_s, card("Al"));
         QCOMPARE(store->items()->Count(), 1);
         QCOMPARE(store->statusNote(), QString());
-        QVERIFY(QDir(dir.filePath(QStringLiteral("new"))).removeRecursively());
+        QVERIFY(QDir(dir.filePath(u"new"_s)).removeRecursively());
         QCOMPARE(store->items()->Count(), 0);
-        QVERIFY2(store->statusNote().contains(QStringLiteral("is gone")), qPrintable(store->statusNote()));
+        QVERIFY2(store->statusNote().contains(u"is gone"_s), qPrintable(store->statusNote()));
     }
 
     void testFolderFromSettings()
     {
         fake::MemorySettingsStore settings;
         QCOMPARE(vcardFolderFromSettings(settings),
-                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/contacts"));
-        settings.SaveSetting(kClientApplication, kClientSection, key::Folder, QStringLiteral("/srv/book"));
-        QCOMPARE(vcardFolderFromSettings(settings), QStringLiteral("/srv/book"));
-        settings.SaveSetting(kClientApplication, kClientSection, key::Folder, QStringLiteral("~/book"));
-        QCOMPARE(vcardFolderFromSettings(settings), QDir::homePath() + QStringLiteral("/book"));
+                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/contacts"_s);
+        settings.SaveSetting(kClientApplication, kClientSection, key::Folder, u"/srv/book"_s);
+        QCOMPARE(vcardFolderFromSettings(settings), u"/srv/book"_s);
+        settings.SaveSetting(kClientApplication, kClientSection, key::Folder, u"~/book"_s);
+        QCOMPARE(vcardFolderFromSettings(settings), QDir::homePath() + u"/book"_s);
     }
 
     void testCorpusThroughTheAutomationSurface()
@@ -495,29 +492,27 @@ private slots:
         CardHooks hooks;
         auto app = std::make_shared<ClientApplication>(
             createVCardFolderStore(QStringLiteral(QUINTEL_TEST_DATA "/corpus")), nullptr, hooks);
-        auto ns = app->GetNamespace(QStringLiteral("MAPI"));
+        auto ns = app->GetNamespace(u"MAPI"_s);
         ns->Logon();
         auto items = ns->GetDefaultFolder(olFolderContacts)->Items();
         QStringList rows;
         items->forEach([&](const Item& i) { rows.append(i.TypeName() + QLatin1Char(' ') + i.FileAs()); });
         QCOMPARE(rows.size(), 11);
-        QCOMPARE(rows.count(QStringLiteral("DistListItem Lab Team")) +
-                     rows.count(QStringLiteral("DistListItem Neighbours")),
-                 2);
-        QVERIFY(rows.contains(QStringLiteral("ContactItem Beaumont, C\u00E9line")));
-        QVERIFY(rows.contains(QStringLiteral("ContactItem M\u00FCller, J\u00FCrgen")));
+        QCOMPARE(rows.count(u"DistListItem Lab Team"_s) + rows.count(u"DistListItem Neighbours"_s), 2);
+        QVERIFY(rows.contains(u"ContactItem Beaumont, C\u00E9line"_s));
+        QVERIFY(rows.contains(u"ContactItem M\u00FCller, J\u00FCrgen"_s));
 
-        auto appleseed = ns->GetItemFromID(QStringLiteral("phone-book-30.vcf"));
+        auto appleseed = ns->GetItemFromID(u"phone-book-30.vcf"_s);
         QCOMPARE(appleseed->details().photo.size(), 1024);
-        QCOMPARE(appleseed->MobileTelephoneNumber(), QStringLiteral("(555) 555-0101"));
-        auto celine = ns->GetItemFromID(QStringLiteral("desktop-client-21.vcf"));
-        QCOMPARE(celine->BusinessAddress(), QStringLiteral("12 rue de la Paix\n75002 Paris\nFrance"));
-        auto mei = ns->GetItemFromID(QStringLiteral("server-40.vcf#1"));
-        QCOMPARE(mei->Email1Address(), QStringLiteral("mei@home.example"));
+        QCOMPARE(appleseed->MobileTelephoneNumber(), u"(555) 555-0101"_s);
+        auto celine = ns->GetItemFromID(u"desktop-client-21.vcf"_s);
+        QCOMPARE(celine->BusinessAddress(), u"12 rue de la Paix\n75002 Paris\nFrance"_s);
+        auto mei = ns->GetItemFromID(u"server-40.vcf#1"_s);
+        QCOMPARE(mei->Email1Address(), u"mei@home.example"_s);
         QCOMPARE(mei->details().photo.left(4), QByteArray("\x89PNG"));
 
         mei->Display();
-        QCOMPARE(hooks.shown, QStringList{QStringLiteral("Dr. Mei Chen")});
+        QCOMPARE(hooks.shown, QStringList{u"Dr. Mei Chen"_s});
     }
 };
 

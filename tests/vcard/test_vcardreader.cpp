@@ -11,6 +11,7 @@
 #include <QTest>
 
 using namespace vcard;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,70 +52,62 @@ private slots:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("CRLF") << card("FN:Ann Lee") << QByteArray("FN") << QStringLiteral("Ann Lee");
-        QTest::newRow("LF") << QByteArray("BEGIN:VCARD\nFN:Ann Lee\nEND:VCARD\n") << QByteArray("FN")
-                            << QStringLiteral("Ann Lee");
-        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF") + card("FN:Ann") << QByteArray("FN")
-                             << QStringLiteral("Ann");
+        QTest::newRow("CRLF") << card("FN:Ann Lee") << QByteArray("FN") << u"Ann Lee"_s;
+        QTest::newRow("LF") << QByteArray("BEGIN:VCARD\nFN:Ann Lee\nEND:VCARD\n") << QByteArray("FN") << u"Ann Lee"_s;
+        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF") + card("FN:Ann") << QByteArray("FN") << u"Ann"_s;
         QTest::newRow("no final line end")
-            << QByteArray("BEGIN:VCARD\nFN:Ann\nEND:VCARD") << QByteArray("FN") << QStringLiteral("Ann");
-        QTest::newRow("fold with space") << card("NOTE:one \r\n two") << QByteArray("NOTE")
-                                         << QStringLiteral("one two");
-        QTest::newRow("fold with tab") << card("NOTE:one\r\n\ttwo") << QByteArray("NOTE") << QStringLiteral("onetwo");
+            << QByteArray("BEGIN:VCARD\nFN:Ann\nEND:VCARD") << QByteArray("FN") << u"Ann"_s;
+        QTest::newRow("fold with space") << card("NOTE:one \r\n two") << QByteArray("NOTE") << u"one two"_s;
+        QTest::newRow("fold with tab") << card("NOTE:one\r\n\ttwo") << QByteArray("NOTE") << u"onetwo"_s;
         QTest::newRow("fold inside UTF-8 sequence")
-            << card("FN:J\xC3\r\n \xBCrgen") << QByteArray("FN") << QStringLiteral("J\u00FCrgen");
-        QTest::newRow("folded name") << card("CATEG\r\n ORIES:Work") << QByteArray("CATEGORIES")
-                                     << QStringLiteral("Work");
+            << card("FN:J\xC3\r\n \xBCrgen") << QByteArray("FN") << u"J\u00FCrgen"_s;
+        QTest::newRow("folded name") << card("CATEG\r\n ORIES:Work") << QByteArray("CATEGORIES") << u"Work"_s;
         QTest::newRow("escapes") << card("NOTE:a\\nb\\Nc\\,d\\;e\\\\f\\:g") << QByteArray("NOTE")
-                                 << QStringLiteral("a\nb\nc,d;e\\f:g");
-        QTest::newRow("unknown escape stays")
-            << card("NOTE:C:\\temp") << QByteArray("NOTE") << QStringLiteral("C:\\temp");
-        QTest::newRow("lower-case name") << card("fn:ann") << QByteArray("FN") << QStringLiteral("ann");
+                                 << u"a\nb\nc,d;e\\f:g"_s;
+        QTest::newRow("unknown escape stays") << card("NOTE:C:\\temp") << QByteArray("NOTE") << u"C:\\temp"_s;
+        QTest::newRow("lower-case name") << card("fn:ann") << QByteArray("FN") << u"ann"_s;
         QTest::newRow("group") << card("item1.EMAIL;type=INTERNET:a@b.example") << QByteArray("EMAIL")
-                               << QStringLiteral("a@b.example");
-        QTest::newRow("quoted parameter with colon")
-            << card("FN;X-A=\"x:y;z\":Ann") << QByteArray("FN") << QStringLiteral("Ann");
+                               << u"a@b.example"_s;
+        QTest::newRow("quoted parameter with colon") << card("FN;X-A=\"x:y;z\":Ann") << QByteArray("FN") << u"Ann"_s;
         QTest::newRow("value with colon")
-            << card("URL:http://a.example/") << QByteArray("URL") << QStringLiteral("http://a.example/");
+            << card("URL:http://a.example/") << QByteArray("URL") << u"http://a.example/"_s;
         QTest::newRow("QP with charset") << card("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=BCrgen")
-                                         << QByteArray("FN") << QStringLiteral("J\u00FCrgen");
+                                         << QByteArray("FN") << u"J\u00FCrgen"_s;
         QTest::newRow("QP soft break") << card("NOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9 =\r\nau lait")
-                                       << QByteArray("NOTE") << QStringLiteral("caf\u00E9 au lait");
+                                       << QByteArray("NOTE") << u"caf\u00E9 au lait"_s;
         QTest::newRow("QP soft break, LF")
             << QByteArray("BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:ab=\ncd=0D=0Aef\nEND:VCARD\n") << QByteArray("NOTE")
-            << QStringLiteral("abcd\nef");
+            << u"abcd\nef"_s;
         QTest::newRow("QP soft break, next line blank-led")
-            << card("NOTE;ENCODING=QUOTED-PRINTABLE:one=\r\n two") << QByteArray("NOTE") << QStringLiteral("one two");
+            << card("NOTE;ENCODING=QUOTED-PRINTABLE:one=\r\n two") << QByteArray("NOTE") << u"one two"_s;
         QTest::newRow("QP Latin-1") << card("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Jos=E9")
-                                    << QByteArray("FN") << QStringLiteral("Jos\u00E9");
+                                    << QByteArray("FN") << u"Jos\u00E9"_s;
         QTest::newRow("QP malformed escape stays")
-            << card("NOTE;ENCODING=QUOTED-PRINTABLE:a=ZZb") << QByteArray("NOTE") << QStringLiteral("a=ZZb");
+            << card("NOTE;ENCODING=QUOTED-PRINTABLE:a=ZZb") << QByteArray("NOTE") << u"a=ZZb"_s;
         QTest::newRow("QP lower-case hex")
-            << card("NOTE;encoding=quoted-printable:a=3db") << QByteArray("NOTE") << QStringLiteral("a=b");
-        QTest::newRow("invalid UTF-8 is Windows-1252") << card("FN:Caf\xE9 \x80 \x93ok\x94") << QByteArray("FN")
-                                                       << QStringLiteral("Caf\u00E9 \u20AC \u201Cok\u201D");
+            << card("NOTE;encoding=quoted-printable:a=3db") << QByteArray("NOTE") << u"a=b"_s;
+        QTest::newRow("invalid UTF-8 is Windows-1252")
+            << card("FN:Caf\xE9 \x80 \x93ok\x94") << QByteArray("FN") << u"Caf\u00E9 \u20AC \u201Cok\u201D"_s;
         QTest::newRow("declared UTF-8 but invalid")
-            << card("FN;CHARSET=UTF-8:Ren\xE9") << QByteArray("FN") << QStringLiteral("Ren\u00E9");
+            << card("FN;CHARSET=UTF-8:Ren\xE9") << QByteArray("FN") << u"Ren\u00E9"_s;
         QTest::newRow("unknown charset, valid UTF-8")
-            << card("FN;CHARSET=X-UNHEARD-OF:\xE5\xB1\xB1") << QByteArray("FN") << QStringLiteral("\u5C71");
+            << card("FN;CHARSET=X-UNHEARD-OF:\xE5\xB1\xB1") << QByteArray("FN") << u"\u5C71"_s;
         QTest::newRow("unknown charset, Windows-1252")
-            << card("FN;CHARSET=X-UNHEARD-OF:\x80 5") << QByteArray("FN") << QStringLiteral("\u20AC 5");
+            << card("FN;CHARSET=X-UNHEARD-OF:\x80 5") << QByteArray("FN") << u"\u20AC 5"_s;
         // Charsets of phones' and old programs' exports, decoded as declared.
         auto charset = [](const char* tag, const QByteArray& cs, const QByteArray& bytes, const QString& text) {
             QTest::newRow(tag) << card("FN;CHARSET=" + cs + ":" + bytes) << QByteArray("FN") << text;
         };
-        charset("Shift_JIS", "SHIFT_JIS", "\x8E\x52\x93\x63", QStringLiteral("\u5C71\u7530"));
-        charset("EUC-JP", "EUC-JP", "\xBB\xB3", QStringLiteral("\u5C71"));
-        charset("GB18030", "GB18030", "\xD6\xD0\xCE\xC4", QStringLiteral("\u4E2D\u6587"));
-        charset("Big5", "Big5", "\xA4\xA4\xA4\xE5", QStringLiteral("\u4E2D\u6587"));
-        charset("KOI8-R", "KOI8-R", "\xF0\xD2\xC9\xD7\xC5\xD4", QStringLiteral("\u041F\u0440\u0438\u0432\u0435\u0442"));
-        charset("ISO-8859-2", "ISO-8859-2", "\xA3\xF3\x64\xBC", QStringLiteral("\u0141\u00F3d\u017A"));
-        charset("ISO-8859-7", "ISO-8859-7", "\xC1\xE8\xDE\xED\xE1", QStringLiteral("\u0391\u03B8\u03AE\u03BD\u03B1"));
-        charset("Windows-1251", "WINDOWS-1251", "\xCF\xF0\xE8\xE2\xE5\xF2",
-                QStringLiteral("\u041F\u0440\u0438\u0432\u0435\u0442"));
-        charset("Windows-1250", "windows-1250", "\xA3\xF3\x64\x9F", QStringLiteral("\u0141\u00F3d\u017A"));
-        charset("Shift_JIS quoted-printable", "SHIFT_JIS;ENCODING=QUOTED-PRINTABLE", "=8E=52=93=63",
-                QStringLiteral("\u5C71\u7530"));
+        charset("Shift_JIS", "SHIFT_JIS", "\x8E\x52\x93\x63", u"\u5C71\u7530"_s);
+        charset("EUC-JP", "EUC-JP", "\xBB\xB3", u"\u5C71"_s);
+        charset("GB18030", "GB18030", "\xD6\xD0\xCE\xC4", u"\u4E2D\u6587"_s);
+        charset("Big5", "Big5", "\xA4\xA4\xA4\xE5", u"\u4E2D\u6587"_s);
+        charset("KOI8-R", "KOI8-R", "\xF0\xD2\xC9\xD7\xC5\xD4", u"\u041F\u0440\u0438\u0432\u0435\u0442"_s);
+        charset("ISO-8859-2", "ISO-8859-2", "\xA3\xF3\x64\xBC", u"\u0141\u00F3d\u017A"_s);
+        charset("ISO-8859-7", "ISO-8859-7", "\xC1\xE8\xDE\xED\xE1", u"\u0391\u03B8\u03AE\u03BD\u03B1"_s);
+        charset("Windows-1251", "WINDOWS-1251", "\xCF\xF0\xE8\xE2\xE5\xF2", u"\u041F\u0440\u0438\u0432\u0435\u0442"_s);
+        charset("Windows-1250", "windows-1250", "\xA3\xF3\x64\x9F", u"\u0141\u00F3d\u017A"_s);
+        charset("Shift_JIS quoted-printable", "SHIFT_JIS;ENCODING=QUOTED-PRINTABLE", "=8E=52=93=63", u"\u5C71\u7530"_s);
     }
 
     void testPropertyText()
@@ -199,9 +192,8 @@ private slots:
             << QStringList{};
         QTest::newRow("nothing") << QByteArray() << QStringList{} << QStringList{};
         QTest::newRow("UTF-16 with byte-order mark")
-            << toUtf8Data(QByteArray("\xFF\xFE") +
-                          utf16le(QStringLiteral("BEGIN:VCARD\r\nFN:Zo\u00EB\r\nEND:VCARD\r\n")))
-            << QStringList{QStringLiteral("Zo\u00EB")} << QStringList{};
+            << toUtf8Data(QByteArray("\xFF\xFE") + utf16le(u"BEGIN:VCARD\r\nFN:Zo\u00EB\r\nEND:VCARD\r\n"_s))
+            << QStringList{u"Zo\u00EB"_s} << QStringList{};
     }
 
     void testCards()
@@ -214,7 +206,7 @@ private slots:
             if (c.ok())
                 gotNames.append(summarize(c).fullName);
             else
-                gotErrors.append(QStringLiteral("%1: %2").arg(c.index).arg(c.error));
+                gotErrors.append(u"%1: %2"_s.arg(c.index).arg(c.error));
         }
         QCOMPARE(gotNames, names);
         QCOMPARE(gotErrors, errors);
@@ -230,7 +222,7 @@ private slots:
         // The recorded bytes of a card read back as that card alone.
         const QList<Card> again = readAll(data.mid(cards[1].offset, cards[1].length));
         QCOMPARE(again.size(), 1);
-        QCOMPARE(summarize(again[0]).fullName, QStringLiteral("B"));
+        QCOMPARE(summarize(again[0]).fullName, u"B"_s);
     }
 
     // A summary read keeps what the lists and the list of matches need (the names, categories and
@@ -250,7 +242,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("data");
         const QDir corpus(QStringLiteral(QUINTEL_TEST_DATA "/corpus"));
-        const QStringList files = corpus.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name);
+        const QStringList files = corpus.entryList({u"*.vcf"_s}, QDir::Files, QDir::Name);
         QVERIFY(!files.isEmpty());
         for (const QString& name : files) {
             QFile f(corpus.filePath(name));
