@@ -166,47 +166,9 @@ QByteArray card(const QString& uid, const QString& fullName, const QStringList& 
     return text.toUtf8();
 }
 
-ScriptServer::ScriptServer(QString script, QStringList arguments)
-    : m_script(std::move(script)), m_arguments(std::move(arguments))
+ScriptServer::ScriptServer(const QString& script, QStringList arguments)
+    : testsupport::ScriptServer(QStringLiteral(QUINTEL_TEST_DATA "/") + script, std::move(arguments))
 {
-}
-
-ScriptServer::~ScriptServer()
-{
-    m_process.kill();
-    m_process.waitForFinished(3000);
-}
-
-bool ScriptServer::start()
-{
-    m_process.start(u"/usr/bin/python3"_s, QStringList{QStringLiteral(QUINTEL_TEST_DATA "/") + m_script} + m_arguments);
-    const QDeadlineTimer deadline(10000);
-    QByteArray out;
-    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
-        m_process.waitForReadyRead(200);
-        out += m_process.readAllStandardOutput();
-        const qsizetype end = out.indexOf('\n');
-        if (out.startsWith("READY ") && end > 0) {
-            for (const QByteArray& port : out.mid(6, end - 6).trimmed().split(' '))
-                m_ports.append(port.toInt());
-            m_output = out.mid(end + 1);
-            return true;
-        }
-    }
-    qWarning("%s did not come up: %s", qPrintable(m_script), m_process.readAllStandardError().constData());
-    return false;
-}
-
-QUrl ScriptServer::url(const QString& path, int which) const
-{
-    return QUrl(u"http://127.0.0.1:%1%2"_s.arg(m_ports.value(which)).arg(path));
-}
-
-QByteArray ScriptServer::output()
-{
-    m_process.waitForReadyRead(100);
-    m_output += m_process.readAllStandardOutput();
-    return m_output;
 }
 
 } // namespace test

@@ -2,6 +2,8 @@
 // A Radicale CardDAV server for the tests, started on 127.0.0.1 with its storage in a temporary
 // folder, and plain HTTP requests to put, change and delete cards on it.
 
+#include "scriptserver.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -54,23 +56,10 @@ private:
 // A vCard 3.0 text; extra lines (without line ends) go before END.
 QByteArray card(const QString& uid, const QString& fullName, const QStringList& extra = {});
 
-// A server of the tests' own, written in Python (tests/carddav/data): started with its arguments
-// on 127.0.0.1, it prints "READY <port> [<port>...]" once it listens.
-class ScriptServer {
+// A server script of tests/carddav/data.
+class ScriptServer : public testsupport::ScriptServer {
 public:
-    ScriptServer(QString script, QStringList arguments);
-    ~ScriptServer();
-    bool start();
-    QUrl url(const QString& path = QStringLiteral("/"), int which = 0) const;
-    // What the server printed after READY.
-    QByteArray output();
-
-private:
-    QString m_script;
-    QStringList m_arguments;
-    QList<int> m_ports;
-    QByteArray m_output;
-    QProcess m_process;
+    ScriptServer(const QString& script, QStringList arguments);
 };
 
 // A proxy in front of the server that breaks the line "NOTE:BREAK-ME" of every card it passes

@@ -4,8 +4,8 @@
 #include "contactclient/carddav/carddavstore.h"
 #include "contactclient/carddav/davhttp.h"
 #include "contactclient/errors.h"
+#include "scriptserver.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,7 +17,7 @@ class TestBoundedReads : public QObject {
     Q_OBJECT
 
 private:
-    QProcess m_server;
+    testsupport::ScriptServer m_server{QStringLiteral(QUINTEL_CARDDAV_TESTS "/hostileserver.py"), {}};
     QUrl m_base;
 
     QUrl at(const char* path) const { return m_base.resolved(QUrl(QString::fromLatin1(path))); }
@@ -25,18 +25,8 @@ private:
 private slots:
     void initTestCase()
     {
-        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(u"/usr/bin/python3"_s, {QStringLiteral(QUINTEL_CARDDAV_TESTS "/hostileserver.py")});
-        QVERIFY(m_server.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(m_server.canReadLine(), 10000);
-        const QByteArray ready = m_server.readLine().trimmed();
-        QVERIFY2(ready.startsWith("READY "), ready.constData());
-        m_base = QUrl(u"http://127.0.0.1:%1/"_s.arg(QString::fromLatin1(ready.mid(6))));
-    }
-    void cleanupTestCase()
-    {
-        m_server.kill();
-        m_server.waitForFinished();
+        QVERIFY(m_server.start());
+        m_base = m_server.url();
     }
 
     // Too large, too slow, or large but allowed: what each answer gives.

@@ -10,6 +10,7 @@
 #include "contacts/contactsession.h"
 #include "storetesting.h"
 #include "support/contactproperty.h"
+#include "toolrun.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -329,13 +330,9 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
-        QProcess tool;
-        tool.setProcessEnvironment(m_eds.sandbox->environment());
-        tool.start(quintelContacts(), arguments);
-        QVERIFY(tool.waitForFinished(60000));
-        const QString out = QString::fromUtf8(tool.readAllStandardOutput());
-        QVERIFY2(tool.exitCode() == exitCode, qPrintable(QString::fromUtf8(tool.readAllStandardError())));
-        QVERIFY2(out.contains(output), qPrintable(out));
+        const auto run = testsupport::runTool(quintelContacts(), arguments, m_eds.sandbox->environment());
+        QVERIFY2(run.status == exitCode, qPrintable(run.err));
+        QVERIFY2(run.out.contains(output), qPrintable(run.out));
     }
 
     // No desktop address book on the bus, or a registry that never answers: a clear message,
@@ -356,13 +353,10 @@ private slots:
         QFETCH(QString, message);
         EdsSandbox other(static_cast<EdsSandbox::Services>(services));
         QVERIFY2(other.start(), qPrintable(other.error()));
-        QProcess tool;
-        tool.setProcessEnvironment(other.environment());
-        tool.start(quintelContacts(), {u"--backend"_s, u"eds"_s, u"--wait"_s, u"1"_s});
-        QVERIFY(tool.waitForFinished(60000));
-        const QString err = QString::fromUtf8(tool.readAllStandardError());
-        QCOMPARE(tool.exitCode(), 2);
-        QVERIFY2(err.contains(message), qPrintable(err));
+        const auto run = testsupport::runTool(quintelContacts(), {u"--backend"_s, u"eds"_s, u"--wait"_s, u"1"_s},
+                                              other.environment());
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
     }
 
 private:

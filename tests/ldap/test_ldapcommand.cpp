@@ -4,8 +4,8 @@
 
 #include "ldaptesting.h"
 #include "slapdserver.h"
+#include "toolrun.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,22 +30,17 @@ private:
 
     Run run(const QStringList& args) const
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"HOME"_s, m_home.path());
-        env.insert(u"XDG_CONFIG_HOME"_s, m_home.filePath(u".config"_s));
-        env.insert(u"XDG_CACHE_HOME"_s, m_home.filePath(u".cache"_s));
-        env.insert(u"LDAPNOINIT"_s, u"1"_s);
-        p.setProcessEnvironment(env);
-        p.start(qEnvironmentVariable("QUINTEL_CONTACTS_BIN"), args);
-        p.waitForFinished(120000);
-        Run r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+        const auto tool =
+            testsupport::runTool(testsupport::quintelContacts(), args,
+                                 testsupport::environmentWith({{"HOME", m_home.path()},
+                                                               {"XDG_CONFIG_HOME", m_home.filePath(u".config"_s)},
+                                                               {"XDG_CACHE_HOME", m_home.filePath(u".cache"_s)},
+                                                               {"LDAPNOINIT", u"1"_s}}));
+        Run r{tool.status, {}, tool.err};
+        for (const QString& line : tool.out.split(QLatin1Char('\n')))
             if (line.startsWith(QLatin1String("  FullName: ")))
                 r.names.append(line.mid(12));
         r.names.sort();
-        r.err = QString::fromUtf8(p.readAllStandardError());
         return r;
     }
 

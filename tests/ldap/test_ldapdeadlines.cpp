@@ -6,8 +6,8 @@
 #include "contactclient/ldap/ldapstore.h"
 #include "contactclient/vcard/vcardfolderstore.h"
 #include "ldaptesting.h"
+#include "scriptserver.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -18,29 +18,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // tests/ldap/hostileldap.py in the given mode; its URL once it listens.
-class HostileDirectory {
+class HostileDirectory : public testsupport::ScriptServer {
 public:
     explicit HostileDirectory(const QString& mode)
+        : ScriptServer(QStringLiteral(QUINTEL_LDAP_TESTS "/hostileldap.py"), {mode})
     {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(u"/usr/bin/python3"_s, {QStringLiteral(QUINTEL_LDAP_TESTS "/hostileldap.py"), mode});
-        if (!m_process.waitForStarted())
-            return;
-        for (int i = 0; i < 100 && !m_process.canReadLine(); ++i)
-            m_process.waitForReadyRead(100);
-        const QByteArray ready = m_process.readLine().trimmed();
-        if (ready.startsWith("READY "))
-            m_url = u"ldap://127.0.0.1:%1"_s.arg(QString::fromLatin1(ready.mid(6)));
-    }
-    ~HostileDirectory()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
+        m_url = start() ? u"ldap://127.0.0.1:%1"_s.arg(port()) : QString();
     }
     QString url() const { return m_url; }
 
 private:
-    QProcess m_process;
     QString m_url;
 };
 

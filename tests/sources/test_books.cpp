@@ -10,6 +10,7 @@
 #include "contacts/contactindex.h"
 #include "contacts/contactlistdata.h"
 #include "fakes/memorysettingsstore.h"
+#include "storetesting.h"
 #include "textlists.h"
 
 #include <QTemporaryDir>
@@ -19,16 +20,7 @@ using namespace contactclient;
 using namespace Qt::StringLiterals;
 using booklayout::addCard;
 
-namespace {
-
-QStringList entries(const ItemSet& items)
-{
-    QStringList out;
-    items.forEach([&](const Item& item) { out.append(item.EntryID() + QLatin1Char('=') + item.FullName()); });
-    return out;
-}
-
-} // namespace
+using testsupport::listing;
 
 class TestBooks : public QObject {
     Q_OBJECT
@@ -137,7 +129,7 @@ private slots:
                                                         : path(b.trimmed()));
         auto ns = logon(located.join(QLatin1Char(',')));
         const auto set = ns->GetDefaultFolder(olFolderContacts)->Items();
-        QCOMPARE(entries(*set), items);
+        QCOMPARE(listing(*set), items);
         QCOMPARE(set->Count(), items.size());
         // Every EntryID finds its card again, in its own book.
         for (const QString& entry : items) {
@@ -184,7 +176,7 @@ private slots:
     {
         auto ns = logon(path(u"flat"_s) + u",vcard:"_s + path(u"root"_s) + QLatin1Char(',') + path(u"other"_s));
         const auto work = ns->GetDefaultFolder(olFolderContacts)->Items()->Restrict(u"[Categories] = \"WORK\""_s);
-        QCOMPARE(entries(*work), sl({"flat/ann.vcf=Ann Lee", "root/work/dee.vcf=Dee Fox", "other/ann2.vcf=Ann Lee"}));
+        QCOMPARE(listing(*work), sl({"flat/ann.vcf=Ann Lee", "root/work/dee.vcf=Dee Fox", "other/ann2.vcf=Ann Lee"}));
         QVERIFY_THROWS_EXCEPTION(AutomationError, work->Restrict(u"[FullName] = \"x\""_s));
     }
 

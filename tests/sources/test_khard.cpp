@@ -4,8 +4,8 @@
 
 #include "booklayout.h"
 #include "testfiles.h"
+#include "toolrun.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,24 +16,11 @@ namespace {
 
 using testsupport::writeFile;
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString& program, const QStringList& args, const QString& configHome)
+testsupport::ToolRun run(const QString& program, const QStringList& args, const QString& configHome)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"XDG_CONFIG_HOME"_s, configHome);
-    env.insert(u"HOME"_s, configHome + u"/home"_s);
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    if (!p.waitForFinished(60000))
-        p.kill();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return testsupport::runTool(
+        program, args,
+        testsupport::environmentWith({{"XDG_CONFIG_HOME", configHome}, {"HOME", configHome + u"/home"_s}}));
 }
 
 // The EntryIDs quintel-contacts lists, in its order.
@@ -54,7 +41,7 @@ class TestKhard : public QObject {
     QTemporaryDir m_tmp;
     QString path(const QString& name) const { return m_tmp.filePath(name); }
     QString config() const { return path(u"config"_s); }
-    QString tool() const { return qEnvironmentVariable("QUINTEL_CONTACTS_BIN"); }
+    QString tool() const { return testsupport::quintelContacts(); }
 
 private slots:
     void initTestCase()
@@ -75,12 +62,12 @@ private slots:
         const QString root = path(u"contacts"_s);
         QVERIFY(
             writeFile(path(u"ann.yaml"_s), "First name : Ann\nLast name : Lee\nEmail :\n    work : ann@example.com\n"));
-        const Run made = run(khard, {u"new"_s, u"-a"_s, u"work"_s, u"-i"_s, path(u"ann.yaml"_s)}, config());
+        const auto made = run(khard, {u"new"_s, u"-a"_s, u"work"_s, u"-i"_s, path(u"ann.yaml"_s)}, config());
         QVERIFY2(made.status == 0, qPrintable(made.err));
         QVERIFY(booklayout::addCard(root + u"/family"_s, u"eve-1"_s, u"Eve"_s, u"Gale"_s));
 
         // khard: "uid<TAB>name<TAB>book" per card.
-        const Run listed = run(khard, {u"list"_s, u"-p"_s}, config());
+        const auto listed = run(khard, {u"list"_s, u"-p"_s}, config());
         QVERIFY2(listed.status == 0, qPrintable(listed.err));
         QStringList khardIds;
         for (const QString& line : listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
@@ -89,7 +76,7 @@ private slots:
         khardIds.sort();
         QCOMPARE(khardIds.size(), 2);
 
-        const Run ours = run(tool(), {root}, config());
+        const auto ours = run(tool(), {root}, config());
         QVERIFY2(ours.status == 0, qPrintable(ours.err));
         QCOMPARE(listedIds(ours.out), khardIds); // family before work, as both sort
         QVERIFY(ours.out.contains(u"FullName: Ann Lee"_s));
@@ -125,7 +112,7 @@ private slots:
                                                                      books.replace(u"ROOT"_s, root).toUtf8() + "\"\n"));
         for (QString& a : args)
             a.replace(u"ROOT"_s, root);
-        const Run r = run(tool(), args, config());
+        const auto r = run(tool(), args, config());
         QVERIFY2(r.status == status, qPrintable(r.err));
         QStringList got = listedIds(r.out);
         if (QTest::currentDataTag() != QByteArrayLiteral("configured: a collection, then the root"))

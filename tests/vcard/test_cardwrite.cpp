@@ -8,10 +8,10 @@
 #include "contactclient/vcard/vcardreader.h"
 #include "contactclient/vcard/vcardtext.h"
 #include "testfiles.h"
+#include "toolrun.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -546,14 +546,10 @@ private slots:
         fresh.emails.append({u"work"_s, u"ann.lee@example.org"_s, true, -1});
         addCard(dir, u"fresh-uid"_s, CardDocument::create(fresh, vcard::Version::V30, u"fresh-uid"_s, kNow));
 
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"HOME"_s, m_tmp.path());
-        p.setProcessEnvironment(env);
-        p.start(khard, {u"-c"_s, config, u"email"_s, u"--parsable"_s});
-        QVERIFY(p.waitForFinished(60000));
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        QVERIFY2(p.exitCode() == 0, qPrintable(QString::fromUtf8(p.readAllStandardError())));
+        const auto run = testsupport::runTool(khard, {u"-c"_s, config, u"email"_s, u"--parsable"_s},
+                                              testsupport::environmentWith({{"HOME", m_tmp.path()}}));
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QString out = run.out;
         for (int i = 0; i < written; ++i)
             QVERIFY2(out.contains(u"k%1@example.org"_s.arg(i)), qPrintable(out));
         QVERIFY2(out.contains(u"ann.lee@example.org\tAnn Lee"_s), qPrintable(out));

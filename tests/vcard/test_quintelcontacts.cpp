@@ -1,10 +1,10 @@
 // quintel-contacts: the listing, --json, --filter and the exit status; --set, --add and --delete.
 
 #include "testfiles.h"
+#include "toolrun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,23 +14,14 @@ namespace {
 
 using testsupport::write;
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = testsupport::ToolRun;
 
 Run run(const QStringList& args)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_s, QDir::tempPath() + u"/quintel-contacts-test-home"_s);
-    env.insert(u"XDG_CONFIG_HOME"_s, QDir::tempPath() + u"/quintel-contacts-test-home/.config"_s);
-    p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("QUINTEL_CONTACTS_BIN"), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const QString home = QDir::tempPath() + u"/quintel-contacts-test-home"_s;
+    return testsupport::runTool(
+        testsupport::quintelContacts(), args,
+        testsupport::environmentWith({{"HOME", home}, {"XDG_CONFIG_HOME", home + u"/.config"_s}}));
 }
 
 } // namespace
