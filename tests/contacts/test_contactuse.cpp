@@ -3,21 +3,13 @@
 
 #include "compacttexts.h"
 #include "contacts/contactuse.h"
+#include "textlists.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-// A list of texts written as plain literals.
-QStringList L(std::initializer_list<const char*> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out << QString::fromUtf8(t);
-    return out;
-}
 
 constexpr qint64 kDay = 86400;
 constexpr qint64 kStart = 1'700'000'000;
@@ -41,12 +33,12 @@ private slots:
         QTest::addColumn<qint64>("today");
         QTest::addColumn<QStringList>("byScore");
         QTest::addColumn<QStringList>("recent");
-        QTest::newRow("more uses first") << QList<Use>{{"a", 0}, {"b", 0}, {"b", 0}} << qint64(0) << L({"b", "a"})
-                                         << L({"a", "b"});
+        QTest::newRow("more uses first") << QList<Use>{{"a", 0}, {"b", 0}, {"b", 0}} << qint64(0) << sl({"b", "a"})
+                                         << sl({"a", "b"});
         QTest::newRow("old uses fade: three a year ago below one last week")
-            << QList<Use>{{"a", 0}, {"a", 0}, {"a", 0}, {"b", 358}} << qint64(365) << L({"b", "a"}) << L({"b", "a"});
+            << QList<Use>{{"a", 0}, {"a", 0}, {"a", 0}, {"b", 358}} << qint64(365) << sl({"b", "a"}) << sl({"b", "a"});
         QTest::newRow("recent: the last use counts")
-            << QList<Use>{{"a", 1}, {"b", 2}, {"a", 3}} << qint64(3) << L({"a", "b"}) << L({"a", "b"});
+            << QList<Use>{{"a", 1}, {"b", 2}, {"a", 3}} << qint64(3) << sl({"a", "b"}) << sl({"a", "b"});
         QTest::newRow("nothing used") << QList<Use>{} << qint64(0) << QStringList{} << QStringList{};
     }
     void order()
@@ -64,7 +56,7 @@ private slots:
         }
         // A new run reads what the last one kept.
         const ContactUse use(file);
-        QStringList ids = L({"a", "b"});
+        QStringList ids = sl({"a", "b"});
         ids.erase(std::remove_if(ids.begin(), ids.end(),
                                  [&](const QString& id) { return use.score(id, kStart + today * kDay) == 0; }),
                   ids.end());
@@ -113,7 +105,7 @@ private slots:
         f.write("2\t1700000000\tgood.vcf\nnot a line\nnan\t1\tbad.vcf\n-1\t1\tneg.vcf\n\t\t\n");
         f.close();
         const ContactUse use(file);
-        QCOMPARE(use.recent(10), L({"good.vcf"}));
+        QCOMPARE(use.recent(10), sl({"good.vcf"}));
     }
 
     void standardFileIsInTheStateFolder()
