@@ -1,6 +1,9 @@
 #pragma once
 // The test mail server (smtpserver.py on Debian's aiosmtpd), started on 127.0.0.1 and stopped
-// with the object. Messages arrive as files in a temporary folder.
+// with the object. Messages arrive as files in a temporary folder. Also what the mail tests set up
+// around it: an account that sends to it, a port nobody listens on, a self-signed certificate.
+
+#include "mail/mailaccount.h"
 
 #include <QDir>
 #include <QProcess>
@@ -47,6 +50,16 @@ public:
         return read(received().value(i).replace(QStringLiteral(".eml"), QStringLiteral(".env")));
     }
 
+    // A port nobody listens on.
+    static int closedPort()
+    {
+        MailServer server;
+        server.start();
+        const int port = server.port;
+        server.stop();
+        return port;
+    }
+
     int port = 0;
 
 private:
@@ -58,3 +71,37 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
 };
+
+// Plain SMTP to 127.0.0.1 on the port, from me@example.org.
+inline mail::MailAccount smtpAccount(int port)
+{
+    mail::MailAccount a;
+    a.transport = QStringLiteral("smtp");
+    a.smtpHost = QStringLiteral("127.0.0.1");
+    a.smtpPort = QString::number(port);
+    a.smtpSecurity = QStringLiteral("none");
+    a.from = QStringLiteral("me@example.org");
+    return a;
+}
+
+// cert.pem and key.pem in the folder: a self-signed certificate for localhost and 127.0.0.1, the
+// key readable by the servers' own users.
+inline bool makeCertificate(const QTemporaryDir& dir)
+{
+    if (QFile::exists(dir.filePath(QStringLiteral("cert.pem"))))
+        return true;
+    QProcess openssl;
+    openssl.setStandardOutputFile(QProcess::nullDevice());
+    openssl.setStandardErrorFile(QProcess::nullDevice());
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"),
+                   QStringLiteral("-subj"), QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=DNS:localhost,IP:127.0.0.1"), QStringLiteral("-keyout"),
+                   dir.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
+                   dir.filePath(QStringLiteral("cert.pem"))});
+    const bool ok = openssl.waitForFinished(60000) && openssl.exitCode() == 0;
+    QFile::setPermissions(dir.filePath(QStringLiteral("key.pem")),
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return ok;
+}

@@ -64,8 +64,8 @@ private slots:
             };
         };
         m_bar.load();
-        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact"))->setFocus();
-        QTest::keyClicks(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact")), QStringLiteral("Ann"));
+        ui<QLineEdit>(*m_bar.form, "txtContact")->setFocus();
+        QTest::keyClicks(ui<QLineEdit>(*m_bar.form, "txtContact"), QStringLiteral("Ann"));
         QVERIFY(m_bar.form->session()->currentContact());
         QCOMPARE(m_bar.form->session()->currentContact()->FullName(), QStringLiteral("Ann Émile"));
     }
@@ -73,16 +73,16 @@ private slots:
 
     void quickMailIsSent()
     {
-        QVERIFY(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdQEmailContact"))->isEnabled());
-        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdQEmailContact")), Qt::LeftButton);
+        QVERIFY(ui<QToolButton>(*m_bar.form, "cmdQEmailContact")->isEnabled());
+        QTest::mouseClick(ui<QToolButton>(*m_bar.form, "cmdQEmailContact"), Qt::LeftButton);
         m_bar.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_bar.form.get()));
-        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setFocus();
-        m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->insert(QStringLiteral("Grüße"));
-        m_bar.form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setFocus();
-        QCOMPARE(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Grüße"));
-        QTest::keyClicks(m_bar.form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody")), QStringLiteral("See you"));
-        QTest::mouseClick(m_bar.form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
+        ui<QLineEdit>(*m_bar.form, "txtSubject")->setFocus();
+        ui<QLineEdit>(*m_bar.form, "txtSubject")->insert(QStringLiteral("Grüße"));
+        ui<QPlainTextEdit>(*m_bar.form, "txtBody")->setFocus();
+        QCOMPARE(ui<QLineEdit>(*m_bar.form, "txtSubject")->text(), QStringLiteral("Grüße"));
+        QTest::keyClicks(ui<QPlainTextEdit>(*m_bar.form, "txtBody"), QStringLiteral("See you"));
+        QTest::mouseClick(ui<QPushButton>(*m_bar.form, "cmdSendMail"), Qt::LeftButton);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
         const QDir outbox(path(QStringLiteral("outbox")));
         const QStringList files = outbox.entryList({QStringLiteral("*.eml")}, QDir::Files);
@@ -93,14 +93,14 @@ private slots:
         QVERIFY2(message.contains("\r\nTo: =?UTF-8?B?QW5uIMOJbWlsZQ==?= <ann@example.com>\r\n"), message.constData());
         QVERIFY2(message.contains("\r\nSubject: =?UTF-8?B?R3LDvMOfZQ==?=\r\n"), message.constData());
         QVERIFY(message.endsWith("\r\n\r\nSee you\r\n"));
-        QCOMPARE(m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
+        QCOMPARE(ui<QLineEdit>(*m_bar.form, "txtSubject")->text(), QStringLiteral("Subject"));
     }
 
     void handOffsReachTheDesktop()
     {
-        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdEMailContact")), Qt::LeftButton);
+        QTest::mouseClick(ui<QToolButton>(*m_bar.form, "cmdEMailContact"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(handled(), QByteArray("mailto:ann@example.com\n"), 15000);
-        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdDialContact")), Qt::LeftButton);
+        QTest::mouseClick(ui<QToolButton>(*m_bar.form, "cmdDialContact"), Qt::LeftButton);
         CallWindow* dialer =
             m_bar.form->actions()->desktop().dialerFor(m_bar.form->session()->currentContact()->EntryID());
         QVERIFY(dialer);
@@ -117,7 +117,7 @@ private slots:
 
     void contactCard()
     {
-        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdViewContact")), Qt::LeftButton);
+        QTest::mouseClick(ui<QToolButton>(*m_bar.form, "cmdViewContact"), Qt::LeftButton);
         ContactCard* card =
             m_bar.form->actions()->desktop().cardFor(m_bar.form->session()->currentContact()->EntryID());
         QVERIFY(card);
@@ -133,7 +133,7 @@ private slots:
             QVERIFY2(values.contains(QString::fromUtf8(expected)), expected);
         QVERIFY(values.join(QLatin1Char('|')).contains(QStringLiteral("1 Main St")));
         // The same contact again raises the same window.
-        QTest::mouseClick(m_bar.form->findChild<QToolButton*>(QStringLiteral("cmdViewContact")), Qt::LeftButton);
+        QTest::mouseClick(ui<QToolButton>(*m_bar.form, "cmdViewContact"), Qt::LeftButton);
         QCOMPARE(m_bar.form->actions()->desktop().cardFor(m_bar.form->session()->currentContact()->EntryID()), card);
         QCOMPARE(MessageBox::shownInTest().size(), 0);
     }
@@ -142,7 +142,7 @@ private slots:
     // saved, the contact is a new file of the folder and in the bar's lists.
     void addContactFromTheBox()
     {
-        auto* box = m_bar.form->findChild<QLineEdit*>(QStringLiteral("txtContact"));
+        auto* box = ui<QLineEdit>(*m_bar.form, "txtContact");
         m_bar.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_bar.form.get()));
         box->setFocus();
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(card->editForm->txtFullName->text(), QStringLiteral("Bo Ek"));
         QVERIFY(card->save());
         QCOMPARE(QDir(path(QStringLiteral("contacts"))).entryList({QStringLiteral("*.vcf")}, QDir::Files).size(), 2);
-        auto* names = m_bar.form->findChild<QComboBox*>(QStringLiteral("cmbContacts"));
+        auto* names = ui<QComboBox>(*m_bar.form, "cmbContacts");
         QTRY_VERIFY_WITH_TIMEOUT(
             names->findText(QStringLiteral("Ek, Bo")) >= 0 || names->findText(QStringLiteral("Bo Ek")) >= 0, 15000);
         QCOMPARE(MessageBox::shownInTest().size(), 0);

@@ -1,7 +1,7 @@
 // Mail items: recipients, the message on the wire, and the three transports against real
 // receivers (an SMTP server on 127.0.0.1, a stand-in sendmail, a folder).
 
-#include "contactclient/carddav/credentials.h"
+#include "clientkeyring.h"
 #include "contactclient/errors.h"
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordingclient.h"
@@ -95,31 +95,10 @@ private:
     }
     mail::MailAccount smtpAccount(int port, const QString& security = QStringLiteral("none"))
     {
-        mail::MailAccount a;
-        a.transport = QStringLiteral("smtp");
-        a.smtpHost = QStringLiteral("127.0.0.1");
-        a.smtpPort = QString::number(port);
+        mail::MailAccount a = ::smtpAccount(port);
         a.smtpSecurity = security;
-        a.from = QStringLiteral("me@example.org");
         a.fromName = QStringLiteral("Mé Myself");
         return a;
-    }
-    // A self-signed certificate for localhost / 127.0.0.1 in the temporary folder.
-    bool makeCertificate()
-    {
-        if (QFile::exists(m_tmp.filePath(QStringLiteral("cert.pem"))))
-            return true;
-        QProcess openssl;
-        openssl.setStandardOutputFile(QProcess::nullDevice());
-        openssl.setStandardErrorFile(QProcess::nullDevice());
-        openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-                       QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
-                       QStringLiteral("-addext"), QStringLiteral("subjectAltName=DNS:localhost,IP:127.0.0.1"),
-                       QStringLiteral("-keyout"), m_tmp.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
-                       m_tmp.filePath(QStringLiteral("cert.pem"))});
-        return openssl.waitForFinished(60000) && openssl.exitCode() == 0;
     }
 
 private slots:
@@ -310,7 +289,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(bool, trustCertificate);
         QFETCH(QString, reason);
-        QVERIFY(makeCertificate());
+        QVERIFY(makeCertificate(m_tmp));
         MailServer server;
         QVERIFY(server.start({QStringLiteral("--tls"), m_tmp.filePath(QStringLiteral("cert.pem")),
                               m_tmp.filePath(QStringLiteral("key.pem")), QStringLiteral("--auth"), QStringLiteral("me"),
@@ -520,16 +499,8 @@ private slots:
     // Without a password in the file, the one Quintel Setup put into the keyring is used.
     void passwordFromTheKeyring()
     {
-        struct OneEntry : contactclient::carddav::Keyring {
-            Result read(const QString& key) override
-            {
-                if (key == QStringLiteral("smtp:me@mail.example.com"))
-                    return {Status::Found, QStringLiteral("secret"), {}};
-                return {Status::NotFound, {}, {}};
-            }
-            bool write(const QString&, const QString&) override { return false; }
-        };
-        contactclient::carddav::setKeyring(std::make_shared<OneEntry>());
+        QMap<QString, QString> keys{{QStringLiteral("smtp:me@mail.example.com"), QStringLiteral("secret")}};
+        const ClientKeyring keyring(keys);
         fake::MemorySettingsStore store;
         for (const auto& [k, v] :
              {std::pair{"MailTransport", "smtp"}, {"SmtpHost", "mail.example.com"}, {"SmtpUser", "me"}})
@@ -539,7 +510,6 @@ private slots:
         store.SaveSetting(QStringLiteral("Quintel"), QStringLiteral("ContactClient"), QStringLiteral("SmtpUser"),
                           QStringLiteral("other"));
         QCOMPARE(mail::readMailAccount(store).smtpPassword, QString());
-        contactclient::carddav::setKeyring(nullptr);
     }
 };
 

@@ -19,6 +19,23 @@
 
 using Props = QMap<QString, QString>;
 
+namespace {
+
+// Adds Jane Doe (after any contact the test added) and starts the bar; with a background, quick
+// mail's sends wait there until the test runs them.
+frmMain& loadJane(BarFixture& f, fake::ManualBackground* background = nullptr)
+{
+    f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
+                 Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
+    frmMain& form = f.create();
+    if (background)
+        form.quickMail()->setBackground(background->runner());
+    form.Form_Load();
+    return form;
+}
+
+} // namespace
+
 class TestQuickMail : public QObject {
     Q_OBJECT
 
@@ -27,8 +44,8 @@ private:
     frmMain* form = nullptr;
 
     void choose(const QString& id) { f->choose(id); }
-    QString subject() const { return form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(); }
-    QString body() const { return form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->toPlainText(); }
+    QString subject() const { return ui<QLineEdit>(*form, "txtSubject")->text(); }
+    QString body() const { return ui<QPlainTextEdit>(*form, "txtBody")->toPlainText(); }
 
 private slots:
     void init()
@@ -72,11 +89,11 @@ private slots:
         QFETCH(QString, expected);
         QuickMail& q = *form->quickMail();
         if (isSubject) {
-            form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(text);
+            setText(*form, "txtSubject", text);
             gotFocus ? q.txtSubject_GotFocus() : q.txtSubject_LostFocus();
             QCOMPARE(subject(), expected);
         } else {
-            form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(text);
+            ui<QPlainTextEdit>(*form, "txtBody")->setPlainText(text);
             gotFocus ? q.txtBody_GotFocus() : q.txtBody_LostFocus();
             QCOMPARE(body(), expected);
         }
@@ -85,9 +102,9 @@ private slots:
     void clearResetsBothAndStaysOpen()
     {
         form->modes()->setWindowMode(3);
-        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("typed"));
-        form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(QStringLiteral("typed\ntext"));
-        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdClearMail")), Qt::LeftButton);
+        setText(*form, "txtSubject", QStringLiteral("typed"));
+        ui<QPlainTextEdit>(*form, "txtBody")->setPlainText(QStringLiteral("typed\ntext"));
+        QTest::mouseClick(ui<QPushButton>(*form, "cmdClearMail"), Qt::LeftButton);
         QCOMPARE(subject(), QStringLiteral("Subject"));
         QCOMPARE(body(), QStringLiteral("Body"));
         QCOMPARE(form->modeState().windowMode, 3);
@@ -113,10 +130,10 @@ private slots:
         choose(id);
         form->actions()->cmdQEmailContact_Click();
         QCOMPARE(form->modeState().windowMode, 3);
-        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral(" Hi  "));
-        form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(QStringLiteral("Line 1\nLine 2\n"));
+        setText(*form, "txtSubject", QStringLiteral(" Hi  "));
+        ui<QPlainTextEdit>(*form, "txtBody")->setPlainText(QStringLiteral("Line 1\nLine 2\n"));
         f->client.clearLog();
-        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(*form, "cmdSendMail"), Qt::LeftButton);
         QCOMPARE(
             f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Subject="), QStringLiteral("Body="),
                              QStringLiteral("To="), QStringLiteral("Send")}),
@@ -147,9 +164,9 @@ private slots:
         form->modes()->setWindowMode(2);
         choose(QStringLiteral("id1"));
         form->actions()->cmdQEmailContact_Click();
-        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("typed"));
+        setText(*form, "txtSubject", QStringLiteral("typed"));
         f->client.clearLog();
-        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdCancelMail")), Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(*form, "cmdCancelMail"), Qt::LeftButton);
         QVERIFY(f->client.logOf({QStringLiteral("CreateItem"), QStringLiteral("Send")}).isEmpty());
         QCOMPARE(form->modeState().windowMode, 2);
         QCOMPARE(subject(), QStringLiteral("Subject"));
@@ -182,11 +199,10 @@ private slots:
             form->session()->chooseEntry(QString());
         if (!failure.isEmpty())
             f->client.failures.insert(QStringLiteral("Send"), failure);
-        form->findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Über"));
-        form->findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))
-            ->setPlainText(QStringLiteral("Dear John,\n\nsee you.\n"));
+        setText(*form, "txtSubject", QStringLiteral("Über"));
+        ui<QPlainTextEdit>(*form, "txtBody")->setPlainText(QStringLiteral("Dear John,\n\nsee you.\n"));
         f->client.clearLog();
-        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(*form, "cmdSendMail"), Qt::LeftButton);
         QCOMPARE(MessageBox::shownInTest().size(), 1);
         QVERIFY2(MessageBox::shownInTest().first().text.contains(reason),
                  qPrintable(MessageBox::shownInTest().first().text));
@@ -217,35 +233,30 @@ private slots:
         QFETCH(QString, failure);
         BarFixture f;
         fake::ManualBackground background;
-        f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
-                     Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
-        frmMain& form = f.create();
-        form.quickMail()->setBackground(background.runner());
-        form.Form_Load();
+        frmMain& form = loadJane(f, &background);
         MessageBox::shownInTest().clear();
         form.modes()->setWindowMode(1);
         f.choose(QStringLiteral("id1"));
         form.actions()->cmdQEmailContact_Click();
-        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Lunch"));
+        setText(form, "txtSubject", QStringLiteral("Lunch"));
         if (!failure.isEmpty())
             f.client.failures.insert(QStringLiteral("Send"), failure);
         QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
 
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail")), Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(form, "cmdSendMail"), Qt::LeftButton);
         QCOMPARE(background.pending(), 1);
         QVERIFY(form.quickMail()->isSending());
-        QVERIFY(!form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->isEnabled() &&
-                !form.findChild<QPushButton*>(QStringLiteral("cmdClearMail"))->isEnabled() &&
-                !form.findChild<QPushButton*>(QStringLiteral("cmdCancelMail"))->isEnabled());
-        QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->isReadOnly());
+        QVERIFY(!ui<QPushButton>(form, "cmdSendMail")->isEnabled() &&
+                !ui<QPushButton>(form, "cmdClearMail")->isEnabled() &&
+                !ui<QPushButton>(form, "cmdCancelMail")->isEnabled());
+        QVERIFY(ui<QLineEdit>(form, "txtSubject")->isReadOnly());
         // The line names whom the mail goes to, as SEND's tip and description do.
         QCOMPARE(form.status()->text(), QStringLiteral("Sending the mail to Jane Doe <jd@example.com>..."));
-        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->toolTip(),
-                 QStringLiteral("Send to Jane Doe <jd@example.com>"));
-        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->accessibleDescription(),
+        QCOMPARE(ui<QPushButton>(form, "cmdSendMail")->toolTip(), QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        QCOMPARE(ui<QPushButton>(form, "cmdSendMail")->accessibleDescription(),
                  QStringLiteral("Send to Jane Doe <jd@example.com>"));
         QVERIFY(form.status()->isShown());
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail")),
+        QTest::mouseClick(ui<QPushButton>(form, "cmdSendMail"),
                           Qt::LeftButton); // a second click sends nothing more
         QCOMPARE(background.pending(), 1);
         QCOMPARE(finished.size(), 0);
@@ -253,15 +264,14 @@ private slots:
         QVERIFY(background.runNext());
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.at(0).at(0).toBool(), failure.isEmpty());
-        QVERIFY(form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->isEnabled() &&
-                !form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->isReadOnly());
+        QVERIFY(ui<QPushButton>(form, "cmdSendMail")->isEnabled() && !ui<QLineEdit>(form, "txtSubject")->isReadOnly());
         QVERIFY(!form.status()->isShown());
         if (failure.isEmpty()) {
-            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
+            QCOMPARE(ui<QLineEdit>(form, "txtSubject")->text(), QStringLiteral("Subject"));
             QCOMPARE(form.modeState().windowMode, 1);
             QVERIFY(MessageBox::shownInTest().isEmpty());
         } else {
-            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Lunch"));
+            QCOMPARE(ui<QLineEdit>(form, "txtSubject")->text(), QStringLiteral("Lunch"));
             QCOMPARE(form.modeState().windowMode, 3);
             QCOMPARE(MessageBox::shownInTest().size(), 1);
             QVERIFY(MessageBox::shownInTest().first().text.contains(failure));
@@ -272,11 +282,7 @@ private slots:
     {
         fake::ManualBackground background;
         BarFixture f;
-        f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
-                     Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
-        frmMain& form = f.create();
-        form.quickMail()->setBackground(background.runner());
-        form.Form_Load();
+        frmMain& form = loadJane(f, &background);
         f.choose(QStringLiteral("id1"));
         form.quickMail()->cmdSendMail_Click();
         f.form.reset();
@@ -296,16 +302,14 @@ private slots:
     {
         QFETCH(int, how);
         BarFixture f;
-        f.client.add(QStringLiteral("Doe, Jane"), QStringLiteral("Jane Doe"),
-                     Props{{QStringLiteral("Email1Address"), QStringLiteral("jd@example.com")}});
         f.client.add(QStringLiteral("Roe, Rick"), QStringLiteral("Rick Roe"),
                      Props{{QStringLiteral("Email1Address"), QStringLiteral("rr@example.com")}});
-        frmMain& form = f.load();
-        f.choose(QStringLiteral("id1"));
-        form.actions()->cmdQEmailContact_Click();
-        auto* send = form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"));
-        QCOMPARE(send->toolTip(), QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        frmMain& form = loadJane(f);
         f.choose(QStringLiteral("id2"));
+        form.actions()->cmdQEmailContact_Click();
+        auto* send = ui<QPushButton>(form, "cmdSendMail");
+        QCOMPARE(send->toolTip(), QStringLiteral("Send to Jane Doe <jd@example.com>"));
+        f.choose(QStringLiteral("id1"));
         if (how == int(QEvent::ToolTip)) {
             QHelpEvent pointed(QEvent::ToolTip, send->rect().center(), send->mapToGlobal(send->rect().center()));
             QApplication::sendEvent(send, &pointed);

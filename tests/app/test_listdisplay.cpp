@@ -29,68 +29,63 @@ class TestListDisplay : public QObject {
     Q_OBJECT
 
 private slots:
-    void countLabel_data();
-    void countLabel();
-    void dropDownOpensAtOnce();
-};
+    void countLabel_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("3") << 3;
+        QTest::newRow("1483") << 1483;
+        QTest::newRow("19742") << 19742;
+        QTest::newRow("999999") << 999999;
+    }
+    void countLabel()
+    {
+        QFETCH(int, count);
+        BarFixture f;
+        frmMain& form = f.create();
+        const QString text = QStringLiteral("(%1)").arg(count);
+        countlabel::show(ui<QLabel>(form, "lblContactCount"), text);
+        QCOMPARE(ui<QLabel>(form, "lblContactCount")->text(), text);
+        QVERIFY2(QFontMetrics(ui<QLabel>(form, "lblContactCount")->font()).horizontalAdvance(text) <=
+                     ui<QLabel>(form, "lblContactCount")->width(),
+                 "the whole count is shown");
 
-void TestListDisplay::countLabel_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::newRow("3") << 3;
-    QTest::newRow("1483") << 1483;
-    QTest::newRow("19742") << 19742;
-    QTest::newRow("999999") << 999999;
-}
-
-void TestListDisplay::countLabel()
-{
-    QFETCH(int, count);
-    BarFixture f;
-    frmMain& form = f.create();
-    const QString text = QStringLiteral("(%1)").arg(count);
-    countlabel::show(form.findChild<QLabel*>(QStringLiteral("lblContactCount")), text);
-    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->text(), text);
-    QVERIFY2(QFontMetrics(form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->font()).horizontalAdvance(text) <=
-                 form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->width(),
-             "the whole count is shown");
-
-    // In every mode the label stays clear of every other control in the window.
-    for (int mode : {3, 1, 2}) {
-        form.modes()->setWindowMode(mode);
-        const QRect label = form.findChild<QLabel*>(QStringLiteral("lblContactCount"))->geometry();
-        for (QWidget* other : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (other == form.findChild<QLabel*>(QStringLiteral("lblContactCount")) || other->isHidden() ||
-                !form.rect().intersects(other->geometry()))
-                continue;
-            QVERIFY2(!label.intersects(other->geometry()),
-                     qPrintable(QStringLiteral("mode %1: the label covers %2").arg(mode).arg(other->objectName())));
+        // In every mode the label stays clear of every other control in the window.
+        for (int mode : {3, 1, 2}) {
+            form.modes()->setWindowMode(mode);
+            const QRect label = ui<QLabel>(form, "lblContactCount")->geometry();
+            for (QWidget* other : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (other == ui<QLabel>(form, "lblContactCount") || other->isHidden() ||
+                    !form.rect().intersects(other->geometry()))
+                    continue;
+                QVERIFY2(!label.intersects(other->geometry()),
+                         qPrintable(QStringLiteral("mode %1: the label covers %2").arg(mode).arg(other->objectName())));
+            }
         }
     }
-}
 
-void TestListDisplay::dropDownOpensAtOnce()
-{
-    BarFixture f;
-    frmMain& form = f.load();
-    form.modes()->setWindowMode(2);
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QStringList names;
-    for (int i = 0; i < 100000; ++i)
-        names.append(QStringLiteral("Name %1").arg(i, 6, 10, QLatin1Char('0')));
-    QStringListModel source(names);
-    CountingModel counting;
-    counting.setSourceModel(&source);
-    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->setModel(&counting);
-    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->setCurrentIndex(50000);
+    void dropDownOpensAtOnce()
+    {
+        BarFixture f;
+        frmMain& form = f.load();
+        form.modes()->setWindowMode(2);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QStringList names;
+        for (int i = 0; i < 100000; ++i)
+            names.append(QStringLiteral("Name %1").arg(i, 6, 10, QLatin1Char('0')));
+        QStringListModel source(names);
+        CountingModel counting;
+        counting.setSourceModel(&source);
+        ui<QComboBox>(form, "cmbContacts")->setModel(&counting);
+        ui<QComboBox>(form, "cmbContacts")->setCurrentIndex(50000);
 
-    counting.reads = 0;
-    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->showPopup();
-    QVERIFY(form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->view()->isVisible());
-    // A screenful of names, not a pass over all of them.
-    QVERIFY2(counting.reads < 1000, qPrintable(QString::number(counting.reads)));
-    form.findChild<QComboBox*>(QStringLiteral("cmbContacts"))->hidePopup();
-}
+        counting.reads = 0;
+        ui<QComboBox>(form, "cmbContacts")->showPopup();
+        QVERIFY(ui<QComboBox>(form, "cmbContacts")->view()->isVisible());
+        // A screenful of names, not a pass over all of them.
+        QVERIFY2(counting.reads < 1000, qPrintable(QString::number(counting.reads)));
+        ui<QComboBox>(form, "cmbContacts")->hidePopup();
+    }
+};
 
 QTEST_MAIN(TestListDisplay)
 #include "test_listdisplay.moc"

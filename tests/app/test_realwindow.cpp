@@ -61,60 +61,57 @@ class TestRealWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void hintsSurviveHideAndShow();
-    void closeButtonEndsTheProgram();
+    void hintsSurviveHideAndShow()
+    {
+        BarFixture f;
+        DesktopWindowSystem windowSystem;
+        Platform p;
+        p.createContactClient = [&f](contactclient::DesktopHooks&) { return f.client.application(); };
+        p.createWordProcessor = [&f] { return std::static_pointer_cast<wordprocessor::Application>(f.word); };
+        p.windowSystem = &windowSystem;
+        frmMain form(p, f.settings);
+        form.Form_Load();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY_WITH_TIMEOUT(hasHints(form.winId()), 5000);
+        QCOMPARE(form.width(), 435);
+
+        form.hide();
+        QTest::qWait(200);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY_WITH_TIMEOUT(hasHints(form.winId()), 5000);
+    }
+
+    void closeButtonEndsTheProgram()
+    {
+        QTemporaryDir dir;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            env.insert(QString::fromLatin1(v), dir.filePath(QString::fromLatin1(v)));
+        // An existing (empty) address book: the bar starts without asking for one.
+        QDir().mkpath(dir.filePath(QStringLiteral("XDG_DATA_HOME/contacts")));
+        QProcess bar;
+        bar.setProcessEnvironment(env);
+        bar.start(qEnvironmentVariable("QUINTEL_BIN"), {});
+        QVERIFY(bar.waitForStarted());
+
+        QString window;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(window = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                       QStringLiteral("--name"), QStringLiteral("^Quintel$")}))
+                 .isEmpty(),
+            10000);
+        window = window.section(QLatin1Char('\n'), 0, 0);
+        // The close button sits in the top-right corner: 6295 twips from the left, 195 twips square.
+        QTest::qWait(300);
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("426"),
+             QStringLiteral("6"), QStringLiteral("click"), QStringLiteral("1")});
+        QVERIFY(bar.waitForFinished(10000));
+        QCOMPARE(bar.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(bar.exitCode(), 0);
+    }
 };
-
-void TestRealWindow::hintsSurviveHideAndShow()
-{
-    BarFixture f;
-    DesktopWindowSystem windowSystem;
-    Platform p;
-    p.createContactClient = [&f](contactclient::DesktopHooks&) { return f.client.application(); };
-    p.createWordProcessor = [&f] { return std::static_pointer_cast<wordprocessor::Application>(f.word); };
-    p.windowSystem = &windowSystem;
-    frmMain form(p, f.settings);
-    form.Form_Load();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTRY_VERIFY_WITH_TIMEOUT(hasHints(form.winId()), 5000);
-    QCOMPARE(form.width(), 435);
-
-    form.hide();
-    QTest::qWait(200);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTRY_VERIFY_WITH_TIMEOUT(hasHints(form.winId()), 5000);
-}
-
-void TestRealWindow::closeButtonEndsTheProgram()
-{
-    QTemporaryDir dir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        env.insert(QString::fromLatin1(v), dir.filePath(QString::fromLatin1(v)));
-    // An existing (empty) address book: the bar starts without asking for one.
-    QDir().mkpath(dir.filePath(QStringLiteral("XDG_DATA_HOME/contacts")));
-    QProcess bar;
-    bar.setProcessEnvironment(env);
-    bar.start(qEnvironmentVariable("QUINTEL_BIN"), {});
-    QVERIFY(bar.waitForStarted());
-
-    QString window;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !(window = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                   QStringLiteral("--name"), QStringLiteral("^Quintel$")}))
-             .isEmpty(),
-        10000);
-    window = window.section(QLatin1Char('\n'), 0, 0);
-    // The close button sits in the top-right corner: 6295 twips from the left, 195 twips square.
-    QTest::qWait(300);
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("426"), QStringLiteral("6"),
-         QStringLiteral("click"), QStringLiteral("1")});
-    QVERIFY(bar.waitForFinished(10000));
-    QCOMPARE(bar.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(bar.exitCode(), 0);
-}
 
 QTEST_MAIN(TestRealWindow)
 #include "test_realwindow.moc"

@@ -82,103 +82,94 @@ class TestSecondStart : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(windowManagerReady()); }
-    void secondStartWinsTheFocus_data();
-    void secondStartWinsTheFocus();
-    void shortcutSavedBySetupWorksAtOnce();
-};
 
-void TestSecondStart::secondStartWinsTheFocus_data()
-{
-    QTest::addColumn<bool>("inTray");
-    QTest::newRow("behind another program's window") << false;
-    QTest::newRow("hidden in the notification area") << true;
-}
-
-void TestSecondStart::secondStartWinsTheFocus()
-{
-    QFETCH(bool, inTray);
-    QTemporaryDir dir;
-    SingleInstance instance(dir.path(), QStringLiteral("/profile"));
-    QCOMPARE(instance.start(), SingleInstance::Role::Primary);
-    RealBar bar;
-    frmMain& form = bar.load();
-    connectSecondStart(form, instance);
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setText(QStringLiteral("Smi"));
-    if (inTray) {
-        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
-        form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
-        QTRY_VERIFY(!form.isVisible());
+    void secondStartWinsTheFocus_data()
+    {
+        QTest::addColumn<bool>("inTray");
+        QTest::newRow("behind another program's window") << false;
+        QTest::newRow("hidden in the notification area") << true;
     }
-    OtherProgram other;
-    QVERIFY(other.start());
-    QTRY_VERIFY_WITH_TIMEOUT(!form.isActiveWindow(), kPatience);
+    void secondStartWinsTheFocus()
+    {
+        QFETCH(bool, inTray);
+        QTemporaryDir dir;
+        SingleInstance instance(dir.path(), QStringLiteral("/profile"));
+        QCOMPARE(instance.start(), SingleInstance::Role::Primary);
+        RealBar bar;
+        frmMain& form = bar.load();
+        connectSecondStart(form, instance);
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        setText(form, "txtContact", QStringLiteral("Smi"));
+        if (inTray) {
+            QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
+            click(form, "cmdMin");
+            QTRY_VERIFY(!form.isVisible());
+        }
+        OtherProgram other;
+        QVERIFY(other.start());
+        QTRY_VERIFY_WITH_TIMEOUT(!form.isActiveWindow(), kPatience);
 
-    // The launcher starts the program again, with a startup id stamped with the time of the click.
-    QProcess second;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
-    const quint32 launched = serverTime();
-    environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"),
-                       QStringLiteral("launcher-1-host-quintel-0_TIME%1").arg(launched));
-    second.setProcessEnvironment(environment);
-    second.start(qEnvironmentVariable("QUINTEL_SINGLEINSTANCE_HELPER"), {QStringLiteral("second"), dir.path()});
-    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, kPatience);
-    QCOMPARE(second.exitCode(), 0);
+        // The launcher starts the program again, with a startup id stamped with the time of the click.
+        QProcess second;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+        const quint32 launched = serverTime();
+        environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"),
+                           QStringLiteral("launcher-1-host-quintel-0_TIME%1").arg(launched));
+        second.setProcessEnvironment(environment);
+        second.start(qEnvironmentVariable("QUINTEL_SINGLEINSTANCE_HELPER"), {QStringLiteral("second"), dir.path()});
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, kPatience);
+        QCOMPARE(second.exitCode(), 0);
 
-    QTRY_VERIFY2_WITH_TIMEOUT(
-        form.isVisible() && form.isActiveWindow(),
-        qPrintable(run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}) +
-                   describe(form)),
-        kPatience);
-    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus());
-    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty());
-    // The window manager knows of a user action on the bar no older than the launch.
-    const QString userTime = run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(form.winId()),
-                                                           QStringLiteral("_NET_WM_USER_TIME")});
-    QVERIFY2(userTime.section(QLatin1Char('='), 1).trimmed().toUInt() >= launched, qPrintable(userTime));
-    // What the user types next goes into the bar.
-    xdotool(QStringLiteral("type b"));
-    QTRY_COMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().left(1), QStringLiteral("b"));
-}
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            form.isVisible() && form.isActiveWindow(),
+            qPrintable(run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}) +
+                       describe(form)),
+            kPatience);
+        QTRY_VERIFY(ui<QLineEdit>(form, "txtContact")->hasFocus());
+        QVERIFY(ui<QLineEdit>(form, "txtContact")->text().isEmpty());
+        // The window manager knows of a user action on the bar no older than the launch.
+        const QString userTime = run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(form.winId()),
+                                                               QStringLiteral("_NET_WM_USER_TIME")});
+        QVERIFY2(userTime.section(QLatin1Char('='), 1).trimmed().toUInt() >= launched, qPrintable(userTime));
+        // What the user types next goes into the bar.
+        xdotool(QStringLiteral("type b"));
+        QTRY_COMPARE(ui<QLineEdit>(form, "txtContact")->text().left(1), QStringLiteral("b"));
+    }
 
-void TestSecondStart::shortcutSavedBySetupWorksAtOnce()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
-    RealBar bar;
-    SummonShortcut shortcut;
-    Platform p;
-    p.createContactClient = [&bar](contactclient::DesktopHooks&) { return bar.client.application(); };
-    p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
-    p.windowSystem = &bar.windowSystem;
-    bar.form = std::make_unique<frmMain>(p, bar.settings);
-    frmMain& form = *bar.form;
-    connectSummonShortcut(form, shortcut, file);
-    form.Form_Load();
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    QTRY_COMPARE(shortcut.shortcut(), summon::defaultShortcut());
-    QVERIFY(shortcut.isActive());
+    void shortcutSavedBySetupWorksAtOnce()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Quintel.conf"));
+        RealBar bar;
+        SummonShortcut shortcut;
+        frmMain& form = bar.create();
+        connectSummonShortcut(form, shortcut, file);
+        form.Form_Load();
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        QTRY_COMPARE(shortcut.shortcut(), summon::defaultShortcut());
+        QVERIFY(shortcut.isActive());
 
-    // Quintel Setup, a program of its own, saves another combination.
-    QSettingsStore setup(file);
-    summon::setShortcut(setup, QStringLiteral("Ctrl+Alt+J"));
-    QTRY_COMPARE_WITH_TIMEOUT(shortcut.shortcut(), QStringLiteral("Ctrl+Alt+J"), kPatience);
-    QVERIFY(shortcut.isActive());
+        // Quintel Setup, a program of its own, saves another combination.
+        QSettingsStore setup(file);
+        summon::setShortcut(setup, QStringLiteral("Ctrl+Alt+J"));
+        QTRY_COMPARE_WITH_TIMEOUT(shortcut.shortcut(), QStringLiteral("Ctrl+Alt+J"), kPatience);
+        QVERIFY(shortcut.isActive());
 
-    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setText(QStringLiteral("Smi"));
-    OtherProgram other;
-    QVERIFY(other.start());
-    QTRY_VERIFY_WITH_TIMEOUT(!form.isActiveWindow(), kPatience);
-    xdotool(QStringLiteral("key ctrl+alt+j"));
-    QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), kPatience);
-    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus());
-    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty());
+        setText(form, "txtContact", QStringLiteral("Smi"));
+        OtherProgram other;
+        QVERIFY(other.start());
+        QTRY_VERIFY_WITH_TIMEOUT(!form.isActiveWindow(), kPatience);
+        xdotool(QStringLiteral("key ctrl+alt+j"));
+        QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), kPatience);
+        QTRY_VERIFY(ui<QLineEdit>(form, "txtContact")->hasFocus());
+        QVERIFY(ui<QLineEdit>(form, "txtContact")->text().isEmpty());
 
-    // Switched off in the set-up: the combination does nothing any more.
-    summon::setShortcut(setup, QString());
-    QTRY_VERIFY_WITH_TIMEOUT(!shortcut.isActive(), kPatience);
-}
+        // Switched off in the set-up: the combination does nothing any more.
+        summon::setShortcut(setup, QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!shortcut.isActive(), kPatience);
+    }
+};
 
 QTEST_MAIN(TestSecondStart)
 #include "test_secondstart.moc"

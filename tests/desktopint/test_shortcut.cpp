@@ -53,85 +53,80 @@ class TestShortcut : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(windowManagerReady()); }
-    void summonFromAnywhere_data();
-    void summonFromAnywhere();
-    void takenIsReported();
-    void givenBack();
-};
 
-void TestShortcut::summonFromAnywhere_data()
-{
-    QTest::addColumn<bool>("inTray");
-    QTest::newRow("behind another program's window") << false;
-    QTest::newRow("hidden in the notification area") << true;
-}
+    void summonFromAnywhere_data()
+    {
+        QTest::addColumn<bool>("inTray");
+        QTest::newRow("behind another program's window") << false;
+        QTest::newRow("hidden in the notification area") << true;
+    }
+    void summonFromAnywhere()
+    {
+        QFETCH(bool, inTray);
+        RealBar bar;
+        frmMain& form = bar.load();
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        SummonShortcut shortcut;
+        connect(&shortcut, &SummonShortcut::activated, &form, [&form] { summonBar(form); });
+        shortcut.setShortcut(QStringLiteral("Ctrl+Alt+Q"));
+        QVERIFY(shortcut.isActive());
 
-void TestShortcut::summonFromAnywhere()
-{
-    QFETCH(bool, inTray);
-    RealBar bar;
-    frmMain& form = bar.load();
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    SummonShortcut shortcut;
-    connect(&shortcut, &SummonShortcut::activated, &form, [&form] { summonBar(form); });
-    shortcut.setShortcut(QStringLiteral("Ctrl+Alt+Q"));
-    QVERIFY(shortcut.isActive());
+        setText(form, "txtContact", QStringLiteral("Smi"));
+        QWidget other;
+        other.setWindowTitle(QStringLiteral("Another program"));
+        other.resize(400, 300);
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(other.isActiveWindow(), kPatience);
+        if (inTray) {
+            QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
+            click(form, "cmdMin");
+            QTRY_VERIFY(!form.isVisible());
+        }
 
-    form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->setText(QStringLiteral("Smi"));
-    QWidget other;
-    other.setWindowTitle(QStringLiteral("Another program"));
-    other.resize(400, 300);
-    other.show();
-    other.activateWindow();
-    QTRY_VERIFY_WITH_TIMEOUT(other.isActiveWindow(), kPatience);
-    if (inTray) {
-        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
-        form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->click();
-        QTRY_VERIFY(!form.isVisible());
+        xdotool(QStringLiteral("key ctrl+alt+q"));
+        QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && form.isActiveWindow(), kPatience);
+        QVERIFY(!form.tray()->isInTray());
+        QTRY_VERIFY(ui<QLineEdit>(form, "txtContact")->hasFocus());
+        QVERIFY(ui<QLineEdit>(form, "txtContact")->text().isEmpty());
+
+        // Typing goes into the bar at once.
+        xdotool(QStringLiteral("type b"));
+        QTRY_COMPARE(ui<QLineEdit>(form, "txtContact")->text().left(1), QStringLiteral("b"));
     }
 
-    xdotool(QStringLiteral("key ctrl+alt+q"));
-    QTRY_VERIFY_WITH_TIMEOUT(form.isVisible() && form.isActiveWindow(), kPatience);
-    QVERIFY(!form.tray()->isInTray());
-    QTRY_VERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->hasFocus());
-    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().isEmpty());
-
-    // Typing goes into the bar at once.
-    xdotool(QStringLiteral("type b"));
-    QTRY_COMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtContact"))->text().left(1), QStringLiteral("b"));
-}
-
-void TestShortcut::takenIsReported()
-{
-    OtherClient other;
-    QVERIFY(other.grab(0x77)); // Ctrl+Alt+W
-    SummonShortcut shortcut;
-    QSignalSpy failed(&shortcut, &SummonShortcut::failed);
-    shortcut.setShortcut(QStringLiteral("Ctrl+Alt+W"));
-    QVERIFY(!shortcut.isActive());
-    QCOMPARE(failed.size(), 1);
-    QCOMPARE(failed.at(0).at(0).toString(),
-             QStringLiteral("The shortcut Ctrl+Alt+W is taken by another program: choose another one in Quintel "
-                            "Setup."));
-    // A free combination still works after a refusal.
-    shortcut.setShortcut(QStringLiteral("Ctrl+Alt+E"));
-    QVERIFY(shortcut.isActive());
-}
-
-void TestShortcut::givenBack()
-{
-    SummonShortcut shortcut;
-    shortcut.setShortcut(QStringLiteral("Ctrl+Alt+R"));
-    QVERIFY(shortcut.isActive());
+    void takenIsReported()
     {
         OtherClient other;
-        QVERIFY(!other.grab(0x72));
+        QVERIFY(other.grab(0x77)); // Ctrl+Alt+W
+        SummonShortcut shortcut;
+        QSignalSpy failed(&shortcut, &SummonShortcut::failed);
+        shortcut.setShortcut(QStringLiteral("Ctrl+Alt+W"));
+        QVERIFY(!shortcut.isActive());
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.at(0).at(0).toString(),
+                 QStringLiteral("The shortcut Ctrl+Alt+W is taken by another program: choose another one in Quintel "
+                                "Setup."));
+        // A free combination still works after a refusal.
+        shortcut.setShortcut(QStringLiteral("Ctrl+Alt+E"));
+        QVERIFY(shortcut.isActive());
     }
-    shortcut.setShortcut(QString());
-    QVERIFY(!shortcut.isActive());
-    OtherClient other;
-    QVERIFY(other.grab(0x72));
-}
+
+    void givenBack()
+    {
+        SummonShortcut shortcut;
+        shortcut.setShortcut(QStringLiteral("Ctrl+Alt+R"));
+        QVERIFY(shortcut.isActive());
+        {
+            OtherClient other;
+            QVERIFY(!other.grab(0x72));
+        }
+        shortcut.setShortcut(QString());
+        QVERIFY(!shortcut.isActive());
+        OtherClient other;
+        QVERIFY(other.grab(0x72));
+    }
+};
 
 QTEST_MAIN(TestShortcut)
 #include "test_shortcut.moc"

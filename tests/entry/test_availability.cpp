@@ -18,14 +18,12 @@ const QStringList kAddresses{u"HomeAddress"_s, u"BusinessAddress"_s, u"OtherAddr
 QString states(const frmMain& form)
 {
     QString s;
-    for (const QToolButton* b : {form.findChild<QToolButton*>(QStringLiteral("cmdViewContact")),
-                                 form.findChild<QToolButton*>(QStringLiteral("cmdEMailContact")),
-                                 form.findChild<QToolButton*>(QStringLiteral("cmdQEmailContact")),
-                                 form.findChild<QToolButton*>(QStringLiteral("cmdDialContact")),
-                                 form.findChild<QToolButton*>(QStringLiteral("cmdWriteContact"))})
+    for (const QToolButton* b : {ui<QToolButton>(form, "cmdViewContact"), ui<QToolButton>(form, "cmdEMailContact"),
+                                 ui<QToolButton>(form, "cmdQEmailContact"), ui<QToolButton>(form, "cmdDialContact"),
+                                 ui<QToolButton>(form, "cmdWriteContact")})
         s += b->isEnabled() ? u'1' : u'0';
-    return s + (form.findChild<QLabel*>(QStringLiteral("imgOne"))->isVisible() ? u"+"_s : QString()) +
-           (form.findChild<QLabel*>(QStringLiteral("imgTwo"))->isVisible() ? u"-"_s : QString());
+    return s + (ui<QLabel>(form, "imgOne")->isVisible() ? u"+"_s : QString()) +
+           (ui<QLabel>(form, "imgTwo")->isVisible() ? u"-"_s : QString());
 }
 
 } // namespace
@@ -34,92 +32,86 @@ class TestAvailability : public QObject {
     Q_OBJECT
 
 private slots:
-    void buttons_data();
-    void buttons();
-    void readOrder_data();
-    void readOrder();
-    void preferenceTakesEffectAtTheNextChange();
+    void buttons_data()
+    {
+        QTest::addColumn<QString>("property"); // the contact's only property
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("checkEmail");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("states");
+
+        QTest::newRow("no contact") << u"HomeAddress"_s << u"x"_s << false << u"dx"_s << u"00000-"_s;
+        QTest::newRow("no data, preference off") << QString() << QString() << false << u"d"_s << u"11100+"_s;
+        QTest::newRow("no data, preference on") << QString() << QString() << true << u"d"_s << u"10000+"_s;
+        for (const QString& p : kEmails)
+            QTest::addRow("%s", qPrintable(p)) << p << u"a@b.example"_s << true << u"d"_s << u"11100+"_s;
+        for (const QString& p : kPhones)
+            QTest::addRow("%s", qPrintable(p)) << p << u"+1 555"_s << true << u"d"_s << u"10010+"_s;
+        for (const QString& p : kAddresses)
+            QTest::addRow("%s", qPrintable(p)) << p << u"1 Main St"_s << true << u"d"_s << u"10001+"_s;
+        QTest::newRow("blank e-mail") << u"Email2Address"_s << u"  "_s << true << u"d"_s << u"11100+"_s;
+        QTest::newRow("blank number") << u"Home2TelephoneNumber"_s << u" "_s << true << u"d"_s << u"10010+"_s;
+        QTest::newRow("blank address") << u"OtherAddress"_s << u" "_s << true << u"d"_s << u"10001+"_s;
+        QTest::newRow("fax only") << u"BusinessFaxNumber"_s << u"+1 556"_s << true << u"d"_s << u"10000+"_s;
+        QTest::newRow("mailing address only") << u"MailingAddress"_s << u"1 Main St"_s << true << u"d"_s << u"10000+"_s;
+    }
+    void buttons()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, value);
+        QFETCH(bool, checkEmail);
+        QFETCH(QString, typed);
+        QFETCH(QString, states);
+
+        BarFixture f;
+        frmMain& form =
+            loadBar(f, kDoe, property.isEmpty() ? QMap<QString, QString>{} : QMap{std::pair{property, value}});
+        QCOMPARE(::states(form), u"00000-"_s);
+        f.settings.checkEmailAddresses = checkEmail;
+        typeInto(ui<QLineEdit>(form, "txtContact"), typed);
+        QCOMPARE(::states(form), states);
+    }
+
+    void readOrder_data()
+    {
+        QTest::addColumn<bool>("checkEmail");
+        QTest::addColumn<QString>("present"); // a property with a value: no group stops reading early
+        QTest::newRow("preference on") << true << u"Email1Address"_s;
+        QTest::newRow("preference off") << false << u"MobileTelephoneNumber"_s;
+        QTest::newRow("first address present") << true << u"HomeAddress"_s;
+    }
+    void readOrder()
+    {
+        QFETCH(bool, checkEmail);
+        QFETCH(QString, present);
+        BarFixture f;
+        frmMain& form = loadBar(f, kDoe, {{present, u"x"_s}});
+        f.settings.checkEmailAddresses = checkEmail;
+
+        // One keystroke: one fetch, then each group read in full, in order.
+        typeInto(ui<QLineEdit>(form, "txtContact"), u"d"_s);
+        QStringList reads;
+        for (const QString& call : f.client.logOf(kEmails + kPhones + kAddresses + QStringList{u"GetItemFromID"_s}))
+            reads << call.section(u'(', 0, 0);
+        QCOMPARE(reads,
+                 QStringList{u"GetItemFromID"_s} + (checkEmail ? kEmails : QStringList{}) + kPhones + kAddresses);
+    }
+
+    void preferenceTakesEffectAtTheNextChange()
+    {
+        BarFixture f;
+        frmMain& form = loadBar(f, kDoe);
+        typeInto(ui<QLineEdit>(form, "txtContact"), u"d"_s);
+        QCOMPARE(states(form), u"11100+"_s);
+        f.settings.checkEmailAddresses = true;
+        QCOMPARE(states(form), u"11100+"_s);
+        typeInto(ui<QLineEdit>(form, "txtContact"), u"o"_s);
+        QCOMPARE(states(form), u"10000+"_s);
+        f.settings.checkEmailAddresses = false;
+        typeInto(ui<QLineEdit>(form, "txtContact"), u"e"_s);
+        QCOMPARE(states(form), u"11100+"_s);
+    }
 };
-
-void TestAvailability::buttons_data()
-{
-    QTest::addColumn<QString>("property"); // the contact's only property
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("checkEmail");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("states");
-
-    QTest::newRow("no contact") << u"HomeAddress"_s << u"x"_s << false << u"dx"_s << u"00000-"_s;
-    QTest::newRow("no data, preference off") << QString() << QString() << false << u"d"_s << u"11100+"_s;
-    QTest::newRow("no data, preference on") << QString() << QString() << true << u"d"_s << u"10000+"_s;
-    for (const QString& p : kEmails)
-        QTest::addRow("%s", qPrintable(p)) << p << u"a@b.example"_s << true << u"d"_s << u"11100+"_s;
-    for (const QString& p : kPhones)
-        QTest::addRow("%s", qPrintable(p)) << p << u"+1 555"_s << true << u"d"_s << u"10010+"_s;
-    for (const QString& p : kAddresses)
-        QTest::addRow("%s", qPrintable(p)) << p << u"1 Main St"_s << true << u"d"_s << u"10001+"_s;
-    QTest::newRow("blank e-mail") << u"Email2Address"_s << u"  "_s << true << u"d"_s << u"11100+"_s;
-    QTest::newRow("blank number") << u"Home2TelephoneNumber"_s << u" "_s << true << u"d"_s << u"10010+"_s;
-    QTest::newRow("blank address") << u"OtherAddress"_s << u" "_s << true << u"d"_s << u"10001+"_s;
-    QTest::newRow("fax only") << u"BusinessFaxNumber"_s << u"+1 556"_s << true << u"d"_s << u"10000+"_s;
-    QTest::newRow("mailing address only") << u"MailingAddress"_s << u"1 Main St"_s << true << u"d"_s << u"10000+"_s;
-}
-
-void TestAvailability::buttons()
-{
-    QFETCH(QString, property);
-    QFETCH(QString, value);
-    QFETCH(bool, checkEmail);
-    QFETCH(QString, typed);
-    QFETCH(QString, states);
-
-    BarFixture f;
-    frmMain& form = loadBar(f, kDoe, property.isEmpty() ? QMap<QString, QString>{} : QMap{std::pair{property, value}});
-    QCOMPARE(::states(form), u"00000-"_s);
-    f.settings.checkEmailAddresses = checkEmail;
-    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), typed);
-    QCOMPARE(::states(form), states);
-}
-
-void TestAvailability::readOrder_data()
-{
-    QTest::addColumn<bool>("checkEmail");
-    QTest::addColumn<QString>("present"); // a property with a value: no group stops reading early
-    QTest::newRow("preference on") << true << u"Email1Address"_s;
-    QTest::newRow("preference off") << false << u"MobileTelephoneNumber"_s;
-    QTest::newRow("first address present") << true << u"HomeAddress"_s;
-}
-
-void TestAvailability::readOrder()
-{
-    QFETCH(bool, checkEmail);
-    QFETCH(QString, present);
-    BarFixture f;
-    frmMain& form = loadBar(f, kDoe, {{present, u"x"_s}});
-    f.settings.checkEmailAddresses = checkEmail;
-
-    // One keystroke: one fetch, then each group read in full, in order.
-    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"d"_s);
-    QStringList reads;
-    for (const QString& call : f.client.logOf(kEmails + kPhones + kAddresses + QStringList{u"GetItemFromID"_s}))
-        reads << call.section(u'(', 0, 0);
-    QCOMPARE(reads, QStringList{u"GetItemFromID"_s} + (checkEmail ? kEmails : QStringList{}) + kPhones + kAddresses);
-}
-
-void TestAvailability::preferenceTakesEffectAtTheNextChange()
-{
-    BarFixture f;
-    frmMain& form = loadBar(f, kDoe);
-    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"d"_s);
-    QCOMPARE(states(form), u"11100+"_s);
-    f.settings.checkEmailAddresses = true;
-    QCOMPARE(states(form), u"11100+"_s);
-    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"o"_s);
-    QCOMPARE(states(form), u"10000+"_s);
-    f.settings.checkEmailAddresses = false;
-    typeInto(form.findChild<QLineEdit*>(QStringLiteral("txtContact")), u"e"_s);
-    QCOMPARE(states(form), u"11100+"_s);
-}
 
 QTEST_MAIN(TestAvailability)
 #include "test_availability.moc"

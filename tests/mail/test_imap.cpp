@@ -2,7 +2,7 @@
 // real sends through an SMTP server with the copy appended on a dovecot started by the test.
 
 #include "actions/mailserver.h"
-#include "contactclient/carddav/credentials.h"
+#include "clientkeyring.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/errors.h"
 #include "fakes/memorysettingsstore.h"
@@ -16,41 +16,6 @@
 #include <QTest>
 
 using contactclient::AutomationError;
-
-namespace {
-
-// Extra trusted certificates: a self-signed one for localhost / 127.0.0.1.
-bool makeCertificate(const QTemporaryDir& dir)
-{
-    if (QFile::exists(dir.filePath(QStringLiteral("cert.pem"))))
-        return true;
-    QProcess openssl;
-    openssl.setStandardOutputFile(QProcess::nullDevice());
-    openssl.setStandardErrorFile(QProcess::nullDevice());
-    openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                   QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"),
-                   QStringLiteral("-subj"), QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
-                   QStringLiteral("subjectAltName=DNS:localhost,IP:127.0.0.1"), QStringLiteral("-keyout"),
-                   dir.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
-                   dir.filePath(QStringLiteral("cert.pem"))});
-    const bool ok = openssl.waitForFinished(60000) && openssl.exitCode() == 0;
-    QFile::setPermissions(dir.filePath(QStringLiteral("key.pem")),
-                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    return ok;
-}
-
-class OneKey : public contactclient::carddav::Keyring {
-public:
-    QString key, password;
-    Result read(const QString& k) override
-    {
-        return k == key ? Result{Status::Found, password, {}} : Result{Status::NotFound, {}, {}};
-    }
-    bool write(const QString&, const QString&) override { return false; }
-};
-
-} // namespace
 
 class TestImap : public QObject {
     Q_OBJECT
@@ -166,12 +131,9 @@ private slots:
         set(mail::key::SaveSentCopy, QStringLiteral(" IMAP "));
         set(mail::key::ImapHost, QStringLiteral("imap.example.org"));
         set(mail::key::ImapUser, QStringLiteral("me"));
-        auto keyring = std::make_shared<OneKey>();
-        keyring->key = QStringLiteral("imap:me@imap.example.org");
-        keyring->password = QStringLiteral("pw");
-        contactclient::carddav::setKeyring(keyring);
+        QMap<QString, QString> keys{{QStringLiteral("imap:me@imap.example.org"), QStringLiteral("pw")}};
+        const ClientKeyring keyring(keys);
         const mail::MailAccount a = mail::readMailAccount(store);
-        contactclient::carddav::setKeyring(nullptr);
         QVERIFY(mail::savesSentCopy(a));
         QCOMPARE(a.imapPassword, QStringLiteral("pw"));
         QCOMPARE(a.imapSecurity, QStringLiteral("tls"));
@@ -220,12 +182,7 @@ private slots:
         }
         QVERIFY(imap.start(options));
 
-        mail::MailAccount account;
-        account.transport = QStringLiteral("smtp");
-        account.smtpHost = QStringLiteral("127.0.0.1");
-        account.smtpPort = QString::number(smtp.port);
-        account.smtpSecurity = QStringLiteral("none");
-        account.from = QStringLiteral("me@example.org");
+        mail::MailAccount account = smtpAccount(smtp.port);
         account.saveSentCopy = QStringLiteral("imap");
         account.imapHost = tls ? QStringLiteral("localhost") : QStringLiteral("127.0.0.1");
         account.imapPort = QString::number(tls ? imap.tlsPort : imap.port);

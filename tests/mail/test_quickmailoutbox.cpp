@@ -44,15 +44,6 @@ private:
     std::function<mail::MailAccount()> m_account;
 };
 
-int closedPort()
-{
-    MailServer server;
-    server.start();
-    const int port = server.port;
-    server.stop();
-    return port;
-}
-
 } // namespace
 
 class TestQuickMailOutbox : public QObject {
@@ -94,11 +85,7 @@ private slots:
     void init()
     {
         m_tmp = std::make_unique<QTemporaryDir>();
-        m_account = {};
-        m_account.transport = QStringLiteral("smtp");
-        m_account.smtpHost = QStringLiteral("127.0.0.1");
-        m_account.smtpSecurity = QStringLiteral("none");
-        m_account.from = QStringLiteral("me@example.org");
+        m_account = smtpAccount(0);
         m_account.outboxFolder = m_tmp->filePath(QStringLiteral("outbox"));
     }
     void cleanup() { f.reset(); }
@@ -112,14 +99,14 @@ private slots:
     void serverDown()
     {
         QFETCH(bool, keep);
-        m_account.smtpPort = QString::number(closedPort());
+        m_account.smtpPort = QString::number(MailServer::closedPort());
         frmMain& form = load();
         QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
-        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Hello"));
-        form.findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(QStringLiteral("Text"));
+        setText(form, "txtSubject", QStringLiteral("Hello"));
+        ui<QPlainTextEdit>(form, "txtBody")->setPlainText(QStringLiteral("Text"));
         MessageBox::shownInTest().clear();
         MessageBox::setNextAnswers({keep});
-        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
+        click(form, "cmdSendMail");
 
         QCOMPARE(finished.size(), 1);
         // One question, no second box on top of it.
@@ -128,8 +115,7 @@ private slots:
         QVERIFY(boxes().first().contains(QStringLiteral("Keep it in the outbox?")));
         QCOMPARE(finished.first().first().toBool(), keep);
         QCOMPARE(outbox().count(), keep ? 1 : 0);
-        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(),
-                 keep ? QStringLiteral("Subject") : QStringLiteral("Hello"));
+        QCOMPARE(ui<QLineEdit>(form, "txtSubject")->text(), keep ? QStringLiteral("Subject") : QStringLiteral("Hello"));
         if (keep) {
             QCOMPARE(form.status()->text(), QStringLiteral("1 message waiting to be sent"));
             QCOMPARE(form.outbox()->plannedRetrySeconds(), 30);
@@ -148,17 +134,17 @@ private slots:
         m_account.smtpPort = QString::number(server.port);
         m_account.saveSentCopy = QStringLiteral("imap");
         m_account.imapHost = QStringLiteral("127.0.0.1");
-        m_account.imapPort = QString::number(closedPort());
+        m_account.imapPort = QString::number(MailServer::closedPort());
         m_account.imapSecurity = QStringLiteral("none");
         frmMain& form = load();
         QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
-        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(QStringLiteral("Hello"));
+        setText(form, "txtSubject", QStringLiteral("Hello"));
         MessageBox::shownInTest().clear();
-        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
+        click(form, "cmdSendMail");
         QCOMPARE(server.received().size(), 1);
         QCOMPARE(finished.size(), 1);
         QVERIFY(finished.first().first().toBool());
-        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
+        QCOMPARE(ui<QLineEdit>(form, "txtSubject")->text(), QStringLiteral("Subject"));
         QCOMPARE(boxes().size(), 1);
         QVERIFY2(boxes().first().contains(QStringLiteral("The mail was sent, but no copy")),
                  qPrintable(boxes().first()));
@@ -222,16 +208,16 @@ private slots:
         UrlCatcher catcher({QStringLiteral("mailto")});
         frmMain& form = load();
         QSignalSpy finished(form.quickMail(), &QuickMail::sendFinished);
-        form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->setText(subject);
-        form.findChild<QPlainTextEdit*>(QStringLiteral("txtBody"))->setPlainText(body);
+        setText(form, "txtSubject", subject);
+        ui<QPlainTextEdit>(form, "txtBody")->setPlainText(body);
         MessageBox::shownInTest().clear();
-        form.findChild<QPushButton*>(QStringLiteral("cmdSendMail"))->click();
+        click(form, "cmdSendMail");
         QTRY_COMPARE(catcher.urls.size(), 1); // the desktop is asked for a mail program first
         QCOMPARE(catcher.urls.first().toEncoded(), url);
         // As after a send: the area is cleared and nothing is reported.
         QCOMPARE(finished.size(), 1);
         QVERIFY(finished.first().first().toBool());
-        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtSubject"))->text(), QStringLiteral("Subject"));
+        QCOMPARE(ui<QLineEdit>(form, "txtSubject")->text(), QStringLiteral("Subject"));
         QVERIFY(MessageBox::shownInTest().isEmpty());
     }
 };

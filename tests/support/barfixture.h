@@ -1,6 +1,7 @@
 #pragma once
 // A bar on fakes: the recording contact client, a recording word processor, a fake window system
 // and the bar's settings over a store in memory. Message boxes are recorded instead of shown.
+// BasicBar takes another window system: window/realbar.h has the bar on a real X display.
 
 #include "app/frmmain.h"
 #include "desktop/messagebox.h"
@@ -8,6 +9,7 @@
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordingclient.h"
 #include "fakes/recordingwordprocessor.h"
+#include "findui.h"
 #include "settings/modsettings.h"
 #include "window/windowmodes.h"
 
@@ -22,9 +24,9 @@
 
 #include <memory>
 
-struct BarFixture {
+template <class WindowSystemType> struct BasicBar {
     fake::RecordingClient client;
-    fake::FakeWindowSystem windowSystem;
+    WindowSystemType windowSystem;
     fake::MemorySettingsStore store;
     modSettings settings{store};
     std::shared_ptr<fake::RecordingWordProcessor> word = std::make_shared<fake::RecordingWordProcessor>();
@@ -34,8 +36,8 @@ struct BarFixture {
     // Last changes to the platform before the bar is made (set before create()).
     std::function<void(Platform&)> adjustPlatform;
 
-    BarFixture() { MessageBox::setTestMode(true); }
-    ~BarFixture() { form.reset(); }
+    BasicBar() { MessageBox::setTestMode(true); }
+    ~BasicBar() { form.reset(); }
 
     // Creates the bar without running its start-up.
     frmMain& create()
@@ -65,3 +67,5 @@ struct BarFixture {
         return *form;
     }
 };
+
+using BarFixture = BasicBar<fake::FakeWindowSystem>;

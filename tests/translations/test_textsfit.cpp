@@ -185,7 +185,7 @@ private slots:
             setupWindow.show();
             QVERIFY(QTest::qWaitForWindowExposed(&setupWindow));
             // Every page of the window, in turn.
-            auto* pages = setupWindow.findChild<QTabWidget*>(QStringLiteral("tabSetup"));
+            auto* pages = ui<QTabWidget>(setupWindow, "tabSetup");
             QVERIFY(pages);
             for (int page = 0; page < pages->count(); ++page) {
                 pages->setCurrentIndex(page);
@@ -205,12 +205,12 @@ private slots:
                  {QStringLiteral("Thunderbird"), QStringLiteral("thunderbird:/home/ann/.thunderbird"),
                   QStringLiteral("/home/ann/.thunderbird"), -1}});
             // The note on using one's own mail program shows while it is chosen.
-            auto* mailClient = setupWindow.findChild<QRadioButton*>(QStringLiteral("optMailClient"));
+            auto* mailClient = ui<QRadioButton>(setupWindow, "optMailClient");
             QVERIFY(mailClient);
             mailClient->setChecked(true);
             setupWindow.show();
             QVERIFY(QTest::qWaitForWindowExposed(&setupWindow));
-            auto* pages = setupWindow.findChild<QTabWidget*>(QStringLiteral("tabSetup"));
+            auto* pages = ui<QTabWidget>(setupWindow, "tabSetup");
             QVERIFY(pages);
             for (int page = 0; page < pages->count(); ++page) {
                 pages->setCurrentIndex(page);
@@ -219,8 +219,8 @@ private slots:
                     problems << QStringLiteral("setup (first start), page %1: ").arg(page + 1) + line;
                 keep(setupWindow, language, QStringLiteral("setup-firstrun-%1").arg(page + 1));
             }
-            pages->setCurrentWidget(setupWindow.findChild<QWidget*>(QStringLiteral("tabMail")));
-            QVERIFY(setupWindow.findChild<QLabel*>(QStringLiteral("lblMailClientHint"))->isVisible());
+            pages->setCurrentWidget(ui<QWidget>(setupWindow, "tabMail"));
+            QVERIFY(ui<QLabel>(setupWindow, "lblMailClientHint")->isVisible());
         }
         {
             QTemporaryDir dir;

@@ -2,13 +2,8 @@
 // A bar on a real X display (Xvfb and openbox, started by with-display.sh) with the desktop's own
 // window system, on a recording contact client and the bar's settings over a store in memory.
 
-#include "app/frmmain.h"
-#include "desktop/messagebox.h"
+#include "barfixture.h"
 #include "desktop/windowsystem.h"
-#include "fakes/memorysettingsstore.h"
-#include "fakes/recordingclient.h"
-#include "fakes/recordingwordprocessor.h"
-#include "settings/modsettings.h"
 #include "window/twips.h"
 
 #include <QProcess>
@@ -26,30 +21,7 @@ struct CountingWindowSystem : DesktopWindowSystem {
     }
 };
 
-struct RealBar {
-    fake::RecordingClient client;
-    CountingWindowSystem windowSystem;
-    fake::MemorySettingsStore store;
-    modSettings settings{store};
-    std::unique_ptr<frmMain> form;
-    // Last changes to the platform before the bar is made (another contact client).
-    std::function<void(Platform&)> adjustPlatform;
-
-    RealBar() { MessageBox::setTestMode(true); }
-    ~RealBar() { form.reset(); }
-    frmMain& load()
-    {
-        Platform p;
-        p.createContactClient = [this](contactclient::DesktopHooks&) { return client.application(); };
-        p.createWordProcessor = [] { return std::make_shared<fake::RecordingWordProcessor>(); };
-        p.windowSystem = &windowSystem;
-        if (adjustPlatform)
-            adjustPlatform(p);
-        form = std::make_unique<frmMain>(p, settings);
-        form->Form_Load();
-        return *form;
-    }
-};
+using RealBar = BasicBar<CountingWindowSystem>;
 
 inline QString run(const QString& program, const QStringList& arguments)
 {

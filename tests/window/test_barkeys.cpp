@@ -23,7 +23,7 @@ namespace {
 
 QLineEdit* box(const frmMain& form)
 {
-    return form.findChild<QLineEdit*>(u"txtContact"_s);
+    return ui<QLineEdit>(form, "txtContact");
 }
 
 void click(const QWidget* w)
@@ -37,9 +37,9 @@ QString disagreement(const frmMain& form)
 {
     const auto contact = form.session()->currentContact();
     const QString text = box(form)->text();
-    const bool lit = form.findChild<QLabel*>(u"imgOne"_s)->isVisibleTo(const_cast<frmMain*>(&form));
-    const bool mail = form.findChild<QToolButton*>(u"cmdQEmailContact"_s)->isEnabled();
-    const bool view = form.findChild<QToolButton*>(u"cmdViewContact"_s)->isEnabled();
+    const bool lit = ui<QLabel>(form, "imgOne")->isVisibleTo(const_cast<frmMain*>(&form));
+    const bool mail = ui<QToolButton>(form, "cmdQEmailContact")->isEnabled();
+    const bool view = ui<QToolButton>(form, "cmdViewContact")->isEnabled();
     const QString chosen = contact ? contact->FileAs() : QString();
     if (chosen != text || lit != bool(contact) || mail != bool(contact) || view != bool(contact))
         return u"box \"%1\", chosen \"%2\", lamp %3, mail %4, view %5"_s.arg(text, chosen).arg(lit).arg(mail).arg(view);
@@ -70,155 +70,147 @@ class TestBarKeys : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(windowManagerReady()); }
-    void tabStopsOnlyWhereSeen_data();
-    void tabStopsOnlyWhereSeen();
-    void quickMailButtonGivesTheBoxTheKeys_data();
-    void quickMailButtonGivesTheBoxTheKeys();
-    void closedWindowGivesTheBoxTheKeys_data();
-    void closedWindowGivesTheBoxTheKeys();
+
+    void tabStopsOnlyWhereSeen_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("entry row, empty box") << 1 << QString();
+        QTest::newRow("entry row, a contact") << 1 << u"b"_s;
+        QTest::newRow("with the selectors, a contact") << 2 << u"b"_s;
+        QTest::newRow("quick mail, a contact") << 3 << u"b"_s;
+    }
+    void tabStopsOnlyWhereSeen()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        RealBar bar;
+        loadThree(bar);
+        frmMain& form = bar.load();
+        QVERIFY(ready(form, mode));
+        if (!typed.isEmpty()) {
+            xdotool(u"type "_s + typed);
+            QTRY_VERIFY(bar.form->session()->currentContact());
+        }
+
+        const QStringList small{u"cmdOptions"_s, u"cmdState"_s, u"cmdMin"_s, u"cmdClose"_s};
+        QStringList stops;
+        for (int tab = 0; tab < 14; ++tab) {
+            xdotool(u"key Tab"_s);
+            QTest::qWait(30);
+            const QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus, qPrintable(u"the focus vanished after "_s + stops.join(u", "_s)));
+            stops << focus->objectName();
+            QVERIFY2(!small.contains(focus->objectName()), qPrintable(stops.join(u", "_s)));
+            QVERIFY2(focus->isVisible() && form.rect().contains(focus->geometry()), qPrintable(stops.join(u", "_s)));
+        }
+        QVERIFY2(stops.contains(u"txtContact"_s), qPrintable(stops.join(u", "_s)));
+        // The round comes back to the box; a Space there types, it ends nothing.
+        while (!box(form)->hasFocus()) {
+            xdotool(u"key Tab"_s);
+            QTest::qWait(30);
+        }
+        xdotool(u"key space"_s);
+        QTest::qWait(200);
+        QVERIFY(form.isVisible());
+    }
+
+    void quickMailButtonGivesTheBoxTheKeys_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("modeAfter");
+        QTest::newRow("SEND") << u"cmdSendMail"_s << 1;
+        QTest::newRow("CANCEL") << u"cmdCancelMail"_s << 1;
+        QTest::newRow("CLEAR") << u"cmdClearMail"_s << 3;
+    }
+    void quickMailButtonGivesTheBoxTheKeys()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, modeAfter);
+        RealBar bar;
+        loadThree(bar);
+        frmMain& form = bar.load();
+        QVERIFY(ready(form, 1));
+        xdotool(u"type b"_s);
+        QTRY_COMPARE(box(form)->text(), u"Baker, Bo"_s);
+        click(ui<QToolButton>(form, "cmdQEmailContact"));
+        QTRY_COMPARE(form.modeState().windowMode, 3);
+        QVERIFY(settled(form));
+        click(ui<QLineEdit>(form, "txtSubject"));
+        xdotool(u"type Lunch"_s);
+        QTRY_COMPARE(ui<QLineEdit>(form, "txtSubject")->text(), u"Lunch"_s);
+
+        click(form.findChild<QPushButton*>(button));
+        QTRY_COMPARE(form.modeState().windowMode, modeAfter);
+        QTRY_VERIFY2(
+            box(form)->hasFocus(),
+            qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : u"nothing"_s));
+        QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
+        // The contact stays chosen; the next key starts another name.
+        QCOMPARE(box(form)->text(), u"Baker, Bo"_s);
+        xdotool(u"type c"_s);
+        QTRY_COMPARE(box(form)->text(), u"Cole, Cy"_s);
+        QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
+        // Emptied by the user: nothing is chosen, the lamp is out.
+        xdotool(u"key ctrl+a BackSpace"_s);
+        QTRY_VERIFY(box(form)->text().isEmpty());
+        QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
+        QVERIFY(form.isVisible());
+    }
+
+    void closedWindowGivesTheBoxTheKeys_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("message box") << u"message"_s;
+        QTest::newRow("options dialog") << u"options"_s;
+        QTest::newRow("contact card") << u"card"_s;
+    }
+    void closedWindowGivesTheBoxTheKeys()
+    {
+        QFETCH(QString, window);
+        RealBar bar;
+        loadThree(bar);
+        frmMain& form = bar.load();
+        QVERIFY(ready(form, 2));
+        xdotool(u"type a"_s);
+        QTRY_COMPARE(box(form)->text(), u"Adams, Ann"_s);
+
+        QPointer<QWidget> opened;
+        if (window == u"message"_s) {
+            auto* message = new QMessageBox(QMessageBox::Warning, u"Quintel message"_s, u"Something to read."_s,
+                                            QMessageBox::Ok, &form);
+            message->setAttribute(Qt::WA_DeleteOnClose);
+            message->show();
+            opened = message;
+        } else if (window == u"options"_s) {
+            click(ui<QToolButton>(form, "cmdOptions"));
+            const auto shownOptions = [] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* dialog = qobject_cast<frmOptions*>(w); dialog && dialog->isVisible())
+                        return dialog;
+                return static_cast<frmOptions*>(nullptr);
+            };
+            QTRY_VERIFY(shownOptions());
+            opened = shownOptions();
+        } else {
+            auto* card = new ContactCard;
+            card->setContact(*form.session()->currentContact());
+            card->show();
+            opened = card;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(*opened), kPatience);
+        opened->activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(opened->isActiveWindow(), kPatience);
+
+        xdotool(u"key Escape"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(!opened || !opened->isVisible(), kPatience);
+        QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), kPatience);
+        QTRY_VERIFY(box(form)->hasFocus());
+        xdotool(u"type b"_s);
+        QTRY_COMPARE(box(form)->text(), u"Baker, Bo"_s);
+        QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
+    }
 };
-
-void TestBarKeys::tabStopsOnlyWhereSeen_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("entry row, empty box") << 1 << QString();
-    QTest::newRow("entry row, a contact") << 1 << u"b"_s;
-    QTest::newRow("with the selectors, a contact") << 2 << u"b"_s;
-    QTest::newRow("quick mail, a contact") << 3 << u"b"_s;
-}
-
-void TestBarKeys::tabStopsOnlyWhereSeen()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, typed);
-    RealBar bar;
-    loadThree(bar);
-    frmMain& form = bar.load();
-    QVERIFY(ready(form, mode));
-    if (!typed.isEmpty()) {
-        xdotool(u"type "_s + typed);
-        QTRY_VERIFY(bar.form->session()->currentContact());
-    }
-
-    const QStringList small{u"cmdOptions"_s, u"cmdState"_s, u"cmdMin"_s, u"cmdClose"_s};
-    QStringList stops;
-    for (int tab = 0; tab < 14; ++tab) {
-        xdotool(u"key Tab"_s);
-        QTest::qWait(30);
-        const QWidget* focus = QApplication::focusWidget();
-        QVERIFY2(focus, qPrintable(u"the focus vanished after "_s + stops.join(u", "_s)));
-        stops << focus->objectName();
-        QVERIFY2(!small.contains(focus->objectName()), qPrintable(stops.join(u", "_s)));
-        QVERIFY2(focus->isVisible() && form.rect().contains(focus->geometry()), qPrintable(stops.join(u", "_s)));
-    }
-    QVERIFY2(stops.contains(u"txtContact"_s), qPrintable(stops.join(u", "_s)));
-    // The round comes back to the box; a Space there types, it ends nothing.
-    while (!box(form)->hasFocus()) {
-        xdotool(u"key Tab"_s);
-        QTest::qWait(30);
-    }
-    xdotool(u"key space"_s);
-    QTest::qWait(200);
-    QVERIFY(form.isVisible());
-}
-
-void TestBarKeys::quickMailButtonGivesTheBoxTheKeys_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("modeAfter");
-    QTest::newRow("SEND") << u"cmdSendMail"_s << 1;
-    QTest::newRow("CANCEL") << u"cmdCancelMail"_s << 1;
-    QTest::newRow("CLEAR") << u"cmdClearMail"_s << 3;
-}
-
-void TestBarKeys::quickMailButtonGivesTheBoxTheKeys()
-{
-    QFETCH(QString, button);
-    QFETCH(int, modeAfter);
-    RealBar bar;
-    loadThree(bar);
-    frmMain& form = bar.load();
-    QVERIFY(ready(form, 1));
-    xdotool(u"type b"_s);
-    QTRY_COMPARE(box(form)->text(), u"Baker, Bo"_s);
-    click(form.findChild<QToolButton*>(u"cmdQEmailContact"_s));
-    QTRY_COMPARE(form.modeState().windowMode, 3);
-    QVERIFY(settled(form));
-    click(form.findChild<QLineEdit*>(u"txtSubject"_s));
-    xdotool(u"type Lunch"_s);
-    QTRY_COMPARE(form.findChild<QLineEdit*>(u"txtSubject"_s)->text(), u"Lunch"_s);
-
-    click(form.findChild<QPushButton*>(button));
-    QTRY_COMPARE(form.modeState().windowMode, modeAfter);
-    QTRY_VERIFY2(box(form)->hasFocus(),
-                 qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : u"nothing"_s));
-    QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
-    // The contact stays chosen; the next key starts another name.
-    QCOMPARE(box(form)->text(), u"Baker, Bo"_s);
-    xdotool(u"type c"_s);
-    QTRY_COMPARE(box(form)->text(), u"Cole, Cy"_s);
-    QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
-    // Emptied by the user: nothing is chosen, the lamp is out.
-    xdotool(u"key ctrl+a BackSpace"_s);
-    QTRY_VERIFY(box(form)->text().isEmpty());
-    QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
-    QVERIFY(form.isVisible());
-}
-
-void TestBarKeys::closedWindowGivesTheBoxTheKeys_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::newRow("message box") << u"message"_s;
-    QTest::newRow("options dialog") << u"options"_s;
-    QTest::newRow("contact card") << u"card"_s;
-}
-
-void TestBarKeys::closedWindowGivesTheBoxTheKeys()
-{
-    QFETCH(QString, window);
-    RealBar bar;
-    loadThree(bar);
-    frmMain& form = bar.load();
-    QVERIFY(ready(form, 2));
-    xdotool(u"type a"_s);
-    QTRY_COMPARE(box(form)->text(), u"Adams, Ann"_s);
-
-    QPointer<QWidget> opened;
-    if (window == u"message"_s) {
-        auto* message = new QMessageBox(QMessageBox::Warning, u"Quintel message"_s, u"Something to read."_s,
-                                        QMessageBox::Ok, &form);
-        message->setAttribute(Qt::WA_DeleteOnClose);
-        message->show();
-        opened = message;
-    } else if (window == u"options"_s) {
-        click(form.findChild<QToolButton*>(u"cmdOptions"_s));
-        const auto shownOptions = [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<frmOptions*>(w); dialog && dialog->isVisible())
-                    return dialog;
-            return static_cast<frmOptions*>(nullptr);
-        };
-        QTRY_VERIFY(shownOptions());
-        opened = shownOptions();
-    } else {
-        auto* card = new ContactCard;
-        card->setContact(*form.session()->currentContact());
-        card->show();
-        opened = card;
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(*opened), kPatience);
-    opened->activateWindow();
-    QTRY_VERIFY_WITH_TIMEOUT(opened->isActiveWindow(), kPatience);
-
-    xdotool(u"key Escape"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(!opened || !opened->isVisible(), kPatience);
-    QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), kPatience);
-    QTRY_VERIFY(box(form)->hasFocus());
-    xdotool(u"type b"_s);
-    QTRY_COMPARE(box(form)->text(), u"Baker, Bo"_s);
-    QVERIFY2(disagreement(form).isEmpty(), qPrintable(disagreement(form)));
-}
 
 QTEST_MAIN(TestBarKeys)
 #include "test_barkeys.moc"

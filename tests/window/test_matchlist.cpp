@@ -40,7 +40,7 @@ struct MatchBar {
         const QRect screen = form->screen()->availableGeometry();
         form->move(form->x(), lowerHalf ? screen.bottom() - form->height() - 20 : screen.top() + 20);
     }
-    QLineEdit* box() const { return form->findChild<QLineEdit*>(QStringLiteral("txtContact")); }
+    QLineEdit* box() const { return ui<QLineEdit>(*form, "txtContact"); }
     MatchList& list() const { return *form->matches(); }
 
     bool typeInto(const QString& text) const

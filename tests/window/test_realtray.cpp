@@ -28,125 +28,118 @@ class TestRealTray : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(windowManagerReady()); }
-    void testHideAndRestore_data();
-    void testHideAndRestore();
-    void testMenu_data();
-    void testMenu();
-};
 
-void TestRealTray::testHideAndRestore_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("byWindowManager"); // minimized from outside instead of by cmdMin
-    QTest::newRow("entry row") << 1 << false;
-    QTest::newRow("quick mail") << 3 << false;
-    QTest::newRow("window manager minimizes") << 2 << true;
-}
-
-void TestRealTray::testHideAndRestore()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, byWindowManager);
-    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
-
-    RealBar bar;
-    frmMain& form = bar.load();
-    form.modes()->setWindowMode(mode);
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    QVERIFY(settled(form));
-    const QRect place = form.geometry();
-
-    if (byWindowManager) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(form.winId())});
-    } else {
-        xdotool(QStringLiteral("mousemove"),
-                form.findChild<QToolButton*>(QStringLiteral("cmdMin"))
-                    ->mapToGlobal(form.findChild<QToolButton*>(QStringLiteral("cmdMin"))->rect().center()));
-        xdotool(QStringLiteral("click 1"));
+    void testHideAndRestore_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("byWindowManager"); // minimized from outside instead of by cmdMin
+        QTest::newRow("entry row") << 1 << false;
+        QTest::newRow("quick mail") << 3 << false;
+        QTest::newRow("window manager minimizes") << 2 << true;
     }
-    QTRY_VERIFY(!form.isVisible());
-    QVERIFY(form.tray()->isInTray());
-    QSystemTrayIcon* icon = form.tray()->icon();
-    QVERIFY(icon && icon->isVisible());
-    QCOMPARE(icon->toolTip(), QStringLiteral("Quintel"));
-    // The tray host may still be placing the new icon where the last test's icon was.
-    QRect iconPlace;
-    QTRY_VERIFY(settledPlace(*icon, iconPlace));
+    void testHideAndRestore()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, byWindowManager);
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
 
-    xdotool(QStringLiteral("mousemove"), iconPlace.center());
-    xdotool(QStringLiteral("click 3")); // a right click opens the menu, and leaves the bar where it is
-    QTRY_VERIFY_WITH_TIMEOUT(form.tray()->menu() && form.tray()->menu()->isVisible(), kPatience);
-    xdotool(QStringLiteral("key Escape"));
-    QTRY_VERIFY(!form.tray()->menu()->isVisible());
-    QTest::qWait(300);
-    QVERIFY(!form.isVisible());
-    // Hidden for the window system too, not only for Qt: no window is left mapped behind the icon.
-    QVERIFY2(!run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(form.winId())})
-                  .contains(QStringLiteral("IsViewable")),
-             "the bar's window is still mapped while it is in the tray");
+        RealBar bar;
+        frmMain& form = bar.load();
+        form.modes()->setWindowMode(mode);
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        QVERIFY(settled(form));
+        const QRect place = form.geometry();
 
-    xdotool(QStringLiteral("click 1"));
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    QVERIFY(!icon->isVisible());
-    QCOMPARE(form.modeState().windowMode, mode);
-    QTRY_COMPARE(form.geometry(), place);
-    QCOMPARE(form.QWidget::windowState(), Qt::WindowNoState);
-    QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
-}
-
-void TestRealTray::testMenu_data()
-{
-    QTest::addColumn<QStringList>("notes"); // flashed before the bar goes to the tray, oldest first
-    QTest::addColumn<QStringList>("listed");
-    QTest::newRow("no notes") << QStringList() << QStringList{QStringLiteral("No notes")};
-    const QString longNote = QStringLiteral("3 contacts were skipped (quintel-contacts could not read them): "
-                                            "see the log for their files");
-    QTest::newRow("notes, newest first") << QStringList{QStringLiteral("First"), longNote}
-                                         << QStringList{longNote, QStringLiteral("First")};
-}
-
-// A right click on the icon opens the menu every tray program has; its first entry shows the bar.
-void TestRealTray::testMenu()
-{
-    QFETCH(QStringList, notes);
-    QFETCH(QStringList, listed);
-    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
-
-    RealBar bar;
-    frmMain& form = bar.load();
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    for (const QString& note : notes)
-        form.flashStatus(note);
-    form.tray()->cmdMin_Click();
-    QTRY_VERIFY(!form.isVisible());
-    QRect iconPlace;
-    QTRY_VERIFY(settledPlace(*form.tray()->icon(), iconPlace));
-
-    xdotool(QStringLiteral("mousemove"), iconPlace.center());
-    xdotool(QStringLiteral("click 3"));
-    QMenu* menu = form.tray()->menu();
-    QTRY_VERIFY_WITH_TIMEOUT(menu && menu->isVisible(), kPatience);
-    QStringList entries;
-    QStringList noted;
-    for (QAction* action : menu->actions()) {
-        if (action->isSeparator())
-            continue;
-        entries << action->text();
-        if (action->menu()) {
-            for (QAction* note : action->menu()->actions())
-                noted << note->text();
+        if (byWindowManager) {
+            run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(form.winId())});
+        } else {
+            xdotool(QStringLiteral("mousemove"),
+                    ui<QToolButton>(form, "cmdMin")->mapToGlobal(ui<QToolButton>(form, "cmdMin")->rect().center()));
+            xdotool(QStringLiteral("click 1"));
         }
-    }
-    QCOMPARE(entries, (QStringList{QStringLiteral("Show Quintel"), QStringLiteral("Quintel Setup"),
-                                   QStringLiteral("Last notes"), QStringLiteral("Quit Quintel")}));
-    QCOMPARE(noted, listed);
+        QTRY_VERIFY(!form.isVisible());
+        QVERIFY(form.tray()->isInTray());
+        QSystemTrayIcon* icon = form.tray()->icon();
+        QVERIFY(icon && icon->isVisible());
+        QCOMPARE(icon->toolTip(), QStringLiteral("Quintel"));
+        // The tray host may still be placing the new icon where the last test's icon was.
+        QRect iconPlace;
+        QTRY_VERIFY(settledPlace(*icon, iconPlace));
 
-    const QRect show = menu->actionGeometry(menu->actions().first());
-    xdotool(QStringLiteral("mousemove"), menu->mapToGlobal(show.center()));
-    xdotool(QStringLiteral("click 1"));
-    QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
-    QVERIFY(!form.tray()->isInTray());
-}
+        xdotool(QStringLiteral("mousemove"), iconPlace.center());
+        xdotool(QStringLiteral("click 3")); // a right click opens the menu, and leaves the bar where it is
+        QTRY_VERIFY_WITH_TIMEOUT(form.tray()->menu() && form.tray()->menu()->isVisible(), kPatience);
+        xdotool(QStringLiteral("key Escape"));
+        QTRY_VERIFY(!form.tray()->menu()->isVisible());
+        QTest::qWait(300);
+        QVERIFY(!form.isVisible());
+        // Hidden for the window system too, not only for Qt: no window is left mapped behind the icon.
+        QVERIFY2(!run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(form.winId())})
+                      .contains(QStringLiteral("IsViewable")),
+                 "the bar's window is still mapped while it is in the tray");
+
+        xdotool(QStringLiteral("click 1"));
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        QVERIFY(!icon->isVisible());
+        QCOMPARE(form.modeState().windowMode, mode);
+        QTRY_COMPARE(form.geometry(), place);
+        QCOMPARE(form.QWidget::windowState(), Qt::WindowNoState);
+        QTRY_VERIFY(netWmState(&form).contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));
+    }
+
+    void testMenu_data()
+    {
+        QTest::addColumn<QStringList>("notes"); // flashed before the bar goes to the tray, oldest first
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("no notes") << QStringList() << QStringList{QStringLiteral("No notes")};
+        const QString longNote = QStringLiteral("3 contacts were skipped (quintel-contacts could not read them): "
+                                                "see the log for their files");
+        QTest::newRow("notes, newest first")
+            << QStringList{QStringLiteral("First"), longNote} << QStringList{longNote, QStringLiteral("First")};
+    }
+    // A right click on the icon opens the menu every tray program has; its first entry shows the bar.
+    void testMenu()
+    {
+        QFETCH(QStringList, notes);
+        QFETCH(QStringList, listed);
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), kPatience);
+
+        RealBar bar;
+        frmMain& form = bar.load();
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        for (const QString& note : notes)
+            form.flashStatus(note);
+        form.tray()->cmdMin_Click();
+        QTRY_VERIFY(!form.isVisible());
+        QRect iconPlace;
+        QTRY_VERIFY(settledPlace(*form.tray()->icon(), iconPlace));
+
+        xdotool(QStringLiteral("mousemove"), iconPlace.center());
+        xdotool(QStringLiteral("click 3"));
+        QMenu* menu = form.tray()->menu();
+        QTRY_VERIFY_WITH_TIMEOUT(menu && menu->isVisible(), kPatience);
+        QStringList entries;
+        QStringList noted;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            entries << action->text();
+            if (action->menu()) {
+                for (QAction* note : action->menu()->actions())
+                    noted << note->text();
+            }
+        }
+        QCOMPARE(entries, (QStringList{QStringLiteral("Show Quintel"), QStringLiteral("Quintel Setup"),
+                                       QStringLiteral("Last notes"), QStringLiteral("Quit Quintel")}));
+        QCOMPARE(noted, listed);
+
+        const QRect show = menu->actionGeometry(menu->actions().first());
+        xdotool(QStringLiteral("mousemove"), menu->mapToGlobal(show.center()));
+        xdotool(QStringLiteral("click 1"));
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        QVERIFY(!form.tray()->isInTray());
+    }
+};
 
 QTEST_MAIN(TestRealTray)
 #include "test_realtray.moc"
