@@ -94,6 +94,12 @@ ContactFinder::Term numberTerm(QStringView token)
 
 std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query)
 {
+    textfold::Folder folder;
+    return terms(query, folder);
+}
+
+std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query, textfold::Folder& folder)
+{
     // Tokens at blanks; neighbouring tokens that are parts of one number ("0171 234") are one.
     std::vector<QString> tokens;
     std::vector<bool> numbers;
@@ -110,7 +116,6 @@ std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query)
         }
     }
     std::vector<Term> result;
-    textfold::Folder folder;
     for (size_t i = 0; i < tokens.size(); ++i) {
         if (numbers[i]) {
             result.push_back(numberTerm(tokens[i]));
@@ -177,6 +182,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     }
     m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
     ids.clear();
+    m_memo = folder.takeMemo();
 
     // The words in sorted order; entries renumbered to it.
     std::vector<std::uint32_t> sorted(words.size());
@@ -380,7 +386,13 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query) const
 
 std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ranking& ranking, int limit) const
 {
-    const std::vector<Term> queryTerms = terms(query);
+    textfold::Folder known = folder();
+    return find(terms(query, known), ranking, limit);
+}
+
+std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& queryTerms, const Ranking& ranking,
+                                                    int limit) const
+{
     if (queryTerms.empty() || m_count == 0 || limit <= 0)
         return {};
     std::vector<std::vector<Range>> ranges;
@@ -587,7 +599,13 @@ bool ContactFinder::fieldAt(const Source& source, int contact, int field, Kind& 
 
 ContactFinder::Mark ContactFinder::markIn(QStringView query, Kind kind, QStringView value)
 {
-    const std::vector<Term> queryTerms = terms(query);
+    textfold::Folder folder;
+    return markIn(terms(query, folder), kind, value, folder);
+}
+
+ContactFinder::Mark ContactFinder::markIn(const std::vector<Term>& queryTerms, Kind kind, QStringView value,
+                                          textfold::Folder& folder)
+{
     if (kind == Kind::Phone) {
         const Digits d = digitsOf(value);
         std::string best;
@@ -611,7 +629,6 @@ ContactFinder::Mark ContactFinder::markIn(QStringView query, Kind kind, QStringV
         const qsizetype start = d.places[size_t(bestAt)];
         return Mark{start, d.places[size_t(bestAt) + best.size() - 1] + 1 - start};
     }
-    textfold::Folder folder;
     const std::vector<textfold::Word> words = folder.words(value);
     for (const textfold::Word& w : words) {
         for (const Term& t : queryTerms) {

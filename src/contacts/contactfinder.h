@@ -14,12 +14,14 @@
 // "0171 234", "+49171234" and "171234" all find +49 171 2345678.
 
 #include "contactclient/searchfields.h"
+#include "contacts/textfold.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -73,6 +75,13 @@ public:
         std::vector<Digits> numbers; // or these digits stand in a number
     };
     static std::vector<Term> terms(QStringView query);
+    static std::vector<Term> terms(QStringView query, textfold::Folder& folder);
+    // The same search by the query's terms (once folded, they serve the search and the marks).
+    std::vector<Row> find(const std::vector<Term>& terms, const Ranking& ranking, int limit = 50) const;
+
+    // A folder that knows the transliteration of every word of the book: folding a query or a
+    // shown value then asks the transliterator only for what the book does not hold.
+    textfold::Folder folder() const { return textfold::Folder(m_memo); }
 
     // The part of a field's value a query matched, to be marked: [start, start + length) of the
     // value; length 0 when none is found.
@@ -81,6 +90,7 @@ public:
         qsizetype length = 0;
     };
     static Mark markIn(QStringView query, Kind kind, QStringView value);
+    static Mark markIn(const std::vector<Term>& terms, Kind kind, QStringView value, textfold::Folder& folder);
 
     // Field number field of a contact (as numbered in Source): its kind and value.
     static bool fieldAt(const Source& source, int contact, int field, Kind& kind, QString& value);
@@ -117,8 +127,9 @@ private:
     }
 
     int m_count = 0;
-    std::string m_chars;                    // the distinct folded words, in sorted order
-    std::vector<std::uint32_t> m_wordStart; // word w is m_chars[m_wordStart[w], m_wordStart[w + 1])
+    std::shared_ptr<const textfold::Folder::Memo> m_memo; // what building the index transliterated
+    std::string m_chars;                                  // the distinct folded words, in sorted order
+    std::vector<std::uint32_t> m_wordStart;               // word w is m_chars[m_wordStart[w], m_wordStart[w + 1])
     std::vector<std::uint32_t> m_postStart; // word w's contacts are m_postings[m_postStart[w], …[w + 1])
     std::vector<Ref> m_postings;
     // The same for the names alone: the contacts a word begins a name of.
