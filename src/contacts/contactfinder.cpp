@@ -139,7 +139,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         std::uint8_t kind;
     };
     std::unordered_map<std::string, std::uint32_t> ids;
-    std::vector<std::string> words;
+    std::vector<std::string_view> words; // the keys of ids, which stay where they are
     std::vector<Entry> entries;
     entries.reserve(size_t(m_count) * 12);
     textfold::Folder folder;
@@ -148,7 +148,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     auto key = [&](std::string text, Kind kind) {
         auto [it, added] = ids.try_emplace(std::move(text), std::uint32_t(words.size()));
         if (added)
-            words.push_back(it->first);
+            words.emplace_back(it->first);
         entries.push_back(Entry{it->second, contact, std::uint8_t(fieldNo), std::uint8_t(kind)});
     };
     auto addField = [&](Kind kind, QStringView value) {
@@ -181,7 +181,6 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
             contactclient::searchfields::forEach(source.fields(c), addField);
     }
     m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
-    ids.clear();
     m_memo = folder.takeMemo();
 
     // The words in sorted order; entries renumbered to it.
@@ -196,45 +195,48 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         m_chars += words[sorted[r]];
     }
     m_wordStart.push_back(std::uint32_t(m_chars.size()));
-    words.clear();
-    words.shrink_to_fit();
+    const size_t wordCount = sorted.size();
+    words = {};
+    ids = {};
+    sorted = {};
     for (Entry& e : entries)
         e.word = rankOf[e.word];
+    rankOf = {};
 
-    // Each contact's words ascending (entries are in contact order already).
+    // Each contact's words ascending (entries are in contact order already). A word a contact
+    // holds in several fields is kept twice at most: in its first name field and in its first
+    // other field (what a search tells of it).
     m_forwardStart.assign(size_t(m_count) + 1, 0);
-    for (const Entry& e : entries)
-        ++m_forwardStart[e.contact + 1];
-    std::partial_sum(m_forwardStart.begin(), m_forwardStart.end(), m_forwardStart.begin());
     m_forward.reserve(entries.size());
-    for (const Entry& e : entries)
-        m_forward.push_back(Ref{e.word, e.field, e.kind});
-    for (int c = 0; c < m_count; ++c) {
-        std::sort(m_forward.begin() + m_forwardStart[size_t(c)], m_forward.begin() + m_forwardStart[size_t(c) + 1],
+    std::vector<Ref> own;
+    for (size_t from = 0; from < entries.size();) {
+        const std::uint32_t c = entries[from].contact;
+        size_t to = from;
+        own.clear();
+        for (; to < entries.size() && entries[to].contact == c; ++to)
+            own.push_back(Ref{entries[to].word, entries[to].field, entries[to].kind});
+        std::sort(own.begin(), own.end(),
                   [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); });
+        for (size_t i = 0; i < own.size();) {
+            const std::uint32_t w = own[i].id;
+            bool name = false;
+            bool other = false;
+            for (; i < own.size() && own[i].id == w; ++i) {
+                bool& had = contactclient::searchfields::isName(Kind(own[i].kind)) ? name : other;
+                if (!had)
+                    m_forward.push_back(own[i]);
+                had = true;
+            }
+        }
+        m_forwardStart[c + 1] = std::uint32_t(m_forward.size());
+        from = to;
     }
+    for (size_t c = 1; c < m_forwardStart.size(); ++c)
+        m_forwardStart[c] = std::max(m_forwardStart[c], m_forwardStart[c - 1]);
+    entries = {};
+    m_forward.shrink_to_fit();
 
-    // Each word's contacts, by counting.
-    m_postStart.assign(sorted.size() + 1, 0);
-    for (const Entry& e : entries)
-        ++m_postStart[e.word + 1];
-    std::partial_sum(m_postStart.begin(), m_postStart.end(), m_postStart.begin());
-    m_postings.resize(entries.size());
-    std::vector<std::uint32_t> fill(m_postStart.begin(), m_postStart.end() - 1);
-    for (const Entry& e : entries)
-        m_postings[fill[e.word]++] = Ref{e.contact, e.field, e.kind};
-
-    m_namePostStart.assign(sorted.size() + 1, 0);
-    for (const Entry& e : entries)
-        if (contactclient::searchfields::isName(Kind(e.kind)))
-            ++m_namePostStart[e.word + 1];
-    std::partial_sum(m_namePostStart.begin(), m_namePostStart.end(), m_namePostStart.begin());
-    m_namePostings.resize(m_namePostStart.back());
-    fill.assign(m_namePostStart.begin(), m_namePostStart.end() - 1);
-    for (const Entry& e : entries)
-        if (contactclient::searchfields::isName(Kind(e.kind)))
-            m_namePostings[fill[e.word]++] = Ref{e.contact, e.field, e.kind};
-
+    // The alphabetical order: each contact's place in it (ties kept in item order).
     m_rank.resize(size_t(m_count));
     for (int c = 0; c < m_count; ++c)
         m_rank[size_t(c)] = source.alphabeticalRank ? source.alphabeticalRank(c) : std::uint32_t(c);
@@ -242,6 +244,34 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     std::iota(m_byRank.begin(), m_byRank.end(), 0u);
     std::sort(m_byRank.begin(), m_byRank.end(),
               [this](std::uint32_t a, std::uint32_t b) { return std::tie(m_rank[a], a) < std::tie(m_rank[b], b); });
+    for (std::uint32_t k = 0; k < m_byRank.size(); ++k)
+        m_rank[m_byRank[k]] = k;
+
+    // Each word's contacts, by counting: first those it begins a name of, then the others, each
+    // part in alphabetical order (contacts are put in that order).
+    m_postStart.assign(wordCount + 1, 0);
+    m_namePostCount.assign(wordCount + 1, 0);
+    for (const Ref& r : m_forward) {
+        ++m_postStart[r.id + 1];
+        if (contactclient::searchfields::isName(Kind(r.kind)))
+            ++m_namePostCount[r.id + 1];
+    }
+    std::partial_sum(m_postStart.begin(), m_postStart.end(), m_postStart.begin());
+    std::vector<std::uint32_t> nameFill(wordCount);
+    std::vector<std::uint32_t> otherFill(wordCount);
+    for (size_t w = 0; w < wordCount; ++w) {
+        nameFill[w] = m_postStart[w];
+        otherFill[w] = m_postStart[w] + m_namePostCount[w + 1];
+    }
+    std::partial_sum(m_namePostCount.begin(), m_namePostCount.end(), m_namePostCount.begin());
+    m_postings.resize(m_forward.size());
+    for (const std::uint32_t c : m_byRank) {
+        for (std::uint32_t f = m_forwardStart[c]; f < m_forwardStart[c + 1]; ++f) {
+            const Ref& r = m_forward[f];
+            std::uint32_t& at = contactclient::searchfields::isName(Kind(r.kind)) ? nameFill[r.id] : otherFill[r.id];
+            m_postings[at++] = Ref{c, r.field, r.kind};
+        }
+    }
 }
 
 bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
@@ -445,10 +475,12 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         return rows;
     };
 
-    // A query that many contacts answer: the contacts matched by their names come from the names'
-    // own postings; when they fill the list, nothing else is looked at. Else the others are taken in
-    // the order they would be shown (the contacts used, then the alphabet) until the list is full,
-    // instead of every contact the driver word names being checked.
+    // A query that many contacts answer. The contacts used come first, whatever matched; then the
+    // others matched by names, in alphabetical order: they are taken from the names' postings of
+    // the term with the fewest, merged in that order, until the list is full of contacts matched by
+    // names (none after them could show). When the names do not fill it, the others are taken in
+    // the order they would be shown (the alphabet) until the list is full, instead of every
+    // contact the driver word names being checked.
     if (fewest > broadFrom) {
         thread_local std::vector<std::uint32_t> seen;
         thread_local std::uint32_t seenRound = 0;
@@ -461,26 +493,67 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             seenRound = 1;
         }
         std::vector<Candidate> shown;
+        size_t byNameCount = 0;
         bool gaveUp = false;
         auto consider = [&](std::uint32_t c) {
             if (seen[c] == seenRound)
                 return;
             seen[c] = seenRound;
             Row row{c, true, -1};
-            if (matches(c, queryTerms, ranges, numbers, broad, SIZE_MAX, row))
+            if (matches(c, queryTerms, ranges, numbers, broad, SIZE_MAX, row)) {
                 shown.push_back(candidateOf(row));
+                byNameCount += shown.back().tier < 2 ? 1 : 0;
+            }
         };
         if (ranking.first >= 0 && ranking.first < m_count)
             consider(std::uint32_t(ranking.first));
-        for (const Range& dr : ranges[driver])
-            for (std::uint32_t p = m_namePostStart[dr.from]; p < m_namePostStart[dr.to]; ++p)
-                consider(m_namePostings[p].id);
-        const auto byNameCount =
-            size_t(std::count_if(shown.begin(), shown.end(), [](const Candidate& k) { return k.tier < 2; }));
-        if (byNameCount < size_t(limit)) {
+        if (!ranking.used.empty()) {
+            for (const std::uint32_t c : ranking.used)
+                if (c < std::uint32_t(m_count) && useOf(c) > 0)
+                    consider(c);
+        } else {
             for (std::uint32_t c = 0; c < ranking.use.size() && c < std::uint32_t(m_count); ++c)
                 if (ranking.use[c] > 0)
                     consider(c);
+        }
+
+        size_t source = 0;
+        size_t sourceNames = SIZE_MAX;
+        for (size_t t = 0; t < ranges.size(); ++t) {
+            size_t names = 0;
+            for (const Range& r : ranges[t])
+                names += m_namePostCount[r.to] - m_namePostCount[r.from];
+            if (names < sourceNames) {
+                sourceNames = names;
+                source = t;
+            }
+        }
+        struct Cursor {
+            std::uint32_t at, end; // in m_postings
+        };
+        std::vector<Cursor> cursors;
+        for (const Range& r : ranges[source]) {
+            for (std::uint32_t w = r.from; w < r.to; ++w) {
+                const std::uint32_t names = m_namePostCount[w + 1] - m_namePostCount[w];
+                if (names > 0)
+                    cursors.push_back(Cursor{m_postStart[w], m_postStart[w] + names});
+            }
+        }
+        const auto later = [this](const Cursor& a, const Cursor& b) {
+            return m_rank[m_postings[a.at].id] > m_rank[m_postings[b.at].id];
+        };
+        std::make_heap(cursors.begin(), cursors.end(), later);
+        while (!cursors.empty() && byNameCount < size_t(limit)) {
+            std::pop_heap(cursors.begin(), cursors.end(), later);
+            Cursor& next = cursors.back();
+            const std::uint32_t c = m_postings[next.at].id;
+            if (++next.at == next.end)
+                cursors.pop_back();
+            else
+                std::push_heap(cursors.begin(), cursors.end(), later);
+            consider(c);
+        }
+        if (byNameCount < size_t(limit)) {
             size_t others = 0;
             std::uint32_t k = 0;
             for (; k < m_byRank.size() && byNameCount + others < size_t(limit); ++k) {

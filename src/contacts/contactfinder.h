@@ -51,8 +51,14 @@ public:
 
     // What ranks contacts beyond the fields they matched.
     struct Ranking {
-        std::int64_t first = -1;    // this contact first (the completion's), -1: none
+        Ranking(std::int64_t first = -1, std::span<const float> use = {}, std::span<const std::uint32_t> used = {})
+            : first(first), use(use), used(used)
+        {
+        }
+        std::int64_t first;         // this contact first (the completion's), -1: none
         std::span<const float> use; // per contact, higher first; empty: no use known
+        // The contacts whose use is above 0, when the caller knows them (else use is read through).
+        std::span<const std::uint32_t> used;
     };
 
     ContactFinder() = default;
@@ -130,15 +136,16 @@ private:
     std::shared_ptr<const textfold::Folder::Memo> m_memo; // what building the index transliterated
     std::string m_chars;                                  // the distinct folded words, in sorted order
     std::vector<std::uint32_t> m_wordStart;               // word w is m_chars[m_wordStart[w], m_wordStart[w + 1])
-    std::vector<std::uint32_t> m_postStart; // word w's contacts are m_postings[m_postStart[w], …[w + 1])
+    // Word w's contacts are m_postings[m_postStart[w], …[w + 1]): first those whose names it is
+    // a word of, then the others, each part in alphabetical order. A contact appears at most
+    // twice, once in each part, with its first field of that part.
+    std::vector<std::uint32_t> m_postStart;
     std::vector<Ref> m_postings;
-    // The same for the names alone: the contacts a word begins a name of.
-    std::vector<std::uint32_t> m_namePostStart;
-    std::vector<Ref> m_namePostings;
-    std::vector<std::uint32_t> m_byRank;       // the contacts in alphabetical order
-    std::vector<std::uint32_t> m_forwardStart; // contact c's words, ascending
+    std::vector<std::uint32_t> m_namePostCount; // name postings of the words before w
+    std::vector<std::uint32_t> m_byRank;        // the contacts in alphabetical order
+    std::vector<std::uint32_t> m_forwardStart;  // contact c's words, ascending (as postings: twice at most)
     std::vector<Ref> m_forward;
-    std::vector<std::uint32_t> m_rank;           // alphabetical rank of each contact
+    std::vector<std::uint32_t> m_rank;           // place of each contact in m_byRank
     std::string m_numbers;                       // "\n" and the digits of each number
     std::vector<std::uint32_t> m_numberStart;    // where each number's "\n" stands
     std::vector<Ref> m_numberOwner;              // its contact and field
