@@ -183,6 +183,30 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
     m_memo = folder.takeMemo();
 
+    // The numbers' runs of three digits, each with the places it stands at, ascending.
+    const auto isDigit = [this](size_t at) { return m_numbers[at] >= '0' && m_numbers[at] <= '9'; };
+    const auto runAt = [this](size_t at) {
+        return size_t(m_numbers[at] - '0') * 100 + size_t(m_numbers[at + 1] - '0') * 10 +
+               size_t(m_numbers[at + 2] - '0');
+    };
+    m_trigramStart.assign(1001, 0);
+    for (size_t at = 0; at + 3 <= m_numbers.size(); ++at)
+        if (isDigit(at) && isDigit(at + 1) && isDigit(at + 2))
+            ++m_trigramStart[runAt(at) + 1];
+    std::partial_sum(m_trigramStart.begin(), m_trigramStart.end(), m_trigramStart.begin());
+    m_trigramAt.resize(m_trigramStart.back());
+    {
+        std::vector<std::uint32_t> fill(m_trigramStart.begin(), m_trigramStart.end() - 1);
+        for (size_t at = 0; at + 3 <= m_numbers.size(); ++at)
+            if (isDigit(at) && isDigit(at + 1) && isDigit(at + 2))
+                m_trigramAt[fill[runAt(at)]++] = std::uint32_t(at);
+    }
+    for (std::uint32_t n = 0; n < m_numberStart.size(); ++n)
+        if (m_national[n])
+            m_nationalByDigits.push_back(n);
+    std::sort(m_nationalByDigits.begin(), m_nationalByDigits.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return numberDigits(a) < numberDigits(b); });
+
     // The words in sorted order; entries renumbered to it.
     std::vector<std::uint32_t> sorted(words.size());
     std::iota(sorted.begin(), sorted.end(), 0u);
@@ -355,9 +379,7 @@ int ContactFinder::numberFieldOf(std::uint32_t c, const Term& term) const
 {
     int field = -1;
     for (std::uint32_t n = m_contactNumbers[c]; n < m_contactNumbers[c + 1]; ++n) {
-        const size_t from = m_numberStart[n] + 1;
-        const size_t to = n + 1 < m_numberStart.size() ? m_numberStart[n + 1] : m_numbers.size();
-        const std::string_view digits = std::string_view(m_numbers).substr(from, to - from);
+        const std::string_view digits = numberDigits(n);
         for (const Term::Digits& pattern : term.numbers) {
             if (pattern.digits.empty())
                 continue;
@@ -381,6 +403,41 @@ int ContactFinder::numberFieldIn(std::uint32_t c, size_t t, const std::vector<Te
     return number != inNumbers.end() && number->id == c ? number->field : -1;
 }
 
+std::string_view ContactFinder::numberDigits(std::uint32_t n) const
+{
+    const size_t from = m_numberStart[n] + 1;
+    const size_t to = n + 1 < m_numberStart.size() ? m_numberStart[n + 1] : m_numbers.size();
+    return std::string_view(m_numbers).substr(from, to - from);
+}
+
+std::vector<std::uint32_t> ContactFinder::placesOf(const std::string& digits) const
+{
+    // Where the first three digits stand, kept where each further three (the last three for the
+    // rest) stand at their distance: every digit is then covered by a run of three found in place.
+    const auto run = [&](size_t offset) {
+        const auto t = size_t(digits[offset] - '0') * 100 + size_t(digits[offset + 1] - '0') * 10 +
+                       size_t(digits[offset + 2] - '0');
+        return std::span<const std::uint32_t>(m_trigramAt.data() + m_trigramStart[t],
+                                              m_trigramStart[t + 1] - m_trigramStart[t]);
+    };
+    const std::span<const std::uint32_t> first = run(0);
+    std::vector<std::uint32_t> places(first.begin(), first.end());
+    for (size_t offset = 3; offset < digits.size() && !places.empty(); offset += 3) {
+        const size_t at = std::min(offset, digits.size() - 3);
+        const std::span<const std::uint32_t> next = run(at);
+        size_t kept = 0;
+        auto n = next.begin();
+        for (const std::uint32_t p : places) {
+            while (n != next.end() && *n < p + at)
+                ++n;
+            if (n != next.end() && *n == p + at)
+                places[kept++] = p;
+        }
+        places.resize(kept);
+    }
+    return places;
+}
+
 std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size_t most, bool& broad) const
 {
     std::vector<Ref> hits;
@@ -388,7 +445,53 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
     for (const Term::Digits& pattern : term.numbers) {
         if (pattern.digits.empty())
             continue;
-        const std::string needle = pattern.nationalStart ? '\n' + pattern.digits : pattern.digits;
+        if (pattern.nationalStart) {
+            // The numbers written without their country, by their digits: those beginning so are one run.
+            const auto from =
+                std::lower_bound(m_nationalByDigits.begin(), m_nationalByDigits.end(), std::string_view(pattern.digits),
+                                 [this](std::uint32_t n, std::string_view digits) { return numberDigits(n) < digits; });
+            for (auto n = from; n != m_nationalByDigits.end() && numberDigits(*n).starts_with(pattern.digits); ++n) {
+                if (hits.size() > most) {
+                    broad = true;
+                    return {};
+                }
+                hits.push_back(m_numberOwner[*n]);
+            }
+            continue;
+        }
+        if (pattern.digits.size() >= 3) {
+            const std::vector<std::uint32_t> places = placesOf(pattern.digits);
+            if (hits.size() + places.size() > most + 1) {
+                broad = true;
+                return {};
+            }
+            // The places ascend: each number is looked for from the last, in steps that double.
+            size_t number = 0;
+            for (const std::uint32_t at : places) {
+                size_t step = 1;
+                size_t below = number;
+                while (below + step < m_numberStart.size() && m_numberStart[below + step] <= at) {
+                    below += step;
+                    step *= 2;
+                }
+                const auto upTo = m_numberStart.begin() + std::ptrdiff_t(std::min(below + step, m_numberStart.size()));
+                number = size_t(std::upper_bound(m_numberStart.begin() + std::ptrdiff_t(below), upTo, at) -
+                                m_numberStart.begin()) -
+                         1;
+                hits.push_back(m_numberOwner[number]);
+            }
+            continue;
+        }
+        // One or two digits: the runs of three they begin tell how often they stand in the numbers
+        // (all but at a number's end); mostly more often than is collected.
+        const std::string& needle = pattern.digits;
+        const size_t firstRun = size_t(needle[0] - '0') * 100 + (needle.size() > 1 ? size_t(needle[1] - '0') * 10 : 0);
+        const size_t runs = needle.size() > 1 ? 10 : 100;
+        const size_t often = m_trigramStart[firstRun + runs] - m_trigramStart[firstRun];
+        if (hits.size() + often > most + 1) {
+            broad = true;
+            return {};
+        }
         for (size_t at = m_numbers.find(needle); at != std::string::npos; at = m_numbers.find(needle, at + 1)) {
             if (hits.size() > most) {
                 broad = true;
@@ -397,8 +500,7 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
             const auto number = size_t(std::upper_bound(m_numberStart.begin(), m_numberStart.end(), std::uint32_t(at)) -
                                        m_numberStart.begin()) -
                                 1;
-            if (!pattern.nationalStart || m_national[number])
-                hits.push_back(m_numberOwner[number]);
+            hits.push_back(m_numberOwner[number]);
         }
     }
     std::sort(hits.begin(), hits.end(),
@@ -481,7 +583,22 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     // names (none after them could show). When the names do not fill it, the others are taken in
     // the order they would be shown (the alphabet) until the list is full, instead of every
     // contact the driver word names being checked.
-    if (fewest > broadFrom) {
+    // The term whose words begin the fewest names (contacts matched by names have it there).
+    size_t source = 0;
+    size_t sourceNames = SIZE_MAX;
+    for (size_t t = 0; t < ranges.size(); ++t) {
+        size_t names = 0;
+        for (const Range& r : ranges[t])
+            names += m_namePostCount[r.to] - m_namePostCount[r.from];
+        if (names < sourceNames) {
+            sourceNames = names;
+            source = t;
+        }
+    }
+    // Whether contacts spread evenly over the alphabet would fill the list sooner than the driver
+    // term's postings are read (a term whose numbers are checked contact by contact has none).
+    const bool scanPays = broad[driver] || fewest * fewest >= 4 * size_t(limit) * size_t(m_count);
+    if (fewest > broadFrom && (scanPays || sourceNames >= size_t(limit))) {
         thread_local std::vector<std::uint32_t> seen;
         thread_local std::uint32_t seenRound = 0;
         if (seen.size() < size_t(m_count)) {
@@ -517,17 +634,6 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
                     consider(c);
         }
 
-        size_t source = 0;
-        size_t sourceNames = SIZE_MAX;
-        for (size_t t = 0; t < ranges.size(); ++t) {
-            size_t names = 0;
-            for (const Range& r : ranges[t])
-                names += m_namePostCount[r.to] - m_namePostCount[r.from];
-            if (names < sourceNames) {
-                sourceNames = names;
-                source = t;
-            }
-        }
         struct Cursor {
             std::uint32_t at, end; // in m_postings
         };
@@ -555,11 +661,14 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         }
         if (byNameCount < size_t(limit)) {
             size_t others = 0;
+            // Few contacts have every word: checking them in alphabetical order would cost more
+            // than the driver word's postings, each checked for less (all are checked when a term's
+            // numbers are only checked contact by contact). Not begun when it would not pay.
+            const size_t budget = broad[driver] ? SIZE_MAX : fewest / 4;
+            gaveUp = !scanPays;
             std::uint32_t k = 0;
-            for (; k < m_byRank.size() && byNameCount + others < size_t(limit); ++k) {
-                // Few contacts have every word: checking them in alphabetical order would cost more
-                // than the driver word's postings.
-                if (k > fewest) {
+            for (; !gaveUp && k < m_byRank.size() && byNameCount + others < size_t(limit); ++k) {
+                if (k > budget) {
                     gaveUp = true;
                     break;
                 }

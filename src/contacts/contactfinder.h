@@ -11,7 +11,9 @@
 //
 // Numbers are held apart, by their digits (after "+" or a leading "00", or after the trunk "0" of
 // a number written without its country) in one text that digits typed are looked for in, so that
-// "0171 234", "+49171234" and "171234" all find +49 171 2345678.
+// "0171 234", "+49171234" and "171234" all find +49 171 2345678. Each run of three digits knows
+// where it stands in that text: digits typed are found by the places of their runs, not by
+// reading the text.
 
 #include "contactclient/searchfields.h"
 #include "contacts/textfold.h"
@@ -116,6 +118,9 @@ private:
     // contact by contact.
     std::vector<Ref> numberHits(const Term& term, size_t most, bool& broad) const;
     Range prefixRange(const std::string& prefix) const;
+    // The places in m_numbers where digits (three or more) stand, ascending.
+    std::vector<std::uint32_t> placesOf(const std::string& digits) const;
+    std::string_view numberDigits(std::uint32_t number) const;
     // Whether contact c has every term but term skip; row (set by the caller for the skipped
     // term, or to byName without a field) learns whether the names alone matched, else the first
     // other field.
@@ -151,4 +156,9 @@ private:
     std::vector<Ref> m_numberOwner;              // its contact and field
     std::vector<bool> m_national;                // written without its country
     std::vector<std::uint32_t> m_contactNumbers; // contact c's numbers are [m_contactNumbers[c], …[c + 1])
+    // Each run of three digits (as the number they make, 0-999): the places in m_numbers it stands
+    // at are m_trigramAt[m_trigramStart[run], …[run + 1]), ascending.
+    std::vector<std::uint32_t> m_trigramStart;
+    std::vector<std::uint32_t> m_trigramAt;
+    std::vector<std::uint32_t> m_nationalByDigits; // the numbers written without their country, by digits
 };
