@@ -236,13 +236,13 @@ Figures measure(const QString& folder, int runs, const QString& only, double slo
     return f;
 }
 
-QJsonObject target(const QString& text, double measured, const QString& unit, double limit)
+// The verdict goes by the wall time; the CPU time of the thread is given beside it (on a busy
+// machine the wall time's p99 holds the waits for the processor).
+QJsonObject target(const QString& text, double measured, double cpu, const QString& unit, double limit)
 {
-    return {{QStringLiteral("issue"), 30},
-            {QStringLiteral("target"), text},
-            {QStringLiteral("measured"), measured},
-            {QStringLiteral("unit"), unit},
-            {QStringLiteral("met"), measured > 0 && measured <= limit}};
+    return {{QStringLiteral("issue"), 30},          {QStringLiteral("target"), text},
+            {QStringLiteral("measured"), measured}, {QStringLiteral("cpu"), cpu},
+            {QStringLiteral("unit"), unit},         {QStringLiteral("met"), measured > 0 && measured <= limit}};
 }
 
 } // namespace
@@ -280,6 +280,8 @@ int main(int argc, char* argv[])
     QJsonArray targets;
     double p99AtFirst = 0;
     double p99AtLast = 0;
+    double cpuP99AtFirst = 0;
+    double cpuP99AtLast = 0;
     int lastSize = 0;
     for (const QString& text : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const int size = text.toInt();
@@ -307,21 +309,26 @@ int main(int argc, char* argv[])
                                  {QStringLiteral("scanCpuP99Ms"), f.scanCpuP99},
                                  {QStringLiteral("indexBuildMs"), f.buildMs},
                                  {QStringLiteral("indexMB"), f.indexMB}});
-        if (p99AtFirst == 0)
+        if (p99AtFirst == 0) {
             p99AtFirst = f.p99;
+            cpuP99AtFirst = f.cpuP99;
+        }
         p99AtLast = f.p99;
+        cpuP99AtLast = f.cpuP99;
         lastSize = size;
         if (size == 100000) {
             targets.append(target(QStringLiteral("list of matches at 100,000 contacts: rows computed p99 <= 1 ms"),
-                                  f.p99, QStringLiteral("ms"), 1.0));
+                                  f.p99, f.cpuP99, QStringLiteral("ms"), 1.0));
             targets.append(target(QStringLiteral("list of matches at 100,000 contacts <= 0.2x a plain scan of the "
                                                  "same folded fields"),
-                                  f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, QStringLiteral("x"), 0.2));
+                                  f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, f.scanCpuP99 > 0 ? f.cpuP99 / f.scanCpuP99 : 0,
+                                  QStringLiteral("x"), 0.2));
         }
     }
     if (lastSize == 100000 && p99AtFirst > 0)
         targets.append(target(QStringLiteral("list of matches flat: p99 at 100,000 <= 1.5x its value at 1,000"),
-                              p99AtLast / p99AtFirst, QStringLiteral("x"), 1.5));
+                              p99AtLast / p99AtFirst, cpuP99AtFirst > 0 ? cpuP99AtLast / cpuP99AtFirst : 0,
+                              QStringLiteral("x"), 1.5));
     const QString out = parser.value(QStringLiteral("out"));
     if (!out.isEmpty()) {
         QFile f(out);

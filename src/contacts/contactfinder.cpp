@@ -132,24 +132,38 @@ std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query, textfol
 
 ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
 {
-    struct Entry {
-        std::uint32_t word;
-        std::uint32_t contact;
-        std::uint8_t field;
-        std::uint8_t kind;
-    };
     std::unordered_map<std::string, std::uint32_t> ids;
     std::vector<std::string_view> words; // the keys of ids, which stay where they are
-    std::vector<Entry> entries;
-    entries.reserve(size_t(m_count) * 12);
     textfold::Folder folder;
     std::uint32_t contact = 0;
     int fieldNo = 0;
+    std::vector<Ref> own; // the words of the contact being read, by their number in words
     auto key = [&](std::string text, Kind kind) {
         auto [it, added] = ids.try_emplace(std::move(text), std::uint32_t(words.size()));
         if (added)
             words.emplace_back(it->first);
-        entries.push_back(Entry{it->second, contact, std::uint8_t(fieldNo), std::uint8_t(kind)});
+        own.push_back(Ref{it->second, std::uint8_t(fieldNo), std::uint8_t(kind)});
+    };
+    // Each contact's words ascending. A word a contact holds in several fields is kept twice at
+    // most: in its first name field and in its first other field (what a search tells of it).
+    const auto byWord = [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); };
+    m_forwardStart.assign(size_t(m_count) + 1, 0);
+    m_forward.reserve(size_t(m_count) * 8);
+    auto keepOwn = [&] {
+        std::sort(own.begin(), own.end(), byWord);
+        for (size_t i = 0; i < own.size();) {
+            const std::uint32_t w = own[i].id;
+            bool name = false;
+            bool other = false;
+            for (; i < own.size() && own[i].id == w; ++i) {
+                bool& had = contactclient::searchfields::isName(Kind(own[i].kind)) ? name : other;
+                if (!had)
+                    m_forward.push_back(own[i]);
+                had = true;
+            }
+        }
+        m_forwardStart[contact + 1] = std::uint32_t(m_forward.size());
+        own.clear();
     };
     auto addField = [&](Kind kind, QStringView value) {
         if (fieldNo > kMaxFields)
@@ -179,6 +193,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         addField(Kind::Name, source.fullName(c));
         if (source.fields)
             contactclient::searchfields::forEach(source.fields(c), addField);
+        keepOwn();
     }
     m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
     m_memo = folder.takeMemo();
@@ -207,7 +222,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     std::sort(m_nationalByDigits.begin(), m_nationalByDigits.end(),
               [this](std::uint32_t a, std::uint32_t b) { return numberDigits(a) < numberDigits(b); });
 
-    // The words in sorted order; entries renumbered to it.
+    // The words in sorted order; the contacts' words renumbered to it.
     std::vector<std::uint32_t> sorted(words.size());
     std::iota(sorted.begin(), sorted.end(), 0u);
     std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) { return words[a] < words[b]; });
@@ -223,41 +238,12 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     words = {};
     ids = {};
     sorted = {};
-    for (Entry& e : entries)
-        e.word = rankOf[e.word];
+    for (Ref& r : m_forward)
+        r.id = rankOf[r.id];
     rankOf = {};
-
-    // Each contact's words ascending (entries are in contact order already). A word a contact
-    // holds in several fields is kept twice at most: in its first name field and in its first
-    // other field (what a search tells of it).
-    m_forwardStart.assign(size_t(m_count) + 1, 0);
-    m_forward.reserve(entries.size());
-    std::vector<Ref> own;
-    for (size_t from = 0; from < entries.size();) {
-        const std::uint32_t c = entries[from].contact;
-        size_t to = from;
-        own.clear();
-        for (; to < entries.size() && entries[to].contact == c; ++to)
-            own.push_back(Ref{entries[to].word, entries[to].field, entries[to].kind});
-        std::sort(own.begin(), own.end(),
-                  [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); });
-        for (size_t i = 0; i < own.size();) {
-            const std::uint32_t w = own[i].id;
-            bool name = false;
-            bool other = false;
-            for (; i < own.size() && own[i].id == w; ++i) {
-                bool& had = contactclient::searchfields::isName(Kind(own[i].kind)) ? name : other;
-                if (!had)
-                    m_forward.push_back(own[i]);
-                had = true;
-            }
-        }
-        m_forwardStart[c + 1] = std::uint32_t(m_forward.size());
-        from = to;
-    }
-    for (size_t c = 1; c < m_forwardStart.size(); ++c)
-        m_forwardStart[c] = std::max(m_forwardStart[c], m_forwardStart[c - 1]);
-    entries = {};
+    for (int c = 0; c < m_count; ++c)
+        std::sort(m_forward.begin() + m_forwardStart[size_t(c)], m_forward.begin() + m_forwardStart[size_t(c) + 1],
+                  byWord);
     m_forward.shrink_to_fit();
 
     // The alphabetical order: each contact's place in it (ties kept in item order).
