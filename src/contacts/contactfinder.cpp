@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <numeric>
 #include <tuple>
-#include <unordered_map>
 
 namespace {
 
@@ -132,17 +131,43 @@ std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query, textfol
 
 ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
 {
-    std::unordered_map<std::string, std::uint32_t> ids;
-    std::vector<std::string_view> words; // the keys of ids, which stay where they are
+    // The distinct words met, numbered as met: word i is arena[starts[i], starts[i + 1]). A table
+    // of open addressing finds a word's number (a map of strings would take several times the
+    // memory while the index is built).
+    std::string arena;
+    std::vector<std::uint32_t> starts{0};
+    std::vector<std::uint32_t> table(size_t(1) << 12, UINT32_MAX);
+    const auto wordOf = [&](std::uint32_t i) {
+        return std::string_view(arena).substr(starts[i], starts[i + 1] - starts[i]);
+    };
+    const auto slotOf = [&](std::string_view w) {
+        const size_t mask = table.size() - 1;
+        size_t h = std::hash<std::string_view>{}(w)&mask;
+        while (table[h] != UINT32_MAX && wordOf(table[h]) != w)
+            h = (h + 1) & mask;
+        return h;
+    };
+    const auto idOf = [&](std::string_view w) {
+        const size_t h = slotOf(w);
+        if (table[h] != UINT32_MAX)
+            return table[h];
+        const auto id = std::uint32_t(starts.size() - 1);
+        arena += w;
+        starts.push_back(std::uint32_t(arena.size()));
+        table[h] = id;
+        if (starts.size() * 2 > table.size()) {
+            table.assign(table.size() * 2, UINT32_MAX);
+            for (std::uint32_t i = 0; i + 1 < starts.size(); ++i)
+                table[slotOf(wordOf(i))] = i;
+        }
+        return id;
+    };
     textfold::Folder folder;
     std::uint32_t contact = 0;
     int fieldNo = 0;
-    std::vector<Ref> own; // the words of the contact being read, by their number in words
-    auto key = [&](std::string text, Kind kind) {
-        auto [it, added] = ids.try_emplace(std::move(text), std::uint32_t(words.size()));
-        if (added)
-            words.emplace_back(it->first);
-        own.push_back(Ref{it->second, std::uint8_t(fieldNo), std::uint8_t(kind)});
+    std::vector<Ref> own; // the words of the contact being read, by their number
+    auto key = [&](const std::string& text, Kind kind) {
+        own.push_back(Ref{idOf(text), std::uint8_t(fieldNo), std::uint8_t(kind)});
     };
     // Each contact's words ascending. A word a contact holds in several fields is kept twice at
     // most: in its first name field and in its first other field (what a search tells of it).
@@ -179,8 +204,8 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
                 m_national.push_back(national);
             }
         } else {
-            for (textfold::Word& w : folder.words(value))
-                key(std::move(w.folded), kind);
+            for (const textfold::Word& w : folder.words(value))
+                key(w.folded, kind);
         }
         ++fieldNo;
     };
@@ -223,20 +248,22 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
               [this](std::uint32_t a, std::uint32_t b) { return numberDigits(a) < numberDigits(b); });
 
     // The words in sorted order; the contacts' words renumbered to it.
-    std::vector<std::uint32_t> sorted(words.size());
+    table = {};
+    const size_t wordCount = starts.size() - 1;
+    std::vector<std::uint32_t> sorted(wordCount);
     std::iota(sorted.begin(), sorted.end(), 0u);
-    std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) { return words[a] < words[b]; });
-    std::vector<std::uint32_t> rankOf(words.size());
-    m_wordStart.reserve(words.size() + 1);
+    std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) { return wordOf(a) < wordOf(b); });
+    std::vector<std::uint32_t> rankOf(wordCount);
+    m_wordStart.reserve(wordCount + 1);
+    m_chars.reserve(arena.size());
     for (std::uint32_t r = 0; r < sorted.size(); ++r) {
         rankOf[sorted[r]] = r;
         m_wordStart.push_back(std::uint32_t(m_chars.size()));
-        m_chars += words[sorted[r]];
+        m_chars += wordOf(sorted[r]);
     }
     m_wordStart.push_back(std::uint32_t(m_chars.size()));
-    const size_t wordCount = sorted.size();
-    words = {};
-    ids = {};
+    arena = {};
+    starts = {};
     sorted = {};
     for (Ref& r : m_forward)
         r.id = rankOf[r.id];
@@ -598,12 +625,13 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         std::vector<Candidate> shown;
         size_t byNameCount = 0;
         bool gaveUp = false;
-        auto consider = [&](std::uint32_t c) {
+        // skip: a term the contact is known to have among its names.
+        auto consider = [&](std::uint32_t c, size_t skip = SIZE_MAX) {
             if (seen[c] == seenRound)
                 return;
             seen[c] = seenRound;
             Row row{c, true, -1};
-            if (matches(c, queryTerms, ranges, numbers, broad, SIZE_MAX, row)) {
+            if (matches(c, queryTerms, ranges, numbers, broad, skip, row)) {
                 shown.push_back(candidateOf(row));
                 byNameCount += shown.back().tier < 2 ? 1 : 0;
             }
@@ -643,7 +671,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
                 cursors.pop_back();
             else
                 std::push_heap(cursors.begin(), cursors.end(), later);
-            consider(c);
+            consider(c, source);
         }
         if (byNameCount < size_t(limit)) {
             size_t others = 0;
