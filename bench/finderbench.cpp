@@ -1,13 +1,15 @@
 // quintel-bench-finder: the list of matches on generated address books, keystroke by keystroke.
 //
 //   quintel-bench-finder --data DIR [--sizes 1000,10000,100000] [--runs 3] [--out FILE]
+//                        [--query TEXT] [--slow MS]
 //
 // Each query of the set (names without their accents, e-mail parts, numbers written three ways,
 // a company, a city, several words, words that match thousands and words that match none) is
 // typed letter by letter; after each letter the rows of the list are computed as the bar computes
 // them (the finder, the rows' names, the matched field and its marked part). Beside it, the plain
 // scan: every contact's fields, folded once beforehand, searched by the same rule one contact after
-// the other (the floor an index has to beat). p50 and p99 per keystroke, and the ratio of the two.
+// the other (the floor an index has to beat), over the same keys after the bar has typed them all.
+// p50 and p99 per keystroke, and the ratio of the two.
 // The folders are the ones quintel-bench generates (DIR/contacts-N), read through their summary.
 
 #include "contactclient/automation.h"
@@ -29,6 +31,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -157,50 +161,67 @@ struct Figures {
     double buildMs = 0;
     double cpuP99 = 0; // CPU time of this thread
     double scanCpuP99 = 0;
+    double indexMB = 0; // the heap the index took
     int keys = 0;
 };
 
-Figures measure(const QString& folder, int runs)
+Figures measure(const QString& folder, int runs, const QString& only, double slowMs)
 {
     auto store = contactclient::createFolderBook(folder);
     store->open();
     auto lists = std::make_shared<ContactListData>(buildContactLists(*store->items()));
     QElapsedTimer built;
+    const auto heap = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return double(m.uordblks + m.hblkhd);
+    };
+    const double heapBefore = heap();
     built.start();
     ContactSearch search(lists);
     Figures f;
     f.buildMs = double(built.nsecsElapsed()) / 1e6;
+    f.indexMB = (heap() - heapBefore) / 1e6;
     const Scan scan(*lists);
-    const QStringList queries = queriesOf(*lists);
+    const QStringList queries = only.isEmpty() ? queriesOf(*lists) : QStringList{only};
 
     // Some contacts used, as the bar counts them.
     std::vector<float> use(size_t(lists->contactCount), 0.0f);
-    for (int c = 0; c < lists->contactCount; c += std::max(1, lists->contactCount / 200))
+    std::vector<std::uint32_t> used;
+    for (int c = 0; c < lists->contactCount; c += std::max(1, lists->contactCount / 200)) {
         use[size_t(c)] = float(c % 17 + 1);
-    ContactFinder::Ranking ranking;
-    ranking.use = use;
+        used.push_back(std::uint32_t(c));
+    }
+    const ContactFinder::Ranking ranking(-1, use, used);
 
     std::vector<double> keys;
     std::vector<double> scanKeys;
     std::vector<double> keysCpu;
     std::vector<double> scanKeysCpu;
     size_t rows = 0;
+    // Every key by the bar, then every key by the scan: taken in turns, the scan's tens of megabytes
+    // would leave the bar's index out of the processor's caches at each key.
+    std::vector<QString> typedKeys;
+    for (const QString& q : queries)
+        for (qsizetype n = 1; n <= q.size(); ++n)
+            typedKeys.push_back(q.left(n));
     for (int run = 0; run < runs; ++run) {
-        for (const QString& q : queries) {
-            for (qsizetype n = 1; n <= q.size(); ++n) {
-                const QString typed = q.left(n);
-                QElapsedTimer t;
-                double cpu = threadCpuMs();
-                t.start();
-                rows += search.find(typed, ranking, 50).size();
-                keys.push_back(double(t.nsecsElapsed()) / 1e6);
-                keysCpu.push_back(threadCpuMs() - cpu);
-                cpu = threadCpuMs();
-                t.restart();
-                rows += size_t(scan.find(typed));
-                scanKeys.push_back(double(t.nsecsElapsed()) / 1e6);
-                scanKeysCpu.push_back(threadCpuMs() - cpu);
-            }
+        for (const QString& typed : typedKeys) {
+            QElapsedTimer t;
+            const double cpu = threadCpuMs();
+            t.start();
+            rows += search.find(typed, ranking, 50).size();
+            keys.push_back(double(t.nsecsElapsed()) / 1e6);
+            keysCpu.push_back(threadCpuMs() - cpu);
+            if (slowMs > 0 && keysCpu.back() > slowMs)
+                std::fprintf(stderr, "  slow key: %.3f ms CPU for \"%s\"\n", keysCpu.back(), qPrintable(typed));
+        }
+        for (const QString& typed : typedKeys) {
+            QElapsedTimer t;
+            const double cpu = threadCpuMs();
+            t.start();
+            rows += size_t(scan.find(typed));
+            scanKeys.push_back(double(t.nsecsElapsed()) / 1e6);
+            scanKeysCpu.push_back(threadCpuMs() - cpu);
         }
     }
     f.keys = int(keys.size());
@@ -215,13 +236,13 @@ Figures measure(const QString& folder, int runs)
     return f;
 }
 
-QJsonObject target(const QString& text, double measured, const QString& unit, double limit)
+// The verdict goes by the wall time; the CPU time of the thread is given beside it (on a busy
+// machine the wall time's p99 holds the waits for the processor).
+QJsonObject target(const QString& text, double measured, double cpu, const QString& unit, double limit)
 {
-    return {{QStringLiteral("issue"), 30},
-            {QStringLiteral("target"), text},
-            {QStringLiteral("measured"), measured},
-            {QStringLiteral("unit"), unit},
-            {QStringLiteral("met"), measured > 0 && measured <= limit}};
+    return {{QStringLiteral("issue"), 30},          {QStringLiteral("target"), text},
+            {QStringLiteral("measured"), measured}, {QStringLiteral("cpu"), cpu},
+            {QStringLiteral("unit"), unit},         {QStringLiteral("met"), measured > 0 && measured <= limit}};
 }
 
 } // namespace
@@ -239,6 +260,11 @@ int main(int argc, char* argv[])
     parser.addOption(
         {QStringLiteral("runs"), QStringLiteral("Rounds of the query set."), QStringLiteral("n"), QStringLiteral("3")});
     parser.addOption({QStringLiteral("out"), QStringLiteral("Figures and targets as JSON."), QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("query"), QStringLiteral("Type this query alone (instead of the query set)."),
+                      QStringLiteral("text")});
+    parser.addOption({QStringLiteral("slow"),
+                      QStringLiteral("Name each key of the bar that took more CPU time than this."),
+                      QStringLiteral("ms")});
     parser.addOption({QStringLiteral("generator"), QStringLiteral("The address-book generator."),
                       QStringLiteral("file"), QStringLiteral(QUINTEL_BENCH_GENERATOR)});
     parser.process(app);
@@ -254,6 +280,8 @@ int main(int argc, char* argv[])
     QJsonArray targets;
     double p99AtFirst = 0;
     double p99AtLast = 0;
+    double cpuP99AtFirst = 0;
+    double cpuP99AtLast = 0;
     int lastSize = 0;
     for (const QString& text : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const int size = text.toInt();
@@ -265,11 +293,12 @@ int main(int argc, char* argv[])
                                    QString::number(size), QStringLiteral("--out"), folder}) != 0)
                 return 1;
         }
-        const Figures f = measure(folder, runs);
+        const Figures f = measure(folder, runs, parser.value(QStringLiteral("query")),
+                                  parser.value(QStringLiteral("slow")).toDouble());
         std::printf("%7d contacts: list of matches p50 %.3f ms p99 %.3f ms (CPU p99 %.3f ms); plain scan p50 %.3f ms "
-                    "p99 %.3f ms (CPU p99 %.3f ms); %.2fx; index built in %.0f ms\n",
+                    "p99 %.3f ms (CPU p99 %.3f ms); %.2fx; index built in %.0f ms, %.1f MB\n",
                     size, f.p50, f.p99, f.cpuP99, f.scanP50, f.scanP99, f.scanCpuP99,
-                    f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, f.buildMs);
+                    f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, f.buildMs, f.indexMB);
         sizes.append(QJsonObject{{QStringLiteral("contacts"), size},
                                  {QStringLiteral("keys"), f.keys},
                                  {QStringLiteral("p50Ms"), f.p50},
@@ -278,22 +307,28 @@ int main(int argc, char* argv[])
                                  {QStringLiteral("scanP99Ms"), f.scanP99},
                                  {QStringLiteral("cpuP99Ms"), f.cpuP99},
                                  {QStringLiteral("scanCpuP99Ms"), f.scanCpuP99},
-                                 {QStringLiteral("indexBuildMs"), f.buildMs}});
-        if (p99AtFirst == 0)
+                                 {QStringLiteral("indexBuildMs"), f.buildMs},
+                                 {QStringLiteral("indexMB"), f.indexMB}});
+        if (p99AtFirst == 0) {
             p99AtFirst = f.p99;
+            cpuP99AtFirst = f.cpuP99;
+        }
         p99AtLast = f.p99;
+        cpuP99AtLast = f.cpuP99;
         lastSize = size;
         if (size == 100000) {
             targets.append(target(QStringLiteral("list of matches at 100,000 contacts: rows computed p99 <= 1 ms"),
-                                  f.p99, QStringLiteral("ms"), 1.0));
+                                  f.p99, f.cpuP99, QStringLiteral("ms"), 1.0));
             targets.append(target(QStringLiteral("list of matches at 100,000 contacts <= 0.2x a plain scan of the "
                                                  "same folded fields"),
-                                  f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, QStringLiteral("x"), 0.2));
+                                  f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, f.scanCpuP99 > 0 ? f.cpuP99 / f.scanCpuP99 : 0,
+                                  QStringLiteral("x"), 0.2));
         }
     }
     if (lastSize == 100000 && p99AtFirst > 0)
         targets.append(target(QStringLiteral("list of matches flat: p99 at 100,000 <= 1.5x its value at 1,000"),
-                              p99AtLast / p99AtFirst, QStringLiteral("x"), 1.5));
+                              p99AtLast / p99AtFirst, cpuP99AtFirst > 0 ? cpuP99AtLast / cpuP99AtFirst : 0,
+                              QStringLiteral("x"), 1.5));
     const QString out = parser.value(QStringLiteral("out"));
     if (!out.isEmpty()) {
         QFile f(out);

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <numeric>
 #include <tuple>
-#include <unordered_map>
 
 namespace {
 
@@ -94,6 +93,12 @@ ContactFinder::Term numberTerm(QStringView token)
 
 std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query)
 {
+    textfold::Folder folder;
+    return terms(query, folder);
+}
+
+std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query, textfold::Folder& folder)
+{
     // Tokens at blanks; neighbouring tokens that are parts of one number ("0171 234") are one.
     std::vector<QString> tokens;
     std::vector<bool> numbers;
@@ -110,7 +115,6 @@ std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query)
         }
     }
     std::vector<Term> result;
-    textfold::Folder folder;
     for (size_t i = 0; i < tokens.size(); ++i) {
         if (numbers[i]) {
             result.push_back(numberTerm(tokens[i]));
@@ -127,24 +131,64 @@ std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query)
 
 ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
 {
-    struct Entry {
-        std::uint32_t word;
-        std::uint32_t contact;
-        std::uint8_t field;
-        std::uint8_t kind;
+    // The distinct words met, numbered as met: word i is arena[starts[i], starts[i + 1]). A table
+    // of open addressing finds a word's number (a map of strings would take several times the
+    // memory while the index is built).
+    std::string arena;
+    std::vector<std::uint32_t> starts{0};
+    std::vector<std::uint32_t> table(size_t(1) << 12, UINT32_MAX);
+    const auto wordOf = [&](std::uint32_t i) {
+        return std::string_view(arena).substr(starts[i], starts[i + 1] - starts[i]);
     };
-    std::unordered_map<std::string, std::uint32_t> ids;
-    std::vector<std::string> words;
-    std::vector<Entry> entries;
-    entries.reserve(size_t(m_count) * 12);
+    const auto slotOf = [&](std::string_view w) {
+        const size_t mask = table.size() - 1;
+        size_t h = std::hash<std::string_view>{}(w)&mask;
+        while (table[h] != UINT32_MAX && wordOf(table[h]) != w)
+            h = (h + 1) & mask;
+        return h;
+    };
+    const auto idOf = [&](std::string_view w) {
+        const size_t h = slotOf(w);
+        if (table[h] != UINT32_MAX)
+            return table[h];
+        const auto id = std::uint32_t(starts.size() - 1);
+        arena += w;
+        starts.push_back(std::uint32_t(arena.size()));
+        table[h] = id;
+        if (starts.size() * 2 > table.size()) {
+            table.assign(table.size() * 2, UINT32_MAX);
+            for (std::uint32_t i = 0; i + 1 < starts.size(); ++i)
+                table[slotOf(wordOf(i))] = i;
+        }
+        return id;
+    };
     textfold::Folder folder;
     std::uint32_t contact = 0;
     int fieldNo = 0;
-    auto key = [&](std::string text, Kind kind) {
-        auto [it, added] = ids.try_emplace(std::move(text), std::uint32_t(words.size()));
-        if (added)
-            words.push_back(it->first);
-        entries.push_back(Entry{it->second, contact, std::uint8_t(fieldNo), std::uint8_t(kind)});
+    std::vector<Ref> own; // the words of the contact being read, by their number
+    auto key = [&](const std::string& text, Kind kind) {
+        own.push_back(Ref{idOf(text), std::uint8_t(fieldNo), std::uint8_t(kind)});
+    };
+    // Each contact's words ascending. A word a contact holds in several fields is kept twice at
+    // most: in its first name field and in its first other field (what a search tells of it).
+    const auto byWord = [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); };
+    m_forwardStart.assign(size_t(m_count) + 1, 0);
+    m_forward.reserve(size_t(m_count) * 8);
+    auto keepOwn = [&] {
+        std::sort(own.begin(), own.end(), byWord);
+        for (size_t i = 0; i < own.size();) {
+            const std::uint32_t w = own[i].id;
+            bool name = false;
+            bool other = false;
+            for (; i < own.size() && own[i].id == w; ++i) {
+                bool& had = contactclient::searchfields::isName(Kind(own[i].kind)) ? name : other;
+                if (!had)
+                    m_forward.push_back(own[i]);
+                had = true;
+            }
+        }
+        m_forwardStart[contact + 1] = std::uint32_t(m_forward.size());
+        own.clear();
     };
     auto addField = [&](Kind kind, QStringView value) {
         if (fieldNo > kMaxFields)
@@ -160,8 +204,8 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
                 m_national.push_back(national);
             }
         } else {
-            for (textfold::Word& w : folder.words(value))
-                key(std::move(w.folded), kind);
+            for (const textfold::Word& w : folder.words(value))
+                key(w.folded, kind);
         }
         ++fieldNo;
     };
@@ -174,61 +218,62 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         addField(Kind::Name, source.fullName(c));
         if (source.fields)
             contactclient::searchfields::forEach(source.fields(c), addField);
+        keepOwn();
     }
     m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
-    ids.clear();
+    m_memo = folder.takeMemo();
 
-    // The words in sorted order; entries renumbered to it.
-    std::vector<std::uint32_t> sorted(words.size());
+    // The numbers' runs of three digits, each with the places it stands at, ascending.
+    const auto isDigit = [this](size_t at) { return m_numbers[at] >= '0' && m_numbers[at] <= '9'; };
+    const auto runAt = [this](size_t at) {
+        return size_t(m_numbers[at] - '0') * 100 + size_t(m_numbers[at + 1] - '0') * 10 +
+               size_t(m_numbers[at + 2] - '0');
+    };
+    m_trigramStart.assign(1001, 0);
+    for (size_t at = 0; at + 3 <= m_numbers.size(); ++at)
+        if (isDigit(at) && isDigit(at + 1) && isDigit(at + 2))
+            ++m_trigramStart[runAt(at) + 1];
+    std::partial_sum(m_trigramStart.begin(), m_trigramStart.end(), m_trigramStart.begin());
+    m_trigramAt.resize(m_trigramStart.back());
+    {
+        std::vector<std::uint32_t> fill(m_trigramStart.begin(), m_trigramStart.end() - 1);
+        for (size_t at = 0; at + 3 <= m_numbers.size(); ++at)
+            if (isDigit(at) && isDigit(at + 1) && isDigit(at + 2))
+                m_trigramAt[fill[runAt(at)]++] = std::uint32_t(at);
+    }
+    for (std::uint32_t n = 0; n < m_numberStart.size(); ++n)
+        if (m_national[n])
+            m_nationalByDigits.push_back(n);
+    std::sort(m_nationalByDigits.begin(), m_nationalByDigits.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return numberDigits(a) < numberDigits(b); });
+
+    // The words in sorted order; the contacts' words renumbered to it.
+    table = {};
+    const size_t wordCount = starts.size() - 1;
+    std::vector<std::uint32_t> sorted(wordCount);
     std::iota(sorted.begin(), sorted.end(), 0u);
-    std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) { return words[a] < words[b]; });
-    std::vector<std::uint32_t> rankOf(words.size());
-    m_wordStart.reserve(words.size() + 1);
+    std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) { return wordOf(a) < wordOf(b); });
+    std::vector<std::uint32_t> rankOf(wordCount);
+    m_wordStart.reserve(wordCount + 1);
+    m_chars.reserve(arena.size());
     for (std::uint32_t r = 0; r < sorted.size(); ++r) {
         rankOf[sorted[r]] = r;
         m_wordStart.push_back(std::uint32_t(m_chars.size()));
-        m_chars += words[sorted[r]];
+        m_chars += wordOf(sorted[r]);
     }
     m_wordStart.push_back(std::uint32_t(m_chars.size()));
-    words.clear();
-    words.shrink_to_fit();
-    for (Entry& e : entries)
-        e.word = rankOf[e.word];
-
-    // Each contact's words ascending (entries are in contact order already).
-    m_forwardStart.assign(size_t(m_count) + 1, 0);
-    for (const Entry& e : entries)
-        ++m_forwardStart[e.contact + 1];
-    std::partial_sum(m_forwardStart.begin(), m_forwardStart.end(), m_forwardStart.begin());
-    m_forward.reserve(entries.size());
-    for (const Entry& e : entries)
-        m_forward.push_back(Ref{e.word, e.field, e.kind});
-    for (int c = 0; c < m_count; ++c) {
+    arena = {};
+    starts = {};
+    sorted = {};
+    for (Ref& r : m_forward)
+        r.id = rankOf[r.id];
+    rankOf = {};
+    for (int c = 0; c < m_count; ++c)
         std::sort(m_forward.begin() + m_forwardStart[size_t(c)], m_forward.begin() + m_forwardStart[size_t(c) + 1],
-                  [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); });
-    }
+                  byWord);
+    m_forward.shrink_to_fit();
 
-    // Each word's contacts, by counting.
-    m_postStart.assign(sorted.size() + 1, 0);
-    for (const Entry& e : entries)
-        ++m_postStart[e.word + 1];
-    std::partial_sum(m_postStart.begin(), m_postStart.end(), m_postStart.begin());
-    m_postings.resize(entries.size());
-    std::vector<std::uint32_t> fill(m_postStart.begin(), m_postStart.end() - 1);
-    for (const Entry& e : entries)
-        m_postings[fill[e.word]++] = Ref{e.contact, e.field, e.kind};
-
-    m_namePostStart.assign(sorted.size() + 1, 0);
-    for (const Entry& e : entries)
-        if (contactclient::searchfields::isName(Kind(e.kind)))
-            ++m_namePostStart[e.word + 1];
-    std::partial_sum(m_namePostStart.begin(), m_namePostStart.end(), m_namePostStart.begin());
-    m_namePostings.resize(m_namePostStart.back());
-    fill.assign(m_namePostStart.begin(), m_namePostStart.end() - 1);
-    for (const Entry& e : entries)
-        if (contactclient::searchfields::isName(Kind(e.kind)))
-            m_namePostings[fill[e.word]++] = Ref{e.contact, e.field, e.kind};
-
+    // The alphabetical order: each contact's place in it (ties kept in item order).
     m_rank.resize(size_t(m_count));
     for (int c = 0; c < m_count; ++c)
         m_rank[size_t(c)] = source.alphabeticalRank ? source.alphabeticalRank(c) : std::uint32_t(c);
@@ -236,6 +281,34 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     std::iota(m_byRank.begin(), m_byRank.end(), 0u);
     std::sort(m_byRank.begin(), m_byRank.end(),
               [this](std::uint32_t a, std::uint32_t b) { return std::tie(m_rank[a], a) < std::tie(m_rank[b], b); });
+    for (std::uint32_t k = 0; k < m_byRank.size(); ++k)
+        m_rank[m_byRank[k]] = k;
+
+    // Each word's contacts, by counting: first those it begins a name of, then the others, each
+    // part in alphabetical order (contacts are put in that order).
+    m_postStart.assign(wordCount + 1, 0);
+    m_namePostCount.assign(wordCount + 1, 0);
+    for (const Ref& r : m_forward) {
+        ++m_postStart[r.id + 1];
+        if (contactclient::searchfields::isName(Kind(r.kind)))
+            ++m_namePostCount[r.id + 1];
+    }
+    std::partial_sum(m_postStart.begin(), m_postStart.end(), m_postStart.begin());
+    std::vector<std::uint32_t> nameFill(wordCount);
+    std::vector<std::uint32_t> otherFill(wordCount);
+    for (size_t w = 0; w < wordCount; ++w) {
+        nameFill[w] = m_postStart[w];
+        otherFill[w] = m_postStart[w] + m_namePostCount[w + 1];
+    }
+    std::partial_sum(m_namePostCount.begin(), m_namePostCount.end(), m_namePostCount.begin());
+    m_postings.resize(m_forward.size());
+    for (const std::uint32_t c : m_byRank) {
+        for (std::uint32_t f = m_forwardStart[c]; f < m_forwardStart[c + 1]; ++f) {
+            const Ref& r = m_forward[f];
+            std::uint32_t& at = contactclient::searchfields::isName(Kind(r.kind)) ? nameFill[r.id] : otherFill[r.id];
+            m_postings[at++] = Ref{c, r.field, r.kind};
+        }
+    }
 }
 
 bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
@@ -319,9 +392,7 @@ int ContactFinder::numberFieldOf(std::uint32_t c, const Term& term) const
 {
     int field = -1;
     for (std::uint32_t n = m_contactNumbers[c]; n < m_contactNumbers[c + 1]; ++n) {
-        const size_t from = m_numberStart[n] + 1;
-        const size_t to = n + 1 < m_numberStart.size() ? m_numberStart[n + 1] : m_numbers.size();
-        const std::string_view digits = std::string_view(m_numbers).substr(from, to - from);
+        const std::string_view digits = numberDigits(n);
         for (const Term::Digits& pattern : term.numbers) {
             if (pattern.digits.empty())
                 continue;
@@ -345,6 +416,41 @@ int ContactFinder::numberFieldIn(std::uint32_t c, size_t t, const std::vector<Te
     return number != inNumbers.end() && number->id == c ? number->field : -1;
 }
 
+std::string_view ContactFinder::numberDigits(std::uint32_t n) const
+{
+    const size_t from = m_numberStart[n] + 1;
+    const size_t to = n + 1 < m_numberStart.size() ? m_numberStart[n + 1] : m_numbers.size();
+    return std::string_view(m_numbers).substr(from, to - from);
+}
+
+std::vector<std::uint32_t> ContactFinder::placesOf(const std::string& digits) const
+{
+    // Where the first three digits stand, kept where each further three (the last three for the
+    // rest) stand at their distance: every digit is then covered by a run of three found in place.
+    const auto run = [&](size_t offset) {
+        const auto t = size_t(digits[offset] - '0') * 100 + size_t(digits[offset + 1] - '0') * 10 +
+                       size_t(digits[offset + 2] - '0');
+        return std::span<const std::uint32_t>(m_trigramAt.data() + m_trigramStart[t],
+                                              m_trigramStart[t + 1] - m_trigramStart[t]);
+    };
+    const std::span<const std::uint32_t> first = run(0);
+    std::vector<std::uint32_t> places(first.begin(), first.end());
+    for (size_t offset = 3; offset < digits.size() && !places.empty(); offset += 3) {
+        const size_t at = std::min(offset, digits.size() - 3);
+        const std::span<const std::uint32_t> next = run(at);
+        size_t kept = 0;
+        auto n = next.begin();
+        for (const std::uint32_t p : places) {
+            while (n != next.end() && *n < p + at)
+                ++n;
+            if (n != next.end() && *n == p + at)
+                places[kept++] = p;
+        }
+        places.resize(kept);
+    }
+    return places;
+}
+
 std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size_t most, bool& broad) const
 {
     std::vector<Ref> hits;
@@ -352,7 +458,53 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
     for (const Term::Digits& pattern : term.numbers) {
         if (pattern.digits.empty())
             continue;
-        const std::string needle = pattern.nationalStart ? '\n' + pattern.digits : pattern.digits;
+        if (pattern.nationalStart) {
+            // The numbers written without their country, by their digits: those beginning so are one run.
+            const auto from =
+                std::lower_bound(m_nationalByDigits.begin(), m_nationalByDigits.end(), std::string_view(pattern.digits),
+                                 [this](std::uint32_t n, std::string_view digits) { return numberDigits(n) < digits; });
+            for (auto n = from; n != m_nationalByDigits.end() && numberDigits(*n).starts_with(pattern.digits); ++n) {
+                if (hits.size() > most) {
+                    broad = true;
+                    return {};
+                }
+                hits.push_back(m_numberOwner[*n]);
+            }
+            continue;
+        }
+        if (pattern.digits.size() >= 3) {
+            const std::vector<std::uint32_t> places = placesOf(pattern.digits);
+            if (hits.size() + places.size() > most + 1) {
+                broad = true;
+                return {};
+            }
+            // The places ascend: each number is looked for from the last, in steps that double.
+            size_t number = 0;
+            for (const std::uint32_t at : places) {
+                size_t step = 1;
+                size_t below = number;
+                while (below + step < m_numberStart.size() && m_numberStart[below + step] <= at) {
+                    below += step;
+                    step *= 2;
+                }
+                const auto upTo = m_numberStart.begin() + std::ptrdiff_t(std::min(below + step, m_numberStart.size()));
+                number = size_t(std::upper_bound(m_numberStart.begin() + std::ptrdiff_t(below), upTo, at) -
+                                m_numberStart.begin()) -
+                         1;
+                hits.push_back(m_numberOwner[number]);
+            }
+            continue;
+        }
+        // One or two digits: the runs of three they begin tell how often they stand in the numbers
+        // (all but at a number's end); mostly more often than is collected.
+        const std::string& needle = pattern.digits;
+        const size_t firstRun = size_t(needle[0] - '0') * 100 + (needle.size() > 1 ? size_t(needle[1] - '0') * 10 : 0);
+        const size_t runs = needle.size() > 1 ? 10 : 100;
+        const size_t often = m_trigramStart[firstRun + runs] - m_trigramStart[firstRun];
+        if (hits.size() + often > most + 1) {
+            broad = true;
+            return {};
+        }
         for (size_t at = m_numbers.find(needle); at != std::string::npos; at = m_numbers.find(needle, at + 1)) {
             if (hits.size() > most) {
                 broad = true;
@@ -361,8 +513,7 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
             const auto number = size_t(std::upper_bound(m_numberStart.begin(), m_numberStart.end(), std::uint32_t(at)) -
                                        m_numberStart.begin()) -
                                 1;
-            if (!pattern.nationalStart || m_national[number])
-                hits.push_back(m_numberOwner[number]);
+            hits.push_back(m_numberOwner[number]);
         }
     }
     std::sort(hits.begin(), hits.end(),
@@ -380,7 +531,13 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query) const
 
 std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ranking& ranking, int limit) const
 {
-    const std::vector<Term> queryTerms = terms(query);
+    textfold::Folder known = folder();
+    return find(terms(query, known), ranking, limit);
+}
+
+std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& queryTerms, const Ranking& ranking,
+                                                    int limit) const
+{
     if (queryTerms.empty() || m_count == 0 || limit <= 0)
         return {};
     std::vector<std::vector<Range>> ranges;
@@ -433,11 +590,28 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
         return rows;
     };
 
-    // A query that many contacts answer: the contacts matched by their names come from the names'
-    // own postings; when they fill the list, nothing else is looked at. Else the others are taken in
-    // the order they would be shown (the contacts used, then the alphabet) until the list is full,
-    // instead of every contact the driver word names being checked.
-    if (fewest > broadFrom) {
+    // A query that many contacts answer. The contacts used come first, whatever matched; then the
+    // others matched by names, in alphabetical order: they are taken from the names' postings of
+    // the term with the fewest, merged in that order, until the list is full of contacts matched by
+    // names (none after them could show). When the names do not fill it, the others are taken in
+    // the order they would be shown (the alphabet) until the list is full, instead of every
+    // contact the driver word names being checked.
+    // The term whose words begin the fewest names (contacts matched by names have it there).
+    size_t source = 0;
+    size_t sourceNames = SIZE_MAX;
+    for (size_t t = 0; t < ranges.size(); ++t) {
+        size_t names = 0;
+        for (const Range& r : ranges[t])
+            names += m_namePostCount[r.to] - m_namePostCount[r.from];
+        if (names < sourceNames) {
+            sourceNames = names;
+            source = t;
+        }
+    }
+    // Whether contacts spread evenly over the alphabet would fill the list sooner than the driver
+    // term's postings are read (a term whose numbers are checked contact by contact has none).
+    const bool scanPays = broad[driver] || fewest * fewest >= 4 * size_t(limit) * size_t(m_count);
+    if (fewest > broadFrom && (scanPays || sourceNames >= size_t(limit))) {
         thread_local std::vector<std::uint32_t> seen;
         thread_local std::uint32_t seenRound = 0;
         if (seen.size() < size_t(m_count)) {
@@ -449,32 +623,66 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
             seenRound = 1;
         }
         std::vector<Candidate> shown;
+        size_t byNameCount = 0;
         bool gaveUp = false;
-        auto consider = [&](std::uint32_t c) {
+        // skip: a term the contact is known to have among its names.
+        auto consider = [&](std::uint32_t c, size_t skip = SIZE_MAX) {
             if (seen[c] == seenRound)
                 return;
             seen[c] = seenRound;
             Row row{c, true, -1};
-            if (matches(c, queryTerms, ranges, numbers, broad, SIZE_MAX, row))
+            if (matches(c, queryTerms, ranges, numbers, broad, skip, row)) {
                 shown.push_back(candidateOf(row));
+                byNameCount += shown.back().tier < 2 ? 1 : 0;
+            }
         };
         if (ranking.first >= 0 && ranking.first < m_count)
             consider(std::uint32_t(ranking.first));
-        for (const Range& dr : ranges[driver])
-            for (std::uint32_t p = m_namePostStart[dr.from]; p < m_namePostStart[dr.to]; ++p)
-                consider(m_namePostings[p].id);
-        const auto byNameCount =
-            size_t(std::count_if(shown.begin(), shown.end(), [](const Candidate& k) { return k.tier < 2; }));
-        if (byNameCount < size_t(limit)) {
+        if (!ranking.used.empty()) {
+            for (const std::uint32_t c : ranking.used)
+                if (c < std::uint32_t(m_count) && useOf(c) > 0)
+                    consider(c);
+        } else {
             for (std::uint32_t c = 0; c < ranking.use.size() && c < std::uint32_t(m_count); ++c)
                 if (ranking.use[c] > 0)
                     consider(c);
+        }
+
+        struct Cursor {
+            std::uint32_t at, end; // in m_postings
+        };
+        std::vector<Cursor> cursors;
+        for (const Range& r : ranges[source]) {
+            for (std::uint32_t w = r.from; w < r.to; ++w) {
+                const std::uint32_t names = m_namePostCount[w + 1] - m_namePostCount[w];
+                if (names > 0)
+                    cursors.push_back(Cursor{m_postStart[w], m_postStart[w] + names});
+            }
+        }
+        const auto later = [this](const Cursor& a, const Cursor& b) {
+            return m_rank[m_postings[a.at].id] > m_rank[m_postings[b.at].id];
+        };
+        std::make_heap(cursors.begin(), cursors.end(), later);
+        while (!cursors.empty() && byNameCount < size_t(limit)) {
+            std::pop_heap(cursors.begin(), cursors.end(), later);
+            Cursor& next = cursors.back();
+            const std::uint32_t c = m_postings[next.at].id;
+            if (++next.at == next.end)
+                cursors.pop_back();
+            else
+                std::push_heap(cursors.begin(), cursors.end(), later);
+            consider(c, source);
+        }
+        if (byNameCount < size_t(limit)) {
             size_t others = 0;
+            // Few contacts have every word: checking them in alphabetical order would cost more
+            // than the driver word's postings, each checked for less (all are checked when a term's
+            // numbers are only checked contact by contact). Not begun when it would not pay.
+            const size_t budget = broad[driver] ? SIZE_MAX : fewest / 4;
+            gaveUp = !scanPays;
             std::uint32_t k = 0;
-            for (; k < m_byRank.size() && byNameCount + others < size_t(limit); ++k) {
-                // Few contacts have every word: checking them in alphabetical order would cost more
-                // than the driver word's postings.
-                if (k > fewest) {
+            for (; !gaveUp && k < m_byRank.size() && byNameCount + others < size_t(limit); ++k) {
+                if (k > budget) {
                     gaveUp = true;
                     break;
                 }
@@ -587,7 +795,13 @@ bool ContactFinder::fieldAt(const Source& source, int contact, int field, Kind& 
 
 ContactFinder::Mark ContactFinder::markIn(QStringView query, Kind kind, QStringView value)
 {
-    const std::vector<Term> queryTerms = terms(query);
+    textfold::Folder folder;
+    return markIn(terms(query, folder), kind, value, folder);
+}
+
+ContactFinder::Mark ContactFinder::markIn(const std::vector<Term>& queryTerms, Kind kind, QStringView value,
+                                          textfold::Folder& folder)
+{
     if (kind == Kind::Phone) {
         const Digits d = digitsOf(value);
         std::string best;
@@ -611,7 +825,6 @@ ContactFinder::Mark ContactFinder::markIn(QStringView query, Kind kind, QStringV
         const qsizetype start = d.places[size_t(bestAt)];
         return Mark{start, d.places[size_t(bestAt) + best.size() - 1] + 1 - start};
     }
-    textfold::Folder folder;
     const std::vector<textfold::Word> words = folder.words(value);
     for (const textfold::Word& w : words) {
         for (const Term& t : queryTerms) {

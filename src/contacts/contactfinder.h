@@ -11,15 +11,19 @@
 //
 // Numbers are held apart, by their digits (after "+" or a leading "00", or after the trunk "0" of
 // a number written without its country) in one text that digits typed are looked for in, so that
-// "0171 234", "+49171234" and "171234" all find +49 171 2345678.
+// "0171 234", "+49171234" and "171234" all find +49 171 2345678. Each run of three digits knows
+// where it stands in that text: digits typed are found by the places of their runs, not by
+// reading the text.
 
 #include "contactclient/searchfields.h"
+#include "contacts/textfold.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -49,8 +53,14 @@ public:
 
     // What ranks contacts beyond the fields they matched.
     struct Ranking {
-        std::int64_t first = -1;    // this contact first (the completion's), -1: none
+        Ranking(std::int64_t first = -1, std::span<const float> use = {}, std::span<const std::uint32_t> used = {})
+            : first(first), use(use), used(used)
+        {
+        }
+        std::int64_t first;         // this contact first (the completion's), -1: none
         std::span<const float> use; // per contact, higher first; empty: no use known
+        // The contacts whose use is above 0, when the caller knows them (else use is read through).
+        std::span<const std::uint32_t> used;
     };
 
     ContactFinder() = default;
@@ -73,6 +83,13 @@ public:
         std::vector<Digits> numbers; // or these digits stand in a number
     };
     static std::vector<Term> terms(QStringView query);
+    static std::vector<Term> terms(QStringView query, textfold::Folder& folder);
+    // The same search by the query's terms (once folded, they serve the search and the marks).
+    std::vector<Row> find(const std::vector<Term>& terms, const Ranking& ranking, int limit = 50) const;
+
+    // A folder that knows the transliteration of every word of the book: folding a query or a
+    // shown value then asks the transliterator only for what the book does not hold.
+    textfold::Folder folder() const { return textfold::Folder(m_memo); }
 
     // The part of a field's value a query matched, to be marked: [start, start + length) of the
     // value; length 0 when none is found.
@@ -81,6 +98,7 @@ public:
         qsizetype length = 0;
     };
     static Mark markIn(QStringView query, Kind kind, QStringView value);
+    static Mark markIn(const std::vector<Term>& terms, Kind kind, QStringView value, textfold::Folder& folder);
 
     // Field number field of a contact (as numbered in Source): its kind and value.
     static bool fieldAt(const Source& source, int contact, int field, Kind& kind, QString& value);
@@ -100,6 +118,9 @@ private:
     // contact by contact.
     std::vector<Ref> numberHits(const Term& term, size_t most, bool& broad) const;
     Range prefixRange(const std::string& prefix) const;
+    // The places in m_numbers where digits (three or more) stand, ascending.
+    std::vector<std::uint32_t> placesOf(const std::string& digits) const;
+    std::string_view numberDigits(std::uint32_t number) const;
     // Whether contact c has every term but term skip; row (set by the caller for the skipped
     // term, or to byName without a field) learns whether the names alone matched, else the first
     // other field.
@@ -117,20 +138,27 @@ private:
     }
 
     int m_count = 0;
-    std::string m_chars;                    // the distinct folded words, in sorted order
-    std::vector<std::uint32_t> m_wordStart; // word w is m_chars[m_wordStart[w], m_wordStart[w + 1])
-    std::vector<std::uint32_t> m_postStart; // word w's contacts are m_postings[m_postStart[w], …[w + 1])
+    std::shared_ptr<const textfold::Folder::Memo> m_memo; // what building the index transliterated
+    std::string m_chars;                                  // the distinct folded words, in sorted order
+    std::vector<std::uint32_t> m_wordStart;               // word w is m_chars[m_wordStart[w], m_wordStart[w + 1])
+    // Word w's contacts are m_postings[m_postStart[w], …[w + 1]): first those whose names it is
+    // a word of, then the others, each part in alphabetical order. A contact appears at most
+    // twice, once in each part, with its first field of that part.
+    std::vector<std::uint32_t> m_postStart;
     std::vector<Ref> m_postings;
-    // The same for the names alone: the contacts a word begins a name of.
-    std::vector<std::uint32_t> m_namePostStart;
-    std::vector<Ref> m_namePostings;
-    std::vector<std::uint32_t> m_byRank;       // the contacts in alphabetical order
-    std::vector<std::uint32_t> m_forwardStart; // contact c's words, ascending
+    std::vector<std::uint32_t> m_namePostCount; // name postings of the words before w
+    std::vector<std::uint32_t> m_byRank;        // the contacts in alphabetical order
+    std::vector<std::uint32_t> m_forwardStart;  // contact c's words, ascending (as postings: twice at most)
     std::vector<Ref> m_forward;
-    std::vector<std::uint32_t> m_rank;           // alphabetical rank of each contact
+    std::vector<std::uint32_t> m_rank;           // place of each contact in m_byRank
     std::string m_numbers;                       // "\n" and the digits of each number
     std::vector<std::uint32_t> m_numberStart;    // where each number's "\n" stands
     std::vector<Ref> m_numberOwner;              // its contact and field
     std::vector<bool> m_national;                // written without its country
     std::vector<std::uint32_t> m_contactNumbers; // contact c's numbers are [m_contactNumbers[c], …[c + 1])
+    // Each run of three digits (as the number they make, 0-999): the places in m_numbers it stands
+    // at are m_trigramAt[m_trigramStart[run], …[run + 1]), ascending.
+    std::vector<std::uint32_t> m_trigramStart;
+    std::vector<std::uint32_t> m_trigramAt;
+    std::vector<std::uint32_t> m_nationalByDigits; // the numbers written without their country, by digits
 };

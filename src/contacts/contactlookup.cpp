@@ -44,10 +44,13 @@ std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, cons
         return {};
     if (m_scoresStale) {
         m_scores = m_use.scores(m_search->lists().entryIds, m_clock());
+        m_used.clear();
+        for (size_t c = 0; c < m_scores.size(); ++c)
+            if (m_scores[c] > 0)
+                m_used.push_back(std::uint32_t(c));
         m_scoresStale = false;
     }
-    ContactFinder::Ranking ranking;
-    ranking.use = m_scores;
+    ContactFinder::Ranking ranking(-1, m_scores, m_used);
     if (!completed.isEmpty())
         ranking.first = m_search->lists().contactNamed(completed);
     return m_search->find(query, ranking, kMaxRows);

@@ -52,6 +52,7 @@ private:
     Clock m_clock;
     std::shared_ptr<const ContactSearch> m_search;
     std::vector<float> m_scores;
+    std::vector<std::uint32_t> m_used; // the contacts whose score is above 0
     bool m_scoresStale = true;
     quint64 m_generation = 0;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

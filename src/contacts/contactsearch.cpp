@@ -35,11 +35,15 @@ std::vector<ContactSearch::Shown> ContactSearch::find(QStringView query, const C
 {
     std::vector<Shown> shown;
     const ContactFinder::Source s = source();
-    for (const ContactFinder::Row& found : m_finder.find(query, ranking, limit)) {
+    // The query is folded once, for the search and for the marks; words the book holds are not
+    // transliterated again.
+    textfold::Folder folder = m_finder.folder();
+    const std::vector<ContactFinder::Term> terms = ContactFinder::terms(query, folder);
+    for (const ContactFinder::Row& found : m_finder.find(terms, ranking, limit)) {
         Shown r = row(qsizetype(found.contact));
         r.byName = found.byName;
         if (!found.byName && ContactFinder::fieldAt(s, int(found.contact), found.field, r.kind, r.value)) {
-            const ContactFinder::Mark mark = ContactFinder::markIn(query, r.kind, r.value);
+            const ContactFinder::Mark mark = ContactFinder::markIn(terms, r.kind, r.value, folder);
             r.markStart = mark.start;
             r.markLength = mark.length;
         }

@@ -149,6 +149,14 @@ std::string Folder::transliterated(QStringView word)
             out += lowerAscii(run);
         } else {
             const QString key = run.toString();
+            if (m_known) {
+                const auto known = m_known->constFind(key);
+                if (known != m_known->cend()) {
+                    out += *known;
+                    at = end;
+                    continue;
+                }
+            }
             auto found = m_runs.constFind(key);
             if (found == m_runs.cend())
                 found = m_runs.insert(key, shared().fold(run));
@@ -157,6 +165,18 @@ std::string Folder::transliterated(QStringView word)
         at = end;
     }
     return out;
+}
+
+std::shared_ptr<const Folder::Memo> Folder::takeMemo()
+{
+    auto memo = std::make_shared<Memo>(std::move(m_runs));
+    m_runs = Memo();
+    if (m_known) {
+        for (auto it = m_known->cbegin(); it != m_known->cend(); ++it)
+            memo->insert(it.key(), it.value());
+    }
+    memo->squeeze();
+    return memo;
 }
 
 void Folder::foldWord(QStringView word, std::vector<std::string>& out, bool alternates)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,17 @@ struct Word {
 // names a book holds many times are transliterated once. One folder per thread.
 class Folder {
 public:
+    // What a folder has transliterated: each run of letters that are not plain ASCII, folded.
+    using Memo = QHash<QString, std::string>;
+
+    Folder() = default;
+    // A folder that starts knowing what another learnt (read only, so that folders of several
+    // threads may share it): folding the same texts again transliterates nothing.
+    explicit Folder(std::shared_ptr<const Memo> known) : m_known(std::move(known)) {}
+
+    // What this folder learnt (it forgets it).
+    std::shared_ptr<const Memo> takeMemo();
+
     // The folded words of a text, in order. With alternates, a word with the German letters ä, ö
     // or ü gives a second spelling with ae, oe and ue right after the first (same place):
     // "Müller" gives "muller" and "mueller". What is searched for is folded without them (the
@@ -35,7 +47,8 @@ public:
 private:
     std::string transliterated(QStringView word);
 
-    QHash<QString, std::string> m_runs;
+    std::shared_ptr<const Memo> m_known;
+    Memo m_runs;
 };
 
 // Whether a character belongs to a word: letters, digits and combining marks.

@@ -2,6 +2,7 @@
 
 #include "contacts/contactlookup.h"
 #include "entry/contactentry.h"
+#include "entry/markedelision.h"
 #include "entry/matchplacement.h"
 #include "entry/newcontactrow.h"
 
@@ -151,18 +152,21 @@ public:
             QColor quiet = opt.palette.color(QPalette::Active, role);
             if (!selected)
                 quiet.setAlphaF(0.7f);
-            const int start = index.data(MarkStartRole).toInt();
-            const int length = index.data(MarkLengthRole).toInt();
-            const QString parts[3] = {value.left(start), value.mid(start, length), value.mid(start + length)};
+            QFont bold = opt.font;
+            bold.setBold(true);
+            const QFontMetrics boldMetrics(bold);
+            // Shortened so that the marked part stays in view ("…mbai" would hide what matched).
+            const markedelision::Parts shown = markedelision::elide(
+                value, index.data(MarkStartRole).toInt(), index.data(MarkLengthRole).toInt(), text.right() - x,
+                [&metrics](QStringView t) { return metrics.horizontalAdvance(t.toString()); },
+                [&boldMetrics](QStringView t) { return boldMetrics.horizontalAdvance(t.toString()); });
+            const QString parts[3] = {shown.before, shown.marked, shown.after};
             for (int i = 0; i < 3 && x < text.right(); ++i) {
-                QFont font = opt.font;
-                font.setBold(i == 1);
+                const QFont& font = i == 1 ? bold : opt.font;
                 painter->setFont(font);
                 painter->setPen(i == 1 ? opt.palette.color(QPalette::Active, role) : quiet);
-                const QFontMetrics m(font);
-                const int w = std::min(m.horizontalAdvance(parts[i]), text.right() - x);
-                painter->drawText(QRect(x, text.top(), w, text.height()), Qt::AlignVCenter | Qt::AlignLeft,
-                                  m.elidedText(parts[i], Qt::ElideRight, w));
+                const int w = std::min(QFontMetrics(font).horizontalAdvance(parts[i]), text.right() - x);
+                painter->drawText(QRect(x, text.top(), w, text.height()), Qt::AlignVCenter | Qt::AlignLeft, parts[i]);
                 x += w;
             }
         }

@@ -4,6 +4,7 @@
 #include "contacts/contactfinder.h"
 #include "contacts/textfold.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -71,6 +72,33 @@ QStringList names(const Book& book, const std::vector<ContactFinder::Row>& rows)
     for (const ContactFinder::Row& r : rows)
         out << book.fileAs.at(r.contact);
     return out;
+}
+
+// 300 contacts with one to three numbers in several forms and countries, some sharing runs of
+// digits, the same every time; and each contact's numbers.
+std::pair<QStringList, std::vector<QStringList>> numberBook()
+{
+    const QStringList forms = L({"+49 171 %1", "0171 %1", "+49 30 %1", "030-%1", "0049 30 %1", "+44 20 7946 %1",
+                                 "020 7946 %1", "(555) 010-%1", "0221 98%1", "+1 555 %1"});
+    QStringList rows;
+    std::vector<QStringList> numbersOf;
+    quint32 seed = 7;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % 100000u;
+    };
+    for (int i = 0; i < 300; ++i) {
+        QStringList numbers;
+        for (int k = 0; k < 1 + i % 3; ++k)
+            numbers << forms.at(qsizetype(next() % quint32(forms.size()))).arg(next(), 5, 10, QLatin1Char('0'));
+        QString fields;
+        for (const QString& n : numbers)
+            fields += QStringLiteral("p:%1;").arg(n);
+        const QString name = QString(QChar(u'a' + i % 26)) + QChar(u'a' + i / 26);
+        rows << QStringLiteral("Person %1|Person %1|%2").arg(name, fields);
+        numbersOf.push_back(numbers);
+    }
+    return {rows, numbersOf};
 }
 
 } // namespace
@@ -255,6 +283,50 @@ private slots:
                 QCOMPARE(few[r].field, full[r].field);
             }
         }
+    }
+
+    // Numbers are found by the places of their runs of three digits (and those written without
+    // their country by their beginning): in a book of many numbers, a search finds exactly the
+    // contacts that a book of one number each finds for the same digits.
+    void numbersAsOneByOne_data()
+    {
+        QTest::addColumn<QString>("query");
+        for (const char* q : {"171",   "1712", "+49171",  "+49 1712", "0171 2",    "0049 30 1", "+49 30",   "030 1",
+                              "+4930", "221",  "0221 98", "+44 20 7", "020 7946",  "555",       "(555) 01", "99",
+                              "9",     "0",    "+4",      "000",      "123456789", "4917"})
+            QTest::newRow(q) << QString::fromUtf8(q);
+        // Runs of the book's own numbers, as written and by their digits alone.
+        const std::vector<QStringList> numbers = numberBook().second;
+        for (size_t c = 0; c < numbers.size(); c += 23) {
+            const QString n = numbers[c].front();
+            const QString digits = QString(n).remove(QRegularExpression(QStringLiteral("[^0-9]")));
+            const auto length = qsizetype(3 + c % 6);
+            QTest::newRow(qPrintable(n)) << n;
+            QTest::newRow(qPrintable(digits.right(length))) << digits.right(length);
+            QTest::newRow(qPrintable(digits.mid(2, length))) << digits.mid(2, length);
+        }
+    }
+    void numbersAsOneByOne()
+    {
+        QFETCH(QString, query);
+        const auto [rows, numbersOf] = numberBook();
+        const Book book(rows);
+        const ContactFinder finder(book.source());
+        QList<qsizetype> found;
+        for (const ContactFinder::Row& r : finder.find(query, {}, 1000))
+            found << qsizetype(r.contact);
+        std::sort(found.begin(), found.end());
+        QList<qsizetype> expected;
+        for (qsizetype c = 0; c < rows.size(); ++c) {
+            for (const QString& n : numbersOf[size_t(c)]) {
+                const Book one({QStringLiteral("X|X|p:%1").arg(n)});
+                if (!ContactFinder(one.source()).find(query).empty()) {
+                    expected << c;
+                    break;
+                }
+            }
+        }
+        QCOMPARE(found, expected);
     }
 
     void shownField_data()

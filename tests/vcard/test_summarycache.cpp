@@ -7,6 +7,7 @@
 #include "contactclient/vcard/vcardfolderstore.h"
 #include "contactclient/vcard/vcarditemset.h"
 #include "contacts/contactlistdata.h"
+#include "contacts/contactsearch.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -596,6 +597,52 @@ private slots:
         QCOMPARE(lists.entryIds.toList(), fresh.entryIds.toList());
         if (change == Change::None)
             QCOMPARE(lists.sortedNames(), built.sortedNames());
+    }
+
+    // A folder started from its summary finds its contacts by the cities and postal codes of
+    // their addresses, as a folder read card by card does: the summary keeps them.
+    void testSummaryFindsByPlace_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("found"); // full names, in the list's order
+        QTest::newRow("city") << "berlin" << QStringList{u"Ann"_s};
+        QTest::newRow("city, first letters") << "ber" << QStringList{u"Ann"_s};
+        QTest::newRow("postal code") << "10115" << QStringList{u"Ann"_s};
+        QTest::newRow("postal code, first digits") << "101" << QStringList{u"Ann"_s};
+        QTest::newRow("city without its accent") << "munchen" << QStringList{u"Dora"_s};
+        QTest::newRow("postal code with a letter") << "ls1" << QStringList{u"Eli"_s};
+        QTest::newRow("second address") << "hamburg" << QStringList{u"Dora"_s};
+        QTest::newRow("city folded over two lines") << "frankfurt" << QStringList{u"Finn"_s};
+        QTest::newRow("name and city") << "dora 80331" << QStringList{u"Dora"_s};
+        QTest::newRow("street is not searched") << "main" << QStringList{};
+        QTest::newRow("country is not searched") << "deutschland" << QStringList{};
+    }
+    void testSummaryFindsByPlace()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, found);
+        Book book;
+        book.fill();
+        writeFile(book.path("f.vcf"),
+                  card("Dora", "ADR;TYPE=home:;;Kongens Nytorv 1;M\xC3\xBCnchen;Bayern;80331;Deutschland\r\n"
+                               "item2.adr:;;Hafenstr. 2;Hamburg;;20095;Deutschland\r\n") +
+                      card("Eli", "ADR:;;Main Rd 5;Leeds;;LS1 4AP;United Kingdom\r\n") +
+                      card("Finn", "ADR:;;Zeil 1;Frank\r\n furt;;60311;DE\r\n"));
+        book.openStore();
+        // The next start takes every file over from the summary.
+        ReadStats stats;
+        const auto fromSummary = readFolder(book.folder, book.cache.load(book.folder), &stats);
+        QVERIFY(fromSummary);
+        QVERIFY(stats.unchanged);
+        QCOMPARE(int(stats.filesRead), 0);
+
+        VCardFolderStore store(book.folder, book.cache);
+        store.open();
+        const ContactSearch search(std::make_shared<ContactListData>(buildContactLists(*store.items())));
+        QStringList names;
+        for (const ContactSearch::Shown& row : search.find(query))
+            names << row.fullName;
+        QCOMPARE(names, found);
     }
 
     // The summary lies in the cache folder given, private to the user; the address book folder
