@@ -37,8 +37,9 @@ struct ContactItemKind {
 inline constexpr ContactItemKind olContactItem{};
 
 // An address book that takes new contacts, as the user picks one: what to call it and the key
-// that names it to CreateItem(olContactItem, key) (in several books, the book's name as the Books
-// setting gives it; a single book's key is empty).
+// that names it to CreateItem(olContactItem, key). Among several books the key is the book's name
+// as the Books setting gives it (followed by "/" and the desktop book's UID for the desktop's
+// books); a store of one book has the empty key.
 struct ContactBook {
     QString key;
     QString label;
