@@ -7,6 +7,7 @@
 #include "actions/urllauncher.h"
 #include "desktop/messagebox.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -78,7 +79,21 @@ ContactCard::ContactCard(QStringList barCategories) : QWidget(nullptr, Qt::Windo
     viewLayout->addWidget(fieldsHost);
     viewLayout->addStretch();
 
+    // Made before the form's fields, so that it comes first in their tab order; it stands above them.
+    m_bookRow = new QWidget(this);
+    auto* bookLayout = new QFormLayout(m_bookRow);
+    bookLayout->setContentsMargins(0, 0, 0, 0);
+    cboBook = new QComboBox(m_bookRow);
+    cboBook->setObjectName(QStringLiteral("cboBook"));
+    cboBook->setAccessibleName(tr("Address book"));
+    cboBook->setToolTip(tr("The address book the new contact is saved in"));
+    auto* bookCaption = new QLabel(tr("Add&ress book:"), m_bookRow);
+    bookCaption->setObjectName(QStringLiteral("lblBook"));
+    bookCaption->setBuddy(cboBook);
+    bookLayout->addRow(bookCaption, cboBook);
+    m_bookRow->hide();
     editForm = new ContactEditForm(barCategories, this);
+    editForm->addHeaderRow(m_bookRow);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrEdit"));
     scroll->setWidgetResizable(true);
@@ -174,6 +189,7 @@ bool ContactCard::edit()
     }
     if (!m_item->EntryID().isEmpty())
         setContact(*m_item); // the card as it is now
+    offerBooks();
     editForm->setForm(m_base);
     m_pages->setCurrentIndex(1);
     cmdEdit->setVisible(false);
@@ -186,6 +202,19 @@ bool ContactCard::edit()
     return true;
 }
 
+void ContactCard::offerBooks()
+{
+    // A contact of a book is written to its own book: only a new one is asked where it goes.
+    const QList<contactclient::ContactBook> books =
+        m_item->EntryID().isEmpty() ? m_item->newContactBooks() : QList<contactclient::ContactBook>{};
+    cboBook->clear();
+    for (const contactclient::ContactBook& book : books)
+        cboBook->addItem(book.label, book.key);
+    const int chosen = cboBook->findData(m_item->chosenBook());
+    cboBook->setCurrentIndex(chosen >= 0 ? chosen : 0);
+    m_bookRow->setVisible(books.size() >= 2);
+}
+
 bool ContactCard::save()
 {
     const contactclient::ContactForm form = editForm->form();
@@ -195,6 +224,8 @@ bool ContactCard::save()
         return false;
     const bool adding = m_item->EntryID().isEmpty();
     try {
+        if (adding && !m_bookRow->isHidden())
+            m_item->chooseBook(cboBook->currentData().toString());
         m_item->setForm(form);
         m_item->Save();
     } catch (const contactclient::ConflictError& e) {
@@ -267,6 +298,17 @@ bool ContactCard::deleteContact()
     const QString id = m_item->EntryID();
     try {
         m_item->Delete();
+    } catch (const contactclient::ConflictError& e) {
+        // Changed elsewhere since it was shown: the user sees the new state before deciding again.
+        QMessageBox::warning(this, windowTitle(),
+                             tr("%1\n\nThe card now shows the contact as it is.").arg(e.description()));
+        try {
+            m_item->form();
+            setContact(*m_item);
+        } catch (const contactclient::AutomationError& again) {
+            QMessageBox::warning(this, windowTitle(), again.description());
+        }
+        return false;
     } catch (const contactclient::AutomationError& e) {
         QMessageBox::warning(this, windowTitle(), e.description());
         return false;

@@ -3,7 +3,8 @@
 // Ctrl+E) the values become fields; Save (Ctrl+S) writes them to the contact's own address book,
 // Cancel (Esc) goes back, asking first when something was changed. Delete asks, naming the contact
 // and the folder its card is kept in. A contact whose book Quintel does not write has Edit
-// disabled, with a tooltip that says where it can be changed.
+// disabled, with a tooltip that says where it can be changed. A new contact, when several books
+// take new contacts, is saved into the one picked in "Address book:" (the first unless changed).
 
 #include "actions/cardrow.h"
 #include "contactclient/automation.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 class ContactEditForm;
+class QComboBox;
 class QFormLayout;
 class QLabel;
 class QPushButton;
@@ -52,6 +54,7 @@ public:
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdClose = nullptr;
     ContactEditForm* editForm = nullptr;
+    QComboBox* cboBook = nullptr;    // the book a new contact goes to; shown when several take it
     UrlLauncher* launcher = nullptr; // hands a map page to the web browser
 
 signals:
@@ -64,12 +67,15 @@ signals:
 private:
     void addRow(const QString& label, const QString& value, CardRow::Kind kind = CardRow::Kind::Text);
     void showView();
+    // Offers the books a new contact can go to (shown only for a new contact and two or more).
+    void offerBooks();
     void escape();
     QString contactName() const;
 
     QFormLayout* m_fields = nullptr;
     QList<CardRow*> m_rows; // the view's value rows, in order
     QStackedWidget* m_pages = nullptr;
+    QWidget* m_bookRow = nullptr;                       // "Address book:" and cboBook
     std::shared_ptr<contactclient::ContactItem> m_item; // null when the contact cannot be changed
     contactclient::ContactForm m_base;                  // the form as the book held it when edited
 };

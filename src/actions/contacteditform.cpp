@@ -158,6 +158,11 @@ ContactEditForm::ContactEditForm(const QStringList& barCategories, QWidget* pare
     more->addRow(noteCaption, txtNote);
 }
 
+void ContactEditForm::addHeaderRow(QWidget* row)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, row);
+}
+
 QLineEdit* ContactEditForm::addLine(QFormLayout* layout, const QString& name, const QString& caption)
 {
     auto* edit = new QLineEdit(this);

@@ -29,6 +29,8 @@ public:
     bool changed() const;
     // Shows the errors beside their fields (clears the earlier ones); focuses the first.
     void showErrors(const QList<contactclient::FieldError>& errors);
+    // Puts a row of the card's own above the fields (the book a new contact goes to).
+    void addHeaderRow(QWidget* row);
 
     QLineEdit* txtPrefix = nullptr;
     QLineEdit* txtGivenName = nullptr;

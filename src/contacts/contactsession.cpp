@@ -11,13 +11,13 @@ namespace {
 constexpr int kNoteMilliseconds = 4000;
 constexpr int kStoreNoteMilliseconds = 6000;
 
-// Whether the application makes new contacts: an item made is not saved, so nothing is written.
-bool probeNewContacts(contactclient::Application& application)
+// Whether the application takes new contacts: it names a book for them.
+bool probeNewContacts(const contactclient::Application& application)
 {
     try {
-        return application.CreateItem(contactclient::olContactItem) != nullptr;
+        return !application.newContactBooks().isEmpty();
     } catch (...) {
-        return false; // a book that says no, or cannot say: nothing is offered
+        return false; // a book that cannot say: nothing is offered
     }
 }
 

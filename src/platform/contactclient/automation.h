@@ -36,6 +36,16 @@ struct ContactItemKind {
 };
 inline constexpr ContactItemKind olContactItem{};
 
+// An address book that takes new contacts, as the user picks one: what to call it and the key
+// that names it to CreateItem(olContactItem, key). Among several books the key is the book's name
+// as the Books setting gives it (followed by "/" and the desktop book's UID for the desktop's
+// books); a store of one book has the empty key.
+struct ContactBook {
+    QString key;
+    QString label;
+    bool operator==(const ContactBook&) const = default;
+};
+
 inline const QString kContactItemType = QStringLiteral("ContactItem");
 inline const QString kDistListItemType = QStringLiteral("DistListItem");
 
@@ -111,6 +121,15 @@ public:
     // After Save() or Delete() went through: what the user should still be told (the change is kept
     // on this computer and waits for the server), else empty.
     virtual QString writeNote() const { return {}; }
+
+    // A new contact, before it is first saved: the books it can be added to, in the application's
+    // order (newContactBooks()), and the one it goes to (the first, unless chooseBook() picked
+    // another). A contact already in a book has none: it is written to its own book.
+    virtual QList<ContactBook> newContactBooks() const { return {}; }
+    virtual QString chosenBook() const { return {}; }
+    // Makes the new contact go to the book with this key; the values set so far go with it.
+    // Throws errReadOnly for a contact already in a book, errBadValue for a key no book has.
+    virtual void chooseBook(const QString&) { throw AutomationError(errReadOnly, readOnlyReason()); }
 
     static QString defaultReadOnlyReason();
 };
@@ -190,9 +209,15 @@ public:
     virtual ~Application() = default;
     virtual std::shared_ptr<NameSpace> GetNamespace(const QString& type) = 0;
     virtual std::unique_ptr<MailItem> CreateItem(int itemKind) = 0;
-    // A new, unsaved contact of the address book that takes new contacts; Save() adds it. Throws
-    // errReadOnly when no book of the application takes new contacts.
-    std::shared_ptr<ContactItem> CreateItem(ContactItemKind) { return createContactItem(); }
+    // A new, unsaved contact of the book with this key (see newContactBooks(); empty: the first
+    // book that takes new contacts); Save() adds it. Throws errReadOnly when no book of the
+    // application takes new contacts, errBadValue for a key no such book has.
+    std::shared_ptr<ContactItem> CreateItem(ContactItemKind, const QString& book = {})
+    {
+        return createContactItem(book);
+    }
+    // The books that take new contacts, in order; empty when none does.
+    virtual QList<ContactBook> newContactBooks() const { return {}; }
     // A line for the status line after Logon (working offline, cards skipped); empty when there
     // is nothing to say.
     virtual QString statusNote() const { return {}; }
@@ -201,7 +226,7 @@ public:
     virtual StoreNotifier* notifier() const { return nullptr; }
 
 protected:
-    virtual std::shared_ptr<ContactItem> createContactItem()
+    virtual std::shared_ptr<ContactItem> createContactItem(const QString& /*book*/)
     {
         throw AutomationError(errReadOnly, ContactItem::defaultReadOnlyReason());
     }

@@ -20,6 +20,56 @@ private:
     DesktopHooks& m_desktop;
 };
 
+// A new contact as the application hands it out: until it is saved, it can be moved to another
+// book that takes new contacts (a fresh item of that book, with the values set so far).
+class NewContactItem : public ClientContactItem {
+public:
+    NewContactItem(std::shared_ptr<Store> store, const QString& book, DesktopHooks& desktop)
+        : ClientContactItem(store->newItem(book), desktop), m_store(std::move(store)), m_book(keyOf(book))
+    {
+    }
+
+    QList<ContactBook> newContactBooks() const override
+    {
+        return EntryID().isEmpty() ? m_store->newContactBooks() : QList<ContactBook>{};
+    }
+    QString chosenBook() const override { return EntryID().isEmpty() ? m_book : QString(); }
+    void chooseBook(const QString& book) override
+    {
+        if (!EntryID().isEmpty())
+            throw AutomationError(errReadOnly, QStringLiteral("The contact is in its address book already."));
+        const QString key = keyOf(book);
+        if (key == m_book)
+            return;
+        std::shared_ptr<ContactItem> moved = m_store->newItem(key);
+        if (m_formSet)
+            moved->setForm(m_form);
+        setInner(std::move(moved));
+        m_book = key;
+    }
+    void setForm(const ContactForm& form) override
+    {
+        ClientContactItem::setForm(form);
+        m_form = form;
+        m_formSet = true;
+    }
+
+private:
+    // The key itself; the first book's for the empty one.
+    QString keyOf(const QString& book) const
+    {
+        if (!book.isEmpty())
+            return book;
+        const QList<ContactBook> books = m_store->newContactBooks();
+        return books.isEmpty() ? QString() : books.front().key;
+    }
+
+    std::shared_ptr<Store> m_store;
+    QString m_book;
+    ContactForm m_form; // the values set so far, taken along to another book
+    bool m_formSet = false;
+};
+
 class ClientFolder : public MAPIFolder {
 public:
     explicit ClientFolder(std::shared_ptr<Store> store) : m_store(std::move(store)) {}
@@ -95,9 +145,14 @@ std::unique_ptr<MailItem> ClientApplication::CreateItem(int itemKind)
     return m_mailItems(*GetNamespace(QStringLiteral("MAPI")), m_desktop);
 }
 
-std::shared_ptr<ContactItem> ClientApplication::createContactItem()
+std::shared_ptr<ContactItem> ClientApplication::createContactItem(const QString& book)
 {
-    return std::make_shared<ClientContactItem>(m_store->newItem(), m_desktop);
+    return std::make_shared<NewContactItem>(m_store, book, m_desktop);
+}
+
+QString Store::unknownBookText(const QString& book)
+{
+    return QCoreApplication::translate("ContactItem", "No address book “%1” takes new contacts.").arg(book);
 }
 
 QString ContactItem::defaultReadOnlyReason()

@@ -23,11 +23,12 @@ public:
     std::unique_ptr<MailItem> CreateItem(int itemKind) override;
     QString statusNote() const override { return m_store->statusNote(); }
     StoreNotifier* notifier() const override { return m_store->notifier(); }
+    QList<ContactBook> newContactBooks() const override { return m_store->newContactBooks(); }
 
     Store& store() { return *m_store; }
 
 protected:
-    std::shared_ptr<ContactItem> createContactItem() override;
+    std::shared_ptr<ContactItem> createContactItem(const QString& book) override;
 
 private:
     std::shared_ptr<Store> m_store;

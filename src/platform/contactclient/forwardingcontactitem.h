@@ -40,6 +40,9 @@ public:
     void Delete() override { m_inner->Delete(); }
     QString deletedFolder() const override { return m_inner->deletedFolder(); }
     QString writeNote() const override { return m_inner->writeNote(); }
+    QList<ContactBook> newContactBooks() const override { return m_inner->newContactBooks(); }
+    QString chosenBook() const override { return m_inner->chosenBook(); }
+    void chooseBook(const QString& book) override { m_inner->chooseBook(book); }
 
 protected:
     // The item handed on to from now on (a wrapper that reads its contact again).

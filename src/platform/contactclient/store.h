@@ -25,8 +25,30 @@ public:
     // Whether new contacts can be added here, and when not, where they can be.
     virtual bool writable() const { return false; }
     virtual QString readOnlyReason() const { return ContactItem::defaultReadOnlyReason(); }
-    // A new, unsaved contact of this address book; throws errReadOnly when it takes none.
-    virtual std::shared_ptr<ContactItem> newItem() { throw AutomationError(errReadOnly, readOnlyReason()); }
+    // The books of this store that take new contacts, in order: a store of one book has itself
+    // (with an empty key) while it is writable(), none when not.
+    virtual QList<ContactBook> newContactBooks() const
+    {
+        return writable() ? QList<ContactBook>{ContactBook{}} : QList<ContactBook>{};
+    }
+    // A new, unsaved contact of the book with this key from newContactBooks(); empty: the first.
+    // Throws errReadOnly when the store takes no new contacts, errBadValue for an unknown key.
+    std::shared_ptr<ContactItem> newItem(const QString& book = {}) { return createItem(book); }
+
+    // The text of errBadValue for a book key that names no book taking new contacts.
+    static QString unknownBookText(const QString& book);
+
+protected:
+    virtual std::shared_ptr<ContactItem> createItem(const QString& /*book*/)
+    {
+        throw AutomationError(errReadOnly, readOnlyReason());
+    }
+    // For createItem() of a store of one book: any key but the empty one names no book here.
+    static void requireOwnBook(const QString& book)
+    {
+        if (!book.isEmpty())
+            throw AutomationError(errBadValue, unknownBookText(book));
+    }
 };
 
 } // namespace contactclient

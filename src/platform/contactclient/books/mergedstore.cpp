@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace contactclient {
 
 // Which books are open and what went wrong with the others.
@@ -109,12 +111,37 @@ QString MergedStore::readOnlyReason() const
     return m_books.empty() ? ContactItem::defaultReadOnlyReason() : m_books.front().store->readOnlyReason();
 }
 
-std::shared_ptr<ContactItem> MergedStore::newItem()
+QList<ContactBook> MergedStore::newContactBooks() const
 {
+    QList<ContactBook> out;
+    for (const Book& book : m_books) {
+        for (const ContactBook& own : book.store->newContactBooks()) {
+            if (own.key.isEmpty())
+                out.append({book.label, book.label});
+            else
+                out.append({book.label + QLatin1Char('/') + own.key,
+                            own.label.isEmpty() ? book.label : QStringLiteral("%1: %2").arg(book.label, own.label)});
+        }
+    }
+    return out;
+}
+
+std::shared_ptr<ContactItem> MergedStore::createItem(const QString& key)
+{
+    const QList<ContactBook> books = newContactBooks();
+    if (books.isEmpty())
+        throw AutomationError(errReadOnly, readOnlyReason());
+    const QString chosen = key.isEmpty() ? books.front().key : key;
+    if (std::none_of(books.cbegin(), books.cend(), [&](const ContactBook& b) { return b.key == chosen; }))
+        throw AutomationError(errBadValue, unknownBookText(key));
+    // Labels hold no "/": what follows the first one is the book's own key.
+    const qsizetype slash = chosen.indexOf(QLatin1Char('/'));
+    const QString label = slash < 0 ? chosen : chosen.left(slash);
+    const QString own = slash < 0 ? QString() : chosen.mid(slash + 1);
     for (const Book& book : m_books)
-        if (book.store->writable())
-            return BookContactItem::added(book.label, book.store->newItem());
-    throw AutomationError(errReadOnly, readOnlyReason());
+        if (book.label == label)
+            return BookContactItem::added(book.label, book.store->newItem(own));
+    throw AutomationError(errBadValue, unknownBookText(key));
 }
 
 QString MergedStore::statusNote() const

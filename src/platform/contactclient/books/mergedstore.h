@@ -31,16 +31,18 @@ public:
     QString statusNote() const override;
     // Emits changed() when any book's notifier does.
     StoreNotifier* notifier() const override;
-    // New contacts go to the first book that takes them.
+    // New contacts go to the first book that takes them, or the one chosen. A book is keyed by
+    // its label; a book that has several of its own (the desktop's) by "label/its own key".
     bool writable() const override;
     QString readOnlyReason() const override;
-    std::shared_ptr<ContactItem> newItem() override;
+    QList<ContactBook> newContactBooks() const override;
 
     const std::vector<Book>& books() const { return m_books; }
     // A line for each book left out, with the reason.
     QStringList failures() const;
 
 protected:
+    std::shared_ptr<ContactItem> createItem(const QString& book) override;
     // Replaces the books (a collection folder gained or lost a collection). Books whose label
     // stays keep their store; new ones are opened at the next items().
     void setBooks(std::vector<Book> books);

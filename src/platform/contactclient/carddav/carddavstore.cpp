@@ -272,8 +272,9 @@ QString CardDavStore::readOnlyReason() const
                                                   "contacts can be changed once it has.");
 }
 
-std::shared_ptr<ContactItem> CardDavStore::newItem()
+std::shared_ptr<ContactItem> CardDavStore::createItem(const QString& book)
 {
+    requireOwnBook(book);
     if (!writable())
         throw AutomationError(errReadOnly, readOnlyReason());
     return std::make_shared<CardDavContactItem>(

@@ -50,7 +50,6 @@ public:
     // Contacts can be changed and added once the copy knows its address book on the server.
     bool writable() const override;
     QString readOnlyReason() const override;
-    std::shared_ptr<ContactItem> newItem() override;
 
     // The result of the last sync that finished without error.
     carddav::SyncResult lastSync() const { return m_lastSync; }
@@ -77,6 +76,9 @@ public:
     // Where changes that waited and were then refused by the server are kept:
     // ~/.local/share/Quintel/unsent-contacts.
     static QString unsentFolder();
+
+protected:
+    std::shared_ptr<ContactItem> createItem(const QString& book) override;
 
 private:
     void startSync();

@@ -56,8 +56,9 @@ GRef<EContact> contactFrom(const QByteArray& card, const QString& uid)
 } // namespace
 
 EdsContactItem::EdsContactItem(std::shared_ptr<OpenBook> book, QString contactUid, std::shared_ptr<ContactItem> read,
-                               std::chrono::milliseconds wait)
-    : ForwardingContactItem(std::move(read)), m_book(std::move(book)), m_uid(std::move(contactUid)), m_wait(wait)
+                               std::chrono::milliseconds wait, std::optional<QByteArray> shown)
+    : ForwardingContactItem(std::move(read)), m_book(std::move(book)), m_uid(std::move(contactUid)), m_wait(wait),
+      m_shown(std::move(shown))
 {
 }
 
@@ -111,8 +112,10 @@ ContactText EdsContactItem::current() const
 void EdsContactItem::reread()
 {
     const ContactText contact = current();
-    if (std::shared_ptr<ContactItem> read = readItem(EntryID(), contact))
+    if (std::shared_ptr<ContactItem> read = readItem(EntryID(), contact)) {
         setInner(std::move(read));
+        m_shown = contact.vcard;
+    }
 }
 
 ContactForm EdsContactItem::form()
@@ -126,8 +129,10 @@ ContactForm EdsContactItem::form()
         throw AutomationError(errStoreUnavailable,
                               QObject::tr("The contact “%1” cannot be read: %2.").arg(EntryID(), doc.error()));
     m_opened = contact.vcard;
-    if (std::shared_ptr<ContactItem> read = readItem(EntryID(), contact))
+    if (std::shared_ptr<ContactItem> read = readItem(EntryID(), contact)) {
         setInner(std::move(read));
+        m_shown = contact.vcard;
+    }
     return doc.form();
 }
 
@@ -191,6 +196,11 @@ void EdsContactItem::Delete()
     if (m_uid.isEmpty())
         return; // never saved: nothing to remove
     const ContactText contact = current();
+    // Changed in the book since it was shown (by Evolution, a sync): the user decides again on
+    // what it holds now. (EDS removes by UID only; this check is as close as it lets us come.)
+    if (m_shown && contact.vcard != *m_shown)
+        throw ConflictError(QObject::tr("“%1” was changed in “%2” since it was read; it was not deleted.")
+                                .arg(FullName(), m_book->info.name));
     // Kept aside before it leaves the book.
     QString file;
     for (const QChar c : m_uid)

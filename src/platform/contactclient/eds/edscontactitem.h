@@ -20,9 +20,10 @@ struct ContactText;
 
 class EdsContactItem : public ForwardingContactItem {
 public:
-    // contactUid empty: a new contact of the book, added by Save().
+    // contactUid empty: a new contact of the book, added by Save(). shown: the book's vCard that
+    // read was made from (what Delete() compares with).
     EdsContactItem(std::shared_ptr<eds::OpenBook> book, QString contactUid, std::shared_ptr<ContactItem> read,
-                   std::chrono::milliseconds wait);
+                   std::chrono::milliseconds wait, std::optional<QByteArray> shown = std::nullopt);
 
     // The item the lists and the card read for a contact of the book (not written through).
     static std::shared_ptr<ContactItem> readItem(const QString& entryId, const eds::ContactText& contact);
@@ -46,6 +47,7 @@ private:
     QString m_uid;
     std::chrono::milliseconds m_wait;
     std::optional<QByteArray> m_opened; // the book's vCard as form() read it
+    std::optional<QByteArray> m_shown;  // the book's vCard the item's values were read from
     std::optional<ContactForm> m_pending;
 };
 

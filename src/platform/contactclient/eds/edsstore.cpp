@@ -245,7 +245,7 @@ std::shared_ptr<ContactItem> EdsStore::itemFromId(const QString& id)
         throw AutomationError(
             errStoreUnavailable,
             QStringLiteral("The contact \"%1\" of \"%2\" cannot be read.").arg(contactUid, book->info.name));
-    return std::make_shared<EdsContactItem>(book, contactUid, std::move(found), m_options.wait);
+    return std::make_shared<EdsContactItem>(book, contactUid, std::move(found), m_options.wait, contact->vcard);
 }
 
 bool EdsStore::writable() const
@@ -262,20 +262,36 @@ QString EdsStore::readOnlyReason() const
                        "Contacts or Evolution.");
 }
 
-std::shared_ptr<ContactItem> EdsStore::newItem()
+QList<ContactBook> EdsStore::newContactBooks() const
+{
+    std::lock_guard lock(m_mutex);
+    QList<ContactBook> out;
+    for (const auto& b : m_books)
+        if (b->writable() && !b->locked)
+            out.append({b->info.uid, b->info.name});
+    return out;
+}
+
+std::shared_ptr<ContactItem> EdsStore::createItem(const QString& key)
 {
     std::shared_ptr<OpenBook> book;
+    bool any = false;
     {
         std::lock_guard lock(m_mutex);
         for (const auto& b : m_books) {
             if (b->writable() && !b->locked) {
-                book = b;
-                break;
+                any = true;
+                if (key.isEmpty() || b->info.uid == key) {
+                    book = b;
+                    break;
+                }
             }
         }
     }
-    if (!book)
+    if (!any)
         throw AutomationError(errReadOnly, readOnlyReason());
+    if (!book)
+        throw AutomationError(errBadValue, unknownBookText(key));
     return std::make_shared<EdsContactItem>(
         book, QString(), std::make_shared<VCardContactItem>(QString(), vcard::ContactData()), m_options.wait);
 }

@@ -46,10 +46,14 @@ public:
     // New contacts go to the first book that takes changes (as EDS reports it).
     bool writable() const override;
     QString readOnlyReason() const override;
-    std::shared_ptr<ContactItem> newItem() override;
+    // Its books that take changes, keyed by their UIDs and called by their names.
+    QList<ContactBook> newContactBooks() const override;
 
     // The books read, in order, as "UID name" lines; for tools and tests.
     QStringList openBooks() const;
+
+protected:
+    std::shared_ptr<ContactItem> createItem(const QString& book) override;
 
 private:
     friend struct EdsCallbacks;

@@ -93,8 +93,9 @@ QString VCardFolderStore::readOnlyReason() const
     return m_readOnlyReason.isEmpty() ? ContactItem::defaultReadOnlyReason() : m_readOnlyReason;
 }
 
-std::shared_ptr<ContactItem> VCardFolderStore::newItem()
+std::shared_ptr<ContactItem> VCardFolderStore::createItem(const QString& book)
 {
+    requireOwnBook(book);
     if (!m_writer)
         throw AutomationError(errReadOnly, readOnlyReason());
     return std::make_shared<VCardContactItem>(QString(), vcard::ContactData(), m_writer);

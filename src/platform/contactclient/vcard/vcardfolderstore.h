@@ -44,7 +44,6 @@ public:
     void setReadOnly(const QString& reason);
     bool writable() const override;
     QString readOnlyReason() const override;
-    std::shared_ptr<ContactItem> newItem() override;
 
     QString folder() const { return m_folder; }
     // The folder is read again at the next look, whatever its time stamp says (a change this
@@ -61,6 +60,9 @@ public:
     bool folderMissing() const { return !m_missingNote.isEmpty(); }
     // Cards and files the last read skipped, with the reasons.
     QList<SkippedItem> skipped() const;
+
+protected:
+    std::shared_ptr<ContactItem> createItem(const QString& book) override;
 
 private:
     std::shared_ptr<const FolderSnapshot> snapshot();
