@@ -214,6 +214,26 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
         <source>Copied: %1</source>
         <translation>Kopiert: %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>Das Adressbuch, in dem der neue Kontakt gespeichert wird</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>A&amp;dressbuch:</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+Die Karte zeigt den Kontakt jetzt so, wie er ist.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -391,6 +411,10 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>Quintel ändert keine Kontakte dieses Adressbuchs; ändern Sie den Kontakt in dem Programm, zu dem das Adressbuch gehört.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Kein Adressbuch „%1“ nimmt neue Kontakte auf.</translation>
     </message>
 </context>
 <context>
@@ -618,6 +642,10 @@ Eine Kopie der Karte wird in %2 aufbewahrt.</translation>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Keines der Adressbücher des Desktops, die Quintel liest, nimmt Änderungen an; fügen Sie Kontakte in GNOME Kontakte oder Evolution hinzu.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>„%1“ wurde seit dem Lesen in „%2“ geändert; der Kontakt wurde nicht gelöscht.</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,26 @@ Se guarda una copia de la tarjeta en %2.</translation>
         <source>Copied: %1</source>
         <translation>Copiado: %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>La libreta de direcciones en la que se guarda el nuevo contacto</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>Li&amp;breta de direcciones:</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+La tarjeta muestra ahora el contacto tal como está.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -391,6 +411,10 @@ Se guarda una copia de la tarjeta en %2.</translation>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>Quintel no modifica los contactos de esta libreta de direcciones; modifique el contacto en el programa al que pertenece la libreta.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Ninguna libreta de direcciones «%1» admite contactos nuevos.</translation>
     </message>
 </context>
 <context>
@@ -618,6 +642,10 @@ Se guarda una copia de la tarjeta en %2.</translation>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Ninguna de las libretas de direcciones del escritorio que lee Quintel acepta cambios; añada contactos en Contactos de GNOME o Evolution.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>«%1» se ha modificado en «%2» desde que se leyó; no se ha eliminado.</translation>
     </message>
 </context>
 <context>

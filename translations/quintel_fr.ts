@@ -214,6 +214,26 @@ Une copie de la fiche est conservée dans %2.</translation>
         <source>Copied: %1</source>
         <translation>Copié : %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>Le carnet d&apos;adresses dans lequel le nouveau contact est enregistré</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>Ca&amp;rnet d&apos;adresses :</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+La fiche affiche maintenant le contact tel qu&apos;il est.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -391,6 +411,10 @@ Une copie de la fiche est conservée dans %2.</translation>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>Quintel ne modifie pas les contacts de ce carnet d&apos;adresses ; modifiez ce contact dans le programme auquel le carnet appartient.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Aucun carnet d&apos;adresses « %1 » n&apos;accepte de nouveaux contacts.</translation>
     </message>
 </context>
 <context>
@@ -618,6 +642,10 @@ Une copie de la fiche est conservée dans %2.</translation>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Aucun des carnets d&apos;adresses du bureau que lit Quintel n&apos;accepte de modifications ; ajoutez des contacts dans Contacts de GNOME ou Evolution.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>« %1 » a été modifié dans « %2 » depuis sa lecture ; il n&apos;a pas été supprimé.</translation>
     </message>
 </context>
 <context>

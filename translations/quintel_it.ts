@@ -214,6 +214,26 @@ Una copia della scheda viene conservata in %2.</translation>
         <source>Copied: %1</source>
         <translation>Copiato: %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Rubrica</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>La rubrica in cui viene salvato il nuovo contatto</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>Ru&amp;brica:</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+La scheda ora mostra il contatto così com&apos;è.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -391,6 +411,10 @@ Una copia della scheda viene conservata in %2.</translation>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>Quintel non modifica i contatti di questa rubrica; modifica il contatto nel programma a cui appartiene la rubrica.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Nessuna rubrica «%1» accetta nuovi contatti.</translation>
     </message>
 </context>
 <context>
@@ -618,6 +642,10 @@ Una copia della scheda viene conservata in %2.</translation>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Nessuna delle rubriche del desktop lette da Quintel accetta modifiche; aggiungi i contatti in Contatti di GNOME o Evolution.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>«%1» è stato modificato in «%2» dopo la lettura; non è stato eliminato.</translation>
     </message>
 </context>
 <context>

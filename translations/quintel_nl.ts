@@ -214,6 +214,26 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
         <source>Copied: %1</source>
         <translation>Gekopieerd: %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adresboek</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>Het adresboek waarin het nieuwe contact wordt opgeslagen</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>A&amp;dresboek:</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+De kaart toont het contact nu zoals het is.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -391,6 +411,10 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>Quintel wijzigt geen contacten van dit adresboek; wijzig het contact in het programma waar het adresboek bij hoort.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Geen adresboek “%1” neemt nieuwe contacten aan.</translation>
     </message>
 </context>
 <context>
@@ -618,6 +642,10 @@ Een kopie van de kaart wordt bewaard in %2.</translation>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Geen van de adresboeken van het bureaublad die Quintel leest neemt wijzigingen aan; voeg contacten toe in GNOME Contacten of Evolution.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>“%1” is in “%2” gewijzigd sinds het werd gelezen; het is niet verwijderd.</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,26 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
         <source>Copied: %1</source>
         <translation>Skopiowano: %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Książka adresowa</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>Książka adresowa, w której zostanie zapisany nowy kontakt</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>Książka a&amp;dresowa:</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+Wizytówka pokazuje teraz kontakt w obecnej postaci.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -392,6 +412,10 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>Quintel nie zmienia kontaktów tej książki adresowej; zmień kontakt w programie, do którego należy ta książka.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Żadna książka adresowa „%1” nie przyjmuje nowych kontaktów.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +643,10 @@ Kopia wizytówki zostanie zachowana w %2.</translation>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Żadna z książek adresowych pulpitu czytanych przez Quintel nie przyjmuje zmian; dodawaj kontakty w Kontaktach GNOME lub Evolution.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>Kontakt „%1” został zmieniony w „%2” od czasu odczytu; nie został usunięty.</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,26 @@ Uma cópia do cartão fica guardada em %2.</translation>
         <source>Copied: %1</source>
         <translation>Copiado: %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>O catálogo de endereços em que o novo contato é salvo</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>Ca&amp;tálogo de endereços:</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+O cartão agora mostra o contato como ele está.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -391,6 +411,10 @@ Uma cópia do cartão fica guardada em %2.</translation>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>O Quintel não altera os contatos deste catálogo de endereços; altere o contato no programa ao qual o catálogo pertence.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Nenhum catálogo de endereços “%1” aceita contatos novos.</translation>
     </message>
 </context>
 <context>
@@ -618,6 +642,10 @@ Uma cópia do cartão fica guardada em %2.</translation>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Nenhum dos catálogos de endereços da área de trabalho que o Quintel lê aceita alterações; adicione contatos no Contatos do GNOME ou no Evolution.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>“%1” foi alterado em “%2” desde que foi lido; não foi excluído.</translation>
     </message>
 </context>
 <context>

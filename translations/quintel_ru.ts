@@ -215,6 +215,26 @@ A copy of the card is kept in %2.</source>
         <source>Copied: %1</source>
         <translation>Скопировано: %1</translation>
     </message>
+    <message>
+        <source>Address book</source>
+        <translation>Адресная книга</translation>
+    </message>
+    <message>
+        <source>The address book the new contact is saved in</source>
+        <translation>Адресная книга, в которой будет сохранён новый контакт</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress book:</source>
+        <translation>&amp;Адресная книга:</translation>
+    </message>
+    <message>
+        <source>%1
+
+The card now shows the contact as it is.</source>
+        <translation>%1
+
+Теперь карточка показывает контакт в его текущем виде.</translation>
+    </message>
 </context>
 <context>
     <name>ContactEditForm</name>
@@ -392,6 +412,10 @@ A copy of the card is kept in %2.</source>
     <message>
         <source>Quintel does not change contacts of this address book; change it in the program it belongs to.</source>
         <translation>Quintel не изменяет контакты этой адресной книги; измените контакт в программе, которой принадлежит эта книга.</translation>
+    </message>
+    <message>
+        <source>No address book “%1” takes new contacts.</source>
+        <translation>Нет адресной книги «%1», принимающей новые контакты.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +643,10 @@ A copy of the card is kept in %2.</source>
     <message>
         <source>None of the desktop&apos;s address books Quintel reads takes changes; add contacts in GNOME Contacts or Evolution.</source>
         <translation>Ни одна из адресных книг рабочего стола, которые читает Quintel, не принимает изменения; добавляйте контакты в Контактах GNOME или Evolution.</translation>
+    </message>
+    <message>
+        <source>“%1” was changed in “%2” since it was read; it was not deleted.</source>
+        <translation>Контакт «%1» был изменён в «%2» после чтения; он не удалён.</translation>
     </message>
 </context>
 <context>
