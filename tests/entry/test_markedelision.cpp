@@ -14,7 +14,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("length");
-        QTest::addColumn<int>("room");     // in letters (every letter is one wide, a marked one markedWidth)
+        QTest::addColumn<int>("room"); // in letters (every letter is one wide, a marked one markedWidth)
         QTest::addColumn<int>("markedWidth");
         QTest::addColumn<QString>("shown"); // the marked part in []
         const QString museum = QStringLiteral("Chhatrapati Shivaji Maharaj Vastu Sangrahalaya, Mumbai");
