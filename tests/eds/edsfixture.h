@@ -6,6 +6,8 @@
 #include "edssandbox.h"
 #include "testbooks.h"
 
+#include "contactclient/eds/edsbooks.h"
+#include "contactclient/eds/edsregistry.h"
 #include "contactclient/eds/edsstore.h"
 
 #include <QTest>
@@ -29,6 +31,19 @@ inline std::shared_ptr<contactclient::EdsStore> openStore(const QString& books =
         contactclient::EdsStore::Options{books, std::chrono::seconds(20), std::chrono::milliseconds(50)});
     store->open();
     return store;
+}
+
+// The contact's vCard as the book holds it, read as another program would; empty when it is gone.
+inline QByteArray inBook(const QString& book, const QString& uid)
+{
+    contactclient::eds::Registry registry(std::chrono::seconds(20));
+    QString why;
+    contactclient::eds::GRef<EBookClient> client = registry.openBook(book, std::chrono::seconds(20), why, false);
+    if (!client)
+        return "cannot open: " + why.toUtf8();
+    const std::optional<contactclient::eds::ContactText> contact =
+        contactclient::eds::readContact(client.get(), uid, std::chrono::seconds(20));
+    return contact ? contact->vcard : QByteArray();
 }
 
 class Fixture {

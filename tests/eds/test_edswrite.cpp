@@ -21,21 +21,7 @@ using namespace testsupport;
 using namespace Qt::StringLiterals;
 using edstesting::openStore;
 
-namespace {
-
-// The contact's vCard as the book holds it, read as another program would; empty when it is gone.
-QByteArray inBook(const QString& book, const QString& uid)
-{
-    eds::Registry registry(std::chrono::seconds(20));
-    QString why;
-    eds::GRef<EBookClient> client = registry.openBook(book, std::chrono::seconds(20), why, false);
-    if (!client)
-        return "cannot open: " + why.toUtf8();
-    const std::optional<eds::ContactText> contact = eds::readContact(client.get(), uid, std::chrono::seconds(20));
-    return contact ? contact->vcard : QByteArray();
-}
-
-} // namespace
+using edstesting::inBook;
 
 class TestEdsWrite : public QObject {
     Q_OBJECT
