@@ -1,5 +1,6 @@
 #include "barsession.h"
 
+#include "app/background.h"
 #include "app/frmmain.h"
 #include "contactclient/clientconfig.h"
 #include "contactclient/factory.h"
@@ -56,6 +57,8 @@ frmMain& BarSession::create()
     };
     platform.createWordProcessor = [] { return wordprocessor::createApplication(); };
     platform.windowSystem = &m_windowSystem;
+    // The program's worker threads: the address book is read and the finder's index built on them.
+    platform.background = workerThreads();
     m_form = std::make_unique<frmMain>(platform, *m_settings);
     return *m_form;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A bar built the way the program builds it — the vCard folder back-end chosen through the settings
-// store, the real word processor, the desktop window system — on a settings file of its own.
+// store, the real word processor, the desktop window system, the worker threads — on a settings file
+// of its own.
 
 #include "desktop/windowsystem.h"
 #include "settingsstore.h"

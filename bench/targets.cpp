@@ -75,6 +75,10 @@ QList<ExpectedTarget> expectedTargets()
         expect({30}, "list of matches at 100,000 contacts <= 0.2x a plain scan of the same folded fields",
                "quintel-bench-finder", "scan"),
         expect({30}, "list of matches flat: p99 at 100,000 <= 1.5x its value at 1,000", "quintel-bench-finder", "flat"),
+        expect({30}, "list of matches shown and painted: keystroke p99 at 100,000 contacts <= 4 ms", "quintel-bench",
+               "(?=.*list of matches)(?=.*paint)"),
+        expect({30}, "peak resident memory at 100,000 contacts with the list of matches <= 120 MB", "quintel-bench",
+               "(?=.*(memory|resident))(?=.*120)"),
     };
 }
 
