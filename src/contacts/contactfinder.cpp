@@ -576,6 +576,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         return a.rank < b.rank;
     };
     const auto useOf = [&](std::uint32_t c) { return c < ranking.use.size() ? ranking.use[c] : 0.0f; };
+    const auto member = [&](std::uint32_t c) { return ranking.members.empty() || ranking.members[c] != 0; };
     const auto candidateOf = [&](const Row& row) {
         const std::uint32_t c = row.contact;
         const int tier = std::int64_t(c) == ranking.first ? 0 : row.byName ? 1 : 2;
@@ -630,6 +631,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             if (seen[c] == seenRound)
                 return;
             seen[c] = seenRound;
+            if (!member(c))
+                return;
             Row row{c, true, -1};
             if (matches(c, queryTerms, ranges, numbers, broad, skip, row)) {
                 shown.push_back(candidateOf(row));
@@ -745,6 +748,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     best.reserve(size_t(limit) + 1);
     for (const Hit& h : hits) {
         const std::uint32_t c = h.contact;
+        if (!member(c))
+            continue;
         // The driver's own postings said how it matched; the other terms are looked up.
         Row row{c, h.nameHit, h.nameHit ? -1 : h.otherField};
         if (!matches(c, queryTerms, ranges, numbers, broad, driver, row))

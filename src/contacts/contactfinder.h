@@ -61,6 +61,8 @@ public:
         std::span<const float> use; // per contact, higher first; empty: no use known
         // The contacts whose use is above 0, when the caller knows them (else use is read through).
         std::span<const std::uint32_t> used;
+        // Per contact, whether it may be found (a category's contacts); empty: every contact.
+        std::span<const char> members;
     };
 
     ContactFinder() = default;

@@ -13,13 +13,14 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
     // Room for names of a usual length; the lists give back what is left over when finished.
     data.entryIds.reserve(expected, 40 * qsizetype(expected));
     data.search.reserve(2 * qsizetype(expected), 32 * qsizetype(expected));
+    data.fields.reserve(expected, 0);
     items.forEach([&](const contactclient::Item& item) {
         if (item.TypeName() != contactclient::kContactItemType)
             return;
         data.search.append(item.FileAs());
         data.search.append(item.FullName());
         data.entryIds.append(item.EntryID());
-        data.fields.append(contactclient::searchfields::of(item));
+        contactclient::searchfields::appendTo(data.fields, item);
     });
     data.entryIds.squeeze();
     data.fields.squeeze();
@@ -48,20 +49,18 @@ ContactListData subsetOf(const ContactListData& all, const std::vector<std::uint
     std::vector<std::uint32_t> entries;
     entries.reserve(2 * contacts.size());
     qsizetype letters = 0;
-    qsizetype fieldLetters = 0;
-    for (const std::uint32_t c : contacts) {
+    for (const std::uint32_t c : contacts)
         letters += all.entryIds.length(c);
-        fieldLetters += all.fields.length(c);
-    }
     data.entryIds.reserve(data.contactCount, letters);
-    data.fields.reserve(data.contactCount, fieldLetters);
+    // The fields are the same texts as all's.
+    data.fields = all.fields.subset(contacts);
+    data.inWhole = contacts;
     std::vector<std::int32_t> renumbered(all.order.size(), -1);
     for (std::size_t i = 0; i < contacts.size(); ++i) {
         const std::uint32_t c = contacts[i];
         entries.push_back(2 * c);
         entries.push_back(2 * c + 1);
         data.entryIds.append(all.entryIds.at(c));
-        data.fields.append(all.fields.at(c));
         renumbered[c] = static_cast<std::int32_t>(i);
     }
     data.search = SearchList::subset(all.search, entries);

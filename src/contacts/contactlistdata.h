@@ -5,10 +5,12 @@
 
 #include "compacttexts.h"
 #include "contacts/searchlist.h"
+#include "sharedtexts.h"
 
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,9 +23,13 @@ struct ContactListData {
     // and 2i + 1.
     SearchList search;
     CompactTexts entryIds;            // contact i's entry identifier
-    CompactTexts fields;              // contact i's other fields to be found by (searchfields.h)
+    SharedTexts fields;               // contact i's other fields to be found by (searchfields.h)
     std::vector<std::uint32_t> order; // the contacts sorted by file-as name, for the drop-down
     int contactCount = 0;
+    // Lists of part of other lists (a category of all contacts): those lists, when the caller
+    // keeps them, and the number there of each contact here (set by subsetOf).
+    std::shared_ptr<const ContactListData> whole;
+    std::vector<std::uint32_t> inWhole;
 
     // The drop-down's name k: the file-as name of the contact at place k of order.
     QString sortedName(qsizetype k) const { return search.at(2 * qsizetype(order[std::size_t(k)])); }

@@ -17,18 +17,27 @@ ContactLookup::~ContactLookup()
 
 void ContactLookup::rebuild()
 {
-    m_search.reset();
-    m_scoresStale = true;
+    m_lists = m_session.lists();
     const quint64 generation = ++m_generation;
-    auto lists = m_session.lists();
+    if (m_wholeSearch && m_wholeSearch->sharedLists() != m_lists && m_wholeSearch->sharedLists() != m_lists->whole)
+        m_wholeSearch.reset();
+    if (m_wholeSearch) {
+        use(m_wholeSearch);
+        return;
+    }
+    m_search.reset();
+    m_members.clear();
+    m_scoresStale = true;
+    auto lists = m_lists;
     auto built = std::make_shared<std::shared_ptr<const ContactSearch>>();
     auto work = [lists, built] { *built = std::make_shared<const ContactSearch>(lists); };
     auto done = [this, generation, built, alive = m_alive] {
         // Lists replaced again meanwhile: a newer build follows.
         if (!*alive || generation != m_generation)
             return;
-        m_search = std::move(*built);
-        emit ready();
+        if (!m_lists->whole)
+            m_wholeSearch = *built;
+        use(std::move(*built));
     };
     if (!m_background) {
         work();
@@ -36,6 +45,21 @@ void ContactLookup::rebuild()
         return;
     }
     m_background(std::move(work), std::move(done));
+}
+
+void ContactLookup::use(std::shared_ptr<const ContactSearch> search)
+{
+    m_members.clear();
+    if (search->sharedLists() != m_lists) {
+        // A category: its contacts are found among the whole's.
+        m_members.assign(size_t(search->lists().contactCount), 0);
+        for (const std::uint32_t c : m_lists->inWhole)
+            m_members[c] = 1;
+    }
+    if (search != m_search)
+        m_scoresStale = true;
+    m_search = std::move(search);
+    emit ready();
 }
 
 std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, const QString& completed)
@@ -51,8 +75,12 @@ std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, cons
         m_scoresStale = false;
     }
     ContactFinder::Ranking ranking(-1, m_scores, m_used);
-    if (!completed.isEmpty())
-        ranking.first = m_search->lists().contactNamed(completed);
+    ranking.members = m_members;
+    if (!completed.isEmpty()) {
+        // The completion's contact among the lists followed, numbered as in the index.
+        const qsizetype first = m_lists->contactNamed(completed);
+        ranking.first = first < 0 || m_members.empty() ? first : qsizetype(m_lists->inWhole[size_t(first)]);
+    }
     return m_search->find(query, ranking, kMaxRows);
 }
 
@@ -66,7 +94,8 @@ std::vector<ContactSearch::Shown> ContactLookup::recent(int count) const
     for (const QString& id : m_use.recent(count * 4)) {
         for (qsizetype c = 0; c < lists.entryIds.count(); ++c) {
             if (lists.entryIds.equals(c, id)) {
-                rows.push_back(m_search->row(c));
+                if (member(c))
+                    rows.push_back(m_search->row(c));
                 break;
             }
         }

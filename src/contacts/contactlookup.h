@@ -1,7 +1,7 @@
 #pragma once
 // Finding contacts for the bar: follows the session's lists (the index is built afresh, off the UI
-// thread, whenever they change: a category picked, the address book changed on disk) and keeps
-// the contacts' use.
+// thread, whenever they change: the address book changed on disk; a category of lists already
+// indexed is found in their index, limited to its contacts) and keeps the contacts' use.
 
 #include "contacts/contactsearch.h"
 #include "contacts/contactsession.h"
@@ -45,12 +45,20 @@ signals:
 
 private:
     void rebuild();
+    // Answers from search (which is the lists' own index or that of their whole).
+    void use(std::shared_ptr<const ContactSearch> search);
+    bool member(qsizetype contact) const { return m_members.empty() || m_members[size_t(contact)] != 0; }
 
     ContactSession& m_session;
     ContactUse& m_use;
     ContactSession::Background m_background;
     Clock m_clock;
+    std::shared_ptr<const ContactListData> m_lists; // those followed
     std::shared_ptr<const ContactSearch> m_search;
+    // The index of lists that stand on their own (all contacts), kept while the lists followed are
+    // they or a category of them.
+    std::shared_ptr<const ContactSearch> m_wholeSearch;
+    std::vector<char> m_members; // m_search is the whole's: the contacts of the lists; else empty
     std::vector<float> m_scores;
     std::vector<std::uint32_t> m_used; // the contacts whose score is above 0
     bool m_scoresStale = true;

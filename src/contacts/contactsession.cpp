@@ -139,6 +139,7 @@ void ContactSession::selectCategory(const QString& name)
         lists = m_allLists;
     } else if (std::optional<ContactListData> narrowed =
                    keptLists ? narrowContactLists(*m_allLists, *items) : std::nullopt) {
+        narrowed->whole = m_allLists;
         lists = std::make_shared<const ContactListData>(std::move(*narrowed));
     } else {
         lists = std::make_shared<const ContactListData>(buildContactLists(*items));

@@ -2,6 +2,7 @@
 // category's items: the same drop-down order, search list, search answers and name index.
 
 #include "contactclient/automation.h"
+#include "contactclient/searchfields.h"
 #include "contacts/contactindex.h"
 #include "contacts/contactlistdata.h"
 
@@ -19,7 +20,7 @@ struct Record {
     bool group = false;
 };
 
-class RecordItem : public contactclient::Item {
+class RecordItem : public contactclient::Item, public contactclient::searchfields::Source {
 public:
     const Record* r = nullptr;
     QString TypeName() const override
@@ -29,6 +30,8 @@ public:
     QString FileAs() const override { return r->fileAs; }
     QString FullName() const override { return r->fullName; }
     QString EntryID() const override { return r->entryId; }
+    // Fields that differ from contact to contact, so that a field taken from another shows.
+    QString searchFields() const override { return u"e"_s + r->entryId + r->fullName; }
 };
 
 // A memo in memory that counts its saves.
@@ -83,6 +86,9 @@ void compareLists(const ContactListData& narrowed, const ContactListData& built,
     QCOMPARE(narrowed.sortedNames(), built.sortedNames());
     QCOMPARE(narrowed.order, built.order);
     QCOMPARE(narrowed.entryIds.toList(), built.entryIds.toList());
+    QCOMPARE(narrowed.fields.count(), built.fields.count());
+    for (qsizetype i = 0; i < built.fields.count(); ++i)
+        QCOMPARE(narrowed.fields.at(i), built.fields.at(i));
     QCOMPARE(narrowed.search.entries(), built.search.entries());
     QVERIFY(narrowed.search.isIndexed());
     const ContactIndex a(narrowed);

@@ -172,6 +172,64 @@ private slots:
         QVERIFY(lookup.find(u"601 111"_s).empty());
         contactclient::SummaryCache::setStandardBase({});
     }
+
+    // A category of an address book whose changes are followed is found in the index of all its
+    // contacts, limited to the category's: no index is built for it, nor again for all contacts.
+    void categoryOfAnIndexedFolderNeedsNoNewIndex()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(u"book"_s);
+        QVERIFY(QDir().mkpath(folder));
+        contactclient::SummaryCache::setStandardBase(dir.filePath(u"cache"_s));
+        const auto card = [](const char* given, const char* family, const char* categories) -> QByteArray {
+            QByteArray c = QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:") + given + ' ' + family + "\r\nN:" + family +
+                           ';' + given + ";;;\r\nEMAIL:x@" + family + ".org\r\n";
+            if (*categories)
+                c += QByteArray("CATEGORIES:") + categories + "\r\n";
+            return c + "END:VCARD\r\n";
+        };
+        QVERIFY(writeFile(folder + u"/a.vcf"_s, card("Ann", "Lee", "Work")));
+        QVERIFY(writeFile(folder + u"/b.vcf"_s, card("Anna", "Berg", "")));
+        QVERIFY(writeFile(folder + u"/c.vcf"_s, card("Bo", "Brown", "Work,Golf")));
+        ContactSession session([folder] {
+            return std::make_shared<contactclient::ClientApplication>(contactclient::createFolderBook(folder), nullptr,
+                                                                      contactclient::noDesktop());
+        });
+        fake::ManualBackground background;
+        ContactUse use;
+        ContactLookup lookup(session, use);
+        lookup.setBackground(background.runner());
+        session.load();
+        QVERIFY(background.runNext());
+        const QStringList everybody{u"Berg, Anna"_s, u"Lee, Ann"_s};
+        QCOMPARE(names(lookup.find(u"an"_s)), everybody);
+        for (const ContactSearch::Shown& row : lookup.find(u"org"_s))
+            lookup.recordUse(row.entryId);
+
+        session.selectCategory(u"Work"_s);
+        QVERIFY(lookup.isReady());
+        QCOMPARE(background.pending(), 0);
+        QCOMPARE(names(lookup.find(u"an"_s)), QStringList{u"Lee, Ann"_s});
+        QCOMPARE(names(lookup.find(u"org"_s)), (QStringList{u"Brown, Bo (x@Brown.org)"_s, u"Lee, Ann (x@Lee.org)"_s}));
+        QCOMPARE(names(lookup.find(u"b"_s, u"Brown, Bo"_s)), (QStringList{u"Brown, Bo"_s}));
+        QCOMPARE(names(lookup.recent(10)).size(), 2);
+        QVERIFY(!names(lookup.recent(10)).contains(u"Berg, Anna"_s));
+
+        session.selectCategory(QString());
+        QVERIFY(lookup.isReady());
+        QCOMPARE(background.pending(), 0);
+        QCOMPARE(names(lookup.find(u"an"_s)), everybody);
+        QCOMPARE(names(lookup.recent(10)).size(), 3);
+
+        // Changed on disk: new lists, a new index.
+        QTest::qWait(20);
+        QVERIFY(writeFile(folder + u"/b.vcf"_s, card("Anna", "Bergmann", "")));
+        session.reload();
+        QVERIFY(!lookup.isReady());
+        QVERIFY(background.runNext());
+        QCOMPARE(names(lookup.find(u"an"_s)), (QStringList{u"Bergmann, Anna"_s, u"Lee, Ann"_s}));
+        contactclient::SummaryCache::setStandardBase({});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestContactLookup)

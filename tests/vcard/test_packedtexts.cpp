@@ -1,7 +1,12 @@
-// The packed text lists the folder snapshot and the contact lists keep their names in.
+// The packed text lists the folder snapshot and the contact lists keep their names in, and the
+// lists' fields, which refer to the snapshot's instead of copying them.
 
 #include "compacttexts.h"
+#include "contactclient/vcard/vcardfolder.h"
+#include "contactclient/vcard/vcarditemset.h"
+#include "contacts/contactlistdata.h"
 #include "packedtexts.h"
+#include "sharedtexts.h"
 
 #include <QTest>
 
@@ -76,6 +81,92 @@ private slots:
         CompactTexts compact;
         compact.append(held);
         QCOMPARE(compact.equals(0, asked), equal);
+    }
+
+    // Steps: "kN" text N of the kept texts, "xN" text N of other kept texts, "=T" the text T.
+    void testSharedTextsComeBackAsAdded_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("refers"); // whether the texts are still the kept ones, not copies
+        QTest::newRow("none") << QStringList{} << false;
+        QTest::newRow("all kept") << QStringList{u"k0"_s, u"k1"_s, u"k2"_s, u"k3"_s, u"k1"_s} << true;
+        QTest::newRow("a text of its own after kept ones: all copied")
+            << QStringList{u"k0"_s, u"k1"_s, u"=Νίκος"_s, u"k3"_s} << false;
+        QTest::newRow("texts of a second owner: all copied") << QStringList{u"k0"_s, u"x0"_s, u"k2"_s} << false;
+        QTest::newRow("its own first, kept later: copied") << QStringList{u"=a"_s, u"k1"_s, u"=b"_s} << false;
+    }
+    void testSharedTextsComeBackAsAdded()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, refers);
+        const QStringList keptTexts{u"eann@example.org"_s, u"nЖуков"_s, u""_s, u"p+49 171 2345678"_s};
+        auto kept = std::make_shared<PackedTexts>();
+        for (const QString& t : keptTexts)
+            kept->append(t);
+        auto other = std::make_shared<PackedTexts>();
+        other->append(u"oAcme"_s);
+        SharedTexts texts;
+        texts.reserve(2, 0);
+        QStringList expected;
+        for (const QString& step : steps) {
+            if (step.startsWith(u'='))
+                texts.append(QStringView(step).sliced(1));
+            else
+                texts.append(step.startsWith(u'k') ? kept : other, step.sliced(1).toInt());
+            expected << (step.startsWith(u'=')   ? step.sliced(1)
+                         : step.startsWith(u'k') ? keptTexts.at(step.sliced(1).toInt())
+                                                 : other->at(step.sliced(1).toInt()));
+        }
+        texts.squeeze();
+        const PackedTexts& keptHeld = *kept;
+        QCOMPARE(texts.refersTo(keptHeld), refers);
+        // The texts outlive the owner's own pointers.
+        kept.reset();
+        other.reset();
+        std::vector<std::uint32_t> odd;
+        for (std::uint32_t i = 1; i < std::uint32_t(expected.size()); i += 2)
+            odd.push_back(i);
+        const SharedTexts part = texts.subset(odd);
+        QCOMPARE(part.refersTo(keptHeld), refers);
+        QCOMPARE(texts.count(), expected.size());
+        QCOMPARE(part.count(), qsizetype(odd.size()));
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QCOMPARE(texts.at(i), expected[i]);
+            QCOMPARE(texts.length(i), expected[i].size());
+        }
+        for (size_t k = 0; k < odd.size(); ++k)
+            QCOMPARE(part.at(qsizetype(k)), expected[qsizetype(odd[k])]);
+    }
+
+    // The lists of a vCard folder, and of a category of it, hold the snapshot's fields, not copies.
+    void testListsReferToTheFolderFields()
+    {
+        auto snapshot = std::make_shared<contactclient::FolderSnapshot>();
+        const QStringList fields{u"eann@example.org"_s, u""_s, u"oΑθήνα"_s};
+        for (int i = 0; i < fields.size(); ++i) {
+            snapshot->addFile(contactclient::VCardFile{}, u"c%1.vcf"_s.arg(i));
+            contactclient::ItemRecord item;
+            item.file = quint32(i);
+            item.card = 1;
+            snapshot->addItem(item, u"Name %1"_s.arg(i), u"Name %1"_s.arg(i), fields[i]);
+        }
+        std::shared_ptr<const contactclient::FolderSnapshot> held = snapshot;
+        const ContactListData lists = buildContactLists(contactclient::VCardItemSet(held));
+        const std::optional<ContactListData> part = narrowContactLists(
+            lists,
+            contactclient::VCardItemSet(held, std::make_shared<std::vector<quint32>>(std::vector<quint32>{0, 2})));
+        QVERIFY(part);
+        QVERIFY(lists.fields.refersTo(snapshot->fields));
+        QVERIFY(part->fields.refersTo(snapshot->fields));
+        const PackedTexts* folderFields = &snapshot->fields;
+        snapshot.reset();
+        held.reset();
+        QVERIFY(lists.fields.refersTo(*folderFields));
+        QCOMPARE(lists.fields.count(), 3);
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            QCOMPARE(lists.fields.at(i), fields[i]);
+        QCOMPARE(part->fields.at(0), fields[0]);
+        QCOMPARE(part->fields.at(1), fields[2]);
     }
 };
 

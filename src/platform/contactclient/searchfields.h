@@ -6,10 +6,14 @@
 // kSeparator. A value never holds the separator (it is replaced by a blank when the field is
 // added).
 
+#include "packedtexts.h"
+#include "sharedtexts.h"
+
 #include <QString>
 #include <QStringView>
 
 #include <functional>
+#include <memory>
 
 namespace contactclient::searchfields {
 
@@ -45,6 +49,14 @@ class Source {
 public:
     virtual ~Source() = default;
     virtual QString searchFields() const = 0;
+
+    // The text as the back-end keeps it, packed with those of its other items, for the lists to
+    // refer to instead of copying it; none (texts null) when it keeps them otherwise.
+    struct Kept {
+        std::shared_ptr<const PackedTexts> texts;
+        qsizetype index = -1;
+    };
+    virtual Kept keptSearchFields() const { return {}; }
 };
 
 // The fields of an item that is a Source; empty for another.
@@ -52,6 +64,22 @@ template <typename Item> QString of(const Item& item)
 {
     const auto* source = dynamic_cast<const Source*>(&item);
     return source ? source->searchFields() : QString();
+}
+
+// Adds the fields of an item to the lists' texts: referred to where the back-end keeps them
+// packed, else copied.
+template <typename Item> void appendTo(SharedTexts& texts, const Item& item)
+{
+    const auto* source = dynamic_cast<const Source*>(&item);
+    if (!source) {
+        texts.append(QStringView());
+        return;
+    }
+    const Source::Kept kept = source->keptSearchFields();
+    if (kept.texts)
+        texts.append(kept.texts, kept.index);
+    else
+        texts.append(source->searchFields());
 }
 
 // Whether a field of this kind is one of the contact's names.

@@ -332,7 +332,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     allocator::preferHugePagesFor(snap->items);
     snap->items.resize(items);
     snap->texts.reserve(2 * qsizetype(items), r.left());
-    snap->fields.reserve(qsizetype(items), 0);
+    snap->fields.reserve(qsizetype(items), r.left());
     quint32 file = 0;
     quint32 leftInFile = snap->files.empty() ? 0 : snap->files[0].itemCount;
     for (ItemRecord& item : snap->items) {

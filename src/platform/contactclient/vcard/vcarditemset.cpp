@@ -9,7 +9,10 @@ namespace {
 // The item handed to enumeration: a view of one record.
 class RecordItem : public Item, public searchfields::Source {
 public:
-    explicit RecordItem(const FolderSnapshot& snapshot) : m_snapshot(snapshot) {}
+    explicit RecordItem(const std::shared_ptr<const FolderSnapshot>& snapshot)
+        : m_snapshot(*snapshot), m_fields(snapshot, &snapshot->fields)
+    {
+    }
     void point(size_t item) { m_item = item; }
 
     QString TypeName() const override { return m_snapshot.items[m_item].group ? kDistListItemType : kContactItemType; }
@@ -20,9 +23,17 @@ public:
     {
         return m_item < size_t(m_snapshot.fields.count()) ? m_snapshot.searchFields(m_item).toString() : QString();
     }
+    // The lists refer to the snapshot's fields (which keeps them alive) rather than copying them.
+    Kept keptSearchFields() const override
+    {
+        if (m_item >= size_t(m_snapshot.fields.count()))
+            return {};
+        return {m_fields, qsizetype(m_item)};
+    }
 
 private:
     const FolderSnapshot& m_snapshot;
+    std::shared_ptr<const PackedTexts> m_fields; // the snapshot's, sharing its ownership
     size_t m_item = 0;
 };
 
@@ -36,7 +47,7 @@ VCardItemSet::VCardItemSet(std::shared_ptr<const FolderSnapshot> snapshot,
 
 void VCardItemSet::forEach(const std::function<void(const Item&)>& visit) const
 {
-    RecordItem item(*m_snapshot);
+    RecordItem item(m_snapshot);
     if (m_subset) {
         for (quint32 i : *m_subset) {
             item.point(i);
