@@ -167,11 +167,13 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     int fieldNo = 0;
     std::vector<Ref> own; // the words of the contact being read, by their number
     auto key = [&](const std::string& text, Kind kind) {
-        own.push_back(Ref{idOf(text), std::uint8_t(fieldNo), std::uint8_t(kind)});
+        const std::uint32_t id = idOf(text);
+        if (id < kMaxIds)
+            own.push_back(Ref{id, std::uint32_t(fieldNo), contactclient::searchfields::isName(kind) ? 1u : 0u});
     };
     // Each contact's words ascending. A word a contact holds in several fields is kept twice at
     // most: in its first name field and in its first other field (what a search tells of it).
-    const auto byWord = [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); };
+    const auto byWord = [](const Ref& a, const Ref& b) { return byIdThenField(a) < byIdThenField(b); };
     m_forwardStart.assign(size_t(m_count) + 1, 0);
     m_forward.reserve(size_t(m_count) * 8);
     auto keepOwn = [&] {
@@ -181,7 +183,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
             bool name = false;
             bool other = false;
             for (; i < own.size() && own[i].id == w; ++i) {
-                bool& had = contactclient::searchfields::isName(Kind(own[i].kind)) ? name : other;
+                bool& had = own[i].name ? name : other;
                 if (!had)
                     m_forward.push_back(own[i]);
                 had = true;
@@ -200,7 +202,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
                 m_numberStart.push_back(std::uint32_t(m_numbers.size()));
                 m_numbers += '\n';
                 m_numbers += sig;
-                m_numberOwner.push_back(Ref{contact, std::uint8_t(fieldNo), std::uint8_t(kind)});
+                m_numberOwner.push_back(Ref{contact, std::uint32_t(fieldNo), 0u});
                 m_national.push_back(national);
             }
         } else {
@@ -214,10 +216,12 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         contact = std::uint32_t(c);
         fieldNo = 0;
         m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
-        addField(Kind::Name, source.fileAs(c));
-        addField(Kind::Name, source.fullName(c));
-        if (source.fields)
-            contactclient::searchfields::forEach(source.fields(c), addField);
+        if (contact < kMaxIds) {
+            addField(Kind::Name, source.fileAs(c));
+            addField(Kind::Name, source.fullName(c));
+            if (source.fields)
+                contactclient::searchfields::forEach(source.fields(c), addField);
+        }
         keepOwn();
     }
     m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
@@ -290,7 +294,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     m_namePostCount.assign(wordCount + 1, 0);
     for (const Ref& r : m_forward) {
         ++m_postStart[r.id + 1];
-        if (contactclient::searchfields::isName(Kind(r.kind)))
+        if (r.name)
             ++m_namePostCount[r.id + 1];
     }
     std::partial_sum(m_postStart.begin(), m_postStart.end(), m_postStart.begin());
@@ -305,8 +309,8 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     for (const std::uint32_t c : m_byRank) {
         for (std::uint32_t f = m_forwardStart[c]; f < m_forwardStart[c + 1]; ++f) {
             const Ref& r = m_forward[f];
-            std::uint32_t& at = contactclient::searchfields::isName(Kind(r.kind)) ? nameFill[r.id] : otherFill[r.id];
-            m_postings[at++] = Ref{c, r.field, r.kind};
+            std::uint32_t& at = r.name ? nameFill[r.id] : otherFill[r.id];
+            m_postings[at++] = Ref{c, r.field, r.name};
         }
     }
 }
@@ -328,7 +332,7 @@ bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
                 std::lower_bound(begin, end, r.from, [](const Ref& ref, std::uint32_t w) { return ref.id < w; });
             for (; at != end && at->id < r.to; ++at) {
                 hit = true;
-                if (contactclient::searchfields::isName(Kind(at->kind)))
+                if (at->name)
                     nameHit = true;
                 else if (otherField < 0 || at->field < otherField)
                     otherField = at->field;
@@ -517,7 +521,7 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
         }
     }
     std::sort(hits.begin(), hits.end(),
-              [](const Ref& a, const Ref& b) { return std::tie(a.id, a.field) < std::tie(b.id, b.field); });
+              [](const Ref& a, const Ref& b) { return byIdThenField(a) < byIdThenField(b); });
     hits.erase(std::unique(hits.begin(), hits.end(),
                            [](const Ref& a, const Ref& b) { return a.id == b.id && a.field == b.field; }),
                hits.end());
@@ -731,7 +735,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             hits.push_back(Hit{c, -1, false});
         }
         Hit& h = hits[slot[c]];
-        if (contactclient::searchfields::isName(Kind(posting.kind)))
+        if (posting.name)
             h.nameHit = true;
         else if (h.otherField < 0 || posting.field < h.otherField)
             h.otherField = posting.field;

@@ -106,11 +106,16 @@ public:
     static bool fieldAt(const Source& source, int contact, int field, Kind& kind, QString& value);
 
 private:
+    // Four bytes: the index holds two of them for every word of every contact.
     struct Ref {
-        std::uint32_t id;   // a word (in m_forward) or a contact (in m_postings)
-        std::uint8_t field; // the field's number, up to 255
-        std::uint8_t kind;  // Kind, as its letter
+        std::uint32_t id : 23;   // a word (in m_forward) or a contact (in m_postings), below kMaxIds
+        std::uint32_t field : 8; // the field's number, up to 255
+        std::uint32_t name : 1;  // the field is one of the contact's names
     };
+    // Contacts and distinct words beyond these many are left out of the index.
+    static constexpr std::uint32_t kMaxIds = 1u << 23;
+    // Orders refs by word (or contact), then field.
+    static std::uint32_t byIdThenField(const Ref& r) { return std::uint32_t(r.id) << 8 | std::uint32_t(r.field); }
     struct Range {
         std::uint32_t from, to; // words [from, to)
     };
