@@ -520,8 +520,7 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
             hits.push_back(m_numberOwner[number]);
         }
     }
-    std::sort(hits.begin(), hits.end(),
-              [](const Ref& a, const Ref& b) { return byIdThenField(a) < byIdThenField(b); });
+    std::sort(hits.begin(), hits.end(), [](const Ref& a, const Ref& b) { return byIdThenField(a) < byIdThenField(b); });
     hits.erase(std::unique(hits.begin(), hits.end(),
                            [](const Ref& a, const Ref& b) { return a.id == b.id && a.field == b.field; }),
                hits.end());

@@ -16,7 +16,7 @@ void SharedTexts::append(QStringView text)
         m_own->reserve(qsizetype(m_index.capacity()), m_reservedLetters);
         for (std::uint32_t& i : m_index) {
             const auto copied = std::uint32_t(m_own->count());
-            m_own->append(m_kept->view(qsizetype(i)));
+            m_own->append(m_kept->at(qsizetype(i)));
             i = copied;
         }
         m_kept.reset();
@@ -25,14 +25,14 @@ void SharedTexts::append(QStringView text)
     m_own->append(text);
 }
 
-void SharedTexts::append(const std::shared_ptr<const PackedTexts>& kept, qsizetype index)
+void SharedTexts::append(const std::shared_ptr<const MixedTexts>& kept, qsizetype index)
 {
     if (!m_own && (!m_kept || m_kept == kept)) {
         m_kept = kept;
         m_index.push_back(std::uint32_t(index));
         return;
     }
-    append(kept->view(index));
+    append(kept->at(index));
 }
 
 void SharedTexts::squeeze()
@@ -51,7 +51,7 @@ QString SharedTexts::at(qsizetype i) const
 qsizetype SharedTexts::length(qsizetype i) const
 {
     const auto place = qsizetype(m_index[std::size_t(i)]);
-    return m_kept ? m_kept->view(place).size() : m_own->length(place);
+    return m_kept ? m_kept->length(place) : m_own->length(place);
 }
 
 SharedTexts SharedTexts::subset(const std::vector<std::uint32_t>& which) const

@@ -7,7 +7,7 @@
 // Filled on one thread, then only read: nothing is appended once a copy or a subset was made.
 
 #include "compacttexts.h"
-#include "packedtexts.h"
+#include "mixedtexts.h"
 
 #include <QString>
 #include <QStringView>
@@ -21,7 +21,7 @@ public:
     void reserve(qsizetype texts, qsizetype letters);
     void append(QStringView text);
     // Text index of kept, referred to while every text so far is one of kept's; copied else.
-    void append(const std::shared_ptr<const PackedTexts>& kept, qsizetype index);
+    void append(const std::shared_ptr<const MixedTexts>& kept, qsizetype index);
     void squeeze();
 
     qsizetype count() const { return qsizetype(m_index.size()); }
@@ -31,11 +31,11 @@ public:
     // The texts which (numbers of texts here), referring to the same texts.
     SharedTexts subset(const std::vector<std::uint32_t>& which) const;
     // Whether the texts are kept's, not copies.
-    bool refersTo(const PackedTexts& kept) const { return m_kept.get() == &kept; }
+    bool refersTo(const MixedTexts& kept) const { return m_kept.get() == &kept; }
 
 private:
     // Exactly one of the two holds the texts once one was added.
-    std::shared_ptr<const PackedTexts> m_kept;
+    std::shared_ptr<const MixedTexts> m_kept;
     std::shared_ptr<CompactTexts> m_own;
     std::vector<std::uint32_t> m_index; // text i is text m_index[i] of m_kept or m_own
     qsizetype m_reservedLetters = 0;

@@ -5,6 +5,7 @@
 #include "contactclient/vcard/vcardfolder.h"
 #include "contactclient/vcard/vcarditemset.h"
 #include "contacts/contactlistdata.h"
+#include "mixedtexts.h"
 #include "packedtexts.h"
 #include "sharedtexts.h"
 
@@ -36,14 +37,19 @@ private slots:
         QFETCH(bool, wide);
         PackedTexts packed;
         CompactTexts compact;
+        MixedTexts mixed;
         packed.reserve(1, 1); // less than needed: they grow
         compact.reserve(1, 1);
+        mixed.reserve(1, 1);
         for (const QString& t : texts) {
             packed.append(t);
             compact.append(t);
+            mixed.append(t);
         }
         packed.squeeze();
         compact.squeeze();
+        mixed.squeeze();
+        QCOMPARE(mixed.count(), texts.size());
         QCOMPARE(packed.count(), texts.size());
         QCOMPARE(compact.count(), texts.size());
         QCOMPARE(packed.toList(), texts);
@@ -52,6 +58,8 @@ private slots:
         for (qsizetype i = 0; i < texts.size(); ++i) {
             QCOMPARE(packed.view(i), QStringView(texts[i]));
             QCOMPARE(compact.length(i), texts[i].size());
+            QCOMPARE(mixed.at(i), texts[i]);
+            QCOMPARE(mixed.length(i), texts[i].size());
             QVERIFY(compact.equals(i, texts[i]));
             // Neither a neighbour's text nor a text one letter longer or shorter is equal.
             QVERIFY(!compact.equals(i, QString(texts[i] + u'a')));
@@ -100,10 +108,10 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(bool, refers);
         const QStringList keptTexts{u"eann@example.org"_s, u"nЖуков"_s, u""_s, u"p+49 171 2345678"_s};
-        auto kept = std::make_shared<PackedTexts>();
+        auto kept = std::make_shared<MixedTexts>();
         for (const QString& t : keptTexts)
             kept->append(t);
-        auto other = std::make_shared<PackedTexts>();
+        auto other = std::make_shared<MixedTexts>();
         other->append(u"oAcme"_s);
         SharedTexts texts;
         texts.reserve(2, 0);
@@ -118,7 +126,7 @@ private slots:
                                                  : other->at(step.sliced(1).toInt()));
         }
         texts.squeeze();
-        const PackedTexts& keptHeld = *kept;
+        const MixedTexts& keptHeld = *kept;
         QCOMPARE(texts.refersTo(keptHeld), refers);
         // The texts outlive the owner's own pointers.
         kept.reset();
@@ -158,7 +166,7 @@ private slots:
         QVERIFY(part);
         QVERIFY(lists.fields.refersTo(snapshot->fields));
         QVERIFY(part->fields.refersTo(snapshot->fields));
-        const PackedTexts* folderFields = &snapshot->fields;
+        const MixedTexts* folderFields = &snapshot->fields;
         snapshot.reset();
         held.reset();
         QVERIFY(lists.fields.refersTo(*folderFields));

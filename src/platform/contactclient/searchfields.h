@@ -6,7 +6,7 @@
 // kSeparator. A value never holds the separator (it is replaced by a blank when the field is
 // added).
 
-#include "packedtexts.h"
+#include "mixedtexts.h"
 #include "sharedtexts.h"
 
 #include <QString>
@@ -53,7 +53,7 @@ public:
     // The text as the back-end keeps it, packed with those of its other items, for the lists to
     // refer to instead of copying it; none (texts null) when it keeps them otherwise.
     struct Kept {
-        std::shared_ptr<const PackedTexts> texts;
+        std::shared_ptr<const MixedTexts> texts;
         qsizetype index = -1;
     };
     virtual Kept keptSearchFields() const { return {}; }

@@ -109,6 +109,23 @@ public:
         }
         m_at += (marked & kLatin1Text) ? qsizetype(length) : qsizetype(length) * qsizetype(sizeof(QChar));
     }
+    // A text added to texts kept one byte a letter where it can be.
+    void text(MixedTexts& texts)
+    {
+        const auto marked = take<quint32>();
+        const quint32 length = marked & ~kLatin1Text;
+        if (marked & kLatin1Text) {
+            if (!need(qsizetype(length)))
+                return;
+            texts.append(QLatin1StringView(m_at, qsizetype(length)));
+            m_at += qsizetype(length);
+            return;
+        }
+        if (!need(qsizetype(length) * qsizetype(sizeof(QChar))))
+            return;
+        texts.append(QStringView(reinterpret_cast<const QChar*>(m_at), qsizetype(length)));
+        m_at += qsizetype(length) * qsizetype(sizeof(QChar));
+    }
     QString text()
     {
         const auto marked = take<quint32>();

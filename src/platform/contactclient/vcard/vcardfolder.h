@@ -3,6 +3,7 @@
 // categories) and where each card lies, never the parsed cards themselves.
 
 #include "contactclient/vcard/folderscan.h"
+#include "mixedtexts.h"
 #include "packedtexts.h"
 
 #include <QHash>
@@ -85,8 +86,9 @@ struct FolderSnapshot {
     std::vector<ItemRecord> items;
     // Item i's file-as name is texts.view(2 * i), its full name texts.view(2 * i + 1).
     PackedTexts texts;
-    // Item i's other fields to be found by (contactclient/searchfields.h) are fields.view(i).
-    PackedTexts fields;
+    // Item i's other fields to be found by (contactclient/searchfields.h) are fields.at(i): mostly
+    // Latin-1, so kept one byte a letter where they can be.
+    MixedTexts fields;
     CategorySets categorySets;
     QList<SkippedItem> skipped;
     // The places in files in the order the folder listed the files: listed again unchanged, the
@@ -103,7 +105,7 @@ struct FolderSnapshot {
     // The names of items[i].
     QStringView fileAs(size_t i) const { return texts.view(2 * qsizetype(i)); }
     QStringView fullName(size_t i) const { return texts.view(2 * qsizetype(i) + 1); }
-    QStringView searchFields(size_t i) const { return fields.view(qsizetype(i)); }
+    QString searchFields(size_t i) const { return fields.at(qsizetype(i)); }
     // Adds an item at the end with its names and the other fields it is found by.
     void addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName, QStringView searchFields = {});
     const QStringList& foldedCategories(const ItemRecord& item) const { return categorySets.at(item.categories); }

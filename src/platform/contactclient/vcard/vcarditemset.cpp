@@ -21,7 +21,7 @@ public:
     QString EntryID() const override { return m_snapshot.entryId(m_snapshot.items[m_item]); }
     QString searchFields() const override
     {
-        return m_item < size_t(m_snapshot.fields.count()) ? m_snapshot.searchFields(m_item).toString() : QString();
+        return m_item < size_t(m_snapshot.fields.count()) ? m_snapshot.searchFields(m_item) : QString();
     }
     // The lists refer to the snapshot's fields (which keeps them alive) rather than copying them.
     Kept keptSearchFields() const override
@@ -33,7 +33,7 @@ public:
 
 private:
     const FolderSnapshot& m_snapshot;
-    std::shared_ptr<const PackedTexts> m_fields; // the snapshot's, sharing its ownership
+    std::shared_ptr<const MixedTexts> m_fields; // the snapshot's, sharing its ownership
     size_t m_item = 0;
 };
 
