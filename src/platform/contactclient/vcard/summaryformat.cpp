@@ -93,8 +93,8 @@ public:
         m_at += sizeof value;
         return value;
     }
-    // A text added to texts.
-    void text(PackedTexts& texts)
+    // A text added to texts (PackedTexts or MixedTexts: a Latin-1 text is handed over as such).
+    template <typename Texts> void text(Texts& texts)
     {
         const auto marked = take<quint32>();
         const quint32 length = marked & ~kLatin1Text;
@@ -108,23 +108,6 @@ public:
             texts.append(QStringView(reinterpret_cast<const QChar*>(m_at), qsizetype(length)));
         }
         m_at += (marked & kLatin1Text) ? qsizetype(length) : qsizetype(length) * qsizetype(sizeof(QChar));
-    }
-    // A text added to texts kept one byte a letter where it can be.
-    void text(MixedTexts& texts)
-    {
-        const auto marked = take<quint32>();
-        const quint32 length = marked & ~kLatin1Text;
-        if (marked & kLatin1Text) {
-            if (!need(qsizetype(length)))
-                return;
-            texts.append(QLatin1StringView(m_at, qsizetype(length)));
-            m_at += qsizetype(length);
-            return;
-        }
-        if (!need(qsizetype(length) * qsizetype(sizeof(QChar))))
-            return;
-        texts.append(QStringView(reinterpret_cast<const QChar*>(m_at), qsizetype(length)));
-        m_at += qsizetype(length) * qsizetype(sizeof(QChar));
     }
     QString text()
     {
