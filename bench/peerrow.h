@@ -41,7 +41,7 @@ Overlap overlap(QStringList first, QStringList second);
 struct ProcessRun {
     double ms = 0;
     bool finished = false; // exited by itself within the time
-    int exitCode = -1; // -1: killed
+    int exitCode = -1;     // -1: killed
     QByteArray out;
     QByteArray err;
 };

@@ -83,7 +83,8 @@ private slots:
         QTest::newRow("written a second ago") << now - kSecond << now << qint64(2001);
         QTest::newRow("exactly the margin ago is not yet settled") << now - margin << now << qint64(1);
         QTest::newRow("part of a millisecond rounds up") << now - margin + 1 << now << qint64(2);
-        QTest::newRow("a card dated an hour ahead waits the longest only") << now + 3600 * kSecond << now << qint64(60000);
+        QTest::newRow("a card dated an hour ahead waits the longest only")
+            << now + 3600 * kSecond << now << qint64(60000);
     }
     void settleWait()
     {
@@ -177,16 +178,16 @@ private slots:
         QTest::newRow("both starts")
             << QJsonObject{{QStringLiteral("contacts"), 1000},
                            {QStringLiteral("floor"), floor},
-                           {QStringLiteral("startup"), QJsonObject{{QStringLiteral("medianMs"), 20.0},
-                                                                   {QStringLiteral("cardsReadAgain"), 0}}},
-                           {QStringLiteral("justWritten"),
-                            QJsonObject{{QStringLiteral("medianMs"), 45.0},
-                                        {QStringLiteral("cardsReadAgain"), 1006},
-                                        {QStringLiteral("startBeforeMedianMs"), 80.0}}}}
+                           {QStringLiteral("startup"),
+                            QJsonObject{{QStringLiteral("medianMs"), 20.0}, {QStringLiteral("cardsReadAgain"), 0}}},
+                           {QStringLiteral("justWritten"), QJsonObject{{QStringLiteral("medianMs"), 45.0},
+                                                                       {QStringLiteral("cardsReadAgain"), 1006},
+                                                                       {QStringLiteral("startBeforeMedianMs"), 80.0}}}}
             << QStringList{QStringLiteral("start-up to a ready bar (folder unchanged), ms|20.0"),
                            QStringLiteral("  start-up / floor|2.00x"),
                            QStringLiteral("start-up just after the folder was written, ms|45.0"),
-                           QStringLiteral("  / floor|4.50x"), QStringLiteral("  cards read again|1006"),
+                           QStringLiteral("  / floor|4.50x"),
+                           QStringLiteral("  cards read again|1006"),
                            QStringLiteral("  the start before it (writes the summary), ms|80.0")};
         QTest::newRow("figures from before the just-written start")
             << QJsonObject{{QStringLiteral("contacts"), 1000},

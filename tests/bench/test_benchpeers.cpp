@@ -42,7 +42,8 @@ private slots:
         QTest::addColumn<QByteArray>("path");
         QTest::newRow("a trailing slash added") << QStringLiteral("/tmp/x/book") << QByteArray("path = /tmp/x/book/\n");
         QTest::newRow("one slash kept") << QStringLiteral("/tmp/x/book/") << QByteArray("path = /tmp/x/book/\n");
-        QTest::newRow("a name beyond ASCII, in UTF-8") << QStringLiteral("/tmp/Bücher") << QByteArray("path = /tmp/Bücher/\n");
+        QTest::newRow("a name beyond ASCII, in UTF-8")
+            << QStringLiteral("/tmp/Bücher") << QByteArray("path = /tmp/Bücher/\n");
     }
     void configuresKhard()
     {
@@ -89,9 +90,8 @@ private slots:
             << QStringList{QStringLiteral("c3"), QStringLiteral("d4")};
         QTest::newRow("nothing found, messages and blank lines")
             << QByteArray("\n") << QByteArray("\nquintel-contacts: skipped x.vcf\n") << QStringList() << QStringList();
-        QTest::newRow("a name with a hash is not cut")
-            << QByteArray() << QByteArray("{\"EntryID\":\"a#b.vcf\"}\n") << QStringList()
-            << QStringList{QStringLiteral("a#b")};
+        QTest::newRow("a name with a hash is not cut") << QByteArray() << QByteArray("{\"EntryID\":\"a#b.vcf\"}\n")
+                                                       << QStringList() << QStringList{QStringLiteral("a#b")};
     }
     void readsListings()
     {
@@ -141,15 +141,15 @@ private slots:
         QTest::addColumn<bool>("finished");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("out");
-        QTest::newRow("output and status") << QStringLiteral("/bin/sh")
-                                           << QStringList{QStringLiteral("-c"), QStringLiteral("echo $XDG_CONFIG_HOME; exit 1")}
-                                           << true << 1 << QByteArray("/tmp/peer-config\n");
+        QTest::newRow("output and status")
+            << QStringLiteral("/bin/sh")
+            << QStringList{QStringLiteral("-c"), QStringLiteral("echo $XDG_CONFIG_HOME; exit 1")} << true << 1
+            << QByteArray("/tmp/peer-config\n");
         QTest::newRow("a hung program is stopped")
             << QStringLiteral("/bin/sleep") << QStringList{QStringLiteral("30")} << false << 124 << QByteArray();
         QTest::newRow("one that ignores being asked is killed")
-            << QStringLiteral("/bin/sh")
-            << QStringList{QStringLiteral("-c"), QStringLiteral("trap '' TERM; sleep 30")} << false
-            << -1 << QByteArray();
+            << QStringLiteral("/bin/sh") << QStringList{QStringLiteral("-c"), QStringLiteral("trap '' TERM; sleep 30")}
+            << false << -1 << QByteArray();
     }
     void runsPrograms()
     {
