@@ -522,7 +522,9 @@ QJsonObject measureJustWritten(const MeasureOptions& o)
         firstMs.push_back(timeStart(session, checks).ms);
         session.destroy();
         const auto summary = contactclient::SummaryCache::standard().load(o.folder);
-        checks.expect(summary != nullptr, QStringLiteral("the start after the cards were written left no summary"));
+        // A folder too small for a summary is read whole at every start.
+        checks.expect(summary != nullptr || manifest.contacts < contactclient::SummaryCache::kMinEntries,
+                      QStringLiteral("the start after the cards were written left no summary"));
         const Start next = timeStart(session, checks);
         startupMs.push_back(next.ms);
         startupCpuMs.push_back(next.cpuMs);
