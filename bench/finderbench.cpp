@@ -1,7 +1,7 @@
 // quintel-bench-finder: the list of matches on generated address books, keystroke by keystroke.
 //
 //   quintel-bench-finder --data DIR [--sizes 1000,10000,100000] [--runs 3] [--out FILE]
-//                        [--query TEXT] [--slow MS]
+//                        [--query TEXT] [--slow MS] [--peers-at N] [--peer-queries N] [--khard PROGRAM]
 //
 // Each query of the set (names without their accents, e-mail parts, numbers written three ways,
 // a company, a city, several words, words that match thousands and words that match none) is
@@ -11,6 +11,8 @@
 // the other (the floor an index has to beat), over the same keys after the bar has typed them all.
 // p50 and p99 per keystroke, and the ratio of the two.
 // The folders are the ones quintel-bench generates (DIR/contacts-N), read through their summary.
+// At one size (10,000) a sample of the queries is also answered by khard's `list WORDS` and by
+// quintel-contacts --search, each a whole process, beside the list's time per key for them.
 
 #include "contactclient/automation.h"
 #include "contactclient/books/vdircollections.h"
@@ -20,6 +22,7 @@
 #include "contacts/contactlistdata.h"
 #include "contacts/contactsearch.h"
 #include "contacts/textfold.h"
+#include "peerrow.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,6 +34,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <malloc.h>
 
@@ -163,6 +167,7 @@ struct Figures {
     double scanCpuP99 = 0;
     double indexMB = 0; // the heap the index took
     int keys = 0;
+    std::vector<bench::TypedQuery> queries; // each query's keys by the bar, and what the rule finds
 };
 
 Figures measure(const QString& folder, int runs, const QString& only, double slowMs)
@@ -201,16 +206,23 @@ Figures measure(const QString& folder, int runs, const QString& only, double slo
     // Every key by the bar, then every key by the scan: taken in turns, the scan's tens of megabytes
     // would leave the bar's index out of the processor's caches at each key.
     std::vector<QString> typedKeys;
-    for (const QString& q : queries)
-        for (qsizetype n = 1; n <= q.size(); ++n)
+    std::vector<size_t> queryOf; // the query each key belongs to
+    for (const QString& q : queries) {
+        f.queries.push_back({q, scan.find(q), {}});
+        for (qsizetype n = 1; n <= q.size(); ++n) {
             typedKeys.push_back(q.left(n));
+            queryOf.push_back(f.queries.size() - 1);
+        }
+    }
     for (int run = 0; run < runs; ++run) {
-        for (const QString& typed : typedKeys) {
+        for (size_t k = 0; k < typedKeys.size(); ++k) {
+            const QString& typed = typedKeys[k];
             QElapsedTimer t;
             const double cpu = threadCpuMs();
             t.start();
             rows += search.find(typed, ranking, 50).size();
             keys.push_back(double(t.nsecsElapsed()) / 1e6);
+            f.queries[queryOf[k]].keysMs.push_back(keys.back());
             keysCpu.push_back(threadCpuMs() - cpu);
             if (slowMs > 0 && keysCpu.back() > slowMs)
                 std::fprintf(stderr, "  slow key: %.3f ms CPU for \"%s\"\n", keysCpu.back(), qPrintable(typed));
@@ -265,6 +277,16 @@ int main(int argc, char* argv[])
     parser.addOption({QStringLiteral("slow"),
                       QStringLiteral("Name each key of the bar that took more CPU time than this."),
                       QStringLiteral("ms")});
+    parser.addOption({QStringLiteral("peers-at"),
+                      QStringLiteral("The size at which khard and quintel-contacts answer a sample of the queries "
+                                     "(0: nowhere)."),
+                      QStringLiteral("contacts"), QStringLiteral("10000")});
+    parser.addOption({QStringLiteral("peer-queries"), QStringLiteral("The queries of that sample."),
+                      QStringLiteral("n"), QStringLiteral("10")});
+    parser.addOption({QStringLiteral("khard"), QStringLiteral("khard's program (default: khard on the PATH)."),
+                      QStringLiteral("file")});
+    parser.addOption({QStringLiteral("contacts-program"), QStringLiteral("quintel-contacts."), QStringLiteral("file"),
+                      QStringLiteral(QUINTEL_CONTACTS_BIN)});
     parser.addOption({QStringLiteral("generator"), QStringLiteral("The address-book generator."),
                       QStringLiteral("file"), QStringLiteral(QUINTEL_BENCH_GENERATOR)});
     parser.process(app);
@@ -278,6 +300,8 @@ int main(int argc, char* argv[])
 
     QJsonArray sizes;
     QJsonArray targets;
+    QJsonObject peers;
+    const int peersAt = parser.value(QStringLiteral("peers-at")).toInt();
     double p99AtFirst = 0;
     double p99AtLast = 0;
     double cpuP99AtFirst = 0;
@@ -309,6 +333,25 @@ int main(int argc, char* argv[])
                                  {QStringLiteral("scanCpuP99Ms"), f.scanCpuP99},
                                  {QStringLiteral("indexBuildMs"), f.buildMs},
                                  {QStringLiteral("indexMB"), f.indexMB}});
+        if (size == peersAt && !f.queries.empty()) {
+            bench::PeerOptions po;
+            po.folder = QDir(folder).absolutePath();
+            po.khard = parser.isSet(QStringLiteral("khard")) ? parser.value(QStringLiteral("khard"))
+                                                             : QStandardPaths::findExecutable(QStringLiteral("khard"));
+            po.contacts = parser.value(QStringLiteral("contacts-program"));
+            if (po.khard.isEmpty())
+                std::fprintf(stderr, "khard is not installed: the peer row has no khard column\n");
+            QStringList all;
+            for (const bench::TypedQuery& q : f.queries)
+                all << q.query;
+            const QStringList sample = bench::sampleQueries(all, parser.value(QStringLiteral("peer-queries")).toInt());
+            std::vector<bench::TypedQuery> typed;
+            for (const bench::TypedQuery& q : f.queries)
+                if (sample.contains(q.query))
+                    typed.push_back(q);
+            peers = bench::measurePeers(po, typed);
+            peers.insert(QStringLiteral("contacts"), size);
+        }
         if (p99AtFirst == 0) {
             p99AtFirst = f.p99;
             cpuP99AtFirst = f.cpuP99;
@@ -332,7 +375,9 @@ int main(int argc, char* argv[])
     const QString out = parser.value(QStringLiteral("out"));
     if (!out.isEmpty()) {
         QFile f(out);
-        const QJsonObject o{{QStringLiteral("sizes"), sizes}, {QStringLiteral("targets"), targets}};
+        QJsonObject o{{QStringLiteral("sizes"), sizes}, {QStringLiteral("targets"), targets}};
+        if (!peers.isEmpty())
+            o.insert(QStringLiteral("peers"), peers);
         if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(o).toJson()) < 0)
             return 1;
     }

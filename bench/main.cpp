@@ -2,12 +2,19 @@
 // address books. Each size runs in processes of its own, so the memory peak is that size's alone.
 //
 //   quintel-bench [--sizes 1000,10000,100000] [--runs 5] [--keys 1000] [--data DIR] [--out FILE]
-//   quintel-bench --measure speed|memory --folder DIR --json FILE [--runs N] [--keys N]
+//   quintel-bench --measure speed|memory|written --folder DIR --json FILE [--runs N] [--keys N]
+//
+// The timed starts are of a folder as users have it, unchanged since the bar last read it: the
+// driver waits until its newest card is older than the summary's margin for changes hidden in one
+// tick of the file times. A copy of the folder, its cards touched to now, gives the start just
+// after the folder was written, reported on a line of its own.
 
+#include "folderage.h"
 #include "measure.h"
 #include "report.h"
 
 #include "allocator.h"
+#include "contactclient/vcard/folderscan.h"
 #include "contactclient/vcard/summarycache.h"
 #include "desktop/messagebox.h"
 
@@ -102,6 +109,34 @@ QJsonObject runChild(const QString& mode, const QString& folder, int runs, int k
     return o;
 }
 
+// Waits until the folder's newest card is older than the summary's margin, so that the first start
+// records every card as settled and the timed starts read none again. Returns the time waited.
+qint64 waitUntilSettled(const QString& folder)
+{
+    const bench::FolderAge age = bench::folderAge(folder);
+    const qint64 waitMs =
+        bench::settleWaitMs(age.newestNs, contactclient::realTimeNs(), contactclient::kRacyMarginNs, 60'000);
+    if (waitMs > 0) {
+        say(QStringLiteral("waiting %1 ms until the folder's newest card is %2 s old ...")
+                .arg(waitMs)
+                .arg(double(contactclient::kRacyMarginNs) / 1e9, 0, 'f', 0));
+        QThread::msleep(static_cast<unsigned long>(waitMs));
+    }
+    return waitMs;
+}
+
+// The start just after the folder was written, on a copy of it (its cards are touched).
+QJsonObject measureWritten(const QString& folder, const QString& outDir, int runs, int keys, const QString& json,
+                           const QString& cacheHome)
+{
+    QTemporaryDir copies(outDir + QStringLiteral("/.bench-written-XXXXXX"));
+    const QString copy = copies.path() + QLatin1Char('/') + QFileInfo(folder).fileName();
+    say(QStringLiteral("copying %1 to measure the start just after it was written ...").arg(folder));
+    if (!copies.isValid() || !bench::copyFolder(folder, copy))
+        throw std::runtime_error(QStringLiteral("cannot copy %1").arg(folder).toStdString());
+    return runChild(QStringLiteral("written"), copy, runs, keys, json, cacheHome);
+}
+
 int runChildMode(const QCommandLineParser& args)
 {
     bench::MeasureOptions o;
@@ -110,7 +145,9 @@ int runChildMode(const QCommandLineParser& args)
     o.minKeys = std::max(1, args.value(QStringLiteral("keys")).toInt());
     MessageBox::setTestMode(true);
     const QString mode = args.value(QStringLiteral("measure"));
-    const QJsonObject figures = mode == QLatin1String("memory") ? bench::measureMemory(o) : bench::measureSpeed(o);
+    const QJsonObject figures = mode == QLatin1String("memory")    ? bench::measureMemory(o)
+                                : mode == QLatin1String("written") ? bench::measureJustWritten(o)
+                                                                   : bench::measureSpeed(o);
     return writeJson(args.value(QStringLiteral("json")), figures) ? 0 : 1;
 }
 
@@ -134,13 +171,18 @@ int runDriver(const QCommandLineParser& args)
         if (contacts <= 0)
             throw std::runtime_error("--sizes takes positive numbers, such as 1000,10000,100000");
         const QString folder = ensureFolder(data, contacts, generator);
+        const qint64 waitMs = waitUntilSettled(folder);
         say(QStringLiteral("measuring %1 contacts ...").arg(contacts));
         const QString tmp = QFileInfo(out).absolutePath() + QStringLiteral("/.figures-%1.json").arg(contacts);
         QJsonObject size = runChild(QStringLiteral("speed"), folder, runs, keys, tmp, cacheHome.path());
+        size.insert(QStringLiteral("settleWaitMs"), waitMs);
         const QJsonObject memory = runChild(QStringLiteral("memory"), folder, runs, keys, tmp, cacheHome.path());
-        QFile::remove(tmp);
         size.insert(QStringLiteral("memory"), memory);
-        for (const QJsonObject& part : {size, memory}) {
+        const QJsonObject written =
+            measureWritten(folder, QFileInfo(out).absolutePath(), runs, keys, tmp, cacheHome.path());
+        size.insert(QStringLiteral("justWritten"), written);
+        QFile::remove(tmp);
+        for (const QJsonObject& part : {size, memory, written}) {
             for (const QJsonValue& v : part.value(QStringLiteral("problems")).toArray())
                 problems.append(QStringLiteral("%1 contacts: %2").arg(contacts).arg(v.toString()));
         }
@@ -210,7 +252,8 @@ int main(int argc, char* argv[])
          QStringLiteral("results.json")},
         {QStringLiteral("generator"), QStringLiteral("The address-book generator."), QStringLiteral("file"),
          QStringLiteral(QUINTEL_BENCH_GENERATOR)},
-        {QStringLiteral("measure"), QStringLiteral("Internal: measure one folder in this process (speed, memory)."),
+        {QStringLiteral("measure"),
+         QStringLiteral("Internal: measure one folder in this process (speed, memory, written)."),
          QStringLiteral("what")},
         {QStringLiteral("folder"), QStringLiteral("Internal: the folder to measure."), QStringLiteral("dir")},
         {QStringLiteral("json"), QStringLiteral("Internal: where to write the figures."), QStringLiteral("file")},
