@@ -66,6 +66,39 @@ bool isNumberLike(QStringView token)
     return digit;
 }
 
+// Tokens at blanks, neighbouring tokens that are parts of one number ("0171 234") joined, as a
+// query is read.
+std::vector<std::pair<QString, bool>> numberAwareTokens(QStringView text)
+{
+    std::vector<std::pair<QString, bool>> tokens; // the token, whether it is a number
+    for (const QStringView token : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringView t = token.trimmed();
+        if (t.isEmpty())
+            continue;
+        const bool number = isNumberLike(t);
+        if (number && !tokens.empty() && tokens.back().second)
+            tokens.back().first += u' ' + t;
+        else
+            tokens.emplace_back(t.toString(), number);
+    }
+    return tokens;
+}
+
+// The digits of each number of a value written with separators or in parts: what a query of
+// that number searches for, which the value's words alone do not hold.
+std::vector<std::string> joinedNumbers(QStringView value)
+{
+    std::vector<std::string> joined;
+    for (const auto& [token, number] : numberAwareTokens(value)) {
+        if (!number)
+            continue;
+        std::string digits = digitsOf(token).digits;
+        if (qsizetype(digits.size()) != token.size())
+            joined.push_back(std::move(digits));
+    }
+    return joined;
+}
+
 // The searched words of a number written in a query.
 ContactFinder::Term numberTerm(QStringView token)
 {
@@ -99,28 +132,13 @@ std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query)
 
 std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query, textfold::Folder& folder)
 {
-    // Tokens at blanks; neighbouring tokens that are parts of one number ("0171 234") are one.
-    std::vector<QString> tokens;
-    std::vector<bool> numbers;
-    for (const QStringView token : query.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringView t = token.trimmed();
-        if (t.isEmpty())
-            continue;
-        const bool number = isNumberLike(t);
-        if (number && !numbers.empty() && numbers.back())
-            tokens.back() += t;
-        else {
-            tokens.push_back(t.toString());
-            numbers.push_back(number);
-        }
-    }
     std::vector<Term> result;
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        if (numbers[i]) {
-            result.push_back(numberTerm(tokens[i]));
+    for (const auto& [token, number] : numberAwareTokens(query)) {
+        if (number) {
+            result.push_back(numberTerm(token));
             continue;
         }
-        for (textfold::Word& w : folder.words(tokens[i], false)) {
+        for (textfold::Word& w : folder.words(token, false)) {
             Term term;
             term.prefixes.push_back(std::move(w.folded));
             result.push_back(std::move(term));
@@ -208,6 +226,11 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         } else {
             for (const textfold::Word& w : folder.words(value))
                 key(w.folded, kind);
+            // A postal code written in parts ("31-001", "602 00") is also a word of its digits
+            // together, as a query of digits and separators is searched for.
+            if (kind == Kind::Place)
+                for (const std::string& digits : joinedNumbers(value))
+                    key(digits, kind);
         }
         ++fieldNo;
     };
@@ -810,7 +833,8 @@ ContactFinder::Mark ContactFinder::markIn(QStringView query, Kind kind, QStringV
 ContactFinder::Mark ContactFinder::markIn(const std::vector<Term>& queryTerms, Kind kind, QStringView value,
                                           textfold::Folder& folder)
 {
-    if (kind == Kind::Phone) {
+    // The longest digits of the query that stand in the value's digits.
+    const auto digitsMark = [&]() -> Mark {
         const Digits d = digitsOf(value);
         std::string best;
         qsizetype bestAt = -1;
@@ -819,7 +843,7 @@ ContactFinder::Mark ContactFinder::markIn(const std::vector<Term>& queryTerms, K
             for (const Term::Digits& n : t.numbers)
                 candidates.push_back(n.digits);
             for (const std::string& digits : candidates) {
-                if (digits.size() <= best.size())
+                if (digits.empty() || digits.size() <= best.size())
                     continue;
                 const size_t at = d.digits.find(digits);
                 if (at != std::string::npos) {
@@ -832,7 +856,9 @@ ContactFinder::Mark ContactFinder::markIn(const std::vector<Term>& queryTerms, K
             return {};
         const qsizetype start = d.places[size_t(bestAt)];
         return Mark{start, d.places[size_t(bestAt) + best.size() - 1] + 1 - start};
-    }
+    };
+    if (kind == Kind::Phone)
+        return digitsMark();
     const std::vector<textfold::Word> words = folder.words(value);
     for (const textfold::Word& w : words) {
         for (const Term& t : queryTerms) {
@@ -845,5 +871,6 @@ ContactFinder::Mark ContactFinder::markIn(const std::vector<Term>& queryTerms, K
             }
         }
     }
-    return {};
+    // A postal code found by its digits typed together ("31001" for "31-001").
+    return kind == Kind::Place ? digitsMark() : Mark{};
 }

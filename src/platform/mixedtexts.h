@@ -31,10 +31,7 @@ public:
 
 private:
     static constexpr std::uint32_t kWide = 0x80000000u; // in an end: the text is two bytes a letter
-    qsizetype startOf(qsizetype i) const
-    {
-        return i == 0 ? 0 : qsizetype(m_ends[std::size_t(i) - 1] & ~kWide);
-    }
+    qsizetype startOf(qsizetype i) const { return i == 0 ? 0 : qsizetype(m_ends[std::size_t(i) - 1] & ~kWide); }
 
     QByteArray m_bytes;
     std::vector<std::uint32_t> m_ends; // where each text ends in m_bytes, and whether it is wide

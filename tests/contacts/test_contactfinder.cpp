@@ -58,10 +58,10 @@ struct Book {
 
 const QStringList kBook = L({
     "Müller, Jürgen|Jürgen Müller|e:j.mueller@acme.de;p:+49 171 2345678;o:Acme GmbH;a:Berlin;a:10115",
-    "Kowalski, Łukasz|Łukasz Kowalski|e:lukasz+news@poczta.pl;p:0221 987654;k:Luki",
+    "Kowalski, Łukasz|Łukasz Kowalski|e:lukasz+news@poczta.pl;p:0221 987654;k:Luki;a:Kraków;a:31-001",
     "Иванов, Иван|Иван Иванов|e:ivan@example.ru;c:Friends",
     "Strauß, Anna Maria|Anna Maria Strauß|n:Anna;n:Maria;n:Strauß;t:Dirigentin;a:Wien",
-    "Søren Kierkegaard|Søren Kierkegaard|o:Æble A/S",
+    "Søren Kierkegaard|Søren Kierkegaard|o:Æble A/S;a:602 00",
     "Smith, John|John Smith|e:john.smith@acme.com;p:(555) 010-9999;c:Work",
     "Acme Support|Acme Support|e:support@acme.com",
 });
@@ -173,6 +173,11 @@ private slots:
         QTest::newRow("number with brackets") << "(555) 010" << L({"Smith, John"});
         QTest::newRow("city") << "berl" << L({"Müller, Jürgen"});
         QTest::newRow("postal code") << "10115" << L({"Müller, Jürgen"});
+        QTest::newRow("postal code with its hyphen") << "31-001" << L({"Kowalski, Łukasz"});
+        QTest::newRow("postal code begun, with its hyphen") << "31-0" << L({"Kowalski, Łukasz"});
+        QTest::newRow("postal code without its hyphen") << "31001" << L({"Kowalski, Łukasz"});
+        QTest::newRow("postal code in two parts") << "602 00" << L({"Søren Kierkegaard"});
+        QTest::newRow("postal code's first part") << "602" << L({"Søren Kierkegaard"});
         QTest::newRow("nickname") << "luki" << L({"Kowalski, Łukasz"});
         QTest::newRow("title") << "dirig" << L({"Strauß, Anna Maria"});
         QTest::newRow("category") << "friends" << L({"Иванов, Иван"});
@@ -349,6 +354,10 @@ private slots:
                               << "[Ber]lin";
         QTest::newRow("name and city") << "jurgen berlin"
                                        << "[Berlin]";
+        QTest::newRow("postal code by its digits") << "31001"
+                                                   << "[31-001]";
+        QTest::newRow("postal code begun") << "31-0"
+                                           << "[31-0]01";
     }
     void shownField()
     {
