@@ -36,8 +36,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <malloc.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -165,7 +163,7 @@ struct Figures {
     double buildMs = 0;
     double cpuP99 = 0; // CPU time of this thread
     double scanCpuP99 = 0;
-    double indexMB = 0; // the heap the index took
+    double indexMB = 0; // what the index holds
     int keys = 0;
     std::vector<bench::TypedQuery> queries; // each query's keys by the bar, and what the rule finds
 };
@@ -176,16 +174,11 @@ Figures measure(const QString& folder, int runs, const QString& only, double slo
     store->open();
     auto lists = std::make_shared<ContactListData>(buildContactLists(*store->items()));
     QElapsedTimer built;
-    const auto heap = [] {
-        const struct mallinfo2 m = mallinfo2();
-        return double(m.uordblks + m.hblkhd);
-    };
-    const double heapBefore = heap();
     built.start();
     ContactSearch search(lists);
     Figures f;
     f.buildMs = double(built.nsecsElapsed()) / 1e6;
-    f.indexMB = (heap() - heapBefore) / 1e6;
+    f.indexMB = double(search.finder().indexBytes()) / 1e6;
     const Scan scan(*lists);
     const QStringList queries = only.isEmpty() ? queriesOf(*lists) : QStringList{only};
 

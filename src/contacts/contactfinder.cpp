@@ -550,6 +550,15 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
     return hits;
 }
 
+std::size_t ContactFinder::indexBytes() const
+{
+    const auto bytes = [](const auto& v) { return v.capacity() * sizeof(v[0]); };
+    return m_chars.capacity() + m_numbers.capacity() + bytes(m_wordStart) + bytes(m_postStart) + bytes(m_postings) +
+           bytes(m_namePostCount) + bytes(m_byRank) + bytes(m_forwardStart) + bytes(m_forward) + bytes(m_rank) +
+           bytes(m_numberStart) + bytes(m_numberOwner) + m_national.capacity() / 8 + bytes(m_contactNumbers) +
+           bytes(m_trigramStart) + bytes(m_trigramAt) + bytes(m_nationalByDigits);
+}
+
 std::vector<ContactFinder::Row> ContactFinder::find(QStringView query) const
 {
     return find(query, Ranking{});

@@ -69,6 +69,8 @@ public:
     explicit ContactFinder(const Source& source);
 
     int contactCount() const { return m_count; }
+    // The memory the index holds (its arrays and words), in bytes.
+    std::size_t indexBytes() const;
 
     // The matching contacts in the order to show them: the ranking's first contact, then those
     // matched by names, then the others; within each, by use, then alphabetically. At most limit.
