@@ -20,7 +20,7 @@ NumberOfCategories=5
 2=Family
 3=Friends
 4=Business
-5=Acquaintances
+5=Neighbours
 
 [ContactClient]
 Backend=vcard
