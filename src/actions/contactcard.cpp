@@ -1,3 +1,6 @@
+// A little over 400 lines: the card's view, its edit mode, saving, cancelling and deleting share
+// the one window's state (the contact shown, whether it is being edited, its book); apart, each
+// would have to be handed that state.
 #include "contactcard.h"
 
 #include "actions/birthdaytext.h"

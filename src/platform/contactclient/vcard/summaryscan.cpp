@@ -1,3 +1,6 @@
+// A little over 400 lines: the quick look must give exactly what the full reader and the summary
+// give, so the properties it wants, how their values are decoded and the summary it builds stand
+// in one file, to be read against each other.
 #include "summaryscan.h"
 
 #include "contactclient/vcard/vcardtext.h"
