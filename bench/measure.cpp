@@ -362,17 +362,9 @@ QJsonObject measureSpeed(const MeasureOptions& o)
     BarSession session(o.folder);
     // The first start finds no summary of the folder (the driver gives each run a cache folder of
     // its own): it reads every card and leaves the summary the timed starts below begin from.
-    QElapsedTimer firstTimer;
-    const double firstCpu = processCpuMs();
-    firstTimer.start();
-    {
-        frmMain& form = session.create();
-        form.Form_Load();
-        waitForBar(form, checks);
-    }
-    const double firstStartMs = msSince(firstTimer);
-    const double firstStartCpuMs = processCpuMs() - firstCpu;
-    waitForMatches(*session.form(), checks);
+    const Start first = timeStart(session, checks);
+    const double firstStartMs = first.ms;
+    const double firstStartCpuMs = first.cpuMs;
     expectNoBoxes(checks, QStringLiteral("first start"));
     session.destroy();
     // What the timed starts begin from: the cards it still holds are not read again.
