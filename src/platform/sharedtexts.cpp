@@ -10,19 +10,25 @@ void SharedTexts::reserve(qsizetype texts, qsizetype letters)
 
 void SharedTexts::append(QStringView text)
 {
-    if (!m_own) {
-        // The texts referred to so far are copied: from here on all are kept here.
-        m_own = std::make_shared<CompactTexts>();
-        m_own->reserve(qsizetype(m_index.capacity()), m_reservedLetters);
-        for (std::uint32_t& i : m_index) {
-            const auto copied = std::uint32_t(m_own->count());
-            m_own->append(m_kept->at(qsizetype(i)));
-            i = copied;
-        }
-        m_kept.reset();
-    }
+    if (!m_own || m_own.use_count() > 1)
+        takeOwnCopy();
     m_index.push_back(std::uint32_t(m_own->count()));
     m_own->append(text);
+}
+
+void SharedTexts::takeOwnCopy()
+{
+    // The texts referred to (or shared with a copy or a part) are copied: from here on all are
+    // kept here, and the others keep theirs unchanged.
+    auto own = std::make_shared<CompactTexts>();
+    own->reserve(qsizetype(m_index.capacity()), m_reservedLetters);
+    for (std::uint32_t& i : m_index) {
+        const auto copied = std::uint32_t(own->count());
+        own->append(m_kept ? m_kept->at(qsizetype(i)) : m_own->at(qsizetype(i)));
+        i = copied;
+    }
+    m_kept.reset();
+    m_own = std::move(own);
 }
 
 void SharedTexts::append(const std::shared_ptr<const MixedTexts>& kept, qsizetype index)

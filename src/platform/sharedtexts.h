@@ -4,7 +4,8 @@
 // category) refer to the texts of all of them, so each text is held once. Texts handed over
 // otherwise are copied and kept here, one byte a letter while they are Latin-1 (CompactTexts).
 //
-// Filled on one thread, then only read: nothing is appended once a copy or a subset was made.
+// Filled on one thread, then only read. A copy or a part that is added to takes its own copy of
+// the texts first, so the texts others refer to never change.
 
 #include "compacttexts.h"
 #include "mixedtexts.h"
@@ -34,6 +35,8 @@ public:
     bool refersTo(const MixedTexts& kept) const { return m_kept.get() == &kept; }
 
 private:
+    void takeOwnCopy();
+
     // Exactly one of the two holds the texts once one was added.
     std::shared_ptr<const MixedTexts> m_kept;
     std::shared_ptr<CompactTexts> m_own;

@@ -144,6 +144,15 @@ private slots:
         }
         for (size_t k = 0; k < odd.size(); ++k)
             QCOMPARE(part.at(qsizetype(k)), expected[qsizetype(odd[k])]);
+        // Added to afterwards, a copy and the part keep what they held.
+        const SharedTexts copy = texts;
+        texts.append(u"added"_s);
+        QCOMPARE(texts.at(texts.count() - 1), u"added"_s);
+        QCOMPARE(copy.count(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i)
+            QCOMPARE(copy.at(i), expected[i]);
+        for (size_t k = 0; k < odd.size(); ++k)
+            QCOMPARE(part.at(qsizetype(k)), expected[qsizetype(odd[k])]);
     }
 
     // The lists of a vCard folder, and of a category of it, hold the snapshot's fields, not copies.
