@@ -89,6 +89,19 @@ std::vector<std::pair<QString, bool>> numberAwareTokens(QStringView text)
 std::vector<std::string> joinedNumbers(QStringView value)
 {
     std::vector<std::string> joined;
+    // Most values (a city, a code of digits alone) have no digit followed by a separator: they are
+    // passed over without being split.
+    bool digit = false;
+    bool separated = false;
+    for (const QChar c : value) {
+        const char16_t u = c.unicode();
+        if (u >= '0' && u <= '9')
+            digit = true;
+        else if (digit && (u == ' ' || u == '-' || u == '.' || u == '/' || u == '(' || u == ')' || u == '+'))
+            separated = true;
+    }
+    if (!separated)
+        return joined;
     for (const auto& [token, number] : numberAwareTokens(value)) {
         if (!number)
             continue;
