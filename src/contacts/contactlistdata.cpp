@@ -17,8 +17,16 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
     items.forEach([&](const contactclient::Item& item) {
         if (item.TypeName() != contactclient::kContactItemType)
             return;
-        data.search.append(item.FileAs());
-        data.search.append(item.FullName());
+        // The names are referred to where the back-end keeps them packed, else copied.
+        const auto* source = dynamic_cast<const contactclient::searchfields::Source*>(&item);
+        const auto names = source ? source->keptNames() : contactclient::searchfields::Source::KeptNames();
+        if (names.texts) {
+            data.search.append(names.texts, names.fileAs);
+            data.search.append(names.texts, names.fileAs + 1);
+        } else {
+            data.search.append(item.FileAs());
+            data.search.append(item.FullName());
+        }
         data.entryIds.append(item.EntryID());
         contactclient::searchfields::appendTo(data.fields, item);
     });

@@ -25,6 +25,8 @@ void MixedTexts::append(QStringView text)
         m_ends.push_back(std::uint32_t(m_bytes.size()));
         return;
     }
+    if (m_bytes.size() % 2 != 0)
+        m_bytes.append('\0');
     m_bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * qsizetype(sizeof(QChar)));
     m_ends.push_back(std::uint32_t(m_bytes.size()) | kWide);
 }
@@ -51,6 +53,16 @@ QString MixedTexts::at(qsizetype i) const
     QString text(bytes / qsizetype(sizeof(QChar)), Qt::Uninitialized);
     std::memcpy(text.data(), m_bytes.constData() + from, std::size_t(bytes));
     return text;
+}
+
+QAnyStringView MixedTexts::view(qsizetype i) const
+{
+    const qsizetype from = startOf(i);
+    const std::uint32_t end = m_ends[std::size_t(i)];
+    const qsizetype bytes = qsizetype(end & ~kWide) - from;
+    if (!(end & kWide))
+        return QLatin1StringView(m_bytes.constData() + from, bytes);
+    return QStringView(reinterpret_cast<const QChar*>(m_bytes.constData() + from), bytes / qsizetype(sizeof(QChar)));
 }
 
 qsizetype MixedTexts::length(qsizetype i) const

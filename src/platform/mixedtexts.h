@@ -2,8 +2,10 @@
 // Many texts in one buffer, each kept one byte a letter when all its letters are Latin-1 and two
 // bytes a letter otherwise: a book of mostly Latin names, addresses and numbers with some Cyrillic
 // or Chinese contacts costs little more than its letters. Unlike PackedTexts, a text is handed
-// out as a copy (its letters may not be UTF-16 in the buffer).
+// out as a copy (its letters may not be UTF-16 in the buffer), or viewed as it is held: Latin-1
+// or UTF-16 (a two-byte text starts at an even place, so that its letters can be read in place).
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QLatin1StringView>
 #include <QString>
@@ -22,6 +24,8 @@ public:
 
     qsizetype count() const { return qsizetype(m_ends.size()); }
     QString at(qsizetype i) const;
+    // Valid until the next append.
+    QAnyStringView view(qsizetype i) const;
     qsizetype length(qsizetype i) const;
 
     friend bool operator==(const MixedTexts& a, const MixedTexts& b)
@@ -31,7 +35,11 @@ public:
 
 private:
     static constexpr std::uint32_t kWide = 0x80000000u; // in an end: the text is two bytes a letter
-    qsizetype startOf(qsizetype i) const { return i == 0 ? 0 : qsizetype(m_ends[std::size_t(i) - 1] & ~kWide); }
+    qsizetype startOf(qsizetype i) const
+    {
+        const qsizetype after = i == 0 ? 0 : qsizetype(m_ends[std::size_t(i) - 1] & ~kWide);
+        return (m_ends[std::size_t(i)] & kWide) ? (after + 1) & ~qsizetype(1) : after;
+    }
 
     QByteArray m_bytes;
     std::vector<std::uint32_t> m_ends; // where each text ends in m_bytes, and whether it is wide

@@ -1,5 +1,6 @@
-// The packed text lists the folder snapshot and the contact lists keep their names in, and the
-// lists' fields, which refer to the snapshot's instead of copying them.
+// The packed text lists the folder snapshot and the contact lists keep their names in, the lists'
+// names and fields, which refer to the snapshot's instead of copying them, and the buffer a
+// summary is read into.
 
 #include "compacttexts.h"
 #include "contactclient/vcard/vcardfolder.h"
@@ -7,9 +8,13 @@
 #include "contacts/contactlistdata.h"
 #include "mixedtexts.h"
 #include "packedtexts.h"
+#include "pagebuffer.h"
 #include "sharedtexts.h"
 
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +33,8 @@ private slots:
         QTest::newRow("wide from the first") << QStringList{u"Νικολάου"_s, u"a"_s, u""_s} << true;
         QTest::newRow("wide in the middle: the earlier ones move")
             << QStringList{u"a.vcf"_s, u"Ж.vcf"_s, u"ß"_s, u""_s} << true;
+        QTest::newRow("wide after an odd number of bytes")
+            << QStringList{u"abc"_s, u"Ж"_s, u"d"_s, u"Жж"_s, u""_s, u"Ж"_s} << true;
         QTest::newRow("wide at the end") << QStringList{u"a"_s, u"b"_s, u"\U0001F600.vcf"_s} << true;
         QTest::newRow("a lone surrogate half") << QStringList{u"x"_s, QString(QChar(0xD800)), u"y"_s} << true;
     }
@@ -60,6 +67,11 @@ private slots:
             QCOMPARE(compact.length(i), texts[i].size());
             QCOMPARE(mixed.at(i), texts[i]);
             QCOMPARE(mixed.length(i), texts[i].size());
+            // Viewed in place: a two-byte text is read where it is held, so it starts evenly.
+            const QAnyStringView view = mixed.view(i);
+            QCOMPARE(view.toString(), texts[i]);
+            QCOMPARE(QAnyStringView::compare(view, texts[i]), 0);
+            QCOMPARE(reinterpret_cast<quintptr>(view.data()) % (view.size_bytes() == view.size() ? 1 : 2), 0u);
             QVERIFY(compact.equals(i, texts[i]));
             // Neither a neighbour's text nor a text one letter longer or shorter is equal.
             QVERIFY(!compact.equals(i, QString(texts[i] + u'a')));
@@ -155,7 +167,8 @@ private slots:
             QCOMPARE(part.at(qsizetype(k)), expected[qsizetype(odd[k])]);
     }
 
-    // The lists of a vCard folder, and of a category of it, hold the snapshot's fields, not copies.
+    // The lists of a vCard folder, and of a category of it, hold the snapshot's names and fields,
+    // not copies.
     void testListsReferToTheFolderFields()
     {
         auto snapshot = std::make_shared<contactclient::FolderSnapshot>();
@@ -175,6 +188,8 @@ private slots:
         QVERIFY(part);
         QVERIFY(lists.fields.refersTo(snapshot->fields));
         QVERIFY(part->fields.refersTo(snapshot->fields));
+        QVERIFY(lists.search.refersTo(snapshot->texts));
+        QVERIFY(part->search.refersTo(snapshot->texts));
         const MixedTexts* folderFields = &snapshot->fields;
         snapshot.reset();
         held.reset();
@@ -184,6 +199,41 @@ private slots:
             QCOMPARE(lists.fields.at(i), fields[i]);
         QCOMPARE(part->fields.at(0), fields[0]);
         QCOMPARE(part->fields.at(1), fields[2]);
+        QCOMPARE(lists.search.entries(),
+                 QStringList({u"Name 0"_s, u"Name 0"_s, u"Name 1"_s, u"Name 1"_s, u"Name 2"_s, u"Name 2"_s}));
+        QCOMPARE(part->search.findString(u"name 2"_s), 2);
+        QCOMPARE(part->sortedNames(), QStringList({u"Name 0"_s, u"Name 2"_s}));
+    }
+
+    // A file read into pages of their own: whole when it is larger than expected, refused when
+    // larger than allowed, and the pages given back read as zeros while the rest stays.
+    void testPageBufferReadsAndGivesBack()
+    {
+        const auto page = qsizetype(::sysconf(_SC_PAGESIZE));
+        QByteArray content(3 * page + 100, Qt::Uninitialized);
+        for (qsizetype i = 0; i < content.size(); ++i)
+            content[i] = char('a' + i % 26);
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        QCOMPARE(file.write(content), content.size());
+        QVERIFY(file.flush());
+
+        PageBuffer bytes;
+        QString why;
+        QVERIFY(::lseek(file.handle(), 0, SEEK_SET) == 0);
+        QVERIFY(bytes.readToEnd(file.handle(), 10, 1 << 20, &why));
+        QCOMPARE(QByteArray(bytes.data(), bytes.size()), content);
+
+        bytes.giveBackBefore(page + 5);
+        QCOMPARE(QByteArray(bytes.data(), page), QByteArray(page, '\0'));
+        QCOMPARE(QByteArray(bytes.data() + page, bytes.size() - page), content.mid(page));
+        bytes.giveBackBefore(2); // behind what was given back: nothing changes
+        QCOMPARE(QByteArray(bytes.data() + page, bytes.size() - page), content.mid(page));
+
+        QVERIFY(::lseek(file.handle(), 0, SEEK_SET) == 0);
+        QVERIFY(!bytes.readToEnd(file.handle(), content.size(), 2 * page, &why));
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(bytes.size(), 0);
     }
 };
 

@@ -7,6 +7,7 @@
 // added).
 
 #include "mixedtexts.h"
+#include "packedtexts.h"
 #include "sharedtexts.h"
 
 #include <QString>
@@ -57,6 +58,14 @@ public:
         qsizetype index = -1;
     };
     virtual Kept keptSearchFields() const { return {}; }
+
+    // The file-as name and full name as the back-end keeps them: texts fileAs and fileAs + 1 of
+    // texts, for the lists to refer to; none (texts null) when it keeps them otherwise.
+    struct KeptNames {
+        std::shared_ptr<const PackedTexts> texts;
+        qsizetype fileAs = -1;
+    };
+    virtual KeptNames keptNames() const { return {}; }
 };
 
 // The fields of an item that is a Source; empty for another.

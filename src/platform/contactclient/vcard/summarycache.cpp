@@ -1,6 +1,7 @@
 #include "summarycache.h"
 
 #include "contactclient/vcard/summaryformat.h"
+#include "pagebuffer.h"
 #include "safefile.h"
 
 #include <QCryptographicHash>
@@ -163,30 +164,34 @@ bool SummaryCache::saveMemo(const FolderSnapshot& snapshot, const QByteArray& by
 
 std::shared_ptr<const FolderSnapshot> SummaryCache::load(const QString& folder) const
 {
-    const QByteArray bytes = readOwnFile(fileFor(folder));
-    if (bytes.isEmpty())
+    // The bytes are a block of their own, whose pages go back to the system as they are decoded
+    // and the rest when it is freed: the summary never stands whole beside the snapshot.
+    PageBuffer bytes;
+    if (!readOwnFile(fileFor(folder), bytes) || bytes.size() == 0)
         return nullptr;
-    // The bytes are one block mapped on its own (allocator::tuneAllocator): freed, they go back to
-    // the system at once.
-    return decodeSummary(bytes, folder);
+    return decodeSummary(QByteArray::fromRawData(bytes.data(), bytes.size()), folder,
+                         [&bytes](qsizetype consumed) { bytes.giveBackBefore(consumed); });
 }
 
-QByteArray SummaryCache::readOwnFile(const QString& path) const
+bool SummaryCache::readOwnFile(const QString& path, PageBuffer& bytes) const
 {
     if (!QFileInfo::exists(path))
-        return {};
+        return false;
     // Read only from a folder that is the user's alone.
     QString why;
     const safefile::Fd dir = safefile::openPrivateFolder(m_base, m_inside, &why);
     if (!dir.isOpen())
-        return {};
+        return false;
     safefile::FileInfo info;
     const safefile::Fd fd = safefile::openRegularFile(dir.get(), QFile::encodeName(QFileInfo(path).fileName()),
                                                       kMaxSummarySize, &info, &why);
-    QByteArray bytes;
-    if (!fd.isOpen() || !safefile::readToEnd(fd.get(), info.size, kMaxSummarySize, bytes, &why))
-        return {};
-    return bytes;
+    return fd.isOpen() && bytes.readToEnd(fd.get(), info.size, kMaxSummarySize, &why);
+}
+
+QByteArray SummaryCache::readOwnFile(const QString& path) const
+{
+    PageBuffer bytes;
+    return readOwnFile(path, bytes) ? QByteArray(bytes.data(), bytes.size()) : QByteArray();
 }
 
 bool SummaryCache::save(const FolderSnapshot& snapshot, QString* why) const

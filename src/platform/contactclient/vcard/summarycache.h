@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class PageBuffer;
+
 namespace contactclient {
 
 class SummaryCache {
@@ -49,6 +51,7 @@ private:
     bool keepsMemoOf(const FolderSnapshot& snapshot) const;
     // The bytes of one of the summaries folder's files; empty when it cannot be read.
     QByteArray readOwnFile(const QString& path) const;
+    bool readOwnFile(const QString& path, PageBuffer& bytes) const;
 
     QString m_base;
     QString m_inside;

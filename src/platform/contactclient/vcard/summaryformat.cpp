@@ -83,6 +83,7 @@ public:
     bool ok() const { return m_ok; }
     bool atEnd() const { return m_at == m_end; }
     qsizetype left() const { return m_end - m_at; }
+    const char* position() const { return m_at; }
 
     template <typename T> T take()
     {
@@ -215,7 +216,7 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
     }
     w.put(quint32(snapshot.files.size()));
     for (const VCardFile& f : snapshot.files) {
-        w.put(snapshot.fileName(size_t(&f - snapshot.files.data())));
+        w.put(snapshot.fileName(size_t(&f - snapshot.files.data())).toString());
         w.put(f.size);
         w.put(f.mtimeNs);
         w.put(f.ctimeNs);
@@ -254,7 +255,8 @@ QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& versi
     return w.bytes;
 }
 
-std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QString& folder)
+std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QString& folder,
+                                              const std::function<void(qsizetype consumed)>& consumed)
 {
     Reader header(bytes.constData(), bytes.size());
     if (bytes.size() < kHeaderSize || std::memcmp(bytes.constData(), kMagic, sizeof kMagic) != 0)
@@ -268,6 +270,12 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         return nullptr;
 
     Reader r(bytes.constData() + kHeaderSize, bytes.size() - kHeaderSize);
+    // Every so many records, the bytes behind the reader are done with.
+    constexpr size_t kRecordsBetweenReports = 4096;
+    const auto report = [&](size_t record) {
+        if (consumed && record % kRecordsBetweenReports == 0)
+            consumed(r.position() - bytes.constData());
+    };
     if (r.text() != QString::fromLatin1(versionKey()) || r.text() != canonicalFolder(folder) || !r.ok())
         return nullptr;
     auto snap = std::make_shared<FolderSnapshot>();
@@ -324,6 +332,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
         // In name order, as every snapshot is: files are found by it.
         if (r.ok() && i > 0 && !(snap->fileName(i - 1) < snap->fileName(i)))
             r.fail();
+        report(i);
     }
     if (!r.ok() || r.count(4 + 4 + 4 + 4 + 4 + 4 + 1 + 4) != items)
         return nullptr;
@@ -336,6 +345,7 @@ std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QSt
     quint32 file = 0;
     quint32 leftInFile = snap->files.empty() ? 0 : snap->files[0].itemCount;
     for (ItemRecord& item : snap->items) {
+        report(size_t(&item - snap->items.data()));
         while (leftInFile == 0)
             leftInFile = snap->files[++file].itemCount;
         --leftInFile;

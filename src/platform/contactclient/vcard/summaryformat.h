@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace contactclient {
@@ -20,7 +21,10 @@ QByteArray versionKey();
 QByteArray encodeSummary(const FolderSnapshot& snapshot, const QByteArray& version = versionKey());
 // The snapshot the bytes hold for the folder: null when they are damaged, cut short, written by
 // another version, or the summary of another folder. The snapshot's folder is set to folder.
-std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QString& folder);
+// consumed, when given, is told now and then how many of the bytes are decoded and never read
+// again, so that the caller can give back their memory while the rest is decoded.
+std::shared_ptr<FolderSnapshot> decodeSummary(const QByteArray& bytes, const QString& folder,
+                                              const std::function<void(qsizetype consumed)>& consumed = {});
 // The folder a summary is of, from its first bytes; empty when they are not a summary's.
 QString summaryFolder(const QByteArray& head);
 // The folder's path as summaries name it: links resolved.

@@ -24,6 +24,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <type_traits>
 
 #include <cerrno>
 #include <cstring>
@@ -81,10 +82,10 @@ struct FolderListing {
         const QString* wide = wideName(i);
         return wide ? *wide : QString(asciiName(i));
     }
-    bool sameName(size_t i, QStringView name) const
+    bool sameName(size_t i, QAnyStringView name) const
     {
         const QString* wide = wideName(i);
-        return wide ? *wide == name : name.compare(asciiName(i)) == 0;
+        return wide ? QAnyStringView::compare(*wide, name) == 0 : QAnyStringView::compare(asciiName(i), name) == 0;
     }
     qint64 findIn(const FolderSnapshot& snapshot, size_t i) const
     {
@@ -344,10 +345,15 @@ quint32 CategorySets::intern(const QStringList& folded)
     return number;
 }
 
-void FolderSnapshot::addFile(const VCardFile& file, QStringView name)
+void FolderSnapshot::addFile(const VCardFile& file, QAnyStringView name)
 {
     files.push_back(file);
-    fileNames.append(name);
+    name.visit([this](auto letters) {
+        if constexpr (std::is_same_v<decltype(letters), QUtf8StringView>)
+            fileNames.append(QStringView(letters.toString()));
+        else
+            fileNames.append(letters);
+    });
 }
 
 void FolderSnapshot::addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName, QStringView searchFields)
@@ -362,7 +368,7 @@ QString FolderSnapshot::entryId(const ItemRecord& item) const
 {
     const VCardFile& f = files[item.file];
     if (f.cards > 1)
-        return fileName(item.file) + QLatin1Char('#') + QString::number(item.card);
+        return fileName(item.file).toString() + QLatin1Char('#') + QString::number(item.card);
     return fileName(item.file).toString();
 }
 
@@ -372,32 +378,18 @@ bool isVCardFileName(const QString& name)
            name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
 }
 
-namespace {
-
-template <typename Name> qint64 findIn(const FolderSnapshot& snapshot, Name name)
+qint64 FolderSnapshot::findFile(QAnyStringView name) const
 {
     qint64 low = 0;
-    qint64 high = qint64(snapshot.files.size());
+    qint64 high = qint64(files.size());
     while (low < high) {
         const qint64 mid = low + (high - low) / 2;
-        if (snapshot.fileName(size_t(mid)).compare(name) < 0)
+        if (QAnyStringView::compare(fileName(size_t(mid)), name) < 0)
             low = mid + 1;
         else
             high = mid;
     }
-    return low < qint64(snapshot.files.size()) && snapshot.fileName(size_t(low)).compare(name) == 0 ? low : -1;
-}
-
-} // namespace
-
-qint64 FolderSnapshot::findFile(QStringView name) const
-{
-    return findIn(*this, name);
-}
-
-qint64 FolderSnapshot::findFile(QLatin1StringView name) const
-{
-    return findIn(*this, name);
+    return low < qint64(files.size()) && QAnyStringView::compare(fileName(size_t(low)), name) == 0 ? low : -1;
 }
 
 qint64 folderMtime(const QString& folder)
@@ -613,7 +605,7 @@ std::shared_ptr<const FolderSnapshot> readFolder(const QString& folder,
         for (size_t e = 0; e < at.size(); ++e) {
             if (!used[e])
                 continue;
-            while (f != fresh.end() && QStringView(results[*f].name) < before->fileName(e))
+            while (f != fresh.end() && QAnyStringView(results[*f].name) < before->fileName(e))
                 order.push_back({*f++, false});
             order.push_back(at[e]);
         }

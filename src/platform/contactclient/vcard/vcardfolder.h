@@ -82,7 +82,7 @@ struct FolderSnapshot {
     // with one generation hold the same records. {0, 0} for snapshots made otherwise.
     std::pair<quint64, quint64> generation{0, 0};
     std::vector<VCardFile> files;
-    PackedTexts fileNames; // files[i]'s name is fileNames.view(i)
+    MixedTexts fileNames; // files[i]'s name is fileNames.view(i): most names are ASCII, one byte a letter
     std::vector<ItemRecord> items;
     // Item i's file-as name is texts.view(2 * i), its full name texts.view(2 * i + 1).
     PackedTexts texts;
@@ -99,9 +99,9 @@ struct FolderSnapshot {
     QHash<QString, quint32> fileIndex;
 
     QString entryId(const ItemRecord& item) const;
-    QStringView fileName(size_t file) const { return fileNames.view(qsizetype(file)); }
+    QAnyStringView fileName(size_t file) const { return fileNames.view(qsizetype(file)); }
     // Adds a file at the end with its name.
-    void addFile(const VCardFile& file, QStringView name);
+    void addFile(const VCardFile& file, QAnyStringView name);
     // The names of items[i].
     QStringView fileAs(size_t i) const { return texts.view(2 * qsizetype(i)); }
     QStringView fullName(size_t i) const { return texts.view(2 * qsizetype(i) + 1); }
@@ -110,8 +110,7 @@ struct FolderSnapshot {
     void addItem(const ItemRecord& item, QStringView fileAs, QStringView fullName, QStringView searchFields = {});
     const QStringList& foldedCategories(const ItemRecord& item) const { return categorySets.at(item.categories); }
     // The place of the file in files, found in name order; -1 when there is none.
-    qint64 findFile(QStringView name) const;
-    qint64 findFile(QLatin1StringView name) const;
+    qint64 findFile(QAnyStringView name) const;
 };
 
 // Files larger than this are not read.

@@ -10,7 +10,7 @@ namespace {
 class RecordItem : public Item, public searchfields::Source {
 public:
     explicit RecordItem(const std::shared_ptr<const FolderSnapshot>& snapshot)
-        : m_snapshot(*snapshot), m_fields(snapshot, &snapshot->fields)
+        : m_snapshot(*snapshot), m_fields(snapshot, &snapshot->fields), m_names(snapshot, &snapshot->texts)
     {
     }
     void point(size_t item) { m_item = item; }
@@ -30,10 +30,12 @@ public:
             return {};
         return {m_fields, qsizetype(m_item)};
     }
+    KeptNames keptNames() const override { return {m_names, 2 * qsizetype(m_item)}; }
 
 private:
     const FolderSnapshot& m_snapshot;
     std::shared_ptr<const MixedTexts> m_fields; // the snapshot's, sharing its ownership
+    std::shared_ptr<const PackedTexts> m_names; // the same
     size_t m_item = 0;
 };
 
