@@ -583,6 +583,32 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
     return find(terms(query, known), ranking, limit);
 }
 
+namespace {
+
+// The contacts met in one pass of a search, each stamped with the pass's number: no table as
+// large as the book is cleared at every key, and the passes of a search share one.
+struct MetContacts {
+    std::vector<std::uint32_t> stamp;
+    std::uint32_t round = 0;
+
+    // The number of a new pass over count contacts.
+    std::uint32_t begin(size_t count)
+    {
+        if (stamp.size() < count) {
+            stamp.assign(count, 0);
+            round = 0;
+        }
+        if (++round == 0) {
+            std::fill(stamp.begin(), stamp.end(), 0);
+            round = 1;
+        }
+        return round;
+    }
+};
+thread_local MetContacts metContacts;
+
+} // namespace
+
 std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& queryTerms, const Ranking& ranking,
                                                     int limit) const
 {
@@ -661,16 +687,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     // term's postings are read (a term whose numbers are checked contact by contact has none).
     const bool scanPays = broad[driver] || fewest * fewest >= 4 * size_t(limit) * size_t(m_count);
     if (fewest > broadFrom && (scanPays || sourceNames >= size_t(limit))) {
-        thread_local std::vector<std::uint32_t> seen;
-        thread_local std::uint32_t seenRound = 0;
-        if (seen.size() < size_t(m_count)) {
-            seen.assign(size_t(m_count), 0);
-            seenRound = 0;
-        }
-        if (++seenRound == 0) {
-            std::fill(seen.begin(), seen.end(), 0);
-            seenRound = 1;
-        }
+        const std::uint32_t seenRound = metContacts.begin(size_t(m_count));
+        std::vector<std::uint32_t>& seen = metContacts.stamp;
         std::vector<Candidate> shown;
         size_t byNameCount = 0;
         bool gaveUp = false;
@@ -758,18 +776,11 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         int otherField; // the lowest other field the driver matched, -1: none
         bool nameHit;
     };
-    thread_local std::vector<std::uint32_t> stamp;
+    const std::uint32_t round = metContacts.begin(size_t(m_count));
+    std::vector<std::uint32_t>& stamp = metContacts.stamp;
     thread_local std::vector<std::uint32_t> slot;
-    thread_local std::uint32_t round = 0;
-    if (stamp.size() < size_t(m_count)) {
-        stamp.assign(size_t(m_count), 0);
+    if (slot.size() < size_t(m_count))
         slot.resize(size_t(m_count));
-        round = 0;
-    }
-    if (++round == 0) {
-        std::fill(stamp.begin(), stamp.end(), 0);
-        round = 1;
-    }
     std::vector<Hit> hits;
     auto visit = [&](const Ref& posting) {
         const std::uint32_t c = posting.id;

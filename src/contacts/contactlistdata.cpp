@@ -5,6 +5,7 @@
 #include "contactclient/searchfields.h"
 #include "contacts/listsmemo.h"
 #include "contacts/namesort.h"
+#include "contacts/renumbering.h"
 
 ContactListData buildContactLists(const contactclient::ItemSet& items)
 {
@@ -63,22 +64,19 @@ ContactListData subsetOf(const ContactListData& all, const std::vector<std::uint
     // The fields are the same texts as all's.
     data.fields = all.fields.subset(contacts);
     data.inWhole = contacts;
-    std::vector<std::int32_t> renumbered(all.order.size(), -1);
-    for (std::size_t i = 0; i < contacts.size(); ++i) {
-        const std::uint32_t c = contacts[i];
+    for (const std::uint32_t c : contacts) {
         entries.push_back(2 * c);
         entries.push_back(2 * c + 1);
         data.entryIds.append(all.entryIds.at(c));
-        renumbered[c] = static_cast<std::int32_t>(i);
     }
     data.search = SearchList::subset(all.search, entries);
     // The names keep the order they have among all: the order of a name depends on the names alone
     // and, among equal ones, on their order in the items, which the subset keeps.
+    const Renumbering renumbered(all.order.size(), contacts);
     data.order.reserve(contacts.size());
-    for (std::size_t k = 0; k < all.order.size(); ++k) {
-        const std::int32_t c = renumbered[all.order[k]];
-        if (c >= 0)
-            data.order.push_back(static_cast<std::uint32_t>(c));
+    for (const std::uint32_t c : all.order) {
+        if (renumbered.kept(c))
+            data.order.push_back(renumbered.placeOf(c));
     }
     return data;
 }

@@ -1,5 +1,7 @@
 #include "searchlist.h"
 
+#include "contacts/renumbering.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -254,13 +256,11 @@ SearchList SearchList::subset(const SearchList& list, const std::vector<std::uin
     }
     // The sorted order is the list's own with the other entries left out, since renumbering the
     // kept ones keeps their order.
-    std::vector<std::int32_t> renumbered(static_cast<std::size_t>(list.count()), -1);
-    for (std::size_t i = 0; i < positions.size(); ++i)
-        renumbered[positions[i]] = static_cast<std::int32_t>(i);
+    const Renumbering renumbered(std::size_t(list.count()), positions);
     out.m_sorted.reserve(positions.size());
     for (std::uint32_t p : list.m_sorted) {
-        if (renumbered[p] >= 0)
-            out.m_sorted.push_back(static_cast<std::uint32_t>(renumbered[p]));
+        if (renumbered.kept(p))
+            out.m_sorted.push_back(renumbered.placeOf(p));
     }
     out.buildTree();
     return out;
