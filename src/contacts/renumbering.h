@@ -9,7 +9,8 @@
 
 class Renumbering {
 public:
-    Renumbering(std::size_t n, const std::vector<std::uint32_t>& kept) : m_bits((n + 63) / 64, 0), m_before(m_bits.size(), 0)
+    Renumbering(std::size_t n, const std::vector<std::uint32_t>& kept)
+        : m_bits((n + 63) / 64, 0), m_before(m_bits.size(), 0)
     {
         for (const std::uint32_t i : kept)
             m_bits[i / 64] |= std::uint64_t(1) << (i % 64);
