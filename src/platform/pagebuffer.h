@@ -26,7 +26,7 @@ public:
     void giveBackBefore(qsizetype offset);
 
 private:
-    bool grow(std::size_t capacity, QString* why);
+    bool grow(std::size_t capacity);
     void release();
 
     char* m_block = nullptr;

@@ -136,33 +136,52 @@ Fd openRegularFile(int dirFd, const QByteArray& name, qint64 maxSize, FileInfo* 
     return fd;
 }
 
-bool readToEnd(int fd, qint64 sizeHint, qint64 maxSize, QByteArray& data, QString* why)
+qint64 readToEnd(int fd, qint64 sizeHint, qint64 maxSize, const std::function<char*(qint64 bytes)>& room, QString* why)
 {
     // One byte more than expected shows the end in the same read.
-    data.resize(std::min<qint64>(std::max<qint64>(sizeHint, 0), maxSize) + 1);
-    allocator::preferHugePages(data.constData(), std::size_t(data.size()));
-    qsizetype filled = 0;
+    qint64 size = std::min<qint64>(std::max<qint64>(sizeHint, 0), maxSize) + 1;
+    char* data = room(size);
+    qint64 filled = 0;
     for (;;) {
-        if (filled == data.size()) {
+        if (!data) {
+            setWhy(why, systemError(ENOMEM));
+            return -1;
+        }
+        if (filled == size) {
             if (filled > maxSize) {
                 setWhy(why, QStringLiteral("grew past %1 MB while being read").arg(maxSize / (1024 * 1024)));
-                data.clear();
-                return false;
+                return -1;
             }
-            data.resize(std::min<qint64>(data.size() * 2, maxSize + 1));
+            size = std::min<qint64>(size * 2, maxSize + 1);
+            data = room(size);
+            continue;
         }
-        const qsizetype asked = data.size() - filled;
-        const ssize_t n = ::read(fd, data.data() + filled, static_cast<size_t>(asked));
+        const ssize_t n = ::read(fd, data + filled, static_cast<size_t>(size - filled));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
             setWhy(why, systemError(errno));
-            data.clear();
-            return false;
+            return -1;
         }
         if (n == 0)
-            break;
+            return filled;
         filled += n;
+    }
+}
+
+bool readToEnd(int fd, qint64 sizeHint, qint64 maxSize, QByteArray& data, QString* why)
+{
+    const qint64 filled = readToEnd(
+        fd, sizeHint, maxSize,
+        [&data](qint64 bytes) {
+            data.resize(bytes);
+            allocator::preferHugePages(data.constData(), std::size_t(data.size()));
+            return data.data();
+        },
+        why);
+    if (filled < 0) {
+        data.clear();
+        return false;
     }
     data.truncate(filled);
     return true;

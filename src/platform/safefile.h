@@ -8,6 +8,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 #include <sys/types.h>
 
 namespace safefile {
@@ -50,6 +52,10 @@ Fd openRegularFile(int dirFd, const QByteArray& name, qint64 maxSize, FileInfo* 
 // Reads a file opened by openRegularFile to its end, never more than maxSize bytes. False (why
 // set) when a read fails or the file grew past maxSize.
 bool readToEnd(int fd, qint64 sizeHint, qint64 maxSize, QByteArray& data, QString* why);
+
+// The same into room of the caller's: room(n) makes room for n bytes and gives where they start
+// (the bytes read so far kept), or null when it cannot. The bytes read, or -1 (why set).
+qint64 readToEnd(int fd, qint64 sizeHint, qint64 maxSize, const std::function<char*(qint64 bytes)>& room, QString* why);
 
 // openRegularFile and readToEnd by path, retrying a few times when the file vanishes for a moment
 // (a card replaced by rename while it is read). An empty result with why set on failure;
