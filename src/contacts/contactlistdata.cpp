@@ -29,7 +29,7 @@ ContactListData buildContactLists(const contactclient::ItemSet& items)
             data.search.append(item.FullName());
         }
         data.entryIds.append(item.EntryID());
-        contactclient::searchfields::appendTo(data.fields, item);
+        contactclient::searchfields::appendTo(data.fields, source);
     });
     data.entryIds.squeeze();
     data.fields.squeeze();

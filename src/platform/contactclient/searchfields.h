@@ -75,11 +75,10 @@ template <typename Item> QString of(const Item& item)
     return source ? source->searchFields() : QString();
 }
 
-// Adds the fields of an item to the lists' texts: referred to where the back-end keeps them
-// packed, else copied.
-template <typename Item> void appendTo(SharedTexts& texts, const Item& item)
+// Adds the fields of an item (its Source, null for an item that is none) to the lists' texts:
+// referred to where the back-end keeps them packed, else copied.
+inline void appendTo(SharedTexts& texts, const Source* source)
 {
-    const auto* source = dynamic_cast<const Source*>(&item);
     if (!source) {
         texts.append(QStringView());
         return;
