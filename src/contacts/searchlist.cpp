@@ -66,31 +66,6 @@ QStringList SearchList::entries() const
     return all;
 }
 
-void SearchList::foldInPlace(char16_t* p, qsizetype n)
-{
-    // Code point by code point, as QString::toCaseFolded does; simple folding maps a character
-    // to one of the same width (a pair stays a pair), so the text keeps its length. A lone half
-    // of a pair stays as it is and never joins a neighbour.
-    for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] < 0x80) {
-            // ASCII, most of most address books: only A to Z fold.
-            if (p[i] >= u'A' && p[i] <= u'Z')
-                p[i] = static_cast<char16_t>(p[i] + (u'a' - u'A'));
-        } else if (QChar::isHighSurrogate(p[i]) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
-            const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(p[i], p[i + 1]));
-            if (QChar::requiresSurrogates(folded)) {
-                p[i] = QChar::highSurrogate(folded);
-                p[i + 1] = QChar::lowSurrogate(folded);
-            }
-            ++i;
-        } else if (!QChar::isSurrogate(p[i])) {
-            const char32_t folded = QChar::toCaseFolded(char32_t(p[i]));
-            if (!QChar::requiresSurrogates(folded))
-                p[i] = static_cast<char16_t>(folded);
-        }
-    }
-}
-
 char16_t SearchList::foldedAt(QStringView text, qsizetype i)
 {
     const char16_t c = text[i].unicode();
@@ -153,8 +128,9 @@ bool SearchList::beginsWithFolded(QStringView entry, Folded folded)
 
 QString SearchList::foldedCopy(const QString& text)
 {
-    QString f = text;
-    foldInPlace(reinterpret_cast<char16_t*>(f.data()), f.size());
+    QString f(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        f[i] = QChar(foldedAt(text, i));
     return f;
 }
 

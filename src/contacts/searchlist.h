@@ -70,12 +70,10 @@ public:
 
     bool isIndexed() const { return m_indexed; }
 
-    // Unicode simple case folding of every character, keeping the length. Folded texts compare
-    // code unit by code unit as QString::compare(…, Qt::CaseInsensitive) compares the originals.
-    static void foldInPlace(char16_t* text, qsizetype length);
-
-    // Code unit i of the text folded as foldInPlace folds it (a pair of surrogates as one
-    // character).
+    // Code unit i of the text under Unicode simple case folding, as QString::toCaseFolded folds
+    // it (a pair of surrogates as one character), but for a lone half of a pair, which stays as
+    // it is. Folded texts compare code unit by code unit as QString::compare(…,
+    // Qt::CaseInsensitive) compares the originals.
     static char16_t foldedAt(QStringView text, qsizetype i);
     // The folded texts compared code unit by code unit, as their folded copies would compare.
     static int compareFolded(QStringView a, QStringView b);
