@@ -7,6 +7,7 @@
 #include "window/twips.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
 
@@ -54,12 +55,37 @@ inline bool exposed(const QWidget& w)
 // How long to wait for the X server and the window manager on a busy machine.
 inline constexpr int kPatience = 20000;
 
+// A number xwininfo prints ("Width: 640"), 0 when it is not there.
+inline int xwininfoField(const QString& info, const QString& name)
+{
+    const QRegularExpression pattern(QRegularExpression::escape(name) + QStringLiteral(":\\s*(-?\\d+)"));
+    return pattern.match(info).captured(1).toInt();
+}
+
+// Where the X server has the window now, in Qt's pixels.
+inline QRect serverGeometry(const QWidget& window)
+{
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window.winId())});
+    const QRect device(xwininfoField(info, QStringLiteral("Absolute upper-left X")),
+                       xwininfoField(info, QStringLiteral("Absolute upper-left Y")),
+                       xwininfoField(info, QStringLiteral("Width")), xwininfoField(info, QStringLiteral("Height")));
+    const qreal ratio = window.devicePixelRatioF();
+    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
+        .toAlignedRect();
+}
+
 // Until the window manager has caught up with the last geometry asked for, answers to earlier
-// requests can briefly report an older place.
+// requests can briefly report an older place. Qt takes a top-level window's new geometry as soon as
+// it asks for it, so a click aimed by Qt's geometry waits until the X server has the window there too
+// (a busy window manager can take a while).
 inline bool settled(const QWidget& window)
 {
-    return QTest::qWaitFor([&window] { return window.geometry() == twips::toPixels(twips::geometry(&window)); },
-                           kPatience);
+    return QTest::qWaitFor(
+        [&window] {
+            return window.geometry() == twips::toPixels(twips::geometry(&window)) &&
+                   serverGeometry(window) == window.geometry();
+        },
+        kPatience);
 }
 
 // What the X server says about the window, for failure messages.

@@ -12,12 +12,6 @@
 
 namespace {
 
-int field(const QString& text, const QString& name)
-{
-    const QRegularExpression pattern(QRegularExpression::escape(name) + QStringLiteral(":\\s*(-?\\d+)"));
-    return pattern.match(text).captured(1).toInt();
-}
-
 // The window with its frame, as the X server and the window manager have it; empty while the
 // window manager has not framed it.
 QRect outerFrame(const QWidget& window)
@@ -32,9 +26,10 @@ QRect outerFrame(const QWidget& window)
     const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
     const int left = m.captured(1).toInt(), right = m.captured(2).toInt();
     const int top = m.captured(3).toInt(), bottom = m.captured(4).toInt();
-    return {field(info, QStringLiteral("Absolute upper-left X")) - left,
-            field(info, QStringLiteral("Absolute upper-left Y")) - top,
-            field(info, QStringLiteral("Width")) + left + right, field(info, QStringLiteral("Height")) + top + bottom};
+    return {xwininfoField(info, QStringLiteral("Absolute upper-left X")) - left,
+            xwininfoField(info, QStringLiteral("Absolute upper-left Y")) - top,
+            xwininfoField(info, QStringLiteral("Width")) + left + right,
+            xwininfoField(info, QStringLiteral("Height")) + top + bottom};
 }
 
 bool centredIn(const QRect& outer, const QRect& screen)

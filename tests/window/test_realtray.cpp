@@ -57,14 +57,14 @@ private slots:
                     ui<QToolButton>(form, "cmdMin")->mapToGlobal(ui<QToolButton>(form, "cmdMin")->rect().center()));
             xdotool(QStringLiteral("click 1"));
         }
-        QTRY_VERIFY(!form.isVisible());
+        QTRY_VERIFY2_WITH_TIMEOUT(!form.isVisible(), qPrintable(describe(form)), kPatience);
         QVERIFY(form.tray()->isInTray());
         QSystemTrayIcon* icon = form.tray()->icon();
         QVERIFY(icon && icon->isVisible());
         QCOMPARE(icon->toolTip(), QStringLiteral("Quintel"));
         // The tray host may still be placing the new icon where the last test's icon was.
         QRect iconPlace;
-        QTRY_VERIFY(settledPlace(*icon, iconPlace));
+        QTRY_VERIFY_WITH_TIMEOUT(settledPlace(*icon, iconPlace), kPatience);
 
         xdotool(QStringLiteral("mousemove"), iconPlace.center());
         xdotool(QStringLiteral("click 3")); // a right click opens the menu, and leaves the bar where it is
@@ -112,7 +112,7 @@ private slots:
         form.tray()->cmdMin_Click();
         QTRY_VERIFY(!form.isVisible());
         QRect iconPlace;
-        QTRY_VERIFY(settledPlace(*form.tray()->icon(), iconPlace));
+        QTRY_VERIFY_WITH_TIMEOUT(settledPlace(*form.tray()->icon(), iconPlace), kPatience);
 
         xdotool(QStringLiteral("mousemove"), iconPlace.center());
         xdotool(QStringLiteral("click 3"));
