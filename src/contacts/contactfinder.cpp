@@ -162,6 +162,20 @@ std::vector<ContactFinder::Term> ContactFinder::terms(QStringView query, textfol
 
 ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
 {
+    // The alphabetical order first: inside the index a contact is numbered by its place in it (ties
+    // kept in item order), so that every list of contacts the index holds (a word's, the numbers a
+    // run of digits stands in) is already in the order rows are shown, and a search that finds
+    // thousands reads only as far as the rows it shows.
+    m_rank.resize(size_t(m_count));
+    for (int c = 0; c < m_count; ++c)
+        m_rank[size_t(c)] = source.alphabeticalRank ? source.alphabeticalRank(c) : std::uint32_t(c);
+    m_byRank.resize(size_t(m_count));
+    std::iota(m_byRank.begin(), m_byRank.end(), 0u);
+    std::sort(m_byRank.begin(), m_byRank.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return std::tie(m_rank[a], a) < std::tie(m_rank[b], b); });
+    for (std::uint32_t k = 0; k < m_byRank.size(); ++k)
+        m_rank[m_byRank[k]] = k;
+
     // The distinct words met, numbered as met: word i is arena[starts[i], starts[i + 1]). A table
     // of open addressing finds a word's number (a map of strings would take several times the
     // memory while the index is built).
@@ -194,7 +208,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         return id;
     };
     textfold::Folder folder;
-    std::uint32_t contact = 0;
+    std::uint32_t contact = 0; // the index's number of the contact being read
     int fieldNo = 0;
     std::vector<Ref> own; // the words of the contact being read, by their number
     auto key = [&](const std::string& text, Kind kind) {
@@ -248,8 +262,9 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         ++fieldNo;
     };
     m_contactNumbers.reserve(size_t(m_count) + 1);
-    for (int c = 0; c < m_count; ++c) {
-        contact = std::uint32_t(c);
+    for (std::uint32_t k = 0; k < std::uint32_t(m_count); ++k) {
+        contact = k;
+        const int c = int(m_byRank[k]);
         fieldNo = 0;
         m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
         if (contact < kMaxIds) {
@@ -313,19 +328,8 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
                   byWord);
     m_forward.shrink_to_fit();
 
-    // The alphabetical order: each contact's place in it (ties kept in item order).
-    m_rank.resize(size_t(m_count));
-    for (int c = 0; c < m_count; ++c)
-        m_rank[size_t(c)] = source.alphabeticalRank ? source.alphabeticalRank(c) : std::uint32_t(c);
-    m_byRank.resize(size_t(m_count));
-    std::iota(m_byRank.begin(), m_byRank.end(), 0u);
-    std::sort(m_byRank.begin(), m_byRank.end(),
-              [this](std::uint32_t a, std::uint32_t b) { return std::tie(m_rank[a], a) < std::tie(m_rank[b], b); });
-    for (std::uint32_t k = 0; k < m_byRank.size(); ++k)
-        m_rank[m_byRank[k]] = k;
-
     // Each word's contacts, by counting: first those it begins a name of, then the others, each
-    // part in alphabetical order (contacts are put in that order).
+    // part in alphabetical order (contacts are put in the order of their numbers).
     m_postStart.assign(wordCount + 1, 0);
     m_namePostCount.assign(wordCount + 1, 0);
     for (const Ref& r : m_forward) {
@@ -342,7 +346,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     }
     std::partial_sum(m_namePostCount.begin(), m_namePostCount.end(), m_namePostCount.begin());
     m_postings.resize(m_forward.size());
-    for (const std::uint32_t c : m_byRank) {
+    for (std::uint32_t c = 0; c < std::uint32_t(m_count); ++c) {
         for (std::uint32_t f = m_forwardStart[c]; f < m_forwardStart[c + 1]; ++f) {
             const Ref& r = m_forward[f];
             std::uint32_t& at = r.name ? nameFill[r.id] : otherFill[r.id];
@@ -352,11 +356,13 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
 }
 
 bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
-                            const std::vector<std::vector<Range>>& ranges, const std::vector<std::vector<Ref>>& numbers,
-                            const std::vector<char>& broad, size_t skip, Row& row) const
+                            const std::vector<std::vector<Range>>& ranges, size_t skip, Row& row) const
 {
     const Ref* begin = m_forward.data() + m_forwardStart[c];
     const Ref* end = m_forward.data() + m_forwardStart[c + 1];
+    // The field shown is that of the first term (as typed) that no name matched, whichever term
+    // the search started from.
+    size_t fieldTerm = row.field >= 0 ? skip : SIZE_MAX;
     for (size_t t = 0; t < ranges.size(); ++t) {
         if (t == skip)
             continue;
@@ -374,7 +380,7 @@ bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
                     otherField = at->field;
             }
         }
-        const int numberField = numberFieldIn(c, t, terms, numbers, broad);
+        const int numberField = terms[t].numbers.empty() ? -1 : numberFieldOf(c, terms[t]);
         if (numberField >= 0) {
             hit = true;
             if (otherField < 0 || numberField < otherField)
@@ -384,8 +390,10 @@ bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
             return false;
         if (!nameHit) {
             row.byName = false;
-            if (row.field < 0)
+            if (t < fieldTerm) {
                 row.field = otherField;
+                fieldTerm = t;
+            }
         }
     }
     return true;
@@ -445,17 +453,6 @@ int ContactFinder::numberFieldOf(std::uint32_t c, const Term& term) const
     return field;
 }
 
-int ContactFinder::numberFieldIn(std::uint32_t c, size_t t, const std::vector<Term>& terms,
-                                 const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad) const
-{
-    if (broad[t])
-        return numberFieldOf(c, terms[t]);
-    const std::vector<Ref>& inNumbers = numbers[t];
-    const auto number = std::lower_bound(inNumbers.begin(), inNumbers.end(), c,
-                                         [](const Ref& ref, std::uint32_t id) { return ref.id < id; });
-    return number != inNumbers.end() && number->id == c ? number->field : -1;
-}
-
 std::string_view ContactFinder::numberDigits(std::uint32_t n) const
 {
     const size_t from = m_numberStart[n] + 1;
@@ -491,10 +488,29 @@ std::vector<std::uint32_t> ContactFinder::placesOf(const std::string& digits) co
     return places;
 }
 
-std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size_t most, bool& broad) const
+std::uint32_t ContactFinder::numberAt(std::uint32_t place, std::uint32_t from) const
 {
-    std::vector<Ref> hits;
-    broad = false;
+    // Looked for from the number before in steps that double, the places asked for ascending.
+    size_t step = 1;
+    size_t below = from;
+    while (below + step < m_numberStart.size() && m_numberStart[below + step] <= place) {
+        below += step;
+        step *= 2;
+    }
+    const auto upTo = m_numberStart.begin() + std::ptrdiff_t(std::min(below + step, m_numberStart.size()));
+    return std::uint32_t(std::upper_bound(m_numberStart.begin() + std::ptrdiff_t(below), upTo, place) -
+                         m_numberStart.begin()) -
+           1;
+}
+
+ContactFinder::NumberHits ContactFinder::numberHits(const Term& term, size_t most) const
+{
+    NumberHits hits;
+    const auto tooMany = [&hits] {
+        hits = NumberHits{};
+        hits.broad = true;
+        return hits;
+    };
     for (const Term::Digits& pattern : term.numbers) {
         if (pattern.digits.empty())
             continue;
@@ -504,34 +520,23 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
                 std::lower_bound(m_nationalByDigits.begin(), m_nationalByDigits.end(), std::string_view(pattern.digits),
                                  [this](std::uint32_t n, std::string_view digits) { return numberDigits(n) < digits; });
             for (auto n = from; n != m_nationalByDigits.end() && numberDigits(*n).starts_with(pattern.digits); ++n) {
-                if (hits.size() > most) {
-                    broad = true;
-                    return {};
-                }
-                hits.push_back(m_numberOwner[*n]);
+                if (hits.listed.size() > most)
+                    return tooMany();
+                hits.listed.push_back(m_numberOwner[*n]);
             }
             continue;
         }
         if (pattern.digits.size() >= 3) {
-            const std::vector<std::uint32_t> places = placesOf(pattern.digits);
-            if (hits.size() + places.size() > most + 1) {
-                broad = true;
-                return {};
-            }
-            // The places ascend: each number is looked for from the last, in steps that double.
-            size_t number = 0;
-            for (const std::uint32_t at : places) {
-                size_t step = 1;
-                size_t below = number;
-                while (below + step < m_numberStart.size() && m_numberStart[below + step] <= at) {
-                    below += step;
-                    step *= 2;
-                }
-                const auto upTo = m_numberStart.begin() + std::ptrdiff_t(std::min(below + step, m_numberStart.size()));
-                number = size_t(std::upper_bound(m_numberStart.begin() + std::ptrdiff_t(below), upTo, at) -
-                                m_numberStart.begin()) -
-                         1;
-                hits.push_back(m_numberOwner[number]);
+            // Kept as places: the numbers they stand in are only looked up as far as they are read.
+            std::vector<std::uint32_t> places = placesOf(pattern.digits);
+            if (hits.places.empty()) {
+                hits.places = std::move(places);
+            } else {
+                std::vector<std::uint32_t> both;
+                both.reserve(hits.places.size() + places.size());
+                std::set_union(hits.places.begin(), hits.places.end(), places.begin(), places.end(),
+                               std::back_inserter(both));
+                hits.places = std::move(both);
             }
             continue;
         }
@@ -541,25 +546,21 @@ std::vector<ContactFinder::Ref> ContactFinder::numberHits(const Term& term, size
         const size_t firstRun = size_t(needle[0] - '0') * 100 + (needle.size() > 1 ? size_t(needle[1] - '0') * 10 : 0);
         const size_t runs = needle.size() > 1 ? 10 : 100;
         const size_t often = m_trigramStart[firstRun + runs] - m_trigramStart[firstRun];
-        if (hits.size() + often > most + 1) {
-            broad = true;
-            return {};
-        }
+        if (hits.listed.size() + often > most + 1)
+            return tooMany();
+        std::uint32_t number = 0;
         for (size_t at = m_numbers.find(needle); at != std::string::npos; at = m_numbers.find(needle, at + 1)) {
-            if (hits.size() > most) {
-                broad = true;
-                return {};
-            }
-            const auto number = size_t(std::upper_bound(m_numberStart.begin(), m_numberStart.end(), std::uint32_t(at)) -
-                                       m_numberStart.begin()) -
-                                1;
-            hits.push_back(m_numberOwner[number]);
+            if (hits.listed.size() > most)
+                return tooMany();
+            number = numberAt(std::uint32_t(at), number);
+            hits.listed.push_back(m_numberOwner[number]);
         }
     }
-    std::sort(hits.begin(), hits.end(), [](const Ref& a, const Ref& b) { return byIdThenField(a) < byIdThenField(b); });
-    hits.erase(std::unique(hits.begin(), hits.end(),
-                           [](const Ref& a, const Ref& b) { return a.id == b.id && a.field == b.field; }),
-               hits.end());
+    std::sort(hits.listed.begin(), hits.listed.end(),
+              [](const Ref& a, const Ref& b) { return byIdThenField(a) < byIdThenField(b); });
+    hits.listed.erase(std::unique(hits.listed.begin(), hits.listed.end(),
+                                  [](const Ref& a, const Ref& b) { return a.id == b.id && a.field == b.field; }),
+                      hits.listed.end());
     return hits;
 }
 
@@ -615,17 +616,14 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     if (queryTerms.empty() || m_count == 0 || limit <= 0)
         return {};
     std::vector<std::vector<Range>> ranges;
-    std::vector<std::vector<Ref>> numbers;
-    std::vector<char> broad; // the term's digits stand in more numbers than are collected
+    std::vector<NumberHits> numbers;
     size_t driver = 0;
     size_t fewest = SIZE_MAX;
     const size_t broadFrom = size_t(limit) * 64;
     for (const Term& t : queryTerms) {
         ranges.push_back(rangesOf(t));
-        bool many = false;
-        numbers.push_back(numberHits(t, broadFrom, many));
-        broad.push_back(many ? 1 : 0);
-        size_t postings = many ? size_t(m_count) * 4 : numbers.back().size();
+        numbers.push_back(numberHits(t, broadFrom));
+        size_t postings = numbers.back().broad ? size_t(m_count) * 4 : numbers.back().size();
         for (const Range& r : ranges.back())
             postings += m_postStart[r.to] - m_postStart[r.from];
         if (postings == 0)
@@ -636,10 +634,12 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         }
     }
 
+    // The ranking speaks of the caller's contacts; the index numbers them by their alphabetical
+    // place (k below).
     struct Candidate {
         int tier;
         float use;
-        std::uint32_t rank;
+        std::uint32_t k;
         Row row;
     };
     const auto before = [](const Candidate& a, const Candidate& b) {
@@ -647,30 +647,69 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             return a.tier < b.tier;
         if (a.use != b.use)
             return a.use > b.use;
-        return a.rank < b.rank;
+        return a.k < b.k;
     };
-    const auto useOf = [&](std::uint32_t c) { return c < ranking.use.size() ? ranking.use[c] : 0.0f; };
-    const auto member = [&](std::uint32_t c) { return ranking.members.empty() || ranking.members[c] != 0; };
-    const auto candidateOf = [&](const Row& row) {
-        const std::uint32_t c = row.contact;
-        const int tier = std::int64_t(c) == ranking.first ? 0 : row.byName ? 1 : 2;
-        return Candidate{tier, useOf(c), m_rank[c], row};
+    const std::int64_t first =
+        ranking.first >= 0 && ranking.first < m_count ? std::int64_t(m_rank[size_t(ranking.first)]) : -1;
+    const auto useOf = [&](std::uint32_t k) {
+        const std::uint32_t c = m_byRank[k];
+        return c < ranking.use.size() ? ranking.use[c] : 0.0f;
     };
-    const auto rowsOf = [](std::vector<Candidate>& candidates, int most) {
-        const auto cut = std::min(candidates.size(), size_t(most));
-        std::vector<Row> rows;
-        rows.reserve(cut);
-        for (size_t i = 0; i < cut; ++i)
-            rows.push_back(candidates[i].row);
-        return rows;
+    const auto member = [&](std::uint32_t k) { return ranking.members.empty() || ranking.members[m_byRank[k]] != 0; };
+
+    const std::uint32_t seenRound = metContacts.begin(size_t(m_count));
+    std::vector<std::uint32_t>& seen = metContacts.stamp;
+    std::vector<Candidate> shown;
+    size_t byNameCount = 0;
+    // Contact k once, with what is known of how it matched: the terms but skip are looked up.
+    auto consider = [&](std::uint32_t k, size_t skip = SIZE_MAX, Row row = Row{0, true, -1}) {
+        if (seen[k] == seenRound)
+            return false;
+        seen[k] = seenRound;
+        if (!member(k))
+            return false;
+        row.contact = k;
+        if (!matches(k, queryTerms, ranges, skip, row))
+            return false;
+        const int tier = std::int64_t(k) == first ? 0 : row.byName ? 1 : 2;
+        shown.push_back(Candidate{tier, useOf(k), k, row});
+        byNameCount += tier < 2 ? 1 : 0;
+        return true;
+    };
+    const auto rows = [&] {
+        const auto most = std::min(shown.size(), size_t(limit));
+        std::partial_sort(shown.begin(), shown.begin() + std::ptrdiff_t(most), shown.end(), before);
+        std::vector<Row> found;
+        found.reserve(most);
+        for (size_t i = 0; i < most; ++i) {
+            found.push_back(shown[i].row);
+            found.back().contact = m_byRank[shown[i].k];
+        }
+        return found;
     };
 
-    // A query that many contacts answer. The contacts used come first, whatever matched; then the
-    // others matched by names, in alphabetical order: they are taken from the names' postings of
-    // the term with the fewest, merged in that order, until the list is full of contacts matched by
-    // names (none after them could show). When the names do not fill it, the others are taken in
-    // the order they would be shown (the alphabet) until the list is full, instead of every
-    // contact the driver word names being checked.
+    // When the driver term names few contacts, all are read. Else the contacts used are checked
+    // first: they come first, whatever matched (use is never below 0: all others share 0), and the
+    // rest is read in the order it is shown, only as far as the list fills.
+    const size_t usedCount = ranking.used.empty() ? ranking.use.size() : ranking.used.size();
+    const bool readAll = fewest <= 2 * std::max(usedCount, size_t(limit));
+    if (first >= 0)
+        consider(std::uint32_t(first));
+    if (!readAll && !ranking.used.empty()) {
+        for (const std::uint32_t c : ranking.used)
+            if (c < std::uint32_t(m_count) && ranking.use.size() > c && ranking.use[c] > 0)
+                consider(m_rank[c]);
+    } else if (!readAll) {
+        for (std::uint32_t c = 0; c < ranking.use.size() && c < std::uint32_t(m_count); ++c)
+            if (ranking.use[c] > 0)
+                consider(m_rank[c]);
+    }
+
+    // A query that many contacts answer. The others matched by names come in alphabetical order:
+    // they are taken from the names' postings of the term with the fewest, merged in that order,
+    // until the list is full of contacts matched by names (none after them could show). When the
+    // names do not fill it, the others are taken in the order they would be shown (the alphabet)
+    // until the list is full, instead of every contact the driver word names being checked.
     // The term whose words begin the fewest names (contacts matched by names have it there).
     size_t source = 0;
     size_t sourceNames = SIZE_MAX;
@@ -685,38 +724,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     }
     // Whether contacts spread evenly over the alphabet would fill the list sooner than the driver
     // term's postings are read (a term whose numbers are checked contact by contact has none).
-    const bool scanPays = broad[driver] || fewest * fewest >= 4 * size_t(limit) * size_t(m_count);
-    if (fewest > broadFrom && (scanPays || sourceNames >= size_t(limit))) {
-        const std::uint32_t seenRound = metContacts.begin(size_t(m_count));
-        std::vector<std::uint32_t>& seen = metContacts.stamp;
-        std::vector<Candidate> shown;
-        size_t byNameCount = 0;
-        bool gaveUp = false;
-        // skip: a term the contact is known to have among its names.
-        auto consider = [&](std::uint32_t c, size_t skip = SIZE_MAX) {
-            if (seen[c] == seenRound)
-                return;
-            seen[c] = seenRound;
-            if (!member(c))
-                return;
-            Row row{c, true, -1};
-            if (matches(c, queryTerms, ranges, numbers, broad, skip, row)) {
-                shown.push_back(candidateOf(row));
-                byNameCount += shown.back().tier < 2 ? 1 : 0;
-            }
-        };
-        if (ranking.first >= 0 && ranking.first < m_count)
-            consider(std::uint32_t(ranking.first));
-        if (!ranking.used.empty()) {
-            for (const std::uint32_t c : ranking.used)
-                if (c < std::uint32_t(m_count) && useOf(c) > 0)
-                    consider(c);
-        } else {
-            for (std::uint32_t c = 0; c < ranking.use.size() && c < std::uint32_t(m_count); ++c)
-                if (ranking.use[c] > 0)
-                    consider(c);
-        }
-
+    const bool scanPays = numbers[driver].broad || fewest * fewest >= 4 * size_t(limit) * size_t(m_count);
+    if (!readAll && fewest > broadFrom && (scanPays || sourceNames >= size_t(limit))) {
         struct Cursor {
             std::uint32_t at, end; // in m_postings
         };
@@ -729,109 +738,100 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             }
         }
         const auto later = [this](const Cursor& a, const Cursor& b) {
-            return m_rank[m_postings[a.at].id] > m_rank[m_postings[b.at].id];
+            return m_postings[a.at].id > m_postings[b.at].id;
         };
         std::make_heap(cursors.begin(), cursors.end(), later);
         while (!cursors.empty() && byNameCount < size_t(limit)) {
             std::pop_heap(cursors.begin(), cursors.end(), later);
             Cursor& next = cursors.back();
-            const std::uint32_t c = m_postings[next.at].id;
+            const std::uint32_t k = m_postings[next.at].id;
             if (++next.at == next.end)
                 cursors.pop_back();
             else
                 std::push_heap(cursors.begin(), cursors.end(), later);
-            consider(c, source);
+            consider(k, source, Row{0, true, -1});
         }
-        if (byNameCount < size_t(limit)) {
+        if (byNameCount >= size_t(limit))
+            return rows();
+        // Few contacts have every word: checking them in alphabetical order would cost more
+        // than the driver word's postings, each checked for less (all are checked when a term's
+        // numbers are only checked contact by contact). Not begun when it would not pay.
+        if (scanPays) {
+            const size_t budget = numbers[driver].broad ? SIZE_MAX : fewest / 4;
             size_t others = 0;
-            // Few contacts have every word: checking them in alphabetical order would cost more
-            // than the driver word's postings, each checked for less (all are checked when a term's
-            // numbers are only checked contact by contact). Not begun when it would not pay.
-            const size_t budget = broad[driver] ? SIZE_MAX : fewest / 4;
-            gaveUp = !scanPays;
             std::uint32_t k = 0;
-            for (; !gaveUp && k < m_byRank.size() && byNameCount + others < size_t(limit); ++k) {
-                if (k > budget) {
-                    gaveUp = true;
-                    break;
-                }
-                const std::uint32_t c = m_byRank[k];
-                if (seen[c] == seenRound)
-                    continue;
-                const size_t had = shown.size();
-                consider(c);
-                others += shown.size() - had;
-            }
-        }
-        if (!gaveUp) {
-            const auto most = std::min(shown.size(), size_t(limit));
-            std::partial_sort(shown.begin(), shown.begin() + std::ptrdiff_t(most), shown.end(), before);
-            return rowsOf(shown, limit);
+            for (; k < std::uint32_t(m_count) && k <= budget && byNameCount + others < size_t(limit); ++k)
+                others += consider(k) ? 1 : 0;
+            if (k == std::uint32_t(m_count) || byNameCount + others >= size_t(limit))
+                return rows();
         }
     }
 
-    // The driver term's contacts, each once, with what its postings say of the fields matched.
-    struct Hit {
-        std::uint32_t contact;
-        int otherField; // the lowest other field the driver matched, -1: none
-        bool nameHit;
-    };
-    const std::uint32_t round = metContacts.begin(size_t(m_count));
-    std::vector<std::uint32_t>& stamp = metContacts.stamp;
-    thread_local std::vector<std::uint32_t> slot;
-    if (slot.size() < size_t(m_count))
-        slot.resize(size_t(m_count));
-    std::vector<Hit> hits;
-    auto visit = [&](const Ref& posting) {
-        const std::uint32_t c = posting.id;
-        if (stamp[c] != round) {
-            stamp[c] = round;
-            slot[c] = std::uint32_t(hits.size());
-            hits.push_back(Hit{c, -1, false});
-        }
-        Hit& h = hits[slot[c]];
-        if (posting.name)
-            h.nameHit = true;
-        else if (h.otherField < 0 || posting.field < h.otherField)
-            h.otherField = posting.field;
-    };
-    for (const Range& dr : ranges[driver]) {
-        for (std::uint32_t p = m_postStart[dr.from]; p < m_postStart[dr.to]; ++p)
-            visit(m_postings[p]);
+    // The driver term's contacts. Those it matched by a name (they may be matched by names alone)
+    // are all checked.
+    for (const Range& r : ranges[driver])
+        for (std::uint32_t w = r.from; w < r.to; ++w)
+            for (std::uint32_t p = m_postStart[w]; p < m_postStart[w] + m_namePostCount[w + 1] - m_namePostCount[w];
+                 ++p)
+                consider(m_postings[p].id, driver, Row{0, true, -1});
+    // Every other contact found now is matched by another field, is not used and is not the
+    // completion's: such contacts are shown in alphabetical order after all others, so once the
+    // list could be filled with them, none after them can show. The driver's other postings and
+    // its numbers are read merged in that order, each contact first with its lowest field.
+    size_t others = 0;
+    const size_t othersMost = readAll ? SIZE_MAX : size_t(limit);
+    if (numbers[driver].broad) {
+        for (std::uint32_t k = 0; k < std::uint32_t(m_count) && others < othersMost; ++k)
+            others += consider(k) ? 1 : 0;
+        return rows();
     }
-    for (const Ref& posting : numbers[driver])
-        visit(posting);
-
-    // The best limit candidates so far, the worst of them on top.
-    std::vector<Candidate> best;
-    best.reserve(size_t(limit) + 1);
-    for (const Hit& h : hits) {
-        const std::uint32_t c = h.contact;
-        if (!member(c))
-            continue;
-        // The driver's own postings said how it matched; the other terms are looked up.
-        Row row{c, h.nameHit, h.nameHit ? -1 : h.otherField};
-        if (!matches(c, queryTerms, ranges, numbers, broad, driver, row))
-            continue;
-        const int tier = std::int64_t(c) == ranking.first ? 0 : row.byName ? 1 : 2;
-        const float use = c < ranking.use.size() ? ranking.use[c] : 0.0f;
-        const Candidate candidate{tier, use, m_rank[c], row};
-        if (best.size() == size_t(limit)) {
-            if (!before(candidate, best.front()))
-                continue;
-            std::pop_heap(best.begin(), best.end(), before);
-            best.back() = candidate;
+    struct Feed {
+        std::uint32_t at, end;
+        enum { Postings, Places, Listed } kind;
+        std::uint32_t number; // the last number a place was found in
+    };
+    std::vector<Feed> feeds;
+    for (const Range& r : ranges[driver])
+        for (std::uint32_t w = r.from; w < r.to; ++w)
+            if (const std::uint32_t names = m_namePostCount[w + 1] - m_namePostCount[w];
+                m_postStart[w] + names < m_postStart[w + 1])
+                feeds.push_back(Feed{m_postStart[w] + names, m_postStart[w + 1], Feed::Postings, 0});
+    const NumberHits& hits = numbers[driver];
+    if (!hits.places.empty())
+        feeds.push_back(Feed{0, std::uint32_t(hits.places.size()), Feed::Places, 0});
+    if (!hits.listed.empty())
+        feeds.push_back(Feed{0, std::uint32_t(hits.listed.size()), Feed::Listed, 0});
+    const auto refOf = [&](Feed& f) {
+        switch (f.kind) {
+        case Feed::Postings:
+            return m_postings[f.at];
+        case Feed::Places:
+            f.number = numberAt(hits.places[f.at], f.number);
+            return m_numberOwner[f.number];
+        case Feed::Listed:
+            break;
+        }
+        return hits.listed[f.at];
+    };
+    // The head of each feed, as contact then field; the smallest on top.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> heads;
+    for (std::uint32_t f = 0; f < feeds.size(); ++f)
+        heads.emplace_back(byIdThenField(refOf(feeds[f])), f);
+    const auto later = [](const auto& a, const auto& b) { return a.first > b.first; };
+    std::make_heap(heads.begin(), heads.end(), later);
+    while (!heads.empty() && others < othersMost) {
+        std::pop_heap(heads.begin(), heads.end(), later);
+        const std::uint32_t key = heads.back().first;
+        Feed& feed = feeds[heads.back().second];
+        if (++feed.at == feed.end) {
+            heads.pop_back();
         } else {
-            best.push_back(candidate);
+            heads.back().first = byIdThenField(refOf(feed));
+            std::push_heap(heads.begin(), heads.end(), later);
         }
-        std::push_heap(best.begin(), best.end(), before);
+        others += consider(key >> 8, driver, Row{0, false, int(key & 0xff)}) ? 1 : 0;
     }
-    std::sort_heap(best.begin(), best.end(), before);
-    std::vector<Row> rows;
-    rows.reserve(best.size());
-    for (const Candidate& candidate : best)
-        rows.push_back(candidate.row);
-    return rows;
+    return rows();
 }
 
 bool ContactFinder::fieldAt(const Source& source, int contact, int field, Kind& kind, QString& value)

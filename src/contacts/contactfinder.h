@@ -46,8 +46,8 @@ public:
     struct Row {
         std::uint32_t contact = 0;
         bool byName = false; // every word matched one of the contact's names
-        // The field to show beside the name (the first other field a word matched), -1 when the
-        // names matched.
+        // The field to show beside the name, -1 when the names matched: of the words no name
+        // matched, the first as typed, by the first of the fields it matched.
         int field = -1;
     };
 
@@ -58,7 +58,7 @@ public:
         {
         }
         std::int64_t first;         // this contact first (the completion's), -1: none
-        std::span<const float> use; // per contact, higher first; empty: no use known
+        std::span<const float> use; // per contact, higher first, never below 0; empty: no use known
         // The contacts whose use is above 0, when the caller knows them (else use is read through).
         std::span<const std::uint32_t> used;
         // Per contact, whether it may be found (a category's contacts); empty: every contact.
@@ -122,30 +122,37 @@ private:
         std::uint32_t from, to; // words [from, to)
     };
     std::vector<Range> rangesOf(const Term& term) const;
-    // The numbers a term's digits stand in, as postings, by contact.
-    // More than most: the search stops there and says so (broad), the numbers are then checked
-    // contact by contact.
-    std::vector<Ref> numberHits(const Term& term, size_t most, bool& broad) const;
+    // The numbers a term's digits stand in.
+    struct NumberHits {
+        // Where digits typed (three or more) stand in m_numbers, ascending: the numbers' contacts
+        // ascend with them.
+        std::vector<std::uint32_t> places;
+        std::vector<Ref> listed; // the other numbers' contacts and fields, ascending
+        // More than most: the search stopped there; the numbers are checked contact by contact.
+        bool broad = false;
+        size_t size() const { return places.size() + listed.size(); }
+    };
+    NumberHits numberHits(const Term& term, size_t most) const;
+    // The number that the place in m_numbers stands in; places asked for ascend from number from's.
+    std::uint32_t numberAt(std::uint32_t place, std::uint32_t from) const;
     Range prefixRange(const std::string& prefix) const;
     // The places in m_numbers where digits (three or more) stand, ascending.
     std::vector<std::uint32_t> placesOf(const std::string& digits) const;
     std::string_view numberDigits(std::uint32_t number) const;
     // Whether contact c has every term but term skip; row (set by the caller for the skipped
-    // term, or to byName without a field) learns whether the names alone matched, else the first
-    // other field.
+    // term, or to byName without a field) learns whether the names alone matched, else the field
+    // of the first term no name matched.
     bool matches(std::uint32_t c, const std::vector<Term>& terms, const std::vector<std::vector<Range>>& ranges,
-                 const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad, size_t skip,
-                 Row& row) const;
+                 size_t skip, Row& row) const;
     // The field of the first number of contact c the term's digits stand in, -1 for none.
     int numberFieldOf(std::uint32_t c, const Term& term) const;
-    // The same for term t of a query, from its collected numbers unless it is broad.
-    int numberFieldIn(std::uint32_t c, size_t t, const std::vector<Term>& terms,
-                      const std::vector<std::vector<Ref>>& numbers, const std::vector<char>& broad) const;
     std::string_view word(std::uint32_t w) const
     {
         return std::string_view(m_chars).substr(m_wordStart[w], m_wordStart[w + 1] - m_wordStart[w]);
     }
 
+    // Inside the index a contact is numbered by its alphabetical place (k); the caller's number of
+    // contact k is m_byRank[k], and m_rank turns the caller's numbers into the index's.
     int m_count = 0;
     std::shared_ptr<const textfold::Folder::Memo> m_memo; // what building the index transliterated
     std::string m_chars;                                  // the distinct folded words, in sorted order
@@ -156,10 +163,10 @@ private:
     std::vector<std::uint32_t> m_postStart;
     std::vector<Ref> m_postings;
     std::vector<std::uint32_t> m_namePostCount; // name postings of the words before w
-    std::vector<std::uint32_t> m_byRank;        // the contacts in alphabetical order
+    std::vector<std::uint32_t> m_byRank;        // the caller's contacts in alphabetical order
     std::vector<std::uint32_t> m_forwardStart;  // contact c's words, ascending (as postings: twice at most)
     std::vector<Ref> m_forward;
-    std::vector<std::uint32_t> m_rank;           // place of each contact in m_byRank
+    std::vector<std::uint32_t> m_rank;           // place of each of the caller's contacts in m_byRank
     std::string m_numbers;                       // "\n" and the digits of each number
     std::vector<std::uint32_t> m_numberStart;    // where each number's "\n" stands
     std::vector<Ref> m_numberOwner;              // its contact and field

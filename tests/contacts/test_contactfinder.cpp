@@ -101,6 +101,37 @@ std::pair<QStringList, std::vector<QStringList>> numberBook()
     return {rows, numbersOf};
 }
 
+// 400 contacts whose names, e-mail addresses, numbers, organisations and places share beginnings,
+// so that a query finds some by names, some by other fields and some by both, the same every time.
+QStringList mixedBook()
+{
+    const QStringList given = L({"Ann", "Anna", "Bo", "Jo", "Sam", "Åsa", "Name"});
+    const QStringList family = L({"Smith", "Annaberg", "Jones", "Søndergaard", "Öberg", "Sam"});
+    const QStringList forms = L({"+49 171 %1", "0171 %1", "+49 30 %1", "030-%1", "(555) 010-%1", "+1 555 %1"});
+    QStringList rows;
+    quint32 seed = 11;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % 100000u;
+    };
+    for (int i = 0; i < 400; ++i) {
+        const QString g = given.at(i % given.size());
+        const QString f = family.at((i / 3) % family.size());
+        const QString n = QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'));
+        QString fields;
+        for (int k = 0; k < i % 3; ++k)
+            fields += QStringLiteral("p:%1;").arg(
+                forms.at(qsizetype(next() % quint32(forms.size()))).arg(next(), 5, 10, QLatin1Char('0')));
+        fields += i % 2 == 0 ? QStringLiteral("e:%1.%2@acme.de;").arg(g, f) : QStringLiteral("e:x%1@annex.com;").arg(n);
+        if (i % 5 == 0)
+            fields += QStringLiteral("a:Annaberg;a:171 00;");
+        if (i % 13 == 0)
+            fields += QStringLiteral("o:171 Partners;");
+        rows << QStringLiteral("%1, %2 %3|%2 %1 %3|%4").arg(f, g, n, fields);
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestContactFinder : public QObject {
@@ -332,6 +363,79 @@ private slots:
             }
         }
         QCOMPARE(found, expected);
+    }
+
+    // What the index finds, in its order, is what each contact alone says of the query, ranked by
+    // the completion's contact, names before other fields, use, then the alphabet: whichever way
+    // the index takes (names merged, the alphabet read, a word's or a number's contacts read in
+    // order until the list is full), at every length of the list.
+    void sameAsOneByOne_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("ranking"); // 0: none, 1: a completion's contact and use, 2: a category
+        for (const char* q : {"ann", "a",  "annaberg", "acme",    "171",       "0171 2",  "+49 30", "555",
+                              "9",   "17", "ann 171",  "171 ann", "acme 0",    "jo s",    "s jo",   "name 1",
+                              "zzz", "+4", "00",       "010",     "asa oberg", "sam sam", "x0"})
+            for (const int ranking : {0, 1, 2})
+                QTest::newRow(qPrintable(QStringLiteral("%1, ranking %2").arg(QString::fromUtf8(q)).arg(ranking)))
+                    << QString::fromUtf8(q) << ranking;
+    }
+    void sameAsOneByOne()
+    {
+        QFETCH(QString, query);
+        QFETCH(int, ranking);
+        const QStringList rows = mixedBook();
+        const Book book(rows);
+        const ContactFinder::Source source = book.source();
+        const ContactFinder finder(source);
+        std::vector<float> use(rows.size(), 0.0f);
+        std::vector<std::uint32_t> used;
+        std::vector<char> members;
+        ContactFinder::Ranking rank;
+        if (ranking == 1) {
+            for (std::uint32_t c = 5; c < rows.size(); c += 31) {
+                use[c] = float(c % 4 + 1);
+                used.push_back(c);
+            }
+            rank = ContactFinder::Ranking(262, use, used);
+        } else if (ranking == 2) {
+            for (qsizetype c = 0; c < rows.size(); ++c)
+                members.push_back(c % 3 != 1 ? 1 : 0);
+            rank.members = members;
+        }
+
+        struct Expected {
+            int tier;
+            float use;
+            std::uint32_t rank;
+            qsizetype contact;
+            ContactFinder::Row row;
+        };
+        std::vector<Expected> expected;
+        for (qsizetype c = 0; c < rows.size(); ++c) {
+            if (!members.empty() && !members[size_t(c)])
+                continue;
+            const auto alone = ContactFinder(Book({rows.at(c)}).source()).find(query);
+            if (alone.empty())
+                continue;
+            const int tier = c == rank.first ? 0 : alone.front().byName ? 1 : 2;
+            expected.push_back({tier, use[size_t(c)], source.alphabeticalRank(int(c)), c, alone.front()});
+        }
+        std::sort(expected.begin(), expected.end(), [](const Expected& a, const Expected& b) {
+            return std::tie(a.tier, b.use, a.rank) < std::tie(b.tier, a.use, b.rank);
+        });
+        for (const int limit : {1, 7, 50, 400}) {
+            const auto found = finder.find(query, rank, limit);
+            QCOMPARE(found.size(), std::min(expected.size(), size_t(limit)));
+            for (size_t r = 0; r < found.size(); ++r) {
+                const QString at = QStringLiteral("limit %1, row %2").arg(limit).arg(r);
+                QVERIFY2(qsizetype(found[r].contact) == expected[r].contact,
+                         qPrintable(at + QStringLiteral(": ") + book.fileAs.at(found[r].contact) +
+                                    QStringLiteral(" instead of ") + book.fileAs.at(expected[r].contact)));
+                QVERIFY2(found[r].byName == expected[r].row.byName, qPrintable(at));
+                QVERIFY2(found[r].field == expected[r].row.field, qPrintable(at));
+            }
+        }
     }
 
     void shownField_data()
