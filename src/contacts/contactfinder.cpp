@@ -208,7 +208,10 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         return id;
     };
     textfold::Folder folder;
-    std::uint32_t contact = 0; // the index's number of the contact being read
+    // The contact being read: the caller's number (its words are kept by it, read in the caller's
+    // order, which is the order its lists are stored in) and the index's (its numbers).
+    std::uint32_t contact = 0;
+    std::uint32_t inIndex = 0;
     int fieldNo = 0;
     std::vector<Ref> own; // the words of the contact being read, by their number
     auto key = [&](const std::string& text, Kind kind) {
@@ -247,7 +250,7 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
                 m_numberStart.push_back(std::uint32_t(m_numbers.size()));
                 m_numbers += '\n';
                 m_numbers += sig;
-                m_numberOwner.push_back(Ref{contact, std::uint32_t(fieldNo), 0u});
+                m_numberOwner.push_back(Ref{inIndex, std::uint32_t(fieldNo), 0u});
                 m_national.push_back(national);
             }
         } else {
@@ -262,12 +265,12 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
         ++fieldNo;
     };
     m_contactNumbers.reserve(size_t(m_count) + 1);
-    for (std::uint32_t k = 0; k < std::uint32_t(m_count); ++k) {
-        contact = k;
-        const int c = int(m_byRank[k]);
+    for (int c = 0; c < m_count; ++c) {
+        contact = std::uint32_t(c);
+        inIndex = m_rank[size_t(c)];
         fieldNo = 0;
         m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
-        if (contact < kMaxIds) {
+        if (inIndex < kMaxIds) {
             addField(Kind::Name, source.fileAs(c));
             addField(Kind::Name, source.fullName(c));
             if (source.fields)
@@ -277,6 +280,37 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     }
     m_contactNumbers.push_back(std::uint32_t(m_numberStart.size()));
     m_memo = folder.takeMemo();
+
+    // The numbers in the index's order of contacts: the places digits stand at then ascend with
+    // the contacts they belong to.
+    {
+        std::string numbers;
+        numbers.reserve(m_numbers.size());
+        std::vector<std::uint32_t> starts;
+        starts.reserve(m_numberStart.size());
+        std::vector<Ref> owners;
+        owners.reserve(m_numberOwner.size());
+        std::vector<bool> national;
+        national.reserve(m_national.size());
+        std::vector<std::uint32_t> contactNumbers;
+        contactNumbers.reserve(m_contactNumbers.size());
+        for (const std::uint32_t c : m_byRank) {
+            contactNumbers.push_back(std::uint32_t(starts.size()));
+            for (std::uint32_t n = m_contactNumbers[c]; n < m_contactNumbers[c + 1]; ++n) {
+                starts.push_back(std::uint32_t(numbers.size()));
+                numbers += '\n';
+                numbers += numberDigits(n);
+                owners.push_back(m_numberOwner[n]);
+                national.push_back(m_national[n]);
+            }
+        }
+        contactNumbers.push_back(std::uint32_t(starts.size()));
+        m_numbers = std::move(numbers);
+        m_numberStart = std::move(starts);
+        m_numberOwner = std::move(owners);
+        m_national = std::move(national);
+        m_contactNumbers = std::move(contactNumbers);
+    }
 
     // The numbers' runs of three digits, each with the places it stands at, ascending.
     const auto isDigit = [this](size_t at) { return m_numbers[at] >= '0' && m_numbers[at] <= '9'; };
@@ -346,18 +380,20 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     }
     std::partial_sum(m_namePostCount.begin(), m_namePostCount.end(), m_namePostCount.begin());
     m_postings.resize(m_forward.size());
-    for (std::uint32_t c = 0; c < std::uint32_t(m_count); ++c) {
+    for (std::uint32_t k = 0; k < std::uint32_t(m_count); ++k) {
+        const std::uint32_t c = m_byRank[k];
         for (std::uint32_t f = m_forwardStart[c]; f < m_forwardStart[c + 1]; ++f) {
             const Ref& r = m_forward[f];
             std::uint32_t& at = r.name ? nameFill[r.id] : otherFill[r.id];
-            m_postings[at++] = Ref{c, r.field, r.name};
+            m_postings[at++] = Ref{k, r.field, r.name};
         }
     }
 }
 
-bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
+bool ContactFinder::matches(std::uint32_t k, const std::vector<Term>& terms,
                             const std::vector<std::vector<Range>>& ranges, size_t skip, Row& row) const
 {
+    const std::uint32_t c = m_byRank[k]; // its words are kept by the caller's number
     const Ref* begin = m_forward.data() + m_forwardStart[c];
     const Ref* end = m_forward.data() + m_forwardStart[c + 1];
     // The field shown is that of the first term (as typed) that no name matched, whichever term
@@ -380,7 +416,7 @@ bool ContactFinder::matches(std::uint32_t c, const std::vector<Term>& terms,
                     otherField = at->field;
             }
         }
-        const int numberField = terms[t].numbers.empty() ? -1 : numberFieldOf(c, terms[t]);
+        const int numberField = terms[t].numbers.empty() ? -1 : numberFieldOf(k, terms[t]);
         if (numberField >= 0) {
             hit = true;
             if (otherField < 0 || numberField < otherField)
@@ -436,10 +472,10 @@ std::vector<ContactFinder::Range> ContactFinder::rangesOf(const Term& term) cons
     return ranges;
 }
 
-int ContactFinder::numberFieldOf(std::uint32_t c, const Term& term) const
+int ContactFinder::numberFieldOf(std::uint32_t k, const Term& term) const
 {
     int field = -1;
-    for (std::uint32_t n = m_contactNumbers[c]; n < m_contactNumbers[c + 1]; ++n) {
+    for (std::uint32_t n = m_contactNumbers[k]; n < m_contactNumbers[k + 1]; ++n) {
         const std::string_view digits = numberDigits(n);
         for (const Term::Digits& pattern : term.numbers) {
             if (pattern.digits.empty())

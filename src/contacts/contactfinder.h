@@ -139,20 +139,20 @@ private:
     // The places in m_numbers where digits (three or more) stand, ascending.
     std::vector<std::uint32_t> placesOf(const std::string& digits) const;
     std::string_view numberDigits(std::uint32_t number) const;
-    // Whether contact c has every term but term skip; row (set by the caller for the skipped
+    // Whether contact k has every term but term skip; row (set by the caller for the skipped
     // term, or to byName without a field) learns whether the names alone matched, else the field
     // of the first term no name matched.
-    bool matches(std::uint32_t c, const std::vector<Term>& terms, const std::vector<std::vector<Range>>& ranges,
+    bool matches(std::uint32_t k, const std::vector<Term>& terms, const std::vector<std::vector<Range>>& ranges,
                  size_t skip, Row& row) const;
-    // The field of the first number of contact c the term's digits stand in, -1 for none.
-    int numberFieldOf(std::uint32_t c, const Term& term) const;
+    // The field of the first number of contact k the term's digits stand in, -1 for none.
+    int numberFieldOf(std::uint32_t k, const Term& term) const;
     std::string_view word(std::uint32_t w) const
     {
         return std::string_view(m_chars).substr(m_wordStart[w], m_wordStart[w + 1] - m_wordStart[w]);
     }
 
-    // Inside the index a contact is numbered by its alphabetical place (k); the caller's number of
-    // contact k is m_byRank[k], and m_rank turns the caller's numbers into the index's.
+    // Inside the index a contact is numbered by its alphabetical place (k); the caller's number (c)
+    // of contact k is m_byRank[k], and m_rank turns the caller's numbers into the index's.
     int m_count = 0;
     std::shared_ptr<const textfold::Folder::Memo> m_memo; // what building the index transliterated
     std::string m_chars;                                  // the distinct folded words, in sorted order
@@ -164,14 +164,16 @@ private:
     std::vector<Ref> m_postings;
     std::vector<std::uint32_t> m_namePostCount; // name postings of the words before w
     std::vector<std::uint32_t> m_byRank;        // the caller's contacts in alphabetical order
-    std::vector<std::uint32_t> m_forwardStart;  // contact c's words, ascending (as postings: twice at most)
+    // The caller's contact c's words, ascending (as postings: twice at most), kept in the caller's
+    // order, in which they are read.
+    std::vector<std::uint32_t> m_forwardStart;
     std::vector<Ref> m_forward;
     std::vector<std::uint32_t> m_rank;           // place of each of the caller's contacts in m_byRank
     std::string m_numbers;                       // "\n" and the digits of each number
     std::vector<std::uint32_t> m_numberStart;    // where each number's "\n" stands
     std::vector<Ref> m_numberOwner;              // its contact and field
     std::vector<bool> m_national;                // written without its country
-    std::vector<std::uint32_t> m_contactNumbers; // contact c's numbers are [m_contactNumbers[c], …[c + 1])
+    std::vector<std::uint32_t> m_contactNumbers; // contact k's numbers are [m_contactNumbers[k], …[k + 1])
     // Each run of three digits (as the number they make, 0-999): the places in m_numbers it stands
     // at are m_trigramAt[m_trigramStart[run], …[run + 1]), ascending.
     std::vector<std::uint32_t> m_trigramStart;
