@@ -164,9 +164,7 @@ private:
     std::vector<Ref> m_postings;
     std::vector<std::uint32_t> m_namePostCount; // name postings of the words before w
     std::vector<std::uint32_t> m_byRank;        // the caller's contacts in alphabetical order
-    // The caller's contact c's words, ascending (as postings: twice at most), kept in the caller's
-    // order, in which they are read.
-    std::vector<std::uint32_t> m_forwardStart;
+    std::vector<std::uint32_t> m_forwardStart;  // contact k's words, ascending (as postings: twice at most)
     std::vector<Ref> m_forward;
     std::vector<std::uint32_t> m_rank;           // place of each of the caller's contacts in m_byRank
     std::string m_numbers;                       // "\n" and the digits of each number
