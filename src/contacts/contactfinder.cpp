@@ -762,10 +762,12 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     // The term whose words begin the fewest names (contacts matched by names have it there).
     size_t source = 0;
     size_t sourceNames = SIZE_MAX;
+    double namesDensity = 1.0; // of contacts whose names have every term, were they independent
     for (size_t t = 0; t < ranges.size(); ++t) {
         size_t names = 0;
         for (const Range& r : ranges[t])
             names += m_namePostCount[r.to] - m_namePostCount[r.from];
+        namesDensity *= std::min(1.0, double(names) / double(m_count));
         if (names < sourceNames) {
             sourceNames = names;
             source = t;
@@ -775,6 +777,20 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     // term's postings are read (a term whose numbers are checked contact by contact has none).
     const bool scanPays = numbers[driver].broad || fewest * fewest >= 4 * size_t(limit) * size_t(m_count);
     if (!readAll && fewest > broadFrom && (scanPays || sourceNames >= size_t(limit))) {
+        // Names that begin so are common enough that the list fills after a short stretch of the
+        // alphabet: reading it costs less than setting out a cursor on each word that begins them
+        // (thousands, each read from its own place in memory). Given up after a while.
+        size_t sourceWords = 0;
+        for (const Range& r : ranges[source])
+            sourceWords += r.to - r.from;
+        const double stretch = double(limit) / std::max(namesDensity, 1e-9);
+        if (2 * stretch <= double(sourceWords)) {
+            const auto budget = std::uint32_t(std::min(4 * stretch, double(m_count)));
+            for (std::uint32_t k = 0; k < budget && byNameCount < size_t(limit); ++k)
+                consider(k);
+            if (byNameCount >= size_t(limit) || budget == std::uint32_t(m_count))
+                return rows();
+        }
         struct Cursor {
             std::uint32_t at, end; // in m_postings
         };
