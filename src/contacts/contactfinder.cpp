@@ -867,16 +867,12 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     if (!hits.listed.empty())
         feeds.push_back(Feed{0, std::uint32_t(hits.listed.size()), Feed::Listed, 0});
     const auto refOf = [&](Feed& f) {
-        switch (f.kind) {
-        case Feed::Postings:
+        if (f.kind == Feed::Postings)
             return m_postings[f.at];
-        case Feed::Places:
-            f.number = numberAt(hits.places[f.at], f.number);
-            return m_numberOwner[f.number];
-        case Feed::Listed:
-            break;
-        }
-        return hits.listed[f.at];
+        if (f.kind == Feed::Listed)
+            return hits.listed[f.at];
+        f.number = numberAt(hits.places[f.at], f.number);
+        return m_numberOwner[f.number];
     };
     // The head of each feed, as contact then field; the smallest on top.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> heads;
