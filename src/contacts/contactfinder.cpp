@@ -7,6 +7,7 @@
 #include "contacts/textfold.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <tuple>
 
@@ -214,10 +215,14 @@ ContactFinder::ContactFinder(const Source& source) : m_count(source.count)
     std::uint32_t inIndex = 0;
     int fieldNo = 0;
     std::vector<Ref> own; // the words of the contact being read, by their number
+    m_nameInitials.assign(size_t(m_count), 0);
     auto key = [&](const std::string& text, Kind kind) {
         const std::uint32_t id = idOf(text);
+        const bool name = contactclient::searchfields::isName(kind);
         if (id < kMaxIds)
-            own.push_back(Ref{id, std::uint32_t(fieldNo), contactclient::searchfields::isName(kind) ? 1u : 0u});
+            own.push_back(Ref{id, std::uint32_t(fieldNo), name ? 1u : 0u});
+        if (name && !text.empty())
+            m_nameInitials[inIndex] |= initialBit(text.front());
     };
     // Each contact's words ascending. A word a contact holds in several fields is kept twice at
     // most: in its first name field and in its first other field (what a search tells of it).
@@ -616,10 +621,10 @@ ContactFinder::NumberHits ContactFinder::numberHits(const Term& term, size_t mos
 std::size_t ContactFinder::indexBytes() const
 {
     const auto bytes = [](const auto& v) { return v.capacity() * sizeof(v[0]); };
-    return m_chars.capacity() + m_numbers.capacity() + bytes(m_wordStart) + bytes(m_postStart) + bytes(m_postings) +
-           bytes(m_namePostCount) + bytes(m_byRank) + bytes(m_forwardStart) + bytes(m_forward) + bytes(m_rank) +
-           bytes(m_numberStart) + bytes(m_numberOwner) + m_national.capacity() / 8 + bytes(m_contactNumbers) +
-           bytes(m_trigramStart) + bytes(m_trigramAt) + bytes(m_nationalByDigits);
+    return m_chars.capacity() + m_numbers.capacity() + bytes(m_nameInitials) + bytes(m_wordStart) + bytes(m_postStart) +
+           bytes(m_postings) + bytes(m_namePostCount) + bytes(m_byRank) + bytes(m_forwardStart) + bytes(m_forward) +
+           bytes(m_rank) + bytes(m_numberStart) + bytes(m_numberOwner) + m_national.capacity() / 8 +
+           bytes(m_contactNumbers) + bytes(m_trigramStart) + bytes(m_trigramAt) + bytes(m_nationalByDigits);
 }
 
 std::vector<ContactFinder::Row> ContactFinder::find(QStringView query) const
@@ -631,6 +636,15 @@ std::vector<ContactFinder::Row> ContactFinder::find(QStringView query, const Ran
 {
     textfold::Folder known = folder();
     return find(terms(query, known), ranking, limit);
+}
+
+std::uint32_t ContactFinder::initialBit(char first)
+{
+    if (first >= 'a' && first <= 'z')
+        return 1u << (first - 'a');
+    if (first >= '0' && first <= '9')
+        return 1u << 26;
+    return 1u << 27;
 }
 
 namespace {
@@ -806,6 +820,16 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             return m_postings[a.at].id > m_postings[b.at].id;
         };
         std::make_heap(cursors.begin(), cursors.end(), later);
+        // A contact whose names begin with none of the letters another term begins with is not
+        // matched by names alone: it is left for later without being looked up.
+        std::uint32_t initials = 0;
+        for (size_t t = 0; t < queryTerms.size(); ++t) {
+            std::uint32_t any = 0;
+            for (const std::string& p : queryTerms[t].prefixes)
+                any |= p.empty() ? ~0u : initialBit(p.front());
+            if (t != source && any != 0 && any != ~0u && std::popcount(any) == 1)
+                initials |= any;
+        }
         while (!cursors.empty() && byNameCount < size_t(limit)) {
             std::pop_heap(cursors.begin(), cursors.end(), later);
             Cursor& next = cursors.back();
@@ -814,7 +838,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
                 cursors.pop_back();
             else
                 std::push_heap(cursors.begin(), cursors.end(), later);
-            consider(k, source, Row{0, true, -1});
+            if ((m_nameInitials[k] & initials) == initials)
+                consider(k, source, Row{0, true, -1});
         }
         if (byNameCount >= size_t(limit))
             return rows();

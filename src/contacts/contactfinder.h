@@ -146,6 +146,8 @@ private:
                  size_t skip, Row& row) const;
     // The field of the first number of contact k the term's digits stand in, -1 for none.
     int numberFieldOf(std::uint32_t k, const Term& term) const;
+    // A bit for a folded word's first letter: one for each of a-z, one for digits, one for the rest.
+    static std::uint32_t initialBit(char first);
     std::string_view word(std::uint32_t w) const
     {
         return std::string_view(m_chars).substr(m_wordStart[w], m_wordStart[w + 1] - m_wordStart[w]);
@@ -164,7 +166,9 @@ private:
     std::vector<Ref> m_postings;
     std::vector<std::uint32_t> m_namePostCount; // name postings of the words before w
     std::vector<std::uint32_t> m_byRank;        // the caller's contacts in alphabetical order
-    std::vector<std::uint32_t> m_forwardStart;  // contact k's words, ascending (as postings: twice at most)
+    // Per contact, the first letters its names' words begin with (initialBit).
+    std::vector<std::uint32_t> m_nameInitials;
+    std::vector<std::uint32_t> m_forwardStart; // contact k's words, ascending (as postings: twice at most)
     std::vector<Ref> m_forward;
     std::vector<std::uint32_t> m_rank;           // place of each of the caller's contacts in m_byRank
     std::string m_numbers;                       // "\n" and the digits of each number
