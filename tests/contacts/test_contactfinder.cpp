@@ -132,6 +132,20 @@ QStringList mixedBook()
     return rows;
 }
 
+// Six contacts with thirty numbers each: a digit or two stand in more numbers than the index
+// collects for a short list, while the contacts are few.
+QStringList manyNumbersBook()
+{
+    QStringList rows;
+    for (int c = 0; c < 6; ++c) {
+        QString fields;
+        for (int n = 0; n < 30; ++n)
+            fields += QStringLiteral("p:+49 171 %1;").arg(1000 + c * 97 + n * 31);
+        rows << QStringLiteral("Ann %1|Ann %1|%2").arg(QChar(u'F' - c), fields);
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestContactFinder : public QObject {
@@ -371,6 +385,7 @@ private slots:
     // order until the list is full), at every length of the list.
     void sameAsOneByOne_data()
     {
+        QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("query");
         QTest::addColumn<int>("ranking"); // 0: none, 1: a completion's contact and use, 2: a category
         for (const char* q : {"ann", "a",  "annaberg", "acme",    "171",       "0171 2",  "+49 30", "555",
@@ -378,13 +393,18 @@ private slots:
                               "zzz", "+4", "00",       "010",     "asa oberg", "sam sam", "x0"})
             for (const int ranking : {0, 1, 2})
                 QTest::newRow(qPrintable(QStringLiteral("%1, ranking %2").arg(QString::fromUtf8(q)).arg(ranking)))
-                    << QString::fromUtf8(q) << ranking;
+                    << mixedBook() << QString::fromUtf8(q) << ranking;
+        for (const char* q : {"1", "17", "0", "ann 1", "2 ann"})
+            for (const int ranking : {0, 1})
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1, many numbers, ranking %2").arg(QString::fromUtf8(q)).arg(ranking)))
+                    << manyNumbersBook() << QString::fromUtf8(q) << ranking;
     }
     void sameAsOneByOne()
     {
+        QFETCH(QStringList, rows);
         QFETCH(QString, query);
         QFETCH(int, ranking);
-        const QStringList rows = mixedBook();
         const Book book(rows);
         const ContactFinder::Source source = book.source();
         const ContactFinder finder(source);
