@@ -133,6 +133,7 @@ private slots:
                                                                QStringLiteral("_NET_WM_USER_TIME")});
         QVERIFY2(userTime.section(QLatin1Char('='), 1).trimmed().toUInt() >= launched, qPrintable(userTime));
         // What the user types next goes into the bar.
+        QTRY_VERIFY_WITH_TIMEOUT(hasKeyboard(form), kPatience);
         xdotool(QStringLiteral("type b"));
         QTRY_COMPARE(ui<QLineEdit>(form, "txtContact")->text().left(1), QStringLiteral("b"));
     }

@@ -91,6 +91,7 @@ private slots:
         QVERIFY(ui<QLineEdit>(form, "txtContact")->text().isEmpty());
 
         // Typing goes into the bar at once.
+        QTRY_VERIFY_WITH_TIMEOUT(hasKeyboard(form), kPatience);
         xdotool(QStringLiteral("type b"));
         QTRY_COMPARE(ui<QLineEdit>(form, "txtContact")->text().left(1), QStringLiteral("b"));
     }

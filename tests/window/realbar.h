@@ -88,6 +88,14 @@ inline bool settled(const QWidget& window)
         kPatience);
 }
 
+// Whether the X server sends the keyboard to the window: xdotool types where the X focus is, which on
+// a busy machine can still be elsewhere when Qt already counts the window active.
+inline bool hasKeyboard(const QWidget& window)
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed() ==
+           QString::number(window.winId());
+}
+
 // What the X server says about the window, for failure messages.
 inline QString describe(const QWidget& window)
 {

@@ -74,7 +74,7 @@ struct WritableBar {
         if (!QTest::qWaitForWindowActive(form))
             return false;
         box()->setFocus();
-        if (!QTest::qWaitFor([this] { return box()->hasFocus(); }, kPatience))
+        if (!QTest::qWaitFor([this] { return box()->hasFocus() && hasKeyboard(*form); }, kPatience))
             return false;
         // Word by word: the helper splits its command at blanks.
         const QStringList words = text.split(u' ');

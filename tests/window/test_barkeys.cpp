@@ -60,7 +60,8 @@ bool ready(frmMain& form, int mode)
     if (!QTest::qWaitFor([&form] { return exposed(form); }, kPatience) || !settled(form))
         return false;
     click(box(form));
-    return QTest::qWaitFor([&form] { return box(form)->hasFocus() && form.isActiveWindow(); }, kPatience);
+    return QTest::qWaitFor([&form] { return box(form)->hasFocus() && form.isActiveWindow() && hasKeyboard(form); },
+                           kPatience);
 }
 
 } // namespace
@@ -204,7 +205,7 @@ private slots:
 
         xdotool(u"key Escape"_s);
         QTRY_VERIFY_WITH_TIMEOUT(!opened || !opened->isVisible(), kPatience);
-        QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), kPatience);
+        QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow() && hasKeyboard(form), kPatience);
         QTRY_VERIFY(box(form)->hasFocus());
         xdotool(u"type b"_s);
         QTRY_COMPARE(box(form)->text(), u"Baker, Bo"_s);

@@ -52,7 +52,7 @@ private slots:
         if (!typed.isEmpty()) {
             form.activateWindow();
             ui<QLineEdit>(form, "txtContact")->setFocus();
-            QTRY_VERIFY_WITH_TIMEOUT(ui<QLineEdit>(form, "txtContact")->hasFocus(), kPatience);
+            QTRY_VERIFY_WITH_TIMEOUT(ui<QLineEdit>(form, "txtContact")->hasFocus() && hasKeyboard(form), kPatience);
             xdotool(QStringLiteral("type ") + typed);
             QTRY_COMPARE(ui<QLineEdit>(form, "txtContact")->text(), QStringLiteral("Cole, Cy"));
             QCOMPARE(ui<QLineEdit>(form, "txtContact")->selectedText(), QStringLiteral("le, Cy"));

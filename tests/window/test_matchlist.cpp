@@ -47,7 +47,7 @@ struct MatchBar {
     {
         form->activateWindow();
         box()->setFocus();
-        if (!QTest::qWaitFor([this] { return box()->hasFocus(); }, kPatience))
+        if (!QTest::qWaitFor([this] { return box()->hasFocus() && hasKeyboard(*form); }, kPatience))
             return false;
         xdotool(QStringLiteral("type ") + text);
         return true;
