@@ -8,6 +8,9 @@
 // folded words of all contacts sorted, each with the contacts holding it (the contacts of the
 // words with one beginning are then one run), and each contact's words by their place in that
 // order (a contact is checked for another word of the search by a binary search of its own).
+// Inside the index contacts are numbered by their alphabetical place, so that every list of
+// contacts it holds is in the order rows are shown, and a search that many contacts answer reads
+// only as far as the rows it shows.
 //
 // Numbers are held apart, by their digits (after "+" or a leading "00", or after the trunk "0" of
 // a number written without its country) in one text that digits typed are looked for in, so that
