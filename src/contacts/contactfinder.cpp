@@ -827,7 +827,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             std::uint32_t any = 0;
             for (const std::string& p : queryTerms[t].prefixes)
                 any |= p.empty() ? ~0u : initialBit(p.front());
-            if (t != source && any != 0 && any != ~0u && std::popcount(any) == 1)
+            if (t != source && std::popcount(any) == 1)
                 initials |= any;
         }
         while (!cursors.empty() && byNameCount < size_t(limit)) {
