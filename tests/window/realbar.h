@@ -103,6 +103,36 @@ inline QString describe(const QWidget& window)
            netWmState(&window);
 }
 
+// Clicks into a control until its window has the keyboard, as a user clicks again when the first
+// click went nowhere: on a loaded machine a click can reach the X server while the window manager is
+// still busy with the window's last change. Says what did not happen when it gives up.
+inline bool clickToType(QWidget& window, QWidget* control, QString* why = nullptr)
+{
+    QString missing;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!QTest::qWaitFor([&window] { return exposed(window); }, kPatience)) {
+            missing = QStringLiteral("the window was not shown");
+            continue;
+        }
+        if (!settled(window)) {
+            missing = QStringLiteral("the window manager did not place the window where Qt has it");
+            continue;
+        }
+        xdotool(QStringLiteral("mousemove"), control->mapToGlobal(control->rect().center()));
+        xdotool(QStringLiteral("click 1"));
+        if (QTest::qWaitFor([&] { return control->hasFocus() && window.isActiveWindow() && hasKeyboard(window); },
+                            kPatience / 3))
+            return true;
+        missing = QStringLiteral("after a click, focus %1, active %2, keyboard %3")
+                      .arg(control->hasFocus())
+                      .arg(window.isActiveWindow())
+                      .arg(hasKeyboard(window));
+    }
+    if (why)
+        *why = missing + QStringLiteral("\n") + describe(window);
+    return false;
+}
+
 // openbox announces itself before it has finished starting; a window mapped in between can lose
 // its states. Waits until a throwaway window is managed (it gets frame extents) and goes again.
 inline bool windowManagerReady()

@@ -57,11 +57,11 @@ void loadThree(RealBar& bar)
 bool ready(frmMain& form, int mode)
 {
     form.modes()->setWindowMode(mode);
-    if (!QTest::qWaitFor([&form] { return exposed(form); }, kPatience) || !settled(form))
-        return false;
-    click(box(form));
-    return QTest::qWaitFor([&form] { return box(form)->hasFocus() && form.isActiveWindow() && hasKeyboard(form); },
-                           kPatience);
+    QString why;
+    if (clickToType(form, box(form), &why))
+        return true;
+    qWarning("%s", qPrintable(why));
+    return false;
 }
 
 } // namespace
