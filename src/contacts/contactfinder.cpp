@@ -714,7 +714,12 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     };
     const std::int64_t first =
         ranking.first >= 0 && ranking.first < m_count ? std::int64_t(m_rank[size_t(ranking.first)]) : -1;
+    // Once the contacts used were taken first, every contact met later has no use (its use is
+    // not looked up: one read from the caller's order, far from the index's, per contact).
+    bool useTaken = false;
     const auto useOf = [&](std::uint32_t k) {
+        if (useTaken)
+            return 0.0f;
         const std::uint32_t c = m_byRank[k];
         return c < ranking.use.size() ? ranking.use[c] : 0.0f;
     };
@@ -767,6 +772,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
             if (ranking.use[c] > 0)
                 consider(m_rank[c]);
     }
+    useTaken = !readAll;
 
     // A query that many contacts answer. The others matched by names come in alphabetical order:
     // they are taken from the names' postings of the term with the fewest, merged in that order,
@@ -790,32 +796,47 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     // Whether contacts spread evenly over the alphabet would fill the list sooner than the driver
     // term's postings are read (a term whose numbers are checked contact by contact has none).
     const bool scanPays = numbers[driver].broad || fewest * fewest >= 4 * size_t(limit) * size_t(m_count);
-    if (!readAll && fewest > broadFrom && (scanPays || sourceNames >= size_t(limit))) {
+    const bool many = !readAll && fewest > broadFrom && (scanPays || sourceNames >= size_t(limit));
+    // The next word from w on (before to) that begins a name: the words between (e-mail parts,
+    // places) are passed over by their names' count, which does not grow over them.
+    const auto nextNameWord = [this](std::uint32_t w, std::uint32_t to) {
+        for (int step = 0; step < 8 && w < to; ++step, ++w)
+            if (m_namePostCount[w + 1] > m_namePostCount[w])
+                return w;
+        if (w >= to)
+            return to;
+        const auto after =
+            std::upper_bound(m_namePostCount.begin() + w + 1, m_namePostCount.begin() + to + 1, m_namePostCount[w]);
+        return std::uint32_t(after - m_namePostCount.begin()) - 1;
+    };
+    if (many) {
         // Names that begin so are common enough that the list fills after a short stretch of the
         // alphabet: reading it costs less than setting out a cursor on each word that begins them
         // (thousands, each read from its own place in memory). Given up after a while.
-        size_t sourceWords = 0;
-        for (const Range& r : ranges[source])
-            sourceWords += r.to - r.from;
         const double stretch = double(limit) / std::max(namesDensity, 1e-9);
-        if (2 * stretch <= double(sourceWords)) {
+        size_t nameWords = 0;
+        for (const Range& r : ranges[source])
+            for (std::uint32_t w = nextNameWord(r.from, r.to); w < r.to && double(nameWords) < 2 * stretch;
+                 w = nextNameWord(w + 1, r.to))
+                ++nameWords;
+        if (2 * stretch <= double(nameWords)) {
             const auto budget = std::uint32_t(std::min(4 * stretch, double(m_count)));
             for (std::uint32_t k = 0; k < budget && byNameCount < size_t(limit); ++k)
                 consider(k);
             if (byNameCount >= size_t(limit) || budget == std::uint32_t(m_count))
                 return rows();
         }
+    }
+    // The names of the source term merged in alphabetical order until the list is full of
+    // contacts matched by names.
+    if (many || (!readAll && sourceNames >= size_t(limit))) {
         struct Cursor {
             std::uint32_t at, end; // in m_postings
         };
         std::vector<Cursor> cursors;
-        for (const Range& r : ranges[source]) {
-            for (std::uint32_t w = r.from; w < r.to; ++w) {
-                const std::uint32_t names = m_namePostCount[w + 1] - m_namePostCount[w];
-                if (names > 0)
-                    cursors.push_back(Cursor{m_postStart[w], m_postStart[w] + names});
-            }
-        }
+        for (const Range& r : ranges[source])
+            for (std::uint32_t w = nextNameWord(r.from, r.to); w < r.to; w = nextNameWord(w + 1, r.to))
+                cursors.push_back(Cursor{m_postStart[w], m_postStart[w] + m_namePostCount[w + 1] - m_namePostCount[w]});
         const auto later = [this](const Cursor& a, const Cursor& b) {
             return m_postings[a.at].id > m_postings[b.at].id;
         };
@@ -843,6 +864,8 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         }
         if (byNameCount >= size_t(limit))
             return rows();
+    }
+    if (many) {
         // Few contacts have every word: checking them in alphabetical order would cost more
         // than the driver word's postings, each checked for less (all are checked when a term's
         // numbers are only checked contact by contact). Not begun when it would not pay.

@@ -387,11 +387,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("query");
-        QTest::addColumn<int>("ranking"); // 0: none, 1: a completion's contact and use, 2: a category
+        // 0: none, 1: a completion's contact and use, 2: a category, 3: use without the list of
+        // contacts used
+        QTest::addColumn<int>("ranking");
         for (const char* q : {"ann", "a",  "annaberg", "acme",    "171",       "0171 2",  "+49 30", "555",
                               "9",   "17", "ann 171",  "171 ann", "acme 0",    "jo s",    "s jo",   "name 1",
                               "zzz", "+4", "00",       "010",     "asa oberg", "sam sam", "x0"})
-            for (const int ranking : {0, 1, 2})
+            for (const int ranking : {0, 1, 2, 3})
                 QTest::newRow(qPrintable(QStringLiteral("%1, ranking %2").arg(QString::fromUtf8(q)).arg(ranking)))
                     << mixedBook() << QString::fromUtf8(q) << ranking;
         for (const char* q : {"1", "17", "0", "ann 1", "2 ann"})
@@ -418,6 +420,10 @@ private slots:
                 used.push_back(c);
             }
             rank = ContactFinder::Ranking(262, use, used);
+        } else if (ranking == 3) {
+            for (std::uint32_t c = 3; c < rows.size(); c += 17)
+                use[c] = float(c % 3 + 1);
+            rank = ContactFinder::Ranking(-1, use);
         } else if (ranking == 2) {
             for (qsizetype c = 0; c < rows.size(); ++c)
                 members.push_back(c % 3 != 1 ? 1 : 0);
