@@ -62,7 +62,7 @@ void ContactLookup::use(std::shared_ptr<const ContactSearch> search)
     emit ready();
 }
 
-std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, const QString& completed)
+std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, const QString& completed, int detailed)
 {
     if (!m_search)
         return {};
@@ -81,7 +81,15 @@ std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, cons
         const qsizetype first = m_lists->contactNamed(completed);
         ranking.first = first < 0 || m_members.empty() ? first : qsizetype(m_lists->inWhole[size_t(first)]);
     }
-    return m_search->find(query, ranking, kMaxRows);
+    return m_search->find(query, ranking, kMaxRows, detailed);
+}
+
+std::function<void(ContactSearch::Shown&)> ContactLookup::detailer(const QString& query) const
+{
+    return [search = m_search, query](ContactSearch::Shown& row) {
+        if (search)
+            search->detail(row, query);
+    };
 }
 
 std::vector<ContactSearch::Shown> ContactLookup::recent(int count) const

@@ -27,8 +27,13 @@ public:
     // Whether the index of the current lists is ready.
     bool isReady() const { return m_search != nullptr; }
     // The contacts the query finds, in the order to show them; the contact named exactly by
-    // completed (the entry box's text) first. Empty while the index is being built.
-    std::vector<ContactSearch::Shown> find(const QString& query, const QString& completed = {});
+    // completed (the entry box's text) first. Empty while the index is being built. The first
+    // detailed rows come with their details (ContactSearch::find).
+    std::vector<ContactSearch::Shown> find(const QString& query, const QString& completed = {},
+                                           int detailed = kMaxRows);
+    // Fills in the details of a row that find() gave for the query without them. It holds on to the
+    // index the rows came from, so it stays right after the lists change.
+    std::function<void(ContactSearch::Shown&)> detailer(const QString& query) const;
     // The contacts used most recently (that are in the lists), most recent first.
     std::vector<ContactSearch::Shown> recent(int count = 10) const;
 
@@ -38,6 +43,8 @@ public:
     void clearUse();
 
     static constexpr int kMaxRows = 50;
+    // The rows the list of matches shows at once.
+    static constexpr int kVisibleRows = 10;
 
 signals:
     // The index of new lists is ready (a list of matches shown should be found again).

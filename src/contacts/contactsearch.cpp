@@ -31,23 +31,48 @@ ContactSearch::Shown ContactSearch::row(qsizetype contact) const
 }
 
 std::vector<ContactSearch::Shown> ContactSearch::find(QStringView query, const ContactFinder::Ranking& ranking,
-                                                      int limit) const
+                                                      int limit, int detailed) const
 {
     std::vector<Shown> shown;
-    const ContactFinder::Source s = source();
     // The query is folded once, for the search and for the marks; words the book holds are not
     // transliterated again.
     textfold::Folder folder = m_finder.folder();
     const std::vector<ContactFinder::Term> terms = ContactFinder::terms(query, folder);
-    for (const ContactFinder::Row& found : m_finder.find(terms, ranking, limit)) {
-        Shown r = row(qsizetype(found.contact));
-        r.byName = found.byName;
-        if (!found.byName && ContactFinder::fieldAt(s, int(found.contact), found.field, r.kind, r.value)) {
-            const ContactFinder::Mark mark = ContactFinder::markIn(terms, r.kind, r.value, folder);
-            r.markStart = mark.start;
-            r.markLength = mark.length;
-        }
+    const std::vector<ContactFinder::Row> found = m_finder.find(terms, ranking, limit);
+    shown.reserve(found.size());
+    const ContactFinder::Source s = source();
+    for (const ContactFinder::Row& f : found) {
+        Shown r;
+        r.contact = qsizetype(f.contact);
+        r.byName = f.byName;
+        r.field = f.field;
+        r.detailed = false;
+        if (int(shown.size()) < detailed)
+            fill(r, s, terms, folder);
         shown.push_back(std::move(r));
     }
     return shown;
+}
+
+void ContactSearch::detail(Shown& row, QStringView query) const
+{
+    if (row.detailed)
+        return;
+    textfold::Folder folder = m_finder.folder();
+    fill(row, source(), ContactFinder::terms(query, folder), folder);
+}
+
+void ContactSearch::fill(Shown& r, const ContactFinder::Source& source, const std::vector<ContactFinder::Term>& terms,
+                         textfold::Folder& folder) const
+{
+    Shown named = row(r.contact);
+    r.fileAs = std::move(named.fileAs);
+    r.fullName = std::move(named.fullName);
+    r.entryId = std::move(named.entryId);
+    r.detailed = true;
+    if (!r.byName && ContactFinder::fieldAt(source, int(r.contact), r.field, r.kind, r.value)) {
+        const ContactFinder::Mark mark = ContactFinder::markIn(terms, r.kind, r.value, folder);
+        r.markStart = mark.start;
+        r.markLength = mark.length;
+    }
 }

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <climits>
+
 #include <memory>
 #include <vector>
 
@@ -27,9 +29,18 @@ public:
         QString value;          // the field that matched, when not a name; else empty
         qsizetype markStart = 0;
         qsizetype markLength = 0;
+        // Whether the names, entry identifier, value and mark are filled in; else only contact,
+        // byName and field are, and detail() fills in the rest.
+        bool detailed = true;
+        int field = -1; // the finder's number of the field that matched (ContactFinder::Row)
     };
 
-    std::vector<Shown> find(QStringView query, const ContactFinder::Ranking& ranking = {}, int limit = 50) const;
+    // The first detailed rows come with their details; the others are detailed when shown (a row's
+    // names and field are read from the lists and the matched part is looked for in the field).
+    std::vector<Shown> find(QStringView query, const ContactFinder::Ranking& ranking = {}, int limit = 50,
+                            int detailed = INT_MAX) const;
+    // Fills in a row that find() left without its details, for the same query.
+    void detail(Shown& row, QStringView query) const;
     // A row for the contact without a field (the recent contacts).
     Shown row(qsizetype contact) const;
 
@@ -39,6 +50,8 @@ public:
 
 private:
     ContactFinder::Source source() const;
+    void fill(Shown& row, const ContactFinder::Source& source, const std::vector<ContactFinder::Term>& terms,
+              textfold::Folder& folder) const;
 
     std::shared_ptr<const ContactListData> m_lists;
     std::vector<std::uint32_t> m_rank;

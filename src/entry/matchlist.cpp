@@ -19,9 +19,11 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
-constexpr int kVisibleRows = 10;
+constexpr int kVisibleRows = ContactLookup::kVisibleRows;
 
 QString kindLabel(ContactFinder::Kind kind)
 {
@@ -53,16 +55,25 @@ enum Role { MarkStartRole = Qt::UserRole + 1, MarkLengthRole, ValueRole, EntryId
 
 class MatchModel : public QAbstractListModel {
 public:
-    // newContact: the text the last row offers to add, empty for no such row.
-    void setRows(std::vector<ContactSearch::Shown> rows, const QString& newContact = {})
+    // newContact: the text the last row offers to add, empty for no such row. detail fills in the
+    // rows that came without their details, when they are first asked for.
+    void setRows(std::vector<ContactSearch::Shown> rows, const QString& newContact = {},
+                 std::function<void(ContactSearch::Shown&)> detail = {})
     {
         beginResetModel();
         m_rows = std::move(rows);
+        m_detail = std::move(detail);
         m_newContact = newContact;
         m_newLabel = newContact.isEmpty() ? QString() : newcontactrow::label(newContact);
         endResetModel();
     }
-    const ContactSearch::Shown& at(int row) const { return m_rows[size_t(row)]; }
+    const ContactSearch::Shown& at(int row) const
+    {
+        ContactSearch::Shown& r = m_rows[size_t(row)];
+        if (!r.detailed && m_detail)
+            m_detail(r);
+        return r;
+    }
     bool isNewContact(int row) const { return !m_newContact.isEmpty() && row == int(m_rows.size()); }
     const QString& newContact() const { return m_newContact; }
     int rowCount(const QModelIndex& parent = {}) const override
@@ -114,7 +125,8 @@ public:
     }
 
 private:
-    std::vector<ContactSearch::Shown> m_rows;
+    mutable std::vector<ContactSearch::Shown> m_rows; // detailed as they are asked for
+    std::function<void(ContactSearch::Shown&)> m_detail;
     QString m_newContact;
     QString m_newLabel;
 };
@@ -266,13 +278,14 @@ void MatchList::typed()
     }
     // What the user typed: the completed tail is selected behind it.
     const QString query = m_box->hasSelectedText() ? text.left(m_box->selectionStart()) : text;
-    std::vector<ContactSearch::Shown> rows = m_lookup.find(query, text);
+    // The rows out of sight are detailed when scrolled to.
+    std::vector<ContactSearch::Shown> rows = m_lookup.find(query, text, kVisibleRows);
     const bool offerNew = m_addNew && m_offerNew && m_offerNew(text);
     if (rows.empty() && !offerNew) {
         close();
         return;
     }
-    m_model->setRows(std::move(rows), offerNew ? text : QString());
+    m_model->setRows(std::move(rows), offerNew ? text : QString(), m_lookup.detailer(query));
     show();
 }
 

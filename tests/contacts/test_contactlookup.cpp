@@ -28,6 +28,18 @@ QStringList names(const std::vector<ContactSearch::Shown>& rows)
     return out;
 }
 
+// Rows as the list shows them: the name, the field that matched and its marked part.
+QStringList shown(const std::vector<ContactSearch::Shown>& rows)
+{
+    QStringList out;
+    for (const ContactSearch::Shown& r : rows)
+        out << u"%1|%2|%3|%4+%5|%6"_s.arg(r.fileAs, r.entryId, r.value)
+                   .arg(r.markStart)
+                   .arg(r.markLength)
+                   .arg(r.detailed);
+    return out;
+}
+
 QString fields(std::initializer_list<std::pair<Kind, const char*>> list)
 {
     contactclient::searchfields::Builder b;
@@ -88,7 +100,18 @@ private slots:
         ContactLookup lookup(session, use);
         session.load();
         QVERIFY(lookup.isReady());
-        QCOMPARE(names(lookup.find(query, completed)), found);
+        const std::vector<ContactSearch::Shown> rows = lookup.find(query, completed);
+        QCOMPARE(names(rows), found);
+
+        // Rows out of sight come without their details; filled in later they are the same rows.
+        std::vector<ContactSearch::Shown> later = lookup.find(query, completed, 1);
+        QCOMPARE(later.size(), rows.size());
+        for (size_t r = 1; r < later.size(); ++r)
+            QVERIFY(!later[r].detailed && later[r].fileAs.isEmpty());
+        const auto detail = lookup.detailer(query);
+        for (ContactSearch::Shown& row : later)
+            detail(row);
+        QCOMPARE(shown(later), shown(rows));
     }
 
     void builtOffTheUiThreadAndFollowsTheCategory()
@@ -162,6 +185,8 @@ private slots:
         QCOMPARE(names(lookup.find(u"lukasz kowal"_s)), (QStringList{u"Kowalski, Łukasz"_s}));
         QCOMPARE(names(lookup.find(u"gdansk"_s)), (QStringList{u"Kowalski, Łukasz (Gdańsk)"_s}));
         QCOMPARE(names(lookup.find(u"601 111"_s)), (QStringList{u"Kowalski, Łukasz (+48 601 111 222)"_s}));
+        std::vector<ContactSearch::Shown> outOfSight = lookup.find(u"601 111"_s, {}, 0);
+        const auto detailOld = lookup.detailer(u"601 111"_s);
 
         QByteArray after = before;
         after.replace("+48 601 111 222", "+48 602 999 888");
@@ -170,6 +195,10 @@ private slots:
         session.reload();
         QCOMPARE(names(lookup.find(u"602 999"_s)), (QStringList{u"Kowalski, Łukasz (+48 602 999 888)"_s}));
         QVERIFY(lookup.find(u"601 111"_s).empty());
+        // A row found before the change is filled in from the lists it was found in.
+        detailOld(outOfSight.front());
+        QCOMPARE(names(outOfSight), (QStringList{u"Kowalski, Łukasz (+48 601 111 222)"_s}));
+        QCOMPARE(outOfSight.front().markLength, 7);
         contactclient::SummaryCache::setStandardBase({});
     }
 

@@ -36,6 +36,10 @@ struct MatchBar {
             fields(Kind::Email, "ann@acme.de");
         bar.client.add(QStringLiteral("Cole, Cy"), QStringLiteral("Cy Cole")).searchFields =
             fields(Kind::Phone, "+49 171 2345678");
+        // More matches for one word than the list shows at once.
+        for (int i = 1; i <= 14; ++i)
+            bar.client.add(QStringLiteral("Zed, Person %1").arg(i, 2, 10, QLatin1Char('0')), QString()).searchFields =
+                fields(Kind::Email, qPrintable(QStringLiteral("p%1@many.org").arg(i)));
         form = &bar.load();
         const QRect screen = form->screen()->availableGeometry();
         form->move(form->x(), lowerHalf ? screen.bottom() - form->height() - 20 : screen.top() + 20);
@@ -81,6 +85,11 @@ private slots:
             << QStringList{QStringLiteral("Adams, Ann, e-mail ann@acme.de"),
                            QStringLiteral("Müller, Jürgen, e-mail j.mueller@acme.de")}
             << QStringLiteral("Down Down Return") << QStringLiteral("Müller, Jürgen");
+        QStringList many;
+        for (int i = 1; i <= 14; ++i)
+            many << QStringLiteral("Zed, Person %1, e-mail p%2@many.org").arg(i, 2, 10, QLatin1Char('0')).arg(i);
+        QTest::newRow("more rows than shown at once, each read")
+            << QStringLiteral("many") << many << QStringLiteral("Up Return") << QStringLiteral("Zed, Person 14");
         QTest::newRow("down past the end stays on the last")
             << QStringLiteral("acme") << QStringList{} << QStringLiteral("Down Down Down Return")
             << QStringLiteral("Müller, Jürgen");
@@ -90,6 +99,10 @@ private slots:
         QTest::newRow("digits of a number")
             << QStringLiteral("0171") << QStringList{QStringLiteral("Cole, Cy, number +49 171 2345678")}
             << QStringLiteral("Down KP_Enter") << QStringLiteral("Cole, Cy");
+        // Rows beyond those first shown get their names when scrolled to (not read beforehand here).
+        QTest::newRow("a row scrolled to, beyond those first shown")
+            << QStringLiteral("many") << QStringList{} << QStringLiteral("Page_Down Down Down Down Return")
+            << QStringLiteral("Zed, Person 12");
         QTest::newRow("without accents") << QStringLiteral("muel") << QStringList{QStringLiteral("Müller, Jürgen")}
                                          << QStringLiteral("Down Return") << QStringLiteral("Müller, Jürgen");
     }
