@@ -138,6 +138,15 @@ class MatchDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // Rows a little taller than the text: the list is as high as its rows, so the last row shown is
+    // never cut off.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 4));
+        return size;
+    }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem opt = option;
@@ -301,7 +310,7 @@ void MatchList::openRecent()
 
 void MatchList::show()
 {
-    const int rowHeight = std::max(m_view->sizeHintForRow(0), m_view->fontMetrics().height() + 4);
+    const int rowHeight = m_view->sizeHintForRow(0);
     const int frame = 2 * m_view->frameWidth();
     const int rows = std::min(m_model->rowCount(), kVisibleRows);
     QScreen* screen = m_window.screen();

@@ -131,6 +131,20 @@ private slots:
         QCOMPARE(b.form->session()->currentContact()->FileAs(), chosen);
     }
 
+    // With more matches than fit, the list shows ten whole rows: none is cut off at its edge.
+    void showsWholeRows()
+    {
+        MatchBar b;
+        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
+        QVERIFY(b.typeInto(QStringLiteral("many")));
+        QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
+        QListView* view = b.list().view();
+        const QRect shown = view->viewport()->rect();
+        QVERIFY2(shown.contains(view->visualRect(view->model()->index(9, 0))),
+                 qPrintable(QStringLiteral("the tenth row is cut off")));
+        QVERIFY(!shown.intersects(view->visualRect(view->model()->index(10, 0))));
+    }
+
     void escapeAndEmptyBoxClose()
     {
         MatchBar b;
