@@ -56,6 +56,12 @@ struct MatchBar {
         xdotool(QStringLiteral("type ") + text);
         return true;
     }
+    // The bar shown, the text typed into the box, and the list of matches open.
+    bool opensWith(const QString& text) const
+    {
+        return QTest::qWaitFor([this] { return exposed(*form); }, kPatience) && typeInto(text) &&
+               QTest::qWaitFor([this] { return list().isOpen(); }, kPatience);
+    }
     QStringList rows() const
     {
         QStringList out;
@@ -113,9 +119,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, chosen);
         MatchBar b;
-        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
-        QVERIFY(b.typeInto(typed));
-        QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
+        QVERIFY(b.opensWith(typed));
         if (!rows.isEmpty())
             QCOMPARE(b.rows(), rows);
         // Typing went on in the box: it holds what was typed (and any completion).
@@ -135,9 +139,7 @@ private slots:
     void showsWholeRows()
     {
         MatchBar b;
-        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
-        QVERIFY(b.typeInto(QStringLiteral("many")));
-        QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
+        QVERIFY(b.opensWith(QStringLiteral("many")));
         QListView* view = b.list().view();
         const QRect shown = view->viewport()->rect();
         QVERIFY2(shown.contains(view->visualRect(view->model()->index(9, 0))),
@@ -148,9 +150,7 @@ private slots:
     void escapeAndEmptyBoxClose()
     {
         MatchBar b;
-        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
-        QVERIFY(b.typeInto(QStringLiteral("acme")));
-        QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
+        QVERIFY(b.opensWith(QStringLiteral("acme")));
         xdotool(QStringLiteral("key Escape"));
         QTRY_VERIFY(!b.list().isOpen());
         // The completion wrote the first letter as the name it completed to ("Adams, Ann").
@@ -167,9 +167,7 @@ private slots:
     void aClickChooses()
     {
         MatchBar b;
-        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
-        QVERIFY(b.typeInto(QStringLiteral("acme")));
-        QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
+        QVERIFY(b.opensWith(QStringLiteral("acme")));
         QListView* view = b.list().view();
         QTRY_VERIFY_WITH_TIMEOUT(view->windowHandle() && view->windowHandle()->isExposed(), kPatience);
         const QRect second = view->visualRect(view->model()->index(1, 0));
@@ -214,9 +212,7 @@ private slots:
     {
         QFETCH(QString, what);
         MatchBar b;
-        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
-        QVERIFY(b.typeInto(QStringLiteral("acme")));
-        QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
+        QVERIFY(b.opensWith(QStringLiteral("acme")));
         if (what == QLatin1String("mode"))
             b.form->modes()->setWindowMode(WindowMode::EntryAndSelectors);
         else
@@ -241,9 +237,7 @@ private slots:
     void readByScreenReaders()
     {
         MatchBar b;
-        QTRY_VERIFY_WITH_TIMEOUT(exposed(*b.form), kPatience);
-        QVERIFY(b.typeInto(QStringLiteral("acme")));
-        QTRY_VERIFY_WITH_TIMEOUT(b.list().isOpen(), kPatience);
+        QVERIFY(b.opensWith(QStringLiteral("acme")));
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(b.list().view());
         QVERIFY(list);
         QCOMPARE(list->role(), QAccessible::List);
