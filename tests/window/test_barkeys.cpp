@@ -136,8 +136,7 @@ private slots:
         QTRY_COMPARE(box(form)->text(), u"Baker, Bo"_s);
         click(ui<QToolButton>(form, "cmdQEmailContact"));
         QTRY_COMPARE(form.modeState().windowMode, 3);
-        QVERIFY(settled(form));
-        click(ui<QLineEdit>(form, "txtSubject"));
+        QVERIFY(clickToType(form, ui<QLineEdit>(form, "txtSubject")));
         xdotool(u"type Lunch"_s);
         QTRY_COMPARE(ui<QLineEdit>(form, "txtSubject")->text(), u"Lunch"_s);
 
