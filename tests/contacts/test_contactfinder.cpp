@@ -392,7 +392,7 @@ private slots:
         QTest::addColumn<int>("ranking");
         for (const char* q : {"ann", "a",  "annaberg", "acme",    "171",       "0171 2",  "+49 30", "555",
                               "9",   "17", "ann 171",  "171 ann", "acme 0",    "jo s",    "s jo",   "name 1",
-                              "zzz", "+4", "00",       "010",     "asa oberg", "sam sam", "x0"})
+                              "zzz", "+4", "00",       "010",     "asa oberg", "sam sam", "x0",     "x"})
             for (const int ranking : {0, 1, 2, 3})
                 QTest::newRow(qPrintable(QStringLiteral("%1, ranking %2").arg(QString::fromUtf8(q)).arg(ranking)))
                     << mixedBook() << QString::fromUtf8(q) << ranking;
