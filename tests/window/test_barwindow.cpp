@@ -103,6 +103,7 @@ private slots:
         RealBar bar;
         frmMain& form = bar.load();
         QTRY_VERIFY_WITH_TIMEOUT(exposed(form), kPatience);
+        QVERIFY(settled(form));
         xdotool(QStringLiteral("mousemove"),
                 ui<QToolButton>(form, "cmdMin")->mapToGlobal(ui<QToolButton>(form, "cmdMin")->rect().center()));
         xdotool(QStringLiteral("click 1"));
