@@ -6,10 +6,14 @@
 #include "desktop/windowsystem.h"
 #include "window/twips.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
+
+#include <functional>
 
 // The desktop's window system, counting the moves handed to the window manager.
 struct CountingWindowSystem : DesktopWindowSystem {
@@ -103,13 +107,17 @@ inline QString describe(const QWidget& window)
            netWmState(&window);
 }
 
-// Clicks into a control until its window has the keyboard, as a user clicks again when the first
-// click went nowhere: on a loaded machine a click can reach the X server while the window manager is
-// still busy with the window's last change. Says what did not happen when it gives up.
-inline bool clickToType(QWidget& window, QWidget* control, QString* why = nullptr)
+// Clicks a control of the window until done() holds, as a user clicks again when a click went
+// nowhere: on a loaded machine a click can reach the X server while the window manager is still busy
+// with the window's last change. Each miss is reported as a warning (state() adds what the caller
+// knows); when it gives up, why says what did not happen.
+inline bool clickUntil(QWidget& window, const QWidget* control, const std::function<bool()>& done,
+                       const std::function<QString()>& state, QString* why = nullptr)
 {
     QString missing;
     for (int attempt = 0; attempt < 3; ++attempt) {
+        if (done()) // a slow answer to the last click
+            return true;
         if (!QTest::qWaitFor([&window] { return exposed(window); }, kPatience)) {
             missing = QStringLiteral("the window was not shown");
             continue;
@@ -120,17 +128,32 @@ inline bool clickToType(QWidget& window, QWidget* control, QString* why = nullpt
         }
         xdotool(QStringLiteral("mousemove"), control->mapToGlobal(control->rect().center()));
         xdotool(QStringLiteral("click 1"));
-        if (QTest::qWaitFor([&] { return control->hasFocus() && window.isActiveWindow() && hasKeyboard(window); },
-                            kPatience / 3))
+        if (QTest::qWaitFor(done, kPatience / 3))
             return true;
-        missing = QStringLiteral("after a click, focus %1, active %2, keyboard %3")
-                      .arg(control->hasFocus())
-                      .arg(window.isActiveWindow())
-                      .arg(hasKeyboard(window));
+        const QWidget* under = QApplication::widgetAt(QCursor::pos());
+        missing = QStringLiteral("a click on %1 did not do it: %2; pointer %3, under it %4")
+                      .arg(control->objectName(), state(),
+                           run(QStringLiteral("xdotool"), {QStringLiteral("getmouselocation")}).trimmed(),
+                           under ? under->objectName() : QStringLiteral("no widget"));
+        qWarning("%s\n%s", qPrintable(missing), qPrintable(describe(window)));
     }
     if (why)
         *why = missing + QStringLiteral("\n") + describe(window);
     return false;
+}
+
+// Clicks into a control until its window has the keyboard.
+inline bool clickToType(QWidget& window, const QWidget* control, QString* why = nullptr)
+{
+    return clickUntil(
+        window, control, [&] { return control->hasFocus() && window.isActiveWindow() && hasKeyboard(window); },
+        [&] {
+            return QStringLiteral("focus %1, active %2, keyboard %3")
+                .arg(control->hasFocus())
+                .arg(window.isActiveWindow())
+                .arg(hasKeyboard(window));
+        },
+        why);
 }
 
 // openbox announces itself before it has finished starting; a window mapped in between can lose

@@ -4,8 +4,6 @@
 #include "window/trayicon.h"
 #include "window/windowmodes.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
@@ -56,20 +54,12 @@ private slots:
         if (byWindowManager) {
             run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(form.winId())});
         } else {
-            // A user clicks again when a click went nowhere; the first miss is reported with what the
-            // bar and the X server said then.
-            const QToolButton* cmdMin = ui<QToolButton>(form, "cmdMin");
-            for (int attempt = 0; attempt < 2; ++attempt) {
-                xdotool(QStringLiteral("mousemove"), cmdMin->mapToGlobal(cmdMin->rect().center()));
-                xdotool(QStringLiteral("click 1"));
-                if (QTest::qWaitFor([&form] { return !form.isVisible(); }, kPatience / 2))
-                    break;
-                const QWidget* under = QApplication::widgetAt(QCursor::pos());
-                qWarning("the click on cmdMin left the bar shown: status \"%s\", pointer %s, under it %s\n%s",
-                         qPrintable(ui<QLineEdit>(form, "txtStatus")->text()),
-                         qPrintable(run(QStringLiteral("xdotool"), {QStringLiteral("getmouselocation")}).trimmed()),
-                         under ? qPrintable(under->objectName()) : "no widget", qPrintable(describe(form)));
-            }
+            QString why;
+            const bool hidden = clickUntil(
+                form, ui<QToolButton>(form, "cmdMin"), [&form] { return !form.isVisible(); },
+                [&form] { return QStringLiteral("status \"%1\"").arg(ui<QLineEdit>(form, "txtStatus")->text()); },
+                &why);
+            QVERIFY2(hidden, qPrintable(why));
         }
         QTRY_VERIFY2_WITH_TIMEOUT(!form.isVisible(), qPrintable(describe(form)), kPatience);
         QVERIFY(form.tray()->isInTray());
