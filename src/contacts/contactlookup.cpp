@@ -72,6 +72,10 @@ std::vector<ContactSearch::Shown> ContactLookup::find(const QString& query, cons
         for (size_t c = 0; c < m_scores.size(); ++c)
             if (m_scores[c] > 0)
                 m_used.push_back(std::uint32_t(c));
+        // Uses kept of contacts no longer in the lists: none of these is used, which the finder
+        // would otherwise learn by reading every contact's score at each key.
+        if (m_used.empty())
+            m_scores.clear();
         m_scoresStale = false;
     }
     ContactFinder::Ranking ranking(-1, m_scores, m_used);
