@@ -595,20 +595,16 @@ ContactFinder::NumberHits ContactFinder::numberHits(const Term& term, size_t mos
             continue;
         }
         // One or two digits: the runs of three they begin tell how often they stand in the numbers
-        // (all but at a number's end); mostly more often than is collected.
+        // (all but at a number's end); mostly more often than is collected. They are looked for
+        // in the numbers' text as far as the list is read (the numbers ascend with their contacts).
         const std::string& needle = pattern.digits;
         const size_t firstRun = size_t(needle[0] - '0') * 100 + (needle.size() > 1 ? size_t(needle[1] - '0') * 10 : 0);
         const size_t runs = needle.size() > 1 ? 10 : 100;
         const size_t often = m_trigramStart[firstRun + runs] - m_trigramStart[firstRun];
-        if (hits.listed.size() + often > most + 1)
+        if (hits.size() + often > most + 1)
             return tooMany();
-        std::uint32_t number = 0;
-        for (size_t at = m_numbers.find(needle); at != std::string::npos; at = m_numbers.find(needle, at + 1)) {
-            if (hits.listed.size() > most)
-                return tooMany();
-            number = numberAt(std::uint32_t(at), number);
-            hits.listed.push_back(m_numberOwner[number]);
-        }
+        hits.scanned.push_back(needle);
+        hits.scannedOften += std::max<size_t>(often, 1);
     }
     std::sort(hits.listed.begin(), hits.listed.end(),
               [](const Ref& a, const Ref& b) { return byIdThenField(a) < byIdThenField(b); });
@@ -900,27 +896,39 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
     }
     struct Feed {
         std::uint32_t at, end;
-        enum { Postings, Places, Listed } kind;
-        std::uint32_t number; // the last number a place was found in
+        enum { Postings, Places, Listed, Text } kind;
+        std::uint32_t number;      // the last number a place was found in
+        const std::string* needle; // the digits a Text feed looks for
     };
     std::vector<Feed> feeds;
     for (const Range& r : ranges[driver])
         for (std::uint32_t w = r.from; w < r.to; ++w)
             if (const std::uint32_t names = m_namePostCount[w + 1] - m_namePostCount[w];
                 m_postStart[w] + names < m_postStart[w + 1])
-                feeds.push_back(Feed{m_postStart[w] + names, m_postStart[w + 1], Feed::Postings, 0});
+                feeds.push_back(Feed{m_postStart[w] + names, m_postStart[w + 1], Feed::Postings, 0, nullptr});
     const NumberHits& hits = numbers[driver];
     if (!hits.places.empty())
-        feeds.push_back(Feed{0, std::uint32_t(hits.places.size()), Feed::Places, 0});
+        feeds.push_back(Feed{0, std::uint32_t(hits.places.size()), Feed::Places, 0, nullptr});
     if (!hits.listed.empty())
-        feeds.push_back(Feed{0, std::uint32_t(hits.listed.size()), Feed::Listed, 0});
+        feeds.push_back(Feed{0, std::uint32_t(hits.listed.size()), Feed::Listed, 0, nullptr});
+    for (const std::string& needle : hits.scanned)
+        if (const size_t at = m_numbers.find(needle); at != std::string::npos)
+            feeds.push_back(Feed{std::uint32_t(at), 0, Feed::Text, 0, &needle});
     const auto refOf = [&](Feed& f) {
         if (f.kind == Feed::Postings)
             return m_postings[f.at];
         if (f.kind == Feed::Listed)
             return hits.listed[f.at];
-        f.number = numberAt(hits.places[f.at], f.number);
+        f.number = numberAt(f.kind == Feed::Text ? f.at : hits.places[f.at], f.number);
         return m_numberOwner[f.number];
+    };
+    // Whether the feed has a next ref (then at it).
+    const auto advance = [this](Feed& f) {
+        if (f.kind != Feed::Text)
+            return ++f.at != f.end;
+        const size_t next = m_numbers.find(*f.needle, size_t(f.at) + 1);
+        f.at = std::uint32_t(next);
+        return next != std::string::npos;
     };
     // The head of each feed, as contact then field; the smallest on top.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> heads;
@@ -932,7 +940,7 @@ std::vector<ContactFinder::Row> ContactFinder::find(const std::vector<Term>& que
         std::pop_heap(heads.begin(), heads.end(), later);
         const std::uint32_t key = heads.back().first;
         Feed& feed = feeds[heads.back().second];
-        if (++feed.at == feed.end) {
+        if (!advance(feed)) {
             heads.pop_back();
         } else {
             heads.back().first = byIdThenField(refOf(feed));

@@ -131,9 +131,13 @@ private:
         // ascend with them.
         std::vector<std::uint32_t> places;
         std::vector<Ref> listed; // the other numbers' contacts and fields, ascending
+        // One or two digits typed: looked for in m_numbers only as far as the list is read, and
+        // about this often found.
+        std::vector<std::string> scanned;
+        size_t scannedOften = 0;
         // More than most: the search stopped there; the numbers are checked contact by contact.
         bool broad = false;
-        size_t size() const { return places.size() + listed.size(); }
+        size_t size() const { return places.size() + listed.size() + scannedOften; }
     };
     NumberHits numberHits(const Term& term, size_t most) const;
     // The number that the place in m_numbers stands in; places asked for ascend from number from's.
