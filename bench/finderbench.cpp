@@ -1,7 +1,8 @@
 // quintel-bench-finder: the list of matches on generated address books, keystroke by keystroke.
 //
 //   quintel-bench-finder --data DIR [--sizes 1000,10000,100000] [--runs 3] [--out FILE]
-//                        [--query TEXT] [--slow MS] [--peers-at N] [--peer-queries N] [--khard PROGRAM]
+//                        [--query TEXT] [--slow MS] [--no-scan] [--empty-caches MB] [--peers-at N]
+//                        [--peer-queries N] [--khard PROGRAM]
 //
 // Each query of the set (names without their accents, e-mail parts, numbers written three ways,
 // a company, a city, several words, words that match thousands and words that match none) is
@@ -11,7 +12,8 @@
 // once, the others being detailed when scrolled to). Beside it, the plain scan: every contact's
 // fields, folded once beforehand, searched by the same rule one contact after the other (the floor
 // an index has to beat), over the same keys after the bar has typed them all. p50 and p99 per
-// keystroke, and the ratio of the two.
+// keystroke, and the ratio of the two. A last round types every key again after emptying the
+// processor's caches (the keys typed back to back find the index of a small book still in them).
 // The folders are the ones quintel-bench generates (DIR/contacts-N), read through their summary.
 // At one size (10,000) a sample of the queries is also answered by khard's `list WORDS` and by
 // quintel-contacts --search, each a whole process, beside the list's time per key for them.
@@ -165,14 +167,32 @@ struct Figures {
     double scanP99 = 0;
     double buildMs = 0;
     double newUserP99 = 0; // of the keys typed by a user who has used no contact yet
-    double cpuP99 = 0;     // CPU time of this thread
+    double coldP50 = 0;    // each key after the processor's caches were emptied
+    double coldP99 = 0;
+    double cpuP99 = 0; // CPU time of this thread
     double scanCpuP99 = 0;
     double indexMB = 0; // what the index holds
     int keys = 0;
     std::vector<bench::TypedQuery> queries; // each query's keys by the bar, and what the rule finds
 };
 
-Figures measure(const QString& folder, int runs, const QString& only, double slowMs)
+// Reads and writes a buffer larger than the processor's caches: what they held is gone.
+class CacheEmptier {
+public:
+    explicit CacheEmptier(size_t megabytes) : m_buffer(megabytes << 20) {}
+    bool active() const { return !m_buffer.empty(); }
+    void run()
+    {
+        for (size_t i = 0; i < m_buffer.size(); i += 64)
+            ++m_buffer[i];
+    }
+
+private:
+    std::vector<unsigned char> m_buffer;
+};
+
+Figures measure(const QString& folder, int runs, const QString& only, double slowMs, bool scanning,
+                CacheEmptier& emptier)
 {
     auto store = contactclient::createFolderBook(folder);
     store->open();
@@ -207,7 +227,7 @@ Figures measure(const QString& folder, int runs, const QString& only, double slo
     std::vector<QString> typedKeys;
     std::vector<size_t> queryOf; // the query each key belongs to
     for (const QString& q : queries) {
-        f.queries.push_back({q, scan.find(q), {}});
+        f.queries.push_back({q, scanning ? scan.find(q) : 0, {}});
         for (qsizetype n = 1; n <= q.size(); ++n) {
             typedKeys.push_back(q.left(n));
             queryOf.push_back(f.queries.size() - 1);
@@ -234,7 +254,8 @@ Figures measure(const QString& folder, int runs, const QString& only, double slo
                                  newUser ? " (nobody used)" : "");
             }
         }
-        for (const QString& typed : typedKeys) {
+        for (size_t k = 0; scanning && k < typedKeys.size(); ++k) {
+            const QString& typed = typedKeys[k];
             QElapsedTimer t;
             const double cpu = threadCpuMs();
             t.start();
@@ -243,6 +264,19 @@ Figures measure(const QString& folder, int runs, const QString& only, double slo
             scanKeysCpu.push_back(threadCpuMs() - cpu);
         }
     }
+    // One more round, each key after the caches were emptied: how a key fares when what the bar
+    // last read is no longer near the processor (as between the keys of a person typing, when the
+    // bar paints and other programs run), at any size.
+    std::vector<double> coldKeys;
+    for (size_t k = 0; emptier.active() && k < typedKeys.size(); ++k) {
+        emptier.run();
+        QElapsedTimer t;
+        t.start();
+        rows += search.find(typedKeys[k], rankings[0], ContactLookup::kMaxRows, ContactLookup::kVisibleRows).size();
+        coldKeys.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    f.coldP50 = percentile(coldKeys, 0.5);
+    f.coldP99 = percentile(coldKeys, 0.99);
     f.keys = int(keys.size());
     f.p50 = percentile(keys, 0.5);
     f.p99 = percentile(keys, 0.99);
@@ -285,6 +319,13 @@ int main(int argc, char* argv[])
     parser.addOption({QStringLiteral("slow"),
                       QStringLiteral("Name each key of the bar that took more CPU time than this."),
                       QStringLiteral("ms")});
+    parser.addOption({QStringLiteral("empty-caches"),
+                      QStringLiteral("Megabytes read to empty the processor's caches before each key of the last "
+                                     "round (0: no such round)."),
+                      QStringLiteral("MB"), QStringLiteral("64")});
+    parser.addOption({QStringLiteral("no-scan"),
+                      QStringLiteral("No plain scan (to profile the bar's keys alone; the index then stays in the "
+                                     "processor's caches between rounds).")});
     parser.addOption({QStringLiteral("peers-at"),
                       QStringLiteral("The size at which khard and quintel-contacts answer a sample of the queries "
                                      "(0: nowhere)."),
@@ -315,6 +356,9 @@ int main(int argc, char* argv[])
     double cpuP99AtFirst = 0;
     double cpuP99AtLast = 0;
     int lastSize = 0;
+    double coldP99AtFirst = 0;
+    double coldP99AtLast = 0;
+    CacheEmptier emptier(size_t(std::max(0, parser.value(QStringLiteral("empty-caches")).toInt())));
     for (const QString& text : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const int size = text.toInt();
         const QString folder = QStringLiteral("%1/contacts-%2").arg(data).arg(size);
@@ -325,8 +369,9 @@ int main(int argc, char* argv[])
                                    QString::number(size), QStringLiteral("--out"), folder}) != 0)
                 return 1;
         }
-        const Figures f = measure(folder, runs, parser.value(QStringLiteral("query")),
-                                  parser.value(QStringLiteral("slow")).toDouble());
+        const Figures f =
+            measure(folder, runs, parser.value(QStringLiteral("query")),
+                    parser.value(QStringLiteral("slow")).toDouble(), !parser.isSet(QStringLiteral("no-scan")), emptier);
         std::printf(
             "%7d contacts: list of matches p50 %.3f ms p99 %.3f ms (CPU p99 %.3f ms; nobody used yet p99 %.3f "
             "ms); plain scan p50 %.3f ms p99 %.3f ms (CPU p99 %.3f ms); %.2fx; index built in %.0f ms, %.1f MB\n",
@@ -337,6 +382,8 @@ int main(int argc, char* argv[])
                                  {QStringLiteral("p50Ms"), f.p50},
                                  {QStringLiteral("p99Ms"), f.p99},
                                  {QStringLiteral("newUserP99Ms"), f.newUserP99},
+                                 {QStringLiteral("emptiedCachesP50Ms"), f.coldP50},
+                                 {QStringLiteral("emptiedCachesP99Ms"), f.coldP99},
                                  {QStringLiteral("scanP50Ms"), f.scanP50},
                                  {QStringLiteral("scanP99Ms"), f.scanP99},
                                  {QStringLiteral("cpuP99Ms"), f.cpuP99},
@@ -362,11 +409,16 @@ int main(int argc, char* argv[])
             peers = bench::measurePeers(po, typed);
             peers.insert(QStringLiteral("contacts"), size);
         }
+        if (f.coldP99 > 0)
+            std::printf("%7d contacts: each key after the caches were emptied, p50 %.3f ms p99 %.3f ms\n", size,
+                        f.coldP50, f.coldP99);
         if (p99AtFirst == 0) {
+            coldP99AtFirst = f.coldP99;
             p99AtFirst = f.p99;
             cpuP99AtFirst = f.cpuP99;
         }
         p99AtLast = f.p99;
+        coldP99AtLast = f.coldP99;
         cpuP99AtLast = f.cpuP99;
         lastSize = size;
         if (size == 100000) {
@@ -378,6 +430,9 @@ int main(int argc, char* argv[])
                                   QStringLiteral("x"), 0.2));
         }
     }
+    if (lastSize == 100000 && coldP99AtFirst > 0)
+        std::printf("p99 at 100,000 / at 1,000: %.2fx back to back, %.2fx with the caches emptied before each key\n",
+                    p99AtLast / p99AtFirst, coldP99AtLast / coldP99AtFirst);
     if (lastSize == 100000 && p99AtFirst > 0)
         targets.append(target(QStringLiteral("list of matches flat: p99 at 100,000 <= 1.5x its value at 1,000"),
                               p99AtLast / p99AtFirst, cpuP99AtFirst > 0 ? cpuP99AtLast / cpuP99AtFirst : 0,
