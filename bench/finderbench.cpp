@@ -421,22 +421,20 @@ int main(int argc, char* argv[])
         coldP99AtLast = f.coldP99;
         cpuP99AtLast = f.cpuP99;
         lastSize = size;
+        // The keys' own targets (completion plus rows, flat) are judged on the bar's typing session
+        // (quintel-bench); this program judges the finder against the scan.
         if (size == 100000) {
-            targets.append(target(QStringLiteral("list of matches at 100,000 contacts: rows computed p99 <= 1 ms"),
-                                  f.p99, f.cpuP99, QStringLiteral("ms"), 1.0));
             targets.append(target(QStringLiteral("list of matches at 100,000 contacts <= 0.2x a plain scan of the "
                                                  "same folded fields"),
                                   f.scanP99 > 0 ? f.p99 / f.scanP99 : 0, f.scanCpuP99 > 0 ? f.cpuP99 / f.scanCpuP99 : 0,
                                   QStringLiteral("x"), 0.2));
         }
     }
-    if (lastSize == 100000 && coldP99AtFirst > 0)
-        std::printf("p99 at 100,000 / at 1,000: %.2fx back to back, %.2fx with the caches emptied before each key\n",
-                    p99AtLast / p99AtFirst, coldP99AtLast / coldP99AtFirst);
     if (lastSize == 100000 && p99AtFirst > 0)
-        targets.append(target(QStringLiteral("list of matches flat: p99 at 100,000 <= 1.5x its value at 1,000"),
-                              p99AtLast / p99AtFirst, cpuP99AtFirst > 0 ? cpuP99AtLast / cpuP99AtFirst : 0,
-                              QStringLiteral("x"), 1.5));
+        std::printf("the finder's p99 at 100,000 / at 1,000: %.2fx back to back (CPU %.2fx), %.2fx with the caches "
+                    "emptied before each key\n",
+                    p99AtLast / p99AtFirst, cpuP99AtFirst > 0 ? cpuP99AtLast / cpuP99AtFirst : 0,
+                    coldP99AtFirst > 0 ? coldP99AtLast / coldP99AtFirst : 0);
     const QString out = parser.value(QStringLiteral("out"));
     if (!out.isEmpty()) {
         QFile f(out);

@@ -30,8 +30,14 @@ struct TypingResult {
 // every script of the generated address books (so the same words hit at every size), and words
 // that match nothing.
 std::vector<QString> typingWords();
+// What the session with the list of matches types besides: queries of one to three words that
+// find contacts by their other fields (numbers in several forms, e-mail parts, companies, cities,
+// postal codes, categories), names typed without their accents or in Latin letters, beginnings
+// that thousands of contacts share, and queries that find nobody.
+std::vector<QString> findingWords();
 
-// Plays the session until at least minKeys key events have been sent. The bar must be loaded.
-TypingResult runTypingSession(frmMain& form, int minKeys);
+// Plays the session (words in turn) until at least minKeys key events have been sent. The bar
+// must be loaded.
+TypingResult runTypingSession(frmMain& form, int minKeys, const std::vector<QString>& words = typingWords());
 
 } // namespace bench

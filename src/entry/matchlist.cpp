@@ -217,7 +217,7 @@ MatchList::MatchList(QWidget& window, QLineEdit* box, ContactEntry& entry, Conta
     m_view->hide();
     connect(m_view, &QListView::clicked, this, &MatchList::choose);
 
-    auto* later = new QTimer(this);
+    auto* later = m_later = new QTimer(this);
     later->setSingleShot(true);
     later->setInterval(0);
     connect(later, &QTimer::timeout, this, &MatchList::typed);
@@ -276,6 +276,14 @@ void MatchList::close()
 {
     if (isOpen())
         m_view->hide();
+}
+
+void MatchList::answerNow()
+{
+    if (!m_later->isActive())
+        return;
+    m_later->stop();
+    typed();
 }
 
 void MatchList::typed()

@@ -18,6 +18,7 @@ class ContactLookup;
 class QAbstractButton;
 class QLineEdit;
 class QModelIndex;
+class QTimer;
 class QWidget;
 class MatchModel;
 
@@ -42,6 +43,9 @@ public:
 
     bool isOpen() const;
     void close();
+    // Answers what was typed now rather than when the event loop comes back to it (so that a
+    // key's whole work can be timed).
+    void answerNow();
     QListView* view() const { return m_view; }
 
 protected:
@@ -62,6 +66,7 @@ private:
     std::unique_ptr<MatchModel> m_model;
     std::function<bool(const QString&)> m_offerNew;
     std::function<void(const QString&)> m_addNew;
+    QTimer* m_later; // what was typed is answered when it fires
     bool m_enabled = true;
     bool m_choosing = false;
 };
